@@ -1,0 +1,147 @@
+#include "model/deal.h"
+
+#include "model/pile_ops.h"
+#include "view/layout.h"
+
+namespace tarnik {
+
+uint32_t Random(uint32_t& state, uint32_t n) {
+  state = state * kRandomMultiplier + 1u;
+  return state % n;
+}
+
+uint32_t FreshSeed(uint32_t tickMilliseconds) { return tickMilliseconds * kRandomMultiplier; }
+
+void ShuffleDeck(Game& game, Card* deck, uint32_t flags) {
+  const int32_t n = DeckSize(flags);
+  for (int32_t i = 0; i < n; ++i) {
+    deck[i].Value = -1;
+    deck[i].Dealt = 0;
+    deck[i].Below = nullptr;
+    deck[i].Above = nullptr;
+  }
+  // Rejection shuffle: the v-th card goes to the first free position drawn.
+  for (int32_t v = 0; v < n; ++v) {
+    uint32_t p;
+    do p = Random(game.RandomState, static_cast<uint32_t>(n));
+    while (deck[p].Value != -1);
+    deck[p].Value = v;
+  }
+  for (int32_t i = 0; i < n; ++i) deck[i].Value %= 52;
+  game.display->PlaySoundNamed("Shuffle");
+}
+
+void DealOneCard(Pile& pile, Card& card, LayoutStyle style) {
+  const int32_t countBefore = pile.Count;
+  InsertCardAbove(pile, pile.TopCard, card);
+  card.Face = countBefore < pile.InitialFaceDown ? FaceDown : FaceUp;
+  SortPile(pile);
+  LayoutPile(pile, style);
+}
+
+// Whether a card is one that the pile's start rule puts on it first.
+static bool IsStartCard(const Pile& pile, const Card& card) {
+  const int32_t start = static_cast<int32_t>(pile.PileStart);
+  if (start >= 0 && start <= 51) return card.Value == start;
+  return pile.PileStart == PileStart::AnyAce && Rank(card.Value) == kAce;
+}
+
+void DealCards(Pile* piles, Card* deck, uint32_t flags, LayoutStyle style) {
+  const int32_t n = DeckSize(flags);
+  Pile* first = FirstPile(piles);
+  // First pass: every pile takes its start cards, in deck order.
+  for (Pile* pile = first; pile; pile = pile->Next) {
+    for (int32_t k = 0; k < n; ++k) {
+      Card& card = deck[k];
+      if (card.Dealt != -1 && pile->Count < pile->InitialSize && IsStartCard(*pile, card)) {
+        DealOneCard(*pile, card, style);
+        card.Dealt = -1;
+      }
+    }
+  }
+  // Second pass: circuits of one card per pile that still needs one. A game
+  // that asks for more cards than the deck holds stops when it runs out.
+  int32_t k = 0;
+  for (bool dealt = true; dealt;) {
+    dealt = false;
+    for (Pile* pile = first; pile; pile = pile->Next) {
+      if (pile->Count >= pile->InitialSize) continue;
+      while (k < n && deck[k].Dealt == -1) ++k;
+      if (k >= n) return;
+      DealOneCard(*pile, deck[k], style);
+      ++k;
+      dealt = true;
+    }
+  }
+}
+
+// Moves every king above the first non-king of one pile to its bottom.
+static void MoveKingsDown(Game& game, Pile& pile) {
+  Card* card = pile.BottomCard;
+  while (card && Rank(card->Value) == kKing) card = card->Above;
+  while (card) {
+    Card* next = card->Above;
+    if (Rank(card->Value) == kKing) {
+      UnlinkCard(pile, *card);
+      InsertCardAbove(pile, nullptr, *card);
+      LayoutPile(pile, game.Style());
+      game.display->RedrawTable();
+    }
+    card = next;
+  }
+}
+
+void MoveKingsToTop(Game& game) {
+  for (Pile* pile = FirstPile(game.PileTable); pile; pile = pile->Next)
+    if (pile->Has(PileFlags::KingsToTop) && pile->BottomCard) MoveKingsDown(game, *pile);
+}
+
+// Redeals granted by the game's flags; later bits override earlier ones.
+static int32_t InitialRedeals(uint32_t flags, bool unlimitedAllowed) {
+  int32_t redeals = 0;
+  if (flags & GameFlags::RedealOnce) redeals = unlimitedAllowed ? 99 : 1;
+  if (flags & GameFlags::RedealTwice) redeals = unlimitedAllowed ? 99 : 2;
+  if (flags & GameFlags::RedealUnlimited) redeals = 99;
+  return redeals;
+}
+
+// The displayed rank rotation; later bits override earlier ones.
+static int32_t InitialRankOffset(uint32_t flags, uint32_t seed) {
+  int32_t offset = 0;
+  if (flags & GameFlags::AcesHigh) offset = 1;
+  if (flags & GameFlags::ThreesHigh) offset = 3;
+  if (flags & GameFlags::QueensHigh) offset = 12;
+  if (flags & GameFlags::FivesHigh) offset = 5;
+  if (flags & GameFlags::RandomStart) offset = static_cast<int32_t>(seed % 13u);
+  return offset;
+}
+
+void StartGame(Game& game, uint32_t seed) {
+  LoadGame(game.library, game.PileTable, game.CurrentFlags, game.CurrentGame);
+  game.RandomState = seed;
+  game.services->ResetHistory(game);
+  game.RedealsLeft = InitialRedeals(game.CurrentFlags, game.prefs.UnlimitToggle != 0);
+  game.RankOffset = InitialRankOffset(game.CurrentFlags, game.CurrentSeed);
+  ShuffleDeck(game, game.Deck, game.CurrentFlags);
+  ResetTable(game.PileTable, game.client);
+  DealCards(game.PileTable, game.Deck, game.CurrentFlags, game.Style());
+  LayoutAllPiles(FirstPile(game.PileTable), game.Style());
+  MoveKingsToTop(game);
+  game.services->RecordPosition(game);
+  game.CurrentLogRecord = game.services->FindLogRecord(game);
+  game.display->RedrawTable();
+  game.display->UpdateStatusLine();
+  if (game.prefs.AutoToggle)
+    while (game.services->AutoStep(game)) {
+    }
+}
+
+void RefreshPreview(Game& game) {
+  ShuffleDeck(game, game.Deck, game.CurrentFlags);
+  ResetTable(game.PileTable, game.client);
+  DealCards(game.PileTable, game.Deck, game.CurrentFlags, game.Style());
+  LayoutAllPiles(FirstPile(game.PileTable), game.Style());
+  game.display->RedrawTable();
+}
+
+}  // namespace tarnik

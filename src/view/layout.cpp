@@ -1,0 +1,116 @@
+#include "view/layout.h"
+
+#include "model/deal.h"
+#include "model/pile_ops.h"
+
+namespace tarnik {
+
+int32_t TableWidth(const Pile* piles) {
+  int32_t m = 0;
+  for (int32_t i = 0, n = CountPiles(piles); i < n; ++i)
+    if (piles[i].Column > m) m = piles[i].Column;
+  return kColumnPitch * m + 72;
+}
+
+int32_t TableHeight(const Pile* piles) {
+  int32_t m = 10;
+  for (int32_t i = 0, n = CountPiles(piles); i < n; ++i)
+    if (piles[i].Row > m) m = piles[i].Row;
+  return kRowPitch * m + 88;
+}
+
+// Half of a difference, rounded toward minus infinity.
+static int32_t HalfDown(int32_t v) { return v >> 1; }
+
+// Places a pile's rectangle in its grid cell for the given centring offset.
+static void PlaceInCell(Pile& pile, int32_t offX, int32_t offY) {
+  pile.Left = offX + kColumnPitch * pile.Column + 4;
+  pile.Top = offY + kRowPitch * pile.Row + 8;
+}
+
+// The win animation's per-frame step: piles drift away from the centre. A
+// client too small to divide into sixteenths gives no drift.
+static int32_t Drift(int32_t position, int32_t clientSize) {
+  const int32_t sixteenth = clientSize >> 4;
+  return sixteenth > 0 ? position / sixteenth - 7 : 0;
+}
+
+void ResetTable(Pile* piles, ClientSize client) {
+  const int32_t n = CountPiles(piles);
+  const int32_t offX = HalfDown(client.Width - TableWidth(piles));
+  const int32_t offY = HalfDown(client.Height - TableHeight(piles));
+  for (int32_t i = 0; i < n; ++i) {
+    Pile& pile = piles[i];
+    pile.Prev = i > 0 ? &piles[i - 1] : nullptr;
+    pile.Next = i + 1 < n ? &piles[i + 1] : nullptr;
+    pile.BottomCard = pile.TopCard = pile.GrabCard = nullptr;
+    PlaceInCell(pile, offX, offY);
+    pile.Width = kCardWidth;
+    pile.Height = kCardHeight;
+    pile.Count = 0;
+    pile.DriftX = Drift(pile.Left, client.Width);
+    pile.DriftY = Drift(pile.Top, client.Height);
+  }
+}
+
+void CentreTable(Pile* piles, ClientSize client) {
+  const int32_t offX = HalfDown(client.Width - TableWidth(piles));
+  const int32_t offY = HalfDown(client.Height - TableHeight(piles));
+  for (int32_t i = 0, n = CountPiles(piles); i < n; ++i) PlaceInCell(piles[i], offX, offY);
+}
+
+void LayoutPile(Pile& pile, LayoutStyle style) {
+  // An out-of-range neatness (a damaged setting) lays cards out neatly.
+  const int32_t neatness = style.Neatness >= 0 && style.Neatness <= 2 ? style.Neatness : 0;
+  int32_t dx = 0, dy = 0;
+  pile.Count = 0;
+  pile.Width = kCardWidth;
+  pile.Height = kCardHeight;
+  for (Card* card = pile.BottomCard; card; card = card->Above) {
+    ++pile.Count;
+    const int32_t j = card->Value >= 0 ? card->Value % (neatness + 1) : 0;
+    card->X = pile.Left + dx + j;
+    card->Y = pile.Top + dy + j;
+    pile.Width = dx + kCardWidth;
+    pile.Height = dy + kCardHeight;
+    const int32_t step = card->Face == FaceDown && !style.ShowAllCards ? 4 : 16;
+    switch (pile.Direction) {
+      case PileDirection::Horizontal: dx += step; break;
+      case PileDirection::Vertical: dy += step; break;
+      case PileDirection::Size: dx += 1; break;
+      default: break;
+    }
+  }
+}
+
+void LayoutAllPiles(Pile* first, LayoutStyle style) {
+  for (Pile* p = first; p; p = p->Next) LayoutPile(*p, style);
+}
+
+Pile* FirstPile(Pile* piles) { return CountPiles(piles) > 0 ? &piles[0] : nullptr; }
+
+void MovePileToPoint(Game& game, uint16_t x, uint16_t y) {
+  if (!game.EditPile) return;
+  const int32_t tw = TableWidth(game.PileTable);
+  const int32_t th = TableHeight(game.PileTable);
+  int32_t c = (int32_t{x} - HalfDown(game.client.Width - tw) - 32) / 32;
+  int32_t r = (int32_t{y} - HalfDown(game.client.Height - th) - 40) / 40;
+  game.EditPile->Column = c < 0 ? 0 : c;
+  game.EditPile->Row = r < 0 ? 0 : r;
+  RefreshPreview(game);
+}
+
+void CycleDirection(Game& game) {
+  if (!game.EditPile) return;
+  PileDirection& d = game.EditPile->Direction;
+  switch (d) {
+    case PileDirection::Horizontal: d = PileDirection::Vertical; break;
+    case PileDirection::Vertical: d = PileDirection::Size; break;
+    case PileDirection::Size: d = PileDirection::NoDirection; break;
+    case PileDirection::NoDirection: d = PileDirection::Horizontal; break;
+    default: break;
+  }
+  RefreshPreview(game);
+}
+
+}  // namespace tarnik

@@ -1,0 +1,36 @@
+// Where piles and cards stand on the table: grid cells become pixel
+// rectangles centred in the client area, and every pile fans out its cards.
+// Pure arithmetic on the records; the window only reads the results.
+#pragma once
+
+#include <cstdint>
+
+#include "model/game_state.h"
+
+namespace tarnik {
+
+constexpr int32_t kColumnPitch = 34;
+constexpr int32_t kRowPitch = 42;
+
+// Width of a pile table: 34 · largest column + 72.
+int32_t TableWidth(const Pile* piles);
+// Height of a pile table: 42 · largest row (at least 10) + 88.
+int32_t TableHeight(const Pile* piles);
+// Links the piles in use, empties them and places them for the client size.
+void ResetTable(Pile* piles, ClientSize client);
+// Re-centres the piles in use for a new client size; nothing else changes.
+void CentreTable(Pile* piles, ClientSize client);
+// Recounts a pile, places its cards and recomputes its width and height.
+void LayoutPile(Pile& pile, LayoutStyle style);
+// LayoutPile for `first` and every pile after it.
+void LayoutAllPiles(Pile* first, LayoutStyle style);
+// The first pile of a table, or null when the table has no pile in use.
+Pile* FirstPile(Pile* piles);
+
+// Edit mode: puts the edited pile in the grid cell under the pointer and
+// deals the edited game afresh.
+void MovePileToPoint(Game& game, uint16_t x, uint16_t y);
+// Edit mode: steps the edited pile's direction and deals afresh.
+void CycleDirection(Game& game);
+
+}  // namespace tarnik

@@ -1,0 +1,156 @@
+#include "commands.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "model/deal.h"
+#include "model/file_io.h"
+#include "model/game_text.h"
+#include "model/library.h"
+#include "model/pile_ops.h"
+
+namespace fs = std::filesystem;
+
+namespace tarnik::tool {
+
+namespace {
+
+// A whole decimal number in [lo, hi], nothing else on the argument.
+bool ParseDecimal(const std::string& s, uint64_t hi, uint64_t& out) {
+  if (s.empty() || s.size() > 10) return false;
+  uint64_t v = 0;
+  for (char c : s) {
+    if (c < '0' || c > '9') return false;
+    v = v * 10 + static_cast<uint64_t>(c - '0');
+  }
+  if (v > hi) return false;
+  out = v;
+  return true;
+}
+
+// Opens a library for reading; refuses a file that cannot be read.
+bool OpenLibrary(const std::string& path, Library& library) {
+  std::ifstream probe(path, std::ios::binary);
+  if (!probe || !FileSize(path)) return false;
+  library.Path = path;
+  CountGames(library);
+  LoadGameNames(library);
+  return true;
+}
+
+// A file name for a game: its index and its name in lower case.
+std::string GameFileName(int index, const char* name) {
+  char prefix[8];
+  std::snprintf(prefix, sizeof prefix, "%03d-", index);
+  std::string slug;
+  for (const char* p = name; *p && p < name + kNameSize; ++p) {
+    const auto c = static_cast<unsigned char>(*p);
+    if (std::isalnum(c)) slug += static_cast<char>(std::tolower(c));
+    else if (!slug.empty() && slug.back() != '-') slug += '-';
+  }
+  while (!slug.empty() && slug.back() == '-') slug.pop_back();
+  if (slug.empty()) slug = "game";
+  return prefix + slug + ".game";
+}
+
+std::optional<std::string> ReadText(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+}  // namespace
+
+int Refuse(const std::string& message) {
+  std::fprintf(stderr, "tarnik-tool: %s\n", message.c_str());
+  return 2;
+}
+
+int List(const Args& args) {
+  if (args.size() != 1) return Refuse("usage: tarnik-tool list LIBRARY");
+  static Library library;
+  if (!OpenLibrary(args[0], library)) return Refuse("cannot read library '" + args[0] + "'");
+  static Pile piles[kMaxPiles];
+  for (int32_t i = 0; i < library.GameCount; ++i) {
+    uint32_t flags = 0;
+    LoadGame(library, piles, flags, i);
+    std::printf("%d\t%s\t0x%08X\t%d\n", i, library.GameNames[i], library.GameFlagTable[i],
+                CountPiles(piles));
+  }
+  return 0;
+}
+
+int Deal(const Args& args) {
+  if (args.size() != 3) return Refuse("usage: tarnik-tool deal LIBRARY GAME SEED");
+  static Game game;  // large tables: kept off the stack
+  if (!OpenLibrary(args[0], game.library)) return Refuse("cannot read library '" + args[0] + "'");
+  uint64_t index = 0, seed = 0;
+  if (!ParseDecimal(args[1], UINT32_MAX, index) || index >= uint64_t(game.library.GameCount))
+    return Refuse("game '" + args[1] + "' is not in the library (it holds " +
+                  std::to_string(game.library.GameCount) + " games)");
+  if (!ParseDecimal(args[2], UINT32_MAX, seed))
+    return Refuse("seed '" + args[2] + "' is not a number from 0 to 4294967295");
+  game.CurrentGame = static_cast<int32_t>(index);
+  game.CurrentSeed = static_cast<uint32_t>(seed);
+  StartGame(game, game.CurrentSeed);
+  for (int32_t i = 0, n = CountPiles(game.PileTable); i < n; ++i) {
+    std::printf("%d", i);
+    for (const Card* c = game.PileTable[i].BottomCard; c; c = c->Above)
+      std::printf(" %d:%d", c->Value, c->Face);
+    std::printf("\n");
+  }
+  return 0;
+}
+
+int Compile(const Args& args) {
+  if (args.size() != 2) return Refuse("usage: tarnik-tool compile DIR LIBRARY");
+  std::error_code ec;
+  std::vector<fs::path> files;
+  for (const auto& entry : fs::directory_iterator(args[0], ec))
+    if (entry.path().extension() == ".game") files.push_back(entry.path());
+  if (ec) return Refuse("cannot read folder '" + args[0] + "'");
+  std::sort(files.begin(), files.end());
+  if (files.size() > size_t(kMaxGames))
+    return Refuse("more than " + std::to_string(kMaxGames) + " games in '" + args[0] + "'");
+  std::vector<unsigned char> bytes(files.size() * kGameRecordSize);
+  for (size_t i = 0; i < files.size(); ++i) {
+    const auto text = ReadText(files[i]);
+    if (!text) return Refuse("cannot read '" + files[i].string() + "'");
+    GameDef game;
+    std::string error;
+    if (!GameFromText(*text, game, error)) return Refuse(files[i].string() + ": " + error);
+    EncodeGameDef(game, &bytes[i * kGameRecordSize]);
+  }
+  if (!WriteFileSafely(args[1], bytes.data(), bytes.size()))
+    return Refuse("cannot write library '" + args[1] + "'");
+  return 0;
+}
+
+int Decompile(const Args& args) {
+  if (args.size() != 2) return Refuse("usage: tarnik-tool decompile LIBRARY DIR");
+  const auto size = FileSize(args[0]);
+  if (!size) return Refuse("cannot read library '" + args[0] + "'");
+  const uint64_t records = std::min<uint64_t>(*size / kGameRecordSize, kMaxGames);
+  std::error_code ec;
+  fs::create_directories(args[1], ec);
+  for (uint64_t i = 0; i < records; ++i) {
+    unsigned char bytes[kGameRecordSize];
+    if (!ReadAt(args[0], i * kGameRecordSize, bytes, sizeof bytes))
+      return Refuse("cannot read library '" + args[0] + "'");
+    GameDef game;
+    DecodeGameDef(bytes, game);
+    const std::string text = GameToText(game);
+    const fs::path out = fs::path(args[1]) / GameFileName(static_cast<int>(i), game.Name);
+    if (!WriteFileSafely(out.string(), text.data(), text.size()))
+      return Refuse("cannot write '" + out.string() + "'");
+  }
+  return 0;
+}
+
+}  // namespace tarnik::tool
