@@ -33,7 +33,7 @@ class Display {
 };
 
 // A display that shows and plays nothing and answers every question "No".
-class NullDisplay final : public Display {
+class NullDisplay : public Display {
  public:
   void ComposeTable() override {}
   void RedrawTable() override {}

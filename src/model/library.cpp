@@ -1,5 +1,6 @@
 #include "model/library.h"
 
+#include <bit>
 #include <cstring>
 #include <vector>
 
@@ -78,6 +79,11 @@ void EncodeGameDef(const GameDef& game, unsigned char* out) {
 }
 
 void DecodeGameDef(const unsigned char* in, GameDef& game) {
+  if constexpr (std::endian::native == std::endian::little) {
+    // The record in memory has the file's layout word for word.
+    std::memcpy(static_cast<void*>(&game), in, kGameRecordSize);
+    return;
+  }
   std::memcpy(game.Name, in, kNameSize);
   in += kNameSize;
   game.Flags = GetWord(in);
@@ -102,14 +108,22 @@ void CountGames(Library& library) {
   library.GameCount = static_cast<int32_t>(records < kMaxGames ? records : kMaxGames);
 }
 
+// Reads the first `count` records into the library's copy; a file that
+// shrank since it was counted keeps only the records it still holds.
+static void ReadRecords(Library& library, int64_t count) {
+  const int64_t inFile = RecordsInFile(library.Path);
+  if (count > inFile) count = inFile;
+  library.Records.resize(size_t(count) * kGameRecordSize);
+  if (!library.Records.empty() &&
+      !ReadAt(library.Path, 0, library.Records.data(), library.Records.size()))
+    library.Records.clear();
+}
+
 void LoadGameNames(Library& library) {
+  ReadRecords(library, library.GameCount);
+  library.GameCount = static_cast<int32_t>(library.Records.size() / kGameRecordSize);
   for (int32_t i = 0; i < library.GameCount; ++i) {
-    unsigned char head[kNameSize + 4];
-    if (!ReadAt(library.Path, uint64_t(i) * kGameRecordSize, head, sizeof head)) {
-      // The file shrank since it was counted: keep only what is there.
-      library.GameCount = i;
-      break;
-    }
+    const unsigned char* head = &library.Records[size_t(i) * kGameRecordSize];
     std::memcpy(library.GameNames[i], head, kNameSize);
     library.GameNames[i][kNameSize - 1] = '\0';  // a name always ends in the field
     const unsigned char* flags = head + kNameSize;
@@ -118,11 +132,12 @@ void LoadGameNames(Library& library) {
 }
 
 bool LoadGame(const Library& library, Pile* piles, uint32_t& flags, int32_t index) {
-  unsigned char bytes[kGameRecordSize];
-  GameDef game;
+  static thread_local GameDef game;  // too large for a small stack, and reused
+  const size_t offset = size_t(index) * kGameRecordSize;
   const bool ok = index >= 0 && index < library.GameCount &&
-                  ReadAt(library.Path, uint64_t(index) * kGameRecordSize, bytes, sizeof bytes);
-  if (ok) DecodeGameDef(bytes, game);
+                  offset + kGameRecordSize <= library.Records.size();
+  if (ok) DecodeGameDef(&library.Records[offset], game);
+  else game = GameDef{};
   flags = game.Flags;
   for (int k = 0; k < kMaxPiles; ++k) static_cast<PileDef&>(piles[k]) = game.Piles[k];
   return ok;
@@ -132,8 +147,10 @@ void AppendEmptyGame(Library& library) {
   const int64_t records = RecordsInFile(library.Path);
   if (records >= kMaxGames) return;  // the tables hold no more games
   const GameDef game = EmptyGame();
-  if (EditFileSafely(library.Path, [&](std::fstream& f) { return WriteRecord(f, records, game); }))
-    library.GameCount = static_cast<int32_t>(records + 1);
+  if (!EditFileSafely(library.Path, [&](std::fstream& f) { return WriteRecord(f, records, game); }))
+    return;
+  library.GameCount = static_cast<int32_t>(records + 1);
+  ReadRecords(library, library.GameCount);
 }
 
 void SaveCurrentGame(Library& library, int32_t current, uint32_t flags, const Pile* piles) {
@@ -166,6 +183,7 @@ void SortLibrary(Library& library) {
       if (!WriteRecord(f, i, games[i])) return false;
     return true;
   });
+  ReadRecords(library, n);
 }
 
 }  // namespace tarnik

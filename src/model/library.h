@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "model/records.h"
 
@@ -19,6 +20,9 @@ struct Library {
   int32_t GameCount = 0;
   char GameNames[kMaxGames][kNameSize] = {};
   uint32_t GameFlagTable[kMaxGames] = {};
+  // The counted records as the names were last read from the file, so that
+  // starting a game needs no file access. Every write refreshes it.
+  std::vector<unsigned char> Records;
 };
 
 // Sets GameCount from the file size (at most the 256 games the tables hold;

@@ -87,6 +87,7 @@ struct GameDef {
 };
 
 static_assert(sizeof(PileDef) == 48, "a pile definition is twelve words");
+static_assert(sizeof(GameDef) == 2340, "a game definition is one library record");
 
 // The rules of a pile as a plain record (drops the run-time half).
 inline PileDef DefOf(const Pile& pile) { return static_cast<const PileDef&>(pile); }

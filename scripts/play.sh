@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Sets up and builds the project, then starts the game.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+"$root/scripts/setup.sh"
+cd "$root/build/data"
+exec "$root/build/bin/tarnik-tool" list Data/Tarnik.tkl

@@ -1,0 +1,33 @@
+// Scratch folders and library files for tests that read and write files.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/records.h"
+
+namespace tarnik::testing {
+
+// A fresh folder of its own, removed with everything in it at the end.
+class ScratchDir {
+ public:
+  ScratchDir();
+  ~ScratchDir();
+  ScratchDir(const ScratchDir&) = delete;
+  ScratchDir& operator=(const ScratchDir&) = delete;
+  std::string File(const std::string& name) const { return path_ + "/" + name; }
+
+ private:
+  std::string path_;
+};
+
+// A game definition with a name and flags and no piles.
+GameDef NamedGame(const char* name, uint32_t flags = 0);
+// Writes a library file holding the given games in order.
+void WriteLibrary(const std::string& path, const std::vector<GameDef>& games);
+// Writes arbitrary bytes to a file.
+void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes);
+// Reads a whole file (empty when missing).
+std::vector<unsigned char> ReadBytes(const std::string& path);
+
+}  // namespace tarnik::testing
