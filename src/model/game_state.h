@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "app/records.h"
 #include "model/display.h"
 #include "model/library.h"
 #include "model/play_services.h"
@@ -52,6 +53,7 @@ struct Game {
   Pile* EditPile = nullptr;
 
   Preferences prefs;
+  Records records;  // the player's log, the tournaments and what the dialogs keep
   bool EditMode = false;
   bool ShowAllCards = false;
   bool ShowPileNumbers = false;
