@@ -20,17 +20,21 @@ class MemoryPreferenceStore : public PreferenceStore {
   bool Create() override;
   void WriteNumber(const char* name, uint32_t value) override;
   void WriteText(const char* name, const char* buffer, size_t size) override;
+  void Close() override { ++closes_; }
 
   // Puts a value in place as another program might have left it.
   void Put(const std::string& name, Value value);
   // Makes every later Create fail, as a key that cannot be created does.
   void RefuseCreate() { refuseCreate_ = true; }
   const std::map<std::string, Value>& Values() const { return values_; }
+  // How many series of writes were ended.
+  int Closes() const { return closes_; }
 
  private:
   std::map<std::string, Value> values_;
   bool exists_ = false;
   bool refuseCreate_ = false;
+  int closes_ = 0;
 };
 
 }  // namespace tarnik

@@ -80,6 +80,7 @@ void SaveWindowRect(Game& game, PreferenceStore& store, WindowRect rect) {
   store.WriteNumber("WindowTop", static_cast<uint32_t>(rect.Top));
   store.WriteNumber("WindowRight", static_cast<uint32_t>(rect.Right));
   store.WriteNumber("WindowBottom", static_cast<uint32_t>(rect.Bottom));
+  store.Close();
 }
 
 void SavePreferences(const Game& game, PreferenceStore& store) {
@@ -88,6 +89,7 @@ void SavePreferences(const Game& game, PreferenceStore& store) {
     store.WriteNumber(name, static_cast<uint32_t>(var));
   });
   store.WriteText(kPreferenceNames[kLogFileName], game.prefs.LogFile, kLogFileSize);
+  store.Close();
 }
 
 }  // namespace tarnik

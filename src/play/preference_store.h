@@ -29,6 +29,8 @@ class PreferenceStore {
   virtual void WriteNumber(const char* name, uint32_t value) = 0;
   // Writes `size` bytes of a text buffer, terminator and all.
   virtual void WriteText(const char* name, const char* buffer, size_t size) = 0;
+  // Ends a series of writes: what was written is kept from now on.
+  virtual void Close() = 0;
 };
 
 // The main window's rectangle in screen pixels.
