@@ -2,7 +2,6 @@
 #include "view/card_images.h"
 
 #include <QFile>
-
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -94,7 +93,9 @@ const std::array<std::vector<PipSpot>, 13> kArrangementB = {{
 }};
 
 // A setting in [0, count), or 0 when it lies outside.
-int InRange(int value, int count) { return value >= 0 && value < count ? value : 0; }
+int InRange(int value, int count) {
+  return value >= 0 && value < count ? value : 0;
+}
 
 // Plain copy of a rectangle, white pixels included.
 void PlainCopy(QImage& dest, int x, int y, int w, int h, const QImage& source, int sx, int sy) {
@@ -144,8 +145,7 @@ void ComposeFace(QImage& sheet, const QImage& art, const CardAppearance& a, int 
   const QPoint suitUp = SuitSymbolPos(a.suit, s, false);
   const QPoint suitDown = SuitSymbolPos(a.suit, s, true);
   TransparentCopy(sheet, cx + 1, cy + 18, kGlyphSize, kGlyphSize, art, suitUp.x(), suitUp.y());
-  TransparentCopy(sheet, cx + 49, cy + 48, kGlyphSize, kGlyphSize, art, suitDown.x(),
-                  suitDown.y());
+  TransparentCopy(sheet, cx + 49, cy + 48, kGlyphSize, kGlyphSize, art, suitDown.x(), suitDown.y());
   DrawFaceArt(sheet, art, a, k, s, cx, cy);
 }
 
@@ -165,9 +165,8 @@ void ComposeRankMarker(QImage& sheet, const QImage& art, const CardAppearance& a
 }  // namespace
 
 CardAppearance ClampAppearance(CardAppearance a) {
-  return {InRange(a.face, kCardFaces), InRange(a.letter, kCardLetters),
-          InRange(a.suit, kCardSuits), InRange(a.style, kCardStyles),
-          InRange(a.back, kCardBacks)};
+  return {InRange(a.face, kCardFaces), InRange(a.letter, kCardLetters), InRange(a.suit, kCardSuits),
+          InRange(a.style, kCardStyles), InRange(a.back, kCardBacks)};
 }
 
 QImage LoadBitmapFile(const QString& path, QString* error) {
@@ -192,8 +191,8 @@ QImage LoadBitmapFile(const QString& path, QString* error) {
   if (pixels.size() != rowBytes * height) return Refuse(error, path + " is too short");
   QImage image(width, height, QImage::Format_RGB32);
   for (int y = 0; y < height; ++y) {
-    const auto* from = reinterpret_cast<const unsigned char*>(pixels.constData()) +
-                       (height - 1 - y) * rowBytes;
+    const auto* from =
+        reinterpret_cast<const unsigned char*>(pixels.constData()) + (height - 1 - y) * rowBytes;
     QRgb* to = reinterpret_cast<QRgb*>(image.scanLine(y));
     for (int x = 0; x < width; ++x) to[x] = qRgb(from[3 * x + 2], from[3 * x + 1], from[3 * x]);
   }

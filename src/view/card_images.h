@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPoint>
 #include <QString>
 
 namespace tarnik {
@@ -41,7 +42,9 @@ constexpr int kCardBacks = 8;
 // Positions (top-left corners) of the items of "Graphic/Card.bmp".
 // k = rank index 0 (ace) … 12 (king); s = suit 0 spades, 1 clubs, 2 hearts,
 // 3 diamonds; red suits take the lower row of each letter set.
-inline QPoint CentrePicturePos(int style, int picture) { return {48 * picture, 64 * style}; }
+inline QPoint CentrePicturePos(int style, int picture) {
+  return {48 * picture, 64 * style};
+}
 inline QPoint RankLetterPos(int letter, int k, int s, bool upsideDown) {
   return {16 * k + (upsideDown ? 209 : 1), 321 + 32 * letter + (s >= 2 ? 16 : 0)};
 }
@@ -51,19 +54,45 @@ inline QPoint SuitSymbolPos(int suitSet, int s, bool upsideDown) {
 inline QPoint PipPos(int suitSet, int s, bool upsideDown) {
   return {483 + 16 * s, 323 + 32 * suitSet + (upsideDown ? 16 : 0)};
 }
-inline QPoint DropShadowPos() { return {0, 400}; }
-inline QPoint MarkersPos() { return {512, 400}; }
-inline QPoint SurfacePos(int face, bool highlighted) { return {64 * (2 * face + highlighted), 480}; }
-inline QPoint CounterStripPos() { return {576, 480}; }
-inline QPoint CardBackPos(int back) { return {64 * back, 560}; }
-inline QPoint BackTilePos(int tile) { return {(tile % 8) * 128, (tile / 8) * 128}; }
+inline QPoint DropShadowPos() {
+  return {0, 400};
+}
+inline QPoint MarkersPos() {
+  return {512, 400};
+}
+inline QPoint SurfacePos(int face, bool highlighted) {
+  return {64 * (2 * face + highlighted), 480};
+}
+inline QPoint CounterStripPos() {
+  return {576, 480};
+}
+inline QPoint CardBackPos(int back) {
+  return {64 * back, 560};
+}
+inline QPoint BackTilePos(int tile) {
+  return {(tile % 8) * 128, (tile / 8) * 128};
+}
+
+// The drag cursor picture (32 × 32, black, white and transparent) points
+// with this pixel, the corner of its front card.
+inline QPoint DragCursorHotSpot() {
+  return {7, 0};
+}
 
 // Centre picture numbers: 0 the number-card frame, then four per kind.
 constexpr int kFramePicture = 0;
-inline int AcePicture(int s) { return 1 + s; }
-inline int JackPicture(int s) { return 5 + s; }
-inline int QueenPicture(int s) { return 9 + s; }
-inline int KingPicture(int s) { return 13 + s; }
+inline int AcePicture(int s) {
+  return 1 + s;
+}
+inline int JackPicture(int s) {
+  return 5 + s;
+}
+inline int QueenPicture(int s) {
+  return 9 + s;
+}
+inline int KingPicture(int s) {
+  return 13 + s;
+}
 constexpr int kPictureCount = 17;
 
 // Cells of the composed sheet that are not card faces.
@@ -97,7 +126,9 @@ CardAppearance ClampAppearance(CardAppearance appearance);
 QImage LoadBitmapFile(const QString& path, QString* error = nullptr);
 
 // True for the transparent colour: red, green and blue all 255.
-inline bool IsTransparentColour(QRgb pixel) { return (pixel & 0xFFFFFF) == 0xFFFFFF; }
+inline bool IsTransparentColour(QRgb pixel) {
+  return (pixel & 0xFFFFFF) == 0xFFFFFF;
+}
 
 // Copies a rectangle so that the source's pure-white pixels leave the
 // destination unchanged and all other pixels replace it.
