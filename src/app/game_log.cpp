@@ -29,6 +29,7 @@ static LogRecord* SelectedRecord(Game& game) {
   return block && k >= 0 && k < kLogRecordsPerGame ? &block[k] : nullptr;
 }
 
+// The same, for reading.
 static const LogRecord* SelectedRecord(const Game& game) {
   return SelectedRecord(const_cast<Game&>(game));
 }

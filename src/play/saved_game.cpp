@@ -29,6 +29,7 @@ size_t UsedPart(const PositionRecord& record, int32_t piles) {
   return std::min<size_t>(at, kUsedLimit);
 }
 
+// The header fields as stored, before any of them is checked.
 SavedHeader ParseHeader(const unsigned char* in) {
   SavedHeader h;
   h.CurrentGame = static_cast<int32_t>(GetLittle32(in + 8));
@@ -40,6 +41,7 @@ SavedHeader ParseHeader(const unsigned char* in) {
   return h;
 }
 
+// Whether the counters lie inside the history and the game is in the library.
 bool HeaderFits(const SavedHeader& h, const Library& library) {
   const auto inHistory = [&](int32_t n) { return n >= 1 && n <= h.PositionCount; };
   return h.PositionCount >= 1 && h.PositionCount <= kMaxPositions && inHistory(h.UndoPosition) &&
