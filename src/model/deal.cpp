@@ -1,6 +1,7 @@
 #include "model/deal.h"
 
 #include "model/pile_ops.h"
+#include "play/sounds.h"
 #include "view/layout.h"
 
 namespace tarnik {
@@ -41,7 +42,7 @@ void ShuffleDeck(Game& game, Card* deck, uint32_t flags) {
     default: PlaceCards<208>(game.RandomState, deck); break;
   }
   for (int32_t i = 0; i < n; ++i) deck[i].Value %= 52;
-  game.display->PlaySoundNamed("Shuffle");
+  PlaySoundNamed(game, "Shuffle");
 }
 
 // Puts the card on top, face down while the pile owes face-down cards, and

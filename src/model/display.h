@@ -8,6 +8,7 @@ namespace tarnik {
 struct Pile;
 
 enum class MessageIcon { Exclamation, Question };
+enum class FrameKind { Glide, Win };
 enum class MessageAnswer { Ok, Yes, No };
 
 class Display {
@@ -30,6 +31,11 @@ class Display {
   virtual MessageAnswer ShowMessage(const char* text, const char* caption, MessageIcon icon) = 0;
   // Refresh the status line from the game state.
   virtual void UpdateStatusLine() = 0;
+  // Called after every frame of an animation, so that a window can pace the
+  // frames to the clock; the engine itself never waits.
+  virtual void PaceFrame(FrameKind kind) = 0;
+  // Shows the drag cursor while cards are being dragged, the arrow otherwise.
+  virtual void ShowDragCursor(bool dragging) = 0;
 };
 
 // A display that shows and plays nothing and answers every question "No".
@@ -44,6 +50,8 @@ class NullDisplay : public Display {
     return icon == MessageIcon::Question ? MessageAnswer::No : MessageAnswer::Ok;
   }
   void UpdateStatusLine() override {}
+  void PaceFrame(FrameKind) override {}
+  void ShowDragCursor(bool) override {}
 };
 
 }  // namespace tarnik

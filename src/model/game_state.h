@@ -11,6 +11,7 @@
 #include "model/play_services.h"
 #include "model/preferences.h"
 #include "model/records.h"
+#include "play/history.h"
 
 namespace tarnik {
 
@@ -50,8 +51,11 @@ struct Game {
   Pile* DragSource = nullptr;
   Pile* DropTarget = nullptr;
   int32_t GrabBelow = 0;
+  int32_t GrabOffsetX = 0;  // pointer minus the dragged cards' corner
+  int32_t GrabOffsetY = 0;
   Pile* EditPile = nullptr;
 
+  History history;
   Preferences prefs;
   Records records;  // the player's log, the tournaments and what the dialogs keep
   bool EditMode = false;
@@ -61,13 +65,13 @@ struct Game {
   ClientSize client;
 
   Display* display = &silentDisplay;
-  PlayServices* services = &noServices;
+  PlayServices* services = &engineServices;
 
   LayoutStyle Style() const { return {prefs.Neatness, ShowAllCards}; }
 
  private:
   static inline NullDisplay silentDisplay;
-  static inline PlayServices noServices;
+  static inline PlayServices engineServices;
 };
 
 }  // namespace tarnik

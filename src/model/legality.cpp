@@ -59,19 +59,16 @@ Card* WalkLimitedRun(const Pile* piles, const Pile& pile, Card* pressed, int32_t
   return a;
 }
 
-// Whether an empty pile's start rule lets the card begin it.
+// Whether an empty pile's start rule lets the card begin it. "Any ace" to
+// "Any king" (52 + rank) admit only cards of their rank.
 bool StartAccepts(PileStart start, const Card& card) {
   const int32_t v = static_cast<int32_t>(start);
-  const int32_t rank = Rank(card.Value);
   if (start == PileStart::None) return false;
   if (v >= 0 && v <= 51) return card.Value == v;
-  switch (start) {
-    case PileStart::AnyAce: return rank == kAce;
-    case PileStart::AnyQueen: return rank == kQueen;
-    case PileStart::AnyKing: return rank == kKing;
-    case PileStart::AnyFaceCard: return rank >= kJack;
-    default: return true;
-  }
+  if (v >= static_cast<int32_t>(PileStart::AnyAce) && v <= static_cast<int32_t>(PileStart::AnyKing))
+    return Rank(card.Value) == v - static_cast<int32_t>(PileStart::AnyAce);
+  if (start == PileStart::AnyFaceCard) return Rank(card.Value) >= kJack;
+  return true;
 }
 
 // Whether the card's rank may lie on a top card of rank t.
