@@ -1,0 +1,1050 @@
+// Move legality: which group a press on a card lifts, and whether a group may
+// be dropped on a pile, decided from the pile rules alone.
+#include "model/legality.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <vector>
+
+#include "support/table_builder.h"
+
+namespace tarnik {
+namespace {
+
+using testing::OpenPile;
+using testing::TableBuilder;
+using testing::V;
+
+constexpr int32_t Ace = 0, Two = 1, Three = 2, Four = 3, Five = 4, Six = 5, Seven = 6, Eight = 7,
+                  Nine = 8, Ten = 9, Jack = 10, Queen = 11, King = 12;
+
+// A pile that lets cards be taken by `removal` and builds by `build`.
+PileDef Taking(CardRemoval removal, RankBuild build, uint32_t flags = PileFlags::AutoFillSource) {
+  PileDef def = OpenPile(flags);
+  def.Removal = removal;
+  def.RankBuild = build;
+  return def;
+}
+
+// Pushes face-up cards, bottom first, and returns them in the same order.
+std::vector<Card*> PushCards(TableBuilder& table, Pile& pile, std::vector<int32_t> values) {
+  std::vector<Card*> cards;
+  for (int32_t v : values) cards.push_back(&table.Push(pile, v));
+  return cards;
+}
+
+// A loose card of the given value, for drop tests where its pile does not matter.
+Card CardOf(int32_t value) {
+  Card card;
+  card.Value = value;
+  return card;
+}
+
+// ---------------------------------------------------------------------------
+// Rank sequences
+
+// Each wrapping sequence admits exactly its twelve consecutive pairs, in
+// order; nothing follows the king.
+TEST(WrapSequences, ByTwoThreeAndFourAdmitOnlyConsecutiveEntries) {
+  struct Sequence {
+    const char* name;
+    bool (*next)(int32_t, int32_t);
+    std::array<int32_t, 13> order;
+  };
+  const Sequence sequences[] = {
+      {"by two",
+       NextByTwo,
+       {Two, Four, Six, Eight, Ten, Queen, Ace, Three, Five, Seven, Nine, Jack, King}},
+      {"by three",
+       NextByThree,
+       {Three, Six, Nine, Queen, Two, Five, Eight, Jack, Ace, Four, Seven, Ten, King}},
+      {"by four",
+       NextByFour,
+       {Four, Eight, Queen, Three, Seven, Jack, Two, Six, Ten, Ace, Five, Nine, King}},
+  };
+  for (const Sequence& seq : sequences) {
+    int qualifying = 0;
+    for (int32_t t = 0; t < 13; ++t) {
+      for (int32_t c = 0; c < 13; ++c) {
+        bool expected = false;
+        for (int k = 0; k + 1 < 13; ++k)
+          if (seq.order[k] == t && seq.order[k + 1] == c) expected = true;
+        EXPECT_EQ(seq.next(t, c), expected) << seq.name << " t=" << t << " c=" << c;
+        if (seq.next(t, c)) ++qualifying;
+      }
+    }
+    EXPECT_EQ(qualifying, 12) << seq.name;
+    for (int32_t c = 0; c < 13; ++c) EXPECT_FALSE(seq.next(King, c)) << seq.name << " c=" << c;
+  }
+}
+
+// Adjacent wrapping joins king and ace both ways; the next-wrapping rule only
+// puts an ace on a king.
+TEST(WrapSequences, AdjacentWrapsBothWaysNextWrapsKingToAce) {
+  EXPECT_TRUE(WrapAdjacent(Five, Six));
+  EXPECT_TRUE(WrapAdjacent(Six, Five));
+  EXPECT_TRUE(WrapAdjacent(King, Ace));
+  EXPECT_TRUE(WrapAdjacent(Ace, King));
+  EXPECT_FALSE(WrapAdjacent(Five, Five));
+  EXPECT_FALSE(WrapAdjacent(Five, Seven));
+  EXPECT_FALSE(WrapAdjacent(Queen, Ace));
+
+  EXPECT_TRUE(WrapNext(Five, Six));
+  EXPECT_TRUE(WrapNext(King, Ace));
+  EXPECT_FALSE(WrapNext(Six, Five));
+  EXPECT_FALSE(WrapNext(Ace, King));
+  EXPECT_FALSE(WrapNext(Queen, Ace));
+}
+
+// ---------------------------------------------------------------------------
+// TakeableCard
+
+// Removal "Any" walks down while the rank rises by the pile's step: the step
+// is 0 (equal ranks) unless the pile builds down by one or by two.
+TEST(TakeableCard, AnyLiftsTheRunOfThePilesStep) {
+  TableBuilder table;
+  Pile& up = table.AddPile(Taking(CardRemoval::Any, RankBuild::Up));
+  Pile& down = table.AddPile(Taking(CardRemoval::Any, RankBuild::Down));
+  Pile& byTwo = table.AddPile(Taking(CardRemoval::Any, RankBuild::DownByTwo));
+  Pile& upByTwo = table.AddPile(Taking(CardRemoval::Any, RankBuild::UpByTwo));
+  auto u =
+      PushCards(table, up, {V(Six, Diamonds), V(Seven, Spades), V(Eight, Clubs), V(Eight, Hearts)});
+  auto d =
+      PushCards(table, down, {V(King, Spades), V(Eight, Spades), V(Seven, Hearts), V(Six, Clubs)});
+  auto b = PushCards(table, byTwo,
+                     {V(Ten, Spades), V(Nine, Diamonds), V(Seven, Clubs), V(Five, Hearts)});
+  auto w = PushCards(table, upByTwo, {V(Five, Clubs), V(Seven, Hearts), V(Nine, Spades)});
+  table.Finish();
+  const Pile* piles = table.piles();
+
+  // Step 0: only the two eights go together, not the rising six, seven, eight.
+  EXPECT_EQ(TakeableCard(piles, up, u[0]), u[2]);
+  // Step 1: eight, seven, six, with the eight beneath; the king does not join.
+  EXPECT_EQ(TakeableCard(piles, down, d[2]), d[1]);
+  EXPECT_EQ(TakeableCard(piles, down, d[0]), d[1]);
+  EXPECT_EQ(TakeableCard(piles, down, d[3]), d[3]);
+  // Step 2: nine, seven, five; the ten is not two above the nine.
+  EXPECT_EQ(TakeableCard(piles, byTwo, b[0]), b[1]);
+  // Building up by two has step 0: the top card alone.
+  EXPECT_EQ(TakeableCard(piles, upByTwo, w[0]), w[2]);
+}
+
+// The whole-run rules lift the top card alone when it is pressed, and the
+// whole run ending at the top when any card beneath is pressed.
+TEST(TakeableCard, WholeRunRulesIgnoreHowDeepThePress) {
+  struct Case {
+    CardRemoval removal;
+    std::vector<int32_t> run;
+  };
+  const Case cases[] = {
+      {CardRemoval::Any, {V(Nine, Spades), V(Eight, Hearts), V(Seven, Clubs)}},
+      {CardRemoval::GroupInSameColor, {V(Nine, Spades), V(Eight, Clubs), V(Seven, Spades)}},
+      {CardRemoval::GroupInDiffColor, {V(Nine, Spades), V(Eight, Hearts), V(Seven, Clubs)}},
+      {CardRemoval::GroupInSameSuit, {V(Nine, Spades), V(Eight, Spades), V(Seven, Spades)}},
+      {CardRemoval::GroupInDiffSuit, {V(Nine, Spades), V(Eight, Hearts), V(Seven, Clubs)}},
+  };
+  for (const Case& c : cases) {
+    TableBuilder table;
+    Pile& pile = table.AddPile(Taking(c.removal, RankBuild::Down));
+    auto cards = PushCards(table, pile, c.run);
+    table.Finish();
+    const int removal = static_cast<int>(c.removal);
+    EXPECT_EQ(TakeableCard(table.piles(), pile, cards[2]), cards[2]) << removal;
+    EXPECT_EQ(TakeableCard(table.piles(), pile, cards[1]), cards[0]) << removal;
+    EXPECT_EQ(TakeableCard(table.piles(), pile, cards[0]), cards[0]) << removal;
+  }
+}
+
+// The colour rules stop the run at the first card of the wrong colour or rank.
+TEST(TakeableCard, GroupInColourRulesStopAtWrongColourOrRank) {
+  TableBuilder table;
+  Pile& same = table.AddPile(Taking(CardRemoval::GroupInSameColor, RankBuild::Down));
+  Pile& sameRank = table.AddPile(Taking(CardRemoval::GroupInSameColor, RankBuild::Down));
+  Pile& diff = table.AddPile(Taking(CardRemoval::GroupInDiffColor, RankBuild::Down));
+  auto s =
+      PushCards(table, same, {V(Nine, Hearts), V(Eight, Spades), V(Seven, Clubs), V(Six, Spades)});
+  auto r = PushCards(table, sameRank, {V(Ten, Clubs), V(Eight, Spades), V(Seven, Clubs)});
+  auto d = PushCards(table, diff,
+                     {V(Nine, Spades), V(Eight, Spades), V(Seven, Diamonds), V(Six, Clubs)});
+  table.Finish();
+  const Pile* piles = table.piles();
+
+  EXPECT_EQ(TakeableCard(piles, same, s[2]), s[1]);
+  EXPECT_EQ(TakeableCard(piles, same, s[0]), s[1]);  // a press below the run offers the run
+  EXPECT_EQ(TakeableCard(piles, sameRank, r[0]), r[1]);
+  EXPECT_EQ(TakeableCard(piles, diff, d[2]), d[1]);
+  EXPECT_EQ(TakeableCard(piles, diff, d[0]), d[1]);
+}
+
+// Same suit with step 0 joins only identical cards: in one pack just the top
+// card, in two packs also the twin lying directly beneath it.
+TEST(TakeableCard, GroupInSameSuitFollowsValueStep) {
+  TableBuilder table;
+  Pile& onePack = table.AddPile(Taking(CardRemoval::GroupInSameSuit, RankBuild::Up));
+  Pile& twoPack = table.AddPile(Taking(CardRemoval::GroupInSameSuit, RankBuild::Up));
+  Pile& otherSuit = table.AddPile(Taking(CardRemoval::GroupInSameSuit, RankBuild::Up));
+  Pile& down = table.AddPile(Taking(CardRemoval::GroupInSameSuit, RankBuild::Down));
+  auto one = PushCards(table, onePack, {V(Five, Hearts), V(Six, Hearts)});
+  auto two = PushCards(table, twoPack, {V(Four, Clubs), V(Six, Hearts), V(Six, Hearts)});
+  auto other = PushCards(table, otherSuit, {V(Six, Diamonds), V(Six, Hearts)});
+  auto dn = PushCards(table, down,
+                      {V(Eight, Spades), V(Eight, Hearts), V(Seven, Hearts), V(Six, Hearts)});
+  table.Finish();
+  const Pile* piles = table.piles();
+
+  EXPECT_EQ(TakeableCard(piles, onePack, one[0]), one[1]);
+  EXPECT_EQ(TakeableCard(piles, twoPack, two[0]), two[1]);
+  EXPECT_EQ(TakeableCard(piles, otherSuit, other[0]), other[1]);
+  EXPECT_EQ(TakeableCard(piles, down, dn[0]), dn[1]);
+}
+
+// Different suit walks past anything except a face-down card or the card of
+// the same suit one step higher.
+TEST(TakeableCard, GroupInDiffSuitStopsOnlyAtSameSuitStepOrFaceDown) {
+  TableBuilder table;
+  Pile& mixed = table.AddPile(Taking(CardRemoval::GroupInDiffSuit, RankBuild::Down));
+  Pile& suited = table.AddPile(Taking(CardRemoval::GroupInDiffSuit, RankBuild::Down));
+  table.Push(mixed, V(Two, Clubs), FaceDown);
+  auto m = PushCards(table, mixed,
+                     {V(Three, Diamonds), V(King, Spades), V(Nine, Hearts), V(Five, Spades)});
+  auto s = PushCards(table, suited,
+                     {V(Eight, Diamonds), V(Seven, Hearts), V(Six, Hearts), V(Five, Spades)});
+  table.Finish();
+  const Pile* piles = table.piles();
+
+  EXPECT_EQ(TakeableCard(piles, mixed, m[1]), m[0]);
+  EXPECT_EQ(TakeableCard(piles, suited, s[0]), s[2]);
+  EXPECT_EQ(TakeableCard(piles, suited, s[3]), s[3]);
+}
+
+// "Group in any suit" lifts the pressed card without any test, "Top card
+// only" always the top card, and "None" nothing.
+TEST(TakeableCard, AnySuitTopCardOnlyAndNone) {
+  TableBuilder table;
+  Pile& anySuit = table.AddPile(Taking(CardRemoval::GroupInAnySuit, RankBuild::Down));
+  Pile& topOnly = table.AddPile(Taking(CardRemoval::TopCardOnly, RankBuild::Down));
+  Pile& none = table.AddPile(Taking(CardRemoval::None, RankBuild::Down));
+  Card* hidden = &table.Push(anySuit, V(King, Spades), FaceDown);
+  auto a = PushCards(table, anySuit, {V(Three, Hearts), V(Nine, Clubs)});
+  auto t = PushCards(table, topOnly, {V(Eight, Spades), V(Seven, Hearts)});
+  auto n = PushCards(table, none, {V(Eight, Spades), V(Seven, Hearts)});
+  table.Finish();
+  const Pile* piles = table.piles();
+
+  EXPECT_EQ(TakeableCard(piles, anySuit, a[0]), a[0]);
+  EXPECT_EQ(TakeableCard(piles, anySuit, a[1]), a[1]);
+  EXPECT_EQ(TakeableCard(piles, anySuit, hidden), hidden);
+  EXPECT_EQ(TakeableCard(piles, topOnly, t[0]), t[1]);
+  EXPECT_EQ(TakeableCard(piles, topOnly, t[1]), t[1]);
+  EXPECT_EQ(TakeableCard(piles, none, n[0]), nullptr);
+  EXPECT_EQ(TakeableCard(piles, none, n[1]), nullptr);
+}
+
+// "Remove any card" lifts exactly the pressed card whatever the removal rule.
+TEST(TakeableCard, RemoveAnyCardLiftsThePressedCard) {
+  TableBuilder table;
+  Pile& none = table.AddPile(Taking(CardRemoval::None, RankBuild::Down, PileFlags::RemoveAnyCard));
+  Pile& topOnly =
+      table.AddPile(Taking(CardRemoval::TopCardOnly, RankBuild::Down, PileFlags::RemoveAnyCard));
+  auto n = PushCards(table, none, {V(Two, Clubs), V(Jack, Hearts), V(Four, Spades)});
+  auto t = PushCards(table, topOnly, {V(Two, Clubs), V(Jack, Hearts)});
+  table.Finish();
+
+  EXPECT_EQ(TakeableCard(table.piles(), none, n[1]), n[1]);
+  EXPECT_EQ(TakeableCard(table.piles(), topOnly, t[0]), t[0]);
+}
+
+// "Before take" forbids taking until every must-be-empty pile is empty, even
+// from a "Remove any card" pile; a game without such piles never waits.
+TEST(TakeableCard, BeforeTakeWaitsForMustBeEmptyPiles) {
+  enum class Cell { Absent, Empty, Full };
+  for (Cell cell : {Cell::Absent, Cell::Empty, Cell::Full}) {
+    TableBuilder table;
+    Pile& plain =
+        table.AddPile(Taking(CardRemoval::TopCardOnly, RankBuild::Down, PileFlags::BeforeTake));
+    Pile& anyCard = table.AddPile(Taking(CardRemoval::TopCardOnly, RankBuild::Down,
+                                         PileFlags::BeforeTake | PileFlags::RemoveAnyCard));
+    auto p = PushCards(table, plain, {V(Two, Clubs), V(Jack, Hearts)});
+    auto a = PushCards(table, anyCard, {V(Two, Clubs), V(Jack, Hearts)});
+    if (cell != Cell::Absent) {
+      Pile& mustBeEmpty = table.AddPile(OpenPile(PileFlags::MustBeEmpty));
+      if (cell == Cell::Full) table.Push(mustBeEmpty, V(Five, Spades));
+    }
+    table.Finish();
+    const bool open = cell != Cell::Full;
+    EXPECT_EQ(TakeableCard(table.piles(), plain, p[1]), open ? p[1] : nullptr);
+    EXPECT_EQ(TakeableCard(table.piles(), anyCard, a[0]), open ? a[0] : nullptr);
+  }
+}
+
+// No walk extends below a face-down or marked card.
+TEST(TakeableCard, CardNotFaceUpEndsEveryWalk) {
+  const std::vector<int32_t> sameSuit = {V(Nine, Spades), V(Eight, Spades), V(Seven, Spades),
+                                         V(Six, Spades)};
+  const std::vector<int32_t> alternating = {V(Nine, Spades), V(Eight, Hearts), V(Seven, Clubs),
+                                            V(Six, Diamonds)};
+  struct Case {
+    CardRemoval removal;
+    const std::vector<int32_t>& run;
+  };
+  const Case cases[] = {
+      {CardRemoval::Any, alternating},
+      {CardRemoval::GroupInSameColor, sameSuit},
+      {CardRemoval::GroupInDiffColor, alternating},
+      {CardRemoval::GroupInSameSuit, sameSuit},
+      {CardRemoval::AnyInSameColor, sameSuit},
+      {CardRemoval::AnyInDiffColor, alternating},
+      {CardRemoval::AnyInSameSuit, sameSuit},
+      {CardRemoval::AnyInDiffSuit, alternating},
+  };
+  for (const Case& c : cases) {
+    TableBuilder table;
+    Pile& pile = table.AddPile(Taking(c.removal, RankBuild::Down));
+    auto cards = PushCards(table, pile, c.run);
+    table.Finish();
+    const int removal = static_cast<int>(c.removal);
+    // Face up throughout, a press on the bottom card reaches it.
+    EXPECT_EQ(TakeableCard(table.piles(), pile, cards[0]), cards[0]) << removal;
+    for (int32_t face : {FaceDown, Marked}) {
+      cards[1]->Face = face;
+      EXPECT_EQ(TakeableCard(table.piles(), pile, cards[0]), cards[2])
+          << removal << " face " << face;
+    }
+  }
+}
+
+// "Any in diff color" lifts any part of the alternating run, from the pressed
+// card up; a press below the run offers the run.
+TEST(TakeableCard, AnyInDiffColorLiftsFromThePressedCard) {
+  TableBuilder table;
+  Pile& pile = table.AddPile(Taking(CardRemoval::AnyInDiffColor, RankBuild::Down));
+  Pile& broken = table.AddPile(Taking(CardRemoval::AnyInDiffColor, RankBuild::Down));
+  auto c = PushCards(
+      table, pile,
+      {V(Nine, Hearts), V(Nine, Spades), V(Eight, Hearts), V(Seven, Clubs), V(Six, Diamonds)});
+  auto b = PushCards(table, broken, {V(Jack, Spades), V(Eight, Hearts), V(Seven, Clubs)});
+  table.Finish();
+  const Pile* piles = table.piles();
+
+  EXPECT_EQ(TakeableCard(piles, pile, c[3]), c[3]);
+  EXPECT_EQ(TakeableCard(piles, pile, c[4]), c[4]);
+  EXPECT_EQ(TakeableCard(piles, pile, c[1]), c[1]);
+  EXPECT_EQ(TakeableCard(piles, pile, c[0]), c[1]);    // a nine does not go under a nine
+  EXPECT_EQ(TakeableCard(piles, broken, b[0]), b[1]);  // the jack is not one rank higher
+}
+
+// "Any in same suit" lifts any part of the same-suit run, from the pressed card up.
+TEST(TakeableCard, AnyInSameSuitLiftsFromThePressedCard) {
+  TableBuilder table;
+  Pile& pile = table.AddPile(Taking(CardRemoval::AnyInSameSuit, RankBuild::Down));
+  auto c = PushCards(
+      table, pile,
+      {V(Nine, Hearts), V(Nine, Spades), V(Eight, Spades), V(Seven, Spades), V(Six, Spades)});
+  table.Finish();
+
+  EXPECT_EQ(TakeableCard(table.piles(), pile, c[2]), c[2]);
+  EXPECT_EQ(TakeableCard(table.piles(), pile, c[4]), c[4]);
+  EXPECT_EQ(TakeableCard(table.piles(), pile, c[0]), c[1]);
+}
+
+// With "Need free cells" a group holds at most one card more than there are
+// empty must-be-empty piles; without it the free cells do not matter.
+TEST(TakeableCard, NeedFreeCellsLimitsGroupToFreeCellsPlusOne) {
+  const uint32_t need = PileFlags::NeedFreeCells;
+  struct Case {
+    CardRemoval removal;
+    uint32_t flags;
+    int emptyCells;  // of three must-be-empty piles
+    int expectedIndex;
+  };
+  const Case cases[] = {
+      {CardRemoval::AnyInDiffColor, need, 0, 4},
+      {CardRemoval::AnyInDiffColor, need, 1, 3},
+      {CardRemoval::AnyInDiffColor, need, 2, 2},
+      {CardRemoval::AnyInDiffColor, need, 3, 1},
+      {CardRemoval::AnyInDiffColor, PileFlags::AutoFillSource, 0, 0},
+      {CardRemoval::AnyInSameColor, need, 1, 3},
+      {CardRemoval::AnyInDiffSuit, need, 0, 4},
+  };
+  const std::vector<int32_t> run = {V(Ten, Spades), V(Nine, Hearts), V(Eight, Clubs),
+                                    V(Seven, Diamonds), V(Six, Spades)};
+  const std::vector<int32_t> blackRun = {V(Ten, Spades), V(Nine, Clubs), V(Eight, Clubs),
+                                         V(Seven, Spades), V(Six, Clubs)};
+  for (const Case& c : cases) {
+    TableBuilder table;
+    Pile& pile = table.AddPile(Taking(c.removal, RankBuild::Down, c.flags));
+    auto cards = PushCards(table, pile, c.removal == CardRemoval::AnyInSameColor ? blackRun : run);
+    for (int i = 0; i < 3; ++i) {
+      Pile& cell = table.AddPile(OpenPile(PileFlags::MustBeEmpty));
+      if (i >= c.emptyCells) table.Push(cell, V(Ace, Hearts));
+    }
+    table.Finish();
+    const Pile* piles = table.piles();
+    EXPECT_EQ(FreeCellCount(piles), c.emptyCells);
+    EXPECT_EQ(MustBeEmptyCleared(piles), c.emptyCells == 3);
+    EXPECT_EQ(TakeableCard(piles, pile, cards[0]), cards[c.expectedIndex])
+        << static_cast<int>(c.removal) << " with " << c.emptyCells << " empty cells";
+    // A press within the limit lifts from the pressed card.
+    EXPECT_EQ(TakeableCard(piles, pile, cards[c.expectedIndex]), cards[c.expectedIndex]);
+    EXPECT_EQ(TakeableCard(piles, pile, cards[4]), cards[4]);
+  }
+}
+
+// This project's "Any in same color": the limited walk over a run of one
+// colour, each card one step below the card beneath it.
+TEST(TakeableCard, AnyInSameColorLiftsPartOfASameColourRun) {
+  TableBuilder table;
+  Pile& pile = table.AddPile(Taking(CardRemoval::AnyInSameColor, RankBuild::Down));
+  Pile& broken = table.AddPile(Taking(CardRemoval::AnyInSameColor, RankBuild::Down));
+  Pile& red = table.AddPile(Taking(CardRemoval::AnyInSameColor, RankBuild::Down));
+  auto c = PushCards(
+      table, pile,
+      {V(Nine, Hearts), V(Nine, Spades), V(Eight, Clubs), V(Seven, Spades), V(Six, Clubs)});
+  auto b = PushCards(table, broken, {V(Ten, Clubs), V(Eight, Clubs), V(Seven, Spades)});
+  auto r = PushCards(table, red, {V(Five, Diamonds), V(Four, Hearts), V(Three, Hearts)});
+  table.Finish();
+  const Pile* piles = table.piles();
+
+  EXPECT_EQ(TakeableCard(piles, pile, c[2]), c[2]);
+  EXPECT_EQ(TakeableCard(piles, pile, c[4]), c[4]);
+  EXPECT_EQ(TakeableCard(piles, pile, c[0]), c[1]);    // the red nine breaks the colour
+  EXPECT_EQ(TakeableCard(piles, broken, b[0]), b[1]);  // the ten is not one rank higher
+  EXPECT_EQ(TakeableCard(piles, red, r[0]), r[0]);
+}
+
+// This project's "Any in diff suit": the limited walk while each card beneath
+// has another suit (colour does not matter) and the next rank up.
+TEST(TakeableCard, AnyInDiffSuitLiftsPartOfAMixedSuitRun) {
+  TableBuilder table;
+  Pile& pile = table.AddPile(Taking(CardRemoval::AnyInDiffSuit, RankBuild::Down));
+  Pile& broken = table.AddPile(Taking(CardRemoval::AnyInDiffSuit, RankBuild::Down));
+  auto c = PushCards(
+      table, pile,
+      {V(Nine, Hearts), V(Eight, Hearts), V(Seven, Clubs), V(Six, Spades), V(Five, Diamonds)});
+  auto b = PushCards(table, broken, {V(Jack, Spades), V(Eight, Hearts), V(Seven, Clubs)});
+  table.Finish();
+  const Pile* piles = table.piles();
+
+  EXPECT_EQ(TakeableCard(piles, pile, c[2]), c[2]);
+  EXPECT_EQ(TakeableCard(piles, pile, c[1]), c[1]);  // passes six of spades on seven of clubs
+  EXPECT_EQ(TakeableCard(piles, pile, c[0]), c[1]);  // two hearts in a row end the run
+  EXPECT_EQ(TakeableCard(piles, pile, c[4]), c[4]);
+  EXPECT_EQ(TakeableCard(piles, broken, b[0]), b[1]);
+}
+
+// ---------------------------------------------------------------------------
+// CanDrop
+
+// A destination for drop tests: every rule open, so each test names its own.
+PileDef Dest(uint32_t flags = PileFlags::AutoFillSource) {
+  return OpenPile(flags);
+}
+
+// The four automatic suit piles accept no card, not even the ace of their
+// suit; a blank space accepts any card while empty.
+TEST(CanDrop, AutomaticSuitPilesRefuseEveryCard) {
+  TableBuilder table;
+  Pile& source = table.AddPile(OpenPile());
+  PileDef blankDef = Dest();
+  blankDef.PileStart = PileStart::BlankSpace;
+  Pile& blank = table.AddPile(blankDef);
+  Pile* autos[4];
+  for (int32_t suit = 0; suit < 4; ++suit) {
+    PileDef def = Dest();
+    def.PileStart = static_cast<PileStart>(65 + suit);
+    autos[suit] = &table.AddPile(def);
+  }
+  table.Push(*autos[Hearts], V(Ace, Hearts));
+  table.Finish();
+  const Pile* piles = table.piles();
+
+  for (int32_t suit = 0; suit < 4; ++suit) {
+    const int32_t next = suit == Hearts ? Two : Ace;
+    EXPECT_FALSE(CanDrop(piles, source, *autos[suit], CardOf(V(next, suit)), 1)) << suit;
+    EXPECT_FALSE(CanDrop(piles, source, *autos[suit], CardOf(V(King, suit)), 1)) << suit;
+  }
+  EXPECT_TRUE(CanDrop(piles, source, blank, CardOf(V(Seven, Clubs)), 1));
+}
+
+// A face-down top card refuses every drop; a face-up or marked one does not.
+TEST(CanDrop, FaceDownTopCardRefuses) {
+  TableBuilder table;
+  Pile& source = table.AddPile(OpenPile());
+  Pile& down = table.AddPile(Dest());
+  Pile& up = table.AddPile(Dest());
+  Pile& marked = table.AddPile(Dest());
+  table.Push(down, V(Nine, Spades), FaceDown);
+  table.Push(up, V(Nine, Spades), FaceDown);
+  table.Push(up, V(Nine, Clubs), FaceUp);
+  table.Push(marked, V(Nine, Spades), Marked);
+  table.Finish();
+  const Card card = CardOf(V(Eight, Hearts));
+
+  EXPECT_FALSE(CanDrop(table.piles(), source, down, card, 1));
+  EXPECT_TRUE(CanDrop(table.piles(), source, up, card, 1));
+  EXPECT_TRUE(CanDrop(table.piles(), source, marked, card, 1));
+}
+
+// A size limit counts the cards already there plus the whole group; 0 is no limit.
+TEST(CanDrop, SizeLimitCountsTheWholeGroup) {
+  TableBuilder table;
+  Pile& source = table.AddPile(OpenPile());
+  PileDef one = Dest();
+  one.SizeLimit = 1;
+  PileDef four = Dest();
+  four.SizeLimit = 4;
+  Pile& emptyOne = table.AddPile(one);
+  Pile& fullOne = table.AddPile(one);
+  Pile& twoOfFour = table.AddPile(four);
+  Pile& unlimited = table.AddPile(Dest());
+  table.Push(fullOne, V(Two, Hearts));
+  table.PushAll(twoOfFour, {V(Two, Hearts), V(Three, Hearts)});
+  for (int32_t i = 0; i < 10; ++i) table.Push(unlimited, V(i, Clubs));
+  table.Finish();
+  const Pile* piles = table.piles();
+  const Card card = CardOf(V(Four, Spades));
+
+  EXPECT_TRUE(CanDrop(piles, source, emptyOne, card, 1));
+  EXPECT_FALSE(CanDrop(piles, source, emptyOne, card, 2));
+  EXPECT_FALSE(CanDrop(piles, source, fullOne, card, 1));
+  EXPECT_TRUE(CanDrop(piles, source, twoOfFour, card, 2));
+  EXPECT_FALSE(CanDrop(piles, source, twoOfFour, card, 3));
+  EXPECT_TRUE(CanDrop(piles, source, unlimited, card, 20));
+}
+
+// Under "Low and king" / "Low and ace" a card that is not the named rank needs
+// a higher card of its suit on top of a "Top card only" pile other than its source.
+TEST(CanDrop, LowAndKingAndLowAndAceNeedAHigherSameSuitTopElsewhere) {
+  enum class Other {
+    None,
+    HigherHeartTopOnly,
+    HigherHeartAnyRemoval,
+    EqualHeart,
+    HigherDiamond,
+    HigherHeartBuried,
+    HigherHeartOnSource,
+    HigherHeartOnDest,
+    EmptyTopOnly
+  };
+  // Drops `value` on an empty (or, for HigherHeartOnDest, a holding) pile with `flag`.
+  auto drop = [](uint32_t flag, Other other, int32_t value) {
+    TableBuilder table;
+    PileDef sourceDef = OpenPile();
+    if (other == Other::HigherHeartOnSource) sourceDef.Removal = CardRemoval::TopCardOnly;
+    Pile& source = table.AddPile(sourceDef);
+    table.Push(source, other == Other::HigherHeartOnSource ? V(Nine, Hearts) : V(Two, Clubs));
+    PileDef destDef = Dest(flag);
+    if (other == Other::HigherHeartOnDest) destDef.Removal = CardRemoval::TopCardOnly;
+    Pile& dest = table.AddPile(destDef);
+    if (other == Other::HigherHeartOnDest) table.Push(dest, V(Nine, Hearts));
+    PileDef otherDef = OpenPile();
+    otherDef.Removal =
+        other == Other::HigherHeartAnyRemoval ? CardRemoval::Any : CardRemoval::TopCardOnly;
+    Pile& elsewhere = table.AddPile(otherDef);
+    switch (other) {
+      case Other::HigherHeartTopOnly:
+      case Other::HigherHeartAnyRemoval:
+        table.Push(elsewhere, V(Nine, Hearts));
+        break;
+      case Other::EqualHeart:
+        table.Push(elsewhere, V(Five, Hearts));
+        break;
+      case Other::HigherDiamond:
+        table.Push(elsewhere, V(Nine, Diamonds));
+        break;
+      case Other::HigherHeartBuried:
+        table.PushAll(elsewhere, {V(Nine, Hearts), V(Two, Spades)});
+        break;
+      case Other::None:
+      case Other::EmptyTopOnly:
+        break;
+      default:
+        table.Push(elsewhere, V(Two, Spades));
+        break;
+    }
+    table.Finish();
+    const Card card = CardOf(value);
+    const bool higher = HigherOnTopElsewhere(table.piles(), source, card);
+    const bool allowed = CanDrop(table.piles(), source, dest, card, 1);
+    EXPECT_EQ(allowed, higher || Rank(value) == (flag == PileFlags::LowAndKing ? King : Ace))
+        << "the drop test must follow HigherOnTopElsewhere";
+    return allowed;
+  };
+  for (uint32_t flag : {PileFlags::LowAndKing, PileFlags::LowAndAce}) {
+    const int32_t own = flag == PileFlags::LowAndKing ? King : Ace;
+    const int32_t otherEnd = flag == PileFlags::LowAndKing ? Ace : King;
+    SCOPED_TRACE(flag == PileFlags::LowAndKing ? "low and king" : "low and ace");
+    EXPECT_TRUE(drop(flag, Other::None, V(own, Clubs)));
+    EXPECT_FALSE(drop(flag, Other::None, V(otherEnd, Clubs)));
+    EXPECT_FALSE(drop(flag, Other::None, V(Five, Hearts)));
+    EXPECT_TRUE(drop(flag, Other::HigherHeartTopOnly, V(Five, Hearts)));
+    EXPECT_FALSE(drop(flag, Other::HigherHeartAnyRemoval, V(Five, Hearts)));
+    EXPECT_FALSE(drop(flag, Other::EqualHeart, V(Five, Hearts)));
+    EXPECT_FALSE(drop(flag, Other::HigherDiamond, V(Five, Hearts)));
+    EXPECT_FALSE(drop(flag, Other::HigherHeartBuried, V(Five, Hearts)));
+    EXPECT_FALSE(drop(flag, Other::HigherHeartOnSource, V(Five, Hearts)));
+    EXPECT_TRUE(drop(flag, Other::HigherHeartOnDest, V(Five, Hearts)));
+    EXPECT_FALSE(drop(flag, Other::EmptyTopOnly, V(Five, Hearts)));
+  }
+}
+
+// "Rank above": an empty pile takes only the rank of the previous pile's
+// bottom card, a holding pile any rank in the previous pile; an empty previous
+// pile, or no previous pile at all, refuses.
+TEST(CanDrop, RankAboveTakesRanksOfThePreviousPile) {
+  // Previous pile holds seven of spades (bottom), three of hearts, jack of diamonds.
+  auto drop = [](bool prevHoldsCards, bool destHoldsCard, int32_t value) {
+    TableBuilder table;
+    Pile& prev = table.AddPile(OpenPile());
+    Pile& dest = table.AddPile(Dest(PileFlags::RankAbove));
+    if (prevHoldsCards)
+      table.PushAll(prev, {V(Seven, Spades), V(Three, Hearts), V(Jack, Diamonds)});
+    if (destHoldsCard) table.Push(dest, V(Two, Clubs));
+    table.Finish();
+    const Card card = CardOf(value);
+    EXPECT_EQ(RankInPrevPile(dest, card), CanDrop(table.piles(), prev, dest, card, 1));
+    return CanDrop(table.piles(), prev, dest, card, 1);
+  };
+  EXPECT_TRUE(drop(true, false, V(Seven, Diamonds)));
+  EXPECT_FALSE(drop(true, false, V(Three, Clubs)));
+  EXPECT_FALSE(drop(true, false, V(Jack, Spades)));
+  EXPECT_FALSE(drop(true, false, V(Nine, Hearts)));
+
+  EXPECT_TRUE(drop(true, true, V(Seven, Diamonds)));
+  EXPECT_TRUE(drop(true, true, V(Three, Clubs)));
+  EXPECT_TRUE(drop(true, true, V(Jack, Spades)));
+  EXPECT_FALSE(drop(true, true, V(Nine, Hearts)));
+  EXPECT_FALSE(drop(true, true, V(Two, Hearts)));  // the pile's own cards do not count
+
+  EXPECT_FALSE(drop(false, false, V(Seven, Diamonds)));
+  EXPECT_FALSE(drop(false, true, V(Seven, Diamonds)));
+
+  // On the first pile of a game there is no previous pile: refused, safely.
+  TableBuilder table;
+  Pile& first = table.AddPile(Dest(PileFlags::RankAbove));
+  Pile& source = table.AddPile(OpenPile());
+  table.Push(source, V(Seven, Spades));
+  table.Finish();
+  EXPECT_FALSE(RankInPrevPile(first, *source.TopCard));
+  EXPECT_FALSE(CanDrop(table.piles(), source, first, *source.TopCard, 1));
+}
+
+// Cards from a "Foundations only" pile go only to win-goal piles, never back
+// on the pile itself.
+TEST(CanDrop, FoundationsOnlySourceDropsOnlyOnWinGoal) {
+  TableBuilder table;
+  Pile& source = table.AddPile(OpenPile(PileFlags::FoundationsOnly));
+  Pile& plainSource = table.AddPile(OpenPile());
+  Pile& goal = table.AddPile(Dest(PileFlags::WinGoal));
+  Pile& tableau = table.AddPile(Dest());
+  table.PushAll(source, {V(Four, Clubs), V(Nine, Hearts)});
+  table.Push(plainSource, V(Nine, Clubs));
+  table.Finish();
+  const Pile* piles = table.piles();
+
+  EXPECT_TRUE(CanDrop(piles, source, goal, *source.TopCard, 1));
+  EXPECT_FALSE(CanDrop(piles, source, tableau, *source.TopCard, 1));
+  EXPECT_FALSE(CanDrop(piles, source, source, *source.TopCard, 1));
+  EXPECT_TRUE(CanDrop(piles, plainSource, tableau, *plainSource.TopCard, 1));
+}
+
+enum class Cell { Absent, Empty, Full };
+enum class From { SameColumn, OtherColumn, Cell };
+
+// Drops the top card of a source on a destination in column 3 with `flags`, in
+// a table that has one must-be-empty pile (holding a card when Full).
+bool DropNearCell(uint32_t flags, Cell cell, From from, bool destHoldsCard) {
+  TableBuilder table;
+  PileDef sameDef = OpenPile();
+  sameDef.Column = 3;
+  sameDef.Row = 6;
+  PileDef otherDef = OpenPile();
+  otherDef.Column = 7;
+  Pile& same = table.AddPile(sameDef);
+  Pile& other = table.AddPile(otherDef);
+  table.Push(same, V(Six, Hearts));
+  table.Push(other, V(Six, Hearts));
+  Pile* cellPile = nullptr;
+  if (cell != Cell::Absent) {
+    PileDef cellDef = OpenPile(PileFlags::MustBeEmpty);
+    cellDef.Column = 9;
+    cellPile = &table.AddPile(cellDef);
+    if (cell == Cell::Full) table.Push(*cellPile, V(Six, Hearts));
+  }
+  PileDef destDef = Dest(flags);
+  destDef.Column = 3;
+  Pile& dest = table.AddPile(destDef);
+  if (destHoldsCard) table.Push(dest, V(Seven, Spades));
+  table.Finish();
+  const Pile& source = from == From::SameColumn    ? same
+                       : from == From::OtherColumn ? other
+                                                   : *cellPile;
+  return CanDrop(table.piles(), source, dest, *source.TopCard, 1);
+}
+
+// "Before start" waits for the must-be-empty piles only while the destination
+// is empty, and never for cards coming from a must-be-empty pile.
+TEST(CanDrop, BeforeStartWaitsWhileDestinationIsEmpty) {
+  const uint32_t f = PileFlags::BeforeStart;
+  EXPECT_FALSE(DropNearCell(f, Cell::Full, From::SameColumn, false));
+  EXPECT_FALSE(DropNearCell(f, Cell::Full, From::OtherColumn, false));
+  EXPECT_TRUE(DropNearCell(f, Cell::Full, From::Cell, false));
+  EXPECT_TRUE(DropNearCell(f, Cell::Full, From::OtherColumn, true));
+  EXPECT_TRUE(DropNearCell(f, Cell::Empty, From::OtherColumn, false));
+}
+
+// "Before no column" takes only cards from the same column, or from a
+// must-be-empty pile, until the must-be-empty piles are clear.
+TEST(CanDrop, BeforeNoColumnTakesOnlyItsColumnUntilCleared) {
+  const uint32_t f = PileFlags::BeforeNoColumn;
+  EXPECT_TRUE(DropNearCell(f, Cell::Full, From::SameColumn, true));
+  EXPECT_FALSE(DropNearCell(f, Cell::Full, From::OtherColumn, true));
+  EXPECT_FALSE(DropNearCell(f, Cell::Full, From::OtherColumn, false));
+  EXPECT_TRUE(DropNearCell(f, Cell::Full, From::Cell, true));  // the cell is in column 9
+  EXPECT_TRUE(DropNearCell(f, Cell::Empty, From::OtherColumn, true));
+}
+
+// "Before drop" waits for the must-be-empty piles unless the cards come from one.
+TEST(CanDrop, BeforeDropWaitsUnlessFromMustBeEmptyPile) {
+  const uint32_t f = PileFlags::BeforeDrop;
+  EXPECT_FALSE(DropNearCell(f, Cell::Full, From::SameColumn, true));
+  EXPECT_FALSE(DropNearCell(f, Cell::Full, From::OtherColumn, false));
+  EXPECT_TRUE(DropNearCell(f, Cell::Full, From::Cell, true));
+  EXPECT_TRUE(DropNearCell(f, Cell::Empty, From::OtherColumn, true));
+}
+
+// "Before any" waits for the must-be-empty piles whatever the source.
+TEST(CanDrop, BeforeAnyWaitsWhateverTheSource) {
+  const uint32_t f = PileFlags::BeforeAny;
+  EXPECT_FALSE(DropNearCell(f, Cell::Full, From::SameColumn, true));
+  EXPECT_FALSE(DropNearCell(f, Cell::Full, From::Cell, true));
+  EXPECT_FALSE(DropNearCell(f, Cell::Full, From::Cell, false));
+  EXPECT_TRUE(DropNearCell(f, Cell::Empty, From::OtherColumn, false));
+}
+
+// A game without must-be-empty piles meets every "Before" condition.
+TEST(CanDrop, BeforeConditionsAlwaysMetWithoutMustBeEmptyPiles) {
+  for (uint32_t f : {PileFlags::BeforeStart, PileFlags::BeforeNoColumn, PileFlags::BeforeDrop,
+                     PileFlags::BeforeAny}) {
+    for (bool destHoldsCard : {false, true}) {
+      EXPECT_TRUE(DropNearCell(f, Cell::Absent, From::OtherColumn, destHoldsCard))
+          << f << " " << destHoldsCard;
+    }
+  }
+  TableBuilder table;
+  table.AddPile(OpenPile());
+  table.Finish();
+  EXPECT_TRUE(MustBeEmptyCleared(table.piles()));
+  EXPECT_EQ(FreeCellCount(table.piles()), 0);
+}
+
+// Placement "None" accepts cards only on an empty pile; "One card" never a
+// group, not even on an empty pile; "Any" anything.
+TEST(CanDrop, PlacementRules) {
+  TableBuilder table;
+  Pile& source = table.AddPile(OpenPile());
+  PileDef noneDef = Dest();
+  noneDef.Placement = CardPlacement::None;
+  PileDef oneDef = Dest();
+  oneDef.Placement = CardPlacement::OneCard;
+  Pile& noneEmpty = table.AddPile(noneDef);
+  Pile& noneHolding = table.AddPile(noneDef);
+  Pile& oneEmpty = table.AddPile(oneDef);
+  Pile& oneHolding = table.AddPile(oneDef);
+  Pile& anyHolding = table.AddPile(Dest());
+  for (Pile* p : {&noneHolding, &oneHolding, &anyHolding}) table.Push(*p, V(Four, Clubs));
+  table.Finish();
+  const Pile* piles = table.piles();
+  const Card card = CardOf(V(Three, Hearts));
+
+  EXPECT_TRUE(CanDrop(piles, source, noneEmpty, card, 1));
+  EXPECT_TRUE(CanDrop(piles, source, noneEmpty, card, 3));
+  EXPECT_FALSE(CanDrop(piles, source, noneHolding, card, 1));
+  EXPECT_TRUE(CanDrop(piles, source, oneEmpty, card, 1));
+  EXPECT_FALSE(CanDrop(piles, source, oneEmpty, card, 2));
+  EXPECT_TRUE(CanDrop(piles, source, oneHolding, card, 1));
+  EXPECT_FALSE(CanDrop(piles, source, oneHolding, card, 2));
+  EXPECT_TRUE(CanDrop(piles, source, anyHolding, card, 3));
+}
+
+// An empty pile's start rule decides which card may begin it; once the pile
+// holds cards the start rule no longer applies.
+TEST(CanDrop, PileStartDecidesWhatBeginsAnEmptyPile) {
+  struct Case {
+    int32_t start;
+    int32_t value;
+    bool accepted;
+  };
+  const int32_t anyAce = 52, anyTwo = 53, anySeven = 58, anyJack = 62, anyQueen = 63, anyKing = 64,
+                anyFace = 69, blank = 70;
+  const Case cases[] = {
+      {-2, V(Ace, Spades), false},
+      {-2, V(King, Hearts), false},
+      {-1, V(Five, Clubs), true},
+      {V(Seven, Hearts), V(Seven, Hearts), true},
+      {V(Seven, Hearts), V(Seven, Diamonds), false},
+      {V(Seven, Hearts), V(Seven, Spades), false},
+      {V(Seven, Hearts), V(Eight, Hearts), false},
+      {V(Ace, Spades), V(Ace, Spades), true},
+      {V(Ace, Spades), V(Ace, Clubs), false},
+      {V(King, Diamonds), V(King, Diamonds), true},
+      {V(King, Diamonds), V(King, Hearts), false},
+      {anyAce, V(Ace, Diamonds), true},
+      {anyAce, V(Ace, Spades), true},
+      {anyAce, V(Two, Spades), false},
+      {anyAce, V(King, Spades), false},
+      {anyQueen, V(Queen, Clubs), true},
+      {anyQueen, V(Jack, Clubs), false},
+      {anyQueen, V(King, Clubs), false},
+      {anyKing, V(King, Hearts), true},
+      {anyKing, V(Queen, Hearts), false},
+      {anyFace, V(Jack, Spades), true},
+      {anyFace, V(Queen, Hearts), true},
+      {anyFace, V(King, Diamonds), true},
+      {anyFace, V(Ten, Clubs), false},
+      {anyFace, V(Ace, Clubs), false},
+      {blank, V(Three, Clubs), true},
+      // "Any two" to "Any jack" admit their rank only, as "Any ace" does.
+      {anyTwo, V(Two, Hearts), true},
+      {anyTwo, V(King, Clubs), false},
+      {anyTwo, V(Ace, Clubs), false},
+      {anySeven, V(Seven, Diamonds), true},
+      {anySeven, V(Six, Diamonds), false},
+      {anyJack, V(Jack, Clubs), true},
+      {anyJack, V(Five, Hearts), false},
+      {anyJack, V(Queen, Hearts), false},
+  };
+  for (const Case& c : cases) {
+    TableBuilder table;
+    Pile& source = table.AddPile(OpenPile());
+    PileDef def = Dest();
+    def.PileStart = static_cast<PileStart>(c.start);
+    Pile& dest = table.AddPile(def);
+    table.Finish();
+    EXPECT_EQ(CanDrop(table.piles(), source, dest, CardOf(c.value), 1), c.accepted)
+        << "start " << c.start << " card " << c.value;
+  }
+
+  TableBuilder table;
+  Pile& source = table.AddPile(OpenPile());
+  PileDef kingDef = Dest();
+  kingDef.PileStart = PileStart::AnyKing;
+  PileDef noneDef = Dest();
+  noneDef.PileStart = PileStart::None;
+  Pile& kings = table.AddPile(kingDef);
+  Pile& none = table.AddPile(noneDef);
+  table.Push(kings, V(King, Spades));
+  table.Push(none, V(Four, Spades));
+  table.Finish();
+  EXPECT_TRUE(CanDrop(table.piles(), source, kings, CardOf(V(Queen, Hearts)), 1));
+  EXPECT_TRUE(CanDrop(table.piles(), source, none, CardOf(V(Queen, Hearts)), 1));
+}
+
+// Every rank build compares the dropped card's rank c with the top card's rank t.
+TEST(CanDrop, RankBuildComparesWithTheTopCard) {
+  struct Case {
+    RankBuild build;
+    int32_t t;
+    int32_t c;
+    bool accepted;
+  };
+  using R = RankBuild;
+  const Case cases[] = {
+      {R::None, Five, King, true},
+      {R::Any, Five, Ace, true},
+      {R::Up, Five, Six, true},
+      {R::Up, Five, Four, false},
+      {R::Up, Five, Five, false},
+      {R::Up, King, Ace, false},
+      {R::Down, Six, Five, true},
+      {R::Down, Five, Six, false},
+      {R::Down, Ace, King, false},
+      {R::UpByTwo, Five, Seven, true},
+      {R::UpByTwo, Jack, King, true},
+      {R::UpByTwo, Five, Six, false},
+      {R::UpByTwo, Queen, Ace, false},
+      {R::DownByTwo, Seven, Five, true},
+      {R::DownByTwo, Seven, Six, false},
+      {R::DownByTwo, Ace, Queen, false},
+      {R::UpOrDown, Five, Six, true},
+      {R::UpOrDown, Five, Four, true},
+      {R::UpOrDown, Five, Five, false},
+      {R::UpOrDown, King, Ace, false},
+      {R::UpOrDown, Ace, King, false},
+      {R::UpOrDownWrapping, King, Ace, true},
+      {R::UpOrDownWrapping, Ace, King, true},
+      {R::UpOrDownWrapping, Five, Four, true},
+      {R::UpOrDownWrapping, Five, Seven, false},
+      {R::UpWrapping, King, Ace, true},
+      {R::UpWrapping, Five, Six, true},
+      {R::UpWrapping, Ace, King, false},
+      {R::UpWrapping, Six, Five, false},
+      {R::UpByTwoWrapping, Two, Four, true},
+      {R::UpByTwoWrapping, Queen, Ace, true},
+      {R::UpByTwoWrapping, Jack, King, true},
+      {R::UpByTwoWrapping, King, Two, false},
+      {R::UpByTwoWrapping, Two, Three, false},
+      {R::UpByThreeWrapping, Three, Six, true},
+      {R::UpByThreeWrapping, Queen, Two, true},
+      {R::UpByThreeWrapping, Ten, King, true},
+      {R::UpByThreeWrapping, King, Three, false},
+      {R::UpByThreeWrapping, Three, Five, false},
+      {R::UpByFourWrapping, Four, Eight, true},
+      {R::UpByFourWrapping, Queen, Three, true},
+      {R::UpByFourWrapping, Nine, King, true},
+      {R::UpByFourWrapping, King, Four, false},
+      {R::UpByFourWrapping, Four, Seven, false},
+      {R::Same, Five, Five, true},
+      {R::Same, Five, Six, false},
+  };
+  for (const Case& c : cases) {
+    TableBuilder table;
+    Pile& source = table.AddPile(OpenPile());
+    PileDef def = Dest();
+    def.RankBuild = c.build;
+    Pile& dest = table.AddPile(def);
+    table.Push(dest, V(c.t, Spades));
+    table.Finish();
+    EXPECT_EQ(CanDrop(table.piles(), source, dest, CardOf(V(c.c, Hearts)), 1), c.accepted)
+        << "build " << static_cast<int>(c.build) << " t=" << c.t << " c=" << c.c;
+  }
+}
+
+// Every suit build compares the dropped card's suit with the top card's; an
+// empty pile has no top card and skips the test.
+TEST(CanDrop, SuitBuildComparesWithTheTopCard) {
+  struct Case {
+    SuitBuild build;
+    int32_t top;
+    int32_t card;
+    bool accepted;
+  };
+  using S = SuitBuild;
+  const Case cases[] = {
+      {S::None, V(Nine, Spades), V(Eight, Hearts), true},
+      {S::Any, V(Nine, Spades), V(Eight, Spades), true},
+      {S::SameColor, V(Nine, Hearts), V(Eight, Diamonds), true},
+      {S::SameColor, V(Nine, Spades), V(Eight, Clubs), true},
+      {S::SameColor, V(Nine, Spades), V(Eight, Diamonds), false},
+      {S::DiffColor, V(Nine, Spades), V(Eight, Hearts), true},
+      {S::DiffColor, V(Nine, Diamonds), V(Eight, Clubs), true},
+      {S::DiffColor, V(Nine, Hearts), V(Eight, Diamonds), false},
+      {S::SameSuit, V(Nine, Clubs), V(Eight, Clubs), true},
+      {S::SameSuit, V(Nine, Clubs), V(Eight, Spades), false},
+      {S::DiffSuit, V(Nine, Clubs), V(Eight, Spades), true},
+      {S::DiffSuit, V(Nine, Hearts), V(Eight, Hearts), false},
+  };
+  for (const Case& c : cases) {
+    TableBuilder table;
+    Pile& source = table.AddPile(OpenPile());
+    PileDef def = Dest();
+    def.SuitBuild = c.build;
+    Pile& dest = table.AddPile(def);
+    Pile& empty = table.AddPile(def);
+    table.Push(dest, c.top);
+    table.Finish();
+    EXPECT_EQ(CanDrop(table.piles(), source, dest, CardOf(c.card), 1), c.accepted)
+        << "build " << static_cast<int>(c.build) << " top " << c.top << " card " << c.card;
+    EXPECT_TRUE(CanDrop(table.piles(), source, empty, CardOf(c.card), 1));
+  }
+}
+
+// Only the group's bottom card is tested against the destination.
+TEST(CanDrop, OnlyTheGroupsBottomCardIsTested) {
+  TableBuilder table;
+  Pile& source = table.AddPile(OpenPile());
+  PileDef def = Dest();
+  def.RankBuild = RankBuild::Down;
+  def.SuitBuild = SuitBuild::DiffColor;
+  Pile& dest = table.AddPile(def);
+  auto group = PushCards(table, source, {V(Six, Hearts), V(King, Hearts), V(Two, Diamonds)});
+  table.Push(dest, V(Seven, Clubs));
+  table.Finish();
+
+  EXPECT_TRUE(CanDrop(table.piles(), source, dest, *group[0], 3));
+}
+
+// Rule values no editor writes (a damaged library file): an unknown removal
+// takes nothing, unknown placement, builds and start restrict nothing.
+TEST(RuleValues, UnknownRemovalTakesNothingOtherUnknownRulesAllowAll) {
+  TableBuilder table;
+  Pile& odd = table.AddPile(Taking(static_cast<CardRemoval>(42), RankBuild::Down));
+  auto cards = PushCards(table, odd, {V(Nine, Spades), V(Eight, Hearts)});
+  PileDef strange = Dest();
+  strange.Placement = static_cast<CardPlacement>(7);
+  strange.RankBuild = static_cast<RankBuild>(99);
+  strange.SuitBuild = static_cast<SuitBuild>(-9);
+  strange.PileStart = static_cast<PileStart>(500);
+  Pile& empty = table.AddPile(strange);
+  Pile& holding = table.AddPile(strange);
+  table.Push(holding, V(Two, Hearts));
+  table.Finish();
+
+  EXPECT_EQ(TakeableCard(table.piles(), odd, cards[1]), nullptr);
+  EXPECT_EQ(TakeableCard(table.piles(), odd, cards[0]), nullptr);
+  EXPECT_TRUE(CanDrop(table.piles(), odd, empty, CardOf(V(King, Clubs)), 3));
+  EXPECT_TRUE(CanDrop(table.piles(), odd, holding, CardOf(V(King, Clubs)), 3));
+}
+
+// ---------------------------------------------------------------------------
+// IsCovered and IsDeeper
+
+struct Spot {
+  int32_t column;
+  int32_t row;
+  bool holdsCards;
+};
+
+// Whether a target pile at (5, 5) is covered, with piles before and after it in table order.
+bool TargetCovered(std::vector<Spot> before, std::vector<Spot> after) {
+  TableBuilder table;
+  auto add = [&table](Spot s) -> Pile& {
+    PileDef def = OpenPile();
+    def.Column = s.column;
+    def.Row = s.row;
+    Pile& pile = table.AddPile(def);
+    if (s.holdsCards) table.Push(pile, V(Two, Clubs));
+    return pile;
+  };
+  for (Spot s : before) add(s);
+  Pile& target = add({5, 5, true});
+  for (Spot s : after) add(s);
+  table.Finish();
+  return IsCovered(target);
+}
+
+// A pile is covered by a later non-empty pile within one column and one row.
+TEST(IsCovered, LaterHoldingNeighbourCovers) {
+  EXPECT_FALSE(TargetCovered({}, {}));
+  EXPECT_TRUE(TargetCovered({}, {{6, 6, true}}));
+  EXPECT_TRUE(TargetCovered({}, {{4, 4, true}}));
+  EXPECT_TRUE(TargetCovered({}, {{5, 5, true}}));
+  EXPECT_TRUE(TargetCovered({}, {{4, 6, true}}));
+  EXPECT_FALSE(TargetCovered({}, {{7, 5, true}, {5, 7, true}, {3, 3, true}}));
+  EXPECT_FALSE(TargetCovered({}, {{6, 6, false}}));
+  EXPECT_FALSE(TargetCovered({{6, 6, true}, {5, 5, true}}, {}));
+  EXPECT_TRUE(TargetCovered({}, {{20, 0, true}, {9, 9, false}, {5, 4, true}}));
+}
+
+// Walking up from the bottom, IsDeeper is true when b comes before a.
+TEST(IsDeeper, TrueWhenBLiesBelowA) {
+  TableBuilder table;
+  Pile& pile = table.AddPile(OpenPile());
+  Pile& empty = table.AddPile(OpenPile());
+  Pile& other = table.AddPile(OpenPile());
+  auto c = PushCards(table, pile, {V(Two, Clubs), V(Five, Hearts), V(Nine, Spades)});
+  Card* outsider = &table.Push(other, V(Ace, Spades));
+  table.Finish();
+
+  EXPECT_TRUE(IsDeeper(pile, c[2], c[0]));
+  EXPECT_TRUE(IsDeeper(pile, c[1], c[0]));
+  EXPECT_FALSE(IsDeeper(pile, c[0], c[2]));
+  EXPECT_TRUE(IsDeeper(pile, outsider, c[1]));   // b met, a never
+  EXPECT_FALSE(IsDeeper(pile, c[1], outsider));  // a met first
+  EXPECT_FALSE(IsDeeper(pile, outsider, nullptr));
+  EXPECT_FALSE(IsDeeper(empty, c[0], c[1]));
+}
+
+}  // namespace
+}  // namespace tarnik
