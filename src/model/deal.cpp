@@ -1,6 +1,7 @@
 #include "model/deal.h"
 
 #include "model/pile_ops.h"
+#include "play/moves.h"
 #include "play/sounds.h"
 #include "view/layout.h"
 
@@ -141,6 +142,7 @@ static int32_t InitialRankOffset(uint32_t flags, uint32_t seed) {
 }
 
 void StartGame(Game& game, uint32_t seed) {
+  ReleaseFloatPile(game);
   LoadGame(game.library, game.PileTable, game.CurrentFlags, game.CurrentGame);
   game.RandomState = seed;
   game.services->ResetHistory(game);
@@ -161,6 +163,7 @@ void StartGame(Game& game, uint32_t seed) {
 }
 
 void RefreshPreview(Game& game) {
+  ReleaseFloatPile(game);
   ShuffleDeck(game, game.Deck, game.CurrentFlags);
   ResetTable(game.PileTable, game.client);
   DealCards(game.PileTable, game.Deck, game.CurrentFlags, game.Style());

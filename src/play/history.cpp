@@ -2,6 +2,7 @@
 
 #include "model/game_state.h"
 #include "model/pile_ops.h"
+#include "play/moves.h"
 #include "play/sounds.h"
 #include "view/layout.h"
 
@@ -21,18 +22,6 @@ void SavePosition(const Game& game, PositionRecord& record) {
   }
   record.Bytes[kRedealsOffset] = static_cast<unsigned char>(game.RedealsLeft);
 }
-
-namespace {
-
-// Cards in motion belong to no pile; a table rebuilt from a position has
-// them in place again, so the float pile simply lets go of them.
-void ReleaseFloatPile(Game& game) {
-  game.FloatPile.BottomCard = game.FloatPile.TopCard = nullptr;
-  game.FloatPile.Count = 0;
-  game.DropTarget = nullptr;
-}
-
-}  // namespace
 
 void ResetHistory(Game& game) {
   game.history.SnapshotPosition = 1;

@@ -107,6 +107,12 @@ void DropOnPile(Game& game, Pile& dest) {
   CheckGameEnd(game);
 }
 
+void ReleaseFloatPile(Game& game) {
+  game.FloatPile.BottomCard = game.FloatPile.TopCard = nullptr;
+  game.FloatPile.Count = 0;
+  game.DropTarget = nullptr;
+}
+
 void GlideAndDrop(Game& game, Pile& dest) {
   GlideToPile(game, dest);
   DropOnPile(game, dest);

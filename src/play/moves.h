@@ -43,6 +43,9 @@ void AutoPlayAll(Game& game);
 void FlipTopCard(Game& game, Pile& pile);
 // Fills empty AutoFillDest piles from the fill sources.
 void AutoFill(Game& game);
+// Lets go of any cards in motion, before the table is rebuilt from scratch
+// (a deal or a restored position puts every card in place again).
+void ReleaseFloatPile(Game& game);
 // Moves the float pile's cards onto `dest` the way every move does.
 void GlideAndDrop(Game& game, Pile& dest);
 

@@ -2,7 +2,9 @@
 // face-down and empty piles, and the right click.
 #include <gtest/gtest.h>
 
+#include "model/deal.h"
 #include "model/pointer_targets.h"
+#include "play/history.h"
 #include "play/pointer.h"
 #include "support/play_table.h"
 #include "support/table_builder.h"
@@ -158,6 +160,18 @@ TEST(Pointer, CardFromInsideARemoveAnyCardPileComesBackOnTop) {
   EXPECT_EQ(t.game->FloatPile.Count, 1);
   PointerUp(*t.game);
   EXPECT_EQ(t.Values(0), (std::vector<int32_t>{V(9, 0), V(6, 1), V(4, 2)}));
+}
+
+TEST(Pointer, ANewDealOrUndoDuringADragLeavesNoCardBehind) {
+  PlayTable t(Columns());
+  t.Arrange({{Up(V(9, 0)), Up(V(8, 2))}, {}, {}, {}});
+  Press(t, On(*t.P(0).TopCard));
+  ASSERT_TRUE(IsDragging(*t.game));
+  UndoMove(*t.game);  // waits for the drag
+  EXPECT_TRUE(IsDragging(*t.game));
+  StartGame(*t.game, 5);
+  EXPECT_FALSE(IsDragging(*t.game));
+  EXPECT_EQ(t.game->DropTarget, nullptr);
 }
 
 TEST(PileAtPoint, LaterPileWinsAndACoveredOrBlankPileIsNotHit) {
