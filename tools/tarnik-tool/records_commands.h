@@ -1,0 +1,23 @@
+// The commands of tarnik-tool that read and write the player's records:
+// saved games and player files.
+#pragma once
+
+#include <string>
+
+#include "commands.h"
+#include "model/game_state.h"
+
+namespace tarnik::tool {
+
+// show SAVED.tkg LIBRARY: the position on the table of a saved game.
+int Show(const Args& args);
+// stats PLAYER.tkp LIBRARY: played, won, lost and percent of each game.
+int Stats(const Args& args);
+
+// Takes "--save PATH" out of the arguments. False (after the refusal) when
+// "--save" has no path or comes twice; `path` stays empty without it.
+bool TakeSaveOption(Args& args, std::string& path);
+// Writes the saved game of the game in play; 0, or the refusal status.
+int SaveTo(const Game& game, const std::string& path);
+
+}  // namespace tarnik::tool
