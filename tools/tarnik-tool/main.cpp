@@ -3,13 +3,14 @@
 #include <cstring>
 #include <string>
 
+#include "check_command.h"
 #include "commands.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: tarnik-tool list LIBRARY | deal LIBRARY GAME SEED | compile DIR LIBRARY | "
-    "decompile LIBRARY DIR";
+    "usage: tarnik-tool list LIBRARY | deal LIBRARY GAME SEED | check LIBRARY | "
+    "compile DIR LIBRARY | decompile LIBRARY DIR";
 
 struct Command {
   const char* name;
@@ -18,6 +19,7 @@ struct Command {
 
 constexpr Command kCommands[] = {{"list", tarnik::tool::List},
                                  {"deal", tarnik::tool::Deal},
+                                 {"check", tarnik::tool::Check},
                                  {"compile", tarnik::tool::Compile},
                                  {"decompile", tarnik::tool::Decompile}};
 

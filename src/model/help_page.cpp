@@ -1,0 +1,23 @@
+#include "model/help_page.h"
+
+#include <cctype>
+
+#include "model/records.h"
+
+namespace tarnik {
+
+std::string RulesPagePath(const char* name) {
+  std::string slug;
+  for (const char* p = name; *p && p < name + kNameSize; ++p) {
+    const auto c = static_cast<unsigned char>(*p);
+    if (std::isalnum(c))
+      slug += static_cast<char>(std::tolower(c));
+    else if (!slug.empty() && slug.back() != '-')
+      slug += '-';
+  }
+  while (!slug.empty() && slug.back() == '-') slug.pop_back();
+  if (slug.empty()) slug = "game";
+  return "Rules/" + slug + ".html";
+}
+
+}  // namespace tarnik
