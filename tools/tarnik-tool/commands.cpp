@@ -7,6 +7,8 @@
 #include <iostream>
 #include <sstream>
 
+#include "dealing.h"
+#include "records_commands.h"
 #include "model/deal.h"
 #include "model/file_io.h"
 #include "model/game_text.h"
@@ -49,8 +51,10 @@ std::string GameFileName(int index, const char* name) {
   std::string slug;
   for (const char* p = name; *p && p < name + kNameSize; ++p) {
     const auto c = static_cast<unsigned char>(*p);
-    if (std::isalnum(c)) slug += static_cast<char>(std::tolower(c));
-    else if (!slug.empty() && slug.back() != '-') slug += '-';
+    if (std::isalnum(c))
+      slug += static_cast<char>(std::tolower(c));
+    else if (!slug.empty() && slug.back() != '-')
+      slug += '-';
   }
   while (!slug.empty() && slug.back() == '-') slug.pop_back();
   if (slug.empty()) slug = "game";
@@ -86,26 +90,47 @@ int List(const Args& args) {
   return 0;
 }
 
-int Deal(const Args& args) {
-  if (args.size() != 3) return Refuse("usage: tarnik-tool deal LIBRARY GAME SEED");
-  static Game game;  // large tables: kept off the stack
-  if (!OpenLibrary(args[0], game.library)) return Refuse("cannot read library '" + args[0] + "'");
+bool DealFromArgs(const Args& args, const char* command, Game& game) {
+  if (args.size() != 3) {
+    Refuse(std::string("usage: tarnik-tool ") + command + " LIBRARY GAME SEED");
+    return false;
+  }
+  if (!OpenLibrary(args[0], game.library)) {
+    Refuse("cannot read library '" + args[0] + "'");
+    return false;
+  }
   uint64_t index = 0, seed = 0;
-  if (!ParseDecimal(args[1], UINT32_MAX, index) || index >= uint64_t(game.library.GameCount))
-    return Refuse("game '" + args[1] + "' is not in the library (it holds " +
-                  std::to_string(game.library.GameCount) + " games)");
-  if (!ParseDecimal(args[2], UINT32_MAX, seed))
-    return Refuse("seed '" + args[2] + "' is not a number from 0 to 4294967295");
+  if (!ParseDecimal(args[1], UINT32_MAX, index) || index >= uint64_t(game.library.GameCount)) {
+    Refuse("game '" + args[1] + "' is not in the library (it holds " +
+           std::to_string(game.library.GameCount) + " games)");
+    return false;
+  }
+  if (!ParseDecimal(args[2], UINT32_MAX, seed)) {
+    Refuse("seed '" + args[2] + "' is not a number from 0 to 4294967295");
+    return false;
+  }
   game.CurrentGame = static_cast<int32_t>(index);
   game.CurrentSeed = static_cast<uint32_t>(seed);
   StartGame(game, game.CurrentSeed);
+  return true;
+}
+
+void PrintTable(const Game& game) {
   for (int32_t i = 0, n = CountPiles(game.PileTable); i < n; ++i) {
     std::printf("%d", i);
     for (const Card* c = game.PileTable[i].BottomCard; c; c = c->Above)
       std::printf(" %d:%d", c->Value, c->Face);
     std::printf("\n");
   }
-  return 0;
+}
+
+int Deal(const Args& args) {
+  static Game game;  // large tables: kept off the stack
+  Args dealArgs = args;
+  std::string savePath;
+  if (!TakeSaveOption(dealArgs, savePath) || !DealFromArgs(dealArgs, "deal", game)) return 2;
+  PrintTable(game);
+  return savePath.empty() ? 0 : SaveTo(game, savePath);
 }
 
 int Compile(const Args& args) {

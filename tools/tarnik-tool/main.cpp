@@ -5,12 +5,16 @@
 
 #include "check_command.h"
 #include "commands.h"
+#include "records_commands.h"
+#include "solve_commands.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: tarnik-tool list LIBRARY | deal LIBRARY GAME SEED | check LIBRARY | "
-    "compile DIR LIBRARY | decompile LIBRARY DIR";
+    "usage: tarnik-tool list LIBRARY | deal LIBRARY GAME SEED [--save OUT.tkg] | "
+    "play LIBRARY GAME SEED | show SAVED.tkg LIBRARY | stats PLAYER.tkp LIBRARY | "
+    "check LIBRARY | compile DIR LIBRARY | decompile LIBRARY DIR | "
+    "solve LIBRARY GAME SEED [--budget SECONDS] | export-fcs LIBRARY GAME SEED";
 
 struct Command {
   const char* name;
@@ -19,9 +23,14 @@ struct Command {
 
 constexpr Command kCommands[] = {{"list", tarnik::tool::List},
                                  {"deal", tarnik::tool::Deal},
+                                 {"play", tarnik::tool::Play},
+                                 {"show", tarnik::tool::Show},
+                                 {"stats", tarnik::tool::Stats},
                                  {"check", tarnik::tool::Check},
                                  {"compile", tarnik::tool::Compile},
-                                 {"decompile", tarnik::tool::Decompile}};
+                                 {"decompile", tarnik::tool::Decompile},
+                                 {"solve", tarnik::tool::Solve},
+                                 {"export-fcs", tarnik::tool::ExportFcs}};
 
 }  // namespace
 

@@ -1,0 +1,32 @@
+// tarnik-tool play: deals a game and carries out the player's actions read
+// from standard input through the same pointer and command code the window
+// uses, then prints the table, the score and the play count.
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+#include "commands.h"
+#include "dealing.h"
+#include "model/game_state.h"
+#include "model/pile_ops.h"
+#include "play/action_script.h"
+#include "records_commands.h"
+
+namespace tarnik::tool {
+
+int Play(const Args& args) {
+  static Game game;
+  Args playArgs = args;
+  std::string savePath;
+  if (!TakeSaveOption(playArgs, savePath) || !DealFromArgs(playArgs, "play", game)) return 2;
+  std::string line, error;
+  for (int n = 1; std::getline(std::cin, line); ++n)
+    if (!RunAction(game, line, error))
+      return Refuse("line " + std::to_string(n) + ": " + error + ": " + line);
+  PrintTable(game);
+  std::printf("score %d play %d\n", GameScore(game.PileTable, game.CurrentFlags),
+              game.history.UndoPosition - 1);
+  return savePath.empty() ? 0 : SaveTo(game, savePath);
+}
+
+}  // namespace tarnik::tool
