@@ -1,0 +1,181 @@
+#include "solver/actions.h"
+
+#include "model/game_state.h"
+#include "model/legality.h"
+#include "model/pairing.h"
+#include "play/moves.h"
+#include "play/stock.h"
+
+namespace tarnik::solver {
+
+namespace {
+
+// The card `index` of a pile counted from the bottom, or null.
+Card* CardAt(Pile& pile, int32_t index) {
+  Card* c = pile.BottomCard;
+  for (int32_t i = 0; c && i < index; ++i) c = c->Above;
+  return c;
+}
+
+int32_t IndexOf(const Pile& pile, const Card* card) {
+  int32_t i = 0;
+  for (const Card* c = pile.BottomCard; c && c != card; c = c->Above) ++i;
+  return i;
+}
+
+int32_t GroupSize(const Pile& pile, const Card* grab) {
+  if (pile.Has(PileFlags::RemoveAnyCard)) return 1;
+  int32_t n = 0;
+  for (const Card* c = grab; c; c = c->Above) ++n;
+  return n;
+}
+
+// Whether a press can reach a pile (a covered pile cannot be touched) and,
+// for an empty one, whether it can be hit at all.
+bool Reachable(const Pile& pile) {
+  if (IsCovered(pile)) return false;
+  return pile.TopCard || pile.PileStart != PileStart::BlankSpace;
+}
+
+bool RedealLeft(const Game& game) {
+  return game.RedealsLeft != 0 || (game.CurrentFlags & GameFlags::RedealUnlimited);
+}
+
+// The drags of every group that can be lifted from pile `i`. Of several
+// empty piles of one class only the first is tried, and a whole pile never
+// moves to an empty pile of its own class: both would repeat a position.
+void ListDrags(Game& game, const TableRules& rules, int32_t i, std::vector<SolverAction>& out) {
+  Pile* table = game.PileTable;
+  Pile& p = table[i];
+  const Card* last = nullptr;
+  for (Card* c = p.TopCard; c; c = c->Below) {
+    if (c->Face != FaceUp) {
+      if (p.Has(PileFlags::RemoveAnyCard)) continue;
+      break;
+    }
+    Card* g = TakeableCard(table, p, c);
+    if (!g || g == last || g->Face != FaceUp) continue;
+    last = g;
+    const int32_t count = GroupSize(p, g);
+    const bool wholePile = count == p.Count;
+    const Card* press = TakeableCard(table, p, g) == g ? g : c;
+    bool emptyTried[kMaxPiles] = {};
+    for (int32_t q = 0; q < rules.pileCount; ++q) {
+      Pile& d = table[q];
+      if (q == i || !Reachable(d) || !CanDrop(table, p, d, *g, count)) continue;
+      if (!d.TopCard) {
+        const int32_t k = rules.classOf[q];
+        if (emptyTried[k] || (wholePile && k == rules.classOf[i])) continue;
+        emptyTried[k] = true;
+      }
+      out.push_back({SolverAction::Kind::Drag, i, IndexOf(p, press), q});
+    }
+  }
+}
+
+// Whether the top card of pile `i` may go home at once: no other card can
+// ever need it, and taking it away changes nothing else on the table.
+bool SafeToSendHome(const Game& game, const TableRules& rules, int32_t i,
+                    const int32_t (&home)[52]) {
+  const Pile& p = game.PileTable[i];
+  const Card* top = p.TopCard;
+  if (!top || top->Face != FaceUp || p.Has(PileFlags::WinGoal) || !Reachable(p)) return false;
+  if (p.Has(PileFlags::AutoFillDest) || p.Has(PileFlags::ManualFillSource)) return false;
+  if (p.Count == 1 && (p.Has(PileFlags::MustHaveCards) || p.PileStart == PileStart::BlankSpace))
+    return false;
+  const bool gives = p.Has(PileFlags::RedealDest) || p.Has(PileFlags::RedealSource);
+  if (gives && rules.redealGivers > 1) return false;
+  if (TakeableCard(game.PileTable, p, const_cast<Card*>(top)) != top) return false;
+  const CardMask need = rules.mustBeHome[top->Value];
+  for (int32_t x = 0; x < 52; ++x)
+    if (InMask(need, x) && home[x] < rules.copies) return false;
+  return true;
+}
+
+}  // namespace
+
+void ListActions(Game& game, const TableRules& rules, std::vector<SolverAction>& out) {
+  out.clear();
+  Pile* table = game.PileTable;
+  const bool marked = AnyCardMarked(table);
+  for (int32_t i = 0; i < rules.pileCount; ++i) {
+    Pile& p = table[i];
+    if (!Reachable(p)) continue;
+    const SolverAction click{SolverAction::Kind::Click, i, p.TopCard ? p.Count - 1 : -1, -1};
+    if (!p.TopCard) {
+      if ((p.Has(PileFlags::Redeal) || p.Has(PileFlags::RedealShow)) && RedealLeft(game))
+        out.push_back(click);
+    } else if (p.Has(PileFlags::GroupRemoval)) {
+      out.push_back(click);
+    } else if (p.Has(PileFlags::ManualFillSource)) {
+      if (!marked) out.push_back({SolverAction::Kind::Click, i, -1, -1});
+    } else if (p.TopCard->Face != FaceUp) {
+      if (TakeableCard(table, p, p.TopCard) == p.TopCard) out.push_back(click);
+    } else {
+      ListDrags(game, rules, i, out);
+    }
+  }
+}
+
+void ApplyAction(Game& game, const SolverAction& action) {
+  Pile& p = game.PileTable[action.pile];
+  if (action.kind == SolverAction::Kind::Drag) {
+    Card* pressed = CardAt(p, action.card);
+    Card* grab = pressed ? TakeableCard(game.PileTable, p, pressed) : nullptr;
+    if (!grab) return;
+    Pile& dest = game.PileTable[action.target];
+    game.DragSource = &p;
+    LiftCards(game, p, *grab);
+    DropOnPile(game, dest);
+    AutoFill(game);
+    AutoRuns(game);
+    if (game.prefs.AutoToggle) AutoPlayAll(game);
+    return;
+  }
+  if (!p.TopCard) return EmptyPileClick(game, p);
+  const bool pair = p.Has(PileFlags::GroupRemoval);
+  if (pair && AnyCardMarked(game.PileTable)) {
+    ToggleMark(game, p);
+    AutoFill(game);
+  } else if (p.Has(PileFlags::ManualFillSource)) {
+    StockClick(game, p);
+  } else if (pair) {
+    ToggleMark(game, p);
+    AutoFill(game);
+  } else {
+    FlipTopCard(game, p);
+  }
+}
+
+bool ApplyForcedAction(Game& game, const TableRules& rules, SolverAction& done) {
+  Pile* table = game.PileTable;
+  for (int32_t i = 0; i < rules.pileCount; ++i) {
+    Pile& p = table[i];
+    if (!p.TopCard || p.TopCard->Face != FaceDown || !Reachable(p)) continue;
+    if (p.Has(PileFlags::ManualFillSource) || p.Has(PileFlags::GroupRemoval)) continue;
+    if (TakeableCard(table, p, p.TopCard) != p.TopCard) continue;
+    done = {SolverAction::Kind::Click, i, p.Count - 1, -1};
+    ApplyAction(game, done);
+    return true;
+  }
+  if (!rules.safeGoalMoves) return false;
+  int32_t home[52] = {};
+  for (int32_t i = 0; i < rules.pileCount; ++i)
+    if (table[i].Has(PileFlags::WinGoal))
+      for (const Card* c = table[i].BottomCard; c; c = c->Above) ++home[c->Value];
+  for (int32_t i = 0; i < rules.pileCount; ++i) {
+    if (!SafeToSendHome(game, rules, i, home)) continue;
+    Pile& p = table[i];
+    for (int32_t q = 0; q < rules.pileCount; ++q) {
+      Pile& goal = table[q];
+      if (!goal.Has(PileFlags::WinGoal) || !Reachable(goal)) continue;
+      if (!CanDrop(table, p, goal, *p.TopCard, 1)) continue;
+      done = {SolverAction::Kind::Drag, i, p.Count - 1, q};
+      ApplyAction(game, done);
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace tarnik::solver

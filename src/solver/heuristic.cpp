@@ -1,0 +1,66 @@
+#include "solver/heuristic.h"
+
+#include "model/game_state.h"
+#include "model/pile_ops.h"
+#include "play/moves.h"
+
+namespace tarnik::solver {
+
+namespace {
+
+constexpr int32_t kHomeCard = 100;   // a card on a goal pile
+constexpr int32_t kFaceDown = 12;    // a card still face down
+constexpr int32_t kWantedCover = 5;  // a card above a card the goals want now
+constexpr int32_t kBuilt = 4;        // a card lying on a card it builds on
+constexpr int32_t kBuiltInSuit = 2;  // … in the same suit
+constexpr int32_t kFreeCell = 8;     // an empty pile that holds one card
+constexpr int32_t kFreeColumn = 20;  // an empty pile that holds any number
+constexpr int32_t kStockCard = 1;    // a card still in a stock
+
+// The cards the goal piles would take now.
+CardMask WantedNow(const Game& game, const TableRules& rules) {
+  CardMask wanted = 0;
+  for (int32_t i = 0; i < rules.pileCount; ++i) {
+    const Pile& p = game.PileTable[i];
+    if (p.Has(PileFlags::WinGoal)) wanted |= rules.goalTakes[i][p.TopCard ? p.TopCard->Value : 52];
+  }
+  return wanted;
+}
+
+// The worth of one pile that is not a goal pile.
+int32_t PileWorth(const Pile& p, const CardMask (&builds)[52], CardMask wanted) {
+  if (!p.TopCard) {
+    if (p.Placement == CardPlacement::None || p.PileStart == PileStart::None) return 0;
+    return p.SizeLimit == 1 ? kFreeCell : kFreeColumn;
+  }
+  if (p.Has(PileFlags::ManualFillSource)) return -kStockCard * p.Count;
+  int32_t h = 0, above = p.Count - 1;
+  for (const Card *c = p.BottomCard, *below = nullptr; c; below = c, c = c->Above, --above) {
+    if (c->Face == FaceDown) {
+      h -= kFaceDown;
+      continue;
+    }
+    if (below && below->Face == FaceUp && InMask(builds[below->Value], c->Value))
+      h += kBuilt + (Suit(below->Value) == Suit(c->Value) ? kBuiltInSuit : 0);
+    if (InMask(wanted, c->Value)) h -= kWantedCover * above;
+  }
+  return h;
+}
+
+}  // namespace
+
+int32_t Estimate(const Game& game, const TableRules& rules) {
+  const CardMask wanted = WantedNow(game, rules);
+  int32_t h = kHomeCard * GameScore(game.PileTable, game.CurrentFlags);
+  for (int32_t i = 0; i < rules.pileCount; ++i) {
+    const Pile& p = game.PileTable[i];
+    if (!p.Has(PileFlags::WinGoal)) h += PileWorth(p, rules.buildsOn[i], wanted);
+  }
+  return h;
+}
+
+bool IsWon(const Game& game, const TableRules& rules) {
+  return GameScore(game.PileTable, game.CurrentFlags) == rules.deckSize || IsFourRankWin(game);
+}
+
+}  // namespace tarnik::solver

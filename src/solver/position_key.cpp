@@ -1,0 +1,129 @@
+#include "solver/position_key.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string_view>
+
+namespace tarnik::solver {
+
+namespace {
+
+// Mixes one 64-bit word into a hash state (a multiply and a rotate, as in
+// the well-known fast string hashes).
+inline uint64_t Mix(uint64_t h, uint64_t word, uint64_t multiplier) {
+  h ^= word;
+  h *= multiplier;
+  return h ^ (h >> 29);
+}
+
+// Digest of a byte string in two independent halves.
+PositionKey Digest(const unsigned char* bytes, size_t n) {
+  uint64_t a = 0x9E3779B97F4A7C15ull, b = 0xC2B2AE3D27D4EB4Full ^ n;
+  size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    uint64_t w;
+    std::memcpy(&w, bytes + i, 8);
+    a = Mix(a, w, 0xFF51AFD7ED558CCDull);
+    b = Mix(b, w + i, 0xC4CEB9FE1A85EC53ull);
+  }
+  uint64_t tail = 0;
+  std::memcpy(&tail, bytes + i, n - i);
+  a = Mix(a, tail ^ n, 0xFF51AFD7ED558CCDull);
+  b = Mix(b, tail, 0xC4CEB9FE1A85EC53ull);
+  if (a == 0 && b == 0) a = 1;  // zero marks a free slot
+  return {a, b};
+}
+
+// Where each pile's bytes begin in a snapshot.
+void PileSpans(const PositionRecord& record, const TableRules& rules, int32_t (&start)[kMaxPiles],
+               int32_t (&length)[kMaxPiles]) {
+  int32_t at = 0;
+  for (int32_t i = 0; i < rules.pileCount; ++i) {
+    const int32_t n = at < kRedealsOffset ? record.Bytes[at] : 0;
+    start[i] = at;
+    length[i] = 1 + 2 * n;
+    at = std::min(at + length[i], int32_t{kRedealsOffset});
+  }
+}
+
+}  // namespace
+
+int32_t PackedSize(const TableRules& rules) {
+  return rules.pileCount + rules.deckSize + 1;
+}
+
+void Pack(const PositionRecord& record, const TableRules& rules, unsigned char* out) {
+  const unsigned char* in = record.Bytes;
+  const unsigned char* end = out + PackedSize(rules) - 1;
+  for (int32_t i = 0; i < rules.pileCount; ++i) {
+    int32_t n = *in++;
+    *out++ = static_cast<unsigned char>(n);
+    for (; n > 0 && out < end; --n, in += 2)
+      *out++ = static_cast<unsigned char>(in[0] | in[1] << 6);
+  }
+  while (out < end) *out++ = 0;
+  *out = record.Bytes[kRedealsOffset];
+}
+
+void Unpack(const unsigned char* packed, const TableRules& rules, PositionRecord& record) {
+  record.Bytes[kRedealsOffset] = packed[PackedSize(rules) - 1];
+  unsigned char* out = record.Bytes;
+  for (int32_t i = 0; i < rules.pileCount; ++i) {
+    int32_t n = *packed++;
+    *out++ = static_cast<unsigned char>(n);
+    for (; n > 0; --n, ++packed) {
+      *out++ = *packed & 63;
+      *out++ = *packed >> 6;
+    }
+  }
+}
+
+PositionKey CanonicalKey(const PositionRecord& record, const TableRules& rules) {
+  int32_t start[kMaxPiles], length[kMaxPiles], order[kMaxPiles];
+  PileSpans(record, rules, start, length);
+  for (int32_t i = 0; i < rules.pileCount; ++i) order[i] = i;
+  // Within a class, piles follow the order of their bytes; classes keep the
+  // place of their first pile.
+  auto bytes = [&](int32_t i) {
+    return std::string_view(reinterpret_cast<const char*>(record.Bytes) + start[i], length[i]);
+  };
+  std::stable_sort(order, order + rules.pileCount, [&](int32_t x, int32_t y) {
+    if (rules.classOf[x] != rules.classOf[y]) return rules.classOf[x] < rules.classOf[y];
+    return bytes(x) < bytes(y);
+  });
+  unsigned char buffer[kPositionSize];
+  size_t n = 0;
+  for (int32_t k = 0; k < rules.pileCount; ++k) {
+    const std::string_view s = bytes(order[k]);
+    std::memcpy(buffer + n, s.data(), s.size());
+    n += s.size();
+  }
+  buffer[n++] = record.Bytes[kRedealsOffset];
+  return Digest(buffer, n);
+}
+
+KeySet::KeySet() : slots_(1 << 16) {}
+
+bool KeySet::Insert(const PositionKey& key) {
+  if ((size_ + 1) * 4 > static_cast<int64_t>(slots_.size()) * 3) Grow();
+  const size_t mask = slots_.size() - 1;
+  for (size_t i = key.a & mask;; i = (i + 1) & mask) {
+    PositionKey& slot = slots_[i];
+    if (slot == key) return false;
+    if (slot.a == 0 && slot.b == 0) {
+      slot = key;
+      ++size_;
+      return true;
+    }
+  }
+}
+
+void KeySet::Grow() {
+  std::vector<PositionKey> old(slots_.size() * 2);
+  old.swap(slots_);
+  size_ = 0;
+  for (const PositionKey& k : old)
+    if (k.a != 0 || k.b != 0) Insert(k);
+}
+
+}  // namespace tarnik::solver

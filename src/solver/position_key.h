@@ -1,0 +1,46 @@
+// Positions as the solver keeps them: packed snapshots of the table (one
+// byte per card) to return to, and canonical keys that name a position the
+// same way whatever the order of the cards among interchangeable piles.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "play/history.h"
+#include "solver/table_rules.h"
+
+namespace tarnik::solver {
+
+// A 128-bit digest of a canonical position. Two different positions share a
+// key with a chance of about one in 2^100 for the largest searches.
+struct PositionKey {
+  uint64_t a = 0, b = 0;
+  bool operator==(const PositionKey&) const = default;
+};
+
+// The bytes a packed position takes: a count per pile, a byte per card and
+// the redeals left.
+int32_t PackedSize(const TableRules& rules);
+// Packs a snapshot (see SavePosition) into `out`, and back.
+void Pack(const PositionRecord& record, const TableRules& rules, unsigned char* out);
+void Unpack(const unsigned char* packed, const TableRules& rules, PositionRecord& record);
+
+// The canonical key of a snapshot: the piles of each class are put in a
+// fixed order of their contents before the digest is taken.
+PositionKey CanonicalKey(const PositionRecord& record, const TableRules& rules);
+
+// A set of position keys with open addressing; grows as it fills.
+class KeySet {
+ public:
+  KeySet();
+  // Adds a key; false when it was there already.
+  bool Insert(const PositionKey& key);
+  int64_t Size() const { return size_; }
+
+ private:
+  void Grow();
+  std::vector<PositionKey> slots_;  // a zero key marks a free slot
+  int64_t size_ = 0;
+};
+
+}  // namespace tarnik::solver

@@ -1,0 +1,31 @@
+// The solver's private copy of a game: a table laid out from a captured
+// SolverTable, played by the engine with services that record no position
+// and touch no log, and a display that draws and sounds nothing.
+#pragma once
+
+#include <memory>
+
+#include "model/display.h"
+#include "model/game_state.h"
+#include "solver/solver.h"
+
+namespace tarnik::solver {
+
+// Plays like the real services but keeps no history and no log.
+class QuietServices : public PlayServices {
+ public:
+  void ResetHistory(Game&) override {}
+  void RecordPosition(Game&) override {}
+  int32_t FindLogRecord(Game&) override { return -1; }
+  int32_t OpenLogRecord(Game&) override { return -1; }
+  void RaiseDealScore(Game&, int32_t) override {}
+  bool MarkDealWon(Game&) override { return false; }
+};
+
+// A fresh game on the heap (the record is large) that plays silently.
+std::unique_ptr<Game> NewQuietGame();
+
+// Lays the captured table out on a quiet game.
+void LoadTable(const SolverTable& table, Game& game);
+
+}  // namespace tarnik::solver

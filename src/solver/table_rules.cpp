@@ -1,0 +1,147 @@
+#include "solver/table_rules.h"
+
+#include <cstring>
+
+#include "model/game_state.h"
+#include "model/legality.h"
+#include "model/pile_ops.h"
+
+namespace tarnik::solver {
+
+namespace {
+
+// Flags that tie a pile to its place in the table, its neighbours or the
+// order in which the engine visits piles.
+constexpr uint32_t kPlaceFlags =
+    PileFlags::AutoFillSource | PileFlags::AutoFillDest | PileFlags::ManualFillSource |
+    PileFlags::ManualFillDest | PileFlags::RedealDest | PileFlags::RedealSource |
+    PileFlags::BeforeNoColumn | PileFlags::RankAbove | PileFlags::FillFromColumn |
+    PileFlags::GroupRemoval | PileFlags::Redeal | PileFlags::RedealShow;
+
+// Flags whose rules look at cards elsewhere on the table, which the safe
+// goal move cannot reason about.
+constexpr uint32_t kUnsafeFlags = PileFlags::LowAndKing | PileFlags::LowAndAce |
+                                  PileFlags::RankAbove | PileFlags::RemoveBad |
+                                  PileFlags::GroupRemoval;
+
+// Whether card `x` may be dropped alone on card `top` lying on a pile with
+// the rules `def`, asked of the engine's own CanDrop on a scratch pile whose
+// table-wide conditions are left out.
+bool MayDropOn(const PileDef& def, const Card* top, int32_t x) {
+  static const Pile noPiles[1] = {};
+  Pile dest;
+  static_cast<PileDef&>(dest) = def;
+  dest.Flags &= ~(PileFlags::LowAndKing | PileFlags::LowAndAce | PileFlags::RankAbove |
+                  PileFlags::BeforeStart | PileFlags::BeforeNoColumn | PileFlags::BeforeDrop |
+                  PileFlags::BeforeAny);
+  dest.SizeLimit = 0;
+  dest.TopCard = dest.BottomCard = const_cast<Card*>(top);
+  dest.Count = top ? 1 : 0;
+  Pile source;
+  Card card;
+  card.Value = x;
+  return CanDrop(noPiles, source, dest, card, 1);
+}
+
+// The cards that may lie on each card of a pile with the rules `def`.
+void BuildMasks(const PileDef& def, CardMask (&out)[52]) {
+  for (int32_t v = 0; v < 52; ++v) {
+    Card top;
+    top.Value = v;
+    out[v] = 0;
+    if (def.Placement == CardPlacement::None) continue;
+    for (int32_t x = 0; x < 52; ++x)
+      if (MayDropOn(def, &top, x)) out[v] |= CardMask{1} << x;
+  }
+}
+
+// The cards a goal pile takes on each top card, and when empty.
+void GoalMasks(const PileDef& def, CardMask (&out)[53]) {
+  for (int32_t v = 0; v <= 52; ++v) {
+    Card top;
+    top.Value = v;
+    out[v] = 0;
+    for (int32_t x = 0; x < 52; ++x)
+      if (MayDropOn(def, v < 52 ? &top : nullptr, x)) out[v] |= CardMask{1} << x;
+  }
+}
+
+// Same rules apart from the grid cell.
+bool SameRules(const PileDef& a, const PileDef& b) {
+  PileDef x = a, y = b;
+  x.Column = y.Column = x.Row = y.Row = 0;
+  return std::memcmp(&x, &y, sizeof x) == 0;
+}
+
+void AssignClasses(const Pile* piles, TableRules& rules) {
+  for (int32_t i = 0; i < rules.pileCount; ++i) {
+    rules.classOf[i] = i;
+    if (piles[i].Flags & kPlaceFlags || !StandsApart(piles, rules.pileCount, i)) continue;
+    for (int32_t j = 0; j < i; ++j)
+      if (rules.classOf[j] == j && !(piles[j].Flags & kPlaceFlags) &&
+          StandsApart(piles, rules.pileCount, j) && SameRules(piles[i], piles[j])) {
+        rules.classOf[i] = j;
+        break;
+      }
+  }
+}
+
+// A card is safe on its goal once every card that could be built on it is
+// home; when goal cards may come back to the table, the cards that could be
+// built on those must be home too, and so on.
+void SafeGoalRule(const Game& game, const Pile* piles, TableRules& rules) {
+  bool safe = !(game.CurrentFlags & GameFlags::FourRank);
+  bool goalsGiveBack = false;
+  CardMask builds[52] = {};
+  for (int32_t i = 0; i < rules.pileCount; ++i) {
+    const Pile& p = piles[i];
+    if (p.Flags & kUnsafeFlags) safe = false;
+    if (p.Has(PileFlags::WinGoal)) {
+      goalsGiveBack |= p.Removal != CardRemoval::None;
+      continue;
+    }
+    for (int32_t v = 0; v < 52; ++v) builds[v] |= rules.buildsOn[i][v];
+  }
+  rules.safeGoalMoves = safe;
+  for (int32_t v = 0; v < 52; ++v) {
+    CardMask need = builds[v];
+    for (CardMask grown = need; goalsGiveBack; need = grown) {
+      for (int32_t x = 0; x < 52; ++x)
+        if (InMask(need, x)) grown |= builds[x];
+      if (grown == need) break;
+    }
+    rules.mustBeHome[v] = need;
+  }
+}
+
+}  // namespace
+
+bool StandsApart(const Pile* piles, int32_t count, int32_t index) {
+  const Pile& a = piles[index];
+  for (int32_t j = 0; j < count; ++j) {
+    if (j == index) continue;
+    const int32_t dc = piles[j].Column - a.Column, dr = piles[j].Row - a.Row;
+    if (dc >= -1 && dc <= 1 && dr >= -1 && dr <= 1) return false;
+  }
+  return true;
+}
+
+void AnalyseRules(const Game& game, TableRules& rules) {
+  const Pile* piles = game.PileTable;
+  rules.pileCount = CountPiles(piles);
+  rules.deckSize = DeckSize(game.CurrentFlags);
+  rules.copies = rules.deckSize / 52;
+  rules.redealGivers = 0;
+  for (int32_t i = 0; i < rules.pileCount; ++i) {
+    const Pile& p = piles[i];
+    if (p.Has(PileFlags::RedealDest) || p.Has(PileFlags::RedealSource)) ++rules.redealGivers;
+    if (p.Has(PileFlags::WinGoal))
+      GoalMasks(p, rules.goalTakes[i]);
+    else
+      BuildMasks(p, rules.buildsOn[i]);
+  }
+  AssignClasses(piles, rules);
+  SafeGoalRule(game, piles, rules);
+}
+
+}  // namespace tarnik::solver

@@ -1,0 +1,49 @@
+// What the solver learns from the pile rules of a game before it searches:
+// which piles are interchangeable, which cards may be built on which, which
+// cards a goal pile takes next, and whether a card may be sent to a goal
+// pile at once without losing any win.
+#pragma once
+
+#include <cstdint>
+
+#include "model/records.h"
+
+namespace tarnik {
+struct Game;
+}
+
+namespace tarnik::solver {
+
+using CardMask = uint64_t;  // bit v stands for card value v (0 … 51)
+
+inline bool InMask(CardMask mask, int32_t value) {
+  return (mask >> value) & 1u;
+}
+
+struct TableRules {
+  int32_t pileCount = 0;
+  int32_t deckSize = 52;
+  int32_t copies = 1;  // packs in the deck
+  // Piles of one class behave alike wherever they stand, so that two
+  // positions that differ only by an exchange of their cards are the same.
+  int32_t classOf[kMaxPiles] = {};
+  // The cards that may lie on card v on pile p (its own build rule).
+  CardMask buildsOn[kMaxPiles][52] = {};
+  // The cards goal pile p takes next, by its top card (index 52: empty).
+  CardMask goalTakes[kMaxPiles][53] = {};
+  // Whether safe goal moves may be made at once, and for each card the cards
+  // that must all be on the goal piles first.
+  bool safeGoalMoves = false;
+  CardMask mustBeHome[52] = {};
+  // The piles that give up their cards in a redeal.
+  int32_t redealGivers = 0;
+};
+
+// Analyses the rules of the game laid out on `game`.
+void AnalyseRules(const Game& game, TableRules& rules);
+
+// Whether the piles stand apart from every other pile, neither covering nor
+// covered, so that exchanging their cards with a like pile changes nothing.
+bool StandsApart(const Pile* piles, int32_t count, int32_t index);
+
+}  // namespace tarnik::solver
