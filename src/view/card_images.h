@@ -8,11 +8,9 @@
 #include <QPoint>
 #include <QString>
 
-namespace tarnik {
+#include "model/records.h"  // kCardWidth, kCardHeight: every card picture's cell
 
-// Cell size of every card picture, in pixels.
-constexpr int kCardWidth = 64;
-constexpr int kCardHeight = 80;
+namespace tarnik {
 
 // Sizes of the two artwork files and of the composed sheet.
 constexpr int kCardArtWidth = 832;

@@ -1,0 +1,124 @@
+#include "view/table_widget.h"
+
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QThread>
+
+#include "app/shell.h"
+#include "model/game_state.h"
+#include "view/layout.h"
+#include "view/table_painter.h"
+
+namespace tarnik {
+
+namespace {
+
+// Pointer coordinates as the shell takes them: signed 16-bit values.
+int16_t Coordinate(int v) { return static_cast<int16_t>(qBound(-32768, v, 32767)); }
+
+}  // namespace
+
+TableWidget::TableWidget(Game& game, TableArt& art, QWidget* parent)
+    : QWidget(parent), game_(game), art_(art), sounds_(this) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::NoFocus);
+  setMinimumSize(200, 150);
+}
+
+void TableWidget::ComposeTable() { ComposeTableImage(art_, game_, Client()); }
+
+void TableWidget::RedrawTable() {
+  QElapsedTimer timer;
+  timer.start();
+  ComposeTable();
+  repaint();
+  lastRedrawNs_ = timer.nsecsElapsed();
+  if (afterRedraw_) afterRedraw_();
+}
+
+void TableWidget::DrawFloatPile(int left, int top, int width, int height) {
+  const QRect rect = QRect(left, top, width, height) & QRect(0, 0, kSurfaceWidth, kSurfaceHeight);
+  if (rect.isEmpty()) return;
+  {
+    QPainter painter(&art_.dragSurface);
+    painter.drawImage(rect.topLeft(), art_.tableSurface, rect);
+  }
+  DrawPile(art_.dragSurface, art_, game_, game_.FloatPile, true);
+  floatRect_ = rect;
+  repaint(rect);
+}
+
+void TableWidget::DrawTopCard(const Pile& pile, bool highlighted) {
+  if (!pile.TopCard) return;
+  DrawTopCardImage(art_, game_, pile, highlighted);
+  repaint(pile.TopCard->X, pile.TopCard->Y, kCardWidth, kCardHeight);
+}
+
+void TableWidget::PlaySoundNamed(const char* name) { sounds_.Play(name); }
+
+MessageAnswer TableWidget::ShowMessage(const char* text, const char* caption, MessageIcon icon) {
+  QWidget* owner = window();
+  if (icon == MessageIcon::Question) {
+    const auto answer = QMessageBox::question(owner, QString::fromLatin1(caption),
+                                              QString::fromLatin1(text),
+                                              QMessageBox::Yes | QMessageBox::No);
+    return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+  }
+  QMessageBox::warning(owner, QString::fromLatin1(caption), QString::fromLatin1(text));
+  return MessageAnswer::Ok;
+}
+
+void TableWidget::UpdateStatusLine() {
+  if (refreshStatus_) refreshStatus_();
+}
+
+void TableWidget::PaceFrame(FrameKind kind) {
+  // Frames are counted, not timed; this only lets a person see them.
+  QThread::usleep(kind == FrameKind::Glide ? 1000 : 10000);
+}
+
+void TableWidget::ShowDragCursor(bool dragging) {
+  if (dragging) setCursor(art_.dragCursor);
+  else unsetCursor();
+}
+
+void TableWidget::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  const QRect area = event->rect();
+  painter.drawImage(area.topLeft(), art_.tableSurface, area);
+  if (game_.FloatPile.BottomCard && floatRect_.intersects(area)) {
+    const QRect overlay = floatRect_ & area;
+    painter.drawImage(overlay.topLeft(), art_.dragSurface, overlay);
+  }
+}
+
+void TableWidget::resizeEvent(QResizeEvent*) {
+  game_.client = {width(), height()};
+  CentreTable(game_.PileTable, game_.client);
+  LayoutAllPiles(FirstPile(game_.PileTable), game_.Style());
+  if (!art_.sheetAlpha.isNull()) RedrawTable();
+}
+
+void TableWidget::mousePressEvent(QMouseEvent* event) {
+  if (!shell_) return;
+  const int16_t x = Coordinate(event->position().toPoint().x());
+  const int16_t y = Coordinate(event->position().toPoint().y());
+  if (event->button() == Qt::LeftButton) shell_->LeftDown(x, y);
+  else if (event->button() == Qt::RightButton) shell_->RightDown(x, y);
+}
+
+void TableWidget::mouseReleaseEvent(QMouseEvent* event) {
+  if (!shell_) return;
+  if (event->button() == Qt::LeftButton) shell_->LeftUp();
+  else if (event->button() == Qt::RightButton) shell_->RightUp();
+}
+
+void TableWidget::mouseMoveEvent(QMouseEvent* event) {
+  if (!shell_) return;
+  shell_->PointerMoved(Coordinate(event->position().toPoint().x()),
+                       Coordinate(event->position().toPoint().y()));
+}
+
+}  // namespace tarnik

@@ -1,0 +1,64 @@
+// The table on the screen: the main window's central widget. It shows the
+// off-screen table image, draws the moving cards through the drag image,
+// plays the sounds, asks the questions, and passes the mouse to the shell.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QRect>
+#include <QWidget>
+#include <functional>
+
+#include "model/display.h"
+#include "view/sound_player.h"
+#include "view/table_art.h"
+
+namespace tarnik {
+
+struct Game;
+class Shell;
+
+class TableWidget : public QWidget, public Display {
+ public:
+  TableWidget(Game& game, TableArt& art, QWidget* parent);
+  void SetShell(Shell* shell) { shell_ = shell; }
+  // Called after every refresh of the status line, with the seven texts.
+  void SetStatusSink(std::function<void()> refresh) { refreshStatus_ = std::move(refresh); }
+  // Called after every full redraw, so that open windows that follow the
+  // table (the card counter) can follow it.
+  void SetRedrawListener(std::function<void()> listener) { afterRedraw_ = std::move(listener); }
+
+  // Display
+  void ComposeTable() override;
+  void RedrawTable() override;
+  void DrawFloatPile(int left, int top, int width, int height) override;
+  void DrawTopCard(const Pile& pile, bool highlighted) override;
+  void PlaySoundNamed(const char* name) override;
+  MessageAnswer ShowMessage(const char* text, const char* caption, MessageIcon icon) override;
+  void UpdateStatusLine() override;
+  void PaceFrame(FrameKind kind) override;
+  void ShowDragCursor(bool dragging) override;
+
+  // Total time spent composing and presenting the last full redraw.
+  qint64 LastRedrawNanoseconds() const { return lastRedrawNs_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  QSize Client() const { return size().boundedTo(QSize(kSurfaceWidth, kSurfaceHeight)); }
+
+  Game& game_;
+  TableArt& art_;
+  Shell* shell_ = nullptr;
+  SoundPlayer sounds_;
+  QRect floatRect_;  // where the drag image holds the moving cards
+  std::function<void()> refreshStatus_;
+  std::function<void()> afterRedraw_;
+  qint64 lastRedrawNs_ = 0;
+};
+
+}  // namespace tarnik
