@@ -1,31 +1,39 @@
 #include "view/layout.h"
 
+#include <cstdint>
+
 #include "model/deal.h"
 #include "model/pile_ops.h"
 
 namespace tarnik {
 
+// Pixel arithmetic in 64 bits, brought back into 32: a damaged library with
+// an absurd column or row gives a table far off the screen, never overflow.
+static int32_t Clamp32(int64_t v) {
+  return static_cast<int32_t>(v < INT32_MIN ? INT32_MIN : v > INT32_MAX ? INT32_MAX : v);
+}
+
 int32_t TableWidth(const Pile* piles) {
   int32_t m = 0;
   for (int32_t i = 0, n = CountPiles(piles); i < n; ++i)
     if (piles[i].Column > m) m = piles[i].Column;
-  return kColumnPitch * m + 72;
+  return Clamp32(int64_t{kColumnPitch} * m + 72);
 }
 
 int32_t TableHeight(const Pile* piles) {
   int32_t m = 10;
   for (int32_t i = 0, n = CountPiles(piles); i < n; ++i)
     if (piles[i].Row > m) m = piles[i].Row;
-  return kRowPitch * m + 88;
+  return Clamp32(int64_t{kRowPitch} * m + 88);
 }
 
 // Half of a difference, rounded toward minus infinity.
-static int32_t HalfDown(int32_t v) { return v >> 1; }
+static int32_t HalfDown(int64_t v) { return Clamp32(v >> 1); }
 
 // Places a pile's rectangle in its grid cell for the given centring offset.
 static void PlaceInCell(Pile& pile, int32_t offX, int32_t offY) {
-  pile.Left = offX + kColumnPitch * pile.Column + 4;
-  pile.Top = offY + kRowPitch * pile.Row + 8;
+  pile.Left = Clamp32(int64_t{offX} + int64_t{kColumnPitch} * pile.Column + 4);
+  pile.Top = Clamp32(int64_t{offY} + int64_t{kRowPitch} * pile.Row + 8);
 }
 
 // The win animation's per-frame step: piles drift away from the centre. A
@@ -37,8 +45,8 @@ static int32_t Drift(int32_t position, int32_t clientSize) {
 
 void ResetTable(Pile* piles, ClientSize client) {
   const int32_t n = CountPiles(piles);
-  const int32_t offX = HalfDown(client.Width - TableWidth(piles));
-  const int32_t offY = HalfDown(client.Height - TableHeight(piles));
+  const int32_t offX = HalfDown(int64_t{client.Width} - TableWidth(piles));
+  const int32_t offY = HalfDown(int64_t{client.Height} - TableHeight(piles));
   for (int32_t i = 0; i < n; ++i) {
     Pile& pile = piles[i];
     pile.Prev = i > 0 ? &piles[i - 1] : nullptr;
@@ -54,8 +62,8 @@ void ResetTable(Pile* piles, ClientSize client) {
 }
 
 void CentreTable(Pile* piles, ClientSize client) {
-  const int32_t offX = HalfDown(client.Width - TableWidth(piles));
-  const int32_t offY = HalfDown(client.Height - TableHeight(piles));
+  const int32_t offX = HalfDown(int64_t{client.Width} - TableWidth(piles));
+  const int32_t offY = HalfDown(int64_t{client.Height} - TableHeight(piles));
   for (int32_t i = 0, n = CountPiles(piles); i < n; ++i) PlaceInCell(piles[i], offX, offY);
 }
 
@@ -69,8 +77,8 @@ void LayoutPile(Pile& pile, LayoutStyle style) {
   for (Card* card = pile.BottomCard; card; card = card->Above) {
     ++pile.Count;
     const int32_t j = card->Value >= 0 ? card->Value % (neatness + 1) : 0;
-    card->X = pile.Left + dx + j;
-    card->Y = pile.Top + dy + j;
+    card->X = Clamp32(int64_t{pile.Left} + dx + j);
+    card->Y = Clamp32(int64_t{pile.Top} + dy + j);
     pile.Width = dx + kCardWidth;
     pile.Height = dy + kCardHeight;
     const int32_t step = card->Face == FaceDown && !style.ShowAllCards ? 4 : 16;
@@ -93,10 +101,10 @@ void MovePileToPoint(Game& game, uint16_t x, uint16_t y) {
   if (!game.EditPile) return;
   const int32_t tw = TableWidth(game.PileTable);
   const int32_t th = TableHeight(game.PileTable);
-  int32_t c = (int32_t{x} - HalfDown(game.client.Width - tw) - 32) / 32;
-  int32_t r = (int32_t{y} - HalfDown(game.client.Height - th) - 40) / 40;
-  game.EditPile->Column = c < 0 ? 0 : c;
-  game.EditPile->Row = r < 0 ? 0 : r;
+  const int64_t c = (int64_t{x} - HalfDown(int64_t{game.client.Width} - tw) - 32) / 32;
+  const int64_t r = (int64_t{y} - HalfDown(int64_t{game.client.Height} - th) - 40) / 40;
+  game.EditPile->Column = c < 0 ? 0 : Clamp32(c);
+  game.EditPile->Row = r < 0 ? 0 : Clamp32(r);
   RefreshPreview(game);
 }
 

@@ -499,3 +499,25 @@ TEST(CycleDirection, StepsThroughFourDirections) {
 
 }  // namespace
 }  // namespace tarnik
+
+namespace tarnik {
+namespace {
+
+// A damaged library may put a pile at an absurd grid cell: the table is
+// placed far away, clamped, and nothing overflows.
+TEST(ResetTable, AbsurdCellsStayWithinTheCoordinateRange) {
+  Pile piles[kMaxPiles];
+  piles[0].Flags = piles[1].Flags = PileFlags::AutoPlay;
+  piles[0].Row = -2144862208;
+  piles[1].Column = 2147483647;
+  piles[1].Row = 2147483647;
+  ResetTable(piles, {800, 526});
+  EXPECT_EQ(TableWidth(piles), 2147483647);
+  EXPECT_EQ(TableHeight(piles), 2147483647);
+  EXPECT_LE(piles[0].Top, 0);
+  EXPECT_GE(piles[1].Left, INT32_MIN);
+  LayoutPile(piles[1], {});
+}
+
+}  // namespace
+}  // namespace tarnik
