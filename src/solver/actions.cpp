@@ -41,10 +41,21 @@ bool RedealLeft(const Game& game) {
   return game.RedealsLeft != 0 || (game.CurrentFlags & GameFlags::RedealUnlimited);
 }
 
+// The cards a pile could take on its top card, by the rules alone: a cheap
+// first test before CanDrop, which also weighs the rest of the table.
+CardMask MayTake(const TableRules& rules, const Pile& d, int32_t q) {
+  const int32_t top = d.TopCard ? d.TopCard->Value : 52;
+  if (d.Has(PileFlags::WinGoal)) return rules.goalTakes[q][top];
+  return top < 52 ? rules.buildsOn[q][top] : ~CardMask{0};
+}
+
 // The drags of every group that can be lifted from pile `i`. Of several
 // empty piles of one class only the first is tried, and a whole pile never
 // moves to an empty pile of its own class: both would repeat a position.
-void ListDrags(Game& game, const TableRules& rules, int32_t i, std::vector<SolverAction>& out) {
+// Once a press lifts a group above the pressed card, deeper presses lift
+// that same group, so the walk stops there.
+void ListDrags(Game& game, const TableRules& rules, const bool (&reachable)[kMaxPiles], int32_t i,
+               std::vector<SolverAction>& out) {
   Pile* table = game.PileTable;
   Pile& p = table[i];
   const Card* last = nullptr;
@@ -54,7 +65,10 @@ void ListDrags(Game& game, const TableRules& rules, int32_t i, std::vector<Solve
       break;
     }
     Card* g = TakeableCard(table, p, c);
-    if (!g || g == last || g->Face != FaceUp) continue;
+    if (!g || g == last || g->Face != FaceUp) {
+      if (g && g != c) break;
+      continue;
+    }
     last = g;
     const int32_t count = GroupSize(p, g);
     const bool wholePile = count == p.Count;
@@ -62,7 +76,8 @@ void ListDrags(Game& game, const TableRules& rules, int32_t i, std::vector<Solve
     bool emptyTried[kMaxPiles] = {};
     for (int32_t q = 0; q < rules.pileCount; ++q) {
       Pile& d = table[q];
-      if (q == i || !Reachable(d) || !CanDrop(table, p, d, *g, count)) continue;
+      if (q == i || !reachable[q] || !InMask(MayTake(rules, d, q), g->Value)) continue;
+      if (!CanDrop(table, p, d, *g, count)) continue;
       if (!d.TopCard) {
         const int32_t k = rules.classOf[q];
         if (emptyTried[k] || (wholePile && k == rules.classOf[i])) continue;
@@ -70,6 +85,7 @@ void ListDrags(Game& game, const TableRules& rules, int32_t i, std::vector<Solve
       }
       out.push_back({SolverAction::Kind::Drag, i, IndexOf(p, press), q});
     }
+    if (g != c) break;
   }
 }
 
@@ -98,9 +114,11 @@ void ListActions(Game& game, const TableRules& rules, std::vector<SolverAction>&
   out.clear();
   Pile* table = game.PileTable;
   const bool marked = AnyCardMarked(table);
+  bool reachable[kMaxPiles];
+  for (int32_t i = 0; i < rules.pileCount; ++i) reachable[i] = Reachable(table[i]);
   for (int32_t i = 0; i < rules.pileCount; ++i) {
     Pile& p = table[i];
-    if (!Reachable(p)) continue;
+    if (!reachable[i]) continue;
     const SolverAction click{SolverAction::Kind::Click, i, p.TopCard ? p.Count - 1 : -1, -1};
     if (!p.TopCard) {
       if ((p.Has(PileFlags::Redeal) || p.Has(PileFlags::RedealShow)) && RedealLeft(game))
@@ -112,7 +130,7 @@ void ListActions(Game& game, const TableRules& rules, std::vector<SolverAction>&
     } else if (p.TopCard->Face != FaceUp) {
       if (TakeableCard(table, p, p.TopCard) == p.TopCard) out.push_back(click);
     } else {
-      ListDrags(game, rules, i, out);
+      ListDrags(game, rules, reachable, i, out);
     }
   }
 }

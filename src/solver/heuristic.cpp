@@ -16,6 +16,7 @@ constexpr int32_t kBuiltInSuit = 2;  // … in the same suit
 constexpr int32_t kFreeCell = 8;     // an empty pile that holds one card
 constexpr int32_t kFreeColumn = 20;  // an empty pile that holds any number
 constexpr int32_t kStockCard = 1;    // a card still in a stock
+constexpr int32_t kDisorder = 2;     // each card above a card out of its pile's order
 
 // The cards the goal piles would take now.
 CardMask WantedNow(const Game& game, const TableRules& rules) {
@@ -42,6 +43,8 @@ int32_t PileWorth(const Pile& p, const CardMask (&builds)[52], CardMask wanted) 
     }
     if (below && below->Face == FaceUp && InMask(builds[below->Value], c->Value))
       h += kBuilt + (Suit(below->Value) == Suit(c->Value) ? kBuiltInSuit : 0);
+    else if (below)
+      h -= kDisorder * (above + 1);
     if (InMask(wanted, c->Value)) h -= kWantedCover * above;
   }
   return h;

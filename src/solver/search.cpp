@@ -19,7 +19,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr int32_t kDepthWeight = 1;   // estimate points a move costs
+constexpr int32_t kDepthWeight = 5;   // estimate points a move costs
 constexpr int32_t kMaxForced = 500;   // forced actions after one action
 constexpr int64_t kClockEvery = 256;  // expansions between clock readings
 constexpr int64_t kProgressMs = 50;
