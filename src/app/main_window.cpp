@@ -132,6 +132,10 @@ void MainWindow::BuildMenus() {
       if (item.command == kShowAllCards) {
         action->setCheckable(true);
         showAllCards_ = action;
+        // Qt flips the mark on its own; it follows the switch, also when the
+        // command is refused during a drag.
+        connect(action, &QAction::triggered, this,
+                [this, action] { action->setChecked(game_.ShowAllCards); });
       }
     }
   };
