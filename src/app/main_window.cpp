@@ -232,7 +232,10 @@ void MainWindow::BuildStatusBar() {
   QFont font(QStringLiteral("DejaVu Sans Condensed"));
   font.setPixelSize(11);
   bar->setFont(font);
-  int left = 0;
+  // QStatusBar puts its first widget 2 pixels in and 6 pixels between
+  // widgets; the widths make up for it so that each part ends at its edge.
+  constexpr int kStatusLead = 2, kStatusGap = 6;
+  int left = kStatusLead;
   for (int i = 0; i < 7; ++i) {
     auto* label = new QLabel(bar);
     label->setObjectName(QStringLiteral("status%1").arg(i));
@@ -241,7 +244,7 @@ void MainWindow::BuildStatusBar() {
     label->setFont(font);
     if (i < 6) label->setFixedWidth(kStatusEdges[i] - left);
     bar->addWidget(label, i == 6 ? 1 : 0);
-    left = kStatusEdges[i];
+    left = kStatusEdges[i] + kStatusGap;
     status_[i] = label;
   }
 }
