@@ -6,6 +6,7 @@
 #include "check_command.h"
 #include "commands.h"
 #include "records_commands.h"
+#include "rules_command.h"
 #include "solve_commands.h"
 
 namespace {
@@ -13,7 +14,8 @@ namespace {
 constexpr const char* kUsage =
     "usage: tarnik-tool list LIBRARY | deal LIBRARY GAME SEED [--save OUT.tkg] | "
     "play LIBRARY GAME SEED | show SAVED.tkg LIBRARY | stats PLAYER.tkp LIBRARY | "
-    "check LIBRARY | compile DIR LIBRARY | decompile LIBRARY DIR | "
+    "check LIBRARY | rules LIBRARY TEXTDIR OUTDIR | "
+    "compile DIR LIBRARY | decompile LIBRARY DIR | "
     "solve LIBRARY GAME SEED [--budget SECONDS] | export-fcs LIBRARY GAME SEED";
 
 struct Command {
@@ -27,6 +29,7 @@ constexpr Command kCommands[] = {{"list", tarnik::tool::List},
                                  {"show", tarnik::tool::Show},
                                  {"stats", tarnik::tool::Stats},
                                  {"check", tarnik::tool::Check},
+                                 {"rules", tarnik::tool::Rules},
                                  {"compile", tarnik::tool::Compile},
                                  {"decompile", tarnik::tool::Decompile},
                                  {"solve", tarnik::tool::Solve},
