@@ -1,0 +1,93 @@
+#include "gui_fixture.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include "model/deal.h"
+#include "model/library.h"
+#include "model/pile_ops.h"
+
+namespace tarnik::testing {
+
+GameDef ColumnsGame(const char* name, uint32_t flags) {
+  GameDef g = NamedGame(name, flags);
+  for (int i = 0; i < 7; ++i) {
+    PileDef& p = g.Piles[i];
+    p.Column = 2 * i;
+    p.Row = 2;
+    p.InitialSize = 5;
+    p.Direction = PileDirection::Vertical;
+    p.Placement = CardPlacement::Any;
+    p.RankBuild = RankBuild::Down;
+    p.SuitBuild = SuitBuild::DiffColor;
+    p.Removal = CardRemoval::TopCardOnly;
+    p.PileStart = PileStart::Any;
+    p.Flags = PileFlags::AutoPlay;
+  }
+  for (int i = 0; i < 4; ++i) {
+    PileDef& p = g.Piles[7 + i];
+    p.Column = 2 * i;
+    p.Direction = PileDirection::NoDirection;
+    p.RankBuild = RankBuild::Up;
+    p.SuitBuild = SuitBuild::SameSuit;
+    p.Removal = CardRemoval::None;
+    p.PileStart = PileStart::AnyAce;
+    p.Flags = PileFlags::WinGoal;
+  }
+  return g;
+}
+
+TableArt& SharedArt() {
+  static TableArt art;
+  static bool loaded = false;
+  if (!loaded) {
+    QString error;
+    loaded = art.Load(&error);
+    if (!loaded) ADD_FAILURE() << error.toStdString();
+    art.Compose(Preferences{});
+  }
+  return art;
+}
+
+GuiGame::GuiGame(const std::vector<GameDef>& library) : games(library) {
+  WriteLibrary(dir.File("Tarnik.tkl"), games);
+  game->library.Path = dir.File("Tarnik.tkl");
+  CountGames(game->library);
+  LoadGameNames(game->library);
+  game->display = &display;
+  Deal(0, 1);
+}
+
+void GuiGame::Deal(int32_t g, uint32_t seed) {
+  game->CurrentGame = g;
+  game->CurrentSeed = seed;
+  StartGame(*game, seed);
+}
+
+std::string GuiGame::Table() const {
+  std::string text;
+  for (int32_t i = 0, n = CountPiles(game->PileTable); i < n; ++i) {
+    text += std::to_string(i) + ":";
+    for (const Card* c = game->PileTable[i].BottomCard; c; c = c->Above)
+      text += " " + std::to_string(c->Value);
+    text += "\n";
+  }
+  return text;
+}
+
+std::string GuiGame::DealtTable(int32_t g, uint32_t seed) const {
+  GuiGame other(games);
+  other.Deal(g, seed);
+  return other.Table();
+}
+
+}  // namespace tarnik::testing
+
+// The windows are drawn off-screen, from the data folder of the build.
+int main(int argc, char** argv) {
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  QDir::setCurrent(QStringLiteral(TARNIK_DATA_DIR_FOR_TESTS));
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
