@@ -187,6 +187,7 @@ bool ApplyForcedAction(Game& game, const TableRules& rules, SolverAction& done) 
     for (int32_t q = 0; q < rules.pileCount; ++q) {
       Pile& goal = table[q];
       if (!goal.Has(PileFlags::WinGoal) || !Reachable(goal)) continue;
+      if (!rules.goalTakesInTurn[q][goal.TopCard ? goal.TopCard->Value : 52]) continue;
       if (!CanDrop(table, p, goal, *p.TopCard, 1)) continue;
       done = {SolverAction::Kind::Drag, i, p.Count - 1, q};
       ApplyAction(game, done);

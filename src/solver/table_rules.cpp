@@ -1,5 +1,6 @@
 #include "solver/table_rules.h"
 
+#include <bit>
 #include <cstring>
 
 #include "model/game_state.h"
@@ -114,6 +115,19 @@ void SafeGoalRule(const Game& game, const Pile* piles, TableRules& rules) {
   }
 }
 
+// A goal pile takes its cards in turn when no card placed on it could have
+// gone there in place of another.
+void GoalsInTurn(TableRules& rules) {
+  for (int32_t q = 0; q < rules.pileCount; ++q) {
+    int32_t like = 0;
+    for (int32_t j = 0; j < rules.pileCount; ++j) like += rules.classOf[j] == rules.classOf[q];
+    for (int32_t t = 0; t <= 52; ++t) {
+      const int32_t takes = std::popcount(rules.goalTakes[q][t]);
+      rules.goalTakesInTurn[q][t] = t < 52 ? takes == 1 : like >= takes * rules.copies;
+    }
+  }
+}
+
 }  // namespace
 
 bool StandsApart(const Pile* piles, int32_t count, int32_t index) {
@@ -141,6 +155,7 @@ void AnalyseRules(const Game& game, TableRules& rules) {
       BuildMasks(p, rules.buildsOn[i]);
   }
   AssignClasses(piles, rules);
+  GoalsInTurn(rules);
   SafeGoalRule(game, piles, rules);
 }
 

@@ -31,6 +31,10 @@ struct TableRules {
   CardMask buildsOn[kMaxPiles][52] = {};
   // The cards goal pile p takes next, by its top card (index 52: empty).
   CardMask goalTakes[kMaxPiles][53] = {};
+  // Whether a goal pile with a given top card (52: empty) takes its next card
+  // without shutting out any other: it takes one card only, or, empty, there
+  // are enough like piles for every card that may start one.
+  bool goalTakesInTurn[kMaxPiles][53] = {};
   // Whether safe goal moves may be made at once, and for each card the cards
   // that must all be on the goal piles first.
   bool safeGoalMoves = false;
