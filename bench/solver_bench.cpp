@@ -1,0 +1,97 @@
+// The solver on a run of seeds of one game: how many deals it wins, proves
+// lost or leaves unknown within a budget per deal, and how long it takes.
+//   solver_bench LIBRARY GAME-NAME FIRST LAST MILLISECONDS [--one-suit] [--verdicts]
+// --one-suit turns every card into the spade of its rank before solving
+// (Spider one suit); --verdicts prints "SEED VERDICT MS" per deal.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/game_state.h"
+#include "model/library.h"
+#include "play/history.h"
+#include "solver/solver.h"
+
+namespace {
+
+using namespace tarnik;
+
+int FindGame(const Library& library, const char* name) {
+  for (int i = 0; i < library.GameCount; ++i)
+    if (std::strncmp(library.GameNames[i], name, kNameSize) == 0) return i;
+  return -1;
+}
+
+// Every card of a snapshot becomes the spade of its rank.
+void MakeOneSuit(PositionRecord& position) {
+  // Past the last pile the record is zero: empty piles to the end.
+  for (int at = 0; at < kRedealsOffset;) {
+    int n = position.Bytes[at++];
+    for (; n > 0 && at + 1 < kRedealsOffset; --n, at += 2)
+      position.Bytes[at] = static_cast<unsigned char>(position.Bytes[at] & ~3);
+  }
+}
+
+struct Summary {
+  int won = 0, lost = 0, unknown = 0;
+  std::vector<double> ms;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 6) {
+    std::fprintf(stderr,
+                 "usage: solver_bench LIBRARY GAME-NAME FIRST LAST MILLISECONDS "
+                 "[--one-suit] [--verdicts]\n");
+    return 2;
+  }
+  bool oneSuit = false, verdicts = false;
+  for (int i = 6; i < argc; ++i) {
+    oneSuit |= std::strcmp(argv[i], "--one-suit") == 0;
+    verdicts |= std::strcmp(argv[i], "--verdicts") == 0;
+  }
+  auto library = std::make_unique<Library>();
+  library->Path = argv[1];
+  CountGames(*library);
+  LoadGameNames(*library);
+  const int game = FindGame(*library, argv[2]);
+  if (game < 0) {
+    std::fprintf(stderr, "no game '%s' in %s\n", argv[2], argv[1]);
+    return 2;
+  }
+  const uint32_t first = std::strtoul(argv[3], nullptr, 10),
+                 last = std::strtoul(argv[4], nullptr, 10);
+  SolveOptions options;
+  options.maxMilliseconds = std::strtoll(argv[5], nullptr, 10);
+  Preferences prefs;
+  Summary sum;
+  auto table = std::make_unique<SolverTable>();
+  for (uint32_t seed = first; seed <= last; ++seed) {
+    DealTable(*library, game, seed, prefs, *table);
+    if (oneSuit) MakeOneSuit(table->position);
+    const auto start = std::chrono::steady_clock::now();
+    const SolveResult r = Solve(*table, options);
+    const double ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    sum.ms.push_back(ms);
+    (r.verdict == Verdict::Won ? sum.won : r.verdict == Verdict::Lost ? sum.lost : sum.unknown)++;
+    if (verdicts) std::printf("%u %s %.2f\n", seed, VerdictName(r.verdict), ms);
+  }
+  std::vector<double> sorted = sum.ms;
+  std::sort(sorted.begin(), sorted.end());
+  double total = 0;
+  for (double m : sum.ms) total += m;
+  const double n = static_cast<double>(sum.ms.size());
+  std::printf(
+      "%s seeds %u-%u budget %s ms: won %.1f%% lost %.1f%% unknown %.1f%% mean %.2f ms median %.2f "
+      "ms\n",
+      argv[2], first, last, argv[5], 100 * sum.won / n, 100 * sum.lost / n, 100 * sum.unknown / n,
+      total / n, sorted[sorted.size() / 2]);
+  return 0;
+}

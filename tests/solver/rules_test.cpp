@@ -1,0 +1,104 @@
+// What the solver reads from the pile rules: when a card may go home at
+// once, and which piles are interchangeable in a position's key.
+#include <gtest/gtest.h>
+
+#include "model/game_state.h"
+#include "play/history.h"
+#include "solver/actions.h"
+#include "solver/position_key.h"
+#include "solver/table_rules.h"
+#include "support/play_table.h"
+
+namespace tarnik {
+namespace {
+
+using namespace testing;
+using solver::TableRules;
+
+constexpr int32_t S = Spades, C = Clubs, H = Hearts, D = Diamonds;
+int32_t V(int32_t rank, int32_t suit) {
+  return rank * 4 + suit;
+}
+
+// One Klondike column and four foundations, which may give cards back.
+GameDef ColumnAndFoundations(CardRemoval foundationRemoval) {
+  GameDef g = NamedGame("Column");
+  g.Piles[0] = MakePile(0, 2, PileFlags::AutoPlay, RankBuild::Down, SuitBuild::DiffColor,
+                        CardRemoval::AnyInDiffColor, PileStart::AnyKing);
+  for (int f = 0; f < 4; ++f) {
+    g.Piles[1 + f] = MakePile(4 + 2 * f, 0, PileFlags::WinGoal, RankBuild::Up, SuitBuild::SameSuit,
+                              foundationRemoval, PileStart::AnyAce);
+    g.Piles[1 + f].Direction = PileDirection::NoDirection;
+  }
+  return g;
+}
+
+std::vector<Placed> Run(int32_t suit, int32_t highest) {
+  std::vector<Placed> out;
+  for (int r = 0; r <= highest; ++r) out.push_back(Up(V(r, suit)));
+  return out;
+}
+
+// Whether the five of hearts goes home at once with the diamonds up to
+// `diamonds` home and every black four home.
+bool FiveOfHeartsGoesHome(CardRemoval foundationRemoval, int32_t diamonds) {
+  PlayTable t(ColumnAndFoundations(foundationRemoval));
+  t.Arrange({{Up(V(4, H))}, Run(S, 3), Run(C, 3), Run(H, 3), Run(D, diamonds)});
+  TableRules rules;
+  solver::AnalyseRules(*t.game, rules);
+  SolverAction done;
+  const bool moved = solver::ApplyForcedAction(*t.game, rules, done);
+  if (moved) {
+    EXPECT_EQ(ActionLine(done), "drag 0 0 3");
+  }
+  return moved;
+}
+
+TEST(SolverRules, ACardGoesHomeAtOnceOnlyWhenNoCardCanNeedIt) {
+  // Foundations that keep their cards: the black fours are home, so nothing
+  // can ever be built on the five.
+  EXPECT_TRUE(FiveOfHeartsGoesHome(CardRemoval::None, 1));
+  // Foundations that give cards back: a black four could come back onto the
+  // five to hold the red three that is still out.
+  EXPECT_FALSE(FiveOfHeartsGoesHome(CardRemoval::TopCardOnly, 1));
+  EXPECT_TRUE(FiveOfHeartsGoesHome(CardRemoval::TopCardOnly, 2));
+}
+
+// Two free cells, two plain columns and two columns the stock deals to.
+GameDef CellsAndColumns() {
+  GameDef g = NamedGame("Cells");
+  for (int i = 0; i < 2; ++i) {
+    g.Piles[i] = MakePile(2 * i, 0, PileFlags::MustBeEmpty, RankBuild::Any, SuitBuild::Any,
+                          CardRemoval::TopCardOnly, PileStart::Any);
+    g.Piles[i].SizeLimit = 1;
+    g.Piles[2 + i] = MakePile(2 * i, 3, PileFlags::AutoPlay, RankBuild::Down, SuitBuild::Any,
+                              CardRemoval::TopCardOnly, PileStart::Any);
+    g.Piles[4 + i] = MakePile(6 + 2 * i, 3, PileFlags::ManualFillDest, RankBuild::Down,
+                              SuitBuild::Any, CardRemoval::TopCardOnly, PileStart::Any);
+  }
+  return g;
+}
+
+solver::PositionKey KeyOf(PlayTable& t, const std::vector<std::vector<Placed>>& piles) {
+  t.Arrange(piles);
+  TableRules rules;
+  solver::AnalyseRules(*t.game, rules);
+  PositionRecord record;
+  SavePosition(*t.game, record);
+  return solver::CanonicalKey(record, rules);
+}
+
+TEST(SolverRules, PositionsDifferingOnlyByLikePilesShareAKey) {
+  PlayTable t(CellsAndColumns());
+  const auto ace = Up(V(kAce, S)), two = Up(V(1, H)), king = Up(V(kKing, C));
+  const auto base = KeyOf(t, {{ace}, {}, {two}, {king}, {two}, {king}});
+  EXPECT_EQ(base, KeyOf(t, {{}, {ace}, {two}, {king}, {two}, {king}}));  // cells exchanged
+  EXPECT_EQ(base, KeyOf(t, {{ace}, {}, {king}, {two}, {two}, {king}}));  // columns exchanged
+  // The stock deals to its columns in table order: exchanging them matters.
+  EXPECT_FALSE(base == KeyOf(t, {{ace}, {}, {two}, {king}, {king}, {two}}));
+  // A different card is a different position.
+  EXPECT_FALSE(base == KeyOf(t, {{two}, {}, {ace}, {king}, {two}, {king}}));
+}
+
+}  // namespace
+}  // namespace tarnik

@@ -1,0 +1,190 @@
+// The solver: its three answers, the winning line replayed through the real
+// pointer code, the hint, the budget and the cancel flag, and that the game
+// in play is left exactly as it was.
+#include "solver/solver.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstring>
+
+#include "model/game_state.h"
+#include "model/pile_ops.h"
+#include "play/action_script.h"
+#include "play/history.h"
+#include "play/pointer.h"
+#include "support/play_table.h"
+
+namespace tarnik {
+namespace {
+
+using namespace testing;
+
+constexpr int32_t S = Spades, C = Clubs, H = Hearts, D = Diamonds;
+int32_t V(int32_t rank, int32_t suit) {
+  return rank * 4 + suit;
+}
+
+// A column that takes one card at a time, four foundations built up in suit
+// and, when asked, one free cell.
+GameDef Endgame(bool withCell) {
+  GameDef g = NamedGame("Endgame");
+  g.Piles[0] = MakePile(0, 2, PileFlags::AutoPlay, RankBuild::Down, SuitBuild::DiffColor,
+                        CardRemoval::TopCardOnly, PileStart::Any);
+  for (int f = 0; f < 4; ++f) {
+    g.Piles[1 + f] = MakePile(4 + 2 * f, 0, PileFlags::WinGoal, RankBuild::Up, SuitBuild::SameSuit,
+                              CardRemoval::TopCardOnly, PileStart::AnyAce);
+    g.Piles[1 + f].Direction = PileDirection::NoDirection;
+  }
+  if (withCell) {
+    g.Piles[5] = MakePile(0, 8, PileFlags::MustBeEmpty | PileFlags::AutoPlay, RankBuild::Any,
+                          SuitBuild::Any, CardRemoval::TopCardOnly, PileStart::Any);
+    g.Piles[5].SizeLimit = 1;
+    g.Piles[5].Placement = CardPlacement::OneCard;
+  }
+  return g;
+}
+
+// The column holds the queen of spades under the king of spades; the
+// foundations hold every other card (spades up to the jack).
+std::vector<std::vector<Placed>> QueenUnderKing() {
+  std::vector<std::vector<Placed>> piles(6);
+  piles[0] = {Up(V(kQueen, S)), Up(V(kKing, S))};
+  for (int r = 0; r <= kJack; ++r) piles[1].push_back(Up(V(r, S)));
+  for (int r = 0; r <= kKing; ++r) {
+    piles[2].push_back(Up(V(r, C)));
+    piles[3].push_back(Up(V(r, H)));
+    piles[4].push_back(Up(V(r, D)));
+  }
+  return piles;
+}
+
+SolverTable Capture(const Game& game) {
+  SolverTable table;
+  std::string refusal;
+  EXPECT_TRUE(CaptureTable(game, table, refusal)) << refusal;
+  return table;
+}
+
+// Replays a line through the action language on the game and returns the
+// score it reaches.
+int32_t Replay(Game& game, const std::vector<SolverAction>& line) {
+  std::string error;
+  for (const SolverAction& a : line) EXPECT_TRUE(RunAction(game, ActionLine(a), error)) << error;
+  return GameScore(game.PileTable, game.CurrentFlags);
+}
+
+TEST(Solver, AnswersWonOrLostAndTheWinningLineWinsThroughThePointer) {
+  PlayTable lost(Endgame(false));
+  lost.Arrange(QueenUnderKing());
+  const SolveResult noWin = Solve(Capture(*lost.game), {});
+  EXPECT_EQ(noWin.verdict, Verdict::Lost);  // the king has nowhere to go
+  EXPECT_TRUE(noWin.actions.empty());
+
+  PlayTable won(Endgame(true));
+  won.Arrange(QueenUnderKing());
+  const SolveResult win = Solve(Capture(*won.game), {});
+  ASSERT_EQ(win.verdict, Verdict::Won);
+  // King to the cell, then queen and king home.
+  ASSERT_EQ(win.actions.size(), 3u);
+  EXPECT_EQ(ActionLine(win.actions[0]), "drag 0 1 5");
+  EXPECT_EQ(Replay(*won.game, win.actions), 52);
+}
+
+TEST(Solver, LeavesTheGameInPlayUntouched) {
+  PlayTable t(Endgame(true));
+  t.Arrange(QueenUnderKing());
+  PositionRecord before, after;
+  SavePosition(*t.game, before);
+  const int32_t undo = t.game->history.UndoPosition, count = t.game->history.PositionCount;
+  const int redraws = t.display.redraws, sounds = static_cast<int>(t.display.sounds.size());
+
+  EXPECT_EQ(Solve(Capture(*t.game), {}).verdict, Verdict::Won);
+
+  SavePosition(*t.game, after);
+  EXPECT_EQ(std::memcmp(before.Bytes, after.Bytes, kPositionSize), 0);
+  EXPECT_EQ(t.game->history.UndoPosition, undo);
+  EXPECT_EQ(t.game->history.PositionCount, count);
+  EXPECT_EQ(t.display.redraws, redraws);
+  EXPECT_EQ(static_cast<int>(t.display.sounds.size()), sounds);
+  EXPECT_FALSE(t.log.logged);
+  EXPECT_EQ(t.log.best, 0);
+}
+
+TEST(Solver, HintGivesTheFirstActionOfAWinOrNothing) {
+  PlayTable won(Endgame(true));
+  won.Arrange(QueenUnderKing());
+  const Hint hint = FindHint(Capture(*won.game), {});
+  ASSERT_TRUE(hint.found);
+  EXPECT_EQ(hint.action, (SolverAction{SolverAction::Kind::Drag, 0, 1, 5}));
+
+  PlayTable lost(Endgame(false));
+  lost.Arrange(QueenUnderKing());
+  const Hint none = FindHint(Capture(*lost.game), {});
+  EXPECT_FALSE(none.found);
+  EXPECT_EQ(none.verdict, Verdict::Lost);
+}
+
+TEST(Solver, RefusesToCaptureWhileCardsAreDragged) {
+  PlayTable t(Endgame(true));
+  t.Arrange(QueenUnderKing());
+  const Card& king = *t.P(0).TopCard;
+  PointerDown(*t.game, static_cast<int16_t>(king.X + 32), static_cast<int16_t>(king.Y + 40));
+  ASSERT_TRUE(IsDragging(*t.game));
+  SolverTable table;
+  std::string refusal;
+  EXPECT_FALSE(CaptureTable(*t.game, table, refusal));
+  EXPECT_FALSE(refusal.empty());
+}
+
+TEST(Solver, StopsAtItsBudgetOrWhenCancelled) {
+  // Spider from the shipped library: far too big to decide in a few nodes.
+  auto game = std::make_unique<Game>();
+  game->library.Path = TARNIK_LIBRARY;
+  CountGames(game->library);
+  LoadGameNames(game->library);
+  int spider = -1;
+  for (int i = 0; i < game->library.GameCount; ++i)
+    if (std::strcmp(game->library.GameNames[i], "Spider") == 0) spider = i;
+  ASSERT_GE(spider, 0);
+  auto table = std::make_unique<SolverTable>();
+  ASSERT_TRUE(DealTable(game->library, spider, 1, Preferences{}, *table));
+
+  SolveOptions few;
+  few.maxNodes = 500;
+  const SolveResult small = Solve(*table, few);
+  EXPECT_EQ(small.verdict, Verdict::Unknown);
+  EXPECT_FALSE(small.cancelled);
+
+  std::atomic<bool> cancel{false};
+  int reports = 0;
+  SolveOptions options;
+  options.maxMilliseconds = 60'000;
+  options.cancel = &cancel;
+  options.progress = [&](const SolveProgress& p) {
+    EXPECT_EQ(p.deckSize, 104);
+    if (++reports == 3) cancel = true;
+  };
+  const SolveResult stopped = Solve(*table, options);
+  EXPECT_EQ(stopped.verdict, Verdict::Unknown);
+  EXPECT_TRUE(stopped.cancelled);
+  EXPECT_EQ(reports, 3);
+  EXPECT_LT(stopped.elapsedMs, 10'000);
+}
+
+TEST(Solver, ChecksDealsOfTheLibraryAndRefusesBadOnes) {
+  auto library = std::make_unique<Library>();
+  library->Path = TARNIK_LIBRARY;
+  CountGames(*library);
+  LoadGameNames(*library);
+  int freecell = -1;
+  for (int i = 0; i < library->GameCount; ++i)
+    if (std::strcmp(library->GameNames[i], "FreeCell") == 0) freecell = i;
+  ASSERT_GE(freecell, 0);
+  EXPECT_EQ(CheckDeal(*library, freecell, 1, Preferences{}, 5000), Verdict::Won);
+  EXPECT_EQ(CheckDeal(*library, library->GameCount, 1, Preferences{}, 100), Verdict::Unknown);
+  EXPECT_EQ(CheckDeal(*library, -1, 1, Preferences{}, 100), Verdict::Unknown);
+}
+
+}  // namespace
+}  // namespace tarnik
