@@ -177,7 +177,9 @@ QImage CardBack(int b) {
   return Ink(
       64, 80,
       [b](QPainter& p) {
-        p.setPen(QPen(kCardEdge, 1.0));
+        // A paler edge than the faces': a stock fanned one pixel a card then
+        // shows the light paper edges of a real pack, not a dark block.
+        p.setPen(QPen(kBackEdge, 1.0));
         p.setBrush(kIvory);
         p.drawRoundedRect(QRectF(0.5, 0.5, 63, 79), 4.5, 4.5);
         p.save();

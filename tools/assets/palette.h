@@ -13,6 +13,7 @@ inline const QColor kIvoryHighlight(255, 238, 170);
 inline const QColor kWhiteFace(246, 248, 251);
 inline const QColor kWhiteFaceHighlight(190, 218, 255);
 inline const QColor kCardEdge(96, 96, 96);
+inline const QColor kBackEdge(168, 164, 154);
 
 // Inks of the two colours of suits and letters.
 inline const QColor kBlackInk(22, 22, 26);
