@@ -13,9 +13,9 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: tarnik-tool list LIBRARY | deal LIBRARY GAME SEED [--save OUT.tkg] | "
-    "play LIBRARY GAME SEED | show SAVED.tkg LIBRARY | stats PLAYER.tkp LIBRARY | "
-    "check LIBRARY | rules LIBRARY TEXTDIR OUTDIR | "
-    "compile DIR LIBRARY | decompile LIBRARY DIR | "
+    "play LIBRARY GAME SEED | layout LIBRARY GAME SEED WIDTH HEIGHT | show SAVED.tkg LIBRARY | "
+    "stats PLAYER.tkp LIBRARY | "
+    "check LIBRARY | rules LIBRARY TEXTDIR OUTDIR | compile DIR LIBRARY | decompile LIBRARY DIR | "
     "solve LIBRARY GAME SEED [--budget SECONDS] | export-fcs LIBRARY GAME SEED";
 
 struct Command {
@@ -23,17 +23,14 @@ struct Command {
   int (*run)(const tarnik::tool::Args&);
 };
 
-constexpr Command kCommands[] = {{"list", tarnik::tool::List},
-                                 {"deal", tarnik::tool::Deal},
-                                 {"play", tarnik::tool::Play},
-                                 {"show", tarnik::tool::Show},
-                                 {"stats", tarnik::tool::Stats},
-                                 {"check", tarnik::tool::Check},
-                                 {"rules", tarnik::tool::Rules},
-                                 {"compile", tarnik::tool::Compile},
-                                 {"decompile", tarnik::tool::Decompile},
-                                 {"solve", tarnik::tool::Solve},
-                                 {"export-fcs", tarnik::tool::ExportFcs}};
+constexpr Command kCommands[] = {
+    {"list", tarnik::tool::List},           {"deal", tarnik::tool::Deal},
+    {"play", tarnik::tool::Play},           {"layout", tarnik::tool::Layout},
+    {"show", tarnik::tool::Show},           {"stats", tarnik::tool::Stats},
+    {"check", tarnik::tool::Check},         {"rules", tarnik::tool::Rules},
+    {"compile", tarnik::tool::Compile},
+    {"decompile", tarnik::tool::Decompile}, {"solve", tarnik::tool::Solve},
+    {"export-fcs", tarnik::tool::ExportFcs}};
 
 }  // namespace
 
