@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Sets up and builds the project, then starts the game.
+# Sets up and builds the project, then starts the game in the build tree.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/setup.sh"
 cd "$root/build/data"
-exec "$root/build/bin/tarnik-tool" list Data/Tarnik.tkl
+exec "$root/build/bin/tarnik"
