@@ -15,6 +15,7 @@
 #include "platform/settings_store.h"
 #include "platform/termination.h"
 #include "platform/working_folder.h"
+#include "play/game_index.h"
 #include "play/preference_store.h"
 #include "play/sounds.h"
 
@@ -57,8 +58,7 @@ int main(int argc, char** argv) {
     window.move(rect->Left, rect->Top);
     window.resize(std::max(800, rect->Right - rect->Left), std::max(600, rect->Bottom - rect->Top));
   }
-  if (game->CurrentGame < 0 || game->CurrentGame >= game->library.GameCount)
-    game->CurrentGame = 0;
+  game->CurrentGame = tarnik::GameInRange(game->library, game->CurrentGame);
   if (!art.Load(&error)) return Refuse(error);
   art.Compose(game->prefs);
   tarnik::LoadRecords(*game, tarnik::TickCount());

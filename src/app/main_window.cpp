@@ -48,12 +48,13 @@ QString Tooltip(int command) {
     case 1202: return QStringLiteral("Next game");
     case 1204: return QStringLiteral("Select a game");
     case 1305: return QStringLiteral("Preferences");
+    case 1700: return QStringLiteral("Rules");  // the string table has none of its own
     case 1701: return QStringLiteral("Help");
     case 16002: return QStringLiteral("Undo");
     case 16003: return QStringLiteral("Redo");
     case 16004: return QStringLiteral("Autoplay");
     case 16005: return QStringLiteral("Step");
-    default: return QString();  // 1700 has no string of its own
+    default: return QString();
   }
 }
 

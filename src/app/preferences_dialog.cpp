@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "model/game_state.h"
+#include "play/preference_ranges.h"
 #include "play/preference_store.h"
 #include "view/card_images.h"
 #include "view/layout.h"
@@ -114,11 +115,11 @@ QWidget* PreferencesDialog::CardBackPage() {
   auto* back = MakeSlider("id17022", 8, page);
   auto* table = MakeSlider("id17023", 63, page);
   auto* backPreview = new Preview("id17024", QSize(64, 80), [this](QPainter& p) {
-    const int b = game_.prefs.CardBack >= 0 && game_.prefs.CardBack < 8 ? game_.prefs.CardBack : 0;
+    const int b = AppearanceInRange(game_.prefs).CardBack;
     p.drawImage(QPoint(0, 0), art_.cardArt, QRect(CardBackPos(b), QSize(64, 80)));
   }, page);
   auto* tablePreview = new Preview("id17020", QSize(128, 128), [this](QPainter& p) {
-    const int t = game_.prefs.TableBack >= 0 && game_.prefs.TableBack < 63 ? game_.prefs.TableBack : 0;
+    const int t = AppearanceInRange(game_.prefs).TableBack;
     p.drawImage(QPoint(0, 0), art_.backArt, QRect(BackTilePos(t), QSize(128, 128)));
   }, page);
   connect(back, &QSlider::valueChanged, this, [this, backPreview](int position) {

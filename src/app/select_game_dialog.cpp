@@ -10,6 +10,7 @@
 
 #include "model/deal.h"
 #include "model/game_state.h"
+#include "play/preference_ranges.h"
 #include "play/sounds.h"
 #include "view/card_cells.h"
 #include "view/layout.h"
@@ -104,7 +105,7 @@ void SelectGameDialog::ShowPreview(int32_t g) {
   ResetTable(game_.PreviewPiles, game_.client);
   DealCards(game_.PreviewPiles, game_.PreviewDeck, game_.PreviewFlags, game_.Style());
   LayoutAllPiles(FirstPile(game_.PreviewPiles), game_.Style());
-  TileTableBack(art_.tableSurface, art_.backArt, game_.prefs.TableBack,
+  TileTableBack(art_.tableSurface, art_.backArt, AppearanceInRange(game_.prefs).TableBack,
                 QSize(game_.client.Width, game_.client.Height));
   DrawPiles(art_.tableSurface, art_, game_, FirstPile(game_.PreviewPiles));
   preview_->update();

@@ -2,6 +2,7 @@
 
 #include "app/player_log.h"
 #include "app/records.h"
+#include "play/preference_ranges.h"
 
 namespace tarnik {
 
@@ -57,8 +58,7 @@ const char* NextRankLabel(RankBuild build, int32_t count) {
 int32_t TableTile(const Game& game) {
   const LogRecord* record = CurrentLog(game);
   if (record && record->Status == kWonRecord) return kWonTableTile;
-  const int32_t tile = game.prefs.TableBack;
-  return tile >= 0 && tile < kWonTableTile ? tile : 0;
+  return AppearanceInRange(game.prefs).TableBack;
 }
 
 }  // namespace tarnik

@@ -2,6 +2,7 @@
 
 #include <QPixmap>
 
+#include "play/preference_ranges.h"
 #include "view/card_images.h"
 
 namespace tarnik {
@@ -48,9 +49,9 @@ bool TableArt::Load(QString* error) {
 }
 
 void TableArt::Compose(const Preferences& prefs) {
-  CardAppearance appearance{prefs.CardFace, prefs.CardLetter, prefs.CardSuit, prefs.CardStyle,
-                            prefs.CardBack};
-  cardSheet = ComposeCardSheet(cardArt, ClampAppearance(appearance));
+  const Appearance a = AppearanceInRange(prefs);
+  cardSheet = ComposeCardSheet(cardArt, {a.CardFace, a.CardLetter, a.CardSuit, a.CardStyle,
+                                         a.CardBack});
   sheetAlpha = SheetWithTransparency(cardSheet).convertToFormat(
       QImage::Format_ARGB32_Premultiplied);
 }

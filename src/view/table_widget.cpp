@@ -87,7 +87,9 @@ void TableWidget::ShowDragCursor(bool dragging) {
 void TableWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QRect area = event->rect();
-  painter.drawImage(area.topLeft(), art_.tableSurface, area);
+  const QRect surface(0, 0, kSurfaceWidth, kSurfaceHeight);
+  if (!surface.contains(area)) painter.fillRect(area, QColor(18, 82, 40));  // beyond the image
+  painter.drawImage((area & surface).topLeft(), art_.tableSurface, area & surface);
   if (game_.FloatPile.BottomCard && floatRect_.intersects(area)) {
     const QRect overlay = floatRect_ & area;
     painter.drawImage(overlay.topLeft(), art_.dragSurface, overlay);
