@@ -231,7 +231,7 @@ void MainWindow::BuildStatusBar() {
   bar->setSizeGripEnabled(false);
   // The parts have fixed widths: a small condensed face lets every text fit.
   QFont font(QStringLiteral("DejaVu Sans Condensed"));
-  font.setPixelSize(11);
+  font.setPixelSize(10);
   bar->setFont(font);
   // QStatusBar puts its first widget 2 pixels in and 6 pixels between
   // widgets; the widths make up for it so that each part ends at its edge.
@@ -241,7 +241,7 @@ void MainWindow::BuildStatusBar() {
     auto* label = new QLabel(bar);
     label->setObjectName(QStringLiteral("status%1").arg(i));
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setContentsMargins(3, 0, 2, 0);
+    label->setContentsMargins(1, 0, 0, 0);
     label->setFont(font);
     if (i < 6) label->setFixedWidth(kStatusEdges[i] - left);
     bar->addWidget(label, i == 6 ? 1 : 0);
