@@ -5,17 +5,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-namespace tarnik {
+#include "model/help_page.h"
 
-QString RulesPagePath(const QString& gameName) {
-  QString slug;
-  for (const QChar c : gameName) {
-    if (c.isLetterOrNumber() && c.unicode() < 128) slug += c.toLower();
-    else if (!slug.isEmpty() && !slug.endsWith(QLatin1Char('-'))) slug += QLatin1Char('-');
-  }
-  while (slug.endsWith(QLatin1Char('-'))) slug.chop(1);
-  return QStringLiteral("Help/Rules/%1.html").arg(slug);
-}
+namespace tarnik {
 
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), browser_(new QTextBrowser(this)) {
   setWindowTitle(QStringLiteral("Tarnik Solitaire Help"));
@@ -48,7 +40,8 @@ void HelpWindow::ShowContents() {
 }
 
 void HelpWindow::ShowRules(const QString& gameName) {
-  ShowPage(RulesPagePath(gameName),
+  const std::string page = RulesPagePath(gameName.toLatin1().constData());
+  ShowPage(QStringLiteral("Help/") + QString::fromStdString(page),
            QStringLiteral("There is no rules page for \"%1\".").arg(gameName));
 }
 

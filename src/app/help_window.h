@@ -9,10 +9,6 @@ class QTextBrowser;
 
 namespace tarnik {
 
-// The file of a game's rules page: "Help/Rules/" and the name in lower case,
-// letters and digits kept, every other run of characters one hyphen.
-QString RulesPagePath(const QString& gameName);
-
 class HelpWindow : public QDialog {
  public:
   explicit HelpWindow(QWidget* parent);

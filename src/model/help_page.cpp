@@ -6,7 +6,9 @@
 
 namespace tarnik {
 
-std::string RulesPagePath(const char* name) {
+std::string RulesPagePath(const char* name) { return "Rules/" + NameSlug(name) + ".html"; }
+
+std::string NameSlug(const char* name) {
   std::string slug;
   for (const char* p = name; *p && p < name + kNameSize; ++p) {
     const auto c = static_cast<unsigned char>(*p);
@@ -17,7 +19,7 @@ std::string RulesPagePath(const char* name) {
   }
   while (!slug.empty() && slug.back() == '-') slug.pop_back();
   if (slug.empty()) slug = "game";
-  return "Rules/" + slug + ".html";
+  return slug;
 }
 
 }  // namespace tarnik

@@ -12,5 +12,9 @@ namespace tarnik {
 // hyphen and none at either end, then ".html" ("Baker's Dozen" →
 // "Rules/baker-s-dozen.html"). The help window finds pages by the same rule.
 std::string RulesPagePath(const char* name);
+// The name as a file name: lower case, letters and digits kept, every run of
+// other characters one hyphen and none at either end ("game" when nothing is
+// left). Rules pages and game files are named by it.
+std::string NameSlug(const char* name);
 
 }  // namespace tarnik

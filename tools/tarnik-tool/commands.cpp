@@ -12,6 +12,7 @@
 #include "model/deal.h"
 #include "model/file_io.h"
 #include "model/game_text.h"
+#include "model/help_page.h"
 #include "model/library.h"
 #include "model/pile_ops.h"
 
@@ -48,17 +49,7 @@ bool OpenLibrary(const std::string& path, Library& library) {
 std::string GameFileName(int index, const char* name) {
   char prefix[8];
   std::snprintf(prefix, sizeof prefix, "%03d-", index);
-  std::string slug;
-  for (const char* p = name; *p && p < name + kNameSize; ++p) {
-    const auto c = static_cast<unsigned char>(*p);
-    if (std::isalnum(c))
-      slug += static_cast<char>(std::tolower(c));
-    else if (!slug.empty() && slug.back() != '-')
-      slug += '-';
-  }
-  while (!slug.empty() && slug.back() == '-') slug.pop_back();
-  if (slug.empty()) slug = "game";
-  return prefix + slug + ".game";
+  return prefix + NameSlug(name) + ".game";
 }
 
 std::optional<std::string> ReadText(const fs::path& path) {
