@@ -66,6 +66,7 @@ int main(int argc, char** argv) {
   window.StartStatusRefresh();
   tarnik::OnTerminationRequest(&window, [&window] { window.close(); });
   window.show();
+  window.activateWindow();  // keys reach the table at once, with or without a window manager
   window.setFocus();
   const int code = app.exec();
 
