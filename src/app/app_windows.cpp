@@ -5,9 +5,23 @@
 #include "app/preferences_dialog.h"
 #include "app/select_game_dialog.h"
 #include "app/select_shuffle_dialog.h"
+#include "app/undo_redo_position_dialog.h"
 #include "model/game_state.h"
 
 namespace tarnik {
+
+namespace {
+
+// The modal dialogs over the position history and the player's records.
+void InstallRecordWindows(MainWindow& window, Game& game) {
+  MainWindow* owner = &window;
+  window.SetCommandWindow(command::kUndoRedoPosition, [owner, &game] {
+    UndoRedoPositionDialog dialog(game, owner);
+    dialog.exec();
+  });
+}
+
+}  // namespace
 
 void InstallAppWindows(MainWindow& window, Game& game, TableArt& art, PreferenceStore& store) {
   MainWindow* owner = &window;
@@ -23,6 +37,7 @@ void InstallAppWindows(MainWindow& window, Game& game, TableArt& art, Preference
     PreferencesDialog dialog(game, art, store, [owner] { owner->Table().RedrawTable(); }, owner);
     dialog.exec();
   });
+  InstallRecordWindows(window, game);
 }
 
 }  // namespace tarnik
