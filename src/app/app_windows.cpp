@@ -1,10 +1,13 @@
 #include "app/app_windows.h"
 
 #include "app/command_ids.h"
+#include "app/game_statistics_dialog.h"
 #include "app/main_window.h"
+#include "app/player_statistics_dialog.h"
 #include "app/preferences_dialog.h"
 #include "app/select_game_dialog.h"
 #include "app/select_shuffle_dialog.h"
+#include "app/statistics.h"
 #include "app/undo_redo_position_dialog.h"
 #include "model/game_state.h"
 
@@ -17,6 +20,14 @@ void InstallRecordWindows(MainWindow& window, Game& game) {
   MainWindow* owner = &window;
   window.SetCommandWindow(command::kUndoRedoPosition, [owner, &game] {
     UndoRedoPositionDialog dialog(game, owner);
+    dialog.exec();
+  });
+  window.SetCommandWindow(command::kGameStatistics, [owner, &game] {
+    GameStatisticsDialog dialog(game, owner);
+    dialog.exec();
+  });
+  window.SetCommandWindow(command::kPlayerStatistics, [owner, &game] {
+    PlayerStatisticsDialog dialog(game, BuildPlayerStatistics(game), owner);
     dialog.exec();
   });
 }
