@@ -1,6 +1,7 @@
 #include "app/app_windows.h"
 
 #include "app/command_ids.h"
+#include "app/game_log_dialog.h"
 #include "app/game_statistics_dialog.h"
 #include "app/main_window.h"
 #include "app/player_statistics_dialog.h"
@@ -28,6 +29,10 @@ void InstallRecordWindows(MainWindow& window, Game& game) {
   });
   window.SetCommandWindow(command::kPlayerStatistics, [owner, &game] {
     PlayerStatisticsDialog dialog(game, BuildPlayerStatistics(game), owner);
+    dialog.exec();
+  });
+  window.SetCommandWindow(command::kGameDatabase, [owner, &game] {
+    GameLogDialog dialog(game, owner);
     dialog.exec();
   });
 }
