@@ -1,6 +1,8 @@
 #include "app/app_windows.h"
 
 #include "app/command_ids.h"
+#include "app/customize_favorites_dialog.h"
+#include "app/favorites_dialog.h"
 #include "app/game_log_dialog.h"
 #include "app/game_statistics_dialog.h"
 #include "app/main_window.h"
@@ -33,6 +35,14 @@ void InstallRecordWindows(MainWindow& window, Game& game) {
   });
   window.SetCommandWindow(command::kGameDatabase, [owner, &game] {
     GameLogDialog dialog(game, owner);
+    dialog.exec();
+  });
+  window.SetCommandWindow(command::kFavoriteGames, [owner, &game] {
+    FavoritesDialog dialog(game, owner);
+    dialog.exec();
+  });
+  window.SetCommandWindow(command::kCustomizeFavorites, [owner, &game] {
+    CustomizeFavoritesDialog dialog(game, owner);
     dialog.exec();
   });
 }
