@@ -11,6 +11,7 @@
 #include "app/select_game_dialog.h"
 #include "app/select_shuffle_dialog.h"
 #include "app/statistics.h"
+#include "app/tournament_dialog.h"
 #include "app/undo_redo_position_dialog.h"
 #include "model/game_state.h"
 
@@ -43,6 +44,10 @@ void InstallRecordWindows(MainWindow& window, Game& game) {
   });
   window.SetCommandWindow(command::kCustomizeFavorites, [owner, &game] {
     CustomizeFavoritesDialog dialog(game, owner);
+    dialog.exec();
+  });
+  window.SetCommandWindow(command::kTournamentManager, [owner, &game] {
+    TournamentDialog dialog(game, owner);
     dialog.exec();
   });
 }
