@@ -63,6 +63,10 @@ GameLogDialog::GameLogDialog(Game& game, QWidget* parent)
   grid->setColumnMinimumWidth(1, 200);
   seeds_->setFixedWidth(120);
   ShowRecord();
+  // The focus starts on the first control, the game's name; Tab runs down the dialog.
+  const QList<QWidget*> order = {name, state_, highScore_, comment_, seeds_, ok};
+  for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+  name->setFocus();
   connect(seeds_, &QListWidget::currentRowChanged, this, &GameLogDialog::LineChanged);
   connect(seeds_, &QListWidget::itemDoubleClicked, this, &GameLogDialog::Replay);
   connect(comment_, &QComboBox::currentIndexChanged, this,

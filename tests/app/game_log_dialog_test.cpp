@@ -38,7 +38,8 @@ struct GameLogDialogTest : ::testing::Test {
 };
 
 // Playing a logged seed selects its line and shows its record; the seeds
-// are listed in record order and the comments in their stored order.
+// are listed in record order and the comments in their stored order; the
+// focus starts on the first control.
 TEST_F(GameLogDialogTest, OpensOnTheDealInPlay) {
   t.Deal(0, 22);
   GameLogDialog dialog(*t.game, nullptr);
@@ -57,6 +58,7 @@ TEST_F(GameLogDialogTest, OpensOnTheDealInPlay) {
   EXPECT_EQ(comment->itemText(9), "Took HOURS to finish!");
   EXPECT_EQ(comment->itemText(12), "My first loss.");
   EXPECT_EQ(comment->currentText(), "Hard.");
+  EXPECT_EQ(dialog.focusWidget(), Control<QLineEdit>(dialog, 5005));
 }
 
 // A deal not in the log opens on the first line; selecting another line
