@@ -7,6 +7,7 @@
 #include "model/file_io.h"
 #include "model/pile_ops.h"
 #include "play/little_endian.h"
+#include "play/sounds.h"
 #include "view/layout.h"
 
 namespace tarnik {
@@ -106,7 +107,7 @@ void InstallSavedGame(Game& game, const SavedHeader& h, const unsigned char* pos
   const size_t length = PositionLength(shape);
   for (int32_t i = 0; i < h.PositionCount; ++i)
     StorePosition(positions + size_t(i) * length, length, history.PositionBuffer[i]);
-  game.display->PlaySoundNamed("Shuffle");
+  PlaySoundNamed(game, "Shuffle");  // only while sounds are enabled
   game.CurrentLogRecord = FindLogRecord(game);
   RestorePosition(game);
 }

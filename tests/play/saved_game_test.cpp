@@ -62,6 +62,14 @@ class Saved : public ::testing::Test {
   std::string before;
 };
 
+// Opening a saved game shuffles audibly only while sounds are enabled.
+TEST_F(Saved, OpensSilentlyWithSoundsOff) {
+  other.game->prefs.SoundToggle = 0;
+  other.display.sounds.clear();
+  ASSERT_EQ(Load(bytes), 1);
+  EXPECT_TRUE(other.display.sounds.empty());
+}
+
 TEST_F(Saved, ReopensAtPositionTwoWithRedoSnapshotAndLogRecord) {
   // 12 piles and 52 cards: 117 bytes a position, behind the 36-byte header.
   ASSERT_EQ(bytes.size(), 36u + 4u * 117u);
