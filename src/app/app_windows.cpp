@@ -1,5 +1,9 @@
 #include "app/app_windows.h"
 
+#include <QPointer>
+#include <memory>
+
+#include "app/card_counter_dialog.h"
 #include "app/command_ids.h"
 #include "app/customize_favorites_dialog.h"
 #include "app/favorites_dialog.h"
@@ -52,6 +56,16 @@ void InstallRecordWindows(MainWindow& window, Game& game) {
   });
 }
 
+// The windows that look at the table: the modeless card counter, one at a
+// time.
+void InstallTableWindows(MainWindow& window, Game& game, const TableArt& art) {
+  MainWindow* owner = &window;
+  auto counter = std::make_shared<QPointer<CardCounterDialog>>();
+  window.SetCommandWindow(command::kCardCounter, [owner, &game, &art, counter] {
+    OpenCardCounter(*counter, game, art, owner->Table(), owner);
+  });
+}
+
 }  // namespace
 
 void InstallAppWindows(MainWindow& window, Game& game, TableArt& art, PreferenceStore& store) {
@@ -69,6 +83,7 @@ void InstallAppWindows(MainWindow& window, Game& game, TableArt& art, Preference
     dialog.exec();
   });
   InstallRecordWindows(window, game);
+  InstallTableWindows(window, game, art);
 }
 
 }  // namespace tarnik

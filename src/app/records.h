@@ -63,9 +63,10 @@ struct Records {
   TourRecord TourTable[kTourCount];
   // Rebuilt each time the player statistics are shown.
   StatsRow StatsTable[kMaxGames];
-  uint32_t SortToggle = 0;        // column-header clicks of the player statistics
-  int32_t FavoriteSlot = 0;       // the favourite button being customised
-  int32_t SelectedLogRecord = 0;  // the record the game log shows
+  uint32_t SortToggle = 0;         // column-header clicks of the player statistics
+  int32_t FavoriteSlot = 0;        // the favourite button being customised
+  int32_t SelectedLogRecord = 0;   // the record the game log shows
+  uint32_t CounterShowsStock = 0;  // 1: the card counter lists the stock piles
   char SavedGamePath[kPathSize] = "Data/Tarnik.tkg";  // last path of the save dialogs
 };
 
