@@ -7,6 +7,7 @@
 #include "app/command_ids.h"
 #include "app/customize_favorites_dialog.h"
 #include "app/favorites_dialog.h"
+#include "app/game_graph_dialog.h"
 #include "app/game_log_dialog.h"
 #include "app/game_statistics_dialog.h"
 #include "app/main_window.h"
@@ -36,6 +37,10 @@ void InstallRecordWindows(MainWindow& window, Game& game) {
   });
   window.SetCommandWindow(command::kPlayerStatistics, [owner, &game] {
     PlayerStatisticsDialog dialog(game, BuildPlayerStatistics(game), owner);
+    dialog.exec();
+  });
+  window.SetCommandWindow(command::kGameGraph, [owner, &game] {
+    GameGraphDialog dialog(game, owner);
     dialog.exec();
   });
   window.SetCommandWindow(command::kGameDatabase, [owner, &game] {
