@@ -35,16 +35,5 @@ TEST(GameGraphTest, SharesRoundDownAndStartAtZero) {
   EXPECT_EQ(heights, (std::vector<int32_t>{0, 120, 80, 60, 48, 40, 34}));
 }
 
-// A game without counted records, or outside the log, has no bars; a full
-// log has 100.
-TEST(GameGraphTest, EmptyAndFullLogs) {
-  auto game = std::make_unique<Game>();
-  EXPECT_TRUE(GraphBarHeights(*game, 5).empty());
-  EXPECT_TRUE(GraphBarHeights(*game, -1).empty());
-  EXPECT_TRUE(GraphBarHeights(*game, kMaxGames).empty());
-  for (int k = 0; k < kLogRecordsPerGame; ++k) Log(*game, 5, k, kWonRecord, 5);
-  EXPECT_EQ(GraphBarHeights(*game, 5), std::vector<int32_t>(100, 240));
-}
-
 }  // namespace
 }  // namespace tarnik
