@@ -84,7 +84,8 @@ void InstallAppWindows(MainWindow& window, Game& game, TableArt& art, Preference
     dialog.exec();
   });
   window.SetCommandWindow(command::kPreferences, [owner, &game, &art, &store] {
-    PreferencesDialog dialog(game, art, store, [owner] { owner->Table().RedrawTable(); }, owner);
+    PreferencesDialog dialog(
+        game, art, store, [owner] { owner->Table().RedrawTable(); }, owner);
     dialog.exec();
   });
   InstallRecordWindows(window, game);
