@@ -34,15 +34,24 @@ PositionKey Digest(const unsigned char* bytes, size_t n) {
   return {a, b};
 }
 
-// Where each pile's bytes begin in a snapshot.
+// Where each pile's bytes begin in a snapshot, and how many of them the key
+// reads: a goal pile whose deeper cards matter to nothing gives its size and
+// its top card alone.
 void PileSpans(const PositionRecord& record, const TableRules& rules, int32_t (&start)[kMaxPiles],
-               int32_t (&length)[kMaxPiles]) {
+               int32_t (&length)[kMaxPiles], unsigned char (&condensed)[kMaxPiles][3]) {
   int32_t at = 0;
   for (int32_t i = 0; i < rules.pileCount; ++i) {
     const int32_t n = at < kRedealsOffset ? record.Bytes[at] : 0;
     start[i] = at;
     length[i] = 1 + 2 * n;
     at = std::min(at + length[i], int32_t{kRedealsOffset});
+    if (rules.topOnly[i] && n > 1 && at - 2 > start[i]) {
+      condensed[i][0] = static_cast<unsigned char>(n);
+      condensed[i][1] = record.Bytes[at - 2];
+      condensed[i][2] = record.Bytes[at - 1];
+      start[i] = -1 - i;
+      length[i] = 3;
+    }
   }
 }
 
@@ -80,12 +89,14 @@ void Unpack(const unsigned char* packed, const TableRules& rules, PositionRecord
 
 PositionKey CanonicalKey(const PositionRecord& record, const TableRules& rules) {
   int32_t start[kMaxPiles], length[kMaxPiles], order[kMaxPiles];
-  PileSpans(record, rules, start, length);
+  unsigned char condensed[kMaxPiles][3];
+  PileSpans(record, rules, start, length, condensed);
   for (int32_t i = 0; i < rules.pileCount; ++i) order[i] = i;
   // Within a class, piles follow the order of their bytes; classes keep the
   // place of their first pile.
   auto bytes = [&](int32_t i) {
-    return std::string_view(reinterpret_cast<const char*>(record.Bytes) + start[i], length[i]);
+    const unsigned char* from = start[i] < 0 ? condensed[i] : record.Bytes + start[i];
+    return std::string_view(reinterpret_cast<const char*>(from), length[i]);
   };
   std::stable_sort(order, order + rules.pileCount, [&](int32_t x, int32_t y) {
     if (rules.classOf[x] != rules.classOf[y]) return rules.classOf[x] < rules.classOf[y];

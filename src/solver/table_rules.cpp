@@ -128,6 +128,23 @@ void GoalsInTurn(TableRules& rules) {
   }
 }
 
+// Goal piles whose deeper cards nothing reads (see TableRules::topOnly).
+// A pile that looks at its neighbour's cards, the four-of-a-rank goal, a
+// sort or a redeal would read them.
+void TopOnlyGoals(const Game& game, const Pile* piles, TableRules& rules) {
+  constexpr uint32_t readsDeeper = PileFlags::SortAscending | PileFlags::SortDescending |
+                                   PileFlags::RedealSource | PileFlags::RedealDest |
+                                   PileFlags::AutoFillSource | PileFlags::ManualFillSource |
+                                   PileFlags::GroupRemoval;
+  bool any = !(game.CurrentFlags & GameFlags::FourRank);
+  for (int32_t i = 0; i < rules.pileCount; ++i) any &= !piles[i].Has(PileFlags::RankAbove);
+  for (int32_t i = 0; i < rules.pileCount; ++i) {
+    const Pile& p = piles[i];
+    rules.topOnly[i] = any && p.Has(PileFlags::WinGoal) && p.Removal == CardRemoval::None &&
+                       !(p.Flags & readsDeeper);
+  }
+}
+
 }  // namespace
 
 bool StandsApart(const Pile* piles, int32_t count, int32_t index) {
@@ -157,6 +174,7 @@ void AnalyseRules(const Game& game, TableRules& rules) {
   AssignClasses(piles, rules);
   GoalsInTurn(rules);
   SafeGoalRule(game, piles, rules);
+  TopOnlyGoals(game, piles, rules);
 }
 
 }  // namespace tarnik::solver

@@ -41,6 +41,11 @@ struct TableRules {
   CardMask mustBeHome[52] = {};
   // The piles that give up their cards in a redeal.
   int32_t redealGivers = 0;
+  // Goal piles that only their top card and their size can affect: they
+  // never give a card back, keep the order cards came in, and no rule reads
+  // deeper into them. Which cards lie below follows from the rest of the
+  // table, so the order they came in is left out of a position's key.
+  bool topOnly[kMaxPiles] = {};
 };
 
 // Analyses the rules of the game laid out on `game`.

@@ -100,5 +100,31 @@ TEST(SolverRules, PositionsDifferingOnlyByLikePilesShareAKey) {
   EXPECT_FALSE(base == KeyOf(t, {{two}, {}, {ace}, {king}, {two}, {king}}));
 }
 
+// Golf's table in small: one column and one goal pile built up or down in
+// any suit, which keeps its cards or gives its top card back.
+GameDef ColumnAndPile(CardRemoval goalRemoval) {
+  GameDef g = NamedGame("Pile");
+  g.Piles[0] = MakePile(0, 0, PileFlags::FoundationsOnly, RankBuild::None, SuitBuild::None,
+                        CardRemoval::TopCardOnly, PileStart::None);
+  g.Piles[1] = MakePile(4, 0, PileFlags::WinGoal, RankBuild::UpOrDown, SuitBuild::Any,
+                        goalRemoval, PileStart::Any);
+  return g;
+}
+
+TEST(SolverRules, AGoalPileThatKeepsItsCardsCountsByItsTopCard) {
+  const auto two = Up(V(1, H)), three = Up(V(2, S)), four = Up(V(3, C)), king = Up(V(kKing, D));
+  const auto other = Up(V(2, D));  // another three
+  PlayTable keeps(ColumnAndPile(CardRemoval::None));
+  // The same cards in another order below the same top card.
+  const auto base = KeyOf(keeps, {{king}, {two, three, four, other}});
+  EXPECT_EQ(base, KeyOf(keeps, {{king}, {four, three, two, other}}));
+  EXPECT_FALSE(base == KeyOf(keeps, {{king}, {two, three, other, four}}));  // another top card
+  EXPECT_FALSE(base == KeyOf(keeps, {{king}, {two, three, other}}));        // another size
+  // A pile that gives its top card back shows the card below: order matters.
+  PlayTable gives(ColumnAndPile(CardRemoval::TopCardOnly));
+  EXPECT_FALSE(KeyOf(gives, {{king}, {two, three, four, other}}) ==
+               KeyOf(gives, {{king}, {four, three, two, other}}));
+}
+
 }  // namespace
 }  // namespace tarnik
