@@ -1,5 +1,7 @@
 #include "solver/actions.h"
 
+#include <bit>
+
 #include "model/game_state.h"
 #include "model/legality.h"
 #include "model/pairing.h"
@@ -89,23 +91,25 @@ void ListDrags(Game& game, const TableRules& rules, const bool (&reachable)[kMax
   }
 }
 
-// Whether the top card of pile `i` may go home at once: no other card can
-// ever need it, and taking it away changes nothing else on the table.
+// Whether the top card of pile `i` may go home at once: a goal pile would
+// take it in turn (`wanted`), no other card can ever need it, and taking it
+// away changes nothing else on the table.
 bool SafeToSendHome(const Game& game, const TableRules& rules, int32_t i,
-                    const int32_t (&home)[52]) {
+                    const int32_t (&home)[52], CardMask wanted) {
   const Pile& p = game.PileTable[i];
   const Card* top = p.TopCard;
-  if (!top || top->Face != FaceUp || p.Has(PileFlags::WinGoal) || !Reachable(p)) return false;
+  if (!top || top->Face != FaceUp || p.Has(PileFlags::WinGoal)) return false;
   if (p.Has(PileFlags::AutoFillDest) || p.Has(PileFlags::ManualFillSource)) return false;
   if (p.Count == 1 && (p.Has(PileFlags::MustHaveCards) || p.PileStart == PileStart::BlankSpace))
     return false;
   const bool gives = p.Has(PileFlags::RedealDest) || p.Has(PileFlags::RedealSource);
   if (gives && rules.redealGivers > 1) return false;
-  if (TakeableCard(game.PileTable, p, const_cast<Card*>(top)) != top) return false;
+  // The cheap tests on the cards first, the engine's rules last.
+  if (!InMask(wanted, top->Value)) return false;
   const CardMask need = rules.mustBeHome[top->Value];
-  for (int32_t x = 0; x < 52; ++x)
-    if (InMask(need, x) && home[x] < rules.copies) return false;
-  return true;
+  for (CardMask m = need; m; m &= m - 1)
+    if (home[std::countr_zero(m)] < rules.copies) return false;
+  return Reachable(p) && TakeableCard(game.PileTable, p, const_cast<Card*>(top)) == top;
 }
 
 }  // namespace
@@ -178,11 +182,17 @@ bool ApplyForcedAction(Game& game, const TableRules& rules, SolverAction& done) 
   }
   if (!rules.safeGoalMoves) return false;
   int32_t home[52] = {};
-  for (int32_t i = 0; i < rules.pileCount; ++i)
-    if (table[i].Has(PileFlags::WinGoal))
-      for (const Card* c = table[i].BottomCard; c; c = c->Above) ++home[c->Value];
+  CardMask wanted = 0;
   for (int32_t i = 0; i < rules.pileCount; ++i) {
-    if (!SafeToSendHome(game, rules, i, home)) continue;
+    const Pile& goal = table[i];
+    if (!goal.Has(PileFlags::WinGoal)) continue;
+    for (const Card* c = goal.BottomCard; c; c = c->Above) ++home[c->Value];
+    const int32_t top = goal.TopCard ? goal.TopCard->Value : 52;
+    if (rules.goalTakesInTurn[i][top]) wanted |= rules.goalTakes[i][top];
+  }
+  if (!wanted) return false;
+  for (int32_t i = 0; i < rules.pileCount; ++i) {
+    if (!SafeToSendHome(game, rules, i, home, wanted)) continue;
     Pile& p = table[i];
     for (int32_t q = 0; q < rules.pileCount; ++q) {
       Pile& goal = table[q];

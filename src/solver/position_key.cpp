@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <string_view>
 
 namespace tarnik::solver {
 
@@ -34,25 +33,23 @@ PositionKey Digest(const unsigned char* bytes, size_t n) {
   return {a, b};
 }
 
-// Where each pile's bytes begin in a snapshot, and how many of them the key
-// reads: a goal pile whose deeper cards matter to nothing gives its size and
-// its top card alone.
-void PileSpans(const PositionRecord& record, const TableRules& rules, int32_t (&start)[kMaxPiles],
-               int32_t (&length)[kMaxPiles], unsigned char (&condensed)[kMaxPiles][3]) {
-  int32_t at = 0;
-  for (int32_t i = 0; i < rules.pileCount; ++i) {
-    const int32_t n = at < kRedealsOffset ? record.Bytes[at] : 0;
-    start[i] = at;
-    length[i] = 1 + 2 * n;
-    at = std::min(at + length[i], int32_t{kRedealsOffset});
-    if (rules.topOnly[i] && n > 1 && at - 2 > start[i]) {
-      condensed[i][0] = static_cast<unsigned char>(n);
-      condensed[i][1] = record.Bytes[at - 2];
-      condensed[i][2] = record.Bytes[at - 1];
-      start[i] = -1 - i;
-      length[i] = 3;
-    }
+// The digest of one pile's bytes in a snapshot (its count, then a value and
+// a face per card) from `at`; moves `at` past them. A goal pile whose deeper
+// cards matter to nothing gives its size and its top card alone.
+PositionKey PileDigest(const PositionRecord& record, bool topOnly, int32_t& at) {
+  const int32_t n = at < kRedealsOffset ? record.Bytes[at] : 0;
+  const int32_t begin = at;
+  at = std::min(at + 1 + 2 * n, int32_t{kRedealsOffset});
+  if (topOnly && n > 1 && at - 2 > begin) {
+    const unsigned char condensed[3] = {record.Bytes[begin], record.Bytes[at - 2],
+                                        record.Bytes[at - 1]};
+    return Digest(condensed, 3);
   }
+  return Digest(record.Bytes + begin, at - begin);
+}
+
+bool Before(const PositionKey& x, const PositionKey& y) {
+  return x.a != y.a ? x.a < y.a : x.b < y.b;
 }
 
 }  // namespace
@@ -88,29 +85,30 @@ void Unpack(const unsigned char* packed, const TableRules& rules, PositionRecord
 }
 
 PositionKey CanonicalKey(const PositionRecord& record, const TableRules& rules) {
-  int32_t start[kMaxPiles], length[kMaxPiles], order[kMaxPiles];
-  unsigned char condensed[kMaxPiles][3];
-  PileSpans(record, rules, start, length, condensed);
-  for (int32_t i = 0; i < rules.pileCount; ++i) order[i] = i;
-  // Within a class, piles follow the order of their bytes; classes keep the
-  // place of their first pile.
-  auto bytes = [&](int32_t i) {
-    const unsigned char* from = start[i] < 0 ? condensed[i] : record.Bytes + start[i];
-    return std::string_view(reinterpret_cast<const char*>(from), length[i]);
+  PositionKey pile[kMaxPiles];
+  int32_t at = 0;
+  for (int32_t i = 0; i < rules.pileCount; ++i) pile[i] = PileDigest(record, rules.topOnly[i], at);
+  // Piles go in the order of their class (named by its first pile), and
+  // within a class in the order of their digests. Table order is nearly
+  // that order already, so an insertion sort does little work.
+  int32_t order[kMaxPiles];
+  auto before = [&](int32_t x, int32_t y) {
+    const int32_t cx = rules.classOf[x], cy = rules.classOf[y];
+    return cx != cy ? cx < cy : Before(pile[x], pile[y]);
   };
-  std::stable_sort(order, order + rules.pileCount, [&](int32_t x, int32_t y) {
-    if (rules.classOf[x] != rules.classOf[y]) return rules.classOf[x] < rules.classOf[y];
-    return bytes(x) < bytes(y);
-  });
-  unsigned char buffer[kPositionSize];
-  size_t n = 0;
-  for (int32_t k = 0; k < rules.pileCount; ++k) {
-    const std::string_view s = bytes(order[k]);
-    std::memcpy(buffer + n, s.data(), s.size());
-    n += s.size();
+  for (int32_t i = 0; i < rules.pileCount; ++i) {
+    int32_t k = i;
+    for (; k > 0 && before(i, order[k - 1]); --k) order[k] = order[k - 1];
+    order[k] = i;
   }
-  buffer[n++] = record.Bytes[kRedealsOffset];
-  return Digest(buffer, n);
+  uint64_t a = 0x9E3779B97F4A7C15ull, b = 0xC2B2AE3D27D4EB4Full ^ record.Bytes[kRedealsOffset];
+  for (int32_t k = 0; k < rules.pileCount; ++k) {
+    a = Mix(a, pile[order[k]].a, 0xFF51AFD7ED558CCDull);
+    b = Mix(b, pile[order[k]].b, 0xC4CEB9FE1A85EC53ull);
+  }
+  a = Mix(a, record.Bytes[kRedealsOffset], 0xFF51AFD7ED558CCDull);
+  if (a == 0 && b == 0) a = 1;  // zero marks a free slot
+  return {a, b};
 }
 
 KeySet::KeySet() : slots_(1 << 16) {}

@@ -1,5 +1,7 @@
 #include "solver/sandbox.h"
 
+#include <cstring>
+
 #include "model/pile_ops.h"
 #include "play/history.h"
 
@@ -32,6 +34,26 @@ void LoadTable(const SolverTable& table, Game& game) {
   game.ShowAllCards = false;
   game.CurrentLogRecord = -1;
   LoadPosition(game, table.position);
+}
+
+void SaveImage(const Game& game, int32_t pileCount, int32_t cardCount, TableImage& image) {
+  image.pileCount = pileCount;
+  image.cardCount = cardCount;
+  std::memcpy(static_cast<void*>(image.piles), game.PileTable, sizeof(Pile) * pileCount);
+  std::memcpy(static_cast<void*>(image.deck), game.Deck, sizeof(Card) * cardCount);
+  image.floatPile = game.FloatPile;
+  image.dragSource = game.DragSource;
+  image.dropTarget = game.DropTarget;
+  image.redealsLeft = game.RedealsLeft;
+}
+
+void RestoreImage(const TableImage& image, Game& game) {
+  std::memcpy(static_cast<void*>(game.PileTable), image.piles, sizeof(Pile) * image.pileCount);
+  std::memcpy(static_cast<void*>(game.Deck), image.deck, sizeof(Card) * image.cardCount);
+  game.FloatPile = image.floatPile;
+  game.DragSource = image.dragSource;
+  game.DropTarget = image.dropTarget;
+  game.RedealsLeft = image.redealsLeft;
 }
 
 }  // namespace tarnik::solver
