@@ -85,15 +85,15 @@ class BestFirst {
     PositionRecord here;
     Unpack(packed_.data() + static_cast<size_t>(id) * stride_, rules_, here);
     LoadPosition(*game_, here);
-    std::vector<SolverAction> actions, line;
-    ListActions(*game_, rules_, actions);
+    SaveImage(*game_, rules_.pileCount, rules_.deckSize, image_);
+    ListActions(*game_, rules_, choices_);
     const int32_t depth = nodes_[id].depth + 1;
-    for (size_t k = 0; k < actions.size(); ++k) {
-      if (k > 0) LoadPosition(*game_, here);
-      line.assign(1, actions[k]);
-      ApplyAction(*game_, actions[k]);
-      FollowForced(line);
-      if (!AddNode(id, line, depth)) continue;
+    for (size_t k = 0; k < choices_.size(); ++k) {
+      if (k > 0) RestoreImage(image_, *game_);
+      line_.assign(1, choices_[k]);
+      ApplyAction(*game_, choices_[k]);
+      FollowForced(line_);
+      if (!AddNode(id, line_, depth)) continue;
       if (IsWon(*game_, rules_)) return static_cast<int32_t>(nodes_.size()) - 1;
     }
     return -1;
@@ -145,6 +145,9 @@ class BestFirst {
   std::priority_queue<std::pair<int32_t, int32_t>> open_;
   KeySet seen_;
   PositionRecord scratch_;
+  TableImage image_;                    // the position being expanded
+  std::vector<SolverAction> choices_;  // its actions
+  std::vector<SolverAction> line_;     // one action and its forced ones
   int64_t expanded_ = 0;
   int64_t lastProgress_ = 0;
   int32_t bestScore_ = 0;
