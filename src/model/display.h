@@ -36,6 +36,9 @@ class Display {
   virtual void PaceFrame(FrameKind kind) = 0;
   // Shows the drag cursor while cards are being dragged, the arrow otherwise.
   virtual void ShowDragCursor(bool dragging) = 0;
+  // Whether the cards in motion are shown at all; a display that never shows
+  // them lets a glide land at once, with the same result for the cards.
+  virtual bool ShowsMotion() const { return true; }
 };
 
 // A display that shows and plays nothing and answers every question "No".

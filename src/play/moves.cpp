@@ -87,6 +87,11 @@ void GlideToPile(Game& game, Pile& dest) {
   int64_t px = int64_t{floating.Left} * 65536, py = int64_t{floating.Top} * 65536;
   const int64_t dx = (px - int64_t{tx} * 65536) >> 7;
   const int64_t dy = (py - int64_t{ty} * 65536) >> 7;
+  if (!game.display->ShowsMotion()) {
+    floating.Left = static_cast<int32_t>((px - dx * kGlideFrames) >> 16);
+    floating.Top = static_cast<int32_t>((py - dy * kGlideFrames) >> 16);
+    return;
+  }
   for (int frame = 0; frame < kGlideFrames; ++frame) {
     px -= dx;
     py -= dy;

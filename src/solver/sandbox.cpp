@@ -9,8 +9,14 @@ namespace tarnik::solver {
 
 namespace {
 
+// Draws and sounds nothing, and shows no motion, so glides land at once.
+class SilentDisplay : public NullDisplay {
+ public:
+  bool ShowsMotion() const override { return false; }
+};
+
 QuietServices quietServices;
-NullDisplay silentDisplay;
+SilentDisplay silentDisplay;
 
 }  // namespace
 
