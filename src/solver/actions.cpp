@@ -139,6 +139,36 @@ void ListActions(Game& game, const TableRules& rules, std::vector<SolverAction>&
   }
 }
 
+SolverAction StockClickAction(const TableRules& rules) {
+  return {SolverAction::Kind::Click, rules.stock, -1, -1};
+}
+
+void ListChoices(Game& game, const TableRules& rules, std::vector<Choice>& out,
+                 std::vector<SolverAction>& scratch) {
+  out.clear();
+  ListActions(game, rules, scratch);
+  for (const SolverAction& a : scratch)
+    if (a.pile != rules.stock) out.push_back({0, a});
+  if (rules.stock < 0) return;
+  const Pile& stock = game.PileTable[rules.stock];
+  const Pile& waste = game.PileTable[rules.waste];
+  bool reachable[kMaxPiles];
+  for (int32_t i = 0; i < rules.pileCount; ++i) reachable[i] = Reachable(game.PileTable[i]);
+  const int32_t s0 = stock.Count, w0 = waste.Count, r0 = game.RedealsLeft;
+  const SolverAction click = StockClickAction(rules);
+  // One turn of the stock ends where it began, or when a click does nothing.
+  for (int32_t k = 1; k <= 2 * rules.deckSize + 2; ++k) {
+    const int32_t s = stock.Count, w = waste.Count, r = game.RedealsLeft;
+    ApplyAction(game, click);
+    if (stock.Count == s && waste.Count == w && game.RedealsLeft == r) break;
+    if (stock.Count == s0 && waste.Count == w0 && game.RedealsLeft == r0) break;
+    if (!waste.TopCard || waste.TopCard->Face != FaceUp) continue;
+    scratch.clear();
+    ListDrags(game, rules, reachable, rules.waste, scratch);
+    for (const SolverAction& a : scratch) out.push_back({k, a});
+  }
+}
+
 void ApplyAction(Game& game, const SolverAction& action) {
   Pile& p = game.PileTable[action.pile];
   if (action.kind == SolverAction::Kind::Drag) {

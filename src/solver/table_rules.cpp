@@ -145,6 +145,38 @@ void TopOnlyGoals(const Game& game, const Pile* piles, TableRules& rules) {
   }
 }
 
+// Finds a stock whose clicks only deal to one waste pile (see
+// TableRules::stock): no other pile takes part in its deals or redeals, no
+// automatic run or removal follows a deal, nothing can be dropped on the
+// waste, and neither pile is covered or covers another.
+void SimpleStock(const Game& game, const Pile* piles, TableRules& rules) {
+  constexpr uint32_t afterDeal = PileFlags::AutoStraight | PileFlags::AutoSuite |
+                                 PileFlags::RemoveBad | PileFlags::GroupRemoval;
+  constexpr uint32_t wasteOnly = PileFlags::ManualFillDest | PileFlags::RedealDest |
+                                 PileFlags::AutoPlay;
+  int32_t stock = -1, waste = -1;
+  for (int32_t i = 0; i < rules.pileCount; ++i) {
+    const Pile& p = piles[i];
+    if (p.Flags & afterDeal) return;
+    if (p.Has(PileFlags::ManualFillSource)) {
+      if (stock >= 0 || p.Has(PileFlags::BeforeDeal) || p.Has(PileFlags::RedealShow)) return;
+      stock = i;
+    } else if (p.Has(PileFlags::ManualFillDest)) {
+      if (waste >= 0 || (p.Flags & ~wasteOnly)) return;
+      if (p.Placement != CardPlacement::None || p.Removal != CardRemoval::TopCardOnly) return;
+      waste = i;
+    } else if (p.Has(PileFlags::RedealDest) || p.Has(PileFlags::RedealSource)) {
+      return;
+    }
+  }
+  if (stock < 0 || waste < 0 || game.prefs.AutoToggle) return;
+  if (piles[stock].Flags & ~(PileFlags::ManualFillSource | PileFlags::Redeal)) return;
+  if (!StandsApart(piles, rules.pileCount, stock) || !StandsApart(piles, rules.pileCount, waste))
+    return;
+  rules.stock = stock;
+  rules.waste = waste;
+}
+
 }  // namespace
 
 bool StandsApart(const Pile* piles, int32_t count, int32_t index) {
@@ -175,6 +207,7 @@ void AnalyseRules(const Game& game, TableRules& rules) {
   GoalsInTurn(rules);
   SafeGoalRule(game, piles, rules);
   TopOnlyGoals(game, piles, rules);
+  SimpleStock(game, piles, rules);
 }
 
 }  // namespace tarnik::solver

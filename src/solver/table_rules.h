@@ -46,6 +46,12 @@ struct TableRules {
   // deeper into them. Which cards lie below follows from the rest of the
   // table, so the order they came in is left out of a position's key.
   bool topOnly[kMaxPiles] = {};
+  // A stock that deals to one waste pile and nowhere else: clicks change
+  // nothing but those two piles, and the waste only gives its top card, so
+  // a run of clicks matters only through the card it brings up. -1 when the
+  // game has no such stock.
+  int32_t stock = -1;
+  int32_t waste = -1;
 };
 
 // Analyses the rules of the game laid out on `game`.

@@ -2,6 +2,9 @@
 // once, and which piles are interchangeable in a position's key.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 #include "model/game_state.h"
 #include "play/history.h"
 #include "solver/actions.h"
@@ -124,6 +127,50 @@ TEST(SolverRules, AGoalPileThatKeepsItsCardsCountsByItsTopCard) {
   PlayTable gives(ColumnAndPile(CardRemoval::TopCardOnly));
   EXPECT_FALSE(KeyOf(gives, {{king}, {two, three, four, other}}) ==
                KeyOf(gives, {{king}, {four, three, two, other}}));
+}
+
+// A column, four foundations, a stock and its waste, laid out like Klondike.
+GameDef StockAndWaste() {
+  GameDef g = ColumnAndFoundations(CardRemoval::None);
+  g.Piles[0].Row = 3;
+  g.Piles[5] = MakePile(0, 0, PileFlags::ManualFillSource | PileFlags::Redeal, RankBuild::None,
+                        SuitBuild::None, CardRemoval::None, PileStart::None);
+  g.Piles[5].Placement = CardPlacement::None;
+  g.Piles[6] = MakePile(2, 0, PileFlags::ManualFillDest | PileFlags::RedealDest, RankBuild::None,
+                        SuitBuild::None, CardRemoval::TopCardOnly, PileStart::None);
+  g.Piles[6].Placement = CardPlacement::None;
+  return g;
+}
+
+std::vector<std::string> ChoiceLines(Game& game, const TableRules& rules) {
+  std::vector<solver::Choice> choices;
+  std::vector<SolverAction> scratch;
+  solver::ListChoices(game, rules, choices, scratch);
+  std::vector<std::string> lines;
+  for (const auto& c : choices) lines.push_back(std::to_string(c.clicks) + " " + ActionLine(c.action));
+  return lines;
+}
+
+TEST(SolverRules, StockClicksCountOnlyWithTheCardTheyBringUp) {
+  PlayTable t(StockAndWaste());
+  // The stock deals the ace of spades, then the nine of clubs, then the
+  // five of hearts; only the first two have somewhere to go.
+  t.Arrange({{Up(V(9, H))}, {}, {}, {}, {}, {Down(V(4, H)), Down(V(8, C)), Down(V(kAce, S))}, {}});
+  TableRules rules;
+  solver::AnalyseRules(*t.game, rules);
+  ASSERT_EQ(rules.stock, 5);
+  ASSERT_EQ(rules.waste, 6);
+  EXPECT_EQ(ChoiceLines(*t.game, rules), (std::vector<std::string>{"1 drag 6 0 1", "2 drag 6 1 0"}));
+
+  // A waste that takes dropped cards is no simple waste: clicks stay moves.
+  GameDef open = StockAndWaste();
+  open.Piles[6].Placement = CardPlacement::Any;
+  PlayTable u(open);
+  u.Arrange({{Up(V(9, H))}, {}, {}, {}, {}, {Down(V(4, H)), Down(V(8, C)), Down(V(kAce, S))}, {}});
+  solver::AnalyseRules(*u.game, rules = TableRules{});
+  EXPECT_EQ(rules.stock, -1);
+  const auto lines = ChoiceLines(*u.game, rules);
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "0 click 5 -"), lines.end());
 }
 
 }  // namespace

@@ -1,0 +1,83 @@
+// One way of searching a table: best first by the estimate, or depth first
+// with each position's moves tried best first, with or without taking runs
+// of stock clicks as single moves. Every strategy enters each position once
+// (by its canonical key) and follows each move by the forced actions it
+// makes possible; it runs in slices so that several may share one budget.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <queue>
+#include <vector>
+
+#include "model/game_state.h"
+#include "solver/actions.h"
+#include "solver/position_key.h"
+#include "solver/sandbox.h"
+#include "solver/solver.h"
+#include "solver/table_rules.h"
+
+namespace tarnik::solver {
+
+struct StrategyKind {
+  bool depthFirst = false;
+  bool stockRuns = true;  // stock clicks taken with the card they bring up
+};
+
+class Strategy {
+ public:
+  enum class State { Searching, Won, Exhausted };
+
+  Strategy(const SolverTable& table, StrategyKind kind);
+  // Expands up to `count` positions; Won as soon as a won position is
+  // stored, Exhausted when every reachable position has been expanded.
+  State Step(int64_t count);
+  // The actions from the start to the won position.
+  std::vector<SolverAction> WinningLine() const;
+  // Whether the table offers a stock whose clicks could be runs.
+  bool HasSimpleStock() const { return hasStock_; }
+
+  int64_t Expanded() const { return expanded_; }
+  int64_t Stored() const { return static_cast<int64_t>(nodes_.size()); }
+  int32_t BestScore() const { return bestScore_; }
+  int32_t DeckSize() const { return rules_.deckSize; }
+
+ private:
+  // A stored position: where it came from and the actions that led to it.
+  struct Node {
+    int32_t parent;
+    int32_t firstAction;
+    int32_t actionCount;
+    int32_t depth;
+  };
+  using Entry = std::pair<int32_t, int32_t>;  // estimate, node
+
+  void FollowForced(std::vector<SolverAction>& line);
+  bool AddNode(int32_t parent, const std::vector<SolverAction>& line, int32_t depth);
+  bool Expand(int32_t id);
+  bool PopNext(int32_t& id);
+
+  StrategyKind kind_;
+  std::unique_ptr<Game> game_;
+  TableRules rules_;
+  bool hasStock_ = false;
+  int32_t stride_ = 0;
+  std::vector<Node> nodes_;
+  std::vector<SolverAction> actions_;
+  std::vector<unsigned char> packed_;
+  std::priority_queue<Entry> open_;  // best first
+  std::vector<Entry> stack_, born_;  // depth first, and the children of one expansion
+  KeySet seen_;
+  PositionRecord scratch_;
+  TableImage image_;                   // the position being expanded
+  TableImage clickImage_;              // … after some clicks on the stock
+  std::vector<Choice> choices_;        // its moves
+  std::vector<SolverAction> listing_;  // working room for listing them
+  std::vector<SolverAction> line_;     // one move and its forced actions
+  int64_t expanded_ = 0;
+  int32_t bestScore_ = 0;
+  int32_t won_ = -1;
+  bool started_ = false;
+};
+
+}  // namespace tarnik::solver
