@@ -1,8 +1,11 @@
 // The solver on a run of seeds of one game: how many deals it wins, proves
 // lost or leaves unknown within a budget per deal, and how long it takes.
 //   solver_bench LIBRARY GAME-NAME FIRST LAST MILLISECONDS [--one-suit] [--verdicts]
+//                [--positions N]
 // --one-suit turns every card into the spade of its rank before solving
-// (Spider one suit); --verdicts prints "SEED VERDICT MS" per deal.
+// (Spider one suit); --verdicts prints "SEED VERDICT MS POSITIONS" per deal;
+// --positions also stops each search after N stored positions, a budget
+// that does not depend on how busy the machine is.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -48,13 +51,16 @@ int main(int argc, char** argv) {
   if (argc < 6) {
     std::fprintf(stderr,
                  "usage: solver_bench LIBRARY GAME-NAME FIRST LAST MILLISECONDS "
-                 "[--one-suit] [--verdicts]\n");
+                 "[--one-suit] [--verdicts] [--positions N]\n");
     return 2;
   }
   bool oneSuit = false, verdicts = false;
+  long long positions = 0;
   for (int i = 6; i < argc; ++i) {
     oneSuit |= std::strcmp(argv[i], "--one-suit") == 0;
     verdicts |= std::strcmp(argv[i], "--verdicts") == 0;
+    if (std::strcmp(argv[i], "--positions") == 0 && i + 1 < argc)
+      positions = std::strtoll(argv[++i], nullptr, 10);
   }
   auto library = std::make_unique<Library>();
   library->Path = argv[1];
@@ -69,6 +75,7 @@ int main(int argc, char** argv) {
                  last = std::strtoul(argv[4], nullptr, 10);
   SolveOptions options;
   options.maxMilliseconds = std::strtoll(argv[5], nullptr, 10);
+  if (positions > 0) options.maxNodes = positions;
   Preferences prefs;
   Summary sum;
   auto table = std::make_unique<SolverTable>();
@@ -81,7 +88,9 @@ int main(int argc, char** argv) {
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     sum.ms.push_back(ms);
     (r.verdict == Verdict::Won ? sum.won : r.verdict == Verdict::Lost ? sum.lost : sum.unknown)++;
-    if (verdicts) std::printf("%u %s %.2f\n", seed, VerdictName(r.verdict), ms);
+    if (verdicts)
+      std::printf("%u %s %.2f %lld\n", seed, VerdictName(r.verdict), ms,
+                  static_cast<long long>(r.nodes));
   }
   std::vector<double> sorted = sum.ms;
   std::sort(sorted.begin(), sorted.end());
