@@ -18,6 +18,7 @@
 #include "app/statistics.h"
 #include "app/tournament_dialog.h"
 #include "app/undo_redo_position_dialog.h"
+#include "editor/editor_windows.h"
 #include "model/game_state.h"
 
 namespace tarnik {
@@ -90,6 +91,7 @@ void InstallAppWindows(MainWindow& window, Game& game, TableArt& art, Preference
   });
   InstallRecordWindows(window, game);
   InstallTableWindows(window, game, art);
+  InstallEditorWindows(window, game);
 }
 
 }  // namespace tarnik

@@ -314,7 +314,9 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Right: return shell_.HandleKey(ShellKey::Right);
     case Qt::Key_Up: return shell_.HandleKey(ShellKey::Up);
     case Qt::Key_Down: return shell_.HandleKey(ShellKey::Down);
-    case Qt::Key_E: return shell_.HandleKey(ShellKey::E);
+    case Qt::Key_E:
+      shell_.HandleKey(ShellKey::E);
+      return table_->ShowDragCursor(game_.FloatPile.BottomCard != nullptr);  // edit mode's cursor
     case Qt::Key_O: return shell_.HandleKey(ShellKey::O);
     case Qt::Key_Z: return shell_.HandleKey(ShellKey::Z);
     default: QMainWindow::keyPressEvent(event);

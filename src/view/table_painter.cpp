@@ -4,6 +4,7 @@
 
 #include "view/card_cells.h"
 #include "view/card_images.h"
+#include "view/edit_outline.h"
 #include "view/layout.h"
 
 namespace tarnik {
@@ -79,6 +80,7 @@ void ComposeTableImage(TableArt& art, const Game& game, QSize client) {
   DrawPiles(art.tableSurface, art, game, FirstPile(const_cast<Pile*>(game.PileTable)));
   QPainter painter(&art.tableSurface);
   DrawTexts(painter, game);
+  DrawEditOutline(painter, game);
 }
 
 void DrawTopCardImage(TableArt& art, const Game& game, const Pile& pile, bool highlighted) {

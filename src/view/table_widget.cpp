@@ -79,8 +79,11 @@ void TableWidget::PaceFrame(FrameKind kind) {
   QThread::usleep(kind == FrameKind::Glide ? 1000 : 10000);
 }
 
+// The drag cursor while cards are dragged; otherwise a cross while edit
+// mode is on, so that the player sees clicks will edit, and the arrow.
 void TableWidget::ShowDragCursor(bool dragging) {
   if (dragging) setCursor(art_.dragCursor);
+  else if (game_.EditMode) setCursor(Qt::CrossCursor);
   else unsetCursor();
 }
 
