@@ -111,7 +111,7 @@ PositionKey CanonicalKey(const PositionRecord& record, const TableRules& rules) 
   return {a, b};
 }
 
-KeySet::KeySet() : slots_(1 << 16) {}
+KeySet::KeySet() : slots_(1 << 12) {}
 
 bool KeySet::Insert(const PositionKey& key) {
   if ((size_ + 1) * 4 > static_cast<int64_t>(slots_.size()) * 3) Grow();

@@ -5,7 +5,9 @@
 #include <memory>
 #include <vector>
 
+#include "solver/sandbox.h"
 #include "solver/strategy.h"
+#include "solver/table_rules.h"
 
 namespace tarnik::solver {
 
@@ -23,11 +25,15 @@ constexpr int64_t kProgressMs = 50;
 class Portfolio {
  public:
   Portfolio(const SolverTable& table, const SolveOptions& options)
-      : options_(options), start_(Clock::now()) {
-    strategies_.push_back(std::make_unique<Strategy>(table, StrategyKind{false, true}));
-    strategies_.push_back(std::make_unique<Strategy>(table, StrategyKind{true, true}));
-    if (strategies_[0]->HasSimpleStock())
-      strategies_.push_back(std::make_unique<Strategy>(table, StrategyKind{false, false}));
+      : options_(options), start_(Clock::now()), game_(NewQuietGame()) {
+    LoadTable(table, *game_);
+    AnalyseRules(*game_, *rules_);
+    const PositionRecord& from = table.position;
+    strategies_.push_back(std::make_unique<Strategy>(*game_, *rules_, from, StrategyKind{false, true}));
+    strategies_.push_back(std::make_unique<Strategy>(*game_, *rules_, from, StrategyKind{true, true}));
+    if (rules_->stock >= 0)
+      strategies_.push_back(
+          std::make_unique<Strategy>(*game_, *rules_, from, StrategyKind{false, false}));
   }
 
   SolveResult Run() {
@@ -86,6 +92,8 @@ class Portfolio {
 
   const SolveOptions& options_;
   Clock::time_point start_;
+  std::unique_ptr<Game> game_;  // shared by the strategies
+  std::unique_ptr<TableRules> rules_ = std::make_unique<TableRules>();
   std::vector<std::unique_ptr<Strategy>> strategies_;
   int64_t lastProgress_ = 0;
   bool cancelled_ = false;

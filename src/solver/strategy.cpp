@@ -14,11 +14,9 @@ constexpr int32_t kMaxForced = 500;  // forced actions after one action
 
 }  // namespace
 
-Strategy::Strategy(const SolverTable& table, StrategyKind kind)
-    : kind_(kind), game_(NewQuietGame()) {
-  LoadTable(table, *game_);
-  AnalyseRules(*game_, rules_);
-  hasStock_ = rules_.stock >= 0;
+Strategy::Strategy(Game& game, const TableRules& rules, const PositionRecord& start,
+                   StrategyKind kind)
+    : kind_(kind), game_(&game), rules_(rules), start_(start) {
   if (!kind.stockRuns) rules_.stock = rules_.waste = -1;
   stride_ = PackedSize(rules_);
 }
@@ -27,6 +25,7 @@ Strategy::State Strategy::Step(int64_t count) {
   if (won_ >= 0) return State::Won;
   if (!started_) {
     started_ = true;
+    LoadPosition(*game_, start_);
     std::vector<SolverAction> forced;
     FollowForced(forced);
     AddNode(-1, forced, 0);

@@ -6,7 +6,6 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <queue>
 #include <vector>
 
@@ -28,14 +27,15 @@ class Strategy {
  public:
   enum class State { Searching, Won, Exhausted };
 
-  Strategy(const SolverTable& table, StrategyKind kind);
+  // Searches from `start` on `game`, a quiet game with the table's rules
+  // laid out, which the strategies of one search share: every expansion
+  // lays its own position out first.
+  Strategy(Game& game, const TableRules& rules, const PositionRecord& start, StrategyKind kind);
   // Expands up to `count` positions; Won as soon as a won position is
   // stored, Exhausted when every reachable position has been expanded.
   State Step(int64_t count);
   // The actions from the start to the won position.
   std::vector<SolverAction> WinningLine() const;
-  // Whether the table offers a stock whose clicks could be runs.
-  bool HasSimpleStock() const { return hasStock_; }
 
   int64_t Expanded() const { return expanded_; }
   int64_t Stored() const { return static_cast<int64_t>(nodes_.size()); }
@@ -58,9 +58,9 @@ class Strategy {
   bool PopNext(int32_t& id);
 
   StrategyKind kind_;
-  std::unique_ptr<Game> game_;
+  Game* game_;
   TableRules rules_;
-  bool hasStock_ = false;
+  const PositionRecord& start_;
   int32_t stride_ = 0;
   std::vector<Node> nodes_;
   std::vector<SolverAction> actions_;
