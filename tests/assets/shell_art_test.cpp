@@ -21,11 +21,11 @@ int Opaque(const QImage& image, const QRect& r) {
   return n;
 }
 
-TEST(ShellArt, ToolbarStripHoldsFifteenPictures) {
+TEST(ShellArt, ToolbarStripHoldsSixteenPictures) {
   const QImage strip(DataFile("Graphic/Toolbar.png"));
-  ASSERT_EQ(strip.size(), QSize(15 * 16, 16));
+  ASSERT_EQ(strip.size(), QSize(16 * 16, 16));
   ASSERT_TRUE(strip.hasAlphaChannel());
-  for (int i = 0; i < 15; ++i) {
+  for (int i = 0; i < 16; ++i) {
     const int drawn = Opaque(strip, QRect(16 * i, 0, 16, 16));
     EXPECT_GT(drawn, 30) << "picture " << i;
     EXPECT_LT(drawn, 256) << "picture " << i << " has no transparent background";

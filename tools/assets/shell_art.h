@@ -8,13 +8,13 @@
 
 namespace tarnik::assets {
 
-constexpr int kToolbarImages = 15;
+constexpr int kToolbarImages = 16;
 
-// The toolbar strip: 15 images of 16 × 16 side by side (240 × 16, with
+// The toolbar strip: 16 images of 16 × 16 side by side (256 × 16, with
 // alpha): blank page, open folder, diskette, page with circling arrows,
 // arrows left, right, up and down, curved arrows back and forward,
 // footprints, overlapping windows with arrows, dialog form, help book,
-// door with arrow.
+// door with arrow, light bulb.
 QImage ToolbarStrip();
 
 // The drag cursor: 32 × 32 in two colours, black and white, the rest

@@ -1,4 +1,4 @@
-// The 15 toolbar pictures, drawn in 16 × 16 units.
+// The 16 toolbar pictures, drawn in 16 × 16 units.
 #include <QPainterPath>
 #include <cmath>
 
@@ -230,13 +230,41 @@ void ExitDoor(QPainter& p) {
   p.restore();
 }
 
+// A light bulb, lit: the hint.
+void LightBulb(QPainter& p) {
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(255, 236, 120, 110));
+  p.drawEllipse(QPointF(8, 6.2), 7.2, 6.2);  // the glow
+  QPainterPath glass;
+  glass.moveTo(5.6, 11.2);
+  glass.cubicTo(5.6, 9.2, 3.0, 8.2, 3.0, 5.8);
+  glass.cubicTo(3.0, 3.0, 5.2, 1.0, 8.0, 1.0);
+  glass.cubicTo(10.8, 1.0, 13.0, 3.0, 13.0, 5.8);
+  glass.cubicTo(13.0, 8.2, 10.4, 9.2, 10.4, 11.2);
+  glass.closeSubpath();
+  p.setPen(QPen(QColor(150, 110, 20), 1));
+  p.setBrush(QColor(255, 216, 64));
+  p.drawPath(glass);
+  p.setPen(QPen(QColor(255, 250, 220), 1.1, Qt::SolidLine, Qt::RoundCap));
+  p.setBrush(Qt::NoBrush);
+  p.drawArc(QRectF(4.6, 2.6, 5.2, 5.2), 100 * 16, 70 * 16);  // a gleam
+  p.setPen(QPen(kOutline, 1));
+  p.setBrush(QColor(176, 180, 188));
+  p.drawRect(QRectF(5.5, 11.5, 5, 3));
+  p.drawLine(QPointF(5.5, 13), QPointF(10.5, 13));
+  p.setPen(Qt::NoPen);
+  p.setBrush(kOutline);
+  p.drawRect(QRectF(6.5, 14.5, 3, 1.2));
+}
+
 }  // namespace
 
 QImage ToolbarStrip() {
   using IconFn = void (*)(QPainter&);
   const IconFn icons[kToolbarImages] = {BlankPage,  OpenFolder, Diskette,   RestartPage, ArrowLeft,
                                         ArrowRight, ArrowUp,    ArrowDown,  UndoArrow,   RedoArrow,
-                                        Footprints, Autoplay,   DialogForm, HelpBook,    ExitDoor};
+                                        Footprints, Autoplay,   DialogForm, HelpBook,    ExitDoor,
+                                        LightBulb};
   QImage strip(16 * kToolbarImages, 16, QImage::Format_ARGB32);
   strip.fill(Qt::transparent);
   QPainter p(&strip);
