@@ -10,6 +10,7 @@
 #include "app/app_windows.h"
 #include "app/main_window.h"
 #include "app/record_store.h"
+#include "app/winnable_deal_services.h"
 #include "model/game_state.h"
 #include "model/library.h"
 #include "platform/settings_store.h"
@@ -51,6 +52,8 @@ int main(int argc, char** argv) {
   tarnik::SettingsPreferenceStore store;
   tarnik::MainWindow window(*game, art, store);  // window, toolbar, status line
   game->display = &window.Table();
+  tarnik::WinnableDealServices dealServices;  // new random deals may ask the solver
+  game->services = &dealServices;
 
   tarnik::CountGames(game->library);
   tarnik::LoadGameNames(game->library);

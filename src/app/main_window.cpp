@@ -12,6 +12,8 @@
 
 #include "app/about.h"
 #include "app/command_ids.h"
+#include "app/deal_check_dialog.h"
+#include "app/hint_command.h"
 #include "app/help_window.h"
 #include "model/game_state.h"
 #include "play/preference_store.h"
@@ -22,18 +24,20 @@ namespace tarnik {
 namespace {
 
 // The toolbar: image number and command of each entry, -1 for a separator.
+// Hint, after Autoplay, is the one entry added to the classic 21.
 struct ToolEntry {
   int image;
   int command;
 };
-constexpr ToolEntry kToolbar[21] = {
+constexpr ToolEntry kToolbar[22] = {
     {0, command::kSelectGame},    {1, command::kOpenSavedGame}, {2, command::kSaveGame},
     {0, -1},                      {3, command::kRestartGame},   {4, command::kPreviousGame},
     {5, command::kNextGame},      {0, -1},                      {6, command::kPreviousShuffle},
     {7, command::kNextShuffle},   {0, -1},                      {8, command::kUndo},
     {9, command::kRedo},          {0, -1},                      {10, command::kStep},
-    {11, command::kAutoplay},     {0, -1},                      {12, command::kPreferences},
-    {13, command::kRules},        {0, -1},                      {14, command::kExit}};
+    {11, command::kAutoplay},     {15, command::kHint},         {0, -1},
+    {12, command::kPreferences},  {13, command::kRules},        {0, -1},
+    {14, command::kExit}};
 
 // The string table: the tooltip of each toolbar command.
 QString Tooltip(int command) {
@@ -54,6 +58,7 @@ QString Tooltip(int command) {
     case 16003: return QStringLiteral("Redo");
     case 16004: return QStringLiteral("Autoplay");
     case 16005: return QStringLiteral("Step");
+    case 1403: return QStringLiteral("Hint");
     default: return QString();
   }
 }
@@ -106,6 +111,9 @@ MainWindow::MainWindow(Game& game, TableArt& art, PreferenceStore& store)
   table_->SetShell(&shell_);
   table_->SetStatusSink([this] { tarnik::UpdateStatusLine(game_, *this); });
   connect(&statusTimer_, &QTimer::timeout, this, [this] { tarnik::UpdateStatusLine(game_, *this); });
+  hint_ = new HintCommand(game_, *table_, this);
+  SetCommandWindow(command::kHint, [this] { hint_->Run(); });
+  SetCommandWindow(command::kCheckDeal, [this] { CheckDealWinnable(game_, this); });
 }
 
 MainWindow::~MainWindow() = default;
@@ -150,6 +158,7 @@ void MainWindow::BuildMenus() {
                                             {kRedo, "Redo\tCtrl+A"},
                                             {kAutoplay, "Autoplay\tA"},
                                             {kStep, "Step\tS"},
+                                            {kHint, "&Hint\tH"},
                                             {0, nullptr},
                                             {kUndoRedoPosition, "Select Undo/Redo position..."},
                                             {kStoreSnapShot, "Store Snap Shot"},
@@ -168,7 +177,9 @@ void MainWindow::BuildMenus() {
   add(bar->addMenu(QStringLiteral("Shuffle")), {{kRandomShuffle, "Random Shuffle\tN"},
                                                {kSelectShuffle, "Select Shuffle..."},
                                                {kPreviousShuffle, "Previous Shuffle"},
-                                               {kNextShuffle, "Next Shuffle"}});
+                                               {kNextShuffle, "Next Shuffle"},
+                                               {0, nullptr},
+                                               {kCheckDeal, "Is this deal winnable?"}});
   add(bar->addMenu(QStringLiteral("Player Database")),
       {{kOpenPlayer, "Open/Create Player..."},
        {kPlayerStatistics, "Player Statistics..."},
@@ -215,6 +226,7 @@ void MainWindow::BuildAccelerators() {
   using namespace command;
   const std::pair<QKeySequence, int> keys[] = {{QKeySequence(Qt::Key_A), kAutoplay},
                                                {QKeySequence(Qt::CTRL | Qt::Key_A), kRedo},
+                                               {QKeySequence(Qt::Key_H), kHint},
                                                {QKeySequence(Qt::Key_N), kRandomShuffle},
                                                {QKeySequence(Qt::Key_S), kStep},
                                                {QKeySequence(Qt::CTRL | Qt::Key_Z), kUndo}};

@@ -24,6 +24,7 @@ namespace tarnik {
 struct Game;
 class PreferenceStore;
 class HelpWindow;
+class HintCommand;
 
 class MainWindow : public QMainWindow, public ShellHost, public StatusSink {
  public:
@@ -77,6 +78,7 @@ class MainWindow : public QMainWindow, public ShellHost, public StatusSink {
   QTimer statusTimer_;
   std::map<int, std::function<void()>> commandWindows_;
   HelpWindow* help_ = nullptr;
+  HintCommand* hint_ = nullptr;
 };
 
 }  // namespace tarnik

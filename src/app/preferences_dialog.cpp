@@ -186,7 +186,8 @@ QWidget* PreferencesDialog::GeneralPage() {
                             {"id2006", "Allow unlimited redeals.", &Preferences::UnlimitToggle},
                             {"id2007", "Enable sounds.", &Preferences::SoundToggle},
                             {"id2008", "Show pile sizes.", &Preferences::SizeToggle},
-                            {"id2009", "Automatic play", &Preferences::AutoToggle}};
+                            {"id2009", "Automatic play", &Preferences::AutoToggle},
+                            {"id2010", "Deal only winnable games", &Preferences::WinnableToggle}};
   for (const Toggle& t : toggles) {
     auto* box = new QCheckBox(QString::fromLatin1(t.text), page);
     box->setObjectName(QString::fromLatin1(t.id));
@@ -240,6 +241,7 @@ void PreferencesDialog::EnterPage(int index) {
     setBox("id2007", p.SoundToggle);
     setBox("id2008", p.SizeToggle);
     setBox("id2009", p.AutoToggle);
+    setBox("id2010", p.WinnableToggle);
     const int n = p.Neatness >= 0 && p.Neatness <= 2 ? p.Neatness : 0;
     setBox(n == 0 ? "id17028" : n == 1 ? "id17029" : "id17030", 1);
   }

@@ -136,7 +136,7 @@ void SelectGameDialog::Choose() {
     for (int32_t g = 0; item && g < game_.library.GameCount; ++g)
       if (name == game_.library.GameNames[g]) game_.CurrentGame = g;
   }
-  game_.CurrentSeed = FreshSeed(TickCount());
+  game_.CurrentSeed = game_.services->NewDealSeed(game_, FreshSeed(TickCount()));
   StartGame(game_, game_.CurrentSeed);
   accept();
 }

@@ -32,7 +32,7 @@ bool KeepPath(const std::string& path, char (&buffer)[256]) {
 bool Shell::Played() const { return CountPlayed(game_, game_.CurrentGame) > 0; }
 
 void Shell::StartWithFreshSeed() {
-  game_.CurrentSeed = FreshSeed(host_.TickCount());
+  game_.CurrentSeed = game_.services->NewDealSeed(game_, FreshSeed(host_.TickCount()));
   StartGame(game_, game_.CurrentSeed);
 }
 
@@ -145,6 +145,8 @@ void Shell::HandleCommand(int id) {
     case kPreferences:
     case kCustomizeFavorites:
     case kUndoRedoPosition:
+    case kHint:
+    case kCheckDeal:
     case kPlayerStatistics:
     case kTournamentManager: return host_.OpenCommandWindow(id);
     default: return;

@@ -27,6 +27,9 @@ class PlayServices {
   virtual bool MarkDealWon(Game& game);
   // One automatic move; 1 when the table changed, 0 when nothing was left.
   virtual int AutoStep(Game& game);
+  // The seed of a new random deal of the current game, given a fresh one:
+  // with "Deal only winnable games" on, one the solver wins.
+  virtual uint32_t NewDealSeed(Game& game, uint32_t freshSeed);
 };
 
 }  // namespace tarnik

@@ -16,7 +16,8 @@ const char* FavoriteLabel(const Game& game, int32_t slot) {
 void StartFavorite(Game& game, int32_t slot, uint32_t tickMilliseconds) {
   if (!IsSlot(slot)) return;
   game.CurrentGame = GameInRange(game.library, game.prefs.Favorites[slot]);
-  game.CurrentSeed = FreshSeedOtherThan(tickMilliseconds, game.CurrentSeed);
+  game.CurrentSeed =
+      game.services->NewDealSeed(game, FreshSeedOtherThan(tickMilliseconds, game.CurrentSeed));
   StartGame(game, game.CurrentSeed);
 }
 

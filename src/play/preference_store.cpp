@@ -29,6 +29,7 @@ void ForEachNumber(G& game, P&& visit) {
   int name = kFirstSetting;
   for (auto* var : vars) visit(kPreferenceNames[name++], *var);
   for (auto& favorite : p.Favorites) visit(kPreferenceNames[name++], favorite);
+  visit(kWinnableToggleName, p.WinnableToggle);
 }
 
 // Reads one number into a variable; a missing value leaves it as it was.
@@ -54,6 +55,7 @@ void SetDefaults(Game& game) {
   game.CurrentGame = 0;
   p.CurrentTour = 0;
   p.ThreeToggle = 1, p.UnlimitToggle = 0, p.SoundToggle = 1, p.SizeToggle = 0, p.AutoToggle = 0;
+  p.WinnableToggle = 0;
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// The preferences between runs: 39 named values under one key of the
+// The preferences between runs: 40 named values under one key of the
 // player's settings (32-bit numbers, and the player file path as text). They
 // are read once at start-up; the window rectangle is written when the window
 // closes, everything else at exit and when a preference page is left.
@@ -44,6 +44,9 @@ struct WindowRect {
 constexpr int kPreferenceValueCount = 39;
 // The value names in the order in which they are read.
 extern const char* const kPreferenceNames[kPreferenceValueCount];
+// One more value, read and written after the favourites: "Deal only winnable
+// games".
+constexpr const char* kWinnableToggleName = "WinnableToggle";
 
 // Sets the defaults, then reads every value the store holds. Returns the
 // window rectangle to move the main window to, or nothing on the first run

@@ -18,6 +18,22 @@ namespace {
 // Pointer coordinates as the shell takes them: signed 16-bit values.
 int16_t Coordinate(int v) { return static_cast<int16_t>(qBound(-32768, v, 32767)); }
 
+// What a hint's outline round `rect` covers: it reaches 6 pixels outside.
+QRect HintArea(const QRect& rect) {
+  return rect.isNull() ? QRect() : rect.adjusted(-6, -6, 6, 6);
+}
+
+// A hint's outline round `rect`: a dark halo that shows on every table
+// background under a bright rounded line.
+void DrawHintOutline(QPainter& painter, const QRect& rect, const QColor& colour) {
+  const QRectF around = QRectF(rect).adjusted(-3, -3, 3, 3);
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(QColor(0, 0, 0, 170), 6));
+  painter.drawRoundedRect(around, 6, 6);
+  painter.setPen(QPen(colour, 3));
+  painter.drawRoundedRect(around, 6, 6);
+}
+
 }  // namespace
 
 TableWidget::TableWidget(Game& game, TableArt& art, QWidget* parent)
@@ -25,6 +41,8 @@ TableWidget::TableWidget(Game& game, TableArt& art, QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::NoFocus);
   setMinimumSize(200, 150);
+  hintTimer_.setSingleShot(true);
+  connect(&hintTimer_, &QTimer::timeout, this, [this] { ClearHint(true); });
 }
 
 void TableWidget::ComposeTable() { ComposeTableImage(art_, game_, Client()); }
@@ -32,6 +50,7 @@ void TableWidget::ComposeTable() { ComposeTableImage(art_, game_, Client()); }
 void TableWidget::RedrawTable() {
   QElapsedTimer timer;
   timer.start();
+  ClearHint(false);  // the table is about to change under the outlines
   ComposeTable();
   repaint();
   lastRedrawNs_ = timer.nsecsElapsed();
@@ -54,6 +73,22 @@ void TableWidget::DrawTopCard(const Pile& pile, bool highlighted) {
   if (!pile.TopCard) return;
   DrawTopCardImage(art_, game_, pile, highlighted);
   repaint(pile.TopCard->X, pile.TopCard->Y, kCardWidth, kCardHeight);
+}
+
+void TableWidget::FlashHint(const QRect& cards, const QRect& target, int milliseconds) {
+  ClearHint(true);
+  hintCards_ = cards;
+  hintTarget_ = target;
+  repaint(HintArea(cards) | HintArea(target));
+  hintTimer_.start(milliseconds);
+}
+
+void TableWidget::ClearHint(bool repaintNow) {
+  if (hintCards_.isNull()) return;
+  hintTimer_.stop();
+  const QRect area = HintArea(hintCards_) | HintArea(hintTarget_);
+  hintCards_ = hintTarget_ = QRect();
+  if (repaintNow) repaint(area);
 }
 
 void TableWidget::PlaySoundNamed(const char* name) { sounds_.Play(name); }
@@ -97,6 +132,11 @@ void TableWidget::paintEvent(QPaintEvent* event) {
     const QRect overlay = floatRect_ & area;
     painter.drawImage(overlay.topLeft(), art_.dragSurface, overlay);
   }
+  if (!hintCards_.isNull()) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (!hintTarget_.isNull()) DrawHintOutline(painter, hintTarget_, QColor(90, 225, 255));
+    DrawHintOutline(painter, hintCards_, QColor(255, 214, 40));
+  }
 }
 
 void TableWidget::resizeEvent(QResizeEvent*) {
@@ -107,6 +147,7 @@ void TableWidget::resizeEvent(QResizeEvent*) {
 }
 
 void TableWidget::mousePressEvent(QMouseEvent* event) {
+  ClearHint(true);
   if (!shell_) return;
   const int16_t x = Coordinate(event->position().toPoint().x());
   const int16_t y = Coordinate(event->position().toPoint().y());

@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QRect>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 
@@ -38,6 +39,13 @@ class TableWidget : public QWidget, public Display {
   void PaceFrame(FrameKind kind) override;
   void ShowDragCursor(bool dragging) override;
 
+  // Outlines the cards a hint names and the pile they go to (`target` may
+  // be empty) for `milliseconds`; any redraw of the table takes them away.
+  void FlashHint(const QRect& cards, const QRect& target, int milliseconds);
+  bool HintShown() const { return !hintCards_.isNull(); }
+  QRect HintCards() const { return hintCards_; }
+  QRect HintTarget() const { return hintTarget_; }
+
   // Total time spent composing and presenting the last full redraw.
   qint64 LastRedrawNanoseconds() const { return lastRedrawNs_; }
 
@@ -50,6 +58,8 @@ class TableWidget : public QWidget, public Display {
 
  private:
   QSize Client() const { return size().boundedTo(QSize(kSurfaceWidth, kSurfaceHeight)); }
+  // Takes the hint's outlines away, repainting where they were when asked.
+  void ClearHint(bool repaintNow);
 
   Game& game_;
   TableArt& art_;
@@ -59,6 +69,9 @@ class TableWidget : public QWidget, public Display {
   std::function<void()> refreshStatus_;
   std::function<void()> afterRedraw_;
   qint64 lastRedrawNs_ = 0;
+  QRect hintCards_;
+  QRect hintTarget_;
+  QTimer hintTimer_;
 };
 
 }  // namespace tarnik

@@ -56,17 +56,17 @@ TEST_F(MainWindowTest, TitleAndSmallestSize) {
   EXPECT_GE(window.height(), 600);
 }
 
-// 21 entries: the commands in place order with their tooltips, separators
-// at 3, 7, 10, 13, 16 and 19, none disabled.
+// 22 entries: the commands in place order with their tooltips, separators
+// at 3, 7, 10, 13, 17 and 20, none disabled; Hint follows Autoplay.
 TEST_F(MainWindowTest, ToolbarHasItsEntriesAndTooltips) {
   auto* toolbar = Control<QToolBar>(window, 15002);
   ASSERT_TRUE(toolbar);
   const QList<QAction*> actions = toolbar->actions();
-  ASSERT_EQ(actions.size(), 21);
+  ASSERT_EQ(actions.size(), 22);
   const struct {
     int command;
     const char* tooltip;
-  } entries[21] = {{1204, "Select a game"},
+  } entries[22] = {{1204, "Select a game"},
                    {1000, "Open Saved Game"},
                    {1001, "Save Game"},
                    {-1, nullptr},
@@ -82,12 +82,13 @@ TEST_F(MainWindowTest, ToolbarHasItsEntriesAndTooltips) {
                    {-1, nullptr},
                    {16005, "Step"},
                    {16004, "Autoplay"},
+                   {1403, "Hint"},
                    {-1, nullptr},
                    {1305, "Preferences"},
                    {1700, "Rules"},  // a decision: the string table has none
                    {-1, nullptr},
                    {1003, "Exit Tarnik"}};
-  for (int i = 0; i < 21; ++i) {
+  for (int i = 0; i < 22; ++i) {
     SCOPED_TRACE(i);
     EXPECT_EQ(actions[i]->isSeparator(), entries[i].command < 0);
     EXPECT_TRUE(actions[i]->isEnabled());
@@ -106,7 +107,7 @@ TEST_F(MainWindowTest, MenusHoldEveryItemInOrder) {
   } menus[] = {
       {"File", {"Open Saved Game...", "Save Game...", "Save Game As...", "-", "Exit"}},
       {"Edit",
-       {"Undo\tCtrl+Z", "Redo\tCtrl+A", "Autoplay\tA", "Step\tS", "-",
+       {"Undo\tCtrl+Z", "Redo\tCtrl+A", "Autoplay\tA", "Step\tS", "&Hint\tH", "-",
         "Select Undo/Redo position...", "Store Snap Shot", "Restore Snap Shot"}},
       {"Options",
        {"Show All Cards", "Card Counter...", "-", "General Preferences...",
@@ -114,7 +115,9 @@ TEST_F(MainWindowTest, MenusHoldEveryItemInOrder) {
       {"Game Selection",
        {"Select Game...", "Favorite Games...", "Restart Game", "Random Game", "Previous Game",
         "Next Game"}},
-      {"Shuffle", {"Random Shuffle\tN", "Select Shuffle...", "Previous Shuffle", "Next Shuffle"}},
+      {"Shuffle",
+       {"Random Shuffle\tN", "Select Shuffle...", "Previous Shuffle", "Next Shuffle", "-",
+        "Is this deal winnable?"}},
       {"Player Database",
        {"Open/Create Player...", "Player Statistics...", "Clear Player Statistics"}},
       {"Game Database",

@@ -88,9 +88,9 @@ TEST_F(PreferencesTest, SlidersHaveTheirRangesAndTitles) {
 TEST_F(PreferencesTest, PreferencesPageHasItsBoxesAndRadios) {
   QWidget* page = Page(15013);
   ASSERT_TRUE(page);
-  const char* boxes[5] = {"Allow deal three.", "Allow unlimited redeals.", "Enable sounds.",
-                          "Show pile sizes.", "Automatic play"};
-  for (int i = 0; i < 5; ++i) {
+  const char* boxes[6] = {"Allow deal three.", "Allow unlimited redeals.", "Enable sounds.",
+                          "Show pile sizes.", "Automatic play", "Deal only winnable games"};
+  for (int i = 0; i < 6; ++i) {
     auto* box = Control<QCheckBox>(*page, 2005 + i);
     ASSERT_TRUE(box);
     EXPECT_EQ(box->text(), boxes[i]);
@@ -170,7 +170,7 @@ TEST_F(PreferencesTest, LeavingAPageWritesTheStoreAndCancelKeepsTheChanges) {
   ShowPage(1);
   EXPECT_EQ(store.Closes(), 1);
   EXPECT_EQ(std::get<uint32_t>(store.Values().at("TableBack")), 19u);
-  EXPECT_EQ(store.Values().size(), 35u);  // all but the window rectangle
+  EXPECT_EQ(store.Values().size(), 36u);  // all but the window rectangle
   ShowPage(2);
   EXPECT_EQ(store.Closes(), 2);
   Control<QCheckBox>(*Page(15013), 2008)->click();
@@ -198,10 +198,12 @@ TEST_F(PreferencesTest, CheckBoxesFlipTheirSwitch) {
   Control<QCheckBox>(*page, 2006)->click();
   Control<QCheckBox>(*page, 2007)->click();
   Control<QCheckBox>(*page, 2009)->click();
+  Control<QCheckBox>(*page, 2010)->click();
   EXPECT_EQ(t.game->prefs.ThreeToggle, 0);
   EXPECT_EQ(t.game->prefs.UnlimitToggle, 1);
   EXPECT_EQ(t.game->prefs.SoundToggle, 0);
   EXPECT_EQ(t.game->prefs.AutoToggle, 1);
+  EXPECT_EQ(t.game->prefs.WinnableToggle, 1);
   EXPECT_EQ(redraws, before);
   Control<QCheckBox>(*page, 2008)->click();
   EXPECT_EQ(t.game->prefs.SizeToggle, 1);

@@ -157,6 +157,48 @@ TEST_F(ShellTest, RandomShuffleAndRandomGameFollowTheClock) {
   EXPECT_EQ(t.Table(), DealtTable(1, 7u * 2707050037u));
 }
 
+// New random deals (Random Shuffle, Random Game, Previous and Next Game, Z)
+// ask the play services for their seed, which "Deal only winnable games"
+// may change; a seed stepped or dealt again is never changed.
+TEST_F(ShellTest, OnlyNewRandomDealsAskForTheirSeed) {
+  struct FixedSeeds : PlayServices {
+    uint32_t NewDealSeed(Game&, uint32_t fresh) override {
+      asked.push_back(fresh);
+      return 4242;
+    }
+    std::vector<uint32_t> asked;
+  } seeds;
+  t.game->services = &seeds;
+  t.Deal(kOnePack, 5);
+  host.ticks = 2;
+  shell.HandleCommand(cmd::kRandomShuffle);
+  EXPECT_EQ(seeds.asked, std::vector<uint32_t>{2u * 2707050037u});
+  EXPECT_EQ(t.game->CurrentSeed, 4242u);
+  EXPECT_EQ(t.Table(), DealtTable(kOnePack, 4242));
+  shell.HandleCommand(cmd::kNextShuffle);
+  shell.HandleKey(ShellKey::Down);
+  shell.HandleCommand(cmd::kRestartGame);
+  EXPECT_EQ(seeds.asked.size(), 1u);
+  EXPECT_EQ(t.game->CurrentSeed, 4242u);
+  shell.HandleCommand(cmd::kRandomGame);
+  shell.HandleCommand(cmd::kPreviousGame);
+  shell.HandleKey(ShellKey::Right);
+  shell.HandleKey(ShellKey::Z);
+  EXPECT_EQ(seeds.asked.size(), 5u);
+}
+
+// Hint and "Is this deal winnable?" are the window's, and wait like every
+// command while cards are being dragged.
+TEST_F(ShellTest, HintAndDealCheckGoToTheWindow) {
+  t.Deal(kOnePack, 12);
+  shell.HandleCommand(cmd::kHint);
+  shell.HandleCommand(cmd::kCheckDeal);
+  EXPECT_EQ(host.windows, (std::vector<int>{cmd::kHint, cmd::kCheckDeal}));
+  StartDrag();
+  shell.HandleCommand(cmd::kHint);
+  EXPECT_EQ(host.windows.size(), 2u);
+}
+
 // Restart deals the same game with the same seed again, undoing the moves.
 TEST_F(ShellTest, RestartDealsTheSameSeedAgain) {
   t.Deal(kOnePack, 31);

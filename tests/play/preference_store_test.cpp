@@ -1,5 +1,5 @@
 // The preferences store: defaults on the first run, every value read in its
-// place, all 39 values written, and stored numbers that are out of range
+// place, all 40 values written (the 39 classic ones and "WinnableToggle"), and stored numbers that are out of range
 // never used to index a table.
 #include "play/preference_store.h"
 
@@ -29,6 +29,7 @@ TEST_F(Prefs, FirstRunKeepsTheDefaultsAndTheWindowWhereItIs) {
   EXPECT_EQ(p.SoundToggle, 1);
   EXPECT_EQ(p.ThreeToggle, 1);
   EXPECT_EQ(p.AutoToggle, 0);
+  EXPECT_EQ(p.WinnableToggle, 0);
   for (int k = 0; k < kFavoriteCount; ++k) EXPECT_EQ(p.Favorites[k], 8 * k);
   EXPECT_STREQ(p.LogFile, "Data/Tarnik.tkp");
 }
@@ -62,18 +63,20 @@ TEST_F(Prefs, PlayerFilePathThatDoesNotFitIsNotTaken) {
   }
 }
 
-TEST_F(Prefs, SavingWritesAll39ValuesAndReadsBackTheSame) {
+TEST_F(Prefs, SavingWritesAll40ValuesAndReadsBackTheSame) {
   game->prefs.CardStyle = 3;
   game->prefs.Neatness = 2;
   game->CurrentGame = 41;
   game->prefs.CurrentTour = 15;
   game->prefs.AutoToggle = 1;
+  game->prefs.WinnableToggle = 1;
   game->prefs.Favorites[4] = 77;
   std::strcpy(game->prefs.LogFile, "me.tkp");
   SavePreferences(*game, store);
   SaveWindowRect(*game, store, {10, 20, 1034, 788});
-  ASSERT_EQ(store.Values().size(), 39u);
+  ASSERT_EQ(store.Values().size(), 40u);
   for (const char* name : kPreferenceNames) EXPECT_EQ(store.Values().count(name), 1u) << name;
+  EXPECT_EQ(std::get<uint32_t>(store.Values().at("WinnableToggle")), 1u);
   // "LogFile" is the whole 256-byte buffer, the bytes after the name included.
   const auto logFile = store.ReadText("LogFile");
   ASSERT_TRUE(logFile.has_value());
@@ -90,6 +93,7 @@ TEST_F(Prefs, SavingWritesAll39ValuesAndReadsBackTheSame) {
   EXPECT_EQ(fresh->CurrentGame, 41);
   EXPECT_EQ(fresh->prefs.CurrentTour, 15);
   EXPECT_EQ(fresh->prefs.AutoToggle, 1);
+  EXPECT_EQ(fresh->prefs.WinnableToggle, 1);
   EXPECT_EQ(fresh->prefs.Favorites[4], 77);
   EXPECT_STREQ(fresh->prefs.LogFile, "me.tkp");
 }
