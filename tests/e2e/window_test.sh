@@ -132,7 +132,7 @@ shot dealt
 
 stop_game
 values=$(grep -c '=' "$conf")
-[[ "$values" == 39 ]] || fail "the preferences hold $values values, not 39"
+[[ "$values" == 40 ]] || fail "the preferences hold $values values, not 40"
 first=$("$tool" show "$work/play/Data/Last.tkg" "$lib")
 [[ "$first" != "$("$tool" deal "$lib" "$klondike" "$seed")" ]] || fail "N kept the old deal"
 
