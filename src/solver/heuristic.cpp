@@ -16,7 +16,6 @@ constexpr int32_t kBuiltInSuit = 2;  // … in the same suit
 constexpr int32_t kFreeCell = 8;     // an empty pile that holds one card
 constexpr int32_t kFreeColumn = 20;  // an empty pile that holds any number
 constexpr int32_t kStockCard = 1;    // a card still in a stock
-constexpr int32_t kDisorder = 2;     // each card above a card out of its pile's order
 
 // The cards the goal piles would take now.
 CardMask WantedNow(const Game& game, const TableRules& rules) {
@@ -29,7 +28,7 @@ CardMask WantedNow(const Game& game, const TableRules& rules) {
 }
 
 // The worth of one pile that is not a goal pile.
-int32_t PileWorth(const Pile& p, const CardMask (&builds)[52], CardMask wanted) {
+int32_t PileWorth(const Pile& p, const CardMask (&builds)[52], CardMask wanted, int32_t disorder) {
   if (!p.TopCard) {
     if (p.Placement == CardPlacement::None || p.PileStart == PileStart::None) return 0;
     return p.SizeLimit == 1 ? kFreeCell : kFreeColumn;
@@ -44,7 +43,7 @@ int32_t PileWorth(const Pile& p, const CardMask (&builds)[52], CardMask wanted) 
     if (below && below->Face == FaceUp && InMask(builds[below->Value], c->Value))
       h += kBuilt + (Suit(below->Value) == Suit(c->Value) ? kBuiltInSuit : 0);
     else if (below)
-      h -= kDisorder * (above + 1);
+      h -= disorder * (above + 1);
     if (InMask(wanted, c->Value)) h -= kWantedCover * above;
   }
   return h;
@@ -52,12 +51,12 @@ int32_t PileWorth(const Pile& p, const CardMask (&builds)[52], CardMask wanted) 
 
 }  // namespace
 
-int32_t Estimate(const Game& game, const TableRules& rules) {
+int32_t Estimate(const Game& game, const TableRules& rules, int32_t disorder) {
   const CardMask wanted = WantedNow(game, rules);
   int32_t h = kHomeCard * GameScore(game.PileTable, game.CurrentFlags);
   for (int32_t i = 0; i < rules.pileCount; ++i) {
     const Pile& p = game.PileTable[i];
-    if (!p.Has(PileFlags::WinGoal)) h += PileWorth(p, rules.buildsOn[i], wanted);
+    if (!p.Has(PileFlags::WinGoal)) h += PileWorth(p, rules.buildsOn[i], wanted, disorder);
   }
   return h;
 }

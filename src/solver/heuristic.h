@@ -14,8 +14,10 @@ struct Game;
 
 namespace tarnik::solver {
 
-// Higher is better.
-int32_t Estimate(const Game& game, const TableRules& rules);
+// Higher is better. `disorder` is what each card above a card out of its
+// pile's order costs: strategies differ in how much they care.
+constexpr int32_t kDefaultDisorder = 2;
+int32_t Estimate(const Game& game, const TableRules& rules, int32_t disorder = kDefaultDisorder);
 
 // Whether every card has reached its goal.
 bool IsWon(const Game& game, const TableRules& rules);

@@ -28,12 +28,14 @@ class Portfolio {
       : options_(options), start_(Clock::now()), game_(NewQuietGame()) {
     LoadTable(table, *game_);
     AnalyseRules(*game_, *rules_);
-    const PositionRecord& from = table.position;
-    strategies_.push_back(std::make_unique<Strategy>(*game_, *rules_, from, StrategyKind{false, true}));
-    strategies_.push_back(std::make_unique<Strategy>(*game_, *rules_, from, StrategyKind{true, true}));
-    if (rules_->stock >= 0)
-      strategies_.push_back(
-          std::make_unique<Strategy>(*game_, *rules_, from, StrategyKind{false, false}));
+    start_position_ = &table.position;
+    // Best first; depth first; depth first that minds only whether cards
+    // build on each other, not how far a card lies out of order; and, with
+    // a simple stock, best first clicking it one click at a time.
+    Add(StrategyKind{false, true, kDefaultDisorder});
+    Add(StrategyKind{true, true, kDefaultDisorder});
+    Add(StrategyKind{true, true, 0});
+    if (rules_->stock >= 0) Add(StrategyKind{false, false, kDefaultDisorder});
   }
 
   SolveResult Run() {
@@ -48,6 +50,11 @@ class Portfolio {
   }
 
  private:
+  // Adds a strategy that searches from the start position.
+  void Add(StrategyKind kind) {
+    strategies_.push_back(std::make_unique<Strategy>(*game_, *rules_, *start_position_, kind));
+  }
+
   bool OutOfBudget() {
     if (options_.cancel && options_.cancel->load(std::memory_order_relaxed)) {
       cancelled_ = true;
@@ -95,6 +102,7 @@ class Portfolio {
   std::unique_ptr<Game> game_;  // shared by the strategies
   std::unique_ptr<TableRules> rules_ = std::make_unique<TableRules>();
   std::vector<std::unique_ptr<Strategy>> strategies_;
+  const PositionRecord* start_position_ = nullptr;
   int64_t lastProgress_ = 0;
   bool cancelled_ = false;
 };

@@ -88,7 +88,7 @@ bool Strategy::AddNode(int32_t parent, const std::vector<SolverAction>& line, in
   Pack(scratch_, rules_, packed_.data() + packed_.size() - stride_);
   const int32_t score = GameScore(game_->PileTable, game_->CurrentFlags);
   if (score > bestScore_) bestScore_ = score;
-  const Entry entry{Estimate(*game_, rules_) - kDepthWeight * depth, id};
+  const Entry entry{Estimate(*game_, rules_, kind_.disorder) - kDepthWeight * depth, id};
   if (!kind_.depthFirst) open_.push(entry);
   else (parent < 0 ? stack_ : born_).push_back(entry);
   return true;

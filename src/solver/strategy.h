@@ -11,6 +11,7 @@
 
 #include "model/game_state.h"
 #include "solver/actions.h"
+#include "solver/heuristic.h"
 #include "solver/position_key.h"
 #include "solver/sandbox.h"
 #include "solver/solver.h"
@@ -21,6 +22,7 @@ namespace tarnik::solver {
 struct StrategyKind {
   bool depthFirst = false;
   bool stockRuns = true;  // stock clicks taken with the card they bring up
+  int32_t disorder = kDefaultDisorder;  // see Estimate
 };
 
 class Strategy {
