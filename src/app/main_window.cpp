@@ -328,7 +328,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Down: return shell_.HandleKey(ShellKey::Down);
     case Qt::Key_E:
       shell_.HandleKey(ShellKey::E);
-      return table_->ShowDragCursor(game_.FloatPile.BottomCard != nullptr);  // edit mode's cursor
+      return table_->FollowEditMode();
     case Qt::Key_O: return shell_.HandleKey(ShellKey::O);
     case Qt::Key_Z: return shell_.HandleKey(ShellKey::Z);
     default: QMainWindow::keyPressEvent(event);

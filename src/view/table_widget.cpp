@@ -8,6 +8,7 @@
 
 #include "app/shell.h"
 #include "model/game_state.h"
+#include "view/edit_outline.h"
 #include "view/layout.h"
 #include "view/table_painter.h"
 
@@ -45,7 +46,10 @@ TableWidget::TableWidget(Game& game, TableArt& art, QWidget* parent)
   connect(&hintTimer_, &QTimer::timeout, this, [this] { ClearHint(true); });
 }
 
-void TableWidget::ComposeTable() { ComposeTableImage(art_, game_, Client()); }
+void TableWidget::ComposeTable() {
+  ComposeTableImage(art_, game_, Client());
+  framed_ = OutlinedPile(game_) != nullptr;
+}
 
 void TableWidget::RedrawTable() {
   QElapsedTimer timer;
@@ -120,6 +124,11 @@ void TableWidget::ShowDragCursor(bool dragging) {
   if (dragging) setCursor(art_.dragCursor);
   else if (game_.EditMode) setCursor(Qt::CrossCursor);
   else unsetCursor();
+}
+
+void TableWidget::FollowEditMode() {
+  ShowDragCursor(game_.FloatPile.BottomCard != nullptr);
+  if (framed_ != (OutlinedPile(game_) != nullptr) && !art_.sheetAlpha.isNull()) RedrawTable();
 }
 
 void TableWidget::paintEvent(QPaintEvent* event) {

@@ -39,6 +39,10 @@ class TableWidget : public QWidget, public Display {
   void PaceFrame(FrameKind kind) override;
   void ShowDragCursor(bool dragging) override;
 
+  // After edit mode is switched: its cursor, and the frame of the edited
+  // pile put on or taken off the table.
+  void FollowEditMode();
+
   // Outlines the cards a hint names and the pile they go to (`target` may
   // be empty) for `milliseconds`; any redraw of the table takes them away.
   void FlashHint(const QRect& cards, const QRect& target, int milliseconds);
@@ -69,6 +73,7 @@ class TableWidget : public QWidget, public Display {
   std::function<void()> refreshStatus_;
   std::function<void()> afterRedraw_;
   qint64 lastRedrawNs_ = 0;
+  bool framed_ = false;  // the table image shows the edited pile's frame
   QRect hintCards_;
   QRect hintTarget_;
   QTimer hintTimer_;

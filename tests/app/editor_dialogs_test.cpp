@@ -316,7 +316,7 @@ TEST_F(EditorDialogTest, DialogsFitTheSmallScreen) {
 
 // The main window in edit mode: E shows the cross cursor; a left press on a
 // pile opens the pile editor with that pile framed, elsewhere the game
-// editor.
+// editor; the frame follows a right drag and leaves with edit mode.
 struct EditModeWindowTest : EditorDialogTest {
   EditModeWindowTest() {
     t.game->EditPile = nullptr;
@@ -367,9 +367,18 @@ TEST_F(EditModeWindowTest, LeftPressOpensTheEditors) {
   const QString gameTitle = ClickAndAnswer(QPoint(5, 5), [](QWidget&) {});
   EXPECT_EQ(gameTitle, "Game Editor");
 
+  // A right drag moves a pile, framed; leaving edit mode takes the frame
+  // away at once.
+  Shell& shell = window.GetShell();
+  shell.RightDown(static_cast<int16_t>(goal.Left + 32), static_cast<int16_t>(goal.Top + 40));
+  shell.PointerMoved(static_cast<int16_t>(goal.Left + 32), static_cast<int16_t>(goal.Top + 250));
+  shell.RightUp();
+  const QImage& table = testing::SharedArt().tableSurface;
+  EXPECT_EQ(table.pixel(goal.Left - 2, goal.Top + 40), kEditOutlineColour);
   QTest::keyClick(&window, Qt::Key_E);
   EXPECT_FALSE(t.game->EditMode);
   EXPECT_NE(window.Table().cursor().shape(), Qt::CrossCursor);
+  EXPECT_NE(table.pixel(goal.Left - 2, goal.Top + 40), kEditOutlineColour);
 }
 
 }  // namespace
