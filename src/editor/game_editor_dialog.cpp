@@ -99,6 +99,7 @@ QGroupBox* GameEditorDialog::FlagGroup(const QString& title, int firstBit, int l
   return box;
 }
 
+// "OK" stores the typed name, deals, saves and closes.
 void GameEditorDialog::Ok() {
   CloseGameEditor(game_, name_->text().toLatin1().toStdString());
   accept();

@@ -27,6 +27,16 @@ bool InGroup(const RadioGroup& group, int id) {
   return id >= group.firstId && id < group.firstId + group.count;
 }
 
+// A click on button `id`: when it belongs to `group`, stores its value in
+// `field` and shows it checked.
+template <typename E>
+bool Take(const RadioGroup& group, int id, E& field, int& shown) {
+  if (!InGroup(group, id)) return false;
+  field = static_cast<E>(id - group.base);
+  shown = id;
+  return true;
+}
+
 // The radio button of a stored pile start, and the list selections it shows.
 int StartRadioOf(int32_t start) {
   if (start == -2) return kStartNone;
@@ -51,10 +61,12 @@ PileEditor::PileEditor(Game& game) : game_(game), pile_(game.EditPile) {
   Fill();
 }
 
+// The edited pile's place in the table.
 int32_t PileEditor::Index() const {
   return static_cast<int32_t>(pile_ - game_.PileTable);
 }
 
+// The field a number box and its scroll bar stand for.
 int32_t& PileEditor::Field(PileBar bar) {
   switch (bar) {
     case PileBar::InitialSize:
@@ -131,32 +143,23 @@ void PileEditor::Scroll(PileBar bar, ScrollAction action, int32_t thumb) {
 
 void PileEditor::CheckRadio(int id) {
   Pile& p = *pile_;
-  if (InGroup(kPlacementGroup, id)) {
-    p.Placement = static_cast<CardPlacement>(id - kPlacementGroup.base);
-    view_.Placement = id;
-  } else if (InGroup(kRankBuildGroup, id)) {
-    p.RankBuild = static_cast<RankBuild>(id - kRankBuildGroup.base);
-    view_.RankBuild = id;
-  } else if (InGroup(kSuitBuildGroup, id)) {
-    p.SuitBuild = static_cast<SuitBuild>(id - kSuitBuildGroup.base);
-    view_.SuitBuild = id;
-  } else if (InGroup(kRemovalGroup, id)) {
-    p.Removal = static_cast<CardRemoval>(id - kRemovalGroup.base);
-    view_.Removal = id;
-  } else if (InGroup(kDirectionGroup, id)) {
-    p.Direction = static_cast<PileDirection>(id - kDirectionGroup.base);
-    view_.Direction = id;
-  } else if (id == kStartNone || id == kStartAny) {
-    p.PileStart = static_cast<PileStart>(id - kStartSpecific);
+  const bool plain = Take(kPlacementGroup, id, p.Placement, view_.Placement) ||
+                     Take(kRankBuildGroup, id, p.RankBuild, view_.RankBuild) ||
+                     Take(kSuitBuildGroup, id, p.SuitBuild, view_.SuitBuild) ||
+                     Take(kRemovalGroup, id, p.Removal, view_.Removal) ||
+                     Take(kDirectionGroup, id, p.Direction, view_.Direction);
+  if (!plain) {
+    int32_t start;
+    if (id == kStartNone || id == kStartAny)
+      start = id - kStartSpecific;
+    else if (id == kStartSpecific)
+      start = view_.RankSelection * 4 + view_.SuitSelection;
+    else if (id >= kStartFirstNamed && id <= kStartLastNamed)
+      start = id - kStartNamedBase;
+    else
+      return;  // no button of the dialog
+    p.PileStart = static_cast<PileStart>(start);
     view_.Start = id;
-  } else if (id == kStartSpecific) {
-    p.PileStart = static_cast<PileStart>(view_.RankSelection * 4 + view_.SuitSelection);
-    view_.Start = id;
-  } else if (id >= kStartFirstNamed && id <= kStartLastNamed) {
-    p.PileStart = static_cast<PileStart>(id - kStartNamedBase);
-    view_.Start = id;
-  } else {
-    return;
   }
   RefreshPreview(game_);
 }
@@ -195,6 +198,8 @@ void PileEditor::AddPile() {
   RefreshPreview(game_);
 }
 
+// Puts the three number boxes back into the pile, as the buttons that leave
+// it do.
 void PileEditor::StoreBoxes() {
   pile_->InitialSize = view_.Box[0];
   pile_->InitialFaceDown = view_.Box[1];

@@ -143,6 +143,7 @@ QGroupBox* PileEditorDialog::NumberGroup(PileBar bar, int boxId, int barId) {
   return group;
 }
 
+// An exclusive group of radio buttons whose clicks go to the editor by id.
 QButtonGroup* PileEditorDialog::NewButtonGroup() {
   auto* buttons = new QButtonGroup(this);
   connect(buttons, &QButtonGroup::idClicked, this, [this](int id) { editor_.CheckRadio(id); });
@@ -273,6 +274,7 @@ void PileEditorDialog::ShowAll() {
   ShowNumbers();
 }
 
+// "Previous pile" or "Next pile", then the dialog shows the pile it is on.
 void PileEditorDialog::Step(bool forward) {
   if (forward)
     editor_.NextPile();
@@ -281,6 +283,7 @@ void PileEditorDialog::Step(bool forward) {
   ShowAll();
 }
 
+// "OK" stores, deals, saves and closes.
 void PileEditorDialog::Ok() {
   editor_.Ok();
   accept();

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "model/library.h"
 #include "model/pile_ops.h"
 #include "support/play_table.h"
@@ -168,50 +170,31 @@ TEST_F(PileEditorTest, ShrinkingThePileKeepsItsFaceDownCount) {
 }
 
 // Every radio button stores its identifier minus its group's base, and
-// deals afresh.
+// deals afresh; ids of no button change nothing.
 TEST_F(PileEditorTest, RadioButtonsStoreIdentifierMinusBase) {
+  // Words of a pile definition: 5 Direction, 6 Placement, 7 RankBuild,
+  // 8 SuitBuild, 9 PileStart, 10 Removal.
+  const struct {
+    int id, word, value;
+  } clicks[] = {{4200, 6, -2},  {4202, 6, 0},  {4300, 7, -2}, {4312, 7, 10}, {4405, 8, 3},
+                {4601, 10, -1}, {4611, 10, 9}, {4700, 5, -2}, {4704, 5, 2},  {4500, 9, -2},
+                {4501, 9, -1},  {4503, 9, 52}, {4514, 9, 63}, {4521, 9, 70}};
   PileEditor e = Open(0);
-  auto check = [&](int id) {
+  for (const auto& click : clicks) {
+    SCOPED_TRACE(click.id);
     const uint32_t state = t.game->RandomState;
-    e.CheckRadio(id);
-    EXPECT_NE(t.game->RandomState, state) << id << " dealt afresh";
-  };
-  check(4200);
-  EXPECT_EQ(t.P(0).Placement, CardPlacement::None);
-  check(4202);
-  EXPECT_EQ(t.P(0).Placement, CardPlacement::OneCard);
-  check(4300);
-  EXPECT_EQ(t.P(0).RankBuild, RankBuild::None);
-  check(4312);
-  EXPECT_EQ(t.P(0).RankBuild, RankBuild::Same);
-  check(4405);
-  EXPECT_EQ(t.P(0).SuitBuild, SuitBuild::DiffSuit);
-  check(4601);
-  EXPECT_EQ(t.P(0).Removal, CardRemoval::Any);
-  check(4611);
-  EXPECT_EQ(t.P(0).Removal, CardRemoval::AnyInDiffSuit);
-  check(4700);
-  EXPECT_EQ(t.P(0).Direction, PileDirection::NoDirection);
-  check(4704);
-  EXPECT_EQ(t.P(0).Direction, PileDirection::Size);
-  check(4500);
-  EXPECT_EQ(static_cast<int32_t>(t.P(0).PileStart), -2);
-  check(4501);
-  EXPECT_EQ(static_cast<int32_t>(t.P(0).PileStart), -1);
-  check(4503);
-  EXPECT_EQ(static_cast<int32_t>(t.P(0).PileStart), 52);
-  check(4514);
-  EXPECT_EQ(static_cast<int32_t>(t.P(0).PileStart), 63);
-  check(4521);
-  EXPECT_EQ(static_cast<int32_t>(t.P(0).PileStart), 70);
+    e.CheckRadio(click.id);
+    int32_t words[12];
+    std::memcpy(words, static_cast<const PileDef*>(&t.P(0)), sizeof words);
+    EXPECT_EQ(words[click.word], click.value);
+    EXPECT_NE(t.game->RandomState, state) << "dealt afresh";
+  }
   EXPECT_EQ(e.View().Start, 4521);
   EXPECT_EQ(e.View().Removal, 4611);
-  const GameDef before = Stored();
-  e.CheckRadio(4522);  // no such button
-  e.CheckRadio(4313);
-  EXPECT_EQ(t.P(0).RankBuild, RankBuild::Same);
-  EXPECT_EQ(static_cast<int32_t>(t.P(0).PileStart), 70);
-  EXPECT_EQ(Stored().Piles[0].RankBuild, before.Piles[0].RankBuild) << "nothing saved before OK";
+  const PileDef before = t.P(0);
+  for (int id : {4203, 4313, 4522, 4199, 2100}) e.CheckRadio(id);
+  EXPECT_EQ(std::memcmp(&before, static_cast<const PileDef*>(&t.P(0)), sizeof before), 0);
+  EXPECT_EQ(Stored().Piles[0].RankBuild, RankBuild::Down) << "nothing saved before OK";
 }
 
 // "Specific card" with Hearts and Queen selected stores the queen of hearts;
