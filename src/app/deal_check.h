@@ -11,7 +11,7 @@
 namespace tarnik {
 
 constexpr int64_t kDealCheckMilliseconds = 30'000;
-constexpr int64_t kDealCheckPositions = 4'000'000;
+constexpr int64_t kDealCheckPositions = 2'000'000;  // bounds the memory (some 200 bytes a position)
 
 // The search options of the check, without progress or cancel.
 SolveOptions DealCheckOptions();

@@ -1,6 +1,8 @@
 // The window's play services: "Deal only winnable games" asks the solver on
-// a worker thread, with the busy cursor, while the window keeps drawing
-// (the player's input waits until the deal is chosen).
+// a worker thread, with the busy cursor, while the window keeps drawing.
+// The player's input waits; when the search takes longer than a moment, a
+// window shows how many deals were tried, with a "Cancel" that deals the
+// one tried last.
 #pragma once
 
 #include "model/play_services.h"

@@ -14,9 +14,10 @@ uint32_t CandidateSeed(uint32_t fresh, int k) {
 }
 
 SeedChoice ChooseWinnableSeed(uint32_t fresh, int tries,
-                              const std::function<bool(uint32_t seed)>& winnable) {
+                              const std::function<bool(uint32_t seed)>& winnable,
+                              const std::function<bool()>& stop) {
   SeedChoice choice{fresh, 0, false};
-  for (int k = 0; k < tries; ++k) {
+  for (int k = 0; k < tries && !(stop && stop()); ++k) {
     choice.seed = CandidateSeed(fresh, k);
     choice.tried = k + 1;
     if (winnable(choice.seed)) {
@@ -30,11 +31,15 @@ SeedChoice ChooseWinnableSeed(uint32_t fresh, int tries,
 bool DealsOnlyWinnable(const Preferences& prefs) { return ToggleOn(prefs.WinnableToggle); }
 
 uint32_t WinnableDealSeed(const Library& library, int32_t gameIndex, const Preferences& prefs,
-                          uint32_t fresh) {
+                          uint32_t fresh, WinnableSearch* search) {
+  const std::atomic<bool>* cancel = search ? &search->cancel : nullptr;
   const auto winnable = [&](uint32_t seed) {
-    return CheckDeal(library, gameIndex, seed, prefs, kWinnableCheckMilliseconds) == Verdict::Won;
+    if (search) ++search->asked;
+    return CheckDeal(library, gameIndex, seed, prefs, kWinnableCheckMilliseconds, cancel) ==
+           Verdict::Won;
   };
-  return ChooseWinnableSeed(fresh, kWinnableDealTries, winnable).seed;
+  const auto stop = [cancel] { return cancel && cancel->load(); };
+  return ChooseWinnableSeed(fresh, kWinnableDealTries, winnable, stop).seed;
 }
 
 }  // namespace tarnik

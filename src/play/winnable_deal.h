@@ -5,6 +5,7 @@
 // a game the solver seldom wins still deals.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 
@@ -29,8 +30,18 @@ struct SeedChoice {
 
 // The first of up to `tries` candidates that `winnable` accepts, or the last
 // one asked about when it accepts none (the fresh seed when `tries` < 1).
+// When `stop` says so before a candidate, no more are asked about.
 SeedChoice ChooseWinnableSeed(uint32_t fresh, int tries,
-                              const std::function<bool(uint32_t seed)>& winnable);
+                              const std::function<bool(uint32_t seed)>& winnable,
+                              const std::function<bool()>& stop = {});
+
+// What a search for a winnable deal shares with the window that waits for
+// it: how many candidates it has asked about, and the player's "Cancel",
+// which deals the candidate asked about last.
+struct WinnableSearch {
+  std::atomic<int> asked{0};
+  std::atomic<bool> cancel{false};
+};
 
 // Whether the player asked for winnable deals only.
 bool DealsOnlyWinnable(const Preferences& prefs);
@@ -39,6 +50,6 @@ bool DealsOnlyWinnable(const Preferences& prefs);
 // dealt with the player's preferences and searched for one second. Works on
 // its arguments alone, so a worker thread may run it on copies.
 uint32_t WinnableDealSeed(const Library& library, int32_t gameIndex, const Preferences& prefs,
-                          uint32_t fresh);
+                          uint32_t fresh, WinnableSearch* search = nullptr);
 
 }  // namespace tarnik

@@ -38,6 +38,7 @@ TEST(DealCheck, TheThreeAnswers) {
 // Thirty seconds, and the progress in three lines.
 TEST(DealCheck, BudgetAndProgress) {
   EXPECT_EQ(DealCheckOptions().maxMilliseconds, 30'000);
+  EXPECT_EQ(DealCheckOptions().maxNodes, 2'000'000);
   SolveProgress p;
   p.nodes = 15300;
   p.elapsedMs = 2400;

@@ -61,6 +61,24 @@ TEST(WinnableDeal, GivesUpAfterItsTriesWithTheLastSeed) {
   EXPECT_EQ(untried.tried, 0);
 }
 
+// The player's "Cancel" stops the search before the next candidate, and the
+// candidate asked about last is dealt.
+TEST(WinnableDeal, CancelDealsTheSeedAskedAboutLast) {
+  const uint32_t fresh = FreshSeed(90);
+  int asked = 0;
+  const SeedChoice choice = ChooseWinnableSeed(
+      fresh, kWinnableDealTries, [&](uint32_t) { return ++asked == 20; },
+      [&] { return asked == 4; });
+  EXPECT_EQ(asked, 4);
+  EXPECT_EQ(choice.seed, FreshSeed(93));
+  EXPECT_FALSE(choice.winnable);
+
+  const SeedChoice before = ChooseWinnableSeed(
+      fresh, kWinnableDealTries, [](uint32_t) { return true; }, [] { return true; });
+  EXPECT_EQ(before.seed, fresh);
+  EXPECT_EQ(before.tried, 0);
+}
+
 // The switch starts off; any value but 0 turns it on.
 TEST(WinnableDeal, TheSwitchStartsOff) {
   Preferences prefs;
