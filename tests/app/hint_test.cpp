@@ -83,22 +83,5 @@ TEST_F(HintTest, AnAnswerFitsOnlyTheTableItWasAskedAbout) {
   EXPECT_FALSE(HintIsCurrent(*t.game, request));
 }
 
-// The solver's first move on the table is the king to the empty column;
-// without that column there is none.
-TEST_F(HintTest, TheHintOfTheKnownTableIsTheKingToTheEmptyColumn) {
-  HintRequest request;
-  ASSERT_TRUE(CaptureHint(*t.game, request));
-  SolveOptions options;
-  options.maxMilliseconds = kHintMilliseconds;
-  const Hint hint = FindHint(request.table, options);
-  ASSERT_TRUE(hint.found);
-  EXPECT_EQ(hint.action, (SolverAction{Kind::Drag, 0, 1, 1}));
-
-  PlayTable lost(KingOverQueenGame(false));
-  lost.Arrange(KingOverQueen(false));
-  ASSERT_TRUE(CaptureHint(*lost.game, request));
-  EXPECT_FALSE(FindHint(request.table, options).found);
-}
-
 }  // namespace
 }  // namespace tarnik
