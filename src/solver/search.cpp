@@ -31,11 +31,12 @@ class Portfolio {
     start_position_ = &table.position;
     // Best first; depth first; depth first that minds only whether cards
     // build on each other, not how far a card lies out of order; and, with
-    // a simple stock, best first clicking it one click at a time.
+    // a simple stock, best first clicking it one click at a time and also
+    // minding only whether cards build on each other.
     Add(StrategyKind{false, true, kDefaultDisorder});
     Add(StrategyKind{true, true, kDefaultDisorder});
     Add(StrategyKind{true, true, 0});
-    if (rules_->stock >= 0) Add(StrategyKind{false, false, kDefaultDisorder});
+    if (rules_->stock >= 0) Add(StrategyKind{false, false, 0});
   }
 
   SolveResult Run() {
