@@ -130,6 +130,8 @@ QGroupBox* PileEditorDialog::NumberGroup(PileBar bar, int boxId, int barId) {
   scroll->setMinimumWidth(110);
   scroll->setSingleStep(1);
   scroll->setPageStep(8);
+  scroll->setFocusPolicy(Qt::StrongFocus);  // the arrow, page, Home and End keys step it too
+  scroll->setInvertedControls(false);       // the right arrow key steps right
   layout->addWidget(box);
   layout->addWidget(scroll, 1);
   boxes_[i] = box;

@@ -177,6 +177,10 @@ TEST_F(EditorDialogTest, ScrollBarsFollowTheirActions) {
   down->triggerAction(QAbstractSlider::SliderSingleStepAdd);
   EXPECT_EQ(P(7).InitialFaceDown, 1) << "up to the pile's new size, past the range it opened with";
   EXPECT_EQ(Control<QLineEdit>(dialog, 5002)->text(), "1");
+
+  limit->setFocus();
+  QTest::keyClick(limit, Qt::Key_Right);
+  EXPECT_EQ(P(7).SizeLimit, 31) << "keys step a bar like its arrows";
 }
 
 // Radio buttons, the pile start lists and the checkboxes change the pile.

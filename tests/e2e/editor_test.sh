@@ -44,9 +44,10 @@ sleep 0.3
 xdotool mousemove --sync $((left + 32)) $((top + ptop + 40)) click 1
 editor=$(window_titled 'Tarnik game editor') || fail "a click on a pile in edit mode opened no pile editor"
 keep_dialog "$editor" pile-editor
-# The focus starts in "Pile direction"; three tabs reach "Rank build" at its
-# first button, "None.", which Space chooses; Return is OK.
-xdotool key Tab Tab Tab space
+# The focus starts on the first scroll bar; six tabs pass the other two,
+# "Pile direction", "Card placement" and "Suit build" and reach "Rank build"
+# at its first button, "None.", which Space chooses; Return is OK.
+xdotool key Tab Tab Tab Tab Tab Tab space
 sleep 0.3
 xdotool key Return
 window_gone 'Tarnik game editor' || fail "OK did not close the pile editor"
