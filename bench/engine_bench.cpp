@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "editor/pile_editor.h"
 #include "model/deal.h"
 #include "model/legality.h"
 #include "model/pile_ops.h"
@@ -127,6 +128,24 @@ void BM_TakeableCard(benchmark::State& state) {
   state.SetItemsProcessed(calls);
 }
 BENCHMARK(BM_TakeableCard);
+
+// One step of a pile editor scroll bar, as a thumb drag makes many: the
+// field changes and the game is dealt afresh (no window to redraw).
+void BM_PileEditorStep(benchmark::State& state) {
+  auto game = OpenBenchGame(static_cast<int>(state.range(0)));
+  StartGame(*game, 7);
+  game->EditPile = &game->PileTable[0];
+  PileEditor editor(*game);
+  bool right = true;
+  for (auto _ : state) {
+    editor.Scroll(PileBar::SizeLimit, right ? ScrollAction::LineRight : ScrollAction::LineLeft);
+    right = !right;
+    benchmark::DoNotOptimize(game->PileTable[0].TopCard);
+  }
+  state.SetItemsProcessed(state.iterations());
+  state.SetLabel(std::to_string(DeckSize(game->CurrentFlags)) + " cards");
+}
+BENCHMARK(BM_PileEditorStep)->Arg(0)->Arg(2);
 
 }  // namespace
 }  // namespace tarnik
