@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -55,6 +56,30 @@ bool ToScrollAction(int action, ScrollAction& out) {
       return false;
   }
 }
+
+// A horizontal scroll bar whose arrow keys step the way they point, and
+// Home and End go to its ends. (Qt's scroll bar inverts its controls so that
+// the wheel turned down steps right, which turns the arrow keys round too.)
+class KeyedScrollBar : public QScrollBar {
+ public:
+  explicit KeyedScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {}
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    switch (event->key()) {
+      case Qt::Key_Left:
+        return triggerAction(SliderSingleStepSub);
+      case Qt::Key_Right:
+        return triggerAction(SliderSingleStepAdd);
+      case Qt::Key_Home:
+        return triggerAction(SliderToMinimum);
+      case Qt::Key_End:
+        return triggerAction(SliderToMaximum);
+      default:
+        QScrollBar::keyPressEvent(event);
+    }
+  }
+};
 
 // Checks button `id` of a group, or none when the stored value has none.
 void CheckOnly(QButtonGroup* group, int id) {
@@ -125,13 +150,12 @@ QGroupBox* PileEditorDialog::NumberGroup(PileBar bar, int boxId, int barId) {
   box->setAlignment(Qt::AlignRight);
   box->setFixedWidth(44);
   box->setFocusPolicy(Qt::NoFocus);
-  auto* scroll = new QScrollBar(Qt::Horizontal, group);
+  auto* scroll = new KeyedScrollBar(group);
   scroll->setObjectName(Id(barId));
   scroll->setMinimumWidth(110);
   scroll->setSingleStep(1);
   scroll->setPageStep(8);
-  scroll->setFocusPolicy(Qt::StrongFocus);  // the arrow, page, Home and End keys step it too
-  scroll->setInvertedControls(false);       // the right arrow key steps right
+  scroll->setFocusPolicy(Qt::StrongFocus);  // the arrow, Home and End keys step it too
   layout->addWidget(box);
   layout->addWidget(scroll, 1);
   boxes_[i] = box;

@@ -180,7 +180,11 @@ TEST_F(EditorDialogTest, ScrollBarsFollowTheirActions) {
 
   limit->setFocus();
   QTest::keyClick(limit, Qt::Key_Right);
-  EXPECT_EQ(P(7).SizeLimit, 31) << "keys step a bar like its arrows";
+  EXPECT_EQ(P(7).SizeLimit, 31) << "keys step a bar the way they point";
+  QTest::keyClick(limit, Qt::Key_Left);
+  EXPECT_EQ(P(7).SizeLimit, 30);
+  QTest::keyClick(limit, Qt::Key_End);
+  EXPECT_EQ(P(7).SizeLimit, 52);
 }
 
 // Radio buttons, the pile start lists and the checkboxes change the pile.
