@@ -296,6 +296,15 @@ TEST_F(EditorDialogTest, GameEditorEditsNameAndFlags) {
   EXPECT_STREQ(t.game->library.GameNames[2], "<empty>");
 }
 
+// Names are Latin-1 in the library: a character it cannot hold is stored
+// as '?'.
+TEST_F(EditorDialogTest, GameNameIsStoredInLatin1) {
+  GameEditorDialog dialog(*t.game, nullptr);
+  Control<QLineEdit>(dialog, 5010)->setText(QStringLiteral("Caf\u00e9 \u20ac"));
+  Control<QPushButton>(dialog, 1)->click();
+  EXPECT_EQ(std::string(Stored().Name), "Caf\xe9 ?");
+}
+
 // Both dialogs fit a 1024 × 768 screen at their natural size.
 TEST_F(EditorDialogTest, DialogsFitTheSmallScreen) {
   PileEditorDialog pile(*t.game, nullptr);
