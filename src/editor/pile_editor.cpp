@@ -16,15 +16,15 @@ using namespace editor;
 
 constexpr int32_t kSpecificCards = 52;  // PileStart 0 … 51 names one card
 
+bool InGroup(const RadioGroup& group, int id) {
+  return id >= group.firstId && id < group.firstId + group.count;
+}
+
 // The radio button of a stored enumeration value, or 0 when it has none.
 template <typename E>
 int RadioOf(const RadioGroup& group, E stored) {
-  const int id = group.base + static_cast<int32_t>(stored);
-  return id >= group.firstId && id < group.firstId + group.count ? id : 0;
-}
-
-bool InGroup(const RadioGroup& group, int id) {
-  return id >= group.firstId && id < group.firstId + group.count;
+  const int64_t id = int64_t{group.base} + static_cast<int32_t>(stored);
+  return id >= group.firstId && id < group.firstId + group.count ? static_cast<int>(id) : 0;
 }
 
 // A click on button `id`: when it belongs to `group`, stores its value in
@@ -42,8 +42,8 @@ int StartRadioOf(int32_t start) {
   if (start == -2) return kStartNone;
   if (start == -1) return kStartAny;
   if (start >= 0 && start < kSpecificCards) return kStartSpecific;
-  const int id = start + kStartNamedBase;
-  return id >= kStartFirstNamed && id <= kStartLastNamed ? id : 0;
+  const int64_t id = int64_t{start} + kStartNamedBase;
+  return id >= kStartFirstNamed && id <= kStartLastNamed ? static_cast<int>(id) : 0;
 }
 
 // Initial sizes that the piles in use other than `pile` claim.
@@ -111,7 +111,7 @@ void PileEditor::Scroll(PileBar bar, ScrollAction action, int32_t thumb) {
   const int32_t lineLimit = bar == PileBar::InitialSize ? deck - 1
                             : bar == PileBar::FaceDown  ? pile_->InitialSize
                                                         : deck;
-  const int32_t pageRight = bar == PileBar::FaceDown ? pile_->InitialSize : deck;
+  const int32_t pageRight = bar == PileBar::FaceDown ? std::max(pile_->InitialSize, 0) : deck;
   switch (action) {
     case ScrollAction::LineLeft:
       if (v > 0) --v;
