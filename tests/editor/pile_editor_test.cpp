@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 
 #include "model/library.h"
@@ -101,6 +102,14 @@ TEST_F(PileEditorTest, PileStartShowsTheSpecificCardInTheLists) {
   EXPECT_EQ(v.Start, 0);
   EXPECT_EQ(v.SuitSelection, 0);
   EXPECT_EQ(v.RankSelection, 0);
+  // Values a foreign library may hold, far outside every group.
+  t.P(2).PileStart = static_cast<PileStart>(INT32_MAX);
+  t.P(2).RankBuild = static_cast<RankBuild>(INT32_MAX);
+  t.P(2).Removal = static_cast<CardRemoval>(INT32_MIN);
+  v = Open(2).View();
+  EXPECT_EQ(v.Start, 0);
+  EXPECT_EQ(v.RankBuild, 0);
+  EXPECT_EQ(v.Removal, 0);
 }
 
 // Page right on the empty goal while the other piles claim 40 cards leaves
