@@ -139,7 +139,7 @@ PileEditorDialog::PileEditorDialog(Game& game, QWidget* parent)
   ShowAll();
 }
 
-// A read-only number box over its horizontal scroll bar, in a titled group.
+// A read-only number box beside its horizontal scroll bar, in a titled group.
 QGroupBox* PileEditorDialog::NumberGroup(PileBar bar, int boxId, int barId) {
   const int i = static_cast<int>(bar);
   auto* group = new QGroupBox(QString::fromLatin1(kBarTitles[i]), this);
