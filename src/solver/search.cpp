@@ -17,6 +17,7 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int64_t kSlice = 128;  // expansions a strategy makes in its turn
 constexpr int64_t kProgressMs = 50;
+constexpr int64_t kAloneAfter = 2;  // strategies share the first 1/kAloneAfter of the budget
 
 // Searches are heavy-tailed: one way of searching wins a deal at once where
 // another wanders for long, and which one varies from deal to deal. So
@@ -46,6 +47,7 @@ class Portfolio {
         if (state == Strategy::State::Won) return Finish(Verdict::Won, s.get());
         if (state == Strategy::State::Exhausted) return Finish(Verdict::Lost, nullptr);
         if (OutOfBudget()) return Finish(Verdict::Unknown, nullptr);
+        if (alone_) break;
       }
     }
   }
@@ -65,6 +67,11 @@ class Portfolio {
     for (const auto& s : strategies_) stored += s->Stored();
     if (stored >= options_.maxNodes) return true;
     const int64_t ms = ElapsedMs();
+    // Late in the budget, what is left to decide is mostly deals that only
+    // a search of every position can prove lost: the first strategy goes on
+    // alone, so that such a proof costs one search, not one per strategy.
+    if (stored * kAloneAfter >= options_.maxNodes || ms * kAloneAfter >= options_.maxMilliseconds)
+      alone_ = true;
     if (options_.progress && ms - lastProgress_ >= kProgressMs) {
       lastProgress_ = ms;
       options_.progress({Expanded(), ms, BestScore(), strategies_[0]->DeckSize()});
@@ -105,6 +112,7 @@ class Portfolio {
   std::vector<std::unique_ptr<Strategy>> strategies_;
   const PositionRecord* start_position_ = nullptr;
   int64_t lastProgress_ = 0;
+  bool alone_ = false;  // the first strategy searches alone
   bool cancelled_ = false;
 };
 
