@@ -94,7 +94,9 @@ TEST_F(MainWindowTest, ToolbarHasItsEntriesAndTooltips) {
     EXPECT_TRUE(actions[i]->isEnabled());
     if (entries[i].command < 0) continue;
     EXPECT_EQ(actions[i]->objectName(), QStringLiteral("id%1").arg(entries[i].command));
-    if (entries[i].tooltip) EXPECT_EQ(actions[i]->toolTip(), entries[i].tooltip);
+    if (entries[i].tooltip) {
+      EXPECT_EQ(actions[i]->toolTip(), entries[i].tooltip);
+    }
   }
 }
 

@@ -38,7 +38,7 @@ TEST_F(Tours, AddingGamesWithTheirMessages) {
   EXPECT_EQ(tour.Games[0], uint32_t(kTwoPack));
   EXPECT_EQ(tour.Games[1], kTourEnd);
   // A missing tournament file leaves every tour full of game 0.
-  std::memset(&tour, 0, sizeof tour);
+  tour = TourRecord{};
   EXPECT_EQ(TourGameCount(tour), 32);
   EXPECT_FALSE(AddTourGame(game, kOnePack));
   EXPECT_EQ(Shown(), Messages{"This tour is full.|Cannot add tour"});
