@@ -4,16 +4,24 @@
 # first win keeps the moves in tests/games/library/<slug>-seed<N>.moves, checks
 # that they replay to a win through `tarnik-tool play` and lists the replay in
 # tests/games/library/games.txt (which the LibraryWon tests run).
-#   tools/prove-library.sh BUILD-DIR INDEX...
-# Per game: seeds 1 to 20 at 2 seconds a deal while 30 seconds of the game's
-# minute are left, then 10 seconds a deal, until 60 seconds are spent or seed
-# 1000 is reached. Prints one line per game: the seed won, or what the solver
+#   tools/prove-library.sh [--from SEED] [--time SECONDS] BUILD-DIR INDEX...
+# Per game: from seed 1 (or SEED), 2 seconds a deal for the first 20 seeds
+# while less than half the game's time (60 seconds, or SECONDS) is spent, then
+# 10 seconds a deal, until the time is spent or seed 1000 is reached. Prints one line per game: the seed won, or what the solver
 # said about the seeds it tried. Run it alone and under nice: the solver uses
 # a whole core.
 set -eu
 
+from=1 limit=60
+while [ $# -gt 0 ]; do
+  case $1 in
+    --from) from=$2; shift 2 ;;
+    --time) limit=$2; shift 2 ;;
+    *) break ;;
+  esac
+done
 if [ $# -lt 2 ]; then
-  echo "usage: $0 BUILD-DIR INDEX..." >&2
+  echo "usage: $0 [--from SEED] [--time SECONDS] BUILD-DIR INDEX..." >&2
   exit 2
 fi
 build=$1
@@ -79,12 +87,12 @@ prove() {
   fi
   : >"$work/verdicts"
   start=$(now)
-  seed=1
+  seed=$from
   while [ "$seed" -le 1000 ]; do
     spent=$(echo "$(now) - $start" | bc)
-    left=$(echo "60 - $spent" | bc)
+    left=$(echo "$limit - $spent" | bc)
     [ "$(echo "$left < 1" | bc)" = 1 ] && break
-    if [ "$seed" -le 20 ] && [ "$(echo "$spent < 30" | bc)" = 1 ]; then budget=2; else budget=10; fi
+    if [ "$seed" -lt $((from + 20)) ] && [ "$(echo "$spent < $limit / 2" | bc)" = 1 ]; then budget=2; else budget=10; fi
     [ "$(echo "$left < $budget" | bc)" = 1 ] && budget=$left
     if try_seed "$index" "$seed" "$budget"; then
       echo "$index $name: won seed $seed ($(echo "$(now) - $start" | bc) s)"
@@ -92,7 +100,7 @@ prove() {
     fi
     seed=$((seed + 1))
   done
-  echo "$index $name: no win on seeds 1 to $((seed - 1)):" \
+  echo "$index $name: no win on seeds $from to $((seed - 1)):" \
     "$(sort "$work/verdicts" | uniq -c | awk '{ printf "%s %s ", $1, $2 }')"
 }
 
