@@ -1,6 +1,6 @@
 #!/bin/sh
 # Brings the table of docs/library.md up to date: the "Won deal" column from
-# tests/games/library/games.txt and, given a measurement file written by
+# tests/games/library/games.txt ("none" for a game not proven yet) and, given a measurement file written by
 # tools/measure-library.sh, the columns of the share of seeds 1 to 100 won and
 # the mean time a deal; a proven game leaves the list of games without a
 # proven deal. Other columns and the rest of the page stay as they are.
@@ -34,13 +34,13 @@ awk -F'|' -v measured="$measured" '
     i = trim($2)
     cells = NF - 2
     n = split($0, cell, "|")
-    if (i in won) cell[6] = " seed " won[i] " "
+    cell[6] = (i in won) ? " seed " won[i] " " : " none "
     line = "|"
     for (k = 2; k <= 6; ++k) line = line cell[k] "|"
     if (any || n > 8) {
       s = (n > 8) ? cell[7] : " "
       m = (n > 8) ? cell[8] : " "
-      if (i in share) { s = " " share[i] "% "; m = " " mean[i] " ms " }
+      if (i in share) { s = sprintf(" %.0f%% ", share[i]); m = sprintf(" %.1f ms ", mean[i]) }
       line = line s "|" m "|"
     }
     line = line cell[n - 1] "|"
