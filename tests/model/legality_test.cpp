@@ -41,9 +41,6 @@ Card CardOf(int32_t value) {
   return card;
 }
 
-// ---------------------------------------------------------------------------
-// Rank sequences
-
 // Each wrapping sequence admits exactly its twelve consecutive pairs, in
 // order; nothing follows the king.
 TEST(WrapSequences, ByTwoThreeAndFourAdmitOnlyConsecutiveEntries) {
@@ -96,9 +93,6 @@ TEST(WrapSequences, AdjacentWrapsBothWaysNextWrapsKingToAce) {
   EXPECT_FALSE(WrapNext(Ace, King));
   EXPECT_FALSE(WrapNext(Queen, Ace));
 }
-
-// ---------------------------------------------------------------------------
-// TakeableCard
 
 // Removal "Any" walks down while the rank rises by the pile's step: the step
 // is 0 (equal ranks) unless the pile builds down by one or by two.
@@ -433,9 +427,6 @@ TEST(TakeableCard, AnyInDiffSuitLiftsPartOfAMixedSuitRun) {
   EXPECT_EQ(TakeableCard(piles, broken, b[0]), b[1]);
 }
 
-// ---------------------------------------------------------------------------
-// CanDrop
-
 // A destination for drop tests: every rule open, so each test names its own.
 PileDef Dest(uint32_t flags = PileFlags::AutoFillSource) {
   return OpenPile(flags);
@@ -683,44 +674,45 @@ bool DropNearCell(uint32_t flags, Cell cell, From from, bool destHoldsCard) {
   return CanDrop(table.piles(), source, dest, *source.TopCard, 1);
 }
 
-// "Before start" waits for the must-be-empty piles only while the destination
-// is empty, and never for cards coming from a must-be-empty pile.
-TEST(CanDrop, BeforeStartWaitsWhileDestinationIsEmpty) {
-  const uint32_t f = PileFlags::BeforeStart;
-  EXPECT_FALSE(DropNearCell(f, Cell::Full, From::SameColumn, false));
-  EXPECT_FALSE(DropNearCell(f, Cell::Full, From::OtherColumn, false));
-  EXPECT_TRUE(DropNearCell(f, Cell::Full, From::Cell, false));
-  EXPECT_TRUE(DropNearCell(f, Cell::Full, From::OtherColumn, true));
-  EXPECT_TRUE(DropNearCell(f, Cell::Empty, From::OtherColumn, false));
-}
-
-// "Before no column" takes only cards from the same column, or from a
-// must-be-empty pile, until the must-be-empty piles are clear.
-TEST(CanDrop, BeforeNoColumnTakesOnlyItsColumnUntilCleared) {
-  const uint32_t f = PileFlags::BeforeNoColumn;
-  EXPECT_TRUE(DropNearCell(f, Cell::Full, From::SameColumn, true));
-  EXPECT_FALSE(DropNearCell(f, Cell::Full, From::OtherColumn, true));
-  EXPECT_FALSE(DropNearCell(f, Cell::Full, From::OtherColumn, false));
-  EXPECT_TRUE(DropNearCell(f, Cell::Full, From::Cell, true));  // the cell is in column 9
-  EXPECT_TRUE(DropNearCell(f, Cell::Empty, From::OtherColumn, true));
-}
-
-// "Before drop" waits for the must-be-empty piles unless the cards come from one.
-TEST(CanDrop, BeforeDropWaitsUnlessFromMustBeEmptyPile) {
-  const uint32_t f = PileFlags::BeforeDrop;
-  EXPECT_FALSE(DropNearCell(f, Cell::Full, From::SameColumn, true));
-  EXPECT_FALSE(DropNearCell(f, Cell::Full, From::OtherColumn, false));
-  EXPECT_TRUE(DropNearCell(f, Cell::Full, From::Cell, true));
-  EXPECT_TRUE(DropNearCell(f, Cell::Empty, From::OtherColumn, true));
-}
-
-// "Before any" waits for the must-be-empty piles whatever the source.
-TEST(CanDrop, BeforeAnyWaitsWhateverTheSource) {
-  const uint32_t f = PileFlags::BeforeAny;
-  EXPECT_FALSE(DropNearCell(f, Cell::Full, From::SameColumn, true));
-  EXPECT_FALSE(DropNearCell(f, Cell::Full, From::Cell, true));
-  EXPECT_FALSE(DropNearCell(f, Cell::Full, From::Cell, false));
-  EXPECT_TRUE(DropNearCell(f, Cell::Empty, From::OtherColumn, false));
+// With a must-be-empty pile holding cards, "Before start" waits only while the
+// destination is empty, "Before no column" takes only its own column's
+// cards, "Before drop" waits unless the cards come from a must-be-empty pile
+// and "Before any" waits whatever the source; once that pile is empty, all
+// four allow the drop.
+TEST(CanDrop, BeforeConditionsWaitForTheMustBeEmptyPiles) {
+  const uint32_t start = PileFlags::BeforeStart, column = PileFlags::BeforeNoColumn,
+                 drop = PileFlags::BeforeDrop, any = PileFlags::BeforeAny;
+  const struct {
+    uint32_t flag;
+    Cell cell;
+    From from;
+    bool destHoldsCard, allowed;
+  } cases[] = {
+      {start, Cell::Full, From::SameColumn, false, false},
+      {start, Cell::Full, From::OtherColumn, false, false},
+      {start, Cell::Full, From::Cell, false, true},
+      {start, Cell::Full, From::OtherColumn, true, true},
+      {start, Cell::Empty, From::OtherColumn, false, true},
+      {column, Cell::Full, From::SameColumn, true, true},
+      {column, Cell::Full, From::OtherColumn, true, false},
+      {column, Cell::Full, From::OtherColumn, false, false},
+      {column, Cell::Full, From::Cell, true, true},  // the cell is in column 9
+      {column, Cell::Empty, From::OtherColumn, true, true},
+      {drop, Cell::Full, From::SameColumn, true, false},
+      {drop, Cell::Full, From::OtherColumn, false, false},
+      {drop, Cell::Full, From::Cell, true, true},
+      {drop, Cell::Empty, From::OtherColumn, true, true},
+      {any, Cell::Full, From::SameColumn, true, false},
+      {any, Cell::Full, From::Cell, true, false},
+      {any, Cell::Full, From::Cell, false, false},
+      {any, Cell::Empty, From::OtherColumn, false, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message()
+                 << "flag " << c.flag << " cell " << static_cast<int>(c.cell) << " from "
+                 << static_cast<int>(c.from) << " holding " << c.destHoldsCard);
+    EXPECT_EQ(DropNearCell(c.flag, c.cell, c.from, c.destHoldsCard), c.allowed);
+  }
 }
 
 // A game without must-be-empty piles meets every "Before" condition.
@@ -986,9 +978,6 @@ TEST(RuleValues, UnknownRemovalTakesNothingOtherUnknownRulesAllowAll) {
   EXPECT_TRUE(CanDrop(table.piles(), odd, empty, CardOf(V(King, Clubs)), 3));
   EXPECT_TRUE(CanDrop(table.piles(), odd, holding, CardOf(V(King, Clubs)), 3));
 }
-
-// ---------------------------------------------------------------------------
-// IsCovered and IsDeeper
 
 struct Spot {
   int32_t column;
