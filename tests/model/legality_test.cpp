@@ -94,34 +94,134 @@ TEST(WrapSequences, AdjacentWrapsBothWaysNextWrapsKingToAce) {
   EXPECT_FALSE(WrapNext(Queen, Ace));
 }
 
-// Removal "Any" walks down while the rank rises by the pile's step: the step
-// is 0 (equal ranks) unless the pile builds down by one or by two.
-TEST(TakeableCard, AnyLiftsTheRunOfThePilesStep) {
-  TableBuilder table;
-  Pile& up = table.AddPile(Taking(CardRemoval::Any, RankBuild::Up));
-  Pile& down = table.AddPile(Taking(CardRemoval::Any, RankBuild::Down));
-  Pile& byTwo = table.AddPile(Taking(CardRemoval::Any, RankBuild::DownByTwo));
-  Pile& upByTwo = table.AddPile(Taking(CardRemoval::Any, RankBuild::UpByTwo));
-  auto u =
-      PushCards(table, up, {V(Six, Diamonds), V(Seven, Spades), V(Eight, Clubs), V(Eight, Hearts)});
-  auto d =
-      PushCards(table, down, {V(King, Spades), V(Eight, Spades), V(Seven, Hearts), V(Six, Clubs)});
-  auto b = PushCards(table, byTwo,
-                     {V(Ten, Spades), V(Nine, Diamonds), V(Seven, Clubs), V(Five, Hearts)});
-  auto w = PushCards(table, upByTwo, {V(Five, Clubs), V(Seven, Hearts), V(Nine, Spades)});
-  table.Finish();
-  const Pile* piles = table.piles();
-
-  // Step 0: only the two eights go together, not the rising six, seven, eight.
-  EXPECT_EQ(TakeableCard(piles, up, u[0]), u[2]);
-  // Step 1: eight, seven, six, with the eight beneath; the king does not join.
-  EXPECT_EQ(TakeableCard(piles, down, d[2]), d[1]);
-  EXPECT_EQ(TakeableCard(piles, down, d[0]), d[1]);
-  EXPECT_EQ(TakeableCard(piles, down, d[3]), d[3]);
-  // Step 2: nine, seven, five; the ten is not two above the nine.
-  EXPECT_EQ(TakeableCard(piles, byTwo, b[0]), b[1]);
-  // Building up by two has step 0: the top card alone.
-  EXPECT_EQ(TakeableCard(piles, upByTwo, w[0]), w[2]);
+// Which card a press lifts under each removal rule, pile by pile (cards
+// bottom first; a card + kHidden lies face down; -1 lifts nothing):
+// - "Any" walks down while the rank rises by the pile's step: 0 (equal
+//   ranks) unless the pile builds down by one or by two;
+// - the colour rules stop at the first card of the wrong colour or rank;
+// - same suit with step 0 joins only identical cards (the twin of a second
+//   pack directly beneath);
+// - different suit walks past anything but a face-down card or the card of
+//   the same suit one step higher;
+// - "Group in any suit" lifts the pressed card untested, "Top card only"
+//   the top card, "None" nothing, and "Remove any card" the pressed card
+//   whatever the rule;
+// - the "Any in" rules lift any part of their run from the pressed card up,
+//   and a press below the run offers the run. This project's "Any in same
+//   color" walks a run of one colour each a step below the card beneath;
+//   "Any in diff suit" while each card beneath has another suit.
+TEST(TakeableCard, EachRemovalRuleLiftsItsGroup) {
+  constexpr int32_t kHidden = 100;
+  struct Case {
+    CardRemoval removal;
+    RankBuild build;
+    std::vector<int32_t> cards;
+    std::vector<std::pair<int, int>> pressLifts;
+    uint32_t flags = PileFlags::AutoFillSource;
+  };
+  using C = CardRemoval;
+  using R = RankBuild;
+  const Case cases[] = {
+      // Step 0: only the two eights go together, not the rising six, seven, eight.
+      {C::Any,
+       R::Up,
+       {V(Six, Diamonds), V(Seven, Spades), V(Eight, Clubs), V(Eight, Hearts)},
+       {{0, 2}}},
+      // Step 1: eight, seven, six; the king does not join.
+      {C::Any,
+       R::Down,
+       {V(King, Spades), V(Eight, Spades), V(Seven, Hearts), V(Six, Clubs)},
+       {{2, 1}, {0, 1}, {3, 3}}},
+      // Step 2: nine, seven, five; the ten is not two above the nine.
+      {C::Any,
+       R::DownByTwo,
+       {V(Ten, Spades), V(Nine, Diamonds), V(Seven, Clubs), V(Five, Hearts)},
+       {{0, 1}}},
+      {C::Any, R::UpByTwo, {V(Five, Clubs), V(Seven, Hearts), V(Nine, Spades)}, {{0, 2}}},
+      {C::GroupInSameColor,
+       R::Down,
+       {V(Nine, Hearts), V(Eight, Spades), V(Seven, Clubs), V(Six, Spades)},
+       {{2, 1}, {0, 1}}},
+      {C::GroupInSameColor, R::Down, {V(Ten, Clubs), V(Eight, Spades), V(Seven, Clubs)}, {{0, 1}}},
+      {C::GroupInDiffColor,
+       R::Down,
+       {V(Nine, Spades), V(Eight, Spades), V(Seven, Diamonds), V(Six, Clubs)},
+       {{2, 1}, {0, 1}}},
+      {C::GroupInSameSuit, R::Up, {V(Five, Hearts), V(Six, Hearts)}, {{0, 1}}},
+      {C::GroupInSameSuit, R::Up, {V(Four, Clubs), V(Six, Hearts), V(Six, Hearts)}, {{0, 1}}},
+      {C::GroupInSameSuit, R::Up, {V(Six, Diamonds), V(Six, Hearts)}, {{0, 1}}},
+      {C::GroupInSameSuit,
+       R::Down,
+       {V(Eight, Spades), V(Eight, Hearts), V(Seven, Hearts), V(Six, Hearts)},
+       {{0, 1}}},
+      {C::GroupInDiffSuit,
+       R::Down,
+       {V(Two, Clubs) + kHidden, V(Three, Diamonds), V(King, Spades), V(Nine, Hearts),
+        V(Five, Spades)},
+       {{2, 1}}},
+      {C::GroupInDiffSuit,
+       R::Down,
+       {V(Eight, Diamonds), V(Seven, Hearts), V(Six, Hearts), V(Five, Spades)},
+       {{0, 2}, {3, 3}}},
+      {C::GroupInAnySuit,
+       R::Down,
+       {V(King, Spades) + kHidden, V(Three, Hearts), V(Nine, Clubs)},
+       {{1, 1}, {2, 2}, {0, 0}}},
+      {C::TopCardOnly, R::Down, {V(Eight, Spades), V(Seven, Hearts)}, {{0, 1}, {1, 1}}},
+      {C::None, R::Down, {V(Eight, Spades), V(Seven, Hearts)}, {{0, -1}, {1, -1}}},
+      {C::None,
+       R::Down,
+       {V(Two, Clubs), V(Jack, Hearts), V(Four, Spades)},
+       {{1, 1}},
+       PileFlags::RemoveAnyCard},
+      {C::TopCardOnly,
+       R::Down,
+       {V(Two, Clubs), V(Jack, Hearts)},
+       {{0, 0}},
+       PileFlags::RemoveAnyCard},
+      // A nine does not go under a nine; the jack is not one rank higher.
+      {C::AnyInDiffColor,
+       R::Down,
+       {V(Nine, Hearts), V(Nine, Spades), V(Eight, Hearts), V(Seven, Clubs), V(Six, Diamonds)},
+       {{3, 3}, {4, 4}, {1, 1}, {0, 1}}},
+      {C::AnyInDiffColor, R::Down, {V(Jack, Spades), V(Eight, Hearts), V(Seven, Clubs)}, {{0, 1}}},
+      {C::AnyInSameSuit,
+       R::Down,
+       {V(Nine, Hearts), V(Nine, Spades), V(Eight, Spades), V(Seven, Spades), V(Six, Spades)},
+       {{2, 2}, {4, 4}, {0, 1}}},
+      // The red nine breaks the colour; the ten is not one rank higher.
+      {C::AnyInSameColor,
+       R::Down,
+       {V(Nine, Hearts), V(Nine, Spades), V(Eight, Clubs), V(Seven, Spades), V(Six, Clubs)},
+       {{2, 2}, {4, 4}, {0, 1}}},
+      {C::AnyInSameColor, R::Down, {V(Ten, Clubs), V(Eight, Clubs), V(Seven, Spades)}, {{0, 1}}},
+      {C::AnyInSameColor,
+       R::Down,
+       {V(Five, Diamonds), V(Four, Hearts), V(Three, Hearts)},
+       {{0, 0}}},
+      // Passes the six of spades on the seven of clubs; two hearts in a row end the run.
+      {C::AnyInDiffSuit,
+       R::Down,
+       {V(Nine, Hearts), V(Eight, Hearts), V(Seven, Clubs), V(Six, Spades), V(Five, Diamonds)},
+       {{2, 2}, {1, 1}, {0, 1}, {4, 4}}},
+      {C::AnyInDiffSuit, R::Down, {V(Jack, Spades), V(Eight, Hearts), V(Seven, Clubs)}, {{0, 1}}},
+  };
+  for (const Case& c : cases) {
+    TableBuilder table;
+    Pile& pile = table.AddPile(Taking(c.removal, c.build, c.flags));
+    std::vector<Card*> cards;
+    for (int32_t v : c.cards)
+      cards.push_back(v >= kHidden ? &table.Push(pile, v - kHidden, FaceDown)
+                                   : &table.Push(pile, v));
+    table.Finish();
+    for (const auto& [press, lifts] : c.pressLifts) {
+      SCOPED_TRACE(::testing::Message() << "removal " << static_cast<int>(c.removal) << " build "
+                                        << static_cast<int>(c.build) << " first card " << c.cards[0]
+                                        << " press " << press);
+      EXPECT_EQ(TakeableCard(table.piles(), pile, cards[press]),
+                lifts < 0 ? nullptr : cards[lifts]);
+    }
+  }
 }
 
 // The whole-run rules lift the top card alone when it is pressed, and the
@@ -148,105 +248,6 @@ TEST(TakeableCard, WholeRunRulesIgnoreHowDeepThePress) {
     EXPECT_EQ(TakeableCard(table.piles(), pile, cards[1]), cards[0]) << removal;
     EXPECT_EQ(TakeableCard(table.piles(), pile, cards[0]), cards[0]) << removal;
   }
-}
-
-// The colour rules stop the run at the first card of the wrong colour or rank.
-TEST(TakeableCard, GroupInColourRulesStopAtWrongColourOrRank) {
-  TableBuilder table;
-  Pile& same = table.AddPile(Taking(CardRemoval::GroupInSameColor, RankBuild::Down));
-  Pile& sameRank = table.AddPile(Taking(CardRemoval::GroupInSameColor, RankBuild::Down));
-  Pile& diff = table.AddPile(Taking(CardRemoval::GroupInDiffColor, RankBuild::Down));
-  auto s =
-      PushCards(table, same, {V(Nine, Hearts), V(Eight, Spades), V(Seven, Clubs), V(Six, Spades)});
-  auto r = PushCards(table, sameRank, {V(Ten, Clubs), V(Eight, Spades), V(Seven, Clubs)});
-  auto d = PushCards(table, diff,
-                     {V(Nine, Spades), V(Eight, Spades), V(Seven, Diamonds), V(Six, Clubs)});
-  table.Finish();
-  const Pile* piles = table.piles();
-
-  EXPECT_EQ(TakeableCard(piles, same, s[2]), s[1]);
-  EXPECT_EQ(TakeableCard(piles, same, s[0]), s[1]);  // a press below the run offers the run
-  EXPECT_EQ(TakeableCard(piles, sameRank, r[0]), r[1]);
-  EXPECT_EQ(TakeableCard(piles, diff, d[2]), d[1]);
-  EXPECT_EQ(TakeableCard(piles, diff, d[0]), d[1]);
-}
-
-// Same suit with step 0 joins only identical cards: in one pack just the top
-// card, in two packs also the twin lying directly beneath it.
-TEST(TakeableCard, GroupInSameSuitFollowsValueStep) {
-  TableBuilder table;
-  Pile& onePack = table.AddPile(Taking(CardRemoval::GroupInSameSuit, RankBuild::Up));
-  Pile& twoPack = table.AddPile(Taking(CardRemoval::GroupInSameSuit, RankBuild::Up));
-  Pile& otherSuit = table.AddPile(Taking(CardRemoval::GroupInSameSuit, RankBuild::Up));
-  Pile& down = table.AddPile(Taking(CardRemoval::GroupInSameSuit, RankBuild::Down));
-  auto one = PushCards(table, onePack, {V(Five, Hearts), V(Six, Hearts)});
-  auto two = PushCards(table, twoPack, {V(Four, Clubs), V(Six, Hearts), V(Six, Hearts)});
-  auto other = PushCards(table, otherSuit, {V(Six, Diamonds), V(Six, Hearts)});
-  auto dn = PushCards(table, down,
-                      {V(Eight, Spades), V(Eight, Hearts), V(Seven, Hearts), V(Six, Hearts)});
-  table.Finish();
-  const Pile* piles = table.piles();
-
-  EXPECT_EQ(TakeableCard(piles, onePack, one[0]), one[1]);
-  EXPECT_EQ(TakeableCard(piles, twoPack, two[0]), two[1]);
-  EXPECT_EQ(TakeableCard(piles, otherSuit, other[0]), other[1]);
-  EXPECT_EQ(TakeableCard(piles, down, dn[0]), dn[1]);
-}
-
-// Different suit walks past anything except a face-down card or the card of
-// the same suit one step higher.
-TEST(TakeableCard, GroupInDiffSuitStopsOnlyAtSameSuitStepOrFaceDown) {
-  TableBuilder table;
-  Pile& mixed = table.AddPile(Taking(CardRemoval::GroupInDiffSuit, RankBuild::Down));
-  Pile& suited = table.AddPile(Taking(CardRemoval::GroupInDiffSuit, RankBuild::Down));
-  table.Push(mixed, V(Two, Clubs), FaceDown);
-  auto m = PushCards(table, mixed,
-                     {V(Three, Diamonds), V(King, Spades), V(Nine, Hearts), V(Five, Spades)});
-  auto s = PushCards(table, suited,
-                     {V(Eight, Diamonds), V(Seven, Hearts), V(Six, Hearts), V(Five, Spades)});
-  table.Finish();
-  const Pile* piles = table.piles();
-
-  EXPECT_EQ(TakeableCard(piles, mixed, m[1]), m[0]);
-  EXPECT_EQ(TakeableCard(piles, suited, s[0]), s[2]);
-  EXPECT_EQ(TakeableCard(piles, suited, s[3]), s[3]);
-}
-
-// "Group in any suit" lifts the pressed card without any test, "Top card
-// only" always the top card, and "None" nothing.
-TEST(TakeableCard, AnySuitTopCardOnlyAndNone) {
-  TableBuilder table;
-  Pile& anySuit = table.AddPile(Taking(CardRemoval::GroupInAnySuit, RankBuild::Down));
-  Pile& topOnly = table.AddPile(Taking(CardRemoval::TopCardOnly, RankBuild::Down));
-  Pile& none = table.AddPile(Taking(CardRemoval::None, RankBuild::Down));
-  Card* hidden = &table.Push(anySuit, V(King, Spades), FaceDown);
-  auto a = PushCards(table, anySuit, {V(Three, Hearts), V(Nine, Clubs)});
-  auto t = PushCards(table, topOnly, {V(Eight, Spades), V(Seven, Hearts)});
-  auto n = PushCards(table, none, {V(Eight, Spades), V(Seven, Hearts)});
-  table.Finish();
-  const Pile* piles = table.piles();
-
-  EXPECT_EQ(TakeableCard(piles, anySuit, a[0]), a[0]);
-  EXPECT_EQ(TakeableCard(piles, anySuit, a[1]), a[1]);
-  EXPECT_EQ(TakeableCard(piles, anySuit, hidden), hidden);
-  EXPECT_EQ(TakeableCard(piles, topOnly, t[0]), t[1]);
-  EXPECT_EQ(TakeableCard(piles, topOnly, t[1]), t[1]);
-  EXPECT_EQ(TakeableCard(piles, none, n[0]), nullptr);
-  EXPECT_EQ(TakeableCard(piles, none, n[1]), nullptr);
-}
-
-// "Remove any card" lifts exactly the pressed card whatever the removal rule.
-TEST(TakeableCard, RemoveAnyCardLiftsThePressedCard) {
-  TableBuilder table;
-  Pile& none = table.AddPile(Taking(CardRemoval::None, RankBuild::Down, PileFlags::RemoveAnyCard));
-  Pile& topOnly =
-      table.AddPile(Taking(CardRemoval::TopCardOnly, RankBuild::Down, PileFlags::RemoveAnyCard));
-  auto n = PushCards(table, none, {V(Two, Clubs), V(Jack, Hearts), V(Four, Spades)});
-  auto t = PushCards(table, topOnly, {V(Two, Clubs), V(Jack, Hearts)});
-  table.Finish();
-
-  EXPECT_EQ(TakeableCard(table.piles(), none, n[1]), n[1]);
-  EXPECT_EQ(TakeableCard(table.piles(), topOnly, t[0]), t[0]);
 }
 
 // "Before take" forbids taking until every must-be-empty pile is empty, even
@@ -308,40 +309,6 @@ TEST(TakeableCard, CardNotFaceUpEndsEveryWalk) {
   }
 }
 
-// "Any in diff color" lifts any part of the alternating run, from the pressed
-// card up; a press below the run offers the run.
-TEST(TakeableCard, AnyInDiffColorLiftsFromThePressedCard) {
-  TableBuilder table;
-  Pile& pile = table.AddPile(Taking(CardRemoval::AnyInDiffColor, RankBuild::Down));
-  Pile& broken = table.AddPile(Taking(CardRemoval::AnyInDiffColor, RankBuild::Down));
-  auto c = PushCards(
-      table, pile,
-      {V(Nine, Hearts), V(Nine, Spades), V(Eight, Hearts), V(Seven, Clubs), V(Six, Diamonds)});
-  auto b = PushCards(table, broken, {V(Jack, Spades), V(Eight, Hearts), V(Seven, Clubs)});
-  table.Finish();
-  const Pile* piles = table.piles();
-
-  EXPECT_EQ(TakeableCard(piles, pile, c[3]), c[3]);
-  EXPECT_EQ(TakeableCard(piles, pile, c[4]), c[4]);
-  EXPECT_EQ(TakeableCard(piles, pile, c[1]), c[1]);
-  EXPECT_EQ(TakeableCard(piles, pile, c[0]), c[1]);    // a nine does not go under a nine
-  EXPECT_EQ(TakeableCard(piles, broken, b[0]), b[1]);  // the jack is not one rank higher
-}
-
-// "Any in same suit" lifts any part of the same-suit run, from the pressed card up.
-TEST(TakeableCard, AnyInSameSuitLiftsFromThePressedCard) {
-  TableBuilder table;
-  Pile& pile = table.AddPile(Taking(CardRemoval::AnyInSameSuit, RankBuild::Down));
-  auto c = PushCards(
-      table, pile,
-      {V(Nine, Hearts), V(Nine, Spades), V(Eight, Spades), V(Seven, Spades), V(Six, Spades)});
-  table.Finish();
-
-  EXPECT_EQ(TakeableCard(table.piles(), pile, c[2]), c[2]);
-  EXPECT_EQ(TakeableCard(table.piles(), pile, c[4]), c[4]);
-  EXPECT_EQ(TakeableCard(table.piles(), pile, c[0]), c[1]);
-}
-
 // With "Need free cells" a group holds at most one card more than there are
 // empty must-be-empty piles; without it the free cells do not matter.
 TEST(TakeableCard, NeedFreeCellsLimitsGroupToFreeCellsPlusOne) {
@@ -385,48 +352,6 @@ TEST(TakeableCard, NeedFreeCellsLimitsGroupToFreeCellsPlusOne) {
   }
 }
 
-// This project's "Any in same color": the limited walk over a run of one
-// colour, each card one step below the card beneath it.
-TEST(TakeableCard, AnyInSameColorLiftsPartOfASameColourRun) {
-  TableBuilder table;
-  Pile& pile = table.AddPile(Taking(CardRemoval::AnyInSameColor, RankBuild::Down));
-  Pile& broken = table.AddPile(Taking(CardRemoval::AnyInSameColor, RankBuild::Down));
-  Pile& red = table.AddPile(Taking(CardRemoval::AnyInSameColor, RankBuild::Down));
-  auto c = PushCards(
-      table, pile,
-      {V(Nine, Hearts), V(Nine, Spades), V(Eight, Clubs), V(Seven, Spades), V(Six, Clubs)});
-  auto b = PushCards(table, broken, {V(Ten, Clubs), V(Eight, Clubs), V(Seven, Spades)});
-  auto r = PushCards(table, red, {V(Five, Diamonds), V(Four, Hearts), V(Three, Hearts)});
-  table.Finish();
-  const Pile* piles = table.piles();
-
-  EXPECT_EQ(TakeableCard(piles, pile, c[2]), c[2]);
-  EXPECT_EQ(TakeableCard(piles, pile, c[4]), c[4]);
-  EXPECT_EQ(TakeableCard(piles, pile, c[0]), c[1]);    // the red nine breaks the colour
-  EXPECT_EQ(TakeableCard(piles, broken, b[0]), b[1]);  // the ten is not one rank higher
-  EXPECT_EQ(TakeableCard(piles, red, r[0]), r[0]);
-}
-
-// This project's "Any in diff suit": the limited walk while each card beneath
-// has another suit (colour does not matter) and the next rank up.
-TEST(TakeableCard, AnyInDiffSuitLiftsPartOfAMixedSuitRun) {
-  TableBuilder table;
-  Pile& pile = table.AddPile(Taking(CardRemoval::AnyInDiffSuit, RankBuild::Down));
-  Pile& broken = table.AddPile(Taking(CardRemoval::AnyInDiffSuit, RankBuild::Down));
-  auto c = PushCards(
-      table, pile,
-      {V(Nine, Hearts), V(Eight, Hearts), V(Seven, Clubs), V(Six, Spades), V(Five, Diamonds)});
-  auto b = PushCards(table, broken, {V(Jack, Spades), V(Eight, Hearts), V(Seven, Clubs)});
-  table.Finish();
-  const Pile* piles = table.piles();
-
-  EXPECT_EQ(TakeableCard(piles, pile, c[2]), c[2]);
-  EXPECT_EQ(TakeableCard(piles, pile, c[1]), c[1]);  // passes six of spades on seven of clubs
-  EXPECT_EQ(TakeableCard(piles, pile, c[0]), c[1]);  // two hearts in a row end the run
-  EXPECT_EQ(TakeableCard(piles, pile, c[4]), c[4]);
-  EXPECT_EQ(TakeableCard(piles, broken, b[0]), b[1]);
-}
-
 // A destination for drop tests: every rule open, so each test names its own.
 PileDef Dest(uint32_t flags = PileFlags::AutoFillSource) {
   return OpenPile(flags);
@@ -458,50 +383,57 @@ TEST(CanDrop, AutomaticSuitPilesRefuseEveryCard) {
   EXPECT_TRUE(CanDrop(piles, source, blank, CardOf(V(Seven, Clubs)), 1));
 }
 
-// A face-down top card refuses every drop; a face-up or marked one does not.
-TEST(CanDrop, FaceDownTopCardRefuses) {
-  TableBuilder table;
-  Pile& source = table.AddPile(OpenPile());
-  Pile& down = table.AddPile(Dest());
-  Pile& up = table.AddPile(Dest());
-  Pile& marked = table.AddPile(Dest());
-  table.Push(down, V(Nine, Spades), FaceDown);
-  table.Push(up, V(Nine, Spades), FaceDown);
-  table.Push(up, V(Nine, Clubs), FaceUp);
-  table.Push(marked, V(Nine, Spades), Marked);
-  table.Finish();
-  const Card card = CardOf(V(Eight, Hearts));
-
-  EXPECT_FALSE(CanDrop(table.piles(), source, down, card, 1));
-  EXPECT_TRUE(CanDrop(table.piles(), source, up, card, 1));
-  EXPECT_TRUE(CanDrop(table.piles(), source, marked, card, 1));
-}
-
-// A size limit counts the cards already there plus the whole group; 0 is no limit.
-TEST(CanDrop, SizeLimitCountsTheWholeGroup) {
-  TableBuilder table;
-  Pile& source = table.AddPile(OpenPile());
-  PileDef one = Dest();
-  one.SizeLimit = 1;
-  PileDef four = Dest();
-  four.SizeLimit = 4;
-  Pile& emptyOne = table.AddPile(one);
-  Pile& fullOne = table.AddPile(one);
-  Pile& twoOfFour = table.AddPile(four);
-  Pile& unlimited = table.AddPile(Dest());
-  table.Push(fullOne, V(Two, Hearts));
-  table.PushAll(twoOfFour, {V(Two, Hearts), V(Three, Hearts)});
-  for (int32_t i = 0; i < 10; ++i) table.Push(unlimited, V(i, Clubs));
-  table.Finish();
-  const Pile* piles = table.piles();
-  const Card card = CardOf(V(Four, Spades));
-
-  EXPECT_TRUE(CanDrop(piles, source, emptyOne, card, 1));
-  EXPECT_FALSE(CanDrop(piles, source, emptyOne, card, 2));
-  EXPECT_FALSE(CanDrop(piles, source, fullOne, card, 1));
-  EXPECT_TRUE(CanDrop(piles, source, twoOfFour, card, 2));
-  EXPECT_FALSE(CanDrop(piles, source, twoOfFour, card, 3));
-  EXPECT_TRUE(CanDrop(piles, source, unlimited, card, 20));
+// What the destination holds decides too (cards bottom first; + kHidden lies
+// face down, + kMarked is marked): a face-down top card refuses every drop,
+// a face-up or marked one does not; a size limit counts the cards there
+// plus the whole group, 0 being no limit; placement "None" accepts cards
+// only on an empty pile, "One card" never a group, "Any" anything.
+TEST(CanDrop, TopCardSizeLimitAndPlacement) {
+  constexpr int32_t kHidden = 100, kMarked = 200;
+  struct Case {
+    std::vector<int32_t> dest;
+    int32_t count;
+    bool allowed;
+    int32_t sizeLimit = 0;
+    CardPlacement placement = CardPlacement::Any;
+  };
+  std::vector<int32_t> tenClubs;
+  for (int32_t i = 0; i < 10; ++i) tenClubs.push_back(V(i, Clubs));
+  const CardPlacement none = CardPlacement::None, one = CardPlacement::OneCard;
+  const Case cases[] = {
+      {{V(Nine, Spades) + kHidden}, 1, false},
+      {{V(Nine, Spades) + kHidden, V(Nine, Clubs)}, 1, true},
+      {{V(Nine, Spades) + kMarked}, 1, true},
+      {{}, 1, true, 1},
+      {{}, 2, false, 1},
+      {{V(Two, Hearts)}, 1, false, 1},
+      {{V(Two, Hearts), V(Three, Hearts)}, 2, true, 4},
+      {{V(Two, Hearts), V(Three, Hearts)}, 3, false, 4},
+      {tenClubs, 20, true},
+      {{}, 1, true, 0, none},
+      {{}, 3, true, 0, none},
+      {{V(Four, Clubs)}, 1, false, 0, none},
+      {{}, 1, true, 0, one},
+      {{}, 2, false, 0, one},
+      {{V(Four, Clubs)}, 1, true, 0, one},
+      {{V(Four, Clubs)}, 2, false, 0, one},
+      {{V(Four, Clubs)}, 3, true},
+  };
+  for (const Case& c : cases) {
+    TableBuilder table;
+    Pile& source = table.AddPile(OpenPile());
+    PileDef def = Dest();
+    def.SizeLimit = c.sizeLimit;
+    def.Placement = c.placement;
+    Pile& dest = table.AddPile(def);
+    for (int32_t v : c.dest)
+      table.Push(dest, v % kHidden, v >= kMarked ? Marked : v >= kHidden ? FaceDown : FaceUp);
+    table.Finish();
+    SCOPED_TRACE(::testing::Message()
+                 << "holding " << c.dest.size() << " limit " << c.sizeLimit << " placement "
+                 << static_cast<int>(c.placement) << " group " << c.count);
+    EXPECT_EQ(CanDrop(table.piles(), source, dest, CardOf(V(Three, Hearts)), c.count), c.allowed);
+  }
 }
 
 // Under "Low and king" / "Low and ace" a card that is not the named rank needs
@@ -729,35 +661,6 @@ TEST(CanDrop, BeforeConditionsAlwaysMetWithoutMustBeEmptyPiles) {
   table.Finish();
   EXPECT_TRUE(MustBeEmptyCleared(table.piles()));
   EXPECT_EQ(FreeCellCount(table.piles()), 0);
-}
-
-// Placement "None" accepts cards only on an empty pile; "One card" never a
-// group, not even on an empty pile; "Any" anything.
-TEST(CanDrop, PlacementRules) {
-  TableBuilder table;
-  Pile& source = table.AddPile(OpenPile());
-  PileDef noneDef = Dest();
-  noneDef.Placement = CardPlacement::None;
-  PileDef oneDef = Dest();
-  oneDef.Placement = CardPlacement::OneCard;
-  Pile& noneEmpty = table.AddPile(noneDef);
-  Pile& noneHolding = table.AddPile(noneDef);
-  Pile& oneEmpty = table.AddPile(oneDef);
-  Pile& oneHolding = table.AddPile(oneDef);
-  Pile& anyHolding = table.AddPile(Dest());
-  for (Pile* p : {&noneHolding, &oneHolding, &anyHolding}) table.Push(*p, V(Four, Clubs));
-  table.Finish();
-  const Pile* piles = table.piles();
-  const Card card = CardOf(V(Three, Hearts));
-
-  EXPECT_TRUE(CanDrop(piles, source, noneEmpty, card, 1));
-  EXPECT_TRUE(CanDrop(piles, source, noneEmpty, card, 3));
-  EXPECT_FALSE(CanDrop(piles, source, noneHolding, card, 1));
-  EXPECT_TRUE(CanDrop(piles, source, oneEmpty, card, 1));
-  EXPECT_FALSE(CanDrop(piles, source, oneEmpty, card, 2));
-  EXPECT_TRUE(CanDrop(piles, source, oneHolding, card, 1));
-  EXPECT_FALSE(CanDrop(piles, source, oneHolding, card, 2));
-  EXPECT_TRUE(CanDrop(piles, source, anyHolding, card, 3));
 }
 
 // An empty pile's start rule decides which card may begin it; once the pile
