@@ -20,17 +20,6 @@ using testing::ColumnsGame;
 using testing::Control;
 using testing::GuiGame;
 
-// Escape and the title bar's close request leave a dialog open; it has no
-// close box.
-void ExpectOnlyDealingCloses(QDialog& dialog) {
-  EXPECT_FALSE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
-  QTest::keyClick(&dialog, Qt::Key_Escape);
-  EXPECT_TRUE(dialog.isVisible());
-  EXPECT_FALSE(dialog.close());
-  EXPECT_TRUE(dialog.isVisible());
-  EXPECT_EQ(dialog.result(), 0);
-}
-
 struct SelectShuffleTest : ::testing::Test {
   GuiGame t{{ColumnsGame("Columns")}};
   SelectShuffleDialog dialog{*t.game, nullptr};
@@ -70,7 +59,7 @@ TEST_F(SelectShuffleTest, UpAndDownStepTheSeedInPlayAndDealAtOnce) {
   EXPECT_EQ(seed->text(), "4294967295");
   EXPECT_EQ(t.Table(), t.DealtTable(0, 4294967295u));
   EXPECT_TRUE(dialog.isVisible());
-  ExpectOnlyDealingCloses(dialog);
+  testing::ExpectOnlyItsButtonsClose(dialog);
 }
 
 // OK deals the typed seed; text that is no number from 0 to 4294967295
@@ -208,7 +197,7 @@ TEST_F(SelectGameTest, OkDealsTheSelectedGameOrTheGameInPlayWithANewSeed) {
   t.Deal(0, 12345);
   SelectGameDialog dialog(*t.game, testing::SharedArt(), nullptr);
   dialog.show();
-  ExpectOnlyDealingCloses(dialog);
+  testing::ExpectOnlyItsButtonsClose(dialog);
   Control<QPushButton>(dialog, 3702)->click();  // "Two deck games"
   Control<QPushButton>(dialog, 1)->click();
   EXPECT_FALSE(dialog.isVisible());

@@ -235,11 +235,8 @@ TEST_F(EditorDialogTest, AddNextAndPreviousPile) {
 TEST_F(EditorDialogTest, PileEditorClosesOnlyWithOk) {
   PileEditorDialog dialog(*t.game, nullptr);
   dialog.show();
-  EXPECT_FALSE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
   Control<QRadioButton>(dialog, 4311)->click();
-  QTest::keyClick(&dialog, Qt::Key_Escape);
-  EXPECT_FALSE(dialog.close());
-  EXPECT_TRUE(dialog.isVisible());
+  testing::ExpectOnlyItsButtonsClose(dialog);
   EXPECT_EQ(Stored().Piles[7].RankBuild, RankBuild::Up) << "nothing saved yet";
   Control<QPushButton>(dialog, 1)->click();
   EXPECT_FALSE(dialog.isVisible());
@@ -282,9 +279,7 @@ TEST_F(EditorDialogTest, GameEditorEditsNameAndFlags) {
   EXPECT_EQ(t.game->CurrentGame, 0);
   EXPECT_TRUE(dialog.isVisible());
 
-  QTest::keyClick(&dialog, Qt::Key_Escape);
-  EXPECT_FALSE(dialog.close());
-  EXPECT_TRUE(dialog.isVisible());
+  testing::ExpectOnlyItsButtonsClose(dialog);
   name->clear();
   QTest::keyClicks(name, "Forty characters of name to be cut short");
   Control<QPushButton>(dialog, 1)->click();

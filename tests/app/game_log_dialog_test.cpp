@@ -118,10 +118,7 @@ TEST_F(GameLogDialogTest, AFullLogAndNoWayOutButOk) {
   ASSERT_EQ(seeds->count(), 100);
   EXPECT_EQ(seeds->item(0)->text(), "1000");
   EXPECT_EQ(seeds->item(99)->text(), "1099");
-  EXPECT_FALSE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
-  QTest::keyClick(&dialog, Qt::Key_Escape);
-  EXPECT_FALSE(dialog.close());
-  EXPECT_TRUE(dialog.isVisible());
+  testing::ExpectOnlyItsButtonsClose(dialog);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPushButton>
+#include <QTest>
 
 #include "model/deal.h"
 #include "model/library.h"
@@ -79,6 +81,27 @@ std::string GuiGame::DealtTable(int32_t g, uint32_t seed) const {
   GuiGame other(games);
   other.Deal(g, seed);
   return other.Table();
+}
+
+// Sent to a shown dialog: checks Escape and the close request refused.
+void ExpectOnlyItsButtonsClose(QDialog& dialog) {
+  EXPECT_FALSE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
+  QTest::keyClick(&dialog, Qt::Key_Escape);
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_FALSE(dialog.close());
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(dialog.result(), 0);
+}
+
+// Sent to a shown dialog: Escape refused, the close request and OK obeyed.
+void ExpectClosesByOkOrCloseBox(QDialog& dialog) {
+  QTest::keyClick(&dialog, Qt::Key_Escape);
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_TRUE(dialog.close());
+  EXPECT_FALSE(dialog.isVisible());
+  dialog.show();
+  Control<QPushButton>(dialog, 1)->click();
+  EXPECT_FALSE(dialog.isVisible());
 }
 
 }  // namespace tarnik::testing

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -47,6 +48,12 @@ class GuiGame {
   std::unique_ptr<Game> game = std::make_unique<Game>();
   CountingDisplay display;
 };
+
+// A dialog only its own buttons close: it has no close box, and Escape and
+// the title bar's close request leave it open.
+void ExpectOnlyItsButtonsClose(QDialog& dialog);
+// A dialog its close box and OK close, but not Escape.
+void ExpectClosesByOkOrCloseBox(QDialog& dialog);
 
 // The control named `id` + number inside `parent`; fails the test when it is
 // missing.

@@ -53,10 +53,7 @@ TEST_F(StatisticsDialogsTest, GameStatisticsShowsTheGameInPlay) {
   for (const char* caption :
        {"Game Name:", "Games played:", "Games won:", "Games lost:", "Win/loss percentage:"})
     EXPECT_TRUE(labels.contains(caption)) << caption;
-  EXPECT_FALSE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
-  QTest::keyClick(&dialog, Qt::Key_Escape);
-  EXPECT_FALSE(dialog.close());
-  EXPECT_TRUE(dialog.isVisible());
+  testing::ExpectOnlyItsButtonsClose(dialog);
   Control<QPushButton>(dialog, 1)->click();
   EXPECT_FALSE(dialog.isVisible());
 }
@@ -131,13 +128,7 @@ TEST_F(StatisticsDialogsTest, HeaderClicksSortByTurnsAcrossOpenings) {
 TEST_F(StatisticsDialogsTest, PlayerStatisticsClosesByOkOrCloseBox) {
   PlayerStatisticsDialog dialog(*t.game, BuildPlayerStatistics(*t.game), nullptr);
   dialog.show();
-  QTest::keyClick(&dialog, Qt::Key_Escape);
-  EXPECT_TRUE(dialog.isVisible());
-  EXPECT_TRUE(dialog.close());
-  EXPECT_FALSE(dialog.isVisible());
-  dialog.show();
-  Control<QPushButton>(dialog, 1)->click();
-  EXPECT_FALSE(dialog.isVisible());
+  testing::ExpectClosesByOkOrCloseBox(dialog);
 }
 
 }  // namespace

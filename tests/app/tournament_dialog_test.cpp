@@ -167,13 +167,7 @@ TEST_F(TournamentDialogTest, PlaysTheTour) {
 // Escape does nothing; the close box and OK close the dialog.
 TEST_F(TournamentDialogTest, ClosesByOkOrTheCloseBox) {
   dialog.show();
-  QTest::keyClick(&dialog, Qt::Key_Escape);
-  EXPECT_TRUE(dialog.isVisible());
-  EXPECT_TRUE(dialog.close());
-  EXPECT_FALSE(dialog.isVisible());
-  dialog.show();
-  Button(1)->click();
-  EXPECT_FALSE(dialog.isVisible());
+  testing::ExpectClosesByOkOrCloseBox(dialog);
 }
 
 }  // namespace

@@ -113,11 +113,7 @@ TEST_F(PositionDialogTest, ReturnsToTheSnapShot) {
 TEST_F(PositionDialogTest, OnlyOkCloses) {
   UndoRedoPositionDialog dialog(*t.game, nullptr);
   dialog.show();
-  EXPECT_FALSE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
-  QTest::keyClick(&dialog, Qt::Key_Escape);
-  EXPECT_TRUE(dialog.isVisible());
-  EXPECT_FALSE(dialog.close());
-  EXPECT_TRUE(dialog.isVisible());
+  testing::ExpectOnlyItsButtonsClose(dialog);
 }
 
 }  // namespace
