@@ -11,14 +11,9 @@ namespace tarnik {
 namespace {
 
 using testing::OpenPile;
+using testing::PileValues;
 using testing::TableBuilder;
 using testing::V;
-
-std::vector<int32_t> Values(const Pile& pile) {
-  std::vector<int32_t> out;
-  for (const Card* c = pile.BottomCard; c; c = c->Above) out.push_back(c->Value);
-  return out;
-}
 
 // Walks the chain both ways and checks the links agree with each other.
 void ExpectConsistentChain(const Pile& pile) {
@@ -28,12 +23,7 @@ void ExpectConsistentChain(const Pile& pile) {
     prev = c;
   }
   EXPECT_EQ(pile.TopCard, prev);
-  if (!pile.BottomCard) EXPECT_EQ(pile.TopCard, nullptr);
-}
-
-TEST(Records, RecordSizesMatchTheLibraryFile) {
-  EXPECT_EQ(sizeof(PileDef), 48u);
-  EXPECT_EQ(sizeof(GameDef), 2340u);
+  EXPECT_TRUE(pile.BottomCard || !pile.TopCard);
 }
 
 TEST(DeckSize, OneTwoAndFourPacksWithFourWinning) {
@@ -93,9 +83,9 @@ TEST(SortPile, AscendingDescendingAndBothKeepFacesInPlace) {
     t.Push(*p, 0);
   }
   for (Pile* p : {&up, &down, &both}) SortPile(*p);
-  EXPECT_EQ(Values(up), (std::vector<int32_t>{0, 7, 30, 51}));
-  EXPECT_EQ(Values(down), (std::vector<int32_t>{51, 30, 7, 0}));
-  EXPECT_EQ(Values(both), (std::vector<int32_t>{51, 30, 7, 0}));
+  EXPECT_EQ(PileValues(up), (std::vector<int32_t>{0, 7, 30, 51}));
+  EXPECT_EQ(PileValues(down), (std::vector<int32_t>{51, 30, 7, 0}));
+  EXPECT_EQ(PileValues(both), (std::vector<int32_t>{51, 30, 7, 0}));
   // Only values move: the bottom position stays face down.
   EXPECT_EQ(up.BottomCard->Face, FaceDown);
   EXPECT_EQ(up.TopCard->Face, FaceUp);
@@ -106,7 +96,7 @@ TEST(SortPile, LeavesAnUnsortedPileAlone) {
   Pile& p = t.AddPile(OpenPile());
   t.PushAll(p, {9, 3, 40});
   SortPile(p);
-  EXPECT_EQ(Values(p), (std::vector<int32_t>{9, 3, 40}));
+  EXPECT_EQ(PileValues(p), (std::vector<int32_t>{9, 3, 40}));
 }
 
 TEST(ChainOps, UnlinkCardFromBottomMiddleAndTop) {
@@ -117,12 +107,12 @@ TEST(ChainOps, UnlinkCardFromBottomMiddleAndTop) {
   Card& c = t.Push(p, 3);
   Card& d = t.Push(p, 4);
   UnlinkCard(p, b);
-  EXPECT_EQ(Values(p), (std::vector<int32_t>{1, 3, 4}));
+  EXPECT_EQ(PileValues(p), (std::vector<int32_t>{1, 3, 4}));
   EXPECT_EQ(b.Below, nullptr);
   EXPECT_EQ(b.Above, nullptr);
   UnlinkCard(p, a);
   UnlinkCard(p, d);
-  EXPECT_EQ(Values(p), (std::vector<int32_t>{3}));
+  EXPECT_EQ(PileValues(p), (std::vector<int32_t>{3}));
   ExpectConsistentChain(p);
   UnlinkCard(p, c);
   EXPECT_EQ(p.BottomCard, nullptr);
@@ -141,7 +131,7 @@ TEST(ChainOps, InsertCardAboveNullMakesTheNewBottom) {
   UnlinkCard(spare, y);
   InsertCardAbove(p, nullptr, x);
   InsertCardAbove(p, &a, y);
-  EXPECT_EQ(Values(p), (std::vector<int32_t>{9, 1, 8, 2}));
+  EXPECT_EQ(PileValues(p), (std::vector<int32_t>{9, 1, 8, 2}));
   ExpectConsistentChain(p);
   // Into an empty pile.
   Pile& empty = t.AddPile(OpenPile());
@@ -159,12 +149,12 @@ TEST(ChainOps, CutGroupAndAppendPileMoveWholeChains) {
   t.PushAll(src, {1, 2, 3, 4});
   t.PushAll(dest, {10});
   CutGroup(src, floatPile, *src.BottomCard->Above);
-  EXPECT_EQ(Values(src), (std::vector<int32_t>{1}));
-  EXPECT_EQ(Values(floatPile), (std::vector<int32_t>{2, 3, 4}));
+  EXPECT_EQ(PileValues(src), (std::vector<int32_t>{1}));
+  EXPECT_EQ(PileValues(floatPile), (std::vector<int32_t>{2, 3, 4}));
   ExpectConsistentChain(src);
   ExpectConsistentChain(floatPile);
   AppendPile(floatPile, dest);
-  EXPECT_EQ(Values(dest), (std::vector<int32_t>{10, 2, 3, 4}));
+  EXPECT_EQ(PileValues(dest), (std::vector<int32_t>{10, 2, 3, 4}));
   EXPECT_EQ(floatPile.BottomCard, nullptr);
   EXPECT_EQ(floatPile.TopCard, nullptr);
   ExpectConsistentChain(dest);
@@ -173,7 +163,7 @@ TEST(ChainOps, CutGroupAndAppendPileMoveWholeChains) {
   EXPECT_EQ(dest.BottomCard, nullptr);
   EXPECT_EQ(dest.TopCard, nullptr);
   AppendPile(floatPile, src);
-  EXPECT_EQ(Values(src), (std::vector<int32_t>{1, 10, 2, 3, 4}));
+  EXPECT_EQ(PileValues(src), (std::vector<int32_t>{1, 10, 2, 3, 4}));
   ExpectConsistentChain(src);
 }
 

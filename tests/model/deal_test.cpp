@@ -16,6 +16,7 @@ namespace tarnik {
 namespace {
 
 using testing::OpenPile;
+using testing::PileValues;
 using testing::V;
 
 // How many generator steps lead from `from` to `to` (at most `limit`).
@@ -28,12 +29,6 @@ int StepsBetween(uint32_t from, uint32_t to, int limit = 100000) {
 std::vector<int32_t> FirstTen(const Card* deck) {
   std::vector<int32_t> out;
   for (int i = 0; i < 10; ++i) out.push_back(deck[i].Value);
-  return out;
-}
-
-std::vector<int32_t> Values(const Pile& pile) {
-  std::vector<int32_t> out;
-  for (const Card* c = pile.BottomCard; c; c = c->Above) out.push_back(c->Value);
   return out;
 }
 
@@ -155,9 +150,9 @@ TEST(DealCards, PilesFillOneCardPerCircuitInTableOrder) {
   Pile& c = b.Add(2, 1);
   Pile& d = b.Add(3, 2);
   b.Deal(Identity());
-  EXPECT_EQ(Values(a), (std::vector<int32_t>{0}));
-  EXPECT_EQ(Values(c), (std::vector<int32_t>{1, 3}));
-  EXPECT_EQ(Values(d), (std::vector<int32_t>{2, 4, 5}));
+  EXPECT_EQ(PileValues(a), (std::vector<int32_t>{0}));
+  EXPECT_EQ(PileValues(c), (std::vector<int32_t>{1, 3}));
+  EXPECT_EQ(PileValues(d), (std::vector<int32_t>{2, 4, 5}));
   EXPECT_EQ(Faces(d), (std::vector<int32_t>{FaceDown, FaceDown, FaceUp}));
   EXPECT_EQ(d.Count, 3);
 }
@@ -167,8 +162,8 @@ TEST(DealCards, AnyAcePileTakesAllFourAcesInDeckOrderFirst) {
   Pile& other = b.Add(2);
   Pile& aces = b.Add(4, 0, PileStart::AnyAce);
   b.Deal(Reversed());  // aces lie at positions 48 to 51: values 3, 2, 1, 0
-  EXPECT_EQ(Values(aces), (std::vector<int32_t>{3, 2, 1, 0}));
-  EXPECT_EQ(Values(other), (std::vector<int32_t>{51, 50}));
+  EXPECT_EQ(PileValues(aces), (std::vector<int32_t>{3, 2, 1, 0}));
+  EXPECT_EQ(PileValues(other), (std::vector<int32_t>{51, 50}));
 }
 
 TEST(DealCards, AnyAcePileOfOneTakesOnlyTheFirstAce) {
@@ -176,9 +171,9 @@ TEST(DealCards, AnyAcePileOfOneTakesOnlyTheFirstAce) {
   Pile& ace = b.Add(1, 0, PileStart::AnyAce);
   Pile& rest = b.Add(51);
   b.Deal(Reversed());
-  EXPECT_EQ(Values(ace), (std::vector<int32_t>{3}));
+  EXPECT_EQ(PileValues(ace), (std::vector<int32_t>{3}));
   // The other aces come in the second pass like any other card, in deck order.
-  const std::vector<int32_t> got = Values(rest);
+  const std::vector<int32_t> got = PileValues(rest);
   ASSERT_EQ(got.size(), 51u);
   EXPECT_EQ(got[0], 51);
   EXPECT_EQ(got[47], 4);
@@ -193,7 +188,7 @@ TEST(DealCards, SpecificStartCardAndEmptyPileRules) {
   Pile& down = b.Add(5, 7);
   b.Deal(Identity());
   EXPECT_EQ(none.Count, 0);
-  EXPECT_EQ(Values(kh), (std::vector<int32_t>{V(12, 2)}));
+  EXPECT_EQ(PileValues(kh), (std::vector<int32_t>{V(12, 2)}));
   EXPECT_EQ(Faces(down), (std::vector<int32_t>(5, FaceDown)));
 }
 
@@ -201,7 +196,7 @@ TEST(DealCards, SortedPileKeepsItsFaceDownPositions) {
   DealBench b;
   Pile& sorted = b.Add(4, 2, PileStart::Any, PileFlags::SortAscending);
   b.Deal({40, 30, 20, 10});
-  EXPECT_EQ(Values(sorted), (std::vector<int32_t>{10, 20, 30, 40}));
+  EXPECT_EQ(PileValues(sorted), (std::vector<int32_t>{10, 20, 30, 40}));
   EXPECT_EQ(Faces(sorted), (std::vector<int32_t>{FaceDown, FaceDown, FaceUp, FaceUp}));
 }
 
@@ -278,11 +273,11 @@ TEST(StartGame, StepsRunInOrderAndAutomaticPlayRepeatsUntilNothingIsLeft) {
 TEST(StartGame, SameSeedGivesTheSameDealWhateverCameBefore) {
   StartBench b(GameFlags::TwoDeck);
   b.Start(99);
-  const std::vector<int32_t> first = Values(b.game->PileTable[1]);
+  const std::vector<int32_t> first = PileValues(b.game->PileTable[1]);
   b.Start(12345);
-  EXPECT_NE(Values(b.game->PileTable[1]), first);
+  EXPECT_NE(PileValues(b.game->PileTable[1]), first);
   b.Start(99);
-  EXPECT_EQ(Values(b.game->PileTable[1]), first);
+  EXPECT_EQ(PileValues(b.game->PileTable[1]), first);
   EXPECT_EQ(first.size(), 104u);
 }
 
@@ -349,10 +344,10 @@ TEST(MoveKingsToTop, KingsAboveOtherCardsGoUnderThemLastMovedLowest) {
     }
   LayoutAllPiles(&piles[0], {});
   MoveKingsToTop(*game);
-  EXPECT_EQ(Values(piles[0]),
+  EXPECT_EQ(PileValues(piles[0]),
             (std::vector<int32_t>{V(12, 3), V(12, 2), V(12, 0), V(4, 1), V(6, 0)}));
-  EXPECT_EQ(Values(piles[1]), (std::vector<int32_t>{V(12, 1), V(12, 0)}));
-  EXPECT_EQ(Values(piles[2]), (std::vector<int32_t>{V(3, 3), V(12, 1)}));
+  EXPECT_EQ(PileValues(piles[1]), (std::vector<int32_t>{V(12, 1), V(12, 0)}));
+  EXPECT_EQ(PileValues(piles[2]), (std::vector<int32_t>{V(3, 3), V(12, 1)}));
 }
 
 }  // namespace

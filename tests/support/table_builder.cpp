@@ -40,6 +40,12 @@ void TableBuilder::Finish() {
   }
 }
 
+std::vector<int32_t> PileValues(const Pile& pile) {
+  std::vector<int32_t> out;
+  for (const Card* c = pile.BottomCard; c; c = c->Above) out.push_back(c->Value);
+  return out;
+}
+
 PileDef OpenPile(uint32_t flags) {
   PileDef d;
   d.Direction = PileDirection::Vertical;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <vector>
 
 #include "model/records.h"
 
@@ -28,6 +29,9 @@ class TableBuilder {
   int pileCount_ = 0;
   int cardCount_ = 0;
 };
+
+// The values of a pile's cards, bottom first.
+std::vector<int32_t> PileValues(const Pile& pile);
 
 // A card value from rank (0 ace … 12 king) and suit (0 spades … 3 diamonds).
 constexpr int32_t V(int32_t rank, int32_t suit) { return rank * 4 + suit; }
