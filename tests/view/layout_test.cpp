@@ -430,32 +430,28 @@ TEST(MovePileToPoint, PointerIsTheCardCentreOverThirtyTwoByForty) {
   EXPECT_EQ(pile.Top, 26 + 126 + 8);
   EXPECT_EQ(game->PileTable[0].Next, &pile);
   EXPECT_EQ(pile.Count, 2);
-
-  game = EditedGame({800, 560});
-  MovePileToPoint(*game, 351, 185);  // just short of the same cell boundaries
-  EXPECT_EQ(game->PileTable[1].Column, 4);
-  EXPECT_EQ(game->PileTable[1].Row, 2);
 }
 
-// A pointer above or left of the first cell puts the pile in row or column 0.
-TEST(MovePileToPoint, ClampsToFirstRowAndColumn) {
-  const uint16_t points[][2] = {{0, 0}, {150, 50}, {191, 65}, {100, 186}, {352, 10}};
-  const int32_t cells[][2] = {{0, 0}, {0, 0}, {0, 0}, {0, 3}, {5, 0}};
-  for (int i = 0; i < 5; ++i) {
-    auto game = EditedGame({800, 560});
-    MovePileToPoint(*game, points[i][0], points[i][1]);
-    EXPECT_EQ(game->PileTable[1].Column, cells[i][0]) << i;
-    EXPECT_EQ(game->PileTable[1].Row, cells[i][1]) << i;
+// The cell under other pointers: just short of the cell boundaries above; a
+// pointer above or left of the first cell gives row or column 0; with a
+// client smaller than the table (479 × 505: offsets −1 and −2) the offsets
+// halve toward minus infinity.
+TEST(MovePileToPoint, CellsAtTheEdgesAndWithNegativeOffsets) {
+  const struct {
+    ClientSize client;
+    uint16_t x, y;
+    int32_t column, row;
+  } cases[] = {
+      {{800, 560}, 351, 185, 4, 2}, {{800, 560}, 0, 0, 0, 0},     {{800, 560}, 150, 50, 0, 0},
+      {{800, 560}, 191, 65, 0, 0},  {{800, 560}, 100, 186, 0, 3}, {{800, 560}, 352, 10, 5, 0},
+      {{479, 505}, 127, 118, 3, 2},  // (127 + 1 − 32) / 32, (118 + 2 − 40) / 40
+  };
+  for (const auto& c : cases) {
+    auto game = EditedGame(c.client);
+    MovePileToPoint(*game, c.x, c.y);
+    EXPECT_EQ(game->PileTable[1].Column, c.column) << c.x << ", " << c.y;
+    EXPECT_EQ(game->PileTable[1].Row, c.row) << c.x << ", " << c.y;
   }
-}
-
-// With a client smaller than the table the offsets halve toward minus infinity.
-TEST(MovePileToPoint, NegativeOffsetsHalveDownward) {
-  // 479 − 480 = −1 halves to −1; 505 − 508 = −3 halves to −2.
-  auto game = EditedGame({479, 505});
-  MovePileToPoint(*game, 127, 118);  // (127 + 1 − 32) / 32 = 3, (118 + 2 − 40) / 40 = 2
-  EXPECT_EQ(game->PileTable[1].Column, 3);
-  EXPECT_EQ(game->PileTable[1].Row, 2);
 }
 
 // Directions step Horizontal, Vertical, Size, NoDirection and round again;
