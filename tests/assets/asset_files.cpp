@@ -11,6 +11,11 @@ QString DataFile(const char* relative) {
   return QString(TARNIK_DATA_DIR "/") + relative;
 }
 
+const QImage& CardArt() {
+  static const QImage art = LoadBitmapFile(DataFile("Graphic/Card.bmp"));
+  return art;
+}
+
 QByteArray ReadBytes(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();

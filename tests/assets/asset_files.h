@@ -11,6 +11,8 @@ namespace tarnik::test {
 
 // A file of the generated data folder, e.g. "Graphic/Card.bmp".
 QString DataFile(const char* relative);
+// "Graphic/Card.bmp" as the game reads it, loaded once.
+const QImage& CardArt();
 // The whole file, or an empty array when it cannot be read.
 QByteArray ReadBytes(const QString& path);
 // Little-endian integers inside a byte array.

@@ -8,18 +8,13 @@
 namespace tarnik {
 namespace {
 
-using test::DataFile;
 using test::InkedPixels;
 using test::SamePixels;
 
 class CardArtTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { art_ = new QImage(LoadBitmapFile(DataFile("Graphic/Card.bmp"))); }
-  static void TearDownTestSuite() { delete art_; }
-  static const QImage& Art() { return *art_; }
-  static QImage* art_;
+  static const QImage& Art() { return test::CardArt(); }
 };
-QImage* CardArtTest::art_ = nullptr;
 
 // The upside-down copy of an item must be the upright one turned half round.
 void ExpectTurned(const QImage& art, QPoint upright, QPoint down, int size) {

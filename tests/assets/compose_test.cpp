@@ -8,19 +8,15 @@
 namespace tarnik {
 namespace {
 
-using test::DataFile;
+using test::CardArt;
 using test::InkedPixels;
 using test::SamePixels;
 
 class ComposeTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { art_ = new QImage(LoadBitmapFile(DataFile("Graphic/Card.bmp"))); }
-  static void TearDownTestSuite() { delete art_; }
-  static QImage Sheet(CardAppearance a) { return ComposeCardSheet(*art_, a); }
+  static QImage Sheet(CardAppearance a) { return ComposeCardSheet(CardArt(), a); }
   static QRect Cell(int col, int row) { return QRect(64 * col, 80 * row, 64, 80); }
-  static QImage* art_;
 };
-QImage* ComposeTest::art_ = nullptr;
 
 TEST_F(ComposeTest, NoFaceLetsTheTableShowThroughItsSurface) {
   for (int combo = 0; combo < 32; ++combo) {
@@ -45,7 +41,7 @@ TEST_F(ComposeTest, IndexPipFollowsThePipArrangement) {
   // card, arrangement B (styles 2, 3) only on aces and court cards.
   for (int style = 0; style < 4; ++style) {
     const QImage sheet = Sheet({0, 0, 0, style, 0});
-    const QImage surface = art_->copy(QRect(SurfacePos(0, false), QSize(64, 80)));
+    const QImage surface = CardArt().copy(QRect(SurfacePos(0, false), QSize(64, 80)));
     for (int k = 0; k < 13; ++k) {
       const QRect pip = QRect(64 * k + 51, 3, 10, 10);
       const bool plain = SamePixels(surface, QRect(51, 3, 10, 10), sheet, pip.topLeft());
@@ -90,9 +86,9 @@ TEST_F(ComposeTest, ChangingTheBackChangesOnlyTheBackCell) {
 
 TEST_F(ComposeTest, SpecialRowHoldsBackShadowAndMarkersOnly) {
   const QImage sheet = Sheet({0, 0, 0, 0, 3});
-  EXPECT_TRUE(SamePixels(*art_, QRect(CardBackPos(3), QSize(64, 80)), sheet, QPoint(0, 720)));
-  EXPECT_TRUE(SamePixels(*art_, QRect(DropShadowPos(), QSize(64, 80)), sheet, QPoint(64, 720)));
-  EXPECT_TRUE(SamePixels(*art_, QRect(MarkersPos(), QSize(320, 80)), sheet, QPoint(512, 720)));
+  EXPECT_TRUE(SamePixels(CardArt(), QRect(CardBackPos(3), QSize(64, 80)), sheet, QPoint(0, 720)));
+  EXPECT_TRUE(SamePixels(CardArt(), QRect(DropShadowPos(), QSize(64, 80)), sheet, QPoint(64, 720)));
+  EXPECT_TRUE(SamePixels(CardArt(), QRect(MarkersPos(), QSize(320, 80)), sheet, QPoint(512, 720)));
   EXPECT_EQ(InkedPixels(sheet, QRect(128, 720, 384, 80)), 0);
 }
 
