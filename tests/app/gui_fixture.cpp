@@ -8,23 +8,15 @@
 #include "model/deal.h"
 #include "model/library.h"
 #include "model/pile_ops.h"
+#include "support/play_table.h"
 
 namespace tarnik::testing {
 
 GameDef ColumnsGame(const char* name, uint32_t flags) {
   GameDef g = NamedGame(name, flags);
   for (int i = 0; i < 7; ++i) {
-    PileDef& p = g.Piles[i];
-    p.Column = 2 * i;
-    p.Row = 2;
-    p.InitialSize = 5;
-    p.Direction = PileDirection::Vertical;
-    p.Placement = CardPlacement::Any;
-    p.RankBuild = RankBuild::Down;
-    p.SuitBuild = SuitBuild::DiffColor;
-    p.Removal = CardRemoval::TopCardOnly;
-    p.PileStart = PileStart::Any;
-    p.Flags = PileFlags::AutoPlay;
+    g.Piles[i] = MakePile(2 * i, 2, PileFlags::AutoPlay, RankBuild::Down, SuitBuild::DiffColor);
+    g.Piles[i].InitialSize = 5;
   }
   for (int i = 0; i < 4; ++i) {
     PileDef& p = g.Piles[7 + i];

@@ -12,6 +12,7 @@
 
 #include "model/help_page.h"
 #include "model/library.h"
+#include "support/play_table.h"
 
 namespace tarnik {
 namespace {
@@ -20,19 +21,8 @@ namespace PF = PileFlags;
 
 // A pile at a grid cell, dealt `size` cards, with the given flags.
 PileDef At(int32_t column, int32_t row, int32_t size, uint32_t flags) {
-  PileDef p;
-  p.Column = column;
-  p.Row = row;
+  PileDef p = testing::MakePile(column, row, flags, RankBuild::Down);
   p.InitialSize = size;
-  p.InitialFaceDown = 0;
-  p.SizeLimit = 0;
-  p.Direction = PileDirection::Vertical;
-  p.Placement = CardPlacement::Any;
-  p.RankBuild = RankBuild::Down;
-  p.SuitBuild = SuitBuild::Any;
-  p.PileStart = PileStart::Any;
-  p.Removal = CardRemoval::TopCardOnly;
-  p.Flags = flags;
   return p;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/rules_text.h"
+#include "support/play_table.h"
 
 namespace tarnik {
 namespace {
@@ -14,19 +15,10 @@ namespace PF = PileFlags;
 
 // A Klondike-like tableau pile.
 PileDef Tableau(int32_t column, int32_t size) {
-  PileDef p;
-  p.Column = column;
-  p.Row = 2;
+  PileDef p = testing::MakePile(column, 2, PF::AutoPlay, RankBuild::Down, SuitBuild::DiffColor,
+                                CardRemoval::AnyInDiffColor, PileStart::AnyKing);
   p.InitialSize = size;
   p.InitialFaceDown = size - 1;
-  p.SizeLimit = 0;
-  p.Direction = PileDirection::Vertical;
-  p.Placement = CardPlacement::Any;
-  p.RankBuild = RankBuild::Down;
-  p.SuitBuild = SuitBuild::DiffColor;
-  p.PileStart = PileStart::AnyKing;
-  p.Removal = CardRemoval::AnyInDiffColor;
-  p.Flags = PF::AutoPlay;
   return p;
 }
 
