@@ -131,7 +131,6 @@ TEST(NextRankLabels, WrappingFoundationsNameTheRankTheyNeedNext) {
                                    " J", " A", " 4", " 7", "10", " K"};
   const char* const byFour[13] = {" 4", " 8", " Q", " 3", " 7", " J", " 2",
                                   " 6", "10", " A", " 5", " 9", " K"};
-  EXPECT_STREQ(NextRankLabel(RankBuild::UpByTwoWrapping, 3), " 8");
   for (int n = 0; n < 13; ++n) {
     SCOPED_TRACE(n);
     EXPECT_STREQ(NextRankLabel(RankBuild::UpByTwoWrapping, n), byTwo[n]);
