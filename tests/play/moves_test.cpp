@@ -48,6 +48,21 @@ TEST(GlideToPile, MakesExactly128FramesInSixteenSixteenFixedPoint) {
   EXPECT_EQ(r.height, 80 + 12);
 }
 
+TEST(GlideToPile, LandsAtOnceWhereItsLastFrameWouldWhenNoMotionIsShown) {
+  PlayTable t(SourceAndGoal());
+  t.Arrange({{Up(V(0, 0))}, {}});
+  struct Still : RecordingDisplay {
+    bool ShowsMotion() const override { return false; }
+  } still;
+  t.game->display = &still;
+  LiftCards(*t.game, t.P(0), *t.P(0).TopCard);
+  GlideToPile(*t.game, t.P(1));
+  EXPECT_EQ(still.glideFrames, 0);
+  EXPECT_TRUE(still.floatCorners.empty());
+  EXPECT_EQ(t.game->FloatPile.Left, t.P(1).Left);
+  EXPECT_EQ(t.game->FloatPile.Top, t.P(1).Top);
+}
+
 TEST(GlideToPile, LandsOnTheNextCardOfAFannedPile) {
   PlayTable t(SourceAndGoal());
   t.Arrange({{Down(V(5, 1)), Up(V(4, 2))}, {}});
