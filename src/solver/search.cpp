@@ -40,6 +40,7 @@ class Portfolio {
     if (rules_->stock >= 0) Add(StrategyKind{false, false, 0});
   }
 
+  // Lets the strategies take turns until one answers or the budget is spent.
   SolveResult Run() {
     for (;;) {
       for (auto& s : strategies_) {
@@ -58,6 +59,8 @@ class Portfolio {
     strategies_.push_back(std::make_unique<Strategy>(*game_, *rules_, *start_position_, kind));
   }
 
+  // Whether the budget is spent or the caller cancelled; reports progress
+  // on the way, and sends the first strategy on alone late in the budget.
   bool OutOfBudget() {
     if (options_.cancel && options_.cancel->load(std::memory_order_relaxed)) {
       cancelled_ = true;
@@ -79,22 +82,26 @@ class Portfolio {
     return ms >= options_.maxMilliseconds;
   }
 
+  // Positions expanded by all strategies together.
   int64_t Expanded() const {
     int64_t n = 0;
     for (const auto& s : strategies_) n += s->Expanded();
     return n;
   }
 
+  // The most cards on the goal piles any strategy has seen.
   int32_t BestScore() const {
     int32_t best = 0;
     for (const auto& s : strategies_) best = std::max(best, s->BestScore());
     return best;
   }
 
+  // Milliseconds since the search began.
   int64_t ElapsedMs() const {
     return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start_).count();
   }
 
+  // The answer, with the winner's line when there is one.
   SolveResult Finish(Verdict verdict, const Strategy* winner) {
     SolveResult result;
     result.verdict = verdict;
