@@ -43,7 +43,9 @@ time_runs() {
   local board=$1; shift
   local start end
   start=$EPOCHREALTIME
-  fc-solve "$@" "$board" > "$scratch/out" 2>&1 || true
+  # A hard deal can make the default settings take many gigabytes: each run
+  # gets 4 GiB and a minute, and one cut short counts as unknown.
+  (ulimit -v 4194304; timeout 60 fc-solve "$@" "$board" > "$scratch/out" 2>&1) || true
   end=$EPOCHREALTIME
   local verdict=0
   if grep -q 'This game is solveable' "$scratch/out"; then verdict=1; fi
