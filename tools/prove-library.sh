@@ -7,9 +7,9 @@
 #   tools/prove-library.sh [--from SEED] [--time SECONDS] BUILD-DIR INDEX...
 # Per game: from seed 1 (or SEED), 2 seconds a deal for the first 20 seeds
 # while less than half the game's time (60 seconds, or SECONDS) is spent, then
-# 10 seconds a deal, until the time is spent or seed 1000 is reached. Prints one line per game: the seed won, or what the solver
-# said about the seeds it tried. Run it alone and under nice: the solver uses
-# a whole core.
+# 10 seconds a deal, until the time is spent or seed 1000 is reached. Prints
+# one line per game: the seed won, or what the solver said about the seeds it
+# tried. Run it alone and under nice: the solver uses a whole core.
 set -eu
 
 from=1 limit=60
