@@ -25,41 +25,31 @@ namespace tarnik {
 
 namespace {
 
+// Lets `command` open a modal `Dialog` over the game, made from the game and
+// its owner window alone.
+template <class Dialog>
+void InstallModal(MainWindow& window, int command, Game& game) {
+  MainWindow* owner = &window;
+  window.SetCommandWindow(command, [owner, &game] {
+    Dialog dialog(game, owner);
+    dialog.exec();
+  });
+}
+
 // The modal dialogs over the position history and the player's records.
 void InstallRecordWindows(MainWindow& window, Game& game) {
   MainWindow* owner = &window;
-  window.SetCommandWindow(command::kUndoRedoPosition, [owner, &game] {
-    UndoRedoPositionDialog dialog(game, owner);
-    dialog.exec();
-  });
-  window.SetCommandWindow(command::kGameStatistics, [owner, &game] {
-    GameStatisticsDialog dialog(game, owner);
-    dialog.exec();
-  });
+  InstallModal<UndoRedoPositionDialog>(window, command::kUndoRedoPosition, game);
+  InstallModal<GameStatisticsDialog>(window, command::kGameStatistics, game);
   window.SetCommandWindow(command::kPlayerStatistics, [owner, &game] {
     PlayerStatisticsDialog dialog(game, BuildPlayerStatistics(game), owner);
     dialog.exec();
   });
-  window.SetCommandWindow(command::kGameGraph, [owner, &game] {
-    GameGraphDialog dialog(game, owner);
-    dialog.exec();
-  });
-  window.SetCommandWindow(command::kGameDatabase, [owner, &game] {
-    GameLogDialog dialog(game, owner);
-    dialog.exec();
-  });
-  window.SetCommandWindow(command::kFavoriteGames, [owner, &game] {
-    FavoritesDialog dialog(game, owner);
-    dialog.exec();
-  });
-  window.SetCommandWindow(command::kCustomizeFavorites, [owner, &game] {
-    CustomizeFavoritesDialog dialog(game, owner);
-    dialog.exec();
-  });
-  window.SetCommandWindow(command::kTournamentManager, [owner, &game] {
-    TournamentDialog dialog(game, owner);
-    dialog.exec();
-  });
+  InstallModal<GameGraphDialog>(window, command::kGameGraph, game);
+  InstallModal<GameLogDialog>(window, command::kGameDatabase, game);
+  InstallModal<FavoritesDialog>(window, command::kFavoriteGames, game);
+  InstallModal<CustomizeFavoritesDialog>(window, command::kCustomizeFavorites, game);
+  InstallModal<TournamentDialog>(window, command::kTournamentManager, game);
 }
 
 // The windows that look at the table: the modeless card counter, one at a
@@ -80,10 +70,7 @@ void InstallAppWindows(MainWindow& window, Game& game, TableArt& art, Preference
     SelectGameDialog dialog(game, art, owner);
     dialog.exec();
   });
-  window.SetCommandWindow(command::kSelectShuffle, [owner, &game] {
-    SelectShuffleDialog dialog(game, owner);
-    dialog.exec();
-  });
+  InstallModal<SelectShuffleDialog>(window, command::kSelectShuffle, game);
   window.SetCommandWindow(command::kPreferences, [owner, &game, &art, &store] {
     PreferencesDialog dialog(
         game, art, store, [owner] { owner->Table().RedrawTable(); }, owner);
