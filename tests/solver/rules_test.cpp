@@ -11,6 +11,7 @@
 #include "solver/position_key.h"
 #include "solver/table_rules.h"
 #include "support/play_table.h"
+#include "support/table_builder.h"
 
 namespace tarnik {
 namespace {
@@ -19,9 +20,6 @@ using namespace testing;
 using solver::TableRules;
 
 constexpr int32_t S = Spades, C = Clubs, H = Hearts, D = Diamonds;
-int32_t V(int32_t rank, int32_t suit) {
-  return rank * 4 + suit;
-}
 
 // One Klondike column and four foundations, which may give cards back.
 GameDef ColumnAndFoundations(CardRemoval foundationRemoval) {

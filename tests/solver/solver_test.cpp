@@ -14,6 +14,7 @@
 #include "play/history.h"
 #include "play/pointer.h"
 #include "support/play_table.h"
+#include "support/table_builder.h"
 
 namespace tarnik {
 namespace {
@@ -21,9 +22,6 @@ namespace {
 using namespace testing;
 
 constexpr int32_t S = Spades, C = Clubs, H = Hearts, D = Diamonds;
-int32_t V(int32_t rank, int32_t suit) {
-  return rank * 4 + suit;
-}
 
 // A column that takes one card at a time, four foundations built up in suit
 // and, when asked, one free cell.
