@@ -7,10 +7,12 @@
 #include <memory>
 #include <vector>
 
-#include "editor/pile_editor.h"
-#include "model/deal.h"
-#include "model/legality.h"
-#include "model/pile_ops.h"
+#include "engine/cards/pile_ops.h"
+#include "engine/deal/deal.h"
+#include "engine/editor/pile_editor.h"
+#include "engine/game/game.h"
+#include "engine/play/start_game.h"
+#include "engine/rules/legality.h"
 
 namespace tarnik {
 namespace {

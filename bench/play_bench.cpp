@@ -4,10 +4,12 @@
 
 #include <memory>
 
-#include "model/deal.h"
-#include "model/pile_ops.h"
-#include "play/history.h"
-#include "play/moves.h"
+#include "engine/cards/pile_ops.h"
+#include "engine/deal/deal.h"
+#include "engine/game/game.h"
+#include "engine/play/history.h"
+#include "engine/play/moves.h"
+#include "engine/play/start_game.h"
 
 namespace tarnik {
 namespace {

@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "model/game_state.h"
-#include "model/library.h"
-#include "play/history.h"
+#include "engine/game/game.h"
+#include "engine/library/library.h"
+#include "engine/play/history.h"
 #include "solver/solver.h"
 
 namespace {

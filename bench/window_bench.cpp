@@ -7,13 +7,14 @@
 #include <QDir>
 #include <memory>
 
-#include "model/deal.h"
-#include "model/game_state.h"
-#include "model/pile_ops.h"
-#include "play/moves.h"
-#include "view/layout.h"
-#include "view/table_art.h"
-#include "view/table_widget.h"
+#include "engine/cards/pile_ops.h"
+#include "engine/deal/deal.h"
+#include "engine/game/game.h"
+#include "engine/play/moves.h"
+#include "engine/play/start_game.h"
+#include "engine/table/layout.h"
+#include "ui/art/table_art.h"
+#include "ui/table/table_widget.h"
 
 namespace tarnik {
 namespace {

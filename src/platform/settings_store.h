@@ -7,7 +7,7 @@
 #include <QSettings>
 #include <QString>
 
-#include "play/preference_store.h"
+#include "engine/records/preference_store.h"
 
 namespace tarnik {
 

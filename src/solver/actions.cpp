@@ -2,11 +2,11 @@
 
 #include <bit>
 
-#include "model/game_state.h"
-#include "model/legality.h"
-#include "model/pairing.h"
-#include "play/moves.h"
-#include "play/stock.h"
+#include "engine/game/game.h"
+#include "engine/play/moves.h"
+#include "engine/play/pairing.h"
+#include "engine/play/stock.h"
+#include "engine/rules/legality.h"
 
 namespace tarnik::solver {
 

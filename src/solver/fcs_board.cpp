@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "model/game_state.h"
-#include "model/pile_ops.h"
+#include "engine/cards/pile_ops.h"
+#include "engine/game/game.h"
 
 namespace tarnik {
 

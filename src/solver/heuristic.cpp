@@ -1,8 +1,8 @@
 #include "solver/heuristic.h"
 
-#include "model/game_state.h"
-#include "model/pile_ops.h"
-#include "play/moves.h"
+#include "engine/cards/pile_ops.h"
+#include "engine/game/game.h"
+#include "engine/play/moves.h"
 
 namespace tarnik::solver {
 

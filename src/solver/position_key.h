@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "play/history.h"
+#include "engine/play/history.h"
 #include "solver/table_rules.h"
 
 namespace tarnik::solver {

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "model/pile_ops.h"
-#include "play/history.h"
+#include "engine/cards/pile_ops.h"
+#include "engine/play/history.h"
 
 namespace tarnik::solver {
 

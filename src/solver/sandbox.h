@@ -5,8 +5,8 @@
 
 #include <memory>
 
-#include "model/display.h"
-#include "model/game_state.h"
+#include "engine/game/game.h"
+#include "engine/table/display.h"
 #include "solver/solver.h"
 
 namespace tarnik::solver {

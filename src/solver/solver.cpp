@@ -1,8 +1,9 @@
 #include "solver/solver.h"
 
-#include "model/deal.h"
-#include "model/game_state.h"
-#include "play/pointer.h"
+#include "engine/deal/deal.h"
+#include "engine/game/game.h"
+#include "engine/play/pointer.h"
+#include "engine/play/start_game.h"
 #include "solver/sandbox.h"
 #include "solver/search.h"
 

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "model/records.h"
-#include "play/history.h"
+#include "engine/cards/cards.h"
+#include "engine/play/history.h"
 
 namespace tarnik {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/pile_ops.h"
+#include "engine/cards/pile_ops.h"
 #include "solver/heuristic.h"
 
 namespace tarnik::solver {

@@ -9,7 +9,7 @@
 #include <queue>
 #include <vector>
 
-#include "model/game_state.h"
+#include "engine/game/game.h"
 #include "solver/actions.h"
 #include "solver/heuristic.h"
 #include "solver/position_key.h"

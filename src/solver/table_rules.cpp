@@ -3,9 +3,9 @@
 #include <bit>
 #include <cstring>
 
-#include "model/game_state.h"
-#include "model/legality.h"
-#include "model/pile_ops.h"
+#include "engine/cards/pile_ops.h"
+#include "engine/game/game.h"
+#include "engine/rules/legality.h"
 
 namespace tarnik::solver {
 

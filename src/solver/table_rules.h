@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "model/records.h"
+#include "engine/cards/cards.h"
 
 namespace tarnik {
 struct Game;

@@ -3,7 +3,7 @@
 
 #include <QFile>
 
-#include "view/card_images.h"
+#include "ui/art/card_images.h"
 
 namespace tarnik::test {
 

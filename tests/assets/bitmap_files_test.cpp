@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 
 #include "asset_files.h"
-#include "view/card_images.h"
+#include "ui/art/card_images.h"
 
 namespace tarnik {
 namespace {

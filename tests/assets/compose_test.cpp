@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "asset_files.h"
-#include "view/card_images.h"
+#include "ui/art/card_images.h"
 
 namespace tarnik {
 namespace {

@@ -4,7 +4,7 @@
 #include <QXmlStreamReader>
 
 #include "asset_files.h"
-#include "view/card_images.h"
+#include "ui/art/card_images.h"
 
 namespace tarnik {
 namespace {

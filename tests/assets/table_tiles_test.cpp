@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "asset_files.h"
-#include "view/card_images.h"
+#include "ui/art/card_images.h"
 
 namespace tarnik {
 namespace {

@@ -6,8 +6,8 @@
 #include <fstream>
 #include <string>
 
+#include "engine/cards/pile_ops.h"
 #include "fuzz_support.h"
-#include "model/pile_ops.h"
 
 using namespace tarnik;
 

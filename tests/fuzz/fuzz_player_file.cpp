@@ -1,12 +1,12 @@
 // Player files of any bytes: every record operation, the statistics and the
 // game log stay inside the table whatever the records hold.
-#include "app/deal_scores.h"
-#include "app/game_log.h"
-#include "app/player_file.h"
-#include "app/player_log.h"
-#include "app/statistics.h"
+#include "engine/records/deal_scores.h"
+#include "engine/records/game_log.h"
+#include "engine/records/player_file.h"
+#include "engine/records/player_log.h"
+#include "engine/records/statistics.h"
+#include "engine/records/status_line.h"
 #include "fuzz_support.h"
-#include "play/status_line.h"
 
 using namespace tarnik;
 

@@ -3,12 +3,12 @@
 // values that index tables are brought into range where they are used.
 #include <cstring>
 
-#include "app/tournaments.h"
+#include "engine/records/favorites.h"
+#include "engine/records/memory_preferences.h"
+#include "engine/records/preference_ranges.h"
+#include "engine/records/status_line.h"
+#include "engine/records/tournaments.h"
 #include "fuzz_support.h"
-#include "play/favorites.h"
-#include "play/memory_preferences.h"
-#include "play/preference_ranges.h"
-#include "play/status_line.h"
 
 using namespace tarnik;
 

@@ -2,10 +2,10 @@
 // writes outside its tables, and a loaded game is written back as it came.
 #include <cstring>
 
+#include "engine/play/history.h"
+#include "engine/records/saved_game.h"
+#include "engine/records/status_line.h"
 #include "fuzz_support.h"
-#include "play/history.h"
-#include "play/saved_game.h"
-#include "play/status_line.h"
 
 using namespace tarnik;
 

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "model/game_state.h"
+#include "engine/game/game.h"
 
 namespace tarnik::fuzz {
 

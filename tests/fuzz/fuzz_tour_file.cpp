@@ -1,10 +1,10 @@
 // Tournament files of any bytes: the manager's operations, stepping through
 // a tour and the status text never leave the tables.
-#include "app/deal_scores.h"
-#include "app/tour_file.h"
-#include "app/tournaments.h"
+#include "engine/records/deal_scores.h"
+#include "engine/records/status_line.h"
+#include "engine/records/tour_file.h"
+#include "engine/records/tournaments.h"
 #include "fuzz_support.h"
-#include "play/status_line.h"
 
 using namespace tarnik;
 

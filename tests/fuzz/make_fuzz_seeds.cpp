@@ -7,15 +7,17 @@
 #include <string>
 #include <vector>
 
-#include "app/player_file.h"
-#include "app/player_log.h"
-#include "app/tour_file.h"
+#include "engine/deal/deal.h"
+#include "engine/files/file_io.h"
+#include "engine/game/game.h"
+#include "engine/play/history.h"
+#include "engine/play/start_game.h"
+#include "engine/records/player_file.h"
+#include "engine/records/player_log.h"
+#include "engine/records/preference_store.h"
+#include "engine/records/saved_game.h"
+#include "engine/records/tour_file.h"
 #include "fuzz_support.h"
-#include "model/deal.h"
-#include "model/file_io.h"
-#include "play/history.h"
-#include "play/preference_store.h"
-#include "play/saved_game.h"
 
 using namespace tarnik;
 namespace fs = std::filesystem;

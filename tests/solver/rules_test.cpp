@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <string>
 
-#include "model/game_state.h"
-#include "play/history.h"
+#include "engine/game/game.h"
+#include "engine/play/history.h"
 #include "solver/actions.h"
 #include "solver/position_key.h"
 #include "solver/table_rules.h"

@@ -8,11 +8,11 @@
 #include <atomic>
 #include <cstring>
 
-#include "model/game_state.h"
-#include "model/pile_ops.h"
-#include "play/action_script.h"
-#include "play/history.h"
-#include "play/pointer.h"
+#include "engine/cards/pile_ops.h"
+#include "engine/game/game.h"
+#include "engine/play/action_script.h"
+#include "engine/play/history.h"
+#include "engine/play/pointer.h"
 #include "support/play_table.h"
 #include "support/table_builder.h"
 

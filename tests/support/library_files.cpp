@@ -9,7 +9,7 @@
 
 #include <unistd.h>
 
-#include "model/library.h"
+#include "engine/library/library.h"
 
 namespace fs = std::filesystem;
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "model/records.h"
+#include "engine/cards/cards.h"
 
 namespace tarnik::testing {
 

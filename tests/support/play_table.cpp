@@ -2,10 +2,11 @@
 
 #include <cstring>
 
-#include "model/deal.h"
-#include "model/pile_ops.h"
-#include "play/history.h"
-#include "view/layout.h"
+#include "engine/cards/pile_ops.h"
+#include "engine/deal/deal.h"
+#include "engine/play/history.h"
+#include "engine/play/start_game.h"
+#include "engine/table/layout.h"
 
 namespace tarnik::testing {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "model/game_state.h"
+#include "engine/game/game.h"
 #include "support/library_files.h"
 
 namespace tarnik::testing {

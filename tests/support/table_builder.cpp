@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-#include "model/pile_ops.h"
-#include "view/layout.h"
+#include "engine/cards/pile_ops.h"
+#include "engine/table/layout.h"
 
 namespace tarnik::testing {
 

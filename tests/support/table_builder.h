@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "model/records.h"
+#include "engine/cards/cards.h"
 
 namespace tarnik::testing {
 

@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <string>
 
-#include "app/player_file.h"
-#include "app/records.h"
+#include "engine/game/player_records.h"
+#include "engine/records/player_file.h"
 #include "support/library_files.h"
 
 namespace tarnik {

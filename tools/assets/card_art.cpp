@@ -6,7 +6,7 @@
 #include "glyphs.h"
 #include "pictures.h"
 #include "raster.h"
-#include "view/card_images.h"
+#include "ui/art/card_images.h"
 
 namespace tarnik::assets {
 

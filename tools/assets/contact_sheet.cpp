@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "glyphs.h"
-#include "view/card_images.h"
+#include "ui/art/card_images.h"
 
 namespace tarnik::assets {
 

@@ -13,7 +13,7 @@
 #include "shell_art.h"
 #include "sounds.h"
 #include "table_tiles.h"
-#include "view/card_images.h"
+#include "ui/art/card_images.h"
 
 namespace {
 

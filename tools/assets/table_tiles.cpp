@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "tile_textures.h"
-#include "view/card_images.h"
+#include "ui/art/card_images.h"
 
 namespace tarnik::assets {
 

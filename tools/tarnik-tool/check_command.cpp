@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <fstream>
 
-#include "model/file_io.h"
-#include "model/library.h"
-#include "model/library_check.h"
+#include "engine/files/file_io.h"
+#include "engine/library/library.h"
+#include "engine/shell/library_check.h"
 
 namespace tarnik::tool {
 

@@ -8,13 +8,15 @@
 #include <sstream>
 
 #include "dealing.h"
+#include "engine/cards/pile_ops.h"
+#include "engine/deal/deal.h"
+#include "engine/files/file_io.h"
+#include "engine/game/game.h"
+#include "engine/library/game_text.h"
+#include "engine/library/help_page.h"
+#include "engine/library/library.h"
+#include "engine/play/start_game.h"
 #include "records_commands.h"
-#include "model/deal.h"
-#include "model/file_io.h"
-#include "model/game_text.h"
-#include "model/help_page.h"
-#include "model/library.h"
-#include "model/pile_ops.h"
 
 namespace fs = std::filesystem;
 

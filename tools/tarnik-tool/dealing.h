@@ -3,7 +3,7 @@
 #pragma once
 
 #include "commands.h"
-#include "model/game_state.h"
+#include "engine/game/game.h"
 
 namespace tarnik::tool {
 

@@ -5,9 +5,9 @@
 
 #include "commands.h"
 #include "dealing.h"
-#include "model/game_state.h"
-#include "model/pile_ops.h"
-#include "view/layout.h"
+#include "engine/cards/pile_ops.h"
+#include "engine/game/game.h"
+#include "engine/table/layout.h"
 
 namespace tarnik::tool {
 

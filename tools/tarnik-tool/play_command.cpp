@@ -7,9 +7,9 @@
 
 #include "commands.h"
 #include "dealing.h"
-#include "model/game_state.h"
-#include "model/pile_ops.h"
-#include "play/action_script.h"
+#include "engine/cards/pile_ops.h"
+#include "engine/game/game.h"
+#include "engine/play/action_script.h"
 #include "records_commands.h"
 
 namespace tarnik::tool {

@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
-#include "app/player_file.h"
-#include "app/statistics.h"
 #include "dealing.h"
-#include "model/file_io.h"
-#include "play/saved_game.h"
+#include "engine/files/file_io.h"
+#include "engine/records/player_file.h"
+#include "engine/records/saved_game.h"
+#include "engine/records/statistics.h"
 
 namespace tarnik::tool {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "commands.h"
-#include "model/game_state.h"
+#include "engine/game/game.h"
 
 namespace tarnik::tool {
 

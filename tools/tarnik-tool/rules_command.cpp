@@ -5,10 +5,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "model/file_io.h"
-#include "model/help_page.h"
-#include "model/library.h"
-#include "model/rules_text.h"
+#include "engine/files/file_io.h"
+#include "engine/library/help_page.h"
+#include "engine/library/library.h"
+#include "engine/library/rules_text.h"
 
 namespace fs = std::filesystem;
 

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "dealing.h"
-#include "model/game_state.h"
+#include "engine/game/game.h"
 #include "solver/fcs_board.h"
 #include "solver/solver.h"
 

@@ -1,0 +1,33 @@
+// Small operations on cards and piles that every part of the game uses: the
+// deck size, the pile count, the score, the pile sort and the chain
+// operations. None of them updates Count, positions or the screen.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/cards/cards.h"
+
+namespace tarnik {
+
+// 208 with FourDeck, 104 with TwoDeck, else 52.
+int32_t DeckSize(uint32_t gameFlags);
+// The number of leading records of a 48-pile table whose Flags is non-zero.
+int32_t CountPiles(const Pile* piles);
+// The sum of InitialSize over the piles in use.
+int32_t TotalInitialSize(const Pile* piles);
+// Cards played to their goal: WinGoal cards, or 4 × the complete four-of-a-rank
+// piles of a FourRank game.
+int32_t GameScore(const Pile* piles, uint32_t gameFlags);
+// Keeps a SortAscending / SortDescending pile in order by exchanging values.
+void SortPile(Pile& pile);
+
+// Takes one card out of its pile's chain, wherever it lies.
+void UnlinkCard(Pile& pile, Card& card);
+// Puts a card directly above `below`; with no `below` it becomes the bottom.
+void InsertCardAbove(Pile& pile, Card* below, Card& card);
+// Moves `card` and everything above it, as one chain, into the empty `dest`.
+void CutGroup(Pile& pile, Pile& dest, Card& card);
+// Puts the whole chain of `src` on top of `dest`; `src` becomes empty.
+void AppendPile(Pile& src, Pile& dest);
+
+}  // namespace tarnik

@@ -1,0 +1,19 @@
+// Starting a deal: the game's piles from the library, the redeals and the
+// rank drawn highest from its flags, the shuffle and deal, a fresh history
+// and the log record of the deal, then automatic play.
+#pragma once
+
+#include <cstdint>
+
+namespace tarnik {
+
+struct Game;
+
+// Starts game CurrentGame of the library with the given seed (the caller has
+// set CurrentSeed to the same seed).
+void StartGame(Game& game, uint32_t seed);
+// Deals the current game afresh in memory after an edit of its rules,
+// continuing the generator rather than reseeding it.
+void RefreshPreview(Game& game);
+
+}  // namespace tarnik

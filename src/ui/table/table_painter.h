@@ -1,0 +1,25 @@
+// Drawing the table off-screen: the background tiles, every pile from the
+// cells of the card sheet, and the optional texts beside the piles.
+#pragma once
+
+#include <QImage>
+#include <QSize>
+
+#include "engine/game/game.h"
+#include "ui/art/table_art.h"
+
+namespace tarnik {
+
+// Fills the client-sized part of `surface` with one background tile.
+void TileTableBack(QImage& surface, const QImage& backArt, int32_t tile, QSize client);
+// Draws one pile; on the drag surface every card casts its shadow.
+void DrawPile(QImage& surface, const TableArt& art, const Game& game, const Pile& pile,
+              bool withShadows);
+// Draws `first` and every pile after it, in table order.
+void DrawPiles(QImage& surface, const TableArt& art, const Game& game, const Pile* first);
+// Composes the whole table of the game in play into the table surface.
+void ComposeTableImage(TableArt& art, const Game& game, QSize client);
+// Draws a pile's top card face, plain or highlighted, on the table surface.
+void DrawTopCardImage(TableArt& art, const Game& game, const Pile& pile, bool highlighted);
+
+}  // namespace tarnik

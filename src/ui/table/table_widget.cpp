@@ -1,0 +1,179 @@
+#include "ui/table/table_widget.h"
+
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QThread>
+
+#include "engine/game/game.h"
+#include "engine/shell/shell.h"
+#include "engine/table/layout.h"
+#include "ui/table/edit_outline.h"
+#include "ui/table/table_painter.h"
+
+namespace tarnik {
+
+namespace {
+
+// Pointer coordinates as the shell takes them: signed 16-bit values.
+int16_t Coordinate(int v) { return static_cast<int16_t>(qBound(-32768, v, 32767)); }
+
+// What a hint's outline round `rect` covers: it reaches 6 pixels outside.
+QRect HintArea(const QRect& rect) {
+  return rect.isNull() ? QRect() : rect.adjusted(-6, -6, 6, 6);
+}
+
+// A hint's outline round `rect`: a dark halo that shows on every table
+// background under a bright rounded line.
+void DrawHintOutline(QPainter& painter, const QRect& rect, const QColor& colour) {
+  const QRectF around = QRectF(rect).adjusted(-3, -3, 3, 3);
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(QColor(0, 0, 0, 170), 6));
+  painter.drawRoundedRect(around, 6, 6);
+  painter.setPen(QPen(colour, 3));
+  painter.drawRoundedRect(around, 6, 6);
+}
+
+}  // namespace
+
+TableWidget::TableWidget(Game& game, TableArt& art, QWidget* parent)
+    : QWidget(parent), game_(game), art_(art), sounds_(this) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::NoFocus);
+  setMinimumSize(200, 150);
+  hintTimer_.setSingleShot(true);
+  connect(&hintTimer_, &QTimer::timeout, this, [this] { ClearHint(true); });
+}
+
+void TableWidget::ComposeTable() {
+  ComposeTableImage(art_, game_, Client());
+  framed_ = OutlinedPile(game_) != nullptr;
+}
+
+void TableWidget::RedrawTable() {
+  QElapsedTimer timer;
+  timer.start();
+  ClearHint(false);  // the table is about to change under the outlines
+  ComposeTable();
+  repaint();
+  lastRedrawNs_ = timer.nsecsElapsed();
+  if (afterRedraw_) afterRedraw_();
+}
+
+void TableWidget::DrawFloatPile(int left, int top, int width, int height) {
+  const QRect rect = QRect(left, top, width, height) & QRect(0, 0, kSurfaceWidth, kSurfaceHeight);
+  if (rect.isEmpty()) return;
+  {
+    QPainter painter(&art_.dragSurface);
+    painter.drawImage(rect.topLeft(), art_.tableSurface, rect);
+  }
+  DrawPile(art_.dragSurface, art_, game_, game_.FloatPile, true);
+  floatRect_ = rect;
+  repaint(rect);
+}
+
+void TableWidget::DrawTopCard(const Pile& pile, bool highlighted) {
+  if (!pile.TopCard) return;
+  DrawTopCardImage(art_, game_, pile, highlighted);
+  repaint(pile.TopCard->X, pile.TopCard->Y, kCardWidth, kCardHeight);
+}
+
+void TableWidget::FlashHint(const QRect& cards, const QRect& target, int milliseconds) {
+  ClearHint(true);
+  hintCards_ = cards;
+  hintTarget_ = target;
+  repaint(HintArea(cards) | HintArea(target));
+  hintTimer_.start(milliseconds);
+}
+
+void TableWidget::ClearHint(bool repaintNow) {
+  if (hintCards_.isNull()) return;
+  hintTimer_.stop();
+  const QRect area = HintArea(hintCards_) | HintArea(hintTarget_);
+  hintCards_ = hintTarget_ = QRect();
+  if (repaintNow) repaint(area);
+}
+
+void TableWidget::PlaySoundNamed(const char* name) { sounds_.Play(name); }
+
+MessageAnswer TableWidget::ShowMessage(const char* text, const char* caption, MessageIcon icon) {
+  QWidget* owner = window();
+  if (icon == MessageIcon::Question) {
+    const auto answer = QMessageBox::question(owner, QString::fromLatin1(caption),
+                                              QString::fromLatin1(text),
+                                              QMessageBox::Yes | QMessageBox::No);
+    return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+  }
+  QMessageBox::warning(owner, QString::fromLatin1(caption), QString::fromLatin1(text));
+  return MessageAnswer::Ok;
+}
+
+void TableWidget::UpdateStatusLine() {
+  if (refreshStatus_) refreshStatus_();
+}
+
+void TableWidget::PaceFrame(FrameKind kind) {
+  // Frames are counted, not timed; this only lets a person see them.
+  QThread::usleep(kind == FrameKind::Glide ? 1000 : 10000);
+}
+
+// The drag cursor while cards are dragged; otherwise a cross while edit
+// mode is on, so that the player sees clicks will edit, and the arrow.
+void TableWidget::ShowDragCursor(bool dragging) {
+  if (dragging) setCursor(art_.dragCursor);
+  else if (game_.EditMode) setCursor(Qt::CrossCursor);
+  else unsetCursor();
+}
+
+void TableWidget::FollowEditMode() {
+  ShowDragCursor(game_.FloatPile.BottomCard != nullptr);
+  if (framed_ != (OutlinedPile(game_) != nullptr) && !art_.sheetAlpha.isNull()) RedrawTable();
+}
+
+void TableWidget::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  const QRect area = event->rect();
+  const QRect surface(0, 0, kSurfaceWidth, kSurfaceHeight);
+  if (!surface.contains(area)) painter.fillRect(area, QColor(18, 82, 40));  // beyond the image
+  painter.drawImage((area & surface).topLeft(), art_.tableSurface, area & surface);
+  if (game_.FloatPile.BottomCard && floatRect_.intersects(area)) {
+    const QRect overlay = floatRect_ & area;
+    painter.drawImage(overlay.topLeft(), art_.dragSurface, overlay);
+  }
+  if (!hintCards_.isNull()) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (!hintTarget_.isNull()) DrawHintOutline(painter, hintTarget_, QColor(90, 225, 255));
+    DrawHintOutline(painter, hintCards_, QColor(255, 214, 40));
+  }
+}
+
+void TableWidget::resizeEvent(QResizeEvent*) {
+  game_.client = {width(), height()};
+  CentreTable(game_.PileTable, game_.client);
+  LayoutAllPiles(FirstPile(game_.PileTable), game_.Style());
+  if (!art_.sheetAlpha.isNull()) RedrawTable();
+}
+
+void TableWidget::mousePressEvent(QMouseEvent* event) {
+  ClearHint(true);
+  if (!shell_) return;
+  const int16_t x = Coordinate(event->position().toPoint().x());
+  const int16_t y = Coordinate(event->position().toPoint().y());
+  if (event->button() == Qt::LeftButton) shell_->LeftDown(x, y);
+  else if (event->button() == Qt::RightButton) shell_->RightDown(x, y);
+}
+
+void TableWidget::mouseReleaseEvent(QMouseEvent* event) {
+  if (!shell_) return;
+  if (event->button() == Qt::LeftButton) shell_->LeftUp();
+  else if (event->button() == Qt::RightButton) shell_->RightUp();
+}
+
+void TableWidget::mouseMoveEvent(QMouseEvent* event) {
+  if (!shell_) return;
+  shell_->PointerMoved(Coordinate(event->position().toPoint().x()),
+                       Coordinate(event->position().toPoint().y()));
+}
+
+}  // namespace tarnik

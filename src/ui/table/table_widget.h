@@ -1,0 +1,82 @@
+// The table on the screen: the main window's central widget. It shows the
+// off-screen table image, draws the moving cards through the drag image,
+// plays the sounds, asks the questions, and passes the mouse to the shell.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QRect>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+#include "engine/table/display.h"
+#include "ui/art/table_art.h"
+#include "ui/table/sound_player.h"
+
+namespace tarnik {
+
+struct Game;
+class Shell;
+
+class TableWidget : public QWidget, public Display {
+ public:
+  TableWidget(Game& game, TableArt& art, QWidget* parent);
+  void SetShell(Shell* shell) { shell_ = shell; }
+  // Called after every refresh of the status line, with the seven texts.
+  void SetStatusSink(std::function<void()> refresh) { refreshStatus_ = std::move(refresh); }
+  // Called after every full redraw, so that open windows that follow the
+  // table (the card counter) can follow it.
+  void SetRedrawListener(std::function<void()> listener) { afterRedraw_ = std::move(listener); }
+
+  // Display
+  void ComposeTable() override;
+  void RedrawTable() override;
+  void DrawFloatPile(int left, int top, int width, int height) override;
+  void DrawTopCard(const Pile& pile, bool highlighted) override;
+  void PlaySoundNamed(const char* name) override;
+  MessageAnswer ShowMessage(const char* text, const char* caption, MessageIcon icon) override;
+  void UpdateStatusLine() override;
+  void PaceFrame(FrameKind kind) override;
+  void ShowDragCursor(bool dragging) override;
+
+  // After edit mode is switched: its cursor, and the frame of the edited
+  // pile put on or taken off the table.
+  void FollowEditMode();
+
+  // Outlines the cards a hint names and the pile they go to (`target` may
+  // be empty) for `milliseconds`; any redraw of the table takes them away.
+  void FlashHint(const QRect& cards, const QRect& target, int milliseconds);
+  bool HintShown() const { return !hintCards_.isNull(); }
+  QRect HintCards() const { return hintCards_; }
+  QRect HintTarget() const { return hintTarget_; }
+
+  // Total time spent composing and presenting the last full redraw.
+  qint64 LastRedrawNanoseconds() const { return lastRedrawNs_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  QSize Client() const { return size().boundedTo(QSize(kSurfaceWidth, kSurfaceHeight)); }
+  // Takes the hint's outlines away, repainting where they were when asked.
+  void ClearHint(bool repaintNow);
+
+  Game& game_;
+  TableArt& art_;
+  Shell* shell_ = nullptr;
+  SoundPlayer sounds_;
+  QRect floatRect_;  // where the drag image holds the moving cards
+  std::function<void()> refreshStatus_;
+  std::function<void()> afterRedraw_;
+  qint64 lastRedrawNs_ = 0;
+  bool framed_ = false;  // the table image shows the edited pile's frame
+  QRect hintCards_;
+  QRect hintTarget_;
+  QTimer hintTimer_;
+};
+
+}  // namespace tarnik

@@ -1,0 +1,356 @@
+// The seeded generator, the rejection shuffle, the two-pass deal and the
+// start of a game: the same seed must always give the same deal.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/deal/deal.h"
+#include "engine/cards/pile_ops.h"
+#include "engine/game/game.h"
+#include "engine/play/start_game.h"
+#include "engine/table/layout.h"
+#include "support/library_files.h"
+#include "support/table_builder.h"
+
+namespace tarnik {
+namespace {
+
+using testing::OpenPile;
+using testing::PileValues;
+using testing::V;
+
+// How many generator steps lead from `from` to `to` (at most `limit`).
+int StepsBetween(uint32_t from, uint32_t to, int limit = 100000) {
+  for (int n = 0; n <= limit; ++n, from = from * 2707050037u + 1u)
+    if (from == to) return n;
+  return -1;
+}
+
+std::vector<int32_t> FirstTen(const Card* deck) {
+  std::vector<int32_t> out;
+  for (int i = 0; i < 10; ++i) out.push_back(deck[i].Value);
+  return out;
+}
+
+std::vector<int32_t> Faces(const Pile& pile) {
+  std::vector<int32_t> out;
+  for (const Card* c = pile.BottomCard; c; c = c->Above) out.push_back(c->Face);
+  return out;
+}
+
+TEST(Random, GeneratorStatesFromZero) {
+  uint32_t state = 0;
+  Random(state, 1000);
+  EXPECT_EQ(state, 1u);
+  Random(state, 1000);
+  EXPECT_EQ(state, 2707050038u);
+  EXPECT_EQ(Random(state, 1000), 1619174703u % 1000);
+  EXPECT_EQ(state, 1619174703u);
+  // The same step written the other way round.
+  for (uint32_t s : {0u, 1u, 12345u, 4294967295u}) {
+    uint32_t next = s;
+    Random(next, 7);
+    EXPECT_EQ(next, 1u - s * 1587917259u);
+  }
+}
+
+TEST(FreshSeed, TickCountTimesTheGeneratorMultiplier) {
+  EXPECT_EQ(FreshSeed(1), 0xA15A4E35u);
+  EXPECT_EQ(FreshSeed(2), static_cast<uint32_t>(2ull * 0xA15A4E35u));
+}
+
+struct ShuffleCase {
+  uint32_t seed;
+  uint32_t flags;
+  std::vector<int32_t> firstTen;
+  int calls;
+};
+
+// Names the cases "Seed0OneDeck" and so on in the test list.
+std::string ShuffleName(const ::testing::TestParamInfo<ShuffleCase>& info) {
+  const int packs = DeckSize(info.param.flags) / 52;
+  return "Seed" + std::to_string(info.param.seed) + (packs == 1 ? "OneDeck" : "TwoDecks");
+}
+
+class ShuffleVectors : public ::testing::TestWithParam<ShuffleCase> {};
+
+TEST_P(ShuffleVectors, DeckOrderAndGeneratorCalls) {
+  const ShuffleCase& c = GetParam();
+  auto game = std::make_unique<Game>();
+  game->RandomState = c.seed;
+  ShuffleDeck(*game, game->Deck, c.flags);
+  EXPECT_EQ(FirstTen(game->Deck), c.firstTen);
+  EXPECT_EQ(StepsBetween(c.seed, game->RandomState), c.calls);
+  // Every identity appears once per pack, and nothing is left undealt.
+  const int n = DeckSize(c.flags);
+  std::vector<int> seen(52, 0);
+  for (int i = 0; i < n; ++i) {
+    ASSERT_GE(game->Deck[i].Value, 0);
+    ASSERT_LT(game->Deck[i].Value, 52);
+    ++seen[game->Deck[i].Value];
+    EXPECT_EQ(game->Deck[i].Dealt, 0);
+  }
+  for (int v = 0; v < 52; ++v) EXPECT_EQ(seen[v], n / 52);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shuffle, ShuffleVectors,
+    ::testing::Values(ShuffleCase{0, 0, {21, 0, 5, 2, 14, 42, 25, 27, 10, 49}, 261},
+                      ShuffleCase{1, 0, {20, 24, 4, 1, 13, 42, 25, 27, 9, 49}, 260},
+                      ShuffleCase{1, GameFlags::TwoDeck, {20, 25, 4, 25, 23, 24, 26, 23, 19, 40},
+                                  448}),
+    ShuffleName);
+
+TEST(Shuffle, HighestSeedIsAnOrdinarySeedAndFourPacksWork) {
+  auto game = std::make_unique<Game>();
+  game->RandomState = 4294967295u;
+  ShuffleDeck(*game, game->Deck, GameFlags::FourDeck);
+  std::vector<int> seen(52, 0);
+  for (int i = 0; i < 208; ++i) ++seen[game->Deck[i].Value];
+  for (int v = 0; v < 52; ++v) EXPECT_EQ(seen[v], 4);
+}
+
+// A table of hand-made piles and a deck whose position k holds `order[k]`.
+struct DealBench {
+  std::unique_ptr<Game> game = std::make_unique<Game>();
+  Pile* piles = game->PileTable;
+  int count = 0;
+
+  Pile& Add(int32_t size, int32_t faceDown = 0, PileStart start = PileStart::Any,
+            uint32_t flags = PileFlags::AutoPlay) {
+    PileDef d = OpenPile(flags);
+    d.InitialSize = size;
+    d.InitialFaceDown = faceDown;
+    d.PileStart = start;
+    static_cast<PileDef&>(piles[count]) = d;
+    return piles[count++];
+  }
+  void Deal(const std::vector<int32_t>& order, uint32_t flags = 0) {
+    for (size_t k = 0; k < order.size(); ++k) game->Deck[k] = Card{nullptr, nullptr, 0, 0, order[k]};
+    ResetTable(piles, {800, 526});
+    DealCards(piles, game->Deck, flags, {});
+  }
+};
+
+std::vector<int32_t> Reversed() {
+  std::vector<int32_t> v;
+  for (int k = 0; k < 52; ++k) v.push_back(51 - k);
+  return v;
+}
+
+std::vector<int32_t> Identity() {
+  std::vector<int32_t> v;
+  for (int k = 0; k < 52; ++k) v.push_back(k);
+  return v;
+}
+
+TEST(DealCards, PilesFillOneCardPerCircuitInTableOrder) {
+  DealBench b;
+  Pile& a = b.Add(1);
+  Pile& c = b.Add(2, 1);
+  Pile& d = b.Add(3, 2);
+  b.Deal(Identity());
+  EXPECT_EQ(PileValues(a), (std::vector<int32_t>{0}));
+  EXPECT_EQ(PileValues(c), (std::vector<int32_t>{1, 3}));
+  EXPECT_EQ(PileValues(d), (std::vector<int32_t>{2, 4, 5}));
+  EXPECT_EQ(Faces(d), (std::vector<int32_t>{FaceDown, FaceDown, FaceUp}));
+  EXPECT_EQ(d.Count, 3);
+}
+
+TEST(DealCards, AnyAcePileTakesAllFourAcesInDeckOrderFirst) {
+  DealBench b;
+  Pile& other = b.Add(2);
+  Pile& aces = b.Add(4, 0, PileStart::AnyAce);
+  b.Deal(Reversed());  // aces lie at positions 48 to 51: values 3, 2, 1, 0
+  EXPECT_EQ(PileValues(aces), (std::vector<int32_t>{3, 2, 1, 0}));
+  EXPECT_EQ(PileValues(other), (std::vector<int32_t>{51, 50}));
+}
+
+TEST(DealCards, AnyAcePileOfOneTakesOnlyTheFirstAce) {
+  DealBench b;
+  Pile& ace = b.Add(1, 0, PileStart::AnyAce);
+  Pile& rest = b.Add(51);
+  b.Deal(Reversed());
+  EXPECT_EQ(PileValues(ace), (std::vector<int32_t>{3}));
+  // The other aces come in the second pass like any other card, in deck order.
+  const std::vector<int32_t> got = PileValues(rest);
+  ASSERT_EQ(got.size(), 51u);
+  EXPECT_EQ(got[0], 51);
+  EXPECT_EQ(got[47], 4);
+  EXPECT_EQ(got[48], 2);
+  EXPECT_EQ(got[50], 0);
+}
+
+TEST(DealCards, SpecificStartCardAndEmptyPileRules) {
+  DealBench b;
+  Pile& none = b.Add(0, 0, static_cast<PileStart>(V(12, 2)));  // king of hearts, size 0
+  Pile& kh = b.Add(1, 0, static_cast<PileStart>(V(12, 2)));
+  Pile& down = b.Add(5, 7);
+  b.Deal(Identity());
+  EXPECT_EQ(none.Count, 0);
+  EXPECT_EQ(PileValues(kh), (std::vector<int32_t>{V(12, 2)}));
+  EXPECT_EQ(Faces(down), (std::vector<int32_t>(5, FaceDown)));
+}
+
+TEST(DealCards, SortedPileKeepsItsFaceDownPositions) {
+  DealBench b;
+  Pile& sorted = b.Add(4, 2, PileStart::Any, PileFlags::SortAscending);
+  b.Deal({40, 30, 20, 10});
+  EXPECT_EQ(PileValues(sorted), (std::vector<int32_t>{10, 20, 30, 40}));
+  EXPECT_EQ(Faces(sorted), (std::vector<int32_t>{FaceDown, FaceDown, FaceUp, FaceUp}));
+}
+
+TEST(DealCards, GameAskingForMoreCardsThanTheDeckStopsSafely) {
+  DealBench b;
+  Pile& a = b.Add(40);
+  Pile& c = b.Add(40);
+  b.Deal(Identity());
+  EXPECT_EQ(a.Count + c.Count, 52);
+  EXPECT_EQ(a.Count, 26);
+}
+
+// Records the calls the start of a game makes, in order.
+struct Recorder : PlayServices, NullDisplay {
+  std::vector<std::string> calls;
+  int autoSteps = 0;
+  int cardsAtRecord = -1;
+  void ResetHistory(Game&) override { calls.push_back("ResetHistory"); }
+  void RecordPosition(Game& g) override {
+    calls.push_back("RecordPosition");
+    cardsAtRecord = 0;
+    for (const Pile* p = FirstPile(g.PileTable); p; p = p->Next) cardsAtRecord += p->Count;
+  }
+  int32_t FindLogRecord(Game&) override {
+    calls.push_back("FindLogRecord");
+    return 17;
+  }
+  int AutoStep(Game&) override {
+    calls.push_back("AutoStep");
+    return ++autoSteps < 3 ? 1 : 0;
+  }
+  void PlaySoundNamed(const char* name) override { calls.push_back(std::string("Sound ") + name); }
+  void RedrawTable() override { calls.push_back("RedrawTable"); }
+  void UpdateStatusLine() override { calls.push_back("UpdateStatusLine"); }
+};
+
+// A library of one game with two piles and the given game flags.
+struct StartBench {
+  testing::ScratchDir dir;
+  std::unique_ptr<Game> game = std::make_unique<Game>();
+  Recorder recorder;
+
+  explicit StartBench(uint32_t flags) {
+    GameDef def = testing::NamedGame("Test", flags);
+    def.Piles[0] = OpenPile(PileFlags::WinGoal);
+    def.Piles[1] = OpenPile(PileFlags::AutoPlay);
+    def.Piles[1].InitialSize = DeckSize(flags);
+    testing::WriteLibrary(dir.File("lib.tkl"), {def});
+    game->library.Path = dir.File("lib.tkl");
+    CountGames(game->library);
+    LoadGameNames(game->library);
+    game->services = &recorder;
+    game->display = &recorder;
+  }
+  void Start(uint32_t seed) {
+    game->CurrentSeed = seed;
+    StartGame(*game, seed);
+  }
+};
+
+TEST(StartGame, StepsRunInOrderAndAutomaticPlayRepeatsUntilNothingIsLeft) {
+  StartBench b(0);
+  b.game->prefs.AutoToggle = 1;
+  b.Start(0);
+  const std::vector<std::string> expected = {
+      "ResetHistory",  "Sound Shuffle", "RecordPosition", "FindLogRecord", "RedrawTable",
+      "UpdateStatusLine", "AutoStep",   "AutoStep",       "AutoStep"};
+  EXPECT_EQ(b.recorder.calls, expected);
+  EXPECT_EQ(b.recorder.cardsAtRecord, 52);  // the position recorded is the dealt table
+  EXPECT_EQ(b.game->CurrentLogRecord, 17);
+  EXPECT_EQ(b.game->PileTable[1].BottomCard->Value, 21);  // deck position 0 for seed 0
+}
+
+TEST(StartGame, SameSeedGivesTheSameDealWhateverCameBefore) {
+  StartBench b(GameFlags::TwoDeck);
+  b.Start(99);
+  const std::vector<int32_t> first = PileValues(b.game->PileTable[1]);
+  b.Start(12345);
+  EXPECT_NE(PileValues(b.game->PileTable[1]), first);
+  b.Start(99);
+  EXPECT_EQ(PileValues(b.game->PileTable[1]), first);
+  EXPECT_EQ(first.size(), 104u);
+}
+
+struct FlagCase {
+  uint32_t flags;
+  int32_t unlimitToggle;
+  uint32_t seed;
+  int32_t redeals;
+  int32_t rankOffset;
+};
+
+class StartFlags : public ::testing::TestWithParam<FlagCase> {};
+
+TEST_P(StartFlags, RedealsAndRankOffsetFollowTheGameFlags) {
+  const FlagCase& c = GetParam();
+  StartBench b(c.flags);
+  b.game->prefs.UnlimitToggle = c.unlimitToggle;
+  b.Start(c.seed);
+  EXPECT_EQ(b.game->RedealsLeft, c.redeals);
+  EXPECT_EQ(b.game->RankOffset, c.rankOffset);
+}
+
+using namespace GameFlags;
+INSTANTIATE_TEST_SUITE_P(
+    StartGame, StartFlags,
+    ::testing::Values(FlagCase{0, 0, 5, 0, 0}, FlagCase{RedealOnce, 0, 5, 1, 0},
+                      FlagCase{RedealOnce, 1, 5, 99, 0}, FlagCase{RedealTwice, 0, 5, 2, 0},
+                      FlagCase{RedealTwice, 1, 5, 99, 0},
+                      FlagCase{RedealOnce | RedealUnlimited, 0, 5, 99, 0},
+                      FlagCase{AcesHigh, 0, 5, 0, 1}, FlagCase{ThreesHigh, 0, 5, 0, 3},
+                      FlagCase{AcesHigh | QueensHigh, 0, 5, 0, 12},
+                      FlagCase{QueensHigh | FivesHigh, 0, 5, 0, 5},
+                      FlagCase{AcesHigh | QueensHigh | RandomStart, 0, 27, 0, 1},
+                      FlagCase{RandomStart, 0, 4294967295u, 0, 8}),
+    [](const ::testing::TestParamInfo<FlagCase>& info) {
+      return "Flags" + std::to_string(info.param.flags) + "Unlimited" +
+             std::to_string(info.param.unlimitToggle) + "Seed" + std::to_string(info.param.seed);
+    });
+
+TEST(StartGame, GameOutsideTheLibraryDealsNothing) {
+  StartBench b(0);
+  b.game->CurrentGame = 5;
+  b.Start(1);
+  EXPECT_EQ(CountPiles(b.game->PileTable), 0);
+  EXPECT_EQ(b.game->CurrentFlags, 0u);
+}
+
+TEST(MoveKingsToTop, KingsAboveOtherCardsGoUnderThemLastMovedLowest) {
+  auto game = std::make_unique<Game>();
+  Pile* piles = game->PileTable;
+  static_cast<PileDef&>(piles[0]) = OpenPile(PileFlags::KingsToTop);
+  static_cast<PileDef&>(piles[1]) = OpenPile(PileFlags::KingsToTop);
+  static_cast<PileDef&>(piles[2]) = OpenPile(PileFlags::AutoPlay);
+  ResetTable(piles, {800, 526});
+  Card* deck = game->Deck;
+  const int32_t values[] = {V(12, 0), V(4, 1), V(12, 2), V(6, 0), V(12, 3),  // pile 0
+                            V(12, 1), V(12, 0),                              // pile 1
+                            V(3, 3), V(12, 1)};                              // pile 2
+  const int sizes[] = {5, 2, 2};
+  for (int p = 0, k = 0; p < 3; ++p)
+    for (int i = 0; i < sizes[p]; ++i, ++k) {
+      deck[k].Value = values[k];
+      InsertCardAbove(piles[p], piles[p].TopCard, deck[k]);
+    }
+  LayoutAllPiles(&piles[0], {});
+  MoveKingsToTop(*game);
+  EXPECT_EQ(PileValues(piles[0]),
+            (std::vector<int32_t>{V(12, 3), V(12, 2), V(12, 0), V(4, 1), V(6, 0)}));
+  EXPECT_EQ(PileValues(piles[1]), (std::vector<int32_t>{V(12, 1), V(12, 0)}));
+  EXPECT_EQ(PileValues(piles[2]), (std::vector<int32_t>{V(3, 3), V(12, 1)}));
+}
+
+}  // namespace
+}  // namespace tarnik

@@ -1,0 +1,326 @@
+// The pile editor without its window: what it shows of a pile, the arithmetic
+// of its three scroll bars, the radio buttons, the pile start lists, the
+// flags, adding a pile, stepping between piles and OK.
+#include "engine/editor/pile_editor.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstring>
+
+#include "engine/cards/pile_ops.h"
+#include "engine/library/library.h"
+#include "support/play_table.h"
+
+namespace tarnik {
+namespace {
+
+using testing::MakePile;
+using testing::PlayTable;
+
+// Three piles: two that deal 20 cards each and an empty goal.
+GameDef ThreePiles(uint32_t flags = 0) {
+  GameDef g = testing::NamedGame("Three", flags);
+  g.Piles[0] = MakePile(0, 2, PileFlags::AutoPlay, RankBuild::Down, SuitBuild::DiffColor);
+  g.Piles[0].InitialSize = 20;
+  g.Piles[0].InitialFaceDown = 5;
+  g.Piles[1] = MakePile(2, 2, PileFlags::AutoPlay | PileFlags::AutoFillSource);
+  g.Piles[1].InitialSize = 20;
+  g.Piles[2] = MakePile(4, 0, PileFlags::WinGoal, RankBuild::Up, SuitBuild::SameSuit,
+                        CardRemoval::None, PileStart::AnyAce);
+  return g;
+}
+
+struct PileEditorTest : ::testing::Test {
+  // Opens the editor on pile `i`, as a left press on it in edit mode does.
+  PileEditor Open(int i) {
+    t.game->EditPile = &t.P(i);
+    return PileEditor(*t.game);
+  }
+  // Cards dealt to the piles in use.
+  int32_t Dealt() {
+    int32_t n = 0;
+    for (int i = 0; i < CountPiles(t.game->PileTable); ++i) n += t.P(i).Count;
+    return n;
+  }
+  // Game 0 as the library file holds it now.
+  GameDef Stored() {
+    GameDef def;
+    DecodeGameDef(testing::ReadBytes(t.game->library.Path).data(), def);
+    return def;
+  }
+
+  PlayTable t{ThreePiles()};
+};
+
+// The dialog shows the pile's rules by their buttons (base + value), its
+// three numbers, and the bar ranges: this pile's cards plus the unclaimed
+// ones, its own size for the face-down cards, and the deck for the limit.
+TEST_F(PileEditorTest, OpensOnThePilesRules) {
+  t.P(0).SizeLimit = 9;
+  t.P(0).Direction = PileDirection::Vertical;
+  t.P(0).Placement = CardPlacement::Any;
+  t.P(0).Removal = CardRemoval::TopCardOnly;
+  t.P(0).PileStart = PileStart::AnyKing;
+  const PileEditorView v = Open(0).View();
+  EXPECT_EQ(v.Direction, 4703);
+  EXPECT_EQ(v.Placement, 4201);
+  EXPECT_EQ(v.RankBuild, 4303);
+  EXPECT_EQ(v.SuitBuild, 4403);
+  EXPECT_EQ(v.Removal, 4607);
+  EXPECT_EQ(v.Start, 4515);
+  EXPECT_EQ(v.SuitSelection, 0);
+  EXPECT_EQ(v.RankSelection, 0);
+  EXPECT_EQ(v.Flags, PileFlags::AutoPlay);
+  EXPECT_EQ(v.Box[0], 20);
+  EXPECT_EQ(v.Box[1], 5);
+  EXPECT_EQ(v.Box[2], 9);
+  EXPECT_EQ(v.Bar[0].Min, 0);
+  EXPECT_EQ(v.Bar[0].Max, 32);  // 20 of its own and 12 nobody claims
+  EXPECT_EQ(v.Bar[0].Pos, 20);
+  EXPECT_EQ(v.Bar[1].Max, 20);
+  EXPECT_EQ(v.Bar[1].Pos, 5);
+  EXPECT_EQ(v.Bar[2].Max, 52);
+  EXPECT_EQ(v.Bar[2].Pos, 9);
+}
+
+// A specific card checks "Specific card" and selects its suit and rank; a
+// start value outside every button checks none and selects the first
+// entries.
+TEST_F(PileEditorTest, PileStartShowsTheSpecificCardInTheLists) {
+  t.P(2).PileStart = static_cast<PileStart>(46);  // queen of hearts
+  PileEditorView v = Open(2).View();
+  EXPECT_EQ(v.Start, 4502);
+  EXPECT_EQ(v.SuitSelection, 2);
+  EXPECT_EQ(v.RankSelection, 11);
+  t.P(2).PileStart = PileStart::None;
+  EXPECT_EQ(Open(2).View().Start, 4500);
+  t.P(2).PileStart = PileStart::BlankSpace;
+  EXPECT_EQ(Open(2).View().Start, 4521);
+  t.P(2).PileStart = static_cast<PileStart>(71);
+  v = Open(2).View();
+  EXPECT_EQ(v.Start, 0);
+  EXPECT_EQ(v.SuitSelection, 0);
+  EXPECT_EQ(v.RankSelection, 0);
+  // Values a foreign library may hold, far outside every group.
+  t.P(2).PileStart = static_cast<PileStart>(INT32_MAX);
+  t.P(2).RankBuild = static_cast<RankBuild>(INT32_MAX);
+  t.P(2).Removal = static_cast<CardRemoval>(INT32_MIN);
+  v = Open(2).View();
+  EXPECT_EQ(v.Start, 0);
+  EXPECT_EQ(v.RankBuild, 0);
+  EXPECT_EQ(v.Removal, 0);
+}
+
+// Page right on the empty goal while the other piles claim 40 cards leaves
+// it at 12, dealt at once; the box and the bar show 12.
+TEST_F(PileEditorTest, PageRightTakesBackTheExcessOverTheDeck) {
+  PileEditor e = Open(2);
+  const int redraws = t.display.redraws;
+  e.Scroll(PileBar::InitialSize, ScrollAction::PageRight);
+  EXPECT_EQ(t.P(2).InitialSize, 12);
+  EXPECT_EQ(e.View().Box[0], 12);
+  EXPECT_EQ(e.View().Bar[0].Pos, 12);
+  EXPECT_EQ(t.P(2).Count, 12);
+  EXPECT_EQ(Dealt(), 52);
+  EXPECT_GT(t.display.redraws, redraws);
+  e.Scroll(PileBar::InitialSize, ScrollAction::LineRight);
+  EXPECT_EQ(t.P(2).InitialSize, 12);
+  e.Scroll(PileBar::InitialSize, ScrollAction::ThumbTrack, 30);
+  EXPECT_EQ(t.P(2).InitialSize, 12);
+  e.Scroll(PileBar::InitialSize, ScrollAction::PageLeft);
+  EXPECT_EQ(t.P(2).InitialSize, 0);
+  EXPECT_EQ(Dealt(), 40);
+}
+
+// Alone in a one-deck game a pile's size goes to 51 by line steps and to 52
+// by a page; the face-down count stops at the size, the limit at the deck;
+// nothing goes below 0.
+TEST_F(PileEditorTest, LineAndPageStepsStopWhereTheBarsEnd) {
+  t.P(1).Flags = 0;  // pile 0 alone
+  t.P(0).InitialSize = 50;
+  PileEditor e = Open(0);
+  e.Scroll(PileBar::InitialSize, ScrollAction::LineRight);
+  e.Scroll(PileBar::InitialSize, ScrollAction::LineRight);
+  EXPECT_EQ(t.P(0).InitialSize, 51);
+  e.Scroll(PileBar::InitialSize, ScrollAction::PageRight);
+  EXPECT_EQ(t.P(0).InitialSize, 52);
+
+  t.P(0).InitialSize = 6;
+  t.P(0).InitialFaceDown = 5;
+  e.Scroll(PileBar::FaceDown, ScrollAction::LineRight);
+  e.Scroll(PileBar::FaceDown, ScrollAction::LineRight);
+  EXPECT_EQ(t.P(0).InitialFaceDown, 6);
+  e.Scroll(PileBar::FaceDown, ScrollAction::PageLeft);
+  e.Scroll(PileBar::FaceDown, ScrollAction::LineLeft);
+  EXPECT_EQ(t.P(0).InitialFaceDown, 0);
+  e.Scroll(PileBar::FaceDown, ScrollAction::PageRight);
+  EXPECT_EQ(t.P(0).InitialFaceDown, 6);
+
+  t.P(0).SizeLimit = 51;
+  e.Scroll(PileBar::SizeLimit, ScrollAction::LineRight);
+  e.Scroll(PileBar::SizeLimit, ScrollAction::LineRight);
+  EXPECT_EQ(t.P(0).SizeLimit, 52);
+  e.Scroll(PileBar::SizeLimit, ScrollAction::ThumbTrack, 17);
+  EXPECT_EQ(t.P(0).SizeLimit, 17);
+  EXPECT_EQ(e.View().Box[2], 17);
+  e.Scroll(PileBar::SizeLimit, ScrollAction::ThumbReleased);
+  EXPECT_EQ(t.P(0).SizeLimit, 17);
+}
+
+// A smaller size leaves the face-down count above it; the deal then deals
+// every card of the pile face down.
+TEST_F(PileEditorTest, ShrinkingThePileKeepsItsFaceDownCount) {
+  PileEditor e = Open(0);
+  e.Scroll(PileBar::InitialSize, ScrollAction::ThumbTrack, 3);
+  EXPECT_EQ(t.P(0).InitialSize, 3);
+  EXPECT_EQ(t.P(0).InitialFaceDown, 5);
+  for (const Card* c = t.P(0).BottomCard; c; c = c->Above) EXPECT_EQ(c->Face, FaceDown);
+}
+
+// Every radio button stores its identifier minus its group's base, and
+// deals afresh; ids of no button change nothing.
+TEST_F(PileEditorTest, RadioButtonsStoreIdentifierMinusBase) {
+  // Words of a pile definition: 5 Direction, 6 Placement, 7 RankBuild,
+  // 8 SuitBuild, 9 PileStart, 10 Removal.
+  const struct {
+    int id, word, value;
+  } clicks[] = {{4200, 6, -2},  {4202, 6, 0},  {4300, 7, -2}, {4312, 7, 10}, {4405, 8, 3},
+                {4601, 10, -1}, {4611, 10, 9}, {4700, 5, -2}, {4704, 5, 2},  {4500, 9, -2},
+                {4501, 9, -1},  {4503, 9, 52}, {4514, 9, 63}, {4521, 9, 70}};
+  PileEditor e = Open(0);
+  for (const auto& click : clicks) {
+    SCOPED_TRACE(click.id);
+    const uint32_t state = t.game->RandomState;
+    e.CheckRadio(click.id);
+    int32_t words[12];
+    std::memcpy(words, static_cast<const PileDef*>(&t.P(0)), sizeof words);
+    EXPECT_EQ(words[click.word], click.value);
+    EXPECT_NE(t.game->RandomState, state) << "dealt afresh";
+  }
+  EXPECT_EQ(e.View().Start, 4521);
+  EXPECT_EQ(e.View().Removal, 4611);
+  const PileDef before = t.P(0);
+  for (int id : {4203, 4313, 4522, 4199, 2100}) e.CheckRadio(id);
+  EXPECT_EQ(std::memcmp(&before, static_cast<const PileDef*>(&t.P(0)), sizeof before), 0);
+  EXPECT_EQ(Stored().Piles[0].RankBuild, RankBuild::Down) << "nothing saved before OK";
+}
+
+// "Specific card" with Hearts and Queen selected stores the queen of hearts;
+// a new rank then stores the king of hearts; while "Any ace" is chosen the
+// lists change nothing.
+TEST_F(PileEditorTest, SpecificCardFollowsTheLists) {
+  PileEditor e = Open(2);
+  e.SelectCard(2, 11);
+  EXPECT_EQ(static_cast<int32_t>(t.P(2).PileStart), 52) << "Any ace stays";
+  e.CheckRadio(4502);
+  EXPECT_EQ(static_cast<int32_t>(t.P(2).PileStart), 46);
+  e.SelectCard(2, 12);
+  EXPECT_EQ(static_cast<int32_t>(t.P(2).PileStart), 50);
+  e.CheckRadio(4503);
+  const uint32_t state = t.game->RandomState;
+  e.SelectCard(0, 0);
+  EXPECT_EQ(static_cast<int32_t>(t.P(2).PileStart), 52);
+  EXPECT_EQ(t.game->RandomState, state) << "nothing changed, nothing dealt";
+  e.SelectCard(-1, 3);  // a list being emptied
+  EXPECT_EQ(e.View().SuitSelection, 0);
+}
+
+// A checkbox inverts its bit; with every attribute unchecked the pile has
+// Flags 0 and neither it nor any pile behind it belongs to the game.
+TEST_F(PileEditorTest, UncheckingEveryAttributeTakesThePileOutOfTheGame) {
+  PileEditor e = Open(1);
+  e.ToggleFlag(25);
+  EXPECT_EQ(t.P(1).Flags, PileFlags::AutoPlay | PileFlags::AutoFillSource | PileFlags::WinGoal);
+  for (int bit = 0; bit < 32; ++bit)
+    if (t.P(1).Flags & (1u << bit)) e.ToggleFlag(bit);
+  EXPECT_EQ(t.P(1).Flags, 0u);
+  EXPECT_EQ(e.View().Flags, 0u);
+  EXPECT_EQ(CountPiles(t.game->PileTable), 1);
+  EXPECT_EQ(t.P(0).Next, nullptr);
+  EXPECT_EQ(Dealt(), 20);
+  e.Ok();
+  const GameDef stored = Stored();
+  EXPECT_EQ(stored.Piles[1].Flags, 0u);
+  EXPECT_EQ(stored.Piles[2].Flags, PileFlags::WinGoal) << "the record behind stays as it was";
+}
+
+// "Add pile" on three piles makes the fourth record a pile with Flags 1 in
+// the cell its record holds; the editor stays on its pile.
+TEST_F(PileEditorTest, AddPileMakesTheNextRecordAPile) {
+  PileEditor e = Open(1);
+  e.AddPile();
+  EXPECT_EQ(CountPiles(t.game->PileTable), 4);
+  EXPECT_EQ(t.P(3).Flags, 1u);
+  EXPECT_EQ(t.P(3).Column, 0);
+  EXPECT_EQ(t.P(3).Row, 0);
+  EXPECT_EQ(t.P(2).Next, &t.P(3));
+  EXPECT_EQ(t.game->EditPile, &t.P(1));
+  EXPECT_EQ(&e.Edited(), &t.P(1));
+  EXPECT_TRUE(t.display.messages.empty());
+}
+
+// A record used before joins with what it holds, but never asks for more
+// cards than the deck has left.
+TEST_F(PileEditorTest, AnAddedPileClaimsNoMoreThanTheDeckHasLeft) {
+  t.P(3) = Pile{};
+  static_cast<PileDef&>(t.P(3)) = MakePile(6, 0, 0);
+  t.P(3).InitialSize = 30;
+  PileEditor e = Open(0);
+  e.AddPile();
+  EXPECT_EQ(t.P(3).Column, 6);
+  EXPECT_EQ(t.P(3).InitialSize, 12);
+  EXPECT_EQ(Dealt(), 52);
+}
+
+// With all 48 records in use "Add pile" changes nothing and says why.
+TEST_F(PileEditorTest, AddPileOnAFullTableOnlySaysSo) {
+  for (int i = 3; i < kMaxPiles; ++i) t.P(i).Flags = PileFlags::WinGoal;
+  PileEditor e = Open(0);
+  const uint32_t state = t.game->RandomState;
+  e.AddPile();
+  EXPECT_EQ(CountPiles(t.game->PileTable), 48);
+  EXPECT_EQ(t.game->RandomState, state);
+  ASSERT_EQ(t.display.messages.size(), 1u);
+  EXPECT_NE(t.display.messages[0].find("48"), std::string::npos);
+}
+
+// "Previous pile" on the first pile and "Next pile" on the last do nothing;
+// between them the editor moves and shows the neighbour, keeping the boxes.
+TEST_F(PileEditorTest, PreviousAndNextStepBetweenThePiles) {
+  PileEditor e = Open(0);
+  const uint32_t state = t.game->RandomState;
+  e.PreviousPile();
+  EXPECT_EQ(t.game->EditPile, &t.P(0));
+  EXPECT_EQ(t.game->RandomState, state);
+  e.NextPile();
+  e.NextPile();
+  EXPECT_EQ(t.game->EditPile, &t.P(2));
+  EXPECT_EQ(e.View().Start, 4503);
+  EXPECT_EQ(e.View().Bar[0].Max, 12);
+  const uint32_t atLast = t.game->RandomState;
+  e.NextPile();
+  EXPECT_EQ(t.game->EditPile, &t.P(2));
+  EXPECT_EQ(t.game->RandomState, atLast);
+  e.PreviousPile();
+  EXPECT_EQ(t.game->EditPile, &t.P(1));
+  EXPECT_EQ(e.View().Box[0], 20);
+  EXPECT_EQ(t.P(0).InitialSize, 20);
+}
+
+// OK leaves the pile, deals afresh and writes the whole game to the library.
+TEST_F(PileEditorTest, OkWritesTheGameBack) {
+  PileEditor e = Open(2);
+  e.Scroll(PileBar::SizeLimit, ScrollAction::ThumbTrack, 13);
+  e.CheckRadio(4301);
+  EXPECT_EQ(Stored().Piles[2].SizeLimit, 0);
+  e.Ok();
+  EXPECT_EQ(t.game->EditPile, nullptr);
+  const GameDef stored = Stored();
+  EXPECT_EQ(stored.Piles[2].SizeLimit, 13);
+  EXPECT_EQ(stored.Piles[2].RankBuild, RankBuild::Any);
+  EXPECT_STREQ(stored.Name, "Three");
+}
+
+}  // namespace
+}  // namespace tarnik

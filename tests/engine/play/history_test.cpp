@@ -1,0 +1,160 @@
+// The position history: undo, redo, the snapshot, the full buffer, and
+// positions that bring back faces, counts and redeals exactly.
+#include <gtest/gtest.h>
+
+#include "engine/cards/pile_ops.h"
+#include "engine/play/history.h"
+#include "engine/play/moves.h"
+#include "engine/play/position_dialog.h"
+#include "support/play_table.h"
+#include "support/table_builder.h"
+
+namespace tarnik {
+namespace {
+
+using namespace testing;
+
+GameDef TwoPiles(uint32_t flags = 0) {
+  GameDef g = NamedGame("History", flags);
+  g.Piles[0] = MakePile(0, 0, PileFlags::AutoPlay);
+  g.Piles[1] = MakePile(8, 0, PileFlags::WinGoal, RankBuild::Up, SuitBuild::SameSuit,
+                        CardRemoval::TopCardOnly, PileStart::AnyAce);
+  return g;
+}
+
+// One automatic move to the foundation; each is one play.
+void Play(PlayTable& t) { ASSERT_EQ(AutoStep(*t.game), 1); }
+
+TEST(History, PlayCountFollowsMovesUndoAndRedo) {
+  PlayTable t(TwoPiles());
+  t.Arrange({{Up(V(2, 0)), Up(V(1, 0)), Up(V(0, 0))}, {}});
+  EXPECT_EQ(t.Plays(), 0);
+  EXPECT_FALSE(t.log.logged);  // the start position opens no log record
+  Play(t);
+  EXPECT_EQ(t.Plays(), 1);
+  EXPECT_TRUE(t.log.logged);  // the first recorded move does
+  t.display.sounds.clear();
+  UndoMove(*t.game);
+  EXPECT_EQ(t.Plays(), 0);
+  EXPECT_EQ(t.display.DropSounds(), 1);
+  EXPECT_EQ(t.Values(0).size(), 3u);
+  UndoMove(*t.game);  // nothing before the start
+  EXPECT_EQ(t.Plays(), 0);
+  RedoMove(*t.game);
+  EXPECT_EQ(t.Plays(), 1);
+  EXPECT_EQ(t.Values(1), (std::vector<int32_t>{V(0, 0)}));
+  RedoMove(*t.game);  // nothing after the last
+  EXPECT_EQ(t.Plays(), 1);
+}
+
+TEST(History, NewMoveAfterUndoCutsOffRedo) {
+  PlayTable t(TwoPiles());
+  t.Arrange({{Up(V(2, 0)), Up(V(1, 0)), Up(V(0, 0))}, {}});
+  Play(t);
+  Play(t);
+  UndoMove(*t.game);
+  UndoMove(*t.game);
+  Play(t);
+  RedoMove(*t.game);
+  EXPECT_EQ(t.game->history.PositionCount, t.game->history.UndoPosition);
+  EXPECT_EQ(t.Plays(), 1);
+}
+
+TEST(History, SnapshotFallsBackToTheStartWhenItsPositionIsCutOff) {
+  PlayTable t(TwoPiles());
+  t.Arrange({{Up(0)}, {}});
+  History& h = t.game->history;
+  for (int i = 0; i < 9; ++i) RecordPosition(*t.game);  // positions 2 to 10
+  StoreSnapShot(*t.game);
+  EXPECT_EQ(h.SnapshotPosition, 10);
+  h.UndoPosition = 5;
+  RecordPosition(*t.game);
+  EXPECT_EQ(h.SnapshotPosition, 1);
+  h.SnapshotPosition = 6;
+  h.UndoPosition = 5;
+  RecordPosition(*t.game);  // the new position 6
+  EXPECT_EQ(h.SnapshotPosition, 6);
+}
+
+TEST(History, RestoreSnapShotIsSilentAndKeepsRedo) {
+  PlayTable t(TwoPiles());
+  t.Arrange({{Up(V(1, 0)), Up(V(0, 0))}, {}});
+  StoreSnapShot(*t.game);
+  Play(t);
+  t.display.sounds.clear();
+  RestoreSnapShot(*t.game);
+  EXPECT_TRUE(t.display.sounds.empty());
+  EXPECT_EQ(t.Plays(), 0);
+  EXPECT_EQ(t.game->history.PositionCount, 2);
+  RedoMove(*t.game);
+  EXPECT_EQ(t.Values(1).size(), 1u);
+}
+
+TEST(History, FourDeckPileOfMoreThan127CardsComesBackWhole) {
+  PlayTable t(TwoPiles(GameFlags::FourDeck));
+  std::vector<Placed> stock;
+  for (int i = 0; i < 200; ++i) stock.push_back(i % 3 ? Down(i % 52) : Up(i % 52));
+  t.Arrange({stock, {Up(0)}});
+  t.P(0).TopCard->Face = FaceUp;
+  RestorePosition(*t.game);
+  ASSERT_EQ(t.P(0).Count, 200);
+  int i = 0;
+  for (const Card* c = t.P(0).BottomCard; c; c = c->Above, ++i) {
+    EXPECT_EQ(c->Value, i % 52);
+    EXPECT_EQ(c->Face, i % 3 ? FaceDown : FaceUp);  // faces come back as stored
+  }
+  EXPECT_EQ(t.P(1).Count, 1);
+}
+
+TEST(History, RestoreBringsBackRedealsLeft) {
+  PlayTable t(TwoPiles(GameFlags::RedealTwice));
+  t.Arrange({{Up(5)}, {}});
+  EXPECT_EQ(t.game->RedealsLeft, 2);
+  t.game->RedealsLeft = 1;
+  RecordPosition(*t.game);
+  UndoMove(*t.game);
+  EXPECT_EQ(t.game->RedealsLeft, 2);
+  RedoMove(*t.game);
+  EXPECT_EQ(t.game->RedealsLeft, 1);
+}
+
+TEST(History, FullBufferWarnsAndStoresNothingMore) {
+  PlayTable t(TwoPiles());
+  t.Arrange({{Up(5)}, {}});
+  while (t.game->history.UndoPosition < 1024) RecordPosition(*t.game);
+  EXPECT_TRUE(t.display.messages.empty());
+  RecordPosition(*t.game);
+  RecordPosition(*t.game);
+  ASSERT_EQ(t.display.messages.size(), 2u);
+  EXPECT_EQ(t.display.messages[0],
+            "Undo buffer is full.  Cannot store any more moves.|Warning!");
+  EXPECT_EQ(t.game->history.UndoPosition, 1024);
+  EXPECT_EQ(t.game->history.PositionCount, 1024);
+}
+
+TEST(PositionDialog, SliderMovesTheTableAndRedoStaysAvailable) {
+  PlayTable t(TwoPiles());
+  t.Arrange({{Up(V(2, 0)), Up(V(1, 0)), Up(V(0, 0))}, {}});
+  Play(t);
+  StoreSnapShot(*t.game);
+  Play(t);
+  Play(t);
+  PositionDialogView v = OpenPositionDialog(*t.game);
+  EXPECT_EQ(v.Undo, 4);
+  EXPECT_EQ(v.Redo, 4);
+  EXPECT_EQ(v.SliderMin, 1);
+  EXPECT_EQ(v.SliderMax, 4);
+  EXPECT_EQ(v.SliderPos, 4);
+  v = SlidePosition(*t.game, 1);
+  EXPECT_EQ(v.Undo, 1);
+  EXPECT_EQ(v.Redo, 4);  // never changes while the dialog is open
+  EXPECT_EQ(t.P(1).Count, 0);
+  v = ReturnToSnapShot(*t.game);
+  EXPECT_EQ(v.SliderPos, 2);
+  EXPECT_EQ(t.P(1).Count, 1);
+  RedoMove(*t.game);
+  EXPECT_EQ(t.P(1).Count, 2);
+}
+
+}  // namespace
+}  // namespace tarnik

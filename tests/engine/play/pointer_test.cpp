@@ -1,0 +1,198 @@
+// Playing with the mouse: drags and their drops, clicks on the stock, on
+// face-down and empty piles, and the right click.
+#include <gtest/gtest.h>
+
+#include "engine/deal/deal.h"
+#include "engine/play/history.h"
+#include "engine/play/pointer.h"
+#include "engine/play/start_game.h"
+#include "engine/rules/pointer_targets.h"
+#include "support/play_table.h"
+#include "support/table_builder.h"
+
+namespace tarnik {
+namespace {
+
+using namespace testing;
+
+// Two Klondike-like columns, a stock and a foundation.
+GameDef Columns() {
+  GameDef g = NamedGame("Columns");
+  g.Piles[0] = MakePile(0, 2, PileFlags::AutoPlay, RankBuild::Down, SuitBuild::DiffColor,
+                        CardRemoval::AnyInDiffColor);
+  g.Piles[1] = MakePile(4, 2, PileFlags::AutoPlay, RankBuild::Down, SuitBuild::DiffColor,
+                        CardRemoval::AnyInDiffColor);
+  g.Piles[2] = MakePile(8, 0, PileFlags::ManualFillSource, RankBuild::None, SuitBuild::None,
+                        CardRemoval::None, PileStart::None);
+  g.Piles[3] = MakePile(12, 0, PileFlags::WinGoal, RankBuild::Up, SuitBuild::SameSuit,
+                        CardRemoval::TopCardOnly, PileStart::AnyAce);
+  g.Piles[3].Direction = PileDirection::NoDirection;
+  return g;
+}
+
+// The middle of the visible strip of a card in a vertical fan.
+std::pair<int16_t, int16_t> On(const Card& c) {
+  return {static_cast<int16_t>(c.X + 32), static_cast<int16_t>(c.Y + 6)};
+}
+
+void Press(PlayTable& t, std::pair<int16_t, int16_t> at) { PointerDown(*t.game, at.first, at.second); }
+
+// Drags from a point so that the group's first card lands on `dest`.
+void DragTo(PlayTable& t, std::pair<int16_t, int16_t> from, const Pile& dest) {
+  Press(t, from);
+  const Card* top = dest.TopCard;
+  const int tx = (top ? top->X : dest.Left) + 32, ty = (top ? top->Y : dest.Top) + 40;
+  PointerMove(*t.game, static_cast<int16_t>(tx - 32 + t.game->GrabOffsetX),
+              static_cast<int16_t>(ty - 40 + t.game->GrabOffsetY));
+  PointerUp(*t.game);
+}
+
+TEST(Pointer, DropOnAnAcceptingPileMovesTheRunAndCountsOnePlay) {
+  PlayTable t(Columns());
+  t.Arrange({{Up(V(9, 0)), Up(V(8, 2)), Up(V(7, 1))}, {Up(V(10, 3))}, {}, {}});
+  DragTo(t, On(*t.P(0).BottomCard), t.P(1));  // the ten with the nine and eight on it
+  EXPECT_EQ(t.Values(1), (std::vector<int32_t>{V(10, 3), V(9, 0), V(8, 2), V(7, 1)}));
+  EXPECT_EQ(t.P(0).Count, 0);
+  EXPECT_EQ(t.Plays(), 1);
+  EXPECT_FALSE(IsDragging(*t.game));
+}
+
+TEST(Pointer, ReleaseOverNoTargetSendsTheCardsHomeAndRecordsNothing) {
+  PlayTable t(Columns());
+  t.Arrange({{Up(V(9, 0)), Up(V(8, 2))}, {Up(V(3, 3))}, {}, {}});
+  t.display.sounds.clear();
+  DragTo(t, On(*t.P(0).TopCard), t.P(1));
+  EXPECT_EQ(t.Values(0), (std::vector<int32_t>{V(9, 0), V(8, 2)}));
+  EXPECT_EQ(t.Plays(), 0);
+  EXPECT_EQ(t.display.DropSounds(), 1);
+  EXPECT_EQ(t.display.glideFrames, 128);
+}
+
+TEST(Pointer, PressBeneathTheGroupMakesItJumpEightPixelsUnderThePointer) {
+  PlayTable t(Columns());
+  // A club eight on a spade nine is no run: only the eight lifts, and a press
+  // on the nine's visible strip grabs it from beneath.
+  t.Arrange({{Up(V(9, 0)), Up(V(8, 1))}, {}, {}, {}});
+  const Card& top = *t.P(0).TopCard;
+  const int16_t x = static_cast<int16_t>(top.X + 10), y = static_cast<int16_t>(top.Y - 6);
+  ASSERT_EQ(PileAtPoint(*t.game, x, y), &t.P(0));
+  ASSERT_EQ(t.game->GrabBelow, 1);
+  Press(t, {x, y});
+  ASSERT_TRUE(IsDragging(*t.game));
+  EXPECT_EQ(t.game->GrabOffsetY, 8);
+  EXPECT_EQ(t.game->GrabOffsetX, 10);
+  EXPECT_EQ(t.game->FloatPile.Top, y - 8);
+  EXPECT_EQ(t.game->FloatPile.Left, x - 10);
+  PointerUp(*t.game);
+  EXPECT_EQ(t.P(0).Count, 2);
+}
+
+TEST(Pointer, ClickOnAFaceDownTopCardTurnsItAsOnePlay) {
+  PlayTable t(Columns());
+  t.Arrange({{Up(V(9, 0)), Down(V(8, 1))}, {}, {}, {}});
+  Press(t, On(*t.P(0).TopCard));
+  PointerUp(*t.game);
+  EXPECT_EQ(t.P(0).TopCard->Face, FaceUp);
+  EXPECT_EQ(t.Plays(), 1);
+}
+
+TEST(Pointer, DoubleClickOnTheStockDealsTwice) {
+  GameDef g = Columns();
+  g.Piles[0].Flags |= PileFlags::ManualFillDest;
+  PlayTable t(g);
+  t.Arrange({{}, {}, {Down(1), Down(2), Down(3)}, {}});
+  const auto at = std::make_pair(static_cast<int16_t>(t.P(2).Left + 5),
+                                 static_cast<int16_t>(t.P(2).Top + 5));
+  Press(t, at);
+  PointerUp(*t.game);
+  Press(t, at);
+  PointerUp(*t.game);
+  EXPECT_EQ(t.P(0).Count, 2);
+  EXPECT_EQ(t.Plays(), 2);
+}
+
+TEST(Pointer, EmptyPileWithoutRedealAndRightClicksDuringADragDoNothing) {
+  PlayTable t(Columns());
+  t.Arrange({{Up(V(0, 0))}, {}, {}, {}});
+  Press(t, {static_cast<int16_t>(t.P(1).Left + 5), static_cast<int16_t>(t.P(1).Top + 5)});
+  EXPECT_EQ(t.Plays(), 0);
+  const auto at = On(*t.P(0).TopCard);
+  Press(t, at);
+  ASSERT_TRUE(IsDragging(*t.game));
+  RightClick(*t.game, at.first, at.second);
+  Press(t, at);  // a second press during the drag is ignored too
+  PointerUp(*t.game);
+  EXPECT_EQ(t.P(3).Count, 0);
+  EXPECT_EQ(t.P(0).Count, 1);
+  RightClick(*t.game, at.first, at.second);  // now the ace goes up
+  EXPECT_EQ(t.P(3).Count, 1);
+  EXPECT_EQ(t.Plays(), 1);
+  RightClick(*t.game, 1, 1);  // an empty place of the table
+  EXPECT_EQ(t.Plays(), 1);
+}
+
+TEST(Pointer, DropBackOnItsOwnHighlightedPileRecordsNothing) {
+  GameDef g = Columns();
+  g.Piles[0].RankBuild = RankBuild::Any;
+  g.Piles[0].SuitBuild = SuitBuild::Any;
+  PlayTable t(g);
+  t.Arrange({{Up(V(9, 0)), Up(V(4, 2))}, {}, {}, {}});
+  Press(t, On(*t.P(0).TopCard));
+  // Hover over the pile's own remaining card: it accepts anything.
+  const Card& under = *t.P(0).TopCard;
+  PointerMove(*t.game, static_cast<int16_t>(under.X + t.game->GrabOffsetX),
+              static_cast<int16_t>(under.Y + t.game->GrabOffsetY));
+  EXPECT_EQ(t.game->DropTarget, &t.P(0));
+  EXPECT_EQ(t.display.highlights.back(), "+0");
+  PointerUp(*t.game);
+  EXPECT_EQ(t.P(0).Count, 2);
+  EXPECT_EQ(t.Plays(), 0);
+}
+
+TEST(Pointer, CardFromInsideARemoveAnyCardPileComesBackOnTop) {
+  GameDef g = Columns();
+  g.Piles[0].Flags |= PileFlags::RemoveAnyCard;
+  g.Piles[0].Direction = PileDirection::Horizontal;
+  PlayTable t(g);
+  t.Arrange({{Up(V(9, 0)), Up(V(4, 2)), Up(V(6, 1))}, {Up(V(3, 3))}, {}, {}});
+  const Card& middle = *t.P(0).BottomCard->Above;
+  Press(t, {static_cast<int16_t>(middle.X + 4), static_cast<int16_t>(middle.Y + 40)});
+  ASSERT_TRUE(IsDragging(*t.game));
+  EXPECT_EQ(t.game->FloatPile.Count, 1);
+  PointerUp(*t.game);
+  EXPECT_EQ(t.Values(0), (std::vector<int32_t>{V(9, 0), V(6, 1), V(4, 2)}));
+}
+
+TEST(Pointer, ANewDealOrUndoDuringADragLeavesNoCardBehind) {
+  PlayTable t(Columns());
+  t.Arrange({{Up(V(9, 0)), Up(V(8, 2))}, {}, {}, {}});
+  Press(t, On(*t.P(0).TopCard));
+  ASSERT_TRUE(IsDragging(*t.game));
+  UndoMove(*t.game);  // waits for the drag
+  EXPECT_TRUE(IsDragging(*t.game));
+  StartGame(*t.game, 5);
+  EXPECT_FALSE(IsDragging(*t.game));
+  EXPECT_EQ(t.game->DropTarget, nullptr);
+}
+
+TEST(PileAtPoint, LaterPileWinsAndACoveredOrBlankPileIsNotHit) {
+  GameDef g = NamedGame("Overlap");
+  g.Piles[0] = MakePile(0, 0, PileFlags::AutoPlay);
+  g.Piles[1] = MakePile(1, 1, PileFlags::AutoPlay);
+  g.Piles[2] = MakePile(8, 0, PileFlags::AutoPlay, RankBuild::Any, SuitBuild::Any,
+                        CardRemoval::TopCardOnly, PileStart::BlankSpace);
+  PlayTable t(g);
+  t.Arrange({{Up(1)}, {}, {}});
+  const int16_t x = static_cast<int16_t>(t.P(1).Left + 2), y = static_cast<int16_t>(t.P(1).Top + 2);
+  EXPECT_EQ(PileAtPoint(*t.game, x, y), &t.P(1));  // drawn last, empty but hit
+  t.Arrange({{Up(1)}, {Up(2)}, {}});
+  EXPECT_EQ(PileAtPoint(*t.game, static_cast<int16_t>(t.P(0).Left + 1),
+                        static_cast<int16_t>(t.P(0).Top + 1)),
+            nullptr);  // pile 0 is covered by pile 1
+  EXPECT_EQ(PileAtPoint(*t.game, static_cast<int16_t>(t.P(2).Left + 5),
+                        static_cast<int16_t>(t.P(2).Top + 5)),
+            nullptr);  // an empty blank space
+}
+
+}  // namespace
+}  // namespace tarnik

@@ -1,0 +1,52 @@
+// "Is this deal winnable?": its budget and the answers in words.
+#include "solver/deal_check.h"
+
+#include <gtest/gtest.h>
+
+namespace tarnik {
+namespace {
+
+TEST(DealCheck, CountsAreGroupedByThousands) {
+  EXPECT_EQ(GroupedCount(0), "0");
+  EXPECT_EQ(GroupedCount(999), "999");
+  EXPECT_EQ(GroupedCount(1000), "1,000");
+  EXPECT_EQ(GroupedCount(1234567), "1,234,567");
+}
+
+// Won says the deal can be won and in how many moves; lost that no win
+// exists; unknown how many positions were searched without an answer.
+TEST(DealCheck, TheThreeAnswers) {
+  SolveResult won;
+  won.verdict = Verdict::Won;
+  won.actions.resize(87);
+  EXPECT_EQ(DealCheckAnswer(won),
+            "This deal can be won: the solver found a winning line of 87 moves from the start.");
+  won.actions.resize(1);
+  EXPECT_NE(DealCheckAnswer(won).find("of 1 move from"), std::string::npos);
+
+  SolveResult lost;
+  lost.verdict = Verdict::Lost;
+  EXPECT_EQ(DealCheckAnswer(lost), "This deal cannot be won: no line of play from the start wins.");
+
+  SolveResult unknown;
+  unknown.nodes = 2'000'000;
+  EXPECT_EQ(DealCheckAnswer(unknown),
+            "No answer: the solver searched 2,000,000 positions without finding a win or "
+            "proving that there is none.");
+}
+
+// Thirty seconds, and the progress in three lines.
+TEST(DealCheck, BudgetAndProgress) {
+  EXPECT_EQ(DealCheckOptions().maxMilliseconds, 30'000);
+  EXPECT_EQ(DealCheckOptions().maxNodes, 2'000'000);
+  SolveProgress p;
+  p.nodes = 15300;
+  p.elapsedMs = 2400;
+  p.bestScore = 31;
+  p.deckSize = 52;
+  EXPECT_EQ(DealCheckProgressText(p),
+            "Positions searched: 15,300\nMost cards home: 31 of 52\nTime: 2.4 s of 30 s");
+}
+
+}  // namespace
+}  // namespace tarnik
