@@ -15,33 +15,33 @@ namespace {
 
 // A record from "Name:flags"; a trailing "*" on the name leaves bytes after
 // its NUL, which carry no meaning.
-void AppendRecord(LibraryImage& library, const std::string& spec) {
-  const size_t colon = spec.find(':');
-  std::string name = spec.substr(0, colon);
+void AppendRecord(LibraryImage& library, const std::string& entry) {
+  const size_t colon = entry.find(':');
+  std::string name = entry.substr(0, colon);
   const bool junk = !name.empty() && name.back() == '*';
   if (junk) name.pop_back();
-  GameDef game = testing::NamedGame(name.c_str(), std::stoul(spec.substr(colon + 1)));
+  GameDef game = testing::NamedGame(name.c_str(), std::stoul(entry.substr(colon + 1)));
   if (junk) std::memset(game.Name + name.size() + 1, 'x', 5);
   unsigned char bytes[kGameRecordSize];
   EncodeGameDef(game, bytes);
   library.insert(library.end(), bytes, bytes + kGameRecordSize);
 }
 
-LibraryImage Image(const std::vector<std::string>& specs) {
+LibraryImage Image(const std::vector<std::string>& entries) {
   LibraryImage library;
-  for (const auto& spec : specs) AppendRecord(library, spec);
+  for (const auto& entry : entries) AppendRecord(library, entry);
   return library;
 }
 
 // The library as "Name:flags" again, to compare with the expected games.
-std::vector<std::string> Specs(const LibraryImage& library) {
-  std::vector<std::string> specs;
+std::vector<std::string> Entries(const LibraryImage& library) {
+  std::vector<std::string> entries;
   for (size_t at = 0; at + kGameRecordSize <= library.size(); at += kGameRecordSize) {
     GameDef game;
     DecodeGameDef(library.data() + at, game);
-    specs.push_back(std::string(game.Name) + ":" + std::to_string(game.Flags));
+    entries.push_back(std::string(game.Name) + ":" + std::to_string(game.Flags));
   }
-  return specs;
+  return entries;
 }
 
 struct MergeCase {
@@ -77,7 +77,7 @@ TEST(LibraryMerge, KeepsEveryPlaceAndThePlayersGames) {
     SCOPED_TRACE(c.what);
     const auto old = c.oldShipped ? std::optional(Image(*c.oldShipped)) : std::nullopt;
     const auto merge = MergeLibrary(old, Image(c.newShipped), Image(c.player));
-    EXPECT_EQ(Specs(merge.Records), c.expected);
+    EXPECT_EQ(Entries(merge.Records), c.expected);
     EXPECT_EQ(merge.Updated, c.updated);
     EXPECT_EQ(merge.Added, c.added);
     EXPECT_TRUE(merge.LeftOut.empty());
@@ -91,7 +91,7 @@ TEST(LibraryMerge, StopsAt256GamesAndDropsAPartialRecord) {
   player.resize(player.size() + 100, 0x55);  // a damaged end: no game
   const auto merge = MergeLibrary(Image({"G0:1"}), Image({"G0:1", "N1:1", "N2:1"}), player);
   ASSERT_EQ(merge.Records.size(), size_t(kMaxGames) * kGameRecordSize);
-  EXPECT_EQ(Specs(merge.Records).back(), "N1:1");
+  EXPECT_EQ(Entries(merge.Records).back(), "N1:1");
   EXPECT_EQ(merge.Added, std::vector<int>{255});
   EXPECT_EQ(merge.LeftOut, std::vector<std::string>{"N2"});
   EXPECT_TRUE(std::equal(player.begin(), player.begin() + 255 * kGameRecordSize,
