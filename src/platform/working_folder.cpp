@@ -1,9 +1,10 @@
 #include "platform/working_folder.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+
+#include "platform/data_upgrade.h"
 
 namespace tarnik {
 
@@ -13,20 +14,12 @@ bool HoldsLibrary(const QString& folder) {
   return QFileInfo(QDir(folder).filePath(QStringLiteral("Data/Tarnik.tkl"))).isFile();
 }
 
-}  // namespace
-
-void FillMissingFiles(const QString& from, const QString& to) {
-  const QDir source(from);
-  QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-  while (it.hasNext()) {
-    const QString file = it.next();
-    const QString target = QDir(to).filePath(source.relativeFilePath(file));
-    if (QFileInfo::exists(target)) continue;  // the player's own copy stays
-    QDir().mkpath(QFileInfo(target).absolutePath());
-    QFile::copy(file, target);
-    QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
-  }
+// A folder's name as the file system spells it.
+std::filesystem::path LocalPath(const QString& folder) {
+  return std::filesystem::path(QFile::encodeName(folder).toStdString());
 }
+
+}  // namespace
 
 bool EnterDataFolder(const QStringList& installedData, const QString& userFolder,
                      QString* error) {
@@ -39,7 +32,7 @@ bool EnterDataFolder(const QStringList& installedData, const QString& userFolder
     }
   if (!installed.isEmpty()) {
     QDir().mkpath(userFolder);
-    FillMissingFiles(installed, userFolder);
+    UpdateDataFolder(LocalPath(installed), LocalPath(userFolder));
   }
   if (!HoldsLibrary(userFolder)) {
     *error = QStringLiteral("Tarnik Solitaire cannot find its game library \"Data/Tarnik.tkl\" "

@@ -12,11 +12,10 @@ namespace tarnik {
 // folder when it holds "Data/Tarnik.tkl" (a portable copy, the build tree);
 // otherwise the player's own data folder, filled on first use from the
 // installed data (the first of `installedData` that holds a library)
-// without ever overwriting a file the player already has. False, with a
-// reason, when no data can be found.
+// without ever overwriting a file the player already has, and brought up to
+// a later installed version by UpdateDataFolder. False, with a reason, when
+// no data can be found.
 bool EnterDataFolder(const QStringList& installedData, const QString& userFolder,
                      QString* error);
-// Copies every file of `from` into `to` that `to` does not have yet.
-void FillMissingFiles(const QString& from, const QString& to);
 
 }  // namespace tarnik
