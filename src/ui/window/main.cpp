@@ -5,12 +5,14 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <cstring>
 #include <memory>
 
 #include "engine/deal/game_index.h"
 #include "engine/game/game.h"
 #include "engine/library/library.h"
 #include "engine/records/preference_store.h"
+#include "engine/records/previous_game.h"
 #include "engine/shell/record_store.h"
 #include "engine/table/sounds.h"
 #include "platform/settings_store.h"
@@ -64,6 +66,7 @@ int main(int argc, char** argv) {
   game->CurrentGame = tarnik::GameInRange(game->library, game->CurrentGame);
   if (!art.Load(&error)) return Refuse(error);
   art.Compose(game->prefs);
+  std::strcpy(game->records.PreviousGamePath, tarnik::kPreviousGamePath);  // "Back to Previous Game"
   tarnik::LoadRecords(*game, tarnik::TickCount());
   tarnik::InstallAppWindows(window, *game, art, store);
   window.StartStatusRefresh();

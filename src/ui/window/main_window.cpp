@@ -6,12 +6,14 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
 
 #include "engine/game/game.h"
 #include "engine/records/preference_store.h"
+#include "engine/records/win_prompt.h"
 #include "engine/shell/command_ids.h"
 #include "engine/table/sounds.h"
 #include "ui/dialogs/deal_check_dialog.h"
@@ -110,7 +112,10 @@ MainWindow::MainWindow(Game& game, TableArt& art, PreferenceStore& store)
   setCentralWidget(table_);
   table_->SetShell(&shell_);
   table_->SetStatusSink([this] { tarnik::UpdateStatusLine(game_, *this); });
-  connect(&statusTimer_, &QTimer::timeout, this, [this] { tarnik::UpdateStatusLine(game_, *this); });
+  connect(&statusTimer_, &QTimer::timeout, this, [this] {
+    tarnik::UpdateStatusLine(game_, *this);
+    RefreshBackCommand();
+  });
   hint_ = new HintCommand(game_, *table_, this);
   SetCommandWindow(command::kHint, [this] { hint_->Run(); });
   SetCommandWindow(command::kCheckDeal, [this] { CheckDealWinnable(game_, this); });
@@ -138,6 +143,7 @@ void MainWindow::BuildMenus() {
       }
       QAction* action = CommandAction(QString::fromLatin1(item.text), item.command);
       menu->addAction(action);
+      if (item.command == kBackToPreviousGame) backToPrevious_ = action;
       if (item.command == kShowAllCards) {
         action->setCheckable(true);
         showAllCards_ = action;
@@ -162,7 +168,10 @@ void MainWindow::BuildMenus() {
                                             {0, nullptr},
                                             {kUndoRedoPosition, "Select Undo/Redo position..."},
                                             {kStoreSnapShot, "Store Snap Shot"},
-                                            {kRestoreSnapShot, "Restore Snap Shot"}});
+                                            {kRestoreSnapShot, "Restore Snap Shot"},
+                                            {0, nullptr},
+                                            {kBackToPreviousGame, "Back to Previous Game\tB"}});
+  RefreshBackCommand();
   add(bar->addMenu(QStringLiteral("Options")), {{kShowAllCards, "Show All Cards"},
                                                {kCardCounter, "Card Counter..."},
                                                {0, nullptr},
@@ -226,6 +235,7 @@ void MainWindow::BuildAccelerators() {
   using namespace command;
   const std::pair<QKeySequence, int> keys[] = {{QKeySequence(Qt::Key_A), kAutoplay},
                                                {QKeySequence(Qt::CTRL | Qt::Key_A), kRedo},
+                                               {QKeySequence(Qt::Key_B), kBackToPreviousGame},
                                                {QKeySequence(Qt::Key_H), kHint},
                                                {QKeySequence(Qt::Key_N), kRandomShuffle},
                                                {QKeySequence(Qt::Key_S), kStep},
@@ -263,6 +273,10 @@ void MainWindow::BuildStatusBar() {
 }
 
 void MainWindow::StartStatusRefresh() { statusTimer_.start(100); }
+
+void MainWindow::RefreshBackCommand() {
+  if (backToPrevious_) backToPrevious_->setEnabled(game_.records.HasPreviousGame);
+}
 
 void MainWindow::SetCommandWindow(int command, std::function<void()> open) {
   commandWindows_[command] = std::move(open);
@@ -308,6 +322,18 @@ std::string MainWindow::ChoosePlayerFile(const std::string& current) {
 
 uint32_t MainWindow::TickCount() { return tarnik::TickCount(); }
 
+bool MainWindow::OfferNewDeal(const std::string& caption, const std::string& text) {
+  QMessageBox box(QMessageBox::Information, QString::fromStdString(caption),
+                  QString::fromLatin1(text.c_str()), QMessageBox::NoButton, this);
+  box.setObjectName(QStringLiteral("winPrompt"));
+  QPushButton* deal = box.addButton(QString::fromLatin1(kNewDealButton), QMessageBox::AcceptRole);
+  QPushButton* close = box.addButton(QString::fromLatin1(kCloseButton), QMessageBox::RejectRole);
+  box.setDefaultButton(deal);
+  box.setEscapeButton(close);
+  box.exec();
+  return box.clickedButton() == deal;
+}
+
 void MainWindow::SetStatusText(int part, const char* text) {
   if (part < 0 || part >= 7) return;
   const QString value = QString::fromLatin1(text);
@@ -331,6 +357,12 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
       return table_->FollowEditMode();
     case Qt::Key_O: return shell_.HandleKey(ShellKey::O);
     case Qt::Key_Z: return shell_.HandleKey(ShellKey::Z);
+    case Qt::Key_Tab: return shell_.HandleKey(ShellKey::Tab);
+    case Qt::Key_Backtab: return shell_.HandleKey(ShellKey::BackTab);
+    case Qt::Key_Space: return shell_.HandleKey(ShellKey::Space);
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return shell_.HandleKey(ShellKey::Enter);
+    case Qt::Key_Escape: return shell_.HandleKey(ShellKey::Escape);
     default: QMainWindow::keyPressEvent(event);
   }
 }
