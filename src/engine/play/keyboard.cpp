@@ -14,7 +14,9 @@ namespace tarnik {
 
 namespace {
 
-constexpr int32_t kLiftShift = 8;  // lifted cards hover this far up and right
+// Lifted cards hover this far down and right of where they would land, so
+// the focused pile's top card still shows.
+constexpr int32_t kLiftShift = 6;
 
 // Where the pointer would press a pile: the middle of its top card, or of
 // the empty pile's place.
@@ -43,7 +45,7 @@ void Hover(Game& game, Pile& pile) {
   int32_t x, y;
   LandingSpot(game, pile, x, y);
   game.FloatPile.Left = x + kLiftShift;
-  game.FloatPile.Top = y - kLiftShift;
+  game.FloatPile.Top = y + kLiftShift;
   game.GrabOffsetX = kCardWidth / 2;
   game.GrabOffsetY = kCardHeight / 2;
   DrawFloatPile(game);
