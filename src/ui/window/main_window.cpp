@@ -14,6 +14,7 @@
 #include "engine/records/preference_store.h"
 #include "engine/shell/command_ids.h"
 #include "engine/table/sounds.h"
+#include "platform/saved_games_folder.h"
 #include "ui/dialogs/deal_check_dialog.h"
 #include "ui/window/about.h"
 #include "ui/window/help_window.h"
@@ -83,6 +84,7 @@ std::string ChooseFile(QWidget* owner, const QString& filter, const QString& suf
   dialog.setAcceptMode(mode);
   dialog.setFileMode(fileMode);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  PrepareSavedGamesFolder(current);
   const QFileInfo start(QString::fromStdString(current));
   dialog.setDirectory(start.absoluteDir());
   dialog.selectFile(start.fileName());
@@ -120,7 +122,11 @@ MainWindow::~MainWindow() = default;
 
 QAction* MainWindow::CommandAction(const QString& text, int command) {
   auto* action = new QAction(text, this);
-  connect(action, &QAction::triggered, this, [this, command] { shell_.HandleCommand(command); });
+  connect(action, &QAction::triggered, this, [this, command] {
+    // "Save Game..." writes without a dialog: its folder must be there.
+    if (command == command::kSaveGame) PrepareSavedGamesFolder(game_.records.SavedGamePath);
+    shell_.HandleCommand(command);
+  });
   return action;
 }
 
