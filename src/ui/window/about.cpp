@@ -10,32 +10,39 @@ namespace tarnik {
 namespace {
 
 // Where the credits are, in words for the about box.
-QString WhereCreditsAre(const QString& folder) {
-  if (!folder.isEmpty())
-    return QStringLiteral("see CREDITS.md and the licence, COPYING, in %1/")
-        .arg(folder.toHtmlEscaped());
+QString WhereCreditsAre(const CreditsFiles& files) {
+  if (!files.credits.isEmpty() && !files.licence.isEmpty())
+    return QStringLiteral("see %1 and the licence, %2")
+        .arg(files.credits.toHtmlEscaped(), files.licence.toHtmlEscaped());
+  if (!files.credits.isEmpty()) return QStringLiteral("see %1").arg(files.credits.toHtmlEscaped());
   return QStringLiteral(
       "see CREDITS.md and COPYING, installed in /usr/share/doc/tarnik-solitaire/ by the "
       "Debian package (share/doc/tarnik-solitaire/ under another installation prefix) and "
-      "kept in data/CREDITS.md of the source tree");
+      "kept in data/CREDITS.md and COPYING of the source tree");
+}
+
+// The path of `name` in `folder` when it is a file there, else "".
+QString FileIn(const QString& folder, const QString& name) {
+  const QString path = QDir::cleanPath(QDir(folder).filePath(name));
+  return QFileInfo(path).isFile() ? path : QString();
 }
 
 }  // namespace
 
-QString CreditsFolder(const QString& binDir, const QString& sourceDir) {
-  const QString installed =
-      QDir::cleanPath(QDir(binDir).filePath(QStringLiteral("../share/doc/tarnik-solitaire")));
-  if (QFileInfo(QDir(installed).filePath(QStringLiteral("CREDITS.md"))).isFile())
-    return installed;
-  const QString source = QDir::cleanPath(QDir(sourceDir).filePath(QStringLiteral("data")));
-  if (!sourceDir.isEmpty() && QFileInfo(QDir(source).filePath(QStringLiteral("CREDITS.md"))).isFile())
-    return source;
-  return {};
+CreditsFiles FindCredits(const QString& binDir, const QString& sourceDir) {
+  const QString docs = QDir(binDir).filePath(QStringLiteral("../share/doc/tarnik-solitaire"));
+  CreditsFiles installed{FileIn(docs, QStringLiteral("CREDITS.md")),
+                         FileIn(docs, QStringLiteral("COPYING"))};
+  if (!installed.credits.isEmpty()) return installed;
+  if (sourceDir.isEmpty()) return {};
+  CreditsFiles source{FileIn(sourceDir, QStringLiteral("data/CREDITS.md")),
+                      FileIn(sourceDir, QStringLiteral("COPYING"))};
+  return source.credits.isEmpty() ? CreditsFiles{} : source;
 }
 
 void ShowAboutBox(QWidget* owner) {
-  const QString credits =
-      CreditsFolder(QCoreApplication::applicationDirPath(), QStringLiteral(TARNIK_SOURCE_DIR));
+  const CreditsFiles credits =
+      FindCredits(QCoreApplication::applicationDirPath(), QStringLiteral(TARNIK_SOURCE_DIR));
   QMessageBox::about(
       owner, QStringLiteral("About Tarnik Solitaire"),
       QStringLiteral(

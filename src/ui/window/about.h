@@ -8,12 +8,16 @@ class QWidget;
 
 namespace tarnik {
 
-// The folder that holds COPYING and CREDITS.md for a program in `binDir`:
-// "share/doc/tarnik-solitaire" beside an installed program (under /usr for
-// the Debian package, under the prefix of `cmake --install`), else the
-// source tree's "data" folder for a program run from its build tree, else
-// "" when neither is there.
-QString CreditsFolder(const QString& binDir, const QString& sourceDir);
+// Where the credits of the artwork and the licence are for a program in
+// `binDir`: "CREDITS.md" and "COPYING" in "share/doc/tarnik-solitaire"
+// beside an installed program (under /usr for the Debian package, under the
+// prefix of `cmake --install`), else "data/CREDITS.md" and "COPYING" of the
+// source tree for a program run from its build tree, else both empty.
+struct CreditsFiles {
+  QString credits;
+  QString licence;
+};
+CreditsFiles FindCredits(const QString& binDir, const QString& sourceDir);
 
 void ShowAboutBox(QWidget* owner);
 

@@ -3,12 +3,15 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QTreeView>
+#include <algorithm>
 
 #include "engine/game/game.h"
 #include "engine/records/preference_store.h"
@@ -74,6 +77,19 @@ std::string WorkingPath(const QString& chosen) {
   return (relative.startsWith(QLatin1String("..")) ? chosen : relative).toStdString();
 }
 
+// Gives Qt's own file dialog (where the desktop offers none) room for whole
+// sizes and dates: the name column takes what the others leave.
+void FitColumns(QFileDialog& dialog) {
+  dialog.resize(std::max(dialog.width(), 720), std::max(dialog.height(), 440));
+  auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+  if (!view) return;
+  QHeaderView* header = view->header();
+  header->setStretchLastSection(false);
+  header->setSectionResizeMode(0, QHeaderView::Stretch);
+  for (int column = 1; column < header->count(); ++column)
+    header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+}
+
 // Runs a file dialog with one filter and a default suffix; "" on cancel.
 std::string ChooseFile(QWidget* owner, const QString& filter, const QString& suffix,
                        const std::string& current, QFileDialog::AcceptMode mode,
@@ -88,6 +104,7 @@ std::string ChooseFile(QWidget* owner, const QString& filter, const QString& suf
   const QFileInfo start(QString::fromStdString(current));
   dialog.setDirectory(start.absoluteDir());
   dialog.selectFile(start.fileName());
+  FitColumns(dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return WorkingPath(dialog.selectedFiles().first());
 }
