@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -10,12 +11,15 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QTreeView>
+#include <algorithm>
 
 #include "engine/game/game.h"
 #include "engine/records/preference_store.h"
 #include "engine/records/win_prompt.h"
 #include "engine/shell/command_ids.h"
 #include "engine/table/sounds.h"
+#include "platform/saved_games_folder.h"
 #include "ui/dialogs/deal_check_dialog.h"
 #include "ui/window/about.h"
 #include "ui/window/help_window.h"
@@ -75,6 +79,19 @@ std::string WorkingPath(const QString& chosen) {
   return (relative.startsWith(QLatin1String("..")) ? chosen : relative).toStdString();
 }
 
+// Gives Qt's own file dialog (where the desktop offers none) room for whole
+// sizes and dates: the name column takes what the others leave.
+void FitColumns(QFileDialog& dialog) {
+  dialog.resize(std::max(dialog.width(), 720), std::max(dialog.height(), 440));
+  auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+  if (!view) return;
+  QHeaderView* header = view->header();
+  header->setStretchLastSection(false);
+  header->setSectionResizeMode(0, QHeaderView::Stretch);
+  for (int column = 1; column < header->count(); ++column)
+    header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+}
+
 // Runs a file dialog with one filter and a default suffix; "" on cancel.
 std::string ChooseFile(QWidget* owner, const QString& filter, const QString& suffix,
                        const std::string& current, QFileDialog::AcceptMode mode,
@@ -85,9 +102,11 @@ std::string ChooseFile(QWidget* owner, const QString& filter, const QString& suf
   dialog.setAcceptMode(mode);
   dialog.setFileMode(fileMode);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  PrepareSavedGamesFolder(current);
   const QFileInfo start(QString::fromStdString(current));
   dialog.setDirectory(start.absoluteDir());
   dialog.selectFile(start.fileName());
+  FitColumns(dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return WorkingPath(dialog.selectedFiles().first());
 }
@@ -125,7 +144,11 @@ MainWindow::~MainWindow() = default;
 
 QAction* MainWindow::CommandAction(const QString& text, int command) {
   auto* action = new QAction(text, this);
-  connect(action, &QAction::triggered, this, [this, command] { shell_.HandleCommand(command); });
+  connect(action, &QAction::triggered, this, [this, command] {
+    // "Save Game..." writes without a dialog: its folder must be there.
+    if (command == command::kSaveGame) PrepareSavedGamesFolder(game_.records.SavedGamePath);
+    shell_.HandleCommand(command);
+  });
   return action;
 }
 
