@@ -18,6 +18,7 @@
 #include "platform/working_folder.h"
 #include "ui/window/app_windows.h"
 #include "ui/window/main_window.h"
+#include "ui/window/start_up.h"
 #include "ui/window/winnable_deal_services.h"
 
 namespace {
@@ -64,11 +65,10 @@ int main(int argc, char** argv) {
   game->CurrentGame = tarnik::GameInRange(game->library, game->CurrentGame);
   if (!art.Load(&error)) return Refuse(error);
   art.Compose(game->prefs);
-  tarnik::LoadRecords(*game, tarnik::TickCount());
   tarnik::InstallAppWindows(window, *game, art, store);
+  tarnik::ShowAndLoadRecords(window, *game, tarnik::TickCount());
   window.StartStatusRefresh();
   tarnik::OnTerminationRequest(&window, [&window] { window.close(); });
-  window.show();
   window.activateWindow();  // keys reach the table at once, with or without a window manager
   window.setFocus();
   const int code = app.exec();
