@@ -21,7 +21,7 @@ QImage CardAboveAPlace(bool withLowerPlace) {
   g.Piles[0] = MakePile(0, 0, PileFlags::WinGoal);
   g.Piles[0].InitialSize = 1;
   if (withLowerPlace)
-    g.Piles[1] = MakePile(1, 1, PileFlags::WinGoal, RankBuild::Any, SuitBuild::Any,
+    g.Piles[1] = MakePile(0, 1, PileFlags::WinGoal, RankBuild::Any, SuitBuild::Any,
                           CardRemoval::TopCardOnly, PileStart::None);
   PlayTable t(g);
   t.Arrange(withLowerPlace ? std::vector<std::vector<Placed>>{{Up(51)}, {}}

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "engine/cards/pile_ops.h"
+#include "engine/game/game.h"
 #include "ui/window/main_window.h"
 
 namespace tarnik {
