@@ -40,6 +40,7 @@ struct MessageCatcher {
     timer.callOnTimeout([this] {
       if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
         texts << box->windowTitle() + "|" + box->text();
+        icons << box->icon();
         box->accept();
       }
     });
@@ -47,6 +48,7 @@ struct MessageCatcher {
   }
   QTimer timer;
   QStringList texts;
+  QList<QMessageBox::Icon> icons;
 };
 
 struct HintWindowTest : ::testing::Test {
@@ -128,6 +130,7 @@ TEST_F(LostHintWindowTest, NoWinningMoveIsSaid) {
   QTest::keyClick(&window, Qt::Key_H);
   ASSERT_TRUE(WaitFor([&] { return !messages.texts.isEmpty(); }));
   EXPECT_EQ(messages.texts, QStringList{"Hint|No winning move found."});
+  EXPECT_EQ(messages.icons, QList<QMessageBox::Icon>{QMessageBox::Warning});
   EXPECT_FALSE(window.Table().HintShown());
 }
 

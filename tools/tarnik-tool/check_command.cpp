@@ -12,8 +12,8 @@ namespace tarnik::tool {
 int Check(const Args& args) {
   if (args.size() != 1) return Refuse("usage: tarnik-tool check LIBRARY");
   static Game game;  // large tables: kept off the stack
-  std::ifstream probe(args[0], std::ios::binary);
-  if (!probe || !FileSize(args[0])) return Refuse("cannot read library '" + args[0] + "'");
+  // Measured first: opening a pipe for reading would wait for a writer.
+  if (!FileSize(args[0]) || !std::ifstream(args[0], std::ios::binary)) return Refuse("cannot read library '" + args[0] + "'");
   game.library.Path = args[0];
   CountGames(game.library);
   LoadGameNames(game.library);

@@ -39,8 +39,8 @@ bool ParseDecimal(const std::string& s, uint64_t hi, uint64_t& out) {
 
 // Opens a library for reading; refuses a file that cannot be read.
 bool OpenLibrary(const std::string& path, Library& library) {
-  std::ifstream probe(path, std::ios::binary);
-  if (!probe || !FileSize(path)) return false;
+  // Measured first: opening a pipe for reading would wait for a writer.
+  if (!FileSize(path) || !std::ifstream(path, std::ios::binary)) return false;
   library.Path = path;
   CountGames(library);
   LoadGameNames(library);
@@ -54,12 +54,12 @@ std::string GameFileName(int index, const char* name) {
   return prefix + NameSlug(name) + ".game";
 }
 
+// The text of a game file: a regular file (a link is followed) of at most
+// kGameTextLimit bytes, so a device, a pipe or a folder is never read.
 std::optional<std::string> ReadText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+  const auto bytes = ReadWholeFile(path.string(), kGameTextLimit);
+  if (!bytes) return std::nullopt;
+  return std::string(bytes->begin(), bytes->end());
 }
 
 }  // namespace
@@ -139,7 +139,9 @@ int Compile(const Args& args) {
   std::vector<unsigned char> bytes(files.size() * kGameRecordSize);
   for (size_t i = 0; i < files.size(); ++i) {
     const auto text = ReadText(files[i]);
-    if (!text) return Refuse("cannot read '" + files[i].string() + "'");
+    if (!text)
+      return Refuse("cannot read '" + files[i].string() + "': not a regular file of at most " +
+                    std::to_string(kGameTextLimit / 1024) + " KiB");
     GameDef game;
     std::string error;
     if (!GameFromText(*text, game, error)) return Refuse(files[i].string() + ": " + error);

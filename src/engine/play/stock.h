@@ -21,6 +21,9 @@ void RemoveBadCards(Game& game);
 void EmptyPileClick(Game& game, Pile& pile);
 // Cards on the piles that give up their cards in a redeal.
 int32_t CountRedealCards(const Game& game);
+// The generator state a gathering draws from: `state` itself, or 1 for the
+// two states from which no pile would ever give up a card.
+uint32_t GatherStartState(uint32_t state);
 // Gathers the redeal piles' cards onto `pile` and refills the RedealSource
 // piles; 1 when any card moved.
 int GatherAndRedeal(Game& game, Pile& pile, int keepFaces);

@@ -64,6 +64,14 @@ void SetDefaults(Game& game) {
 
 }  // namespace
 
+WindowRect RepairWindowRect(WindowRect rect) {
+  // Within the limit, every width and height the window takes from these
+  // edges fits in 32 bits.
+  const auto onScreen = [](int32_t v) { return v >= -kWindowCoordinateLimit && v <= kWindowCoordinateLimit; };
+  const bool fits = onScreen(rect.Left) && onScreen(rect.Top) && onScreen(rect.Right) && onScreen(rect.Bottom);
+  return fits ? rect : WindowRect{};
+}
+
 std::optional<WindowRect> LoadPreferences(Game& game, PreferenceStore& store) {
   SetDefaults(game);
   if (!store.Exists()) return std::nullopt;
@@ -74,7 +82,10 @@ std::optional<WindowRect> LoadPreferences(Game& game, PreferenceStore& store) {
   ReadInto(store, "WindowBottom", p.WindowBottom);
   ForEachNumber(game, [&](const char* name, int32_t& var) { ReadInto(store, name, var); });
   ReadLogFile(store, p.LogFile);
-  return WindowRect{p.WindowLeft, p.WindowTop, p.WindowRight, p.WindowBottom};
+  const WindowRect rect = RepairWindowRect({p.WindowLeft, p.WindowTop, p.WindowRight, p.WindowBottom});
+  p.WindowLeft = rect.Left, p.WindowTop = rect.Top;
+  p.WindowRight = rect.Right, p.WindowBottom = rect.Bottom;
+  return rect;
 }
 
 void SaveWindowRect(Game& game, PreferenceStore& store, WindowRect rect) {

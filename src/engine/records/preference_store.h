@@ -41,6 +41,12 @@ struct WindowRect {
   int32_t Bottom = 600;
 };
 
+// The farthest a stored window edge may lie from the screen's origin.
+constexpr int32_t kWindowCoordinateLimit = 32767;
+// The stored rectangle when every edge lies within the limit, otherwise the
+// default (0, 0, 800, 600). The window is never made smaller than 800 × 600.
+WindowRect RepairWindowRect(WindowRect rect);
+
 constexpr int kPreferenceValueCount = 39;
 // The value names in the order in which they are read.
 extern const char* const kPreferenceNames[kPreferenceValueCount];

@@ -110,7 +110,7 @@ void CheckDealWinnable(const Game& game, QWidget* owner) {
   const QString answer =
       outcome.dealt ? QString::fromStdString(DealCheckAnswer(outcome.result))
                     : QStringLiteral("This deal cannot be searched: its game cannot be read.");
-  QMessageBox::information(owner, kTitle, answer);
+  QMessageBox::warning(owner, kTitle, answer);  // the program's exclamation icon
 }
 
 }  // namespace tarnik

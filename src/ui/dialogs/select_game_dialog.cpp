@@ -72,7 +72,7 @@ SelectGameDialog::SelectGameDialog(Game& game, TableArt& art, QWidget* parent)
   setObjectName(QStringLiteral("id10004"));
   setWindowTitle(QStringLiteral("Select Game"));
   list_->setObjectName(QStringLiteral("id8004"));
-  list_->setMinimumWidth(220);
+  list_->setMinimumWidth(200);  // the whole dialog stays within the 800-pixel window
   auto* categories = new QVBoxLayout;
   for (int c = 0; c < 7; ++c) {
     auto* button = new QPushButton(QString::fromLatin1(kCategories[c]), this);

@@ -13,6 +13,7 @@
 #include "engine/editor/editor_controls.h"
 #include "engine/editor/game_editor.h"
 #include "engine/game/game.h"
+#include "ui/editor/scrolling_content.h"
 
 namespace tarnik {
 
@@ -33,7 +34,7 @@ GameEditorDialog::GameEditorDialog(Game& game, QWidget* parent)
   setObjectName(QStringLiteral("id10013"));
   setWindowTitle(QStringLiteral("Game Editor"));
   setModal(true);
-  auto* layout = new QVBoxLayout(this);
+  auto* layout = new QVBoxLayout(ScrollingContent(*this));
 
   auto* nameRow = new QHBoxLayout;
   auto* label = new QLabel(QStringLiteral("Enter game name:"), this);

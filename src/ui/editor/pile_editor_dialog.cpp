@@ -17,6 +17,7 @@
 
 #include "engine/cards/cards.h"
 #include "engine/editor/editor_controls.h"
+#include "ui/editor/scrolling_content.h"
 
 namespace tarnik {
 
@@ -99,7 +100,7 @@ PileEditorDialog::PileEditorDialog(Game& game, QWidget* parent)
   setObjectName(QStringLiteral("id10011"));
   setWindowTitle(QStringLiteral("Tarnik game editor"));
   setModal(true);
-  auto* grid = new QGridLayout(this);
+  auto* grid = new QGridLayout(ScrollingContent(*this));
   grid->addWidget(NumberGroup(PileBar::InitialSize, kInitialSizeBox, kInitialSizeBar), 0, 0);
   grid->addWidget(NumberGroup(PileBar::FaceDown, kFaceDownBox, kFaceDownBar), 0, 1);
   grid->addWidget(NumberGroup(PileBar::SizeLimit, kSizeLimitBox, kSizeLimitBar), 0, 2);

@@ -73,7 +73,13 @@ void DrawPile(QImage& surface, const TableArt& art, const Game& game, const Pile
 }
 
 void DrawPiles(QImage& surface, const TableArt& art, const Game& game, const Pile* first) {
-  for (const Pile* p = first; p; p = p->Next) DrawPile(surface, art, game, *p, false);
+  // The markers of empty piles go down first, so an emptied place (a taken
+  // card of a pyramid's lower row) never covers the cards of the piles it
+  // overlapped; the cards then follow in table order.
+  for (const Pile* p = first; p; p = p->Next)
+    if (!p->BottomCard) DrawPile(surface, art, game, *p, false);
+  for (const Pile* p = first; p; p = p->Next)
+    if (p->BottomCard) DrawPile(surface, art, game, *p, false);
 }
 
 void ComposeTableImage(TableArt& art, const Game& game, QSize client) {

@@ -15,7 +15,8 @@ void TileTableBack(QImage& surface, const QImage& backArt, int32_t tile, QSize c
 // Draws one pile; on the drag surface every card casts its shadow.
 void DrawPile(QImage& surface, const TableArt& art, const Game& game, const Pile& pile,
               bool withShadows);
-// Draws `first` and every pile after it, in table order.
+// Draws `first` and every pile after it: the empty piles' markers first,
+// then the cards of the others in table order.
 void DrawPiles(QImage& surface, const TableArt& art, const Game& game, const Pile* first);
 // Composes the whole table of the game in play into the table surface.
 void ComposeTableImage(TableArt& art, const Game& game, QSize client);

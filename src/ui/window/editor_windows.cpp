@@ -3,6 +3,7 @@
 #include "engine/game/game.h"
 #include "ui/editor/game_editor_dialog.h"
 #include "ui/editor/pile_editor_dialog.h"
+#include "ui/window/dialog_placement.h"
 #include "ui/window/main_window.h"
 
 namespace tarnik {
@@ -13,9 +14,11 @@ void InstallEditorWindows(MainWindow& window, Game& game) {
     if (pileEditor) {
       owner->Table().RedrawTable();  // outlines the pile being edited
       PileEditorDialog dialog(game, owner);
+      PlaceEditor(dialog, *owner, game);
       dialog.exec();
     } else {
       GameEditorDialog dialog(game, owner);
+      PlaceEditor(dialog, *owner, game);
       dialog.exec();
     }
   };

@@ -1,15 +1,54 @@
 #include "ui/window/help_window.h"
 
 #include <QFileInfo>
+#include <QByteArray>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "engine/library/help_file.h"
 #include "engine/library/help_page.h"
 
 namespace tarnik {
 
-HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), browser_(new QTextBrowser(this)) {
+namespace {
+
+// A browser that reads only what ReadHelpFile allows: regular files inside
+// the help folder within the size limit; a page nested too deeply is shown
+// as a short note instead, and anything else as nothing.
+class HelpBrowser : public QTextBrowser {
+ public:
+  using QTextBrowser::QTextBrowser;
+
+  QVariant loadResource(int type, const QUrl& name) override {
+    QUrl url = name;
+    if (url.isRelative()) url = source().resolved(name);
+    if (!url.isLocalFile() && url.scheme().isEmpty()) url = QUrl::fromLocalFile(url.path());
+    if (!url.isLocalFile()) return {};
+    const auto bytes = ReadHelpFile(QFileInfo(QStringLiteral("Help")).absoluteFilePath().toStdString(),
+                                    url.toLocalFile().toStdString());
+    if (!bytes) return type == QTextDocument::HtmlResource ? QVariant(Refusal(url)) : QVariant();
+    const QByteArray data(reinterpret_cast<const char*>(bytes->data()),
+                          static_cast<qsizetype>(bytes->size()));
+    if (type != QTextDocument::HtmlResource) return data;
+    if (HelpNestingDepth(data.toStdString()) > kHelpNestingLimit) return Refusal(url);
+    return QString::fromUtf8(data);
+  }
+
+ private:
+  // The note shown in place of a page that is not read.
+  static QString Refusal(const QUrl& url) {
+    return QStringLiteral("<h2>Tarnik Solitaire Help</h2><p>The help page \"%1\" cannot be shown: "
+                          "it is not a regular file of at most 1 MiB in the Help folder, or "
+                          "its lists and tables nest too deeply.</p>")
+        .arg(url.fileName().toHtmlEscaped());
+  }
+};
+
+}  // namespace
+
+HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), browser_(new HelpBrowser(this)) {
   setWindowTitle(QStringLiteral("Tarnik Solitaire Help"));
   setModal(false);
   resize(640, 560);

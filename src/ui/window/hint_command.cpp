@@ -47,7 +47,8 @@ void HintCommand::Finished() {
                      kHintShowMilliseconds);
     return;
   }
-  QMessageBox::information(owner_, QStringLiteral("Hint"),
+  // The exclamation icon, as every message of the program has.
+  QMessageBox::warning(owner_, QStringLiteral("Hint"),
                            QStringLiteral("No winning move found."));
 }
 

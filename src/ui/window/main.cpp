@@ -23,6 +23,7 @@
 #include "platform/working_folder.h"
 #include "ui/window/app_windows.h"
 #include "ui/window/main_window.h"
+#include "ui/window/start_up.h"
 #include "ui/window/winnable_deal_services.h"
 
 namespace {
@@ -77,11 +78,10 @@ int main(int argc, char** argv) {
   if (!art.Load(&error)) return Refuse(error);
   art.Compose(game->prefs);
   std::strcpy(game->records.PreviousGamePath, tarnik::kPreviousGamePath);  // "Back to Previous Game"
-  tarnik::LoadRecords(*game, tarnik::TickCount());
   tarnik::InstallAppWindows(window, *game, art, store);
+  tarnik::ShowAndLoadRecords(window, *game, tarnik::TickCount());
   window.StartStatusRefresh();
   tarnik::OnTerminationRequest(&window, [&window] { window.close(); });
-  window.show();
   window.activateWindow();  // keys reach the table at once, with or without a window manager
   window.setFocus();
   const int code = app.exec();

@@ -98,7 +98,7 @@ TEST(LoadGame, ReadsFlagsAndAllPilesIntoTheGivenTable) {
   LibraryBench b;
   GameDef g = NamedGame("Two piles", GameFlags::TwoDeck | GameFlags::AcesHigh);
   g.Piles[0].Column = 3;
-  g.Piles[0].Row = -1;
+  g.Piles[0].Row = 9;
   g.Piles[0].RankBuild = RankBuild::UpByFourWrapping;
   g.Piles[0].PileStart = PileStart::BlankSpace;
   g.Piles[0].Flags = 0x80000001u;
@@ -111,7 +111,7 @@ TEST(LoadGame, ReadsFlagsAndAllPilesIntoTheGivenTable) {
   ASSERT_TRUE(LoadGame(*b.lib, piles, flags, 1));
   EXPECT_EQ(flags, GameFlags::TwoDeck | GameFlags::AcesHigh);
   EXPECT_EQ(piles[0].Column, 3);
-  EXPECT_EQ(piles[0].Row, -1);
+  EXPECT_EQ(piles[0].Row, 9);
   EXPECT_EQ(piles[0].RankBuild, RankBuild::UpByFourWrapping);
   EXPECT_EQ(piles[0].PileStart, PileStart::BlankSpace);
   EXPECT_EQ(piles[0].Flags, 0x80000001u);
@@ -226,14 +226,14 @@ TEST(GameRecord, EncodeDecodeIsLittleEndianAndLossless) {
   GameDef g = NamedGame("Round trip", 0xDEADBEEF);
   g.Name[20] = 'x';  // bytes behind the terminator survive
   for (int k = 0; k < kMaxPiles; ++k) {
-    g.Piles[k].Column = -k;
+    g.Piles[k].Column = kMaxGridCell - k;  // within the range that reading keeps
     g.Piles[k].SizeLimit = k * 1000;
     g.Piles[k].Flags = 0xFFFFFFFFu - k;
   }
   std::vector<unsigned char> bytes(kGameRecordSize);
   EncodeGameDef(g, bytes.data());
   EXPECT_EQ(WordAt(bytes, 32), 0xDEADBEEFu);
-  EXPECT_EQ(WordAt(bytes, 36 + 48 * 5), static_cast<uint32_t>(-5));
+  EXPECT_EQ(WordAt(bytes, 36 + 48 * 5), static_cast<uint32_t>(kMaxGridCell - 5));
   GameDef back;
   DecodeGameDef(bytes.data(), back);
   std::vector<unsigned char> again(kGameRecordSize);

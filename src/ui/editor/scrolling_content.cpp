@@ -1,0 +1,21 @@
+#include "ui/editor/scrolling_content.h"
+
+#include <QDialog>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace tarnik {
+
+QWidget* ScrollingContent(QDialog& dialog) {
+  auto* outer = new QVBoxLayout(&dialog);
+  outer->setContentsMargins(0, 0, 0, 0);
+  auto* area = new QScrollArea(&dialog);
+  area->setFrameShape(QFrame::NoFrame);
+  area->setWidgetResizable(true);
+  auto* content = new QWidget(area);
+  area->setWidget(content);
+  outer->addWidget(area);
+  return content;
+}
+
+}  // namespace tarnik
