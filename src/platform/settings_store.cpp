@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "platform/settings_lock.h"
+
 namespace tarnik {
 
 SettingsPreferenceStore::SettingsPreferenceStore() : settings_("Velmoran", "Tarnik Solitaire") {}
@@ -45,7 +47,10 @@ void SettingsPreferenceStore::WriteText(const char* name, const char* buffer, si
   settings_.setValue(QString::fromLatin1(name), QString::fromUtf8(buffer, length));
 }
 
+// A lock left by a program that died while writing would hold the write up
+// for half a minute: it is cleared first.
 void SettingsPreferenceStore::Close() {
+  RemoveDeadSettingsLock(settings_.fileName());
   settings_.sync();
 }
 

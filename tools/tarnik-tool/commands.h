@@ -12,6 +12,8 @@ using Args = std::vector<std::string>;
 int List(const Args& args);
 int Deal(const Args& args);
 int Play(const Args& args);
+// play-saved SAVED.tkg LIBRARY [--save OUT.tkg]: "play" from a saved game.
+int PlaySaved(const Args& args);
 int Layout(const Args& args);
 int Compile(const Args& args);
 int Decompile(const Args& args);

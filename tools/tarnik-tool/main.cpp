@@ -13,7 +13,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: tarnik-tool list LIBRARY | deal LIBRARY GAME SEED [--save OUT.tkg] | "
-    "play LIBRARY GAME SEED | layout LIBRARY GAME SEED WIDTH HEIGHT | show SAVED.tkg LIBRARY | "
+    "play LIBRARY GAME SEED | play-saved SAVED.tkg LIBRARY | layout LIBRARY GAME SEED WIDTH HEIGHT | show SAVED.tkg LIBRARY | "
     "stats PLAYER.tkp LIBRARY | "
     "check LIBRARY | rules LIBRARY TEXTDIR OUTDIR | compile DIR LIBRARY | decompile LIBRARY DIR | "
     "solve LIBRARY GAME SEED [--budget SECONDS] | export-fcs LIBRARY GAME SEED";
@@ -25,7 +25,8 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"list", tarnik::tool::List},           {"deal", tarnik::tool::Deal},
-    {"play", tarnik::tool::Play},           {"layout", tarnik::tool::Layout},
+    {"play", tarnik::tool::Play},           {"play-saved", tarnik::tool::PlaySaved},
+    {"layout", tarnik::tool::Layout},
     {"show", tarnik::tool::Show},           {"stats", tarnik::tool::Stats},
     {"check", tarnik::tool::Check},         {"rules", tarnik::tool::Rules},
     {"compile", tarnik::tool::Compile},

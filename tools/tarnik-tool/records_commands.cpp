@@ -36,15 +36,38 @@ bool ReadLibrary(const std::string& path, Library& library) {
 
 }  // namespace
 
-int Show(const Args& args) {
-  if (args.size() != 2) return Refuse("usage: tarnik-tool show SAVED.tkg LIBRARY");
-  static Game game;  // large tables: kept off the stack
+bool OpenSavedFromArgs(const Args& args, const char* command, Game& game, int& status) {
+  status = 2;
+  if (args.size() != 2) {
+    Refuse(std::string("usage: tarnik-tool ") + command);
+    return false;
+  }
   static ErrorDisplay display;
+  display.shown = false;
   game.display = &display;
-  if (!ReadLibrary(args[1], game.library)) return Refuse("cannot read library '" + args[1] + "'");
-  if (!FileSize(args[0])) return Refuse("cannot read saved game '" + args[0] + "'");
-  if (!ReadSavedGame(game, args[0]))
-    return display.shown ? kRefusedFile : Refuse("cannot read saved game '" + args[0] + "'");
+  if (!ReadLibrary(args[1], game.library)) {
+    Refuse("cannot read library '" + args[1] + "'");
+    return false;
+  }
+  if (!FileSize(args[0])) {
+    Refuse("cannot read saved game '" + args[0] + "'");
+    return false;
+  }
+  const int opened = ReadSavedGame(game, args[0]);
+  static NullDisplay silent;
+  game.display = &silent;  // play goes on without a word, as in "play"
+  if (opened) return true;
+  if (display.shown)
+    status = kRefusedFile;
+  else
+    Refuse("cannot read saved game '" + args[0] + "'");
+  return false;
+}
+
+int Show(const Args& args) {
+  static Game game;  // large tables: kept off the stack
+  int status = 0;
+  if (!OpenSavedFromArgs(args, "show SAVED.tkg LIBRARY", game, status)) return status;
   PrintTable(game);
   return 0;
 }

@@ -1,5 +1,8 @@
 #include "engine/files/file_io.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <system_error>
 
@@ -46,12 +49,34 @@ bool IsWritable(const std::string& path) {
 // A temporary name beside the file, in the same folder so rename is atomic.
 static std::string TemporaryName(const std::string& path) { return path + ".new"; }
 
-// Renames the finished copy over the file; removes the copy on failure.
+// Flushes a file, or a folder's list of names, to the disk; false when the
+// disk did not take it.
+static bool SyncToDisk(const std::string& path, int flags) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | flags);
+  if (fd < 0) return false;
+  const bool synced = ::fsync(fd) == 0;
+  ::close(fd);
+  return synced;
+}
+
+// Puts the finished copy in place of the file: its bytes reach the disk
+// before the rename, and the folder's new name after it, so that a power
+// cut leaves either the old file or the new one, whole. The copy is removed
+// on failure.
 static bool Commit(const std::string& temp, const std::string& path) {
   std::error_code ec;
+  if (!SyncToDisk(temp, 0)) {
+    fs::remove(temp, ec);
+    return false;
+  }
   fs::rename(temp, path, ec);
-  if (ec) fs::remove(temp, ec);
-  return !ec;
+  if (ec) {
+    fs::remove(temp, ec);
+    return false;
+  }
+  const fs::path folder = fs::path(path).parent_path();
+  SyncToDisk(folder.empty() ? "." : folder.string(), O_DIRECTORY);  // some file systems cannot
+  return true;
 }
 
 bool EditFileSafely(const std::string& path, const std::function<bool(std::fstream&)>& edit) {
@@ -95,6 +120,16 @@ bool WriteFileSafely(const std::string& path, const void* data, size_t length) {
     }
   }
   return Commit(temp, path);
+}
+
+bool KeepAside(const std::string& path, const std::vector<std::string>& names) {
+  if (names.empty()) return false;
+  std::error_code ec;
+  fs::remove(names.back(), ec);
+  for (size_t i = names.size() - 1; i > 0; --i)
+    if (fs::is_regular_file(names[i - 1], ec)) fs::rename(names[i - 1], names[i], ec);
+  fs::rename(path, names.front(), ec);
+  return !ec;
 }
 
 }  // namespace tarnik

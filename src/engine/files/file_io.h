@@ -1,6 +1,7 @@
 // File access shared by every record file of the game. Reads check every
-// length; writes go to a temporary file that is renamed over the old one, so
-// that a crash or a full disk never leaves half a file behind.
+// length; writes go to a temporary file that is synced to the disk and then
+// renamed over the old one (the folder synced after), so that a crash, a
+// power cut or a full disk never leaves half a file behind.
 #pragma once
 
 #include <cstddef>
@@ -29,5 +30,9 @@ bool IsWritable(const std::string& path);
 bool EditFileSafely(const std::string& path, const std::function<bool(std::fstream&)>& edit);
 // Writes a whole file through a temporary copy.
 bool WriteFileSafely(const std::string& path, const void* data, size_t length);
+// Moves a file aside to the first of `names`; a file already under a name
+// moves on to the next one and the file under the last name is removed, so
+// that no more than names.size() are kept. False when it could not be moved.
+bool KeepAside(const std::string& path, const std::vector<std::string>& names);
 
 }  // namespace tarnik

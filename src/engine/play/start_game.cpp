@@ -58,6 +58,8 @@ void RefreshPreview(Game& game) {
   ResetTable(game.PileTable, game.client);
   DealCards(game.PileTable, game.Deck, game.CurrentFlags, game.Style());
   LayoutAllPiles(FirstPile(game.PileTable), game.Style());
+  game.services->ResetHistory(game);
+  game.services->RecordPosition(game);
   game.display->RedrawTable();
 }
 

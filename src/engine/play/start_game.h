@@ -13,7 +13,9 @@ struct Game;
 // set CurrentSeed to the same seed).
 void StartGame(Game& game, uint32_t seed);
 // Deals the current game afresh in memory after an edit of its rules,
-// continuing the generator rather than reseeding it.
+// continuing the generator rather than reseeding it. The new deal starts the
+// history again, so that no stored position belongs to the rules before the
+// edit (and a saved game holds the cards of one deal throughout).
 void RefreshPreview(Game& game);
 
 }  // namespace tarnik

@@ -88,10 +88,19 @@ std::optional<WindowRect> LoadPreferences(Game& game, PreferenceStore& store) {
   return rect;
 }
 
-void SaveWindowRect(Game& game, PreferenceStore& store, WindowRect rect) {
+void KeepWindowRect(Game& game, WindowRect rect) {
   Preferences& p = game.prefs;
   p.WindowLeft = rect.Left, p.WindowTop = rect.Top;
   p.WindowRight = rect.Right, p.WindowBottom = rect.Bottom;
+}
+
+WindowRect KeptWindowRect(const Game& game) {
+  const Preferences& p = game.prefs;
+  return {p.WindowLeft, p.WindowTop, p.WindowRight, p.WindowBottom};
+}
+
+void SaveWindowRect(Game& game, PreferenceStore& store, WindowRect rect) {
+  KeepWindowRect(game, rect);
   if (!store.Create()) return;
   store.WriteNumber("WindowLeft", static_cast<uint32_t>(rect.Left));
   store.WriteNumber("WindowTop", static_cast<uint32_t>(rect.Top));

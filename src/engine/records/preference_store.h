@@ -64,6 +64,11 @@ constexpr const char* kWinPromptName = "WinPrompt";
 std::optional<WindowRect> LoadPreferences(Game& game, PreferenceStore& store);
 // Writes the main window's rectangle (and keeps it in the preferences).
 void SaveWindowRect(Game& game, PreferenceStore& store, WindowRect rect);
+// Keeps the main window's rectangle in the preferences, to be written at
+// exit after the player's records.
+void KeepWindowRect(Game& game, WindowRect rect);
+// The rectangle the preferences hold.
+WindowRect KeptWindowRect(const Game& game);
 // Writes the settings, the current game and tour, the switches, the twenty
 // favourites and the player file path.
 void SavePreferences(const Game& game, PreferenceStore& store);

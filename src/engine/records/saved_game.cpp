@@ -3,6 +3,7 @@
 #include "engine/play/history.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "engine/cards/pile_ops.h"
@@ -53,38 +54,60 @@ bool HeaderFits(const SavedHeader& h, const Library& library) {
          h.RankOffset >= 0 && h.RankOffset <= 12;
 }
 
-// What every stored position of the named game must hold.
-struct PositionShape {
-  int32_t Piles;
-  int32_t DeckSize;
+// How often each card value lies in one stored position.
+using CardCounts = std::array<int32_t, 52>;
+
+// One stored position in the file: where it starts and how long it is, its
+// byte of RedealsLeft included.
+struct PositionSpan {
+  size_t At;
+  size_t Length;
 };
 
-// Every checked position holds the whole deck, so all have this length.
-size_t PositionLength(PositionShape shape) {
-  return size_t(shape.Piles) + 2 * size_t(shape.DeckSize) + 1;
-}
-
-// Checks one stored position at `at`: its card counts fit in the record,
-// add up to the deck and hold each card of the deck as often as the deck
-// does. Returns the position's length in the file, or 0 when it does not fit.
-size_t CheckPosition(const unsigned char* in, size_t size, size_t at, PositionShape shape) {
-  int32_t copies[52] = {};
+// Reads one stored position of `piles` piles at `at`: its card counts must
+// fit in the record and in the file, and every card and face must be a real
+// one. Counts its cards into `counts` and returns its length, or 0 when it
+// does not fit.
+size_t ParsePosition(const unsigned char* in, size_t size, size_t at, int32_t piles,
+                     CardCounts& counts) {
   const size_t start = at;
-  int32_t cards = 0;
-  for (int32_t p = 0; p < shape.Piles; ++p) {
+  for (int32_t p = 0; p < piles; ++p) {
     if (at >= size) return 0;
     const int32_t count = in[at++];
-    cards += count;
     if (at - start + 2 * size_t(count) > kUsedLimit || size - at < 2 * size_t(count)) return 0;
     for (int32_t c = 0; c < count; ++c, at += 2) {
       if (in[at] >= 52 || in[at + 1] > Marked) return 0;
-      ++copies[in[at]];
+      ++counts[in[at]];
     }
   }
-  if (at >= size || cards != shape.DeckSize) return 0;
-  for (int32_t n : copies)
-    if (n != shape.DeckSize / 52) return 0;
+  if (at >= size) return 0;
   return at + 1 - start;  // and the byte of RedealsLeft
+}
+
+// Finds every stored position of the file. The first may hold each card at
+// most as often as the game's deck does (a game may deal fewer cards than
+// its deck holds); every later one must hold exactly the cards of the first,
+// as play only moves cards between piles. Empty when a position does not fit.
+std::vector<PositionSpan> FindPositions(const unsigned char* in, size_t size, int32_t count,
+                                        int32_t piles, int32_t deckSize) {
+  std::vector<PositionSpan> spans;
+  CardCounts first{};
+  size_t at = 0;
+  for (int32_t i = 0; i < count; ++i) {
+    CardCounts cards{};
+    const size_t length = ParsePosition(in, size, at, piles, cards);
+    if (length == 0) return {};
+    if (i == 0) {
+      for (int32_t n : cards)
+        if (n > deckSize / 52) return {};
+      first = cards;
+    } else if (cards != first) {
+      return {};
+    }
+    spans.push_back({at, length});
+    at += length;
+  }
+  return spans;
 }
 
 // Copies a checked position into a history record.
@@ -96,7 +119,7 @@ void StorePosition(const unsigned char* in, size_t length, PositionRecord& recor
 
 // Puts the checked file into the game state and shows its current position.
 void InstallSavedGame(Game& game, const SavedHeader& h, const unsigned char* positions,
-                      PositionShape shape) {
+                      const std::vector<PositionSpan>& spans) {
   game.CurrentGame = h.CurrentGame;
   game.CurrentSeed = h.CurrentSeed;
   game.RankOffset = h.RankOffset;
@@ -109,9 +132,8 @@ void InstallSavedGame(Game& game, const SavedHeader& h, const unsigned char* pos
   history.DealtSeed = h.CurrentSeed;
   LoadGame(game.library, game.PileTable, game.CurrentFlags, game.CurrentGame);
   ResetTable(game.PileTable, game.client);
-  const size_t length = PositionLength(shape);
-  for (int32_t i = 0; i < h.PositionCount; ++i)
-    StorePosition(positions + size_t(i) * length, length, history.PositionBuffer[i]);
+  for (size_t i = 0; i < spans.size(); ++i)
+    StorePosition(positions + spans[i].At, spans[i].Length, history.PositionBuffer[i]);
   PlaySoundNamed(game, "Shuffle");  // only while sounds are enabled
   game.CurrentLogRecord = FindLogRecord(game);
   RestorePosition(game);
@@ -149,64 +171,75 @@ bool WriteSavedGame(const Game& game, const std::string& path) {
   return WriteFileSafely(path, bytes.data(), bytes.size());
 }
 
-// Where the checked positions of a saved game begin, or null when its bytes
-// are not a saved game that fits the library; `damaged` tells which.
-static const unsigned char* CheckSavedGame(const Library& library, const unsigned char* bytes,
-                                           size_t size, SavedHeader& header, PositionShape& shape,
-                                           bool& damaged) {
-  damaged = false;
-  if (size < kMagicSize || std::memcmp(bytes, kSavedGameMagic, kMagicSize) != 0) return nullptr;
-  damaged = true;
-  if (size < kSavedGameHeaderSize) return nullptr;
+namespace {
+
+// Checks the bytes of a saved game against the library: the header and where
+// each stored position lies, or why the bytes are refused.
+SavedGameRead CheckSavedGame(const Library& library, const unsigned char* bytes, size_t size,
+                             SavedHeader& header, std::vector<PositionSpan>& spans) {
+  if (size < kMagicSize || std::memcmp(bytes, kSavedGameMagic, kMagicSize) != 0)
+    return SavedGameRead::NotSavedGame;
+  if (size < kSavedGameHeaderSize) return SavedGameRead::Damaged;
   header = ParseHeader(bytes);
-  if (!HeaderFits(header, library)) return nullptr;
+  if (!HeaderFits(header, library)) return SavedGameRead::Damaged;
   Pile piles[kMaxPiles];
   uint32_t flags = 0;
   LoadGame(library, piles, flags, header.CurrentGame);
-  shape = PositionShape{CountPiles(piles), DeckSize(flags)};
-  const unsigned char* positions = bytes + kSavedGameHeaderSize;
-  const size_t available = size - kSavedGameHeaderSize;
-  size_t at = 0;
-  for (int32_t i = 0; i < header.PositionCount; ++i) {
-    const size_t length = CheckPosition(positions, available, at, shape);
-    if (length == 0) return nullptr;
-    at += length;
-  }
-  return positions;
+  spans = FindPositions(bytes + kSavedGameHeaderSize, size - kSavedGameHeaderSize,
+                        header.PositionCount, CountPiles(piles), DeckSize(flags));
+  return spans.empty() ? SavedGameRead::Damaged : SavedGameRead::Loaded;
 }
+
+// Checks the bytes of a saved game and, when they fit, loads them, keeping
+// the game they replace as the previous game when told to.
+SavedGameRead LoadQuietly(Game& game, const unsigned char* bytes, size_t size, bool keepPrevious) {
+  SavedHeader header;
+  std::vector<PositionSpan> spans;
+  const SavedGameRead read = CheckSavedGame(game.library, bytes, size, header, spans);
+  if (read != SavedGameRead::Loaded) return read;
+  if (keepPrevious) KeepPreviousGame(game);
+  InstallSavedGame(game, header, bytes + kSavedGameHeaderSize, spans);
+  return SavedGameRead::Loaded;
+}
+
+}  // namespace
 
 bool SavedGameFits(const Library& library, const unsigned char* bytes, size_t size) {
   SavedHeader header;
-  PositionShape shape;
-  bool damaged;
-  return CheckSavedGame(library, bytes, size, header, shape, damaged) != nullptr;
+  std::vector<PositionSpan> spans;
+  return CheckSavedGame(library, bytes, size, header, spans) == SavedGameRead::Loaded;
+}
+
+void ShowSavedGameRefusal(Game& game, SavedGameRead why, const std::string& addition) {
+  if (why != SavedGameRead::NotSavedGame && why != SavedGameRead::Damaged) return;
+  const bool notSaved = why == SavedGameRead::NotSavedGame;
+  std::string text = notSaved ? kNotSavedGameText : kDamagedSavedGameText;
+  if (!addition.empty()) text += "
+
+" + addition;
+  game.display->ShowMessage(text.c_str(), notSaved ? kNotSavedGameCaption : kDamagedSavedGameCaption,
+                            MessageIcon::Exclamation);
 }
 
 int LoadSavedGame(Game& game, const unsigned char* bytes, size_t size, bool keepPrevious) {
-  SavedHeader header;
-  PositionShape shape;
-  bool damaged;
-  const unsigned char* positions =
-      CheckSavedGame(game.library, bytes, size, header, shape, damaged);
-  if (!positions) {
-    if (damaged)
-      game.display->ShowMessage(kDamagedSavedGameText, kDamagedSavedGameCaption,
-                                MessageIcon::Exclamation);
-    else
-      game.display->ShowMessage(kNotSavedGameText, kNotSavedGameCaption, MessageIcon::Exclamation);
-    return 0;
-  }
-  if (keepPrevious) KeepPreviousGame(game);
-  InstallSavedGame(game, header, positions, shape);
-  return 1;
+  const SavedGameRead read = LoadQuietly(game, bytes, size, keepPrevious);
+  ShowSavedGameRefusal(game, read);
+  return read == SavedGameRead::Loaded ? 1 : 0;
+}
+
+SavedGameRead ReadSavedGameQuietly(Game& game, const std::string& path) {
+  const auto size = FileSize(path);
+  if (!size) return SavedGameRead::Unreadable;
+  std::vector<unsigned char> bytes(std::min<uint64_t>(*size, kMaxSavedGameSize));
+  if (!bytes.empty() && !ReadAt(path, 0, bytes.data(), bytes.size()))
+    return SavedGameRead::Unreadable;
+  return LoadQuietly(game, bytes.data(), bytes.size(), true);
 }
 
 int ReadSavedGame(Game& game, const std::string& path) {
-  const auto size = FileSize(path);
-  if (!size) return 0;
-  std::vector<unsigned char> bytes(std::min<uint64_t>(*size, kMaxSavedGameSize));
-  if (!bytes.empty() && !ReadAt(path, 0, bytes.data(), bytes.size())) return 0;
-  return LoadSavedGame(game, bytes.data(), bytes.size());
+  const SavedGameRead read = ReadSavedGameQuietly(game, path);
+  ShowSavedGameRefusal(game, read);
+  return read == SavedGameRead::Loaded ? 1 : 0;
 }
 
 SaveOutcome SaveGameCommand(Game& game) {

@@ -41,11 +41,23 @@ bool WriteSavedGame(const Game& game, const std::string& path);
 // Loads a saved game from its bytes: 1 when the deal, its history and its
 // log record replaced the game in play; 0 after a message when the bytes are
 // not a saved game or do not fit the library, with the game in play untouched.
-// The game it replaces is kept as the previous game unless told otherwise.
+// The first stored position may hold fewer cards than the deck (a game that
+// deals only part of it), each card at most as often as the deck does; every
+// other position must hold the same cards as the first. The game it replaces
+// is kept as the previous game unless told otherwise.
 int LoadSavedGame(Game& game, const unsigned char* bytes, size_t size, bool keepPrevious = true);
 // Reads a saved game file: 0 without a message when the file cannot be read,
 // otherwise as LoadSavedGame.
 int ReadSavedGame(Game& game, const std::string& path);
+
+// What became of a saved game file read without a word.
+enum class SavedGameRead { Loaded, Unreadable, NotSavedGame, Damaged };
+// Reads a saved game file as ReadSavedGame does, but leaves the message of
+// a refused file to the caller.
+SavedGameRead ReadSavedGameQuietly(Game& game, const std::string& path);
+// The message box of a refused file (NotSavedGame or Damaged), with
+// `addition` as a paragraph of its own after the text when it is not empty.
+void ShowSavedGameRefusal(Game& game, SavedGameRead why, const std::string& addition = "");
 
 // What "Save Game..." did.
 enum class SaveOutcome { Saved, Declined, NeedsPath };

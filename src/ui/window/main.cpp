@@ -19,6 +19,7 @@
 #include "platform/quiet_messages.h"
 #include "platform/saved_games_folder.h"
 #include "platform/settings_store.h"
+#include "platform/single_copy.h"
 #include "platform/termination.h"
 #include "platform/working_folder.h"
 #include "ui/window/app_windows.h"
@@ -41,6 +42,23 @@ int Refuse(const QString& text) {
   return 1;
 }
 
+// A second copy on the same data folder whose first copy does not answer.
+int RefuseSecondCopy() {
+  QMessageBox::warning(nullptr, QStringLiteral("Tarnik Solitaire"),
+                       QStringLiteral("Tarnik Solitaire is already running with the data folder "
+                                      "%1; only one copy can play there at a time.")
+                           .arg(QDir::currentPath()));
+  return 1;
+}
+
+// Brings the window forward when a second copy was started on its folder.
+void BringForward(QWidget& window) {
+  window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+  window.show();
+  window.raise();
+  window.activateWindow();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -54,6 +72,8 @@ int main(int argc, char** argv) {
   const bool portable = tarnik::PlaysInCurrentFolder();
   const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
   if (!tarnik::EnterDataFolder(InstalledDataFolders(), userFolder, &error)) return Refuse(error);
+  tarnik::SingleCopy single(QDir::currentPath());
+  if (!single.IsFirst()) return single.AskFirstToShow() ? 0 : RefuseSecondCopy();
 
   auto game = std::make_unique<tarnik::Game>();
   const std::string savedGames = tarnik::FirstSavedGamePath(
@@ -82,12 +102,13 @@ int main(int argc, char** argv) {
   tarnik::ShowAndLoadRecords(window, *game, tarnik::TickCount());
   window.StartStatusRefresh();
   tarnik::OnTerminationRequest(&window, [&window] { window.close(); });
+  single.OnShowRequest([&window] { BringForward(window); });
+  window.show();
   window.activateWindow();  // keys reach the table at once, with or without a window manager
   window.setFocus();
   const int code = app.exec();
 
-  tarnik::SaveRecords(*game);
   art = tarnik::TableArt();
-  tarnik::SavePreferences(*game, store);
+  tarnik::SaveAtExit(*game, store);  // the player's records first, the preferences last
   return code;
 }

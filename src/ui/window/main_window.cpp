@@ -365,7 +365,8 @@ void MainWindow::SetStatusText(int part, const char* text) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   const QRect frame = geometry();
-  SaveWindowRect(game_, store_, {x(), y(), x() + frame.width(), y() + frame.height()});
+  // Written at exit, after the player's records.
+  KeepWindowRect(game_, {x(), y(), x() + frame.width(), y() + frame.height()});
   event->accept();
 }
 

@@ -49,7 +49,9 @@ TEST(RecordStore, WithoutAGameInProgressTheCurrentGameIsDealtAfresh) {
   testing::WriteBytes(t.File("Data/Last.tkg"), {'n', 'o', 'p', 'e'});
   LoadRecords(*t.game, 2000);
   EXPECT_EQ(t.display.messages,
-            std::vector<std::string>{"That file is not a saved game.|Not a saved game"});
+            std::vector<std::string>{"That file is not a saved game.\n\nThe game in progress is "
+                                     "kept as \"Data/Last.refused.tkg\"; a new game is "
+                                     "dealt.|Not a saved game"});
   EXPECT_EQ(t.game->CurrentSeed, FreshSeed(2000));
 }
 

@@ -1,0 +1,82 @@
+// What keeps the player's files safe around the game's process: a settings
+// lock left by a program that died while writing holds no write up, while a
+// living writer's lock is respected; and a second copy of the game on the
+// same data folder does not run but brings the first copy's window forward.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLockFile>
+#include <filesystem>
+
+#include "platform/settings_lock.h"
+#include "platform/settings_store.h"
+#include "platform/single_copy.h"
+#include "support/library_files.h"
+
+namespace tarnik {
+namespace {
+
+// The event loop the first copy answers from.
+QCoreApplication& App() {
+  static int argc = 1;
+  static char name[] = "platform_tests";
+  static char* argv[] = {name, nullptr};
+  static QCoreApplication* app =
+      QCoreApplication::instance() ? nullptr : new QCoreApplication(argc, argv);
+  return app ? *app : *QCoreApplication::instance();
+}
+
+TEST(RecordsGuard, DeadSettingsLockIsClearedAndALiveOneKept) {
+  testing::ScratchDir dir;
+  const QString file = QString::fromStdString(dir.File("Tarnik Solitaire.conf"));
+  const std::string lock = dir.File("Tarnik Solitaire.conf.lock");
+  {
+    QLockFile live(file + ".lock");  // a writer at work in another program
+    ASSERT_TRUE(live.tryLock(0));
+    EXPECT_FALSE(RemoveDeadSettingsLock(file));
+    EXPECT_TRUE(std::filesystem::exists(lock));
+  }
+  // A writer killed after making its lock file and before filling it in,
+  // moments ago: Qt alone would wait half a minute for the lock to age.
+  testing::WriteBytes(lock, {});
+  QElapsedTimer clock;
+  clock.start();
+  {
+    SettingsPreferenceStore store(file);
+    store.WriteNumber("GameCurrent", 7);
+    store.Close();
+  }
+  EXPECT_LT(clock.elapsed(), 10000);  // not the 32-second hang
+  EXPECT_FALSE(std::filesystem::exists(lock));
+  SettingsPreferenceStore again(file);
+  EXPECT_EQ(again.ReadNumber("GameCurrent"), 7u);
+}
+
+TEST(RecordsGuard, SecondCopyOnAFolderBringsTheFirstForward) {
+  App();
+  testing::ScratchDir dir;
+  std::filesystem::create_directories(dir.File("Data"));
+  testing::ScratchDir other;
+  std::filesystem::create_directories(other.File("Data"));
+  const QString folder = QString::fromStdString(dir.File(""));
+  auto first = std::make_unique<SingleCopy>(folder);
+  ASSERT_TRUE(first->IsFirst());
+  int shown = 0;
+  first->OnShowRequest([&shown] { ++shown; });
+  SingleCopy second(folder);
+  EXPECT_FALSE(second.IsFirst());
+  EXPECT_TRUE(SingleCopy(QString::fromStdString(other.File(""))).IsFirst());  // another folder
+  ASSERT_TRUE(second.AskFirstToShow());
+  QElapsedTimer clock;
+  clock.start();
+  while (shown == 0 && clock.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  EXPECT_EQ(shown, 1);
+  // Once the first copy has ended, however it ended, the folder is free.
+  first.reset();
+  EXPECT_TRUE(SingleCopy(folder).IsFirst());
+  EXPECT_FALSE(second.AskFirstToShow());
+}
+
+}  // namespace
+}  // namespace tarnik
