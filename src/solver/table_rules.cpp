@@ -1,5 +1,6 @@
 #include "solver/table_rules.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -16,12 +17,26 @@ struct Area {
   int64_t l, t, r, b;  // right and bottom excluded
 };
 
+// Flags by which a pile may be given cards other than by a drop.
+constexpr uint32_t kGivenCards = PileFlags::AutoFillDest | PileFlags::ManualFillDest |
+                                 PileFlags::RedealDest | PileFlags::RedealSource |
+                                 PileFlags::Redeal | PileFlags::RedealShow |
+                                 PileFlags::FillFromColumn | PileFlags::KingsToTop |
+                                 PileFlags::SortAscending | PileFlags::SortDescending;
+
+// The most cards a pile may ever hold: what it is dealt when nothing can be
+// dropped on it or given to it, else its size limit or the whole deck.
+int64_t MostCards(const Pile& p, int32_t deckSize) {
+  if (p.Placement == CardPlacement::None && !(p.Flags & kGivenCards))
+    return std::max<int64_t>(1, std::min(p.InitialSize, deckSize));
+  return p.SizeLimit > 0 && p.SizeLimit < deckSize ? p.SizeLimit : deckSize;
+}
+
 // The most of the table a pile can cover, in pixels from the grid's corner:
-// as many cards as it may hold (the whole deck, or its size limit) fanned
-// face up, with the widest jitter.
+// as many cards as it may hold fanned face up, with the widest jitter.
 Area FanArea(const Pile& p, int32_t deckSize) {
   const int64_t l = int64_t{kColumnPitch} * p.Column, t = int64_t{kRowPitch} * p.Row;
-  const int64_t most = p.SizeLimit > 0 && p.SizeLimit < deckSize ? p.SizeLimit : deckSize;
+  const int64_t most = MostCards(p, deckSize);
   const int64_t spread = 16 * (most - 1);
   int64_t w = kCardWidth + 2, h = kCardHeight + 2;
   if (p.Direction == PileDirection::Horizontal) w += spread;
