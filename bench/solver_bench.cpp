@@ -1,18 +1,22 @@
 // The solver on a run of seeds of one game: how many deals it wins, proves
 // lost or leaves unknown within a budget per deal, and how long it takes.
 //   solver_bench LIBRARY GAME-NAME FIRST LAST MILLISECONDS [--one-suit] [--verdicts]
-//                [--positions N]
+//                [--positions N] [--cancel-after MS]
 // --one-suit turns every card into the spade of its rank before solving
 // (Spider one suit); --verdicts prints "SEED VERDICT MS POSITIONS" per deal;
 // --positions also stops each search after N stored positions, a budget
-// that does not depend on how busy the machine is.
+// that does not depend on how busy the machine is; --cancel-after raises
+// each search's cancel flag MS ms after it starts, the way the window
+// cancels, and reports the longest wait from the flag to the answer.
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "engine/game/game.h"
@@ -51,16 +55,18 @@ int main(int argc, char** argv) {
   if (argc < 6) {
     std::fprintf(stderr,
                  "usage: solver_bench LIBRARY GAME-NAME FIRST LAST MILLISECONDS "
-                 "[--one-suit] [--verdicts] [--positions N]\n");
+                 "[--one-suit] [--verdicts] [--positions N] [--cancel-after MS]\n");
     return 2;
   }
   bool oneSuit = false, verdicts = false;
-  long long positions = 0;
+  long long positions = 0, cancelAfter = -1;
   for (int i = 6; i < argc; ++i) {
     oneSuit |= std::strcmp(argv[i], "--one-suit") == 0;
     verdicts |= std::strcmp(argv[i], "--verdicts") == 0;
     if (std::strcmp(argv[i], "--positions") == 0 && i + 1 < argc)
       positions = std::strtoll(argv[++i], nullptr, 10);
+    if (std::strcmp(argv[i], "--cancel-after") == 0 && i + 1 < argc)
+      cancelAfter = std::strtoll(argv[++i], nullptr, 10);
   }
   auto library = std::make_unique<Library>();
   library->Path = argv[1];
@@ -78,14 +84,32 @@ int main(int argc, char** argv) {
   if (positions > 0) options.maxNodes = positions;
   Preferences prefs;
   Summary sum;
+  double slowestCancel = 0;
   auto table = std::make_unique<SolverTable>();
   for (uint32_t seed = first; seed <= last; ++seed) {
     DealTable(*library, game, seed, prefs, *table);
     if (oneSuit) MakeOneSuit(table->position);
+    std::atomic<bool> cancel{false};
+    std::chrono::steady_clock::time_point raised{};
+    std::thread canceller;
+    if (cancelAfter >= 0) {
+      options.cancel = &cancel;
+      canceller = std::thread([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(cancelAfter));
+        raised = std::chrono::steady_clock::now();
+        cancel = true;
+      });
+    }
     const auto start = std::chrono::steady_clock::now();
     const SolveResult r = Solve(*table, options);
-    const double ms =
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    const auto end = std::chrono::steady_clock::now();
+    const double ms = std::chrono::duration<double, std::milli>(end - start).count();
+    if (canceller.joinable()) {
+      canceller.join();
+      if (r.cancelled)
+        slowestCancel = std::max(
+            slowestCancel, std::chrono::duration<double, std::milli>(end - raised).count());
+    }
     sum.ms.push_back(ms);
     (r.verdict == Verdict::Won ? sum.won : r.verdict == Verdict::Lost ? sum.lost : sum.unknown)++;
     if (verdicts)
@@ -102,5 +126,6 @@ int main(int argc, char** argv) {
       "ms\n",
       argv[2], first, last, argv[5], 100 * sum.won / n, 100 * sum.lost / n, 100 * sum.unknown / n,
       total / n, sorted[sorted.size() / 2]);
+  if (cancelAfter >= 0) std::printf("longest wait from cancel to answer %.2f ms\n", slowestCancel);
   return 0;
 }

@@ -7,6 +7,7 @@
 #include "engine/play/pairing.h"
 #include "engine/play/stock.h"
 #include "engine/rules/legality.h"
+#include "solver/reach.h"
 
 namespace tarnik::solver {
 
@@ -39,6 +40,20 @@ bool Reachable(const Pile& pile) {
   return pile.TopCard || pile.PileStart != PileStart::BlankSpace;
 }
 
+// Whether the pointer can press `card` of pile `i` (the pile itself when null).
+bool Pressable(const Game& game, const TableRules& rules, int32_t i, const Card* card) {
+  return PressReaches(game.PileTable, rules.mayBeOverlaid[i] ? rules.pileCount : i + 1, i, card);
+}
+
+// Which piles dragged cards can be let go over.
+void MarkDroppable(const Game& game, const TableRules& rules, bool (&out)[kMaxPiles]) {
+  for (int32_t i = 0; i < rules.pileCount; ++i) {
+    const Pile& p = game.PileTable[i];
+    out[i] = Reachable(p) &&
+             (!rules.mayBeOverlaid[i] || DropReaches(game.PileTable, rules.pileCount, i));
+  }
+}
+
 bool RedealLeft(const Game& game) {
   return game.RedealsLeft != 0 || (game.CurrentFlags & GameFlags::RedealUnlimited);
 }
@@ -56,7 +71,7 @@ CardMask MayTake(const TableRules& rules, const Pile& d, int32_t q) {
 // moves to an empty pile of its own class: both would repeat a position.
 // Once a press lifts a group above the pressed card, deeper presses lift
 // that same group, so the walk stops there.
-void ListDrags(Game& game, const TableRules& rules, const bool (&reachable)[kMaxPiles], int32_t i,
+void ListDrags(Game& game, const TableRules& rules, const bool (&droppable)[kMaxPiles], int32_t i,
                std::vector<SolverAction>& out) {
   Pile* table = game.PileTable;
   Pile& p = table[i];
@@ -76,15 +91,18 @@ void ListDrags(Game& game, const TableRules& rules, const bool (&reachable)[kMax
     const bool wholePile = count == p.Count;
     const Card* press = TakeableCard(table, p, g) == g ? g : c;
     bool emptyTried[kMaxPiles] = {};
+    int32_t pressable = -1;  // tested once a target is found
     for (int32_t q = 0; q < rules.pileCount; ++q) {
       Pile& d = table[q];
-      if (q == i || !reachable[q] || !InMask(MayTake(rules, d, q), g->Value)) continue;
+      if (q == i || !droppable[q] || !InMask(MayTake(rules, d, q), g->Value)) continue;
       if (!CanDrop(table, p, d, *g, count)) continue;
       if (!d.TopCard) {
         const int32_t k = rules.classOf[q];
         if (emptyTried[k] || (wholePile && k == rules.classOf[i])) continue;
         emptyTried[k] = true;
       }
+      if (pressable < 0) pressable = Pressable(game, rules, i, press) ? 1 : 0;
+      if (!pressable) break;
       out.push_back({SolverAction::Kind::Drag, i, IndexOf(p, press), q});
     }
     if (g != c) break;
@@ -109,7 +127,8 @@ bool SafeToSendHome(const Game& game, const TableRules& rules, int32_t i,
   const CardMask need = rules.mustBeHome[top->Value];
   for (CardMask m = need; m; m &= m - 1)
     if (home[std::countr_zero(m)] < rules.copies) return false;
-  return Reachable(p) && TakeableCard(game.PileTable, p, const_cast<Card*>(top)) == top;
+  return Reachable(p) && TakeableCard(game.PileTable, p, const_cast<Card*>(top)) == top &&
+         Pressable(game, rules, i, top);
 }
 
 }  // namespace
@@ -118,23 +137,26 @@ void ListActions(Game& game, const TableRules& rules, std::vector<SolverAction>&
   out.clear();
   Pile* table = game.PileTable;
   const bool marked = AnyCardMarked(table);
-  bool reachable[kMaxPiles];
-  for (int32_t i = 0; i < rules.pileCount; ++i) reachable[i] = Reachable(table[i]);
+  bool droppable[kMaxPiles];
+  MarkDroppable(game, rules, droppable);
   for (int32_t i = 0; i < rules.pileCount; ++i) {
     Pile& p = table[i];
-    if (!reachable[i]) continue;
+    if (!Reachable(p)) continue;
     const SolverAction click{SolverAction::Kind::Click, i, p.TopCard ? p.Count - 1 : -1, -1};
     if (!p.TopCard) {
-      if ((p.Has(PileFlags::Redeal) || p.Has(PileFlags::RedealShow)) && RedealLeft(game))
+      if ((p.Has(PileFlags::Redeal) || p.Has(PileFlags::RedealShow)) && RedealLeft(game) &&
+          Pressable(game, rules, i, nullptr))
         out.push_back(click);
     } else if (p.Has(PileFlags::GroupRemoval)) {
-      out.push_back(click);
+      if (Pressable(game, rules, i, p.TopCard)) out.push_back(click);
     } else if (p.Has(PileFlags::ManualFillSource)) {
-      if (!marked) out.push_back({SolverAction::Kind::Click, i, -1, -1});
+      if (!marked && Pressable(game, rules, i, nullptr))
+        out.push_back({SolverAction::Kind::Click, i, -1, -1});
     } else if (p.TopCard->Face != FaceUp) {
-      if (TakeableCard(table, p, p.TopCard) == p.TopCard) out.push_back(click);
+      if (TakeableCard(table, p, p.TopCard) == p.TopCard && Pressable(game, rules, i, p.TopCard))
+        out.push_back(click);
     } else {
-      ListDrags(game, rules, reachable, i, out);
+      ListDrags(game, rules, droppable, i, out);
     }
   }
 }
@@ -152,8 +174,8 @@ void ListChoices(Game& game, const TableRules& rules, std::vector<Choice>& out,
   if (rules.stock < 0) return;
   const Pile& stock = game.PileTable[rules.stock];
   const Pile& waste = game.PileTable[rules.waste];
-  bool reachable[kMaxPiles];
-  for (int32_t i = 0; i < rules.pileCount; ++i) reachable[i] = Reachable(game.PileTable[i]);
+  if (!Reachable(stock) || !Pressable(game, rules, rules.stock, nullptr)) return;
+  bool droppable[kMaxPiles];
   const int32_t s0 = stock.Count, w0 = waste.Count, r0 = game.RedealsLeft;
   const SolverAction click = StockClickAction(rules);
   // One turn of the stock ends where it began, or when a click does nothing.
@@ -164,7 +186,8 @@ void ListChoices(Game& game, const TableRules& rules, std::vector<Choice>& out,
     if (stock.Count == s0 && waste.Count == w0 && game.RedealsLeft == r0) break;
     if (!waste.TopCard || waste.TopCard->Face != FaceUp) continue;
     scratch.clear();
-    ListDrags(game, rules, reachable, rules.waste, scratch);
+    MarkDroppable(game, rules, droppable);
+    ListDrags(game, rules, droppable, rules.waste, scratch);
     for (const SolverAction& a : scratch) out.push_back({k, a});
   }
 }
@@ -206,6 +229,7 @@ bool ApplyForcedAction(Game& game, const TableRules& rules, SolverAction& done) 
     if (!p.TopCard || p.TopCard->Face != FaceDown || !Reachable(p)) continue;
     if (p.Has(PileFlags::ManualFillSource) || p.Has(PileFlags::GroupRemoval)) continue;
     if (TakeableCard(table, p, p.TopCard) != p.TopCard) continue;
+    if (!Pressable(game, rules, i, p.TopCard)) continue;
     done = {SolverAction::Kind::Click, i, p.Count - 1, -1};
     ApplyAction(game, done);
     return true;
@@ -227,6 +251,7 @@ bool ApplyForcedAction(Game& game, const TableRules& rules, SolverAction& done) 
     for (int32_t q = 0; q < rules.pileCount; ++q) {
       Pile& goal = table[q];
       if (!goal.Has(PileFlags::WinGoal) || !Reachable(goal)) continue;
+      if (rules.mayBeOverlaid[q] && !DropReaches(table, rules.pileCount, q)) continue;
       if (!rules.goalTakesInTurn[q][goal.TopCard ? goal.TopCard->Value : 52]) continue;
       if (!CanDrop(table, p, goal, *p.TopCard, 1)) continue;
       done = {SolverAction::Kind::Drag, i, p.Count - 1, q};

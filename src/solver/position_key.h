@@ -36,6 +36,8 @@ class KeySet {
   // Adds a key; false when it was there already.
   bool Insert(const PositionKey& key);
   int64_t Size() const { return size_; }
+  // The bytes its table holds.
+  int64_t Bytes() const { return static_cast<int64_t>(slots_.capacity() * sizeof(PositionKey)); }
 
  private:
   void Grow();

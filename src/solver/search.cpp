@@ -68,7 +68,7 @@ class Portfolio {
     }
     int64_t stored = 0;
     for (const auto& s : strategies_) stored += s->Stored();
-    if (stored >= options_.maxNodes) return true;
+    if (stored >= options_.maxNodes || OutOfMemory()) return true;
     const int64_t ms = ElapsedMs();
     // Late in the budget, what is left to decide is mostly deals that only
     // a search of every position can prove lost: the first strategy goes on
@@ -80,6 +80,19 @@ class Portfolio {
       options_.progress({Expanded(), ms, BestScore(), strategies_[0]->DeckSize()});
     }
     return ms >= options_.maxMilliseconds;
+  }
+
+  // Whether the next growth of a store could take the search past its
+  // memory: a store that grows holds its old and its new block at once,
+  // so room is kept for the largest block twice over.
+  bool OutOfMemory() const {
+    const int64_t most = std::min(options_.maxBytes, kMostSearchBytes);
+    int64_t held = 0, largest = 0;
+    for (const auto& s : strategies_) {
+      held += s->Bytes();
+      largest = std::max(largest, s->LargestBlock());
+    }
+    return held + 2 * largest > most;
   }
 
   // Positions expanded by all strategies together.

@@ -65,9 +65,15 @@ struct SolveProgress {
   int32_t deckSize = 0;
 };
 
+// The most memory one search holds, whatever its budget of time and
+// positions: it answers "unknown" rather than grow past it.
+constexpr int64_t kMostSearchBytes = int64_t{512} << 20;
+
 struct SolveOptions {
   int64_t maxNodes = 2'000'000;      // positions expanded before giving up
   int64_t maxMilliseconds = 10'000;  // time before giving up
+  // Memory the search may hold; never more than kMostSearchBytes.
+  int64_t maxBytes = kMostSearchBytes;
   // Called about every 50 ms from the searching thread.
   std::function<void(const SolveProgress&)> progress;
   // When set and raised by another thread, the search stops with Unknown.

@@ -54,6 +54,25 @@ std::vector<SolverAction> Strategy::WinningLine() const {
   return line;
 }
 
+namespace {
+
+template <typename T>
+int64_t BlockBytes(const std::vector<T>& v) {
+  return static_cast<int64_t>(v.capacity() * sizeof(T));
+}
+
+}  // namespace
+
+int64_t Strategy::Bytes() const {
+  return BlockBytes(nodes_) + BlockBytes(actions_) + BlockBytes(packed_) + open_.Bytes() +
+         BlockBytes(stack_) + BlockBytes(born_) + seen_.Bytes();
+}
+
+int64_t Strategy::LargestBlock() const {
+  return std::max({BlockBytes(nodes_), BlockBytes(actions_), BlockBytes(packed_), open_.Bytes(),
+                   BlockBytes(stack_), seen_.Bytes()});
+}
+
 // Carries out forced actions until none is left, noting them.
 void Strategy::FollowForced(std::vector<SolverAction>& line) {
   SolverAction a;

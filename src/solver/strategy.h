@@ -43,6 +43,10 @@ class Strategy {
   int64_t Stored() const { return static_cast<int64_t>(nodes_.size()); }
   int32_t BestScore() const { return bestScore_; }
   int32_t DeckSize() const { return rules_.deckSize; }
+  // The bytes its stores hold, and the largest single block among them:
+  // growing that block briefly holds it twice over.
+  int64_t Bytes() const;
+  int64_t LargestBlock() const;
 
  private:
   // A stored position: where it came from and the actions that led to it.
@@ -53,6 +57,10 @@ class Strategy {
     int32_t depth;
   };
   using Entry = std::pair<int32_t, int32_t>;  // estimate, node
+  // The best-first queue, with the size of the block under it.
+  struct OpenQueue : std::priority_queue<Entry> {
+    int64_t Bytes() const { return static_cast<int64_t>(c.capacity() * sizeof(Entry)); }
+  };
 
   void FollowForced(std::vector<SolverAction>& line);
   bool AddNode(int32_t parent, const std::vector<SolverAction>& line, int32_t depth);
@@ -67,7 +75,7 @@ class Strategy {
   std::vector<Node> nodes_;
   std::vector<SolverAction> actions_;
   std::vector<unsigned char> packed_;
-  std::priority_queue<Entry> open_;  // best first
+  OpenQueue open_;  // best first
   std::vector<Entry> stack_, born_;  // depth first, and the children of one expansion
   KeySet seen_;
   PositionRecord scratch_;

@@ -1,15 +1,61 @@
 #include "solver/table_rules.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
 #include "engine/cards/pile_ops.h"
 #include "engine/game/game.h"
 #include "engine/rules/legality.h"
+#include "engine/table/layout.h"
 
 namespace tarnik::solver {
 
 namespace {
+
+struct Area {
+  int64_t l, t, r, b;  // right and bottom excluded
+};
+
+// Flags by which a pile may be given cards other than by a drop.
+constexpr uint32_t kGivenCards = PileFlags::AutoFillDest | PileFlags::ManualFillDest |
+                                 PileFlags::RedealDest | PileFlags::RedealSource |
+                                 PileFlags::Redeal | PileFlags::RedealShow |
+                                 PileFlags::FillFromColumn | PileFlags::KingsToTop |
+                                 PileFlags::SortAscending | PileFlags::SortDescending;
+
+// The most cards a pile may ever hold: what it is dealt when nothing can be
+// dropped on it or given to it, else its size limit or the whole deck.
+int64_t MostCards(const Pile& p, int32_t deckSize) {
+  if (p.Placement == CardPlacement::None && !(p.Flags & kGivenCards))
+    return std::max<int64_t>(1, std::min(p.InitialSize, deckSize));
+  return p.SizeLimit > 0 && p.SizeLimit < deckSize ? p.SizeLimit : deckSize;
+}
+
+// The most of the table a pile can cover, in pixels from the grid's corner:
+// as many cards as it may hold fanned face up, with the widest jitter.
+Area FanArea(const Pile& p, int32_t deckSize) {
+  const int64_t l = int64_t{kColumnPitch} * p.Column, t = int64_t{kRowPitch} * p.Row;
+  const int64_t most = MostCards(p, deckSize);
+  const int64_t spread = 16 * (most - 1);
+  int64_t w = kCardWidth + 2, h = kCardHeight + 2;
+  if (p.Direction == PileDirection::Horizontal) w += spread;
+  if (p.Direction == PileDirection::Vertical) h += spread;
+  if (p.Direction == PileDirection::Size) w += most;
+  return {l, t, l + w, t + h};
+}
+
+bool Meet(const Area& a, const Area& b) { return a.l < b.r && b.l < a.r && a.t < b.b && b.t < a.b; }
+
+// Which piles a later pile may lie over.
+void Overlays(const Pile* piles, TableRules& rules) {
+  for (int32_t i = 0; i < rules.pileCount; ++i) {
+    rules.mayBeOverlaid[i] = false;
+    const Area a = FanArea(piles[i], rules.deckSize);
+    for (int32_t j = i + 1; j < rules.pileCount && !rules.mayBeOverlaid[i]; ++j)
+      rules.mayBeOverlaid[i] = Meet(a, FanArea(piles[j], rules.deckSize));
+  }
+}
 
 // Flags that tie a pile to its place in the table, its neighbours or the
 // order in which the engine visits piles.
@@ -77,10 +123,10 @@ bool SameRules(const PileDef& a, const PileDef& b) {
 void AssignClasses(const Pile* piles, TableRules& rules) {
   for (int32_t i = 0; i < rules.pileCount; ++i) {
     rules.classOf[i] = i;
-    if (piles[i].Flags & kPlaceFlags || !StandsApart(piles, rules.pileCount, i)) continue;
+    if (piles[i].Flags & kPlaceFlags || !StandsApart(piles, rules.pileCount, i, rules.deckSize)) continue;
     for (int32_t j = 0; j < i; ++j)
       if (rules.classOf[j] == j && !(piles[j].Flags & kPlaceFlags) &&
-          StandsApart(piles, rules.pileCount, j) && SameRules(piles[i], piles[j])) {
+          StandsApart(piles, rules.pileCount, j, rules.deckSize) && SameRules(piles[i], piles[j])) {
         rules.classOf[i] = j;
         break;
       }
@@ -171,7 +217,8 @@ void SimpleStock(const Game& game, const Pile* piles, TableRules& rules) {
   }
   if (stock < 0 || waste < 0 || game.prefs.AutoToggle) return;
   if (piles[stock].Flags & ~(PileFlags::ManualFillSource | PileFlags::Redeal)) return;
-  if (!StandsApart(piles, rules.pileCount, stock) || !StandsApart(piles, rules.pileCount, waste))
+  if (!StandsApart(piles, rules.pileCount, stock, rules.deckSize) ||
+      !StandsApart(piles, rules.pileCount, waste, rules.deckSize))
     return;
   rules.stock = stock;
   rules.waste = waste;
@@ -179,12 +226,14 @@ void SimpleStock(const Game& game, const Pile* piles, TableRules& rules) {
 
 }  // namespace
 
-bool StandsApart(const Pile* piles, int32_t count, int32_t index) {
+bool StandsApart(const Pile* piles, int32_t count, int32_t index, int32_t deckSize) {
   const Pile& a = piles[index];
+  const Area fan = FanArea(a, deckSize);
   for (int32_t j = 0; j < count; ++j) {
     if (j == index) continue;
     const int32_t dc = piles[j].Column - a.Column, dr = piles[j].Row - a.Row;
     if (dc >= -1 && dc <= 1 && dr >= -1 && dr <= 1) return false;
+    if (Meet(fan, FanArea(piles[j], deckSize))) return false;
   }
   return true;
 }
@@ -208,6 +257,7 @@ void AnalyseRules(const Game& game, TableRules& rules) {
   SafeGoalRule(game, piles, rules);
   TopOnlyGoals(game, piles, rules);
   SimpleStock(game, piles, rules);
+  Overlays(piles, rules);
 }
 
 }  // namespace tarnik::solver

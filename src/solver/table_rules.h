@@ -52,13 +52,19 @@ struct TableRules {
   // game has no such stock.
   int32_t stock = -1;
   int32_t waste = -1;
+  // Whether a later pile in table order may ever lie over some part of pile
+  // p, fanned as far as the deck allows: only then can the hit test take a
+  // point of p for another pile.
+  bool mayBeOverlaid[kMaxPiles] = {};
 };
 
 // Analyses the rules of the game laid out on `game`.
 void AnalyseRules(const Game& game, TableRules& rules);
 
 // Whether the piles stand apart from every other pile, neither covering nor
-// covered, so that exchanging their cards with a like pile changes nothing.
-bool StandsApart(const Pile* piles, int32_t count, int32_t index);
+// covered, and no fan reaching into another pile's place or from another
+// pile into theirs, so that exchanging their cards with a like pile changes
+// nothing.
+bool StandsApart(const Pile* piles, int32_t count, int32_t index, int32_t deckSize);
 
 }  // namespace tarnik::solver

@@ -134,6 +134,7 @@ GameDef StockAndWaste() {
   g.Piles[5] = MakePile(0, 0, PileFlags::ManualFillSource | PileFlags::Redeal, RankBuild::None,
                         SuitBuild::None, CardRemoval::None, PileStart::None);
   g.Piles[5].Placement = CardPlacement::None;
+  g.Piles[5].Direction = PileDirection::NoDirection;  // no fan reaches the column
   g.Piles[6] = MakePile(2, 0, PileFlags::ManualFillDest | PileFlags::RedealDest, RankBuild::None,
                         SuitBuild::None, CardRemoval::TopCardOnly, PileStart::None);
   g.Piles[6].Placement = CardPlacement::None;

@@ -154,6 +154,16 @@ TEST(Solver, StopsAtItsBudgetOrWhenCancelled) {
   EXPECT_EQ(small.verdict, Verdict::Unknown);
   EXPECT_FALSE(small.cancelled);
 
+  // Allowed 4 MiB, the search stops long before its minute: every position
+  // it stores takes at least the 16 bytes of its key.
+  SolveOptions tight;
+  tight.maxNodes = INT64_MAX;
+  tight.maxMilliseconds = 60'000;
+  tight.maxBytes = int64_t{4} << 20;
+  const SolveResult capped = Solve(*table, tight);
+  EXPECT_EQ(capped.verdict, Verdict::Unknown);
+  EXPECT_LT(capped.nodes, tight.maxBytes / 16);
+
   std::atomic<bool> cancel{false};
   int reports = 0;
   SolveOptions options;

@@ -1,6 +1,7 @@
 #include "solve_commands.h"
 
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 
@@ -51,6 +52,7 @@ int Solve(const Args& args) {
   if (!CaptureTable(game, *table, refusal)) return Refuse(refusal);
   SolveOptions options;
   options.maxMilliseconds = static_cast<int64_t>(seconds * 1000);
+  options.maxNodes = INT64_MAX;  // the time and the search's memory bound it
   const SolveResult result = tarnik::Solve(*table, options);
   std::printf("%s\n", VerdictName(result.verdict));
   for (const SolverAction& a : result.actions) std::printf("%s\n", ActionLine(a).c_str());

@@ -57,6 +57,28 @@ bool FindPoint(Game& game, Pile& pile, const Card* card, Point& out) {
   return best >= 0;
 }
 
+// Where to let dragged cards go over `pile`: the middle of its top card (of
+// the pile itself when it is empty) when the hit test gives the pile there,
+// as a player aims; otherwise, where a later pile's fan lies over that
+// middle, the point of the pile's rectangle nearest to it that the hit test
+// gives the pile. False when no point does.
+bool FindDropPoint(Game& game, Pile& pile, Point& out) {
+  const int32_t cx = (pile.TopCard ? pile.TopCard->X : pile.Left) + kCardWidth / 2;
+  const int32_t cy = (pile.TopCard ? pile.TopCard->Y : pile.Top) + kCardHeight / 2;
+  out = {cx, cy};
+  if (PileAtPoint(game, cx, cy) == &pile) return true;
+  int64_t best = -1;
+  for (int32_t y = pile.Top; y < pile.Top + pile.Height; ++y)
+    for (int32_t x = pile.Left; x < pile.Left + pile.Width; ++x) {
+      const int64_t d = int64_t(x - cx) * (x - cx) + int64_t(y - cy) * (y - cy);
+      if (best >= 0 && d >= best) continue;
+      if (PileAtPoint(game, x, y) != &pile) continue;
+      best = d;
+      out = {x, y};
+    }
+  return best >= 0;
+}
+
 // The card K of a pile counted from the bottom, or null.
 Card* CardAt(Pile& pile, int index) {
   Card* c = pile.BottomCard;
@@ -141,12 +163,11 @@ class Player {
     if (!to) return false;
     PointerDown(game_, static_cast<int16_t>(at.x), static_cast<int16_t>(at.y));
     if (IsDragging(game_)) {
-      // Bring the middle of the group's first card onto the middle of the
-      // target's top card (of the pile itself when it is empty).
-      const int32_t tx = (to->TopCard ? to->TopCard->X : to->Left) + kCardWidth / 2;
-      const int32_t ty = (to->TopCard ? to->TopCard->Y : to->Top) + kCardHeight / 2;
-      PointerMove(game_, static_cast<int16_t>(tx - 32 + game_.GrabOffsetX),
-                  static_cast<int16_t>(ty - 40 + game_.GrabOffsetY));
+      // Bring the middle of the group's first card onto the drop point.
+      Point drop{};
+      FindDropPoint(game_, *to, drop);
+      PointerMove(game_, static_cast<int16_t>(drop.x - 32 + game_.GrabOffsetX),
+                  static_cast<int16_t>(drop.y - 40 + game_.GrabOffsetY));
     }
     PointerUp(game_);
     return true;
