@@ -344,53 +344,26 @@ TEST(CanDrop, TopCardSizeLimitAndPlacement) {
 // Under "Low and king" / "Low and ace" a card that is not the named rank needs
 // a higher card of its suit on top of a "Top card only" pile other than its source.
 TEST(CanDrop, LowAndKingAndLowAndAceNeedAHigherSameSuitTopElsewhere) {
-  enum class Other {
-    None,
-    HigherHeartTopOnly,
-    HigherHeartAnyRemoval,
-    EqualHeart,
-    HigherDiamond,
-    HigherHeartBuried,
-    HigherHeartOnSource,
-    HigherHeartOnDest,
-    EmptyTopOnly
-  };
-  // Drops `value` on an empty (or, for HigherHeartOnDest, a holding) pile with `flag`.
-  auto drop = [](uint32_t flag, Other other, int32_t value) {
+  // Where the nine of hearts lies: on a "Top card only" pile elsewhere, on
+  // one that lets cards be taken as a group, buried, on the source or on the
+  // destination; or an equal heart, a higher diamond, nothing at all.
+  enum Where { Nowhere, TopOnly, AnyRemoval, Equal, Diamond, Buried, OnSource, OnDest, EmptyTop };
+  // Drops `value` on an empty (or, for OnDest, a holding) pile with `flag`.
+  auto drop = [](uint32_t flag, Where nine, int32_t value) {
     TableBuilder table;
     PileDef sourceDef = OpenPile();
-    if (other == Other::HigherHeartOnSource) sourceDef.Removal = CardRemoval::TopCardOnly;
+    if (nine == OnSource) sourceDef.Removal = CardRemoval::TopCardOnly;
     Pile& source = table.AddPile(sourceDef);
-    table.Push(source, other == Other::HigherHeartOnSource ? V(Nine, Hearts) : V(Two, Clubs));
+    table.Push(source, nine == OnSource ? V(Nine, Hearts) : V(Two, Clubs));
     PileDef destDef = Dest(flag);
-    if (other == Other::HigherHeartOnDest) destDef.Removal = CardRemoval::TopCardOnly;
+    if (nine == OnDest) destDef.Removal = CardRemoval::TopCardOnly;
     Pile& dest = table.AddPile(destDef);
-    if (other == Other::HigherHeartOnDest) table.Push(dest, V(Nine, Hearts));
+    if (nine == OnDest) table.Push(dest, V(Nine, Hearts));
     PileDef otherDef = OpenPile();
-    otherDef.Removal =
-        other == Other::HigherHeartAnyRemoval ? CardRemoval::Any : CardRemoval::TopCardOnly;
+    otherDef.Removal = nine == AnyRemoval ? CardRemoval::Any : CardRemoval::TopCardOnly;
     Pile& elsewhere = table.AddPile(otherDef);
-    switch (other) {
-      case Other::HigherHeartTopOnly:
-      case Other::HigherHeartAnyRemoval:
-        table.Push(elsewhere, V(Nine, Hearts));
-        break;
-      case Other::EqualHeart:
-        table.Push(elsewhere, V(Five, Hearts));
-        break;
-      case Other::HigherDiamond:
-        table.Push(elsewhere, V(Nine, Diamonds));
-        break;
-      case Other::HigherHeartBuried:
-        PushCards(table, elsewhere, Cards("9h 2s"));
-        break;
-      case Other::None:
-      case Other::EmptyTopOnly:
-        break;
-      default:
-        table.Push(elsewhere, V(Two, Spades));
-        break;
-    }
+    const char* const held[] = {"", "9h", "9h", "5h", "9d", "9h 2s", "2s", "2s", ""};
+    PushCards(table, elsewhere, Cards(held[nine]));
     table.Finish();
     const Card card = CardOf(value);
     const bool higher = HigherOnTopElsewhere(table.piles(), source, card);
@@ -403,17 +376,11 @@ TEST(CanDrop, LowAndKingAndLowAndAceNeedAHigherSameSuitTopElsewhere) {
     const int32_t own = flag == PileFlags::LowAndKing ? King : Ace;
     const int32_t otherEnd = flag == PileFlags::LowAndKing ? Ace : King;
     SCOPED_TRACE(flag == PileFlags::LowAndKing ? "low and king" : "low and ace");
-    EXPECT_TRUE(drop(flag, Other::None, V(own, Clubs)));
-    EXPECT_FALSE(drop(flag, Other::None, V(otherEnd, Clubs)));
-    EXPECT_FALSE(drop(flag, Other::None, V(Five, Hearts)));
-    EXPECT_TRUE(drop(flag, Other::HigherHeartTopOnly, V(Five, Hearts)));
-    EXPECT_FALSE(drop(flag, Other::HigherHeartAnyRemoval, V(Five, Hearts)));
-    EXPECT_FALSE(drop(flag, Other::EqualHeart, V(Five, Hearts)));
-    EXPECT_FALSE(drop(flag, Other::HigherDiamond, V(Five, Hearts)));
-    EXPECT_FALSE(drop(flag, Other::HigherHeartBuried, V(Five, Hearts)));
-    EXPECT_FALSE(drop(flag, Other::HigherHeartOnSource, V(Five, Hearts)));
-    EXPECT_TRUE(drop(flag, Other::HigherHeartOnDest, V(Five, Hearts)));
-    EXPECT_FALSE(drop(flag, Other::EmptyTopOnly, V(Five, Hearts)));
+    EXPECT_TRUE(drop(flag, Nowhere, V(own, Clubs)));
+    EXPECT_FALSE(drop(flag, Nowhere, V(otherEnd, Clubs)));
+    for (Where nine : {Nowhere, TopOnly, AnyRemoval, Equal, Diamond, Buried, OnSource, OnDest,
+                       EmptyTop})
+      EXPECT_EQ(drop(flag, nine, V(Five, Hearts)), nine == TopOnly || nine == OnDest) << nine;
   }
 }
 
