@@ -21,6 +21,9 @@ exec 3< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
 xvfb_pid=$!
 read -r -u 3 display_number
 export DISPLAY=:$display_number
+# The game must draw on that display, whatever platform the caller's
+# environment asks Qt for (QT_QPA_PLATFORM=offscreen would hide the window).
+export QT_QPA_PLATFORM=xcb
 app_pid=
 cleanup() {
   [[ -n "$app_pid" ]] && kill "$app_pid" 2>/dev/null || true

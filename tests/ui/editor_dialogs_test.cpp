@@ -87,26 +87,23 @@ TEST_F(EditorDialogTest, PileEditorHasEveryControl) {
         "Any in diff color", "Any in same suit", "Any in diff suit"}},
       {4700, {"No direction", "Unsupported", "Horizontal", "Vertical", "Size"}},
       {4500,
-       {"None",        "Any",           "Specific card", "Any ace",    "Any two",     "Any three",
-        "Any four",    "Any five",      "Any six",       "Any seven",  "Any eight",   "Any nine",
-        "Any ten",     "Any jack",      "Any queen",     "Any king",   "Auto spades", "Auto clubs",
-        "Auto hearts", "Auto diamonds", "Any face card", "Blank space"}}};
+       {"None", "Any", "Specific card", "Any ace", "Any two", "Any three", "Any four",
+        "Any five", "Any six", "Any seven", "Any eight", "Any nine", "Any ten", "Any jack",
+        "Any queen", "Any king", "Auto spades", "Auto clubs", "Auto hearts", "Auto diamonds",
+        "Any face card", "Blank space"}}};
   for (const auto& [first, labels] : radios)
     for (int i = 0; i < labels.size(); ++i) {
       EXPECT_TRUE(Control<QRadioButton>(dialog, first + i));
       EXPECT_EQ(Text(dialog, first + i), labels[i]);
     }
-  const QStringList flags = {"Auto fill source", "Auto fill dest",   "Manual fill source",
-                             "Manual fill dest", "Must be empty",    "Must have cards",
-                             "Redeal dest",      "Redeal source",    "Before drop",
-                             "Before start",     "Before deal",      "Before any",
-                             "Before take",      "Before no column", "Auto straight",
-                             "Auto suite",       "Sort Ascending",   "Sort Descending",
-                             "Remove bad",       "Auto play",        "Kings to top",
-                             "Foundations only", "Redeal",           "Redeal show",
-                             "Remove any card",  "Win goal",         "Low and king",
-                             "Low and ace",      "Rank above",       "Group removal",
-                             "Need free cells",  "Fill from column"};
+  const QStringList flags = {
+      "Auto fill source", "Auto fill dest", "Manual fill source", "Manual fill dest",
+      "Must be empty", "Must have cards", "Redeal dest", "Redeal source", "Before drop",
+      "Before start", "Before deal", "Before any", "Before take", "Before no column",
+      "Auto straight", "Auto suite", "Sort Ascending", "Sort Descending", "Remove bad",
+      "Auto play", "Kings to top", "Foundations only", "Redeal", "Redeal show",
+      "Remove any card", "Win goal", "Low and king", "Low and ace", "Rank above",
+      "Group removal", "Need free cells", "Fill from column"};
   for (int bit = 0; bit < 32; ++bit) {
     EXPECT_TRUE(Control<QCheckBox>(dialog, 2100 + bit));
     EXPECT_EQ(Text(dialog, 2100 + bit), flags[bit]);
@@ -129,12 +126,9 @@ TEST_F(EditorDialogTest, PileEditorHasEveryControl) {
 TEST_F(EditorDialogTest, PileEditorShowsTheEditedPile) {
   P(7).SizeLimit = 13;
   PileEditorDialog dialog(*t.game, nullptr);
-  EXPECT_TRUE(Control<QRadioButton>(dialog, 4202)->isChecked());  // one card
-  EXPECT_TRUE(Control<QRadioButton>(dialog, 4302)->isChecked());  // up
-  EXPECT_TRUE(Control<QRadioButton>(dialog, 4404)->isChecked());  // same suit
-  EXPECT_TRUE(Control<QRadioButton>(dialog, 4600)->isChecked());  // none
-  EXPECT_TRUE(Control<QRadioButton>(dialog, 4700)->isChecked());  // no direction
-  EXPECT_TRUE(Control<QRadioButton>(dialog, 4503)->isChecked());  // any ace
+  // One card, up, same suit, no removal, no direction, any ace.
+  for (int id : {4202, 4302, 4404, 4600, 4700, 4503})
+    EXPECT_TRUE(Control<QRadioButton>(dialog, id)->isChecked()) << id;
   EXPECT_TRUE(Control<QCheckBox>(dialog, 2125)->isChecked());     // win goal
   EXPECT_FALSE(Control<QCheckBox>(dialog, 2100)->isChecked());
   EXPECT_EQ(Control<QLineEdit>(dialog, 5001)->text(), "0");
@@ -256,11 +250,12 @@ TEST_F(EditorDialogTest, GameEditorEditsNameAndFlags) {
   QStringList labels;
   for (const QLabel* l : dialog.findChildren<QLabel*>()) labels << l->text();
   EXPECT_TRUE(labels.contains("Enter game name:"));
-  const QStringList flags = {
-      "Redeal once", "Redeal twice", "Redeal unlimited", "Two deck",     "Four deck",  "Aces high",
-      "Threes high", "Fives high",   "Queens high",      "Random start", "Pair rank",  "Pair 10",
-      "Pair 11",     "Pair 13",      "Pair 14",          "Three face",   "High quart", "Low 15",
-      "Single king", "Deal three",   "Four rank"};
+  const QStringList flags = {"Redeal once",  "Redeal twice", "Redeal unlimited", "Two deck",
+                             "Four deck",    "Aces high",    "Threes high",      "Fives high",
+                             "Queens high",  "Random start", "Pair rank",        "Pair 10",
+                             "Pair 11",      "Pair 13",      "Pair 14",          "Three face",
+                             "High quart",   "Low 15",       "Single king",      "Deal three",
+                             "Four rank"};
   for (int bit = 0; bit < 21; ++bit) EXPECT_EQ(Text(dialog, 2200 + bit), flags[bit]);
   EXPECT_FALSE(dialog.findChild<QWidget*>("id2221"));
   EXPECT_EQ(Text(dialog, 17031), "<empty>");

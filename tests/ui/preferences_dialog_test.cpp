@@ -41,71 +41,67 @@ struct PreferencesTest : ::testing::Test {
   PreferencesDialog dialog{*t.game, art, store, [this] { ++redraws; }, nullptr};
 };
 
-// Four pages in order ("Play" added), opening on the first; Apply stays
-// disabled.
-TEST_F(PreferencesTest, SheetHasThreePagesInOrder) {
+// Four pages in order ("Play" added), opening on the first; Apply stays disabled. Every
+// slider, box and radio by id on its page with its text or its group's
+// title; the sliders' ranges start at 1.
+TEST_F(PreferencesTest, PagesAndControlsByIdWithTheirTexts) {
   EXPECT_EQ(dialog.windowTitle(), "Tarnik Preferences");
   auto* tabs = dialog.findChild<QTabWidget*>();
-  ASSERT_TRUE(tabs);
-  ASSERT_EQ(tabs->count(), 4);
+  ASSERT_TRUE(tabs && tabs->count() == 4);
+  const std::pair<const char*, int> pages[3] = {{"Card Back", 15012}, {"Card Face", 107},
+                                                {"Preferences", 15013}};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(tabs->tabText(i), pages[i].first);
+    EXPECT_EQ(tabs->widget(i), Page(pages[i].second));
+  }
   EXPECT_EQ(tabs->tabText(3), "Play");
-  EXPECT_EQ(tabs->tabText(0), "Card Back");
-  EXPECT_EQ(tabs->tabText(1), "Card Face");
-  EXPECT_EQ(tabs->tabText(2), "Preferences");
-  EXPECT_EQ(tabs->widget(0), Page(15012));
-  EXPECT_EQ(tabs->widget(1), Page(107));
-  EXPECT_EQ(tabs->widget(2), Page(15013));
   EXPECT_EQ(tabs->currentIndex(), 0);
   auto* buttons = dialog.findChild<QDialogButtonBox*>();
   ASSERT_TRUE(buttons && buttons->button(QDialogButtonBox::Apply));
   EXPECT_FALSE(buttons->button(QDialogButtonBox::Apply)->isEnabled());
-}
 
-// Every slider by id on its page, its range, and the group it stands in.
-TEST_F(PreferencesTest, SlidersHaveTheirRangesAndTitles) {
   const struct {
-    int page, id, maximum;
-    const char* title;
-  } sliders[] = {{15012, 17022, 8, "Card back"},  {15012, 17023, 63, "Table back"},
-                 {107, 17029, 2, "Card Surface"}, {107, 17025, 2, "Card Lettering"},
-                 {107, 17026, 2, "Card Suit"},    {107, 17027, 4, "Card Style"}};
-  for (const auto& s : sliders) {
-    SCOPED_TRACE(s.id);
-    QWidget* page = Page(s.page);
+    int page, id, maximum;  // 0: a box or radio with the text
+    const char* text;       // a slider's or radio's group title, or the box's text
+  } controls[] = {{15012, 17022, 8, "Card back"},
+                  {15012, 17023, 63, "Table back"},
+                  {107, 17029, 2, "Card Surface"},
+                  {107, 17025, 2, "Card Lettering"},
+                  {107, 17026, 2, "Card Suit"},
+                  {107, 17027, 4, "Card Style"},
+                  {15013, 2005, 0, "Allow deal three."},
+                  {15013, 2006, 0, "Allow unlimited redeals."},
+                  {15013, 2007, 0, "Enable sounds."},
+                  {15013, 2008, 0, "Show pile sizes."},
+                  {15013, 2009, 0, "Automatic play"},
+                  {15013, 2010, 0, "Deal only winnable games"},
+                  {15013, 17028, -1, "Perfect"},
+                  {15013, 17029, -1, "Normal"},
+                  {15013, 17030, -1, "Messy"}};
+  for (const auto& c : controls) {
+    SCOPED_TRACE(c.id);
+    QWidget* page = Page(c.page);
     ASSERT_TRUE(page);
-    auto* slider = Control<QSlider>(*page, s.id);
-    ASSERT_TRUE(slider);
-    EXPECT_EQ(slider->minimum(), 1);
-    EXPECT_EQ(slider->maximum(), s.maximum);
-    auto* group = qobject_cast<QGroupBox*>(slider->parentWidget());
-    ASSERT_TRUE(group);
-    EXPECT_EQ(group->title(), s.title);
+    if (c.maximum > 0) {
+      auto* slider = Control<QSlider>(*page, c.id);
+      ASSERT_TRUE(slider);
+      EXPECT_EQ(slider->minimum(), 1);
+      EXPECT_EQ(slider->maximum(), c.maximum);
+      auto* group = qobject_cast<QGroupBox*>(slider->parentWidget());
+      ASSERT_TRUE(group);
+      EXPECT_EQ(group->title(), c.text);
+    } else {
+      auto* button = Control<QAbstractButton>(*page, c.id);
+      ASSERT_TRUE(button);
+      EXPECT_EQ(button->text(), c.text);
+      EXPECT_EQ(qobject_cast<QRadioButton*>(button) != nullptr, c.maximum < 0);
+      if (c.maximum < 0) {
+        EXPECT_EQ(qobject_cast<QGroupBox*>(button->parentWidget())->title(), "Neatness");
+      }
+    }
   }
-  EXPECT_TRUE(Control<QWidget>(*Page(15012), 17024));
-  EXPECT_TRUE(Control<QWidget>(*Page(15012), 17020));
-  EXPECT_TRUE(Control<QWidget>(*Page(107), 17030));
-}
-
-// The behaviour switches and the neatness radios, with their texts.
-TEST_F(PreferencesTest, PreferencesPageHasItsBoxesAndRadios) {
-  QWidget* page = Page(15013);
-  ASSERT_TRUE(page);
-  const char* boxes[6] = {"Allow deal three.", "Allow unlimited redeals.", "Enable sounds.",
-                          "Show pile sizes.", "Automatic play", "Deal only winnable games"};
-  for (int i = 0; i < 6; ++i) {
-    auto* box = Control<QCheckBox>(*page, 2005 + i);
-    ASSERT_TRUE(box);
-    EXPECT_EQ(box->text(), boxes[i]);
-  }
-  const char* radios[3] = {"Perfect", "Normal", "Messy"};
-  for (int i = 0; i < 3; ++i) {
-    auto* radio = Control<QRadioButton>(*page, 17028 + i);
-    ASSERT_TRUE(radio);
-    EXPECT_EQ(radio->text(), radios[i]);
-    auto* group = qobject_cast<QGroupBox*>(radio->parentWidget());
-    ASSERT_TRUE(group);
-    EXPECT_EQ(group->title(), "Neatness");
-  }
+  for (auto [page, id] : {std::pair{15012, 17024}, {15012, 17020}, {107, 17030}})
+    EXPECT_TRUE(Control<QWidget>(*Page(page), id)) << id;
 }
 
 // Each page shows the settings as they are when it is shown, as position
@@ -194,24 +190,22 @@ TEST_F(PreferencesTest, LeavingAPageWritesTheStoreAndCancelKeepsTheChanges) {
 // The check boxes flip their switch; only "Show pile sizes." redraws.
 TEST_F(PreferencesTest, CheckBoxesFlipTheirSwitch) {
   ShowPage(2);
-  QWidget* page = Page(15013);
-  const int before = redraws;
-  Control<QCheckBox>(*page, 2005)->click();
-  Control<QCheckBox>(*page, 2006)->click();
-  Control<QCheckBox>(*page, 2007)->click();
-  Control<QCheckBox>(*page, 2009)->click();
-  Control<QCheckBox>(*page, 2010)->click();
-  EXPECT_EQ(t.game->prefs.ThreeToggle, 0);
-  EXPECT_EQ(t.game->prefs.UnlimitToggle, 1);
-  EXPECT_EQ(t.game->prefs.SoundToggle, 0);
-  EXPECT_EQ(t.game->prefs.AutoToggle, 1);
-  EXPECT_EQ(t.game->prefs.WinnableToggle, 1);
-  EXPECT_EQ(redraws, before);
-  Control<QCheckBox>(*page, 2008)->click();
-  EXPECT_EQ(t.game->prefs.SizeToggle, 1);
-  EXPECT_EQ(redraws, before + 1);
-  Control<QCheckBox>(*page, 2008)->click();
-  EXPECT_EQ(t.game->prefs.SizeToggle, 0);
+  Preferences& p = t.game->prefs;
+  const struct {
+    int id;
+    int32_t* field;
+    int32_t after;
+    int redraws;
+  } boxes[] = {{2005, &p.ThreeToggle, 0, 0},   {2006, &p.UnlimitToggle, 1, 0},
+               {2007, &p.SoundToggle, 0, 0},   {2009, &p.AutoToggle, 1, 0},
+               {2010, &p.WinnableToggle, 1, 0}, {2008, &p.SizeToggle, 1, 1},
+               {2008, &p.SizeToggle, 0, 1}};
+  for (const auto& b : boxes) {
+    const int before = redraws;
+    Control<QCheckBox>(*Page(15013), b.id)->click();
+    EXPECT_EQ(*b.field, b.after) << b.id;
+    EXPECT_EQ(redraws, before + b.redraws) << b.id;
+  }
 }
 
 // The cards' positions on the table, in table order.

@@ -94,7 +94,7 @@ TEST_F(PositionDialogTest, TheTableFollowsTheSliderAndRedoStaysAvailable) {
 }
 
 // "Return to snap shot position" brings the snap shot onto the table, the
-// slider and "Undo", and keeps the later positions.
+// slider and "Undo", and keeps the later positions; only OK closes.
 TEST_F(PositionDialogTest, ReturnsToTheSnapShot) {
   UndoRedoPositionDialog dialog(*t.game, nullptr);
   dialog.show();
@@ -107,13 +107,7 @@ TEST_F(PositionDialogTest, ReturnsToTheSnapShot) {
   EXPECT_EQ(Field(dialog, 5008), "6");
   EXPECT_EQ(t.game->history.PositionCount, 6);
   EXPECT_TRUE(dialog.isVisible());
-}
-
-// No close box; Escape and a close request leave the dialog open.
-TEST_F(PositionDialogTest, OnlyOkCloses) {
-  UndoRedoPositionDialog dialog(*t.game, nullptr);
-  dialog.show();
-  testing::ExpectOnlyItsButtonsClose(dialog);
+  testing::ExpectOnlyItsButtonsClose(dialog);  // no close box; Escape leaves it open
 }
 
 }  // namespace

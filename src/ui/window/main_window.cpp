@@ -46,25 +46,25 @@ constexpr ToolEntry kToolbar[22] = {
     {14, command::kExit}};
 
 // The string table: the tooltip of each toolbar command.
-QString Tooltip(int command) {
-  switch (command) {
-    case 1000: return QStringLiteral("Open Saved Game");
-    case 1001: return QStringLiteral("Save Game");
-    case 1003: return QStringLiteral("Exit Tarnik");
-    case 1101: return QStringLiteral("Previous Shuffle");
-    case 1102: return QStringLiteral("Next shuffle");
-    case 1200: return QStringLiteral("Restart This Game");
-    case 1201: return QStringLiteral("Previous Game");
-    case 1202: return QStringLiteral("Next game");
-    case 1204: return QStringLiteral("Select a game");
-    case 1305: return QStringLiteral("Preferences");
-    case 1700: return QStringLiteral("Rules");  // the string table has none of its own
-    case 1701: return QStringLiteral("Help");
-    case 16002: return QStringLiteral("Undo");
-    case 16003: return QStringLiteral("Redo");
-    case 16004: return QStringLiteral("Autoplay");
-    case 16005: return QStringLiteral("Step");
-    case 1403: return QStringLiteral("Hint");
+QString Tooltip(int id) {
+  switch (id) {
+    case command::kOpenSavedGame: return QStringLiteral("Open Saved Game");
+    case command::kSaveGame: return QStringLiteral("Save Game");
+    case command::kExit: return QStringLiteral("Exit Tarnik");
+    case command::kPreviousShuffle: return QStringLiteral("Previous Shuffle");
+    case command::kNextShuffle: return QStringLiteral("Next shuffle");
+    case command::kRestartGame: return QStringLiteral("Restart This Game");
+    case command::kPreviousGame: return QStringLiteral("Previous Game");
+    case command::kNextGame: return QStringLiteral("Next game");
+    case command::kSelectGame: return QStringLiteral("Select a game");
+    case command::kPreferences: return QStringLiteral("Preferences");
+    case command::kRules: return QStringLiteral("Rules");  // the string table has none of its own
+    case command::kContents: return QStringLiteral("Help");
+    case command::kUndo: return QStringLiteral("Undo");
+    case command::kRedo: return QStringLiteral("Redo");
+    case command::kAutoplay: return QStringLiteral("Autoplay");
+    case command::kStep: return QStringLiteral("Step");
+    case command::kHint: return QStringLiteral("Hint");
     default: return QString();
   }
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
 #include <cstring>
 
@@ -29,6 +30,24 @@ GameDef ThreePiles(uint32_t flags = 0) {
   g.Piles[2] = MakePile(4, 0, PileFlags::WinGoal, RankBuild::Up, SuitBuild::SameSuit,
                         CardRemoval::None, PileStart::AnyAce);
   return g;
+}
+
+// The checked radio of each group (placement, rank build, suit build,
+// removal, direction, start) and the two list selections.
+std::array<int, 8> Radios(const PileEditorView& v) {
+  return {v.Placement, v.RankBuild, v.SuitBuild,     v.Removal,
+          v.Direction, v.Start,     v.SuitSelection, v.RankSelection};
+}
+std::array<int32_t, 3> Boxes(const PileEditorView& v) { return {v.Box[0], v.Box[1], v.Box[2]}; }
+// Minimum, maximum and position of the three bars.
+std::array<int32_t, 9> Bars(const PileEditorView& v) {
+  std::array<int32_t, 9> out;
+  for (int b = 0; b < 3; ++b) {
+    out[3 * b] = v.Bar[b].Min;
+    out[3 * b + 1] = v.Bar[b].Max;
+    out[3 * b + 2] = v.Bar[b].Pos;
+  }
+  return out;
 }
 
 struct PileEditorTest : ::testing::Test {
@@ -63,53 +82,34 @@ TEST_F(PileEditorTest, OpensOnThePilesRules) {
   t.P(0).Removal = CardRemoval::TopCardOnly;
   t.P(0).PileStart = PileStart::AnyKing;
   const PileEditorView v = Open(0).View();
-  EXPECT_EQ(v.Direction, 4703);
-  EXPECT_EQ(v.Placement, 4201);
-  EXPECT_EQ(v.RankBuild, 4303);
-  EXPECT_EQ(v.SuitBuild, 4403);
-  EXPECT_EQ(v.Removal, 4607);
-  EXPECT_EQ(v.Start, 4515);
-  EXPECT_EQ(v.SuitSelection, 0);
-  EXPECT_EQ(v.RankSelection, 0);
+  EXPECT_EQ(Radios(v), (std::array<int, 8>{4201, 4303, 4403, 4607, 4703, 4515, 0, 0}));
   EXPECT_EQ(v.Flags, PileFlags::AutoPlay);
-  EXPECT_EQ(v.Box[0], 20);
-  EXPECT_EQ(v.Box[1], 5);
-  EXPECT_EQ(v.Box[2], 9);
-  EXPECT_EQ(v.Bar[0].Min, 0);
-  EXPECT_EQ(v.Bar[0].Max, 32);  // 20 of its own and 12 nobody claims
-  EXPECT_EQ(v.Bar[0].Pos, 20);
-  EXPECT_EQ(v.Bar[1].Max, 20);
-  EXPECT_EQ(v.Bar[1].Pos, 5);
-  EXPECT_EQ(v.Bar[2].Max, 52);
-  EXPECT_EQ(v.Bar[2].Pos, 9);
+  EXPECT_EQ(Boxes(v), (std::array<int32_t, 3>{20, 5, 9}));
+  // Size: 20 of its own and 12 nobody claims; face down: its size; limit: the deck.
+  EXPECT_EQ(Bars(v), (std::array<int32_t, 9>{0, 32, 20, 0, 20, 5, 0, 52, 9}));
 }
 
 // A specific card checks "Specific card" and selects its suit and rank; a
 // start value outside every button checks none and selects the first
 // entries.
 TEST_F(PileEditorTest, PileStartShowsTheSpecificCardInTheLists) {
-  t.P(2).PileStart = static_cast<PileStart>(46);  // queen of hearts
-  PileEditorView v = Open(2).View();
-  EXPECT_EQ(v.Start, 4502);
-  EXPECT_EQ(v.SuitSelection, 2);
-  EXPECT_EQ(v.RankSelection, 11);
-  t.P(2).PileStart = PileStart::None;
-  EXPECT_EQ(Open(2).View().Start, 4500);
-  t.P(2).PileStart = PileStart::BlankSpace;
-  EXPECT_EQ(Open(2).View().Start, 4521);
-  t.P(2).PileStart = static_cast<PileStart>(71);
-  v = Open(2).View();
-  EXPECT_EQ(v.Start, 0);
-  EXPECT_EQ(v.SuitSelection, 0);
-  EXPECT_EQ(v.RankSelection, 0);
+  const struct {
+    int32_t start;
+    int radio, suit, rank;
+  } cases[] = {{46, 4502, 2, 11},  // queen of hearts
+               {-2, 4500, 0, 0}, {70, 4521, 0, 0}, {71, 0, 0, 0}, {INT32_MAX, 0, 0, 0}};
+  for (const auto& c : cases) {
+    t.P(2).PileStart = static_cast<PileStart>(c.start);
+    const PileEditorView v = Open(2).View();
+    EXPECT_EQ((std::array{v.Start, v.SuitSelection, v.RankSelection}),
+              (std::array{c.radio, c.suit, c.rank}))
+        << c.start;
+  }
   // Values a foreign library may hold, far outside every group.
-  t.P(2).PileStart = static_cast<PileStart>(INT32_MAX);
   t.P(2).RankBuild = static_cast<RankBuild>(INT32_MAX);
   t.P(2).Removal = static_cast<CardRemoval>(INT32_MIN);
-  v = Open(2).View();
-  EXPECT_EQ(v.Start, 0);
-  EXPECT_EQ(v.RankBuild, 0);
-  EXPECT_EQ(v.Removal, 0);
+  EXPECT_EQ(Open(2).View().RankBuild, 0);
+  EXPECT_EQ(Open(2).View().Removal, 0);
 }
 
 // Page right on the empty goal while the other piles claim 40 cards leaves
@@ -118,10 +118,8 @@ TEST_F(PileEditorTest, PageRightTakesBackTheExcessOverTheDeck) {
   PileEditor e = Open(2);
   const int redraws = t.display.redraws;
   e.Scroll(PileBar::InitialSize, ScrollAction::PageRight);
-  EXPECT_EQ(t.P(2).InitialSize, 12);
-  EXPECT_EQ(e.View().Box[0], 12);
-  EXPECT_EQ(e.View().Bar[0].Pos, 12);
-  EXPECT_EQ(t.P(2).Count, 12);
+  EXPECT_EQ((std::array{t.P(2).InitialSize, e.View().Box[0], e.View().Bar[0].Pos, t.P(2).Count}),
+            (std::array{12, 12, 12, 12}));
   EXPECT_EQ(Dealt(), 52);
   EXPECT_GT(t.display.redraws, redraws);
   e.Scroll(PileBar::InitialSize, ScrollAction::LineRight);
@@ -252,8 +250,7 @@ TEST_F(PileEditorTest, AddPileMakesTheNextRecordAPile) {
   e.AddPile();
   EXPECT_EQ(CountPiles(t.game->PileTable), 4);
   EXPECT_EQ(t.P(3).Flags, 1u);
-  EXPECT_EQ(t.P(3).Column, 0);
-  EXPECT_EQ(t.P(3).Row, 0);
+  EXPECT_EQ((std::array{t.P(3).Column, t.P(3).Row}), (std::array{0, 0}));
   EXPECT_EQ(t.P(2).Next, &t.P(3));
   EXPECT_EQ(t.game->EditPile, &t.P(1));
   EXPECT_EQ(&e.Edited(), &t.P(1));

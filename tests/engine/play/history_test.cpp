@@ -5,7 +5,6 @@
 #include "engine/cards/pile_ops.h"
 #include "engine/play/history.h"
 #include "engine/play/moves.h"
-#include "engine/play/position_dialog.h"
 #include "support/play_table.h"
 #include "support/table_builder.h"
 
@@ -130,30 +129,6 @@ TEST(History, FullBufferWarnsAndStoresNothingMore) {
             "Undo buffer is full.  Cannot store any more moves.|Warning!");
   EXPECT_EQ(t.game->history.UndoPosition, 1024);
   EXPECT_EQ(t.game->history.PositionCount, 1024);
-}
-
-TEST(PositionDialog, SliderMovesTheTableAndRedoStaysAvailable) {
-  PlayTable t(TwoPiles());
-  t.Arrange({{Up(V(2, 0)), Up(V(1, 0)), Up(V(0, 0))}, {}});
-  Play(t);
-  StoreSnapShot(*t.game);
-  Play(t);
-  Play(t);
-  PositionDialogView v = OpenPositionDialog(*t.game);
-  EXPECT_EQ(v.Undo, 4);
-  EXPECT_EQ(v.Redo, 4);
-  EXPECT_EQ(v.SliderMin, 1);
-  EXPECT_EQ(v.SliderMax, 4);
-  EXPECT_EQ(v.SliderPos, 4);
-  v = SlidePosition(*t.game, 1);
-  EXPECT_EQ(v.Undo, 1);
-  EXPECT_EQ(v.Redo, 4);  // never changes while the dialog is open
-  EXPECT_EQ(t.P(1).Count, 0);
-  v = ReturnToSnapShot(*t.game);
-  EXPECT_EQ(v.SliderPos, 2);
-  EXPECT_EQ(t.P(1).Count, 1);
-  RedoMove(*t.game);
-  EXPECT_EQ(t.P(1).Count, 2);
 }
 
 }  // namespace

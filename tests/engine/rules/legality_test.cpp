@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string>
 #include <vector>
 
 #include "support/table_builder.h"
@@ -32,6 +33,20 @@ std::vector<Card*> PushCards(TableBuilder& table, Pile& pile, std::vector<int32_
   std::vector<Card*> cards;
   for (int32_t v : values) cards.push_back(&table.Push(pile, v));
   return cards;
+}
+
+// Cards written "9h Ts 2c*" (rank, suit, * for face down: + kHidden),
+// bottom first.
+constexpr int32_t kHidden = 100;
+std::vector<int32_t> Cards(const std::string& text) {
+  const std::string ranks = "A23456789TJQK", suits = "schd";
+  std::vector<int32_t> values;
+  for (size_t i = 0; i + 1 < text.size(); i += 3) {
+    values.push_back(V(static_cast<int32_t>(ranks.find(text[i])),
+                       static_cast<int32_t>(suits.find(text[i + 1]))));
+    if (i + 2 < text.size() && text[i + 2] == '*') values.back() += kHidden, ++i;
+  }
+  return values;
 }
 
 // A loose card of the given value, for drop tests where its pile does not matter.
@@ -76,24 +91,6 @@ TEST(WrapSequences, ByTwoThreeAndFourAdmitOnlyConsecutiveEntries) {
   }
 }
 
-// Adjacent wrapping joins king and ace both ways; the next-wrapping rule only
-// puts an ace on a king.
-TEST(WrapSequences, AdjacentWrapsBothWaysNextWrapsKingToAce) {
-  EXPECT_TRUE(WrapAdjacent(Five, Six));
-  EXPECT_TRUE(WrapAdjacent(Six, Five));
-  EXPECT_TRUE(WrapAdjacent(King, Ace));
-  EXPECT_TRUE(WrapAdjacent(Ace, King));
-  EXPECT_FALSE(WrapAdjacent(Five, Five));
-  EXPECT_FALSE(WrapAdjacent(Five, Seven));
-  EXPECT_FALSE(WrapAdjacent(Queen, Ace));
-
-  EXPECT_TRUE(WrapNext(Five, Six));
-  EXPECT_TRUE(WrapNext(King, Ace));
-  EXPECT_FALSE(WrapNext(Six, Five));
-  EXPECT_FALSE(WrapNext(Ace, King));
-  EXPECT_FALSE(WrapNext(Queen, Ace));
-}
-
 // Which card a press lifts under each removal rule, pile by pile (cards
 // bottom first; a card + kHidden lies face down; -1 lifts nothing):
 // - "Any" walks down while the rank rises by the pile's step: 0 (equal
@@ -111,11 +108,10 @@ TEST(WrapSequences, AdjacentWrapsBothWaysNextWrapsKingToAce) {
 //   color" walks a run of one colour each a step below the card beneath;
 //   "Any in diff suit" while each card beneath has another suit.
 TEST(TakeableCard, EachRemovalRuleLiftsItsGroup) {
-  constexpr int32_t kHidden = 100;
   struct Case {
     CardRemoval removal;
     RankBuild build;
-    std::vector<int32_t> cards;
+    const char* cards;  // bottom first; * marks a face-down card
     std::vector<std::pair<int, int>> pressLifts;
     uint32_t flags = PileFlags::AutoFillSource;
   };
@@ -123,130 +119,52 @@ TEST(TakeableCard, EachRemovalRuleLiftsItsGroup) {
   using R = RankBuild;
   const Case cases[] = {
       // Step 0: only the two eights go together, not the rising six, seven, eight.
-      {C::Any,
-       R::Up,
-       {V(Six, Diamonds), V(Seven, Spades), V(Eight, Clubs), V(Eight, Hearts)},
-       {{0, 2}}},
+      {C::Any, R::Up, "6d 7s 8c 8h", {{0, 2}}},
       // Step 1: eight, seven, six; the king does not join.
-      {C::Any,
-       R::Down,
-       {V(King, Spades), V(Eight, Spades), V(Seven, Hearts), V(Six, Clubs)},
-       {{2, 1}, {0, 1}, {3, 3}}},
+      {C::Any, R::Down, "Ks 8s 7h 6c", {{2, 1}, {0, 1}, {3, 3}}},
       // Step 2: nine, seven, five; the ten is not two above the nine.
-      {C::Any,
-       R::DownByTwo,
-       {V(Ten, Spades), V(Nine, Diamonds), V(Seven, Clubs), V(Five, Hearts)},
-       {{0, 1}}},
-      {C::Any, R::UpByTwo, {V(Five, Clubs), V(Seven, Hearts), V(Nine, Spades)}, {{0, 2}}},
-      {C::GroupInSameColor,
-       R::Down,
-       {V(Nine, Hearts), V(Eight, Spades), V(Seven, Clubs), V(Six, Spades)},
-       {{2, 1}, {0, 1}}},
-      {C::GroupInSameColor, R::Down, {V(Ten, Clubs), V(Eight, Spades), V(Seven, Clubs)}, {{0, 1}}},
-      {C::GroupInDiffColor,
-       R::Down,
-       {V(Nine, Spades), V(Eight, Spades), V(Seven, Diamonds), V(Six, Clubs)},
-       {{2, 1}, {0, 1}}},
-      {C::GroupInSameSuit, R::Up, {V(Five, Hearts), V(Six, Hearts)}, {{0, 1}}},
-      {C::GroupInSameSuit, R::Up, {V(Four, Clubs), V(Six, Hearts), V(Six, Hearts)}, {{0, 1}}},
-      {C::GroupInSameSuit, R::Up, {V(Six, Diamonds), V(Six, Hearts)}, {{0, 1}}},
-      {C::GroupInSameSuit,
-       R::Down,
-       {V(Eight, Spades), V(Eight, Hearts), V(Seven, Hearts), V(Six, Hearts)},
-       {{0, 1}}},
-      {C::GroupInDiffSuit,
-       R::Down,
-       {V(Two, Clubs) + kHidden, V(Three, Diamonds), V(King, Spades), V(Nine, Hearts),
-        V(Five, Spades)},
-       {{2, 1}}},
-      {C::GroupInDiffSuit,
-       R::Down,
-       {V(Eight, Diamonds), V(Seven, Hearts), V(Six, Hearts), V(Five, Spades)},
-       {{0, 2}, {3, 3}}},
-      {C::GroupInAnySuit,
-       R::Down,
-       {V(King, Spades) + kHidden, V(Three, Hearts), V(Nine, Clubs)},
-       {{1, 1}, {2, 2}, {0, 0}}},
-      {C::TopCardOnly, R::Down, {V(Eight, Spades), V(Seven, Hearts)}, {{0, 1}, {1, 1}}},
-      {C::None, R::Down, {V(Eight, Spades), V(Seven, Hearts)}, {{0, -1}, {1, -1}}},
-      {C::None,
-       R::Down,
-       {V(Two, Clubs), V(Jack, Hearts), V(Four, Spades)},
-       {{1, 1}},
-       PileFlags::RemoveAnyCard},
-      {C::TopCardOnly,
-       R::Down,
-       {V(Two, Clubs), V(Jack, Hearts)},
-       {{0, 0}},
-       PileFlags::RemoveAnyCard},
+      {C::Any, R::DownByTwo, "Ts 9d 7c 5h", {{0, 1}}}, {C::Any, R::UpByTwo, "5c 7h 9s", {{0, 2}}},
+      {C::GroupInSameColor, R::Down, "9h 8s 7c 6s", {{2, 1}, {0, 1}}},
+      {C::GroupInSameColor, R::Down, "Tc 8s 7c", {{0, 1}}},
+      {C::GroupInDiffColor, R::Down, "9s 8s 7d 6c", {{2, 1}, {0, 1}}},
+      {C::GroupInSameSuit, R::Up, "5h 6h", {{0, 1}}},
+      {C::GroupInSameSuit, R::Up, "4c 6h 6h", {{0, 1}}},
+      {C::GroupInSameSuit, R::Up, "6d 6h", {{0, 1}}},
+      {C::GroupInSameSuit, R::Down, "8s 8h 7h 6h", {{0, 1}}},
+      {C::GroupInDiffSuit, R::Down, "2c* 3d Ks 9h 5s", {{2, 1}}},
+      {C::GroupInDiffSuit, R::Down, "8d 7h 6h 5s", {{0, 2}, {3, 3}}},
+      {C::GroupInAnySuit, R::Down, "Ks* 3h 9c", {{1, 1}, {2, 2}, {0, 0}}},
+      {C::TopCardOnly, R::Down, "8s 7h", {{0, 1}, {1, 1}}},
+      {C::None, R::Down, "8s 7h", {{0, -1}, {1, -1}}},
+      {C::None, R::Down, "2c Jh 4s", {{1, 1}}, PileFlags::RemoveAnyCard},
+      {C::TopCardOnly, R::Down, "2c Jh", {{0, 0}}, PileFlags::RemoveAnyCard},
       // A nine does not go under a nine; the jack is not one rank higher.
-      {C::AnyInDiffColor,
-       R::Down,
-       {V(Nine, Hearts), V(Nine, Spades), V(Eight, Hearts), V(Seven, Clubs), V(Six, Diamonds)},
-       {{3, 3}, {4, 4}, {1, 1}, {0, 1}}},
-      {C::AnyInDiffColor, R::Down, {V(Jack, Spades), V(Eight, Hearts), V(Seven, Clubs)}, {{0, 1}}},
-      {C::AnyInSameSuit,
-       R::Down,
-       {V(Nine, Hearts), V(Nine, Spades), V(Eight, Spades), V(Seven, Spades), V(Six, Spades)},
-       {{2, 2}, {4, 4}, {0, 1}}},
+      {C::AnyInDiffColor, R::Down, "9h 9s 8h 7c 6d", {{3, 3}, {4, 4}, {1, 1}, {0, 1}}},
+      {C::AnyInDiffColor, R::Down, "Js 8h 7c", {{0, 1}}},
+      {C::AnyInSameSuit, R::Down, "9h 9s 8s 7s 6s", {{2, 2}, {4, 4}, {0, 1}}},
       // The red nine breaks the colour; the ten is not one rank higher.
-      {C::AnyInSameColor,
-       R::Down,
-       {V(Nine, Hearts), V(Nine, Spades), V(Eight, Clubs), V(Seven, Spades), V(Six, Clubs)},
-       {{2, 2}, {4, 4}, {0, 1}}},
-      {C::AnyInSameColor, R::Down, {V(Ten, Clubs), V(Eight, Clubs), V(Seven, Spades)}, {{0, 1}}},
-      {C::AnyInSameColor,
-       R::Down,
-       {V(Five, Diamonds), V(Four, Hearts), V(Three, Hearts)},
-       {{0, 0}}},
+      {C::AnyInSameColor, R::Down, "9h 9s 8c 7s 6c", {{2, 2}, {4, 4}, {0, 1}}},
+      {C::AnyInSameColor, R::Down, "Tc 8c 7s", {{0, 1}}},
+      {C::AnyInSameColor, R::Down, "5d 4h 3h", {{0, 0}}},
       // Passes the six of spades on the seven of clubs; two hearts in a row end the run.
-      {C::AnyInDiffSuit,
-       R::Down,
-       {V(Nine, Hearts), V(Eight, Hearts), V(Seven, Clubs), V(Six, Spades), V(Five, Diamonds)},
-       {{2, 2}, {1, 1}, {0, 1}, {4, 4}}},
-      {C::AnyInDiffSuit, R::Down, {V(Jack, Spades), V(Eight, Hearts), V(Seven, Clubs)}, {{0, 1}}},
+      {C::AnyInDiffSuit, R::Down, "9h 8h 7c 6s 5d", {{2, 2}, {1, 1}, {0, 1}, {4, 4}}},
+      {C::AnyInDiffSuit, R::Down, "Js 8h 7c", {{0, 1}}},
   };
   for (const Case& c : cases) {
     TableBuilder table;
     Pile& pile = table.AddPile(Taking(c.removal, c.build, c.flags));
     std::vector<Card*> cards;
-    for (int32_t v : c.cards)
+    for (int32_t v : Cards(c.cards))
       cards.push_back(v >= kHidden ? &table.Push(pile, v - kHidden, FaceDown)
                                    : &table.Push(pile, v));
     table.Finish();
     for (const auto& [press, lifts] : c.pressLifts) {
       SCOPED_TRACE(::testing::Message() << "removal " << static_cast<int>(c.removal) << " build "
-                                        << static_cast<int>(c.build) << " first card " << c.cards[0]
+                                        << static_cast<int>(c.build) << " cards " << c.cards
                                         << " press " << press);
       EXPECT_EQ(TakeableCard(table.piles(), pile, cards[press]),
                 lifts < 0 ? nullptr : cards[lifts]);
     }
-  }
-}
-
-// The whole-run rules lift the top card alone when it is pressed, and the
-// whole run ending at the top when any card beneath is pressed.
-TEST(TakeableCard, WholeRunRulesIgnoreHowDeepThePress) {
-  struct Case {
-    CardRemoval removal;
-    std::vector<int32_t> run;
-  };
-  const Case cases[] = {
-      {CardRemoval::Any, {V(Nine, Spades), V(Eight, Hearts), V(Seven, Clubs)}},
-      {CardRemoval::GroupInSameColor, {V(Nine, Spades), V(Eight, Clubs), V(Seven, Spades)}},
-      {CardRemoval::GroupInDiffColor, {V(Nine, Spades), V(Eight, Hearts), V(Seven, Clubs)}},
-      {CardRemoval::GroupInSameSuit, {V(Nine, Spades), V(Eight, Spades), V(Seven, Spades)}},
-      {CardRemoval::GroupInDiffSuit, {V(Nine, Spades), V(Eight, Hearts), V(Seven, Clubs)}},
-  };
-  for (const Case& c : cases) {
-    TableBuilder table;
-    Pile& pile = table.AddPile(Taking(c.removal, RankBuild::Down));
-    auto cards = PushCards(table, pile, c.run);
-    table.Finish();
-    const int removal = static_cast<int>(c.removal);
-    EXPECT_EQ(TakeableCard(table.piles(), pile, cards[2]), cards[2]) << removal;
-    EXPECT_EQ(TakeableCard(table.piles(), pile, cards[1]), cards[0]) << removal;
-    EXPECT_EQ(TakeableCard(table.piles(), pile, cards[0]), cards[0]) << removal;
   }
 }
 
@@ -260,8 +178,8 @@ TEST(TakeableCard, BeforeTakeWaitsForMustBeEmptyPiles) {
         table.AddPile(Taking(CardRemoval::TopCardOnly, RankBuild::Down, PileFlags::BeforeTake));
     Pile& anyCard = table.AddPile(Taking(CardRemoval::TopCardOnly, RankBuild::Down,
                                          PileFlags::BeforeTake | PileFlags::RemoveAnyCard));
-    auto p = PushCards(table, plain, {V(Two, Clubs), V(Jack, Hearts)});
-    auto a = PushCards(table, anyCard, {V(Two, Clubs), V(Jack, Hearts)});
+    auto p = PushCards(table, plain, Cards("2c Jh"));
+    auto a = PushCards(table, anyCard, Cards("2c Jh"));
     if (cell != Cell::Absent) {
       Pile& mustBeEmpty = table.AddPile(OpenPile(PileFlags::MustBeEmpty));
       if (cell == Cell::Full) table.Push(mustBeEmpty, V(Five, Spades));
@@ -273,38 +191,40 @@ TEST(TakeableCard, BeforeTakeWaitsForMustBeEmptyPiles) {
   }
 }
 
-// No walk extends below a face-down or marked card.
-TEST(TakeableCard, CardNotFaceUpEndsEveryWalk) {
-  const std::vector<int32_t> sameSuit = {V(Nine, Spades), V(Eight, Spades), V(Seven, Spades),
-                                         V(Six, Spades)};
-  const std::vector<int32_t> alternating = {V(Nine, Spades), V(Eight, Hearts), V(Seven, Clubs),
-                                            V(Six, Diamonds)};
+// The whole-run rules (Any and the "Group in" rules) lift the top card alone
+// when it is pressed and the whole run ending at the top when any card
+// beneath is; the "Any in" rules lift from the pressed card. No walk extends
+// below a face-down or marked card.
+TEST(TakeableCard, WholeRunsAndCardsNotFaceUpEndingEveryWalk) {
+  const std::vector<int32_t> sameSuit = Cards("9s 8s 7s 6s");
+  const std::vector<int32_t> alternating = Cards("9s 8h 7c 6d");
   struct Case {
     CardRemoval removal;
     const std::vector<int32_t>& run;
+    bool wholeRun;
   };
   const Case cases[] = {
-      {CardRemoval::Any, alternating},
-      {CardRemoval::GroupInSameColor, sameSuit},
-      {CardRemoval::GroupInDiffColor, alternating},
-      {CardRemoval::GroupInSameSuit, sameSuit},
-      {CardRemoval::AnyInSameColor, sameSuit},
-      {CardRemoval::AnyInDiffColor, alternating},
-      {CardRemoval::AnyInSameSuit, sameSuit},
-      {CardRemoval::AnyInDiffSuit, alternating},
+      {CardRemoval::Any, alternating, true}, {CardRemoval::GroupInSameColor, sameSuit, true},
+      {CardRemoval::GroupInDiffColor, alternating, true},
+      {CardRemoval::GroupInSameSuit, sameSuit, true},
+      {CardRemoval::GroupInDiffSuit, alternating, true},
+      {CardRemoval::AnyInSameColor, sameSuit, false},
+      {CardRemoval::AnyInDiffColor, alternating, false},
+      {CardRemoval::AnyInSameSuit, sameSuit, false},
+      {CardRemoval::AnyInDiffSuit, alternating, false},
   };
   for (const Case& c : cases) {
     TableBuilder table;
     Pile& pile = table.AddPile(Taking(c.removal, RankBuild::Down));
     auto cards = PushCards(table, pile, c.run);
     table.Finish();
-    const int removal = static_cast<int>(c.removal);
-    // Face up throughout, a press on the bottom card reaches it.
-    EXPECT_EQ(TakeableCard(table.piles(), pile, cards[0]), cards[0]) << removal;
+    SCOPED_TRACE(static_cast<int>(c.removal));
+    EXPECT_EQ(TakeableCard(table.piles(), pile, cards[3]), cards[3]);
+    EXPECT_EQ(TakeableCard(table.piles(), pile, cards[2]), cards[c.wholeRun ? 0 : 2]);
+    EXPECT_EQ(TakeableCard(table.piles(), pile, cards[0]), cards[0]);
     for (int32_t face : {FaceDown, Marked}) {
       cards[1]->Face = face;
-      EXPECT_EQ(TakeableCard(table.piles(), pile, cards[0]), cards[2])
-          << removal << " face " << face;
+      EXPECT_EQ(TakeableCard(table.piles(), pile, cards[0]), cards[2]) << " face " << face;
     }
   }
 }
@@ -320,18 +240,13 @@ TEST(TakeableCard, NeedFreeCellsLimitsGroupToFreeCellsPlusOne) {
     int expectedIndex;
   };
   const Case cases[] = {
-      {CardRemoval::AnyInDiffColor, need, 0, 4},
-      {CardRemoval::AnyInDiffColor, need, 1, 3},
-      {CardRemoval::AnyInDiffColor, need, 2, 2},
-      {CardRemoval::AnyInDiffColor, need, 3, 1},
+      {CardRemoval::AnyInDiffColor, need, 0, 4}, {CardRemoval::AnyInDiffColor, need, 1, 3},
+      {CardRemoval::AnyInDiffColor, need, 2, 2}, {CardRemoval::AnyInDiffColor, need, 3, 1},
       {CardRemoval::AnyInDiffColor, PileFlags::AutoFillSource, 0, 0},
-      {CardRemoval::AnyInSameColor, need, 1, 3},
-      {CardRemoval::AnyInDiffSuit, need, 0, 4},
+      {CardRemoval::AnyInSameColor, need, 1, 3}, {CardRemoval::AnyInDiffSuit, need, 0, 4},
   };
-  const std::vector<int32_t> run = {V(Ten, Spades), V(Nine, Hearts), V(Eight, Clubs),
-                                    V(Seven, Diamonds), V(Six, Spades)};
-  const std::vector<int32_t> blackRun = {V(Ten, Spades), V(Nine, Clubs), V(Eight, Clubs),
-                                         V(Seven, Spades), V(Six, Clubs)};
+  const std::vector<int32_t> run = Cards("Ts 9h 8c 7d 6s");
+  const std::vector<int32_t> blackRun = Cards("Ts 9c 8c 7s 6c");
   for (const Case& c : cases) {
     TableBuilder table;
     Pile& pile = table.AddPile(Taking(c.removal, RankBuild::Down, c.flags));
@@ -389,7 +304,7 @@ TEST(CanDrop, AutomaticSuitPilesRefuseEveryCard) {
 // plus the whole group, 0 being no limit; placement "None" accepts cards
 // only on an empty pile, "One card" never a group, "Any" anything.
 TEST(CanDrop, TopCardSizeLimitAndPlacement) {
-  constexpr int32_t kHidden = 100, kMarked = 200;
+  constexpr int32_t kMarked = 200;
   struct Case {
     std::vector<int32_t> dest;
     int32_t count;
@@ -401,23 +316,13 @@ TEST(CanDrop, TopCardSizeLimitAndPlacement) {
   for (int32_t i = 0; i < 10; ++i) tenClubs.push_back(V(i, Clubs));
   const CardPlacement none = CardPlacement::None, one = CardPlacement::OneCard;
   const Case cases[] = {
-      {{V(Nine, Spades) + kHidden}, 1, false},
-      {{V(Nine, Spades) + kHidden, V(Nine, Clubs)}, 1, true},
-      {{V(Nine, Spades) + kMarked}, 1, true},
-      {{}, 1, true, 1},
-      {{}, 2, false, 1},
-      {{V(Two, Hearts)}, 1, false, 1},
-      {{V(Two, Hearts), V(Three, Hearts)}, 2, true, 4},
-      {{V(Two, Hearts), V(Three, Hearts)}, 3, false, 4},
-      {tenClubs, 20, true},
-      {{}, 1, true, 0, none},
-      {{}, 3, true, 0, none},
-      {{V(Four, Clubs)}, 1, false, 0, none},
-      {{}, 1, true, 0, one},
-      {{}, 2, false, 0, one},
-      {{V(Four, Clubs)}, 1, true, 0, one},
-      {{V(Four, Clubs)}, 2, false, 0, one},
-      {{V(Four, Clubs)}, 3, true},
+      {{V(Nine, Spades) + kHidden}, 1, false}, {Cards("9s* 9c"), 1, true},
+      {{V(Nine, Spades) + kMarked}, 1, true}, {{}, 1, true, 1}, {{}, 2, false, 1},
+      {{V(Two, Hearts)}, 1, false, 1}, {Cards("2h 3h"), 2, true, 4},
+      {Cards("2h 3h"), 3, false, 4}, {tenClubs, 20, true},
+      {{}, 1, true, 0, none}, {{}, 3, true, 0, none}, {{V(Four, Clubs)}, 1, false, 0, none},
+      {{}, 1, true, 0, one}, {{}, 2, false, 0, one}, {{V(Four, Clubs)}, 1, true, 0, one},
+      {{V(Four, Clubs)}, 2, false, 0, one}, {{V(Four, Clubs)}, 3, true},
   };
   for (const Case& c : cases) {
     TableBuilder table;
@@ -439,53 +344,26 @@ TEST(CanDrop, TopCardSizeLimitAndPlacement) {
 // Under "Low and king" / "Low and ace" a card that is not the named rank needs
 // a higher card of its suit on top of a "Top card only" pile other than its source.
 TEST(CanDrop, LowAndKingAndLowAndAceNeedAHigherSameSuitTopElsewhere) {
-  enum class Other {
-    None,
-    HigherHeartTopOnly,
-    HigherHeartAnyRemoval,
-    EqualHeart,
-    HigherDiamond,
-    HigherHeartBuried,
-    HigherHeartOnSource,
-    HigherHeartOnDest,
-    EmptyTopOnly
-  };
-  // Drops `value` on an empty (or, for HigherHeartOnDest, a holding) pile with `flag`.
-  auto drop = [](uint32_t flag, Other other, int32_t value) {
+  // Where the nine of hearts lies: on a "Top card only" pile elsewhere, on
+  // one that lets cards be taken as a group, buried, on the source or on the
+  // destination; or an equal heart, a higher diamond, nothing at all.
+  enum Where { Nowhere, TopOnly, AnyRemoval, Equal, Diamond, Buried, OnSource, OnDest, EmptyTop };
+  // Drops `value` on an empty (or, for OnDest, a holding) pile with `flag`.
+  auto drop = [](uint32_t flag, Where nine, int32_t value) {
     TableBuilder table;
     PileDef sourceDef = OpenPile();
-    if (other == Other::HigherHeartOnSource) sourceDef.Removal = CardRemoval::TopCardOnly;
+    if (nine == OnSource) sourceDef.Removal = CardRemoval::TopCardOnly;
     Pile& source = table.AddPile(sourceDef);
-    table.Push(source, other == Other::HigherHeartOnSource ? V(Nine, Hearts) : V(Two, Clubs));
+    table.Push(source, nine == OnSource ? V(Nine, Hearts) : V(Two, Clubs));
     PileDef destDef = Dest(flag);
-    if (other == Other::HigherHeartOnDest) destDef.Removal = CardRemoval::TopCardOnly;
+    if (nine == OnDest) destDef.Removal = CardRemoval::TopCardOnly;
     Pile& dest = table.AddPile(destDef);
-    if (other == Other::HigherHeartOnDest) table.Push(dest, V(Nine, Hearts));
+    if (nine == OnDest) table.Push(dest, V(Nine, Hearts));
     PileDef otherDef = OpenPile();
-    otherDef.Removal =
-        other == Other::HigherHeartAnyRemoval ? CardRemoval::Any : CardRemoval::TopCardOnly;
+    otherDef.Removal = nine == AnyRemoval ? CardRemoval::Any : CardRemoval::TopCardOnly;
     Pile& elsewhere = table.AddPile(otherDef);
-    switch (other) {
-      case Other::HigherHeartTopOnly:
-      case Other::HigherHeartAnyRemoval:
-        table.Push(elsewhere, V(Nine, Hearts));
-        break;
-      case Other::EqualHeart:
-        table.Push(elsewhere, V(Five, Hearts));
-        break;
-      case Other::HigherDiamond:
-        table.Push(elsewhere, V(Nine, Diamonds));
-        break;
-      case Other::HigherHeartBuried:
-        table.PushAll(elsewhere, {V(Nine, Hearts), V(Two, Spades)});
-        break;
-      case Other::None:
-      case Other::EmptyTopOnly:
-        break;
-      default:
-        table.Push(elsewhere, V(Two, Spades));
-        break;
-    }
+    const char* const held[] = {"", "9h", "9h", "5h", "9d", "9h 2s", "2s", "2s", ""};
+    PushCards(table, elsewhere, Cards(held[nine]));
     table.Finish();
     const Card card = CardOf(value);
     const bool higher = HigherOnTopElsewhere(table.piles(), source, card);
@@ -498,17 +376,11 @@ TEST(CanDrop, LowAndKingAndLowAndAceNeedAHigherSameSuitTopElsewhere) {
     const int32_t own = flag == PileFlags::LowAndKing ? King : Ace;
     const int32_t otherEnd = flag == PileFlags::LowAndKing ? Ace : King;
     SCOPED_TRACE(flag == PileFlags::LowAndKing ? "low and king" : "low and ace");
-    EXPECT_TRUE(drop(flag, Other::None, V(own, Clubs)));
-    EXPECT_FALSE(drop(flag, Other::None, V(otherEnd, Clubs)));
-    EXPECT_FALSE(drop(flag, Other::None, V(Five, Hearts)));
-    EXPECT_TRUE(drop(flag, Other::HigherHeartTopOnly, V(Five, Hearts)));
-    EXPECT_FALSE(drop(flag, Other::HigherHeartAnyRemoval, V(Five, Hearts)));
-    EXPECT_FALSE(drop(flag, Other::EqualHeart, V(Five, Hearts)));
-    EXPECT_FALSE(drop(flag, Other::HigherDiamond, V(Five, Hearts)));
-    EXPECT_FALSE(drop(flag, Other::HigherHeartBuried, V(Five, Hearts)));
-    EXPECT_FALSE(drop(flag, Other::HigherHeartOnSource, V(Five, Hearts)));
-    EXPECT_TRUE(drop(flag, Other::HigherHeartOnDest, V(Five, Hearts)));
-    EXPECT_FALSE(drop(flag, Other::EmptyTopOnly, V(Five, Hearts)));
+    EXPECT_TRUE(drop(flag, Nowhere, V(own, Clubs)));
+    EXPECT_FALSE(drop(flag, Nowhere, V(otherEnd, Clubs)));
+    for (Where nine : {Nowhere, TopOnly, AnyRemoval, Equal, Diamond, Buried, OnSource, OnDest,
+                       EmptyTop})
+      EXPECT_EQ(drop(flag, nine, V(Five, Hearts)), nine == TopOnly || nine == OnDest) << nine;
   }
 }
 
@@ -522,7 +394,7 @@ TEST(CanDrop, RankAboveTakesRanksOfThePreviousPile) {
     Pile& prev = table.AddPile(OpenPile());
     Pile& dest = table.AddPile(Dest(PileFlags::RankAbove));
     if (prevHoldsCards)
-      table.PushAll(prev, {V(Seven, Spades), V(Three, Hearts), V(Jack, Diamonds)});
+      PushCards(table, prev, Cards("7s 3h Jd"));
     if (destHoldsCard) table.Push(dest, V(Two, Clubs));
     table.Finish();
     const Card card = CardOf(value);
@@ -561,7 +433,7 @@ TEST(CanDrop, FoundationsOnlySourceDropsOnlyOnWinGoal) {
   Pile& plainSource = table.AddPile(OpenPile());
   Pile& goal = table.AddPile(Dest(PileFlags::WinGoal));
   Pile& tableau = table.AddPile(Dest());
-  table.PushAll(source, {V(Four, Clubs), V(Nine, Hearts)});
+  PushCards(table, source, Cards("4c 9h"));
   table.Push(plainSource, V(Nine, Clubs));
   table.Finish();
   const Pile* piles = table.piles();
@@ -634,8 +506,7 @@ TEST(CanDrop, BeforeConditionsWaitForTheMustBeEmptyPiles) {
       {drop, Cell::Full, From::OtherColumn, false, false},
       {drop, Cell::Full, From::Cell, true, true},
       {drop, Cell::Empty, From::OtherColumn, true, true},
-      {any, Cell::Full, From::SameColumn, true, false},
-      {any, Cell::Full, From::Cell, true, false},
+      {any, Cell::Full, From::SameColumn, true, false}, {any, Cell::Full, From::Cell, true, false},
       {any, Cell::Full, From::Cell, false, false},
       {any, Cell::Empty, From::OtherColumn, false, true},
   };
@@ -674,41 +545,24 @@ TEST(CanDrop, PileStartDecidesWhatBeginsAnEmptyPile) {
   const int32_t anyAce = 52, anyTwo = 53, anySeven = 58, anyJack = 62, anyQueen = 63, anyKing = 64,
                 anyFace = 69, blank = 70;
   const Case cases[] = {
-      {-2, V(Ace, Spades), false},
-      {-2, V(King, Hearts), false},
-      {-1, V(Five, Clubs), true},
-      {V(Seven, Hearts), V(Seven, Hearts), true},
-      {V(Seven, Hearts), V(Seven, Diamonds), false},
-      {V(Seven, Hearts), V(Seven, Spades), false},
-      {V(Seven, Hearts), V(Eight, Hearts), false},
-      {V(Ace, Spades), V(Ace, Spades), true},
-      {V(Ace, Spades), V(Ace, Clubs), false},
-      {V(King, Diamonds), V(King, Diamonds), true},
-      {V(King, Diamonds), V(King, Hearts), false},
-      {anyAce, V(Ace, Diamonds), true},
-      {anyAce, V(Ace, Spades), true},
-      {anyAce, V(Two, Spades), false},
-      {anyAce, V(King, Spades), false},
-      {anyQueen, V(Queen, Clubs), true},
-      {anyQueen, V(Jack, Clubs), false},
-      {anyQueen, V(King, Clubs), false},
-      {anyKing, V(King, Hearts), true},
-      {anyKing, V(Queen, Hearts), false},
-      {anyFace, V(Jack, Spades), true},
-      {anyFace, V(Queen, Hearts), true},
-      {anyFace, V(King, Diamonds), true},
-      {anyFace, V(Ten, Clubs), false},
-      {anyFace, V(Ace, Clubs), false},
+      {-2, V(Ace, Spades), false}, {-2, V(King, Hearts), false}, {-1, V(Five, Clubs), true},
+      {V(Seven, Hearts), V(Seven, Hearts), true}, {V(Seven, Hearts), V(Seven, Diamonds), false},
+      {V(Seven, Hearts), V(Seven, Spades), false}, {V(Seven, Hearts), V(Eight, Hearts), false},
+      {V(Ace, Spades), V(Ace, Spades), true}, {V(Ace, Spades), V(Ace, Clubs), false},
+      {V(King, Diamonds), V(King, Diamonds), true}, {V(King, Diamonds), V(King, Hearts), false},
+      {anyAce, V(Ace, Diamonds), true}, {anyAce, V(Ace, Spades), true},
+      {anyAce, V(Two, Spades), false}, {anyAce, V(King, Spades), false},
+      {anyQueen, V(Queen, Clubs), true}, {anyQueen, V(Jack, Clubs), false},
+      {anyQueen, V(King, Clubs), false}, {anyKing, V(King, Hearts), true},
+      {anyKing, V(Queen, Hearts), false}, {anyFace, V(Jack, Spades), true},
+      {anyFace, V(Queen, Hearts), true}, {anyFace, V(King, Diamonds), true},
+      {anyFace, V(Ten, Clubs), false}, {anyFace, V(Ace, Clubs), false},
       {blank, V(Three, Clubs), true},
       // "Any two" to "Any jack" admit their rank only, as "Any ace" does.
-      {anyTwo, V(Two, Hearts), true},
-      {anyTwo, V(King, Clubs), false},
-      {anyTwo, V(Ace, Clubs), false},
-      {anySeven, V(Seven, Diamonds), true},
-      {anySeven, V(Six, Diamonds), false},
-      {anyJack, V(Jack, Clubs), true},
-      {anyJack, V(Five, Hearts), false},
-      {anyJack, V(Queen, Hearts), false},
+      {anyTwo, V(Two, Hearts), true}, {anyTwo, V(King, Clubs), false},
+      {anyTwo, V(Ace, Clubs), false}, {anySeven, V(Seven, Diamonds), true},
+      {anySeven, V(Six, Diamonds), false}, {anyJack, V(Jack, Clubs), true},
+      {anyJack, V(Five, Hearts), false}, {anyJack, V(Queen, Hearts), false},
   };
   for (const Case& c : cases) {
     TableBuilder table;
@@ -740,57 +594,34 @@ TEST(CanDrop, PileStartDecidesWhatBeginsAnEmptyPile) {
 TEST(CanDrop, RankBuildComparesWithTheTopCard) {
   struct Case {
     RankBuild build;
-    int32_t t;
-    int32_t c;
+    int32_t t, c;
     bool accepted;
   };
   using R = RankBuild;
   const Case cases[] = {
-      {R::None, Five, King, true},
-      {R::Any, Five, Ace, true},
-      {R::Up, Five, Six, true},
-      {R::Up, Five, Four, false},
-      {R::Up, Five, Five, false},
-      {R::Up, King, Ace, false},
-      {R::Down, Six, Five, true},
-      {R::Down, Five, Six, false},
-      {R::Down, Ace, King, false},
-      {R::UpByTwo, Five, Seven, true},
-      {R::UpByTwo, Jack, King, true},
-      {R::UpByTwo, Five, Six, false},
-      {R::UpByTwo, Queen, Ace, false},
-      {R::DownByTwo, Seven, Five, true},
-      {R::DownByTwo, Seven, Six, false},
-      {R::DownByTwo, Ace, Queen, false},
-      {R::UpOrDown, Five, Six, true},
-      {R::UpOrDown, Five, Four, true},
-      {R::UpOrDown, Five, Five, false},
-      {R::UpOrDown, King, Ace, false},
-      {R::UpOrDown, Ace, King, false},
-      {R::UpOrDownWrapping, King, Ace, true},
-      {R::UpOrDownWrapping, Ace, King, true},
-      {R::UpOrDownWrapping, Five, Four, true},
-      {R::UpOrDownWrapping, Five, Seven, false},
-      {R::UpWrapping, King, Ace, true},
-      {R::UpWrapping, Five, Six, true},
-      {R::UpWrapping, Ace, King, false},
-      {R::UpWrapping, Six, Five, false},
-      {R::UpByTwoWrapping, Two, Four, true},
-      {R::UpByTwoWrapping, Queen, Ace, true},
-      {R::UpByTwoWrapping, Jack, King, true},
-      {R::UpByTwoWrapping, King, Two, false},
-      {R::UpByTwoWrapping, Two, Three, false},
-      {R::UpByThreeWrapping, Three, Six, true},
-      {R::UpByThreeWrapping, Queen, Two, true},
-      {R::UpByThreeWrapping, Ten, King, true},
-      {R::UpByThreeWrapping, King, Three, false},
-      {R::UpByThreeWrapping, Three, Five, false},
-      {R::UpByFourWrapping, Four, Eight, true},
-      {R::UpByFourWrapping, Queen, Three, true},
-      {R::UpByFourWrapping, Nine, King, true},
-      {R::UpByFourWrapping, King, Four, false},
-      {R::UpByFourWrapping, Four, Seven, false},
-      {R::Same, Five, Five, true},
+      {R::None, Five, King, true}, {R::Any, Five, Ace, true}, {R::Up, Five, Six, true},
+      {R::Up, Five, Four, false}, {R::Up, Five, Five, false}, {R::Up, King, Ace, false},
+      {R::Down, Six, Five, true}, {R::Down, Five, Six, false}, {R::Down, Ace, King, false},
+      {R::UpByTwo, Five, Seven, true}, {R::UpByTwo, Jack, King, true},
+      {R::UpByTwo, Five, Six, false}, {R::UpByTwo, Queen, Ace, false},
+      {R::DownByTwo, Seven, Five, true}, {R::DownByTwo, Seven, Six, false},
+      {R::DownByTwo, Ace, Queen, false}, {R::UpOrDown, Five, Six, true},
+      {R::UpOrDown, Five, Four, true}, {R::UpOrDown, Five, Five, false},
+      {R::UpOrDown, King, Ace, false}, {R::UpOrDown, Ace, King, false},
+      {R::UpOrDownWrapping, King, Ace, true}, {R::UpOrDownWrapping, Ace, King, true},
+      {R::UpOrDownWrapping, Five, Four, true}, {R::UpOrDownWrapping, Five, Seven, false},
+      {R::UpOrDownWrapping, Five, Five, false}, {R::UpOrDownWrapping, Queen, Ace, false},
+      {R::UpWrapping, Queen, Ace, false},
+      {R::UpWrapping, King, Ace, true}, {R::UpWrapping, Five, Six, true},
+      {R::UpWrapping, Ace, King, false}, {R::UpWrapping, Six, Five, false},
+      {R::UpByTwoWrapping, Two, Four, true}, {R::UpByTwoWrapping, Queen, Ace, true},
+      {R::UpByTwoWrapping, Jack, King, true}, {R::UpByTwoWrapping, King, Two, false},
+      {R::UpByTwoWrapping, Two, Three, false}, {R::UpByThreeWrapping, Three, Six, true},
+      {R::UpByThreeWrapping, Queen, Two, true}, {R::UpByThreeWrapping, Ten, King, true},
+      {R::UpByThreeWrapping, King, Three, false}, {R::UpByThreeWrapping, Three, Five, false},
+      {R::UpByFourWrapping, Four, Eight, true}, {R::UpByFourWrapping, Queen, Three, true},
+      {R::UpByFourWrapping, Nine, King, true}, {R::UpByFourWrapping, King, Four, false},
+      {R::UpByFourWrapping, Four, Seven, false}, {R::Same, Five, Five, true},
       {R::Same, Five, Six, false},
   };
   for (const Case& c : cases) {
@@ -853,7 +684,7 @@ TEST(CanDrop, OnlyTheGroupsBottomCardIsTested) {
   def.RankBuild = RankBuild::Down;
   def.SuitBuild = SuitBuild::DiffColor;
   Pile& dest = table.AddPile(def);
-  auto group = PushCards(table, source, {V(Six, Hearts), V(King, Hearts), V(Two, Diamonds)});
+  auto group = PushCards(table, source, Cards("6h Kh 2d"));
   table.Push(dest, V(Seven, Clubs));
   table.Finish();
 
@@ -865,7 +696,7 @@ TEST(CanDrop, OnlyTheGroupsBottomCardIsTested) {
 TEST(RuleValues, UnknownRemovalTakesNothingOtherUnknownRulesAllowAll) {
   TableBuilder table;
   Pile& odd = table.AddPile(Taking(static_cast<CardRemoval>(42), RankBuild::Down));
-  auto cards = PushCards(table, odd, {V(Nine, Spades), V(Eight, Hearts)});
+  auto cards = PushCards(table, odd, Cards("9s 8h"));
   PileDef strange = Dest();
   strange.Placement = static_cast<CardPlacement>(7);
   strange.RankBuild = static_cast<RankBuild>(99);
@@ -925,7 +756,7 @@ TEST(IsDeeper, TrueWhenBLiesBelowA) {
   Pile& pile = table.AddPile(OpenPile());
   Pile& empty = table.AddPile(OpenPile());
   Pile& other = table.AddPile(OpenPile());
-  auto c = PushCards(table, pile, {V(Two, Clubs), V(Five, Hearts), V(Nine, Spades)});
+  auto c = PushCards(table, pile, Cards("2c 5h 9s"));
   Card* outsider = &table.Push(other, V(Ace, Spades));
   table.Finish();
 

@@ -85,38 +85,33 @@ struct ShellTest : ::testing::Test {
   Shell shell{*t.game, host};
 };
 
-// The seed is a 32-bit number: stepping past either end wraps round, and
-// every step deals at once.
-TEST_F(ShellTest, ShuffleStepsWrapRoundTheEndsOfTheSeedRange) {
-  t.Deal(kOnePack, 4294967295u);
-  shell.HandleCommand(cmd::kNextShuffle);
-  EXPECT_EQ(t.game->CurrentSeed, 0u);
-  EXPECT_EQ(t.Table(), DealtTable(kOnePack, 0));
-  shell.HandleCommand(cmd::kPreviousShuffle);
-  EXPECT_EQ(t.game->CurrentSeed, 4294967295u);
-  EXPECT_EQ(t.Table(), DealtTable(kOnePack, 4294967295u));
-}
-
-// The Up arrow key adds one to the seed and the Down arrow key subtracts one,
-// although the toolbar's upward arrow is Previous Shuffle.
-TEST_F(ShellTest, UpArrowAddsOneToTheSeedAndDownArrowSubtractsOne) {
-  t.Deal(kTwoPack, 100);
-  shell.HandleKey(ShellKey::Up);
-  EXPECT_EQ(t.game->CurrentSeed, 101u);
-  EXPECT_EQ(t.Table(), DealtTable(kTwoPack, 101));
-  shell.HandleKey(ShellKey::Down);
-  shell.HandleKey(ShellKey::Down);
-  EXPECT_EQ(t.game->CurrentSeed, 99u);
-  EXPECT_EQ(t.Table(), DealtTable(kTwoPack, 99));
-  t.Deal(kTwoPack, 0);
-  shell.HandleKey(ShellKey::Down);
-  EXPECT_EQ(t.game->CurrentSeed, 4294967295u);
+// Each step of the seed deals at once. The seed is a 32-bit number: a step
+// past either end wraps round. The Up arrow key adds one to the seed and
+// the Down arrow key subtracts one, although the toolbar's upward arrow is
+// Previous Shuffle; Restart deals the same seed again, undoing the moves.
+TEST_F(ShellTest, SeedStepsWrapAndDealAtOnce) {
+  const struct {
+    uint32_t from;
+    int command;  // or 0 for the key
+    ShellKey key;
+    uint32_t to;
+  } cases[] = {{4294967295u, cmd::kNextShuffle, {}, 0},
+               {0, cmd::kPreviousShuffle, {}, 4294967295u}, {100, 0, ShellKey::Up, 101},
+               {100, 0, ShellKey::Down, 99}, {0, 0, ShellKey::Down, 4294967295u},
+               {31, cmd::kRestartGame, {}, 31}};
+  for (const auto& c : cases) {
+    t.Deal(kOnePack, c.from);
+    t.Move(5, 1);
+    c.command ? shell.HandleCommand(c.command) : shell.HandleKey(c.key);
+    EXPECT_EQ(t.game->CurrentSeed, c.to) << c.from << " " << c.command;
+    EXPECT_EQ(t.Table(), DealtTable(kOnePack, c.to)) << c.from << " " << c.command;
+  }
 }
 
 // Previous Game on the first game and Next Game on the last do nothing;
 // otherwise they move one game and deal it with a fresh seed
 // (tick count × 2707050037 mod 2^32).
-TEST_F(ShellTest, PreviousAndNextGameStopAtTheEndsOfTheLibrary) {
+TEST_F(ShellTest, GameStepsStopAtTheEndsAndRandomDealsFollowTheClock) {
   t.Deal(0, 77);
   const std::string first = t.Table();
   shell.HandleKey(ShellKey::Left);
@@ -140,15 +135,12 @@ TEST_F(ShellTest, PreviousAndNextGameStopAtTheEndsOfTheLibrary) {
   EXPECT_EQ(t.Table(), DealtTable(kFixtureGames - 2, 3u * 2707050037u));
   shell.HandleCommand(cmd::kNextGame);
   EXPECT_EQ(t.game->CurrentGame, kFixtureGames - 1);
-}
 
-// Random Shuffle and Random Game take their seed from the clock; Random Game
-// picks the game as the tick count modulo the number of games.
-TEST_F(ShellTest, RandomShuffleAndRandomGameFollowTheClock) {
-  t.Deal(kOnePack, 5);
+  // Random Shuffle and Random Game take their seed from the clock; Random
+  // Game picks the game as the tick count modulo the number of games.
   host.ticks = 1;
   shell.HandleCommand(cmd::kRandomShuffle);
-  EXPECT_EQ(t.game->CurrentGame, kOnePack);
+  EXPECT_EQ(t.game->CurrentGame, kFixtureGames - 1);
   EXPECT_EQ(t.game->CurrentSeed, 2707050037u);
   host.ticks = 7;  // 7 mod 3 games
   shell.HandleCommand(cmd::kRandomGame);
@@ -187,38 +179,20 @@ TEST_F(ShellTest, OnlyNewRandomDealsAskForTheirSeed) {
   EXPECT_EQ(seeds.asked.size(), 5u);
 }
 
-// Hint and "Is this deal winnable?" are the window's, and wait like every
-// command while cards are being dragged.
-TEST_F(ShellTest, HintAndDealCheckGoToTheWindow) {
+// Hint and "Is this deal winnable?" are the window's. While cards are being
+// dragged every command is dropped, not queued; the keys that deal wait
+// too, but E still switches edit mode.
+TEST_F(ShellTest, CommandsWhileCardsAreDraggedAreDropped) {
   t.Deal(kOnePack, 12);
   shell.HandleCommand(cmd::kHint);
   shell.HandleCommand(cmd::kCheckDeal);
   EXPECT_EQ(host.windows, (std::vector<int>{cmd::kHint, cmd::kCheckDeal}));
-  StartDrag();
-  shell.HandleCommand(cmd::kHint);
-  EXPECT_EQ(host.windows.size(), 2u);
-}
-
-// Restart deals the same game with the same seed again, undoing the moves.
-TEST_F(ShellTest, RestartDealsTheSameSeedAgain) {
-  t.Deal(kOnePack, 31);
-  const std::string dealt = t.Table();
-  t.Move(5, 1);
-  ASSERT_NE(t.Table(), dealt);
-  shell.HandleCommand(cmd::kRestartGame);
-  EXPECT_EQ(t.game->CurrentSeed, 31u);
-  EXPECT_EQ(t.Table(), dealt);
-}
-
-// While cards are being dragged every command is dropped, not queued; the
-// keys that deal wait too, but E still switches edit mode.
-TEST_F(ShellTest, CommandsWhileCardsAreDraggedAreDropped) {
-  t.Deal(kOnePack, 12);
+  host.windows.clear();
   StartDrag();
   const uint32_t seed = t.game->CurrentSeed;
   for (int id : {cmd::kNextShuffle, cmd::kRandomShuffle, cmd::kNextGame, cmd::kRestartGame,
                  cmd::kShowAllCards, cmd::kExit, cmd::kSelectGame, cmd::kPreferences, cmd::kAbout,
-                 cmd::kUndo, cmd::kAutoplay})
+                 cmd::kUndo, cmd::kAutoplay, cmd::kHint, cmd::kCheckDeal})
     shell.HandleCommand(id);
   for (ShellKey key : {ShellKey::Up, ShellKey::Down, ShellKey::Right, ShellKey::Z})
     shell.HandleKey(key);

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "engine/cards/pile_ops.h"
@@ -17,6 +19,12 @@ namespace {
 
 using testing::OpenPile;
 using testing::V;
+using Box = std::array<int32_t, 4>;  // left, top, width, height
+using XY = std::pair<int32_t, int32_t>;
+
+Box BoxOf(const Pile& p) { return {p.Left, p.Top, p.Width, p.Height}; }
+XY DriftOf(const Pile& p) { return {p.DriftX, p.DriftY}; }
+XY At(const Card& c) { return {c.X, c.Y}; }
 
 // A 48-pile table filled by hand, with cards that piles can link.
 struct Table {
@@ -44,34 +52,33 @@ struct Table {
   }
 };
 
-// A sample table: row 0 at columns 0, 2, … 12, and one pile at (12, 2).
-void AddSamplePiles(Table& t) {
-  for (int32_t column = 0; column <= 12; column += 2) t.Add(column, 0);
-  t.Add(12, 2);
+// A sample table of 480 × 508: row 0 at columns 0, 2, … 12, and one pile at
+// (12, 2), reset for 800 × 560, which centres it at (160, 26).
+std::unique_ptr<Table> Sample() {
+  auto t = std::make_unique<Table>();
+  for (int32_t column = 0; column <= 12; column += 2) t->Add(column, 0);
+  t->Add(12, 2);
+  ResetTable(t->piles, {800, 560});
+  return t;
 }
 
 // Width follows the largest column; height the largest row but never fewer
-// than ten rows; only the piles in use count.
+// than ten rows; only the piles in use count (a record after the first one
+// without flags is not a pile of the game).
 TEST(TableSize, LargestColumnAndAtLeastTenRows) {
-  auto empty = std::make_unique<Table>();
-  EXPECT_EQ(TableWidth(empty->piles), 72);
-  EXPECT_EQ(TableHeight(empty->piles), 508);
-
-  auto shortGame = std::make_unique<Table>();
-  shortGame->Add(5, 3);
-  shortGame->Add(2, 0);
-  EXPECT_EQ(TableWidth(shortGame->piles), 34 * 5 + 72);
-  EXPECT_EQ(TableHeight(shortGame->piles), 508);
-
-  auto tenRows = std::make_unique<Table>();
-  tenRows->Add(0, 10);
-  EXPECT_EQ(TableHeight(tenRows->piles), 508);
-
-  auto tall = std::make_unique<Table>();
-  tall->Add(0, 11);
-  EXPECT_EQ(TableHeight(tall->piles), 42 * 11 + 88);
-
-  // A record after the first one without flags is not a pile of the game.
+  const struct {
+    std::vector<std::pair<int32_t, int32_t>> cells;
+    int32_t width, height;
+  } cases[] = {{{}, 72, 508},
+               {{{5, 3}, {2, 0}}, 34 * 5 + 72, 508}, {{{0, 10}}, 72, 508},
+               {{{0, 11}}, 72, 42 * 11 + 88},
+               {{{0, 0}, {2, 0}, {4, 0}, {6, 0}, {8, 0}, {10, 0}, {12, 0}, {12, 2}}, 480, 508}};
+  for (const auto& c : cases) {
+    auto t = std::make_unique<Table>();
+    for (auto [column, row] : c.cells) t->Add(column, row);
+    EXPECT_EQ(TableWidth(t->piles), c.width) << c.cells.size();
+    EXPECT_EQ(TableHeight(t->piles), c.height) << c.cells.size();
+  }
   auto gap = std::make_unique<Table>();
   gap->Add(1, 1);
   gap->piles[2] = gap->piles[0];
@@ -81,48 +88,33 @@ TEST(TableSize, LargestColumnAndAtLeastTenRows) {
   EXPECT_EQ(TableHeight(gap->piles), 508);
 }
 
-// 800 × 560 centres the sample's 480 × 508 table at (160, 26).
-TEST(ResetTable, SampleTablePlacesPilesAndDrifts) {
-  auto t = std::make_unique<Table>();
-  AddSamplePiles(*t);
-  EXPECT_EQ(TableWidth(t->piles), 480);
-  EXPECT_EQ(TableHeight(t->piles), 508);
-  ResetTable(t->piles, {800, 560});
-
-  const Pile& first = t->piles[0];
-  EXPECT_EQ(first.DriftX, -4);
-  EXPECT_EQ(first.DriftY, -7);
-  const Pile& last = t->piles[7];
-  EXPECT_EQ(last.Left, 572);
-  EXPECT_EQ(last.Top, 118);
-  EXPECT_EQ(last.DriftX, 4);
-  EXPECT_EQ(last.DriftY, -4);
-  for (int i = 0; i < 7; ++i) {
-    EXPECT_EQ(t->piles[i].Left, 164 + 68 * i) << i;
-    EXPECT_EQ(t->piles[i].Top, 34) << i;
-  }
-}
-
-// The sample's vertical pile at (12, 2): a face-down card under two face-up
-// cards lies at Top + 0, + 4 and + 20, and the pile is 100 high.
-TEST(LayoutPile, FaceDownCardUnderFaceUpCardsPacksCloser) {
-  auto t = std::make_unique<Table>();
-  AddSamplePiles(*t);
-  ResetTable(t->piles, {800, 560});
+// The sample's piles and drifts; its vertical pile at (12, 2) with a
+// face-down card under two face-up cards lays them at Top + 0, + 4 and + 20;
+// emptied, it is a bare card at its cell again.
+TEST(ResetTable, SampleTablePlacesPilesDriftsAndFans) {
+  auto t = Sample();
+  for (int i = 0; i < 7; ++i) EXPECT_EQ(BoxOf(t->piles[i]), (Box{164 + 68 * i, 34, 64, 80})) << i;
+  EXPECT_EQ(DriftOf(t->piles[0]), XY(-4, -7));
   Pile& pile = t->piles[7];
+  EXPECT_EQ(DriftOf(pile), XY(4, -4));
   Card& down = t->Push(pile, V(3, 1), FaceDown);
   Card& up1 = t->Push(pile, V(9, 2));
   Card& up2 = t->Push(pile, V(8, 0));
   LayoutAllPiles(&t->piles[0], {0, false});
-
-  EXPECT_EQ(down.Y, 118);
-  EXPECT_EQ(up1.Y, 122);
-  EXPECT_EQ(up2.Y, 138);
-  for (const Card* c : {&down, &up1, &up2}) EXPECT_EQ(c->X, 572);
-  EXPECT_EQ(pile.Height, 100);
-  EXPECT_EQ(pile.Width, 64);
+  EXPECT_EQ(At(down), XY(572, 118));
+  EXPECT_EQ(At(up1), XY(572, 122));
+  EXPECT_EQ(At(up2), XY(572, 138));
+  EXPECT_EQ(BoxOf(pile), (Box{572, 118, 64, 100}));
   EXPECT_EQ(pile.Count, 3);
   EXPECT_EQ(t->piles[0].Count, 0);
+
+  UnlinkCard(pile, up2);
+  UnlinkCard(pile, up1);
+  UnlinkCard(pile, down);
+  pile.Count = 7;
+  LayoutPile(pile, {2, true});
+  EXPECT_EQ(pile.Count, 0);
+  EXPECT_EQ(BoxOf(pile), (Box{572, 118, 64, 80}));
 }
 
 // Resetting links the piles in use in table order, empties them and gives
@@ -136,148 +128,106 @@ TEST(ResetTable, LinksAndEmptiesThePilesInUse) {
   Card& y = t->Push(a, V(2, 2));
   a.GrabCard = &x;
   LayoutPile(a, {});
-  for (Pile* p : {&a, &b, &c}) {
-    p->Width = 300;
-    p->Height = 300;
-    p->Count = 9;
-  }
+  for (Pile* p : {&a, &b, &c}) p->Width = p->Height = p->Count = 300;
   Pile& unused = t->piles[3];
   unused.Left = 999;
   unused.Next = &a;
 
   ResetTable(t->piles, {800, 560});
-
-  EXPECT_EQ(a.Prev, nullptr);
-  EXPECT_EQ(a.Next, &b);
-  EXPECT_EQ(b.Prev, &a);
-  EXPECT_EQ(b.Next, &c);
-  EXPECT_EQ(c.Prev, &b);
-  EXPECT_EQ(c.Next, nullptr);
-  for (Pile* p : {&a, &b, &c}) {
-    EXPECT_EQ(p->BottomCard, nullptr);
-    EXPECT_EQ(p->TopCard, nullptr);
-    EXPECT_EQ(p->GrabCard, nullptr);
-    EXPECT_EQ(p->Count, 0);
-    EXPECT_EQ(p->Width, 64);
-    EXPECT_EQ(p->Height, 80);
+  const std::vector<std::pair<Pile*, Pile*>> links = {{nullptr, &b}, {&a, &c}, {&b, nullptr}};
+  for (int i = 0; i < 3; ++i) {
+    Pile& p = t->piles[i];
+    EXPECT_EQ(std::make_pair(p.Prev, p.Next), links[i]) << i;
+    EXPECT_EQ(p.BottomCard, nullptr);
+    EXPECT_EQ(p.TopCard, nullptr);
+    EXPECT_EQ(p.GrabCard, nullptr);
+    EXPECT_EQ(p.Count, 0);
+    EXPECT_EQ(p.Width, 64);
+    EXPECT_EQ(p.Height, 80);
   }
   EXPECT_EQ(unused.Left, 999);
   EXPECT_EQ(unused.Next, &a);
   EXPECT_EQ(x.Above, &y);  // the cards keep their links until dealt again
   EXPECT_EQ(y.Below, &x);
-}
 
-// A game with no pile in use shows no piles: nothing is reset, and no link
-// left in the first record from an earlier game is followed.
-TEST(ResetTable, GameWithoutPilesTouchesNoRecord) {
-  auto t = std::make_unique<Table>();
-  Pile& stale = t->piles[0];
+  // A game with no pile in use: nothing is reset, and no link left in the
+  // first record from an earlier game is followed.
+  auto none = std::make_unique<Table>();
+  Pile& stale = none->piles[0];
   stale.Column = 3;
   stale.Left = 999;
-  stale.Next = &t->piles[1];
-  t->piles[1].Count = 5;
-  t->piles[1].Flags = PileFlags::AutoFillSource;
-  ResetTable(t->piles, {800, 560});
+  stale.Next = &none->piles[1];
+  none->piles[1].Count = 5;
+  none->piles[1].Flags = PileFlags::AutoFillSource;
+  ResetTable(none->piles, {800, 560});
   EXPECT_EQ(stale.Left, 999);
-  EXPECT_EQ(stale.Next, &t->piles[1]);
-  EXPECT_EQ(FirstPile(t->piles), nullptr);
-  LayoutAllPiles(FirstPile(t->piles), {});
-  EXPECT_EQ(t->piles[1].Count, 5);
+  EXPECT_EQ(stale.Next, &none->piles[1]);
+  EXPECT_EQ(FirstPile(none->piles), nullptr);
+  LayoutAllPiles(FirstPile(none->piles), {});
+  EXPECT_EQ(none->piles[1].Count, 5);
 }
 
-// A game in rows 0 to 3 is still centred as a ten-row table, so its piles sit
-// in the upper part of the window.
-TEST(ResetTable, ShortGameIsCentredAsTenRows) {
-  auto t = std::make_unique<Table>();
-  Pile& top = t->Add(0, 0);
-  Pile& low = t->Add(6, 3);
-  ResetTable(t->piles, {800, 600});
-  // offY = (600 − 508) / 2 = 46; offX = (800 − (34·6 + 72)) / 2 = 262.
-  EXPECT_EQ(top.Top, 54);
-  EXPECT_EQ(low.Top, 46 + 126 + 8);
-  EXPECT_EQ(top.Left, 266);
-  EXPECT_EQ(low.Left, 266 + 204);
-}
-
-// A client smaller than the table gives a negative offset, halved toward minus
-// infinity, so the table overhangs both sides equally; drifts divide toward zero.
-TEST(ResetTable, SmallClientOverhangsBothSidesEqually) {
-  auto t = std::make_unique<Table>();
-  Pile& left = t->Add(0, 0);
-  Pile& right = t->Add(14, 0);  // table 548 × 508
-
-  // A difference of −3 halves to −2 on both axes.
-  ResetTable(t->piles, {545, 505});
-  EXPECT_EQ(left.Left, -2 + 4);
-  EXPECT_EQ(left.Top, -2 + 8);
-
-  // −66 halves to −33: 33 pixels hang over the left edge and 33 over the right.
-  ResetTable(t->piles, {482, 480});
-  EXPECT_EQ(left.Left, -29);
-  EXPECT_EQ(right.Left + 64 + 4 - 482, 33);
-  EXPECT_EQ(left.Top, -14 + 8);
-  // −29 / 30 and −6 / 30 truncate to 0, giving −7, not −8.
-  EXPECT_EQ(left.DriftX, -7);
-  EXPECT_EQ(left.DriftY, -7);
-  EXPECT_EQ(right.DriftX, 7);  // 447 / 30 − 7
-}
-
-// A client less than 16 pixels wide or high gives no drift on that axis.
-TEST(ResetTable, ClientUnderSixteenPixelsGivesNoDrift) {
-  auto t = std::make_unique<Table>();
-  AddSamplePiles(*t);
-  const Pile& first = t->piles[0];
-
-  ResetTable(t->piles, {15, 560});
-  EXPECT_EQ(first.DriftX, 0);
-  EXPECT_EQ(first.DriftY, -7);
-
-  ResetTable(t->piles, {800, 15});
-  EXPECT_EQ(first.DriftX, -4);
-  EXPECT_EQ(first.DriftY, 0);
-
-  ResetTable(t->piles, {0, 0});
-  EXPECT_EQ(first.DriftX, 0);
-  EXPECT_EQ(first.DriftY, 0);
-
-  // Sixteen pixels divide by one: offX = (16 − 480) / 2 = −232, Left −228.
-  ResetTable(t->piles, {16, 560});
-  EXPECT_EQ(first.Left, -228);
-  EXPECT_EQ(first.DriftX, -235);
+// Where the first and last pile land and drift for a client size: a game in
+// rows 0 to 3 is centred as a ten-row table; a client smaller than the table
+// gives a negative offset halved toward minus infinity, so the table
+// overhangs both sides equally, while drifts divide toward zero; a client
+// under 16 pixels on an axis gives no drift on it.
+TEST(ResetTable, OffsetsAndDriftsForEachClientSize) {
+  const struct {
+    std::vector<std::pair<int32_t, int32_t>> cells;
+    ClientSize client;
+    XY first, last, firstDrift, lastDrift;
+  } cases[] = {
+      // offY = (600 − 508) / 2 = 46; offX = (800 − (34·6 + 72)) / 2 = 262.
+      {{{0, 0}, {6, 3}}, {800, 600}, {266, 54}, {266 + 204, 46 + 126 + 8}, {-2, -6}, {2, -3}},
+      // A difference of −3 halves to −2 on both axes (table 548 × 508).
+      {{{0, 0}, {14, 0}}, {545, 505}, {2, 6}, {478, 6}, {-7, -7}, {7, -7}},
+      // −66 halves to −33, 33 pixels over each edge; −29 / 30 truncates to 0: −7, not −8.
+      {{{0, 0}, {14, 0}}, {482, 480}, {-29, -6}, {447, -6}, {-7, -7}, {7, -7}},
+      {{{0, 0}, {12, 2}}, {15, 560}, {-229, 34}, {179, 118}, {0, -7}, {0, -4}},
+      {{{0, 0}, {12, 2}}, {800, 15}, {164, -239}, {572, -155}, {-4, 0}, {4, 0}},
+      {{{0, 0}, {12, 2}}, {0, 0}, {-236, -246}, {172, -162}, {0, 0}, {0, 0}},
+      // Sixteen pixels divide by one: offX = (16 − 480) / 2 = −232, Left −228.
+      {{{0, 0}, {12, 2}}, {16, 560}, {-228, 34}, {180, 118}, {-235, -7}, {173, -4}},
+  };
+  for (const auto& c : cases) {
+    auto t = std::make_unique<Table>();
+    for (auto [column, row] : c.cells) t->Add(column, row);
+    ResetTable(t->piles, c.client);
+    const Pile& first = t->piles[0];
+    const Pile& last = t->piles[1];
+    SCOPED_TRACE(::testing::Message() << c.client.Width << " x " << c.client.Height);
+    EXPECT_EQ(XY(first.Left, first.Top), c.first);
+    EXPECT_EQ(XY(last.Left, last.Top), c.last);
+    EXPECT_EQ(DriftOf(first), c.firstDrift);
+    EXPECT_EQ(DriftOf(last), c.lastDrift);
+  }
 }
 
 // A resize moves the piles to stay centred; drifts, counts and card
-// positions keep the values they had.
+// positions keep the values they had until the pile is laid out again.
 TEST(CentreTable, ResizeMovesPilesButKeepsDrifts) {
-  auto t = std::make_unique<Table>();
-  AddSamplePiles(*t);
-  ResetTable(t->piles, {800, 560});
+  auto t = Sample();
   Pile& pile = t->piles[7];
   Card& card = t->Push(pile, V(4, 2));
   LayoutPile(pile, {});
 
   CentreTable(t->piles, {1000, 700});
   // offX = (1000 − 480) / 2 = 260, offY = (700 − 508) / 2 = 96.
-  EXPECT_EQ(t->piles[0].Left, 264);
-  EXPECT_EQ(t->piles[0].Top, 104);
-  EXPECT_EQ(pile.Left, 672);
-  EXPECT_EQ(pile.Top, 188);
-  EXPECT_EQ(t->piles[0].DriftX, -4);
-  EXPECT_EQ(t->piles[0].DriftY, -7);
-  EXPECT_EQ(pile.DriftX, 4);
-  EXPECT_EQ(pile.DriftY, -4);
+  EXPECT_EQ(XY(t->piles[0].Left, t->piles[0].Top), XY(264, 104));
+  EXPECT_EQ(XY(pile.Left, pile.Top), XY(672, 188));
+  EXPECT_EQ(DriftOf(t->piles[0]), XY(-4, -7));
+  EXPECT_EQ(DriftOf(pile), XY(4, -4));
   EXPECT_EQ(pile.Count, 1);
   EXPECT_EQ(pile.TopCard, &card);
-  EXPECT_EQ(card.X, 572);
-  EXPECT_EQ(card.Y, 118);
-
+  EXPECT_EQ(At(card), XY(572, 118));
   LayoutPile(pile, {});
-  EXPECT_EQ(card.X, 672);
-  EXPECT_EQ(card.Y, 188);
+  EXPECT_EQ(At(card), XY(672, 188));
 }
 
 // "Normal" shifts a card with an odd value one pixel right and down, "Messy"
-// by its value mod 3; the pile's size ignores the shift.
+// by its value mod 3, any other neatness not at all; the pile's size ignores
+// the shift.
 TEST(LayoutPile, NeatnessShiftsCardsDiagonallyByValue) {
   auto t = std::make_unique<Table>();
   Pile& pile = t->Add(0, 0, PileDirection::Horizontal);
@@ -285,26 +235,17 @@ TEST(LayoutPile, NeatnessShiftsCardsDiagonallyByValue) {
   pile.Top = 50;
   std::vector<Card*> cards;
   for (int32_t v = 0; v < 6; ++v) cards.push_back(&t->Push(pile, v));
-  const int32_t perfect[6] = {0, 0, 0, 0, 0, 0};
-  const int32_t normal[6] = {0, 1, 0, 1, 0, 1};
-  const int32_t messy[6] = {0, 1, 2, 0, 1, 2};
-  const int32_t* shifts[3] = {perfect, normal, messy};
-  for (int32_t neatness = 0; neatness < 3; ++neatness) {
-    LayoutPile(pile, {neatness, false});
-    for (int i = 0; i < 6; ++i) {
-      EXPECT_EQ(cards[i]->X, 100 + 16 * i + shifts[neatness][i]) << neatness << " " << i;
-      EXPECT_EQ(cards[i]->Y, 50 + shifts[neatness][i]) << neatness << " " << i;
-    }
-    EXPECT_EQ(pile.Width, 64 + 5 * 16);
-    EXPECT_EQ(pile.Height, 80);
-  }
-  // A neatness outside the three settings lays the cards out as "Perfect".
-  for (int32_t neatness : {-1, 3, 7}) {
-    LayoutPile(pile, {neatness, false});
-    for (int i = 0; i < 6; ++i) {
-      EXPECT_EQ(cards[i]->X, 100 + 16 * i) << neatness << " " << i;
-      EXPECT_EQ(cards[i]->Y, 50) << neatness << " " << i;
-    }
+  const struct {
+    int32_t neatness;
+    std::array<int32_t, 6> shift;
+  } cases[] = {{0, {0, 0, 0, 0, 0, 0}}, {1, {0, 1, 0, 1, 0, 1}}, {2, {0, 1, 2, 0, 1, 2}},
+               {-1, {}},                {3, {}},                {7, {}}};
+  for (const auto& c : cases) {
+    LayoutPile(pile, {c.neatness, false});
+    for (int i = 0; i < 6; ++i)
+      EXPECT_EQ(At(*cards[i]), XY(100 + 16 * i + c.shift[i], 50 + c.shift[i]))
+          << c.neatness << " " << i;
+    EXPECT_EQ(BoxOf(pile), (Box{100, 50, 64 + 5 * 16, 80}));
   }
 }
 
@@ -329,14 +270,12 @@ TEST(LayoutPile, FanStepsDependOnFaces) {
   Card& topUp = t->Push(column, V(3, 0));
 
   LayoutAllPiles(&t->piles[0], {0, false});
-  EXPECT_EQ(three.Width, 96);
-  EXPECT_EQ(three.Height, 80);
+  EXPECT_EQ(XY(three.Width, three.Height), XY(96, 80));
   EXPECT_EQ(third.X, three.Left + 32);
   EXPECT_EQ(downUp.Width, 68);
   EXPECT_EQ(shown.X, downUp.Left + 4);
   EXPECT_EQ(markedUp.Width, 80);
-  EXPECT_EQ(column.Height, 88);
-  EXPECT_EQ(column.Width, 64);
+  EXPECT_EQ(XY(column.Width, column.Height), XY(64, 88));
   EXPECT_EQ(topUp.Y, column.Top + 8);
 
   LayoutAllPiles(&t->piles[0], {0, true});
@@ -348,56 +287,27 @@ TEST(LayoutPile, FanStepsDependOnFaces) {
 }
 
 // A "Size" pile moves one pixel right per card whatever the faces; stacked
-// piles keep every card on the pile's origin and stay 64 × 80.
+// piles (no direction, unsupported) keep every card on the pile's origin.
 TEST(LayoutPile, SizeAndStackedDirections) {
   auto t = std::make_unique<Table>();
-  Pile& size = t->Add(0, 0, PileDirection::Size);
-  Pile& none = t->Add(4, 0, PileDirection::NoDirection);
-  Pile& unsupported = t->Add(8, 0, PileDirection::Unsupported);
+  const PileDirection directions[3] = {PileDirection::Size, PileDirection::NoDirection,
+                                       PileDirection::Unsupported};
+  for (int p = 0; p < 3; ++p) t->Add(4 * p, 0, directions[p]);
   ResetTable(t->piles, {800, 560});
   const int32_t faces[5] = {FaceDown, FaceUp, FaceDown, Marked, FaceUp};
-  std::vector<Card*> sized, stacked, other;
-  for (int i = 0; i < 5; ++i) {
-    sized.push_back(&t->Push(size, V(i, 1), faces[i]));
-    stacked.push_back(&t->Push(none, V(i, 1), faces[i]));
-    other.push_back(&t->Push(unsupported, V(i, 1), faces[i]));
-  }
+  std::vector<Card*> cards[3];
+  for (int i = 0; i < 5; ++i)
+    for (int p = 0; p < 3; ++p) cards[p].push_back(&t->Push(t->piles[p], V(i, 1), faces[i]));
   for (bool showAll : {false, true}) {
     LayoutAllPiles(&t->piles[0], {0, showAll});
-    EXPECT_EQ(size.Width, 64 + 4);
-    EXPECT_EQ(size.Height, 80);
-    EXPECT_EQ(size.Count, 5);
-    for (Pile* p : {&none, &unsupported}) {
-      EXPECT_EQ(p->Width, 64);
-      EXPECT_EQ(p->Height, 80);
-      EXPECT_EQ(p->Count, 5);
-    }
-    for (int i = 0; i < 5; ++i) {
-      EXPECT_EQ(sized[i]->X, size.Left + i);
-      EXPECT_EQ(sized[i]->Y, size.Top);
-      EXPECT_EQ(stacked[i]->X, none.Left);
-      EXPECT_EQ(stacked[i]->Y, none.Top);
-      EXPECT_EQ(other[i]->X, unsupported.Left);
-      EXPECT_EQ(other[i]->Y, unsupported.Top);
+    for (int p = 0; p < 3; ++p) {
+      const Pile& pile = t->piles[p];
+      EXPECT_EQ(XY(pile.Width, pile.Height), XY(p == 0 ? 68 : 64, 80)) << p;
+      EXPECT_EQ(pile.Count, 5);
+      for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(At(*cards[p][i]), XY(pile.Left + (p == 0 ? i : 0), pile.Top)) << p << i;
     }
   }
-}
-
-// An empty pile counts 0 and is a bare card rectangle at its grid place.
-TEST(LayoutPile, EmptyPileIsABareCardAtItsCell) {
-  auto t = std::make_unique<Table>();
-  AddSamplePiles(*t);
-  ResetTable(t->piles, {800, 560});
-  Pile& pile = t->piles[7];
-  pile.Count = 7;
-  pile.Width = 200;
-  pile.Height = 300;
-  LayoutPile(pile, {2, true});
-  EXPECT_EQ(pile.Count, 0);
-  EXPECT_EQ(pile.Width, 64);
-  EXPECT_EQ(pile.Height, 80);
-  EXPECT_EQ(pile.Left, 572);
-  EXPECT_EQ(pile.Top, 118);
 }
 
 // A game whose edited pile (1) sits at (12, 2) beside pile 0 at (0, 0).
@@ -405,12 +315,11 @@ std::unique_ptr<Game> EditedGame(ClientSize client) {
   auto game = std::make_unique<Game>();
   game->client = client;
   game->CurrentFlags = 0;
-  PileDef first = OpenPile();
   PileDef edited = OpenPile();
   edited.Column = 12;
   edited.Row = 2;
   edited.InitialSize = 2;
-  static_cast<PileDef&>(game->PileTable[0]) = first;
+  static_cast<PileDef&>(game->PileTable[0]) = OpenPile();
   static_cast<PileDef&>(game->PileTable[1]) = edited;
   ResetTable(game->PileTable, client);
   game->EditPile = &game->PileTable[1];
@@ -425,11 +334,9 @@ TEST(MovePileToPoint, PointerIsTheCardCentreOverThirtyTwoByForty) {
   auto game = EditedGame({800, 560});
   MovePileToPoint(*game, 352, 186);  // (352 − 160 − 32) / 32 = 5, (186 − 26 − 40) / 40 = 3
   Pile& pile = game->PileTable[1];
-  EXPECT_EQ(pile.Column, 5);
-  EXPECT_EQ(pile.Row, 3);
+  EXPECT_EQ(XY(pile.Column, pile.Row), XY(5, 3));
   // Re-dealt: the table is now 34·5 + 72 = 242 wide, so offX = 279.
-  EXPECT_EQ(pile.Left, 279 + 170 + 4);
-  EXPECT_EQ(pile.Top, 26 + 126 + 8);
+  EXPECT_EQ(XY(pile.Left, pile.Top), XY(279 + 170 + 4, 26 + 126 + 8));
   EXPECT_EQ(game->PileTable[0].Next, &pile);
   EXPECT_EQ(pile.Count, 2);
 }
@@ -451,8 +358,8 @@ TEST(MovePileToPoint, CellsAtTheEdgesAndWithNegativeOffsets) {
   for (const auto& c : cases) {
     auto game = EditedGame(c.client);
     MovePileToPoint(*game, c.x, c.y);
-    EXPECT_EQ(game->PileTable[1].Column, c.column) << c.x << ", " << c.y;
-    EXPECT_EQ(game->PileTable[1].Row, c.row) << c.x << ", " << c.y;
+    EXPECT_EQ(XY(game->PileTable[1].Column, game->PileTable[1].Row), XY(c.column, c.row))
+        << c.x << ", " << c.y;
   }
 }
 
@@ -462,20 +369,17 @@ TEST(CycleDirection, StepsThroughFourDirections) {
   auto game = EditedGame({800, 560});
   Pile& pile = game->PileTable[1];
   pile.Direction = PileDirection::Horizontal;
-  CycleDirection(*game);
-  EXPECT_EQ(pile.Direction, PileDirection::Vertical);
-  EXPECT_EQ(pile.Height, 96);
-  CycleDirection(*game);
-  EXPECT_EQ(pile.Direction, PileDirection::Size);
-  EXPECT_EQ(pile.Width, 65);
-  EXPECT_EQ(pile.Height, 80);
-  CycleDirection(*game);
-  EXPECT_EQ(pile.Direction, PileDirection::NoDirection);
-  EXPECT_EQ(pile.Width, 64);
-  CycleDirection(*game);
-  EXPECT_EQ(pile.Direction, PileDirection::Horizontal);
-  EXPECT_EQ(pile.Width, 80);
-
+  const struct {
+    PileDirection direction;
+    int32_t width, height;
+  } steps[] = {{PileDirection::Vertical, 64, 96},
+               {PileDirection::Size, 65, 80}, {PileDirection::NoDirection, 64, 80},
+               {PileDirection::Horizontal, 80, 80}};
+  for (const auto& s : steps) {
+    CycleDirection(*game);
+    EXPECT_EQ(pile.Direction, s.direction);
+    EXPECT_EQ(XY(pile.Width, pile.Height), XY(s.width, s.height));
+  }
   pile.Direction = PileDirection::Unsupported;
   CycleDirection(*game);
   EXPECT_EQ(pile.Direction, PileDirection::Unsupported);
