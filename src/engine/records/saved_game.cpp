@@ -56,6 +56,7 @@ bool HeaderFits(const SavedHeader& h, const Library& library) {
 struct PositionShape {
   int32_t Piles;
   int32_t DeckSize;
+  uint32_t Flags;  // the game's flags, which say how often the deck holds each card
 };
 
 // Every checked position holds the whole deck, so all have this length.
@@ -81,8 +82,8 @@ size_t CheckPosition(const unsigned char* in, size_t size, size_t at, PositionSh
     }
   }
   if (at >= size || cards != shape.DeckSize) return 0;
-  for (int32_t n : copies)
-    if (n != shape.DeckSize / 52) return 0;
+  for (int32_t v = 0; v < 52; ++v)
+    if (copies[v] != CopiesInDeck(shape.Flags, v)) return 0;
   return at + 1 - start;  // and the byte of RedealsLeft
 }
 
@@ -158,7 +159,7 @@ int LoadSavedGame(Game& game, const unsigned char* bytes, size_t size) {
   Pile piles[kMaxPiles];
   uint32_t flags = 0;
   LoadGame(game.library, piles, flags, header.CurrentGame);
-  const PositionShape shape{CountPiles(piles), DeckSize(flags)};
+  const PositionShape shape{CountPiles(piles), DeckSize(flags), flags};
   const unsigned char* positions = bytes + kSavedGameHeaderSize;
   const size_t available = size - kSavedGameHeaderSize;
   size_t at = 0;
