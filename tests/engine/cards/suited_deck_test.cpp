@@ -14,6 +14,7 @@
 #include "engine/library/library.h"
 #include "engine/records/card_counter.h"
 #include "engine/records/saved_game.h"
+#include "engine/shell/library_check.h"
 #include "support/records_fixture.h"
 #include "support/table_builder.h"
 
@@ -166,6 +167,44 @@ TEST(SuitedDeck, SavedGameMustHoldTheCardsOfTheGamesDeck) {
     UseDeck(t, c.library);
     EXPECT_EQ(ReadSavedGame(*t.game, t.File("suits.tkg")), c.opens);
     if (c.opens) EXPECT_EQ(t.Table(), dealt);
+  }
+}
+
+// The library check names every place for complete runs of a suit that the
+// deck does not hold, since such a game can never be won.
+TEST(SuitedDeck, LibraryCheckNamesRunsOfSuitsTheDeckLacks) {
+  struct CheckCase {
+    uint32_t flags;
+    std::vector<std::string> problems;
+  };
+  const CheckCase cases[] = {
+      {0, {}},
+      {GF::TwoSuits,
+       {"pile 2 waits for runs of clubs, which the deck does not hold",
+        "pile 4 waits for runs of diamonds, which the deck does not hold"}},
+      {GF::OneSuit,
+       {"pile 2 waits for runs of clubs, which the deck does not hold",
+        "pile 3 waits for runs of hearts, which the deck does not hold",
+        "pile 4 waits for runs of diamonds, which the deck does not hold"}},
+  };
+  for (const CheckCase& c : cases) {
+    testing::RecordsGame t;
+    GameDef g = testing::NamedGame("Runs", c.flags);
+    g.Piles[0] = OpenPile(PileFlags::ManualFillDest | PileFlags::AutoSuite);
+    g.Piles[0].InitialSize = 52;
+    g.Piles[0].Direction = PileDirection::Size;
+    for (int i = 0; i < 4; ++i) {
+      g.Piles[1 + i] = OpenPile(PileFlags::WinGoal);
+      g.Piles[1 + i].Column = 4 + 2 * i;
+      g.Piles[1 + i].Placement = CardPlacement::None;
+      g.Piles[1 + i].Removal = CardRemoval::None;
+      g.Piles[1 + i].PileStart = static_cast<PileStart>(65 + i);
+    }
+    testing::WriteLibrary(t.File("runs.tkl"), {g});
+    t.game->library.Path = t.File("runs.tkl");
+    CountGames(t.game->library);
+    LoadGameNames(t.game->library);
+    EXPECT_EQ(CheckGame(*t.game, 0), c.problems);
   }
 }
 
