@@ -21,9 +21,11 @@ std::filesystem::path LocalPath(const QString& folder) {
 
 }  // namespace
 
+bool PlaysInCurrentFolder() { return HoldsLibrary(QDir::currentPath()); }
+
 bool EnterDataFolder(const QStringList& installedData, const QString& userFolder,
                      QString* error) {
-  if (HoldsLibrary(QDir::currentPath())) return true;
+  if (PlaysInCurrentFolder()) return true;
   QString installed;
   for (const QString& folder : installedData)
     if (HoldsLibrary(folder)) {

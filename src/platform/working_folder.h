@@ -8,6 +8,10 @@
 
 namespace tarnik {
 
+// True when the current folder holds "Data/Tarnik.tkl": the game then plays
+// in it (a portable copy, the build tree).
+bool PlaysInCurrentFolder();
+
 // Chooses the data folder and makes it the working folder: the current
 // folder when it holds "Data/Tarnik.tkl" (a portable copy, the build tree);
 // otherwise the player's own data folder, filled on first use from the

@@ -29,14 +29,14 @@ cleanup() {
 trap cleanup EXIT
 
 # Starts the game in the play folder and waits for its window; sets ms to
-# the milliseconds it took.
+# the milliseconds it took. What it writes on stderr goes to game.err.
 start_game() {
   local t0 t1
   t0=$(date +%s%N)
-  (cd "$work/play" && exec "$bin/tarnik" >>"$work/game.log" 2>&1) &
+  (cd "$work/play" && exec "$bin/tarnik" >>"$work/game.log" 2>>"$work/game.err") &
   app_pid=$!
   timeout 30 xdotool search --sync --onlyvisible --name '^Tarnik Solitaire 2000$' >/dev/null ||
-    fail "no window appeared: $(cat "$work/game.log")"
+    fail "no window appeared: $(cat "$work/game.log" "$work/game.err")"
   t1=$(date +%s%N)
   ms=$(((t1 - t0) / 1000000))
 }

@@ -43,6 +43,10 @@ for file in /usr/bin/tarnik /usr/bin/tarnik-tool \
     /usr/share/man/man6/tarnik.6.gz /usr/share/man/man6/tarnik-tool.6.gz; do
   grep -qxF "$file" "$work/contents" || fail "the package lacks $file"
 done
+# The sound module, loaded by the game with its first sound, beside the
+# program's libraries (its Qt Multimedia is what brings libqt6multimedia6).
+module=$(grep -E '^/usr/lib(/[^/]+)?/tarnik-solitaire/tarnik-sound\.so$' "$work/contents" || true)
+[[ -n "$module" ]] || fail "the package lacks the sound module"
 outside=$(grep -vE '^/(usr(/.*)?)?$' "$work/contents" || true)
 [[ -z "$outside" ]] || fail "files outside /usr: $outside"
 players=$(grep -E '\.(tkp|tkt|tkg|new)$|/Data/Shipped\.tkl$' "$work/contents" || true)
@@ -58,6 +62,8 @@ for program in tarnik tarnik-tool; do
   file "$work/root/usr/bin/$program" | grep -q 'ELF.*stripped' || fail "$program: not a program"
   file "$work/root/usr/bin/$program" | grep -q 'not stripped' && fail "$program: not stripped"
 done
+[[ -z "$module" ]] || file "$work/root$module" | grep -q 'ELF.*shared object.*, stripped' ||
+  fail "$module: not a stripped module"
 # The library made from the game files, not one edited by playing in build/data.
 "$tool" compile "$games" "$work/Tarnik.tkl"
 cmp -s "$work/Tarnik.tkl" "$work/root$data/Data/Tarnik.tkl" ||

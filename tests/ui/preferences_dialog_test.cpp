@@ -41,12 +41,14 @@ struct PreferencesTest : ::testing::Test {
   PreferencesDialog dialog{*t.game, art, store, [this] { ++redraws; }, nullptr};
 };
 
-// Three pages in order, opening on the first; Apply stays disabled.
+// Four pages in order ("Play" added), opening on the first; Apply stays
+// disabled.
 TEST_F(PreferencesTest, SheetHasThreePagesInOrder) {
   EXPECT_EQ(dialog.windowTitle(), "Tarnik Preferences");
   auto* tabs = dialog.findChild<QTabWidget*>();
   ASSERT_TRUE(tabs);
-  ASSERT_EQ(tabs->count(), 3);
+  ASSERT_EQ(tabs->count(), 4);
+  EXPECT_EQ(tabs->tabText(3), "Play");
   EXPECT_EQ(tabs->tabText(0), "Card Back");
   EXPECT_EQ(tabs->tabText(1), "Card Face");
   EXPECT_EQ(tabs->tabText(2), "Preferences");
@@ -170,7 +172,7 @@ TEST_F(PreferencesTest, LeavingAPageWritesTheStoreAndCancelKeepsTheChanges) {
   ShowPage(1);
   EXPECT_EQ(store.Closes(), 1);
   EXPECT_EQ(std::get<uint32_t>(store.Values().at("TableBack")), 19u);
-  EXPECT_EQ(store.Values().size(), 36u);  // all but the window rectangle
+  EXPECT_EQ(store.Values().size(), 38u);  // all but the window rectangle
   ShowPage(2);
   EXPECT_EQ(store.Closes(), 2);
   Control<QCheckBox>(*Page(15013), 2008)->click();

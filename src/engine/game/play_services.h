@@ -30,6 +30,9 @@ class PlayServices {
   // The seed of a new random deal of the current game, given a fresh one:
   // with "Deal only winnable games" on, one the solver wins.
   virtual uint32_t NewDealSeed(Game& game, uint32_t freshSeed);
+  // The game in play is about to be replaced: keeps it for "Back to
+  // Previous Game" when it has a recorded move.
+  virtual void KeepPreviousGame(Game& game);
 };
 
 }  // namespace tarnik

@@ -68,6 +68,11 @@ struct Records {
   int32_t SelectedLogRecord = 0;   // the record the game log shows
   uint32_t CounterShowsStock = 0;  // 1: the card counter lists the stock piles
   char SavedGamePath[kPathSize] = "Data/Tarnik.tkg";  // last path of the save dialogs
+  // Where a replaced game is kept for "Back to Previous Game"; empty (the
+  // tool, the solver) keeps nothing.
+  char PreviousGamePath[kPathSize] = "";
+  bool HasPreviousGame = false;  // a kept game waits there
+  uint64_t KeptDigest = 0;       // of the bytes last kept, so nothing is written twice
 };
 
 }  // namespace tarnik

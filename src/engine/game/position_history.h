@@ -21,6 +21,10 @@ struct History {
   int32_t UndoPosition = 0;      // the position on the table, 1 … PositionCount
   int32_t PositionCount = 0;     // stored positions: the redo limit
   int32_t SnapshotPosition = 1;  // remembered by "Store Snap Shot"
+  // The library game and seed these positions were dealt from: callers set
+  // CurrentGame and CurrentSeed for the next deal before the old one goes.
+  int32_t DealtGame = 0;
+  uint32_t DealtSeed = 0;
 };
 static_assert(sizeof(PositionRecord) == kPositionSize);
 

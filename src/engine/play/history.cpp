@@ -3,6 +3,7 @@
 #include "engine/cards/pile_ops.h"
 #include "engine/game/game.h"
 #include "engine/play/moves.h"
+#include "engine/play/uncover.h"
 #include "engine/table/layout.h"
 #include "engine/table/sounds.h"
 
@@ -30,6 +31,7 @@ void ResetHistory(Game& game) {
 }
 
 void RecordPosition(Game& game) {
+  TurnUncoveredCards(game);  // part of the move that uncovered them
   History& h = game.history;
   if (h.UndoPosition >= kMaxPositions) {
     game.display->ShowMessage("Undo buffer is full.  Cannot store any more moves.", "Warning!",

@@ -5,6 +5,7 @@
 
 #include "engine/cards/pile_ops.h"
 #include "engine/game/game.h"
+#include "engine/play/uncover.h"
 #include "engine/rules/legality.h"
 #include "engine/table/layout.h"
 #include "engine/table/sounds.h"
@@ -60,6 +61,7 @@ void LiftCards(Game& game, Pile& source, Card& card) {
   floating.Direction = source.Direction;
   LayoutPile(source, game.Style());
   LayoutPile(floating, game.Style());
+  NoteUncovered(game, source);
   if (single)
     game.display->RedrawTable();
   else
@@ -116,6 +118,7 @@ void ReleaseFloatPile(Game& game) {
   game.FloatPile.BottomCard = game.FloatPile.TopCard = nullptr;
   game.FloatPile.Count = 0;
   game.DropTarget = nullptr;
+  game.UncoveredPiles = 0;
 }
 
 void GlideAndDrop(Game& game, Pile& dest) {
@@ -128,7 +131,10 @@ void CheckGameEnd(Game& game) {
     const int32_t score = GameScore(game.PileTable, game.CurrentFlags);
     game.services->RaiseDealScore(game, score);
     const bool won = score == DeckSize(game.CurrentFlags) || IsFourRankWin(game);
-    if (won && game.services->MarkDealWon(game)) PlayWinAnimation(game);
+    if (won && game.services->MarkDealWon(game)) {
+      PlayWinAnimation(game);
+      game.WinCelebrated = true;
+    }
   }
   game.display->UpdateStatusLine();
 }

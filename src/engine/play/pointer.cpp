@@ -78,6 +78,7 @@ void PointerUp(Game& game) {
   if (!target) {
     // No pile accepts the cards: they glide home and nothing is recorded.
     GlideAndDrop(game, *game.DragSource);
+    game.UncoveredPiles = 0;
     return;
   }
   game.DropTarget = nullptr;
@@ -85,6 +86,7 @@ void PointerUp(Game& game) {
   AutoFill(game);
   AutoRuns(game);
   if (target != game.DragSource) game.services->RecordPosition(game);
+  else game.UncoveredPiles = 0;
   if (game.prefs.AutoToggle) AutoPlayAll(game);
 }
 

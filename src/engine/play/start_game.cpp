@@ -29,9 +29,12 @@ static int32_t InitialRankOffset(uint32_t flags, uint32_t seed) {
 
 void StartGame(Game& game, uint32_t seed) {
   ReleaseFloatPile(game);
+  game.services->KeepPreviousGame(game);
   LoadGame(game.library, game.PileTable, game.CurrentFlags, game.CurrentGame);
   game.RandomState = seed;
   game.services->ResetHistory(game);
+  game.history.DealtGame = game.CurrentGame;
+  game.history.DealtSeed = game.CurrentSeed;
   game.RedealsLeft = InitialRedeals(game.CurrentFlags, game.prefs.UnlimitToggle != 0);
   game.RankOffset = InitialRankOffset(game.CurrentFlags, game.CurrentSeed);
   ShuffleDeck(game, game.Deck, game.CurrentFlags);
@@ -50,6 +53,7 @@ void StartGame(Game& game, uint32_t seed) {
 
 void RefreshPreview(Game& game) {
   ReleaseFloatPile(game);
+  game.services->KeepPreviousGame(game);  // the edit deals over the game in progress
   ShuffleDeck(game, game.Deck, game.CurrentFlags);
   ResetTable(game.PileTable, game.client);
   DealCards(game.PileTable, game.Deck, game.CurrentFlags, game.Style());

@@ -1,4 +1,4 @@
-// The preferences between runs: 40 named values under one key of the
+// The preferences between runs: 42 named values under one key of the
 // player's settings (32-bit numbers, and the player file path as text). They
 // are read once at start-up; the window rectangle is written when the window
 // closes, everything else at exit and when a preference page is left.
@@ -47,6 +47,10 @@ extern const char* const kPreferenceNames[kPreferenceValueCount];
 // One more value, read and written after the favourites: "Deal only winnable
 // games".
 constexpr const char* kWinnableToggleName = "WinnableToggle";
+// The two helps of the "Play" page, read and written after it: "Turn
+// uncovered cards" and "Offer a new deal after a win".
+constexpr const char* kTurnUncoveredName = "TurnUncovered";
+constexpr const char* kWinPromptName = "WinPrompt";
 
 // Sets the defaults, then reads every value the store holds. Returns the
 // window rectangle to move the main window to, or nothing on the first run

@@ -9,6 +9,7 @@
 #include "engine/files/file_io.h"
 #include "engine/files/little_endian.h"
 #include "engine/records/player_log.h"
+#include "engine/records/previous_game.h"
 #include "engine/table/layout.h"
 #include "engine/table/sounds.h"
 
@@ -105,6 +106,8 @@ void InstallSavedGame(Game& game, const SavedHeader& h, const unsigned char* pos
   history.UndoPosition = h.UndoPosition;
   history.PositionCount = h.PositionCount;
   history.SnapshotPosition = h.SnapshotPosition;
+  history.DealtGame = h.CurrentGame;
+  history.DealtSeed = h.CurrentSeed;
   LoadGame(game.library, game.PileTable, game.CurrentFlags, game.CurrentGame);
   ResetTable(game.PileTable, game.client);
   const size_t length = PositionLength(shape);
@@ -118,13 +121,17 @@ void InstallSavedGame(Game& game, const SavedHeader& h, const unsigned char* pos
 }  // namespace
 
 std::vector<unsigned char> EncodeSavedGame(const Game& game) {
+  return EncodeSavedGame(game, game.CurrentGame, game.CurrentSeed, CountPiles(game.PileTable));
+}
+
+std::vector<unsigned char> EncodeSavedGame(const Game& game, int32_t gameIndex, uint32_t seed,
+                                           int32_t piles) {
   const History& history = game.history;
   const int32_t count = std::clamp(history.PositionCount, 0, kMaxPositions);
-  const int32_t piles = CountPiles(game.PileTable);
   std::vector<unsigned char> out(kSavedGameHeaderSize);
   std::memcpy(out.data(), kSavedGameMagic, kMagicSize);
-  PutLittle32(&out[8], static_cast<uint32_t>(game.CurrentGame));
-  PutLittle32(&out[12], game.CurrentSeed);
+  PutLittle32(&out[8], static_cast<uint32_t>(gameIndex));
+  PutLittle32(&out[12], seed);
   PutLittle32(&out[16], static_cast<uint32_t>(history.UndoPosition));
   PutLittle32(&out[20], static_cast<uint32_t>(count));
   PutLittle32(&out[24], static_cast<uint32_t>(history.SnapshotPosition));
@@ -143,31 +150,54 @@ bool WriteSavedGame(const Game& game, const std::string& path) {
   return WriteFileSafely(path, bytes.data(), bytes.size());
 }
 
-int LoadSavedGame(Game& game, const unsigned char* bytes, size_t size) {
-  if (size < kMagicSize || std::memcmp(bytes, kSavedGameMagic, kMagicSize) != 0) {
-    game.display->ShowMessage(kNotSavedGameText, kNotSavedGameCaption, MessageIcon::Exclamation);
-    return 0;
-  }
-  const auto refuse = [&] {
-    game.display->ShowMessage(kDamagedSavedGameText, kDamagedSavedGameCaption,
-                              MessageIcon::Exclamation);
-    return 0;
-  };
-  if (size < kSavedGameHeaderSize) return refuse();
-  const SavedHeader header = ParseHeader(bytes);
-  if (!HeaderFits(header, game.library)) return refuse();
+// Where the checked positions of a saved game begin, or null when its bytes
+// are not a saved game that fits the library; `damaged` tells which.
+static const unsigned char* CheckSavedGame(const Library& library, const unsigned char* bytes,
+                                           size_t size, SavedHeader& header, PositionShape& shape,
+                                           bool& damaged) {
+  damaged = false;
+  if (size < kMagicSize || std::memcmp(bytes, kSavedGameMagic, kMagicSize) != 0) return nullptr;
+  damaged = true;
+  if (size < kSavedGameHeaderSize) return nullptr;
+  header = ParseHeader(bytes);
+  if (!HeaderFits(header, library)) return nullptr;
   Pile piles[kMaxPiles];
   uint32_t flags = 0;
-  LoadGame(game.library, piles, flags, header.CurrentGame);
-  const PositionShape shape{CountPiles(piles), DeckSize(flags), flags};
+  LoadGame(library, piles, flags, header.CurrentGame);
+  shape = PositionShape{CountPiles(piles), DeckSize(flags), flags};
   const unsigned char* positions = bytes + kSavedGameHeaderSize;
   const size_t available = size - kSavedGameHeaderSize;
   size_t at = 0;
   for (int32_t i = 0; i < header.PositionCount; ++i) {
     const size_t length = CheckPosition(positions, available, at, shape);
-    if (length == 0) return refuse();
+    if (length == 0) return nullptr;
     at += length;
   }
+  return positions;
+}
+
+bool SavedGameFits(const Library& library, const unsigned char* bytes, size_t size) {
+  SavedHeader header;
+  PositionShape shape;
+  bool damaged;
+  return CheckSavedGame(library, bytes, size, header, shape, damaged) != nullptr;
+}
+
+int LoadSavedGame(Game& game, const unsigned char* bytes, size_t size, bool keepPrevious) {
+  SavedHeader header;
+  PositionShape shape;
+  bool damaged;
+  const unsigned char* positions =
+      CheckSavedGame(game.library, bytes, size, header, shape, damaged);
+  if (!positions) {
+    if (damaged)
+      game.display->ShowMessage(kDamagedSavedGameText, kDamagedSavedGameCaption,
+                                MessageIcon::Exclamation);
+    else
+      game.display->ShowMessage(kNotSavedGameText, kNotSavedGameCaption, MessageIcon::Exclamation);
+    return 0;
+  }
+  if (keepPrevious) KeepPreviousGame(game);
   InstallSavedGame(game, header, positions, shape);
   return 1;
 }

@@ -28,6 +28,12 @@ constexpr const char* kDamagedSavedGameCaption = "Damaged saved game";
 
 // The bytes of the saved game of the deal in play.
 std::vector<unsigned char> EncodeSavedGame(const Game& game);
+// The same for the history in play named as library game `gameIndex` dealt
+// with `seed`, each position read as `piles` piles.
+std::vector<unsigned char> EncodeSavedGame(const Game& game, int32_t gameIndex, uint32_t seed,
+                                           int32_t piles);
+// Whether the bytes are a saved game that opens with this library.
+bool SavedGameFits(const Library& library, const unsigned char* bytes, size_t size);
 // Writes the deal in play with its history through a temporary file. False,
 // with nothing written, when there is no stored position or the file cannot
 // be written.
@@ -35,7 +41,8 @@ bool WriteSavedGame(const Game& game, const std::string& path);
 // Loads a saved game from its bytes: 1 when the deal, its history and its
 // log record replaced the game in play; 0 after a message when the bytes are
 // not a saved game or do not fit the library, with the game in play untouched.
-int LoadSavedGame(Game& game, const unsigned char* bytes, size_t size);
+// The game it replaces is kept as the previous game unless told otherwise.
+int LoadSavedGame(Game& game, const unsigned char* bytes, size_t size, bool keepPrevious = true);
 // Reads a saved game file: 0 without a message when the file cannot be read,
 // otherwise as LoadSavedGame.
 int ReadSavedGame(Game& game, const std::string& path);

@@ -26,6 +26,7 @@ constexpr int kUndoRedoPosition = 1400;
 constexpr int kStoreSnapShot = 1401;
 constexpr int kRestoreSnapShot = 1402;
 constexpr int kHint = 1403;
+constexpr int kBackToPreviousGame = 1404;  // "Back to Previous Game"
 constexpr int kOpenPlayer = 1500;
 constexpr int kGameGraph = 1501;
 constexpr int kGameDatabase = 1502;

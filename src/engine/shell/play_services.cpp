@@ -4,6 +4,7 @@
 #include "engine/play/moves.h"
 #include "engine/records/deal_scores.h"
 #include "engine/records/player_log.h"
+#include "engine/records/previous_game.h"
 
 namespace tarnik {
 
@@ -17,5 +18,6 @@ int PlayServices::AutoStep(Game& game) { return tarnik::AutoStep(game); }
 // The engine deals the fresh seed; the solver's services (and the window's)
 // replace it when "Deal only winnable games" is on.
 uint32_t PlayServices::NewDealSeed(Game&, uint32_t freshSeed) { return freshSeed; }
+void PlayServices::KeepPreviousGame(Game& game) { tarnik::KeepPreviousGame(game); }
 
 }  // namespace tarnik

@@ -8,6 +8,7 @@
 #include "engine/play/start_game.h"
 #include "engine/records/player_file.h"
 #include "engine/records/player_log.h"
+#include "engine/records/previous_game.h"
 #include "engine/records/saved_game.h"
 #include "engine/records/tour_file.h"
 
@@ -21,6 +22,7 @@ std::string PlayerPath(const Game& game) {
 void LoadRecords(Game& game, uint32_t tickMilliseconds) {
   ReadPlayerFile(game.records, PlayerPath(game));
   ReadTourFile(game.records, kTourFilePath);
+  FindPreviousGame(game);
   if (ReadSavedGame(game, kLastGamePath)) return;
   game.CurrentGame = GameInRange(game.library, game.CurrentGame);
   game.CurrentSeed = FreshSeed(tickMilliseconds);

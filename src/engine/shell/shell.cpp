@@ -5,12 +5,16 @@
 #include "engine/deal/deal.h"
 #include "engine/editor/pile_moves.h"
 #include "engine/game/game.h"
+#include "engine/play/double_click.h"
 #include "engine/play/history.h"
+#include "engine/play/keyboard.h"
 #include "engine/play/moves.h"
 #include "engine/play/pointer.h"
 #include "engine/play/start_game.h"
 #include "engine/records/player_log.h"
+#include "engine/records/previous_game.h"
 #include "engine/records/saved_game.h"
+#include "engine/records/win_prompt.h"
 #include "engine/records/tournaments.h"
 #include "engine/rules/pointer_targets.h"
 #include "engine/shell/command_ids.h"
@@ -88,25 +92,47 @@ void Shell::ToggleShowAllCards() {
   game_.display->RedrawTable();
 }
 
+// The library's places change: the kept game and the deal in play follow
+// their names, so each is kept and found again under the right number.
 void Shell::SortLibraryAndDeal() {
+  const std::string kept = PreviousGameName(game_);
+  const int32_t dealt = game_.history.DealtGame;
+  const std::string playing = dealt >= 0 && dealt < game_.library.GameCount
+                                  ? game_.library.GameNames[dealt]
+                                  : "";
   SortLibrary(game_.library);
   LoadGameNames(game_.library);
+  RenumberPreviousGame(game_, kept);
+  for (int32_t i = 0; i < game_.library.GameCount; ++i)
+    if (!playing.empty() && playing == game_.library.GameNames[i]) game_.history.DealtGame = i;
   game_.CurrentGame = 0;
   StartWithFreshSeed();
+}
+
+void Shell::OfferNewDealAfterWin() {
+  if (!game_.WinCelebrated) return;
+  game_.WinCelebrated = false;
+  if (!game_.prefs.WinPrompt || IsDragging(game_)) return;
+  if (host_.OfferNewDeal(kWinPromptCaption, WinPromptText(game_))) StartWithFreshSeed();
 }
 
 void Shell::HandleCommand(int id) {
   using namespace command;
   if (IsDragging(game_)) return;  // dropped, not queued
   switch (id) {
+    case kAutoplay:
+      AutoPlayAll(game_);
+      return OfferNewDealAfterWin();
+    case kStep:
+      AutoStep(game_);
+      return OfferNewDealAfterWin();
+    case kBackToPreviousGame: BackToPreviousGame(game_); return;
     case kOpenSavedGame: return OpenSavedGame();
     case kSaveGame: return SaveGame();
     case kSaveGameAs: return SaveGameAs();
     case kExit: return host_.CloseMainWindow();
     case kUndo: return UndoMove(game_);
     case kRedo: return RedoMove(game_);
-    case kAutoplay: return AutoPlayAll(game_);
-    case kStep: AutoStep(game_); return;
     case kStoreSnapShot: return StoreSnapShot(game_);
     case kRestoreSnapShot: return RestoreSnapShot(game_);
     case kShowAllCards: return ToggleShowAllCards();
@@ -155,7 +181,21 @@ void Shell::HandleCommand(int id) {
   }
 }
 
+void Shell::HandlePlayKey(ShellKey key) {
+  if (game_.EditMode) return;
+  switch (key) {
+    case ShellKey::Tab: return MoveFocus(game_, 1);
+    case ShellKey::BackTab: return MoveFocus(game_, -1);
+    case ShellKey::Space: KeySpace(game_); break;
+    case ShellKey::Enter: KeyEnter(game_); break;
+    case ShellKey::Escape: return KeyEscape(game_);
+    default: return;
+  }
+  OfferNewDealAfterWin();
+}
+
 void Shell::HandleKey(ShellKey key) {
+  if (key >= ShellKey::Tab) return HandlePlayKey(key);
   // Keys that deal or rebuild the table wait, like commands, while cards are
   // being dragged.
   if (IsDragging(game_) && key != ShellKey::E && key != ShellKey::O) return;
@@ -169,17 +209,32 @@ void Shell::HandleKey(ShellKey key) {
       game_.ShowPileNumbers = !game_.ShowPileNumbers;
       return game_.display->RedrawTable();
     case ShellKey::Z: return SortLibraryAndDeal();
+    default: return;
   }
 }
 
 void Shell::LeftDown(int16_t x, int16_t y) {
-  if (!game_.EditMode) return PointerDown(game_, x, y);
+  if (!game_.EditMode) {
+    HideFocus(game_);
+    PointerDown(game_, x, y);
+    return OfferNewDealAfterWin();  // a pair or a stock click may end the deal
+  }
   if (game_.RightButtonDown && game_.EditPile) return CycleDirection(game_);
   game_.EditPile = PileAtPoint(game_, x, y);
   host_.OpenEditor(game_.EditPile != nullptr);
 }
 
-void Shell::LeftUp() { PointerUp(game_); }
+void Shell::LeftDoubleClick(int16_t x, int16_t y) {
+  if (game_.EditMode) return LeftDown(x, y);
+  HideFocus(game_);
+  DoubleClick(game_, x, y);
+  OfferNewDealAfterWin();
+}
+
+void Shell::LeftUp() {
+  PointerUp(game_);
+  OfferNewDealAfterWin();
+}
 
 void Shell::RightDown(int16_t x, int16_t y) {
   game_.RightButtonDown = true;
@@ -188,7 +243,9 @@ void Shell::RightDown(int16_t x, int16_t y) {
     game_.EditPile = PileAtPoint(game_, x, y);
     return;
   }
+  HideFocus(game_);
   RightClick(game_, x, y);
+  OfferNewDealAfterWin();
 }
 
 void Shell::RightUp() {

@@ -34,10 +34,16 @@ class ShellHost {
   virtual std::string ChoosePlayerFile(const std::string& current) = 0;
   // Milliseconds of the system clock, for fresh seeds.
   virtual uint32_t TickCount() = 0;
+  // "Offer a new deal after a win": the box with the game's figures and the
+  // buttons "New Deal" and "Close"; true for "New Deal".
+  virtual bool OfferNewDeal(const std::string& caption, const std::string& text) {
+    (void)caption, (void)text;
+    return false;
+  }
 };
 
-// The extra keys of the main window.
-enum class ShellKey { Left, Right, Up, Down, E, O, Z };
+// The extra keys of the main window; Tab to Escape play without the mouse.
+enum class ShellKey { Left, Right, Up, Down, E, O, Z, Tab, BackTab, Space, Enter, Escape };
 
 class Shell {
  public:
@@ -49,6 +55,8 @@ class Shell {
   void HandleKey(ShellKey key);
   // The mouse over the table, in table coordinates.
   void LeftDown(int16_t x, int16_t y);
+  // The second press of a double click.
+  void LeftDoubleClick(int16_t x, int16_t y);
   void LeftUp();
   void RightDown(int16_t x, int16_t y);
   void RightUp();
@@ -66,6 +74,9 @@ class Shell {
   void ToggleShowAllCards();
   void SortLibraryAndDeal();
   bool Played() const;
+  void HandlePlayKey(ShellKey key);
+  // After the player's action: the offer of a new deal when it won the deal.
+  void OfferNewDealAfterWin();
 
   Game& game_;
   ShellHost& host_;

@@ -52,6 +52,15 @@ struct Table {
   int32_t GrabOffsetX = 0;  // pointer minus the dragged cards' corner
   int32_t GrabOffsetY = 0;
   Pile* EditPile = nullptr;
+  // Piles (bit = table index) whose new top card lay face down when cards
+  // were lifted off them: "Turn uncovered cards" turns it with the move.
+  uint64_t UncoveredPiles = 0;
+  bool WinCelebrated = false;  // a win was just celebrated; the window may offer a new deal
+
+  // Keyboard play: the pile with the focus frame (a table index), and
+  // whether the frame shows.
+  int32_t FocusPile = -1;
+  bool FocusShown = false;
 
   Preferences prefs;
   bool EditMode = false;

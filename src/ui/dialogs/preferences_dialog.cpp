@@ -78,6 +78,7 @@ PreferencesDialog::PreferencesDialog(Game& game, TableArt& art, PreferenceStore&
   tabs_->addTab(CardBackPage(), QStringLiteral("Card Back"));
   tabs_->addTab(CardFacePage(), QStringLiteral("Card Face"));
   tabs_->addTab(GeneralPage(), QStringLiteral("Preferences"));
+  tabs_->addTab(PlayPage(), QStringLiteral("Play"));
   auto* buttons =
       new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply,
                            this);
@@ -215,6 +216,37 @@ QWidget* PreferencesDialog::GeneralPage() {
   return page;
 }
 
+// The helps a player of today expects, both off by default, so that play
+// stays as it always was until the player asks for them.
+QWidget* PreferencesDialog::PlayPage() {
+  auto* page = new QWidget;
+  page->setObjectName(QStringLiteral("play"));
+  auto* layout = new QVBoxLayout(page);
+  struct Toggle {
+    const char* id;
+    const char* text;
+    const char* help;
+    int32_t Preferences::*value;
+  };
+  const Toggle toggles[] = {
+      {"id2011", "Turn uncovered cards",
+       "A face-down card left on top of a pile is turned with the move that uncovered it.",
+       &Preferences::TurnUncovered},
+      {"id2012", "Offer a new deal after a win",
+       "After a won deal, a box shows the game's figures and offers a new deal.",
+       &Preferences::WinPrompt}};
+  for (const Toggle& t : toggles) {
+    auto* box = new QCheckBox(QString::fromLatin1(t.text), page);
+    box->setObjectName(QString::fromLatin1(t.id));
+    box->setToolTip(QString::fromLatin1(t.help));
+    connect(box, &QCheckBox::clicked, this,
+            [this, v = t.value] { game_.prefs.*v = game_.prefs.*v ? 0 : 1; });
+    layout->addWidget(box);
+  }
+  layout->addStretch();
+  return page;
+}
+
 void PreferencesDialog::EnterPage(int index) {
   QWidget* page = tabs_->widget(index);
   const Preferences& p = game_.prefs;
@@ -235,6 +267,9 @@ void PreferencesDialog::EnterPage(int index) {
     setSlider("id17025", p.CardLetter);
     setSlider("id17026", p.CardSuit);
     setSlider("id17027", p.CardStyle);
+  } else if (index == 3) {
+    setBox("id2011", p.TurnUncovered);
+    setBox("id2012", p.WinPrompt);
   } else {
     setBox("id2005", p.ThreeToggle);
     setBox("id2006", p.UnlimitToggle);

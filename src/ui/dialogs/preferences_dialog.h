@@ -1,5 +1,5 @@
-// "Tarnik Preferences": three pages (card and table backs, card faces, and
-// the behaviour switches with the neatness). Every control acts at once;
+// "Tarnik Preferences": four pages (card and table backs, card faces, the
+// behaviour switches with the neatness, and the optional helps of "Play"). Every control acts at once;
 // leaving a page writes the preferences. Cancel undoes nothing.
 #pragma once
 
@@ -24,6 +24,7 @@ class PreferencesDialog : public QDialog {
   QWidget* CardBackPage();
   QWidget* CardFacePage();
   QWidget* GeneralPage();
+  QWidget* PlayPage();
   // The page being left writes the preferences and redraws the table.
   void LeavePage();
   // Sets every control of a page from the preferences as it is shown.

@@ -6,6 +6,7 @@
 #include "engine/table/layout.h"
 #include "ui/art/card_images.h"
 #include "ui/table/edit_outline.h"
+#include "ui/table/focus_outline.h"
 
 namespace tarnik {
 
@@ -81,6 +82,7 @@ void ComposeTableImage(TableArt& art, const Game& game, QSize client) {
   QPainter painter(&art.tableSurface);
   DrawTexts(painter, game);
   DrawEditOutline(painter, game);
+  DrawFocusOutline(painter, game);
 }
 
 void DrawTopCardImage(TableArt& art, const Game& game, const Pile& pile, bool highlighted) {

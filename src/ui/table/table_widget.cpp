@@ -10,6 +10,7 @@
 #include "engine/shell/shell.h"
 #include "engine/table/layout.h"
 #include "ui/table/edit_outline.h"
+#include "ui/table/table_accessible.h"
 #include "ui/table/table_painter.h"
 
 namespace tarnik {
@@ -44,6 +45,7 @@ TableWidget::TableWidget(Game& game, TableArt& art, QWidget* parent)
   setMinimumSize(200, 150);
   hintTimer_.setSingleShot(true);
   connect(&hintTimer_, &QTimer::timeout, this, [this] { ClearHint(true); });
+  InstallTableAccessibility(this, game_);
 }
 
 void TableWidget::ComposeTable() {
@@ -58,6 +60,7 @@ void TableWidget::RedrawTable() {
   ComposeTable();
   repaint();
   lastRedrawNs_ = timer.nsecsElapsed();
+  AnnounceFocusedPile(this, game_);
   if (afterRedraw_) afterRedraw_();
 }
 
@@ -162,6 +165,16 @@ void TableWidget::mousePressEvent(QMouseEvent* event) {
   const int16_t y = Coordinate(event->position().toPoint().y());
   if (event->button() == Qt::LeftButton) shell_->LeftDown(x, y);
   else if (event->button() == Qt::RightButton) shell_->RightDown(x, y);
+}
+
+// Two quick presses: the second one is the shell's double click (the first
+// came as an ordinary press).
+void TableWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return mousePressEvent(event);
+  ClearHint(true);
+  if (!shell_) return;
+  shell_->LeftDoubleClick(Coordinate(event->position().toPoint().x()),
+                          Coordinate(event->position().toPoint().y()));
 }
 
 void TableWidget::mouseReleaseEvent(QMouseEvent* event) {

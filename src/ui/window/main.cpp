@@ -5,14 +5,19 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <cstring>
+#include <cstdio>
 #include <memory>
 
 #include "engine/deal/game_index.h"
 #include "engine/game/game.h"
 #include "engine/library/library.h"
 #include "engine/records/preference_store.h"
+#include "engine/records/previous_game.h"
 #include "engine/shell/record_store.h"
 #include "engine/table/sounds.h"
+#include "platform/quiet_messages.h"
+#include "platform/saved_games_folder.h"
 #include "platform/settings_store.h"
 #include "platform/termination.h"
 #include "platform/working_folder.h"
@@ -38,16 +43,23 @@ int Refuse(const QString& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  tarnik::RouteMultimediaMessagesAway();  // a missing audio device is no error
   QApplication app(argc, argv);
   QCoreApplication::setOrganizationName(QStringLiteral("Velmoran"));
   QCoreApplication::setApplicationName(QStringLiteral("Tarnik Solitaire"));
   QGuiApplication::setDesktopFileName(QStringLiteral("tarnik-solitaire"));
 
   QString error;
+  const bool portable = tarnik::PlaysInCurrentFolder();
   const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
   if (!tarnik::EnterDataFolder(InstalledDataFolders(), userFolder, &error)) return Refuse(error);
 
   auto game = std::make_unique<tarnik::Game>();
+  const std::string savedGames = tarnik::FirstSavedGamePath(
+      portable, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+      sizeof game->records.SavedGamePath);
+  std::snprintf(game->records.SavedGamePath, sizeof game->records.SavedGamePath, "%s",
+                savedGames.c_str());
   tarnik::TableArt art;
   tarnik::SettingsPreferenceStore store;
   tarnik::MainWindow window(*game, art, store);  // window, toolbar, status line
@@ -64,6 +76,7 @@ int main(int argc, char** argv) {
   game->CurrentGame = tarnik::GameInRange(game->library, game->CurrentGame);
   if (!art.Load(&error)) return Refuse(error);
   art.Compose(game->prefs);
+  std::strcpy(game->records.PreviousGamePath, tarnik::kPreviousGamePath);  // "Back to Previous Game"
   tarnik::LoadRecords(*game, tarnik::TickCount());
   tarnik::InstallAppWindows(window, *game, art, store);
   window.StartStatusRefresh();

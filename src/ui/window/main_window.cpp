@@ -3,17 +3,23 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QTreeView>
+#include <algorithm>
 
 #include "engine/game/game.h"
 #include "engine/records/preference_store.h"
+#include "engine/records/win_prompt.h"
 #include "engine/shell/command_ids.h"
 #include "engine/table/sounds.h"
+#include "platform/saved_games_folder.h"
 #include "ui/dialogs/deal_check_dialog.h"
 #include "ui/window/about.h"
 #include "ui/window/help_window.h"
@@ -73,6 +79,19 @@ std::string WorkingPath(const QString& chosen) {
   return (relative.startsWith(QLatin1String("..")) ? chosen : relative).toStdString();
 }
 
+// Gives Qt's own file dialog (where the desktop offers none) room for whole
+// sizes and dates: the name column takes what the others leave.
+void FitColumns(QFileDialog& dialog) {
+  dialog.resize(std::max(dialog.width(), 720), std::max(dialog.height(), 440));
+  auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+  if (!view) return;
+  QHeaderView* header = view->header();
+  header->setStretchLastSection(false);
+  header->setSectionResizeMode(0, QHeaderView::Stretch);
+  for (int column = 1; column < header->count(); ++column)
+    header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+}
+
 // Runs a file dialog with one filter and a default suffix; "" on cancel.
 std::string ChooseFile(QWidget* owner, const QString& filter, const QString& suffix,
                        const std::string& current, QFileDialog::AcceptMode mode,
@@ -83,9 +102,11 @@ std::string ChooseFile(QWidget* owner, const QString& filter, const QString& suf
   dialog.setAcceptMode(mode);
   dialog.setFileMode(fileMode);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  PrepareSavedGamesFolder(current);
   const QFileInfo start(QString::fromStdString(current));
   dialog.setDirectory(start.absoluteDir());
   dialog.selectFile(start.fileName());
+  FitColumns(dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return WorkingPath(dialog.selectedFiles().first());
 }
@@ -110,7 +131,10 @@ MainWindow::MainWindow(Game& game, TableArt& art, PreferenceStore& store)
   setCentralWidget(table_);
   table_->SetShell(&shell_);
   table_->SetStatusSink([this] { tarnik::UpdateStatusLine(game_, *this); });
-  connect(&statusTimer_, &QTimer::timeout, this, [this] { tarnik::UpdateStatusLine(game_, *this); });
+  connect(&statusTimer_, &QTimer::timeout, this, [this] {
+    tarnik::UpdateStatusLine(game_, *this);
+    RefreshBackCommand();
+  });
   hint_ = new HintCommand(game_, *table_, this);
   SetCommandWindow(command::kHint, [this] { hint_->Run(); });
   SetCommandWindow(command::kCheckDeal, [this] { CheckDealWinnable(game_, this); });
@@ -120,7 +144,11 @@ MainWindow::~MainWindow() = default;
 
 QAction* MainWindow::CommandAction(const QString& text, int command) {
   auto* action = new QAction(text, this);
-  connect(action, &QAction::triggered, this, [this, command] { shell_.HandleCommand(command); });
+  connect(action, &QAction::triggered, this, [this, command] {
+    // "Save Game..." writes without a dialog: its folder must be there.
+    if (command == command::kSaveGame) PrepareSavedGamesFolder(game_.records.SavedGamePath);
+    shell_.HandleCommand(command);
+  });
   return action;
 }
 
@@ -138,6 +166,7 @@ void MainWindow::BuildMenus() {
       }
       QAction* action = CommandAction(QString::fromLatin1(item.text), item.command);
       menu->addAction(action);
+      if (item.command == kBackToPreviousGame) backToPrevious_ = action;
       if (item.command == kShowAllCards) {
         action->setCheckable(true);
         showAllCards_ = action;
@@ -162,7 +191,10 @@ void MainWindow::BuildMenus() {
                                             {0, nullptr},
                                             {kUndoRedoPosition, "Select Undo/Redo position..."},
                                             {kStoreSnapShot, "Store Snap Shot"},
-                                            {kRestoreSnapShot, "Restore Snap Shot"}});
+                                            {kRestoreSnapShot, "Restore Snap Shot"},
+                                            {0, nullptr},
+                                            {kBackToPreviousGame, "Back to Previous Game\tB"}});
+  RefreshBackCommand();
   add(bar->addMenu(QStringLiteral("Options")), {{kShowAllCards, "Show All Cards"},
                                                {kCardCounter, "Card Counter..."},
                                                {0, nullptr},
@@ -226,6 +258,7 @@ void MainWindow::BuildAccelerators() {
   using namespace command;
   const std::pair<QKeySequence, int> keys[] = {{QKeySequence(Qt::Key_A), kAutoplay},
                                                {QKeySequence(Qt::CTRL | Qt::Key_A), kRedo},
+                                               {QKeySequence(Qt::Key_B), kBackToPreviousGame},
                                                {QKeySequence(Qt::Key_H), kHint},
                                                {QKeySequence(Qt::Key_N), kRandomShuffle},
                                                {QKeySequence(Qt::Key_S), kStep},
@@ -263,6 +296,10 @@ void MainWindow::BuildStatusBar() {
 }
 
 void MainWindow::StartStatusRefresh() { statusTimer_.start(100); }
+
+void MainWindow::RefreshBackCommand() {
+  if (backToPrevious_) backToPrevious_->setEnabled(game_.records.HasPreviousGame);
+}
 
 void MainWindow::SetCommandWindow(int command, std::function<void()> open) {
   commandWindows_[command] = std::move(open);
@@ -308,6 +345,18 @@ std::string MainWindow::ChoosePlayerFile(const std::string& current) {
 
 uint32_t MainWindow::TickCount() { return tarnik::TickCount(); }
 
+bool MainWindow::OfferNewDeal(const std::string& caption, const std::string& text) {
+  QMessageBox box(QMessageBox::Information, QString::fromStdString(caption),
+                  QString::fromLatin1(text.c_str()), QMessageBox::NoButton, this);
+  box.setObjectName(QStringLiteral("winPrompt"));
+  QPushButton* deal = box.addButton(QString::fromLatin1(kNewDealButton), QMessageBox::AcceptRole);
+  QPushButton* close = box.addButton(QString::fromLatin1(kCloseButton), QMessageBox::RejectRole);
+  box.setDefaultButton(deal);
+  box.setEscapeButton(close);
+  box.exec();
+  return box.clickedButton() == deal;
+}
+
 void MainWindow::SetStatusText(int part, const char* text) {
   if (part < 0 || part >= 7) return;
   const QString value = QString::fromLatin1(text);
@@ -331,6 +380,12 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
       return table_->FollowEditMode();
     case Qt::Key_O: return shell_.HandleKey(ShellKey::O);
     case Qt::Key_Z: return shell_.HandleKey(ShellKey::Z);
+    case Qt::Key_Tab: return shell_.HandleKey(ShellKey::Tab);
+    case Qt::Key_Backtab: return shell_.HandleKey(ShellKey::BackTab);
+    case Qt::Key_Space: return shell_.HandleKey(ShellKey::Space);
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return shell_.HandleKey(ShellKey::Enter);
+    case Qt::Key_Escape: return shell_.HandleKey(ShellKey::Escape);
     default: QMainWindow::keyPressEvent(event);
   }
 }

@@ -50,6 +50,7 @@ class MainWindow : public QMainWindow, public ShellHost, public StatusSink {
   std::string ChooseSavedGameToSave(const std::string& current) override;
   std::string ChoosePlayerFile(const std::string& current) override;
   uint32_t TickCount() override;
+  bool OfferNewDeal(const std::string& caption, const std::string& text) override;
 
   // StatusSink
   void SetStatusText(int part, const char* text) override;
@@ -60,6 +61,9 @@ class MainWindow : public QMainWindow, public ShellHost, public StatusSink {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  // Tab and Shift+Tab play: they move the table's focus frame, not the
+  // keyboard focus between widgets.
+  bool focusNextPrevChild(bool) override { return false; }
 
  private:
   void BuildMenus();
@@ -67,6 +71,8 @@ class MainWindow : public QMainWindow, public ShellHost, public StatusSink {
   void BuildAccelerators();
   void BuildStatusBar();
   QAction* CommandAction(const QString& text, int command);
+  // "Back to Previous Game" is greyed out while there is nothing to go back to.
+  void RefreshBackCommand();
 
   Game& game_;
   TableArt& art_;
@@ -74,6 +80,7 @@ class MainWindow : public QMainWindow, public ShellHost, public StatusSink {
   TableWidget* table_;
   Shell shell_;
   QAction* showAllCards_ = nullptr;
+  QAction* backToPrevious_ = nullptr;
   std::array<QLabel*, 7> status_{};
   QTimer statusTimer_;
   std::map<int, std::function<void()>> commandWindows_;
