@@ -126,7 +126,7 @@ bool SafeToSendHome(const Game& game, const TableRules& rules, int32_t i,
   if (!InMask(wanted, top->Value)) return false;
   const CardMask need = rules.mustBeHome[top->Value];
   for (CardMask m = need; m; m &= m - 1)
-    if (home[std::countr_zero(m)] < rules.copies) return false;
+    if (home[std::countr_zero(m)] < rules.copies[std::countr_zero(m)]) return false;
   return Reachable(p) && TakeableCard(game.PileTable, p, const_cast<Card*>(top)) == top &&
          Pressable(game, rules, i, top);
 }

@@ -169,7 +169,9 @@ void GoalsInTurn(TableRules& rules) {
     for (int32_t j = 0; j < rules.pileCount; ++j) like += rules.classOf[j] == rules.classOf[q];
     for (int32_t t = 0; t <= 52; ++t) {
       const int32_t takes = std::popcount(rules.goalTakes[q][t]);
-      rules.goalTakesInTurn[q][t] = t < 52 ? takes == 1 : like >= takes * rules.copies;
+      int32_t cards = 0;  // the cards an empty goal could take, counting every copy
+      for (CardMask m = rules.goalTakes[q][t]; m; m &= m - 1) cards += rules.copies[std::countr_zero(m)];
+      rules.goalTakesInTurn[q][t] = t < 52 ? takes == 1 : like >= cards;
     }
   }
 }
@@ -242,7 +244,7 @@ void AnalyseRules(const Game& game, TableRules& rules) {
   const Pile* piles = game.PileTable;
   rules.pileCount = CountPiles(piles);
   rules.deckSize = DeckSize(game.CurrentFlags);
-  rules.copies = rules.deckSize / 52;
+  for (int32_t v = 0; v < 52; ++v) rules.copies[v] = CopiesInDeck(game.CurrentFlags, v);
   rules.redealGivers = 0;
   for (int32_t i = 0; i < rules.pileCount; ++i) {
     const Pile& p = piles[i];

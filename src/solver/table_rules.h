@@ -23,7 +23,7 @@ inline bool InMask(CardMask mask, int32_t value) {
 struct TableRules {
   int32_t pileCount = 0;
   int32_t deckSize = 52;
-  int32_t copies = 1;  // packs in the deck
+  int32_t copies[52] = {};  // how often the deck holds each card
   // Piles of one class behave alike wherever they stand, so that two
   // positions that differ only by an exchange of their cards are the same.
   int32_t classOf[kMaxPiles] = {};

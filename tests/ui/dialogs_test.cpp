@@ -97,7 +97,7 @@ std::vector<GameDef> CategoryLibrary() {
   games.push_back(ColumnsGame("Redeal Always", RedealUnlimited));
   games.push_back(ColumnsGame("Four Rank", FourRank));
   games.push_back(ColumnsGame("Random Start", RandomStart | AcesHigh));
-  games.push_back(ColumnsGame("Spare Bits", (1u << 21) | (1u << 31)));
+  games.push_back(ColumnsGame("Spare Bits", (1u << 23) | (1u << 31)));
   games.push_back(ColumnsGame("Two Decks", TwoDeck | RedealOnce));
   games.push_back(ColumnsGame("Four Decks", FourDeck));
   return games;

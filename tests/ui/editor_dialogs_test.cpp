@@ -250,14 +250,13 @@ TEST_F(EditorDialogTest, GameEditorEditsNameAndFlags) {
   QStringList labels;
   for (const QLabel* l : dialog.findChildren<QLabel*>()) labels << l->text();
   EXPECT_TRUE(labels.contains("Enter game name:"));
-  const QStringList flags = {"Redeal once",  "Redeal twice", "Redeal unlimited", "Two deck",
-                             "Four deck",    "Aces high",    "Threes high",      "Fives high",
-                             "Queens high",  "Random start", "Pair rank",        "Pair 10",
-                             "Pair 11",      "Pair 13",      "Pair 14",          "Three face",
-                             "High quart",   "Low 15",       "Single king",      "Deal three",
-                             "Four rank"};
-  for (int bit = 0; bit < 21; ++bit) EXPECT_EQ(Text(dialog, 2200 + bit), flags[bit]);
-  EXPECT_FALSE(dialog.findChild<QWidget*>("id2221"));
+  const QStringList flags = {
+      "Redeal once", "Redeal twice", "Redeal unlimited", "Two deck",     "Four deck",  "Aces high",
+      "Threes high", "Fives high",   "Queens high",      "Random start", "Pair rank",  "Pair 10",
+      "Pair 11",     "Pair 13",      "Pair 14",          "Three face",   "High quart", "Low 15",
+      "Single king", "Deal three",   "Four rank",        "One suit",     "Two suits"};
+  for (int bit = 0; bit < 23; ++bit) EXPECT_EQ(Text(dialog, 2200 + bit), flags[bit]);
+  EXPECT_FALSE(dialog.findChild<QWidget*>("id2223"));
   EXPECT_EQ(Text(dialog, 17031), "<empty>");
   EXPECT_EQ(Text(dialog, 3600), "Add game");
   QLineEdit* name = Control<QLineEdit>(dialog, 5010);

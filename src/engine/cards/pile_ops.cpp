@@ -14,6 +14,23 @@ int32_t DeckSize(uint32_t gameFlags) {
   return 52;
 }
 
+// Clearing the suit's low bit turns clubs into spades and diamonds into
+// hearts; clearing both bits turns every suit into spades.
+int32_t SuitedCard(uint32_t gameFlags, int32_t value) {
+  if (gameFlags & GameFlags::OneSuit) return value & ~3;
+  if (gameFlags & GameFlags::TwoSuits) return value & ~1;
+  return value;
+}
+
+// Every pack gives each card it keeps once for each card turned into it.
+int32_t CopiesInDeck(uint32_t gameFlags, int32_t value) {
+  if (value < 0 || value > 51 || SuitedCard(gameFlags, value) != value) return 0;
+  const int32_t packs = DeckSize(gameFlags) / 52;
+  if (gameFlags & GameFlags::OneSuit) return 4 * packs;
+  if (gameFlags & GameFlags::TwoSuits) return 2 * packs;
+  return packs;
+}
+
 int32_t CountPiles(const Pile* piles) {
   int32_t n = 0;
   while (n < kMaxPiles && piles[n].Flags != 0) ++n;

@@ -11,6 +11,12 @@ namespace tarnik {
 
 // 208 with FourDeck, 104 with TwoDeck, else 52.
 int32_t DeckSize(uint32_t gameFlags);
+// The card a deck of these flags holds in place of the pack's card `value`
+// (0 to 51): the spade of its rank with OneSuit, with TwoSuits a club turned
+// spade and a diamond turned heart, else the card itself.
+int32_t SuitedCard(uint32_t gameFlags, int32_t value);
+// How many copies of card `value` (0 to 51) the deck of these flags holds.
+int32_t CopiesInDeck(uint32_t gameFlags, int32_t value);
 // The number of leading records of a 48-pile table whose Flags is non-zero.
 int32_t CountPiles(const Pile* piles);
 // The sum of InitialSize over the piles in use.

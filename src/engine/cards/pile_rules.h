@@ -104,7 +104,9 @@ constexpr uint32_t Low15 = 1u << 17;
 constexpr uint32_t SingleKing = 1u << 18;
 constexpr uint32_t DealThree = 1u << 19;
 constexpr uint32_t FourRank = 1u << 20;
-constexpr int kBitCount = 21;  // bits 21 to 31 carry no meaning
+constexpr uint32_t OneSuit = 1u << 21;   // every card is the spade of its rank
+constexpr uint32_t TwoSuits = 1u << 22;  // clubs become spades, diamonds hearts
+constexpr int kBitCount = 23;  // bits 23 to 31 carry no meaning
 }  // namespace GameFlags
 
 // Pile flag word: bit n is the pile editor's checkbox 2100 + n.

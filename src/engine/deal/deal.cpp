@@ -41,7 +41,7 @@ void ShuffleDeck(Table& game, Card* deck, uint32_t flags) {
     case 104: PlaceCards<104>(game.RandomState, deck); break;
     default: PlaceCards<208>(game.RandomState, deck); break;
   }
-  for (int32_t i = 0; i < n; ++i) deck[i].Value %= 52;
+  for (int32_t i = 0; i < n; ++i) deck[i].Value = SuitedCard(flags, deck[i].Value % 52);
   PlaySoundNamed(game, "Shuffle");
 }
 

@@ -62,11 +62,11 @@ const char* const kPileFlagLabels[32] = {
     "Low and ace",      "Rank above",       "Group removal",
     "Need free cells",  "Fill from column"};
 
-const char* const kGameFlagLabels[21] = {
+const char* const kGameFlagLabels[23] = {
     "Redeal once", "Redeal twice", "Redeal unlimited", "Two deck",     "Four deck",  "Aces high",
     "Threes high", "Fives high",   "Queens high",      "Random start", "Pair rank",  "Pair 10",
     "Pair 11",     "Pair 13",      "Pair 14",          "Three face",   "High quart", "Low 15",
-    "Single king", "Deal three",   "Four rank"};
+    "Single king", "Deal three",   "Four rank",        "One suit",     "Two suits"};
 
 const char* const kBarTitles[3] = {"Initial pile size", "Initial face down", "Size limit"};
 

@@ -32,7 +32,7 @@ constexpr int kOk = 1;
 
 // Game editor.
 constexpr int kGameNameBox = 5010;
-constexpr int kGameFlagBase = 2200;  // checkbox 2200 + bit, bits 0 to 20
+constexpr int kGameFlagBase = 2200;  // checkbox 2200 + bit, bits 0 to 22
 constexpr int kEmptyBox = 17031;     // "<empty>", bound to nothing
 constexpr int kAddGame = 3600;
 constexpr int kGameNameLength = 31;  // characters a name can hold
@@ -59,7 +59,7 @@ extern const char* const kPileStartLabels[22];
 // The labels of the pile flag checkboxes, by bit.
 extern const char* const kPileFlagLabels[32];
 // The labels of the game flag checkboxes, by bit.
-extern const char* const kGameFlagLabels[21];
+extern const char* const kGameFlagLabels[23];
 // The titles of the number-box groups, in the order of PileBar.
 extern const char* const kBarTitles[3];
 

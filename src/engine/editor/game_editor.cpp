@@ -25,7 +25,7 @@ std::string CurrentGameName(const Game& game) {
 }
 
 void ToggleGameFlag(Game& game, int bit) {
-  if (bit < 0 || bit >= GameFlags::kBitCount) return;  // bits 21 to 31 stay 0
+  if (bit < 0 || bit >= GameFlags::kBitCount) return;  // bits 23 to 31 stay 0
   game.CurrentFlags ^= 1u << bit;
   RefreshPreview(game);
 }

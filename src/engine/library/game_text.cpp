@@ -48,7 +48,7 @@ constexpr const char* kGameFlagNames[32] = {
     "RedealOnce", "RedealTwice", "RedealUnlimited", "TwoDeck",   "FourDeck",   "AcesHigh",
     "ThreesHigh", "FivesHigh",   "QueensHigh",      "RandomStart", "PairRank", "Pair10",
     "Pair11",     "Pair13",      "Pair14",          "ThreeFace", "HighQuart",  "Low15",
-    "SingleKing", "DealThree",   "FourRank"};
+    "SingleKing", "DealThree",   "FourRank",        "OneSuit",   "TwoSuits"};
 constexpr const char* kPileFlagNames[32] = {
     "AutoFillSource", "AutoFillDest",  "ManualFillSource", "ManualFillDest", "MustBeEmpty",
     "MustHaveCards",  "RedealDest",    "RedealSource",     "BeforeDrop",     "BeforeStart",

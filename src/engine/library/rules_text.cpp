@@ -1,10 +1,13 @@
 #include "engine/library/rules_text.h"
 
+#include <cctype>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "engine/cards/pile_ops.h"
 #include "engine/library/game_text.h"
+#include "engine/library/pile_roles.h"
 
 namespace tarnik {
 
@@ -74,7 +77,7 @@ std::string SuitWords(SuitBuild s) {
 
 // What may be placed on the pile's top card.
 std::string BuildSentence(const PileDef& p) {
-  if (p.Placement == CardPlacement::None) return "Nothing can be placed on its cards.";
+  if (p.Placement == CardPlacement::None) return "Nothing can be placed on it.";
   std::string what =
       p.Placement == CardPlacement::OneCard ? "one card at a time" : "a card or a group";
   std::string rule = RankWords(p.RankBuild);
@@ -84,8 +87,55 @@ std::string BuildSentence(const PileDef& p) {
   return "It takes " + what + " on its top card: " + rule + ".";
 }
 
+// What the game's piles mean to one another: the piles named by the
+// attributes that other piles' rules refer to.
+struct Context {
+  std::string cleared;  // the piles to be emptied first ("the reserve")
+  bool clearedPlural = false;
+  std::string filled;  // the piles that must hold cards for the stock to deal
+  bool filledPlural = false;
+  std::string gathered;  // the piles a redeal gathers
+  std::string spaces;    // the piles filled automatically
+  std::string feeders;   // the piles that fill them
+  std::string goals;     // "the foundations"
+  std::string dealtTo;   // the piles the stock deals onto
+  bool clearedAreCells = false;  // the piles to be emptied are all free cells
+  int32_t roleCount[8] = {};     // the game's piles of each role
+};
+
+Context ContextOf(const GameDef& g) {
+  Context c;
+  c.cleared = PilesWithFlag(g, PF::MustBeEmpty, &c.clearedPlural);
+  c.filled = PilesWithFlag(g, PF::MustHaveCards, &c.filledPlural);
+  c.gathered = PilesWithFlag(g, PF::RedealDest | PF::RedealSource);
+  c.spaces = PilesWithFlag(g, PF::AutoFillDest);
+  c.feeders = PilesWithFlag(g, PF::AutoFillSource);
+  c.dealtTo = PilesWithFlag(g, PF::ManualFillDest);
+  c.clearedAreCells = !c.cleared.empty();
+  for (int32_t i = 0; i < kMaxPiles && g.Piles[i].Flags; ++i) {
+    const PileRole role = RoleOf(g.Piles[i]);
+    ++c.roleCount[static_cast<int>(role)];
+    if ((g.Piles[i].Flags & PF::MustBeEmpty) && role != PileRole::FreeCell)
+      c.clearedAreCells = false;
+  }
+  bool plural = false;
+  c.goals = PilesWithFlag(g, PF::WinGoal, &plural);
+  if (plural) {  // "the foundations", whatever their number
+    const size_t space = c.goals.find(' ', 4);
+    if (c.goals.find(" and ") == std::string::npos && space != std::string::npos)
+      c.goals = "the " + c.goals.substr(space + 1);
+  }
+  if (c.goals.empty()) c.goals = "the foundations";
+  return c;
+}
+
+// "the reserve is empty", "the free cells are empty".
+std::string Emptied(const Context& c) {
+  return c.cleared + (c.clearedPlural ? " are" : " is") + " empty";
+}
+
 // Which cards may be taken from the pile.
-std::string TakeSentence(const PileDef& p) {
+std::string TakeSentence(const PileDef& p, const Context& c) {
   if (p.Flags & PF::RemoveAnyCard) return "Any single card can be taken from it, from any depth.";
   const bool step = p.RankBuild == RankBuild::Down || p.RankBuild == RankBuild::DownByTwo;
   const std::string run = step ? "run" : "group of equal rank";
@@ -115,19 +165,24 @@ std::string TakeSentence(const PileDef& p) {
           "Any part of the " + run +
           (p.Removal == CardRemoval::AnyInSameSuit ? " in one suit" : " in alternating colours") +
           " at its top can be taken";
-      if (p.Flags & PF::NeedFreeCells) s += ", up to one card more than there are empty free cells";
+      if ((p.Flags & PF::NeedFreeCells) && c.clearedAreCells)
+        s += ", up to one card more than there are empty free cells";
+      else if ((p.Flags & PF::NeedFreeCells) && !c.cleared.empty())
+        s += ", up to one card more than there are empty piles among " + c.cleared;
       return s + ".";
     }
   }
   return "";
 }
 
+// A complete run that comes onto the pile by itself, said once for the
+// whole group; its suits are named where the group is written.
+constexpr const char* kAutoRun = "@AUTO@";
+
 // What the empty pile accepts.
 std::string EmptySentence(const PileDef& p) {
   const int32_t s = static_cast<int32_t>(p.PileStart);
-  if (s >= 65 && s <= 68)
-    return std::string("It receives a complete run of ") + Lower(kSuitNames[s - 65]) +
-           " from king down to ace by itself, and takes nothing else.";
+  if (s >= 65 && s <= 68) return kAutoRun;
   if (p.PileStart == PileStart::None) return "When empty, it takes nothing.";
   if (s >= 0 && s <= 51) return "When empty, it takes only " + CardWords(s) + ".";
   if (s >= 52 && s <= 64) {
@@ -142,77 +197,128 @@ std::string EmptySentence(const PileDef& p) {
   return "When empty, it takes any card.";
 }
 
-struct FlagWords {
-  uint32_t flag;
-  const char* words;
-};
+// The sentence of one special attribute, in the game's own words; empty
+// when another pile's sentence says it.
+std::string FlagSentence(uint32_t flag, const PileDef& p, const Context& c) {
+  const bool redealKeepsFaces = p.Flags & PF::RedealShow;
+  switch (flag) {
+    case PF::KingsToTop: return "After the deal, its kings are moved under its other cards.";
+    case PF::FoundationsOnly: return "Its cards may go only to " + c.goals + ".";
+    case PF::AutoFillSource:
+      return "Its top card fills a space in " + (c.spaces.empty() ? "the tableau" : c.spaces) +
+             " at once.";
+    case PF::FillFromColumn: return "Its top card fills a space in its own column at once.";
+    case PF::AutoFillDest:
+      return c.feeders.empty() ? "A space in it is filled at once."
+                               : "A space in it is filled at once from " + c.feeders + ".";
+    case PF::ManualFillSource: {
+      std::string s = "A click on it deals cards" + (c.dealtTo.empty() ? "" : " onto " + c.dealtTo) + ".";
+      if (p.Flags & PF::BeforeDeal) {
+        std::vector<std::string> when;
+        if (!c.cleared.empty()) when.push_back(Emptied(c));
+        if (!c.filled.empty())
+          when.push_back(c.filledPlural ? "none of " + c.filled + " is empty"
+                                        : c.filled + " is not empty");
+        if (!when.empty()) {
+          s += " It deals only while " + when[0];
+          if (when.size() > 1) s += " and " + when[1];
+          s += ".";
+        }
+      }
+      return s;
+    }
+    case PF::BeforeDrop:
+      return c.cleared.empty() ? ""
+                               : "Until " + Emptied(c) + ", it takes cards only from " +
+                                     c.cleared + ".";
+    case PF::BeforeStart:
+      return c.cleared.empty() ? ""
+                               : "Until " + Emptied(c) + ", a space in it takes cards only from " +
+                                     c.cleared + ".";
+    case PF::BeforeAny:
+      return c.cleared.empty() ? "" : "Nothing may be placed on it until " + Emptied(c) + ".";
+    case PF::BeforeTake:
+      return c.cleared.empty() ? "" : "Nothing may be taken from it until " + Emptied(c) + ".";
+    case PF::BeforeNoColumn:
+      return c.cleared.empty() ? ""
+                               : "Until " + Emptied(c) +
+                                     ", it takes cards only from its own column or from " +
+                                     c.cleared + ".";
+    case PF::AutoSuite:
+      return "A complete run from king down to ace in one suit leaves it for " + c.goals +
+             " by itself.";
+    case PF::AutoStraight:
+      return "A complete run from king down to ace, in any suits, leaves it for " + c.goals +
+             " by itself.";
+    case PF::SortAscending: return "It keeps its cards sorted, the highest on top.";
+    case PF::SortDescending: return "It keeps its cards sorted, the lowest on top.";
+    case PF::RemoveBad:
+      return "After a deal from the stock, when the top cards of these piles show all four "
+             "suits, every one of them that is not a king is discarded.";
+    case PF::RedealSource:
+      return "A redeal gathers its cards too and then deals it as many as it started with.";
+    case PF::Redeal:
+    case PF::RedealShow:
+      if (flag == PF::Redeal && redealKeepsFaces) return "";  // said once
+      return "When it is empty, a click on it gathers the cards of " +
+             (c.gathered.empty() ? std::string("the redeal piles") : c.gathered) + " into it" +
+             (redealKeepsFaces ? ", still face up" : ", face down") + ", while a redeal is left.";
+    case PF::LowAndKing:
+      return "It takes a king, or a card lower than a card of its suit that lies on top of "
+             "another pile.";
+    case PF::LowAndAce:
+      return "It takes an ace, or a card lower than a card of its suit that lies on top of "
+             "another pile.";
+    case PF::RankAbove:
+      return "It takes only a card whose rank already lies in the pile before it; when empty, "
+             "only the rank of that pile's bottom card.";
+    case PF::GroupRemoval:
+      return "Click its top card to mark it; marked cards that make a set go to " + c.goals +
+             " together.";
+    case PF::AutoPlay: return "Automatic play takes its cards to " + c.goals + ".";
+    default: return "";  // said by the game (WinGoal) or by the piles it governs
+  }
+}
 
-constexpr FlagWords kFlagWords[] = {
-    {PF::WinGoal, "It is a goal pile: the game is won when every card lies on a goal pile."},
-    {PF::KingsToTop, "After the deal, its kings are moved under its other cards."},
-    {PF::FoundationsOnly, "Cards taken from it may go only to goal piles."},
-    {PF::AutoFillSource,
-     "Its top card fills, at once, any empty pile that is filled automatically."},
-    {PF::FillFromColumn, "Its top card fills, at once, an empty pile of its own column."},
-    {PF::AutoFillDest, "When it is empty, it is filled at once from the pile that feeds it."},
-    {PF::ManualFillSource, "It is the stock: a click on it deals cards to the piles it feeds."},
-    {PF::MustBeEmpty, "It counts as a free cell, and as a pile to be cleared before some moves."},
-    {PF::MustHaveCards, "The stock deals only while this pile holds a card."},
-    {PF::BeforeDeal,
-     "It deals only when every pile to be cleared is empty and every pile that "
-     "must hold a card does."},
-    {PF::BeforeDrop,
-     "Cards may be placed here only once every pile to be cleared is empty, "
-     "unless they come from such a pile."},
-    {PF::BeforeStart,
-     "While it is empty, it takes cards only once every pile to be cleared is "
-     "empty, unless they come from such a pile."},
-    {PF::BeforeAny, "Cards may be placed here only once every pile to be cleared is empty."},
-    {PF::BeforeTake, "Cards may be taken from it only once every pile to be cleared is empty."},
-    {PF::BeforeNoColumn,
-     "Until every pile to be cleared is empty, it takes cards only from its "
-     "own column or from such a pile."},
-    {PF::AutoSuite, "A complete run from king down to ace in one suit goes off by itself."},
-    {PF::AutoStraight, "A complete run from king down to ace, in any suits, goes off by itself."},
-    {PF::SortAscending, "It keeps its cards sorted, the highest on top."},
-    {PF::SortDescending, "It keeps its cards sorted, the lowest on top."},
-    {PF::RemoveBad,
-     "After a deal from the stock, when the top cards of these piles show all "
-     "four suits, every one of them that is not a king is discarded."},
-    {PF::RedealDest, "A redeal gathers its cards, face down."},
-    {PF::RedealSource, "A redeal gathers its cards and then deals it as many as it started with."},
-    {PF::Redeal, "A click on it while it is empty starts a redeal, if one is left."},
-    {PF::RedealShow,
-     "A click on it while it is empty starts a redeal that keeps the cards face "
-     "up, if one is left."},
-    {PF::LowAndKing,
-     "It takes a king, or a card lower than a card of its suit that lies on top "
-     "of another pile."},
-    {PF::LowAndAce,
-     "It takes an ace, or a card lower than a card of its suit that lies on top "
-     "of another pile."},
-    {PF::RankAbove,
-     "It takes only a card whose rank already lies in the pile before it; when "
-     "empty, only the rank of that pile's bottom card."},
-    {PF::GroupRemoval,
-     "Click its top card to mark it; marked cards that make a set go off "
-     "together."},
-    {PF::AutoPlay, "Automatic play may take its cards to the goal piles."},
-};
+// The attributes in the order their sentences are written.
+constexpr uint32_t kFlagOrder[] = {
+    PF::KingsToTop,   PF::FoundationsOnly, PF::AutoFillSource, PF::FillFromColumn,
+    PF::AutoFillDest, PF::ManualFillSource, PF::BeforeDrop,    PF::BeforeStart,
+    PF::BeforeAny,    PF::BeforeTake,      PF::BeforeNoColumn, PF::AutoSuite,
+    PF::AutoStraight, PF::SortAscending,   PF::SortDescending, PF::RemoveBad,
+    PF::RedealSource, PF::Redeal,          PF::RedealShow,     PF::LowAndKing,
+    PF::LowAndAce,    PF::RankAbove,       PF::GroupRemoval,   PF::AutoPlay};
 
-// Every sentence about a pile's rules, without the deal.
-std::string RuleSentences(const PileDef& p) {
-  std::string s = BuildSentence(p) + " " + TakeSentence(p) + " " + EmptySentence(p);
+// How many cards the pile holds or receives from the stock.
+std::string SizeSentence(const PileDef& p) {
+  const std::string cards = std::to_string(p.SizeLimit) + (p.SizeLimit == 1 ? " card" : " cards");
   if (p.SizeLimit > 0 && (p.Flags & PF::ManualFillDest))
-    s += " Each deal from the stock gives it " + std::to_string(p.SizeLimit) + " card" +
-         (p.SizeLimit == 1 ? "" : "s") + ", and it takes no more than that by hand.";
-  else if (p.SizeLimit > 0)
-    s += " It holds at most " + std::to_string(p.SizeLimit) + " card" +
-         (p.SizeLimit == 1 ? "." : "s.");
-  else if (p.Flags & PF::ManualFillDest)
-    s += " Each deal from the stock gives it one card.";
-  for (const FlagWords& f : kFlagWords)
-    if (p.Flags & f.flag) s += std::string(" ") + f.words;
+    return " Each deal from the stock gives it " + cards + ", and it takes no more than that by hand.";
+  if (p.SizeLimit > 0) return " It holds at most " + cards + ".";
+  if (p.Flags & PF::ManualFillDest) return " Each deal from the stock gives it one card.";
+  return "";
+}
+
+// Every sentence about a pile's rules, without the deal. A free cell and a
+// pile that takes no card are said in fewer words.
+std::string RuleSentences(const PileDef& p, const Context& c) {
+  const bool closed = p.Placement == CardPlacement::None && p.PileStart == PileStart::None;
+  std::string s;
+  if (RoleOf(p) == PileRole::FreeCell)
+    s = "It holds one card at a time. " + TakeSentence(p, c);
+  else if (closed && p.Removal == CardRemoval::None && !(p.Flags & PF::RemoveAnyCard))
+    s = "Nothing can be placed on it or taken from it." + SizeSentence(p);
+  else if (closed)
+    s = "Nothing can be placed on it. " + TakeSentence(p, c) + SizeSentence(p);
+  else
+    s = BuildSentence(p) + " " + TakeSentence(p, c) + " " + EmptySentence(p) + SizeSentence(p);
+  if ((p.Flags & PF::ManualFillDest) && (p.Flags & PF::MustBeEmpty))
+    s += " The stock deals to it only while it is empty.";
+  for (uint32_t flag : kFlagOrder)
+    if (p.Flags & flag) {
+      const std::string words = FlagSentence(flag, p, c);
+      if (!words.empty()) s += " " + words;
+    }
   return s;
 }
 
@@ -276,23 +382,37 @@ std::string Escape(const std::string& s) {
 
 // The sentences of a group of piles, said of each of them.
 std::string EachOf(std::string s) {
-  for (const char* it : {"It takes", "It is", "It holds", "It keeps", "It receives", "It counts"}) {
-    const std::string from = it, to = "Each" + from.substr(2);
+  static const char* const kWords[][2] = {
+      {"It takes", "Each takes"},     {"It is", "Each is"},
+      {"It holds", "Each holds"},     {"It keeps", "Each keeps"},
+      {"It receives", "Each receives"}, {"placed on it.", "placed on them."},
+      {"placed on it or taken from it.", "placed on them or taken from them."},
+      {"taken from it.", "taken from them."}};
+  for (const auto& words : kWords) {
+    const std::string from = words[0], to = words[1];
     for (size_t at = s.find(from); at != std::string::npos; at = s.find(from, at + to.size()))
       s.replace(at, from.size(), to);
   }
   return s;
 }
 
+// "Two packs (104 cards)", and what a one- or two-suit deck holds.
+std::string DeckWords(uint32_t f) {
+  const int32_t deck = DeckSize(f), packs = deck / 52;
+  std::string s = std::string(packs == 1 ? "One pack" : packs == 2 ? "Two packs" : "Four packs") +
+                  " (" + std::to_string(deck) + " cards)";
+  if (f & GF::OneSuit)
+    s += " of spades alone, " + NumberWord(CopiesInDeck(f, 0)) + " of every rank";
+  else if (f & GF::TwoSuits)
+    s += " of spades and hearts alone, " + NumberWord(CopiesInDeck(f, 0)) +
+         " of every card: each club is a spade and each diamond a heart";
+  return s + ".";
+}
+
 // The game's own flags: packs, redeals, ranks, pairings and the goal.
 std::string GameParagraphs(const GameDef& g) {
   const uint32_t f = g.Flags;
-  const int32_t deck = DeckSize(f);
-  std::string s = "<p>" +
-                  std::string(deck == 52    ? "One pack"
-                              : deck == 104 ? "Two packs"
-                                            : "Four packs") +
-                  " (" + std::to_string(deck) + " cards).";
+  std::string s = "<p>" + DeckWords(f);
   if (f & GF::RedealUnlimited)
     s += " Redeals: as many as you like.";
   else if (f & GF::RedealTwice)
@@ -326,29 +446,86 @@ std::string GameParagraphs(const GameDef& g) {
   }
   if (f & GF::FourRank)
     s += "<p>The game is won when thirteen piles each hold the four cards of one rank.</p>";
+  else if (!PilesWithFlag(g, PF::WinGoal).empty())
+    s += "<p>The game is won when every card lies on " + ContextOf(g).goals + ".</p>";
   return s;
+}
+
+// The suits of the complete runs a group of piles receives: "spades", "two
+// for each suit", "four for spades and four for hearts".
+std::string AutoSuits(const GameDef& g, int first, int last) {
+  int32_t counts[4] = {};
+  for (int i = first; i <= last; ++i) ++counts[static_cast<int32_t>(g.Piles[i].PileStart) - 65];
+  std::vector<std::string> parts;
+  bool even = true;
+  int32_t used = 0;
+  for (int32_t s = 0; s < 4; ++s) {
+    if (!counts[s]) continue;
+    ++used;
+    even &= counts[s] == counts[static_cast<int32_t>(g.Piles[first].PileStart) - 65];
+    parts.push_back(NumberWord(counts[s]) + " for " + Lower(kSuitNames[s]));
+  }
+  if (used == 1) return "all in " + Lower(kSuitNames[static_cast<int32_t>(g.Piles[first].PileStart) - 65]);
+  if (even && used == 4) return NumberWord(counts[0]) + " for each suit";
+  std::string s;
+  for (size_t i = 0; i < parts.size(); ++i) s += (i ? (i + 1 == parts.size() ? " and " : ", ") : "") + parts[i];
+  return s;
+}
+
+// The sentence of the goal piles that receive whole runs by themselves.
+std::string AutoRunWords(const GameDef& g, int first, int last) {
+  if (first == last)
+    return "A complete run of " +
+           Lower(kSuitNames[static_cast<int32_t>(g.Piles[first].PileStart) - 65]) +
+           " from king down to ace comes onto it by itself; it takes nothing else.";
+  return "Complete runs from king down to ace in one suit come onto them by themselves, " +
+         AutoSuits(g, first, last) + "; they take nothing else.";
+}
+
+// The head of a group: "Ten tableau columns" or "The stock", with the pile
+// numbers and how the cards lie.
+std::string GroupHead(const PileDef& p, int first, int last, const Context& c) {
+  const int count = last - first + 1;
+  const PileRole role = RoleOf(p);
+  std::string name = RoleName(role, count > 1);
+  const bool only = c.roleCount[static_cast<int>(role)] == 1;
+  std::string head = only ? "The " + name : count == 1 ? "A " + name : NumberWord(count) + " " + name;
+  head[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(head[0])));
+  const std::string numbers = count == 1 ? "pile " + std::to_string(first + 1)
+                                         : "piles " + std::to_string(first + 1) + " to " +
+                                               std::to_string(last + 1);
+  return "<b>" + head + "</b> (" + numbers + ", " + FanWords(p.Direction) + ")";
+}
+
+// Whether two piles are told in one sentence: the same role, rules and fan,
+// and the same start card unless both receive whole runs by themselves.
+bool SameGroup(const PileDef& a, const PileDef& b, const Context& c) {
+  const auto isAuto = [](const PileDef& p) {
+    const int32_t s = static_cast<int32_t>(p.PileStart);
+    return s >= 65 && s <= 68;
+  };
+  return RoleOf(a) == RoleOf(b) && a.Direction == b.Direction &&
+         (a.PileStart == b.PileStart || (isAuto(a) && isAuto(b))) &&
+         RuleSentences(a, c) == RuleSentences(b, c);
 }
 
 }  // namespace
 
 std::string LayoutAndRulesHtml(const GameDef& game) {
   std::string html = "<h2>Layout and pile rules</h2>\n" + GameParagraphs(game) + "\n<ul>\n";
+  const Context context = ContextOf(game);
   int32_t n = 0;
   while (n < kMaxPiles && game.Piles[n].Flags) ++n;
   for (int first = 0; first < n;) {
-    const std::string rules = RuleSentences(game.Piles[first]);
-    const PileDirection dir = game.Piles[first].Direction;
+    const std::string rules = RuleSentences(game.Piles[first], context);
     int last = first;
-    while (last + 1 < n && RuleSentences(game.Piles[last + 1]) == rules &&
-           game.Piles[last + 1].Direction == dir &&
-           game.Piles[last + 1].PileStart == game.Piles[first].PileStart)
-      ++last;
-    const int count = last - first + 1;
-    std::string head =
-        count == 1 ? "Pile " + std::to_string(first + 1)
-                   : "Piles " + std::to_string(first + 1) + " to " + std::to_string(last + 1);
-    html += "<li><b>" + head + "</b> (" + FanWords(dir) + "): " + DealWords(game, first, last) +
-            ". " + Escape(count == 1 ? rules : EachOf(rules)) + "</li>\n";
+    while (last + 1 < n && SameGroup(game.Piles[first], game.Piles[last + 1], context)) ++last;
+    std::string text = Escape(last == first ? rules : EachOf(rules));
+    const size_t at = text.find(kAutoRun);
+    if (at != std::string::npos)
+      text.replace(at, std::strlen(kAutoRun), AutoRunWords(game, first, last));
+    html += "<li>" + GroupHead(game.Piles[first], first, last, context) + ": " +
+            DealWords(game, first, last) + ". " + text + "</li>\n";
     first = last + 1;
   }
   return html +

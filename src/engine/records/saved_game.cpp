@@ -86,10 +86,12 @@ size_t ParsePosition(const unsigned char* in, size_t size, size_t at, int32_t pi
 
 // Finds every stored position of the file. The first may hold each card at
 // most as often as the game's deck does (a game may deal fewer cards than
-// its deck holds); every later one must hold exactly the cards of the first,
-// as play only moves cards between piles. Empty when a position does not fit.
+// its deck holds, and a deck of one or two suits holds some cards more
+// often than others); every later one must hold exactly the cards of the
+// first, as play only moves cards between piles. Empty when a position does
+// not fit.
 std::vector<PositionSpan> FindPositions(const unsigned char* in, size_t size, int32_t count,
-                                        int32_t piles, int32_t deckSize) {
+                                        int32_t piles, uint32_t flags) {
   std::vector<PositionSpan> spans;
   CardCounts first{};
   size_t at = 0;
@@ -98,8 +100,8 @@ std::vector<PositionSpan> FindPositions(const unsigned char* in, size_t size, in
     const size_t length = ParsePosition(in, size, at, piles, cards);
     if (length == 0) return {};
     if (i == 0) {
-      for (int32_t n : cards)
-        if (n > deckSize / 52) return {};
+      for (int32_t v = 0; v < 52; ++v)
+        if (cards[v] > CopiesInDeck(flags, v)) return {};
       first = cards;
     } else if (cards != first) {
       return {};
@@ -186,7 +188,7 @@ SavedGameRead CheckSavedGame(const Library& library, const unsigned char* bytes,
   uint32_t flags = 0;
   LoadGame(library, piles, flags, header.CurrentGame);
   spans = FindPositions(bytes + kSavedGameHeaderSize, size - kSavedGameHeaderSize,
-                        header.PositionCount, CountPiles(piles), DeckSize(flags));
+                        header.PositionCount, CountPiles(piles), flags);
   return spans.empty() ? SavedGameRead::Damaged : SavedGameRead::Loaded;
 }
 

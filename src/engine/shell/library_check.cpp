@@ -2,6 +2,7 @@
 
 #include <strings.h>
 
+#include <cctype>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -69,6 +70,12 @@ int64_t GoalCapacity(const Pile* piles) {
   return total;
 }
 
+// "hearts" for "Hearts".
+std::string ToLower(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
 // Piles that can hold four cards of a rank, for a four-of-a-rank goal.
 int32_t FourCardPiles(const Pile* piles) {
   int32_t count = 0;
@@ -89,6 +96,13 @@ void CheckGoal(const Pile* piles, uint32_t flags, std::vector<std::string>& out)
   if (!anyGoal) {
     out.push_back("no WinGoal pile and no FourRank goal");
     return;
+  }
+  for (int32_t i = 0, n = CountPiles(piles); i < n; ++i) {
+    const int32_t suit = static_cast<int32_t>(piles[i].PileStart) - 65;
+    if (piles[i].Has(PF::WinGoal) && IsAutoStart(piles[i].PileStart) &&
+        CopiesInDeck(flags, suit) == 0)  // the ace of that suit: is the suit in the deck?
+      out.push_back("pile " + std::to_string(i) + " waits for runs of " +
+                    ToLower(kSuitNames[suit]) + ", which the deck does not hold");
   }
   const int64_t room = GoalCapacity(piles);
   if (room < DeckSize(flags))

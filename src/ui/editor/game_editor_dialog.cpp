@@ -51,8 +51,9 @@ GameEditorDialog::GameEditorDialog(Game& game, QWidget* parent)
   auto* groups = new QGridLayout;
   groups->addWidget(FlagGroup(QStringLiteral("Redeals"), 0, 2, 1), 0, 0);
   groups->addWidget(FlagGroup(QStringLiteral("Decks"), 3, 4, 1), 1, 0);
-  groups->addWidget(FlagGroup(QStringLiteral("Highest card"), 5, 9, 1), 0, 1, 2, 1);
-  groups->addWidget(FlagGroup(QStringLiteral("Pairing"), 10, 18, 2), 0, 2, 2, 1);
+  groups->addWidget(FlagGroup(QStringLiteral("Suits"), 21, 22, 1), 2, 0);
+  groups->addWidget(FlagGroup(QStringLiteral("Highest card"), 5, 9, 1), 0, 1, 3, 1);
+  groups->addWidget(FlagGroup(QStringLiteral("Pairing"), 10, 18, 2), 0, 2, 3, 1);
   QGroupBox* other = FlagGroup(QStringLiteral("Other"), 19, 20, 1);
   auto* empty = new QCheckBox(QStringLiteral("<empty>"), other);
   empty->setObjectName(Id(kEmptyBox));
@@ -60,7 +61,7 @@ GameEditorDialog::GameEditorDialog(Game& game, QWidget* parent)
   otherGrid->addWidget(empty, 2, 0);
   otherGrid->setRowStretch(2, 0);
   otherGrid->setRowStretch(3, 1);
-  groups->addWidget(other, 0, 3, 2, 1);
+  groups->addWidget(other, 0, 3, 3, 1);
   layout->addLayout(groups);
 
   auto* buttons = new QHBoxLayout;

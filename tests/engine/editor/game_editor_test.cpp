@@ -56,10 +56,10 @@ TEST_F(GameEditorTest, TwoDeckDealsTheBiggerDeckAtOnce) {
   EXPECT_EQ(t.game->CurrentFlags, GameFlags::TwoDeck);
 }
 
-// Only bits 0 to 20 have a checkbox; nothing sets the others.
+// Only bits 0 to 22 have a checkbox; nothing sets the others.
 TEST_F(GameEditorTest, BitsWithoutMeaningStayZero) {
   const uint32_t state = t.game->RandomState;
-  ToggleGameFlag(*t.game, 21);
+  ToggleGameFlag(*t.game, 23);
   ToggleGameFlag(*t.game, 31);
   ToggleGameFlag(*t.game, -1);
   EXPECT_EQ(t.game->CurrentFlags, GameFlags::RedealOnce);
@@ -67,6 +67,9 @@ TEST_F(GameEditorTest, BitsWithoutMeaningStayZero) {
   ToggleGameFlag(*t.game, 20);
   EXPECT_EQ(t.game->CurrentFlags, GameFlags::RedealOnce | GameFlags::FourRank);
   EXPECT_NE(t.game->RandomState, state);
+  ToggleGameFlag(*t.game, 22);
+  EXPECT_EQ(t.game->CurrentFlags,
+            GameFlags::RedealOnce | GameFlags::FourRank | GameFlags::TwoSuits);
 }
 
 // A name typed longer than 31 characters is stored cut to 31, its field

@@ -36,11 +36,11 @@ TEST(LayoutAndRulesHtml, GroupsPilesWithTheSameRulesAndSaysHowTheyAreDealt) {
   g.Piles[3].InitialFaceDown = 0;
   const std::string html = LayoutAndRulesHtml(g);
   EXPECT_TRUE(Has(html, "Two packs (104 cards). Redeals: one."));
-  EXPECT_TRUE(Has(html, "Piles 1 to 3</b> (fanned downward): dealt 1, 2 and 3 cards, all but the "
-                        "top card face down. Each takes a card or a group on its top card: one "
-                        "rank lower, of the other colour."));
+  EXPECT_TRUE(Has(html, "<b>Three tableau columns</b> (piles 1 to 3, fanned downward): dealt 1, "
+                        "2 and 3 cards, all but the top card face down. Each takes a card or a "
+                        "group on its top card: one rank lower, of the other colour."));
   EXPECT_TRUE(Has(html, "When empty, it takes only a king."));
-  EXPECT_TRUE(Has(html, "Pile 4</b> (fanned downward): dealt 4 cards, face up."));
+  EXPECT_TRUE(Has(html, "<b>A tableau column</b> (pile 4, fanned downward): dealt 4 cards, face up."));
   EXPECT_TRUE(Has(html, "Only its top card can be taken."));
 }
 
@@ -51,6 +51,10 @@ TEST(LayoutAndRulesHtml, NamesStartCardsPairingsAndTheFourOfARankGoal) {
   g.Piles[0] = Tableau(0, 1);
   g.Piles[0].PileStart = static_cast<PileStart>(51);  // king of diamonds
   g.Piles[0].Flags = PF::WinGoal | PF::NeedFreeCells;
+  g.Piles[1] = Tableau(2, 0);
+  g.Piles[1].SizeLimit = 1;
+  g.Piles[1].InitialFaceDown = 0;
+  g.Piles[1].Flags = PF::MustBeEmpty;
   const std::string html = LayoutAndRulesHtml(g);
   EXPECT_TRUE(Has(html, "the deal gives the king of diamonds first"));
   EXPECT_TRUE(Has(html, "When empty, it takes only the king of diamonds."));

@@ -1,0 +1,212 @@
+// One- and two-suit decks: the seed gives the same deal as with four suits,
+// with every club a spade and every diamond a heart (two suits) or every card
+// a spade (one suit); the saved game, the card counter and the rules page
+// count the deck the flags make.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "engine/cards/pile_ops.h"
+#include "engine/deal/deal.h"
+#include "engine/game/game.h"
+#include "engine/library/rules_text.h"
+#include "engine/library/library.h"
+#include "engine/records/card_counter.h"
+#include "engine/records/saved_game.h"
+#include "engine/shell/library_check.h"
+#include "support/records_fixture.h"
+#include "support/table_builder.h"
+
+namespace tarnik {
+namespace {
+
+namespace GF = GameFlags;
+using testing::OpenPile;
+using testing::TableBuilder;
+using testing::V;
+
+struct DeckCase {
+  uint32_t seed;
+  uint32_t flags;
+  std::vector<int32_t> firstTen;  // the four-suit deal of the seed, suits turned
+  std::vector<int32_t> copies;    // of the ace of spades, clubs, hearts, diamonds
+};
+
+// Seed 1 deals 20 24 4 1 13 42 25 27 9 49 with one pack and 20 25 4 25 23 24
+// 26 23 19 40 with two.
+const DeckCase kDecks[] = {
+    {1, GF::OneSuit, {20, 24, 4, 0, 12, 40, 24, 24, 8, 48}, {4, 0, 0, 0}},
+    {1, GF::TwoSuits, {20, 24, 4, 0, 12, 42, 24, 26, 8, 48}, {2, 0, 2, 0}},
+    {1, GF::TwoDeck | GF::OneSuit, {20, 24, 4, 24, 20, 24, 24, 20, 16, 40}, {8, 0, 0, 0}},
+    {1, GF::TwoDeck | GF::TwoSuits, {20, 24, 4, 24, 22, 24, 26, 22, 18, 40}, {4, 0, 4, 0}},
+    {1, GF::TwoDeck | GF::OneSuit | GF::TwoSuits, {20, 24, 4, 24, 20, 24, 24, 20, 16, 40},
+     {8, 0, 0, 0}},
+    {1, GF::TwoDeck, {20, 25, 4, 25, 23, 24, 26, 23, 19, 40}, {2, 2, 2, 2}},
+};
+
+TEST(SuitedDeck, ShuffleTurnsTheSuitsOfTheSeedsDealAndHoldsEachCardAsOftenAsTheDeckSays) {
+  for (const DeckCase& c : kDecks) {
+    SCOPED_TRACE(c.flags);
+    auto game = std::make_unique<Game>();
+    game->RandomState = c.seed;
+    ShuffleDeck(*game, game->Deck, c.flags);
+    std::vector<int32_t> firstTen;
+    for (int i = 0; i < 10; ++i) firstTen.push_back(game->Deck[i].Value);
+    EXPECT_EQ(firstTen, c.firstTen);
+    std::vector<int32_t> seen(52, 0);
+    for (int i = 0; i < DeckSize(c.flags); ++i) ++seen[game->Deck[i].Value];
+    for (int32_t v = 0; v < 52; ++v) {
+      EXPECT_EQ(seen[v], CopiesInDeck(c.flags, v)) << v;
+      EXPECT_EQ(CopiesInDeck(c.flags, v), c.copies[v % 4]) << v;
+    }
+  }
+}
+
+// Eight face-down nines of spades in a two-pack one-suit game fill the four
+// rows of the upper band and then of the lower; four nines of hearts of a
+// two-suit game take the rows of hearts and diamonds.
+TEST(SuitedDeck, CardCounterGivesEveryCopyItsOwnPlace) {
+  struct CounterCase {
+    uint32_t flags;
+    int32_t value;
+    int copies;
+    std::vector<int32_t> panelY;
+  };
+  const CounterCase cases[] = {
+      {GF::TwoDeck | GF::OneSuit, V(8, Spades), 8, {1, 17, 33, 49, 65, 81, 97, 113}},
+      {GF::TwoDeck | GF::TwoSuits, V(8, Hearts), 4, {33, 49, 97, 113}},
+      {GF::TwoDeck | GF::TwoSuits, V(8, Spades), 4, {1, 17, 65, 81}},
+      {GF::OneSuit, V(8, Spades), 4, {1, 17, 33, 49}},
+  };
+  for (const CounterCase& c : cases) {
+    TableBuilder table;
+    Pile& tableau = table.AddPile(OpenPile(PileFlags::AutoPlay));
+    for (int i = 0; i < c.copies; ++i) table.Push(tableau, c.value, FaceDown);
+    table.Finish();
+    std::vector<int32_t> panelY;
+    for (const CounterChip& chip : CounterChips(table.piles(), c.flags, 0, false)) {
+      EXPECT_EQ(chip.sheetY, 80 * Suit(c.value) + 2);  // the card's own face
+      EXPECT_EQ(chip.panelX, 14 * 8 + 1);
+      panelY.push_back(chip.panelY);
+    }
+    EXPECT_EQ(panelY, c.panelY);
+  }
+}
+
+// The rules page names the deck and gives the goal piles of whole runs one
+// sentence that names their suits.
+TEST(SuitedDeck, RulesPageNamesTheDeckAndTheSuitsOfTheRuns) {
+  struct PageCase {
+    uint32_t flags;
+    PileStart goals[4];
+    const char* deck;
+    const char* runs;
+  };
+  const PageCase cases[] = {
+      {GF::TwoDeck | GF::OneSuit,
+       {PileStart::AutoSpades, PileStart::AutoSpades, PileStart::AutoSpades, PileStart::AutoSpades},
+       "Two packs (104 cards) of spades alone, eight of every rank.",
+       "in one suit come onto them by themselves, all in spades; they take nothing else."},
+      {GF::TwoSuits,
+       {PileStart::AutoSpades, PileStart::AutoHearts, PileStart::AutoSpades, PileStart::AutoHearts},
+       "One pack (52 cards) of spades and hearts alone, two of every card: each club is a spade "
+       "and each diamond a heart.",
+       "by themselves, two for spades and two for hearts; they take nothing else."},
+      {0,
+       {PileStart::AutoSpades, PileStart::AutoClubs, PileStart::AutoHearts, PileStart::AutoDiamonds},
+       "One pack (52 cards).", "by themselves, one for each suit; they take nothing else."},
+  };
+  for (const PageCase& c : cases) {
+    GameDef g;
+    g.Flags = c.flags;
+    g.Piles[0] = OpenPile(PileFlags::ManualFillDest | PileFlags::AutoSuite);
+    g.Piles[0].Direction = PileDirection::Vertical;
+    for (int i = 0; i < 4; ++i) {
+      g.Piles[1 + i] = OpenPile(PileFlags::WinGoal);
+      g.Piles[1 + i].Column = 2 + 2 * i;
+      g.Piles[1 + i].Placement = CardPlacement::None;
+      g.Piles[1 + i].Removal = CardRemoval::None;
+      g.Piles[1 + i].PileStart = c.goals[i];
+    }
+    const std::string html = LayoutAndRulesHtml(g);
+    EXPECT_NE(html.find(c.deck), std::string::npos) << html;
+    EXPECT_NE(html.find("<b>Four foundations</b> (piles 2 to 5"), std::string::npos) << html;
+    EXPECT_NE(html.find(c.runs), std::string::npos) << html;
+  }
+}
+
+// Makes the records game's library one game of 104 cards in a single pile,
+// with the given flags.
+void UseDeck(testing::RecordsGame& t, uint32_t flags) {
+  GameDef g = testing::NamedGame("Suits", GF::TwoDeck | flags);
+  g.Piles[0] = OpenPile(PileFlags::ManualFillDest);
+  g.Piles[0].InitialSize = 104;
+  testing::WriteLibrary(t.File("suits.tkl"), {g});
+  t.game->library.Path = t.File("suits.tkl");
+  CountGames(t.game->library);
+  LoadGameNames(t.game->library);
+}
+
+// A saved game opens only where the game's deck holds the cards it holds.
+TEST(SuitedDeck, SavedGameMustHoldTheCardsOfTheGamesDeck) {
+  struct SavedCase {
+    uint32_t saved, library;
+    int opens;
+  };
+  const SavedCase cases[] = {{GF::OneSuit, GF::OneSuit, 1},  {GF::TwoSuits, GF::TwoSuits, 1},
+                             {GF::OneSuit, 0, 0},            {0, GF::OneSuit, 0},
+                             {GF::TwoSuits, GF::OneSuit, 0}, {GF::OneSuit, GF::TwoSuits, 0}};
+  for (const SavedCase& c : cases) {
+    SCOPED_TRACE(std::to_string(c.saved) + " " + std::to_string(c.library));
+    testing::RecordsGame t;
+    UseDeck(t, c.saved);
+    t.Deal(0, 9);
+    const std::string dealt = t.Table();
+    ASSERT_TRUE(WriteSavedGame(*t.game, t.File("suits.tkg")));
+    UseDeck(t, c.library);
+    EXPECT_EQ(ReadSavedGame(*t.game, t.File("suits.tkg")), c.opens);
+    if (c.opens) EXPECT_EQ(t.Table(), dealt);
+  }
+}
+
+// The library check names every place for complete runs of a suit that the
+// deck does not hold, since such a game can never be won.
+TEST(SuitedDeck, LibraryCheckNamesRunsOfSuitsTheDeckLacks) {
+  struct CheckCase {
+    uint32_t flags;
+    std::vector<std::string> problems;
+  };
+  const CheckCase cases[] = {
+      {0, {}},
+      {GF::TwoSuits,
+       {"pile 2 waits for runs of clubs, which the deck does not hold",
+        "pile 4 waits for runs of diamonds, which the deck does not hold"}},
+      {GF::OneSuit,
+       {"pile 2 waits for runs of clubs, which the deck does not hold",
+        "pile 3 waits for runs of hearts, which the deck does not hold",
+        "pile 4 waits for runs of diamonds, which the deck does not hold"}},
+  };
+  for (const CheckCase& c : cases) {
+    testing::RecordsGame t;
+    GameDef g = testing::NamedGame("Runs", c.flags);
+    g.Piles[0] = OpenPile(PileFlags::ManualFillDest | PileFlags::AutoSuite);
+    g.Piles[0].InitialSize = 52;
+    g.Piles[0].Direction = PileDirection::Size;
+    for (int i = 0; i < 4; ++i) {
+      g.Piles[1 + i] = OpenPile(PileFlags::WinGoal);
+      g.Piles[1 + i].Column = 4 + 2 * i;
+      g.Piles[1 + i].Placement = CardPlacement::None;
+      g.Piles[1 + i].Removal = CardRemoval::None;
+      g.Piles[1 + i].PileStart = static_cast<PileStart>(65 + i);
+    }
+    testing::WriteLibrary(t.File("runs.tkl"), {g});
+    t.game->library.Path = t.File("runs.tkl");
+    CountGames(t.game->library);
+    LoadGameNames(t.game->library);
+    EXPECT_EQ(CheckGame(*t.game, 0), c.problems);
+  }
+}
+
+}  // namespace
+}  // namespace tarnik
