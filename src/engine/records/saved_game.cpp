@@ -216,9 +216,7 @@ void ShowSavedGameRefusal(Game& game, SavedGameRead why, const std::string& addi
   if (why != SavedGameRead::NotSavedGame && why != SavedGameRead::Damaged) return;
   const bool notSaved = why == SavedGameRead::NotSavedGame;
   std::string text = notSaved ? kNotSavedGameText : kDamagedSavedGameText;
-  if (!addition.empty()) text += "
-
-" + addition;
+  if (!addition.empty()) text += "\n\n" + addition;
   game.display->ShowMessage(text.c_str(), notSaved ? kNotSavedGameCaption : kDamagedSavedGameCaption,
                             MessageIcon::Exclamation);
 }
