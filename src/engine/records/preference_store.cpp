@@ -30,6 +30,7 @@ void ForEachNumber(G& game, P&& visit) {
   for (auto* var : vars) visit(kPreferenceNames[name++], *var);
   for (auto& favorite : p.Favorites) visit(kPreferenceNames[name++], favorite);
   visit(kWinnableToggleName, p.WinnableToggle);
+  visit(kTableZoomName, p.TableZoom);
 }
 
 // Reads one number into a variable; a missing value leaves it as it was.
@@ -56,6 +57,7 @@ void SetDefaults(Game& game) {
   p.CurrentTour = 0;
   p.ThreeToggle = 1, p.UnlimitToggle = 0, p.SoundToggle = 1, p.SizeToggle = 0, p.AutoToggle = 0;
   p.WinnableToggle = 0;
+  p.TableZoom = 0;
 }
 
 }  // namespace

@@ -47,6 +47,8 @@ extern const char* const kPreferenceNames[kPreferenceValueCount];
 // One more value, read and written after the favourites: "Deal only winnable
 // games".
 constexpr const char* kWinnableToggleName = "WinnableToggle";
+// And the "Table size" of the "Card Face" page.
+constexpr const char* kTableZoomName = "TableZoom";
 
 // Sets the defaults, then reads every value the store holds. Returns the
 // window rectangle to move the main window to, or nothing on the first run
