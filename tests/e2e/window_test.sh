@@ -67,7 +67,7 @@ shot dealt
 
 stop_game
 values=$(grep -c '=' "$conf")
-[[ "$values" == 40 ]] || fail "the preferences hold $values values, not 40"
+[[ "$values" == 41 ]] || fail "the preferences hold $values values, not 41"
 first=$("$tool" show "$work/play/Data/Last.tkg" "$lib")
 [[ "$first" != "$("$tool" deal "$lib" "$klondike" "$seed")" ]] || fail "N kept the old deal"
 
