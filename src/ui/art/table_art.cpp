@@ -37,6 +37,9 @@ bool LoadArt(const QString& path, int width, int height, QImage& out, QString* e
 QImage ReadLarge(const QString& name, int resolution, int width, int height) {
   QImage image(QStringLiteral("Graphic/%1@%2x.png").arg(name).arg(resolution));
   if (image.width() < width * resolution || image.height() < height * resolution) return {};
+  // Qt takes an "@2x" name for a picture of two pixels a point; the table
+  // counts device pixels itself.
+  image.setDevicePixelRatio(1.0);
   return image.convertToFormat(QImage::Format_RGB32);
 }
 
