@@ -170,7 +170,7 @@ TEST_F(PreferencesTest, LeavingAPageWritesTheStoreAndCancelKeepsTheChanges) {
   ShowPage(1);
   EXPECT_EQ(store.Closes(), 1);
   EXPECT_EQ(std::get<uint32_t>(store.Values().at("TableBack")), 19u);
-  EXPECT_EQ(store.Values().size(), 36u);  // all but the window rectangle
+  EXPECT_EQ(store.Values().size(), 37u);  // all but the window rectangle
   ShowPage(2);
   EXPECT_EQ(store.Closes(), 2);
   Control<QCheckBox>(*Page(15013), 2008)->click();
