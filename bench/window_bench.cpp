@@ -1,11 +1,16 @@
 // How fast the window draws: a full redraw (compose and present) of a
-// 104-card table in a 1920 × 1080 window, and one frame of a glide.
-// Runs on Qt's off-screen platform; run from anywhere.
+// 104-card table and one frame of a glide, in the classic 800 × 600 window
+// (client 800 × 526), a 1920 × 1080 window and a 3840 × 2160 one, each at
+// "Fit window"; composing the card sheet again after a resize at 3840 ×
+// 2160, and after an appearance change. Runs on Qt's off-screen platform;
+// run from anywhere.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QDir>
+#include <map>
 #include <memory>
+#include <string>
 
 #include "engine/cards/pile_ops.h"
 #include "engine/deal/deal.h"
@@ -24,8 +29,8 @@ struct Window {
   TableArt art;
   std::unique_ptr<TableWidget> widget;
 
-  // A two-pack game dealt in a 1920 × 1080 table widget.
-  Window() {
+  // A two-pack game dealt in a table widget of `width` × `height`.
+  Window(int width, int height) {
     QDir::setCurrent(QStringLiteral(TARNIK_DATA_DIR));
     game->library.Path = "Data/Tarnik.tkl";
     CountGames(game->library);
@@ -36,7 +41,7 @@ struct Window {
     art.Load(&error);
     art.Compose(game->prefs);
     widget = std::make_unique<TableWidget>(*game, art, nullptr);
-    widget->resize(1920, 1080);
+    widget->resize(width, height);
     widget->show();
     game->display = widget.get();
     game->CurrentSeed = 1;
@@ -44,22 +49,39 @@ struct Window {
   }
 };
 
-Window& Shared() {
-  static Window window;
-  return window;
+// One window per size, made on first use.
+Window& Shared(int width, int height) {
+  static std::map<std::pair<int, int>, std::unique_ptr<Window>> windows;
+  auto& w = windows[{width, height}];
+  if (!w) w = std::make_unique<Window>(width, height);
+  return *w;
+}
+
+// What a figure was measured on: cards, window, zoom and device pixels.
+std::string Label(Window& w) {
+  const QImage& surface = w.art.tableSurface;
+  return std::to_string(DeckSize(w.game->CurrentFlags)) + " cards, " +
+         std::to_string(w.widget->width()) + "x" + std::to_string(w.widget->height()) +
+         ", zoom " + std::to_string(w.widget->Zoom()).substr(0, 4) + ", " +
+         std::to_string(surface.width()) + "x" + std::to_string(surface.height()) +
+         " device pixels, art @" + std::to_string(w.art.ScreenResolution()) + "x";
 }
 
 void BM_FullRedraw(benchmark::State& state) {
-  Window& w = Shared();
+  Window& w = Shared(state.range(0), state.range(1));
   for (auto _ : state) w.widget->RedrawTable();
-  state.SetLabel(std::to_string(DeckSize(w.game->CurrentFlags)) + " cards, 1920x1080");
+  state.SetLabel(Label(w));
 }
-BENCHMARK(BM_FullRedraw)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FullRedraw)
+    ->Args({800, 526})
+    ->Args({1920, 1080})
+    ->Args({3840, 2160})
+    ->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
 
 // One frame of a glide: the moving group drawn through the drag image and
 // only its rectangle repainted.
 void BM_GlideFrame(benchmark::State& state) {
-  Window& w = Shared();
+  Window& w = Shared(state.range(0), state.range(1));
   Pile& source = w.game->PileTable[0];
   LiftCards(*w.game, source, *source.TopCard);
   int step = 0;
@@ -69,8 +91,41 @@ void BM_GlideFrame(benchmark::State& state) {
     DrawFloatPile(*w.game);
   }
   GlideAndDrop(*w.game, source);
+  state.SetLabel(Label(w));
 }
-BENCHMARK(BM_GlideFrame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GlideFrame)
+    ->Args({800, 526})
+    ->Args({1920, 1080})
+    ->Args({3840, 2160})
+    ->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
+
+// The card sheet and table tile made again for a new factor after a resize,
+// from the artwork already composed at its resolution: the zoom of a
+// 3840 × 2160 window and of one 20 pixels lower, in turn.
+void BM_RecomposeAfterResize(benchmark::State& state) {
+  Window& w = Shared(3840, 2160);
+  const QSize device = w.art.tableSurface.size();
+  int step = 0;
+  for (auto _ : state) {
+    w.art.SetScreen((step++ % 2) ? 2160.0 / 526 : 2140.0 / 526, device);
+    w.art.ScreenTile(0);
+  }
+  state.SetLabel(Label(w));
+}
+BENCHMARK(BM_RecomposeAfterResize)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
+
+// An appearance setting changed at 3840 × 2160: the classic sheet and the
+// table's sheet composed from the 3× artwork.
+void BM_ComposeAppearance(benchmark::State& state) {
+  Window& w = Shared(3840, 2160);
+  int step = 0;
+  for (auto _ : state) {
+    w.game->prefs.CardBack = step++ % 8;
+    w.art.Compose(w.game->prefs);
+  }
+  state.SetLabel(Label(w));
+}
+BENCHMARK(BM_ComposeAppearance)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tarnik

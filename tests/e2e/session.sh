@@ -16,8 +16,8 @@ conf="$XDG_CONFIG_HOME/Velmoran/Tarnik Solitaire.conf"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# A display of our own.
-exec 3< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
+# A display of our own, 1024 × 768 unless the script sets screen first.
+exec 3< <(Xvfb -displayfd 1 -screen 0 "${screen:-1024x768}x24" -nolisten tcp 2>/dev/null)
 xvfb_pid=$!
 read -r -u 3 display_number
 export DISPLAY=:$display_number

@@ -69,7 +69,7 @@ shot dealt
 
 stop_game
 values=$(grep -c '=' "$conf")
-[[ "$values" == 42 ]] || fail "the preferences hold $values values, not 42"
+[[ "$values" == 43 ]] || fail "the preferences hold $values values, not 43"
 first=$("$tool" show "$work/play/Data/Last.tkg" "$lib")
 [[ "$first" != "$("$tool" deal "$lib" "$klondike" "$seed")" ]] || fail "N kept the old deal"
 

@@ -37,7 +37,7 @@ TEST(SettingsStore, FirstRunThenRoundTripOfEveryValue) {
   EXPECT_EQ(fresh->CurrentGame, 12);
   EXPECT_STREQ(fresh->prefs.LogFile, "Players/Zoë.tkp");
   QSettings raw(file, QSettings::IniFormat);
-  EXPECT_EQ(raw.allKeys().size(), 40);  // the 39 classic values and "WinnableToggle"
+  EXPECT_EQ(raw.allKeys().size(), 41);  // the 39 classic values, "WinnableToggle", "TableZoom"
 }
 
 TEST(SettingsStore, ValuesThatAreNoNumbersKeepTheDefaults) {

@@ -27,7 +27,8 @@ QImage CardAboveAPlace(bool withLowerPlace) {
   t.Arrange(withLowerPlace ? std::vector<std::vector<Placed>>{{Up(51)}, {}}
                            : std::vector<std::vector<Placed>>{{Up(51)}});
   TableArt& art = SharedArt();
-  ComposeTableImage(art, *t.game, QSize(800, 526));
+  art.SetScreen(1.0, QSize(800, 526));
+  ComposeTableImage(art, *t.game);
   const Pile& p = t.P(0);
   return art.tableSurface.copy(p.Left, p.Top, kCardWidth, kCardHeight);
 }

@@ -219,8 +219,10 @@ TEST_F(MainWindowTest, KeysReachTheShell) {
   EXPECT_TRUE(t.game->ShowPileNumbers);
 }
 
-// Resizing centres the table in the new client area.
+// Resizing centres the table in the new client area (at "Table size" 100 %,
+// where the client is the layout's pixel for pixel).
 TEST_F(MainWindowTest, ResizingCentresTheTable) {
+  t.game->prefs.TableZoom = 100;
   const int left = t.game->PileTable[0].Left;
   const int width = window.Table().width();
   window.resize(window.width() + 200, window.height() + 100);

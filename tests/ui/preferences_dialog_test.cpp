@@ -168,7 +168,7 @@ TEST_F(PreferencesTest, LeavingAPageWritesTheStoreAndCancelKeepsTheChanges) {
   ShowPage(1);
   EXPECT_EQ(store.Closes(), 1);
   EXPECT_EQ(std::get<uint32_t>(store.Values().at("TableBack")), 19u);
-  EXPECT_EQ(store.Values().size(), 38u);  // all but the window rectangle
+  EXPECT_EQ(store.Values().size(), 39u);  // all but the window rectangle
   ShowPage(2);
   EXPECT_EQ(store.Closes(), 2);
   Control<QCheckBox>(*Page(15013), 2008)->click();

@@ -139,8 +139,8 @@ QImage DropShadow() {
   const QImage shape =
       Supersample(64, 80, [](QPainter& p) { p.fillPath(CardShape(64, 80, 5), Qt::black); });
   QImage out = WhiteCanvas(64, 80);
-  for (int y = 0; y < 80; ++y) {
-    for (int x = 0; x < 64; ++x) {
+  for (int y = 0; y < out.height(); ++y) {
+    for (int x = 0; x < out.width(); ++x) {
       if (qAlpha(shape.pixel(x, y)) >= 128 && (x + y) % 2 == 0) out.setPixel(x, y, qRgb(8, 10, 8));
     }
   }

@@ -26,10 +26,10 @@ QImage SvgDeck::Region(const QString& id, const QRectF& crop, int w, int h) cons
   // The card's own paper is white; paper and near-white become transparent.
   const QImage straight = smooth.convertToFormat(QImage::Format_ARGB32);
   QImage out = WhiteCanvas(w, h);
-  for (int y = 0; y < h; ++y) {
+  for (int y = 0; y < out.height(); ++y) {
     const QRgb* from = reinterpret_cast<const QRgb*>(straight.constScanLine(y));
     QRgb* to = reinterpret_cast<QRgb*>(out.scanLine(y));
-    for (int x = 0; x < w; ++x) {
+    for (int x = 0; x < out.width(); ++x) {
       const QRgb c = from[x];
       const bool paper = qRed(c) >= 242 && qGreen(c) >= 242 && qBlue(c) >= 242;
       if (qAlpha(c) >= 128 && !paper) to[x] = qRgb(qRed(c), qGreen(c), qBlue(c));

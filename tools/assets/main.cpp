@@ -10,6 +10,7 @@
 #include "contact_sheet.h"
 #include "file_formats.h"
 #include "glyphs.h"
+#include "raster.h"
 #include "shell_art.h"
 #include "sounds.h"
 #include "table_tiles.h"
@@ -52,6 +53,27 @@ bool WriteSounds(const QDir& sound) {
   return ok;
 }
 
+// The artwork again at 2× and 3× the classic resolution, as PNG files
+// beside the classic ones: "Card@2x.png", "Back@3x.png" and so on, plus
+// the toolbar strip and the drag cursor at 2×. The window reads them only
+// when the table is drawn that large.
+bool WriteLargeArt(const QDir& graphic, QString* error) {
+  bool ok = true;
+  for (int scale : {2, 3}) {
+    SetArtScale(scale);
+    const QImage card = BuildCardArt(error);
+    ok = ok && !card.isNull() &&
+         WritePng(card, graphic.filePath(QString("Card@%1x.png").arg(scale))) &&
+         WritePng(BuildBackArt(), graphic.filePath(QString("Back@%1x.png").arg(scale)));
+    if (scale == 2) {
+      ok = ok && WritePng(ToolbarStrip(), graphic.filePath("Toolbar@2x.png")) &&
+           WritePng(DragCursor(), graphic.filePath("DragCursor@2x.png"));
+    }
+  }
+  SetArtScale(1);
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -74,6 +96,7 @@ int main(int argc, char** argv) {
     return Fail("cannot write the bitmaps in " + graphic.path());
   }
   if (!WriteShellArt(graphic)) return Fail("cannot write the window artwork in " + graphic.path());
+  if (!WriteLargeArt(graphic, &error)) return Fail("cannot write the larger artwork: " + error);
   if (!WriteSounds(sound)) return Fail("cannot write the sounds in " + sound.path());
 
   if (argc == 4) {

@@ -6,16 +6,25 @@
 
 namespace tarnik::assets {
 
+namespace {
+int artScale = 1;
+}  // namespace
+
+void SetArtScale(int scale) { artScale = scale; }
+int ArtScale() { return artScale; }
+
 QImage Supersample(int w, int h, const PaintFn& paint, int factor) {
-  QImage big(w * factor, h * factor, QImage::Format_ARGB32_Premultiplied);
+  const int S = artScale;
+  QImage big(w * S * factor, h * S * factor, QImage::Format_ARGB32_Premultiplied);
   big.fill(Qt::transparent);
   {
     QPainter p(&big);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.scale(factor, factor);
+    p.scale(factor * S, factor * S);
     paint(p);
   }
+  w *= S, h *= S;
   QImage small(w, h, QImage::Format_ARGB32_Premultiplied);
   const int n = factor * factor;
   for (int y = 0; y < h; ++y) {
@@ -68,14 +77,15 @@ QImage Ink(int w, int h, const PaintFn& paint, QColor base, double cut) {
 void Place(QImage& target, const QImage& item, QPoint pos) {
   QPainter p(&target);
   p.setCompositionMode(QPainter::CompositionMode_Source);
-  p.drawImage(pos, item.convertToFormat(QImage::Format_RGB32));
+  p.drawImage(pos * artScale, item.convertToFormat(QImage::Format_RGB32));
 }
 
 void PlaceOpaque(QImage& target, const QImage& item, QPoint pos) {
   const QImage src = item.convertToFormat(QImage::Format_RGB32);
   for (int y = 0; y < src.height(); ++y) {
     const QRgb* from = reinterpret_cast<const QRgb*>(src.constScanLine(y));
-    QRgb* to = reinterpret_cast<QRgb*>(target.scanLine(pos.y() + y)) + pos.x();
+    QRgb* to = reinterpret_cast<QRgb*>(target.scanLine(pos.y() * artScale + y)) +
+               pos.x() * artScale;
     for (int x = 0; x < src.width(); ++x) {
       if ((from[x] & 0xFFFFFF) != 0xFFFFFF) to[x] = from[x];
     }
@@ -87,7 +97,7 @@ QImage Turned(const QImage& image) {
 }
 
 QImage WhiteCanvas(int w, int h) {
-  QImage image(w, h, QImage::Format_RGB32);
+  QImage image(w * artScale, h * artScale, QImage::Format_RGB32);
   image.fill(Qt::white);
   return image;
 }

@@ -13,9 +13,15 @@ namespace tarnik::assets {
 
 using PaintFn = std::function<void(QPainter&)>;
 
+// The resolution the artwork is made at: 1 for the classic files, 2 or 3
+// for the larger ones. Every helper below takes sizes and positions in
+// classic pixels and makes images of that many device pixels per pixel.
+void SetArtScale(int scale);
+int ArtScale();
+
 // Draws `paint` (in w × h pixel coordinates) at `factor` times the size on
 // a transparent canvas and averages each factor × factor block down, so
-// edges are smooth. Returns premultiplied ARGB of w × h.
+// edges are smooth. Returns premultiplied ARGB of w × h classic pixels.
 QImage Supersample(int w, int h, const PaintFn& paint, int factor = 4);
 
 // Turns a smooth drawing into artwork for masked copying: pixels covered

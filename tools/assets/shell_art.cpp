@@ -77,9 +77,12 @@ QString IconCard(double shift, double degrees, int suit, const char* colour) {
 }  // namespace
 
 QImage DragCursor() {
-  QImage image(32, 32, QImage::Format_ARGB32);
+  const int n = 32 * ArtScale();
+  QImage image(n, n, QImage::Format_ARGB32);
   image.fill(Qt::transparent);
   QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing, ArtScale() > 1);
+  p.scale(ArtScale(), ArtScale());
   CursorHand(p, false);
   CursorCard(p, QRect(1, 6, 11, 15), false);
   CursorCard(p, QRect(4, 3, 11, 15), false);
@@ -87,8 +90,8 @@ QImage DragCursor() {
   CursorHand(p, true);
   p.end();
   // Two colours only: anything drawn is black or white, nothing between.
-  for (int y = 0; y < 32; ++y) {
-    for (int x = 0; x < 32; ++x) {
+  for (int y = 0; y < n; ++y) {
+    for (int x = 0; x < n; ++x) {
       const QRgb c = image.pixel(x, y);
       if (qAlpha(c) < 128)
         image.setPixel(x, y, 0);

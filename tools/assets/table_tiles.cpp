@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <functional>
 
+#include "raster.h"
 #include "tile_textures.h"
 #include "ui/art/card_images.h"
 
@@ -100,9 +101,10 @@ QString TileName(int tile) {
 }
 
 QImage BuildBackArt() {
-  QImage art(kBackArtSize, kBackArtSize, QImage::Format_RGB32);
+  const int scale = ArtScale();
+  QImage art(kBackArtSize * scale, kBackArtSize * scale, QImage::Format_RGB32);
   QPainter p(&art);
-  for (int t = 0; t < kBackTileCount; ++t) p.drawImage(BackTilePos(t), TableTile(t));
+  for (int t = 0; t < kBackTileCount; ++t) p.drawImage(BackTilePos(t) * scale, TableTile(t));
   return art;
 }
 

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "noise.h"
+#include "raster.h"
 
 namespace tarnik::assets {
 
@@ -16,6 +17,9 @@ namespace {
 
 constexpr int kT = 128;
 constexpr double kTau = 6.283185307179586;
+
+// The tile's side in pixels of the resolution being made.
+int Side() { return kT * ArtScale(); }
 
 // A colour scaled in brightness by f, clamped.
 QColor Shade(QColor c, double f) {
@@ -32,19 +36,22 @@ QColor Blend(QColor a, QColor b, double t) {
 }
 
 // A tile whose every pixel is computed from its tile coordinates.
+// At a larger resolution u and v run finer, while x and y stay the classic
+// pixel the device pixel lies in, so patterns keep their proportions.
 QImage PerPixel(const std::function<QColor(double u, double v, int x, int y)>& colour) {
-  QImage tile(kT, kT, QImage::Format_RGB32);
-  for (int y = 0; y < kT; ++y) {
-    for (int x = 0; x < kT; ++x)
-      tile.setPixel(x, y, colour(x / double(kT), y / double(kT), x, y).rgb());
+  const int n = Side(), s = ArtScale();
+  QImage tile(n, n, QImage::Format_RGB32);
+  for (int y = 0; y < n; ++y) {
+    for (int x = 0; x < n; ++x)
+      tile.setPixel(x, y, colour(x / double(n), y / double(n), x / s, y / s).rgb());
   }
   return tile;
 }
 
 // Fine per-pixel grain, the fibres of cloth or the pores of a surface.
 void Grain(QImage& tile, uint32_t seed, double amount) {
-  for (int y = 0; y < kT; ++y) {
-    for (int x = 0; x < kT; ++x) {
+  for (int y = 0; y < Side(); ++y) {
+    for (int x = 0; x < Side(); ++x) {
       const double f = 1 + amount * (Hash01(seed, x, y) - 0.5);
       tile.setPixel(x, y, Shade(QColor(tile.pixel(x, y)), f).rgb());
     }
@@ -70,6 +77,7 @@ QImage Drawn(QColor ground, uint32_t seed, const std::function<void(QPainter&)>&
   {
     QPainter p(&tile);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(ArtScale(), ArtScale());
     Wrapped(p, draw);
   }
   Grain(tile, seed + 1, 0.05);
@@ -183,11 +191,12 @@ QImage Gingham(QColor ground, QColor check, uint32_t seed) {
 QImage Checks(QColor a, QColor b, uint32_t seed) {
   const QImage felt = Baize(a, seed), other = Baize(b, seed + 1);
   QImage tile = felt;
-  for (int y = 0; y < kT; ++y) {
-    for (int x = 0; x < kT; ++x) {
+  const int s = ArtScale();
+  for (int y = 0; y < Side(); ++y) {
+    for (int x = 0; x < Side(); ++x) {
       // Squares are shifted half a square so that no edge lies on the
       // tile's border, where it would look like a seam.
-      if ((((x + 16) / 32) + ((y + 16) / 32)) % 2) tile.setPixel(x, y, other.pixel(x, y));
+      if ((((x / s + 16) / 32) + ((y / s + 16) / 32)) % 2) tile.setPixel(x, y, other.pixel(x, y));
     }
   }
   return tile;
@@ -196,10 +205,11 @@ QImage Checks(QColor a, QColor b, uint32_t seed) {
 QImage Parquet(QColor light, QColor dark, uint32_t seed) {
   const QImage across = Wood(light, dark, seed, 6);
   const QImage along = Wood(light, dark, seed + 1, 6).transformed(QTransform().rotate(90));
-  QImage tile(kT, kT, QImage::Format_RGB32);
-  for (int y = 0; y < kT; ++y) {
-    for (int x = 0; x < kT; ++x) {
-      const int xs = (x + 4) % kT, ys = (y + 4) % kT;  // grooves off the border
+  QImage tile(Side(), Side(), QImage::Format_RGB32);
+  const int s = ArtScale();
+  for (int y = 0; y < Side(); ++y) {
+    for (int x = 0; x < Side(); ++x) {
+      const int xs = (x / s + 4) % kT, ys = (y / s + 4) % kT;  // grooves off the border
       const bool flip = ((xs / 32) + (ys / 32)) % 2 == 1;
       QColor c(flip ? along.pixel(x, y) : across.pixel(x, y));
       const int plank = flip ? xs % 8 : ys % 8;

@@ -265,12 +265,13 @@ QImage ToolbarStrip() {
                                         ArrowRight, ArrowUp,    ArrowDown,  UndoArrow,   RedoArrow,
                                         Footprints, Autoplay,   DialogForm, HelpBook,    ExitDoor,
                                         LightBulb};
-  QImage strip(16 * kToolbarImages, 16, QImage::Format_ARGB32);
+  const int n = 16 * ArtScale();
+  QImage strip(n * kToolbarImages, n, QImage::Format_ARGB32);
   strip.fill(Qt::transparent);
   QPainter p(&strip);
   for (int i = 0; i < kToolbarImages; ++i) {
     const QImage icon = Supersample(16, 16, icons[i], 4);
-    p.drawImage(16 * i, 0, icon);
+    p.drawImage(n * i, 0, icon);
   }
   return strip;
 }

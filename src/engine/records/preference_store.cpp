@@ -32,6 +32,7 @@ void ForEachNumber(G& game, P&& visit) {
   visit(kWinnableToggleName, p.WinnableToggle);
   visit(kTurnUncoveredName, p.TurnUncovered);
   visit(kWinPromptName, p.WinPrompt);
+  visit(kTableZoomName, p.TableZoom);
 }
 
 // Reads one number into a variable; a missing value leaves it as it was.
@@ -60,6 +61,7 @@ void SetDefaults(Game& game) {
   p.WinnableToggle = 0;
   p.TurnUncovered = 0;
   p.WinPrompt = 0;
+  p.TableZoom = 0;
 }
 
 }  // namespace

@@ -57,6 +57,8 @@ constexpr const char* kWinnableToggleName = "WinnableToggle";
 // uncovered cards" and "Offer a new deal after a win".
 constexpr const char* kTurnUncoveredName = "TurnUncovered";
 constexpr const char* kWinPromptName = "WinPrompt";
+// The "Table size" of the "Card Face" page.
+constexpr const char* kTableZoomName = "TableZoom";
 
 // Sets the defaults, then reads every value the store holds. Returns the
 // window rectangle to move the main window to, or nothing on the first run

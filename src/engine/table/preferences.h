@@ -30,6 +30,7 @@ struct Preferences {
   int32_t WinnableToggle = 0;  // "Deal only winnable games"
   int32_t TurnUncovered = 0;   // "Turn uncovered cards"
   int32_t WinPrompt = 0;       // "Offer a new deal after a win"
+  int32_t TableZoom = 0;       // "Table size": 0 "Fit window", else a percent
   int32_t Favorites[kFavoriteCount] = {0,  8,  16, 24,  32,  40,  48,  56,  64,  72,
                                        80, 88, 96, 104, 112, 120, 128, 136, 144, 152};
   char LogFile[kLogFileSize] = "Data/Tarnik.tkp";

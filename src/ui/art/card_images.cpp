@@ -115,51 +115,52 @@ int PictureFor(int k, int s) {
   return kFramePicture;
 }
 
+// Copies at resolution r: every position and size given in classic pixels.
+struct Scaled {
+  QImage& sheet;
+  const QImage& art;
+  int r;
+  void Plain(int x, int y, int w, int h, QPoint from) const {
+    PlainCopy(sheet, r * x, r * y, r * w, r * h, art, r * from.x(), r * from.y());
+  }
+  void Masked(int x, int y, int w, int h, QPoint from) const {
+    TransparentCopy(sheet, r * x, r * y, r * w, r * h, art, r * from.x(), r * from.y());
+  }
+};
+
 // The pips and the centre picture of one face, over the surface already in
 // the cell whose top-left corner is (cx, cy).
-void DrawFaceArt(QImage& sheet, const QImage& art, const CardAppearance& a, int k, int s, int cx,
-                 int cy) {
+void DrawFaceArt(const Scaled& out, const CardAppearance& a, int k, int s, int cx, int cy) {
   QPoint spots[11];
   const int count = PipLayout(a.style, k, spots);
   for (int i = 0; i < count; ++i) {
-    const QPoint pip = PipPos(a.suit, s, spots[i].y() >= 41);
-    TransparentCopy(sheet, cx + spots[i].x(), cy + spots[i].y(), kPipSize, kPipSize, art, pip.x(),
-                    pip.y());
+    out.Masked(cx + spots[i].x(), cy + spots[i].y(), kPipSize, kPipSize,
+               PipPos(a.suit, s, spots[i].y() >= 41));
   }
-  const QPoint picture = CentrePicturePos(a.style, PictureFor(k, s));
-  TransparentCopy(sheet, cx + 8, cy + 8, kPictureWidth, kPictureHeight, art, picture.x(),
-                  picture.y());
+  out.Masked(cx + 8, cy + 8, kPictureWidth, kPictureHeight,
+             CentrePicturePos(a.style, PictureFor(k, s)));
 }
 
 // Surface, corner letters and suit symbols, then the face art of one card.
-void ComposeFace(QImage& sheet, const QImage& art, const CardAppearance& a, int k, int s,
-                 bool highlighted) {
+void ComposeFace(const Scaled& out, const CardAppearance& a, int k, int s, bool highlighted) {
   const int cx = kCardWidth * k;
   const int cy = kCardHeight * (s + (highlighted ? 4 : 0));
-  const QPoint surface = SurfacePos(a.face, highlighted);
-  PlainCopy(sheet, cx, cy, kCardWidth, kCardHeight, art, surface.x(), surface.y());
-  const QPoint up = RankLetterPos(a.letter, k, s, false);
-  const QPoint down = RankLetterPos(a.letter, k, s, true);
-  TransparentCopy(sheet, cx + 1, cy + 2, kGlyphSize, kGlyphSize, art, up.x(), up.y());
-  TransparentCopy(sheet, cx + 49, cy + 64, kGlyphSize, kGlyphSize, art, down.x(), down.y());
-  const QPoint suitUp = SuitSymbolPos(a.suit, s, false);
-  const QPoint suitDown = SuitSymbolPos(a.suit, s, true);
-  TransparentCopy(sheet, cx + 1, cy + 18, kGlyphSize, kGlyphSize, art, suitUp.x(), suitUp.y());
-  TransparentCopy(sheet, cx + 49, cy + 48, kGlyphSize, kGlyphSize, art, suitDown.x(), suitDown.y());
-  DrawFaceArt(sheet, art, a, k, s, cx, cy);
+  out.Plain(cx, cy, kCardWidth, kCardHeight, SurfacePos(a.face, highlighted));
+  out.Masked(cx + 1, cy + 2, kGlyphSize, kGlyphSize, RankLetterPos(a.letter, k, s, false));
+  out.Masked(cx + 49, cy + 64, kGlyphSize, kGlyphSize, RankLetterPos(a.letter, k, s, true));
+  out.Masked(cx + 1, cy + 18, kGlyphSize, kGlyphSize, SuitSymbolPos(a.suit, s, false));
+  out.Masked(cx + 49, cy + 48, kGlyphSize, kGlyphSize, SuitSymbolPos(a.suit, s, true));
+  DrawFaceArt(out, a, k, s, cx, cy);
 }
 
 // The marker of an empty pile that starts with any card of rank index k:
 // highlighted surface, black rank letters, and the frame of style 0.
-void ComposeRankMarker(QImage& sheet, const QImage& art, const CardAppearance& a, int k) {
+void ComposeRankMarker(const Scaled& out, const CardAppearance& a, int k) {
   const int cx = kCardWidth * k;
-  const QPoint surface = SurfacePos(a.face, true);
-  PlainCopy(sheet, cx, 640, kCardWidth, kCardHeight, art, surface.x(), surface.y());
-  const QPoint up = RankLetterPos(a.letter, k, 0, false);
-  const QPoint down = RankLetterPos(a.letter, k, 0, true);
-  TransparentCopy(sheet, cx + 1, 642, kGlyphSize, kGlyphSize, art, up.x(), up.y());
-  TransparentCopy(sheet, cx + 49, 704, kGlyphSize, kGlyphSize, art, down.x(), down.y());
-  TransparentCopy(sheet, cx + 8, 648, kPictureWidth, kPictureHeight, art, 0, 0);
+  out.Plain(cx, 640, kCardWidth, kCardHeight, SurfacePos(a.face, true));
+  out.Masked(cx + 1, 642, kGlyphSize, kGlyphSize, RankLetterPos(a.letter, k, 0, false));
+  out.Masked(cx + 49, 704, kGlyphSize, kGlyphSize, RankLetterPos(a.letter, k, 0, true));
+  out.Masked(cx + 8, 648, kPictureWidth, kPictureHeight, QPoint(0, 0));
 }
 
 }  // namespace
@@ -210,25 +211,22 @@ void TransparentCopy(QImage& dest, int x, int y, int w, int h, const QImage& sou
   }
 }
 
-QImage ComposeCardSheet(const QImage& cardArt, CardAppearance appearance) {
+QImage ComposeCardSheet(const QImage& cardArt, CardAppearance appearance, int scale) {
   const CardAppearance a = ClampAppearance(appearance);
   const QImage art = cardArt.convertToFormat(QImage::Format_RGB32);
-  QImage sheet(kCardSheetWidth, kCardSheetHeight, QImage::Format_RGB32);
+  QImage sheet(kCardSheetWidth * scale, kCardSheetHeight * scale, QImage::Format_RGB32);
   sheet.fill(Qt::white);
+  const Scaled out{sheet, art, scale};
   for (int k = 0; k < 13; ++k) {
     for (int s = 0; s < 4; ++s) {
-      ComposeFace(sheet, art, a, k, s, false);
-      ComposeFace(sheet, art, a, k, s, true);
+      ComposeFace(out, a, k, s, false);
+      ComposeFace(out, a, k, s, true);
     }
-    ComposeRankMarker(sheet, art, a, k);
+    ComposeRankMarker(out, a, k);
   }
-  const QPoint markers = MarkersPos();
-  PlainCopy(sheet, 512, 720, 320, kCardHeight, art, markers.x(), markers.y());
-  const QPoint shadow = DropShadowPos();
-  PlainCopy(sheet, kCardWidth * kShadowColumn, 720, kCardWidth, kCardHeight, art, shadow.x(),
-            shadow.y());
-  const QPoint back = CardBackPos(a.back);
-  PlainCopy(sheet, 0, 720, kCardWidth, kCardHeight, art, back.x(), back.y());
+  out.Plain(512, 720, 320, kCardHeight, MarkersPos());
+  out.Plain(kCardWidth * kShadowColumn, 720, kCardWidth, kCardHeight, DropShadowPos());
+  out.Plain(0, 720, kCardWidth, kCardHeight, CardBackPos(a.back));
   return sheet;
 }
 

@@ -136,8 +136,10 @@ void TransparentCopy(QImage& dest, int x, int y, int w, int h, const QImage& sou
 // Composes the sheet of 13 × 10 cells (faces plain and highlighted, rank
 // markers, back, shadow, empty-pile markers) from the artwork for one
 // appearance. The result is RGB32; cells where nothing is composed are
-// pure white. `cardArt` must be at least 832 × 640.
-QImage ComposeCardSheet(const QImage& cardArt, CardAppearance appearance);
+// pure white. `cardArt` must be at least 832 × 640 times `scale`, the
+// resolution it was made at (1 classic, 2 or 3 for the larger artwork);
+// the sheet is then `scale` times as large too.
+QImage ComposeCardSheet(const QImage& cardArt, CardAppearance appearance, int scale = 1);
 
 // The composed sheet with pure white made fully transparent, ready to be
 // drawn with ordinary alpha blending.

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include "engine/records/preference_ranges.h"
 #include "engine/records/preference_store.h"
 #include "engine/table/layout.h"
+#include "engine/table/zoom.h"
 #include "ui/art/card_images.h"
 #include "ui/art/table_art.h"
 
@@ -56,7 +58,7 @@ QSlider* MakeSlider(const char* id, int maximum, QWidget* parent) {
 }
 
 // A group box holding a labelled slider and its preview side by side.
-QGroupBox* SliderGroup(const QString& title, QSlider* slider, QWidget* preview, QWidget* parent) {
+QGroupBox* SliderGroup(const QString& title, QWidget* slider, QWidget* preview, QWidget* parent) {
   auto* box = new QGroupBox(title, parent);
   auto* layout = new QHBoxLayout(box);
   layout->addWidget(slider, 1);
@@ -168,10 +170,28 @@ QWidget* PreferencesDialog::CardFacePage() {
     });
     sliders->addWidget(SliderGroup(QString::fromLatin1(s.title), slider, nullptr, page));
   }
+  sliders->addWidget(TableSizeGroup(page));
   auto* layout = new QHBoxLayout(page);
   layout->addLayout(sliders, 1);
   layout->addWidget(preview, 0, Qt::AlignTop);
   return page;
+}
+
+// "Table size": "Fit window" or a fixed zoom; the table follows at once.
+QWidget* PreferencesDialog::TableSizeGroup(QWidget* page) {
+  auto* box = new QComboBox(page);
+  box->setObjectName(QStringLiteral("idTableZoom"));
+  for (int32_t choice : kTableZoomChoices) {
+    box->addItem(choice == 0 ? QStringLiteral("Fit window") : QStringLiteral("%1 %").arg(choice),
+                 choice);
+  }
+  connect(box, &QComboBox::currentIndexChanged, this, [this, box](int index) {
+    if (index < 0) return;
+    game_.prefs.TableZoom = box->itemData(index).toInt();
+    if (rezoom_) rezoom_();
+    else redraw_();
+  });
+  return SliderGroup(QStringLiteral("Table size"), box, nullptr, page);
 }
 
 QWidget* PreferencesDialog::GeneralPage() {
@@ -267,6 +287,10 @@ void PreferencesDialog::EnterPage(int index) {
     setSlider("id17025", p.CardLetter);
     setSlider("id17026", p.CardSuit);
     setSlider("id17027", p.CardStyle);
+    if (auto* box = page->findChild<QComboBox*>(QStringLiteral("idTableZoom"))) {
+      QSignalBlocker block(box);
+      box->setCurrentIndex(box->findData(TableZoomInRange(p.TableZoom)));
+    }
   } else if (index == 3) {
     setBox("id2011", p.TurnUncovered);
     setBox("id2012", p.WinPrompt);

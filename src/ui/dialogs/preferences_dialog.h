@@ -19,10 +19,14 @@ class PreferencesDialog : public QDialog {
   // `redraw` redraws the table behind the sheet.
   PreferencesDialog(Game& game, TableArt& art, PreferenceStore& store,
                     std::function<void()> redraw, QWidget* parent);
+  // `rezoom` lays the table out again after "Table size" changes (by
+  // default the table is only redrawn).
+  void SetZoomFollower(std::function<void()> rezoom) { rezoom_ = std::move(rezoom); }
 
  private:
   QWidget* CardBackPage();
   QWidget* CardFacePage();
+  QWidget* TableSizeGroup(QWidget* page);
   QWidget* GeneralPage();
   QWidget* PlayPage();
   // The page being left writes the preferences and redraws the table.
@@ -35,6 +39,7 @@ class PreferencesDialog : public QDialog {
   TableArt& art_;
   PreferenceStore& store_;
   std::function<void()> redraw_;
+  std::function<void()> rezoom_;
   QTabWidget* tabs_;
   int current_ = 0;
 };

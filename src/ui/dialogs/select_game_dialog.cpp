@@ -1,5 +1,7 @@
 #include "ui/dialogs/select_game_dialog.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -33,7 +35,7 @@ class PreviewButton : public QWidget {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const int left = (game_.client.Width - 800) / 2;
-    painter.drawImage(QRect(0, 0, 396, 277), art_.tableSurface, QRect(left, 0, 792, 554));
+    painter.drawImage(QRect(0, 0, 396, 277), art_.previewSurface, QRect(left, 0, 792, 554));
   }
 
  private:
@@ -106,9 +108,14 @@ void SelectGameDialog::ShowPreview(int32_t g) {
   ResetTable(game_.PreviewPiles, game_.client);
   DealCards(game_.PreviewPiles, game_.PreviewDeck, game_.PreviewFlags, game_.Style());
   LayoutAllPiles(FirstPile(game_.PreviewPiles), game_.Style());
-  TileTableBack(art_.tableSurface, art_.backArt, AppearanceInRange(game_.prefs).TableBack,
+  // The preview is drawn in classic pixels, however large the table is.
+  const QSize client(std::max(game_.client.Width, 800), std::max(game_.client.Height, 554));
+  if (art_.previewSurface.size() != client)
+    art_.previewSurface = QImage(client, QImage::Format_RGB32);
+  art_.previewSurface.fill(QColor(18, 82, 40));
+  TileTableBack(art_.previewSurface, art_.backArt, AppearanceInRange(game_.prefs).TableBack,
                 QSize(game_.client.Width, game_.client.Height));
-  DrawPiles(art_.tableSurface, art_, game_, FirstPile(game_.PreviewPiles));
+  DrawPiles(art_.previewSurface, art_.Classic(), game_, FirstPile(game_.PreviewPiles));
   preview_->update();
 }
 

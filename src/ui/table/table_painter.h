@@ -1,8 +1,11 @@
 // Drawing the table off-screen: the background tiles, every pile from the
-// cells of the card sheet, and the optional texts beside the piles.
+// cells of the card sheet, and the optional texts beside the piles. Piles
+// lie in classic pixels; a surface is drawn at its cells' factor, each card
+// a ready cell copied to its position rounded to the device pixel.
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QSize>
 
 #include "engine/game/game.h"
@@ -10,17 +13,21 @@
 
 namespace tarnik {
 
-// Fills the client-sized part of `surface` with one background tile.
+// Fills the client-sized part of `surface` with one background tile of the
+// classic artwork.
 void TileTableBack(QImage& surface, const QImage& backArt, int32_t tile, QSize client);
 // Draws one pile; on the drag surface every card casts its shadow.
-void DrawPile(QImage& surface, const TableArt& art, const Game& game, const Pile& pile,
+void DrawPile(QImage& surface, const CardCells& cells, const Game& game, const Pile& pile,
               bool withShadows);
 // Draws `first` and every pile after it: the empty piles' markers first,
 // then the cards of the others in table order.
-void DrawPiles(QImage& surface, const TableArt& art, const Game& game, const Pile* first);
-// Composes the whole table of the game in play into the table surface.
-void ComposeTableImage(TableArt& art, const Game& game, QSize client);
+void DrawPiles(QImage& surface, const CardCells& cells, const Game& game, const Pile* first);
+// Composes the whole table of the game in play into the table surface, at
+// the table's factor.
+void ComposeTableImage(TableArt& art, const Game& game);
 // Draws a pile's top card face, plain or highlighted, on the table surface.
 void DrawTopCardImage(TableArt& art, const Game& game, const Pile& pile, bool highlighted);
+// The device pixels that a rectangle of classic pixels covers at `factor`.
+QRect DeviceRect(const QRect& classic, double factor);
 
 }  // namespace tarnik

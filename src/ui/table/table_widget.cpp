@@ -5,10 +5,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QThread>
+#include <cmath>
 
 #include "engine/game/game.h"
 #include "engine/shell/shell.h"
 #include "engine/table/layout.h"
+#include "engine/table/zoom.h"
 #include "ui/table/edit_outline.h"
 #include "ui/table/table_accessible.h"
 #include "ui/table/table_painter.h"
@@ -49,7 +51,14 @@ TableWidget::TableWidget(Game& game, TableArt& art, QWidget* parent)
 }
 
 void TableWidget::ComposeTable() {
-  ComposeTableImage(art_, game_, Client());
+  // A new game, or a pile moved in edit mode, may fit the window at
+  // another zoom: lay the table out for it before drawing.
+  if (FitHeight(game_.PileTable) != fitHeight_ && !relaying_) {
+    relaying_ = true;
+    Relayout();
+    relaying_ = false;
+  }
+  ComposeTableImage(art_, game_);
   framed_ = OutlinedPile(game_) != nullptr;
 }
 
@@ -65,28 +74,49 @@ void TableWidget::RedrawTable() {
 }
 
 void TableWidget::DrawFloatPile(int left, int top, int width, int height) {
-  const QRect rect = QRect(left, top, width, height) & QRect(0, 0, kSurfaceWidth, kSurfaceHeight);
+  const QRect rect = DeviceRect(QRect(left, top, width, height), Factor()) &
+                     art_.tableSurface.rect();
   if (rect.isEmpty()) return;
   {
     QPainter painter(&art_.dragSurface);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(rect.topLeft(), art_.tableSurface, rect);
   }
-  DrawPile(art_.dragSurface, art_, game_, game_.FloatPile, true);
+  DrawPile(art_.dragSurface, art_.Screen(), game_, game_.FloatPile, true);
   floatRect_ = rect;
-  repaint(rect);
+  RepaintDevice(rect);
 }
 
 void TableWidget::DrawTopCard(const Pile& pile, bool highlighted) {
   if (!pile.TopCard) return;
   DrawTopCardImage(art_, game_, pile, highlighted);
-  repaint(pile.TopCard->X, pile.TopCard->Y, kCardWidth, kCardHeight);
+  RepaintDevice(
+      DeviceRect(QRect(pile.TopCard->X, pile.TopCard->Y, kCardWidth, kCardHeight), Factor()));
+}
+
+void TableWidget::RepaintDevice(const QRect& device) {
+  const double ratio = devicePixelRatioF();
+  const int left = static_cast<int>(std::floor(device.left() / ratio));
+  const int top = static_cast<int>(std::floor(device.top() / ratio));
+  const int right = static_cast<int>(std::ceil((device.left() + device.width()) / ratio));
+  const int bottom = static_cast<int>(std::ceil((device.top() + device.height()) / ratio));
+  repaint(QRect(left, top, right - left, bottom - top));
+}
+
+QRect TableWidget::WidgetRect(const QRect& classic) const {
+  return DeviceRect(classic, zoom_);
+}
+
+QPoint TableWidget::TablePoint(QPointF widget) const {
+  return QPoint(static_cast<int>(std::floor(widget.x() / zoom_)),
+                static_cast<int>(std::floor(widget.y() / zoom_)));
 }
 
 void TableWidget::FlashHint(const QRect& cards, const QRect& target, int milliseconds) {
   ClearHint(true);
   hintCards_ = cards;
   hintTarget_ = target;
-  repaint(HintArea(cards) | HintArea(target));
+  repaint(WidgetRect(HintArea(cards) | HintArea(target)));
   hintTimer_.start(milliseconds);
 }
 
@@ -95,7 +125,7 @@ void TableWidget::ClearHint(bool repaintNow) {
   hintTimer_.stop();
   const QRect area = HintArea(hintCards_) | HintArea(hintTarget_);
   hintCards_ = hintTarget_ = QRect();
-  if (repaintNow) repaint(area);
+  if (repaintNow) repaint(WidgetRect(area));
 }
 
 void TableWidget::PlaySoundNamed(const char* name) { sounds_.Play(name); }
@@ -134,35 +164,60 @@ void TableWidget::FollowEditMode() {
   if (framed_ != (OutlinedPile(game_) != nullptr) && !art_.sheetAlpha.isNull()) RedrawTable();
 }
 
+// The table image holds device pixels: each window rectangle is copied
+// from the same rectangle times the screen's ratio, so nothing is scaled.
 void TableWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
+  const double ratio = devicePixelRatioF();
   const QRect area = event->rect();
-  const QRect surface(0, 0, kSurfaceWidth, kSurfaceHeight);
-  if (!surface.contains(area)) painter.fillRect(area, QColor(18, 82, 40));  // beyond the image
-  painter.drawImage((area & surface).topLeft(), art_.tableSurface, area & surface);
-  if (game_.FloatPile.BottomCard && floatRect_.intersects(area)) {
-    const QRect overlay = floatRect_ & area;
-    painter.drawImage(overlay.topLeft(), art_.dragSurface, overlay);
+  auto deviceOf = [ratio](const QRect& r) {
+    return QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio);
+  };
+  if (art_.tableSurface.size() != (QSizeF(size()) * ratio).toSize())
+    painter.fillRect(area, QColor(18, 82, 40));  // a resize is on its way
+  painter.drawImage(QRectF(area), art_.tableSurface, deviceOf(area));
+  if (game_.FloatPile.BottomCard) {
+    const QRectF overlay = deviceOf(area) & QRectF(floatRect_);
+    if (!overlay.isEmpty()) {
+      const QRectF target(overlay.x() / ratio, overlay.y() / ratio, overlay.width() / ratio,
+                          overlay.height() / ratio);
+      painter.drawImage(target, art_.dragSurface, overlay);
+    }
   }
   if (!hintCards_.isNull()) {
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(zoom_, zoom_);
     if (!hintTarget_.isNull()) DrawHintOutline(painter, hintTarget_, QColor(90, 225, 255));
     DrawHintOutline(painter, hintCards_, QColor(255, 214, 40));
   }
 }
 
-void TableWidget::resizeEvent(QResizeEvent*) {
-  game_.client = {width(), height()};
+void TableWidget::Relayout() {
+  fitHeight_ = FitHeight(game_.PileTable);
+  zoom_ = TableZoomFactor(game_.prefs.TableZoom, width(), height(), fitHeight_);
+  const QSize device = (QSizeF(size()) * devicePixelRatioF()).toSize();
+  art_.SetScreen(Factor(), device);
+  art_.SetCursorRatio(devicePixelRatioF());
+  game_.client = LogicalClient(width(), height(), zoom_);
   CentreTable(game_.PileTable, game_.client);
   LayoutAllPiles(FirstPile(game_.PileTable), game_.Style());
+}
+
+void TableWidget::resizeEvent(QResizeEvent*) {
+  Relayout();
   if (!art_.sheetAlpha.isNull()) RedrawTable();
+}
+
+void TableWidget::ApplyZoom() {
+  resizeEvent(nullptr);
 }
 
 void TableWidget::mousePressEvent(QMouseEvent* event) {
   ClearHint(true);
   if (!shell_) return;
-  const int16_t x = Coordinate(event->position().toPoint().x());
-  const int16_t y = Coordinate(event->position().toPoint().y());
+  const QPoint at = TablePoint(event->position());
+  const int16_t x = Coordinate(at.x());
+  const int16_t y = Coordinate(at.y());
   if (event->button() == Qt::LeftButton) shell_->LeftDown(x, y);
   else if (event->button() == Qt::RightButton) shell_->RightDown(x, y);
 }
@@ -185,8 +240,8 @@ void TableWidget::mouseReleaseEvent(QMouseEvent* event) {
 
 void TableWidget::mouseMoveEvent(QMouseEvent* event) {
   if (!shell_) return;
-  shell_->PointerMoved(Coordinate(event->position().toPoint().x()),
-                       Coordinate(event->position().toPoint().y()));
+  const QPoint at = TablePoint(event->position());
+  shell_->PointerMoved(Coordinate(at.x()), Coordinate(at.y()));
 }
 
 }  // namespace tarnik

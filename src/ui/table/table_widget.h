@@ -53,6 +53,14 @@ class TableWidget : public QWidget, public Display {
   // Total time spent composing and presenting the last full redraw.
   qint64 LastRedrawNanoseconds() const { return lastRedrawNs_; }
 
+  // The table's zoom: window pixels per classic pixel.
+  double Zoom() const { return zoom_; }
+  // Takes the zoom from the "Table size" preference and the window's size
+  // again, lays the table out for it and redraws.
+  void ApplyZoom();
+  // The window rectangle that a rectangle of classic table pixels covers.
+  QRect WidgetRect(const QRect& classic) const;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -62,7 +70,15 @@ class TableWidget : public QWidget, public Display {
   void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
-  QSize Client() const { return size().boundedTo(QSize(kSurfaceWidth, kSurfaceHeight)); }
+  // Device pixels per classic pixel: the zoom times the screen's ratio.
+  double Factor() const { return zoom_ * devicePixelRatioF(); }
+  // Sets the zoom, the surfaces and the logical client for the present
+  // size and game, and lays the table out for them.
+  void Relayout();
+  // Repaints the device rectangle `device` of the table image.
+  void RepaintDevice(const QRect& device);
+  // A pointer position in classic table pixels.
+  QPoint TablePoint(QPointF widget) const;
   // Takes the hint's outlines away, repainting where they were when asked.
   void ClearHint(bool repaintNow);
 
@@ -70,7 +86,10 @@ class TableWidget : public QWidget, public Display {
   TableArt& art_;
   Shell* shell_ = nullptr;
   SoundPlayer sounds_;
-  QRect floatRect_;  // where the drag image holds the moving cards
+  QRect floatRect_;  // where the drag image holds the moving cards, in device pixels
+  double zoom_ = 1.0;
+  int32_t fitHeight_ = -1;  // the game's fit height the zoom was taken for
+  bool relaying_ = false;
   std::function<void()> refreshStatus_;
   std::function<void()> afterRedraw_;
   qint64 lastRedrawNs_ = 0;

@@ -74,6 +74,7 @@ void InstallAppWindows(MainWindow& window, Game& game, TableArt& art, Preference
   window.SetCommandWindow(command::kPreferences, [owner, &game, &art, &store] {
     PreferencesDialog dialog(
         game, art, store, [owner] { owner->Table().RedrawTable(); }, owner);
+    dialog.SetZoomFollower([owner] { owner->Table().ApplyZoom(); });
     dialog.exec();
   });
   InstallRecordWindows(window, game);

@@ -238,14 +238,21 @@ void MainWindow::BuildToolbar() {
   toolbar->setFloatable(false);
   toolbar->setIconSize(QSize(16, 16));
   toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
-  const QPixmap strip(QStringLiteral("Graphic/Toolbar.png"));
+  // On a screen of more than one device pixel per pixel the strip drawn
+  // at 2× is used; it is read only there.
+  const bool large = devicePixelRatioF() > 1.0;
+  QPixmap strip(QStringLiteral("Graphic/Toolbar@2x.png"));
+  const int side = large && !strip.isNull() ? 32 : 16;
+  if (side == 16) strip = QPixmap(QStringLiteral("Graphic/Toolbar.png"));
   for (const ToolEntry& entry : kToolbar) {
     if (entry.command < 0) {
       toolbar->addSeparator();
       continue;
     }
     QAction* action = CommandAction(Tooltip(entry.command), entry.command);
-    action->setIcon(QIcon(strip.copy(entry.image * 16, 0, 16, 16)));
+    QPixmap icon = strip.copy(entry.image * side, 0, side, side);
+    icon.setDevicePixelRatio(side / 16.0);
+    action->setIcon(QIcon(icon));
     action->setToolTip(Tooltip(entry.command));
     action->setObjectName(QStringLiteral("id%1").arg(entry.command));
     toolbar->addAction(action);

@@ -1,5 +1,5 @@
 // The preferences store: defaults on the first run, every value read in its
-// place, all 40 values written (the 39 classic ones and "WinnableToggle"), and stored numbers that are out of range
+// place, all 41 values written (the 39 classic ones, "WinnableToggle" and "TableZoom"), and stored numbers that are out of range
 // never used to index a table.
 #include "engine/records/preference_store.h"
 
@@ -63,20 +63,22 @@ TEST_F(Prefs, PlayerFilePathThatDoesNotFitIsNotTaken) {
   }
 }
 
-TEST_F(Prefs, SavingWritesAll40ValuesAndReadsBackTheSame) {
+TEST_F(Prefs, SavingWritesAll41ValuesAndReadsBackTheSame) {
   game->prefs.CardStyle = 3;
   game->prefs.Neatness = 2;
   game->CurrentGame = 41;
   game->prefs.CurrentTour = 15;
   game->prefs.AutoToggle = 1;
   game->prefs.WinnableToggle = 1;
+  game->prefs.TableZoom = 150;
   game->prefs.Favorites[4] = 77;
   std::strcpy(game->prefs.LogFile, "me.tkp");
   SavePreferences(*game, store);
   SaveWindowRect(*game, store, {10, 20, 1034, 788});
-  ASSERT_EQ(store.Values().size(), 40u);
+  ASSERT_EQ(store.Values().size(), 41u);
   for (const char* name : kPreferenceNames) EXPECT_EQ(store.Values().count(name), 1u) << name;
   EXPECT_EQ(std::get<uint32_t>(store.Values().at("WinnableToggle")), 1u);
+  EXPECT_EQ(std::get<uint32_t>(store.Values().at("TableZoom")), 150u);
   // "LogFile" is the whole 256-byte buffer, the bytes after the name included.
   const auto logFile = store.ReadText("LogFile");
   ASSERT_TRUE(logFile.has_value());
@@ -94,6 +96,7 @@ TEST_F(Prefs, SavingWritesAll40ValuesAndReadsBackTheSame) {
   EXPECT_EQ(fresh->prefs.CurrentTour, 15);
   EXPECT_EQ(fresh->prefs.AutoToggle, 1);
   EXPECT_EQ(fresh->prefs.WinnableToggle, 1);
+  EXPECT_EQ(fresh->prefs.TableZoom, 150);
   EXPECT_EQ(fresh->prefs.Favorites[4], 77);
   EXPECT_STREQ(fresh->prefs.LogFile, "me.tkp");
 }
