@@ -37,7 +37,8 @@ TEST(SettingsStore, FirstRunThenRoundTripOfEveryValue) {
   EXPECT_EQ(fresh->CurrentGame, 12);
   EXPECT_STREQ(fresh->prefs.LogFile, "Players/Zoë.tkp");
   QSettings raw(file, QSettings::IniFormat);
-  EXPECT_EQ(raw.allKeys().size(), 41);  // the 39 classic values, "WinnableToggle", "TableZoom"
+  EXPECT_EQ(raw.allKeys().size(), 43);  // the 39 classic values, "WinnableToggle", "TableZoom",
+                                         // "TurnUncovered", "WinPrompt"
 }
 
 TEST(SettingsStore, ValuesThatAreNoNumbersKeepTheDefaults) {

@@ -30,7 +30,9 @@ QImage CardAboveAPlace(bool withLowerPlace) {
   art.SetScreen(1.0, QSize(800, 526));
   ComposeTableImage(art, *t.game);
   const Pile& p = t.P(0);
-  return art.tableSurface.copy(p.Left, p.Top, kCardWidth, kCardHeight);
+  // The inside of the card, away from its rounded corners, where the table
+  // shows through wherever the layout puts it.
+  return art.tableSurface.copy(p.Left + 8, p.Top + 8, kCardWidth - 16, kCardHeight - 16);
 }
 
 TEST(EmptyPlaceDrawing, AnEmptiedPlaceNeverCoversTheCardsItOverlapped) {

@@ -131,7 +131,7 @@ TEST(RecordSafety, ExitWritesTheRecordsBeforeThePreferences) {
   SaveAtExit(*t.game, store);
   EXPECT_EQ(store.seen, "Data/Last.tkg Data/Tarnik.tkt Data/Tarnik.tkp ");
   EXPECT_EQ(std::get<uint32_t>(store.Values().at("WindowBottom")), 650u);
-  EXPECT_EQ(store.Values().size(), 40u);  // every value, the rectangle included
+  EXPECT_EQ(store.Values().size(), 43u);  // every value, the rectangle included
 }
 
 }  // namespace
