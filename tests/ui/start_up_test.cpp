@@ -20,6 +20,8 @@ using testing::ColumnsGame;
 
 TEST(StartUp, TheFirstDealIsLaidOutInTheWindowsRealClientArea) {
   testing::GuiGame t{{ColumnsGame("Columns")}};
+  testing::SharedArt();      // read from the data folder before leaving it
+  t.game->prefs.TableZoom = 100;  // the logical client is the real one
   const QString before = QDir::currentPath();
   QDir::setCurrent(QString::fromStdString(t.dir.File("")));  // no records: a fresh deal
   MemoryPreferenceStore store;

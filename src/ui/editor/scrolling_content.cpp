@@ -12,6 +12,7 @@ QWidget* ScrollingContent(QDialog& dialog) {
   auto* area = new QScrollArea(&dialog);
   area->setFrameShape(QFrame::NoFrame);
   area->setWidgetResizable(true);
+  area->setFocusPolicy(Qt::NoFocus);  // Tab goes from control to control as before
   auto* content = new QWidget(area);
   area->setWidget(content);
   outer->addWidget(area);

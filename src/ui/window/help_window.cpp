@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QByteArray>
+#include <QImage>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QUrl>
@@ -25,10 +26,10 @@ class HelpBrowser : public QTextBrowser {
     QUrl url = name;
     if (url.isRelative()) url = source().resolved(name);
     if (!url.isLocalFile() && url.scheme().isEmpty()) url = QUrl::fromLocalFile(url.path());
-    if (!url.isLocalFile()) return {};
+    if (!url.isLocalFile()) return type == QTextDocument::HtmlResource ? QVariant() : Nothing();
     const auto bytes = ReadHelpFile(QFileInfo(QStringLiteral("Help")).absoluteFilePath().toStdString(),
                                     url.toLocalFile().toStdString());
-    if (!bytes) return type == QTextDocument::HtmlResource ? QVariant(Refusal(url)) : QVariant();
+    if (!bytes) return type == QTextDocument::HtmlResource ? QVariant(Refusal(url)) : Nothing();
     const QByteArray data(reinterpret_cast<const char*>(bytes->data()),
                           static_cast<qsizetype>(bytes->size()));
     if (type != QTextDocument::HtmlResource) return data;
@@ -37,6 +38,13 @@ class HelpBrowser : public QTextBrowser {
   }
 
  private:
+  // A refused picture: an empty one, so that the document does not go and
+  // read the file itself when the browser gives it nothing.
+  static QVariant Nothing() {
+    QImage blank(1, 1, QImage::Format_ARGB32);
+    blank.fill(Qt::transparent);
+    return blank;
+  }
   // The note shown in place of a page that is not read.
   static QString Refusal(const QUrl& url) {
     return QStringLiteral("<h2>Tarnik Solitaire Help</h2><p>The help page \"%1\" cannot be shown: "
