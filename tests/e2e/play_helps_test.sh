@@ -19,20 +19,7 @@ begin_with() {  # game index, seed
 }
 
 # Klondike: a deal with an ace on top of a tableau pile, and where it goes.
-klondike=$(index_of Klondike)
-seed= from= to=
-for s in $(seq 1 300); do
-  before=$("$tool" deal "$lib" "$klondike" "$s")
-  for p in $(seq 0 6); do
-    after=$(echo "right $p" | "$tool" play "$lib" "$klondike" "$s")
-    if grep -q '^score 1 ' <<<"$after"; then
-      seed=$s from=$p
-      to=$( (diff <(echo "$before") <(echo "$after" | sed '$d') || true) | awk '/^>/ {print $2}' | grep -vx "$p" | head -1)
-      break 2
-    fi
-  done
-done
-[[ -n "$seed" && -n "$to" ]] || fail "no Klondike deal with an ace on top found"
+find_klondike_ace 6
 ace=$(top_of "$before" "$from")
 begin_with "$klondike" "$seed"
 start_game

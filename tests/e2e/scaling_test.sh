@@ -14,25 +14,10 @@ screen=1920x1200
 source "$(dirname "$0")/session.sh" "$1" "$2" "$3"
 keep=${4:-}
 
-klondike=$("$tool" list "$lib" | awk -F'\t' '$2 == "Klondike" {print $1}')
-[[ -n "$klondike" ]] || fail "no Klondike in the library"
-
 # A deal with an ace on top of a tableau pile, the pile it goes to, the
 # stock (the pile a click on which changes the deal) and the pile it deals to.
-seed= from= to= stock= waste=
-for s in $(seq 1 300); do
-  before=$("$tool" deal "$lib" "$klondike" "$s")
-  for p in $(seq 0 12); do
-    after=$(echo "right $p" | "$tool" play "$lib" "$klondike" "$s")
-    if grep -q '^score 1 ' <<<"$after"; then
-      seed=$s from=$p
-      to=$( (diff <(echo "$before") <(echo "$after" | sed '$d') || true) | awk '/^>/ {print $2}' | grep -vx "$p" | head -1)
-      break 2
-    fi
-  done
-done
-[[ -n "$seed" && -n "$to" ]] || fail "no Klondike deal with an ace on top found"
-before=$("$tool" deal "$lib" "$klondike" "$seed")
+stock= waste=
+find_klondike_ace 12
 for p in $(seq 0 12); do
   after=$(echo "click $p -" | "$tool" play "$lib" "$klondike" "$seed" | sed '$d')
   changed=$( (diff <(echo "$before") <(echo "$after") || true) | awk '/^>/ {print $2}')

@@ -70,3 +70,27 @@ table_top() {
   done
   fail "no table found on the screen"
 }
+
+# Finds a Klondike deal with an ace on top of one of the piles 0 to $1, which
+# a right click sends home: sets klondike (its library index), seed, from (the
+# pile), to (the pile the ace goes to) and before (the deal as tarnik-tool
+# prints it).
+find_klondike_ace() {
+  klondike=$("$tool" list "$lib" | awk -F'\t' '$2 == "Klondike" {print $1}')
+  [[ -n "$klondike" ]] || fail "no Klondike in the library"
+  seed= from= to=
+  local s p after
+  for s in $(seq 1 300); do
+    before=$("$tool" deal "$lib" "$klondike" "$s")
+    for p in $(seq 0 "$1"); do
+      after=$(echo "right $p" | "$tool" play "$lib" "$klondike" "$s")
+      if grep -q '^score 1 ' <<<"$after"; then
+        seed=$s from=$p
+        to=$( (diff <(echo "$before") <(echo "$after" | sed '$d') || true) | awk '/^>/ {print $2}' | grep -vx "$p" | head -1)
+        [[ -n "$to" ]] || fail "no Klondike deal with an ace on top found"
+        return
+      fi
+    done
+  done
+  fail "no Klondike deal with an ace on top found"
+}

@@ -10,21 +10,7 @@ source "$(dirname "$0")/session.sh" "$@"
 
 # A Klondike deal with an ace on top of a tableau pile: find pile and seed
 # with tarnik-tool, and where the ace goes.
-klondike=$("$tool" list "$lib" | awk -F'\t' '$2 == "Klondike" {print $1}')
-[[ -n "$klondike" ]] || fail "no Klondike in the library"
-seed= from= to=
-for s in $(seq 1 300); do
-  before=$("$tool" deal "$lib" "$klondike" "$s")
-  for p in $(seq 0 6); do
-    after=$(echo "right $p" | "$tool" play "$lib" "$klondike" "$s")
-    if grep -q '^score 1 ' <<<"$after"; then
-      seed=$s from=$p
-      to=$( (diff <(echo "$before") <(echo "$after" | sed '$d') || true) | awk '/^>/ {print $2}' | grep -vx "$p" | head -1)
-      break 2
-    fi
-  done
-done
-[[ -n "$seed" && -n "$to" ]] || fail "no Klondike deal with an ace on top found"
+find_klondike_ace 6
 mkdir -p "$work/home/.config/Velmoran"
 printf '[General]\nGameCurrent=%s\n' "$klondike" >"$conf"
 "$tool" deal "$lib" "$klondike" "$seed" --save "$work/play/Data/Last.tkg" >/dev/null
