@@ -1,6 +1,7 @@
 #include "ui/art/table_art.h"
 
 #include <QPixmap>
+#include <algorithm>
 #include <cmath>
 
 #include "engine/records/preference_ranges.h"
@@ -9,6 +10,10 @@
 namespace tarnik {
 
 namespace {
+
+// The composed sheet's grid: 13 columns of 10 rows.
+constexpr int kSheetColumns = 13;
+constexpr int kSheetCells = 13 * 10;
 
 // Reads one bitmap of at least the given size, or says what is wrong.
 bool LoadArt(const QString& path, int width, int height, QImage& out, QString* error) {
@@ -113,12 +118,13 @@ void TableArt::Compose(const Preferences& prefs) {
   ComposeScreen();
 }
 
+// A new size reallocates the table surface (its old picture means nothing
+// at the new size); the sheet is composed again only for a new factor, so
+// moving the window or a resize that keeps the zoom costs no scaling.
 void TableArt::SetScreen(double factor, QSize devicePixels) {
   if (tableSurface.size() != devicePixels) {
     tableSurface = QImage(devicePixels, QImage::Format_RGB32);
-    dragSurface = QImage(devicePixels, QImage::Format_RGB32);
     tableSurface.fill(Qt::darkGreen);
-    dragSurface.fill(Qt::darkGreen);
   }
   if (SameFactor(factor, factor_) && !screen_.sheet.isNull()) return;
   factor_ = factor;
@@ -128,7 +134,8 @@ void TableArt::SetScreen(double factor, QSize devicePixels) {
 
 // The table's cells: at a factor of 1 the classic sheet itself; otherwise
 // the sheet composed from the artwork of the resolution the factor needs,
-// smoothly scaled to the factor when that is not a whole resolution.
+// its cells smoothly scaled to the factor one by one as they are first
+// drawn when that is not a whole resolution.
 void TableArt::ComposeScreen() {
   resolution_ = SameFactor(factor_, 1.0) ? 1 : LargeArt(ArtResolutionFor(factor_));
   if (resolution_ == 1 && SameFactor(factor_, 1.0)) {
@@ -148,17 +155,12 @@ void TableArt::ComposeScreen() {
     }
     baseResolution_ = resolution_;
   }
-  screen_.factor = factor_;
-  if (SameFactor(factor_, resolution_)) {
-    screen_.cellWidth = 64 * resolution_;
-    screen_.cellHeight = 80 * resolution_;
-    screen_.sheet = base_;
-    return;
-  }
+  screen_ = {base_, 64 * resolution_, 80 * resolution_, 64 * resolution_, 80 * resolution_,
+             factor_, nullptr};
+  if (SameFactor(factor_, resolution_)) return;
   screen_.cellWidth = static_cast<int>(std::lround(64 * factor_));
   screen_.cellHeight = static_cast<int>(std::lround(80 * factor_));
-  screen_.sheet = base_.scaled(13 * screen_.cellWidth, 10 * screen_.cellHeight,
-                               Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  screen_.scaled = std::make_shared<std::vector<QImage>>(kSheetCells);
 }
 
 const QImage& TableArt::ScreenTile(int tile) {
@@ -173,6 +175,23 @@ const QImage& TableArt::ScreenTile(int tile) {
   if (side != tile_.width())
     tile_ = tile_.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   return tile_;
+}
+
+const QImage& CardCells::Cell(int column, int row, QRect* source) const {
+  column = std::clamp(column, 0, kSheetColumns - 1);
+  row = std::clamp(row, 0, kSheetCells / kSheetColumns - 1);
+  const QRect inSheet(column * sheetCellWidth, row * sheetCellHeight, sheetCellWidth,
+                      sheetCellHeight);
+  if (!scaled) {
+    *source = inSheet;
+    return sheet;
+  }
+  QImage& cell = (*scaled)[row * kSheetColumns + column];
+  if (cell.isNull())
+    cell = sheet.copy(inSheet).scaled(cellWidth, cellHeight, Qt::IgnoreAspectRatio,
+                                      Qt::SmoothTransformation);
+  *source = cell.rect();
+  return cell;
 }
 
 }  // namespace tarnik

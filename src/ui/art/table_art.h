@@ -1,7 +1,7 @@
 // Every picture the table is drawn from and into: the two artwork files, the
 // composed sheet of card faces, the off-screen table image, the scratch image
-// for moving cards and the drag cursor. Loaded once at start; the sheet is
-// composed again whenever an appearance setting changes. The table is drawn
+// for moving cards and the drag cursor. Loaded once at start;
+// the sheet is composed again whenever an appearance setting changes. The table is drawn
 // at a factor of device pixels per classic pixel (the zoom times the
 // screen's pixel ratio); the sheet and the table tile for that factor are
 // made from the smallest stored artwork at or above it, read only when a
@@ -10,8 +10,11 @@
 
 #include <QCursor>
 #include <QImage>
+#include <QRect>
 #include <QSize>
 #include <QString>
+#include <memory>
+#include <vector>
 
 #include "engine/table/preferences.h"
 
@@ -21,12 +24,21 @@ namespace tarnik {
 // "@2x" and "@3x" pictures beside them.
 constexpr int kArtResolutions = 3;
 
-// The cells of a composed sheet as they are drawn on one surface.
+// The cells of a composed sheet as they are drawn on one surface. When the
+// drawn size differs from the sheet's, each cell is smoothly scaled to it
+// the first time it is drawn and kept until the factor or the look changes.
 struct CardCells {
-  QImage sheet;     // 13 × 10 cells, premultiplied, transparent where pure white
-  int cellWidth = 64;
+  QImage sheet;  // 13 × 10 cells, premultiplied, transparent where pure white
+  int sheetCellWidth = 64;  // a cell of `sheet`
+  int sheetCellHeight = 80;
+  int cellWidth = 64;  // a cell as drawn, in device pixels
   int cellHeight = 80;
   double factor = 1.0;  // device pixels per classic pixel
+  std::shared_ptr<std::vector<QImage>> scaled;  // the cells at the drawn size, by row × 13 + column
+
+  // The image that holds cell (`column`, `row`) at the drawn size, and in
+  // *source the cell's rectangle in it; scales the cell on first use.
+  const QImage& Cell(int column, int row, QRect* source) const;
 };
 
 struct TableArt {
@@ -35,7 +47,7 @@ struct TableArt {
   QImage cardSheet;      // classic 13 × 10 cells, pure white where transparent
   QImage sheetAlpha;     // the same with pure white made transparent
   QImage tableSurface;   // the composed table, in device pixels of the window
-  QImage dragSurface;    // the table with the moving cards over it
+  QImage dragSurface;    // the moving cards over the table, the size of their rectangle at least
   QImage previewSurface; // the game selection's preview, in classic pixels
   QCursor dragCursor;
 
@@ -54,7 +66,7 @@ struct TableArt {
   void SetCursorRatio(double ratio);
 
   // The classic cells, for the dialogs that keep their classic size.
-  CardCells Classic() const { return {sheetAlpha, 64, 80, 1.0}; }
+  CardCells Classic() const { return {sheetAlpha, 64, 80, 64, 80, 1.0, nullptr}; }
   // The table's cells at the present factor.
   const CardCells& Screen() const { return screen_; }
   // Background tile `tile` at the present factor.
