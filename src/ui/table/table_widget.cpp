@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QThread>
+#include <algorithm>
 #include <cmath>
 
 #include "engine/game/game.h"
@@ -13,6 +14,7 @@
 #include "engine/table/zoom.h"
 #include "ui/table/edit_outline.h"
 #include "ui/table/table_accessible.h"
+#include "ui/table/table_look.h"
 #include "ui/table/table_painter.h"
 
 namespace tarnik {
@@ -58,31 +60,53 @@ void TableWidget::ComposeTable() {
     Relayout();
     relaying_ = false;
   }
-  ComposeTableImage(art_, game_);
+  TableLook look = LookOf(art_, game_);
+  const QRegion changed = ChangedRegion(drawn_, look) + touched_;
+  for (const QRect& rect : changed) ComposeTableImage(art_, game_, rect);
+  drawn_ = std::move(look);
+  touched_ = QRegion();
+  unshown_ += changed;
   framed_ = OutlinedPile(game_) != nullptr;
 }
+
+void TableWidget::InvalidateTable() { drawn_ = TableLook(); }
 
 void TableWidget::RedrawTable() {
   QElapsedTimer timer;
   timer.start();
   ClearHint(false);  // the table is about to change under the outlines
   ComposeTable();
-  repaint();
+  // What changed, and where the moving cards were last shown over it.
+  if (!game_.FloatPile.BottomCard && !floatRect_.isEmpty()) {
+    unshown_ += floatRect_;
+    floatRect_ = QRect();
+  }
+  QRegion area;
+  for (const QRect& rect : unshown_) area += WidgetOfDevice(rect);
+  unshown_ = QRegion();
+  if (!area.isEmpty()) repaint(area);
   lastRedrawNs_ = timer.nsecsElapsed();
   AnnounceFocusedPile(this, game_);
   if (afterRedraw_) afterRedraw_();
 }
 
+// The drag image holds only the moving cards' rectangle: the table under
+// it, then the cards. It grows when a larger group moves and is kept, so a
+// glide frame allocates nothing.
 void TableWidget::DrawFloatPile(int left, int top, int width, int height) {
   const QRect rect = DeviceRect(QRect(left, top, width, height), Factor()) &
                      art_.tableSurface.rect();
   if (rect.isEmpty()) return;
+  QImage& drag = art_.dragSurface;
+  if (drag.width() < rect.width() || drag.height() < rect.height())
+    drag = QImage(std::max(drag.width(), rect.width()), std::max(drag.height(), rect.height()),
+                  QImage::Format_RGB32);
   {
-    QPainter painter(&art_.dragSurface);
+    QPainter painter(&drag);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(rect.topLeft(), art_.tableSurface, rect);
+    painter.drawImage(QPoint(0, 0), art_.tableSurface, rect);
   }
-  DrawPile(art_.dragSurface, art_.Screen(), game_, game_.FloatPile, true);
+  DrawPile(drag, art_.Screen(), game_, game_.FloatPile, true, rect.topLeft());
   floatRect_ = rect;
   RepaintDevice(rect);
 }
@@ -90,18 +114,23 @@ void TableWidget::DrawFloatPile(int left, int top, int width, int height) {
 void TableWidget::DrawTopCard(const Pile& pile, bool highlighted) {
   if (!pile.TopCard) return;
   DrawTopCardImage(art_, game_, pile, highlighted);
-  RepaintDevice(
-      DeviceRect(QRect(pile.TopCard->X, pile.TopCard->Y, kCardWidth, kCardHeight), Factor()));
+  const QRect card =
+      DeviceRect(QRect(pile.TopCard->X, pile.TopCard->Y, kCardWidth, kCardHeight), Factor())
+          .adjusted(-1, -1, 1, 1);
+  touched_ += card;  // the next composition puts the card back as the table shows it
+  RepaintDevice(card);
 }
 
-void TableWidget::RepaintDevice(const QRect& device) {
+QRect TableWidget::WidgetOfDevice(const QRect& device) const {
   const double ratio = devicePixelRatioF();
   const int left = static_cast<int>(std::floor(device.left() / ratio));
   const int top = static_cast<int>(std::floor(device.top() / ratio));
   const int right = static_cast<int>(std::ceil((device.left() + device.width()) / ratio));
   const int bottom = static_cast<int>(std::ceil((device.top() + device.height()) / ratio));
-  repaint(QRect(left, top, right - left, bottom - top));
+  return QRect(left, top, right - left, bottom - top);
 }
+
+void TableWidget::RepaintDevice(const QRect& device) { repaint(WidgetOfDevice(device)); }
 
 QRect TableWidget::WidgetRect(const QRect& classic) const {
   return DeviceRect(classic, zoom_);
@@ -126,6 +155,7 @@ void TableWidget::ClearHint(bool repaintNow) {
   const QRect area = HintArea(hintCards_) | HintArea(hintTarget_);
   hintCards_ = hintTarget_ = QRect();
   if (repaintNow) repaint(WidgetRect(area));
+  else unshown_ += DeviceRect(area, Factor());
 }
 
 void TableWidget::PlaySoundNamed(const char* name) { sounds_.Play(name); }
@@ -165,25 +195,34 @@ void TableWidget::FollowEditMode() {
 }
 
 // The table image holds device pixels: each window rectangle is copied
-// from the same rectangle times the screen's ratio, so nothing is scaled.
+// from the same rectangle times the screen's ratio, so nothing is scaled;
+// at a ratio of 1 the copy is a straight one at whole pixels. The part
+// under the moving cards comes from the drag image alone.
 void TableWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
+  painter.setCompositionMode(QPainter::CompositionMode_Source);
   const double ratio = devicePixelRatioF();
   const QRect area = event->rect();
   auto deviceOf = [ratio](const QRect& r) {
     return QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio);
   };
+  auto copy = [&](const QRectF& target, const QImage& image, const QRectF& source) {
+    if (ratio == 1.0) painter.drawImage(target.topLeft().toPoint(), image, source.toRect());
+    else painter.drawImage(target, image, source);
+  };
   if (art_.tableSurface.size() != (QSizeF(size()) * ratio).toSize())
     painter.fillRect(area, QColor(18, 82, 40));  // a resize is on its way
-  painter.drawImage(QRectF(area), art_.tableSurface, deviceOf(area));
+  QRectF overlay, target;
   if (game_.FloatPile.BottomCard) {
-    const QRectF overlay = deviceOf(area) & QRectF(floatRect_);
-    if (!overlay.isEmpty()) {
-      const QRectF target(overlay.x() / ratio, overlay.y() / ratio, overlay.width() / ratio,
-                          overlay.height() / ratio);
-      painter.drawImage(target, art_.dragSurface, overlay);
-    }
+    overlay = deviceOf(area) & QRectF(floatRect_);
+    target = QRectF(overlay.x() / ratio, overlay.y() / ratio, overlay.width() / ratio,
+                    overlay.height() / ratio);
   }
+  if (overlay.isEmpty() || !target.contains(QRectF(area)))
+    copy(QRectF(area), art_.tableSurface, deviceOf(area));
+  if (!overlay.isEmpty())
+    copy(target, art_.dragSurface, overlay.translated(-QPointF(floatRect_.topLeft())));
+  painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
   if (!hintCards_.isNull()) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(zoom_, zoom_);

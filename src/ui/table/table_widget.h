@@ -5,12 +5,14 @@
 
 #include <QElapsedTimer>
 #include <QRect>
+#include <QRegion>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
 
 #include "engine/table/display.h"
 #include "ui/art/table_art.h"
+#include "ui/table/table_look.h"
 #include "ui/table/sound_player.h"
 
 namespace tarnik {
@@ -50,6 +52,10 @@ class TableWidget : public QWidget, public Display {
   QRect HintCards() const { return hintCards_; }
   QRect HintTarget() const { return hintTarget_; }
 
+  // Forgets what the table image shows, so that the next redraw composes
+  // all of it.
+  void InvalidateTable();
+
   // Total time spent composing and presenting the last full redraw.
   qint64 LastRedrawNanoseconds() const { return lastRedrawNs_; }
 
@@ -75,6 +81,8 @@ class TableWidget : public QWidget, public Display {
   // Sets the zoom, the surfaces and the logical client for the present
   // size and game, and lays the table out for them.
   void Relayout();
+  // The window rectangle that the device rectangle `device` covers.
+  QRect WidgetOfDevice(const QRect& device) const;
   // Repaints the device rectangle `device` of the table image.
   void RepaintDevice(const QRect& device);
   // A pointer position in classic table pixels.
@@ -87,6 +95,9 @@ class TableWidget : public QWidget, public Display {
   Shell* shell_ = nullptr;
   SoundPlayer sounds_;
   QRect floatRect_;  // where the drag image holds the moving cards, in device pixels
+  TableLook drawn_;  // what the table image shows
+  QRegion touched_;  // device pixels drawn over since the last composition
+  QRegion unshown_;  // device pixels composed but not yet shown
   double zoom_ = 1.0;
   int32_t fitHeight_ = -1;  // the game's fit height the zoom was taken for
   bool relaying_ = false;
