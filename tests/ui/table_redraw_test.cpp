@@ -1,0 +1,119 @@
+// The table image after redraws that compose only where the table changed
+// is the image a complete composition gives, and a complete composition
+// (cards leaving out what the card above them hides, cells scaled one by
+// one) is the picture of every cell drawn whole, bottom up, over the felt.
+#include <gtest/gtest.h>
+
+#include <QPainter>
+#include <functional>
+
+#include "engine/cards/pile_ops.h"
+#include "engine/shell/card_cells.h"
+#include "engine/table/layout.h"
+#include "support/gui_fixture.h"
+#include "ui/table/table_widget.h"
+
+namespace tarnik {
+namespace {
+
+using namespace testing;
+
+struct TableRedrawTest : ::testing::TestWithParam<int32_t> {
+  TableRedrawTest() {
+    t.Deal(0, 7);
+    t.game->prefs.TableZoom = GetParam();
+    table.resize(900, 700);
+    table.ApplyZoom();
+  }
+  ~TableRedrawTest() override { SharedArt().SetScreen(1.0, QSize(800, 526)); }
+
+  // Moves the top `count` cards of pile `from` onto pile `to`.
+  void Move(int from, int to, int count) {
+    Pile& source = t.game->PileTable[from];
+    Card* card = source.TopCard;
+    for (int i = 1; i < count; ++i) card = card->Below;
+    Pile group{};
+    CutGroup(source, group, *card);
+    AppendPile(group, t.game->PileTable[to]);
+    LayoutPile(source, t.game->Style());
+    LayoutPile(t.game->PileTable[to], t.game->Style());
+  }
+
+  // The table as a complete composition draws it now.
+  QImage Complete() {
+    table.InvalidateTable();
+    table.RedrawTable();
+    return SharedArt().tableSurface.copy();
+  }
+
+  // The felt, then every cell drawn whole in table order over it: the
+  // markers of empty piles first, then every card bottom up.
+  QImage Reference() {
+    const TableArt& art = SharedArt();
+    const CardCells& cells = art.Screen();
+    QImage image(art.tableSurface.size(), QImage::Format_RGB32);
+    QPainter painter(&image);
+    const QImage& tile = SharedArt().ScreenTile(TableTile(*t.game));
+    for (int x = 0; x < image.width(); x += tile.width())
+      for (int y = 0; y < image.height(); y += tile.height()) painter.drawImage(x, y, tile);
+    auto draw = [&](SheetCell cell, int x, int y) {
+      QRect source;
+      const QImage& from = cells.Cell(cell.column, cell.row, &source);
+      painter.drawImage(QPoint(std::lround(x * cells.factor), std::lround(y * cells.factor)),
+                        from, source);
+    };
+    Pile* first = FirstPile(t.game->PileTable);
+    for (Pile* p = first; p; p = p->Next)
+      if (!p->BottomCard) draw(EmptyPileCell(*t.game, *p), p->Left, p->Top);
+    for (Pile* p = first; p; p = p->Next)
+      for (Card* c = p->BottomCard; c; c = c->Above) draw(CardCell(*t.game, *p, *c), c->X, c->Y);
+    return image;
+  }
+
+  GuiGame t{{ColumnsGame("Columns")}};
+  QWidget owner;
+  TableWidget table{*t.game, SharedArt(), &owner};
+};
+
+TEST_P(TableRedrawTest, RedrawsOfChangedPilesShowTheCompleteTable) {
+  const struct {
+    const char* change;
+    std::function<void(TableRedrawTest&)> apply;
+  } steps[] = {
+      {"first picture", [](TableRedrawTest&) {}},
+      {"a card moved", [](TableRedrawTest& s) { s.Move(0, 1, 1); }},
+      {"a group moved", [](TableRedrawTest& s) { s.Move(1, 2, 3); }},
+      {"a column emptied", [](TableRedrawTest& s) { s.Move(3, 4, 5); }},
+      {"a card turned down",
+       [](TableRedrawTest& s) { s.t.game->PileTable[5].TopCard->Face = FaceDown; }},
+      {"a highlight taken away by the redraw",
+       [](TableRedrawTest& s) { s.table.DrawTopCard(s.t.game->PileTable[6], true); }},
+      {"pile sizes shown", [](TableRedrawTest& s) { s.t.game->prefs.SizeToggle = 1; }},
+      {"a size changed", [](TableRedrawTest& s) { s.Move(4, 0, 2); }},
+      {"the focus shown",
+       [](TableRedrawTest& s) {
+         s.t.game->FocusShown = true;
+         s.t.game->FocusPile = 2;
+       }},
+      {"the focus moved", [](TableRedrawTest& s) { s.t.game->FocusPile = 3; }},
+  };
+  for (const auto& step : steps) {
+    step.apply(*this);
+    table.RedrawTable();
+    const QImage redrawn = SharedArt().tableSurface.copy();
+    EXPECT_TRUE(redrawn == Complete()) << "after " << step.change;
+  }
+}
+
+TEST_P(TableRedrawTest, CompleteTableIsEveryCellDrawnWholeOverTheFelt) {
+  Move(2, 3, 4);  // a long fan over a short one, and an emptied column's marker
+  Move(5, 6, 5);
+  EXPECT_TRUE(Complete() == Reference());
+}
+
+// The classic size, a factor the 2× artwork is scaled to cell by cell, and
+// one drawn straight from it.
+INSTANTIATE_TEST_SUITE_P(Zooms, TableRedrawTest, ::testing::Values(100, 150, 200));
+
+}  // namespace
+}  // namespace tarnik
