@@ -1,8 +1,8 @@
 // How fast the window draws: a full redraw (compose and present) of a
-// 104-card table and one frame of a glide, in the classic 800 × 600 window
+// 104-card table, the redraw after a move and one frame of a glide, in the classic 800 × 600 window
 // (client 800 × 526), a 1920 × 1080 window and a 3840 × 2160 one, each at
-// "Fit window"; composing the card sheet again after a resize at 3840 ×
-// 2160, and after an appearance change. Runs on Qt's off-screen platform;
+// "Fit window"; composing the card cells again after a resize at 3840 ×
+// 2160 up to the first redraw, and the sheet after an appearance change. Runs on Qt's off-screen platform;
 // run from anywhere.
 #include <benchmark/benchmark.h>
 
@@ -67,12 +67,33 @@ std::string Label(Window& w) {
          " device pixels, art @" + std::to_string(w.art.ScreenResolution()) + "x";
 }
 
+// The whole table composed and presented, as after a new deal.
 void BM_FullRedraw(benchmark::State& state) {
   Window& w = Shared(state.range(0), state.range(1));
-  for (auto _ : state) w.widget->RedrawTable();
+  for (auto _ : state) {
+    w.widget->InvalidateTable();
+    w.widget->RedrawTable();
+  }
   state.SetLabel(Label(w));
 }
 BENCHMARK(BM_FullRedraw)
+    ->Args({800, 526})
+    ->Args({1920, 1080})
+    ->Args({3840, 2160})
+    ->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
+
+// The redraw after a move: one pile's top card turned over, and back.
+void BM_MoveRedraw(benchmark::State& state) {
+  Window& w = Shared(state.range(0), state.range(1));
+  Card& top = *w.game->PileTable[0].TopCard;
+  for (auto _ : state) {
+    top.Face = top.Face == FaceUp ? FaceDown : FaceUp;
+    w.widget->RedrawTable();
+  }
+  top.Face = FaceUp;
+  state.SetLabel(Label(w));
+}
+BENCHMARK(BM_MoveRedraw)
     ->Args({800, 526})
     ->Args({1920, 1080})
     ->Args({3840, 2160})
@@ -99,16 +120,18 @@ BENCHMARK(BM_GlideFrame)
     ->Args({3840, 2160})
     ->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
 
-// The card sheet and table tile made again for a new factor after a resize,
-// from the artwork already composed at its resolution: the zoom of a
-// 3840 × 2160 window and of one 20 pixels lower, in turn.
+// A resize that changes the zoom at 3840 × 2160: the card cells and the
+// felt made again for the new factor from the artwork already composed at
+// its resolution, and the first full redraw at it (which scales every cell
+// the table shows). The factor of a 3840 × 2160 window and of one 20
+// pixels lower, in turn.
 void BM_RecomposeAfterResize(benchmark::State& state) {
   Window& w = Shared(3840, 2160);
   const QSize device = w.art.tableSurface.size();
   int step = 0;
   for (auto _ : state) {
-    w.art.SetScreen((step++ % 2) ? 2160.0 / 526 : 2140.0 / 526, device);
-    w.art.ScreenTile(0);
+    w.art.SetScreen((step++ % 2) ? 2160.0 / 508 : 2140.0 / 508, device);
+    w.widget->RedrawTable();
   }
   state.SetLabel(Label(w));
 }
