@@ -30,6 +30,7 @@ class Portfolio {
     LoadTable(table, *game_);
     AnalyseRules(*game_, *rules_);
     start_position_ = &table.position;
+    shared_ = rules_->nothingBuilds;
     // Best first; depth first; depth first that minds only whether cards
     // build on each other, not how far a card lies out of order; and, with
     // a simple stock, best first clicking it one click at a time and also
@@ -40,23 +41,34 @@ class Portfolio {
     if (rules_->stock >= 0) Add(StrategyKind{false, false, 0});
   }
 
-  // Lets the strategies take turns until one answers or the budget is spent.
+  // Lets the strategies take turns until one wins, one has searched every
+  // reachable position (with one set of positions each) or all have
+  // expanded every position they entered (with one set for all): the deal
+  // is lost; or until the budget is spent.
   SolveResult Run() {
-    for (;;) {
-      for (auto& s : strategies_) {
-        const Strategy::State state = s->Step(kSlice);
-        if (state == Strategy::State::Won) return Finish(Verdict::Won, s.get());
-        if (state == Strategy::State::Exhausted) return Finish(Verdict::Lost, nullptr);
+    std::vector<bool> done(strategies_.size(), false);
+    for (size_t left = strategies_.size();;) {
+      for (size_t i = 0; i < strategies_.size(); ++i) {
+        if (done[i]) continue;
+        const Strategy::State state = strategies_[i]->Step(kSlice);
+        if (state == Strategy::State::Won) return Finish(Verdict::Won, strategies_[i].get());
+        if (state == Strategy::State::Exhausted) {
+          done[i] = true;
+          if (--left == 0 || !shared_) return Finish(Verdict::Lost, nullptr);
+        }
         if (OutOfBudget()) return Finish(Verdict::Unknown, nullptr);
-        if (alone_) break;
+        if (alone_ && !done[0]) break;
       }
     }
   }
 
  private:
-  // Adds a strategy that searches from the start position.
+  // Adds a strategy that searches from the start position, with a set of
+  // positions of its own unless the strategies share one.
   void Add(StrategyKind kind) {
-    strategies_.push_back(std::make_unique<Strategy>(*game_, *rules_, *start_position_, kind));
+    if (sets_.empty() || !shared_) sets_.push_back(std::make_unique<KeySet>());
+    strategies_.push_back(
+        std::make_unique<Strategy>(*game_, *rules_, *start_position_, kind, *sets_.back()));
   }
 
   // Whether the budget is spent or the caller cancelled; reports progress
@@ -88,6 +100,10 @@ class Portfolio {
   bool OutOfMemory() const {
     const int64_t most = std::min(options_.maxBytes, kMostSearchBytes);
     int64_t held = 0, largest = 0;
+    for (const auto& set : sets_) {
+      held += set->Bytes();
+      largest = std::max(largest, set->Bytes());
+    }
     for (const auto& s : strategies_) {
       held += s->Bytes();
       largest = std::max(largest, s->LargestBlock());
@@ -129,6 +145,14 @@ class Portfolio {
   Clock::time_point start_;
   std::unique_ptr<Game> game_;  // shared by the strategies
   std::unique_ptr<TableRules> rules_ = std::make_unique<TableRules>();
+  // Where no card is ever built on another, the positions are few and
+  // every way of searching soon meets the others' positions: the
+  // strategies share one set, so that each position is expanded once and
+  // a proof of loss costs one search. Elsewhere each keeps its own, since
+  // a strategy that finds a position another entered but has not yet
+  // expanded would lose its own way through it.
+  bool shared_ = false;
+  std::vector<std::unique_ptr<KeySet>> sets_;
   std::vector<std::unique_ptr<Strategy>> strategies_;
   const PositionRecord* start_position_ = nullptr;
   int64_t lastProgress_ = 0;

@@ -15,8 +15,8 @@ constexpr int32_t kMaxForced = 500;  // forced actions after one action
 }  // namespace
 
 Strategy::Strategy(Game& game, const TableRules& rules, const PositionRecord& start,
-                   StrategyKind kind)
-    : kind_(kind), game_(&game), rules_(rules), start_(start) {
+                   StrategyKind kind, KeySet& seen)
+    : kind_(kind), game_(&game), rules_(rules), start_(start), seen_(seen) {
   if (!kind.stockRuns) rules_.stock = rules_.waste = -1;
   stride_ = PackedSize(rules_);
 }
@@ -28,7 +28,7 @@ Strategy::State Strategy::Step(int64_t count) {
     LoadPosition(*game_, start_);
     std::vector<SolverAction> forced;
     FollowForced(forced);
-    AddNode(-1, forced, 0);
+    AddNode(-1, forced, 0, true);
     if (IsWon(*game_, rules_)) {
       won_ = 0;
       return State::Won;
@@ -65,12 +65,12 @@ int64_t BlockBytes(const std::vector<T>& v) {
 
 int64_t Strategy::Bytes() const {
   return BlockBytes(nodes_) + BlockBytes(actions_) + BlockBytes(packed_) + open_.Bytes() +
-         BlockBytes(stack_) + BlockBytes(born_) + seen_.Bytes();
+         BlockBytes(stack_) + BlockBytes(born_);
 }
 
 int64_t Strategy::LargestBlock() const {
   return std::max({BlockBytes(nodes_), BlockBytes(actions_), BlockBytes(packed_), open_.Bytes(),
-                   BlockBytes(stack_), seen_.Bytes()});
+                   BlockBytes(stack_)});
 }
 
 // Carries out forced actions until none is left, noting them.
@@ -93,12 +93,14 @@ bool Strategy::PopNext(int32_t& id) {
   return true;
 }
 
-// Stores the position on the table as a new node unless it was seen before,
-// and queues it by its estimate (depth first: with its brothers, once they
-// are all known). Returns whether it was new.
-bool Strategy::AddNode(int32_t parent, const std::vector<SolverAction>& line, int32_t depth) {
+// Stores the position on the table as a new node unless some strategy saw it
+// before (the start, `first`, every strategy stores), and queues it by its
+// estimate (depth first: with its brothers, once they are all known).
+// Returns whether it was stored.
+bool Strategy::AddNode(int32_t parent, const std::vector<SolverAction>& line, int32_t depth,
+                       bool first) {
   SavePosition(*game_, scratch_);
-  if (!seen_.Insert(CanonicalKey(scratch_, rules_))) return false;
+  if (!seen_.Insert(CanonicalKey(scratch_, rules_)) && !first) return false;
   const int32_t id = static_cast<int32_t>(nodes_.size());
   nodes_.push_back(
       {parent, static_cast<int32_t>(actions_.size()), static_cast<int32_t>(line.size()), depth});

@@ -1,8 +1,10 @@
 // One way of searching a table: best first by the estimate, or depth first
 // with each position's moves tried best first, with or without taking runs
-// of stock clicks as single moves. Every strategy enters each position once
-// (by its canonical key) and follows each move by the forced actions it
-// makes possible; it runs in slices so that several may share one budget.
+// of stock clicks as single moves. The strategies of one search share one
+// set of positions, so each position is entered once by whichever strategy
+// reaches it first and expanded by that one alone; each move is followed by
+// the forced actions it makes possible; strategies run in slices so that
+// several may share one budget.
 #pragma once
 
 #include <cstdint>
@@ -31,10 +33,12 @@ class Strategy {
 
   // Searches from `start` on `game`, a quiet game with the table's rules
   // laid out, which the strategies of one search share: every expansion
-  // lays its own position out first.
-  Strategy(Game& game, const TableRules& rules, const PositionRecord& start, StrategyKind kind);
+  // lays its own position out first. `seen` holds the positions entered by
+  // every strategy of the search.
+  Strategy(Game& game, const TableRules& rules, const PositionRecord& start, StrategyKind kind,
+           KeySet& seen);
   // Expands up to `count` positions; Won as soon as a won position is
-  // stored, Exhausted when every reachable position has been expanded.
+  // stored, Exhausted when every position it entered has been expanded.
   State Step(int64_t count);
   // The actions from the start to the won position.
   std::vector<SolverAction> WinningLine() const;
@@ -43,8 +47,8 @@ class Strategy {
   int64_t Stored() const { return static_cast<int64_t>(nodes_.size()); }
   int32_t BestScore() const { return bestScore_; }
   int32_t DeckSize() const { return rules_.deckSize; }
-  // The bytes its stores hold, and the largest single block among them:
-  // growing that block briefly holds it twice over.
+  // The bytes its own stores hold (not the shared set), and the largest
+  // single block among them: growing that block briefly holds it twice over.
   int64_t Bytes() const;
   int64_t LargestBlock() const;
 
@@ -63,7 +67,8 @@ class Strategy {
   };
 
   void FollowForced(std::vector<SolverAction>& line);
-  bool AddNode(int32_t parent, const std::vector<SolverAction>& line, int32_t depth);
+  bool AddNode(int32_t parent, const std::vector<SolverAction>& line, int32_t depth,
+               bool first = false);
   bool Expand(int32_t id);
   bool PopNext(int32_t& id);
 
@@ -77,7 +82,7 @@ class Strategy {
   std::vector<unsigned char> packed_;
   OpenQueue open_;  // best first
   std::vector<Entry> stack_, born_;  // depth first, and the children of one expansion
-  KeySet seen_;
+  KeySet& seen_;  // shared by the strategies of the search
   PositionRecord scratch_;
   TableImage image_;                   // the position being expanded
   TableImage clickImage_;              // … after some clicks on the stock

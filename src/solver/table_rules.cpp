@@ -254,6 +254,9 @@ void AnalyseRules(const Game& game, TableRules& rules) {
     else
       BuildMasks(p, rules.buildsOn[i]);
   }
+  rules.nothingBuilds = true;
+  for (int32_t i = 0; i < rules.pileCount; ++i)
+    rules.nothingBuilds &= piles[i].Has(PileFlags::WinGoal) || piles[i].Placement == CardPlacement::None;
   AssignClasses(piles, rules);
   GoalsInTurn(rules);
   SafeGoalRule(game, piles, rules);

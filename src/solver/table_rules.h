@@ -39,6 +39,9 @@ struct TableRules {
   // that must all be on the goal piles first.
   bool safeGoalMoves = false;
   CardMask mustBeHome[52] = {};
+  // Whether no pile but a goal pile ever takes a dropped card: every move
+  // brings cards nearer home, so the positions are few.
+  bool nothingBuilds = false;
   // The piles that give up their cards in a redeal.
   int32_t redealGivers = 0;
   // Goal piles that only their top card and their size can affect: they

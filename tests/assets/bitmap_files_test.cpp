@@ -2,79 +2,60 @@
 // reader refuses files it cannot use.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "asset_files.h"
-#include "ui/art/card_images.h"
 
 namespace tarnik {
 namespace {
 
-using test::DataFile;
-using test::Le16;
-using test::Le32;
-using test::ReadBytes;
+using namespace test;
 
-// Checks the headers of a 24-bit bottom-up bitmap whose pixels follow the
-// 54 header bytes directly, rows without padding.
-void ExpectPlainBitmap(const char* file, int width, int height) {
-  SCOPED_TRACE(file);
-  const QByteArray bytes = ReadBytes(DataFile(file));
-  ASSERT_EQ(bytes.size(), 54 + width * height * 3);
-  EXPECT_EQ(bytes.left(2), QByteArray("BM"));
-  EXPECT_EQ(Le32(bytes, 2), uint32_t(bytes.size()));
-  EXPECT_EQ(Le32(bytes, 10), 54u);
-  EXPECT_EQ(Le32(bytes, 14), 40u);
-  EXPECT_EQ(int32_t(Le32(bytes, 18)), width);
-  EXPECT_EQ(int32_t(Le32(bytes, 22)), height);  // positive: rows bottom-up
-  EXPECT_EQ(Le16(bytes, 26), 1);
-  EXPECT_EQ(Le16(bytes, 28), 24);
-  EXPECT_EQ(Le32(bytes, 30), 0u);  // no compression
-}
-
+// A 24-bit bottom-up bitmap whose pixels follow the 54 header bytes, rows
+// without padding: each header field as {offset, bytes, value}.
 TEST(BitmapFiles, HaveTheLayoutSizesIn24BitsWithoutPadding) {
-  ExpectPlainBitmap("Graphic/Card.bmp", 832, 640);
-  ExpectPlainBitmap("Graphic/Back.bmp", 1024, 1024);
-}
-
-TEST(BitmapFiles, ReaderTakesRowsBottomUpInBlueGreenRedOrder) {
-  const QByteArray bytes = ReadBytes(DataFile("Graphic/Card.bmp"));
-  const QImage art = LoadBitmapFile(DataFile("Graphic/Card.bmp"));
-  ASSERT_EQ(art.size(), QSize(832, 640));
-  // The first stored row is the bottom row of the picture.
-  for (int x : {0, 100, 575, 831}) {
-    const int at = 54 + 3 * x;
-    EXPECT_EQ(art.pixel(x, 639) & 0xFFFFFF,
-              qRgb(uint8_t(bytes[at + 2]), uint8_t(bytes[at + 1]), uint8_t(bytes[at])) & 0xFFFFFF);
+  for (const auto& [file, width, height] :
+       {std::tuple{"Graphic/Card.bmp", 832, 640}, {"Graphic/Back.bmp", 1024, 1024}}) {
+    const QByteArray b = ReadBytes(DataFile(file));
+    ASSERT_EQ(b.size(), 54 + width * height * 3) << file;
+    EXPECT_EQ(b.left(2), QByteArray("BM"));
+    const uint32_t fields[][3] = {
+        {2, 4, uint32_t(b.size())}, {10, 4, 54}, {14, 4, 40}, {18, 4, uint32_t(width)},
+        {22, 4, uint32_t(height)},  {26, 2, 1},  {28, 2, 24}, {30, 4, 0}};
+    for (const auto& f : fields) EXPECT_EQ(Le(b, f[0], f[1]), f[2]) << file << " @" << f[0];
   }
-  const int top = 54 + 639 * 832 * 3 + 3 * 300;
-  EXPECT_EQ(art.pixel(300, 0) & 0xFFFFFF,
-            qRgb(uint8_t(bytes[top + 2]), uint8_t(bytes[top + 1]), uint8_t(bytes[top])) & 0xFFFFFF);
 }
 
+// The first stored row is the picture's bottom row, each pixel blue, green, red.
+TEST(BitmapFiles, ReaderTakesRowsBottomUpInBlueGreenRedOrder) {
+  const QByteArray b = ReadBytes(DataFile("Graphic/Card.bmp"));
+  const QImage& art = CardArt();
+  ASSERT_EQ(art.size(), QSize(832, 640));
+  for (const auto& [x, y] : {std::pair{0, 639}, {100, 639}, {575, 639}, {831, 639}, {300, 0}}) {
+    const int at = 54 + 3 * (x + 832 * (639 - y));
+    EXPECT_EQ(art.pixel(x, y) & 0xFFFFFF,
+              qRgb(uint8_t(b[at + 2]), uint8_t(b[at + 1]), uint8_t(b[at])) & 0xFFFFFF);
+  }
+}
+
+// Missing, short, cut, 8-bit, absurdly wide and foreign files are refused.
 TEST(BitmapFiles, ReaderRefusesMissingShortAndForeignFiles) {
   QTemporaryDir dir;
   QString error;
   EXPECT_TRUE(LoadBitmapFile(dir.filePath("none.bmp"), &error).isNull());
   EXPECT_FALSE(error.isEmpty());
-
   const QByteArray good = ReadBytes(DataFile("Graphic/Card.bmp"));
-  auto write = [&](const char* name, const QByteArray& data) {
-    QFile file(dir.filePath(name));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(data);
-    return dir.filePath(name);
-  };
-  EXPECT_TRUE(LoadBitmapFile(write("short.bmp", good.left(good.size() - 1))).isNull());
-  EXPECT_TRUE(LoadBitmapFile(write("header.bmp", good.left(30))).isNull());
-  QByteArray eightBit = good;
+  QByteArray eightBit = good, huge = good;
   eightBit[28] = 8;
-  EXPECT_TRUE(LoadBitmapFile(write("8bit.bmp", eightBit)).isNull());
-  QByteArray huge = good;
   huge[21] = char(0x7F);  // width beyond any picture
-  EXPECT_TRUE(LoadBitmapFile(write("huge.bmp", huge)).isNull());
-  EXPECT_TRUE(LoadBitmapFile(write("text.bmp", QByteArray(100, 'x'))).isNull());
+  for (const QByteArray& bad :
+       {good.left(good.size() - 1), good.left(30), eightBit, huge, QByteArray(100, 'x')}) {
+    QFile file(dir.filePath("bad.bmp"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bad);
+    file.close();
+    EXPECT_TRUE(LoadBitmapFile(dir.filePath("bad.bmp")).isNull()) << bad.size();
+  }
 }
 
 }  // namespace

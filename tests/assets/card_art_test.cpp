@@ -2,160 +2,125 @@
 // right colours, with pure white only where a card must be transparent.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "asset_files.h"
-#include "ui/art/card_images.h"
 
 namespace tarnik {
 namespace {
 
-using test::InkedPixels;
-using test::SamePixels;
-
-class CardArtTest : public ::testing::Test {
- protected:
-  static const QImage& Art() { return test::CardArt(); }
-};
-
-// The upside-down copy of an item must be the upright one turned half round.
-void ExpectTurned(const QImage& art, QPoint upright, QPoint down, int size) {
-  const QImage up = art.copy(upright.x(), upright.y(), size, size).mirrored(true, true);
-  EXPECT_TRUE(SamePixels(up, up.rect(), art, down)) << "at " << down.x() << "," << down.y();
-}
+using namespace test;
 
 // Mean of the inked pixels of a rectangle.
 QColor MeanInk(const QImage& art, const QRect& r) {
   long sum[3] = {0, 0, 0}, n = 0;
-  for (int y = r.top(); y <= r.bottom(); ++y) {
-    for (int x = r.left(); x <= r.right(); ++x) {
-      const QRgb c = art.pixel(x, y);
-      if (IsTransparentColour(c)) continue;
-      sum[0] += qRed(c), sum[1] += qGreen(c), sum[2] += qBlue(c), ++n;
-    }
-  }
+  for (int y = r.top(); y <= r.bottom(); ++y)
+    for (int x = r.left(); x <= r.right(); ++x)
+      if (const QRgb c = art.pixel(x, y); !IsTransparentColour(c))
+        sum[0] += qRed(c), sum[1] += qGreen(c), sum[2] += qBlue(c), ++n;
   return n ? QColor(sum[0] / n, sum[1] / n, sum[2] / n) : QColor(Qt::white);
 }
 
-TEST_F(CardArtTest, EveryRegionOfTheLayoutHoldsArtwork) {
-  ASSERT_EQ(Art().size(), QSize(832, 640));
-  for (int style = 0; style < kCardStyles; ++style) {
+// One item of the layout: its rectangle, the inked pixels it must have (at
+// least `least`, at most `most`), where its upside-down copy lies, and its
+// ink (0 any, 1 black, 2 red, 3 not red).
+struct Item {
+  QRect at;
+  int least, most;
+  QPoint turned = {-1, -1};
+  int ink = 0;
+};
+
+std::vector<Item> LayoutItems() {
+  std::vector<Item> items;
+  for (int style = 0; style < kCardStyles; ++style)
     for (int p = 0; p < kPictureCount; ++p) {
       const QPoint at = CentrePicturePos(style, p);
-      EXPECT_GE(InkedPixels(Art(), QRect(at, QSize(48, 64))), 6) << "style " << style << " p " << p;
+      items.push_back({{at, QSize(48, 64)}, 6, 48 * 64});
+      // Transparent where it overlaps the corner indices.
+      items.push_back({{at, QSize(7, 24)}, 0, 0});
+      items.push_back({{at + QPoint(41, 40), QSize(7, 24)}, 0, 0});
     }
-  }
   for (int set = 0; set < 2; ++set) {
-    for (int k = 0; k < 13; ++k) {
-      for (int s : {0, 2}) {
-        for (bool down : {false, true}) {
-          EXPECT_GE(InkedPixels(Art(), QRect(RankLetterPos(set, k, s, down), QSize(14, 14))), 20);
-        }
-      }
-    }
+    for (int k = 0; k < 13; ++k)
+      for (int s : {0, 2})
+        items.push_back({{RankLetterPos(set, k, s, false), QSize(14, 14)},
+                         20,
+                         196,
+                         RankLetterPos(set, k, s, true),
+                         s ? 2 : 1});
     for (int s = 0; s < 4; ++s) {
-      for (bool down : {false, true}) {
-        EXPECT_GE(InkedPixels(Art(), QRect(SuitSymbolPos(set, s, down), QSize(14, 14))), 40);
-        EXPECT_GE(InkedPixels(Art(), QRect(PipPos(set, s, down), QSize(10, 10))), 30);
-      }
+      items.push_back(
+          {{SuitSymbolPos(set, s, false), QSize(14, 14)}, 40, 196, SuitSymbolPos(set, s, true)});
+      items.push_back(
+          {{PipPos(set, s, false), QSize(10, 10)}, 30, 100, PipPos(set, s, true), s < 2 ? 3 : 2});
     }
   }
-  EXPECT_GE(InkedPixels(Art(), QRect(DropShadowPos(), QSize(64, 80))), 2000);
-  for (int m = 0; m < 5; ++m) {
-    EXPECT_GE(InkedPixels(Art(), QRect(MarkersPos() + QPoint(64 * m, 0), QSize(64, 80))), 150);
-  }
-  EXPECT_EQ(InkedPixels(Art(), QRect(CounterStripPos(), QSize(14, 64))), 14 * 64);
-}
-
-TEST_F(CardArtTest, UpsideDownItemsAreTheUprightOnesTurned) {
-  for (int set = 0; set < 2; ++set) {
-    for (int k = 0; k < 13; ++k) {
-      for (int s : {0, 2}) {
-        ExpectTurned(Art(), RankLetterPos(set, k, s, false), RankLetterPos(set, k, s, true), 14);
-      }
-    }
-    for (int s = 0; s < 4; ++s) {
-      ExpectTurned(Art(), SuitSymbolPos(set, s, false), SuitSymbolPos(set, s, true), 14);
-      ExpectTurned(Art(), PipPos(set, s, false), PipPos(set, s, true), 10);
-    }
-  }
-}
-
-TEST_F(CardArtTest, LettersAndSuitsKeepInsideTheirBoxes) {
-  // Between the 14 x 14 boxes of the letter rows everything is transparent.
-  for (int y = 320; y < 384; ++y) {
-    for (int x = 0; x < 416; ++x) {
-      const bool inBox = (x % 16) >= 1 && (x % 16) <= 14 && ((y - 321) % 16) >= 0 &&
-                         ((y - 321) % 16) < 14 && y >= 321;
-      const bool letterColumn = x < 208 ? x / 16 < 13 : (x - 208) / 16 < 13;
-      if (!(inBox && letterColumn)) {
-        ASSERT_TRUE(IsTransparentColour(Art().pixel(x, y))) << x << "," << y;
-      }
-    }
-  }
-}
-
-TEST_F(CardArtTest, LettersAndSuitsComeInBlackAndRed) {
-  for (int set = 0; set < 2; ++set) {
-    for (int k = 0; k < 13; ++k) {
-      const QColor black = MeanInk(Art(), QRect(RankLetterPos(set, k, 0, false), QSize(14, 14)));
-      const QColor red = MeanInk(Art(), QRect(RankLetterPos(set, k, 2, false), QSize(14, 14)));
-      EXPECT_LT(std::max({black.red(), black.green(), black.blue()}), 110);
-      EXPECT_GT(red.red(), red.green() + 80);
-    }
-    for (int s = 0; s < 4; ++s) {
-      const QColor ink = MeanInk(Art(), QRect(PipPos(set, s, false), QSize(10, 10)));
-      if (s >= 2)
-        EXPECT_GT(ink.red(), ink.green() + 80) << "suit " << s;
-      else
-        EXPECT_LT(ink.red(), 110) << "suit " << s;
-    }
-  }
-}
-
-TEST_F(CardArtTest, SurfacesAndBacksAreOpaqueWithTransparentCorners) {
+  items.push_back({{DropShadowPos(), QSize(64, 80)}, 2000, 64 * 80});
+  for (int m = 0; m < 5; ++m)
+    items.push_back({{MarkersPos() + QPoint(64 * m, 0), QSize(64, 80)}, 150, 64 * 80});
+  items.push_back({{CounterStripPos(), QSize(14, 64)}, 14 * 64, 14 * 64});
+  // Surfaces and backs cover the table but for their rounded corners.
   QPoint cards[12];
   for (int i = 0; i < 4; ++i) cards[i] = SurfacePos(i / 2, i % 2);
   for (int b = 0; b < 8; ++b) cards[4 + b] = CardBackPos(b);
   for (const QPoint& at : cards) {
-    for (QPoint corner : {QPoint(0, 0), QPoint(63, 0), QPoint(0, 79), QPoint(63, 79)}) {
-      EXPECT_TRUE(IsTransparentColour(Art().pixel(at + corner)));
+    items.push_back({{at + QPoint(0, 5), QSize(64, 70)}, 64 * 70, 64 * 70});
+    items.push_back({{at + QPoint(5, 0), QSize(54, 80)}, 54 * 80, 54 * 80});
+    for (QPoint corner : {QPoint(0, 0), QPoint(63, 0), QPoint(0, 79), QPoint(63, 79)})
+      items.push_back({{at + corner, QSize(1, 1)}, 0, 0});
+  }
+  return items;
+}
+
+// Every item inked as it must be, its upside-down copy the upright one
+// turned half round, letters and pips black or red.
+TEST(CardArt, EveryItemOfTheLayoutInPlaceTurnedAndInkedAsItMustBe) {
+  const QImage& art = CardArt();
+  ASSERT_EQ(art.size(), QSize(832, 640));
+  for (const Item& item : LayoutItems()) {
+    SCOPED_TRACE(QString("%1,%2").arg(item.at.x()).arg(item.at.y()).toStdString());
+    const int inked = InkedPixels(art, item.at);
+    EXPECT_TRUE(inked >= item.least && inked <= item.most) << inked;
+    if (item.turned.x() >= 0) {
+      const QImage up = art.copy(item.at).mirrored(true, true);
+      EXPECT_TRUE(SamePixels(up, up.rect(), art, item.turned));
     }
-    // Everything but the rounded corners covers the table.
-    EXPECT_EQ(InkedPixels(Art(), QRect(at + QPoint(0, 5), QSize(64, 70))), 64 * 70);
-    EXPECT_EQ(InkedPixels(Art(), QRect(at + QPoint(5, 0), QSize(54, 80))), 54 * 80);
+    const QColor ink = MeanInk(art, item.at);
+    const bool black = std::max({ink.red(), ink.green(), ink.blue()}) < 110;
+    const bool red = ink.red() > ink.green() + 80;
+    EXPECT_TRUE(item.ink == 0 || (item.ink == 1 && black) || (item.ink == 2 && red) ||
+                (item.ink == 3 && ink.red() < 110))
+        << "ink " << item.ink;
   }
 }
 
-TEST_F(CardArtTest, PicturesLeaveTheCornerIndicesUncovered) {
-  // A picture lies at (8, 8) of the face; the upper index takes cell
-  // columns 1 to 14, rows 2 to 31, the lower one columns 49 to 62, rows
-  // 48 to 77. The picture must be transparent where it overlaps them.
-  for (int style = 0; style < kCardStyles; ++style) {
-    for (int p = 0; p < kPictureCount; ++p) {
-      const QPoint at = CentrePicturePos(style, p);
-      EXPECT_EQ(InkedPixels(Art(), QRect(at, QSize(7, 24))), 0) << style << " " << p;
-      EXPECT_EQ(InkedPixels(Art(), QRect(at + QPoint(41, 40), QSize(7, 24))), 0)
-          << style << " " << p;
+// Between the 14 × 14 boxes of the letter rows everything is transparent.
+TEST(CardArt, LettersAndSuitsKeepInsideTheirBoxes) {
+  for (int y = 320; y < 384; ++y)
+    for (int x = 0; x < 416; ++x) {
+      const bool inBox = x % 16 >= 1 && x % 16 <= 14 && y >= 321 && (y - 321) % 16 < 14;
+      const bool letter = inBox && (x < 208 ? x / 16 : (x - 208) / 16) < 13;
+      ASSERT_TRUE(letter || IsTransparentColour(CardArt().pixel(x, y))) << x << "," << y;
     }
-  }
 }
 
-TEST_F(CardArtTest, TheFourStylesDrawTheirPicturesDifferently) {
-  for (int p = 0; p < kPictureCount; ++p) {
-    for (int a = 0; a < kCardStyles; ++a) {
-      for (int b = a + 1; b < kCardStyles; ++b) {
-        const QRect ra(CentrePicturePos(a, p), QSize(48, 64));
-        EXPECT_FALSE(SamePixels(Art(), ra, Art(), CentrePicturePos(b, p)))
+// The four styles draw every picture differently; the classic courts are
+// full-colour figures, not a letter in one ink.
+TEST(CardArt, TheFourStylesDrawTheirPicturesDifferently) {
+  const QImage& art = CardArt();
+  for (int p = 0; p < kPictureCount; ++p)
+    for (int a = 0; a < kCardStyles; ++a)
+      for (int b = a + 1; b < kCardStyles; ++b)
+        EXPECT_FALSE(SamePixels(art, QRect(CentrePicturePos(a, p), QSize(48, 64)), art,
+                                CentrePicturePos(b, p)))
             << "picture " << p << " of styles " << a << " and " << b;
-      }
-    }
-  }
-  // The classic courts are full-colour figures, not a letter in one ink.
   for (int style : {0, 1}) {
-    const QImage king = Art().copy(QRect(CentrePicturePos(style, KingPicture(0)), QSize(48, 64)));
+    const QImage king = art.copy(QRect(CentrePicturePos(style, KingPicture(0)), QSize(48, 64)));
     EXPECT_GT(InkedPixels(king, king.rect()), 900) << "style " << style;
-    const QColor mean = MeanInk(king, king.rect());
-    EXPECT_GT(std::max({mean.red(), mean.green(), mean.blue()}) -
-                  std::min({mean.red(), mean.green(), mean.blue()}),
+    const QColor m = MeanInk(king, king.rect());
+    EXPECT_GT(std::max({m.red(), m.green(), m.blue()}) - std::min({m.red(), m.green(), m.blue()}),
               20);
   }
 }

@@ -1,11 +1,13 @@
 // What the fuzz targets share: a game with the shipped library loaded once,
-// a silent display, and a check that stops the run when a promise breaks.
+// the input read in order, and a check that stops the run when a promise
+// of the code breaks.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include "engine/game/game.h"
 
@@ -13,22 +15,33 @@ namespace tarnik::fuzz {
 
 // The game the target works on, with the library named by the environment
 // variable TARNIK_FUZZ_LIBRARY (no games when it is not set).
-Game& FuzzGame();
+inline Game& FuzzGame() {
+  static const std::unique_ptr<Game> game = [] {
+    auto g = std::make_unique<Game>();
+    if (const char* path = std::getenv("TARNIK_FUZZ_LIBRARY")) {
+      g->library.Path = path;
+      CountGames(g->library);
+      LoadGameNames(g->library);
+    }
+    return g;
+  }();
+  return *game;
+}
 
 // Reads bytes of the input in order; past the end every read gives 0.
-class Input {
- public:
-  Input(const uint8_t* data, size_t size) : data_(data), size_(size) {}
-  uint8_t Byte() { return at_ < size_ ? data_[at_++] : 0; }
-  uint32_t Word();
-  size_t Left() const { return size_ - at_; }
-  const uint8_t* Here() const { return data_ + at_; }
-  void Skip(size_t n) { at_ += n < Left() ? n : Left(); }
-
- private:
-  const uint8_t* data_;
-  size_t size_;
-  size_t at_ = 0;
+struct Input {
+  const uint8_t* data;
+  size_t size, at = 0;
+  Input(const uint8_t* d, size_t n) : data(d), size(n) {}
+  uint8_t Byte() { return at < size ? data[at++] : 0; }
+  uint32_t Word() {
+    uint32_t w = 0;
+    for (int shift = 0; shift < 32; shift += 8) w |= uint32_t{Byte()} << shift;
+    return w;
+  }
+  size_t Left() const { return size - at; }
+  const uint8_t* Here() const { return data + at; }
+  void Skip(size_t n) { at += n < Left() ? n : Left(); }
 };
 
 }  // namespace tarnik::fuzz

@@ -8,6 +8,19 @@
 
 using namespace tarnik;
 
+// What the manager and play can do to the tours, chosen by a byte.
+using Step = void (*)(Game&, fuzz::Input&);
+static const Step kSteps[] = {
+    [](Game& g, fuzz::Input& in) { AddTourGame(g, int32_t(in.Byte()) - 2); },
+    [](Game& g, fuzz::Input& in) { RemoveTourGame(g, int32_t(in.Byte() % 40) - 2); },
+    [](Game& g, fuzz::Input&) { NextTourGame(g); },
+    [](Game& g, fuzz::Input&) { PrevTourGame(g); },
+    [](Game& g, fuzz::Input&) { PlayTour(g); },
+    [](Game& g, fuzz::Input&) { NextTour(g), PreviousTour(g); },
+    [](Game& g, fuzz::Input& in) { RaiseDealScore(g, in.Byte()); },
+    [](Game& g, fuzz::Input&) { g.CurrentSeed = CurrentTourRecord(g).Seed; },
+    [](Game& g, fuzz::Input&) { ResetTourScores(g); }};
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Game& game = fuzz::FuzzGame();
   DecodeTourTable(data, size, game.records);
@@ -18,35 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (int step = 0; step < 8 && in.Left(); ++step) {
     const TourRecord& tour = CurrentTourRecord(game);
     FUZZ_CHECK(TourGameCount(tour) >= 0 && TourGameCount(tour) <= kTourGames);
-    switch (in.Byte() % 9) {
-      case 0:
-        AddTourGame(game, static_cast<int32_t>(in.Byte()) - 2);
-        break;
-      case 1:
-        RemoveTourGame(game, static_cast<int32_t>(in.Byte() % 40) - 2);
-        break;
-      case 2:
-        NextTourGame(game);
-        break;
-      case 3:
-        PrevTourGame(game);
-        break;
-      case 4:
-        PlayTour(game);
-        break;
-      case 5:
-        NextTour(game), PreviousTour(game);
-        break;
-      case 6:
-        RaiseDealScore(game, in.Byte());
-        break;
-      case 7:
-        game.CurrentSeed = tour.Seed;
-        break;
-      default:
-        ResetTourScores(game);
-        break;
-    }
+    kSteps[in.Byte() % 9](game, in);
     ComposeStatusText(game, 6, text);
     ComposeStatusText(game, 0, text);
   }

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QString>
 #include <filesystem>
 
 #include "engine/library/library.h"
@@ -18,17 +17,14 @@ namespace tarnik {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::NamedGame;
-using testing::ReadBytes;
-using testing::ScratchDir;
+using namespace testing;
 
-std::vector<unsigned char> Bytes(const std::string& text) {
-  return {text.begin(), text.end()};
-}
+const char* const kOwned[] = {"Help/Tarnik.html", "Help/Rules/klondike.html", "Graphic/Card.bmp",
+                              "Sound/Drop1.wav"};
 
 void Write(const fs::path& file, const std::string& text) {
   fs::create_directories(file.parent_path());
-  testing::WriteBytes(file.string(), Bytes(text));
+  WriteBytes(file.string(), {text.begin(), text.end()});
 }
 
 std::string Read(const fs::path& file) {
@@ -41,13 +37,12 @@ std::string Read(const fs::path& file) {
 void Install(const fs::path& folder, const std::string& version,
              const std::vector<GameDef>& games) {
   fs::create_directories(folder / "Data");
-  testing::WriteLibrary((folder / kLibraryPath).string(), games);
+  WriteLibrary((folder / kLibraryPath).string(), games);
   Write(folder / kVersionFile, version + "\n");
-  for (const char* file : {"Help/Tarnik.html", "Help/Rules/klondike.html", "Graphic/Card.bmp",
-                           "Sound/Drop1.wav"})
-    Write(folder / file, std::string(file) + " of " + version);
+  for (const char* file : kOwned) Write(folder / file, std::string(file) + " of " + version);
 }
 
+// The library's games as "name:flags".
 std::vector<std::string> GameNames(const fs::path& library) {
   const auto bytes = ReadBytes(library.string());
   std::vector<std::string> names;
@@ -61,25 +56,23 @@ std::vector<std::string> GameNames(const fs::path& library) {
 
 TEST(DataUpgrade, NewerVersionReachesThePlayerWithoutTouchingTheirFiles) {
   ScratchDir scratch;
-  const fs::path root = scratch.File("");
-  const fs::path old = root / "old", now = root / "new", player = root / "player";
-  Install(old, "0.9.2", {NamedGame("Klondike", 1), NamedGame("FreeCell", 1),
-                         NamedGame("Spider", 1)});
-  const auto first = UpdateDataFolder(old, player);
-  EXPECT_TRUE(first.Filled);
+  const fs::path root = scratch.File(""), old = root / "old", now = root / "new",
+                 player = root / "player";
+  Install(old, "0.9.2",
+          {NamedGame("Klondike", 1), NamedGame("FreeCell", 1), NamedGame("Spider", 1)});
+  EXPECT_TRUE(UpdateDataFolder(old, player).Filled);
   EXPECT_EQ(ReadDataVersion(player), "0.9.2");
-
   // The player plays, edits Spider, adds a game and keeps files of their own.
-  std::vector<GameDef> mine = {NamedGame("Klondike", 1), NamedGame("FreeCell", 1),
-                               NamedGame("Spider", 77), NamedGame("My Patience", 5)};
-  testing::WriteLibrary((player / kLibraryPath).string(), mine);
-  const std::vector<std::string> records = {"Data/Tarnik.tkp", "Data/Tarnik.tkt",
-                                            "Data/Last.tkg", "Data/Sunday.tkg",
-                                            "Help/My notes.html"};
+  WriteLibrary((player / kLibraryPath).string(),
+               {NamedGame("Klondike", 1), NamedGame("FreeCell", 1), NamedGame("Spider", 77),
+                NamedGame("My Patience", 5)});
+  const std::vector<std::string> records = {"Data/Tarnik.tkp", "Data/Tarnik.tkt", "Data/Last.tkg",
+                                            "Data/Sunday.tkg", "Help/My notes.html"};
   for (const auto& file : records) Write(player / file, "the player's " + file);
 
-  Install(now, "0.10.0", {NamedGame("Klondike", 1), NamedGame("FreeCell", 2),
-                          NamedGame("Spider", 2), NamedGame("Golf", 1)});
+  Install(now, "0.10.0",
+          {NamedGame("Klondike", 1), NamedGame("FreeCell", 2), NamedGame("Spider", 2),
+           NamedGame("Golf", 1)});
   Write(now / "Help/Rules/golf.html", "Golf rules");
   const auto upgrade = UpdateDataFolder(now, player);
   EXPECT_TRUE(upgrade.Upgraded);
@@ -88,18 +81,15 @@ TEST(DataUpgrade, NewerVersionReachesThePlayerWithoutTouchingTheirFiles) {
                                       "Golf:1"}));
   EXPECT_EQ(upgrade.UpdatedGames, std::vector<int>{1});
   EXPECT_EQ(upgrade.AddedGames, std::vector<int>{4});
-  for (const char* file : {"Help/Tarnik.html", "Help/Rules/klondike.html", "Graphic/Card.bmp",
-                           "Sound/Drop1.wav"})
-    EXPECT_EQ(Read(player / file), std::string(file) + " of 0.10.0") << file;
+  for (const char* file : kOwned) EXPECT_EQ(Read(player / file), std::string(file) + " of 0.10.0");
   EXPECT_EQ(Read(player / "Help/Rules/golf.html"), "Golf rules");
-  for (const auto& file : records) EXPECT_EQ(Read(player / file), "the player's " + file) << file;
+  for (const auto& file : records) EXPECT_EQ(Read(player / file), "the player's " + file);
   EXPECT_EQ(ReadDataVersion(player), "0.10.0");
   EXPECT_EQ(ReadBytes((player / kShippedLibraryPath).string()),
             ReadBytes((now / kLibraryPath).string()));
 
-  // A restart of the same version, or of the older one, changes nothing: the
-  // record of the version survived, so a help page the player changed since
-  // stays, and so does the library.
+  // A restart of the same version, or of the older one, changes nothing: a
+  // help page the player changed since stays, and so does the library.
   Write(player / "Help/Tarnik.html", "changed by the player");
   const auto library = ReadBytes((player / kLibraryPath).string());
   for (const fs::path& installed : {now, old}) {
@@ -112,27 +102,21 @@ TEST(DataUpgrade, NewerVersionReachesThePlayerWithoutTouchingTheirFiles) {
 }
 
 TEST(DataUpgrade, VersionsCompareNumberByNumber) {
-  struct Case {
-    const char *a, *b;
-    bool later;
-  };
-  const Case cases[] = {{"0.10.0", "0.9.2", true}, {"1.0", "1.0.0", false},
-                        {"1.0.1", "1.0", true},    {"0.1.0", "", true},
-                        {"", "0.1.0", false},      {"2.0", "10.0", false},
-                        {"1.2.3", "1.2.3", false}, {"1.x", "0.9", true}};
-  for (const auto& c : cases) EXPECT_EQ(IsLaterVersion(c.a, c.b), c.later) << c.a << " " << c.b;
+  const std::tuple<const char*, const char*, bool> cases[] = {
+      {"0.10.0", "0.9.2", true}, {"1.0", "1.0.0", false}, {"1.0.1", "1.0", true},
+      {"0.1.0", "", true},       {"", "0.1.0", false},    {"2.0", "10.0", false},
+      {"1.2.3", "1.2.3", false}, {"1.x", "0.9", true}};
+  for (const auto& [a, b, later] : cases) EXPECT_EQ(IsLaterVersion(a, b), later) << a << " " << b;
 }
 
-// The game's start-up: a folder filled before versions were recorded is
-// brought up to the installed data, and the player's folder becomes the
-// working folder.
+// At start-up a folder filled before versions were recorded is brought up
+// to the installed data, and the player's folder becomes the working folder.
 TEST(DataUpgrade, StartUpUpgradesAFolderWithNoVersionRecord) {
   ScratchDir scratch;
-  const fs::path root = scratch.File("");
+  const fs::path root = scratch.File(""), player = root / "player";
   Install(root / "installed", "0.2.0", {NamedGame("Klondike", 2), NamedGame("Golf", 1)});
-  const fs::path player = root / "player";
   fs::create_directories(player / "Data");
-  testing::WriteLibrary((player / kLibraryPath).string(), {NamedGame("Klondike", 1)});
+  WriteLibrary((player / kLibraryPath).string(), {NamedGame("Klondike", 1)});
   Write(player / "Help/Tarnik.html", "old help");
   const QString before = QDir::currentPath();
   QDir::setCurrent(QString::fromStdString(root.string()));  // no library here

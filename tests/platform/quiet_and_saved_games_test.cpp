@@ -1,13 +1,11 @@
 // A normal run keeps the terminal quiet: the multimedia backend's warnings
-// about a missing sound server or device are dropped and every other
-// message still goes through; the sound service is loaded only when a
-// sound server can be reached. Saved games start in the documents folder,
-// except in a portable copy.
+// about a missing sound server or device are dropped, every other message
+// goes through; a sound server is looked for where libpulse looks. Saved
+// games start in the documents folder, except in a portable copy.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStringList>
 #include <fstream>
 
 #include "platform/audio_server.h"
@@ -20,14 +18,8 @@ namespace {
 
 QStringList passed;
 
-void Capture(QtMsgType, const QMessageLogContext&, const QString& text) { passed << text; }
-
 TEST(QuietMessages, MultimediaWarningsAreDroppedAndRealErrorsPass) {
-  struct Case {
-    const char* category;
-    const char* text;
-    bool multimedia;
-  } cases[] = {
+  const std::tuple<const char*, const char*, bool> cases[] = {
       {"default", "PulseAudioService: pa_context_connect() failed", true},
       {"default", "PulseAudioService: Context terminated.", true},
       {"default", "No audio device detected", true},
@@ -36,13 +28,11 @@ TEST(QuietMessages, MultimediaWarningsAreDroppedAndRealErrorsPass) {
       {"default", "QFile::open: No file name specified", false},
       {"qt.qpa.xcb", "could not connect to display", false},
       {nullptr, "The picture file \"Graphic/Card.bmp\" cannot be used", false},
-      {"default", "Sound: PulseAudioService: is not at the start", false},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(IsMultimediaMessage(c.category, QString::fromLatin1(c.text)), c.multimedia)
-        << c.text;
-
-  const QtMessageHandler before = qInstallMessageHandler(Capture);
+      {"default", "Sound: PulseAudioService: is not at the start", false}};
+  for (const auto& [category, text, dropped] : cases)
+    EXPECT_EQ(IsMultimediaMessage(category, QString::fromLatin1(text)), dropped) << text;
+  const QtMessageHandler before = qInstallMessageHandler(
+      [](QtMsgType, const QMessageLogContext&, const QString& text) { passed << text; });
   RouteMultimediaMessagesAway();
   passed.clear();
   qWarning("PulseAudioService: pa_context_connect() failed");
@@ -52,46 +42,38 @@ TEST(QuietMessages, MultimediaWarningsAreDroppedAndRealErrorsPass) {
   EXPECT_EQ(passed, QStringList{QStringLiteral("Cannot write the player file")});
 }
 
+// {server, runtime folder, system socket, reachable}.
 TEST(AudioServer, FoundWhereLibpulseLooksByDefault) {
   testing::ScratchDir dir;
   const QString root = QString::fromStdString(dir.File(""));
-  QDir(root).mkpath(QStringLiteral("user/pulse"));
-  QDir(root).mkpath(QStringLiteral("empty"));
+  QDir(root).mkpath("user/pulse");
+  QDir(root).mkpath("empty");
   std::ofstream(dir.File("user/pulse/native")).put('\0');
   std::ofstream(dir.File("system-native")).put('\0');
-  const QString none = root + QStringLiteral("/no-such-socket");
-  struct Case {
-    QString server, runtime, system;
-    bool reachable;
-  } cases[] = {
-      {{}, root + QStringLiteral("/user"), none, true},
-      {{}, root + QStringLiteral("/empty"), none, false},
+  const QString none = root + "/no-such-socket", empty = root + "/empty";
+  const std::tuple<QString, QString, QString, bool> cases[] = {
+      {{}, root + "/user", none, true},
+      {{}, empty, none, false},
       {{}, {}, none, false},
-      {{}, root + QStringLiteral("/empty"), root + QStringLiteral("/system-native"), true},
-      {QStringLiteral("tcp:sound.example:4713"), root + QStringLiteral("/empty"), none, true},
-      {QStringLiteral("  "), root + QStringLiteral("/empty"), none, false},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(AudioServerReachable(c.server, c.runtime, c.system), c.reachable)
-        << c.server.toStdString() << " " << c.runtime.toStdString();
+      {{}, empty, root + "/system-native", true},
+      {"tcp:sound.example:4713", empty, none, true},
+      {"  ", empty, none, false}};
+  for (const auto& [server, runtime, system, reachable] : cases)
+    EXPECT_EQ(AudioServerReachable(server, runtime, system), reachable)
+        << server.toStdString() << " " << runtime.toStdString();
 }
 
+// The first path (the classic one when portable, documentless or too long
+// for 256 bytes), and its folder made only when a path inside it is used.
 TEST(SavedGamesFolder, FirstPathAndItsFolder) {
-  const QString docs = QStringLiteral("/home/ann/Documents");
-  const QString deep = QStringLiteral("/home/ann/") + QString(250, QLatin1Char('d'));
-  struct Case {
-    bool portable;
-    QString documents;
-    std::string path;
-  } cases[] = {
+  const QString docs = "/home/ann/Documents", deep = "/home/ann/" + QString(250, 'd');
+  const std::tuple<bool, QString, std::string> cases[] = {
       {true, docs, "Data/Tarnik.tkg"},
       {false, docs, "/home/ann/Documents/Tarnik Solitaire/Tarnik.tkg"},
-      {false, QString(), "Data/Tarnik.tkg"},
-      {false, deep, "Data/Tarnik.tkg"},  // would not fit the 256-byte path
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(FirstSavedGamePath(c.portable, c.documents, 256), c.path);
-
+      {false, {}, "Data/Tarnik.tkg"},
+      {false, deep, "Data/Tarnik.tkg"}};
+  for (const auto& [portable, documents, path] : cases)
+    EXPECT_EQ(FirstSavedGamePath(portable, documents, 256), path);
   testing::ScratchDir dir;
   const QByteArray home = qgetenv("HOME"), userDirs = qgetenv("XDG_CONFIG_HOME");
   qputenv("HOME", QByteArray::fromStdString(dir.File("")));

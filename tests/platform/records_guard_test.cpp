@@ -18,13 +18,10 @@ namespace tarnik {
 namespace {
 
 // The event loop the first copy answers from.
-QCoreApplication& App() {
+void App() {
   static int argc = 1;
-  static char name[] = "platform_tests";
-  static char* argv[] = {name, nullptr};
-  static QCoreApplication* app =
-      QCoreApplication::instance() ? nullptr : new QCoreApplication(argc, argv);
-  return app ? *app : *QCoreApplication::instance();
+  static char name[] = "platform_tests", *argv[] = {name, nullptr};
+  if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
 }
 
 TEST(RecordsGuard, DeadSettingsLockIsClearedAndALiveOneKept) {
@@ -55,9 +52,8 @@ TEST(RecordsGuard, DeadSettingsLockIsClearedAndALiveOneKept) {
 
 TEST(RecordsGuard, SecondCopyOnAFolderBringsTheFirstForward) {
   App();
-  testing::ScratchDir dir;
+  testing::ScratchDir dir, other;
   std::filesystem::create_directories(dir.File("Data"));
-  testing::ScratchDir other;
   std::filesystem::create_directories(other.File("Data"));
   const QString folder = QString::fromStdString(dir.File(""));
   auto first = std::make_unique<SingleCopy>(folder);
@@ -70,7 +66,8 @@ TEST(RecordsGuard, SecondCopyOnAFolderBringsTheFirstForward) {
   ASSERT_TRUE(second.AskFirstToShow());
   QElapsedTimer clock;
   clock.start();
-  while (shown == 0 && clock.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  while (!shown && clock.elapsed() < 5000)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
   EXPECT_EQ(shown, 1);
   // Once the first copy has ended, however it ended, the folder is free.
   first.reset();

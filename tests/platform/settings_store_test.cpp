@@ -30,15 +30,13 @@ TEST(SettingsStore, FirstRunThenRoundTripOfEveryValue) {
   SettingsPreferenceStore store(file);
   const auto rect = LoadPreferences(*fresh, store);
   ASSERT_TRUE(rect.has_value());
-  EXPECT_EQ(rect->Left, -10);
-  EXPECT_EQ(rect->Bottom, 605);
-  EXPECT_EQ(fresh->prefs.TableBack, 44);
-  EXPECT_EQ(fresh->prefs.Favorites[19], 7);
-  EXPECT_EQ(fresh->CurrentGame, 12);
+  EXPECT_EQ(std::tuple(rect->Left, rect->Bottom, fresh->prefs.TableBack, fresh->prefs.Favorites[19],
+                       fresh->CurrentGame),
+            std::tuple(-10, 605, 44, 7, 12));
   EXPECT_STREQ(fresh->prefs.LogFile, "Players/Zoë.tkp");
   QSettings raw(file, QSettings::IniFormat);
   EXPECT_EQ(raw.allKeys().size(), 43);  // the 39 classic values, "WinnableToggle", "TableZoom",
-                                         // "TurnUncovered", "WinPrompt"
+                                        // "TurnUncovered", "WinPrompt"
 }
 
 TEST(SettingsStore, ValuesThatAreNoNumbersKeepTheDefaults) {
@@ -51,11 +49,9 @@ TEST(SettingsStore, ValuesThatAreNoNumbersKeepTheDefaults) {
   auto game = std::make_unique<Game>();
   SettingsPreferenceStore store(QString::fromStdString(dir.File("t.conf")));
   ASSERT_TRUE(LoadPreferences(*game, store).has_value());
-  EXPECT_EQ(game->prefs.CardBack, 0);
-  EXPECT_EQ(game->CurrentGame, 0);
-  EXPECT_EQ(game->prefs.CurrentTour, -1);
-  EXPECT_EQ(game->prefs.SoundToggle, 0);
-  EXPECT_EQ(game->prefs.Neatness, 0);
+  const Preferences& p = game->prefs;
+  EXPECT_EQ(std::tuple(p.CardBack, game->CurrentGame, p.CurrentTour, p.SoundToggle, p.Neatness),
+            std::tuple(0, 0, -1, 0, 0));
 }
 
 }  // namespace

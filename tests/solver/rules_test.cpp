@@ -1,11 +1,14 @@
 // What the solver reads from the pile rules: when a card may go home at
-// once, and which piles are interchangeable in a position's key.
+// once, which piles are interchangeable in a position's key, and whether
+// anything builds.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 
+#include "engine/cards/pile_ops.h"
 #include "engine/game/game.h"
+#include "engine/play/action_script.h"
 #include "engine/play/history.h"
 #include "solver/actions.h"
 #include "solver/position_key.h"
@@ -47,6 +50,7 @@ bool FiveOfHeartsGoesHome(CardRemoval foundationRemoval, int32_t diamonds) {
   t.Arrange({{Up(V(4, H))}, Run(S, 3), Run(C, 3), Run(H, 3), Run(D, diamonds)});
   TableRules rules;
   solver::AnalyseRules(*t.game, rules);
+  EXPECT_FALSE(rules.nothingBuilds);  // the column takes cards
   SolverAction done;
   const bool moved = solver::ApplyForcedAction(*t.game, rules, done);
   if (moved) {
@@ -101,14 +105,18 @@ TEST(SolverRules, PositionsDifferingOnlyByLikePilesShareAKey) {
   EXPECT_FALSE(base == KeyOf(t, {{two}, {}, {ace}, {king}, {two}, {king}}));
 }
 
-// Golf's table in small: one column and one goal pile built up or down in
-// any suit, which keeps its cards or gives its top card back.
+// Golf's table in small: a column, one goal pile built up or down in any
+// suit, which keeps its cards or gives its top card back, and a column.
 GameDef ColumnAndPile(CardRemoval goalRemoval) {
   GameDef g = NamedGame("Pile");
-  g.Piles[0] = MakePile(0, 0, PileFlags::FoundationsOnly, RankBuild::None, SuitBuild::None,
-                        CardRemoval::TopCardOnly, PileStart::None);
-  g.Piles[1] = MakePile(4, 0, PileFlags::WinGoal, RankBuild::UpOrDown, SuitBuild::Any,
+  for (int i = 0; i <= 2; i += 2) {
+    g.Piles[i] = MakePile(2 * i, 2, PileFlags::FoundationsOnly, RankBuild::None, SuitBuild::None,
+                          CardRemoval::TopCardOnly, PileStart::None);
+    g.Piles[i].Placement = CardPlacement::None;
+  }
+  g.Piles[1] = MakePile(8, 0, PileFlags::WinGoal, RankBuild::UpOrDown, SuitBuild::Any,
                         goalRemoval, PileStart::Any);
+  g.Piles[1].Placement = CardPlacement::OneCard;
   return g;
 }
 
@@ -125,6 +133,39 @@ TEST(SolverRules, AGoalPileThatKeepsItsCardsCountsByItsTopCard) {
   PlayTable gives(ColumnAndPile(CardRemoval::TopCardOnly));
   EXPECT_FALSE(KeyOf(gives, {{king}, {two, three, four, other}}) ==
                KeyOf(gives, {{king}, {four, three, two, other}}));
+}
+
+// Where nothing builds the strategies share one set of positions: a win is
+// still found down its one branch, and "lost" said only after every branch.
+TEST(SolverRules, WhereNothingBuildsTheSearchStillTriesEveryBranch) {
+  struct Case {
+    std::vector<Placed> a, b;  // the columns, bottom first, under the five of spades
+    Verdict verdict;
+  } const cases[] = {
+      // The six, the five under it, then the four; the four first is a dead end.
+      {{Up(V(4, H)), Up(V(5, D))}, {Up(V(3, C))}, Verdict::Won},
+      {{Up(V(6, C)), Up(V(5, D))}, {Up(V(3, H))}, Verdict::Lost},  // six, seven, stuck
+      {{Up(V(5, D)), Up(V(7, H))}, {Up(V(6, C))}, Verdict::Lost},  // nothing fits
+  };
+  for (const Case& c : cases) {
+    std::vector<Placed> goal;  // every other card
+    for (int32_t v = 0; v < 52; ++v)
+      if (v != V(4, S) && v != c.a[0].value && v != c.a[1].value && v != c.b[0].value)
+        goal.push_back(Up(v));
+    goal.push_back(Up(V(4, S)));
+    PlayTable t(ColumnAndPile(CardRemoval::None));
+    t.Arrange({c.a, goal, c.b});
+    TableRules rules;
+    solver::AnalyseRules(*t.game, rules);
+    EXPECT_TRUE(rules.nothingBuilds);
+    SolverTable table;
+    std::string error;
+    ASSERT_TRUE(CaptureTable(*t.game, table, error));
+    const SolveResult r = Solve(table, {});
+    EXPECT_EQ(r.verdict, c.verdict);
+    for (const SolverAction& a : r.actions) EXPECT_TRUE(RunAction(*t.game, ActionLine(a), error));
+    EXPECT_EQ(GameScore(t.game->PileTable, t.game->CurrentFlags) == 52, c.verdict == Verdict::Won);
+  }
 }
 
 // A column, four foundations, a stock and its waste, laid out like Klondike.

@@ -64,89 +64,73 @@ SolverTable Capture(const Game& game) {
   return table;
 }
 
-// Replays a line through the action language on the game and returns the
-// score it reaches.
-int32_t Replay(Game& game, const std::vector<SolverAction>& line) {
-  std::string error;
-  for (const SolverAction& a : line) EXPECT_TRUE(RunAction(game, ActionLine(a), error)) << error;
-  return GameScore(game.PileTable, game.CurrentFlags);
-}
-
+// The three answers, the hint, the game in play left exactly as it was, and
+// no capture while cards are dragged.
 TEST(Solver, AnswersWonOrLostAndTheWinningLineWinsThroughThePointer) {
   PlayTable lost(Endgame(false));
   lost.Arrange(QueenUnderKing());
   const SolveResult noWin = Solve(Capture(*lost.game), {});
   EXPECT_EQ(noWin.verdict, Verdict::Lost);  // the king has nowhere to go
   EXPECT_TRUE(noWin.actions.empty());
+  const Hint none = FindHint(Capture(*lost.game), {});
+  EXPECT_FALSE(none.found);
+  EXPECT_EQ(none.verdict, Verdict::Lost);
 
   PlayTable won(Endgame(true));
   won.Arrange(QueenUnderKing());
+  PositionRecord before, after;
+  SavePosition(*won.game, before);
+  const int32_t undo = won.game->history.UndoPosition, count = won.game->history.PositionCount;
+  const int redraws = won.display.redraws, sounds = static_cast<int>(won.display.sounds.size());
   const SolveResult win = Solve(Capture(*won.game), {});
+  const Hint hint = FindHint(Capture(*won.game), {});
+  SavePosition(*won.game, after);
+  EXPECT_EQ(std::memcmp(before.Bytes, after.Bytes, kPositionSize), 0);
+  EXPECT_EQ(won.game->history.UndoPosition, undo);
+  EXPECT_EQ(won.game->history.PositionCount, count);
+  EXPECT_EQ(won.display.redraws, redraws);
+  EXPECT_EQ(static_cast<int>(won.display.sounds.size()), sounds);
+  EXPECT_FALSE(won.log.logged);
+  EXPECT_EQ(won.log.best, 0);
   ASSERT_EQ(win.verdict, Verdict::Won);
   // King to the cell, then queen and king home.
   ASSERT_EQ(win.actions.size(), 3u);
   EXPECT_EQ(ActionLine(win.actions[0]), "drag 0 1 5");
-  EXPECT_EQ(Replay(*won.game, win.actions), 52);
-}
-
-TEST(Solver, LeavesTheGameInPlayUntouched) {
-  PlayTable t(Endgame(true));
-  t.Arrange(QueenUnderKing());
-  PositionRecord before, after;
-  SavePosition(*t.game, before);
-  const int32_t undo = t.game->history.UndoPosition, count = t.game->history.PositionCount;
-  const int redraws = t.display.redraws, sounds = static_cast<int>(t.display.sounds.size());
-
-  EXPECT_EQ(Solve(Capture(*t.game), {}).verdict, Verdict::Won);
-
-  SavePosition(*t.game, after);
-  EXPECT_EQ(std::memcmp(before.Bytes, after.Bytes, kPositionSize), 0);
-  EXPECT_EQ(t.game->history.UndoPosition, undo);
-  EXPECT_EQ(t.game->history.PositionCount, count);
-  EXPECT_EQ(t.display.redraws, redraws);
-  EXPECT_EQ(static_cast<int>(t.display.sounds.size()), sounds);
-  EXPECT_FALSE(t.log.logged);
-  EXPECT_EQ(t.log.best, 0);
-}
-
-TEST(Solver, HintGivesTheFirstActionOfAWinOrNothing) {
-  PlayTable won(Endgame(true));
-  won.Arrange(QueenUnderKing());
-  const Hint hint = FindHint(Capture(*won.game), {});
   ASSERT_TRUE(hint.found);
   EXPECT_EQ(hint.action, (SolverAction{SolverAction::Kind::Drag, 0, 1, 5}));
+  std::string error;  // the line replays through the action language to a win
+  for (const SolverAction& a : win.actions) EXPECT_TRUE(RunAction(*won.game, ActionLine(a), error));
+  EXPECT_EQ(GameScore(won.game->PileTable, won.game->CurrentFlags), 52);
 
-  PlayTable lost(Endgame(false));
-  lost.Arrange(QueenUnderKing());
-  const Hint none = FindHint(Capture(*lost.game), {});
-  EXPECT_FALSE(none.found);
-  EXPECT_EQ(none.verdict, Verdict::Lost);
-}
-
-TEST(Solver, RefusesToCaptureWhileCardsAreDragged) {
-  PlayTable t(Endgame(true));
-  t.Arrange(QueenUnderKing());
-  const Card& king = *t.P(0).TopCard;
-  PointerDown(*t.game, static_cast<int16_t>(king.X + 32), static_cast<int16_t>(king.Y + 40));
-  ASSERT_TRUE(IsDragging(*t.game));
+  // No capture while cards are dragged: they are on no pile.
+  const Card& king = *lost.P(0).TopCard;
+  PointerDown(*lost.game, static_cast<int16_t>(king.X + 32), static_cast<int16_t>(king.Y + 40));
+  ASSERT_TRUE(IsDragging(*lost.game));
   SolverTable table;
-  std::string refusal;
-  EXPECT_FALSE(CaptureTable(*t.game, table, refusal));
-  EXPECT_FALSE(refusal.empty());
+  EXPECT_FALSE(CaptureTable(*lost.game, table, error));
+  EXPECT_FALSE(error.empty());
 }
 
-TEST(Solver, StopsAtItsBudgetOrWhenCancelled) {
-  // Spider from the shipped library: far too big to decide in a few nodes.
-  auto game = std::make_unique<Game>();
-  game->library.Path = TARNIK_LIBRARY;
-  CountGames(game->library);
-  LoadGameNames(game->library);
-  int spider = -1;
-  for (int i = 0; i < game->library.GameCount; ++i)
-    if (std::strcmp(game->library.GameNames[i], "Spider") == 0) spider = i;
+// Deals of the shipped library: FreeCell's first is won, a game that is not
+// there is refused, and Spider, far too big to decide in a few nodes, stops
+// at its budget, its memory or the cancel flag.
+TEST(Solver, ChecksLibraryDealsAndStopsAtItsBudgetOrWhenCancelled) {
+  auto library = std::make_unique<Library>();
+  library->Path = TARNIK_LIBRARY;
+  CountGames(*library);
+  LoadGameNames(*library);
+  int spider = -1, freecell = -1;
+  for (int i = 0; i < library->GameCount; ++i) {
+    if (std::strcmp(library->GameNames[i], "Spider") == 0) spider = i;
+    if (std::strcmp(library->GameNames[i], "FreeCell") == 0) freecell = i;
+  }
   ASSERT_GE(spider, 0);
+  ASSERT_GE(freecell, 0);
+  EXPECT_EQ(CheckDeal(*library, freecell, 1, Preferences{}, 5000), Verdict::Won);
+  EXPECT_EQ(CheckDeal(*library, library->GameCount, 1, Preferences{}, 100), Verdict::Unknown);
+  EXPECT_EQ(CheckDeal(*library, -1, 1, Preferences{}, 100), Verdict::Unknown);
   auto table = std::make_unique<SolverTable>();
-  ASSERT_TRUE(DealTable(game->library, spider, 1, Preferences{}, *table));
+  ASSERT_TRUE(DealTable(*library, spider, 1, Preferences{}, *table));
 
   SolveOptions few;
   few.maxNodes = 500;
@@ -178,20 +162,6 @@ TEST(Solver, StopsAtItsBudgetOrWhenCancelled) {
   EXPECT_TRUE(stopped.cancelled);
   EXPECT_EQ(reports, 3);
   EXPECT_LT(stopped.elapsedMs, 10'000);
-}
-
-TEST(Solver, ChecksDealsOfTheLibraryAndRefusesBadOnes) {
-  auto library = std::make_unique<Library>();
-  library->Path = TARNIK_LIBRARY;
-  CountGames(*library);
-  LoadGameNames(*library);
-  int freecell = -1;
-  for (int i = 0; i < library->GameCount; ++i)
-    if (std::strcmp(library->GameNames[i], "FreeCell") == 0) freecell = i;
-  ASSERT_GE(freecell, 0);
-  EXPECT_EQ(CheckDeal(*library, freecell, 1, Preferences{}, 5000), Verdict::Won);
-  EXPECT_EQ(CheckDeal(*library, library->GameCount, 1, Preferences{}, 100), Verdict::Unknown);
-  EXPECT_EQ(CheckDeal(*library, -1, 1, Preferences{}, 100), Verdict::Unknown);
 }
 
 }  // namespace

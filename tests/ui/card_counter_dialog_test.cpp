@@ -1,36 +1,22 @@
-// "Card Counter": its controls, one window at a time, the panel drawn chip by
+// "Card Counter": its texts, one window at a time, the panel drawn chip by
 // chip from the sheet of faces, the redraws it follows and how it closes.
 #include "ui/dialogs/card_counter_dialog.h"
 
-#include <gtest/gtest.h>
-
-#include <QEvent>
-#include <QPainter>
-#include <QPushButton>
-#include <QTest>
-
-#include "support/gui_fixture.h"
 #include "ui/art/card_images.h"
 #include "ui/table/table_widget.h"
+#include "ui_checks.h"
 
-namespace tarnik {
+namespace tarnik::testing {
 namespace {
 
-using testing::ColumnsGame;
-using testing::Control;
-using testing::GuiGame;
-using testing::SharedArt;
-
-// Columns whose first pile is dealt with four cards face down, and a stock
-// pile of the remaining cards, all face down.
+// Columns, the first dealt with four cards face down, and a stock of the
+// other 17 cards face down.
 GameDef CounterGame() {
   GameDef g = ColumnsGame("Columns");
   g.Piles[0].InitialFaceDown = 4;
-  PileDef& stock = g.Piles[11];
-  stock = g.Piles[7];
+  PileDef& stock = g.Piles[11] = g.Piles[7];
   stock.Column = 14;
-  stock.InitialSize = 52 - 35;
-  stock.InitialFaceDown = 52 - 35;
+  stock.InitialSize = stock.InitialFaceDown = 52 - 35;
   stock.Flags = PileFlags::ManualFillSource;
   return g;
 }
@@ -45,25 +31,21 @@ struct PaintCounter : QObject {
 };
 
 struct CardCounterDialogTest : ::testing::Test {
-  CardCounterDialogTest() {
-    owner.resize(800, 526);
-    t.game->records.CounterShowsStock = 0;
-  }
-
-  // Opens the counter and returns its panel as drawn.
+  CardCounterDialogTest() { owner.resize(800, 526); }
+  // Opens the counter (or raises the open one) and returns its panel as drawn.
   QImage Panel() {
     OpenCardCounter(handle, *t.game, SharedArt(), table, &owner);
     return Control<QWidget>(*handle, 17019)->grab().toImage().convertToFormat(QImage::Format_RGB32);
   }
-
-  // The panel the counter must show for `faceDown` cards (first copies only).
-  static QImage Expected(const std::vector<Card*>& faceDown) {
+  // The panel that lists the first `n` cards of `pile`: the strip's empty
+  // places, each card its face's corner in its suit's row and rank's place.
+  QImage Expected(int pile, int n) {
     const TableArt& art = SharedArt();
     QImage image(182, 128, QImage::Format_RGB32);
     QPainter painter(&image);
     for (int y = 0; y < 2; ++y)
       for (int x = 0; x < 13; ++x) painter.drawImage(14 * x, 64 * y, art.cardArt, 576, 480, 14, 64);
-    for (const Card* c : faceDown)
+    for (const Card* c = t.game->PileTable[pile].BottomCard; c && n--; c = c->Above)
       painter.drawImage(14 * Rank(c->Value) + 1, 16 * Suit(c->Value) + 1, art.cardSheet,
                         64 * Rank(c->Value) + 2, 80 * Suit(c->Value) + 2, 12, 14);
     return image;
@@ -75,69 +57,45 @@ struct CardCounterDialogTest : ::testing::Test {
   QPointer<CardCounterDialog> handle;
 };
 
-// The four face-down cards of the first column, each as its face's corner in
-// its suit's row and its rank's place; turning one up removes its chip at
-// the table's next redraw.
+// The first column's four face-down cards; turning one up removes its chip
+// at the table's next redraw, which repaints the panel once.
 TEST_F(CardCounterDialogTest, TableauChipsFollowTheTable) {
-  std::vector<Card*> faceDown;
-  for (Card* c = t.game->PileTable[0].BottomCard; c->Face == FaceDown; c = c->Above)
-    faceDown.push_back(c);
-  ASSERT_EQ(faceDown.size(), 4u);
-  EXPECT_EQ(Panel(), Expected(faceDown));
-  faceDown.back()->Face = FaceUp;
-  faceDown.pop_back();
+  EXPECT_EQ(Panel(), Expected(0, 4));
+  t.game->PileTable[0].BottomCard->Above->Above->Above->Face = FaceUp;
   ASSERT_TRUE(QTest::qWaitForWindowExposed(handle));
   PaintCounter counter;
   Control<QWidget>(*handle, 17019)->installEventFilter(&counter);
   table.RedrawTable();
   EXPECT_EQ(counter.paints, 1);
-  EXPECT_EQ(Panel(), Expected(faceDown));
+  EXPECT_EQ(Panel(), Expected(0, 3));
 }
 
-// "Show Stock" lists the stock's cards, "Show Tableau" the others again; the
-// choice outlives the window.
-TEST_F(CardCounterDialogTest, ShowStockAndShowTableau) {
+// "Show Stock" lists the stock, "Show Tableau" the others again, the choice
+// outliving the window; one counter, not modal; Escape leaves it open; OK
+// and the close box close it, the redraws no longer reach it.
+TEST_F(CardCounterDialogTest, ButtonsAndOneWindow) {
   Panel();
-  EXPECT_EQ(handle->windowTitle(), "Card Counter");
-  auto* stock = Control<QPushButton>(*handle, 17020);
-  auto* tableau = Control<QPushButton>(*handle, 17021);
-  EXPECT_EQ(stock->text(), "Show Stock");
-  EXPECT_EQ(tableau->text(), "Show Tableau");
-  EXPECT_EQ(Control<QPushButton>(*handle, 1)->text(), "OK");
-  stock->click();
-  EXPECT_EQ(t.game->records.CounterShowsStock, 1u);
-  std::vector<Card*> stockCards;
-  for (Card* c = t.game->PileTable[11].BottomCard; c; c = c->Above) stockCards.push_back(c);
-  ASSERT_EQ(stockCards.size(), 17u);
-  const QImage shown = Panel();
-  EXPECT_EQ(shown, Expected(stockCards));
-  Control<QPushButton>(*handle, 1)->click();
-  EXPECT_FALSE(handle);
-  EXPECT_EQ(Panel(), shown);
-  Control<QPushButton>(*handle, 17021)->click();
-  EXPECT_EQ(t.game->records.CounterShowsStock, 0u);
-}
-
-// One counter at a time; Escape leaves it open; OK and the close box close it
-// and stop the redraws from reaching it, and the next command opens a new one.
-TEST_F(CardCounterDialogTest, OneWindowClosedByOkOrCloseBox) {
-  Panel();
+  ExpectTexts(*handle,
+              {{0, "Card Counter"}, {17020, "Show Stock"}, {17021, "Show Tableau"}, {1, "OK"}});
   CardCounterDialog* first = handle;
-  OpenCardCounter(handle, *t.game, SharedArt(), table, &owner);
+  Click(*handle, 17020);
+  EXPECT_EQ(t.game->records.CounterShowsStock, 1u);
+  EXPECT_EQ(Panel(), Expected(11, 17));
   EXPECT_EQ(handle, first);
   EXPECT_EQ(owner.findChildren<CardCounterDialog*>().size(), 1);
   EXPECT_FALSE(first->isModal());
   QTest::keyClick(first, Qt::Key_Escape);
   EXPECT_TRUE(first->isVisible());
-  EXPECT_TRUE(first->close());
+  Click(*handle, 1);
   EXPECT_FALSE(handle);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   table.RedrawTable();  // must not reach the closed window
-  Panel();
-  EXPECT_TRUE(handle && handle->isVisible());
-  Control<QPushButton>(*handle, 1)->click();
+  EXPECT_EQ(Panel(), Expected(11, 17));
+  Click(*handle, 17021);
+  EXPECT_EQ(t.game->records.CounterShowsStock, 0u);
+  EXPECT_TRUE(handle->close());
   EXPECT_FALSE(handle);
 }
 
 }  // namespace
-}  // namespace tarnik
+}  // namespace tarnik::testing

@@ -1,106 +1,71 @@
-// "Select Shuffle" and "Select Game": their controls by id with their texts,
-// what each button deals, the category filters, the preview, and that
-// neither dialog can be closed but by dealing.
-#include <gtest/gtest.h>
-
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTest>
-
-#include "support/gui_fixture.h"
+// The Game Selection and Shuffle dialogs: "Select Shuffle", "Select Game",
+// "Favorite games" and "Customize Favorites": their texts, what each control
+// deals or binds, the typed seed, the categories, the preview.
+#include "ui/dialogs/customize_favorites_dialog.h"
+#include "ui/dialogs/favorites_dialog.h"
 #include "ui/dialogs/select_game_dialog.h"
 #include "ui/dialogs/select_shuffle_dialog.h"
+#include "ui_checks.h"
 
-namespace tarnik {
+namespace tarnik::testing {
 namespace {
 
-using testing::ColumnsGame;
-using testing::Control;
-using testing::GuiGame;
-
-struct SelectShuffleTest : ::testing::Test {
+// Up and Down step from the seed in play (not the typed one), wrap round and
+// deal at once; OK deals the typed seed and closes.
+TEST(SelectShuffle, TextsAndButtonsDealFromTheSeedInPlay) {
   GuiGame t{{ColumnsGame("Columns")}};
-  SelectShuffleDialog dialog{*t.game, nullptr};
-  QLineEdit* seed = Control<QLineEdit>(dialog, 5000);
-  QPushButton* up = Control<QPushButton>(dialog, 3200);
-  QPushButton* down = Control<QPushButton>(dialog, 3201);
-  QPushButton* ok = Control<QPushButton>(dialog, 1);
-};
-
-// The dialog's texts, and the field showing the seed in play.
-TEST_F(SelectShuffleTest, ShowsTheSeedInPlayAndItsControlTexts) {
-  t.Deal(0, 4000000000u);
-  SelectShuffleDialog fresh(*t.game, nullptr);
-  EXPECT_EQ(fresh.windowTitle(), "Select Shuffle");
-  EXPECT_EQ(Control<QLineEdit>(fresh, 5000)->text(), "4000000000");
-  EXPECT_EQ(Control<QPushButton>(fresh, 3200)->text(), "&Up");
-  EXPECT_EQ(Control<QPushButton>(fresh, 3201)->text(), "&Down");
-  EXPECT_EQ(Control<QPushButton>(fresh, 1)->text(), "&OK");
-  QStringList labels;
-  for (const QLabel* label : fresh.findChildren<QLabel*>()) labels << label->text();
-  EXPECT_TRUE(labels.contains("Enter number from 0 to 4294967295"));
-}
-
-// Up and Down step from the seed in play, not from the typed text, wrap
-// round, deal at once and leave the dialog open.
-TEST_F(SelectShuffleTest, UpAndDownStepTheSeedInPlayAndDealAtOnce) {
   t.Deal(0, 4294967295u);
+  SelectShuffleDialog dialog(*t.game, nullptr);
   dialog.show();
-  seed->setText("17");
-  up->click();
-  EXPECT_EQ(t.game->CurrentSeed, 0u);
-  EXPECT_EQ(seed->text(), "0");
-  EXPECT_EQ(t.Table(), t.DealtTable(0, 0));
-  seed->setText("500");
-  down->click();
-  EXPECT_EQ(t.game->CurrentSeed, 4294967295u);
-  EXPECT_EQ(seed->text(), "4294967295");
-  EXPECT_EQ(t.Table(), t.DealtTable(0, 4294967295u));
-  EXPECT_TRUE(dialog.isVisible());
-  testing::ExpectOnlyItsButtonsClose(dialog);
-}
-
-// OK deals the typed seed; text that is no number from 0 to 4294967295
-// deals seed 0.
-TEST_F(SelectShuffleTest, OkDealsTheTypedSeedOrZero) {
-  struct Case {
-    const char* text;
-    uint32_t seed;
-  };
-  for (const Case& c :
-       {Case{"4294967295", 4294967295u}, Case{"123", 123}, Case{"abc", 0}, Case{"-1", 0},
-        Case{"4294967296", 0}, Case{"99999999999", 0}, Case{"12x", 0}, Case{"", 0}}) {
-    SCOPED_TRACE(c.text);
-    t.Deal(0, 77);
-    SelectShuffleDialog typed(*t.game, nullptr);
-    typed.show();
-    Control<QLineEdit>(typed, 5000)->setText(QString::fromLatin1(c.text));
-    Control<QPushButton>(typed, 1)->click();
-    EXPECT_EQ(t.game->CurrentSeed, c.seed);
-    EXPECT_EQ(t.Table(), t.DealtTable(0, c.seed));
-    EXPECT_FALSE(typed.isVisible());
-    EXPECT_EQ(typed.result(), QDialog::Accepted);
+  ExpectTexts(dialog, {{0, "Select Shuffle"},
+                       {5000, "4294967295"},
+                       {3200, "&Up"},
+                       {3201, "&Down"},
+                       {1, "&OK"},
+                       {-1, "Enter number from 0 to 4294967295"}});
+  auto* seed = Control<QLineEdit>(dialog, 5000);
+  for (const auto& [id, dealt] : {std::pair{3200, 0u}, {3201, 4294967295u}}) {
+    seed->setText("17");
+    Click(dialog, id);
+    EXPECT_EQ(t.game->CurrentSeed, dealt);
+    EXPECT_EQ(seed->text(), QString::number(dealt));
+    EXPECT_EQ(t.Table(), t.DealtTable(0, dealt));
   }
+  ExpectOnlyItsButtonsClose(dialog);
+  seed->setText("123");
+  Click(dialog, 1);
+  EXPECT_EQ(t.Table(), t.DealtTable(0, 123));
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
-// A library covering every category rule and its edges.
-std::vector<GameDef> CategoryLibrary() {
+// Text that is no number from 0 to 4294967295 stands for seed 0.
+TEST(SelectShuffle, TypedTextIsTheSeedOrZero) {
+  const std::pair<const char*, uint32_t> cases[] = {
+      {"4294967295", 4294967295u}, {"123", 123},       {"abc", 0}, {"-1", 0},
+      {"4294967296", 0},           {"99999999999", 0}, {"12x", 0}, {"", 0}};
+  for (const auto& [text, seed] : cases) EXPECT_EQ(SeedFromText(text), seed) << text;
+}
+
+// The categories a game's flags admit ("1" per category 0 … 6: all, one
+// deck, two decks, four decks, pairing, redealable, special).
+TEST(SelectGame, CategoriesAdmitGamesByTheirFlags) {
   using namespace GameFlags;
-  std::vector<GameDef> games = {ColumnsGame("Plain"), ColumnsGame("Both Decks", TwoDeck | FourDeck),
-                                ColumnsGame("Deal Three", DealThree)};
-  for (int bit = 10; bit <= 18; ++bit)
-    games.push_back(ColumnsGame(("Pairs " + std::to_string(bit)).c_str(), 1u << bit));
-  games.push_back(ColumnsGame("Redeal Once", RedealOnce));
-  games.push_back(ColumnsGame("Redeal Twice", RedealTwice));
-  games.push_back(ColumnsGame("Redeal Always", RedealUnlimited));
-  games.push_back(ColumnsGame("Four Rank", FourRank));
-  games.push_back(ColumnsGame("Random Start", RandomStart | AcesHigh));
-  games.push_back(ColumnsGame("Spare Bits", (1u << 23) | (1u << 31)));
-  games.push_back(ColumnsGame("Two Decks", TwoDeck | RedealOnce));
-  games.push_back(ColumnsGame("Four Decks", FourDeck));
-  return games;
+  const std::pair<uint32_t, const char*> cases[] = {{0, "1100000"},
+                                                    {TwoDeck | FourDeck, "1011000"},
+                                                    {DealThree, "1100000"},
+                                                    {1u << 10, "1100100"},
+                                                    {1u << 18, "1100100"},
+                                                    {RedealOnce, "1100010"},
+                                                    {RedealTwice, "1100010"},
+                                                    {RedealUnlimited, "1100010"},
+                                                    {FourRank, "1100001"},
+                                                    {RandomStart | AcesHigh, "1100000"},
+                                                    {(1u << 23) | (1u << 31), "1100000"},
+                                                    {TwoDeck | RedealOnce, "1010010"},
+                                                    {FourDeck, "1001000"}};
+  for (const auto& [flags, in] : cases)
+    for (int c = 0; c < 7; ++c) EXPECT_EQ(InCategory(flags, c), in[c] == '1') << flags << " " << c;
 }
 
 QStringList Lines(const QListWidget& list) {
@@ -120,107 +85,70 @@ std::string PreviewCards(const Game& game) {
 }
 
 struct SelectGameTest : ::testing::Test {
-  GuiGame t{CategoryLibrary()};
+  GuiGame t{{ColumnsGame("Plain"),
+             ColumnsGame("Two Decks", GameFlags::TwoDeck | GameFlags::RedealOnce),
+             ColumnsGame("Pairs", 1u << 12), ColumnsGame("Four Rank", GameFlags::FourRank),
+             ColumnsGame("Four Decks", GameFlags::FourDeck)}};
 };
 
-// The seven category buttons and their texts; each lists, in library
-// order, the games its flag rule admits, and leaves no line selected.
-TEST_F(SelectGameTest, CategoriesListTheGamesTheirFlagsAdmit) {
-  SelectGameDialog dialog(*t.game, testing::SharedArt(), nullptr);
-  EXPECT_EQ(dialog.windowTitle(), "Select Game");
+// The texts; a category button lists its games in library order, none
+// selected, and "All games" all again.
+TEST_F(SelectGameTest, CategoryButtonsListTheirGames) {
+  SelectGameDialog dialog(*t.game, SharedArt(), nullptr);
+  ExpectTexts(dialog, {{0, "Select Game"},
+                       {1, "OK"},
+                       {3700, "All games"},
+                       {3701, "One deck games"},
+                       {3702, "Two deck games"},
+                       {3703, "Four deck games"},
+                       {3704, "Pairing games"},
+                       {3705, "Redealable games"},
+                       {3706, "Special games"}});
   auto* list = Control<QListWidget>(dialog, 8004);
-  ASSERT_TRUE(Control<QWidget>(dialog, 17025));
-  EXPECT_EQ(Control<QPushButton>(dialog, 1)->text(), "OK");
-  const QStringList all = {"Plain",        "Both Decks",   "Deal Three",    "Pairs 10",
-                           "Pairs 11",     "Pairs 12",     "Pairs 13",      "Pairs 14",
-                           "Pairs 15",     "Pairs 16",     "Pairs 17",      "Pairs 18",
-                           "Redeal Once",  "Redeal Twice", "Redeal Always", "Four Rank",
-                           "Random Start", "Spare Bits",   "Two Decks",     "Four Decks"};
-  EXPECT_EQ(Lines(*list), all);
-  QStringList oneDeck = all;
-  for (const char* name : {"Both Decks", "Two Decks", "Four Decks"}) oneDeck.removeOne(name);
-  const struct {
-    const char* text;
-    QStringList lines;
-  } categories[7] = {
-      {"All games", all},
-      {"One deck games", oneDeck},
-      {"Two deck games", {"Both Decks", "Two Decks"}},
-      {"Four deck games", {"Both Decks", "Four Decks"}},
-      {"Pairing games", all.mid(3, 9)},
-      {"Redealable games", {"Redeal Once", "Redeal Twice", "Redeal Always", "Two Decks"}},
-      {"Special games", {"Four Rank"}},
-  };
-  for (int c = 0; c < 7; ++c) {
-    SCOPED_TRACE(categories[c].text);
-    QPushButton* button = Control<QPushButton>(dialog, 3700 + c);
-    ASSERT_TRUE(button);
-    EXPECT_EQ(button->text(), categories[c].text);
-    list->setCurrentRow(0);
-    button->click();
-    EXPECT_EQ(Lines(*list), categories[c].lines);
-    EXPECT_TRUE(list->selectedItems().isEmpty());
-  }
+  Click(dialog, 3701);
+  EXPECT_EQ(Lines(*list), QStringList({"Plain", "Pairs", "Four Rank"}));
+  EXPECT_TRUE(list->selectedItems().isEmpty());
+  Click(dialog, 3700);
+  EXPECT_EQ(Lines(*list).size(), 5);
 }
 
-// Opening selects the game in play and deals its preview; every selection
-// deals the preview afresh (with the shuffle sound), so the same game twice
-// shows two deals, and the game in play is not touched.
+// Opening selects the game in play; every selection deals the preview afresh
+// with the shuffle sound, the game in play untouched; a category keeps it.
 TEST_F(SelectGameTest, EverySelectionReshufflesThePreview) {
   t.Deal(2, 5);
   const std::string inPlay = t.Table();
   t.display.sounds.clear();
-  SelectGameDialog dialog(*t.game, testing::SharedArt(), nullptr);
+  SelectGameDialog dialog(*t.game, SharedArt(), nullptr);
   auto* list = Control<QListWidget>(dialog, 8004);
   EXPECT_EQ(list->currentRow(), 2);
-  EXPECT_EQ(t.game->PreviewFlags, GameFlags::DealThree);
+  EXPECT_EQ(t.game->PreviewFlags, 1u << 12);
   const std::string first = PreviewCards(*t.game);
-  list->setCurrentRow(18);
+  list->setCurrentRow(1);
   EXPECT_TRUE(t.game->PreviewFlags & GameFlags::TwoDeck);
   list->setCurrentRow(2);
-  EXPECT_EQ(t.game->PreviewFlags, GameFlags::DealThree);
   EXPECT_NE(PreviewCards(*t.game), first);
   EXPECT_EQ(t.display.sounds, (std::vector<std::string>(3, "Shuffle")));
   EXPECT_EQ(t.Table(), inPlay);
-  EXPECT_EQ(t.game->CurrentGame, 2);
-  EXPECT_EQ(t.game->CurrentSeed, 5u);
-  // A category changes the list only; the preview keeps its deal.
   const std::string shown = PreviewCards(*t.game);
-  Control<QPushButton>(dialog, 3706)->click();
+  Click(dialog, 3706);
   EXPECT_EQ(PreviewCards(*t.game), shown);
 }
 
-// OK with no line selected, after a category without the game in play,
-// deals that game again with a new seed; OK on a line deals that game; the
-// dialog closes only so.
-TEST_F(SelectGameTest, OkDealsTheSelectedGameOrTheGameInPlayWithANewSeed) {
-  t.Deal(0, 12345);
-  SelectGameDialog dialog(*t.game, testing::SharedArt(), nullptr);
-  dialog.show();
-  testing::ExpectOnlyItsButtonsClose(dialog);
-  Control<QPushButton>(dialog, 3702)->click();  // "Two deck games"
-  Control<QPushButton>(dialog, 1)->click();
-  EXPECT_FALSE(dialog.isVisible());
-  EXPECT_EQ(t.game->CurrentGame, 0);
-  EXPECT_NE(t.game->CurrentSeed, 12345u);
-  EXPECT_EQ(t.Table(), t.DealtTable(0, t.game->CurrentSeed));
-
-  SelectGameDialog again(*t.game, testing::SharedArt(), nullptr);
-  again.show();
-  Control<QPushButton>(again, 3705)->click();  // "Redealable games"
-  auto* list = Control<QListWidget>(again, 8004);
-  list->setCurrentRow(3);  // "Two Decks"
-  Control<QPushButton>(again, 1)->click();
-  EXPECT_EQ(t.game->CurrentGame, 18);
-  EXPECT_EQ(t.Table(), t.DealtTable(18, t.game->CurrentSeed));
-}
-
-// A double click on a line deals that game; with two games of one name the
-// later one is previewed and dealt.
-TEST(SelectGame, DoubleClickDealsTheLastGameOfThatName) {
+// Only dealing closes it: OK with no line selected deals the game in play
+// with a new seed; a double click deals that line's game, of two games of
+// one name the later.
+TEST(SelectGame, OkAndDoubleClickDeal) {
   GuiGame t{{ColumnsGame("Twin"), ColumnsGame("Other"), ColumnsGame("Twin", GameFlags::TwoDeck)}};
   t.Deal(1, 3);
-  SelectGameDialog dialog(*t.game, testing::SharedArt(), nullptr);
+  SelectGameDialog first(*t.game, SharedArt(), nullptr);
+  first.show();
+  ExpectOnlyItsButtonsClose(first);
+  Click(first, 3702);  // "Two deck games", without the game in play
+  Click(first, 1);
+  EXPECT_FALSE(first.isVisible());
+  EXPECT_NE(t.game->CurrentSeed, 3u);
+  EXPECT_EQ(t.Table(), t.DealtTable(1, t.game->CurrentSeed));
+  SelectGameDialog dialog(*t.game, SharedArt(), nullptr);
   dialog.show();
   auto* list = Control<QListWidget>(dialog, 8004);
   list->setCurrentRow(0);
@@ -231,5 +159,76 @@ TEST(SelectGame, DoubleClickDealsTheLastGameOfThatName) {
   EXPECT_EQ(t.Table(), t.DealtTable(2, t.game->CurrentSeed));
 }
 
+// Three games; favourites 1 and 2 bound to Bristol and Canfield, favourite
+// 20 beyond the library, the others to Klondike.
+struct FavoritesDialogsTest : ::testing::Test {
+  FavoritesDialogsTest() {
+    for (int32_t& f : t.game->prefs.Favorites) f = 0;
+    t.game->prefs.Favorites[0] = 1;
+    t.game->prefs.Favorites[1] = 2;
+    t.game->prefs.Favorites[19] = 200;
+  }
+  static QPushButton* Button(const QDialog& dialog, int slot) {
+    return Control<QPushButton>(dialog, 3501 + slot);
+  }
+  GuiGame t{{ColumnsGame("Klondike"), ColumnsGame("Bristol"), ColumnsGame("Canfield")}};
+};
+
+// Each button names its game (beyond the library none), ten to a column; a
+// favourite deals its game and closes.
+TEST_F(FavoritesDialogsTest, ButtonsShowAndDealTheirGames) {
+  FavoritesDialog dialog(*t.game, nullptr);
+  dialog.show();
+  ExpectTexts(dialog, {{0, "Favorite games"},
+                       {3500, "Customize"},
+                       {3501, "Bristol"},
+                       {3502, "Canfield"},
+                       {3503, "Klondike"},
+                       {3520, ""}});
+  EXPECT_EQ(Button(dialog, 9)->x(), Button(dialog, 0)->x());
+  EXPECT_GT(Button(dialog, 10)->x(), Button(dialog, 9)->x());
+  EXPECT_EQ(Button(dialog, 10)->y(), Button(dialog, 0)->y());
+  ExpectOnlyItsButtonsClose(dialog);
+  Button(dialog, 1)->click();
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(t.game->CurrentGame, 2);
+  EXPECT_EQ(t.Table(), t.DealtTable(2, t.game->CurrentSeed));
+}
+
+// The chosen button takes the game picked in the list and its name.
+TEST_F(FavoritesDialogsTest, CustomizeBindsTheChosenButton) {
+  CustomizeFavoritesDialog dialog(*t.game, nullptr);
+  dialog.show();
+  ExpectTexts(dialog, {{0, "Customize Favorites"},
+                       {-1,
+                        "Select a button to change.  Then click on a game from the list "
+                        "on the left to change the game the selected button starts."}});
+  QListWidget* list = Control<QListWidget>(dialog, 8000);
+  ASSERT_EQ(list->count(), 3);
+  EXPECT_EQ(list->item(2)->text(), "Canfield");
+  Button(dialog, 14)->click();
+  list->setCurrentRow(1);
+  EXPECT_EQ(t.game->prefs.Favorites[14], 1);
+  EXPECT_EQ(Button(dialog, 14)->text(), "Bristol");
+  Click(dialog, 1);
+  EXPECT_FALSE(dialog.isVisible());
+}
+
+// "Customize" opens the customize dialog and relabels the buttons after it.
+TEST_F(FavoritesDialogsTest, CustomizeRelabelsTheFavorites) {
+  FavoritesDialog dialog(*t.game, nullptr);
+  dialog.show();
+  QTimer::singleShot(0, [] {
+    auto* customize = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(customize, nullptr);
+    EXPECT_EQ(customize->objectName(), "id10002");
+    Control<QListWidget>(*customize, 8000)->setCurrentRow(0);
+    Click(*customize, 1);
+  });
+  Click(dialog, 3500);
+  EXPECT_EQ(Button(dialog, 0)->text(), "Klondike");
+  EXPECT_TRUE(dialog.isVisible());
+}
+
 }  // namespace
-}  // namespace tarnik
+}  // namespace tarnik::testing
