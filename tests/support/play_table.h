@@ -2,7 +2,8 @@
 // folder, a display that records what the engine asks of the screen and the
 // speakers, services that fake the player's log, and a way to lay out any
 // table by hand. PlayTable, RecordsGame (support/records_fixture.h) and
-// GuiGame (support/gui_fixture.h) are this game over their own libraries.
+// GuiGame (support/gui_fixture.h) are this game over their own libraries;
+// CountingDisplay is the windows' tests' name for the display.
 #pragma once
 
 #include <algorithm>
@@ -41,7 +42,6 @@ class RecordingDisplay : public Display {
   void ShowDragCursor(bool) override {}
   int DropSounds() const;
 };
-using MessageDisplay = RecordingDisplay;
 using CountingDisplay = RecordingDisplay;
 
 // The player's log, faked: a deal is logged from its first recorded move.
