@@ -5,11 +5,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "engine/cards/pile_ops.h"
-#include "engine/deal/deal.h"
-#include "engine/library/library.h"
-#include "engine/play/start_game.h"
-#include "support/play_table.h"
 
 namespace tarnik::testing {
 
@@ -20,14 +15,10 @@ GameDef ColumnsGame(const char* name, uint32_t flags) {
     g.Piles[i].InitialSize = 5;
   }
   for (int i = 0; i < 4; ++i) {
-    PileDef& p = g.Piles[7 + i];
-    p.Column = 2 * i;
-    p.Direction = PileDirection::NoDirection;
-    p.RankBuild = RankBuild::Up;
-    p.SuitBuild = SuitBuild::SameSuit;
-    p.Removal = CardRemoval::None;
-    p.PileStart = PileStart::AnyAce;
-    p.Flags = PileFlags::WinGoal;
+    g.Piles[7 + i] = MakePile(2 * i, 0, PileFlags::WinGoal, RankBuild::Up, SuitBuild::SameSuit,
+                              CardRemoval::None, PileStart::AnyAce);
+    g.Piles[7 + i].Direction = PileDirection::NoDirection;
+    g.Piles[7 + i].Placement = CardPlacement::OneCard;
   }
   return g;
 }
@@ -44,30 +35,9 @@ TableArt& SharedArt() {
   return art;
 }
 
-GuiGame::GuiGame(const std::vector<GameDef>& library) : games(library) {
-  WriteLibrary(dir.File("Tarnik.tkl"), games);
-  game->library.Path = dir.File("Tarnik.tkl");
-  CountGames(game->library);
-  LoadGameNames(game->library);
-  game->display = &display;
+GuiGame::GuiGame(const std::vector<GameDef>& library) : GameInPlay(library) {
+  display.answer = MessageAnswer::No;
   Deal(0, 1);
-}
-
-void GuiGame::Deal(int32_t g, uint32_t seed) {
-  game->CurrentGame = g;
-  game->CurrentSeed = seed;
-  StartGame(*game, seed);
-}
-
-std::string GuiGame::Table() const {
-  std::string text;
-  for (int32_t i = 0, n = CountPiles(game->PileTable); i < n; ++i) {
-    text += std::to_string(i) + ":";
-    for (const Card* c = game->PileTable[i].BottomCard; c; c = c->Above)
-      text += " " + std::to_string(c->Value);
-    text += "\n";
-  }
-  return text;
 }
 
 std::string GuiGame::DealtTable(int32_t g, uint32_t seed) const {

@@ -8,24 +8,12 @@
 #include <QDialog>
 #include <QString>
 #include <QWidget>
-#include <memory>
 #include <string>
-#include <vector>
 
-#include "engine/game/game.h"
-#include "support/library_files.h"
+#include "support/play_table.h"
 #include "ui/art/table_art.h"
 
 namespace tarnik::testing {
-
-// Counts the redraws and keeps the sounds the game asks for.
-class CountingDisplay : public NullDisplay {
- public:
-  void RedrawTable() override { ++redraws; }
-  void PlaySoundNamed(const char* name) override { sounds.push_back(name); }
-  int redraws = 0;
-  std::vector<std::string> sounds;
-};
 
 // A game of seven columns of five face-up cards and four empty goals.
 GameDef ColumnsGame(const char* name, uint32_t flags = 0);
@@ -33,20 +21,13 @@ GameDef ColumnsGame(const char* name, uint32_t flags = 0);
 // The artwork of the build, loaded and composed with default preferences.
 TableArt& SharedArt();
 
-class GuiGame {
+// A game in play over `games`, game 0 dealt with seed 1; questions are
+// answered No.
+class GuiGame : public GameInPlay {
  public:
   explicit GuiGame(const std::vector<GameDef>& games);
-  // Deals library game g with `seed`.
-  void Deal(int32_t g, uint32_t seed);
-  // Every card of the table, pile by pile, as text.
-  std::string Table() const;
   // The table a fresh deal of game g with `seed` shows.
   std::string DealtTable(int32_t g, uint32_t seed) const;
-
-  ScratchDir dir;
-  std::vector<GameDef> games;
-  std::unique_ptr<Game> game = std::make_unique<Game>();
-  CountingDisplay display;
 };
 
 // A dialog only its own buttons close: it has no close box, and Escape and

@@ -1,8 +1,12 @@
-// A game in play for the tests of moves: a one-game library written to a
-// scratch folder, a display that records what it is asked to show, services
-// that fake the player's log, and a way to lay out any table by hand.
+// A game in play for the tests: a library of our own written to a scratch
+// folder, a display that records what the engine asks of the screen and the
+// speakers, services that fake the player's log, and a way to lay out any
+// table by hand. PlayTable, RecordsGame (support/records_fixture.h) and
+// GuiGame (support/gui_fixture.h) are this game over their own libraries;
+// CountingDisplay is the windows' tests' name for the display.
 #pragma once
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,18 +16,19 @@
 
 namespace tarnik::testing {
 
-// Everything the engine asked of the screen and the speakers.
+// Everything the engine asked of the screen and the speakers; a question is
+// answered `answer`, anything else Ok.
 class RecordingDisplay : public Display {
  public:
   struct Rect {
     int left, top, width, height;
   };
-  std::vector<std::string> sounds;
+  std::vector<std::string> sounds, messages;  // messages as "text|caption"
+  std::vector<std::string> highlights;        // "+index" or "-index"
   std::vector<Rect> floatRects;
   std::vector<std::pair<int, int>> floatCorners;  // the float pile at each repaint
-  std::vector<std::string> messages;              // "text|caption"
-  std::vector<std::string> highlights;            // "+index" or "-index"
   int redraws = 0, composes = 0, statusUpdates = 0, glideFrames = 0, winFrames = 0;
+  MessageAnswer answer = MessageAnswer::Yes;
   const Game* game = nullptr;
 
   void ComposeTable() override { ++composes; }
@@ -31,33 +36,30 @@ class RecordingDisplay : public Display {
   void DrawFloatPile(int left, int top, int width, int height) override;
   void DrawTopCard(const Pile& pile, bool highlighted) override;
   void PlaySoundNamed(const char* name) override { sounds.push_back(name); }
-  MessageAnswer ShowMessage(const char* text, const char* caption, MessageIcon) override {
-    messages.push_back(std::string(text) + "|" + caption);
-    return MessageAnswer::Ok;
-  }
+  MessageAnswer ShowMessage(const char* text, const char* caption, MessageIcon icon) override;
   void UpdateStatusLine() override { ++statusUpdates; }
   void PaceFrame(FrameKind kind) override { ++(kind == FrameKind::Glide ? glideFrames : winFrames); }
   void ShowDragCursor(bool) override {}
   int DropSounds() const;
 };
+using CountingDisplay = RecordingDisplay;
 
 // The player's log, faked: a deal is logged from its first recorded move.
 class FakeLog : public PlayServices {
  public:
   int32_t FindLogRecord(Game&) override { return logged ? 0 : -1; }
-  int32_t OpenLogRecord(Game&) override {
-    logged = true;
-    return 0;
-  }
-  void RaiseDealScore(Game&, int32_t score) override {
-    if (score > best) best = score;
-  }
-  bool MarkDealWon(Game&) override {
-    if (won) return false;
-    return won = true;
-  }
+  int32_t OpenLogRecord(Game&) override { return logged = true, 0; }
+  void RaiseDealScore(Game&, int32_t score) override { best = std::max(best, score); }
+  bool MarkDealWon(Game&) override { return won ? false : (won = true); }
   bool logged = false, won = false;
   int32_t best = 0;
+};
+
+// The real play steps, with the deal's log record kept in the player's log.
+class LoggingServices : public PlayServices {
+ public:
+  int32_t FindLogRecord(Game& game) override;
+  int32_t OpenLogRecord(Game& game) override;
 };
 
 // A card on a hand-made table: its value and face.
@@ -69,22 +71,44 @@ inline Placed Up(int32_t v) { return {v, FaceUp}; }
 inline Placed Down(int32_t v) { return {v, FaceDown}; }
 inline Placed Mark(int32_t v) { return {v, Marked}; }
 
-class PlayTable {
+class GameInPlay {
  public:
-  explicit PlayTable(const GameDef& def, uint32_t seed = 1);
+  // Writes `games` as the library `libraryName` in the scratch folder and
+  // loads its names; deals nothing yet.
+  explicit GameInPlay(const std::vector<GameDef>& games, const std::string& libraryName = "Tarnik.tkl");
+  // Deals library game `g` with `seed` as a game selection does.
+  void Deal(int32_t g, uint32_t seed);
   // Replaces the cards of the table, pile by pile bottom first, and makes
   // that table position 1 of a fresh history.
   void Arrange(const std::vector<std::vector<Placed>>& piles);
+  // Moves the top card of pile `from` face up onto pile `to` and records the move.
+  void Move(int from, int to);
+  // Every card of the table as "value/face" per pile and the redeals left.
+  std::string Table() const;
   Pile& P(int i) { return game->PileTable[i]; }
   std::vector<int32_t> Values(int pile) const;
   int32_t Plays() const { return game->history.UndoPosition - 1; }
+  std::string File(const std::string& name) const { return dir.File(name); }
 
   ScratchDir dir;
+  std::vector<GameDef> games;
   std::unique_ptr<Game> game = std::make_unique<Game>();
   RecordingDisplay display;
+};
+
+// A one-game library dealt with `seed`, the player's log faked; questions
+// are answered Ok.
+class PlayTable : public GameInPlay {
+ public:
+  explicit PlayTable(const GameDef& def, uint32_t seed = 1);
   FakeLog log;
 };
 
+// The values of a pile's cards, bottom first.
+std::vector<int32_t> PileValues(const Pile& pile);
+// A pile definition with the given flags and every rule at "Any" so that a
+// test names only the rules it is about.
+PileDef OpenPile(uint32_t flags = PileFlags::AutoFillSource);
 // A pile definition from its most used rules.
 PileDef MakePile(int column, int row, uint32_t flags, RankBuild rank = RankBuild::Any,
                  SuitBuild suit = SuitBuild::Any, CardRemoval removal = CardRemoval::TopCardOnly,

@@ -2,6 +2,7 @@
 // the pile sort and the chain operations that every move is made of.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <vector>
 
 #include "engine/cards/pile_ops.h"
@@ -14,157 +15,109 @@ using testing::OpenPile;
 using testing::PileValues;
 using testing::TableBuilder;
 using testing::V;
+using Values = std::vector<int32_t>;
 
-// Walks the chain both ways and checks the links agree with each other.
-void ExpectConsistentChain(const Pile& pile) {
+// The pile's values after checking that its links agree both ways.
+Values Chain(const Pile& pile) {
   const Card* prev = nullptr;
   for (const Card* c = pile.BottomCard; c; c = c->Above) {
     EXPECT_EQ(c->Below, prev);
     prev = c;
   }
   EXPECT_EQ(pile.TopCard, prev);
-  EXPECT_TRUE(pile.BottomCard || !pile.TopCard);
+  return PileValues(pile);
 }
 
-TEST(DeckSize, OneTwoAndFourPacksWithFourWinning) {
-  EXPECT_EQ(DeckSize(0), 52);
-  EXPECT_EQ(DeckSize(GameFlags::TwoDeck), 104);
-  EXPECT_EQ(DeckSize(GameFlags::FourDeck), 208);
-  EXPECT_EQ(DeckSize(GameFlags::TwoDeck | GameFlags::FourDeck), 208);
-}
-
-TEST(CountPiles, StopsAtFirstPileWithoutFlagsAndNeverPassesTheTable) {
+// One, two and four packs (four winning over two); the piles in use stop at
+// the first record without flags and never pass the table, and only they
+// count toward the cards dealt.
+TEST(DeckSize, PacksPilesInUseAndTheCardsTheyDeal) {
+  EXPECT_EQ((std::array{DeckSize(0), DeckSize(GameFlags::TwoDeck), DeckSize(GameFlags::FourDeck),
+                        DeckSize(GameFlags::TwoDeck | GameFlags::FourDeck)}),
+            (std::array{52, 104, 208, 208}));
   Pile piles[kMaxPiles];
   EXPECT_EQ(CountPiles(piles), 0);
   piles[0].Flags = PileFlags::WinGoal;
   piles[1].Flags = PileFlags::AutoFillSource;
   piles[3].Flags = PileFlags::AutoPlay;  // behind a gap: not in the game
+  piles[0].InitialSize = 24, piles[1].InitialSize = 28, piles[3].InitialSize = 99;
   EXPECT_EQ(CountPiles(piles), 2);
+  EXPECT_EQ(TotalInitialSize(piles), 52);
   for (Pile& p : piles) p.Flags = PileFlags::AutoFillSource;
   EXPECT_EQ(CountPiles(piles), 48);
 }
 
+// The score counts the cards on win-goal piles, or in a four-of-a-rank game
+// four for each pile of exactly four cards of one rank.
 TEST(GameScore, CountsWinGoalCardsOrCompleteFourOfARankPiles) {
   TableBuilder t;
-  Pile& goal = t.AddPile(OpenPile(PileFlags::WinGoal));
-  Pile& other = t.AddPile(OpenPile());
-  Pile& kings = t.AddPile(OpenPile(PileFlags::WinGoal));
-  Pile& mixed = t.AddPile(OpenPile());
-  Pile& five = t.AddPile(OpenPile());
-  t.PushAll(goal, {V(0, 0), V(1, 0), V(2, 0)});
-  t.PushAll(other, {V(5, 1)});
-  t.PushAll(kings, {V(12, 0), V(12, 1), V(12, 2), V(12, 3)});
-  t.PushAll(mixed, {V(12, 0), V(12, 1), V(12, 2), V(11, 3)});
-  t.PushAll(five, {V(12, 0), V(12, 1), V(12, 2), V(12, 3), V(12, 0)});
+  const std::vector<std::pair<uint32_t, Values>> piles = {
+      {PileFlags::WinGoal, {V(0, 0), V(1, 0), V(2, 0)}},
+      {PileFlags::AutoFillSource, {V(5, 1)}},
+      {PileFlags::WinGoal, {V(12, 0), V(12, 1), V(12, 2), V(12, 3)}},
+      {PileFlags::AutoFillSource, {V(12, 0), V(12, 1), V(12, 2), V(11, 3)}},
+      {PileFlags::AutoFillSource, {V(12, 0), V(12, 1), V(12, 2), V(12, 3), V(12, 0)}}};
+  for (const auto& [flags, values] : piles) {
+    Pile& pile = t.AddPile(OpenPile(flags));
+    for (int32_t v : values) t.Push(pile, v);
+  }
   t.Finish();
   EXPECT_EQ(GameScore(t.piles(), 0), 3 + 4);
-  // Four rank: only the pile of exactly four kings counts, as 4.
   EXPECT_EQ(GameScore(t.piles(), GameFlags::FourRank), 4);
 }
 
-TEST(TotalInitialSize, SumsThePilesInUse) {
-  Pile piles[kMaxPiles];
-  piles[0].Flags = piles[1].Flags = PileFlags::AutoPlay;
-  piles[0].InitialSize = 24;
-  piles[1].InitialSize = 28;
-  piles[3].InitialSize = 99;  // not in the game
-  EXPECT_EQ(TotalInitialSize(piles), 52);
-}
-
-TEST(SortPile, AscendingDescendingAndBothKeepFacesInPlace) {
+// Ascending, descending and both (descending) sort only the values: the
+// faces stay in place; a pile without a sort flag stays as it is.
+TEST(SortPile, SortsValuesAndKeepsFacesInPlace) {
   TableBuilder t;
-  Pile& up = t.AddPile(OpenPile(PileFlags::SortAscending));
-  Pile& down = t.AddPile(OpenPile(PileFlags::SortDescending));
-  Pile& both = t.AddPile(OpenPile(PileFlags::SortAscending | PileFlags::SortDescending));
-  for (Pile* p : {&up, &down, &both}) {
-    t.Push(*p, 30, FaceDown);
-    t.Push(*p, 7);
-    t.Push(*p, 51);
-    t.Push(*p, 0);
+  const uint32_t flags[] = {PileFlags::SortAscending, PileFlags::SortDescending,
+                            PileFlags::SortAscending | PileFlags::SortDescending,
+                            PileFlags::AutoFillSource};
+  const Values sorted[] = {{0, 7, 30, 51}, {51, 30, 7, 0}, {51, 30, 7, 0}, {30, 7, 51, 0}};
+  for (int i = 0; i < 4; ++i) {
+    Pile& p = t.AddPile(OpenPile(flags[i]));
+    t.Push(p, 30, FaceDown), t.Push(p, 7), t.Push(p, 51), t.Push(p, 0);
+    SortPile(p);
+    EXPECT_EQ(PileValues(p), sorted[i]) << i;
+    EXPECT_EQ(std::make_pair(p.BottomCard->Face, p.TopCard->Face), std::make_pair(FaceDown, FaceUp));
   }
-  for (Pile* p : {&up, &down, &both}) SortPile(*p);
-  EXPECT_EQ(PileValues(up), (std::vector<int32_t>{0, 7, 30, 51}));
-  EXPECT_EQ(PileValues(down), (std::vector<int32_t>{51, 30, 7, 0}));
-  EXPECT_EQ(PileValues(both), (std::vector<int32_t>{51, 30, 7, 0}));
-  // Only values move: the bottom position stays face down.
-  EXPECT_EQ(up.BottomCard->Face, FaceDown);
-  EXPECT_EQ(up.TopCard->Face, FaceUp);
 }
 
-TEST(SortPile, LeavesAnUnsortedPileAlone) {
+// Unlinking from the middle, bottom and top; inserting above nothing makes
+// the new bottom, also of an empty pile; cutting a group and appending it
+// move whole chains, and cutting from the bottom empties the pile.
+TEST(ChainOps, UnlinkInsertCutAndAppendKeepTheChainsSound) {
   TableBuilder t;
   Pile& p = t.AddPile(OpenPile());
-  t.PushAll(p, {9, 3, 40});
-  SortPile(p);
-  EXPECT_EQ(PileValues(p), (std::vector<int32_t>{9, 3, 40}));
-}
-
-TEST(ChainOps, UnlinkCardFromBottomMiddleAndTop) {
-  TableBuilder t;
-  Pile& p = t.AddPile(OpenPile());
+  Pile& empty = t.AddPile(OpenPile());
   Card& a = t.Push(p, 1);
   Card& b = t.Push(p, 2);
   Card& c = t.Push(p, 3);
   Card& d = t.Push(p, 4);
   UnlinkCard(p, b);
-  EXPECT_EQ(PileValues(p), (std::vector<int32_t>{1, 3, 4}));
-  EXPECT_EQ(b.Below, nullptr);
-  EXPECT_EQ(b.Above, nullptr);
+  EXPECT_EQ(Chain(p), (Values{1, 3, 4}));
+  EXPECT_EQ(std::make_pair(b.Below, b.Above), (std::pair<Card*, Card*>{}));
   UnlinkCard(p, a);
   UnlinkCard(p, d);
-  EXPECT_EQ(PileValues(p), (std::vector<int32_t>{3}));
-  ExpectConsistentChain(p);
+  EXPECT_EQ(Chain(p), Values{3});
   UnlinkCard(p, c);
-  EXPECT_EQ(p.BottomCard, nullptr);
-  EXPECT_EQ(p.TopCard, nullptr);
-}
+  EXPECT_EQ(std::make_pair(p.BottomCard, p.TopCard), (std::pair<Card*, Card*>{}));
+  InsertCardAbove(p, nullptr, c);
+  InsertCardAbove(p, nullptr, a);
+  InsertCardAbove(p, &a, b);
+  EXPECT_EQ(Chain(p), (Values{1, 2, 3}));
+  InsertCardAbove(empty, nullptr, d);
+  EXPECT_EQ(std::make_pair(empty.BottomCard, empty.TopCard), std::make_pair(&d, &d));
 
-TEST(ChainOps, InsertCardAboveNullMakesTheNewBottom) {
-  TableBuilder t;
-  Pile& p = t.AddPile(OpenPile());
-  Pile& spare = t.AddPile(OpenPile());
-  Card& a = t.Push(p, 1);
-  t.Push(p, 2);
-  Card& x = t.Push(spare, 9);
-  Card& y = t.Push(spare, 8);
-  UnlinkCard(spare, x);
-  UnlinkCard(spare, y);
-  InsertCardAbove(p, nullptr, x);
-  InsertCardAbove(p, &a, y);
-  EXPECT_EQ(PileValues(p), (std::vector<int32_t>{9, 1, 8, 2}));
-  ExpectConsistentChain(p);
-  // Into an empty pile.
-  Pile& empty = t.AddPile(OpenPile());
-  UnlinkCard(p, x);
-  InsertCardAbove(empty, nullptr, x);
-  EXPECT_EQ(empty.BottomCard, &x);
-  EXPECT_EQ(empty.TopCard, &x);
-}
-
-TEST(ChainOps, CutGroupAndAppendPileMoveWholeChains) {
-  TableBuilder t;
-  Pile& src = t.AddPile(OpenPile());
-  Pile& dest = t.AddPile(OpenPile());
   Pile floatPile;
-  t.PushAll(src, {1, 2, 3, 4});
-  t.PushAll(dest, {10});
-  CutGroup(src, floatPile, *src.BottomCard->Above);
-  EXPECT_EQ(PileValues(src), (std::vector<int32_t>{1}));
-  EXPECT_EQ(PileValues(floatPile), (std::vector<int32_t>{2, 3, 4}));
-  ExpectConsistentChain(src);
-  ExpectConsistentChain(floatPile);
-  AppendPile(floatPile, dest);
-  EXPECT_EQ(PileValues(dest), (std::vector<int32_t>{10, 2, 3, 4}));
-  EXPECT_EQ(floatPile.BottomCard, nullptr);
-  EXPECT_EQ(floatPile.TopCard, nullptr);
-  ExpectConsistentChain(dest);
-  // Cutting from the bottom empties the pile; appending onto an empty pile.
-  CutGroup(dest, floatPile, *dest.BottomCard);
-  EXPECT_EQ(dest.BottomCard, nullptr);
-  EXPECT_EQ(dest.TopCard, nullptr);
-  AppendPile(floatPile, src);
-  EXPECT_EQ(PileValues(src), (std::vector<int32_t>{1, 10, 2, 3, 4}));
-  ExpectConsistentChain(src);
+  CutGroup(p, floatPile, b);
+  EXPECT_EQ(std::make_pair(Chain(p), Chain(floatPile)), std::make_pair(Values{1}, Values{2, 3}));
+  AppendPile(floatPile, empty);
+  EXPECT_EQ(std::make_pair(Chain(empty), Chain(floatPile)), std::make_pair(Values{4, 2, 3}, Values{}));
+  CutGroup(empty, floatPile, d);
+  EXPECT_EQ(Chain(empty), Values{});
+  AppendPile(floatPile, p);
+  EXPECT_EQ(Chain(p), (Values{1, 4, 2, 3}));
 }
 
 }  // namespace

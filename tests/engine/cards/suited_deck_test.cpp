@@ -4,6 +4,7 @@
 // count the deck the flags make.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -67,13 +68,12 @@ TEST(SuitedDeck, ShuffleTurnsTheSuitsOfTheSeedsDealAndHoldsEachCardAsOftenAsTheD
 // rows of the upper band and then of the lower; four nines of hearts of a
 // two-suit game take the rows of hearts and diamonds.
 TEST(SuitedDeck, CardCounterGivesEveryCopyItsOwnPlace) {
-  struct CounterCase {
+  const struct CounterCase {
     uint32_t flags;
     int32_t value;
     int copies;
     std::vector<int32_t> panelY;
-  };
-  const CounterCase cases[] = {
+  } cases[] = {
       {GF::TwoDeck | GF::OneSuit, V(8, Spades), 8, {1, 17, 33, 49, 65, 81, 97, 113}},
       {GF::TwoDeck | GF::TwoSuits, V(8, Hearts), 4, {33, 49, 97, 113}},
       {GF::TwoDeck | GF::TwoSuits, V(8, Spades), 4, {1, 17, 65, 81}},
@@ -94,90 +94,91 @@ TEST(SuitedDeck, CardCounterGivesEveryCopyItsOwnPlace) {
   }
 }
 
-// The rules page names the deck and gives the goal piles of whole runs one
-// sentence that names their suits.
-TEST(SuitedDeck, RulesPageNamesTheDeckAndTheSuitsOfTheRuns) {
-  struct PageCase {
-    uint32_t flags;
-    PileStart goals[4];
-    const char* deck;
-    const char* runs;
-  };
-  const PageCase cases[] = {
-      {GF::TwoDeck | GF::OneSuit,
-       {PileStart::AutoSpades, PileStart::AutoSpades, PileStart::AutoSpades, PileStart::AutoSpades},
-       "Two packs (104 cards) of spades alone, eight of every rank.",
-       "in one suit come onto them by themselves, all in spades; they take nothing else."},
-      {GF::TwoSuits,
-       {PileStart::AutoSpades, PileStart::AutoHearts, PileStart::AutoSpades, PileStart::AutoHearts},
-       "One pack (52 cards) of spades and hearts alone, two of every card: each club is a spade "
-       "and each diamond a heart.",
-       "by themselves, two for spades and two for hearts; they take nothing else."},
-      {0,
-       {PileStart::AutoSpades, PileStart::AutoClubs, PileStart::AutoHearts, PileStart::AutoDiamonds},
-       "One pack (52 cards).", "by themselves, one for each suit; they take nothing else."},
-  };
-  for (const PageCase& c : cases) {
-    GameDef g;
-    g.Flags = c.flags;
-    g.Piles[0] = OpenPile(PileFlags::ManualFillDest | PileFlags::AutoSuite);
-    g.Piles[0].Direction = PileDirection::Vertical;
-    for (int i = 0; i < 4; ++i) {
-      g.Piles[1 + i] = OpenPile(PileFlags::WinGoal);
-      g.Piles[1 + i].Column = 2 + 2 * i;
-      g.Piles[1 + i].Placement = CardPlacement::None;
-      g.Piles[1 + i].Removal = CardRemoval::None;
-      g.Piles[1 + i].PileStart = c.goals[i];
-    }
-    const std::string html = LayoutAndRulesHtml(g);
-    EXPECT_NE(html.find(c.deck), std::string::npos) << html;
-    EXPECT_NE(html.find("<b>Four foundations</b> (piles 2 to 5"), std::string::npos) << html;
-    EXPECT_NE(html.find(c.runs), std::string::npos) << html;
+// A game of a pile that sends runs home by itself and four goal piles
+// waiting for runs of the given suits.
+GameDef RunsGame(uint32_t flags, const std::array<int32_t, 4>& suits) {
+  GameDef g = testing::NamedGame("Runs", flags);
+  g.Piles[0] = OpenPile(PileFlags::ManualFillDest | PileFlags::AutoSuite);
+  g.Piles[0].InitialSize = 52;
+  for (int i = 0; i < 4; ++i) {
+    PileDef& goal = g.Piles[1 + i] = OpenPile(PileFlags::WinGoal);
+    goal.Column = 4 + 2 * i;
+    goal.Placement = CardPlacement::None;
+    goal.Removal = CardRemoval::None;
+    goal.PileStart = static_cast<PileStart>(65 + suits[i]);
   }
+  return g;
 }
 
-// Makes the records game's library one game of 104 cards in a single pile,
-// with the given flags.
-void UseDeck(testing::RecordsGame& t, uint32_t flags) {
-  GameDef g = testing::NamedGame("Suits", GF::TwoDeck | flags);
-  g.Piles[0] = OpenPile(PileFlags::ManualFillDest);
-  g.Piles[0].InitialSize = 104;
+// Makes the records game's library the one game `g`.
+void UseLibrary(testing::RecordsGame& t, const GameDef& g) {
   testing::WriteLibrary(t.File("suits.tkl"), {g});
   t.game->library.Path = t.File("suits.tkl");
   CountGames(t.game->library);
   LoadGameNames(t.game->library);
 }
 
+// The rules page names the deck and gives the goal piles of whole runs one
+// sentence that names their suits.
+TEST(SuitedDeck, RulesPageNamesTheDeckAndTheSuitsOfTheRuns) {
+  const struct {
+    uint32_t flags;
+    std::array<int32_t, 4> goals;
+    const char *deck, *runs;
+  } cases[] = {
+      {GF::TwoDeck | GF::OneSuit, {0, 0, 0, 0},
+       "Two packs (104 cards) of spades alone, eight of every rank.",
+       "in one suit come onto them by themselves, all in spades; they take nothing else."},
+      {GF::TwoSuits, {0, 2, 0, 2},
+       "One pack (52 cards) of spades and hearts alone, two of every card: each club is a spade "
+       "and each diamond a heart.",
+       "by themselves, two for spades and two for hearts; they take nothing else."},
+      {0, {0, 1, 2, 3}, "One pack (52 cards).", "by themselves, one for each suit; they take nothing else."},
+  };
+  for (const auto& c : cases) {
+    const std::string html = LayoutAndRulesHtml(RunsGame(c.flags, c.goals));
+    EXPECT_NE(html.find(c.deck), std::string::npos) << html;
+    EXPECT_NE(html.find("<b>Four foundations</b> (piles 2 to 5"), std::string::npos) << html;
+    EXPECT_NE(html.find(c.runs), std::string::npos) << html;
+  }
+}
+
 // A saved game opens only where the game's deck holds the cards it holds.
 TEST(SuitedDeck, SavedGameMustHoldTheCardsOfTheGamesDeck) {
-  struct SavedCase {
+  const struct {
     uint32_t saved, library;
     int opens;
-  };
-  const SavedCase cases[] = {{GF::OneSuit, GF::OneSuit, 1},  {GF::TwoSuits, GF::TwoSuits, 1},
+  } cases[] = {{GF::OneSuit, GF::OneSuit, 1},  {GF::TwoSuits, GF::TwoSuits, 1},
                              {GF::OneSuit, 0, 0},            {0, GF::OneSuit, 0},
                              {GF::TwoSuits, GF::OneSuit, 0}, {GF::OneSuit, GF::TwoSuits, 0}};
-  for (const SavedCase& c : cases) {
+  auto deck = [](uint32_t flags) {
+    GameDef g = testing::NamedGame("Suits", GF::TwoDeck | flags);
+    g.Piles[0] = OpenPile(PileFlags::ManualFillDest);
+    g.Piles[0].InitialSize = 104;
+    return g;
+  };
+  for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.saved) + " " + std::to_string(c.library));
     testing::RecordsGame t;
-    UseDeck(t, c.saved);
+    UseLibrary(t, deck(c.saved));
     t.Deal(0, 9);
     const std::string dealt = t.Table();
     ASSERT_TRUE(WriteSavedGame(*t.game, t.File("suits.tkg")));
-    UseDeck(t, c.library);
+    UseLibrary(t, deck(c.library));
     EXPECT_EQ(ReadSavedGame(*t.game, t.File("suits.tkg")), c.opens);
-    if (c.opens) EXPECT_EQ(t.Table(), dealt);
+    if (c.opens) {
+      EXPECT_EQ(t.Table(), dealt);
+    }
   }
 }
 
 // The library check names every place for complete runs of a suit that the
 // deck does not hold, since such a game can never be won.
 TEST(SuitedDeck, LibraryCheckNamesRunsOfSuitsTheDeckLacks) {
-  struct CheckCase {
+  const struct CheckCase {
     uint32_t flags;
     std::vector<std::string> problems;
-  };
-  const CheckCase cases[] = {
+  } cases[] = {
       {0, {}},
       {GF::TwoSuits,
        {"pile 2 waits for runs of clubs, which the deck does not hold",
@@ -189,21 +190,9 @@ TEST(SuitedDeck, LibraryCheckNamesRunsOfSuitsTheDeckLacks) {
   };
   for (const CheckCase& c : cases) {
     testing::RecordsGame t;
-    GameDef g = testing::NamedGame("Runs", c.flags);
-    g.Piles[0] = OpenPile(PileFlags::ManualFillDest | PileFlags::AutoSuite);
-    g.Piles[0].InitialSize = 52;
+    GameDef g = RunsGame(c.flags, {0, 1, 2, 3});
     g.Piles[0].Direction = PileDirection::Size;
-    for (int i = 0; i < 4; ++i) {
-      g.Piles[1 + i] = OpenPile(PileFlags::WinGoal);
-      g.Piles[1 + i].Column = 4 + 2 * i;
-      g.Piles[1 + i].Placement = CardPlacement::None;
-      g.Piles[1 + i].Removal = CardRemoval::None;
-      g.Piles[1 + i].PileStart = static_cast<PileStart>(65 + i);
-    }
-    testing::WriteLibrary(t.File("runs.tkl"), {g});
-    t.game->library.Path = t.File("runs.tkl");
-    CountGames(t.game->library);
-    LoadGameNames(t.game->library);
+    UseLibrary(t, g);
     EXPECT_EQ(CheckGame(*t.game, 0), c.problems);
   }
 }

@@ -94,101 +94,64 @@ TEST(Shuffle, DeckOrderAndGeneratorCalls) {
   }
 }
 
-// A table of hand-made piles and a deck whose position k holds `order[k]`.
-struct DealBench {
-  std::unique_ptr<Game> game = std::make_unique<Game>();
-  Pile* piles = game->PileTable;
-  int count = 0;
-
-  Pile& Add(int32_t size, int32_t faceDown = 0, PileStart start = PileStart::Any,
-            uint32_t flags = PileFlags::AutoPlay) {
-    PileDef d = OpenPile(flags);
-    d.InitialSize = size;
-    d.InitialFaceDown = faceDown;
-    d.PileStart = start;
-    static_cast<PileDef&>(piles[count]) = d;
-    return piles[count++];
-  }
-  void Deal(const std::vector<int32_t>& order, uint32_t flags = 0) {
-    for (size_t k = 0; k < order.size(); ++k) game->Deck[k] = Card{nullptr, nullptr, 0, 0, order[k]};
-    ResetTable(piles, {800, 526});
-    DealCards(piles, game->Deck, flags, {});
-  }
+// Deals `order` (deck position k holds order[k]; empty: 0 to 51) to piles of
+// (size, face down, start, flags) and returns each pile's values and faces.
+struct PileSpec {
+  int32_t size, faceDown = 0;
+  PileStart start = PileStart::Any;
+  uint32_t flags = PileFlags::AutoPlay;
 };
-
-std::vector<int32_t> Reversed() {
-  std::vector<int32_t> v;
-  for (int k = 0; k < 52; ++k) v.push_back(51 - k);
-  return v;
+std::vector<std::pair<std::vector<int32_t>, std::vector<int32_t>>> Deal(
+    const std::vector<PileSpec>& specs, std::vector<int32_t> order = {}) {
+  auto game = std::make_unique<Game>();
+  for (size_t i = 0; i < specs.size(); ++i) {
+    PileDef d = OpenPile(specs[i].flags);
+    d.InitialSize = specs[i].size, d.InitialFaceDown = specs[i].faceDown;
+    d.PileStart = specs[i].start;
+    static_cast<PileDef&>(game->PileTable[i]) = d;
+  }
+  if (order.empty())
+    for (int32_t k = 0; k < 52; ++k) order.push_back(k);
+  for (size_t k = 0; k < order.size(); ++k) game->Deck[k] = Card{nullptr, nullptr, 0, 0, order[k]};
+  ResetTable(game->PileTable, {800, 526});
+  DealCards(game->PileTable, game->Deck, 0, {});
+  std::vector<std::pair<std::vector<int32_t>, std::vector<int32_t>>> out;
+  for (size_t i = 0; i < specs.size(); ++i)
+    out.push_back({PileValues(game->PileTable[i]), Faces(game->PileTable[i])});
+  return out;
 }
+using Values = std::vector<int32_t>;
 
-std::vector<int32_t> Identity() {
-  std::vector<int32_t> v;
-  for (int k = 0; k < 52; ++k) v.push_back(k);
-  return v;
-}
-
-TEST(DealCards, PilesFillOneCardPerCircuitInTableOrder) {
-  DealBench b;
-  Pile& a = b.Add(1);
-  Pile& c = b.Add(2, 1);
-  Pile& d = b.Add(3, 2);
-  b.Deal(Identity());
-  EXPECT_EQ(PileValues(a), (std::vector<int32_t>{0}));
-  EXPECT_EQ(PileValues(c), (std::vector<int32_t>{1, 3}));
-  EXPECT_EQ(PileValues(d), (std::vector<int32_t>{2, 4, 5}));
-  EXPECT_EQ(Faces(d), (std::vector<int32_t>{FaceDown, FaceDown, FaceUp}));
-  EXPECT_EQ(d.Count, 3);
-}
-
-// An "Any ace" pile takes aces in deck order in a first pass; one of size 1
-// takes only the first, and the other aces come in the second pass like any
-// other card.
-TEST(DealCards, AnyAcePilesTakeTheirAcesInDeckOrderFirst) {
-  DealBench b;
-  Pile& other = b.Add(2);
-  Pile& aces = b.Add(4, 0, PileStart::AnyAce);
-  b.Deal(Reversed());  // aces lie at positions 48 to 51: values 3, 2, 1, 0
-  EXPECT_EQ(PileValues(aces), (std::vector<int32_t>{3, 2, 1, 0}));
-  EXPECT_EQ(PileValues(other), (std::vector<int32_t>{51, 50}));
-
-  DealBench one;
-  Pile& first = one.Add(1, 0, PileStart::AnyAce);
-  Pile& rest = one.Add(51);
-  one.Deal(Reversed());
-  EXPECT_EQ(PileValues(first), (std::vector<int32_t>{3}));
-  std::vector<int32_t> expected;
-  for (int32_t v = 51; v >= 0; --v)
-    if (v != 3) expected.push_back(v);
-  EXPECT_EQ(PileValues(rest), expected);
-}
-
-TEST(DealCards, SpecificStartCardAndEmptyPileRules) {
-  DealBench b;
-  Pile& none = b.Add(0, 0, static_cast<PileStart>(V(12, 2)));  // king of hearts, size 0
-  Pile& kh = b.Add(1, 0, static_cast<PileStart>(V(12, 2)));
-  Pile& down = b.Add(5, 7);
-  b.Deal(Identity());
-  EXPECT_EQ(none.Count, 0);
-  EXPECT_EQ(PileValues(kh), (std::vector<int32_t>{V(12, 2)}));
-  EXPECT_EQ(Faces(down), (std::vector<int32_t>(5, FaceDown)));
-}
-
-TEST(DealCards, SortedPileKeepsItsFaceDownPositions) {
-  DealBench b;
-  Pile& sorted = b.Add(4, 2, PileStart::Any, PileFlags::SortAscending);
-  b.Deal({40, 30, 20, 10});
-  EXPECT_EQ(PileValues(sorted), (std::vector<int32_t>{10, 20, 30, 40}));
-  EXPECT_EQ(Faces(sorted), (std::vector<int32_t>{FaceDown, FaceDown, FaceUp, FaceUp}));
-}
-
-TEST(DealCards, GameAskingForMoreCardsThanTheDeckStopsSafely) {
-  DealBench b;
-  Pile& a = b.Add(40);
-  Pile& c = b.Add(40);
-  b.Deal(Identity());
-  EXPECT_EQ(a.Count + c.Count, 52);
-  EXPECT_EQ(a.Count, 26);
+// Piles fill one card per circuit in table order, face-down cards first; an
+// "Any ace" pile takes aces in deck order in a first pass (one of size 1 only
+// the first, the other aces coming later like any card); a specific start
+// card, a size 0, more face-down cards than the size, a sorted pile keeping
+// its face-down positions, and a game asking for more cards than the deck.
+TEST(DealCards, CircuitsStartCardsSortingAndShortDecks) {
+  const int32_t D = FaceDown, U = FaceUp;
+  auto d = Deal({{1}, {2, 1}, {3, 2}});
+  EXPECT_EQ(d[0].first, Values{0});
+  EXPECT_EQ(d[1].first, (Values{1, 3}));
+  EXPECT_EQ(d[2], std::make_pair(Values{2, 4, 5}, Values{D, D, U}));
+  Values reversed;
+  for (int32_t k = 51; k >= 0; --k) reversed.push_back(k);  // aces at 48 to 51: 3, 2, 1, 0
+  d = Deal({{2}, {4, 0, PileStart::AnyAce}}, reversed);
+  EXPECT_EQ(d[1].first, (Values{3, 2, 1, 0}));
+  EXPECT_EQ(d[0].first, (Values{51, 50}));
+  d = Deal({{1, 0, PileStart::AnyAce}, {51}}, reversed);
+  EXPECT_EQ(d[0].first, Values{3});
+  Values rest = reversed;
+  rest.erase(rest.begin() + 48);
+  EXPECT_EQ(d[1].first, rest);
+  const PileStart kingHearts = static_cast<PileStart>(V(12, 2));
+  d = Deal({{0, 0, kingHearts}, {1, 0, kingHearts}, {5, 7}});
+  EXPECT_EQ(d[0].first, Values{});
+  EXPECT_EQ(d[1].first, Values{V(12, 2)});
+  EXPECT_EQ(d[2].second, Values(5, D));
+  d = Deal({{4, 2, PileStart::Any, PileFlags::SortAscending}}, {40, 30, 20, 10});
+  EXPECT_EQ(d[0], std::make_pair(Values{10, 20, 30, 40}, Values{D, D, U, U}));
+  d = Deal({{40}, {40}});
+  EXPECT_EQ(std::make_pair(d[0].first.size(), d[1].first.size()), std::make_pair(26ul, 26ul));
 }
 
 // Records the calls the start of a game makes, in order.

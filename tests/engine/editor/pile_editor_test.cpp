@@ -137,33 +137,26 @@ TEST_F(PileEditorTest, PageRightTakesBackTheExcessOverTheDeck) {
 TEST_F(PileEditorTest, LineAndPageStepsStopWhereTheBarsEnd) {
   t.P(1).Flags = 0;  // pile 0 alone
   t.P(0).InitialSize = 50;
-  PileEditor e = Open(0);
-  e.Scroll(PileBar::InitialSize, ScrollAction::LineRight);
-  e.Scroll(PileBar::InitialSize, ScrollAction::LineRight);
-  EXPECT_EQ(t.P(0).InitialSize, 51);
-  e.Scroll(PileBar::InitialSize, ScrollAction::PageRight);
-  EXPECT_EQ(t.P(0).InitialSize, 52);
-
-  t.P(0).InitialSize = 6;
-  t.P(0).InitialFaceDown = 5;
-  e.Scroll(PileBar::FaceDown, ScrollAction::LineRight);
-  e.Scroll(PileBar::FaceDown, ScrollAction::LineRight);
-  EXPECT_EQ(t.P(0).InitialFaceDown, 6);
-  e.Scroll(PileBar::FaceDown, ScrollAction::PageLeft);
-  e.Scroll(PileBar::FaceDown, ScrollAction::LineLeft);
-  EXPECT_EQ(t.P(0).InitialFaceDown, 0);
-  e.Scroll(PileBar::FaceDown, ScrollAction::PageRight);
-  EXPECT_EQ(t.P(0).InitialFaceDown, 6);
-
   t.P(0).SizeLimit = 51;
-  e.Scroll(PileBar::SizeLimit, ScrollAction::LineRight);
-  e.Scroll(PileBar::SizeLimit, ScrollAction::LineRight);
-  EXPECT_EQ(t.P(0).SizeLimit, 52);
-  e.Scroll(PileBar::SizeLimit, ScrollAction::ThumbTrack, 17);
-  EXPECT_EQ(t.P(0).SizeLimit, 17);
-  EXPECT_EQ(e.View().Box[2], 17);
-  e.Scroll(PileBar::SizeLimit, ScrollAction::ThumbReleased);
-  EXPECT_EQ(t.P(0).SizeLimit, 17);
+  PileEditor e = Open(0);
+  using A = ScrollAction;
+  const struct {
+    PileBar bar;
+    std::vector<ScrollAction> actions;
+    int32_t value;
+  } steps[] = {
+      {PileBar::InitialSize, {A::LineRight, A::LineRight}, 51}, {PileBar::InitialSize, {A::PageRight}, 52},
+      {PileBar::InitialSize, {A::ThumbTrack}, 6}, {PileBar::FaceDown, {A::LineRight, A::LineRight}, 6},
+      {PileBar::FaceDown, {A::PageLeft, A::LineLeft}, 0}, {PileBar::FaceDown, {A::PageRight}, 6},
+      {PileBar::SizeLimit, {A::LineRight, A::LineRight}, 52}, {PileBar::SizeLimit, {A::ThumbTrack}, 17},
+      {PileBar::SizeLimit, {A::ThumbReleased}, 17},
+  };
+  const int32_t* fields[] = {&t.P(0).InitialSize, &t.P(0).InitialFaceDown, &t.P(0).SizeLimit};
+  for (const auto& s : steps) {
+    for (ScrollAction a : s.actions) e.Scroll(s.bar, a, s.value);
+    const int bar = static_cast<int>(s.bar);
+    EXPECT_EQ(std::make_pair(*fields[bar], e.View().Box[bar]), std::make_pair(s.value, s.value)) << bar;
+  }
 }
 
 // A smaller size leaves the face-down count above it; the deal then deals

@@ -24,32 +24,25 @@ GameDef TwoPiles(uint32_t flags = 0) {
 // One automatic move to the foundation; each is one play.
 void Play(PlayTable& t) { ASSERT_EQ(AutoStep(*t.game), 1); }
 
+// Each move is one play, undone with a drop sound and redone; nothing goes
+// before the start or after the last; the first recorded move opens the log
+// record; a new move after undos cuts off the redo.
 TEST(History, PlayCountFollowsMovesUndoAndRedo) {
   PlayTable t(TwoPiles());
   t.Arrange({{Up(V(2, 0)), Up(V(1, 0)), Up(V(0, 0))}, {}});
-  EXPECT_EQ(t.Plays(), 0);
-  EXPECT_FALSE(t.log.logged);  // the start position opens no log record
+  EXPECT_EQ(std::make_pair(t.Plays(), t.log.logged), std::make_pair(0, false));
   Play(t);
-  EXPECT_EQ(t.Plays(), 1);
-  EXPECT_TRUE(t.log.logged);  // the first recorded move does
+  EXPECT_EQ(std::make_pair(t.Plays(), t.log.logged), std::make_pair(1, true));
   t.display.sounds.clear();
   UndoMove(*t.game);
-  EXPECT_EQ(t.Plays(), 0);
-  EXPECT_EQ(t.display.DropSounds(), 1);
+  EXPECT_EQ(std::make_pair(t.Plays(), t.display.DropSounds()), std::make_pair(0, 1));
   EXPECT_EQ(t.Values(0).size(), 3u);
-  UndoMove(*t.game);  // nothing before the start
+  UndoMove(*t.game);
   EXPECT_EQ(t.Plays(), 0);
+  RedoMove(*t.game);
   RedoMove(*t.game);
   EXPECT_EQ(t.Plays(), 1);
   EXPECT_EQ(t.Values(1), (std::vector<int32_t>{V(0, 0)}));
-  RedoMove(*t.game);  // nothing after the last
-  EXPECT_EQ(t.Plays(), 1);
-}
-
-TEST(History, NewMoveAfterUndoCutsOffRedo) {
-  PlayTable t(TwoPiles());
-  t.Arrange({{Up(V(2, 0)), Up(V(1, 0)), Up(V(0, 0))}, {}});
-  Play(t);
   Play(t);
   UndoMove(*t.game);
   UndoMove(*t.game);
@@ -89,26 +82,21 @@ TEST(History, RestoreSnapShotIsSilentAndKeepsRedo) {
   EXPECT_EQ(t.Values(1).size(), 1u);
 }
 
-TEST(History, FourDeckPileOfMoreThan127CardsComesBackWhole) {
-  PlayTable t(TwoPiles(GameFlags::FourDeck));
+// A position brings back a four-deck pile of more than 127 cards with its
+// faces, and the redeals left.
+TEST(History, PositionsBringBackBigPilesFacesAndRedeals) {
+  PlayTable t(TwoPiles(GameFlags::FourDeck | GameFlags::RedealTwice));
   std::vector<Placed> stock;
   for (int i = 0; i < 200; ++i) stock.push_back(i % 3 ? Down(i % 52) : Up(i % 52));
   t.Arrange({stock, {Up(0)}});
+  EXPECT_EQ(t.game->RedealsLeft, 2);
   t.P(0).TopCard->Face = FaceUp;
   RestorePosition(*t.game);
   ASSERT_EQ(t.P(0).Count, 200);
   int i = 0;
-  for (const Card* c = t.P(0).BottomCard; c; c = c->Above, ++i) {
-    EXPECT_EQ(c->Value, i % 52);
-    EXPECT_EQ(c->Face, i % 3 ? FaceDown : FaceUp);  // faces come back as stored
-  }
+  for (const Card* c = t.P(0).BottomCard; c; c = c->Above, ++i)
+    EXPECT_EQ(std::make_pair(c->Value, c->Face), std::make_pair(i % 52, i % 3 ? FaceDown : FaceUp));
   EXPECT_EQ(t.P(1).Count, 1);
-}
-
-TEST(History, RestoreBringsBackRedealsLeft) {
-  PlayTable t(TwoPiles(GameFlags::RedealTwice));
-  t.Arrange({{Up(5)}, {}});
-  EXPECT_EQ(t.game->RedealsLeft, 2);
   t.game->RedealsLeft = 1;
   RecordPosition(*t.game);
   UndoMove(*t.game);

@@ -2,6 +2,9 @@
 // empty piles, and the check for a won deal after every drop.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <tuple>
+
 #include "engine/cards/pile_ops.h"
 #include "engine/play/moves.h"
 #include "engine/rules/legality.h"
@@ -23,6 +26,9 @@ GameDef SourceAndGoal(uint32_t sourceFlags = PileFlags::AutoPlay) {
   return g;
 }
 
+// A glide is 128 frames in 16.16 fixed point, each repainting the old and
+// new place with a margin; without motion the cards land at once where the
+// last frame would; they land on the next card of a fanned pile.
 TEST(GlideToPile, MakesExactly128FramesInSixteenSixteenFixedPoint) {
   PlayTable t(SourceAndGoal());
   t.Arrange({{Up(V(0, 0))}, {}});
@@ -35,45 +41,35 @@ TEST(GlideToPile, MakesExactly128FramesInSixteenSixteenFixedPoint) {
   ASSERT_EQ(t.display.glideFrames, 128);
   ASSERT_EQ(t.display.floatCorners.size(), 128u);
   // 272 pixels in 128 frames: 2.125 pixels a frame, the position rounded down.
-  EXPECT_EQ(t.display.floatCorners[0].first, startX + 2);
-  EXPECT_EQ(t.display.floatCorners[1].first, startX + 4);
-  EXPECT_EQ(t.display.floatCorners[7].first, startX + 17);
-  EXPECT_EQ(t.display.floatCorners[127].first, targetX);
-  EXPECT_EQ(t.display.floatCorners[127].second, t.P(1).Top);
-  // Each frame repaints the old and new place with a margin.
+  const auto& corners = t.display.floatCorners;
+  EXPECT_EQ((std::array{corners[0].first, corners[1].first, corners[7].first, corners[127].first,
+                        corners[127].second}),
+            (std::array{startX + 2, startX + 4, startX + 17, targetX, t.P(1).Top}));
   const auto& r = t.display.floatRects[1];
-  EXPECT_EQ(r.left, startX + 2 - 2);
-  EXPECT_EQ(r.top, t.P(0).Top - 2);
-  EXPECT_EQ(r.width, 64 + 2 + 12);
-  EXPECT_EQ(r.height, 80 + 12);
-}
+  EXPECT_EQ((std::array{r.left, r.top, r.width, r.height}),
+            (std::array{startX + 2 - 2, t.P(0).Top - 2, 64 + 2 + 12, 80 + 12}));
 
-TEST(GlideToPile, LandsAtOnceWhereItsLastFrameWouldWhenNoMotionIsShown) {
-  PlayTable t(SourceAndGoal());
-  t.Arrange({{Up(V(0, 0))}, {}});
   struct Still : RecordingDisplay {
     bool ShowsMotion() const override { return false; }
   } still;
+  t.Arrange({{Up(V(0, 0))}, {}});
   t.game->display = &still;
   LiftCards(*t.game, t.P(0), *t.P(0).TopCard);
   GlideToPile(*t.game, t.P(1));
-  EXPECT_EQ(still.glideFrames, 0);
-  EXPECT_TRUE(still.floatCorners.empty());
-  EXPECT_EQ(t.game->FloatPile.Left, t.P(1).Left);
-  EXPECT_EQ(t.game->FloatPile.Top, t.P(1).Top);
-}
+  EXPECT_EQ(still.glideFrames + still.floatCorners.size(), 0u);
+  EXPECT_EQ(std::make_pair(t.game->FloatPile.Left, t.game->FloatPile.Top),
+            std::make_pair(t.P(1).Left, t.P(1).Top));
 
-TEST(GlideToPile, LandsOnTheNextCardOfAFannedPile) {
-  PlayTable t(SourceAndGoal());
   t.Arrange({{Down(V(5, 1)), Up(V(4, 2))}, {}});
-  int32_t x, y;
+  int32_t x, y, goalX, goalY;
   LandingSpot(*t.game, t.P(0), x, y);
-  EXPECT_EQ(x, t.P(0).Left);
-  EXPECT_EQ(y, t.P(0).Top + 4 + 16);  // under a face-down and a face-up card
-  LandingSpot(*t.game, t.P(1), x, y);
-  EXPECT_EQ(y, t.P(1).Top);
+  LandingSpot(*t.game, t.P(1), goalX, goalY);
+  // Under a face-down and a face-up card; the goal does not fan.
+  EXPECT_EQ((std::array{x, y, goalY}), (std::array{t.P(0).Left, t.P(0).Top + 4 + 16, t.P(1).Top}));
 }
 
+// A drop plays one drop sound, refreshes the status line and empties the
+// float pile.
 TEST(DropOnPile, PlaysOneDropSoundAndRefreshesTheStatusLine) {
   PlayTable t(SourceAndGoal());
   t.Arrange({{Up(V(0, 0))}, {}});
@@ -81,13 +77,15 @@ TEST(DropOnPile, PlaysOneDropSoundAndRefreshesTheStatusLine) {
   const int status = t.display.statusUpdates;
   LiftCards(*t.game, t.P(0), *t.P(0).TopCard);
   GlideAndDrop(*t.game, t.P(1));
-  EXPECT_EQ(t.display.DropSounds(), 1);
-  EXPECT_EQ(t.display.statusUpdates, status + 1);
+  EXPECT_EQ((std::array{t.display.DropSounds(), t.display.statusUpdates - status,
+                        t.game->FloatPile.Count}),
+            (std::array{1, 1, 0}));
   EXPECT_EQ(t.Values(1), (std::vector<int32_t>{V(0, 0)}));
   EXPECT_EQ(t.game->FloatPile.BottomCard, nullptr);
-  EXPECT_EQ(t.game->FloatPile.Count, 0);
 }
 
+// A won deal is celebrated once with a hundred frames and the piles come
+// back exactly; before the first recorded move only the status line changes.
 TEST(CheckGameEnd, WonDealIsCelebratedOnceWithAHundredRedraws) {
   PlayTable t(SourceAndGoal());
   std::vector<Placed> goal;
@@ -102,22 +100,19 @@ TEST(CheckGameEnd, WonDealIsCelebratedOnceWithAHundredRedraws) {
   EXPECT_EQ(t.log.best, 52);
   EXPECT_EQ(t.display.winFrames, 100);
   EXPECT_GE(t.display.redraws - redraws, 100);
-  EXPECT_EQ(t.P(0).Left, left);  // the piles come back exactly
-  EXPECT_EQ(t.P(1).Top, top);
+  EXPECT_EQ(std::make_pair(t.P(0).Left, t.P(1).Top), std::make_pair(left, top));
   CheckGameEnd(*t.game);  // won again: no second celebration
   EXPECT_EQ(t.display.winFrames, 100);
+
+  PlayTable fresh(SourceAndGoal());
+  fresh.Arrange({{Up(0)}, {}});
+  fresh.game->CurrentLogRecord = -1;
+  const int status = fresh.display.statusUpdates;
+  CheckGameEnd(*fresh.game);
+  EXPECT_EQ(std::make_pair(fresh.log.best, fresh.display.statusUpdates), std::make_pair(0, status + 1));
 }
 
-TEST(CheckGameEnd, BeforeTheFirstRecordedMoveOnlyTheStatusLineChanges) {
-  PlayTable t(SourceAndGoal());
-  t.Arrange({{Up(0)}, {}});
-  t.game->CurrentLogRecord = -1;
-  const int status = t.display.statusUpdates;
-  CheckGameEnd(*t.game);
-  EXPECT_EQ(t.log.best, 0);
-  EXPECT_EQ(t.display.statusUpdates, status + 1);
-}
-
+// Thirteen piles of four of a rank win; a mixed pile spoils it.
 TEST(IsFourRankWin, ThirteenPilesOfOneRankAndAMixedPileSpoilsIt) {
   GameDef g = NamedGame("Four rank", GameFlags::FourRank);
   for (int i = 0; i < 14; ++i) g.Piles[i] = MakePile(2 * (i % 7), 2 * (i / 7), PileFlags::AutoPlay);
@@ -132,28 +127,25 @@ TEST(IsFourRankWin, ThirteenPilesOfOneRankAndAMixedPileSpoilsIt) {
   EXPECT_EQ(IsFourRankWin(*t.game), 0);
 }
 
-TEST(AutoMoveFromPile, TurnsAFaceDownCardFirstThenMovesIt) {
+// An automatic step turns a face-down top card first (one play), then moves
+// it; a "Remove any card" pile offers its cards from the bottom up; a pile
+// without "Automatic play", or under "Before take" while a cell holds a
+// card, gives nothing.
+TEST(AutoMoveFromPile, TurnsThenMovesAndRefusesWhereTheRulesSay) {
   PlayTable t(SourceAndGoal());
   t.Arrange({{Up(V(7, 0)), Down(V(0, 3))}, {}});
   EXPECT_EQ(AutoStep(*t.game), 1);
-  EXPECT_EQ(t.P(0).TopCard->Face, FaceUp);
-  EXPECT_EQ(t.Values(1).size(), 0u);
-  EXPECT_EQ(t.Plays(), 1);
+  EXPECT_EQ(std::make_tuple(t.P(0).TopCard->Face, t.P(1).Count, t.Plays()), std::make_tuple(FaceUp, 0, 1));
   EXPECT_EQ(AutoStep(*t.game), 1);
-  EXPECT_EQ(t.Values(1), (std::vector<int32_t>{V(0, 3)}));
-  EXPECT_EQ(t.Plays(), 2);
+  EXPECT_EQ(std::make_pair(t.Values(1), t.Plays()), std::make_pair(std::vector<int32_t>{V(0, 3)}, 2));
   EXPECT_EQ(AutoStep(*t.game), 0);  // a seven cannot go up
-}
 
-TEST(AutoMoveFromPile, RemoveAnyCardPileOffersItsCardsFromTheBottomUp) {
-  PlayTable t(SourceAndGoal(PileFlags::AutoPlay | PileFlags::RemoveAnyCard));
-  t.Arrange({{Up(V(9, 1)), Up(V(0, 2)), Up(V(5, 0))}, {}});
-  EXPECT_EQ(AutoMoveFromPile(*t.game, &t.P(0)), 1);
-  EXPECT_EQ(t.Values(0), (std::vector<int32_t>{V(9, 1), V(5, 0)}));
-  EXPECT_EQ(t.Values(1), (std::vector<int32_t>{V(0, 2)}));
-}
+  PlayTable any(SourceAndGoal(PileFlags::AutoPlay | PileFlags::RemoveAnyCard));
+  any.Arrange({{Up(V(9, 1)), Up(V(0, 2)), Up(V(5, 0))}, {}});
+  EXPECT_EQ(AutoMoveFromPile(*any.game, &any.P(0)), 1);
+  EXPECT_EQ(any.Values(0), (std::vector<int32_t>{V(9, 1), V(5, 0)}));
+  EXPECT_EQ(any.Values(1), (std::vector<int32_t>{V(0, 2)}));
 
-TEST(AutoMoveFromPile, RefusesWithoutAutoPlayOrBeforeTakeWhileCellsHoldCards) {
   PlayTable plain(SourceAndGoal(PileFlags::AutoFillSource));
   plain.Arrange({{Up(0)}, {}});
   EXPECT_EQ(AutoMoveFromPile(*plain.game, &plain.P(0)), 0);
@@ -161,13 +153,15 @@ TEST(AutoMoveFromPile, RefusesWithoutAutoPlayOrBeforeTakeWhileCellsHoldCards) {
 
   GameDef g = SourceAndGoal(PileFlags::AutoPlay | PileFlags::BeforeTake);
   g.Piles[2] = MakePile(4, 0, PileFlags::MustBeEmpty);
-  PlayTable t(g);
-  t.Arrange({{Up(0)}, {}, {Up(40)}});
-  EXPECT_EQ(AutoMoveFromPile(*t.game, &t.P(0)), 0);
-  t.Arrange({{Up(0)}, {}, {}});
-  EXPECT_EQ(AutoMoveFromPile(*t.game, &t.P(0)), 1);
+  PlayTable cells(g);
+  cells.Arrange({{Up(0)}, {}, {Up(40)}});
+  EXPECT_EQ(AutoMoveFromPile(*cells.game, &cells.P(0)), 0);
+  cells.Arrange({{Up(0)}, {}, {}});
+  EXPECT_EQ(AutoMoveFromPile(*cells.game, &cells.P(0)), 1);
 }
 
+// Each empty fill destination takes one card face up from the fill sources;
+// a column feeder fills only an empty pile in its own column.
 TEST(AutoFill, EachEmptyDestinationTakesOneCardFaceUp) {
   GameDef g = NamedGame("Fill");
   g.Piles[0] = MakePile(0, 0, PileFlags::AutoFillDest);
@@ -189,15 +183,15 @@ TEST(AutoFill, EachEmptyDestinationTakesOneCardFaceUp) {
   EXPECT_TRUE(t.Values(0).empty());
 }
 
+// Turning a top card makes a drop sound and counts one play.
 TEST(FlipTopCard, TurnsTheCardWithADropSoundAndCountsOnePlay) {
   PlayTable t(SourceAndGoal(PileFlags::AutoFillSource));
   t.Arrange({{Down(3), Down(9)}, {}});
   t.display.sounds.clear();
   FlipTopCard(*t.game, t.P(0));
-  EXPECT_EQ(t.P(0).TopCard->Face, FaceUp);
-  EXPECT_EQ(t.P(0).BottomCard->Face, FaceDown);
-  EXPECT_EQ(t.display.DropSounds(), 1);
-  EXPECT_EQ(t.Plays(), 1);
+  EXPECT_EQ(std::make_tuple(t.P(0).TopCard->Face, t.P(0).BottomCard->Face, t.display.DropSounds(),
+                            t.Plays()),
+            std::make_tuple(FaceUp, FaceDown, 1, 1));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // face-down and empty piles, and the right click.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "engine/deal/deal.h"
 #include "engine/play/history.h"
 #include "engine/play/pointer.h"
@@ -47,24 +49,22 @@ void DragTo(PlayTable& t, std::pair<int16_t, int16_t> from, const Pile& dest) {
   PointerUp(*t.game);
 }
 
-TEST(Pointer, DropOnAnAcceptingPileMovesTheRunAndCountsOnePlay) {
+// A drop on an accepting pile moves the whole run as one play; a release
+// over no target glides the cards home with one drop sound and records
+// nothing.
+TEST(Pointer, DropMovesTheRunAndARefusedDropGlidesHome) {
   PlayTable t(Columns());
   t.Arrange({{Up(V(9, 0)), Up(V(8, 2)), Up(V(7, 1))}, {Up(V(10, 3))}, {}, {}});
-  DragTo(t, On(*t.P(0).BottomCard), t.P(1));  // the ten with the nine and eight on it
+  DragTo(t, On(*t.P(0).BottomCard), t.P(1));
   EXPECT_EQ(t.Values(1), (std::vector<int32_t>{V(10, 3), V(9, 0), V(8, 2), V(7, 1)}));
-  EXPECT_EQ(t.P(0).Count, 0);
-  EXPECT_EQ(t.Plays(), 1);
+  EXPECT_EQ(std::make_pair(t.P(0).Count, t.Plays()), std::make_pair(0, 1));
   EXPECT_FALSE(IsDragging(*t.game));
-}
-
-TEST(Pointer, ReleaseOverNoTargetSendsTheCardsHomeAndRecordsNothing) {
-  PlayTable t(Columns());
   t.Arrange({{Up(V(9, 0)), Up(V(8, 2))}, {Up(V(3, 3))}, {}, {}});
   t.display.sounds.clear();
+  t.display.glideFrames = 0;
   DragTo(t, On(*t.P(0).TopCard), t.P(1));
   EXPECT_EQ(t.Values(0), (std::vector<int32_t>{V(9, 0), V(8, 2)}));
-  EXPECT_EQ(t.Plays(), 0);
-  EXPECT_EQ(t.display.DropSounds(), 1);
+  EXPECT_EQ(std::make_pair(t.Plays(), t.display.DropSounds()), std::make_pair(0, 1));
   EXPECT_EQ(t.display.glideFrames, 128);
 }
 
@@ -79,36 +79,27 @@ TEST(Pointer, PressBeneathTheGroupMakesItJumpEightPixelsUnderThePointer) {
   ASSERT_EQ(t.game->GrabBelow, 1);
   Press(t, {x, y});
   ASSERT_TRUE(IsDragging(*t.game));
-  EXPECT_EQ(t.game->GrabOffsetY, 8);
-  EXPECT_EQ(t.game->GrabOffsetX, 10);
-  EXPECT_EQ(t.game->FloatPile.Top, y - 8);
-  EXPECT_EQ(t.game->FloatPile.Left, x - 10);
+  EXPECT_EQ((std::array{t.game->GrabOffsetX, t.game->GrabOffsetY, t.game->FloatPile.Left,
+                        t.game->FloatPile.Top}),
+            (std::array{10, 8, x - 10, y - 8}));
   PointerUp(*t.game);
   EXPECT_EQ(t.P(0).Count, 2);
 }
 
-TEST(Pointer, ClickOnAFaceDownTopCardTurnsItAsOnePlay) {
-  PlayTable t(Columns());
-  t.Arrange({{Up(V(9, 0)), Down(V(8, 1))}, {}, {}, {}});
-  Press(t, On(*t.P(0).TopCard));
-  PointerUp(*t.game);
-  EXPECT_EQ(t.P(0).TopCard->Face, FaceUp);
-  EXPECT_EQ(t.Plays(), 1);
-}
-
-TEST(Pointer, DoubleClickOnTheStockDealsTwice) {
+// A click on a face-down top card turns it as one play; a double click on
+// the stock deals twice.
+TEST(Pointer, ClicksTurnACardAndDealFromTheStock) {
   GameDef g = Columns();
   g.Piles[0].Flags |= PileFlags::ManualFillDest;
   PlayTable t(g);
-  t.Arrange({{}, {}, {Down(1), Down(2), Down(3)}, {}});
+  t.Arrange({{Up(V(9, 0)), Down(V(8, 1))}, {}, {Down(1), Down(2), Down(3)}, {}});
+  Press(t, On(*t.P(0).TopCard));
+  PointerUp(*t.game);
+  EXPECT_EQ(std::make_pair(t.P(0).TopCard->Face, t.Plays()), std::make_pair(FaceUp, 1));
   const auto at = std::make_pair(static_cast<int16_t>(t.P(2).Left + 5),
                                  static_cast<int16_t>(t.P(2).Top + 5));
-  Press(t, at);
-  PointerUp(*t.game);
-  Press(t, at);
-  PointerUp(*t.game);
-  EXPECT_EQ(t.P(0).Count, 2);
-  EXPECT_EQ(t.Plays(), 2);
+  for (int i = 0; i < 2; ++i) Press(t, at), PointerUp(*t.game);
+  EXPECT_EQ(std::make_pair(t.P(0).Count, t.Plays()), std::make_pair(4, 3));
 }
 
 TEST(Pointer, EmptyPileWithoutRedealAndRightClicksDuringADragDoNothing) {

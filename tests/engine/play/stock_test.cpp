@@ -1,8 +1,9 @@
 // The stock and the redeal: dealing to the receiving piles, removing the bad
-// cards, and gathering the redeal piles reproducibly.
+// cards, and gathering the redeal piles reproducibly from every generator state.
 #include <gtest/gtest.h>
 
 #include "engine/cards/pile_ops.h"
+#include "engine/deal/deal.h"
 #include "engine/play/stock.h"
 #include "support/play_table.h"
 #include "support/table_builder.h"
@@ -11,6 +12,8 @@ namespace tarnik {
 namespace {
 
 using namespace testing;
+using Values = std::vector<int32_t>;
+using Piles = std::vector<Values>;
 
 // A stock at column 0 and three receiving piles.
 GameDef StockAndThree(uint32_t gameFlags = 0, uint32_t destExtra = 0, int32_t sizeLimit = 0) {
@@ -24,69 +27,61 @@ GameDef StockAndThree(uint32_t gameFlags = 0, uint32_t destExtra = 0, int32_t si
   return g;
 }
 
-std::vector<Placed> FaceDownCards(int n) {
-  std::vector<Placed> out;
-  for (int i = 0; i < n; ++i) out.push_back(Down(i));
+// Face-up (or marked) cards pile by pile, over `stock` face-down cards 0, 1, …
+// at the bottom of pile 0.
+std::vector<std::vector<Placed>> Cards(const Piles& piles, int stock = 0, bool marked = false) {
+  std::vector<std::vector<Placed>> out(piles.size());
+  for (int i = 0; i < stock; ++i) out[0].push_back(Down(i));
+  for (size_t p = 0; p < piles.size(); ++p)
+    for (int32_t v : piles[p]) out[p].push_back(marked ? Mark(v) : Up(v));
   return out;
 }
 
-TEST(DealFromStock, OneCardEachOrThreeEachAndAShortStockEndsEarly) {
+// The counts of piles 0 to 3 after one click on a stock of `stock` cards.
+Values Counts(PlayTable& t, int stock, const Piles& rest, bool marked = false) {
+  Piles piles = {{}};
+  piles.insert(piles.end(), rest.begin(), rest.end());
+  t.Arrange(Cards(piles, stock, marked));
+  StockClick(*t.game, t.P(0));
+  return {t.P(0).Count, t.P(1).Count, t.P(2).Count, t.P(3).Count};
+}
+
+// One card face up to each receiver from the top, or three each with "Deal
+// three" (one without the player's "Allow deal three.") until the stock runs
+// out; a size limit is the count per click and -1 skips; a must-be-empty
+// receiver holding a card is skipped; pending marks block the stock; "Before
+// deal" waits until no must-have-cards receiver is empty.
+TEST(StockClick, DealsByTheGameFlagsAndThePileRules) {
   PlayTable one(StockAndThree());
-  one.Arrange({FaceDownCards(10), {}, {}, {}});
+  one.Arrange(Cards({{}, {}, {}, {}}, 10));
   StockClick(*one.game, one.P(0));
-  EXPECT_EQ(one.Values(1), (std::vector<int32_t>{9}));
-  EXPECT_EQ(one.Values(2), (std::vector<int32_t>{8}));
-  EXPECT_EQ(one.Values(3), (std::vector<int32_t>{7}));
+  EXPECT_EQ((Piles{one.Values(1), one.Values(2), one.Values(3)}), (Piles{{9}, {8}, {7}}));
   EXPECT_EQ(one.P(1).TopCard->Face, FaceUp);
   EXPECT_EQ(one.Plays(), 1);
+  EXPECT_EQ(Counts(one, 10, {{30}, {}, {}}, true), (Values{10, 1, 0, 0}));
+  EXPECT_EQ(one.Plays(), 0);
 
   PlayTable three(StockAndThree(GameFlags::DealThree));
-  three.Arrange({FaceDownCards(7), {}, {}, {}});
-  StockClick(*three.game, three.P(0));
-  EXPECT_EQ(three.P(1).Count, 3);
-  EXPECT_EQ(three.P(2).Count, 3);
-  EXPECT_EQ(three.P(3).Count, 1);  // the stock ran out
-  // Without the player's "Allow deal three." each pile takes one.
+  EXPECT_EQ(Counts(three, 7, {{}, {}, {}}), (Values{0, 3, 3, 1}));
   three.game->prefs.ThreeToggle = 0;
-  three.Arrange({FaceDownCards(7), {}, {}, {}});
-  StockClick(*three.game, three.P(0));
-  EXPECT_EQ(three.P(1).Count, 1);
-}
+  EXPECT_EQ(Counts(three, 7, {{}, {}, {}}), (Values{4, 1, 1, 1}));
 
-TEST(DealFromStock, SizeLimitIsTheCountPerClickAndANegativeOneSkips) {
-  PlayTable t(StockAndThree(0, 0, 2));
-  t.P(2).SizeLimit = -1;
-  t.Arrange({FaceDownCards(10), {}, {}, {}});
-  StockClick(*t.game, t.P(0));
-  EXPECT_EQ(t.P(1).Count, 2);
-  EXPECT_EQ(t.P(2).Count, 0);
-  EXPECT_EQ(t.P(3).Count, 2);
-}
+  PlayTable limit(StockAndThree(0, 0, 2));
+  limit.P(2).SizeLimit = -1;
+  EXPECT_EQ(Counts(limit, 10, {{}, {}, {}}), (Values{6, 2, 0, 2}));
 
-TEST(StockClick, MustBeEmptyReceiverAndPendingMarksAndBeforeDeal) {
   PlayTable hand(StockAndThree(0, PileFlags::MustBeEmpty));
-  hand.Arrange({FaceDownCards(10), {Up(30)}, {}, {}});
-  StockClick(*hand.game, hand.P(0));
-  EXPECT_EQ(hand.P(1).Count, 1);  // held a card: skipped
-  EXPECT_EQ(hand.P(2).Count, 1);
-
-  PlayTable marked(StockAndThree());
-  marked.Arrange({FaceDownCards(10), {Mark(30)}, {}, {}});
-  StockClick(*marked.game, marked.P(0));
-  EXPECT_EQ(marked.P(0).Count, 10);
-  EXPECT_EQ(marked.Plays(), 0);
+  EXPECT_EQ(Counts(hand, 10, {{30}, {}, {}}), (Values{8, 1, 1, 1}));
 
   GameDef spider = StockAndThree(0, PileFlags::MustHaveCards);
   spider.Piles[0].Flags |= PileFlags::BeforeDeal;
   PlayTable s(spider);
-  s.Arrange({FaceDownCards(10), {Up(40)}, {}, {Up(41)}});
-  StockClick(*s.game, s.P(0));
-  EXPECT_EQ(s.P(0).Count, 10);  // a receiving pile is empty
-  s.Arrange({FaceDownCards(10), {Up(40)}, {Up(42)}, {Up(41)}});
-  StockClick(*s.game, s.P(0));
-  EXPECT_EQ(s.P(0).Count, 7);
+  EXPECT_EQ(Counts(s, 10, {{40}, {}, {41}}), (Values{10, 1, 0, 1}));
+  EXPECT_EQ(Counts(s, 10, {{40}, {42}, {41}}), (Values{7, 2, 2, 2}));
 }
 
+// Bad cards go to the last goal only when all four suits lie on top of the
+// remove-bad piles; kings stay.
 TEST(RemoveBadCards, NeedsAllFourSuitsAndKingsStay) {
   GameDef g = NamedGame("Bad");
   for (int i = 0; i < 4; ++i) g.Piles[i] = MakePile(2 * i, 0, PileFlags::RemoveBad);
@@ -98,102 +93,114 @@ TEST(RemoveBadCards, NeedsAllFourSuitsAndKingsStay) {
   EXPECT_EQ(t.P(5).Count, 0);  // three suits only
   t.Arrange({{Up(V(3, 0))}, {Up(V(12, 1))}, {Up(V(5, 2))}, {Up(V(6, 3))}, {}, {}});
   RemoveBadCards(*t.game);
-  EXPECT_EQ(t.Values(5), (std::vector<int32_t>{V(3, 0), V(5, 2), V(6, 3)}));  // the last goal
-  EXPECT_EQ(t.Values(1), (std::vector<int32_t>{V(12, 1)}));
+  EXPECT_EQ(t.Values(5), (Values{V(3, 0), V(5, 2), V(6, 3)}));
+  EXPECT_EQ(t.Values(1), (Values{V(12, 1)}));
   EXPECT_EQ(t.P(4).Count, 0);
 }
 
-// A stock with a redeal and a waste that gives its cards back.
-GameDef StockAndWaste(uint32_t gameFlags) {
-  GameDef g = NamedGame("Redeal", gameFlags);
-  g.Piles[0] = MakePile(0, 0, PileFlags::ManualFillSource | PileFlags::Redeal, RankBuild::None,
-                        SuitBuild::None, CardRemoval::None, PileStart::None);
-  g.Piles[1] = MakePile(2, 0, PileFlags::ManualFillDest | PileFlags::RedealDest);
-  return g;
-}
-
+// A click on the empty stock gathers the waste face down (a single source
+// keeps its order) with the shuffle sound as one play while a redeal is
+// left, counting down unless unlimited; nothing when none is left or there
+// is nothing to gather.
 TEST(EmptyPileClick, RedealsCountDownAndStopAtZero) {
-  PlayTable t(StockAndWaste(GameFlags::RedealOnce));
-  t.Arrange({{}, {Up(1), Up(2), Up(3)}});
-  ASSERT_EQ(t.game->RedealsLeft, 1);
-  t.display.sounds.clear();
-  EmptyPileClick(*t.game, t.P(0));
-  EXPECT_EQ(t.P(0).Count, 3);
-  EXPECT_EQ(t.P(1).Count, 0);
-  EXPECT_EQ(t.P(0).TopCard->Face, FaceDown);
-  EXPECT_EQ(t.game->RedealsLeft, 0);
-  EXPECT_EQ(t.Plays(), 1);
-  EXPECT_EQ(t.display.sounds, (std::vector<std::string>{"Shuffle"}));
-  // With a single source the order comes back exactly.
-  EXPECT_EQ(t.Values(0), (std::vector<int32_t>{3, 2, 1}));
-  t.Arrange({{}, {Up(1)}});
-  t.game->RedealsLeft = 0;
-  EmptyPileClick(*t.game, t.P(0));
-  EXPECT_EQ(t.P(0).Count, 0);
-  EXPECT_EQ(t.Plays(), 0);
-}
-
-TEST(EmptyPileClick, UnlimitedNeverCountsAndNothingToGatherDoesNothing) {
-  PlayTable t(StockAndWaste(GameFlags::RedealUnlimited));
-  t.Arrange({{}, {Up(1)}});
-  t.game->RedealsLeft = 0;
-  EmptyPileClick(*t.game, t.P(0));
-  EXPECT_EQ(t.P(0).Count, 1);
-  EXPECT_EQ(t.game->RedealsLeft, 0);
-  t.Arrange({{}, {}});
-  t.display.sounds.clear();
-  EmptyPileClick(*t.game, t.P(0));
-  EXPECT_TRUE(t.display.sounds.empty());
-  EXPECT_EQ(t.Plays(), 0);
-}
-
-// Three piles dealt again through an empty button pile, La Belle Lucie style.
-GameDef Fans() {
-  GameDef g = NamedGame("Fans", GameFlags::RedealTwice);
-  for (int i = 0; i < 3; ++i) {
-    g.Piles[i] = MakePile(2 * i, 0, PileFlags::RedealSource);
-    g.Piles[i].InitialSize = 3;
+  for (uint32_t flags : {GameFlags::RedealOnce, GameFlags::RedealUnlimited}) {
+    GameDef g = NamedGame("Redeal", flags);
+    g.Piles[0] = MakePile(0, 0, PileFlags::ManualFillSource | PileFlags::Redeal, RankBuild::None,
+                          SuitBuild::None, CardRemoval::None, PileStart::None);
+    g.Piles[1] = MakePile(2, 0, PileFlags::ManualFillDest | PileFlags::RedealDest);
+    PlayTable t(g);
+    const bool once = flags == GameFlags::RedealOnce;
+    t.Arrange({{}, {Up(1), Up(2), Up(3)}});
+    t.game->RedealsLeft = once ? 1 : 0;
+    t.display.sounds.clear();
+    EmptyPileClick(*t.game, t.P(0));
+    EXPECT_EQ((Piles{t.Values(0), t.Values(1)}), (Piles{{3, 2, 1}, {}}));
+    EXPECT_EQ(t.P(0).TopCard->Face, FaceDown);
+    EXPECT_EQ(t.game->RedealsLeft, 0);
+    EXPECT_EQ(t.Plays(), 1);
+    EXPECT_EQ(t.display.sounds, std::vector<std::string>{"Shuffle"});
+    t.Arrange(Cards({{}, once ? Values{1} : Values{}}));
+    t.display.sounds.clear();
+    EmptyPileClick(*t.game, t.P(0));
+    EXPECT_EQ(t.P(0).Count, 0);
+    EXPECT_EQ(t.Plays(), 0);
+    EXPECT_TRUE(t.display.sounds.empty());
   }
-  g.Piles[3] = MakePile(8, 0, PileFlags::Redeal, RankBuild::None, SuitBuild::None,
+}
+
+// Three waste piles (RedealDest) and two refilled piles of two cards
+// (RedealSource) gathered through an empty button pile.
+GameDef Mixed() {
+  GameDef g = NamedGame("Mixed", GameFlags::RedealUnlimited);
+  for (int i = 0; i < 5; ++i) {
+    g.Piles[i] = MakePile(2 * i, 0, i < 3 ? PileFlags::RedealDest : PileFlags::RedealSource);
+    g.Piles[i].InitialSize = i < 3 ? 0 : 2;
+  }
+  g.Piles[5] = MakePile(12, 0, PileFlags::Redeal, RankBuild::None, SuitBuild::None,
                         CardRemoval::None, PileStart::None);
   return g;
 }
 
-TEST(GatherAndRedeal, SameTableGivesTheSameOrderAndSourcesRefill) {
-  PlayTable t(Fans(), 77);
-  const std::vector<std::vector<Placed>> table = {
-      {Up(1), Up(2), Up(3)}, {Up(10), Up(11)}, {Up(20), Up(21), Up(22)}, {}};
-  t.Arrange(table);
-  const uint32_t state = t.game->RandomState;
-  EmptyPileClick(*t.game, t.P(3));
-  EXPECT_EQ(t.game->RandomState, state);  // the generator is not advanced
-  const std::vector<int32_t> a = t.Values(0), b = t.Values(1), c = t.Values(2), d = t.Values(3);
-  EXPECT_EQ(a.size() + b.size() + c.size() + d.size(), 8u);
-  EXPECT_EQ(a.size(), 3u);
-  EXPECT_EQ(b.size(), 3u);
-  EXPECT_EQ(c.size(), 2u);
-  EXPECT_EQ(t.game->RedealsLeft, 1);
-  t.Arrange(table);
-  EmptyPileClick(*t.game, t.P(3));
-  EXPECT_EQ(t.Values(0), a);
-  EXPECT_EQ(t.Values(1), b);
-  EXPECT_EQ(t.Values(2), c);
+// The gathering by its rule on plain lists: pass after pass over the piles,
+// each card taken from the top unless the next generator value is a
+// multiple of 3, then the sources refilled from the button; false when no
+// card is taken in 1000 passes.
+bool ModelGather(Piles& p, uint32_t state) {
+  int32_t remaining = 0;
+  for (int i = 0; i < 5; ++i) remaining += static_cast<int32_t>(p[i].size());
+  uint32_t r = state ? state : 1u;
+  for (int idle = 0; remaining > 0;) {
+    bool took = false;
+    for (int q = 0; q < 5; ++q) {
+      if (p[q].empty() || (r *= kRandomMultiplier) % 3u == 0) continue;
+      --remaining, took = true;
+      p[5].push_back(p[q].back());
+      p[q].pop_back();
+    }
+    if (!took && ++idle > 1000) return false;
+  }
+  for (int s = 3; s < 5; ++s)
+    for (; !p[5].empty() && p[s].size() < 2; p[5].pop_back()) p[s].push_back(p[5].back());
+  return true;
 }
 
-TEST(GatherAndRedeal, EndsWithAZeroGeneratorAndWhenTheButtonIsARedealPile) {
-  PlayTable t(Fans(), 0);
-  t.game->RandomState = 0;
-  t.Arrange({{Up(1), Up(2), Up(3)}, {Up(10)}, {}, {}});
-  EXPECT_EQ(GatherAndRedeal(*t.game, t.P(3), 0), 1);
-  EXPECT_EQ(t.P(0).Count + t.P(1).Count + t.P(2).Count + t.P(3).Count, 4);
-
-  GameDef g = Fans();
-  g.Piles[3].Flags |= PileFlags::RedealDest;  // the button gives up cards too
-  PlayTable self(g);
-  self.Arrange({{Up(1), Up(2)}, {Up(10)}, {Up(20)}, {Up(30)}});
+// The redeal gathers as its rule says from every generator state, the same
+// table giving the same order and leaving the generator as it was; the
+// states that never take a card (0 and 0xC0000000) draw from 1 so that the
+// gathering always ends. A button that gives up cards too never gathers its
+// own card again: it lay lowest and is dealt last.
+TEST(GatherAndRedeal, FollowsItsRuleAndEndsFromEveryState) {
+  const Piles start = {{1, 2, 3, 4}, {10}, {20, 21, 22}, {30, 31}, {40}, {}};
+  EXPECT_EQ(GatherStartState(0xC0000000u), 1u);
+  EXPECT_EQ(GatherStartState(0u), 1u);
+  std::vector<uint32_t> states;
+  for (uint32_t i = 0, s = 12345u; i < 1000; ++i) states.push_back(s = s * 1103515245u + 12345u);
+  for (int k = 0; k < 32; ++k)
+    for (uint32_t j = 0; j < 8; ++j) states.push_back(j << k);
+  PlayTable t(Mixed());
+  for (uint32_t state : states) {
+    Piles model = start;
+    if (!ModelGather(model, state)) {
+      EXPECT_EQ(state, 0xC0000000u);
+      ASSERT_TRUE(ModelGather(model = start, 1u));
+    }
+    t.Arrange(Cards(start));
+    t.game->RandomState = state;
+    ASSERT_EQ(GatherAndRedeal(*t.game, t.P(5), 0), 1);
+    EXPECT_EQ(t.game->RandomState, state);
+    Piles got;
+    for (int i = 0; i < 6; ++i) got.push_back(t.Values(i));
+    ASSERT_EQ(got, model) << "state " << state;
+  }
+  GameDef fans = NamedGame("Fans", GameFlags::RedealTwice);  // La Belle Lucie style
+  for (int i = 0; i < 3; ++i) fans.Piles[i] = MakePile(2 * i, 0, PileFlags::RedealSource);
+  for (int i = 0; i < 3; ++i) fans.Piles[i].InitialSize = 3;
+  fans.Piles[3] = MakePile(8, 0, PileFlags::Redeal | PileFlags::RedealDest, RankBuild::None,
+                           SuitBuild::None, CardRemoval::None, PileStart::None);
+  PlayTable self(fans);
+  self.Arrange(Cards({{1, 2}, {10}, {20}, {30}}));
   EXPECT_EQ(GatherAndRedeal(*self.game, self.P(3), 1), 1);
   EXPECT_EQ(self.P(0).Count + self.P(1).Count + self.P(2).Count + self.P(3).Count, 5);
-  // Its own card was never gathered again: it lay lowest and is dealt last.
   ASSERT_NE(self.P(1).TopCard, nullptr);
   EXPECT_EQ(self.P(1).TopCard->Value, 30);
 }

@@ -14,7 +14,6 @@
 #include "engine/play/start_game.h"
 #include "engine/records/favorites.h"
 #include "engine/records/game_log.h"
-#include "engine/records/memory_preferences.h"
 #include "engine/records/previous_game.h"
 #include "engine/records/saved_game.h"
 #include "engine/records/tournaments.h"
@@ -237,24 +236,6 @@ TEST(WinPrompt, OfferedOnceAfterTheWinWhenOn) {
       EXPECT_EQ(t.P(2).Count, on && deal ? 0 : 52) << "a new deal empties the goal";
     }
   }
-}
-
-// A fresh start writes both helps off with the other preferences; a stored
-// value turns each on.
-TEST(PlayPreferences, OffByDefaultAndReadBack) {
-  RecordsGame t;
-  MemoryPreferenceStore store;
-  LoadPreferences(*t.game, store);
-  SavePreferences(*t.game, store);
-  EXPECT_EQ(store.Values().at("TurnUncovered"), MemoryPreferenceStore::Value(0u));
-  EXPECT_EQ(store.Values().at("WinPrompt"), MemoryPreferenceStore::Value(0u));
-  EXPECT_EQ(store.Values().at("AutoToggle"), MemoryPreferenceStore::Value(0u));
-  EXPECT_EQ(store.Values().at("ThreeToggle"), MemoryPreferenceStore::Value(1u));
-  store.Put("TurnUncovered", 1u);
-  store.Put("WinPrompt", 1u);
-  LoadPreferences(*t.game, store);
-  EXPECT_EQ(t.game->prefs.TurnUncovered, 1);
-  EXPECT_EQ(t.game->prefs.WinPrompt, 1);
 }
 
 }  // namespace

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <random>
+#include <tuple>
 
 #include "engine/files/little_endian.h"
 #include "engine/records/deal_scores.h"
@@ -19,25 +21,26 @@ using testing::kOnePack;
 using testing::kTwoPack;
 using testing::RecordsGame;
 
+// A deal counts as played from its first move, once, even when dealt again.
 TEST(PlayerLog, DealCountsAsPlayedFromItsFirstMoveOnce) {
   RecordsGame t;
   t.Deal(kOnePack, 10);
   EXPECT_EQ(CountPlayed(*t.game, kOnePack), 0);
   t.Move(5, 1);
   t.Move(6, 1);
-  EXPECT_EQ(t.game->CurrentLogRecord, 0);
   const LogRecord& r = t.game->records.PlayerFile[kOnePack][0];
-  EXPECT_EQ(r.Seed, 10u);
-  EXPECT_EQ(r.Status, kPlayedRecord);
+  EXPECT_EQ(std::make_tuple(t.game->CurrentLogRecord, r.Seed, r.Status),
+            std::make_tuple(0, 10u, kPlayedRecord));
   t.Deal(kOnePack, 11);
   t.Move(5, 1);
   t.Deal(kOnePack, 10);  // dealt again: its record is found, not counted twice
   EXPECT_EQ(t.game->CurrentLogRecord, 0);
   t.Move(5, 1);
-  EXPECT_EQ(CountPlayed(*t.game, kOnePack), 2);
-  EXPECT_EQ(CountWon(*t.game, kOnePack), 0);
+  EXPECT_EQ(std::make_pair(CountPlayed(*t.game, kOnePack), CountWon(*t.game, kOnePack)),
+            std::make_pair(2, 0));
 }
 
+// A game's log holds 100 deals: the 101st drops the oldest, keeping the order.
 TEST(PlayerLog, The101stSeedDropsTheOldestAndKeepsTheOrder) {
   RecordsGame t;
   Game& g = *t.game;
@@ -49,12 +52,12 @@ TEST(PlayerLog, The101stSeedDropsTheOldestAndKeepsTheOrder) {
   g.CurrentSeed = 5;
   EXPECT_EQ(OpenLogRecord(g), 99);
   const LogRecord* block = g.records.PlayerFile[kOnePack];
-  EXPECT_EQ(block[0].Seed, 1001u);
-  EXPECT_EQ(block[98].Seed, 1099u);
-  EXPECT_EQ(block[99].Seed, 5u);
+  EXPECT_EQ((std::array{block[0].Seed, block[98].Seed, block[99].Seed}), (std::array{1001u, 1099u, 5u}));
   EXPECT_EQ(block[99].HighScore + block[99].Comment, 0);
 }
 
+// The tour's score rises only with the logged deal's high score, and only for
+// the tour's seed.
 TEST(PlayerLog, TourScoreRisesOnlyWithTheDealsHighScore) {
   RecordsGame t;
   Game& g = *t.game;
@@ -66,8 +69,8 @@ TEST(PlayerLog, TourScoreRisesOnlyWithTheDealsHighScore) {
   EXPECT_EQ(tour.Scores[4], 0);
   t.Move(5, 1);
   RaiseDealScore(g, 7);
-  EXPECT_EQ(g.records.PlayerFile[kOnePack][0].HighScore, 7);
-  EXPECT_EQ(tour.Scores[4], 7);
+  EXPECT_EQ(std::make_pair(int(g.records.PlayerFile[kOnePack][0].HighScore), int(tour.Scores[4])),
+            std::make_pair(7, 7));
   tour.Scores[4] = 0;  // scores reset, the deal replayed
   RaiseDealScore(g, 7);
   EXPECT_EQ(tour.Scores[4], 0);
@@ -79,6 +82,7 @@ TEST(PlayerLog, TourScoreRisesOnlyWithTheDealsHighScore) {
   EXPECT_EQ(tour.Scores[4], 8);
 }
 
+// A won deal is marked (and celebrated) once, and only once it is logged.
 TEST(PlayerLog, WonDealIsCelebratedOnce) {
   RecordsGame t;
   t.Deal(kOnePack, 3);
@@ -92,6 +96,8 @@ TEST(PlayerLog, WonDealIsCelebratedOnce) {
   EXPECT_EQ(CountWon(*t.game, kOnePack), 1);
 }
 
+// Clear Game Statistics empties the current game's block, Clear Player
+// Statistics every block; both forget the deal's record.
 TEST(PlayerLog, ClearCommandsEmptyTheirBlocksAndForgetTheRecord) {
   RecordsGame t;
   Game& g = *t.game;
@@ -108,6 +114,8 @@ TEST(PlayerLog, ClearCommandsEmptyTheirBlocksAndForgetTheRecord) {
   EXPECT_EQ(CountPlayed(g, 3) + CountPlayed(g, 255), 2);  // beyond the library's three games
 }
 
+// The player file is the table byte for byte: 256 games of 100 records of
+// 12 bytes, little-endian.
 TEST(PlayerFile, RoundTripIsTheTableByteForByte) {
   RecordsGame t;
   Records& records = t.game->records;
@@ -116,8 +124,8 @@ TEST(PlayerFile, RoundTripIsTheTableByteForByte) {
   const auto bytes = testing::ReadBytes(t.File("p.tkp"));
   ASSERT_EQ(bytes.size(), 307200u);
   const size_t at = (2 * 100 + 7) * 12;
-  EXPECT_EQ(GetLittle32(&bytes[at]), 0xA1B2C3D4u);
-  EXPECT_EQ(GetLittle32(&bytes[at + 4]), 2u);
+  EXPECT_EQ(std::make_pair(GetLittle32(&bytes[at]), GetLittle32(&bytes[at + 4])),
+            std::make_pair(0xA1B2C3D4u, 2u));
   EXPECT_EQ(std::vector<unsigned char>(&bytes[at + 8], &bytes[at + 12]),
             (std::vector<unsigned char>{2, 12, 208, 0x5A}));
   auto other = std::make_unique<Records>();
@@ -126,6 +134,8 @@ TEST(PlayerFile, RoundTripIsTheTableByteForByte) {
   EXPECT_EQ(testing::ReadBytes(t.File("q.tkp")), bytes);
 }
 
+// A short, empty or long file fills the front of the table only; a missing
+// one is refused.
 TEST(PlayerFile, ShortEmptyAndLongRandomFilesFillTheFrontOnly) {
   RecordsGame t;
   Records& records = t.game->records;
@@ -135,9 +145,9 @@ TEST(PlayerFile, ShortEmptyAndLongRandomFilesFillTheFrontOnly) {
   records.PlayerFile[0][5].Status = kWonRecord;  // the previous player's
   testing::WriteBytes(t.File("short.tkp"), bytes);
   ASSERT_TRUE(ReadPlayerFile(records, t.File("short.tkp")));
-  EXPECT_EQ(records.PlayerFile[0][1].Seed, 4321u);
-  EXPECT_EQ(records.PlayerFile[0][2].Seed, 0x77u);
-  EXPECT_EQ(records.PlayerFile[0][5].Status, kEmptyRecord);
+  const LogRecord* block = records.PlayerFile[0];
+  EXPECT_EQ(std::make_tuple(block[1].Seed, block[2].Seed, block[5].Status),
+            std::make_tuple(4321u, 0x77u, kEmptyRecord));
   testing::WriteBytes(t.File("empty.tkp"), {});
   ASSERT_TRUE(ReadPlayerFile(records, t.File("empty.tkp")));
   EXPECT_EQ(records.PlayerFile[0][1].Seed, 0u);

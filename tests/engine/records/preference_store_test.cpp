@@ -1,10 +1,11 @@
 // The preferences store: defaults on the first run, every value read in its
-// place, all 41 values written (the 39 classic ones, "WinnableToggle" and "TableZoom"), and stored numbers that are out of range
-// never used to index a table.
+// place, all 43 values written (the 39 classic ones and four added), and
+// stored numbers that are out of range never used to index a table.
 #include "engine/records/preference_store.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
 
 #include "engine/records/memory_preferences.h"
@@ -18,68 +19,61 @@ struct Prefs : ::testing::Test {
   MemoryPreferenceStore store;
 };
 
+// The first run keeps the defaults (sound and "Allow deal three." on,
+// automatic play, winnable deals and both play helps off, favourites every
+// eighth game) and the window where it is.
 TEST_F(Prefs, FirstRunKeepsTheDefaultsAndTheWindowWhereItIs) {
   game->prefs.CardBack = 5;
   game->prefs.SoundToggle = 0;
+  game->prefs.WinPrompt = 1;
   game->CurrentGame = 9;
   EXPECT_FALSE(LoadPreferences(*game, store).has_value());
   const Preferences& p = game->prefs;
-  EXPECT_EQ(p.CardBack, 0);
-  EXPECT_EQ(game->CurrentGame, 0);
-  EXPECT_EQ(p.SoundToggle, 1);
-  EXPECT_EQ(p.ThreeToggle, 1);
-  EXPECT_EQ(p.AutoToggle, 0);
-  EXPECT_EQ(p.WinnableToggle, 0);
+  EXPECT_EQ((std::array{p.CardBack, game->CurrentGame, p.SoundToggle, p.ThreeToggle, p.AutoToggle,
+                        p.WinnableToggle, p.TurnUncovered, p.WinPrompt}),
+            (std::array{0, 0, 1, 1, 0, 0, 0, 0}));
   for (int k = 0; k < kFavoriteCount; ++k) EXPECT_EQ(p.Favorites[k], 8 * k);
   EXPECT_STREQ(p.LogFile, "Data/Tarnik.tkp");
 }
 
+// A key with some values changes only those; a game beyond any library
+// still loads; a player file path that does not fit is not taken.
 TEST_F(Prefs, KeyWithSomeValuesChangesOnlyThose) {
   store.Put("WindowLeft", 100u);
   store.Put("WindowBottom", 0xFFFFFFF6u);  // -10, a window above the screen's top
   store.Put("TableBack", 17u);
-  store.Put("GameCurrent", 300u);  // beyond any library: still loads
+  store.Put("GameCurrent", 300u);
   store.Put("Favorite20", 3u);
   store.Put("LogFile", std::string("Players/Ann.tkp\0junk", 21));
   const auto rect = LoadPreferences(*game, store);
   ASSERT_TRUE(rect.has_value());
-  EXPECT_EQ(rect->Left, 100);
-  EXPECT_EQ(rect->Top, 0);
-  EXPECT_EQ(rect->Right, 800);
-  EXPECT_EQ(rect->Bottom, -10);
-  EXPECT_EQ(game->prefs.TableBack, 17);
-  EXPECT_EQ(game->CurrentGame, 300);
-  EXPECT_EQ(game->prefs.Favorites[19], 3);
-  EXPECT_EQ(game->prefs.Favorites[18], 144);
-  EXPECT_EQ(game->prefs.SoundToggle, 1);
-  EXPECT_STREQ(game->prefs.LogFile, "Players/Ann.tkp");
-}
-
-TEST_F(Prefs, PlayerFilePathThatDoesNotFitIsNotTaken) {
+  const Preferences& p = game->prefs;
+  EXPECT_EQ((std::array{rect->Left, rect->Top, rect->Right, rect->Bottom, p.TableBack,
+                        game->CurrentGame, p.Favorites[19], p.Favorites[18], p.SoundToggle}),
+            (std::array{100, 0, 800, -10, 17, 300, 3, 144, 1}));
+  EXPECT_STREQ(p.LogFile, "Players/Ann.tkp");
   for (const std::string& text : {std::string(256, 'a'), std::string(300, '\0'), std::string()}) {
+    auto fresh = std::make_unique<Game>();
     store.Put("LogFile", text);
-    LoadPreferences(*game, store);
-    EXPECT_STREQ(game->prefs.LogFile, "Data/Tarnik.tkp");
+    LoadPreferences(*fresh, store);
+    EXPECT_STREQ(fresh->prefs.LogFile, "Data/Tarnik.tkp");
   }
 }
 
+// Saving writes all 43 values, "LogFile" as the whole 256-byte buffer, and
+// a fresh game reads back the same; a key that cannot be created gets
+// nothing.
 TEST_F(Prefs, SavingWritesAll43ValuesAndReadsBackTheSame) {
-  game->prefs.CardStyle = 3;
-  game->prefs.Neatness = 2;
+  Preferences& p = game->prefs;
+  p.CardStyle = 3, p.Neatness = 2, p.CurrentTour = 15, p.AutoToggle = 1, p.WinnableToggle = 1;
+  p.TableZoom = 150, p.Favorites[4] = 77, p.TurnUncovered = 1, p.WinPrompt = 1;
   game->CurrentGame = 41;
-  game->prefs.CurrentTour = 15;
-  game->prefs.AutoToggle = 1;
-  game->prefs.WinnableToggle = 1;
-  game->prefs.TableZoom = 150;
-  game->prefs.Favorites[4] = 77;
-  std::strcpy(game->prefs.LogFile, "me.tkp");
+  std::strcpy(p.LogFile, "me.tkp");
   SavePreferences(*game, store);
   SaveWindowRect(*game, store, {10, 20, 1034, 788});
-  ASSERT_EQ(store.Values().size(), 43u);  // the 39 classic values and four added ones
+  ASSERT_EQ(store.Values().size(), 43u);
   for (const char* name : kPreferenceNames) EXPECT_EQ(store.Values().count(name), 1u) << name;
-  EXPECT_EQ(std::get<uint32_t>(store.Values().at("WinnableToggle")), 1u);
   EXPECT_EQ(std::get<uint32_t>(store.Values().at("TableZoom")), 150u);
-  // "LogFile" is the whole 256-byte buffer, the bytes after the name included.
   const auto logFile = store.ReadText("LogFile");
   ASSERT_TRUE(logFile.has_value());
   EXPECT_EQ(logFile->size(), 256u);
@@ -88,42 +82,33 @@ TEST_F(Prefs, SavingWritesAll43ValuesAndReadsBackTheSame) {
   auto fresh = std::make_unique<Game>();
   const auto rect = LoadPreferences(*fresh, store);
   ASSERT_TRUE(rect.has_value());
-  EXPECT_EQ(rect->Right, 1034);
-  EXPECT_EQ(fresh->prefs.WindowBottom, 788);
-  EXPECT_EQ(fresh->prefs.CardStyle, 3);
-  EXPECT_EQ(fresh->prefs.Neatness, 2);
-  EXPECT_EQ(fresh->CurrentGame, 41);
-  EXPECT_EQ(fresh->prefs.CurrentTour, 15);
-  EXPECT_EQ(fresh->prefs.AutoToggle, 1);
-  EXPECT_EQ(fresh->prefs.WinnableToggle, 1);
-  EXPECT_EQ(fresh->prefs.TableZoom, 150);
-  EXPECT_EQ(fresh->prefs.Favorites[4], 77);
-  EXPECT_STREQ(fresh->prefs.LogFile, "me.tkp");
+  const Preferences& f = fresh->prefs;
+  EXPECT_EQ((std::array{rect->Right, f.WindowBottom, f.CardStyle, f.Neatness, fresh->CurrentGame,
+                        f.CurrentTour, f.AutoToggle, f.WinnableToggle, f.TableZoom, f.Favorites[4],
+                        f.TurnUncovered, f.WinPrompt}),
+            (std::array{1034, 788, 3, 2, 41, 15, 1, 1, 150, 77, 1, 1}));
+  EXPECT_STREQ(f.LogFile, "me.tkp");
+
+  MemoryPreferenceStore refusing;
+  refusing.RefuseCreate();
+  SavePreferences(*game, refusing);
+  SaveWindowRect(*game, refusing, {1, 2, 3, 4});
+  EXPECT_TRUE(refusing.Values().empty());
 }
 
-TEST_F(Prefs, KeyThatCannotBeCreatedWritesNothing) {
-  store.RefuseCreate();
-  SavePreferences(*game, store);
-  SaveWindowRect(*game, store, {1, 2, 3, 4});
-  EXPECT_TRUE(store.Values().empty());
-}
-
+// Stored numbers out of range come to the nearest choice; the won deal's
+// background (63) is never chosen; numbers in range stay.
 TEST(PreferenceRanges, StoredNumbersOutOfRangeComeToTheNearestChoice) {
   Preferences p;
   p.CardBack = 99, p.CardFace = -1, p.CardLetter = 2, p.CardSuit = 7;
   p.CardStyle = 4, p.TableBack = 63, p.Neatness = -5;
-  const Appearance a = AppearanceInRange(p);
-  EXPECT_EQ(a.CardBack, 7);
-  EXPECT_EQ(a.CardFace, 0);
-  EXPECT_EQ(a.CardLetter, 1);
-  EXPECT_EQ(a.CardSuit, 1);
-  EXPECT_EQ(a.CardStyle, 3);
-  EXPECT_EQ(a.TableBack, 62);  // 63 is the won deal's background, never chosen
-  EXPECT_EQ(a.Neatness, 0);
+  Appearance a = AppearanceInRange(p);
+  EXPECT_EQ((std::array{a.CardBack, a.CardFace, a.CardLetter, a.CardSuit, a.CardStyle, a.TableBack,
+                        a.Neatness}),
+            (std::array{7, 0, 1, 1, 3, 62, 0}));
   p.CardBack = 3, p.TableBack = 40, p.Neatness = 1;
-  EXPECT_EQ(AppearanceInRange(p).CardBack, 3);
-  EXPECT_EQ(AppearanceInRange(p).TableBack, 40);
-  EXPECT_EQ(AppearanceInRange(p).Neatness, 1);
+  a = AppearanceInRange(p);
+  EXPECT_EQ((std::array{a.CardBack, a.TableBack, a.Neatness}), (std::array{3, 40, 1}));
 }
 
 }  // namespace

@@ -84,7 +84,7 @@ struct ShippedGame {
     return -1;
   }
   testing::ScratchDir dir;
-  testing::MessageDisplay display;
+  testing::RecordingDisplay display;
   std::unique_ptr<Game> game = std::make_unique<Game>();
   std::unique_ptr<Game> back = std::make_unique<Game>();
   Bytes saved;  // the last game written

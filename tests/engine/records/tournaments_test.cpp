@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
+#include <tuple>
 
 #include "engine/files/little_endian.h"
 #include "engine/records/tour_file.h"
@@ -31,19 +33,21 @@ struct Tours : ::testing::Test {
   TourRecord& tour = game.records.TourTable[5];
 };
 
+// A game goes into a tour once; a tour of 32 games is full; a missing
+// tournament file leaves every tour full of game 0.
 TEST_F(Tours, AddingGamesWithTheirMessages) {
   EXPECT_TRUE(AddTourGame(game, kTwoPack));
   EXPECT_FALSE(AddTourGame(game, kTwoPack));
   EXPECT_EQ(Shown(), Messages{"That game is already in the tour.|Cannot add tour"});
-  EXPECT_EQ(tour.Games[0], uint32_t(kTwoPack));
-  EXPECT_EQ(tour.Games[1], kTourEnd);
-  // A missing tournament file leaves every tour full of game 0.
+  EXPECT_EQ(std::make_pair(tour.Games[0], tour.Games[1]), std::make_pair(uint32_t(kTwoPack), kTourEnd));
   tour = TourRecord{};
   EXPECT_EQ(TourGameCount(tour), 32);
   EXPECT_FALSE(AddTourGame(game, kOnePack));
   EXPECT_EQ(Shown(), Messages{"This tour is full.|Cannot add tour"});
 }
 
+// Removing a place moves the later games and scores up; the place in play
+// stays.
 TEST_F(Tours, RemovingAPlaceMovesTheLaterGamesAndScoresUp) {
   for (int32_t g : {kOnePack, kFourPack, kTwoPack}) AddTourGame(game, g);
   tour.Scores[0] = 10, tour.Scores[1] = 20, tour.Scores[2] = 30;
@@ -56,6 +60,9 @@ TEST_F(Tours, RemovingAPlaceMovesTheLaterGamesAndScoresUp) {
   EXPECT_EQ(tour.Position, 2u);  // not adjusted
 }
 
+// Playing deals the tour's games with its seed from the start; the steps
+// stop at both ends with their messages; a place beyond the list (a damaged
+// file) steps back to the last game.
 TEST_F(Tours, PlayingStepsThroughTheTourWithItsSeed) {
   EXPECT_FALSE(PlayTour(game));
   EXPECT_EQ(Shown(), Messages{"This tour is empty.|Cannot play tour"});
@@ -63,10 +70,8 @@ TEST_F(Tours, PlayingStepsThroughTheTourWithItsSeed) {
   AddTourGame(game, kOnePack);
   tour.Position = 1;
   ASSERT_TRUE(PlayTour(game));
-  EXPECT_EQ(tour.Position, 0u);
-  EXPECT_EQ(game.CurrentGame, kTwoPack);
-  EXPECT_EQ(game.CurrentSeed, 4040u);
-  EXPECT_EQ(game.PileTable[0].Count, 104);
+  EXPECT_EQ(std::make_tuple(tour.Position, game.CurrentGame, game.CurrentSeed, game.PileTable[0].Count),
+            std::make_tuple(0u, kTwoPack, 4040u, 104));
   PrevTourGame(game);
   EXPECT_EQ(Shown(), Messages{"Start of tournament reached.|No more games"});
   NextTourGame(game);
@@ -75,29 +80,27 @@ TEST_F(Tours, PlayingStepsThroughTheTourWithItsSeed) {
   NextTourGame(game);
   EXPECT_EQ(Shown(), Messages{"End of tournament reached.|No more games"});
   EXPECT_EQ(game.CurrentSeed, 1u);
-  // A place beyond the list (a damaged file) steps back to the last game.
   tour.Position = 0xFFFFFFFFu;
   PrevTourGame(game);
-  EXPECT_EQ(tour.Position, 1u);
-  EXPECT_EQ(game.CurrentSeed, 4040u);
+  EXPECT_EQ(std::make_pair(tour.Position, game.CurrentSeed), std::make_pair(1u, 4040u));
 }
 
+// The manager's buttons: the name cut to 31 letters, the tours stepping
+// within 0 to 15, a new seed from the clock keeping the scores, the reset.
 TEST_F(Tours, ManagerButtonsChangeTheShownTour) {
   SetTourName(game, "A name that is longer than thirty-one letters");
   NextTour(game);
   EXPECT_EQ(game.prefs.CurrentTour, 6);
   EXPECT_STREQ(tour.Name, "A name that is longer than thir");
-  game.prefs.CurrentTour = 15;
-  NextTour(game);
-  EXPECT_EQ(game.prefs.CurrentTour, 15);
-  game.prefs.CurrentTour = 0;
-  PreviousTour(game);
-  EXPECT_EQ(game.prefs.CurrentTour, 0);
+  for (int end : {15, 0}) {
+    game.prefs.CurrentTour = end;
+    end ? NextTour(game) : PreviousTour(game);
+    EXPECT_EQ(game.prefs.CurrentTour, end);
+  }
   game.prefs.CurrentTour = 5;
   tour.Scores[3] = 9;
   NewTourSeed(game, 500);
-  EXPECT_EQ(tour.Seed, 500u * 2707050037u);
-  EXPECT_EQ(tour.Scores[3], 9);
+  EXPECT_EQ(std::make_pair(tour.Seed, int(tour.Scores[3])), std::make_pair(500u * 2707050037u, 9));
   ResetTourScores(game);
   EXPECT_EQ(tour.Scores[3], 0);
   std::memset(tour.Name, 'z', sizeof tour.Name);  // no terminator
@@ -106,6 +109,8 @@ TEST_F(Tours, ManagerButtonsChangeTheShownTour) {
   EXPECT_EQ(std::string(text), std::string(31, 'z'));
 }
 
+// The tournament file: 16 tours of 200 bytes byte for byte; a longer file
+// reads its front, a short one fills the front only, a missing one is refused.
 TEST_F(Tours, FileRoundTripAndShortAndLongFiles) {
   TourRecord& last = game.records.TourTable[15];
   last = {{7}, 3, 0xDEADBEEF, {}, "Last"};
@@ -113,9 +118,9 @@ TEST_F(Tours, FileRoundTripAndShortAndLongFiles) {
   ASSERT_TRUE(WriteTourFile(game.records, t.File("t.tkt")));
   const auto bytes = testing::ReadBytes(t.File("t.tkt"));
   ASSERT_EQ(bytes.size(), 3200u);
-  EXPECT_EQ(GetLittle32(&bytes[3000]), 7u);
-  EXPECT_EQ(GetLittle32(&bytes[3000 + 128]), 3u);
-  EXPECT_EQ(GetLittle32(&bytes[3000 + 132]), 0xDEADBEEFu);
+  EXPECT_EQ((std::array{GetLittle32(&bytes[3000]), GetLittle32(&bytes[3000 + 128]),
+                        GetLittle32(&bytes[3000 + 132])}),
+            (std::array{7u, 3u, 0xDEADBEEFu}));
   EXPECT_EQ(bytes[3000 + 136 + 31], 208);
   EXPECT_STREQ(reinterpret_cast<const char*>(&bytes[3000 + 168]), "Last");
   auto other = std::make_unique<Records>();
@@ -127,8 +132,8 @@ TEST_F(Tours, FileRoundTripAndShortAndLongFiles) {
   EXPECT_EQ(testing::ReadBytes(t.File("u.tkt")), bytes);
   testing::WriteBytes(t.File("short.tkt"), std::vector<unsigned char>(130, 0xFF));
   ASSERT_TRUE(ReadTourFile(*other, t.File("short.tkt")));
-  EXPECT_EQ(other->TourTable[0].Position, 0xFFFFu);
-  EXPECT_EQ(other->TourTable[15].Seed, 0u);
+  EXPECT_EQ(std::make_pair(other->TourTable[0].Position, other->TourTable[15].Seed),
+            std::make_pair(0xFFFFu, 0u));
   EXPECT_FALSE(ReadTourFile(*other, t.File("missing.tkt")));
 }
 

@@ -111,42 +111,33 @@ TEST_F(ShellTest, SeedStepsWrapAndDealAtOnce) {
 // Previous Game on the first game and Next Game on the last do nothing;
 // otherwise they move one game and deal it with a fresh seed
 // (tick count × 2707050037 mod 2^32).
+// Random Shuffle and Random Game take their seed from the clock too; Random
+// Game picks the game as the tick count modulo the number of games.
 TEST_F(ShellTest, GameStepsStopAtTheEndsAndRandomDealsFollowTheClock) {
-  t.Deal(0, 77);
-  const std::string first = t.Table();
-  shell.HandleKey(ShellKey::Left);
-  shell.HandleCommand(cmd::kPreviousGame);
-  EXPECT_EQ(t.game->CurrentGame, 0);
-  EXPECT_EQ(t.game->CurrentSeed, 77u);
-  EXPECT_EQ(t.Table(), first);
-
-  t.Deal(kFixtureGames - 1, 78);
-  const std::string last = t.Table();
-  shell.HandleKey(ShellKey::Right);
-  shell.HandleCommand(cmd::kNextGame);
-  EXPECT_EQ(t.game->CurrentGame, kFixtureGames - 1);
-  EXPECT_EQ(t.game->CurrentSeed, 78u);
-  EXPECT_EQ(t.Table(), last);
-
-  host.ticks = 3;
-  shell.HandleKey(ShellKey::Left);
-  EXPECT_EQ(t.game->CurrentGame, kFixtureGames - 2);
-  EXPECT_EQ(t.game->CurrentSeed, 3u * 2707050037u);
-  EXPECT_EQ(t.Table(), DealtTable(kFixtureGames - 2, 3u * 2707050037u));
-  shell.HandleCommand(cmd::kNextGame);
-  EXPECT_EQ(t.game->CurrentGame, kFixtureGames - 1);
-
-  // Random Shuffle and Random Game take their seed from the clock; Random
-  // Game picks the game as the tick count modulo the number of games.
-  host.ticks = 1;
-  shell.HandleCommand(cmd::kRandomShuffle);
-  EXPECT_EQ(t.game->CurrentGame, kFixtureGames - 1);
-  EXPECT_EQ(t.game->CurrentSeed, 2707050037u);
-  host.ticks = 7;  // 7 mod 3 games
-  shell.HandleCommand(cmd::kRandomGame);
-  EXPECT_EQ(t.game->CurrentGame, 1);
-  EXPECT_EQ(t.game->CurrentSeed, 7u * 2707050037u);
-  EXPECT_EQ(t.Table(), DealtTable(1, 7u * 2707050037u));
+  const uint32_t m = 2707050037u;
+  const int last = kFixtureGames - 1;
+  const struct {
+    int32_t game;
+    uint32_t seed, ticks;
+    int command;  // or 0 for the key
+    ShellKey key;
+    int32_t toGame;
+    uint32_t toSeed;
+  } cases[] = {
+      {0, 77, 1, 0, ShellKey::Left, 0, 77}, {0, 77, 1, cmd::kPreviousGame, {}, 0, 77},
+      {last, 78, 1, 0, ShellKey::Right, last, 78}, {last, 78, 1, cmd::kNextGame, {}, last, 78},
+      {last, 78, 3, 0, ShellKey::Left, last - 1, 3 * m},
+      {last - 1, 9, 3, cmd::kNextGame, {}, last, 3 * m},
+      {last, 9, 1, cmd::kRandomShuffle, {}, last, m}, {0, 9, 7, cmd::kRandomGame, {}, 1, 7 * m},
+  };
+  for (const auto& c : cases) {
+    t.Deal(c.game, c.seed);
+    host.ticks = c.ticks;
+    c.command ? shell.HandleCommand(c.command) : shell.HandleKey(c.key);
+    EXPECT_EQ(std::make_pair(t.game->CurrentGame, t.game->CurrentSeed),
+              std::make_pair(c.toGame, c.toSeed)) << c.command;
+    EXPECT_EQ(t.Table(), DealtTable(c.toGame, c.toSeed)) << c.command;
+  }
 }
 
 // New random deals (Random Shuffle, Random Game, Previous and Next Game, Z)
@@ -196,20 +187,14 @@ TEST_F(ShellTest, CommandsWhileCardsAreDraggedAreDropped) {
     shell.HandleCommand(id);
   for (ShellKey key : {ShellKey::Up, ShellKey::Down, ShellKey::Right, ShellKey::Z})
     shell.HandleKey(key);
-  EXPECT_EQ(t.game->CurrentSeed, seed);
-  EXPECT_EQ(t.game->CurrentGame, kOnePack);
-  EXPECT_FALSE(t.game->ShowAllCards);
-  EXPECT_TRUE(host.windows.empty());
-  EXPECT_TRUE(host.checks.empty());
-  EXPECT_EQ(host.closes + host.abouts, 0);
-  EXPECT_TRUE(IsDragging(*t.game));
+  EXPECT_EQ(std::make_pair(t.game->CurrentSeed, t.game->CurrentGame), std::make_pair(seed, kOnePack));
+  EXPECT_EQ(host.windows.size() + host.checks.size() + host.closes + host.abouts, 0u);
+  EXPECT_TRUE(IsDragging(*t.game) && !t.game->ShowAllCards);
   shell.HandleKey(ShellKey::E);
   EXPECT_TRUE(t.game->EditMode);
 
   shell.LeftUp();  // the drag ends; nothing dropped earlier comes back
-  ASSERT_FALSE(IsDragging(*t.game));
-  EXPECT_EQ(t.game->CurrentSeed, seed);
-  EXPECT_TRUE(host.windows.empty());
+  EXPECT_EQ(std::make_pair(t.game->CurrentSeed, host.windows.size()), std::make_pair(seed, 0ul));
   shell.HandleCommand(cmd::kNextShuffle);
   EXPECT_EQ(t.game->CurrentSeed, seed + 1);
 }
@@ -217,18 +202,15 @@ TEST_F(ShellTest, CommandsWhileCardsAreDraggedAreDropped) {
 // Game Graph, Game Database and Game Statistics open only for a game that
 // has been played at least once.
 TEST_F(ShellTest, GameDatabaseWindowsOpenOnlyForAPlayedGame) {
+  const std::vector<int> ids = {cmd::kGameGraph, cmd::kGameDatabase, cmd::kGameStatistics};
   t.Deal(kOnePack, 40);
-  for (int id : {cmd::kGameGraph, cmd::kGameDatabase, cmd::kGameStatistics})
-    shell.HandleCommand(id);
+  for (int id : ids) shell.HandleCommand(id);
   EXPECT_TRUE(host.windows.empty());
   t.Move(5, 1);  // the first move logs the deal
-  for (int id : {cmd::kGameGraph, cmd::kGameDatabase, cmd::kGameStatistics})
-    shell.HandleCommand(id);
-  EXPECT_EQ(host.windows,
-            (std::vector<int>{cmd::kGameGraph, cmd::kGameDatabase, cmd::kGameStatistics}));
+  for (int id : ids) shell.HandleCommand(id);
   t.Deal(kTwoPack, 40);  // another game, never played
   shell.HandleCommand(cmd::kGameStatistics);
-  EXPECT_EQ(host.windows.size(), 3u);
+  EXPECT_EQ(host.windows, ids);
 }
 
 // Show All Cards flips the switch and its check mark, and lays the piles out
@@ -238,12 +220,11 @@ TEST_F(ShellTest, ShowAllCardsTogglesTheCheckMarkAndTheFan) {
   const Pile& column = t.game->PileTable[5];  // three face down under one face up
   ASSERT_EQ(column.TopCard->Y - column.Top, 12);
   const int redraws = t.display.redraws;
-  shell.HandleCommand(cmd::kShowAllCards);
-  EXPECT_TRUE(t.game->ShowAllCards);
-  EXPECT_EQ(column.TopCard->Y - column.Top, 48);
-  shell.HandleCommand(cmd::kShowAllCards);
-  EXPECT_FALSE(t.game->ShowAllCards);
-  EXPECT_EQ(column.TopCard->Y - column.Top, 12);
+  for (int step : {48, 12}) {
+    shell.HandleCommand(cmd::kShowAllCards);
+    EXPECT_EQ(std::make_pair(t.game->ShowAllCards, column.TopCard->Y - column.Top),
+              std::make_pair(step == 48, step));
+  }
   EXPECT_EQ(host.checks, (std::vector<bool>{true, false}));
   EXPECT_EQ(t.display.redraws, redraws + 2);
 }
@@ -280,8 +261,7 @@ TEST_F(ShellTest, SaveGameWithoutAPathAsksForOne) {
   t.Deal(kOnePack, 21);
   t.game->records.SavedGamePath[0] = '\0';
   shell.HandleCommand(cmd::kSaveGame);
-  EXPECT_EQ(host.saveDialogs.size(), 1u);
-  EXPECT_EQ(host.saveDialogs[0], "");
+  EXPECT_EQ(host.saveDialogs, std::vector<std::string>{""});
   EXPECT_FALSE(std::filesystem::exists(t.File("Data/Tarnik.tkg")));
   host.chosenGame = "Data/Mine.tkg";
   shell.HandleCommand(cmd::kSaveGame);
@@ -304,12 +284,10 @@ TEST_F(ShellTest, ZSortsTheLibraryAndDealsItsFirstGame) {
   t.Deal(kTwoPack, 9);
   host.ticks = 2;
   shell.HandleKey(ShellKey::Z);
-  EXPECT_STREQ(t.game->library.GameNames[0], "Four Pack");
-  EXPECT_STREQ(t.game->library.GameNames[1], "Patience One");
-  EXPECT_STREQ(t.game->library.GameNames[2], "Two Pack");
-  EXPECT_STREQ(StoredGame(0).Name, "Four Pack");
-  EXPECT_EQ(t.game->CurrentGame, 0);
-  EXPECT_EQ(t.game->CurrentSeed, 2u * 2707050037u);
+  const auto& names = t.game->library.GameNames;
+  EXPECT_EQ((std::vector<std::string>{names[0], names[1], names[2], StoredGame(0).Name}),
+            (std::vector<std::string>{"Four Pack", "Patience One", "Two Pack", "Four Pack"}));
+  EXPECT_EQ(std::make_pair(t.game->CurrentGame, t.game->CurrentSeed), std::make_pair(0, 2u * 2707050037u));
   EXPECT_EQ(t.game->PileTable[0].Count, 200);  // the four-pack stock
 }
 
@@ -350,9 +328,7 @@ TEST_F(ShellTest, EditModeRightDragMovesAPileAndTheReleaseSavesTheGame) {
   // 32 × 40 pixels.
   shell.PointerMoved(static_cast<int16_t>(origin.Left - 4 + 32 + 32 + 5),
                      static_cast<int16_t>(origin.Top - 8 + 40 + 2 * 40 + 5));
-  EXPECT_EQ(column.Column, 1);
-  EXPECT_EQ(column.Row, 2);
-
+  EXPECT_EQ(std::make_pair(column.Column, column.Row), std::make_pair(1, 2));
   std::vector<PileDirection> steps;
   for (int i = 0; i < 4; ++i) {
     shell.LeftDown(0, 0);
@@ -366,8 +342,8 @@ TEST_F(ShellTest, EditModeRightDragMovesAPileAndTheReleaseSavesTheGame) {
 
   shell.RightUp();
   EXPECT_FALSE(t.game->RightButtonDown);
-  EXPECT_EQ(StoredGame(kOnePack).Piles[11].Column, 1);
-  EXPECT_EQ(StoredGame(kOnePack).Piles[11].Row, 2);
+  const PileDef stored = StoredGame(kOnePack).Piles[11];
+  EXPECT_EQ(std::make_pair(stored.Column, stored.Row), std::make_pair(1, 2));
 }
 
 // Out of edit mode the right button asks for an automatic move only: a
@@ -389,8 +365,7 @@ TEST_F(ShellTest, RightDragInPlayMovesNoPile) {
   shell.PointerMoved(static_cast<int16_t>(origin.Left + 65),
                      static_cast<int16_t>(origin.Top + 117));
   shell.RightUp();
-  EXPECT_EQ(column.Column, 22);
-  EXPECT_EQ(column.Row, 0);
+  EXPECT_EQ(std::make_pair(column.Column, column.Row), std::make_pair(22, 0));
   EXPECT_EQ(testing::ReadBytes(t.File("Data/Tarnik.tkl")), library);
   EXPECT_EQ(t.game->EditPile, nullptr);
 }

@@ -101,12 +101,10 @@ TEST(ResetTable, SampleTablePlacesPilesDriftsAndFans) {
   Card& up1 = t->Push(pile, V(9, 2));
   Card& up2 = t->Push(pile, V(8, 0));
   LayoutAllPiles(&t->piles[0], {0, false});
-  EXPECT_EQ(At(down), XY(572, 118));
-  EXPECT_EQ(At(up1), XY(572, 122));
-  EXPECT_EQ(At(up2), XY(572, 138));
+  EXPECT_EQ((std::array{At(down), At(up1), At(up2)}),
+            (std::array{XY(572, 118), XY(572, 122), XY(572, 138)}));
   EXPECT_EQ(BoxOf(pile), (Box{572, 118, 64, 100}));
-  EXPECT_EQ(pile.Count, 3);
-  EXPECT_EQ(t->piles[0].Count, 0);
+  EXPECT_EQ(std::make_pair(pile.Count, t->piles[0].Count), std::make_pair(3, 0));
 
   UnlinkCard(pile, up2);
   UnlinkCard(pile, up1);
@@ -138,17 +136,12 @@ TEST(ResetTable, LinksAndEmptiesThePilesInUse) {
   for (int i = 0; i < 3; ++i) {
     Pile& p = t->piles[i];
     EXPECT_EQ(std::make_pair(p.Prev, p.Next), links[i]) << i;
-    EXPECT_EQ(p.BottomCard, nullptr);
-    EXPECT_EQ(p.TopCard, nullptr);
-    EXPECT_EQ(p.GrabCard, nullptr);
-    EXPECT_EQ(p.Count, 0);
-    EXPECT_EQ(p.Width, 64);
-    EXPECT_EQ(p.Height, 80);
+    EXPECT_EQ((std::array<const void*, 3>{p.BottomCard, p.TopCard, p.GrabCard}),
+              (std::array<const void*, 3>{}));
+    EXPECT_EQ((Box{p.Count, 0, p.Width, p.Height}), (Box{0, 0, 64, 80}));
   }
-  EXPECT_EQ(unused.Left, 999);
-  EXPECT_EQ(unused.Next, &a);
-  EXPECT_EQ(x.Above, &y);  // the cards keep their links until dealt again
-  EXPECT_EQ(y.Below, &x);
+  EXPECT_EQ(std::make_pair(unused.Left, unused.Next), std::make_pair(999, &a));
+  EXPECT_EQ(std::make_pair(x.Above, y.Below), std::make_pair(&y, &x));  // kept until dealt again
 
   // A game with no pile in use: nothing is reset, and no link left in the
   // first record from an earlier game is followed.
@@ -160,8 +153,7 @@ TEST(ResetTable, LinksAndEmptiesThePilesInUse) {
   none->piles[1].Count = 5;
   none->piles[1].Flags = PileFlags::AutoFillSource;
   ResetTable(none->piles, {800, 560});
-  EXPECT_EQ(stale.Left, 999);
-  EXPECT_EQ(stale.Next, &none->piles[1]);
+  EXPECT_EQ(std::make_pair(stale.Left, stale.Next), std::make_pair(999, &none->piles[1]));
   EXPECT_EQ(FirstPile(none->piles), nullptr);
   LayoutAllPiles(FirstPile(none->piles), {});
   EXPECT_EQ(none->piles[1].Count, 5);
@@ -194,13 +186,11 @@ TEST(ResetTable, OffsetsAndDriftsForEachClientSize) {
     auto t = std::make_unique<Table>();
     for (auto [column, row] : c.cells) t->Add(column, row);
     ResetTable(t->piles, c.client);
-    const Pile& first = t->piles[0];
-    const Pile& last = t->piles[1];
-    SCOPED_TRACE(::testing::Message() << c.client.Width << " x " << c.client.Height);
-    EXPECT_EQ(XY(first.Left, first.Top), c.first);
-    EXPECT_EQ(XY(last.Left, last.Top), c.last);
-    EXPECT_EQ(DriftOf(first), c.firstDrift);
-    EXPECT_EQ(DriftOf(last), c.lastDrift);
+    const Pile &first = t->piles[0], &last = t->piles[1];
+    EXPECT_EQ((std::array{XY(first.Left, first.Top), XY(last.Left, last.Top), DriftOf(first),
+                          DriftOf(last)}),
+              (std::array{c.first, c.last, c.firstDrift, c.lastDrift}))
+        << c.client.Width << " x " << c.client.Height;
   }
 }
 
@@ -214,13 +204,10 @@ TEST(CentreTable, ResizeMovesPilesButKeepsDrifts) {
 
   CentreTable(t->piles, {1000, 700});
   // offX = (1000 − 480) / 2 = 260, offY = (700 − 508) / 2 = 96.
-  EXPECT_EQ(XY(t->piles[0].Left, t->piles[0].Top), XY(264, 104));
-  EXPECT_EQ(XY(pile.Left, pile.Top), XY(672, 188));
-  EXPECT_EQ(DriftOf(t->piles[0]), XY(-4, -7));
-  EXPECT_EQ(DriftOf(pile), XY(4, -4));
-  EXPECT_EQ(pile.Count, 1);
-  EXPECT_EQ(pile.TopCard, &card);
-  EXPECT_EQ(At(card), XY(572, 118));
+  EXPECT_EQ((std::array{XY(t->piles[0].Left, t->piles[0].Top), XY(pile.Left, pile.Top),
+                        DriftOf(t->piles[0]), DriftOf(pile), At(card)}),
+            (std::array{XY(264, 104), XY(672, 188), XY(-4, -7), XY(4, -4), XY(572, 118)}));
+  EXPECT_EQ(std::make_pair(pile.Count, pile.TopCard), std::make_pair(1, &card));
   LayoutPile(pile, {});
   EXPECT_EQ(At(card), XY(672, 188));
 }
@@ -258,32 +245,23 @@ TEST(LayoutPile, FanStepsDependOnFaces) {
   Pile& markedUp = t->Add(8, 0, PileDirection::Horizontal);
   Pile& column = t->Add(12, 0, PileDirection::Vertical);
   ResetTable(t->piles, {800, 560});
-  t->Push(three, V(1, 0));
-  t->Push(three, V(2, 0));
+  t->Push(three, V(1, 0)), t->Push(three, V(2, 0));
   Card& third = t->Push(three, V(3, 0));
   t->Push(downUp, V(1, 0), FaceDown);
   Card& shown = t->Push(downUp, V(2, 0));
-  t->Push(markedUp, V(1, 0), Marked);
-  t->Push(markedUp, V(2, 0));
-  t->Push(column, V(1, 0), FaceDown);
-  t->Push(column, V(2, 0), FaceDown);
+  t->Push(markedUp, V(1, 0), Marked), t->Push(markedUp, V(2, 0));
+  t->Push(column, V(1, 0), FaceDown), t->Push(column, V(2, 0), FaceDown);
   Card& topUp = t->Push(column, V(3, 0));
-
-  LayoutAllPiles(&t->piles[0], {0, false});
-  EXPECT_EQ(XY(three.Width, three.Height), XY(96, 80));
-  EXPECT_EQ(third.X, three.Left + 32);
-  EXPECT_EQ(downUp.Width, 68);
-  EXPECT_EQ(shown.X, downUp.Left + 4);
-  EXPECT_EQ(markedUp.Width, 80);
-  EXPECT_EQ(XY(column.Width, column.Height), XY(64, 88));
-  EXPECT_EQ(topUp.Y, column.Top + 8);
-
-  LayoutAllPiles(&t->piles[0], {0, true});
-  EXPECT_EQ(three.Width, 96);
-  EXPECT_EQ(downUp.Width, 80);
-  EXPECT_EQ(shown.X, downUp.Left + 16);
-  EXPECT_EQ(column.Height, 112);
-  EXPECT_EQ(topUp.Y, column.Top + 32);
+  // The three-card fan's width and third card, the face-down/face-up fan's
+  // width and second card, the marked fan's width, the column's height and top card.
+  for (bool showAll : {false, true}) {
+    LayoutAllPiles(&t->piles[0], {0, showAll});
+    EXPECT_EQ((std::array{three.Width, third.X - three.Left, downUp.Width, shown.X - downUp.Left,
+                          markedUp.Width, column.Height, topUp.Y - column.Top}),
+              showAll ? (std::array{96, 32, 80, 16, 80, 112, 32})
+                      : (std::array{96, 32, 68, 4, 80, 88, 8}));
+    EXPECT_EQ(three.Height, 80);
+  }
 }
 
 // A "Size" pile moves one pixel right per card whatever the faces; stacked
@@ -334,11 +312,10 @@ TEST(MovePileToPoint, PointerIsTheCardCentreOverThirtyTwoByForty) {
   auto game = EditedGame({800, 560});
   MovePileToPoint(*game, 352, 186);  // (352 − 160 − 32) / 32 = 5, (186 − 26 − 40) / 40 = 3
   Pile& pile = game->PileTable[1];
-  EXPECT_EQ(XY(pile.Column, pile.Row), XY(5, 3));
   // Re-dealt: the table is now 34·5 + 72 = 242 wide, so offX = 279.
-  EXPECT_EQ(XY(pile.Left, pile.Top), XY(279 + 170 + 4, 26 + 126 + 8));
-  EXPECT_EQ(game->PileTable[0].Next, &pile);
-  EXPECT_EQ(pile.Count, 2);
+  EXPECT_EQ((Box{pile.Column, pile.Row, pile.Left, pile.Top}),
+            (Box{5, 3, 279 + 170 + 4, 26 + 126 + 8}));
+  EXPECT_EQ(std::make_pair(game->PileTable[0].Next, pile.Count), std::make_pair(&pile, 2));
 }
 
 // The cell under other pointers: just short of the cell boundaries above; a
