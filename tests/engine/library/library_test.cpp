@@ -1,8 +1,10 @@
 // The game library file: counting, reading, appending, rewriting and
-// sorting records, and staying consistent with missing or damaged files.
+// sorting records, and staying consistent with missing or damaged files;
+// the order of game names is the way a desktop sorts words.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -10,21 +12,26 @@
 #include <vector>
 
 #include "engine/library/library.h"
+#include "engine/library/name_order.h"
 #include "engine/cards/pile_ops.h"
 #include "support/library_files.h"
 
 namespace tarnik {
 namespace {
 
-using testing::NamedGame;
-using testing::ReadBytes;
-using testing::ScratchDir;
-using testing::WriteBytes;
-using testing::WriteLibrary;
+using namespace testing;  // the library file helpers
+using Bytes = std::vector<unsigned char>;
 
 // Reads a little-endian word out of a byte image.
-uint32_t WordAt(const std::vector<unsigned char>& b, size_t offset) {
+uint32_t WordAt(const Bytes& b, size_t offset) {
   return b[offset] | b[offset + 1] << 8 | b[offset + 2] << 16 | uint32_t(b[offset + 3]) << 24;
+}
+
+// The 1,140 bytes of one game record.
+Bytes Record(const GameDef& g) {
+  Bytes bytes(kGameRecordSize);
+  EncodeGameDef(g, bytes.data());
+  return bytes;
 }
 
 ino_t InodeOf(const std::string& path) {
@@ -38,33 +45,30 @@ struct LibraryBench {
   std::unique_ptr<Library> lib = std::make_unique<Library>();
   std::string path = dir.File("Tarnik.tkl");
   LibraryBench() { lib->Path = path; }
-  void Open() {
+  // Counts the games and loads their names; returns the count.
+  int32_t Open() {
     CountGames(*lib);
     LoadGameNames(*lib);
+    return lib->GameCount;
   }
 };
 
+// Only whole records count; names of garbage records are cut to their field.
 TEST(CountGames, WholeRecordsOnlyAndNothingForAMissingFile) {
   LibraryBench b;
-  b.Open();
-  EXPECT_EQ(b.lib->GameCount, 0);  // missing
-  WriteBytes(b.path, std::vector<unsigned char>(2339, 7));
-  b.Open();
-  EXPECT_EQ(b.lib->GameCount, 0);
-  WriteBytes(b.path, {});
-  b.Open();
-  EXPECT_EQ(b.lib->GameCount, 0);
+  EXPECT_EQ(b.Open(), 0);  // missing
   WriteLibrary(b.path, {NamedGame("A"), NamedGame("B")});
-  b.Open();
-  EXPECT_EQ(b.lib->GameCount, 2);
-  auto bytes = ReadBytes(b.path);
-  bytes.push_back(0xFF);
-  WriteBytes(b.path, bytes);
-  b.Open();
-  EXPECT_EQ(b.lib->GameCount, 2);
+  Bytes partial = ReadBytes(b.path), garbage(2 * kGameRecordSize);
+  partial.push_back(0xFF);
+  for (size_t i = 0; i < garbage.size(); ++i) garbage[i] = static_cast<unsigned char>(i * 131 + 7) | 1;
+  for (const auto& [bytes, count] : std::vector<std::pair<Bytes, int>>{{Bytes(2339, 7), 0}, {{}, 0}, {partial, 2}, {garbage, 2}}) {
+    WriteBytes(b.path, bytes);
+    EXPECT_EQ(b.Open(), count);
+  }
+  for (int i = 0; i < 2; ++i) EXPECT_LT(std::strlen(b.lib->GameNames[i]), size_t(kNameSize));
+  EXPECT_EQ(b.lib->GameFlagTable[1], WordAt(garbage, kGameRecordSize + 32));
   b.lib->Path = b.dir.File("");  // a folder is no library
-  b.Open();
-  EXPECT_EQ(b.lib->GameCount, 0);
+  EXPECT_EQ(b.Open(), 0);
 }
 
 TEST(CountGames, OversizedLibraryUsesTheFirst256) {
@@ -72,8 +76,7 @@ TEST(CountGames, OversizedLibraryUsesTheFirst256) {
   std::vector<GameDef> games;
   for (int i = 0; i < 300; ++i) games.push_back(NamedGame(("Game " + std::to_string(i)).c_str(), i));
   WriteLibrary(b.path, games);
-  b.Open();
-  EXPECT_EQ(b.lib->GameCount, 256);
+  EXPECT_EQ(b.Open(), 256);
   EXPECT_STREQ(b.lib->GameNames[255], "Game 255");
   EXPECT_EQ(b.lib->GameFlagTable[255], 255u);
   // No room for another game in the tables: appending does nothing.
@@ -83,25 +86,12 @@ TEST(CountGames, OversizedLibraryUsesTheFirst256) {
   EXPECT_EQ(b.lib->GameCount, 256);
 }
 
-TEST(LoadGameNames, GarbageNamesAreCutToTheirField) {
-  LibraryBench b;
-  std::vector<unsigned char> garbage(2 * kGameRecordSize);
-  for (size_t i = 0; i < garbage.size(); ++i) garbage[i] = static_cast<unsigned char>(i * 131 + 7) | 1;
-  WriteBytes(b.path, garbage);
-  b.Open();
-  ASSERT_EQ(b.lib->GameCount, 2);
-  for (int i = 0; i < 2; ++i) EXPECT_LT(std::strlen(b.lib->GameNames[i]), size_t(kNameSize));
-  EXPECT_EQ(b.lib->GameFlagTable[1], WordAt(garbage, kGameRecordSize + 32));
-}
-
 TEST(LoadGame, ReadsFlagsAndAllPilesIntoTheGivenTable) {
   LibraryBench b;
   GameDef g = NamedGame("Two piles", GameFlags::TwoDeck | GameFlags::AcesHigh);
-  g.Piles[0].Column = 3;
-  g.Piles[0].Row = 9;
-  g.Piles[0].RankBuild = RankBuild::UpByFourWrapping;
-  g.Piles[0].PileStart = PileStart::BlankSpace;
-  g.Piles[0].Flags = 0x80000001u;
+  PileDef& p = g.Piles[0];
+  p.Column = 3, p.Row = 9, p.RankBuild = RankBuild::UpByFourWrapping, p.PileStart = PileStart::BlankSpace;
+  p.Flags = 0x80000001u;
   g.Piles[1].Removal = static_cast<CardRemoval>(12345);  // unknown values survive
   g.Piles[1].Flags = PileFlags::WinGoal;
   WriteLibrary(b.path, {NamedGame("First"), g});
@@ -109,47 +99,36 @@ TEST(LoadGame, ReadsFlagsAndAllPilesIntoTheGivenTable) {
   Pile piles[kMaxPiles];
   uint32_t flags = 0;
   ASSERT_TRUE(LoadGame(*b.lib, piles, flags, 1));
-  EXPECT_EQ(flags, GameFlags::TwoDeck | GameFlags::AcesHigh);
-  EXPECT_EQ(piles[0].Column, 3);
-  EXPECT_EQ(piles[0].Row, 9);
-  EXPECT_EQ(piles[0].RankBuild, RankBuild::UpByFourWrapping);
-  EXPECT_EQ(piles[0].PileStart, PileStart::BlankSpace);
-  EXPECT_EQ(piles[0].Flags, 0x80000001u);
-  EXPECT_EQ(static_cast<int32_t>(piles[1].Removal), 12345);
+  GameDef back = NamedGame("Two piles", flags);  // every field of all 48 piles came back
+  for (int k = 0; k < kMaxPiles; ++k) back.Piles[k] = piles[k];
+  EXPECT_EQ(Record(back), Record(g));
   EXPECT_EQ(CountPiles(piles), 2);
   // A game outside the library loads as a game with no piles.
-  EXPECT_FALSE(LoadGame(*b.lib, piles, flags, 2));
-  EXPECT_FALSE(LoadGame(*b.lib, piles, flags, -1));
+  EXPECT_FALSE(LoadGame(*b.lib, piles, flags, 2) || LoadGame(*b.lib, piles, flags, -1));
   EXPECT_EQ(flags, 0u);
   EXPECT_EQ(CountPiles(piles), 0);
 }
 
+// Appending also starts a library that does not exist yet.
 TEST(AppendEmptyGame, WritesTheEmptyRecordAndCountsItWithoutItsName) {
-  LibraryBench b;
-  WriteLibrary(b.path, {NamedGame("Klondike")});
-  b.Open();
-  AppendEmptyGame(*b.lib);
-  EXPECT_EQ(b.lib->GameCount, 2);
-  EXPECT_STREQ(b.lib->GameNames[1], "");  // not loaded until the names are reloaded
-  const auto bytes = ReadBytes(b.path);
-  ASSERT_EQ(bytes.size(), 2u * kGameRecordSize);
-  std::vector<unsigned char> expected(kGameRecordSize, 0);
-  std::memcpy(expected.data(), "<empty>", 7);
-  const size_t pile0 = 36;
-  expected[pile0 + 8] = 52;                                      // InitialSize
-  for (int i = 0; i < 4; ++i) expected[pile0 + 20 + i] = i ? 0xFF : 0xFE;  // Direction -2
-  expected[pile0 + 44] = 1;                                      // AutoFillSource
-  EXPECT_EQ(std::vector<unsigned char>(bytes.begin() + kGameRecordSize, bytes.end()), expected);
-  LoadGameNames(*b.lib);
-  EXPECT_STREQ(b.lib->GameNames[1], "<empty>");
-}
-
-TEST(AppendEmptyGame, StartsALibraryThatDoesNotExistYet) {
   LibraryBench b;
   b.Open();
   AppendEmptyGame(*b.lib);
   EXPECT_EQ(b.lib->GameCount, 1);
   EXPECT_EQ(ReadBytes(b.path).size(), size_t(kGameRecordSize));
+  AppendEmptyGame(*b.lib);
+  EXPECT_EQ(b.lib->GameCount, 2);
+  EXPECT_STREQ(b.lib->GameNames[1], "");  // not loaded until the names are reloaded
+  const auto bytes = ReadBytes(b.path);
+  ASSERT_EQ(bytes.size(), 2u * kGameRecordSize);
+  Bytes expected(kGameRecordSize, 0);
+  std::memcpy(expected.data(), "<empty>", 7);
+  expected[36 + 8] = 52;                                               // pile 0: InitialSize
+  for (int i = 0; i < 4; ++i) expected[36 + 20 + i] = i ? 0xFF : 0xFE;  // Direction -2
+  expected[36 + 44] = 1;                                               // AutoFillSource
+  EXPECT_EQ(Bytes(bytes.begin() + kGameRecordSize, bytes.end()), expected);
+  LoadGameNames(*b.lib);
+  EXPECT_STREQ(b.lib->GameNames[1], "<empty>");
 }
 
 TEST(SaveCurrentGame, OverwritesOneRecordWithAll48PilesAndReloadsNames) {
@@ -159,24 +138,18 @@ TEST(SaveCurrentGame, OverwritesOneRecordWithAll48PilesAndReloadsNames) {
   WriteLibrary(b.path, {NamedGame("Zero"), old, NamedGame("Two")});
   b.Open();
   Pile piles[kMaxPiles];
-  piles[0].Flags = PileFlags::AutoPlay;
-  piles[0].InitialSize = 13;
+  piles[0].Flags = PileFlags::AutoPlay, piles[0].InitialSize = 13;
   piles[1].Row = 4;  // a pile whose flags were cleared keeps its other fields
   std::strcpy(b.lib->GameNames[1], "Renamed");
   SaveCurrentGame(*b.lib, 1, GameFlags::FourRank, piles);
   const auto bytes = ReadBytes(b.path);
   ASSERT_EQ(bytes.size(), 3u * kGameRecordSize);
-  const size_t r = kGameRecordSize;
-  EXPECT_EQ(std::string(reinterpret_cast<const char*>(&bytes[r])), "Renamed");
-  EXPECT_EQ(WordAt(bytes, r + 32), GameFlags::FourRank);
-  EXPECT_EQ(WordAt(bytes, r + 36 + 8), 13u);
-  EXPECT_EQ(WordAt(bytes, r + 36 + 48 + 4), 4u);
-  EXPECT_EQ(WordAt(bytes, r + 36 + 48 + 44), 0u);
-  for (int k = 2; k < kMaxPiles; ++k) {
-    EXPECT_EQ(WordAt(bytes, r + 36 + 48 * k), 0u) << "pile " << k;
-    EXPECT_EQ(WordAt(bytes, r + 36 + 48 * k + 44), 0u) << "pile " << k;
-  }
-  EXPECT_EQ(std::string(reinterpret_cast<const char*>(&bytes[2 * r])), "Two");
+  GameDef want = NamedGame("Renamed", GameFlags::FourRank);  // all 48 piles as they are
+  for (int k = 0; k < kMaxPiles; ++k) want.Piles[k] = piles[k];
+  auto at = [&](int i) { return std::vector(bytes.begin() + i * kGameRecordSize, bytes.begin() + (i + 1) * kGameRecordSize); };
+  EXPECT_EQ(at(1), Record(want));
+  EXPECT_EQ(at(2), Record(NamedGame("Two")));
+  EXPECT_EQ(WordAt(bytes, kGameRecordSize + 36 + 48 + 4), 4u);
   EXPECT_EQ(b.lib->GameFlagTable[1], GameFlags::FourRank);
   // A game index outside the library writes nothing.
   SaveCurrentGame(*b.lib, 3, 0, piles);
@@ -190,12 +163,9 @@ TEST(SortLibrary, OrdersRecordsByNameAndLeavesASortedFileUntouched) {
   b.Open();
   SortLibrary(*b.lib);
   LoadGameNames(*b.lib);
-  const char* expected[] = {"aces up", "Aces Up", "FreeCell", "Klondike", "Spider"};
-  const uint32_t flags[] = {2, 4, 5, 3, 1};
-  for (int i = 0; i < 5; ++i) {
-    EXPECT_STREQ(b.lib->GameNames[i], expected[i]);
-    EXPECT_EQ(b.lib->GameFlagTable[i], flags[i]);  // whole records move
-  }
+  const std::pair<std::string, uint32_t> expected[] = {{"aces up", 2}, {"Aces Up", 4}, {"FreeCell", 5}, {"Klondike", 3}, {"Spider", 1}};
+  for (int i = 0; i < 5; ++i)  // whole records move
+    EXPECT_EQ(std::pair(std::string(b.lib->GameNames[i]), b.lib->GameFlagTable[i]), expected[i]);
   const ino_t inode = InodeOf(b.path);
   const auto bytes = ReadBytes(b.path);
   SortLibrary(*b.lib);
@@ -206,9 +176,7 @@ TEST(SortLibrary, OrdersRecordsByNameAndLeavesASortedFileUntouched) {
 TEST(Library, ReadOnlyFileIsNeverChangedAndTablesStayConsistent) {
   LibraryBench b;
   WriteLibrary(b.path, {NamedGame("Zebra"), NamedGame("Apple")});
-  std::filesystem::permissions(b.path, std::filesystem::perms::owner_read |
-                                           std::filesystem::perms::group_read |
-                                           std::filesystem::perms::others_read);
+  std::filesystem::permissions(b.path, std::filesystem::perms(0444));
   b.Open();
   const auto bytes = ReadBytes(b.path);
   Pile piles[kMaxPiles];
@@ -225,21 +193,57 @@ TEST(Library, ReadOnlyFileIsNeverChangedAndTablesStayConsistent) {
 TEST(GameRecord, EncodeDecodeIsLittleEndianAndLossless) {
   GameDef g = NamedGame("Round trip", 0xDEADBEEF);
   g.Name[20] = 'x';  // bytes behind the terminator survive
-  for (int k = 0; k < kMaxPiles; ++k) {
-    g.Piles[k].Column = kMaxGridCell - k;  // within the range that reading keeps
-    g.Piles[k].SizeLimit = k * 1000;
-    g.Piles[k].Flags = 0xFFFFFFFFu - k;
-  }
-  std::vector<unsigned char> bytes(kGameRecordSize);
-  EncodeGameDef(g, bytes.data());
+  for (int k = 0; k < kMaxPiles; ++k)  // columns within the range that reading keeps
+    g.Piles[k].Column = kMaxGridCell - k, g.Piles[k].SizeLimit = k * 1000, g.Piles[k].Flags = 0xFFFFFFFFu - k;
+  const auto bytes = Record(g);
   EXPECT_EQ(WordAt(bytes, 32), 0xDEADBEEFu);
   EXPECT_EQ(WordAt(bytes, 36 + 48 * 5), static_cast<uint32_t>(kMaxGridCell - 5));
   GameDef back;
   DecodeGameDef(bytes.data(), back);
-  std::vector<unsigned char> again(kGameRecordSize);
-  EncodeGameDef(back, again.data());
-  EXPECT_EQ(again, bytes);
+  EXPECT_EQ(Record(back), bytes);
   EXPECT_EQ(back.Name[20], 'x');
+}
+
+int Cmp(const std::string& a, const std::string& b) {
+  char x[32] = {}, y[32] = {};
+  a.copy(x, 31);
+  b.copy(y, 31);
+  return CompareGameNames(x, y, 32);
+}
+
+// Letters decide before case, then lower case first (not byte order); spaces
+// before digits before letters; hyphens and apostrophes skipped, fewer first.
+TEST(NameOrder, PairsCompareAsAPersonReadsThem) {
+  const struct { const char *a, *b; int sign; } cases[] = {
+      {"aces up", "Aces Up", -1}, {"Aces Up", "aces up", 1}, {"Aces Up", "aces upx", -1},
+      {"Freecell", "FreeCell", -1}, {"FreeCell", "Golf", -1}, {"bisley", "Canfield", -1},
+      {"Spider", "Spider", 0}, {"Black Hole", "Blackjack", -1}, {"40 Thieves", "Aces Up", -1},
+      {"Forty Thieves", "Forty-Nine", -1}, {"Baker's Dozen", "Bakers Game", -1},
+      {"Coop", "Co-op", -1}, {"Co-op", "Coop", 1}};
+  for (const auto& c : cases) {
+    const int r = Cmp(c.a, c.b);
+    EXPECT_EQ((r > 0) - (r < 0), c.sign) << c.a << " / " << c.b;
+  }
+}
+
+TEST(NameOrder, SortsALibraryAsAPersonReadsIt) {
+  std::vector<std::string> names = {"Yukon",    "spider",  "Spider",  "Klondike (draw 3)",
+                                    "Klondike", "Golf",    "FreeCell", "Baker's Dozen",
+                                    "Bakers Game", "Aces Up", "Forty Thieves"};
+  std::sort(names.begin(), names.end(),
+            [](const std::string& a, const std::string& b) { return Cmp(a, b) < 0; });
+  const std::vector<std::string> expected = {
+      "Aces Up",  "Baker's Dozen",     "Bakers Game", "Forty Thieves", "FreeCell", "Golf",
+      "Klondike", "Klondike (draw 3)", "spider",      "Spider",        "Yukon"};
+  EXPECT_EQ(names, expected);
+}
+
+TEST(NameOrder, NameFillingItsWholeFieldIsReadNoFurther) {
+  char a[32], b[32];
+  std::fill(a, a + 32, 'a'), std::fill(b, b + 32, 'a');
+  EXPECT_EQ(CompareGameNames(a, b, 32), 0);
+  b[31] = 'b';
+  EXPECT_LT(CompareGameNames(a, b, 32), 0);
 }
 
 }  // namespace
