@@ -44,16 +44,13 @@ TEST(GameText, ReadsEveryFieldByName) {
   EXPECT_STREQ(g.Name, "Test # not a comment");
   EXPECT_EQ(g.Flags, GameFlags::TwoDeck | GameFlags::FourRank);
   const PileDef& p = g.Piles[0];
-  EXPECT_EQ(p.Column, 2);
-  EXPECT_EQ(p.Row, 1);
-  EXPECT_EQ(p.InitialSize, 24);
-  EXPECT_EQ(p.InitialFaceDown, 23);
-  EXPECT_EQ(p.SizeLimit, 3);
+  EXPECT_EQ(std::vector({p.Column, p.Row, p.InitialSize, p.InitialFaceDown, p.SizeLimit}),
+            std::vector({2, 1, 24, 23, 3}));
   EXPECT_EQ(p.Direction, PileDirection::Size);
   EXPECT_EQ(p.Placement, CardPlacement::OneCard);
   EXPECT_EQ(p.RankBuild, RankBuild::UpByThreeWrapping);
   EXPECT_EQ(p.SuitBuild, SuitBuild::DiffSuit);
-  EXPECT_EQ(static_cast<int32_t>(p.PileStart), 11 * 4 + 2);
+  EXPECT_EQ(static_cast<int32_t>(p.PileStart), 11 * 4 + 2);  // queen of hearts
   EXPECT_EQ(p.Removal, CardRemoval::AnyInSameSuit);
   EXPECT_EQ(p.Flags, PileFlags::ManualFillSource | PileFlags::Redeal);
   EXPECT_EQ(g.Piles[1].Flags, 0u);
@@ -80,35 +77,28 @@ TEST(GameText, AnyRecordSurvivesTextAndBackByteForByte) {
 }
 
 TEST(GameText, MistakesAreRefusedWithTheirLine) {
-  const std::string head = "Name = \"G\"\nFlags = 0\n";
-  EXPECT_EQ(ErrorOf("Flags = 0\n"), "line 1: the game has no Name");
-  EXPECT_EQ(ErrorOf("Name = \"G\"\n"), "line 1: the game has no Flags");
-  EXPECT_EQ(ErrorOf(head + "Colour = red\n"), "line 3: unknown game field Colour");
-  EXPECT_EQ(ErrorOf(head + "[Pile 48]\n"),
-            "line 3: expected a section [Pile N] with N from 0 to 47");
-  EXPECT_EQ(ErrorOf(head + "[Pile 0]\nColumn = 1\n"), "line 4: pile 0 has no Row");
-  EXPECT_EQ(ErrorOf(head + kPile + "[Pile 0]\n"), "line 16: pile 0 is defined twice");
-  EXPECT_EQ(ErrorOf(head + "[Pile 0]\nRankBuild = Sideways\n"),
-            "line 4: bad value for RankBuild: Sideways");
-  EXPECT_EQ(ErrorOf(head + "[Pile 0]\nColumn = 99999999999\n"),
-            "line 4: bad value for Column: 99999999999");
-  EXPECT_EQ(ErrorOf(head + "Flags = 0\n"), "line 3: Flags is given twice");
-  EXPECT_EQ(ErrorOf("Name = \"abcdefghijklmnopqrstuvwxyz012345\"\nFlags = 0\n"),
-            "line 1: bad name (a quoted text of at most 31 bytes): "
-            "\"abcdefghijklmnopqrstuvwxyz012345\"");
+  const std::string head = "Name = \"G\"\nFlags = 0\n", longName = "\"abcdefghijklmnopqrstuvwxyz012345\"";
+  const std::pair<std::string, std::string> cases[] = {
+      {"Flags = 0\n", "line 1: the game has no Name"},
+      {"Name = \"G\"\n", "line 1: the game has no Flags"},
+      {head + "Colour = red\n", "line 3: unknown game field Colour"},
+      {head + "[Pile 48]\n", "line 3: expected a section [Pile N] with N from 0 to 47"},
+      {head + "[Pile 0]\nColumn = 1\n", "line 4: pile 0 has no Row"},
+      {head + kPile + "[Pile 0]\n", "line 16: pile 0 is defined twice"},
+      {head + "[Pile 0]\nRankBuild = Sideways\n", "line 4: bad value for RankBuild: Sideways"},
+      {head + "[Pile 0]\nColumn = 99999999999\n", "line 4: bad value for Column: 99999999999"},
+      {head + "Flags = 0\n", "line 3: Flags is given twice"},
+      {"Name = " + longName + "\nFlags = 0\n", "line 1: bad name (a quoted text of at most 31 bytes): " + longName},
+      {"just words\n", "line 1: expected Key = value"},
+  };
+  for (const auto& [text, error] : cases) EXPECT_EQ(ErrorOf(text), error);
   EXPECT_EQ(ErrorOf("Name = Unquoted\n").substr(0, 15), "line 1: bad nam");
-  EXPECT_EQ(ErrorOf("just words\n"), "line 1: expected Key = value");
-}
-
-TEST(GameText, GarbageNeverCrashes) {
+  // Garbage and broken escapes never crash.
   std::string junk;
   for (int i = 0; i < 4000; ++i) junk += static_cast<char>((i * 7919) % 251 + 1);
-  GameDef g;
-  std::string error;
-  EXPECT_FALSE(GameFromText(junk, g, error));
-  EXPECT_FALSE(error.empty());
-  EXPECT_FALSE(GameFromText("Name = \"\\x\"\nFlags = 0\n", g, error));
-  EXPECT_FALSE(GameFromText("Name = \"a\\\"\nFlags = 0\n", g, error));
+  EXPECT_FALSE(ErrorOf(junk).empty());
+  ErrorOf("Name = \"\\x\"\nFlags = 0\n");
+  ErrorOf("Name = \"a\\\"\nFlags = 0\n");
 }
 
 }  // namespace
