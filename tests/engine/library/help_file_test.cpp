@@ -26,42 +26,27 @@ TEST(HelpFile, OnlyRegularFilesInsideTheHelpFolderWithinTheLimit) {
   fs::create_symlink("/dev/zero", help + "/zero.png");
   fs::create_symlink(help + "/Tarnik.html", help + "/Rules/link.html");
   ASSERT_EQ(mkfifo((help + "/pipe.html").c_str(), 0600), 0);
-  struct Case {
-    std::string path;
-    bool read;
-  };
-  const Case cases[] = {
-      {help + "/Tarnik.html", true},
-      {help + "/Rules/../Tarnik.html", true},
-      {help + "/Rules/link.html", true},  // a link that stays inside
-      {help + "/../outside.html", false},
-      {dir.File("outside.html"), false},
-      {help + "/zero.png", false},  // a device: never read
-      {help + "/pipe.html", false},
-      {help + "/Rules", false},
-      {help + "/big.png", false},
-      {help + "/missing.html", false},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(ReadHelpFile(help, c.path).has_value(), c.read) << c.path;
+  // Read: the page, through "..", through a link that stays inside. Never
+  // read: outside, a device, a pipe, a folder, too big, missing.
+  for (const char* path : {"/Tarnik.html", "/Rules/../Tarnik.html", "/Rules/link.html"})
+    EXPECT_TRUE(ReadHelpFile(help, help + path).has_value()) << path;
+  for (const std::string& path : {help + "/../outside.html", dir.File("outside.html"), help + "/zero.png",
+                                  help + "/pipe.html", help + "/Rules", help + "/big.png", help + "/missing.html"})
+    EXPECT_FALSE(ReadHelpFile(help, path).has_value()) << path;
   EXPECT_EQ(ReadHelpFile(help, help + "/Tarnik.html")->size(), 15u);
 }
 
 TEST(HelpFile, NestingDepthCountsOnlyContainers) {
   std::string deep;
   for (int i = 0; i < 100000; ++i) deep += "<ul><li>";
-  struct Case {
-    std::string html;
-    int depth;
-  };
-  const Case cases[] = {
+  const std::pair<std::string, int> cases[] = {
       {"<p>plain <b>text</b></p>", 0},
       {"<ul><li>a<ul><li>b</li></ul></li></ul><ol><li>c</ol>", 2},
       {"<TABLE><tr><td><DIV>x</DIV></td></tr></TABLE>", 2},
-      {"<ul></ul></ul></ul><ul>", 1},  // stray end tags never go below 0
+      {"<ul></ul></ul></ul><ul><ul>", 2},  // stray end tags never go below 0
       {deep, 100000},
   };
-  for (const Case& c : cases) EXPECT_EQ(HelpNestingDepth(c.html), c.depth);
+  for (const auto& [html, depth] : cases) EXPECT_EQ(HelpNestingDepth(html), depth);
 }
 
 }  // namespace
