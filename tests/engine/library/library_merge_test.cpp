@@ -18,7 +18,7 @@ namespace {
 void AppendRecord(LibraryImage& library, const std::string& entry) {
   const size_t colon = entry.find(':');
   std::string name = entry.substr(0, colon);
-  const bool junk = !name.empty() && name.back() == '*';
+  const bool junk = name.ends_with('*');
   if (junk) name.pop_back();
   GameDef game = testing::NamedGame(name.c_str(), std::stoul(entry.substr(colon + 1)));
   if (junk) std::memset(game.Name + name.size() + 1, 'x', 5);
@@ -53,25 +53,17 @@ struct MergeCase {
 
 TEST(LibraryMerge, KeepsEveryPlaceAndThePlayersGames) {
   const std::vector<MergeCase> cases = {
-      {"an unedited game takes the newer rules; new games follow the player's own",
-       {{"A:1", "B:1", "C:1"}}, {"A:1", "B:2", "C:1", "D:1", "E:1"},
-       {"A:1", "B:1", "C:1", "Mine:5"}, {"A:1", "B:2", "C:1", "Mine:5", "D:1", "E:1"},
-       {1}, {4, 5}},
-      {"a game the player edited stays as it is", {{"A:1", "B:1"}}, {"A:1", "B:2", "D:1"},
-       {"A:1", "B:7"}, {"A:1", "B:7", "D:1"}, {}, {2}},
-      {"a sorted library: games are known by name in their own places",
-       {{"A:1", "B:1", "C:1"}}, {"A:2", "B:1", "C:2"}, {"C:1", "B:1", "A:1"},
-       {"C:2", "B:1", "A:2"}, {0, 2}, {}},
-      {"a shipped game the player renamed is not brought back", {{"A:1", "B:1"}},
-       {"A:1", "B:1"}, {"A:1", "Bee:1"}, {"A:1", "Bee:1"}, {}, {}},
-      {"a folder with no record of its version: nothing is changed, missing names added",
-       std::nullopt, {"A:2", "B:1", "D:1"}, {"A:1", "B:1"}, {"A:1", "B:1", "D:1"}, {}, {2}},
-      {"a new game named as one of the player's own is not added", {{"A:1"}},
-       {"A:1", "Mine:1"}, {"A:1", "Mine:5"}, {"A:1", "Mine:5"}, {}, {}},
-      {"a game the new version no longer ships stays", {{"A:1", "B:1"}}, {"A:1"},
-       {"A:1", "B:1"}, {"A:1", "B:1"}, {}, {}},
-      {"bytes after the name's end are no edit", {{"A:1"}}, {"A:2"}, {"A*:1"}, {"A:2"},
-       {0}, {}},
+      {"an unedited game takes the newer rules; new games follow the player's own", {{"A:1", "B:1", "C:1"}},
+       {"A:1", "B:2", "C:1", "D:1", "E:1"}, {"A:1", "B:1", "C:1", "Mine:5"}, {"A:1", "B:2", "C:1", "Mine:5", "D:1", "E:1"}, {1}, {4, 5}},
+      {"a game the player edited stays as it is", {{"A:1", "B:1"}}, {"A:1", "B:2", "D:1"}, {"A:1", "B:7"}, {"A:1", "B:7", "D:1"}, {}, {2}},
+      {"a sorted library: games are known by name in their own places", {{"A:1", "B:1", "C:1"}}, {"A:2", "B:1", "C:2"},
+       {"C:1", "B:1", "A:1"}, {"C:2", "B:1", "A:2"}, {0, 2}, {}},
+      {"a shipped game the player renamed is not brought back", {{"A:1", "B:1"}}, {"A:1", "B:1"}, {"A:1", "Bee:1"}, {"A:1", "Bee:1"}, {}, {}},
+      {"a folder with no record of its version: nothing is changed, missing names added", std::nullopt, {"A:2", "B:1", "D:1"},
+       {"A:1", "B:1"}, {"A:1", "B:1", "D:1"}, {}, {2}},
+      {"a new game named as one of the player's own is not added", {{"A:1"}}, {"A:1", "Mine:1"}, {"A:1", "Mine:5"}, {"A:1", "Mine:5"}, {}, {}},
+      {"a game the new version no longer ships stays", {{"A:1", "B:1"}}, {"A:1"}, {"A:1", "B:1"}, {"A:1", "B:1"}, {}, {}},
+      {"bytes after the name's end are no edit", {{"A:1"}}, {"A:2"}, {"A*:1"}, {"A:2"}, {0}, {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
