@@ -40,10 +40,8 @@ TEST(DamagedNumbers, PileNumbersAreBroughtIntoRangeWhenARecordIsRead) {
     Pile piles[kMaxPiles];
     for (int i = 0; i < kMaxPiles; ++i) {
       const PileDef& p = read.Piles[i];
-      EXPECT_EQ(p.Column, c.wantColumn);
-      EXPECT_EQ(p.Row, c.wantRow);
-      EXPECT_EQ(p.InitialSize, c.wantInitial);
-      EXPECT_EQ(p.InitialFaceDown, c.wantFaceDown);
+      EXPECT_EQ(std::vector({p.Column, p.Row, p.InitialSize, p.InitialFaceDown}),
+                std::vector({c.wantColumn, c.wantRow, c.wantInitial, c.wantFaceDown}));
       static_cast<PileDef&>(piles[i]) = p;
     }
     // The sums and pixel edges made of them stay inside 32 bits.
@@ -69,18 +67,15 @@ TEST(DamagedNumbers, AWindowRectangleBeyondAnyScreenFallsBackToTheDefault) {
   };
   for (const Case& c : cases) {
     MemoryPreferenceStore store;
-    store.Put("WindowLeft", static_cast<uint32_t>(c.stored.Left));
-    store.Put("WindowTop", static_cast<uint32_t>(c.stored.Top));
-    store.Put("WindowRight", static_cast<uint32_t>(c.stored.Right));
-    store.Put("WindowBottom", static_cast<uint32_t>(c.stored.Bottom));
+    const int32_t sides[] = {c.stored.Left, c.stored.Top, c.stored.Right, c.stored.Bottom};
+    const char* names[] = {"WindowLeft", "WindowTop", "WindowRight", "WindowBottom"};
+    for (int i = 0; i < 4; ++i) store.Put(names[i], static_cast<uint32_t>(sides[i]));
     auto game = std::make_unique<Game>();
     const auto r = LoadPreferences(*game, store);
     ASSERT_TRUE(r.has_value());
     const WindowRect want = c.kept ? c.stored : kDefault;
-    EXPECT_EQ(r->Left, want.Left);
-    EXPECT_EQ(r->Top, want.Top);
-    EXPECT_EQ(r->Right, want.Right);
-    EXPECT_EQ(r->Bottom, want.Bottom);
+    EXPECT_EQ(std::vector({r->Left, r->Top, r->Right, r->Bottom}),
+              std::vector({want.Left, want.Top, want.Right, want.Bottom}));
     // What is written back at exit is the repaired rectangle.
     EXPECT_EQ(game->prefs.WindowRight - game->prefs.WindowLeft, want.Right - want.Left);
   }
