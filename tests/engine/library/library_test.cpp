@@ -234,15 +234,11 @@ TEST(NameOrder, PairsCompareAsAPersonReadsThem) {
 }
 
 TEST(NameOrder, SortsALibraryAsAPersonReadsIt) {
-  std::vector<std::string> names = {"Yukon",    "spider",  "Spider",  "Klondike (draw 3)",
-                                    "Klondike", "Golf",    "FreeCell", "Baker's Dozen",
-                                    "Bakers Game", "Aces Up", "Forty Thieves"};
-  std::sort(names.begin(), names.end(),
-            [](const std::string& a, const std::string& b) { return Cmp(a, b) < 0; });
-  const std::vector<std::string> expected = {
-      "Aces Up",  "Baker's Dozen",     "Bakers Game", "Forty Thieves", "FreeCell", "Golf",
-      "Klondike", "Klondike (draw 3)", "spider",      "Spider",        "Yukon"};
-  EXPECT_EQ(names, expected);
+  std::vector<std::string> names = {"Yukon", "spider", "Spider", "Klondike (draw 3)", "Klondike", "Golf",
+                                    "FreeCell", "Baker's Dozen", "Bakers Game", "Aces Up", "Forty Thieves"};
+  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) { return Cmp(a, b) < 0; });
+  EXPECT_EQ(names, (std::vector<std::string>{"Aces Up", "Baker's Dozen", "Bakers Game", "Forty Thieves", "FreeCell",
+                                             "Golf", "Klondike", "Klondike (draw 3)", "spider", "Spider", "Yukon"}));
 }
 
 TEST(NameOrder, NameFillingItsWholeFieldIsReadNoFurther) {
@@ -254,25 +250,17 @@ TEST(NameOrder, NameFillingItsWholeFieldIsReadNoFurther) {
 }
 
 TEST(DamagedNumbers, PileNumbersAreBroughtIntoRangeWhenARecordIsRead) {
-  struct Case {
-    int32_t column, row, initial, faceDown;  // as stored
-    int32_t wantColumn, wantRow, wantInitial, wantFaceDown;
-  };
-  const Case cases[] = {
+  // Column, row, initial size and face-down count as stored, then as read.
+  const struct { int32_t column, row, initial, faceDown, wantColumn, wantRow, wantInitial, wantFaceDown; } cases[] = {
       {3, 2, 7, 6, 3, 2, 7, 6},  // a sound record reads as written
       {INT32_MAX, INT32_MIN, INT32_MAX, INT32_MIN, kMaxGridCell, 0, kMaxCards, 0},
       {-1, 1024, -52, 209, 0, kMaxGridCell, 0, kMaxCards},
   };
-  for (const Case& c : cases) {
-    GameDef def = NamedGame("Damaged");
-    for (PileDef& p : def.Piles) {
-      p.Column = c.column, p.Row = c.row, p.InitialSize = c.initial, p.InitialFaceDown = c.faceDown;
-      p.Flags = 1;
-    }
-    unsigned char bytes[kGameRecordSize];
-    EncodeGameDef(def, bytes);
-    GameDef read;
-    DecodeGameDef(bytes, read);
+  for (const auto& c : cases) {
+    GameDef def = NamedGame("Damaged"), read;
+    for (PileDef& p : def.Piles)
+      p.Column = c.column, p.Row = c.row, p.InitialSize = c.initial, p.InitialFaceDown = c.faceDown, p.Flags = 1;
+    DecodeGameDef(Record(def).data(), read);
     Pile piles[kMaxPiles];
     for (int i = 0; i < kMaxPiles; ++i) {
       const PileDef& p = read.Piles[i];
@@ -290,18 +278,14 @@ TEST(DamagedNumbers, PileNumbersAreBroughtIntoRangeWhenARecordIsRead) {
 
 TEST(DamagedNumbers, AWindowRectangleBeyondAnyScreenFallsBackToTheDefault) {
   const WindowRect kDefault{};
-  struct Case {
-    WindowRect stored;
-    bool kept;
-  };
-  const Case cases[] = {
+  const struct { WindowRect stored; bool kept; } cases[] = {
       {{100, 50, 1100, 850}, true},
       {{-3000, -20, 900, -10}, true},  // odd but harmless: the window keeps 800 × 600 at least
       {{INT32_MIN, 0, INT32_MAX, 600}, false},
       {{0, 0, 800, 40000}, false},
       {{-32768, 0, 800, 600}, false},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     MemoryPreferenceStore store;
     const int32_t sides[] = {c.stored.Left, c.stored.Top, c.stored.Right, c.stored.Bottom};
     const char* names[] = {"WindowLeft", "WindowTop", "WindowRight", "WindowBottom"};
