@@ -28,8 +28,7 @@ struct CardCellsTest : ::testing::Test {
   // The cell of an empty pile made from `def` with the given start card.
   C Empty(PileDef def, PileStart start) {
     Pile pile;
-    static_cast<PileDef&>(pile) = def;
-    pile.PileStart = start;
+    static_cast<PileDef&>(pile) = def, pile.PileStart = start;
     return EmptyPileCell(*game, pile);
   }
 };
@@ -68,16 +67,13 @@ TEST_F(CardCellsTest, CardCellsFollowTheirConditionsInOrder) {
 // An empty pile's cell for every kind of start card, with aces low and high.
 TEST_F(CardCellsTest, EmptyPilesShowTheMarkerOfTheirStartCard) {
   const struct { PileStart start; int offset; C cell; } cases[] = {
-      {PileStart::None, 0, kNone}, {PileStart::Any, 0, kAny},
-      {PileStart(kTenOfHearts), 0, {9, 6}}, {PileStart(V(kKing, Diamonds)), 0, {12, 7}},
-      {PileStart::AnyAce, 0, {0, 8}}, {PileStart::AnyKing, 0, {12, 8}},
-      {PileStart::AutoSpades, 0, kNone}, {PileStart::AutoClubs, 0, kNone},
-      {PileStart::AutoHearts, 0, kNone}, {PileStart::AutoDiamonds, 0, kNone},
-      {PileStart::AnyFaceCard, 0, {9, 9}}, {PileStart::BlankSpace, 0, {8, 9}},
+      {PileStart::None, 0, kNone}, {PileStart::Any, 0, kAny}, {PileStart(kTenOfHearts), 0, {9, 6}},
+      {PileStart(V(kKing, Diamonds)), 0, {12, 7}}, {PileStart::AnyAce, 0, {0, 8}}, {PileStart::AnyKing, 0, {12, 8}},
+      {PileStart::AutoSpades, 0, kNone}, {PileStart::AutoClubs, 0, kNone}, {PileStart::AutoHearts, 0, kNone},
+      {PileStart::AutoDiamonds, 0, kNone}, {PileStart::AnyFaceCard, 0, {9, 9}}, {PileStart::BlankSpace, 0, {8, 9}},
       // Aces high: the ace marker becomes the two marker, the displayed rank
       // of the lowest card, and a specific card moves with its face.
-      {PileStart::AnyAce, 1, {1, 8}}, {PileStart::AnyKing, 1, {0, 8}},
-      {PileStart(V(kAce, Spades)), 1, {1, 4}},
+      {PileStart::AnyAce, 1, {1, 8}}, {PileStart::AnyKing, 1, {0, 8}}, {PileStart(V(kAce, Spades)), 1, {1, 4}},
   };
   for (const auto& c : cases) {
     game->RankOffset = c.offset;
@@ -89,10 +85,8 @@ TEST_F(CardCellsTest, EmptyPilesShowTheMarkerOfTheirStartCard) {
 // redeals without limit; after the last redeal, the marker of its start.
 TEST_F(CardCellsTest, EmptyRedealPileShowsTheRedealMarkerWhileARedealIsLeft) {
   const struct { uint32_t pile, game; int left; C cell; } cases[] = {
-      {PileFlags::Redeal, 0, 1, kRedeal}, {PileFlags::Redeal, 0, 0, kNone},
-      {PileFlags::Redeal, GameFlags::RedealUnlimited, 0, kRedeal},
-      {PileFlags::RedealShow, 0, 1, kRedeal}, {PileFlags::RedealShow, 0, 0, kNone},
-      {PileFlags::RedealShow, GameFlags::RedealUnlimited, 0, kRedeal},
+      {PileFlags::Redeal, 0, 1, kRedeal}, {PileFlags::Redeal, 0, 0, kNone}, {PileFlags::Redeal, GameFlags::RedealUnlimited, 0, kRedeal},
+      {PileFlags::RedealShow, 0, 1, kRedeal}, {PileFlags::RedealShow, 0, 0, kNone}, {PileFlags::RedealShow, GameFlags::RedealUnlimited, 0, kRedeal},
       {PileFlags::RedealSource | PileFlags::RedealDest, 0, 2, kNone},  // no part in redeals
   };
   for (const auto& c : cases) {
