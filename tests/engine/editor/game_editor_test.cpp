@@ -41,35 +41,30 @@ struct GameEditorTest : ::testing::Test {
 };
 
 // "Two deck" deals 104 cards at once; an open pile editor keeps its ranges,
-// a pile editor opened afterwards has the new deck in them.
-TEST_F(GameEditorTest, TwoDeckDealsTheBiggerDeckAtOnce) {
-  t.game->EditPile = &t.game->PileTable[0];
-  const PileEditor open(*t.game);
-  ToggleGameFlag(*t.game, 3);
-  EXPECT_EQ(t.game->CurrentFlags, GameFlags::RedealOnce | GameFlags::TwoDeck);
-  EXPECT_EQ(DeckSize(t.game->CurrentFlags), 104);
-  EXPECT_EQ(t.game->PileTable[0].Count, 52) << "the pile still asks for 52";
+// a pile editor opened afterwards has the new deck in them. Only bits 0 to
+// 22 have a checkbox (and a toggle deals afresh); nothing sets the others.
+TEST_F(GameEditorTest, FlagsDealAtOnceAndBitsWithoutMeaningStayZero) {
+  Game& g = *t.game;
+  g.EditPile = &g.PileTable[0];
+  const PileEditor open(g);
+  ToggleGameFlag(g, 3);
+  EXPECT_EQ(g.CurrentFlags, GameFlags::RedealOnce | GameFlags::TwoDeck);
+  EXPECT_EQ(DeckSize(g.CurrentFlags), 104);
+  EXPECT_EQ(g.PileTable[0].Count, 52) << "the pile still asks for 52";
   EXPECT_EQ(open.View().Bar[2].Max, 52);
-  EXPECT_EQ(PileEditor(*t.game).View().Bar[2].Max, 104);
-  EXPECT_EQ(PileEditor(*t.game).View().Bar[0].Max, 104);
-  ToggleGameFlag(*t.game, 0);
-  EXPECT_EQ(t.game->CurrentFlags, GameFlags::TwoDeck);
-}
-
-// Only bits 0 to 22 have a checkbox; nothing sets the others.
-TEST_F(GameEditorTest, BitsWithoutMeaningStayZero) {
-  const uint32_t state = t.game->RandomState;
-  ToggleGameFlag(*t.game, 23);
-  ToggleGameFlag(*t.game, 31);
-  ToggleGameFlag(*t.game, -1);
-  EXPECT_EQ(t.game->CurrentFlags, GameFlags::RedealOnce);
-  EXPECT_EQ(t.game->RandomState, state);
-  ToggleGameFlag(*t.game, 20);
-  EXPECT_EQ(t.game->CurrentFlags, GameFlags::RedealOnce | GameFlags::FourRank);
-  EXPECT_NE(t.game->RandomState, state);
-  ToggleGameFlag(*t.game, 22);
-  EXPECT_EQ(t.game->CurrentFlags,
-            GameFlags::RedealOnce | GameFlags::FourRank | GameFlags::TwoSuits);
+  EXPECT_EQ(PileEditor(g).View().Bar[2].Max, 104);
+  EXPECT_EQ(PileEditor(g).View().Bar[0].Max, 104);
+  ToggleGameFlag(g, 0);
+  EXPECT_EQ(g.CurrentFlags, GameFlags::TwoDeck);
+  ToggleGameFlag(g, 3);
+  const uint32_t state = g.RandomState;
+  for (int bit : {23, 31, -1}) ToggleGameFlag(g, bit);
+  EXPECT_EQ(g.CurrentFlags, 0u);
+  EXPECT_EQ(g.RandomState, state);
+  ToggleGameFlag(g, 20);
+  ToggleGameFlag(g, 22);
+  EXPECT_EQ(g.CurrentFlags, GameFlags::FourRank | GameFlags::TwoSuits);
+  EXPECT_NE(g.RandomState, state);
 }
 
 // A name typed longer than 31 characters is stored cut to 31, its field
@@ -93,8 +88,9 @@ TEST_F(GameEditorTest, OkStoresTheNameCutTo31Characters) {
 }
 
 // "Add game" appends an "<empty>" game and keeps the game in play; its name
-// comes into the table with the next save.
-TEST_F(GameEditorTest, AddGameAppendsAnEmptyGame) {
+// comes into the table with the next save. A library of 256 games takes no
+// more, and the player is told.
+TEST_F(GameEditorTest, AddGameAppendsAnEmptyGameUntilTheLibraryIsFull) {
   AddGame(*t.game);
   EXPECT_EQ(t.game->library.GameCount, 3);
   EXPECT_EQ(t.game->CurrentGame, 0);
@@ -103,10 +99,6 @@ TEST_F(GameEditorTest, AddGameAppendsAnEmptyGame) {
   CloseGameEditor(*t.game, "Stock");
   EXPECT_STREQ(t.game->library.GameNames[2], "<empty>");
   EXPECT_TRUE(t.display.messages.empty());
-}
-
-// A library of 256 games takes no more, and the player is told.
-TEST_F(GameEditorTest, AddGameToAFullLibrarySaysSo) {
   testing::WriteLibrary(t.game->library.Path, std::vector<GameDef>(kMaxGames, Stock("Stock")));
   CountGames(t.game->library);
   AddGame(*t.game);

@@ -92,22 +92,19 @@ TEST_F(KeyboardTest, SpaceLiftsDropsAndGrows) {
     SCOPED_TRACE(c.name);
     t.Arrange({{Down(V(9, 0)), Up(V(6, 1)), Up(V(0, 2))}, {Up(V(7, 3))}, {}, {}});
     t.display.glideFrames = 0;
-    for (int key : c.keys) {
-      if (key < 0) {
-        KeyEscape(g);
-        continue;
-      }
-      Focus(key);
-      KeySpace(g);
-    }
+    for (int key : c.keys) key < 0 ? KeyEscape(g) : (Focus(key), KeySpace(g));
     EXPECT_FALSE(IsDragging(g));
     EXPECT_EQ(t.Values(0), c.column);
     EXPECT_EQ(t.Values(1), c.other);
     EXPECT_EQ(t.Plays(), c.plays);
-    if (c.plays) {
-      EXPECT_GT(t.display.glideFrames, 0);
-    }
+    if (c.plays) EXPECT_GT(t.display.glideFrames, 0);
   }
+}
+
+// Double clicks `dy` pixels below the top left of pile `p`'s top card.
+void DoubleClickTop(Game& g, int p, int dy) {
+  const Card& c = *g.PileTable[p].TopCard;
+  DoubleClick(g, static_cast<int16_t>(c.X + 5), static_cast<int16_t>(c.Y + dy));
 }
 
 // Enter and a double click on the top card make the right click's move; a
@@ -118,21 +115,17 @@ TEST_F(KeyboardTest, EnterAndDoubleClickSendACardHome) {
   KeyEnter(g);
   EXPECT_EQ(t.Values(2), std::vector<int32_t>{V(0, 2)});
   UndoMove(g);
-  const Card& ace = *g.PileTable[0].TopCard;
-  DoubleClick(g, static_cast<int16_t>(ace.X + 5), static_cast<int16_t>(ace.Y + 60));
+  DoubleClickTop(g, 0, 60);
   EXPECT_EQ(t.Values(2), std::vector<int32_t>{V(0, 2)});
   EXPECT_EQ(t.Plays(), 1);
-  const Card& eight = *g.PileTable[1].TopCard;
-  DoubleClick(g, static_cast<int16_t>(eight.X + 5), static_cast<int16_t>(eight.Y + 5));
+  DoubleClickTop(g, 1, 5);
   EXPECT_TRUE(IsDragging(g));
   PointerUp(g);
-
   GameDef pairs = KeyboardGame();
   pairs.Piles[0].Flags |= PF::GroupRemoval;
   PlayTable p{pairs};
   p.Arrange({{Up(V(4, 0))}, {Up(V(7, 3))}, {}, {}});
-  const Card& five = *p.game->PileTable[0].TopCard;
-  DoubleClick(*p.game, static_cast<int16_t>(five.X + 5), static_cast<int16_t>(five.Y + 5));
+  DoubleClickTop(*p.game, 0, 5);
   EXPECT_EQ(p.game->PileTable[0].TopCard->Face, Marked);
   EXPECT_TRUE(ClicksMarkCards(*p.game));
 }

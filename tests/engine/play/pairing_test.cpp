@@ -28,6 +28,7 @@ bool Accepted(uint32_t flags, std::vector<int32_t> ranks) {
   return t.P(4).Count == static_cast<int32_t>(ranks.size());
 }
 
+// Each pairing rule takes its sets and no others.
 TEST(PairCheck, EachRuleAcceptsItsSetsAndNoOthers) {
   using namespace GameFlags;
   EXPECT_TRUE(Accepted(PairRank, {6, 6}));
@@ -49,30 +50,25 @@ TEST(PairCheck, EachRuleAcceptsItsSetsAndNoOthers) {
   EXPECT_FALSE(Accepted(0, {6, 6}));
 }
 
+// Marks and unmarks; a face-down card is turned, not marked; without a goal
+// pile an accepted set stays marked.
 TEST(ToggleMark, MarksUnmarksAndTurnsAFaceDownCard) {
   PlayTable t(Pairs(GameFlags::PairRank));
   t.Arrange({{Up(V(6, 0))}, {Up(V(7, 1))}, {Down(V(2, 2))}, {}, {}});
-  ToggleMark(*t.game, t.P(0));
-  ToggleMark(*t.game, t.P(1));
-  EXPECT_EQ(t.P(0).TopCard->Face, Marked);  // seven and eight stay marked
-  EXPECT_EQ(t.P(1).TopCard->Face, Marked);
-  ToggleMark(*t.game, t.P(1));
+  for (int p : {0, 1, 1, 2}) ToggleMark(*t.game, t.P(p));
+  EXPECT_EQ(t.P(0).TopCard->Face, Marked);  // seven and eight: both stayed marked
   EXPECT_EQ(t.P(1).TopCard->Face, FaceUp);
-  ToggleMark(*t.game, t.P(2));
   EXPECT_EQ(t.P(2).TopCard->Face, FaceUp);  // turned, not marked
-}
-
-TEST(ToggleMark, WithoutAGoalPileTheAcceptedSetStaysMarked) {
   GameDef g = Pairs(GameFlags::PairRank);
   g.Piles[4] = GameDef{}.Piles[0];
-  PlayTable t(g);
-  t.Arrange({{Up(V(6, 0))}, {Up(V(6, 1))}, {}, {}});
-  ToggleMark(*t.game, t.P(0));
-  ToggleMark(*t.game, t.P(1));
-  EXPECT_EQ(t.P(0).TopCard->Face, Marked);
-  EXPECT_EQ(t.P(1).TopCard->Face, Marked);
+  PlayTable n(g);
+  n.Arrange({{Up(V(6, 0))}, {Up(V(6, 1))}, {}, {}});
+  for (int p : {0, 1}) ToggleMark(*n.game, n.P(p));
+  EXPECT_EQ(n.P(0).TopCard->Face, Marked);
+  EXPECT_EQ(n.P(1).TopCard->Face, Marked);
 }
 
+// A set larger than the check's list is refused, not overrun.
 TEST(PairCheck, MoreMarkedCardsThanTheListHoldsAreNeverAccepted) {
   GameDef g = NamedGame("Many", GameFlags::Low15);
   for (int i = 0; i < 24; ++i) g.Piles[i] = MakePile(2 * (i % 8), 2 * (i / 8), PileFlags::GroupRemoval);
@@ -94,35 +90,36 @@ GameDef Runs(uint32_t runFlag) {
   return g;
 }
 
-std::vector<Placed> SuitRun(int suit, int faceDownAt = -1) {
+// King to ace of `suit` (any suit when -1), face down at rank `faceDownAt`.
+std::vector<Placed> KingToAce(int suit, int faceDownAt = -1) {
   std::vector<Placed> run;
-  for (int r = 12; r >= 0; --r) run.push_back(r == faceDownAt ? Down(V(r, suit)) : Up(V(r, suit)));
+  for (int r = 12; r >= 0; --r) {
+    const int32_t v = V(r, suit < 0 ? r % 4 : suit);
+    run.push_back(r == faceDownAt ? Down(v) : Up(v));
+  }
   return run;
 }
 
-TEST(AutoSuiteStep, CompleteHeartRunGoesOnlyToAnEmptyHeartPile) {
+// A complete heart run goes only to an empty heart goal, the king on top; a
+// straight run of any suits goes to the first empty goal.
+TEST(AutoSuiteStep, CompleteRunsGoToAnEmptyGoal) {
   PlayTable t(Runs(PileFlags::AutoSuite));
-  std::vector<Placed> pile = {Up(V(3, 0))};
-  for (const Placed& c : SuitRun(Hearts)) pile.push_back(c);
+  std::vector<Placed> pile = KingToAce(Hearts);
+  pile.insert(pile.begin(), Up(V(3, 0)));
   t.Arrange({pile, {}, {}});
   EXPECT_EQ(AutoSuiteStep(*t.game), 1);
   EXPECT_EQ(t.P(2).Count, 13);
   EXPECT_EQ(t.P(2).TopCard->Value, V(12, Hearts));  // the king ends on top
   EXPECT_EQ(t.Values(0), (std::vector<int32_t>{V(3, 0)}));
-  t.Arrange({SuitRun(Hearts), {}, {Up(V(5, 2))}});
+  t.Arrange({KingToAce(Hearts), {}, {Up(V(5, 2))}});
   EXPECT_EQ(AutoSuiteStep(*t.game), 0);  // its goal already holds cards
-  t.Arrange({SuitRun(Hearts, 6), {}, {}});
+  t.Arrange({KingToAce(Hearts, 6), {}, {}});
   EXPECT_EQ(AutoSuiteStep(*t.game), 0);  // a face-down card inside the run
-}
-
-TEST(AutoStraightStep, AnyFaceUpKingToAceRunGoesToTheFirstEmptyGoal) {
-  PlayTable t(Runs(PileFlags::AutoStraight));
-  std::vector<Placed> mixed;
-  for (int r = 12; r >= 0; --r) mixed.push_back(Up(V(r, r % 4)));
-  t.Arrange({mixed, {}, {}});
-  EXPECT_EQ(AutoSuiteStep(*t.game), 0);
-  EXPECT_EQ(AutoStraightStep(*t.game), 1);
-  EXPECT_EQ(t.P(1).Count, 13);
+  PlayTable s(Runs(PileFlags::AutoStraight));
+  s.Arrange({KingToAce(-1), {}, {}});
+  EXPECT_EQ(AutoSuiteStep(*s.game), 0);
+  EXPECT_EQ(AutoStraightStep(*s.game), 1);
+  EXPECT_EQ(s.P(1).Count, 13);
 }
 
 }  // namespace

@@ -13,53 +13,40 @@ using testing::kFourPack;
 using testing::kOnePack;
 using testing::kTwoPack;
 
-TEST(Favorites, LabelsNameTheirGamesAndGamesBeyondTheLibraryShowNothing) {
+// Labels name their games (the defaults 0, 8, 16 …: only the first names a
+// game of three); games beyond the library show nothing. Starting one deals
+// its game with a new seed each time, the last library game for one beyond.
+TEST(Favorites, LabelsAndFreshDeals) {
   testing::RecordsGame t;
-  // The defaults 0, 8, 16 …: only the first names a game of three.
-  EXPECT_STREQ(FavoriteLabel(*t.game, 0), "Patience One");
-  EXPECT_STREQ(FavoriteLabel(*t.game, 1), "");
-  t.game->prefs.Favorites[1] = -3;
-  t.game->prefs.Favorites[2] = 256;
-  EXPECT_STREQ(FavoriteLabel(*t.game, 1), "");
-  EXPECT_STREQ(FavoriteLabel(*t.game, 2), "");
-  EXPECT_STREQ(FavoriteLabel(*t.game, 20), "");
+  Game& g = *t.game;
+  g.prefs.Favorites[2] = -3, g.prefs.Favorites[3] = 256;
+  for (int slot : {0, 1, 2, 3, 20}) EXPECT_STREQ(FavoriteLabel(g, slot), slot ? "" : "Patience One");
+  g.prefs.Favorites[5] = kTwoPack;
+  StartFavorite(g, 5, 1000);
+  EXPECT_EQ(g.CurrentGame, kTwoPack);
+  EXPECT_EQ(g.CurrentSeed, 1000u * 2707050037u);
+  EXPECT_EQ(g.PileTable[0].Count, 104);
+  StartFavorite(g, 5, 1000);  // the same tick must not repeat the deal just played
+  EXPECT_NE(g.CurrentSeed, 1000u * 2707050037u);
+  g.prefs.Favorites[6] = 200;
+  StartFavorite(g, 6, 7);
+  EXPECT_EQ(g.CurrentGame, kTwoPack);
 }
 
-TEST(Favorites, StartingAFavouriteDealsItsGameWithANewSeedEachTime) {
-  testing::RecordsGame t;
-  t.game->prefs.Favorites[5] = kTwoPack;
-  StartFavorite(*t.game, 5, 1000);
-  EXPECT_EQ(t.game->CurrentGame, kTwoPack);
-  EXPECT_EQ(t.game->CurrentSeed, 1000u * 2707050037u);
-  EXPECT_EQ(t.game->PileTable[0].Count, 104);
-  // The same tick again must not repeat the deal just played.
-  const uint32_t first = t.game->CurrentSeed;
-  StartFavorite(*t.game, 5, 1000);
-  EXPECT_NE(t.game->CurrentSeed, first);
-  // A favourite beyond the library deals the last library game.
-  t.game->prefs.Favorites[6] = 200;
-  StartFavorite(*t.game, 6, 7);
-  EXPECT_EQ(t.game->CurrentGame, kTwoPack);
-}
-
+// Customising changes the button chosen last (the first before any is
+// chosen); the slot stays chosen, two buttons may start the same game, and
+// a line that is no library game changes nothing.
 TEST(Favorites, CustomisingChangesTheButtonChosenLast) {
   testing::RecordsGame t;
-  // No button chosen yet in this run: the first one changes.
-  ChooseFavoriteGame(*t.game, kFourPack);
-  EXPECT_EQ(t.game->prefs.Favorites[0], kFourPack);
-  ChooseFavoriteSlot(*t.game, 7);
-  ChooseFavoriteGame(*t.game, kTwoPack);
-  ChooseFavoriteGame(*t.game, kOnePack);
-  EXPECT_EQ(t.game->prefs.Favorites[7], kOnePack);
-  // The slot stays chosen; two buttons may start the same game.
-  ChooseFavoriteSlot(*t.game, 8);
-  ChooseFavoriteGame(*t.game, kOnePack);
-  EXPECT_EQ(t.game->prefs.Favorites[8], kOnePack);
-  // A line that is no library game changes nothing.
-  ChooseFavoriteGame(*t.game, 3);
-  ChooseFavoriteSlot(*t.game, 20);
-  ChooseFavoriteGame(*t.game, kTwoPack);
-  EXPECT_EQ(t.game->prefs.Favorites[8], kTwoPack);
+  Game& g = *t.game;
+  const std::pair<int32_t, int32_t> steps[] = {  // slot chosen (-1 none), game chosen
+      {-1, kFourPack}, {7, kTwoPack}, {-1, kOnePack}, {8, kOnePack}, {20, kFourPack}, {-1, 3}};
+  for (const auto& [slot, game] : steps) {
+    if (slot >= 0) ChooseFavoriteSlot(g, slot);
+    ChooseFavoriteGame(g, game);
+  }
+  EXPECT_EQ(std::vector<int32_t>(g.prefs.Favorites, g.prefs.Favorites + 9),
+            (std::vector<int32_t>{kFourPack, 8, 16, 24, 32, 40, 48, kOnePack, kFourPack}));
 }
 
 }  // namespace

@@ -16,7 +16,8 @@ void Log(Game& game, int32_t g, int k, uint8_t status, uint32_t recordGame) {
 }
 
 // Won, lost, won: 240, 120 and 160 pixels; empty records and records made
-// for another game are skipped without breaking the order.
+// for another game are skipped without breaking the order. Lost first: a
+// share of 0 (the bar keeps its bottom row); one of seven rounds down to 34.
 TEST(GameGraphTest, RunningWinShareInRecordOrder) {
   auto game = std::make_unique<Game>();
   Log(*game, 3, 0, kWonRecord, 3);
@@ -24,15 +25,8 @@ TEST(GameGraphTest, RunningWinShareInRecordOrder) {
   Log(*game, 3, 3, kWonRecord, 7);  // made for another game: not counted
   Log(*game, 3, 99, kWonRecord, 3);
   EXPECT_EQ(GraphBarHeights(*game, 3), (std::vector<int32_t>{240, 120, 160}));
-}
-
-// Lost first: a share of 0 (the bar keeps its bottom row); then one of three
-// is 80, one of seven rounds down to 34.
-TEST(GameGraphTest, SharesRoundDownAndStartAtZero) {
-  auto game = std::make_unique<Game>();
   for (int k = 0; k < 7; ++k) Log(*game, 0, k, k == 1 ? kWonRecord : kPlayedRecord, 0);
-  const std::vector<int32_t> heights = GraphBarHeights(*game, 0);
-  EXPECT_EQ(heights, (std::vector<int32_t>{0, 120, 80, 60, 48, 40, 34}));
+  EXPECT_EQ(GraphBarHeights(*game, 0), (std::vector<int32_t>{0, 120, 80, 60, 48, 40, 34}));
 }
 
 }  // namespace

@@ -30,42 +30,19 @@ struct Log : ::testing::Test {
   LogRecord* block = game.records.PlayerFile[kOnePack];
 };
 
+// The comment texts, letter for letter and in their order.
 TEST_F(Log, CommentListInItsOrder) {
-  const char* expected[] = {"No comment.",
-                            "Extremely easy!",
-                            "Very easy.",
-                            "Easy.",
-                            "Hard.",
-                            "Very hard.",
-                            "Extremely hard!",
-                            "Cannot complete!",
-                            "Last second comeback!",
-                            "Took HOURS to finish!",
-                            "My first win!",
-                            "My first try at this game.",
-                            "My first loss."};
-  for (int i = 0; i < kCommentCount; ++i) EXPECT_STREQ(kComments[i], expected[i]);
+  std::string all;
+  for (int i = 0; i < kCommentCount; ++i) all += std::string(kComments[i]) + "|";
+  EXPECT_EQ(all, "No comment.|Extremely easy!|Very easy.|Easy.|Hard.|Very hard.|Extremely hard!|"
+                 "Cannot complete!|Last second comeback!|Took HOURS to finish!|My first win!|"
+                 "My first try at this game.|My first loss.|");
 }
 
-TEST_F(Log, OpensOnTheDealInPlayOrElseOnTheFirstLine) {
-  t.Deal(kOnePack, 300);
-  ASSERT_TRUE(CanOpenGameLog(game));
-  GameLogLines lines = OpenGameLog(game);
-  ASSERT_EQ(lines.Count, 3);
-  EXPECT_EQ(Line(lines, 2), "302");
-  const LogRecordView view = ShowLogRecord(game);
-  EXPECT_STREQ(view.GameName, "Patience One");
-  EXPECT_STREQ(view.State, "Completed");
-  EXPECT_EQ(view.HighScore * 100 + view.Comment, 1209u);
-  SelectLogLine(game, lines, 1);
-  EXPECT_STREQ(ShowLogRecord(game).State, "Not completed");
-  t.Deal(kOnePack, 999);  // not in the log
-  lines = OpenGameLog(game);
-  EXPECT_EQ(SelectedLogLine(game, lines), 0);
-  EXPECT_EQ(game.records.SelectedLogRecord, 0);
-}
-
-TEST_F(Log, CommentIsStoredAtOnceAndADoubleClickDealsTheSeed) {
+// The log opens on the deal in play, else on its first line; a comment is
+// stored at once (a damaged one shows as none); a double click on a line
+// deals its seed afresh.
+TEST_F(Log, OpensOnTheDealInPlayStoresCommentsAndDealsALoggedSeed) {
   GameLogLines lines = OpenGameLog(game);  // the deal in play is 302
   EXPECT_EQ(SelectedLogLine(game, lines), 2);
   ChangeLogComment(game, 11);
@@ -73,13 +50,27 @@ TEST_F(Log, CommentIsStoredAtOnceAndADoubleClickDealsTheSeed) {
   EXPECT_EQ(block[2].Comment, 11);
   block[2].Comment = 200;  // from a damaged file
   EXPECT_EQ(ShowLogRecord(game).Comment, 0);
+  t.Deal(kOnePack, 300);
+  ASSERT_TRUE(CanOpenGameLog(game));
+  lines = OpenGameLog(game);
+  ASSERT_EQ(lines.Count, 3);
+  EXPECT_EQ(Line(lines, 2), "302");
+  const LogRecordView view = ShowLogRecord(game);
+  EXPECT_EQ(std::string(view.GameName) + "|" + view.State, "Patience One|Completed");
+  EXPECT_EQ(view.HighScore * 100 + view.Comment, 1209u);
   SelectLogLine(game, lines, 1);
+  EXPECT_STREQ(ShowLogRecord(game).State, "Not completed");
   ReplayLogSeed(game);
   EXPECT_EQ(game.CurrentSeed, 301u);
   EXPECT_EQ(game.CurrentLogRecord, 1);
   EXPECT_EQ(game.history.PositionCount, 1);
+  t.Deal(kOnePack, 999);  // not in the log
+  lines = OpenGameLog(game);
+  EXPECT_EQ(SelectedLogLine(game, lines), 0);
+  EXPECT_EQ(game.records.SelectedLogRecord, 0);
 }
 
+// A damaged log with gaps still lists only the logged seeds.
 TEST_F(Log, GapsInADamagedLogStillListOnlyLoggedSeeds) {
   block[1].Status = kEmptyRecord;
   block[99] = {4000000000u, 0, kPlayedRecord, 0, 0, 0};

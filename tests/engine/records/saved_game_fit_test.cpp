@@ -42,23 +42,23 @@ struct ShippedGame {
     PlayOn();
   }
   void PlayOn() {
-    std::string error;
-    for (int32_t p = 0, n = CountPiles(game->PileTable); p < n; ++p)
-      if (game->PileTable[p].Count > 0)
-        RunAction(*game, "click " + std::to_string(p) + " " +
-                             std::to_string(game->PileTable[p].Count - 1), error);
-    RunAction(*game, "step", error);
+    for (int32_t p = 0; p < CountPiles(game->PileTable); ++p)
+      if (game->PileTable[p].Count > 0) Act("click " + Top(p));
+    Act("step");
   }
   // Drags a top card onto the first pile that takes it.
   void MakeAMove() {
-    std::string error;
-    const int32_t before = game->history.PositionCount;
-    for (int32_t p = 0, n = CountPiles(game->PileTable); p < n; ++p)
+    const int32_t before = game->history.PositionCount, n = CountPiles(game->PileTable);
+    for (int32_t p = 0; p < n; ++p)
       for (int32_t q = 0; q < n && game->history.PositionCount == before; ++q)
-        if (q != p && game->PileTable[p].Count > 0)
-          RunAction(*game, "drag " + std::to_string(p) + " " +
-                               std::to_string(game->PileTable[p].Count - 1) + " " + std::to_string(q),
-                    error);
+        if (q != p && game->PileTable[p].Count > 0) Act("drag " + Top(p) + " " + std::to_string(q));
+  }
+  std::string Top(int32_t p) const {
+    return std::to_string(p) + " " + std::to_string(game->PileTable[p].Count - 1);
+  }
+  void Act(const std::string& line) {
+    std::string error;
+    RunAction(*game, line, error);
   }
   // Writes the game in play and reads it into the second game: 1 when it
   // was taken.
@@ -96,8 +96,7 @@ TEST(SavedGameFit, EveryLibraryGameReadsBackWhatItWrote) {
   for (int32_t g = 0; g < t.game->library.GameCount; ++g) {
     t.Play(g, 1000u + uint32_t(g));
     ASSERT_EQ(t.RoundTrip(), 1) << t.game->library.GameNames[g];
-    EXPECT_EQ(ShippedGame::Cards(*t.back), ShippedGame::Cards(*t.game))
-        << t.game->library.GameNames[g];
+    EXPECT_EQ(t.Cards(*t.back), t.Cards(*t.game)) << t.game->library.GameNames[g];
     EXPECT_EQ(t.back->history.PositionCount, t.game->history.PositionCount);
   }
 }
@@ -137,7 +136,7 @@ TEST(SavedGameFit, ShortDealsMadeInTheEditorsReadBack) {
     t.MakeAMove();
     ASSERT_EQ(t.RoundTrip(), 1) << c.game << " " << c.twoDecks;
     EXPECT_TRUE(t.display.messages.empty());
-    EXPECT_EQ(ShippedGame::Cards(*t.back), ShippedGame::Cards(*t.game)) << c.game;
+    EXPECT_EQ(t.Cards(*t.back), t.Cards(*t.game)) << c.game;
     // The same cards throughout: a last position with another card is refused.
     Bytes bytes = t.saved;
     ASSERT_GE(t.game->history.PositionCount, 2);

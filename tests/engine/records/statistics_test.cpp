@@ -12,9 +12,7 @@
 namespace tarnik {
 namespace {
 
-using testing::kFourPack;
-using testing::kOnePack;
-using testing::kTwoPack;
+using namespace testing;
 
 StatsRow Row(const char* name, int32_t played, int32_t won) {
   StatsRow row;
@@ -24,29 +22,31 @@ StatsRow Row(const char* name, int32_t played, int32_t won) {
   return row;
 }
 
+// A row's name and figures: played, won, lost, percent.
+std::string Figures(const StatsRow& r) {
+  return std::string(r.Name) + " " + std::to_string(r.Played) + " " + std::to_string(r.Won) + " " +
+         std::to_string(r.Lost) + " " + std::to_string(r.Percent);
+}
+
+// One won of three is 33 percent, a record of another status counting as
+// lost; the player statistics hold one row per library game and no more.
 TEST(Statistics, OneWonOfThreeIs33Percent) {
   testing::RecordsGame t;
   LogRecord* block = t.game->records.PlayerFile[kFourPack];
   block[0].Status = kWonRecord, block[1].Status = kPlayedRecord;
   block[2].Status = 7;  // neither played nor won: counts as played and lost
-  const StatsRow row = GameStatistics(*t.game, kFourPack);
-  EXPECT_EQ(row.Played, 3);
-  EXPECT_EQ(row.Won, 1);
-  EXPECT_EQ(row.Lost, 2);
-  EXPECT_EQ(row.Percent, 33);
-  EXPECT_STREQ(row.Name, "Four Pack");
+  EXPECT_EQ(Figures(GameStatistics(*t.game, kFourPack)), "Four Pack 3 1 2 33");
   EXPECT_EQ(BuildPlayerStatistics(*t.game), 3);
-  const StatsRow& never = t.game->records.StatsTable[kOnePack];
-  EXPECT_EQ(never.Played, 0);
-  EXPECT_EQ(never.Percent, 0);
-  EXPECT_STREQ(t.game->records.StatsTable[kTwoPack].Name, "Two Pack");
-  EXPECT_EQ(t.game->records.StatsTable[kFourPack].Percent, 33);
-  EXPECT_EQ(t.game->records.StatsTable[3].Name[0], '\0');
+  const StatsRow* rows = t.game->records.StatsTable;
+  EXPECT_EQ(Figures(rows[kOnePack]) + "|" + Figures(rows[kTwoPack]) + "|" + Figures(rows[kFourPack]),
+            "Patience One 0 0 0 0|Two Pack 0 0 0 0|Four Pack 3 1 2 33");
+  EXPECT_EQ(rows[3].Name[0], '\0');
   char text[16];
   FigureText(-52, text);
   EXPECT_STREQ(text, "-52");
 }
 
+// Header clicks sort ascending, then descending, alternately over columns.
 TEST(Statistics, HeaderClicksSortAscendingThenDescendingAlternately) {
   testing::RecordsGame t;
   Game& g = *t.game;

@@ -14,7 +14,6 @@ namespace tarnik {
 namespace {
 
 using testing::kOnePack;
-using testing::kTwoPack;
 
 struct Collect : StatusSink {
   void SetStatusText(int part, const char* text) override {
@@ -23,72 +22,57 @@ struct Collect : StatusSink {
   std::vector<std::string> parts;
 };
 
-std::vector<std::string> Line(const Game& game) {
+// Part `part` of the status line, without its "N=" tag.
+std::string Part(const testing::RecordsGame& t, int part) {
   Collect sink;
-  UpdateStatusLine(game, sink);
-  return sink.parts;
+  UpdateStatusLine(*t.game, sink);
+  const std::string tagged = sink.parts.at(size_t(part));
+  EXPECT_EQ(tagged.substr(0, 2), std::to_string(part) + "=");
+  return tagged.substr(2);
 }
 
-TEST(StatusLine, FreshDealOfTheLargestSeed) {
+// A fresh deal of the largest seed shows every part; a move scores; a win
+// and an unknown game change the deal state; redeals count down.
+TEST(StatusLine, EveryPartLetterForLetter) {
   testing::RecordsGame t;
   t.Deal(kOnePack, 4294967295u);
-  EXPECT_EQ(Line(*t.game),
-            (std::vector<std::string>{"0=#1 Patience One", "1=Score: 0   $-52", "2=Play: 0",
-                                      "3=New game", "4=Seed: 4294967295", "5=No redeal", "6="}));
-}
-
-TEST(StatusLine, MovesScoreAndTheDealState) {
-  testing::RecordsGame t;
+  Collect sink;
+  UpdateStatusLine(*t.game, sink);
+  EXPECT_EQ(sink.parts, (std::vector<std::string>{"0=#1 Patience One", "1=Score: 0   $-52", "2=Play: 0",
+                                                  "3=New game", "4=Seed: 4294967295", "5=No redeal",
+                                                  "6="}));
   t.Deal(kOnePack, 12);
   t.Move(5, 1);
-  std::vector<std::string> line = Line(*t.game);
-  EXPECT_EQ(line[1], "1=Score: 1   $-47");
-  EXPECT_EQ(line[2], "2=Play: 1");
-  EXPECT_EQ(line[3], "3=Not finished");
+  EXPECT_EQ(Part(t, 1) + "|" + Part(t, 2) + "|" + Part(t, 3), "Score: 1   $-47|Play: 1|Not finished");
   MarkDealWon(*t.game);
-  EXPECT_EQ(Line(*t.game)[3], "3=Game won");
-}
-
-TEST(StatusLine, RedealTexts) {
-  testing::RecordsGame t;
-  t.Deal(kTwoPack, 1);
-  EXPECT_EQ(Line(*t.game)[0], "0=#3 Two Pack");
-  EXPECT_EQ(Line(*t.game)[5], "5=Redeals: 2");
-  const std::pair<int32_t, const char*> cases[] = {{1, "5=Redeals: 1"},
-                                                   {0, "5=No redeal"},
-                                                   {3, "5=Unlimited redeal"},
-                                                   {99, "5=Unlimited redeal"}};
-  for (const auto& [left, text] : cases) {
+  EXPECT_EQ(Part(t, 3), "Game won");
+  t.Deal(testing::kTwoPack, 1);
+  EXPECT_EQ(Part(t, 0) + "|" + Part(t, 5), "#3 Two Pack|Redeals: 2");
+  const std::pair<int32_t, const char*> redeals[] = {
+      {1, "Redeals: 1"}, {0, "No redeal"}, {3, "Unlimited redeal"}, {99, "Unlimited redeal"}};
+  for (const auto& [left, text] : redeals) {
     t.game->RedealsLeft = left;
-    EXPECT_EQ(Line(*t.game)[5], text);
+    EXPECT_EQ(Part(t, 5), text);
   }
+  t.game->CurrentGame = 300;  // a game outside the library has no name
+  t.game->CurrentLogRecord = 5;
+  EXPECT_EQ(Part(t, 0) + "|" + Part(t, 3), "#301 |New game");
 }
 
+// The tour part shows while the tour's seed is dealt; a tour number beyond
+// the table stands for the last tour.
 TEST(StatusLine, TourPartShowsWhileTheTourSeedIsDealt) {
   testing::RecordsGame t;
   TourRecord& tour = t.game->records.TourTable[3];
-  tour.Seed = 555;
-  tour.Position = 2;
+  tour.Seed = 555, tour.Position = 2;
   std::strcpy(tour.Name, "Sunday");
-  t.game->prefs.CurrentTour = 3;
-  t.Deal(kOnePack, 555);
-  EXPECT_EQ(Line(*t.game)[6], "6=Tour: Sunday  Game: 3");
-  t.Deal(kOnePack, 556);
-  EXPECT_EQ(Line(*t.game)[6], "6=");
-  // A tour number beyond the table stands for the last tour.
-  t.game->records.TourTable[15] = tour;
-  t.game->prefs.CurrentTour = 99;
-  t.Deal(kOnePack, 555);
-  EXPECT_EQ(Line(*t.game)[6], "6=Tour: Sunday  Game: 3");
-}
-
-TEST(StatusLine, GameOutsideTheLibraryHasNoName) {
-  testing::RecordsGame t;
-  t.Deal(kOnePack, 1);
-  t.game->CurrentGame = 300;
-  t.game->CurrentLogRecord = 5;
-  EXPECT_EQ(Line(*t.game)[0], "0=#301 ");
-  EXPECT_EQ(Line(*t.game)[3], "3=New game");
+  const std::pair<int32_t, uint32_t> cases[] = {{3, 555}, {3, 556}, {99, 555}};
+  for (const auto& [current, seed] : cases) {
+    t.game->records.TourTable[15] = current == 99 ? tour : TourRecord{};
+    t.game->prefs.CurrentTour = current;
+    t.Deal(kOnePack, seed);
+    EXPECT_EQ(Part(t, 6), seed == 555 ? "Tour: Sunday  Game: 3" : "") << current << " " << seed;
+  }
 }
 
 }  // namespace

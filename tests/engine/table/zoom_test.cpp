@@ -14,6 +14,7 @@
 namespace tarnik {
 namespace {
 
+// Each "Table size" choice on windows of several shapes.
 TEST(Zoom, FitAndFixedSizesGiveTheZoomAndTheLogicalClient) {
   struct Case {
     int32_t choice;
@@ -41,8 +42,8 @@ TEST(Zoom, FitAndFixedSizesGiveTheZoomAndTheLogicalClient) {
     const double zoom = TableZoomFactor(c.choice, c.width, c.height, c.fitHeight);
     EXPECT_DOUBLE_EQ(zoom, c.zoom) << c.choice << " " << c.width << "x" << c.height;
     const ClientSize logical = LogicalClient(c.width, c.height, zoom);
-    EXPECT_EQ(logical.Width, c.logicalWidth) << c.choice << " " << c.width;
-    EXPECT_EQ(logical.Height, c.logicalHeight) << c.choice << " " << c.height;
+    EXPECT_EQ(std::pair(logical.Width, logical.Height), std::pair(c.logicalWidth, c.logicalHeight))
+        << c.choice << " " << c.width << "x" << c.height;
   }
 }
 
@@ -64,8 +65,7 @@ TEST(Zoom, FitHeightCutsTheMarginsOnlyWhereNoPileLies) {
     int n = 0;
     for (auto [column, row] : c.cells) {
       static_cast<PileDef&>(piles[n]) = testing::OpenPile();
-      piles[n].Column = column, piles[n].Row = row;
-      ++n;
+      piles[n].Column = column, piles[n++].Row = row;
     }
     EXPECT_EQ(FitHeight(piles), c.fitHeight) << n << " piles";
   }
