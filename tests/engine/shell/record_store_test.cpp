@@ -128,25 +128,21 @@ TEST(RecordSafety, OpenPlayerNeverTakesAFileThatHoldsSomethingElse) {
   const std::string asked = std::string(kOtherFileQuestion) + "|ARE YOU SURE?";
   // The message is "" when the file is taken without a word.
   const struct { std::string name; MessageAnswer answer; std::string message; bool taken; } cases[] = {
-      {"Data/Tarnik.tkl", MessageAnswer::Yes, refused, false},  // the game library
-      {"Data/Tarnik.tkt", MessageAnswer::Yes, refused, false},  // the tournament file
-      {"Data/Last.tkg", MessageAnswer::Yes, refused, false},    // the game in progress
-      {"Data/Copy.sav", MessageAnswer::Yes, refused, false},    // a saved game by its magic
-      {"Data/Link.tkp", MessageAnswer::Yes, refused, false},    // a link to the library
-      {"Data", MessageAnswer::Yes, refused, false},             // a folder
-      {"Data/Pipe.tkp", MessageAnswer::Yes, refused, false},    // a pipe
-      {"Data/Notes.txt", MessageAnswer::No, asked, false},
-      {"Data/Notes.txt", MessageAnswer::Yes, asked, true},
-      {"Data/Empty.tkp", MessageAnswer::No, "", true},
-      {"Data/Bea.tkp", MessageAnswer::No, "", true},  // a new player
+      // Refused: the library, the tournament file, the game in progress, a
+      // saved game by its magic, a link to the library, a folder, a pipe.
+      {"Data/Tarnik.tkl", MessageAnswer::Yes, refused, false}, {"Data/Tarnik.tkt", MessageAnswer::Yes, refused, false},
+      {"Data/Last.tkg", MessageAnswer::Yes, refused, false}, {"Data/Copy.sav", MessageAnswer::Yes, refused, false},
+      {"Data/Link.tkp", MessageAnswer::Yes, refused, false}, {"Data", MessageAnswer::Yes, refused, false},
+      {"Data/Pipe.tkp", MessageAnswer::Yes, refused, false},
+      {"Data/Notes.txt", MessageAnswer::No, asked, false}, {"Data/Notes.txt", MessageAnswer::Yes, asked, true},
+      {"Data/Empty.tkp", MessageAnswer::No, "", true}, {"Data/Bea.tkp", MessageAnswer::No, "", true},  // a new player
       {"Data/Tarnik.tkp", MessageAnswer::No, "", true},
   };
   for (const auto& c : cases) {
     t.display.messages.clear();
     t.display.answer = c.answer;
     OpenPlayer(*t.game, [&](const std::string&) { return Name(c.name); });
-    EXPECT_EQ(t.display.messages, c.message.empty() ? std::vector<std::string>{} : std::vector{c.message})
-        << c.name;
+    EXPECT_EQ(t.display.messages, c.message.empty() ? std::vector<std::string>{} : std::vector{c.message}) << c.name;
     EXPECT_EQ(t.game->prefs.LogFile == c.name, c.taken) << c.name;
   }
   EXPECT_EQ(fs::file_size(t.File("Data/Notes.txt")), 307200u);  // written over, as agreed
