@@ -13,23 +13,19 @@
 namespace tarnik {
 namespace {
 
-// A record from "Name:flags"; a trailing "*" on the name leaves bytes after
-// its NUL, which carry no meaning.
-void AppendRecord(LibraryImage& library, const std::string& entry) {
-  const size_t colon = entry.find(':');
-  std::string name = entry.substr(0, colon);
-  const bool junk = name.ends_with('*');
-  if (junk) name.pop_back();
-  GameDef game = testing::NamedGame(name.c_str(), std::stoul(entry.substr(colon + 1)));
-  if (junk) std::memset(game.Name + name.size() + 1, 'x', 5);
-  unsigned char bytes[kGameRecordSize];
-  EncodeGameDef(game, bytes);
-  library.insert(library.end(), bytes, bytes + kGameRecordSize);
-}
-
+// A library of records from "Name:flags"; a trailing "*" on a name leaves
+// bytes after its NUL, which carry no meaning.
 LibraryImage Image(const std::vector<std::string>& entries) {
   LibraryImage library;
-  for (const auto& entry : entries) AppendRecord(library, entry);
+  for (const auto& entry : entries) {
+    std::string name = entry.substr(0, entry.find(':'));
+    const bool junk = name.ends_with('*');
+    if (junk) name.pop_back();
+    GameDef game = testing::NamedGame(name.c_str(), std::stoul(entry.substr(entry.find(':') + 1)));
+    if (junk) std::memset(game.Name + name.size() + 1, 'x', 5);
+    library.resize(library.size() + kGameRecordSize);
+    EncodeGameDef(game, &library[library.size() - kGameRecordSize]);
+  }
   return library;
 }
 
