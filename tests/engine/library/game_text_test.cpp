@@ -18,6 +18,7 @@ std::vector<unsigned char> Bytes(const GameDef& g) {
   return out;
 }
 
+// Reads a game text that must be taken; returns the game.
 GameDef Parse(const std::string& text) {
   GameDef g;
   std::string error;
@@ -25,6 +26,7 @@ GameDef Parse(const std::string& text) {
   return g;
 }
 
+// Reads a game text that must be refused; returns the error.
 std::string ErrorOf(const std::string& text) {
   GameDef g;
   std::string error;
