@@ -38,17 +38,6 @@ play_at() {
   sleep 1.5
 }
 
-# The first row of table colour below the menu and the toolbar, at x = 400.
-top_of() {
-  local y rgb r g b
-  for y in $(seq 10 300); do
-    rgb=$(convert "$work/shots/$1.png" -format "%[fx:int(255*p{400,$y}.r)] %[fx:int(255*p{400,$y}.g)] %[fx:int(255*p{400,$y}.b)]" info:)
-    read -r r g b <<<"$rgb"
-    if ((g > r + 25 && g > b + 10)); then echo "$y"; return; fi
-  done
-  fail "no table found on $1"
-}
-
 # The card faces' extent, WxH+X+Y, inside a rectangle of a shot: the
 # bounding box of the light pixels (the faces are ivory, the table dark).
 faces_of() {
@@ -60,7 +49,7 @@ faces_of() {
 play_at 1920 1080 0
 shot fit-1920
 stop_game
-top=$(top_of fit-1920)
+top=$(table_top fit-1920 10 300)
 extent=$(faces_of fit-1920 "1920x$((1080 - top - 30))+0+$top")
 span=${extent%%x*}
 echo "cards span $span of 1920 pixels ($extent)"
@@ -73,14 +62,14 @@ stop_game
 play_at 800 600 100
 shot zoom-100
 stop_game
-top=$(top_of fit-800)
+top=$(table_top fit-800 10 300)
 table="800x$((600 - top - 24))+0+$top"
 (($(differ fit-800 zoom-100 "$table") == 0)) || fail "800 × 600 fitted differs from 100 %"
 
 # 3. At 200 %: a window of 1600 × 1200 shows the table of 800 × 600 doubled.
 play_at 1600 1200 200
 shot zoom-200
-top=$(top_of zoom-200)
+top=$(table_top zoom-200 10 300)
 client_height=$(((1200 - top - 24) / 2))
 layout=$("$tool" layout "$lib" "$klondike" "$seed" 800 "$client_height")
 read -r _ _ _ _ _ ax ay < <(grep "^$from " <<<"$layout")
@@ -88,13 +77,7 @@ read -r _ fl ft _ _ < <(grep "^$to " <<<"$layout")
 read -r _ sl st _ _ < <(grep "^$stock " <<<"$layout")
 read -r _ wl wt _ _ < <(grep "^$waste " <<<"$layout")
 sx=$((2 * ax + 64)) sy=$((top + 2 * ay + 80)) tx=$((2 * fl + 64)) ty=$((top + 2 * ft + 80))
-xdotool mousemove --sync "$sx" "$sy" mousedown 1
-for i in 1 2 3 4 5 6 7 8; do
-  xdotool mousemove --sync $((sx + (tx - sx) * i / 8)) $((sy + (ty - sy) * i / 8))
-  sleep 0.05
-done
-xdotool mouseup 1
-sleep 1
+drag "$sx" "$sy" "$tx" "$ty"
 shot dragged-200
 area_from="128x160+$((2 * ax))+$((top + 2 * ay))" area_to="128x160+$((2 * fl))+$((top + 2 * ft))"
 (($(differ zoom-200 dragged-200 "$area_from") > 2000)) || fail "at 200 % the ace did not leave its pile"
@@ -108,13 +91,13 @@ stop_game
 
 # 4. QT_SCALE_FACTOR=2: the classic window on a doubled screen. A face-up
 # card's crop differs from the same crop of the classic window doubled.
-top1=$(top_of fit-800)
+top1=$(table_top fit-800 10 300)
 export QT_SCALE_FACTOR=2
 play_at 800 600 0
 shot scale-2
 stop_game
 unset QT_SCALE_FACTOR
-top2=$(top_of scale-2)
+top2=$(table_top scale-2 10 300)
 layout=$("$tool" layout "$lib" "$klondike" "$seed" 800 $((600 - top1 - 24)))
 read -r _ _ _ _ _ cx cy < <(grep "^$from " <<<"$layout")
 convert "$work/shots/fit-800.png" -crop "64x80+$cx+$((top1 + cy))" +repage -scale 200% \

@@ -59,16 +59,30 @@ differ() {
   compare -metric AE -crop "$3" "$work/shots/$1.png" "$work/shots/$2.png" null: 2>&1 | cut -d' ' -f1 || true
 }
 
-# Where the table starts on the screen: the first row of table colour below
-# the menu and the toolbar (the default table is green baize).
+# Where the table starts in shot $1: the first row of table colour at
+# x = 400 below the menu and the toolbar (the default table is green baize),
+# looked for from row $2 to row $3 (20 to 120 unless given).
 table_top() {
   local y rgb r g b
-  for y in $(seq 20 120); do
+  for y in $(seq "${2:-20}" "${3:-120}"); do
     rgb=$(convert "$work/shots/$1.png" -format "%[fx:int(255*p{400,$y}.r)] %[fx:int(255*p{400,$y}.g)] %[fx:int(255*p{400,$y}.b)]" info:)
     read -r r g b <<<"$rgb"
     if ((g > r + 25 && g > b + 10)); then echo "$y"; return; fi
   done
-  fail "no table found on the screen"
+  fail "no table found on $1"
+}
+
+# Drags with the left button from ($1, $2) to ($3, $4) in eight steps, as a
+# hand does, and gives the drop a second to land.
+drag() {
+  local i
+  xdotool mousemove --sync "$1" "$2" mousedown 1
+  for i in 1 2 3 4 5 6 7 8; do
+    xdotool mousemove --sync $(($1 + ($3 - $1) * i / 8)) $(($2 + ($4 - $2) * i / 8))
+    sleep 0.05
+  done
+  xdotool mouseup 1
+  sleep 1
 }
 
 # Finds a Klondike deal with an ace on top of one of the piles 0 to $1, which

@@ -27,13 +27,7 @@ read -r _ fl ft _ _ < <(grep "^$to " <<<"$layout")
 sx=$((ax + 32)) sy=$((top + ay + 40)) tx=$((fl + 32)) ty=$((top + ft + 40))
 
 # Drag the ace onto its foundation.
-xdotool mousemove --sync "$sx" "$sy" mousedown 1
-for i in 1 2 3 4 5 6 7 8; do
-  xdotool mousemove --sync $((sx + (tx - sx) * i / 8)) $((sy + (ty - sy) * i / 8))
-  sleep 0.05
-done
-xdotool mouseup 1
-sleep 1
+drag "$sx" "$sy" "$tx" "$ty"
 shot dragged
 area_from="64x80+$ax+$((top + ay))" area_to="64x80+$fl+$((top + ft))"
 (($(differ start dragged "$area_from") > 500)) || fail "the ace did not leave its pile"
