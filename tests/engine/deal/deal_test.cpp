@@ -96,18 +96,18 @@ TEST(Shuffle, DeckOrderAndGeneratorCalls) {
 
 // Deals `order` (deck position k holds order[k]; empty: 0 to 51) to piles of
 // (size, face down, start, flags) and returns each pile's values and faces.
-struct PileSpec {
+struct DealtPile {
   int32_t size, faceDown = 0;
   PileStart start = PileStart::Any;
   uint32_t flags = PileFlags::AutoPlay;
 };
 std::vector<std::pair<std::vector<int32_t>, std::vector<int32_t>>> Deal(
-    const std::vector<PileSpec>& specs, std::vector<int32_t> order = {}) {
+    const std::vector<DealtPile>& piles, std::vector<int32_t> order = {}) {
   auto game = std::make_unique<Game>();
-  for (size_t i = 0; i < specs.size(); ++i) {
-    PileDef d = OpenPile(specs[i].flags);
-    d.InitialSize = specs[i].size, d.InitialFaceDown = specs[i].faceDown;
-    d.PileStart = specs[i].start;
+  for (size_t i = 0; i < piles.size(); ++i) {
+    PileDef d = OpenPile(piles[i].flags);
+    d.InitialSize = piles[i].size, d.InitialFaceDown = piles[i].faceDown;
+    d.PileStart = piles[i].start;
     static_cast<PileDef&>(game->PileTable[i]) = d;
   }
   if (order.empty())
@@ -116,7 +116,7 @@ std::vector<std::pair<std::vector<int32_t>, std::vector<int32_t>>> Deal(
   ResetTable(game->PileTable, {800, 526});
   DealCards(game->PileTable, game->Deck, 0, {});
   std::vector<std::pair<std::vector<int32_t>, std::vector<int32_t>>> out;
-  for (size_t i = 0; i < specs.size(); ++i)
+  for (size_t i = 0; i < piles.size(); ++i)
     out.push_back({PileValues(game->PileTable[i]), Faces(game->PileTable[i])});
   return out;
 }
