@@ -13,6 +13,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <functional>
+#include <span>
+
 #include "engine/game/game.h"
 #include "engine/records/preference_ranges.h"
 #include "engine/records/preference_store.h"
@@ -64,6 +67,31 @@ QGroupBox* SliderGroup(const QString& title, QWidget* slider, QWidget* preview, 
   layout->addWidget(slider, 1);
   if (preview) layout->addWidget(preview);
   return box;
+}
+
+// A check box for one on/off setting.
+struct Toggle {
+  const char* id;
+  const char* text;
+  const char* help;  // tool tip, or none
+  int32_t Preferences::*value;
+  bool redraws;  // whether the table shows the setting
+};
+
+// Adds a check box a setting to the page; a click flips the setting at once
+// (and redraws the table when the table shows it), as every page acts.
+void AddToggles(QWidget* page, QVBoxLayout* layout, std::span<const Toggle> toggles,
+                Preferences& prefs, const std::function<void()>& redraw) {
+  for (const Toggle& t : toggles) {
+    auto* box = new QCheckBox(QString::fromLatin1(t.text), page);
+    box->setObjectName(QString::fromLatin1(t.id));
+    if (t.help) box->setToolTip(QString::fromLatin1(t.help));
+    QObject::connect(box, &QCheckBox::clicked, page, [&prefs, redraw, t] {
+      prefs.*t.value = prefs.*t.value ? 0 : 1;
+      if (t.redraws) redraw();
+    });
+    layout->addWidget(box);
+  }
 }
 
 }  // namespace
@@ -198,26 +226,14 @@ QWidget* PreferencesDialog::GeneralPage() {
   auto* page = new QWidget;
   page->setObjectName(QStringLiteral("id15013"));
   auto* layout = new QVBoxLayout(page);
-  struct Toggle {
-    const char* id;
-    const char* text;
-    int32_t Preferences::*value;
-  };
-  const Toggle toggles[] = {{"id2005", "Allow deal three.", &Preferences::ThreeToggle},
-                            {"id2006", "Allow unlimited redeals.", &Preferences::UnlimitToggle},
-                            {"id2007", "Enable sounds.", &Preferences::SoundToggle},
-                            {"id2008", "Show pile sizes.", &Preferences::SizeToggle},
-                            {"id2009", "Automatic play", &Preferences::AutoToggle},
-                            {"id2010", "Deal only winnable games", &Preferences::WinnableToggle}};
-  for (const Toggle& t : toggles) {
-    auto* box = new QCheckBox(QString::fromLatin1(t.text), page);
-    box->setObjectName(QString::fromLatin1(t.id));
-    connect(box, &QCheckBox::clicked, this, [this, v = t.value, id = t.id] {
-      game_.prefs.*v = game_.prefs.*v ? 0 : 1;
-      if (std::string_view(id) == "id2008") redraw_();
-    });
-    layout->addWidget(box);
-  }
+  const Toggle toggles[] = {
+      {"id2005", "Allow deal three.", nullptr, &Preferences::ThreeToggle, false},
+      {"id2006", "Allow unlimited redeals.", nullptr, &Preferences::UnlimitToggle, false},
+      {"id2007", "Enable sounds.", nullptr, &Preferences::SoundToggle, false},
+      {"id2008", "Show pile sizes.", nullptr, &Preferences::SizeToggle, true},
+      {"id2009", "Automatic play", nullptr, &Preferences::AutoToggle, false},
+      {"id2010", "Deal only winnable games", nullptr, &Preferences::WinnableToggle, false}};
+  AddToggles(page, layout, toggles, game_.prefs, redraw_);
   auto* neatness = new QGroupBox(QStringLiteral("Neatness"), page);
   auto* radios = new QVBoxLayout(neatness);
   const char* names[3] = {"Perfect", "Normal", "Messy"};
@@ -242,27 +258,14 @@ QWidget* PreferencesDialog::PlayPage() {
   auto* page = new QWidget;
   page->setObjectName(QStringLiteral("play"));
   auto* layout = new QVBoxLayout(page);
-  struct Toggle {
-    const char* id;
-    const char* text;
-    const char* help;
-    int32_t Preferences::*value;
-  };
   const Toggle toggles[] = {
       {"id2011", "Turn uncovered cards",
        "A face-down card left on top of a pile is turned with the move that uncovered it.",
-       &Preferences::TurnUncovered},
+       &Preferences::TurnUncovered, false},
       {"id2012", "Offer a new deal after a win",
        "After a won deal, a box shows the game's figures and offers a new deal.",
-       &Preferences::WinPrompt}};
-  for (const Toggle& t : toggles) {
-    auto* box = new QCheckBox(QString::fromLatin1(t.text), page);
-    box->setObjectName(QString::fromLatin1(t.id));
-    box->setToolTip(QString::fromLatin1(t.help));
-    connect(box, &QCheckBox::clicked, this,
-            [this, v = t.value] { game_.prefs.*v = game_.prefs.*v ? 0 : 1; });
-    layout->addWidget(box);
-  }
+       &Preferences::WinPrompt, false}};
+  AddToggles(page, layout, toggles, game_.prefs, redraw_);
   layout->addStretch();
   return page;
 }
