@@ -1,0 +1,176 @@
+#include "solver/flat_moves.h"
+
+#include <bit>
+
+#include "solver/flat_legality.h"
+#include "solver/flat_play.h"
+
+namespace tarnik::solver {
+
+namespace {
+
+bool RedealLeft(const FlatRules& flat, const FlatPosition& pos) {
+  return pos.redealsLeft != 0 || (flat.gameFlags & GameFlags::RedealUnlimited);
+}
+
+// Which piles dragged cards can be let go over.
+void MarkDroppable(const FlatRules& flat, const FlatPosition& pos, bool (&out)[kMaxPiles]) {
+  for (int32_t q = 0; q < flat.pileCount; ++q) out[q] = FlatReachable(flat, pos, q);
+}
+
+// Adds the drags from pile `i` to every pile that takes them (ListDrags):
+// of several empty piles of one class only the first, a whole pile never
+// to an empty pile of its own class, and once a press lifts a group above
+// the pressed card, deeper presses lift the same group.
+void ListFlatDrags(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                   const bool (&droppable)[kMaxPiles], int32_t i, std::vector<SolverAction>& out) {
+  const bool single = flat.piles[i].Has(PileFlags::RemoveAnyCard);
+  const int32_t n = pos.count[i];
+  int32_t last = -1;
+  for (int32_t c = n - 1; c >= 0; --c) {
+    if (!IsUp(pos.At(i, c))) {
+      if (single) continue;
+      break;
+    }
+    const int32_t g = FlatTakeable(flat, pos, i, c);
+    if (g < 0 || g == last || !IsUp(pos.At(i, g))) {
+      if (g >= 0 && g != c) break;
+      continue;
+    }
+    last = g;
+    const int32_t count = single ? 1 : n - g;
+    const bool wholePile = count == n;
+    const int32_t press = FlatTakeable(flat, pos, i, g) == g ? g : c;
+    const int32_t card = CardValue(pos.At(i, g));
+    bool emptyTried[kMaxPiles] = {};
+    int32_t pressable = -1;  // tested once a target is found
+    for (int32_t q = 0; q < flat.pileCount; ++q) {
+      if (q == i || !droppable[q] || !FlatCanDrop(flat, pos, i, q, card, count)) continue;
+      if (pos.Empty(q)) {
+        const int32_t k = rules.classOf[q];
+        if (emptyTried[k] || (wholePile && k == rules.classOf[i])) continue;
+        emptyTried[k] = true;
+      }
+      if (pressable < 0) pressable = FlatPressable(flat, pos, i, press) ? 1 : 0;
+      if (!pressable) break;
+      out.push_back({SolverAction::Kind::Drag, i, press, q});
+    }
+    if (g != c) break;
+  }
+}
+
+// Whether the top card of pile `i` may go home at once (SafeToSendHome).
+bool SafeToSendHome(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                    int32_t i, const int32_t (&home)[52], CardMask wanted) {
+  const FlatPile& p = flat.piles[i];
+  if (pos.Empty(i) || !IsUp(pos.Top(i)) || p.Has(PileFlags::WinGoal)) return false;
+  if (p.Has(PileFlags::AutoFillDest) || p.Has(PileFlags::ManualFillSource)) return false;
+  if (pos.count[i] == 1 && (p.Has(PileFlags::MustHaveCards) || p.start == PileStart::BlankSpace))
+    return false;
+  const bool gives = p.Has(PileFlags::RedealDest) || p.Has(PileFlags::RedealSource);
+  if (gives && rules.redealGivers > 1) return false;
+  const int32_t top = CardValue(pos.Top(i));
+  if (!InMask(wanted, top)) return false;
+  for (CardMask m = rules.mustBeHome[top]; m; m &= m - 1)
+    if (home[std::countr_zero(m)] < rules.copies[std::countr_zero(m)]) return false;
+  const int32_t k = pos.count[i] - 1;
+  return FlatReachable(flat, pos, i) && FlatTakeable(flat, pos, i, k) == k &&
+         FlatPressable(flat, pos, i, k);
+}
+
+// Turns a face-down top card that a click would turn, if there is one.
+bool FlipForced(const FlatRules& flat, FlatPosition& pos, SolverAction& done) {
+  for (int32_t i = 0; i < flat.pileCount; ++i) {
+    if (pos.Empty(i) || CardFace(pos.Top(i)) != FaceDown || !FlatReachable(flat, pos, i)) continue;
+    if (flat.piles[i].Has(PileFlags::ManualFillSource)) continue;
+    const int32_t k = pos.count[i] - 1;
+    if (FlatTakeable(flat, pos, i, k) != k || !FlatPressable(flat, pos, i, k)) continue;
+    done = {SolverAction::Kind::Click, i, k, -1};
+    ApplyFlatAction(flat, pos, done);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void ListFlatActions(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                     std::vector<SolverAction>& out) {
+  out.clear();
+  bool droppable[kMaxPiles];
+  MarkDroppable(flat, pos, droppable);
+  for (int32_t i = 0; i < flat.pileCount; ++i) {
+    if (!FlatReachable(flat, pos, i)) continue;
+    const FlatPile& p = flat.piles[i];
+    const int32_t n = pos.count[i];
+    if (n == 0) {
+      if ((p.Has(PileFlags::Redeal) || p.Has(PileFlags::RedealShow)) && RedealLeft(flat, pos))
+        out.push_back({SolverAction::Kind::Click, i, -1, -1});
+    } else if (p.Has(PileFlags::ManualFillSource)) {
+      out.push_back({SolverAction::Kind::Click, i, -1, -1});
+    } else if (!IsUp(pos.Top(i))) {
+      if (FlatTakeable(flat, pos, i, n - 1) == n - 1 && FlatPressable(flat, pos, i, n - 1))
+        out.push_back({SolverAction::Kind::Click, i, n - 1, -1});
+    } else {
+      ListFlatDrags(flat, rules, pos, droppable, i, out);
+    }
+  }
+}
+
+void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                     std::vector<Choice>& out, FlatPosition& scratch,
+                     std::vector<SolverAction>& listing) {
+  out.clear();
+  ListFlatActions(flat, rules, pos, listing);
+  for (const SolverAction& a : listing)
+    if (a.pile != rules.stock) out.push_back({0, a});
+  if (rules.stock < 0 || !FlatReachable(flat, pos, rules.stock)) return;
+  const int32_t stock = rules.stock, waste = rules.waste;
+  CopyPosition(pos, scratch);
+  bool droppable[kMaxPiles];
+  const SolverAction click = StockClickAction(rules);
+  // One turn of the stock ends where it began, or when a click does nothing.
+  for (int32_t k = 1; k <= 2 * rules.deckSize + 2; ++k) {
+    const int32_t s = scratch.count[stock], w = scratch.count[waste], r = scratch.redealsLeft;
+    ApplyFlatAction(flat, scratch, click);
+    if (scratch.count[stock] == s && scratch.count[waste] == w && scratch.redealsLeft == r) break;
+    if (scratch.count[stock] == pos.count[stock] && scratch.count[waste] == pos.count[waste] &&
+        scratch.redealsLeft == pos.redealsLeft)
+      break;
+    if (scratch.Empty(waste) || !IsUp(scratch.Top(waste))) continue;
+    listing.clear();
+    MarkDroppable(flat, scratch, droppable);
+    ListFlatDrags(flat, rules, scratch, droppable, waste, listing);
+    for (const SolverAction& a : listing) out.push_back({k, a});
+  }
+}
+
+bool ApplyFlatForced(const FlatRules& flat, const TableRules& rules, FlatPosition& pos,
+                     SolverAction& done) {
+  if (FlipForced(flat, pos, done)) return true;
+  if (!rules.safeGoalMoves) return false;
+  int32_t home[52] = {};
+  CardMask wanted = 0;
+  for (int32_t i = 0; i < flat.pileCount; ++i) {
+    if (!flat.piles[i].Has(PileFlags::WinGoal)) continue;
+    for (int32_t k = 0; k < pos.count[i]; ++k) ++home[CardValue(pos.At(i, k))];
+    const int32_t top = pos.Empty(i) ? 52 : CardValue(pos.Top(i));
+    if (rules.goalTakesInTurn[i][top]) wanted |= rules.goalTakes[i][top];
+  }
+  if (!wanted) return false;
+  for (int32_t i = 0; i < flat.pileCount; ++i) {
+    if (!SafeToSendHome(flat, rules, pos, i, home, wanted)) continue;
+    const int32_t card = CardValue(pos.Top(i));
+    for (int32_t q = 0; q < flat.pileCount; ++q) {
+      if (!flat.piles[q].Has(PileFlags::WinGoal) || !FlatReachable(flat, pos, q)) continue;
+      if (!rules.goalTakesInTurn[q][pos.Empty(q) ? 52 : CardValue(pos.Top(q))]) continue;
+      if (!FlatCanDrop(flat, pos, i, q, card, 1)) continue;
+      done = {SolverAction::Kind::Drag, i, pos.count[i] - 1, q};
+      ApplyFlatAction(flat, pos, done);
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace tarnik::solver
