@@ -1,6 +1,7 @@
 #include "solver/engine_board.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "engine/cards/pile_ops.h"
 #include "solver/heuristic.h"
@@ -49,11 +50,12 @@ void EngineBoard::FollowForced(std::vector<SolverAction>& line) {
 
 PositionKey EngineBoard::Key() {
   SavePosition(*game_, scratch_);
-  return CanonicalKey(scratch_, rules_);
+  solver::Pack(scratch_, rules_, packed_.data());
+  return PackedKey(packed_.data(), rules_);
 }
 
 void EngineBoard::Pack(unsigned char* out) {
-  solver::Pack(scratch_, rules_, out);
+  std::memcpy(out, packed_.data(), packed_.size());
 }
 
 int32_t EngineBoard::Estimate(int32_t disorder) {

@@ -3,6 +3,8 @@
 // laying its position out before it plays), for any game.
 #pragma once
 
+#include <vector>
+
 #include "engine/game/game.h"
 #include "solver/board.h"
 #include "solver/sandbox.h"
@@ -12,7 +14,8 @@ namespace tarnik::solver {
 
 class EngineBoard : public Board {
  public:
-  EngineBoard(Game& game, const TableRules& rules) : game_(&game), rules_(rules) {}
+  EngineBoard(Game& game, const TableRules& rules)
+      : game_(&game), rules_(rules), packed_(PackedSize(rules)) {}
   void LoadStart(const PositionRecord& start) override;
   void Load(const unsigned char* packed) override;
   void ListMoves(std::vector<Choice>& out) override;
@@ -23,12 +26,13 @@ class EngineBoard : public Board {
   int32_t Estimate(int32_t disorder) override;
   int32_t Score() override;
   bool Won() override;
-  int64_t Bytes() const override { return sizeof(*this); }
+  int64_t Bytes() const override { return sizeof(*this) + static_cast<int64_t>(packed_.size()); }
 
  private:
   Game* game_;
   TableRules rules_;
-  PositionRecord scratch_;             // the current position, once keyed
+  PositionRecord scratch_;             // working room for a snapshot
+  std::vector<unsigned char> packed_;  // the current position, once keyed
   TableImage image_;                   // the position being expanded
   TableImage clickImage_;              // … after some clicks on the stock
   int32_t clicked_ = -1;               // the clicks clickImage_ holds

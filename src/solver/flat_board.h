@@ -2,6 +2,8 @@
 // without the engine's table, for the games whose rules compile.
 #pragma once
 
+#include <vector>
+
 #include "solver/board.h"
 #include "solver/flat_position.h"
 #include "solver/flat_rules.h"
@@ -25,6 +27,8 @@ class FlatBoard : public Board {
   int64_t Bytes() const override { return sizeof(*this); }
 
  private:
+  PositionKey PileKeyOf(const FlatPosition& pos, int32_t p) const;
+
   const FlatRules* flat_;
   TableRules rules_;
   FlatPosition base_;     // the position being expanded
@@ -32,7 +36,14 @@ class FlatBoard : public Board {
   FlatPosition clicked_;  // … after some clicks on the stock
   FlatPosition scratch_;  // working room for listing moves
   int32_t clicks_ = -1;   // the clicks `clicked_` holds
-  PositionRecord record_;
+  // What the position being expanded gives each pile, so that a move
+  // recomputes only the piles it changed: its digest, and its worth with
+  // the goal piles' wants and the disorder of the last estimate.
+  PositionKey baseTerms_[kMaxPiles];
+  PositionKey baseSum_;
+  int32_t baseWorth_[kMaxPiles] = {};
+  CardMask baseWanted_ = 0;
+  int32_t baseDisorder_ = -1;  // -1: baseWorth_ not yet made
   std::vector<SolverAction> listing_;
 };
 

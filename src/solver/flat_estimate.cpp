@@ -13,8 +13,9 @@ constexpr int32_t kFreeCell = 8;     // an empty pile that holds one card
 constexpr int32_t kFreeColumn = 20;  // an empty pile that holds any number
 constexpr int32_t kStockCard = 1;    // a card still in a stock
 
-// The cards the goal piles would take now.
-CardMask WantedNow(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos) {
+}  // namespace
+
+CardMask FlatWanted(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos) {
   CardMask wanted = 0;
   for (int32_t i = 0; i < flat.pileCount; ++i)
     if (flat.piles[i].Has(PileFlags::WinGoal))
@@ -22,10 +23,10 @@ CardMask WantedNow(const FlatRules& flat, const TableRules& rules, const FlatPos
   return wanted;
 }
 
-// The worth of pile `i`, which is not a goal pile.
-int32_t PileWorth(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
-                  int32_t i, CardMask wanted, int32_t disorder) {
+int32_t FlatPileWorth(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                      int32_t i, CardMask wanted, int32_t disorder) {
   const FlatPile& p = flat.piles[i];
+  if (p.Has(PileFlags::WinGoal)) return kHomeCard * pos.count[i];
   const int32_t n = pos.count[i];
   if (n == 0) {
     if (p.placementNone || p.start == PileStart::None) return 0;
@@ -54,8 +55,6 @@ int32_t PileWorth(const FlatRules& flat, const TableRules& rules, const FlatPosi
   return h;
 }
 
-}  // namespace
-
 int32_t FlatScore(const FlatRules& flat, const FlatPosition& pos) {
   int32_t score = 0;
   for (int32_t i = 0; i < flat.pileCount; ++i)
@@ -65,10 +64,9 @@ int32_t FlatScore(const FlatRules& flat, const FlatPosition& pos) {
 
 int32_t FlatEstimate(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                      int32_t disorder) {
-  const CardMask wanted = WantedNow(flat, rules, pos);
-  int32_t h = kHomeCard * FlatScore(flat, pos);
-  for (int32_t i = 0; i < flat.pileCount; ++i)
-    if (!flat.piles[i].Has(PileFlags::WinGoal)) h += PileWorth(flat, rules, pos, i, wanted, disorder);
+  const CardMask wanted = FlatWanted(flat, rules, pos);
+  int32_t h = 0;
+  for (int32_t i = 0; i < flat.pileCount; ++i) h += FlatPileWorth(flat, rules, pos, i, wanted, disorder);
   return h;
 }
 

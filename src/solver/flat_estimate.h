@@ -13,6 +13,11 @@ namespace tarnik::solver {
 // Higher is better; see Estimate.
 int32_t FlatEstimate(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                      int32_t disorder);
+// Its parts: the cards the goal piles would take now, and what one pile
+// adds to the estimate (a goal pile, its cards home).
+CardMask FlatWanted(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos);
+int32_t FlatPileWorth(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                      int32_t i, CardMask wanted, int32_t disorder);
 // Cards on the goal piles (GameScore).
 int32_t FlatScore(const FlatRules& flat, const FlatPosition& pos);
 

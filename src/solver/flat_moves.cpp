@@ -13,9 +13,16 @@ bool RedealLeft(const FlatRules& flat, const FlatPosition& pos) {
   return pos.redealsLeft != 0 || (flat.gameFlags & GameFlags::RedealUnlimited);
 }
 
-// Which piles dragged cards can be let go over.
-void MarkDroppable(const FlatRules& flat, const FlatPosition& pos, bool (&out)[kMaxPiles]) {
-  for (int32_t q = 0; q < flat.pileCount; ++q) out[q] = FlatReachable(flat, pos, q);
+// The cards each pile could take on its top card, by its own rules, when
+// dragged cards can be let go over it (0 when not): a cheap first test
+// before FlatCanDrop, which weighs the rest of the table.
+void MarkDroppable(const FlatRules& flat, const FlatPosition& pos, CardMask (&out)[kMaxPiles]) {
+  for (int32_t q = 0; q < flat.pileCount; ++q) {
+    const bool down = !pos.Empty(q) && CardFace(pos.Top(q)) == FaceDown;
+    out[q] = FlatReachable(flat, pos, q) && !down
+                 ? flat.piles[q].accepts[pos.Empty(q) ? 52 : CardValue(pos.Top(q))]
+                 : 0;
+  }
 }
 
 // Adds the drags from pile `i` to every pile that takes them (ListDrags):
@@ -23,7 +30,7 @@ void MarkDroppable(const FlatRules& flat, const FlatPosition& pos, bool (&out)[k
 // to an empty pile of its own class, and once a press lifts a group above
 // the pressed card, deeper presses lift the same group.
 void ListFlatDrags(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
-                   const bool (&droppable)[kMaxPiles], int32_t i, std::vector<SolverAction>& out) {
+                   const CardMask (&takes)[kMaxPiles], int32_t i, std::vector<SolverAction>& out) {
   const bool single = flat.piles[i].Has(PileFlags::RemoveAnyCard);
   const int32_t n = pos.count[i];
   int32_t last = -1;
@@ -42,14 +49,14 @@ void ListFlatDrags(const FlatRules& flat, const TableRules& rules, const FlatPos
     const bool wholePile = count == n;
     const int32_t press = FlatTakeable(flat, pos, i, g) == g ? g : c;
     const int32_t card = CardValue(pos.At(i, g));
-    bool emptyTried[kMaxPiles] = {};
+    uint64_t emptyTried = 0;  // the classes of empty piles tried, by their first pile
     int32_t pressable = -1;  // tested once a target is found
     for (int32_t q = 0; q < flat.pileCount; ++q) {
-      if (q == i || !droppable[q] || !FlatCanDrop(flat, pos, i, q, card, count)) continue;
+      if (q == i || !InMask(takes[q], card) || !FlatCanDrop(flat, pos, i, q, card, count)) continue;
       if (pos.Empty(q)) {
         const int32_t k = rules.classOf[q];
-        if (emptyTried[k] || (wholePile && k == rules.classOf[i])) continue;
-        emptyTried[k] = true;
+        if ((emptyTried >> k & 1) || (wholePile && k == rules.classOf[i])) continue;
+        emptyTried |= uint64_t{1} << k;
       }
       if (pressable < 0) pressable = FlatPressable(flat, pos, i, press) ? 1 : 0;
       if (!pressable) break;
@@ -78,6 +85,14 @@ bool SafeToSendHome(const FlatRules& flat, const TableRules& rules, const FlatPo
          FlatPressable(flat, pos, i, k);
 }
 
+// How many of each card lie on the goal piles.
+void CountHome(const FlatRules& flat, const FlatPosition& pos, int32_t (&home)[52]) {
+  for (int32_t v = 0; v < 52; ++v) home[v] = 0;
+  for (int32_t i = 0; i < flat.pileCount; ++i)
+    if (flat.piles[i].Has(PileFlags::WinGoal))
+      for (int32_t k = 0; k < pos.count[i]; ++k) ++home[CardValue(pos.At(i, k))];
+}
+
 // Turns a face-down top card that a click would turn, if there is one.
 bool FlipForced(const FlatRules& flat, FlatPosition& pos, SolverAction& done) {
   for (int32_t i = 0; i < flat.pileCount; ++i) {
@@ -97,8 +112,8 @@ bool FlipForced(const FlatRules& flat, FlatPosition& pos, SolverAction& done) {
 void ListFlatActions(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                      std::vector<SolverAction>& out) {
   out.clear();
-  bool droppable[kMaxPiles];
-  MarkDroppable(flat, pos, droppable);
+  CardMask takes[kMaxPiles];
+  MarkDroppable(flat, pos, takes);
   for (int32_t i = 0; i < flat.pileCount; ++i) {
     if (!FlatReachable(flat, pos, i)) continue;
     const FlatPile& p = flat.piles[i];
@@ -112,7 +127,7 @@ void ListFlatActions(const FlatRules& flat, const TableRules& rules, const FlatP
       if (FlatTakeable(flat, pos, i, n - 1) == n - 1 && FlatPressable(flat, pos, i, n - 1))
         out.push_back({SolverAction::Kind::Click, i, n - 1, -1});
     } else {
-      ListFlatDrags(flat, rules, pos, droppable, i, out);
+      ListFlatDrags(flat, rules, pos, takes, i, out);
     }
   }
 }
@@ -127,7 +142,7 @@ void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatP
   if (rules.stock < 0 || !FlatReachable(flat, pos, rules.stock)) return;
   const int32_t stock = rules.stock, waste = rules.waste;
   CopyPosition(pos, scratch);
-  bool droppable[kMaxPiles];
+  CardMask takes[kMaxPiles];
   const SolverAction click = StockClickAction(rules);
   // One turn of the stock ends where it began, or when a click does nothing.
   for (int32_t k = 1; k <= 2 * rules.deckSize + 2; ++k) {
@@ -139,8 +154,8 @@ void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatP
       break;
     if (scratch.Empty(waste) || !IsUp(scratch.Top(waste))) continue;
     listing.clear();
-    MarkDroppable(flat, scratch, droppable);
-    ListFlatDrags(flat, rules, scratch, droppable, waste, listing);
+    MarkDroppable(flat, scratch, takes);
+    ListFlatDrags(flat, rules, scratch, takes, waste, listing);
     for (const SolverAction& a : listing) out.push_back({k, a});
   }
 }
@@ -149,16 +164,21 @@ bool ApplyFlatForced(const FlatRules& flat, const TableRules& rules, FlatPositio
                      SolverAction& done) {
   if (FlipForced(flat, pos, done)) return true;
   if (!rules.safeGoalMoves) return false;
-  int32_t home[52] = {};
   CardMask wanted = 0;
   for (int32_t i = 0; i < flat.pileCount; ++i) {
     if (!flat.piles[i].Has(PileFlags::WinGoal)) continue;
-    for (int32_t k = 0; k < pos.count[i]; ++k) ++home[CardValue(pos.At(i, k))];
     const int32_t top = pos.Empty(i) ? 52 : CardValue(pos.Top(i));
     if (rules.goalTakesInTurn[i][top]) wanted |= rules.goalTakes[i][top];
   }
   if (!wanted) return false;
+  int32_t home[52];
+  bool counted = false;  // home is counted once some top card is wanted
   for (int32_t i = 0; i < flat.pileCount; ++i) {
+    if (pos.Empty(i) || !InMask(wanted, CardValue(pos.Top(i)))) continue;
+    if (!counted) {
+      CountHome(flat, pos, home);
+      counted = true;
+    }
     if (!SafeToSendHome(flat, rules, pos, i, home, wanted)) continue;
     const int32_t card = CardValue(pos.Top(i));
     for (int32_t q = 0; q < flat.pileCount; ++q) {

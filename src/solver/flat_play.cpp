@@ -26,6 +26,7 @@ void SortFlat(const FlatRules& rules, FlatPosition& pos, int32_t p) {
     const uint8_t vx = static_cast<uint8_t>(CardValue(x)), vy = static_cast<uint8_t>(CardValue(y));
     x = static_cast<uint8_t>((x & ~63) | vy);
     y = static_cast<uint8_t>((y & ~63) | vx);
+    pos.changed |= uint64_t{1} << p;
   };
   if (up)
     for (int32_t a = 0; a < n; ++a)
@@ -59,8 +60,7 @@ void FlatAutoFill(const FlatRules& rules, FlatPosition& pos) {
       const FlatPile& dst = rules.piles[d];
       if (!dst.Has(PileFlags::AutoFillDest) || !pos.Empty(d)) continue;
       if (column && dst.column != src.column) continue;
-      uint8_t& top = pos.At(s, pos.count[s] - 1);
-      if (CardFace(top) == FaceDown) top = WithFace(top, FaceUp);
+      if (CardFace(pos.Top(s)) == FaceDown) pos.TurnTop(s, FaceUp);
       MoveTop(rules, pos, s, d);
     }
   }
@@ -113,8 +113,7 @@ void FlatDeal(const FlatRules& rules, FlatPosition& pos, int32_t stock) {
     if (!dst.Has(PileFlags::ManualFillDest)) continue;
     if (dst.Has(PileFlags::MustBeEmpty) && !pos.Empty(d)) continue;
     for (int32_t i = 0; i < dst.cardsPerClick && !pos.Empty(stock); ++i) {
-      uint8_t& top = pos.At(stock, pos.count[stock] - 1);
-      top = WithFace(top, FaceUp);
+      pos.TurnTop(stock, FaceUp);
       MoveTop(rules, pos, stock, d);
     }
   }
@@ -168,9 +167,8 @@ bool FlatGather(const FlatRules& rules, FlatPosition& pos, int32_t pile, bool ke
       r *= kRandomMultiplier;
       if (r % 3u == 0) continue;
       --remaining;
-      uint8_t& top = pos.At(q, pos.count[q] - 1);
-      if (rules.piles[q].Has(PileFlags::RedealDest) && IsUp(top) && !keepFaces)
-        top = WithFace(top, FaceDown);
+      if (rules.piles[q].Has(PileFlags::RedealDest) && IsUp(pos.Top(q)) && !keepFaces)
+        pos.TurnTop(q, FaceDown);
       MoveCards(pos, q, pos.count[q] - 1, pile, true);
       tookAny = moved = true;
     }
@@ -224,8 +222,7 @@ void ApplyFlatAction(const FlatRules& rules, FlatPosition& pos, const SolverActi
   } else if (f.Has(PileFlags::ManualFillSource)) {
     FlatStockClick(rules, pos, p);
   } else {
-    uint8_t& top = pos.At(p, pos.count[p] - 1);
-    top = WithFace(top, FaceUp);
+    pos.TurnTop(p, FaceUp);
   }
 }
 

@@ -7,6 +7,7 @@ namespace tarnik::solver {
 void CopyPosition(const FlatPosition& from, FlatPosition& to) {
   to.pileCount = from.pileCount;
   to.redealsLeft = from.redealsLeft;
+  to.changed = from.changed;
   std::memcpy(to.count, from.count, from.pileCount);
   std::memcpy(to.start, from.start, from.pileCount + 1);
   std::memcpy(to.cards, from.cards, from.start[from.pileCount]);
@@ -16,6 +17,7 @@ void MoveCards(FlatPosition& pos, int32_t from, int32_t k, int32_t to, bool sing
   const int32_t n = single ? 1 : pos.count[from] - k;
   if (n <= 0) return;
   const int32_t total = pos.start[pos.pileCount];
+  pos.changed |= uint64_t{1} << from | uint64_t{1} << to;
   uint8_t moving[kMaxCards];
   const int32_t at = pos.start[from] + k;
   std::memcpy(moving, pos.cards + at, n);
@@ -46,6 +48,7 @@ bool FromRecord(const PositionRecord& record, int32_t pileCount, FlatPosition& p
   }
   pos.start[pileCount] = static_cast<uint8_t>(k);
   pos.redealsLeft = record.Bytes[kRedealsOffset];
+  pos.changed = ~uint64_t{0};
   return true;
 }
 
@@ -88,6 +91,7 @@ void UnpackFlat(const unsigned char* packed, int32_t pileCount, int32_t deckSize
     k += n;
   }
   pos.start[pileCount] = static_cast<uint8_t>(k);
+  pos.changed = 0;
 }
 
 }  // namespace tarnik::solver

@@ -24,6 +24,7 @@ inline uint8_t WithFace(uint8_t card, int32_t face) {
 struct FlatPosition {
   int32_t pileCount = 0;
   int32_t redealsLeft = 0;
+  uint64_t changed = 0;  // bit p: pile p changed since the position was loaded
   uint8_t count[kMaxPiles] = {};
   uint8_t start[kMaxPiles + 1] = {};  // where each pile's cards begin in `cards`
   uint8_t cards[kMaxCards] = {};
@@ -33,6 +34,12 @@ struct FlatPosition {
   uint8_t At(int32_t p, int32_t k) const { return cards[start[p] + k]; }
   uint8_t Top(int32_t p) const { return cards[start[p] + count[p] - 1]; }
   bool Empty(int32_t p) const { return count[p] == 0; }
+  // Turns the top card of pile `p` to `face`.
+  void TurnTop(int32_t p, int32_t face) {
+    uint8_t& top = cards[start[p] + count[p] - 1];
+    top = WithFace(top, face);
+    changed |= uint64_t{1} << p;
+  }
 };
 
 // Copies a position into another without touching the bytes past its cards.

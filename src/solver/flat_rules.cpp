@@ -1,6 +1,7 @@
 #include "solver/flat_rules.h"
 
 #include <cstdlib>
+#include <cstring>
 
 #include "engine/cards/pile_ops.h"
 #include "engine/game/game.h"
@@ -89,8 +90,32 @@ bool Supported(const Game& game, const TableRules& rules, const SolverTable& tab
   return rules.deckSize <= kMaxCards;
 }
 
-// Compiles one pile's rules.
-void CompilePile(const Pile& p, const SolverTable& table, uint32_t gameFlags, FlatPile& out) {
+// Whether two piles have the same rules apart from their grid cell.
+bool SameDef(const PileDef& a, const PileDef& b) {
+  PileDef x = a, y = b;
+  x.Column = y.Column = x.Row = y.Row = 0;
+  return std::memcmp(&x, &y, sizeof x) == 0;
+}
+
+// The tables of card masks of one pile's rules.
+void CompileMasks(const PileDef& def, FlatPile& out) {
+  for (int32_t t = 0; t <= 52; ++t) {
+    out.accepts[t] = 0;
+    for (int32_t x = 0; x < 52; ++x)
+      if (DropsOn(def, t, x)) out.accepts[t] |= CardMask{1} << x;
+  }
+  for (int32_t a = 0; a < 52; ++a) {
+    out.continues[a] = 0;
+    if (out.take != FlatTake::Whole && out.take != FlatTake::Limited) continue;
+    for (int32_t b = 0; b < 52; ++b)
+      if (Continues(def, a, b)) out.continues[a] |= CardMask{1} << b;
+  }
+}
+
+// Compiles one pile's rules; its masks are those of `twin`, an earlier
+// pile with the same rules, when there is one.
+void CompilePile(const Pile& p, const SolverTable& table, uint32_t gameFlags, const FlatPile* twin,
+                 FlatPile& out) {
   out.flags = p.Flags;
   out.column = p.Column;
   out.row = p.Row;
@@ -106,18 +131,9 @@ void CompilePile(const Pile& p, const SolverTable& table, uint32_t gameFlags, Fl
   out.attributes = (p.Flags & kDropAttributes) != 0;
   const bool three = table.dealThree && (gameFlags & GameFlags::DealThree);
   out.cardsPerClick = three ? 3 : p.SizeLimit == 0 ? 1 : p.SizeLimit;
-  const PileDef def = DefOf(p);
-  for (int32_t t = 0; t <= 52; ++t) {
-    out.accepts[t] = 0;
-    for (int32_t x = 0; x < 52; ++x)
-      if (DropsOn(def, t, x)) out.accepts[t] |= CardMask{1} << x;
-  }
-  for (int32_t a = 0; a < 52; ++a) {
-    out.continues[a] = 0;
-    if (out.take != FlatTake::Whole && out.take != FlatTake::Limited) continue;
-    for (int32_t b = 0; b < 52; ++b)
-      if (Continues(def, a, b)) out.continues[a] |= CardMask{1} << b;
-  }
+  if (!twin) return CompileMasks(DefOf(p), out);
+  std::memcpy(out.accepts, twin->accepts, sizeof out.accepts);
+  std::memcpy(out.continues, twin->continues, sizeof out.continues);
 }
 
 // The later piles that cover pile `i` when they hold cards (IsCovered).
@@ -142,7 +158,10 @@ bool CompileFlatRules(const Game& game, const TableRules& rules, const SolverTab
   out.sorts = false;
   for (int32_t i = 0; i < rules.pileCount; ++i) {
     const Pile& p = game.PileTable[i];
-    CompilePile(p, table, game.CurrentFlags, out.piles[i]);
+    const FlatPile* twin = nullptr;
+    for (int32_t j = 0; j < i && !twin; ++j)
+      if (SameDef(game.PileTable[j], p)) twin = &out.piles[j];
+    CompilePile(p, table, game.CurrentFlags, twin, out.piles[i]);
     Coverers(game.PileTable, rules.pileCount, i, out.piles[i]);
     out.sorts |= (p.Flags & (PileFlags::SortAscending | PileFlags::SortDescending)) != 0;
     if (p.Has(PileFlags::MustBeEmpty)) out.cells[out.cellCount++] = i;
