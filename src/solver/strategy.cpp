@@ -12,9 +12,12 @@ constexpr int32_t kDepthWeight = 5;  // estimate points a move costs
 
 Strategy::Strategy(std::unique_ptr<Board> board, const TableRules& rules,
                    const PositionRecord& start, StrategyKind kind, KeySet& seen)
-    : kind_(kind), board_(std::move(board)), rules_(rules), start_(start), seen_(seen) {
-  stride_ = PackedSize(rules_);
-}
+    : kind_(kind),
+      board_(std::move(board)),
+      rules_(rules),
+      start_(start),
+      packed_(PackedSize(rules)),
+      seen_(seen) {}
 
 Strategy::State Strategy::Step(int64_t count) {
   if (won_ >= 0) return State::Won;
@@ -39,12 +42,11 @@ Strategy::State Strategy::Step(int64_t count) {
 
 std::vector<SolverAction> Strategy::WinningLine() const {
   std::vector<int32_t> chain;
-  for (int32_t id = won_; id >= 0; id = nodes_[id].parent) chain.push_back(id);
+  for (int32_t id = won_; id >= 0; id = nodes_.At(id)->parent) chain.push_back(id);
   std::vector<SolverAction> line;
   for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-    const Node& n = nodes_[*it];
-    line.insert(line.end(), actions_.begin() + n.firstAction,
-                actions_.begin() + n.firstAction + n.actionCount);
+    const Node& n = *nodes_.At(*it);
+    for (int32_t k = 0; k < n.actionCount; ++k) line.push_back(*actions_.At(n.firstAction + k));
   }
   return line;
 }
@@ -59,13 +61,13 @@ int64_t BlockBytes(const std::vector<T>& v) {
 }  // namespace
 
 int64_t Strategy::Bytes() const {
-  return BlockBytes(nodes_) + BlockBytes(actions_) + BlockBytes(packed_) + open_.Bytes() +
+  return nodes_.Bytes() + actions_.Bytes() + packed_.Bytes() + open_.Bytes() +
          BlockBytes(stack_) + BlockBytes(born_) + BlockBytes(choices_) + BlockBytes(line_) +
          board_->Bytes();
 }
 
 int64_t Strategy::LargestBlock() const {
-  return std::max({BlockBytes(nodes_), BlockBytes(actions_), BlockBytes(packed_), open_.Bytes(),
+  return std::max({nodes_.LargestBlock(), actions_.LargestBlock(), packed_.LargestBlock(), open_.Bytes(),
                    BlockBytes(stack_)});
 }
 
@@ -90,12 +92,10 @@ bool Strategy::PopNext(int32_t& id) {
 bool Strategy::AddNode(int32_t parent, const std::vector<SolverAction>& line, int32_t depth,
                        bool first) {
   if (!seen_.Insert(board_->Key()) && !first) return false;
-  const int32_t id = static_cast<int32_t>(nodes_.size());
-  nodes_.push_back(
-      {parent, static_cast<int32_t>(actions_.size()), static_cast<int32_t>(line.size()), depth});
-  actions_.insert(actions_.end(), line.begin(), line.end());
-  packed_.resize(packed_.size() + stride_);
-  board_->Pack(packed_.data() + packed_.size() - stride_);
+  const int32_t id = static_cast<int32_t>(nodes_.Size());
+  *nodes_.Add() = {parent, static_cast<int32_t>(actions_.Size()), static_cast<int32_t>(line.size()), depth};
+  for (const SolverAction& a : line) *actions_.Add() = a;
+  board_->Pack(packed_.Add());
   const int32_t score = board_->Score();
   if (score > bestScore_) bestScore_ = score;
   const Entry entry{board_->Estimate(kind_.disorder) - kDepthWeight * depth, id};
@@ -107,16 +107,16 @@ bool Strategy::AddNode(int32_t parent, const std::vector<SolverAction>& line, in
 // Tries every move from node `id`; true when one wins.
 bool Strategy::Expand(int32_t id) {
   ++expanded_;
-  board_->Load(packed_.data() + static_cast<size_t>(id) * stride_);
+  board_->Load(packed_.At(id));
   board_->ListMoves(choices_);
-  const int32_t depth = nodes_[id].depth + 1;
+  const int32_t depth = nodes_.At(id)->depth + 1;
   born_.clear();
   for (const Choice& choice : choices_) {
     line_.clear();
     board_->Play(choice, line_);
     if (!AddNode(id, line_, depth)) continue;
     if (board_->Won()) {
-      won_ = static_cast<int32_t>(nodes_.size()) - 1;
+      won_ = static_cast<int32_t>(nodes_.Size()) - 1;
       return true;
     }
   }

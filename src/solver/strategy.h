@@ -14,6 +14,7 @@
 
 #include "solver/actions.h"
 #include "solver/board.h"
+#include "solver/chunked_store.h"
 #include "solver/heuristic.h"
 #include "solver/position_key.h"
 #include "solver/solver.h"
@@ -43,7 +44,7 @@ class Strategy {
   std::vector<SolverAction> WinningLine() const;
 
   int64_t Expanded() const { return expanded_; }
-  int64_t Stored() const { return static_cast<int64_t>(nodes_.size()); }
+  int64_t Stored() const { return static_cast<int64_t>(nodes_.Size()); }
   int32_t BestScore() const { return bestScore_; }
   int32_t DeckSize() const { return rules_.deckSize; }
   // The bytes its own stores hold (not the shared set), and the largest
@@ -74,10 +75,9 @@ class Strategy {
   std::unique_ptr<Board> board_;
   TableRules rules_;
   const PositionRecord& start_;
-  int32_t stride_ = 0;
-  std::vector<Node> nodes_;
-  std::vector<SolverAction> actions_;
-  std::vector<unsigned char> packed_;
+  ChunkedStore<Node> nodes_;
+  ChunkedStore<SolverAction> actions_;
+  ChunkedStore<unsigned char> packed_;  // one packed position per node
   OpenQueue open_;  // best first
   std::vector<Entry> stack_, born_;  // depth first, and the children of one expansion
   KeySet& seen_;  // shared by the strategies of the search
