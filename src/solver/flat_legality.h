@@ -38,12 +38,6 @@ inline bool FlatReachable(const FlatRules& rules, const FlatPosition& pos, int32
   return !pos.Empty(p) || rules.piles[p].start != PileStart::BlankSpace;
 }
 
-// Whether the pointer can press card `k` of pile `p` (-1: the pile itself):
-// where no fan reaches another pile, any card that shows a strip.
-inline bool FlatPressable(const FlatRules& rules, const FlatPosition& pos, int32_t p, int32_t k) {
-  return k < 0 || k == pos.count[p] - 1 || rules.piles[p].fans;
-}
-
 // The deepest card of the group a press on card `k` of pile `p` lifts, or -1.
 int32_t FlatTakeable(const FlatRules& rules, const FlatPosition& pos, int32_t p, int32_t k);
 

@@ -4,6 +4,7 @@
 
 #include "solver/flat_legality.h"
 #include "solver/flat_play.h"
+#include "solver/flat_reach.h"
 
 namespace tarnik::solver {
 
@@ -19,9 +20,8 @@ bool RedealLeft(const FlatRules& flat, const FlatPosition& pos) {
 void MarkDroppable(const FlatRules& flat, const FlatPosition& pos, CardMask (&out)[kMaxPiles]) {
   for (int32_t q = 0; q < flat.pileCount; ++q) {
     const bool down = !pos.Empty(q) && CardFace(pos.Top(q)) == FaceDown;
-    out[q] = FlatReachable(flat, pos, q) && !down
-                 ? flat.piles[q].accepts[pos.Empty(q) ? 52 : CardValue(pos.Top(q))]
-                 : 0;
+    const bool reach = FlatReachable(flat, pos, q) && (!flat.piles[q].overlaid || FlatDropReaches(flat, pos, q));
+    out[q] = reach && !down ? flat.piles[q].accepts[pos.Empty(q) ? 52 : CardValue(pos.Top(q))] : 0;
   }
 }
 
@@ -119,10 +119,11 @@ void ListFlatActions(const FlatRules& flat, const TableRules& rules, const FlatP
     const FlatPile& p = flat.piles[i];
     const int32_t n = pos.count[i];
     if (n == 0) {
-      if ((p.Has(PileFlags::Redeal) || p.Has(PileFlags::RedealShow)) && RedealLeft(flat, pos))
+      if ((p.Has(PileFlags::Redeal) || p.Has(PileFlags::RedealShow)) && RedealLeft(flat, pos) &&
+          FlatPressable(flat, pos, i, -1))
         out.push_back({SolverAction::Kind::Click, i, -1, -1});
     } else if (p.Has(PileFlags::ManualFillSource)) {
-      out.push_back({SolverAction::Kind::Click, i, -1, -1});
+      if (FlatPressable(flat, pos, i, -1)) out.push_back({SolverAction::Kind::Click, i, -1, -1});
     } else if (!IsUp(pos.Top(i))) {
       if (FlatTakeable(flat, pos, i, n - 1) == n - 1 && FlatPressable(flat, pos, i, n - 1))
         out.push_back({SolverAction::Kind::Click, i, n - 1, -1});
@@ -139,7 +140,9 @@ void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatP
   ListFlatActions(flat, rules, pos, listing);
   for (const SolverAction& a : listing)
     if (a.pile != rules.stock) out.push_back({0, a});
-  if (rules.stock < 0 || !FlatReachable(flat, pos, rules.stock)) return;
+  if (rules.stock < 0 || !FlatReachable(flat, pos, rules.stock) ||
+      !FlatPressable(flat, pos, rules.stock, -1))
+    return;
   const int32_t stock = rules.stock, waste = rules.waste;
   CopyPosition(pos, scratch);
   CardMask takes[kMaxPiles];
@@ -183,6 +186,7 @@ bool ApplyFlatForced(const FlatRules& flat, const TableRules& rules, FlatPositio
     const int32_t card = CardValue(pos.Top(i));
     for (int32_t q = 0; q < flat.pileCount; ++q) {
       if (!flat.piles[q].Has(PileFlags::WinGoal) || !FlatReachable(flat, pos, q)) continue;
+      if (flat.piles[q].overlaid && !FlatDropReaches(flat, pos, q)) continue;
       if (!rules.goalTakesInTurn[q][pos.Empty(q) ? 52 : CardValue(pos.Top(q))]) continue;
       if (!FlatCanDrop(flat, pos, i, q, card, 1)) continue;
       done = {SolverAction::Kind::Drag, i, pos.count[i] - 1, q};

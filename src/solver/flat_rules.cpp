@@ -83,7 +83,7 @@ bool Supported(const Game& game, const TableRules& rules, const SolverTable& tab
   if (table.autoPlay || (game.CurrentFlags & GameFlags::FourRank)) return false;
   for (int32_t i = 0; i < rules.pileCount; ++i) {
     const Pile& p = game.PileTable[i];
-    if (rules.mayBeOverlaid[i] || p.Has(PileFlags::GroupRemoval)) return false;
+    if (p.Has(PileFlags::GroupRemoval)) return false;
     if (p.Has(PileFlags::ManualFillSource) && p.Has(PileFlags::ManualFillDest)) return false;
     if (std::abs(p.Column) > kFarthestCell || std::abs(p.Row) > kFarthestCell) return false;
   }
@@ -129,6 +129,9 @@ void CompilePile(const Pile& p, const SolverTable& table, uint32_t gameFlags, co
   out.fans = p.Direction == PileDirection::Horizontal || p.Direction == PileDirection::Vertical ||
              p.Direction == PileDirection::Size;
   out.attributes = (p.Flags & kDropAttributes) != 0;
+  out.left = p.Left;
+  out.top = p.Top;
+  out.direction = p.Direction;
   const bool three = table.dealThree && (gameFlags & GameFlags::DealThree);
   out.cardsPerClick = three ? 3 : p.SizeLimit == 0 ? 1 : p.SizeLimit;
   if (!twin) return CompileMasks(DefOf(p), out);
@@ -162,6 +165,7 @@ bool CompileFlatRules(const Game& game, const TableRules& rules, const SolverTab
     for (int32_t j = 0; j < i && !twin; ++j)
       if (SameDef(game.PileTable[j], p)) twin = &out.piles[j];
     CompilePile(p, table, game.CurrentFlags, twin, out.piles[i]);
+    out.piles[i].overlaid = rules.mayBeOverlaid[i];
     Coverers(game.PileTable, rules.pileCount, i, out.piles[i]);
     out.sorts |= (p.Flags & (PileFlags::SortAscending | PileFlags::SortDescending)) != 0;
     if (p.Has(PileFlags::MustBeEmpty)) out.cells[out.cellCount++] = i;

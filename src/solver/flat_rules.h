@@ -4,8 +4,8 @@
 // and the flags the moves consult. The engine's own TakeableCard and CanDrop
 // fill the tables, on scratch piles, so that the two agree by construction.
 // A game whose rules the flat generator does not carry out (pairing, the
-// four-of-a-rank goal, automatic play, fans that reach other piles) is
-// declined and searched on the engine's table as before.
+// four-of-a-rank goal, automatic play) is declined and searched on the
+// engine's table as before.
 #pragma once
 
 #include <cstdint>
@@ -42,6 +42,12 @@ struct FlatPile {
   bool oneCard = false;     // takes one card at a time
   bool placementNone = false;  // takes no card on a card
   bool fans = false;        // every card shows a strip: any card may be pressed
+  // Where the pile lies in the window and how its cards fan out (steps of
+  // 16 pixels face up, 4 face down, across or down; 1 across for a pile
+  // shown by its size); whether a later pile may lie over it.
+  int32_t left = 0, top = 0;
+  PileDirection direction = PileDirection::NoDirection;
+  bool overlaid = false;
   bool attributes = false;  // its drops depend on the rest of the table
   // The cards a drop of one card may put on each top card (52: empty pile),
   // before the face of the top card, the size limit and the attributes.
