@@ -116,10 +116,7 @@ bool FlatBoard::Won() {
 
 bool FlatStartFits(const PositionRecord& start, int32_t pileCount) {
   FlatPosition pos;
-  if (!FromRecord(start, pileCount, pos)) return false;
-  for (int32_t k = 0; k < pos.start[pileCount]; ++k)
-    if (CardFace(pos.cards[k]) == Marked) return false;
-  return true;
+  return FromRecord(start, pileCount, pos);
 }
 
 }  // namespace tarnik::solver

@@ -47,8 +47,7 @@ class FlatBoard : public Board {
   std::vector<SolverAction> listing_;
 };
 
-// Whether a snapshot can be searched on a flat position: it fits, and no
-// card is marked.
+// Whether a snapshot can be searched on a flat position: its cards fit.
 bool FlatStartFits(const PositionRecord& start, int32_t pileCount);
 
 }  // namespace tarnik::solver

@@ -97,7 +97,8 @@ void CountHome(const FlatRules& flat, const FlatPosition& pos, int32_t (&home)[5
 bool FlipForced(const FlatRules& flat, FlatPosition& pos, SolverAction& done) {
   for (int32_t i = 0; i < flat.pileCount; ++i) {
     if (pos.Empty(i) || CardFace(pos.Top(i)) != FaceDown || !FlatReachable(flat, pos, i)) continue;
-    if (flat.piles[i].Has(PileFlags::ManualFillSource)) continue;
+    if (flat.piles[i].Has(PileFlags::ManualFillSource) || flat.piles[i].Has(PileFlags::GroupRemoval))
+      continue;
     const int32_t k = pos.count[i] - 1;
     if (FlatTakeable(flat, pos, i, k) != k || !FlatPressable(flat, pos, i, k)) continue;
     done = {SolverAction::Kind::Click, i, k, -1};
@@ -114,6 +115,7 @@ void ListFlatActions(const FlatRules& flat, const TableRules& rules, const FlatP
   out.clear();
   CardMask takes[kMaxPiles];
   MarkDroppable(flat, pos, takes);
+  const bool marked = FlatAnyMarked(flat, pos);
   for (int32_t i = 0; i < flat.pileCount; ++i) {
     if (!FlatReachable(flat, pos, i)) continue;
     const FlatPile& p = flat.piles[i];
@@ -122,8 +124,11 @@ void ListFlatActions(const FlatRules& flat, const TableRules& rules, const FlatP
       if ((p.Has(PileFlags::Redeal) || p.Has(PileFlags::RedealShow)) && RedealLeft(flat, pos) &&
           FlatPressable(flat, pos, i, -1))
         out.push_back({SolverAction::Kind::Click, i, -1, -1});
+    } else if (p.Has(PileFlags::GroupRemoval)) {
+      if (FlatPressable(flat, pos, i, n - 1)) out.push_back({SolverAction::Kind::Click, i, n - 1, -1});
     } else if (p.Has(PileFlags::ManualFillSource)) {
-      if (FlatPressable(flat, pos, i, -1)) out.push_back({SolverAction::Kind::Click, i, -1, -1});
+      if (!marked && FlatPressable(flat, pos, i, -1))
+        out.push_back({SolverAction::Kind::Click, i, -1, -1});
     } else if (!IsUp(pos.Top(i))) {
       if (FlatTakeable(flat, pos, i, n - 1) == n - 1 && FlatPressable(flat, pos, i, n - 1))
         out.push_back({SolverAction::Kind::Click, i, n - 1, -1});

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "engine/deal/deal.h"
+#include "engine/play/pairing.h"
 #include "engine/play/stock.h"
 #include "solver/flat_legality.h"
 
@@ -52,6 +53,7 @@ void MoveTop(const FlatRules& rules, FlatPosition& pos, int32_t from, int32_t to
 
 // Fills empty AutoFillDest piles from the fill sources (AutoFill).
 void FlatAutoFill(const FlatRules& rules, FlatPosition& pos) {
+  if (!(rules.anyFlags & (PileFlags::AutoFillSource | PileFlags::FillFromColumn))) return;
   for (int32_t s = 0; s < rules.pileCount; ++s) {
     const FlatPile& src = rules.piles[s];
     const bool column = src.Has(PileFlags::FillFromColumn);
@@ -81,6 +83,7 @@ bool HoldsCompleteRun(const FlatPosition& pos, int32_t p, bool sameSuit) {
 // One step of an automatic run (AutoSuiteStep, AutoStraightStep): a complete
 // run goes to the first empty goal pile that may take it, one card at a time.
 bool FlatAutoRunStep(const FlatRules& rules, FlatPosition& pos, uint32_t flag, bool sameSuit) {
+  if (!(rules.anyFlags & flag)) return false;
   for (int32_t p = 0; p < rules.pileCount; ++p) {
     if (!rules.piles[p].Has(flag) || !HoldsCompleteRun(pos, p, sameSuit)) continue;
     const int32_t start =
@@ -122,6 +125,7 @@ void FlatDeal(const FlatRules& rules, FlatPosition& pos, int32_t stock) {
 // When the RemoveBad piles show all four suits on top, their non-king top
 // cards go to the last goal pile (RemoveBadCards).
 void FlatRemoveBad(const FlatRules& rules, FlatPosition& pos) {
+  if (!(rules.anyFlags & PileFlags::RemoveBad)) return;
   bool seen[4] = {};
   int32_t goal = -1;
   for (int32_t p = 0; p < rules.pileCount; ++p) {
@@ -136,11 +140,60 @@ void FlatRemoveBad(const FlatRules& rules, FlatPosition& pos) {
   }
 }
 
+// Whether the marked top cards, in table order, pair off under the game's
+// pairing rules (PairCheck).
+bool FlatPairCheck(const FlatRules& rules, const FlatPosition& pos) {
+  int v[kMaxMarked] = {};
+  int m = 0;
+  for (int32_t p = 0; p < rules.pileCount; ++p) {
+    if (pos.Empty(p) || CardFace(pos.Top(p)) != Marked) continue;
+    if (m < kMaxMarked) v[m] = Rank(CardValue(pos.Top(p))) + 1;
+    ++m;
+  }
+  const uint32_t f = rules.gameFlags;
+  using namespace GameFlags;
+  if ((f & PairRank) && m == 2 && v[0] == v[1]) return true;
+  if (m == 2) {
+    const int sum = v[0] + v[1];
+    if (((f & Pair10) && sum == 10) || ((f & Pair11) && sum == 11) || ((f & Pair13) && sum == 13) ||
+        ((f & Pair14) && sum == 14))
+      return true;
+  }
+  if ((f & ThreeFace) && m == 3 && v[0] != v[1] && v[1] != v[2] && v[0] != v[2] &&
+      v[0] + v[1] + v[2] == 36)
+    return true;
+  if ((f & HighQuart) && m == 4 && v[0] >= 10 && v[0] == v[1] && v[1] == v[2] && v[2] == v[3])
+    return true;
+  if ((f & SingleKing) && m == 1 && v[0] == 13) return true;
+  if ((f & Low15) && m >= 1 && m <= kMaxMarked) {
+    int total = 0;  // any number of cards below ten adding up to exactly 15
+    for (int i = 0; i < m; ++i) total = v[i] >= 10 ? 16 : total + v[i];
+    return total == 15;
+  }
+  return false;
+}
+
+// Marks or unmarks the top card of pile `p`; a set that pairs off goes to
+// the first goal pile (ToggleMark).
+void FlatToggleMark(const FlatRules& rules, FlatPosition& pos, int32_t p) {
+  pos.TurnTop(p, CardFace(pos.Top(p)) == FaceUp ? Marked : FaceUp);
+  if (!FlatPairCheck(rules, pos)) return;
+  int32_t goal = 0;
+  while (goal < rules.pileCount && !rules.piles[goal].Has(PileFlags::WinGoal)) ++goal;
+  if (goal == rules.pileCount) return;  // no goal pile: the set stays marked
+  for (int32_t q = 0; q < rules.pileCount; ++q) {
+    if (pos.Empty(q) || CardFace(pos.Top(q)) != Marked) continue;
+    pos.TurnTop(q, FaceUp);
+    MoveTop(rules, pos, q, goal);
+  }
+}
+
 // The click on a non-empty stock (StockClick).
 void FlatStockClick(const FlatRules& rules, FlatPosition& pos, int32_t stock) {
   if (rules.piles[stock].Has(PileFlags::BeforeDeal) &&
       !(CellsCleared(rules, pos) && PilesFilled(rules, pos)))
     return;
+  if (FlatAnyMarked(rules, pos)) return;
   FlatDeal(rules, pos, stock);
   FlatRemoveBad(rules, pos);
   FlatAutoRuns(rules, pos);
@@ -204,6 +257,12 @@ void FlatDrag(const FlatRules& rules, FlatPosition& pos, const SolverAction& act
 
 }  // namespace
 
+bool FlatAnyMarked(const FlatRules& rules, const FlatPosition& pos) {
+  for (int32_t p = 0; p < rules.pileCount; ++p)
+    if (!pos.Empty(p) && CardFace(pos.Top(p)) == Marked) return true;
+  return false;
+}
+
 void SortFlatPiles(const FlatRules& rules, FlatPosition& pos) {
   for (int32_t p = 0; p < rules.pileCount; ++p) SortFlat(rules, pos, p);
 }
@@ -219,8 +278,14 @@ void ApplyFlatAction(const FlatRules& rules, FlatPosition& pos, const SolverActi
   if (pos.Empty(p)) {
     if (f.Has(PileFlags::Redeal)) FlatRedeal(rules, pos, p, false);
     if (f.Has(PileFlags::RedealShow)) FlatRedeal(rules, pos, p, true);
+  } else if (f.Has(PileFlags::GroupRemoval) && FlatAnyMarked(rules, pos)) {
+    FlatToggleMark(rules, pos, p);
+    FlatAutoFill(rules, pos);
   } else if (f.Has(PileFlags::ManualFillSource)) {
     FlatStockClick(rules, pos, p);
+  } else if (f.Has(PileFlags::GroupRemoval)) {
+    FlatToggleMark(rules, pos, p);
+    FlatAutoFill(rules, pos);
   } else {
     pos.TurnTop(p, FaceUp);
   }

@@ -83,7 +83,6 @@ bool Supported(const Game& game, const TableRules& rules, const SolverTable& tab
   if (table.autoPlay || (game.CurrentFlags & GameFlags::FourRank)) return false;
   for (int32_t i = 0; i < rules.pileCount; ++i) {
     const Pile& p = game.PileTable[i];
-    if (p.Has(PileFlags::GroupRemoval)) return false;
     if (p.Has(PileFlags::ManualFillSource) && p.Has(PileFlags::ManualFillDest)) return false;
     if (std::abs(p.Column) > kFarthestCell || std::abs(p.Row) > kFarthestCell) return false;
   }
@@ -159,6 +158,7 @@ bool CompileFlatRules(const Game& game, const TableRules& rules, const SolverTab
   out.randomState = game.RandomState;
   out.cellCount = out.filledCount = 0;
   out.sorts = false;
+  out.anyFlags = 0;
   for (int32_t i = 0; i < rules.pileCount; ++i) {
     const Pile& p = game.PileTable[i];
     const FlatPile* twin = nullptr;
@@ -168,6 +168,7 @@ bool CompileFlatRules(const Game& game, const TableRules& rules, const SolverTab
     out.piles[i].overlaid = rules.mayBeOverlaid[i];
     Coverers(game.PileTable, rules.pileCount, i, out.piles[i]);
     out.sorts |= (p.Flags & (PileFlags::SortAscending | PileFlags::SortDescending)) != 0;
+    out.anyFlags |= p.Flags;
     if (p.Has(PileFlags::MustBeEmpty)) out.cells[out.cellCount++] = i;
     if (p.Has(PileFlags::MustHaveCards)) out.filled[out.filledCount++] = i;
   }

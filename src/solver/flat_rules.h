@@ -3,9 +3,9 @@
 // which card continues a run that may be lifted, which piles cover which,
 // and the flags the moves consult. The engine's own TakeableCard and CanDrop
 // fill the tables, on scratch piles, so that the two agree by construction.
-// A game whose rules the flat generator does not carry out (pairing, the
-// four-of-a-rank goal, automatic play) is declined and searched on the
-// engine's table as before.
+// A game whose rules the flat generator does not carry out (the
+// four-of-a-rank goal, the player's automatic play) is declined and
+// searched on the engine's table as before.
 #pragma once
 
 #include <cstdint>
@@ -67,6 +67,8 @@ struct FlatRules {
   uint32_t gameFlags = 0;
   uint32_t randomState = 0;
   bool sorts = false;  // some pile keeps its cards sorted
+  // Every pile's flags together: steps no pile asks for are passed over.
+  uint32_t anyFlags = 0;
   FlatPile piles[kMaxPiles];
   // The piles the table-wide conditions read.
   int32_t cells[kMaxPiles] = {};  // MustBeEmpty
