@@ -109,6 +109,40 @@ void FlatAutoRuns(const FlatRules& rules, FlatPosition& pos) {
   }
 }
 
+// One automatic move from pile `p` (AutoMoveFromPile): turns its face-down
+// candidate card, or sends a card to the first goal pile that takes it.
+bool FlatAutoMove(const FlatRules& rules, FlatPosition& pos, int32_t p) {
+  const FlatPile& f = rules.piles[p];
+  if (!f.Has(PileFlags::AutoPlay) || pos.Empty(p)) return false;
+  if (f.Has(PileFlags::BeforeTake) && !CellsCleared(rules, pos)) return false;
+  const bool single = f.Has(PileFlags::RemoveAnyCard);
+  int32_t k = single ? 0 : pos.count[p] - 1;
+  if (CardFace(pos.At(p, k)) == FaceDown) {
+    pos.At(p, k) = WithFace(pos.At(p, k), FaceUp);
+    pos.changed |= uint64_t{1} << p;
+    return true;
+  }
+  for (; k < pos.count[p]; ++k)
+    for (int32_t goal = 0; goal < rules.pileCount; ++goal) {
+      if (!rules.piles[goal].Has(PileFlags::WinGoal)) continue;
+      if (!FlatCanDrop(rules, pos, p, goal, CardValue(pos.At(p, k)), 1)) continue;
+      MoveAndDrop(rules, pos, p, k, goal);
+      FlatAutoFill(rules, pos);
+      return true;
+    }
+  return false;
+}
+
+// With the player's "Automatic play", automatic moves in table order until
+// none is left (AutoPlayAll).
+void FlatAutoPlay(const FlatRules& rules, FlatPosition& pos) {
+  if (!rules.autoPlay) return;
+  for (bool moved = true; moved;) {
+    moved = false;
+    for (int32_t p = 0; p < rules.pileCount && !moved; ++p) moved = FlatAutoMove(rules, pos, p);
+  }
+}
+
 // Deals from the stock to every receiving pile in table order (DealFromStock).
 void FlatDeal(const FlatRules& rules, FlatPosition& pos, int32_t stock) {
   for (int32_t d = 0; d < rules.pileCount; ++d) {
@@ -197,6 +231,7 @@ void FlatStockClick(const FlatRules& rules, FlatPosition& pos, int32_t stock) {
   FlatDeal(rules, pos, stock);
   FlatRemoveBad(rules, pos);
   FlatAutoRuns(rules, pos);
+  FlatAutoPlay(rules, pos);
 }
 
 // Cards on the piles that give up their cards in a redeal.
@@ -242,6 +277,7 @@ void FlatRedeal(const FlatRules& rules, FlatPosition& pos, int32_t pile, bool ke
   if (pos.redealsLeft == 0 && !unlimited) return;
   if (!FlatGather(rules, pos, pile, keepFaces)) return;
   if (pos.redealsLeft != 0 && !unlimited) --pos.redealsLeft;
+  FlatAutoPlay(rules, pos);
 }
 
 // The drag: lift, drop, automatic filling and runs.
@@ -253,6 +289,7 @@ void FlatDrag(const FlatRules& rules, FlatPosition& pos, const SolverAction& act
   MoveAndDrop(rules, pos, p, grab, action.target);
   FlatAutoFill(rules, pos);
   FlatAutoRuns(rules, pos);
+  FlatAutoPlay(rules, pos);
 }
 
 }  // namespace
@@ -288,6 +325,7 @@ void ApplyFlatAction(const FlatRules& rules, FlatPosition& pos, const SolverActi
     FlatAutoFill(rules, pos);
   } else {
     pos.TurnTop(p, FaceUp);
+    FlatAutoPlay(rules, pos);
   }
 }
 

@@ -2,7 +2,8 @@
 // engine does after a press and release: the drag with its sort, automatic
 // filling and automatic runs; the click on the stock with its deal, bad-card
 // removal and runs; the redeal on an empty pile; the mark of a top card in
-// a pairing game; the turn of a top card.
+// a pairing game; the turn of a top card; each followed, with the player's
+// "Automatic play", by automatic moves.
 #pragma once
 
 #include "solver/flat_position.h"

@@ -79,8 +79,8 @@ FlatTake TakeOf(CardRemoval removal) {
 }
 
 // Whether the flat generator carries out every rule of the table exactly.
-bool Supported(const Game& game, const TableRules& rules, const SolverTable& table) {
-  if (table.autoPlay || (game.CurrentFlags & GameFlags::FourRank)) return false;
+bool Supported(const Game& game, const TableRules& rules) {
+  if (game.CurrentFlags & GameFlags::FourRank) return false;
   for (int32_t i = 0; i < rules.pileCount; ++i) {
     const Pile& p = game.PileTable[i];
     if (p.Has(PileFlags::ManualFillSource) && p.Has(PileFlags::ManualFillDest)) return false;
@@ -151,7 +151,8 @@ void Coverers(const Pile* piles, int32_t count, int32_t i, FlatPile& out) {
 
 bool CompileFlatRules(const Game& game, const TableRules& rules, const SolverTable& table,
                       FlatRules& out) {
-  if (!Supported(game, rules, table)) return false;
+  if (!Supported(game, rules)) return false;
+  out.autoPlay = table.autoPlay;
   out.pileCount = rules.pileCount;
   out.deckSize = rules.deckSize;
   out.gameFlags = game.CurrentFlags;

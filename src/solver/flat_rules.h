@@ -4,8 +4,8 @@
 // and the flags the moves consult. The engine's own TakeableCard and CanDrop
 // fill the tables, on scratch piles, so that the two agree by construction.
 // A game whose rules the flat generator does not carry out (the
-// four-of-a-rank goal, the player's automatic play) is declined and
-// searched on the engine's table as before.
+// four-of-a-rank goal) is declined and searched on the engine's table as
+// before.
 #pragma once
 
 #include <cstdint>
@@ -66,7 +66,8 @@ struct FlatRules {
   int32_t deckSize = 52;
   uint32_t gameFlags = 0;
   uint32_t randomState = 0;
-  bool sorts = false;  // some pile keeps its cards sorted
+  bool sorts = false;     // some pile keeps its cards sorted
+  bool autoPlay = false;  // the player's "Automatic play"
   // Every pile's flags together: steps no pile asks for are passed over.
   uint32_t anyFlags = 0;
   FlatPile piles[kMaxPiles];
