@@ -16,7 +16,8 @@ namespace tarnik::solver {
 template <typename T>
 class ChunkedStore {
  public:
-  explicit ChunkedStore(size_t width = 1) : width_(width), perBlock_(kBlockBytes / sizeof(T) / width) {}
+  explicit ChunkedStore(size_t width = 1)
+      : width_(width), perBlock_(kBlockBytes / sizeof(T) / width) {}
 
   // Room for one more record, left as it was allocated (not cleared).
   T* Add() {
@@ -36,7 +37,8 @@ class ChunkedStore {
                                 blocks_.capacity() * sizeof(blocks_[0]));
   }
   int64_t LargestBlock() const {
-    return static_cast<int64_t>(std::max(perBlock_ * width_ * sizeof(T), blocks_.capacity() * sizeof(blocks_[0])));
+    return static_cast<int64_t>(
+        std::max(perBlock_ * width_ * sizeof(T), blocks_.capacity() * sizeof(blocks_[0])));
   }
 
  private:

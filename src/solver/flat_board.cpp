@@ -41,7 +41,8 @@ void FlatBoard::Play(const Choice& choice, std::vector<SolverAction>& line) {
     const bool onward = clicks_ >= 0 && clicks_ <= choice.clicks;
     CopyPosition(onward ? clicked_ : base_, current_);
     const SolverAction click = StockClickAction(rules_);
-    for (int32_t k = onward ? clicks_ : 0; k < choice.clicks; ++k) ApplyFlatAction(*flat_, current_, click);
+    for (int32_t k = onward ? clicks_ : 0; k < choice.clicks; ++k)
+      ApplyFlatAction(*flat_, current_, click);
     if (choice.clicks != clicks_) {
       CopyPosition(current_, clicked_);
       clicks_ = choice.clicks;
@@ -55,7 +56,8 @@ void FlatBoard::Play(const Choice& choice, std::vector<SolverAction>& line) {
 
 void FlatBoard::FollowForced(std::vector<SolverAction>& line) {
   SolverAction a;
-  for (int n = 0; n < kMaxForced && ApplyFlatForced(*flat_, rules_, current_, a); ++n) line.push_back(a);
+  for (int n = 0; n < kMaxForced && ApplyFlatForced(*flat_, rules_, current_, a); ++n)
+    line.push_back(a);
 }
 
 // The digest of pile `p` of `pos`, as its packed bytes give it.
@@ -72,7 +74,8 @@ PositionKey FlatBoard::Key() {
   const int32_t n = flat_->pileCount;
   PositionKey sum;
   if (current_.changed == ~uint64_t{0}) {
-    for (int32_t p = 0; p < n; ++p) AddTerm(sum, PileTerm(PileKeyOf(current_, p), rules_.classOf[p]));
+    for (int32_t p = 0; p < n; ++p)
+      AddTerm(sum, PileTerm(PileKeyOf(current_, p), rules_.classOf[p]));
     return FinishKey(sum, redeals);
   }
   sum = baseSum_;
@@ -102,7 +105,8 @@ int32_t FlatBoard::Estimate(int32_t disorder) {
   const uint64_t again = wanted == baseWanted_ ? current_.changed : ~uint64_t{0};
   int32_t h = 0;
   for (int32_t p = 0; p < flat_->pileCount; ++p)
-    h += again >> p & 1 ? FlatPileWorth(*flat_, rules_, current_, p, wanted, disorder) : baseWorth_[p];
+    h += again >> p & 1 ? FlatPileWorth(*flat_, rules_, current_, p, wanted, disorder)
+                        : baseWorth_[p];
   return h;
 }
 

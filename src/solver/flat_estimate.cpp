@@ -66,7 +66,8 @@ int32_t FlatEstimate(const FlatRules& flat, const TableRules& rules, const FlatP
                      int32_t disorder) {
   const CardMask wanted = FlatWanted(flat, rules, pos);
   int32_t h = 0;
-  for (int32_t i = 0; i < flat.pileCount; ++i) h += FlatPileWorth(flat, rules, pos, i, wanted, disorder);
+  for (int32_t i = 0; i < flat.pileCount; ++i)
+    h += FlatPileWorth(flat, rules, pos, i, wanted, disorder);
   return h;
 }
 

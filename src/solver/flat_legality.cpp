@@ -57,9 +57,11 @@ bool AttributesAllow(const FlatRules& rules, const FlatPosition& pos, int32_t fr
                      int32_t card) {
   const FlatPile &src = rules.piles[from], &dst = rules.piles[to];
   const int32_t rank = Rank(card);
-  if (dst.Has(PileFlags::LowAndKing) && rank != kKing && !HigherOnTopElsewhere(rules, pos, from, card))
+  if (dst.Has(PileFlags::LowAndKing) && rank != kKing &&
+      !HigherOnTopElsewhere(rules, pos, from, card))
     return false;
-  if (dst.Has(PileFlags::LowAndAce) && rank != kAce && !HigherOnTopElsewhere(rules, pos, from, card))
+  if (dst.Has(PileFlags::LowAndAce) && rank != kAce &&
+      !HigherOnTopElsewhere(rules, pos, from, card))
     return false;
   if (dst.Has(PileFlags::RankAbove) && !RankInPrevPile(pos, to, card)) return false;
   if (src.Has(PileFlags::FoundationsOnly) && !dst.Has(PileFlags::WinGoal)) return false;
@@ -88,10 +90,14 @@ int32_t FlatTakeable(const FlatRules& rules, const FlatPosition& pos, int32_t p,
       while (a > 0 && Continues(f, pos.At(p, a), pos.At(p, a - 1))) --a;
       return a;
     }
-    case FlatTake::Pressed: return k;
-    case FlatTake::Top: return top;
-    case FlatTake::Limited: return LimitedRun(rules, pos, p, k);
-    default: return -1;
+    case FlatTake::Pressed:
+      return k;
+    case FlatTake::Top:
+      return top;
+    case FlatTake::Limited:
+      return LimitedRun(rules, pos, p, k);
+    default:
+      return -1;
   }
 }
 

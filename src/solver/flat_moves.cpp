@@ -10,6 +10,7 @@ namespace tarnik::solver {
 
 namespace {
 
+// Whether a click on an empty redeal pile may still redeal.
 bool RedealLeft(const FlatRules& flat, const FlatPosition& pos) {
   return pos.redealsLeft != 0 || (flat.gameFlags & GameFlags::RedealUnlimited);
 }
@@ -20,7 +21,8 @@ bool RedealLeft(const FlatRules& flat, const FlatPosition& pos) {
 void MarkDroppable(const FlatRules& flat, const FlatPosition& pos, CardMask (&out)[kMaxPiles]) {
   for (int32_t q = 0; q < flat.pileCount; ++q) {
     const bool down = !pos.Empty(q) && CardFace(pos.Top(q)) == FaceDown;
-    const bool reach = FlatReachable(flat, pos, q) && (!flat.piles[q].overlaid || FlatDropReaches(flat, pos, q));
+    const bool reach =
+        FlatReachable(flat, pos, q) && (!flat.piles[q].overlaid || FlatDropReaches(flat, pos, q));
     out[q] = reach && !down ? flat.piles[q].accepts[pos.Empty(q) ? 52 : CardValue(pos.Top(q))] : 0;
   }
 }
@@ -50,7 +52,7 @@ void ListFlatDrags(const FlatRules& flat, const TableRules& rules, const FlatPos
     const int32_t press = FlatTakeable(flat, pos, i, g) == g ? g : c;
     const int32_t card = CardValue(pos.At(i, g));
     uint64_t emptyTried = 0;  // the classes of empty piles tried, by their first pile
-    int32_t pressable = -1;  // tested once a target is found
+    int32_t pressable = -1;   // tested once a target is found
     for (int32_t q = 0; q < flat.pileCount; ++q) {
       if (q == i || !InMask(takes[q], card) || !FlatCanDrop(flat, pos, i, q, card, count)) continue;
       if (pos.Empty(q)) {
@@ -97,7 +99,8 @@ void CountHome(const FlatRules& flat, const FlatPosition& pos, int32_t (&home)[5
 bool FlipForced(const FlatRules& flat, FlatPosition& pos, SolverAction& done) {
   for (int32_t i = 0; i < flat.pileCount; ++i) {
     if (pos.Empty(i) || CardFace(pos.Top(i)) != FaceDown || !FlatReachable(flat, pos, i)) continue;
-    if (flat.piles[i].Has(PileFlags::ManualFillSource) || flat.piles[i].Has(PileFlags::GroupRemoval))
+    if (flat.piles[i].Has(PileFlags::ManualFillSource) ||
+        flat.piles[i].Has(PileFlags::GroupRemoval))
       continue;
     const int32_t k = pos.count[i] - 1;
     if (FlatTakeable(flat, pos, i, k) != k || !FlatPressable(flat, pos, i, k)) continue;
@@ -125,7 +128,8 @@ void ListFlatActions(const FlatRules& flat, const TableRules& rules, const FlatP
           FlatPressable(flat, pos, i, -1))
         out.push_back({SolverAction::Kind::Click, i, -1, -1});
     } else if (p.Has(PileFlags::GroupRemoval)) {
-      if (FlatPressable(flat, pos, i, n - 1)) out.push_back({SolverAction::Kind::Click, i, n - 1, -1});
+      if (FlatPressable(flat, pos, i, n - 1))
+        out.push_back({SolverAction::Kind::Click, i, n - 1, -1});
     } else if (p.Has(PileFlags::ManualFillSource)) {
       if (!marked && FlatPressable(flat, pos, i, -1))
         out.push_back({SolverAction::Kind::Click, i, -1, -1});

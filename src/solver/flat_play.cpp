@@ -164,11 +164,13 @@ void FlatRemoveBad(const FlatRules& rules, FlatPosition& pos) {
   int32_t goal = -1;
   for (int32_t p = 0; p < rules.pileCount; ++p) {
     if (rules.piles[p].Has(PileFlags::WinGoal)) goal = p;
-    if (rules.piles[p].Has(PileFlags::RemoveBad) && !pos.Empty(p)) seen[Suit(CardValue(pos.Top(p)))] = true;
+    if (rules.piles[p].Has(PileFlags::RemoveBad) && !pos.Empty(p))
+      seen[Suit(CardValue(pos.Top(p)))] = true;
   }
   if (goal < 0 || !(seen[0] && seen[1] && seen[2] && seen[3])) return;
   for (int32_t p = 0; p < rules.pileCount; ++p) {
-    if (!rules.piles[p].Has(PileFlags::RemoveBad) || pos.Empty(p) || Rank(CardValue(pos.Top(p))) == kKing)
+    if (!rules.piles[p].Has(PileFlags::RemoveBad) || pos.Empty(p) ||
+        Rank(CardValue(pos.Top(p))) == kKing)
       continue;
     MoveTop(rules, pos, p, goal);
   }
@@ -245,7 +247,8 @@ int32_t RedealCards(const FlatRules& rules, const FlatPosition& pos) {
 // Gathers the redeal piles' cards onto `pile`, interleaved by the game's
 // generator, and refills the RedealSource piles (GatherAndRedeal).
 bool FlatGather(const FlatRules& rules, FlatPosition& pos, int32_t pile, bool keepFaces) {
-  int32_t remaining = RedealCards(rules, pos) - (GivesUpCards(rules.piles[pile]) ? pos.count[pile] : 0);
+  int32_t remaining =
+      RedealCards(rules, pos) - (GivesUpCards(rules.piles[pile]) ? pos.count[pile] : 0);
   uint32_t r = GatherStartState(rules.randomState);
   bool moved = false;
   while (remaining > 0) {

@@ -24,13 +24,15 @@ void MoveCards(FlatPosition& pos, int32_t from, int32_t k, int32_t to, bool sing
   // Take them out: the bytes above close the gap.
   std::memmove(pos.cards + at, pos.cards + at + n, total - at - n);
   pos.count[from] = static_cast<uint8_t>(pos.count[from] - n);
-  for (int32_t p = from + 1; p <= pos.pileCount; ++p) pos.start[p] = static_cast<uint8_t>(pos.start[p] - n);
+  for (int32_t p = from + 1; p <= pos.pileCount; ++p)
+    pos.start[p] = static_cast<uint8_t>(pos.start[p] - n);
   // Put them on top of `to`: the bytes above make room.
   const int32_t end = pos.start[to] + pos.count[to];
   std::memmove(pos.cards + end + n, pos.cards + end, total - n - end);
   std::memcpy(pos.cards + end, moving, n);
   pos.count[to] = static_cast<uint8_t>(pos.count[to] + n);
-  for (int32_t p = to + 1; p <= pos.pileCount; ++p) pos.start[p] = static_cast<uint8_t>(pos.start[p] + n);
+  for (int32_t p = to + 1; p <= pos.pileCount; ++p)
+    pos.start[p] = static_cast<uint8_t>(pos.start[p] + n);
 }
 
 bool FromRecord(const PositionRecord& record, int32_t pileCount, FlatPosition& pos) {
@@ -42,7 +44,8 @@ bool FromRecord(const PositionRecord& record, int32_t pileCount, FlatPosition& p
     if (k + n > kMaxCards || at + 2 * n > kRedealsOffset) return false;
     for (int32_t i = 0; i < n; ++i, at += 2) {
       const int32_t face = record.Bytes[at + 1];
-      pos.cards[k++] = WithFace(static_cast<uint8_t>(record.Bytes[at] % 52), face <= Marked ? face : FaceUp);
+      pos.cards[k++] =
+          WithFace(static_cast<uint8_t>(record.Bytes[at] % 52), face <= Marked ? face : FaceUp);
     }
     pos.count[p] = static_cast<uint8_t>(n);
   }

@@ -14,9 +14,15 @@ namespace tarnik::solver {
 
 // A card byte: value 0 … 51, face (FaceUp, FaceDown, Marked) times 64.
 constexpr uint8_t kFaceShift = 6;
-inline int32_t CardValue(uint8_t card) { return card & 63; }
-inline int32_t CardFace(uint8_t card) { return card >> kFaceShift; }
-inline bool IsUp(uint8_t card) { return (card >> kFaceShift) == FaceUp; }
+inline int32_t CardValue(uint8_t card) {
+  return card & 63;
+}
+inline int32_t CardFace(uint8_t card) {
+  return card >> kFaceShift;
+}
+inline bool IsUp(uint8_t card) {
+  return (card >> kFaceShift) == FaceUp;
+}
 inline uint8_t WithFace(uint8_t card, int32_t face) {
   return static_cast<uint8_t>((card & 63) | face << kFaceShift);
 }

@@ -9,9 +9,12 @@ namespace {
 // How far the card after `card` lies from it (LayoutPile, neat placement).
 void Step(PileDirection direction, uint8_t card, int32_t& dx, int32_t& dy) {
   const int32_t step = CardFace(card) == FaceDown ? 4 : 16;
-  if (direction == PileDirection::Horizontal) dx += step;
-  else if (direction == PileDirection::Vertical) dy += step;
-  else if (direction == PileDirection::Size) dx += 1;
+  if (direction == PileDirection::Horizontal)
+    dx += step;
+  else if (direction == PileDirection::Vertical)
+    dy += step;
+  else if (direction == PileDirection::Size)
+    dx += 1;
 }
 
 // The rectangle of card `k` of pile `i`.

@@ -12,10 +12,9 @@ namespace tarnik::solver {
 namespace {
 
 // Flags whose drops read the rest of the table (CanDrop's tests 4 to 11).
-constexpr uint32_t kDropAttributes = PileFlags::LowAndKing | PileFlags::LowAndAce |
-                                     PileFlags::RankAbove | PileFlags::BeforeStart |
-                                     PileFlags::BeforeNoColumn | PileFlags::BeforeDrop |
-                                     PileFlags::BeforeAny;
+constexpr uint32_t kDropAttributes =
+    PileFlags::LowAndKing | PileFlags::LowAndAce | PileFlags::RankAbove | PileFlags::BeforeStart |
+    PileFlags::BeforeNoColumn | PileFlags::BeforeDrop | PileFlags::BeforeAny;
 
 // A grid cell farther out than this is a damaged library: its pixels may be
 // clamped together, which the flat generator does not model.
@@ -67,14 +66,19 @@ FlatTake TakeOf(CardRemoval removal) {
     case CardRemoval::GroupInSameColor:
     case CardRemoval::GroupInDiffColor:
     case CardRemoval::GroupInSameSuit:
-    case CardRemoval::GroupInDiffSuit: return FlatTake::Whole;
-    case CardRemoval::GroupInAnySuit: return FlatTake::Pressed;
-    case CardRemoval::TopCardOnly: return FlatTake::Top;
+    case CardRemoval::GroupInDiffSuit:
+      return FlatTake::Whole;
+    case CardRemoval::GroupInAnySuit:
+      return FlatTake::Pressed;
+    case CardRemoval::TopCardOnly:
+      return FlatTake::Top;
     case CardRemoval::AnyInSameColor:
     case CardRemoval::AnyInDiffColor:
     case CardRemoval::AnyInSameSuit:
-    case CardRemoval::AnyInDiffSuit: return FlatTake::Limited;
-    default: return FlatTake::Nothing;
+    case CardRemoval::AnyInDiffSuit:
+      return FlatTake::Limited;
+    default:
+      return FlatTake::Nothing;
   }
 }
 

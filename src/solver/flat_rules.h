@@ -39,9 +39,9 @@ struct FlatPile {
   PileStart start = PileStart::Any;
   CardRemoval removal = CardRemoval::None;
   FlatTake take = FlatTake::Nothing;
-  bool oneCard = false;     // takes one card at a time
+  bool oneCard = false;        // takes one card at a time
   bool placementNone = false;  // takes no card on a card
-  bool fans = false;        // every card shows a strip: any card may be pressed
+  bool fans = false;           // every card shows a strip: any card may be pressed
   // Where the pile lies in the window and how its cards fan out (steps of
   // 16 pixels face up, 4 face down, across or down; 1 across for a pile
   // shown by its size); whether a later pile may lie over it.

@@ -91,7 +91,8 @@ PositionKey PileKey(const unsigned char* pile, bool topOnly) {
 
 PositionKey PileTerm(const PositionKey& pile, int32_t pileClass) {
   const uint64_t c = static_cast<uint64_t>(pileClass) + 1;
-  return {Avalanche(pile.a + c * 0x9E3779B97F4A7C15ull), Avalanche(pile.b ^ c * 0xC2B2AE3D27D4EB4Full)};
+  return {Avalanche(pile.a + c * 0x9E3779B97F4A7C15ull),
+          Avalanche(pile.b ^ c * 0xC2B2AE3D27D4EB4Full)};
 }
 
 PositionKey FinishKey(const PositionKey& sum, unsigned char redeals) {

@@ -67,8 +67,8 @@ int64_t Strategy::Bytes() const {
 }
 
 int64_t Strategy::LargestBlock() const {
-  return std::max({nodes_.LargestBlock(), actions_.LargestBlock(), packed_.LargestBlock(), open_.Bytes(),
-                   BlockBytes(stack_)});
+  return std::max({nodes_.LargestBlock(), actions_.LargestBlock(), packed_.LargestBlock(),
+                   open_.Bytes(), BlockBytes(stack_)});
 }
 
 // The next position to expand; false when none is left.
@@ -93,7 +93,8 @@ bool Strategy::AddNode(int32_t parent, const std::vector<SolverAction>& line, in
                        bool first) {
   if (!seen_.Insert(board_->Key()) && !first) return false;
   const int32_t id = static_cast<int32_t>(nodes_.Size());
-  *nodes_.Add() = {parent, static_cast<int32_t>(actions_.Size()), static_cast<int32_t>(line.size()), depth};
+  *nodes_.Add() = {parent, static_cast<int32_t>(actions_.Size()),
+                   static_cast<int32_t>(line.size()), depth};
   for (const SolverAction& a : line) *actions_.Add() = a;
   board_->Pack(packed_.Add());
   const int32_t score = board_->Score();

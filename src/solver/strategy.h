@@ -1,6 +1,7 @@
-// One way of searching a table: best first by the estimate, or depth first
-// with each position's moves tried best first, with or without taking runs
-// of stock clicks as single moves. The strategies of one search share one
+// One way of searching a table, on a board of its own (the engine's table or
+// flat positions): best first by the estimate, or depth first with each
+// position's moves tried best first, with or without taking runs of stock
+// clicks as single moves. The strategies of one search share one
 // set of positions, so each position is entered once by whichever strategy
 // reaches it first and expanded by that one alone; each move is followed by
 // the forced actions it makes possible; strategies run in slices so that

@@ -51,7 +51,8 @@ std::string AfterMove(Board& engine, Board& flat, const Choice& choice, int32_t 
   engine.Pack(pe.data());
   flat.Pack(pf.data());
   if (pe != pf) return move + "the positions differ";
-  if (engine.Score() != flat.Score() || engine.Won() != flat.Won()) return move + "the scores differ";
+  if (engine.Score() != flat.Score() || engine.Won() != flat.Won())
+    return move + "the scores differ";
   if (engine.Estimate(2) != flat.Estimate(2) || engine.Estimate(0) != flat.Estimate(0))
     return move + "the estimates differ";
   return "";
@@ -66,7 +67,8 @@ std::string Playout(Board& engine, Board& flat, const PositionRecord& start, int
   flat.LoadStart(start);
   engine.FollowForced(le);
   flat.FollowForced(lf);
-  if (le != lf) return "the forced actions of the deal differ: " + Describe(le) + "/ " + Describe(lf);
+  if (le != lf)
+    return "the forced actions of the deal differ: " + Describe(le) + "/ " + Describe(lf);
   if (!(engine.Key() == flat.Key())) return "the keys of the deal differ";
   std::vector<unsigned char> here(stride);
   engine.Pack(here.data());
@@ -103,14 +105,16 @@ bool CompareDeal(const SolverTable& table, const std::string& name, uint32_t see
   TableRules rules;
   AnalyseRules(*game, rules);
   auto flat = std::make_unique<FlatRules>();
-  if (!CompileFlatRules(*game, rules, table, *flat) || !FlatStartFits(table.position, rules.pileCount))
+  if (!CompileFlatRules(*game, rules, table, *flat) ||
+      !FlatStartFits(table.position, rules.pileCount))
     return false;
   for (bool runs : {true, false}) {
     TableRules r = rules;
     if (!runs) r.stock = r.waste = -1;
     auto engine = std::make_unique<EngineBoard>(*game, r);
     auto board = std::make_unique<FlatBoard>(*flat, r);
-    const std::string d = Playout(*engine, *board, table.position, PackedSize(r), seed * 7919 + runs);
+    const std::string d =
+        Playout(*engine, *board, table.position, PackedSize(r), seed * 7919 + runs);
     if (!d.empty())
       failures.push_back(name + " seed " + std::to_string(seed) + (runs ? "" : " (single clicks)") +
                          ", " + d);
@@ -135,8 +139,9 @@ GameDef Overlapping() {
   g.Piles[2] = column(2, 0, PileDirection::Horizontal, 13);
   g.Piles[3] = column(5, 0, PileDirection::Vertical, 12);
   for (int f = 0; f < 4; ++f) {
-    g.Piles[4 + f] = testing::MakePile(8 + 2 * f, 6, PileFlags::WinGoal, RankBuild::Up,
-                                       SuitBuild::SameSuit, CardRemoval::TopCardOnly, PileStart::AnyAce);
+    g.Piles[4 + f] =
+        testing::MakePile(8 + 2 * f, 6, PileFlags::WinGoal, RankBuild::Up, SuitBuild::SameSuit,
+                          CardRemoval::TopCardOnly, PileStart::AnyAce);
     g.Piles[4 + f].Direction = PileDirection::NoDirection;
   }
   return g;
