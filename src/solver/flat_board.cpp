@@ -115,7 +115,7 @@ int32_t FlatBoard::Score() {
 }
 
 bool FlatBoard::Won() {
-  return FlatScore(*flat_, current_) == flat_->deckSize;
+  return FlatWon(*flat_, current_);
 }
 
 bool FlatStartFits(const PositionRecord& start, int32_t pileCount) {

@@ -13,6 +13,15 @@ constexpr int32_t kFreeCell = 8;     // an empty pile that holds one card
 constexpr int32_t kFreeColumn = 20;  // an empty pile that holds any number
 constexpr int32_t kStockCard = 1;    // a card still in a stock
 
+// Whether pile `i` holds exactly four cards, all of one rank.
+bool FourOfARank(const FlatPosition& pos, int32_t i) {
+  if (pos.count[i] != 4) return false;
+  const int32_t rank = Rank(CardValue(pos.At(i, 0)));
+  for (int32_t k = 1; k < 4; ++k)
+    if (Rank(CardValue(pos.At(i, k))) != rank) return false;
+  return true;
+}
+
 }  // namespace
 
 CardMask FlatWanted(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos) {
@@ -26,14 +35,15 @@ CardMask FlatWanted(const FlatRules& flat, const TableRules& rules, const FlatPo
 int32_t FlatPileWorth(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                       int32_t i, CardMask wanted, int32_t disorder) {
   const FlatPile& p = flat.piles[i];
-  if (p.Has(PileFlags::WinGoal)) return kHomeCard * pos.count[i];
+  const int32_t home = kHomeCard * FlatPileScore(flat, pos, i);
+  if (p.Has(PileFlags::WinGoal)) return home;
   const int32_t n = pos.count[i];
   if (n == 0) {
     if (p.placementNone || p.start == PileStart::None) return 0;
     return p.sizeLimit == 1 ? kFreeCell : kFreeColumn;
   }
-  if (p.Has(PileFlags::ManualFillSource)) return -kStockCard * n;
-  int32_t h = 0;
+  if (p.Has(PileFlags::ManualFillSource)) return home - kStockCard * n;
+  int32_t h = home;
   for (int32_t k = 0; k < n; ++k) {
     const uint8_t c = pos.At(i, k);
     const int32_t above = n - 1 - k;
@@ -55,11 +65,30 @@ int32_t FlatPileWorth(const FlatRules& flat, const TableRules& rules, const Flat
   return h;
 }
 
+int32_t FlatPileScore(const FlatRules& flat, const FlatPosition& pos, int32_t i) {
+  if (!(flat.gameFlags & GameFlags::FourRank))
+    return flat.piles[i].Has(PileFlags::WinGoal) ? pos.count[i] : 0;
+  return FourOfARank(pos, i) ? 4 : 0;
+}
+
 int32_t FlatScore(const FlatRules& flat, const FlatPosition& pos) {
   int32_t score = 0;
-  for (int32_t i = 0; i < flat.pileCount; ++i)
-    if (flat.piles[i].Has(PileFlags::WinGoal)) score += pos.count[i];
+  for (int32_t i = 0; i < flat.pileCount; ++i) score += FlatPileScore(flat, pos, i);
   return score;
+}
+
+bool FlatWon(const FlatRules& flat, const FlatPosition& pos) {
+  if (FlatScore(flat, pos) == flat.deckSize) return true;
+  if (!(flat.gameFlags & GameFlags::FourRank)) return false;
+  // IsFourRankWin: thirteen piles of four of a rank, and no pile of four
+  // cards that is not one.
+  int32_t passed = 0;
+  for (int32_t i = 0; i < flat.pileCount; ++i) {
+    if (pos.count[i] != 4) continue;
+    if (!FourOfARank(pos, i)) return false;
+    ++passed;
+  }
+  return passed == 13;
 }
 
 int32_t FlatEstimate(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,

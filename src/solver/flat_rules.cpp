@@ -84,7 +84,6 @@ FlatTake TakeOf(CardRemoval removal) {
 
 // Whether the flat generator carries out every rule of the table exactly.
 bool Supported(const Game& game, const TableRules& rules) {
-  if (game.CurrentFlags & GameFlags::FourRank) return false;
   for (int32_t i = 0; i < rules.pileCount; ++i) {
     const Pile& p = game.PileTable[i];
     if (p.Has(PileFlags::ManualFillSource) && p.Has(PileFlags::ManualFillDest)) return false;

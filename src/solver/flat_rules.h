@@ -3,9 +3,9 @@
 // which card continues a run that may be lifted, which piles cover which,
 // and the flags the moves consult. The engine's own TakeableCard and CanDrop
 // fill the tables, on scratch piles, so that the two agree by construction.
-// A game whose rules the flat generator does not carry out (the
-// four-of-a-rank goal) is declined and searched on the engine's table as
-// before.
+// Every rule and flag compiles; a damaged game the flat generator would not
+// model (a stock that deals to itself, a grid cell far off the table) is
+// declined and searched on the engine's table as before.
 #pragma once
 
 #include <cstdint>
