@@ -1,5 +1,6 @@
 #include "solver/flat_moves.h"
 
+#include <algorithm>
 #include <bit>
 
 #include "solver/flat_legality.h"
@@ -35,13 +36,22 @@ void ListFlatDrags(const FlatRules& flat, const TableRules& rules, const FlatPos
                    const CardMask (&takes)[kMaxPiles], int32_t i, std::vector<SolverAction>& out) {
   const bool single = flat.piles[i].Has(PileFlags::RemoveAnyCard);
   const int32_t n = pos.count[i];
+  // A press within a limited run lifts from the pressed card, or from the
+  // deepest card any press reaches (a press on no card) when that lies
+  // higher: the walk is made once for the whole pile.
+  const bool limited = flat.piles[i].take == FlatTake::Limited && !single;
+  const int32_t stop = limited ? FlatTakeable(flat, pos, i, -1) : 0;
+  const auto takeable = [&](int32_t k) {
+    if (!limited) return FlatTakeable(flat, pos, i, k);
+    return stop < 0 ? -1 : std::max(k, stop);
+  };
   int32_t last = -1;
   for (int32_t c = n - 1; c >= 0; --c) {
     if (!IsUp(pos.At(i, c))) {
       if (single) continue;
       break;
     }
-    const int32_t g = FlatTakeable(flat, pos, i, c);
+    const int32_t g = takeable(c);
     if (g < 0 || g == last || !IsUp(pos.At(i, g))) {
       if (g >= 0 && g != c) break;
       continue;
@@ -49,7 +59,7 @@ void ListFlatDrags(const FlatRules& flat, const TableRules& rules, const FlatPos
     last = g;
     const int32_t count = single ? 1 : n - g;
     const bool wholePile = count == n;
-    const int32_t press = FlatTakeable(flat, pos, i, g) == g ? g : c;
+    const int32_t press = takeable(g) == g ? g : c;
     const int32_t card = CardValue(pos.At(i, g));
     uint64_t emptyTried = 0;  // the classes of empty piles tried, by their first pile
     int32_t pressable = -1;   // tested once a target is found
@@ -68,9 +78,18 @@ void ListFlatDrags(const FlatRules& flat, const TableRules& rules, const FlatPos
   }
 }
 
+// How many of each card lie on the goal piles.
+void CountHome(const FlatRules& flat, const FlatPosition& pos, int32_t (&home)[52]) {
+  for (int32_t v = 0; v < 52; ++v) home[v] = 0;
+  for (int32_t i = 0; i < flat.pileCount; ++i)
+    if (flat.piles[i].Has(PileFlags::WinGoal))
+      for (int32_t k = 0; k < pos.count[i]; ++k) ++home[CardValue(pos.At(i, k))];
+}
+
 // Whether the top card of pile `i` may go home at once (SafeToSendHome).
+// `home` is counted when first needed (`counted`).
 bool SafeToSendHome(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
-                    int32_t i, const int32_t (&home)[52], CardMask wanted) {
+                    int32_t i, int32_t (&home)[52], bool& counted, CardMask wanted) {
   const FlatPile& p = flat.piles[i];
   if (pos.Empty(i) || !IsUp(pos.Top(i)) || p.Has(PileFlags::WinGoal)) return false;
   if (p.Has(PileFlags::AutoFillDest) || p.Has(PileFlags::ManualFillSource)) return false;
@@ -80,19 +99,15 @@ bool SafeToSendHome(const FlatRules& flat, const TableRules& rules, const FlatPo
   if (gives && rules.redealGivers > 1) return false;
   const int32_t top = CardValue(pos.Top(i));
   if (!InMask(wanted, top)) return false;
+  if (rules.mustBeHome[top] && !counted) {
+    CountHome(flat, pos, home);
+    counted = true;
+  }
   for (CardMask m = rules.mustBeHome[top]; m; m &= m - 1)
     if (home[std::countr_zero(m)] < rules.copies[std::countr_zero(m)]) return false;
   const int32_t k = pos.count[i] - 1;
   return FlatReachable(flat, pos, i) && FlatTakeable(flat, pos, i, k) == k &&
          FlatPressable(flat, pos, i, k);
-}
-
-// How many of each card lie on the goal piles.
-void CountHome(const FlatRules& flat, const FlatPosition& pos, int32_t (&home)[52]) {
-  for (int32_t v = 0; v < 52; ++v) home[v] = 0;
-  for (int32_t i = 0; i < flat.pileCount; ++i)
-    if (flat.piles[i].Has(PileFlags::WinGoal))
-      for (int32_t k = 0; k < pos.count[i]; ++k) ++home[CardValue(pos.At(i, k))];
 }
 
 // Turns a face-down top card that a click would turn, if there is one.
@@ -184,14 +199,10 @@ bool ApplyFlatForced(const FlatRules& flat, const TableRules& rules, FlatPositio
   }
   if (!wanted) return false;
   int32_t home[52];
-  bool counted = false;  // home is counted once some top card is wanted
+  bool counted = false;  // home is counted once some card needs it
   for (int32_t i = 0; i < flat.pileCount; ++i) {
     if (pos.Empty(i) || !InMask(wanted, CardValue(pos.Top(i)))) continue;
-    if (!counted) {
-      CountHome(flat, pos, home);
-      counted = true;
-    }
-    if (!SafeToSendHome(flat, rules, pos, i, home, wanted)) continue;
+    if (!SafeToSendHome(flat, rules, pos, i, home, counted, wanted)) continue;
     const int32_t card = CardValue(pos.Top(i));
     for (int32_t q = 0; q < flat.pileCount; ++q) {
       if (!flat.piles[q].Has(PileFlags::WinGoal) || !FlatReachable(flat, pos, q)) continue;
