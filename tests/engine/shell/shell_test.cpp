@@ -302,7 +302,7 @@ TEST_F(PreviousGameTest, EveryReplacementKeepsTheGameAndBackRestoresIt) {
   const std::string fresh = State();
   shell.HandleCommand(cmd::kBackToPreviousGame);
   EXPECT_EQ(State(), fresh);
-  EXPECT_FALSE(t.game->records.HasPreviousGame || std::filesystem::exists(kPreviousGamePath));
+  EXPECT_FALSE(t.game->records.HasPreviousGame || fs::exists(kPreviousGamePath));
   WriteSavedGame(*t.game, "Data/Other.tkg");
   const auto command = [&](int id) { return [&, id] { shell.HandleCommand(id); }; };
   const std::vector<std::pair<const char*, std::function<void()>>> replacements = {
@@ -338,7 +338,7 @@ TEST_F(PreviousGameTest, EveryReplacementKeepsTheGameAndBackRestoresIt) {
     EXPECT_TRUE(std::string(name) == "editor" || t.Table() == replaced);
     shell.HandleCommand(cmd::kBackToPreviousGame);
     EXPECT_EQ(State(), kept);
-    std::filesystem::remove(kPreviousGamePath);
+    fs::remove(kPreviousGamePath);
     t.game->records.HasPreviousGame = false;
   }
 }
@@ -363,7 +363,7 @@ TEST_F(PreviousGameTest, TheGamesToursAndLogSurviveARestart) {
   EXPECT_EQ(std::pair(State(), t.game->CurrentLogRecord), std::pair(kept, 0));
   WriteBytes(kPreviousGamePath, {'<', 'T', 'A', 'R', 'N', 'I', 'K', '>', 1});
   EXPECT_EQ(BackToPreviousGame(*t.game), 0);
-  EXPECT_FALSE(t.game->records.HasPreviousGame || std::filesystem::exists(kPreviousGamePath));
+  EXPECT_FALSE(t.game->records.HasPreviousGame || fs::exists(kPreviousGamePath));
 }
 
 // "Offer a new deal after a win": on, the box with the log's figures comes
