@@ -16,16 +16,19 @@ bool RedealLeft(const FlatRules& flat, const FlatPosition& pos) {
   return pos.redealsLeft != 0 || (flat.gameFlags & GameFlags::RedealUnlimited);
 }
 
-// The cards each pile could take on its top card, by its own rules, when
+// The cards pile `q` could take on its top card, by its own rules, when
 // dragged cards can be let go over it (0 when not): a cheap first test
 // before FlatCanDrop, which weighs the rest of the table.
+CardMask Droppable(const FlatRules& flat, const FlatPosition& pos, int32_t q) {
+  const FlatPile& p = flat.piles[q];
+  if (!FlatReachable(flat, pos, q) || (p.overlaid && !FlatDropReaches(flat, pos, q))) return 0;
+  if (pos.Empty(q)) return p.accepts[52];
+  return CardFace(pos.Top(q)) == FaceDown ? 0 : p.accepts[CardValue(pos.Top(q))];
+}
+
+// Droppable for every pile.
 void MarkDroppable(const FlatRules& flat, const FlatPosition& pos, CardMask (&out)[kMaxPiles]) {
-  for (int32_t q = 0; q < flat.pileCount; ++q) {
-    const bool down = !pos.Empty(q) && CardFace(pos.Top(q)) == FaceDown;
-    const bool reach =
-        FlatReachable(flat, pos, q) && (!flat.piles[q].overlaid || FlatDropReaches(flat, pos, q));
-    out[q] = reach && !down ? flat.piles[q].accepts[pos.Empty(q) ? 52 : CardValue(pos.Top(q))] : 0;
-  }
+  for (int32_t q = 0; q < flat.pileCount; ++q) out[q] = Droppable(flat, pos, q);
 }
 
 // Adds the drags from pile `i` to every pile that takes them (ListDrags):
@@ -169,7 +172,10 @@ void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatP
     return;
   const int32_t stock = rules.stock, waste = rules.waste;
   CopyPosition(pos, scratch);
+  // The clicks change the stock and the waste alone, which stand apart from
+  // every other pile: only their entries change.
   CardMask takes[kMaxPiles];
+  MarkDroppable(flat, scratch, takes);
   const SolverAction click = StockClickAction(rules);
   // One turn of the stock ends where it began, or when a click does nothing.
   for (int32_t k = 1; k <= 2 * rules.deckSize + 2; ++k) {
@@ -181,7 +187,8 @@ void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatP
       break;
     if (scratch.Empty(waste) || !IsUp(scratch.Top(waste))) continue;
     listing.clear();
-    MarkDroppable(flat, scratch, takes);
+    takes[stock] = Droppable(flat, scratch, stock);
+    takes[waste] = Droppable(flat, scratch, waste);
     ListFlatDrags(flat, rules, scratch, takes, waste, listing);
     for (const SolverAction& a : listing) out.push_back({k, a});
   }
