@@ -25,8 +25,8 @@
 namespace tarnik::solver {
 namespace {
 
-constexpr uint32_t kSeeds[] = {1, 7};  // the second with "Automatic play"
-constexpr int kSteps = 40;
+constexpr uint32_t kSeeds[] = {1, 7, 13};  // the second with "Automatic play"
+constexpr int kSteps = 50;
 
 std::string Describe(const Choice& c) {
   return std::to_string(c.clicks) + " clicks, " + ActionLine(c.action);
