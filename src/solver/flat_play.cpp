@@ -11,6 +11,7 @@ namespace tarnik::solver {
 
 namespace {
 
+// Whether a pile gives up its cards in a redeal.
 bool GivesUpCards(const FlatPile& f) {
   return f.Has(PileFlags::RedealDest) || f.Has(PileFlags::RedealSource);
 }

@@ -55,19 +55,6 @@ bool FromRecord(const PositionRecord& record, int32_t pileCount, FlatPosition& p
   return true;
 }
 
-void ToRecord(const FlatPosition& pos, PositionRecord& record) {
-  unsigned char* out = record.Bytes;
-  for (int32_t p = 0; p < pos.pileCount; ++p) {
-    *out++ = pos.count[p];
-    for (int32_t k = 0; k < pos.count[p]; ++k) {
-      const uint8_t c = pos.At(p, k);
-      *out++ = static_cast<unsigned char>(CardValue(c));
-      *out++ = static_cast<unsigned char>(CardFace(c));
-    }
-  }
-  record.Bytes[kRedealsOffset] = static_cast<unsigned char>(pos.redealsLeft);
-}
-
 void PackFlat(const FlatPosition& pos, int32_t deckSize, unsigned char* out) {
   const unsigned char* first = out;
   for (int32_t p = 0; p < pos.pileCount; ++p) {

@@ -55,11 +55,9 @@ void CopyPosition(const FlatPosition& from, FlatPosition& to);
 // `single`) onto the top of pile `to`, keeping their order.
 void MoveCards(FlatPosition& pos, int32_t from, int32_t k, int32_t to, bool single);
 
-// Reads a snapshot (SavePosition's format) of `pileCount` piles; false when
-// it holds more cards than a deck.
+// Reads a snapshot (SavePosition's format) of `pileCount` piles, as laying
+// it out reads it; false when it holds more cards than a deck.
 bool FromRecord(const PositionRecord& record, int32_t pileCount, FlatPosition& pos);
-// Writes the position as SavePosition would write the same table.
-void ToRecord(const FlatPosition& pos, PositionRecord& record);
 
 // The packed form the strategies store (see Pack in position_key.h): a
 // count per pile, a byte per card padded to `deckSize`, the redeals left.
