@@ -53,6 +53,18 @@ inline void Click(const QWidget& window, int id) {
   if (auto* b = Control<QAbstractButton>(window, id)) b->click();
 }
 
+// The rows of a tree, its header first, each as its cells joined by ','.
+inline QStringList TreeRows(const QTreeWidget& tree) {
+  QStringList rows;
+  for (int r = -1; r < tree.topLevelItemCount(); ++r) {
+    const QTreeWidgetItem* item = r < 0 ? tree.headerItem() : tree.topLevelItem(r);
+    QStringList cells;
+    for (int c = 0; c < tree.columnCount(); ++c) cells << item->text(c);
+    rows << cells.join(',');
+  }
+  return rows;
+}
+
 // A click and then a double click on entry `row` of a list or tree.
 inline void DoubleClick(QAbstractItemView* view, int row) {
   const QPoint middle = view->visualRect(view->model()->index(row, 0)).center();
