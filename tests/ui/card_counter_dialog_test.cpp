@@ -58,9 +58,14 @@ struct CardCounterDialogTest : ::testing::Test {
 };
 
 // The first column's four face-down cards; turning one up removes its chip
-// at the table's next redraw, which repaints the panel once.
-TEST_F(CardCounterDialogTest, TableauChipsFollowTheTable) {
+// at the table's next redraw, which repaints the panel once. "Show Stock"
+// lists the stock, "Show Tableau" the others again, the choice outliving the
+// window; one counter; Escape leaves it open; OK and the close box close it,
+// and the redraws no longer reach it.
+TEST_F(CardCounterDialogTest, ChipsFollowTheTableAndTheButtons) {
   EXPECT_EQ(Panel(), Expected(0, 4));
+  ExpectTexts(*handle,
+              {{0, "Card Counter"}, {17020, "Show Stock"}, {17021, "Show Tableau"}, {1, "OK"}});
   t.game->PileTable[0].BottomCard->Above->Above->Above->Face = FaceUp;
   ASSERT_TRUE(QTest::qWaitForWindowExposed(handle));
   PaintCounter counter;
@@ -68,22 +73,11 @@ TEST_F(CardCounterDialogTest, TableauChipsFollowTheTable) {
   table.RedrawTable();
   EXPECT_EQ(counter.paints, 1);
   EXPECT_EQ(Panel(), Expected(0, 3));
-}
-
-// "Show Stock" lists the stock, "Show Tableau" the others again, the choice
-// outliving the window; one counter, not modal; Escape leaves it open; OK
-// and the close box close it, the redraws no longer reach it.
-TEST_F(CardCounterDialogTest, ButtonsAndOneWindow) {
-  Panel();
-  ExpectTexts(*handle,
-              {{0, "Card Counter"}, {17020, "Show Stock"}, {17021, "Show Tableau"}, {1, "OK"}});
   CardCounterDialog* first = handle;
   Click(*handle, 17020);
   EXPECT_EQ(t.game->records.CounterShowsStock, 1u);
   EXPECT_EQ(Panel(), Expected(11, 17));
-  EXPECT_EQ(handle, first);
-  EXPECT_EQ(owner.findChildren<CardCounterDialog*>().size(), 1);
-  EXPECT_FALSE(first->isModal());
+  EXPECT_TRUE(handle == first && owner.findChildren<CardCounterDialog*>().size() == 1);
   QTest::keyClick(first, Qt::Key_Escape);
   EXPECT_TRUE(first->isVisible());
   Click(*handle, 1);
