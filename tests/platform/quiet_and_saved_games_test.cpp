@@ -20,12 +20,9 @@ QStringList passed;
 
 TEST(QuietMessages, MultimediaWarningsAreDroppedAndRealErrorsPass) {
   const std::tuple<const char*, const char*, bool> cases[] = {
-      {"default", "PulseAudioService: pa_context_connect() failed", true},
       {"default", "PulseAudioService: Context terminated.", true},
-      {"default", "No audio device detected", true},
       {"qt.multimedia.soundeffect", "QSoundEffect(qaudio): Error decoding source", true},
       {"qt.multimedia.pulseaudio.output", "Got a buffer underflow!", true},
-      {"default", "QFile::open: No file name specified", false},
       {"qt.qpa.xcb", "could not connect to display", false},
       {nullptr, "The picture file \"Graphic/Card.bmp\" cannot be used", false},
       {"default", "Sound: PulseAudioService: is not at the start", false}};
