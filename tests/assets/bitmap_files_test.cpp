@@ -1,5 +1,4 @@
-// The two artwork bitmaps are in the exact format the game reads, and the
-// reader refuses files it cannot use.
+// The artwork bitmaps are in the exact format the game reads; bad ones are refused.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -32,6 +31,29 @@ TEST(BitmapFiles, LayoutSizesIn24BitsWithoutPaddingReadBottomUp) {
                 qRgb(uint8_t(b[at + 2]), uint8_t(b[at + 1]), uint8_t(b[at])) & 0xFFFFFF);
     }
   }
+}
+
+// Each table tile repeats without a seam: the mean step across its edge (127
+// to 0) is like the steps inside, in both directions.
+TEST(BitmapFiles, TableTilesRepeatWithoutASeam) {
+  const QImage tiles = LoadBitmapFile(DataFile("Graphic/Back.bmp"));
+  for (int t = 0; t < kBackTileCount; ++t)
+    for (const bool rows : {false, true}) {
+      const auto step = [&](int at) {  // mean difference of line `at` and the next
+        double sum = 0;
+        for (int i = 0; i < 128; ++i) {
+          const QPoint a = rows ? QPoint(i, at) : QPoint(at, i);
+          const QPoint b = rows ? QPoint(i, (at + 1) % 128) : QPoint((at + 1) % 128, i);
+          const QRgb p = tiles.pixel(BackTilePos(t) + a), q = tiles.pixel(BackTilePos(t) + b);
+          sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                 std::abs(qBlue(p) - qBlue(q));
+        }
+        return sum / 384;
+      };
+      double inside = 0;
+      for (int at = 0; at < 127; ++at) inside += step(at) / 127;
+      EXPECT_LE(step(127), 2.0 * inside + 3.0) << "tile " << t << " rows " << rows;
+    }
 }
 
 // Missing, short, cut, 8-bit, absurdly wide and foreign files are refused.

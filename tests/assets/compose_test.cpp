@@ -1,5 +1,4 @@
-// The sheet of card faces composed from the artwork as the game needs it,
-// for every combination of the appearance settings.
+// The sheet of card faces composed from the artwork, for every appearance setting.
 #include <gtest/gtest.h>
 
 #include "asset_files.h"
