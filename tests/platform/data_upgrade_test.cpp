@@ -1,7 +1,4 @@
-// A player's data folder filled by an older version meets a newer one: what
-// the program owns is refreshed, the new games join the library (merged as
-// the engine's merge tests hold), and the player's records, saved games,
-// edited games and own files stay. The folder remembers the version.
+// A player's data folder of an older version meets a newer one.
 #include "platform/data_upgrade.h"
 
 #include <gtest/gtest.h>

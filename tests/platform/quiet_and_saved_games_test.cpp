@@ -1,7 +1,4 @@
-// A normal run keeps the terminal quiet: the multimedia backend's warnings
-// about a missing sound server or device are dropped, every other message
-// goes through; a sound server is looked for where libpulse looks. Saved
-// games start in the documents folder, except in a portable copy.
+// A quiet terminal, the sound server look-up and the saved games folder.
 #include <gtest/gtest.h>
 
 #include <QDir>

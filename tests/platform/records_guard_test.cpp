@@ -1,5 +1,4 @@
-// What keeps the player's files safe around the game's process: the settings
-// lock and the one copy of the game per data folder.
+// The settings lock and one copy of the game per data folder.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>

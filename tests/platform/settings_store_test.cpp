@@ -1,7 +1,4 @@
-// The preferences in the desktop's settings file: the first run, a round
-// trip of numbers, text and the window rectangle (the end-to-end window test
-// counts all 43 values in the file), and values another program left that
-// are no numbers or do not fit 32 bits.
+// The preferences in the desktop's settings file.
 #include "platform/settings_store.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,4 @@
-// "Card Counter": its texts, one window at a time, the panel drawn chip by
-// chip from the sheet of faces, the redraws it follows and how it closes.
+// "Card Counter": the panel, the redraws it follows, its buttons and closing.
 #include "ui/dialogs/card_counter_dialog.h"
 
 #include "ui/art/card_images.h"

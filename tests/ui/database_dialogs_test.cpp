@@ -1,7 +1,4 @@
-// The Game and Player Database dialogs: "Game Statistics", "Player
-// Statistics", "Select logged game." and "Game Graph", their texts, what
-// each control reaches and how each closes. The records' rules are the
-// engine's.
+// The Game and Player Database dialogs; the records' rules are the engine's.
 #include "engine/records/statistics.h"
 #include "ui/dialogs/game_graph_dialog.h"
 #include "ui/dialogs/game_log_dialog.h"

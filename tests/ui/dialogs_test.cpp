@@ -1,6 +1,4 @@
-// The Game Selection and Shuffle dialogs: "Select Shuffle", "Select Game",
-// "Favorite games" and "Customize Favorites": their texts, what each control
-// deals or binds, the typed seed, the categories, the preview.
+// The Game Selection and Shuffle dialogs and the favourites.
 #include "ui/dialogs/customize_favorites_dialog.h"
 #include "ui/dialogs/favorites_dialog.h"
 #include "ui/dialogs/select_game_dialog.h"

@@ -1,5 +1,4 @@
-// Hint by key, menu and toolbar: the next winning move outlined for a moment,
-// "No winning move found." where there is none, no answer to a changed table.
+// Hint by key, menu and toolbar.
 #include "ui/window/hint_command.h"
 
 #include "engine/play/action_script.h"

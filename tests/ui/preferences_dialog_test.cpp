@@ -1,5 +1,4 @@
-// "Tarnik Preferences": pages and controls by id with texts and ranges, each
-// control acting at once, the store written as a page is left, Cancel.
+// "Tarnik Preferences": controls, their texts and ranges, the store, Cancel.
 #include "ui/dialogs/preferences_dialog.h"
 
 #include "engine/records/memory_preferences.h"

@@ -1,7 +1,4 @@
-// The table image after redraws that compose only where the table changed
-// is the image a complete composition gives, and a complete composition
-// (cards leaving out what the card above them hides, cells scaled one by
-// one) is the picture of every cell drawn whole, bottom up, over the felt.
+// Partial redraws equal a complete composition, which equals every cell drawn whole.
 #include <gtest/gtest.h>
 
 #include <QPainter>

@@ -1,5 +1,4 @@
-// "Tournament manager.": its texts and each control reaching the tour; the
-// tours' rules are the engine's.
+// "Tournament manager."; the tours' rules are the engine's.
 #include "ui/dialogs/tournament_dialog.h"
 
 #include <algorithm>

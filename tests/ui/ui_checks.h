@@ -1,6 +1,4 @@
-// What the window tests share beyond the fixtures (and Qt's widgets): a
-// control's text by id, one table of quoted texts, clicks by id and the
-// double click of a list entry as the mouse makes it.
+// What the window tests share: texts by id, clicks, tree rows, double clicks.
 #pragma once
 
 #include <QTest>

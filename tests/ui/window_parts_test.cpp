@@ -1,6 +1,4 @@
-// Parts of the window that once failed: where the about box finds the
-// credits, the help window on a hostile folder, where the editors open, and
-// empty places drawn beneath the cards they overlap.
+// Parts of the window that once failed.
 #include <filesystem>
 #include <fstream>
 
