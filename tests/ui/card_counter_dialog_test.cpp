@@ -55,11 +55,8 @@ struct CardCounterDialogTest : ::testing::Test {
   QPointer<CardCounterDialog> handle;
 };
 
-// The first column's four face-down cards; turning one up removes its chip
-// at the table's next redraw, which repaints the panel once. "Show Stock"
-// lists the stock, "Show Tableau" the others again, the choice outliving the
-// window; one counter; Escape leaves it open; OK and the close box close it,
-// and the redraws no longer reach it.
+// A redraw repaints the panel once; "Show Stock"/"Show Tableau" choose, the choice
+// outliving the one counter window, which only OK and the close box close.
 TEST_F(CardCounterDialogTest, ChipsFollowTheTableAndTheButtons) {
   const QImage four = Panel();
   EXPECT_EQ(ChipsShown(four), 4);

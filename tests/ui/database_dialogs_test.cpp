@@ -54,11 +54,8 @@ TEST_F(StatisticsDialogsTest, PlayerStatisticsListsEveryGame) {
   ExpectClosesByOkOrCloseBox(dialog);
 }
 
-// Game 0's log holds seed 4000000000 won with 250 points and "Easy.", seed
-// 22, dealt, played with 7 points, and seed 33. The dialog (its rules are the
-// engine's) opens on the deal in play, focus on the game's name; a selected
-// line shows its record; a comment is stored at once; only OK or a double
-// click close it, the double click dealing that seed again.
+// The log dialog shows the selected record, stores a comment at once and deals a
+// double-clicked seed; its rules (opening on the deal in play…) are the engine's.
 TEST(GameLogDialog, ShowsTheSelectedRecordStoresCommentsAndDealsASeed) {
   GuiGame t{{ColumnsGame("Klondike"), ColumnsGame("Bristol")}};
   LogRecord* block = t.game->records.PlayerFile[0];
@@ -99,9 +96,8 @@ struct GameGraphDialogTest : ::testing::Test {
   GuiGame t{{ColumnsGame("Klondike"), ColumnsGame("Spider")}};
 };
 
-// Black or not: unlogged, the grid every 6 pixels across and 24 down; won,
-// lost, won: bars at x = 4 … 7, 10 … 13, 16 … 19 up to y = 0, 120, 80. The
-// texts; Escape leaves it open.
+// Black or not: the grid every 6 pixels across and 24 down; won, lost, won: bars at
+// x = 4 … 7, 10 … 13, 16 … 19 up to y = 0, 120, 80. Escape leaves it open.
 TEST_F(GameGraphDialogTest, GridAndBarsOfTheRunningWinShare) {
   const struct {
     bool logged;

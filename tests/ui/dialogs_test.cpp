@@ -69,10 +69,8 @@ std::string PreviewCards(const Game& game) {
   return text;
 }
 
-// Five games; the texts; opening selects the game in play; every selection
-// deals the preview afresh with the shuffle sound, the game in play
-// untouched; a category button lists its games in library order, none
-// selected but the preview kept, and "All games" all again.
+// Opening selects the game in play; each selection deals the preview afresh with
+// the shuffle sound; a category lists its games, the preview kept.
 TEST(SelectGame, SelectionsReshuffleThePreviewAndCategoriesList) {
   GuiGame t{{ColumnsGame("Plain"),
              ColumnsGame("Two Decks", GameFlags::TwoDeck | GameFlags::RedealOnce),
@@ -105,9 +103,8 @@ TEST(SelectGame, SelectionsReshuffleThePreviewAndCategoriesList) {
   EXPECT_EQ(Lines(*list).size(), 5);
 }
 
-// Only dealing closes it: OK with no line selected deals the game in play
-// with a new seed; a double click deals that line's game, of two games of
-// one name the later.
+// Only dealing closes it: OK with no line selected deals the game in play anew; a
+// double click deals that line's game, of two games of one name the later.
 TEST(SelectGame, OkAndDoubleClickDeal) {
   GuiGame t{{ColumnsGame("Twin"), ColumnsGame("Other"), ColumnsGame("Twin", GameFlags::TwoDeck)}};
   t.Deal(1, 3);
@@ -158,9 +155,8 @@ TEST_F(FavoritesDialogsTest, ButtonsShowAndDealTheirGames) {
   EXPECT_EQ(t.Table(), t.DealtTable(2, t.game->CurrentSeed));
 }
 
-// "Customize" opens "Customize Favorites", where the chosen button takes the
-// game picked in the list and its name; OK closes it and the favourites are
-// labelled afresh.
+// "Customize Favorites" binds the chosen button to the game picked in the list;
+// after its OK the favourites are labelled afresh.
 TEST_F(FavoritesDialogsTest, CustomizeBindsTheChosenButtonAndRelabels) {
   dialog.show();
   QTimer::singleShot(0, [this] {

@@ -78,9 +78,8 @@ TEST_F(EditorDialogTest, PileEditorTextsAndTheEditedPile) {
   for (int id : {5001, 5002, 5003}) EXPECT_TRUE(Control<QLineEdit>(dialog, id)->isReadOnly());
 }
 
-// The bars reach the pile, its box and the table (dealt afresh): a page
-// right, a dragged thumb, a key the way it points; their arithmetic is the
-// engine's pile editor tests'.
+// The bars reach the pile, its box and the table (dealt afresh); their arithmetic
+// is the engine's pile editor tests'.
 TEST_F(EditorDialogTest, ScrollBarsReachThePile) {
   PileEditorDialog dialog(*t.game, nullptr);
   dialog.show();
@@ -102,9 +101,8 @@ TEST_F(EditorDialogTest, ScrollBarsReachThePile) {
   EXPECT_EQ(P(7).SizeLimit, 31);
 }
 
-// A radio, a start list and a box reach the pile (their arithmetic is the
-// engine's); only OK closes (the end-to-end editor test sees it write the
-// game); "Add pile", "Next pile" and "Previous pile" step the dialog.
+// A radio, the start lists and a box reach the pile; only OK closes (the end-to-end
+// editor test sees it write); "Add pile", "Next pile", "Previous pile" step.
 TEST_F(EditorDialogTest, ButtonsListsAndBoxesChangeThePile) {
   PileEditorDialog dialog(*t.game, nullptr);
   dialog.show();

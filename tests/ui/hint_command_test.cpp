@@ -45,11 +45,8 @@ struct HintWindowTest : ::testing::Test {
   QList<QMessageBox::Icon> icons;
 };
 
-// H outlines in gold the king (which must move first) and the empty column
-// it must go to (where, the solver's tests hold), for about a second and a
-// half, moving nothing; the menu item gives it too, and a redraw takes it
-// away. A move made while the solver searches makes
-// its answer stale: no outline and no message.
+// H (or the menu) outlines the move in gold for about 1.5 s, moving nothing; a
+// redraw ends it; an answer to a table changed meanwhile is dropped silently.
 TEST_F(HintWindowTest, HOutlinesTheMoveForAMomentAndAStaleAnswerIsDropped) {
   const QRect king(t.P(0).TopCard->X, t.P(0).TopCard->Y, 64, 80);
   QTest::keyClick(&window, Qt::Key_H);

@@ -29,10 +29,8 @@ struct MainWindowTest : ::testing::Test {
   MainWindow window{*t.game, SharedArt(), store};
 };
 
-// The title; never smaller than 800 × 600; the toolbar's tooltips in place
-// order ("-": a separator); every menu item in order, "&Help" at the right
-// end, all enabled but "Back to Previous Game" (nothing to go back to); the
-// status line's seven parts with right edges at 140 … 550, the last to the end.
+// Title, 800 × 600 at least, toolbar tooltips, menus ("&Help" at the right, only
+// "Back to Previous Game" disabled), the status line's seven parts.
 TEST_F(MainWindowTest, TitleToolbarMenusAndStatusLine) {
   EXPECT_EQ(window.windowTitle(), "Tarnik Solitaire 2000");
   window.resize(500, 400);
@@ -83,10 +81,8 @@ TEST_F(MainWindowTest, TitleToolbarMenusAndStatusLine) {
   }
 }
 
-// Arrows step seeds and games; a letter fires only without modifiers; Ctrl+Z
-// is Undo and never sorts the library, Shift+Z does; E and O switch. The
-// check mark of Show All Cards follows the switch, also when a drag refuses
-// the command (a checkable item would flip by itself).
+// Keys reach the shell (a letter only without modifiers; Ctrl+Z never sorts); Show
+// All Cards' check mark follows the switch, also when a drag refuses it.
 TEST_F(MainWindowTest, KeysAndCommandsReachTheShell) {
   t.Deal(1, 50);
   const struct {

@@ -62,11 +62,8 @@ TEST_F(PreferencesTest, PagesAndControlsByIdWithTheirTexts) {
   }
 }
 
-// Each page shows the settings as they are when it is shown (a slider at
-// value + 1); then each control sets its variable at once: a slider to
-// position - 1 (the table back never the won-deal tile 63), a box flips, a
-// radio picks; the table back and "Show pile sizes." redraw (-1: uncounted);
-// the card sliders compose the sheet afresh; the cards move at once.
+// A page shows the settings when shown; each control acts at once (a slider sets
+// position - 1, never tile 63; redraws: -1 uncounted), the card ones recompose.
 TEST_F(PreferencesTest, EveryControlShowsItsSettingAndActsAtOnce) {
   Preferences& p = t.game->prefs;
   const struct {

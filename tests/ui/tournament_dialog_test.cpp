@@ -41,8 +41,7 @@ struct TournamentDialogTest : ::testing::Test {
   QLineEdit* name = Control<QLineEdit>(dialog, 17043);
 };
 
-// The texts, the library and the tour's games with scores; double clicks
-// add a game with score 0 (or show the refusal) and remove one; a full
+// Double clicks add a game with score 0 (or show the refusal) and remove one; a full
 // tour, as a missing file leaves it, lists all 32 games.
 TEST_F(TournamentDialogTest, ShowsTheTourAndDoubleClicksChangeIt) {
   dialog.show();

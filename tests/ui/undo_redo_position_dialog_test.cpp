@@ -7,10 +7,8 @@
 namespace tarnik::testing {
 namespace {
 
-// Six stored positions, position n marked by RedealsLeft n + 10; the table at
-// 4, the snap shot at 2. Opening touches nothing; a slider move puts its
-// position on the table at once, as does the snap shot's button; redo still
-// reaches the later positions after OK, the only way out.
+// Positions 1 … 6 (RedealsLeft n + 10), at 4, snap shot 2: the slider and the snap
+// shot's button move the table at once; redo still reaches the later ones.
 TEST(PositionDialog, TheTableFollowsTheSliderAndTheSnapShot) {
   GuiGame t{{ColumnsGame("Columns")}};
   t.game->CurrentLogRecord = 0;  // the deal counts as played already

@@ -65,10 +65,8 @@ TEST(HelpWindow, ADevicePictureOrADeeplyNestedPageNeitherCrashesNorHangs) {
   QDir::setCurrent(before);
 }
 
-// The editors open beside the window when the screen has room (right, else
-// left), else cut to three fifths in the corner covering least of the piles
-// (here the bottom right, over 360 × 192 of them); cut smaller, the pile
-// editor scrolls; "Select Game" fits the smallest window.
+// Editors open beside the window (right, else left), else cut to 3/5 in the corner
+// covering least of the piles, scrolling; "Select Game" fits the smallest window.
 TEST(DialogPlacement, BesideTheWindowElseTheCornerThatCoversLeast) {
   const struct {
     QRect screen, window, piles, want;
