@@ -33,19 +33,6 @@ TEST(Compose, NoFaceLetsTheTableShowThroughItsSurface) {
   }
 }
 
-// Arrangement A (styles 0, 1) shows the small pip at (51, 3) on every card,
-// arrangement B (styles 2, 3) only on aces and court cards.
-TEST(Compose, IndexPipFollowsThePipArrangement) {
-  const QImage surface = CardArt().copy(QRect(SurfacePos(0, false), QSize(64, 80)));
-  for (int style = 0; style < 4; ++style) {
-    const QImage sheet = Sheet({0, 0, 0, style, 0});
-    for (int k = 0; k < 13; ++k)
-      EXPECT_EQ(!SamePixels(surface, QRect(51, 3, 10, 10), sheet, {64 * k + 51, 3}),
-                style < 2 || k == 0 || k >= 10)
-          << "style " << style << " rank " << k;
-  }
-}
-
 // Highlighted faces (rows 4 … 7) differ from their row only in the surface;
 // the rank markers keep the classic frame whatever the style; a back
 // changes only the back cell; the special row holds back, shadow, markers.
@@ -91,15 +78,26 @@ TEST(Compose, OutOfRangeSettingsAndTransparency) {
       ASSERT_EQ(qAlpha(alpha.pixel(x, y)) == 0, IsTransparentColour(sheet.pixel(x, y)));
 }
 
-// The pips of a rank in each arrangement: {style, rank, count, spot, where}.
-TEST(Compose, PipLayoutMatchesTheArrangementsTable) {
+// The pips of a rank in each arrangement ({style, rank, count, spot, where});
+// arrangement A (styles 0, 1) shows the small pip at (51, 3) on every card,
+// arrangement B (styles 2, 3) only on aces and court cards.
+TEST(Compose, PipsFollowTheArrangements) {
   const int cases[][6] = {{0, 9, 11, 3, 27, 23}, {1, 0, 1, 0, 51, 3},  {3, 9, 10, 2, 27, 14},
                           {2, 6, 7, 6, 37, 64},  {2, 12, 1, -1, 0, 0}, {0, 13, 0, -1, 0, 0}};
   for (const auto& c : cases) {
     QPoint spots[11];
     const int count = PipLayout(c[0], c[1], spots);
-    EXPECT_EQ(std::pair(count, c[3] < 0 ? QPoint() : spots[c[3]]), std::pair(c[2], QPoint(c[4], c[5])))
+    EXPECT_EQ(std::pair(count, c[3] < 0 ? QPoint() : spots[c[3]]),
+              std::pair(c[2], QPoint(c[4], c[5])))
         << c[0] << " " << c[1];
+  }
+  const QImage surface = CardArt().copy(QRect(SurfacePos(0, false), QSize(64, 80)));
+  for (int style = 0; style < 4; ++style) {
+    const QImage sheet = Sheet({0, 0, 0, style, 0});
+    for (int k = 0; k < 13; ++k)
+      EXPECT_EQ(!SamePixels(surface, QRect(51, 3, 10, 10), sheet, {64 * k + 51, 3}),
+                style < 2 || k == 0 || k >= 10)
+          << "style " << style << " rank " << k;
   }
 }
 

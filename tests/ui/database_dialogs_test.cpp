@@ -21,22 +21,19 @@ struct StatisticsDialogsTest : ::testing::Test {
   GuiGame t{{ColumnsGame("Klondike"), ColumnsGame("aces Up"), ColumnsGame("Bristol")}};
 };
 
-// The figures of the game in play beside their captions; only OK closes.
-TEST_F(StatisticsDialogsTest, GameStatisticsShowsTheGameInPlay) {
+// "Game Statistics": the figures of the game in play beside their captions,
+// only OK closing. "Player Statistics": one row per game in library order
+// (never played: 0 %); a header click sorts; OK and the close box close it.
+TEST_F(StatisticsDialogsTest, GameAndPlayerStatistics) {
   t.Deal(0, 5);
-  GameStatisticsDialog dialog(*t.game, nullptr);
-  dialog.show();
-  ExpectTexts(dialog, {{0, "Game Statistics"}, {17005, "Klondike"}, {17006, "3"}, {17007, "1"},
-                       {17008, "2"}, {17009, "33"}, {-1, "Game Name:"}, {-1, "Games played:"},
-                       {-1, "Games won:"}, {-1, "Games lost:"}, {-1, "Win/loss percentage:"}});
-  ExpectOnlyItsButtonsClose(dialog);
-  Click(dialog, 1);
-  EXPECT_FALSE(dialog.isVisible());
-}
-
-// Five columns, one row per game in library order (never played: 0 %); a
-// header click sorts; the close box and OK close it, Escape does not.
-TEST_F(StatisticsDialogsTest, PlayerStatisticsListsEveryGame) {
+  GameStatisticsDialog game(*t.game, nullptr);
+  game.show();
+  ExpectTexts(game, {{0, "Game Statistics"}, {17005, "Klondike"}, {17006, "3"}, {17007, "1"},
+                     {17008, "2"}, {17009, "33"}, {-1, "Game Name:"}, {-1, "Games played:"},
+                     {-1, "Games won:"}, {-1, "Games lost:"}, {-1, "Win/loss percentage:"}});
+  ExpectOnlyItsButtonsClose(game);
+  Click(game, 1);
+  EXPECT_FALSE(game.isVisible());
   PlayerStatisticsDialog dialog(*t.game, BuildPlayerStatistics(*t.game), nullptr);
   dialog.show();
   ExpectTexts(dialog, {{0, "Player Statistics"}, {-1, "Click buttons above columns to sort"}});

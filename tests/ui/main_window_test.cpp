@@ -117,9 +117,10 @@ TEST_F(MainWindowTest, KeysAndCommandsReachTheShell) {
   PointerUp(*t.game);
 }
 
-// To a screen reader: "Card table" with the piles as children, the focused
-// one named as on the rules page and described by its count and top card.
-TEST_F(MainWindowTest, FocusedPileIsNamedAndDescribed) {
+// To a screen reader: "Card table" with the piles as children, the focused one
+// named as on the rules page and described. Closing writes no preference,
+// keeping the rectangle for the exit, which writes the records first.
+TEST_F(MainWindowTest, FocusedPileIsDescribedAndClosingWritesNoPreference) {
   QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&window.Table());
   ASSERT_TRUE(table && !table->focusChild());
   EXPECT_EQ(table->text(QAccessible::Name), "Card table");
@@ -132,11 +133,6 @@ TEST_F(MainWindowTest, FocusedPileIsNamedAndDescribed) {
   EXPECT_EQ(pile->text(QAccessible::Name) + ": " + pile->text(QAccessible::Description),
             QString("Pile 2: 5 cards, top card %1 of %2")
                 .arg(kRankNames[Rank(top.Value)], kSuitNames[Suit(top.Value)]));
-}
-
-// Closing writes no preference, keeping the rectangle for the exit, which
-// writes the records first: a slow settings file never holds them up.
-TEST_F(MainWindowTest, ClosingKeepsTheRectangleAndWritesNoPreference) {
   window.resize(900, 700);
   QTest::qWait(20);
   ASSERT_TRUE(window.close());
