@@ -89,6 +89,7 @@ TEST(DataUpgrade, NewerVersionReachesThePlayerWithoutTouchingTheirFiles) {
   }
 }
 
+// Versions compare number by number; a folder with no record is older than any.
 TEST(DataUpgrade, VersionsCompareNumberByNumber) {
   const std::tuple<const char*, const char*, bool> cases[] = {
       {"0.10.0", "0.9.2", true}, {"1.0", "1.0.0", false}, {"1.0.1", "1.0", true},

@@ -15,6 +15,7 @@ namespace {
 
 QStringList passed;
 
+// The multimedia backend's warnings are dropped; every other message passes.
 TEST(QuietMessages, MultimediaWarningsAreDroppedAndRealErrorsPass) {
   const std::tuple<const char*, const char*, bool> cases[] = {
       {"default", "PulseAudioService: Context terminated.", true},

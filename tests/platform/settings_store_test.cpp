@@ -10,6 +10,8 @@
 namespace tarnik {
 namespace {
 
+// The first run, a round trip (the end-to-end test counts all 43 values in the
+// file), and values another program left that are no numbers or exceed 32 bits.
 TEST(SettingsStore, FirstRunRoundTripAndValuesThatAreNoNumbers) {
   testing::ScratchDir dir;
   const QString file = QString::fromStdString(dir.File("Tarnik Solitaire.conf"));

@@ -11,6 +11,7 @@ namespace {
 
 const std::string kLibrary = TARNIK_LIBRARY;
 
+// tarnik-tool syncs the new copy, renames it over the file, then syncs the folder.
 TEST(DurableWrite, NewCopyIsSyncedBeforeTheRenameAndTheFolderAfter) {
   testing::ScratchDir dir;
   const std::string folder = std::filesystem::canonical(dir.File("")).string();

@@ -87,6 +87,7 @@ TEST_P(TableRedrawTest, RedrawsOfChangedPilesShowTheCompleteTable) {
   }
 }
 
+// Cards leaving out what the card above hides still draw what drawing all shows.
 TEST_P(TableRedrawTest, CompleteTableIsEveryCellDrawnWholeOverTheFelt) {
   Move(2, 3, 4);  // a long fan over a short one, and an emptied column's marker
   Move(5, 6, 5);
