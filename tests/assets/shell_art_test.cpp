@@ -18,7 +18,7 @@ TEST(ShellArt, ToolbarStripHoldsSixteenPictures) {
   int drawn[16] = {};
   for (int x = 0; x < 256; ++x)
     for (int y = 0; y < 16; ++y) drawn[x / 16] += qAlpha(strip.pixel(x, y)) > 0;
-  for (int i = 0; i < 16; ++i) EXPECT_TRUE(drawn[i] > 30 && drawn[i] < 256) << i << ": " << drawn[i];
+  for (int i = 0; i < 16; ++i) EXPECT_TRUE(drawn[i] > 30 && drawn[i] < 256) << i << " " << drawn[i];
 }
 
 // Black and white only, fully opaque where drawn, opaque at its hot spot.

@@ -24,7 +24,8 @@ class MessageDisplay : public CountingDisplay {
 struct TournamentDialogTest : ::testing::Test {
   bool Prepare() {
     t.game->display = &display;
-    for (TourRecord& tour : t.game->records.TourTable) std::fill_n(tour.Games, kTourGames, kTourEnd);
+    for (TourRecord& tour : t.game->records.TourTable)
+      std::fill_n(tour.Games, kTourGames, kTourEnd);
     Tour(0).Games[0] = 2, Tour(0).Games[1] = 0, Tour(0).Scores[0] = 40, Tour(0).Scores[1] = 12;
     Tour(0).Seed = 4000000000u;
     std::strcpy(Tour(0).Name, "Spring");
