@@ -26,9 +26,10 @@ bool FourOfARank(const FlatPosition& pos, int32_t i) {
 
 CardMask FlatWanted(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos) {
   CardMask wanted = 0;
-  for (int32_t i = 0; i < flat.pileCount; ++i)
-    if (flat.piles[i].Has(PileFlags::WinGoal))
-      wanted |= rules.goalTakes[i][pos.Empty(i) ? 52 : CardValue(pos.Top(i))];
+  for (int32_t g = 0; g < flat.goalCount; ++g) {
+    const int32_t i = flat.goals[g];
+    wanted |= rules.goalTakes[i][pos.Empty(i) ? 52 : CardValue(pos.Top(i))];
+  }
   return wanted;
 }
 

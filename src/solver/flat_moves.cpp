@@ -84,9 +84,8 @@ void ListFlatDrags(const FlatRules& flat, const TableRules& rules, const FlatPos
 // How many of each card lie on the goal piles.
 void CountHome(const FlatRules& flat, const FlatPosition& pos, int32_t (&home)[52]) {
   for (int32_t v = 0; v < 52; ++v) home[v] = 0;
-  for (int32_t i = 0; i < flat.pileCount; ++i)
-    if (flat.piles[i].Has(PileFlags::WinGoal))
-      for (int32_t k = 0; k < pos.count[i]; ++k) ++home[CardValue(pos.At(i, k))];
+  for (int32_t g = 0; g < flat.goalCount; ++g)
+    for (int32_t k = 0, i = flat.goals[g]; k < pos.count[i]; ++k) ++home[CardValue(pos.At(i, k))];
 }
 
 // Whether the top card of pile `i` may go home at once (SafeToSendHome).
@@ -199,8 +198,8 @@ bool ApplyFlatForced(const FlatRules& flat, const TableRules& rules, FlatPositio
   if (FlipForced(flat, pos, done)) return true;
   if (!rules.safeGoalMoves) return false;
   CardMask wanted = 0;
-  for (int32_t i = 0; i < flat.pileCount; ++i) {
-    if (!flat.piles[i].Has(PileFlags::WinGoal)) continue;
+  for (int32_t g = 0; g < flat.goalCount; ++g) {
+    const int32_t i = flat.goals[g];
     const int32_t top = pos.Empty(i) ? 52 : CardValue(pos.Top(i));
     if (rules.goalTakesInTurn[i][top]) wanted |= rules.goalTakes[i][top];
   }
@@ -211,8 +210,9 @@ bool ApplyFlatForced(const FlatRules& flat, const TableRules& rules, FlatPositio
     if (pos.Empty(i) || !InMask(wanted, CardValue(pos.Top(i)))) continue;
     if (!SafeToSendHome(flat, rules, pos, i, home, counted, wanted)) continue;
     const int32_t card = CardValue(pos.Top(i));
-    for (int32_t q = 0; q < flat.pileCount; ++q) {
-      if (!flat.piles[q].Has(PileFlags::WinGoal) || !FlatReachable(flat, pos, q)) continue;
+    for (int32_t g = 0; g < flat.goalCount; ++g) {
+      const int32_t q = flat.goals[g];
+      if (!FlatReachable(flat, pos, q)) continue;
       if (flat.piles[q].overlaid && !FlatDropReaches(flat, pos, q)) continue;
       if (!rules.goalTakesInTurn[q][pos.Empty(q) ? 52 : CardValue(pos.Top(q))]) continue;
       if (!FlatCanDrop(flat, pos, i, q, card, 1)) continue;

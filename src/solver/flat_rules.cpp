@@ -160,7 +160,7 @@ bool CompileFlatRules(const Game& game, const TableRules& rules, const SolverTab
   out.deckSize = rules.deckSize;
   out.gameFlags = game.CurrentFlags;
   out.randomState = game.RandomState;
-  out.cellCount = out.filledCount = 0;
+  out.cellCount = out.filledCount = out.goalCount = 0;
   out.sorts = false;
   out.anyFlags = 0;
   for (int32_t i = 0; i < rules.pileCount; ++i) {
@@ -173,6 +173,7 @@ bool CompileFlatRules(const Game& game, const TableRules& rules, const SolverTab
     Coverers(game.PileTable, rules.pileCount, i, out.piles[i]);
     out.sorts |= (p.Flags & (PileFlags::SortAscending | PileFlags::SortDescending)) != 0;
     out.anyFlags |= p.Flags;
+    if (p.Has(PileFlags::WinGoal)) out.goals[out.goalCount++] = i;
     if (p.Has(PileFlags::MustBeEmpty)) out.cells[out.cellCount++] = i;
     if (p.Has(PileFlags::MustHaveCards)) out.filled[out.filledCount++] = i;
   }

@@ -71,6 +71,9 @@ struct FlatRules {
   // Every pile's flags together: steps no pile asks for are passed over.
   uint32_t anyFlags = 0;
   FlatPile piles[kMaxPiles];
+  // The goal piles, in table order.
+  int32_t goals[kMaxPiles] = {};
+  int32_t goalCount = 0;
   // The piles the table-wide conditions read.
   int32_t cells[kMaxPiles] = {};  // MustBeEmpty
   int32_t cellCount = 0;
