@@ -34,6 +34,13 @@ class Board {
   virtual int32_t Estimate(int32_t disorder) = 0;
   virtual int32_t Score() = 0;
   virtual bool Won() = 0;
+  // Whether the move just played (`choice`, from the position to expand)
+  // changed something that matters for a win; see ProgressMove. A board
+  // that cannot tell says yes.
+  virtual bool Progressed(const Choice& choice) {
+    (void)choice;
+    return true;
+  }
   // The bytes the board holds.
   virtual int64_t Bytes() const = 0;
 };

@@ -118,6 +118,58 @@ bool FlatBoard::Won() {
   return FlatWon(*flat_, current_);
 }
 
+namespace {
+
+// The face-down cards of a position.
+int32_t FaceDownCount(const FlatPosition& pos) {
+  int32_t n = 0;
+  for (int32_t i = 0; i < pos.start[pos.pileCount]; ++i) n += CardFace(pos.cards[i]) == FaceDown;
+  return n;
+}
+
+}  // namespace
+
+// A pile the player both takes cards from and drops cards on that is not a
+// goal pile: a column or a free cell, not a stock, a waste or a foundation.
+bool FlatBoard::Tableau(int32_t p) const {
+  const FlatPile& pile = flat_->piles[p];
+  return !pile.Has(PileFlags::WinGoal) && !(pile.placementNone && pile.start == PileStart::None);
+}
+
+// How well `card` lies on `below` on pile `p`: 0 not built on it, 1 built
+// on it, 2 built on it in its suit.
+int32_t FlatBoard::BuildOn(int32_t p, uint8_t below, uint8_t card) const {
+  if (!IsUp(below) || !InMask(rules_.buildsOn[p][CardValue(below)], CardValue(card))) return 0;
+  return Suit(CardValue(below)) == Suit(CardValue(card)) ? 2 : 1;
+}
+
+// A drag between tableau piles is progress when it (with its forced
+// actions) sends a card home, empties its pile, turns or uncovers a
+// face-down card, uncovers a card the goal piles take now, or brings its
+// cards onto a card they build on where they lay on none, or in suit where
+// they lay out of suit. Every other move (a stock click, a card from the
+// waste or a goal pile) is progress too. A move that merely undoes the one
+// before is not: it takes its cards back to where they lie worse.
+bool FlatBoard::Progressed(const Choice& choice) {
+  const SolverAction& a = choice.action;
+  if (choice.clicks > 0 || a.kind != SolverAction::Kind::Drag || a.target < 0) return true;
+  const int32_t from = a.pile, to = a.target;
+  if (!Tableau(from) || !Tableau(to)) return true;
+  const int32_t moved = current_.count[to] - base_.count[to];
+  if (moved <= 0 || current_.Empty(from) || FlatScore(*flat_, current_) != FlatScore(*flat_, base_))
+    return true;
+  const uint8_t uncovered = current_.Top(from);
+  if (!IsUp(uncovered) || FaceDownCount(current_) < FaceDownCount(base_)) return true;
+  if (InMask(FlatWanted(*flat_, rules_, current_), CardValue(uncovered))) return true;
+  // Where the card lay: below the cards above it, unless it went alone.
+  const uint8_t card = current_.At(to, base_.count[to]);
+  int32_t k = base_.count[from] - moved;
+  if (k < 0 || CardValue(base_.At(from, k)) != CardValue(card))
+    for (k = base_.count[from] - 1; k > 0 && CardValue(base_.At(from, k)) != CardValue(card);) --k;
+  const int32_t was = k > 0 ? BuildOn(from, base_.At(from, k - 1), card) : 0;
+  return base_.count[to] > 0 && BuildOn(to, base_.Top(to), card) > was;
+}
+
 bool FlatStartFits(const PositionRecord& start, int32_t pileCount) {
   FlatPosition pos;
   return FromRecord(start, pileCount, pos);

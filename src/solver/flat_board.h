@@ -24,10 +24,13 @@ class FlatBoard : public Board {
   int32_t Estimate(int32_t disorder) override;
   int32_t Score() override;
   bool Won() override;
+  bool Progressed(const Choice& choice) override;
   int64_t Bytes() const override { return sizeof(*this); }
 
  private:
   PositionKey PileKeyOf(const FlatPosition& pos, int32_t p) const;
+  bool Tableau(int32_t p) const;
+  int32_t BuildOn(int32_t p, uint8_t below, uint8_t card) const;
 
   const FlatRules* flat_;
   TableRules rules_;

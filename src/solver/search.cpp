@@ -47,6 +47,10 @@ class Portfolio {
     Add(StrategyKind{true, true, kDefaultDisorder});
     Add(StrategyKind{true, true, 0});
     if (rules_->stock >= 0) Add(StrategyKind{false, false, 0});
+    // Where each strategy keeps its own positions, also one that plays only
+    // moves that make progress, to find wins sooner; it cannot share a set,
+    // since the positions it enters it expands only in part.
+    if (!shared_ && flat_) Add(StrategyKind{true, true, kDefaultDisorder, true});
   }
 
   // Lets the strategies take turns until one wins, one has searched every
@@ -62,7 +66,13 @@ class Portfolio {
         if (state == Strategy::State::Won) return Finish(Verdict::Won, strategies_[i].get());
         if (state == Strategy::State::Exhausted) {
           done[i] = true;
-          if (--left == 0 || !shared_) return Finish(Verdict::Lost, nullptr);
+          --left;
+          // A strategy that skips moves proves nothing by running out.
+          if (!strategies_[i]->Complete()) {
+            if (left == 0) return Finish(Verdict::Unknown, nullptr);
+          } else if (left == 0 || !shared_) {
+            return Finish(Verdict::Lost, nullptr);
+          }
         }
         if (OutOfBudget()) return Finish(Verdict::Unknown, nullptr);
         if (alone_ && !done[0]) break;

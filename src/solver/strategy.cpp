@@ -115,6 +115,7 @@ bool Strategy::Expand(int32_t id) {
   for (const Choice& choice : choices_) {
     line_.clear();
     board_->Play(choice, line_);
+    if (kind_.progressOnly && !board_->Progressed(choice)) continue;
     if (!AddNode(id, line_, depth)) continue;
     if (board_->Won()) {
       won_ = static_cast<int32_t>(nodes_.Size()) - 1;

@@ -27,6 +27,10 @@ struct StrategyKind {
   bool depthFirst = false;
   bool stockRuns = true;  // stock clicks taken with the card they bring up
   int32_t disorder = kDefaultDisorder;  // see Estimate
+  // Only moves that make progress (Board::Progressed): finds wins sooner
+  // in games with many idle moves between columns, but searches only part
+  // of the positions, so it can never prove a deal lost.
+  bool progressOnly = false;
 };
 
 class Strategy {
@@ -44,6 +48,9 @@ class Strategy {
   // The actions from the start to the won position.
   std::vector<SolverAction> WinningLine() const;
 
+  // Whether it tries every move, so that searching every position it
+  // entered proves the deal lost.
+  bool Complete() const { return !kind_.progressOnly; }
   int64_t Expanded() const { return expanded_; }
   int64_t Stored() const { return static_cast<int64_t>(nodes_.Size()); }
   int32_t BestScore() const { return bestScore_; }

@@ -1,0 +1,98 @@
+// Which moves between columns the strategy that plays only progress counts
+// as progress: turning or uncovering a card, building where nothing was
+// built, building in suit where the build was out of suit; not moving a
+// built card onto another card it merely builds on, nor out of its suit.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/game/game.h"
+#include "solver/flat_board.h"
+#include "solver/flat_rules.h"
+#include "solver/position_key.h"
+#include "solver/sandbox.h"
+#include "solver/solver.h"
+#include "support/library_files.h"
+#include "support/play_table.h"
+#include "support/table_builder.h"
+
+namespace tarnik::solver {
+namespace {
+
+using namespace testing;
+
+constexpr int32_t S = Spades, C = Clubs, H = Hearts, D = Diamonds;
+
+// Four columns built down (`suit`), one card at a time, and four foundations.
+GameDef Columns(SuitBuild suit) {
+  GameDef g = NamedGame("Columns");
+  for (int i = 0; i < 4; ++i)
+    g.Piles[i] = MakePile(2 * i, 2, PileFlags::AutoPlay, RankBuild::Down, suit,
+                          CardRemoval::TopCardOnly, PileStart::Any);
+  for (int f = 0; f < 4; ++f) {
+    g.Piles[4 + f] = MakePile(2 * f, 0, PileFlags::WinGoal, RankBuild::Up, SuitBuild::SameSuit,
+                              CardRemoval::None, PileStart::AnyAce);
+    g.Piles[4 + f].Direction = PileDirection::NoDirection;
+  }
+  return g;
+}
+
+TEST(SolverProgress, OnlyMovesThatChangeWhatMattersAreProgress) {
+  struct Case {
+    SuitBuild suit;
+    std::vector<std::vector<Placed>> columns;
+    std::vector<std::string> progress, idle;  // the moves, by kind
+  } const cases[] = {
+      // The nine of hearts uncovers a face-down card; the nine of diamonds
+      // goes from one ten it builds on to another.
+      {SuitBuild::DiffColor,
+       {{Down(V(1, H)), Up(V(8, H))}, {Up(V(9, S)), Up(V(8, D))}, {Up(V(9, C))}, {Up(V(kKing, D))}},
+       {"drag 0 1 2"},
+       {"drag 1 1 2"}},
+      // The nine of hearts comes onto the ten of hearts off the ten of
+      // spades; the eight of diamonds comes onto a nine from a five; the
+      // nine of clubs leaves its own suit for a ten of hearts.
+      {SuitBuild::Any,
+       {{Up(V(9, S)), Up(V(8, H))},
+        {Up(V(9, H))},
+        {Up(V(4, C)), Up(V(7, D))},
+        {Up(V(9, C)), Up(V(8, C))}},
+       {"drag 0 1 1", "drag 2 1 0", "drag 2 1 3"},
+       {"drag 3 1 1"}},
+  };
+  for (const Case& c : cases) {
+    PlayTable t(Columns(c.suit));
+    std::vector<std::vector<Placed>> piles = c.columns;
+    piles.resize(8);
+    t.Arrange(piles);
+    SolverTable table;
+    std::string refusal;
+    ASSERT_TRUE(CaptureTable(*t.game, table, refusal)) << refusal;
+    std::unique_ptr<Game> game = NewQuietGame();
+    LoadTable(table, *game);
+    TableRules rules;
+    AnalyseRules(*game, rules);
+    auto flat = std::make_unique<FlatRules>();
+    ASSERT_TRUE(CompileFlatRules(*game, rules, table, *flat));
+    FlatBoard board(*flat, rules);
+    board.LoadStart(table.position);
+    std::vector<unsigned char> packed(PackedSize(rules));
+    board.Pack(packed.data());
+    board.Load(packed.data());
+    std::vector<Choice> choices;
+    board.ListMoves(choices);
+    std::vector<std::string> progress, idle;
+    for (const Choice& choice : choices) {
+      std::vector<SolverAction> line;
+      board.Play(choice, line);
+      (board.Progressed(choice) ? progress : idle).push_back(ActionLine(choice.action));
+    }
+    EXPECT_EQ(progress, c.progress);
+    EXPECT_EQ(idle, c.idle);
+  }
+}
+
+}  // namespace
+}  // namespace tarnik::solver
