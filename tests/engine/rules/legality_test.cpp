@@ -23,10 +23,9 @@ using S = SuitBuild;
 const std::string kRanks = "A23456789TJQK", kSuits = "schd";
 int32_t RankOf(char r) { return static_cast<int32_t>(kRanks.find(r)); }
 // One card written "9h": rank then suit.
-int32_t Val(const char* t) { return V(RankOf(t[0]), static_cast<int32_t>(kSuits.find(t[1]))); }
 Card CardOf(const char* t) {
   Card card;
-  card.Value = Val(t);
+  card.Value = V(RankOf(t[0]), static_cast<int32_t>(kSuits.find(t[1])));
   return card;
 }
 
@@ -37,7 +36,7 @@ std::vector<Card*> Fill(TableBuilder& table, Pile& pile, const std::string& text
   for (size_t i = 0; i + 1 < text.size(); i += 3) {
     const char mark = i + 2 < text.size() ? text[i + 2] : ' ';
     const int32_t face = mark == '*' ? FaceDown : mark == '!' ? Marked : FaceUp;
-    cards.push_back(&table.Push(pile, Val(&text[i]), face));
+    cards.push_back(&table.Push(pile, CardOf(&text[i]).Value, face));
     if (mark == '*' || mark == '!') ++i;
   }
   return cards;
@@ -65,10 +64,8 @@ bool Drop(const PileDef& def, const char* dest, const char* card, int count = 1)
 // Each wrapping sequence admits exactly its twelve consecutive pairs, in
 // order; nothing follows the king.
 TEST(WrapSequences, ByTwoThreeAndFourAdmitOnlyConsecutiveEntries) {
-  const struct {
-    bool (*next)(int32_t, int32_t);
-    std::string order;
-  } sequences[] = {{NextByTwo, "2468TQA3579JK"}, {NextByThree, "369Q258JA47TK"},
+  const struct { bool (*next)(int32_t, int32_t); std::string order; } sequences[] = {
+      {NextByTwo, "2468TQA3579JK"}, {NextByThree, "369Q258JA47TK"},
                    {NextByFour, "48Q37J26TA59K"}};
   for (const auto& seq : sequences)
     for (int32_t t = 0; t < 13; ++t)
@@ -79,81 +76,38 @@ TEST(WrapSequences, ByTwoThreeAndFourAdmitOnlyConsecutiveEntries) {
       }
 }
 
-// Which card a press lifts under each removal rule (-1 lifts nothing):
-// - "Any" walks down while the rank rises by the pile's step: 0 (equal
-//   ranks) unless the pile builds down by one or by two;
-// - the colour rules stop at the first card of the wrong colour or rank;
-// - same suit with step 0 joins only identical cards (the twin of a second
-//   pack directly beneath);
-// - different suit walks past anything but a face-down card or the card of
-//   the same suit one step higher;
-// - "Group in any suit" lifts the pressed card untested, "Top card only"
-//   the top card, "None" nothing, and "Remove any card" the pressed card
-//   whatever the rule;
-// - the "Any in" rules lift any part of their run from the pressed card up,
-//   and a press below the run offers the run. This project's "Any in same
-//   color" walks a run of one colour each a step below the card beneath;
-//   "Any in diff suit" while each card beneath has another suit.
-TEST(TakeableCard, EachRemovalRuleLiftsItsGroup) {
-  const struct {
-    C removal;
-    R build;
-    const char* cards;
-    std::vector<std::pair<int, int>> pressLifts;
-    uint32_t flags = PileFlags::AutoFillSource;
-  } cases[] = {
-      {C::Any, R::Up, "6d 7s 8c 8h", {{0, 2}}},  // step 0: only the two eights
-      {C::Any, R::Down, "Ks 8s 7h 6c", {{2, 1}, {0, 1}, {3, 3}}},
-      {C::Any, R::DownByTwo, "Ts 9d 7c 5h", {{0, 1}}},
-      {C::Any, R::UpByTwo, "5c 7h 9s", {{0, 2}}},
-      {C::GroupInSameColor, R::Down, "9h 8s 7c 6s", {{2, 1}, {0, 1}}},
-      {C::GroupInSameColor, R::Down, "Tc 8s 7c", {{0, 1}}},
-      {C::GroupInDiffColor, R::Down, "9s 8s 7d 6c", {{2, 1}, {0, 1}}},
-      {C::GroupInSameSuit, R::Up, "5h 6h", {{0, 1}}},
-      {C::GroupInSameSuit, R::Up, "4c 6h 6h", {{0, 1}}},
-      {C::GroupInSameSuit, R::Up, "6d 6h", {{0, 1}}},
-      {C::GroupInSameSuit, R::Down, "8s 8h 7h 6h", {{0, 1}}},
-      {C::GroupInDiffSuit, R::Down, "2c* 3d Ks 9h 5s", {{2, 1}}},
-      {C::GroupInDiffSuit, R::Down, "8d 7h 6h 5s", {{0, 2}, {3, 3}}},
-      {C::GroupInAnySuit, R::Down, "Ks* 3h 9c", {{1, 1}, {2, 2}, {0, 0}}},
-      {C::TopCardOnly, R::Down, "8s 7h", {{0, 1}, {1, 1}}},
-      {C::None, R::Down, "8s 7h", {{0, -1}, {1, -1}}},
-      {C::None, R::Down, "2c Jh 4s", {{1, 1}}, PileFlags::RemoveAnyCard},
-      {C::TopCardOnly, R::Down, "2c Jh", {{0, 0}}, PileFlags::RemoveAnyCard},
-      {C::AnyInDiffColor, R::Down, "9h 9s 8h 7c 6d", {{3, 3}, {4, 4}, {1, 1}, {0, 1}}},
-      {C::AnyInDiffColor, R::Down, "Js 8h 7c", {{0, 1}}},
-      {C::AnyInSameSuit, R::Down, "9h 9s 8s 7s 6s", {{2, 2}, {4, 4}, {0, 1}}},
-      {C::AnyInSameColor, R::Down, "9h 9s 8c 7s 6c", {{2, 2}, {4, 4}, {0, 1}}},
-      {C::AnyInSameColor, R::Down, "Tc 8c 7s", {{0, 1}}},
-      {C::AnyInSameColor, R::Down, "5d 4h 3h", {{0, 0}}},
-      {C::AnyInDiffSuit, R::Down, "9h 8h 7c 6s 5d", {{2, 2}, {1, 1}, {0, 1}, {4, 4}}},
-      {C::AnyInDiffSuit, R::Down, "Js 8h 7c", {{0, 1}}},
+// Where each removal rule's walk stops (-1 lifts nothing): "Any" walks while
+// the rank rises by the pile's step (0 unless it builds down by one or two);
+// the colour rules stop at the wrong colour or rank; same suit with step 0
+// joins only the twin of a second pack; different suit walks past anything
+// but the same suit one step higher; "Group in any suit" lifts the pressed
+// card, "Top card only" the top card, "None" nothing, and "Remove any card"
+// the pressed card whatever the rule.
+TEST(TakeableCard, EachRemovalRuleStopsItsWalkWhereItsRuleSays) {
+  const R up = R::Up, down = R::Down;
+  const struct { C removal; R build; const char* cards; int press, lifts; uint32_t flags = 0; }
+  cases[] = {
+      {C::Any, up, "6d 7s 8c 8h", 0, 2}, {C::Any, R::DownByTwo, "Ts 9d 7c 5h", 0, 1},
+      {C::GroupInSameColor, down, "9h 8s 7c 6s", 0, 1},
+      {C::GroupInSameColor, down, "Tc 8s 7c", 0, 1},
+      {C::GroupInDiffColor, down, "9s 8s 7d 6c", 0, 1}, {C::AnyInDiffColor, down, "Js 8h 7c", 0, 1},
+      {C::GroupInSameSuit, up, "4c 6h 6h", 0, 1}, {C::GroupInSameSuit, up, "6d 6h", 0, 1},
+      {C::GroupInSameSuit, down, "8s 8h 7h 6h", 0, 1},
+      {C::GroupInDiffSuit, down, "2c* 3d Ks 9h 5s", 2, 1},
+      {C::GroupInDiffSuit, down, "8d 7h 6h 5s", 0, 2}, {C::AnyInDiffSuit, down, "Js 8h 7c", 0, 1},
+      {C::AnyInDiffSuit, down, "9h 8h 7c 6s 5d", 0, 1},
+      {C::GroupInAnySuit, down, "Ks* 3h 9c", 1, 1}, {C::GroupInAnySuit, down, "Ks* 3h 9c", 0, 0},
+      {C::TopCardOnly, down, "8s 7h", 0, 1}, {C::None, down, "8s 7h", 1, -1},
+      {C::TopCardOnly, down, "2c Jh", 0, 0, PileFlags::RemoveAnyCard},
   };
   for (const auto& c : cases) {
     TableBuilder table;
-    Pile& pile = table.AddPile(Taking(c.removal, c.build, c.flags));
+    Pile& pile = table.AddPile(Taking(c.removal, c.build, c.flags | PileFlags::AutoFillSource));
     auto cards = Fill(table, pile, c.cards);
     table.Finish();
-    for (const auto& [press, lifts] : c.pressLifts)
-      EXPECT_EQ(TakeableCard(table.piles(), pile, cards[press]), lifts < 0 ? nullptr : cards[lifts])
-          << static_cast<int>(c.removal) << " " << c.cards << " press " << press;
-  }
-}
-
-// "Before take" forbids taking until every must-be-empty pile is empty, even
-// from a "Remove any card" pile; a game without such piles never waits.
-TEST(TakeableCard, BeforeTakeWaitsForMustBeEmptyPiles) {
-  for (const char* cell : {"none", "", "5s"}) {
-    TableBuilder table;
-    Pile& plain = table.AddPile(Taking(C::TopCardOnly, R::Down, PileFlags::BeforeTake));
-    Pile& anyCard = table.AddPile(
-        Taking(C::TopCardOnly, R::Down, PileFlags::BeforeTake | PileFlags::RemoveAnyCard));
-    auto p = Fill(table, plain, "2c Jh"), a = Fill(table, anyCard, "2c Jh");
-    if (std::string(cell) != "none") Fill(table, table.AddPile(OpenPile(PileFlags::MustBeEmpty)), cell);
-    table.Finish();
-    const bool open = std::string(cell) != "5s";
-    EXPECT_EQ(TakeableCard(table.piles(), plain, p[1]), open ? p[1] : nullptr) << cell;
-    EXPECT_EQ(TakeableCard(table.piles(), anyCard, a[0]), open ? a[0] : nullptr) << cell;
+    EXPECT_EQ(TakeableCard(table.piles(), pile, cards[c.press]),
+              c.lifts < 0 ? nullptr : cards[c.lifts])
+        << static_cast<int>(c.removal) << " " << c.cards << " press " << c.press;
   }
 }
 
@@ -163,11 +117,7 @@ TEST(TakeableCard, BeforeTakeWaitsForMustBeEmptyPiles) {
 // below a face-down or marked card.
 TEST(TakeableCard, WholeRunsAndCardsNotFaceUpEndingEveryWalk) {
   const char *sameSuit = "9s 8s 7s 6s", *alternating = "9s 8h 7c 6d";
-  const struct {
-    C removal;
-    const char* run;
-    bool wholeRun;
-  } cases[] = {
+  const struct { C removal; const char* run; bool wholeRun; } cases[] = {
       {C::Any, alternating, true},           {C::GroupInSameColor, sameSuit, true},
       {C::GroupInDiffColor, alternating, true}, {C::GroupInSameSuit, sameSuit, true},
       {C::GroupInDiffSuit, alternating, true}, {C::AnyInSameColor, sameSuit, false},
@@ -190,35 +140,41 @@ TEST(TakeableCard, WholeRunsAndCardsNotFaceUpEndingEveryWalk) {
   }
 }
 
-// With "Need free cells" a group holds at most one card more than there are
-// empty must-be-empty piles; without it the free cells do not matter.
-TEST(TakeableCard, NeedFreeCellsLimitsGroupToFreeCellsPlusOne) {
+// "Before take" forbids taking until every must-be-empty pile is empty, even
+// from a "Remove any card" pile; a game without such piles never waits.
+// With "Need free cells" an "Any in" group holds at most one card more than
+// there are empty must-be-empty piles; without it the cells do not matter.
+TEST(TakeableCard, BeforeTakeAndNeedFreeCellsCountTheMustBeEmptyPiles) {
+  for (const char* cell : {"none", "", "5s"}) {
+    TableBuilder table;
+    Pile& plain = table.AddPile(Taking(C::TopCardOnly, R::Down, PileFlags::BeforeTake));
+    Pile& anyCard = table.AddPile(
+        Taking(C::TopCardOnly, R::Down, PileFlags::BeforeTake | PileFlags::RemoveAnyCard));
+    auto p = Fill(table, plain, "2c Jh"), a = Fill(table, anyCard, "2c Jh");
+    if (std::string(cell) != "none")
+      Fill(table, table.AddPile(OpenPile(PileFlags::MustBeEmpty)), cell);
+    table.Finish();
+    const bool open = std::string(cell) != "5s";
+    EXPECT_EQ(TakeableCard(table.piles(), plain, p[1]), open ? p[1] : nullptr) << cell;
+    EXPECT_EQ(TakeableCard(table.piles(), anyCard, a[0]), open ? a[0] : nullptr) << cell;
+  }
   const uint32_t need = PileFlags::NeedFreeCells;
-  const struct {
-    C removal;
-    uint32_t flags;
-    int emptyCells, lifts;  // of three must-be-empty piles; the card a press on the bottom lifts
-  } cases[] = {
-      {C::AnyInDiffColor, need, 0, 4}, {C::AnyInDiffColor, need, 1, 3},
-      {C::AnyInDiffColor, need, 2, 2}, {C::AnyInDiffColor, need, 3, 1},
-      {C::AnyInDiffColor, PileFlags::AutoFillSource, 0, 0},
-      {C::AnyInSameColor, need, 1, 3}, {C::AnyInDiffSuit, need, 0, 4},
-  };
+  // Of three must-be-empty piles, how many are empty; what a press on the bottom lifts.
+  const struct { uint32_t flags; int emptyCells, lifts; } cases[] = {
+      {need, 0, 4}, {need, 2, 2}, {need, 3, 1}, {PileFlags::AutoFillSource, 0, 0}};
   for (const auto& c : cases) {
     TableBuilder table;
-    Pile& pile = table.AddPile(Taking(c.removal, R::Down, c.flags));
-    auto cards =
-        Fill(table, pile, c.removal == C::AnyInSameColor ? "Ts 9c 8c 7s 6c" : "Ts 9h 8c 7d 6s");
+    Pile& pile = table.AddPile(Taking(C::AnyInDiffColor, R::Down, c.flags));
+    auto cards = Fill(table, pile, "Ts 9h 8c 7d 6s");
     for (int i = 0; i < 3; ++i)
       Fill(table, table.AddPile(OpenPile(PileFlags::MustBeEmpty)), i >= c.emptyCells ? "Ah" : "");
     table.Finish();
     const Pile* piles = table.piles();
-    SCOPED_TRACE(::testing::Message() << static_cast<int>(c.removal) << " " << c.emptyCells);
+    SCOPED_TRACE(c.emptyCells);
     EXPECT_EQ(FreeCellCount(piles), c.emptyCells);
     EXPECT_EQ(MustBeEmptyCleared(piles), c.emptyCells == 3);
     EXPECT_EQ(TakeableCard(piles, pile, cards[0]), cards[c.lifts]);
     EXPECT_EQ(TakeableCard(piles, pile, cards[c.lifts]), cards[c.lifts]);  // within the limit
-    EXPECT_EQ(TakeableCard(piles, pile, cards[4]), cards[4]);
   }
 }
 
@@ -228,26 +184,19 @@ TEST(TakeableCard, NeedFreeCellsLimitsGroupToFreeCellsPlusOne) {
 // "None" accepts cards only on an empty pile, "One card" never a group.
 TEST(CanDrop, TopCardSizeLimitAndPlacement) {
   const auto none = CardPlacement::None, one = CardPlacement::OneCard, any = CardPlacement::Any;
-  const struct {
-    const char* dest;
-    int count, sizeLimit;
-    CardPlacement placement;
-    bool allowed;
-  } cases[] = {
+  const struct { const char* dest; int count, sizeLimit; CardPlacement place; bool ok; } cases[] = {
       {"9s*", 1, 0, any, false}, {"9s* 9c", 1, 0, any, true}, {"9s!", 1, 0, any, true},
       {"", 1, 1, any, true}, {"", 2, 1, any, false}, {"2h", 1, 1, any, false},
       {"2h 3h", 2, 4, any, true}, {"2h 3h", 3, 4, any, false},
-      {"Ac 2c 3c 4c 5c 6c 7c 8c 9c Tc", 20, 0, any, true}, {"4c", 3, 0, any, true},
-      {"", 1, 0, none, true}, {"", 3, 0, none, true}, {"4c", 1, 0, none, false},
-      {"", 1, 0, one, true}, {"", 2, 0, one, false}, {"4c", 1, 0, one, true},
-      {"4c", 2, 0, one, false},
+      {"Ac 2c 3c 4c 5c 6c 7c 8c 9c Tc", 20, 0, any, true}, {"", 3, 0, none, true},
+      {"4c", 1, 0, none, false}, {"", 2, 0, one, false}, {"4c", 1, 0, one, true},
   };
   for (const auto& c : cases) {
     PileDef def = OpenPile();
     def.SizeLimit = c.sizeLimit;
-    def.Placement = c.placement;
-    EXPECT_EQ(Drop(def, c.dest, "3h", c.count), c.allowed)
-        << c.dest << " limit " << c.sizeLimit << " placement " << static_cast<int>(c.placement)
+    def.Placement = c.place;
+    EXPECT_EQ(Drop(def, c.dest, "3h", c.count), c.ok)
+        << c.dest << " limit " << c.sizeLimit << " placement " << static_cast<int>(c.place)
         << " group " << c.count;
   }
 }
@@ -258,7 +207,7 @@ TEST(CanDrop, LowAndKingAndLowAndAceNeedAHigherSameSuitTopElsewhere) {
   // Where the nine of hearts lies: on a "Top card only" pile elsewhere, on
   // one that lets cards be taken as a group, buried, on the source or on the
   // destination; or an equal heart, a higher diamond, nothing at all.
-  enum Where { Nowhere, TopOnly, AnyRemoval, Equal, Diamond, Buried, OnSource, OnDest, EmptyTop };
+  enum Where { Nowhere, TopOnly, AnyRemoval, Equal, Diamond, Buried, OnSource, OnDest };
   auto drop = [](uint32_t flag, Where nine, const char* card) {
     TableBuilder table;
     Pile& source = table.AddPile(Taking(nine == OnSource ? C::TopCardOnly : C::Any, R::Any));
@@ -266,56 +215,43 @@ TEST(CanDrop, LowAndKingAndLowAndAceNeedAHigherSameSuitTopElsewhere) {
     Pile& dest = table.AddPile(Taking(nine == OnDest ? C::TopCardOnly : C::Any, R::Any, flag));
     if (nine == OnDest) Fill(table, dest, "9h");
     Pile& elsewhere = table.AddPile(Taking(nine == AnyRemoval ? C::Any : C::TopCardOnly, R::Any));
-    const char* const held[] = {"", "9h", "9h", "5h", "9d", "9h 2s", "2s", "2s", ""};
+    const char* const held[] = {"", "9h", "9h", "5h", "9d", "9h 2s", "2s", "2s"};
     Fill(table, elsewhere, held[nine]);
     table.Finish();
-    const bool allowed = CanDrop(table.piles(), source, dest, CardOf(card), 1);
-    EXPECT_EQ(allowed, HigherOnTopElsewhere(table.piles(), source, CardOf(card)) ||
-                           card[0] == (flag == PileFlags::LowAndKing ? 'K' : 'A'));
-    return allowed;
+    return CanDrop(table.piles(), source, dest, CardOf(card), 1);
   };
   for (uint32_t flag : {PileFlags::LowAndKing, PileFlags::LowAndAce}) {
     const bool king = flag == PileFlags::LowAndKing;
     SCOPED_TRACE(king ? "low and king" : "low and ace");
     EXPECT_TRUE(drop(flag, Nowhere, king ? "Kc" : "Ac"));
     EXPECT_FALSE(drop(flag, Nowhere, king ? "Ac" : "Kc"));
-    for (Where nine : {Nowhere, TopOnly, AnyRemoval, Equal, Diamond, Buried, OnSource, OnDest,
-                       EmptyTop})
+    for (Where nine : {Nowhere, TopOnly, AnyRemoval, Equal, Diamond, Buried, OnSource, OnDest})
       EXPECT_EQ(drop(flag, nine, "5h"), nine == TopOnly || nine == OnDest) << nine;
   }
 }
 
 // "Rank above": an empty pile takes only the rank of the previous pile's
 // bottom card, a holding pile any rank in the previous pile (not its own); an
-// empty previous pile, or no previous pile at all, refuses.
+// empty previous pile, or no previous pile at all (the first pile), refuses.
 TEST(CanDrop, RankAboveTakesRanksOfThePreviousPile) {
-  const struct {
-    const char *prev, *dest, *card;
-    bool allowed;
-  } cases[] = {
-      {"7s 3h Jd", "", "7d", true},    {"7s 3h Jd", "", "3c", false},
-      {"7s 3h Jd", "", "Js", false},   {"7s 3h Jd", "", "9h", false},
-      {"7s 3h Jd", "2c", "7d", true},  {"7s 3h Jd", "2c", "3c", true},
-      {"7s 3h Jd", "2c", "Js", true},  {"7s 3h Jd", "2c", "9h", false},
-      {"7s 3h Jd", "2c", "2h", false}, {"", "", "7d", false}, {"", "2c", "7d", false},
+  const struct { const char *prev, *dest, *card; bool allowed, first = false; } cases[] = {
+      {"7s 3h Jd", "", "7d", true},   {"7s 3h Jd", "", "3c", false}, {"7s 3h Jd", "2c", "3c", true},
+      {"7s 3h Jd", "2c", "Js", true}, {"7s 3h Jd", "2c", "9h", false},
+      {"7s 3h Jd", "2c", "2h", false}, {"", "", "7d", false}, {"7s", "", "7d", false, true},
   };
   for (const auto& c : cases) {
     TableBuilder table;
-    Pile& prev = table.AddPile(OpenPile());
-    Pile& dest = table.AddPile(OpenPile(PileFlags::RankAbove));
+    const uint32_t plain = PileFlags::AutoFillSource, above = PileFlags::RankAbove;
+    Pile& first = table.AddPile(OpenPile(c.first ? above : plain));
+    Pile& second = table.AddPile(OpenPile(c.first ? plain : above));
+    Pile &prev = c.first ? second : first, &dest = c.first ? first : second;
     Fill(table, prev, c.prev);
     Fill(table, dest, c.dest);
     table.Finish();
-    EXPECT_EQ(RankInPrevPile(dest, CardOf(c.card)), c.allowed) << c.prev << "|" << c.dest << "|" << c.card;
+    EXPECT_EQ(RankInPrevPile(dest, CardOf(c.card)), c.allowed)
+        << c.prev << "|" << c.dest << "|" << c.card;
     EXPECT_EQ(CanDrop(table.piles(), prev, dest, CardOf(c.card), 1), c.allowed);
   }
-  TableBuilder table;  // the first pile of a game has no previous pile: refused, safely
-  Pile& first = table.AddPile(OpenPile(PileFlags::RankAbove));
-  Pile& source = table.AddPile(OpenPile());
-  Fill(table, source, "7s");
-  table.Finish();
-  EXPECT_FALSE(RankInPrevPile(first, *source.TopCard));
-  EXPECT_FALSE(CanDrop(table.piles(), source, first, *source.TopCard, 1));
 }
 
 // Cards from a "Foundations only" pile go only to win-goal piles, never back
@@ -326,14 +262,14 @@ TEST(CanDrop, FoundationsOnlySourceDropsOnlyOnWinGoal) {
   Pile& plainSource = table.AddPile(OpenPile());
   Pile& goal = table.AddPile(OpenPile(PileFlags::WinGoal));
   Pile& tableau = table.AddPile(OpenPile());
-  Fill(table, source, "4c 9h");
-  Fill(table, plainSource, "9c");
+  const Card nine = CardOf("9h");
   table.Finish();
   const Pile* piles = table.piles();
-  EXPECT_TRUE(CanDrop(piles, source, goal, *source.TopCard, 1));
-  EXPECT_FALSE(CanDrop(piles, source, tableau, *source.TopCard, 1));
-  EXPECT_FALSE(CanDrop(piles, source, source, *source.TopCard, 1));
-  EXPECT_TRUE(CanDrop(piles, plainSource, tableau, *plainSource.TopCard, 1));
+  EXPECT_EQ((std::array{CanDrop(piles, source, goal, nine, 1),
+                        CanDrop(piles, source, tableau, nine, 1),
+                        CanDrop(piles, source, source, nine, 1),
+                        CanDrop(piles, plainSource, tableau, nine, 1)}),
+            (std::array{true, false, false, true}));
 }
 
 // With a must-be-empty pile holding cards, "Before start" waits only while the
@@ -354,7 +290,8 @@ TEST(CanDrop, BeforeConditionsWaitForTheMustBeEmptyPiles) {
     Pile* sources[] = {&table.AddPile(same), &table.AddPile(other), nullptr};
     Fill(table, *sources[0], "6h");
     Fill(table, *sources[1], "6h");
-    if (cell != Absent) Fill(table, *(sources[2] = &table.AddPile(cellDef)), cell == Full ? "6h" : "");
+    if (cell != Absent)
+      Fill(table, *(sources[2] = &table.AddPile(cellDef)), cell == Full ? "6h" : "");
     Pile& dest = table.AddPile(destDef);
     Fill(table, dest, destHoldsCard ? "7s" : "");
     table.Finish();
@@ -362,122 +299,84 @@ TEST(CanDrop, BeforeConditionsWaitForTheMustBeEmptyPiles) {
   };
   const uint32_t start = PileFlags::BeforeStart, column = PileFlags::BeforeNoColumn,
                  dropF = PileFlags::BeforeDrop, any = PileFlags::BeforeAny;
-  const struct {
-    uint32_t flag;
-    Cell cell;
-    From from;
-    bool destHoldsCard, allowed;
-  } cases[] = {
-      {start, Full, SameColumn, false, false}, {start, Full, OtherColumn, false, false},
-      {start, Full, FromCell, false, true},    {start, Full, OtherColumn, true, true},
-      {start, Empty, OtherColumn, false, true}, {column, Full, SameColumn, true, true},
-      {column, Full, OtherColumn, true, false}, {column, Full, OtherColumn, false, false},
+  const struct { uint32_t flag; Cell cell; From from; bool destHoldsCard, allowed; } cases[] = {
+      {start, Full, SameColumn, false, false}, {start, Full, FromCell, false, true},
+      {start, Full, OtherColumn, true, true},  {start, Empty, OtherColumn, false, true},
+      {column, Full, SameColumn, true, true},  {column, Full, OtherColumn, true, false},
       {column, Full, FromCell, true, true},  // the cell is in column 9
       {column, Empty, OtherColumn, true, true}, {dropF, Full, SameColumn, true, false},
-      {dropF, Full, OtherColumn, false, false}, {dropF, Full, FromCell, true, true},
-      {dropF, Empty, OtherColumn, true, true},  {any, Full, SameColumn, true, false},
-      {any, Full, FromCell, true, false},       {any, Full, FromCell, false, false},
-      {any, Empty, OtherColumn, false, true},
+      {dropF, Full, FromCell, true, true},     {dropF, Empty, OtherColumn, true, true},
+      {any, Full, FromCell, true, false},      {any, Empty, OtherColumn, false, true},
   };
   for (const auto& c : cases)
     EXPECT_EQ(drop(c.flag, c.cell, c.from, c.destHoldsCard), c.allowed)
         << c.flag << " cell " << c.cell << " from " << c.from << " holding " << c.destHoldsCard;
   for (uint32_t f : {start, column, dropF, any})
-    for (bool holds : {false, true}) EXPECT_TRUE(drop(f, Absent, OtherColumn, holds)) << f;
-  TableBuilder table;
-  table.AddPile(OpenPile());
-  table.Finish();
-  EXPECT_TRUE(MustBeEmptyCleared(table.piles()));
-  EXPECT_EQ(FreeCellCount(table.piles()), 0);
+    EXPECT_TRUE(drop(f, Absent, OtherColumn, false)) << f;
+}
+
+// Calls `check(card, accepted)` for each card written in `accepts` and
+// `refuses` ("7h 8d").
+template <typename F>
+void EachCard(const char* accepts, const char* refuses, F check) {
+  for (bool accepted : {true, false})
+    for (const char* t = accepted ? accepts : refuses; *t; t += t[2] ? 3 : 2) check(t, accepted);
 }
 
 // An empty pile's start rule decides which card may begin it; once the pile
 // holds cards the start rule no longer applies, except on the four automatic
 // suit piles, which accept no card at all, not even the ace of their suit.
 TEST(CanDrop, PileStartDecidesWhatBeginsAnEmptyPile) {
-  const int32_t none = -2, anyCard = -1, anyAce = 52, anyTwo = 53, anySeven = 58, anyJack = 62,
-                anyQueen = 63, anyKing = 64, anyFace = 69, blank = 70, sevenH = V(6, Hearts);
-  const struct {
-    int32_t start;
-    const char *dest, *card;
-    bool accepted;
-  } cases[] = {
-      {none, "", "As", false}, {none, "", "Kh", false}, {none, "4s", "Qh", true},
-      {anyCard, "", "5c", true}, {sevenH, "", "7h", true}, {sevenH, "", "7d", false},
-      {sevenH, "", "7s", false}, {sevenH, "", "8h", false}, {V(0, Spades), "", "As", true},
-      {V(0, Spades), "", "Ac", false}, {V(12, Diamonds), "", "Kd", true},
-      {V(12, Diamonds), "", "Kh", false}, {anyAce, "", "Ad", true}, {anyAce, "", "As", true},
-      {anyAce, "", "2s", false}, {anyAce, "", "Ks", false}, {anyQueen, "", "Qc", true},
-      {anyQueen, "", "Jc", false}, {anyQueen, "", "Kc", false}, {anyKing, "", "Kh", true},
-      {anyKing, "", "Qh", false}, {anyKing, "Ks", "Qh", true}, {anyFace, "", "Js", true},
-      {anyFace, "", "Qh", true}, {anyFace, "", "Kd", true}, {anyFace, "", "Tc", false},
-      {anyFace, "", "Ac", false}, {blank, "", "3c", true}, {anyTwo, "", "2h", true},
-      {anyTwo, "", "Kc", false}, {anyTwo, "", "Ac", false}, {anySeven, "", "7d", true},
-      {anySeven, "", "6d", false}, {anyJack, "", "Jc", true}, {anyJack, "", "5h", false},
-      {anyJack, "", "Qh", false}, {65, "", "As", false}, {66, "", "Kc", false},
-      {67, "Ah", "2h", false}, {68, "", "Ad", false},
+  const struct { int32_t start; const char *accepts, *refuses; } cases[] = {
+      {-2, "", "As Kh"}, {-1, "5c", ""}, {V(6, Hearts), "7h", "7d 8h"}, {V(0, Spades), "As", "Ac"},
+      {V(12, Diamonds), "Kd", "Kh"}, {52, "Ad", "2s"}, {53, "2h", "Ac"}, {63, "Qc", "Kc"},
+      {64, "Kh", "Qh"}, {69, "Js Kd", "Tc"}, {70, "3c", ""}, {65, "", "As"}, {66, "", "Kc"},
+      {67, "", "Ah"}, {68, "", "Ad"},
   };
   for (const auto& c : cases) {
     PileDef def = OpenPile();
     def.PileStart = static_cast<PileStart>(c.start);
-    EXPECT_EQ(Drop(def, c.dest, c.card), c.accepted) << c.start << " " << c.dest << " " << c.card;
+    EachCard(c.accepts, c.refuses, [&](const char* card, bool accepted) {
+      EXPECT_EQ(Drop(def, "", card), accepted) << c.start << " " << card;
+    });
+    EXPECT_EQ(Drop(def, "Ah", "Qh"), c.start < 65 || c.start > 68) << c.start << " holding a card";
   }
 }
 
-// Every rank build compares the dropped card's rank (second) with the top
-// card's (first).
-TEST(CanDrop, RankBuildComparesWithTheTopCard) {
-  const struct {
-    R build;
-    const char* ranks;
-    bool accepted;
-  } cases[] = {
-      {R::None, "5K", 1}, {R::Any, "5A", 1}, {R::Up, "56", 1}, {R::Up, "54", 0}, {R::Up, "55", 0},
-      {R::Up, "KA", 0}, {R::Down, "65", 1}, {R::Down, "56", 0}, {R::Down, "AK", 0},
-      {R::UpByTwo, "57", 1}, {R::UpByTwo, "JK", 1}, {R::UpByTwo, "56", 0},
-      {R::UpByTwo, "QA", 0}, {R::DownByTwo, "75", 1}, {R::DownByTwo, "76", 0},
-      {R::DownByTwo, "AQ", 0}, {R::UpOrDown, "56", 1}, {R::UpOrDown, "54", 1},
-      {R::UpOrDown, "55", 0}, {R::UpOrDown, "KA", 0}, {R::UpOrDown, "AK", 0},
-      {R::UpOrDownWrapping, "KA", 1}, {R::UpOrDownWrapping, "AK", 1},
-      {R::UpOrDownWrapping, "54", 1}, {R::UpOrDownWrapping, "57", 0},
-      {R::UpOrDownWrapping, "55", 0}, {R::UpOrDownWrapping, "QA", 0}, {R::UpWrapping, "QA", 0},
-      {R::UpWrapping, "KA", 1}, {R::UpWrapping, "56", 1}, {R::UpWrapping, "AK", 0},
-      {R::UpWrapping, "65", 0}, {R::UpByTwoWrapping, "24", 1}, {R::UpByTwoWrapping, "QA", 1},
-      {R::UpByTwoWrapping, "JK", 1}, {R::UpByTwoWrapping, "K2", 0},
-      {R::UpByTwoWrapping, "23", 0}, {R::UpByThreeWrapping, "36", 1},
-      {R::UpByThreeWrapping, "Q2", 1}, {R::UpByThreeWrapping, "TK", 1},
-      {R::UpByThreeWrapping, "K3", 0}, {R::UpByThreeWrapping, "35", 0},
-      {R::UpByFourWrapping, "48", 1}, {R::UpByFourWrapping, "Q3", 1},
-      {R::UpByFourWrapping, "9K", 1}, {R::UpByFourWrapping, "K4", 0},
-      {R::UpByFourWrapping, "47", 0}, {R::Same, "55", 1}, {R::Same, "56", 0},
+// Every rank build compares the dropped card's rank (second of a pair) with
+// the top card's, every suit build the suits; an empty pile has no top card
+// and skips both tests.
+TEST(CanDrop, RankAndSuitBuildsCompareWithTheTopCard) {
+  const struct { R build; const char *accepts, *refuses; } ranks[] = {
+      {R::None, "5K", ""}, {R::Any, "5A", ""}, {R::Up, "56", "54 KA"}, {R::Down, "65", "56 AK"},
+      {R::UpByTwo, "57", "56 QA"}, {R::DownByTwo, "75", "76"}, {R::UpOrDown, "56 54", "KA"},
+      {R::UpOrDownWrapping, "KA AK 54", "57"}, {R::UpWrapping, "KA 56", "AK"},
+      {R::UpByTwoWrapping, "QA", "23"}, {R::UpByThreeWrapping, "Q2", "35"},
+      {R::UpByFourWrapping, "Q3", "47"}, {R::Same, "55", "56"},
   };
-  for (const auto& c : cases) {
-    PileDef def = OpenPile();
+  // The top card's and the card's suits of a nine and an eight.
+  const struct { S build; const char *accepts, *refuses; } suits[] = {
+      {S::None, "sh", ""}, {S::SameColor, "hd sc", "sd"}, {S::DiffColor, "sh dc", "hd"},
+               {S::SameSuit, "cc", "cs"}, {S::DiffSuit, "cs", "hh"}};
+  PileDef def = OpenPile();
+  for (const auto& c : ranks) {
     def.RankBuild = c.build;
-    const std::string top = {c.ranks[0], 's'}, card = {c.ranks[1], 'h'};
-    EXPECT_EQ(Drop(def, top.c_str(), card.c_str()), c.accepted)
-        << static_cast<int>(c.build) << " " << c.ranks;
+    EachCard(c.accepts, c.refuses, [&](const char* p, bool accepted) {
+      const std::string top = {p[0], 's'}, card = {p[1], 'h'};
+      EXPECT_EQ(Drop(def, top.c_str(), card.c_str()), accepted)
+          << static_cast<int>(c.build) << " " << p;
+      EXPECT_TRUE(Drop(def, "", card.c_str()));
+    });
   }
-}
-
-// Every suit build compares the dropped card's suit with the top card's; an
-// empty pile has no top card and skips the test.
-TEST(CanDrop, SuitBuildComparesWithTheTopCard) {
-  const struct {
-    S build;
-    const char *top, *card;
-    bool accepted;
-  } cases[] = {
-      {S::None, "9s", "8h", 1}, {S::Any, "9s", "8s", 1}, {S::SameColor, "9h", "8d", 1},
-      {S::SameColor, "9s", "8c", 1}, {S::SameColor, "9s", "8d", 0}, {S::DiffColor, "9s", "8h", 1},
-      {S::DiffColor, "9d", "8c", 1}, {S::DiffColor, "9h", "8d", 0}, {S::SameSuit, "9c", "8c", 1},
-      {S::SameSuit, "9c", "8s", 0}, {S::DiffSuit, "9c", "8s", 1}, {S::DiffSuit, "9h", "8h", 0},
-  };
-  for (const auto& c : cases) {
-    PileDef def = OpenPile();
+  def.RankBuild = R::Any;
+  for (const auto& c : suits) {
     def.SuitBuild = c.build;
-    EXPECT_EQ(Drop(def, c.top, c.card), c.accepted) << static_cast<int>(c.build) << c.top << c.card;
-    EXPECT_TRUE(Drop(def, "", c.card));
+    EachCard(c.accepts, c.refuses, [&](const char* p, bool accepted) {
+      const std::string top = {'9', p[0]}, card = {'8', p[1]};
+      EXPECT_EQ(Drop(def, top.c_str(), card.c_str()), accepted)
+          << static_cast<int>(c.build) << " " << p;
+      EXPECT_TRUE(Drop(def, "", card.c_str()));
+    });
   }
 }
 
@@ -501,14 +400,13 @@ TEST(CanDrop, OnlyTheGroupsBottomCardIsTestedAndUnknownRulesAllowAll) {
   strange.SuitBuild = static_cast<S>(-9);
   strange.PileStart = static_cast<PileStart>(500);
   Pile& empty = table.AddPile(strange);
-  Pile& holding = table.AddPile(strange);
-  Fill(table, holding, "2h");
+  Fill(table, table.AddPile(strange), "2h");
   table.Finish();
-  EXPECT_TRUE(CanDrop(table.piles(), source, dest, *group[0], 3));
-  EXPECT_EQ(TakeableCard(table.piles(), odd, cards[1]), nullptr);
-  EXPECT_EQ(TakeableCard(table.piles(), odd, cards[0]), nullptr);
-  EXPECT_TRUE(CanDrop(table.piles(), odd, empty, CardOf("Kc"), 3));
-  EXPECT_TRUE(CanDrop(table.piles(), odd, holding, CardOf("Kc"), 3));
+  const Pile* piles = table.piles();
+  EXPECT_TRUE(CanDrop(piles, source, dest, *group[0], 3));
+  EXPECT_EQ(TakeableCard(piles, odd, cards[0]), nullptr);
+  EXPECT_TRUE(CanDrop(piles, odd, empty, CardOf("Kc"), 3));
+  EXPECT_TRUE(CanDrop(piles, odd, piles[4], CardOf("Kc"), 3));
 }
 
 // A pile at (5, 5) is covered by a later non-empty pile within one column and
@@ -516,14 +414,10 @@ TEST(CanDrop, OnlyTheGroupsBottomCardIsTestedAndUnknownRulesAllowAll) {
 // holds cards.
 TEST(IsCovered, LaterHoldingNeighbourCovers) {
   using Spots = std::vector<std::array<int, 3>>;
-  const struct {
-    Spots before, after;
-    bool covered;
-  } cases[] = {
-      {{}, {}, false}, {{}, {{6, 6, 1}}, true}, {{}, {{4, 4, 1}}, true}, {{}, {{5, 5, 1}}, true},
-      {{}, {{4, 6, 1}}, true}, {{}, {{7, 5, 1}, {5, 7, 1}, {3, 3, 1}}, false},
-      {{}, {{6, 6, 0}}, false}, {{{6, 6, 1}, {5, 5, 1}}, {}, false},
-      {{}, {{20, 0, 1}, {9, 9, 0}, {5, 4, 1}}, true},
+  const struct { Spots before, after; bool covered; } cases[] = {
+      {{}, {}, false}, {{}, {{6, 6, 1}}, true}, {{}, {{4, 4, 1}}, true},
+      {{}, {{7, 5, 1}, {5, 7, 1}, {3, 3, 1}}, false}, {{}, {{6, 6, 0}}, false},
+      {{{6, 6, 1}, {5, 5, 1}}, {}, false},
   };
   for (const auto& c : cases) {
     TableBuilder table;
@@ -550,13 +444,11 @@ TEST(IsDeeper, TrueWhenBLiesBelowA) {
   auto c = Fill(table, pile, "2c 5h 9s");
   Card* outsider = Fill(table, table.AddPile(OpenPile()), "As")[0];
   table.Finish();
-  EXPECT_TRUE(IsDeeper(pile, c[2], c[0]));
-  EXPECT_TRUE(IsDeeper(pile, c[1], c[0]));
-  EXPECT_FALSE(IsDeeper(pile, c[0], c[2]));
-  EXPECT_TRUE(IsDeeper(pile, outsider, c[1]));   // b met, a never
-  EXPECT_FALSE(IsDeeper(pile, c[1], outsider));  // a met first
-  EXPECT_FALSE(IsDeeper(pile, outsider, nullptr));
-  EXPECT_FALSE(IsDeeper(empty, c[0], c[1]));
+  // b below a, a below b, b met but a never, a met first, nothing met.
+  EXPECT_EQ((std::array{IsDeeper(pile, c[2], c[0]), IsDeeper(pile, c[0], c[2]),
+                        IsDeeper(pile, outsider, c[1]), IsDeeper(pile, c[1], outsider),
+                        IsDeeper(pile, outsider, nullptr), IsDeeper(empty, c[0], c[1])}),
+            (std::array{true, false, true, false, false, false}));
 }
 
 }  // namespace
