@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 #include <vector>
 
 #include "engine/cards/pile_ops.h"
@@ -29,8 +30,7 @@ Values Chain(const Pile& pile) {
 }
 
 // One, two and four packs (four winning over two); the piles in use stop at
-// the first record without flags and never pass the table, and only they
-// count toward the cards dealt.
+// the first record without flags and never pass the table; only they deal.
 TEST(DeckSize, PacksPilesInUseAndTheCardsTheyDeal) {
   EXPECT_EQ((std::array{DeckSize(0), DeckSize(GameFlags::TwoDeck), DeckSize(GameFlags::FourDeck),
                         DeckSize(GameFlags::TwoDeck | GameFlags::FourDeck)}),
@@ -41,15 +41,16 @@ TEST(DeckSize, PacksPilesInUseAndTheCardsTheyDeal) {
   piles[1].Flags = PileFlags::AutoFillSource;
   piles[3].Flags = PileFlags::AutoPlay;  // behind a gap: not in the game
   piles[0].InitialSize = 24, piles[1].InitialSize = 28, piles[3].InitialSize = 99;
-  EXPECT_EQ(CountPiles(piles), 2);
-  EXPECT_EQ(TotalInitialSize(piles), 52);
+  EXPECT_EQ(std::make_pair(CountPiles(piles), TotalInitialSize(piles)), std::make_pair(2, 52));
   for (Pile& p : piles) p.Flags = PileFlags::AutoFillSource;
   EXPECT_EQ(CountPiles(piles), 48);
 }
 
 // The score counts the cards on win-goal piles, or in a four-of-a-rank game
-// four for each pile of exactly four cards of one rank.
-TEST(GameScore, CountsWinGoalCardsOrCompleteFourOfARankPiles) {
+// four for each pile of exactly four cards of one rank. The pile sort
+// (ascending, descending, both meaning descending) sorts only the values,
+// the faces staying in place.
+TEST(GameScore, CountsGoalCardsOrFourOfARankPilesAndSortPileKeepsFaces) {
   TableBuilder t;
   const std::vector<std::pair<uint32_t, Values>> piles = {
       {PileFlags::WinGoal, {V(0, 0), V(1, 0), V(2, 0)}},
@@ -62,24 +63,18 @@ TEST(GameScore, CountsWinGoalCardsOrCompleteFourOfARankPiles) {
     for (int32_t v : values) t.Push(pile, v);
   }
   t.Finish();
-  EXPECT_EQ(GameScore(t.piles(), 0), 3 + 4);
-  EXPECT_EQ(GameScore(t.piles(), GameFlags::FourRank), 4);
-}
-
-// Ascending, descending and both (descending) sort only the values: the
-// faces stay in place; a pile without a sort flag stays as it is.
-TEST(SortPile, SortsValuesAndKeepsFacesInPlace) {
-  TableBuilder t;
-  const uint32_t flags[] = {PileFlags::SortAscending, PileFlags::SortDescending,
-                            PileFlags::SortAscending | PileFlags::SortDescending,
-                            PileFlags::AutoFillSource};
-  const Values sorted[] = {{0, 7, 30, 51}, {51, 30, 7, 0}, {51, 30, 7, 0}, {30, 7, 51, 0}};
-  for (int i = 0; i < 4; ++i) {
-    Pile& p = t.AddPile(OpenPile(flags[i]));
+  EXPECT_EQ(std::make_pair(GameScore(t.piles(), 0), GameScore(t.piles(), GameFlags::FourRank)),
+            std::make_pair(3 + 4, 4));
+  const uint32_t up = PileFlags::SortAscending, down = PileFlags::SortDescending;
+  const std::pair<uint32_t, Values> sorts[] = {{up, {0, 7, 30, 51}}, {down, {51, 30, 7, 0}},
+                                               {up | down, {51, 30, 7, 0}},
+                                               {PileFlags::AutoFillSource, {30, 7, 51, 0}}};
+  for (const auto& [flags, sorted] : sorts) {
+    Pile& p = t.AddPile(OpenPile(flags));
     t.Push(p, 30, FaceDown), t.Push(p, 7), t.Push(p, 51), t.Push(p, 0);
     SortPile(p);
-    EXPECT_EQ(PileValues(p), sorted[i]) << i;
-    EXPECT_EQ(std::make_pair(p.BottomCard->Face, p.TopCard->Face), std::make_pair(FaceDown, FaceUp));
+    EXPECT_EQ(std::make_tuple(PileValues(p), p.BottomCard->Face, p.TopCard->Face),
+              std::make_tuple(sorted, FaceDown, FaceUp)) << flags;
   }
 }
 
@@ -108,16 +103,15 @@ TEST(ChainOps, UnlinkInsertCutAndAppendKeepTheChainsSound) {
   EXPECT_EQ(Chain(p), (Values{1, 2, 3}));
   InsertCardAbove(empty, nullptr, d);
   EXPECT_EQ(std::make_pair(empty.BottomCard, empty.TopCard), std::make_pair(&d, &d));
-
   Pile floatPile;
   CutGroup(p, floatPile, b);
   EXPECT_EQ(std::make_pair(Chain(p), Chain(floatPile)), std::make_pair(Values{1}, Values{2, 3}));
   AppendPile(floatPile, empty);
-  EXPECT_EQ(std::make_pair(Chain(empty), Chain(floatPile)), std::make_pair(Values{4, 2, 3}, Values{}));
+  EXPECT_EQ(std::make_pair(Chain(empty), Chain(floatPile)),
+            std::make_pair(Values{4, 2, 3}, Values{}));
   CutGroup(empty, floatPile, d);
-  EXPECT_EQ(Chain(empty), Values{});
   AppendPile(floatPile, p);
-  EXPECT_EQ(Chain(p), (Values{1, 4, 2, 3}));
+  EXPECT_EQ(std::make_pair(Chain(empty), Chain(p)), std::make_pair(Values{}, Values{1, 4, 2, 3}));
 }
 
 }  // namespace
