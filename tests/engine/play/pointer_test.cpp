@@ -86,23 +86,29 @@ TEST(Pointer, PressBeneathTheGroupMakesItJumpEightPixelsUnderThePointer) {
   EXPECT_EQ(t.P(0).Count, 2);
 }
 
-// A click on a face-down top card turns it as one play; a double click on
-// the stock deals twice.
+// A click on a face-down top card turns it alone as one play with a drop
+// sound; a double click on the stock deals twice.
 TEST(Pointer, ClicksTurnACardAndDealFromTheStock) {
   GameDef g = Columns();
   g.Piles[0].Flags |= PileFlags::ManualFillDest;
   PlayTable t(g);
-  t.Arrange({{Up(V(9, 0)), Down(V(8, 1))}, {}, {Down(1), Down(2), Down(3)}, {}});
+  t.Arrange({{Down(V(9, 0)), Down(V(8, 1))}, {}, {Down(1), Down(2), Down(3)}, {}});
+  t.display.sounds.clear();
   Press(t, On(*t.P(0).TopCard));
   PointerUp(*t.game);
-  EXPECT_EQ(std::make_pair(t.P(0).TopCard->Face, t.Plays()), std::make_pair(FaceUp, 1));
+  EXPECT_EQ(std::make_tuple(t.P(0).TopCard->Face, t.P(0).BottomCard->Face, t.Plays(),
+                            t.display.DropSounds()),
+            std::make_tuple(FaceUp, FaceDown, 1, 1));
   const auto at = std::make_pair(static_cast<int16_t>(t.P(2).Left + 5),
                                  static_cast<int16_t>(t.P(2).Top + 5));
   for (int i = 0; i < 2; ++i) Press(t, at), PointerUp(*t.game);
   EXPECT_EQ(std::make_pair(t.P(0).Count, t.Plays()), std::make_pair(4, 3));
 }
 
-TEST(Pointer, EmptyPileWithoutRedealAndRightClicksDuringADragDoNothing) {
+// During a drag a right click, a second press and Undo wait for the drag to
+// end, and a new deal ends it leaving no card behind; a press on an empty
+// pile without a redeal and a right click on an empty place do nothing.
+TEST(Pointer, DuringADragOnlyANewDealInterferes) {
   PlayTable t(Columns());
   t.Arrange({{Up(V(0, 0))}, {}, {}, {}});
   Press(t, {static_cast<int16_t>(t.P(1).Left + 5), static_cast<int16_t>(t.P(1).Top + 5)});
@@ -111,59 +117,50 @@ TEST(Pointer, EmptyPileWithoutRedealAndRightClicksDuringADragDoNothing) {
   Press(t, at);
   ASSERT_TRUE(IsDragging(*t.game));
   RightClick(*t.game, at.first, at.second);
-  Press(t, at);  // a second press during the drag is ignored too
+  Press(t, at);
+  UndoMove(*t.game);
+  EXPECT_TRUE(IsDragging(*t.game));
   PointerUp(*t.game);
-  EXPECT_EQ(t.P(3).Count, 0);
-  EXPECT_EQ(t.P(0).Count, 1);
+  EXPECT_EQ(std::make_pair(t.P(3).Count, t.P(0).Count), std::make_pair(0, 1));
   RightClick(*t.game, at.first, at.second);  // now the ace goes up
-  EXPECT_EQ(t.P(3).Count, 1);
+  EXPECT_EQ(std::make_pair(t.P(3).Count, t.Plays()), std::make_pair(1, 1));
+  RightClick(*t.game, 1, 1);
   EXPECT_EQ(t.Plays(), 1);
-  RightClick(*t.game, 1, 1);  // an empty place of the table
-  EXPECT_EQ(t.Plays(), 1);
+  t.Arrange({{Up(V(9, 0)), Up(V(8, 2))}, {}, {}, {}});
+  Press(t, On(*t.P(0).TopCard));
+  StartGame(*t.game, 5);
+  EXPECT_FALSE(IsDragging(*t.game));
+  EXPECT_EQ(t.game->DropTarget, nullptr);
 }
 
-TEST(Pointer, DropBackOnItsOwnHighlightedPileRecordsNothing) {
+// A drop back on the pile the cards came from, highlighted as a target,
+// records nothing; a card from inside a "Remove any card" pile comes back on
+// its top.
+TEST(Pointer, DropBackOnItsOwnPileRecordsNothing) {
   GameDef g = Columns();
   g.Piles[0].RankBuild = RankBuild::Any;
   g.Piles[0].SuitBuild = SuitBuild::Any;
   PlayTable t(g);
   t.Arrange({{Up(V(9, 0)), Up(V(4, 2))}, {}, {}, {}});
   Press(t, On(*t.P(0).TopCard));
-  // Hover over the pile's own remaining card: it accepts anything.
-  const Card& under = *t.P(0).TopCard;
+  const Card& under = *t.P(0).TopCard;  // it accepts anything
   PointerMove(*t.game, static_cast<int16_t>(under.X + t.game->GrabOffsetX),
               static_cast<int16_t>(under.Y + t.game->GrabOffsetY));
-  EXPECT_EQ(t.game->DropTarget, &t.P(0));
-  EXPECT_EQ(t.display.highlights.back(), "+0");
+  EXPECT_EQ(std::make_pair(t.game->DropTarget, t.display.highlights.back()),
+            std::make_pair(&t.P(0), std::string("+0")));
   PointerUp(*t.game);
-  EXPECT_EQ(t.P(0).Count, 2);
-  EXPECT_EQ(t.Plays(), 0);
-}
+  EXPECT_EQ(std::make_pair(t.P(0).Count, t.Plays()), std::make_pair(2, 0));
 
-TEST(Pointer, CardFromInsideARemoveAnyCardPileComesBackOnTop) {
-  GameDef g = Columns();
   g.Piles[0].Flags |= PileFlags::RemoveAnyCard;
   g.Piles[0].Direction = PileDirection::Horizontal;
-  PlayTable t(g);
-  t.Arrange({{Up(V(9, 0)), Up(V(4, 2)), Up(V(6, 1))}, {Up(V(3, 3))}, {}, {}});
-  const Card& middle = *t.P(0).BottomCard->Above;
-  Press(t, {static_cast<int16_t>(middle.X + 4), static_cast<int16_t>(middle.Y + 40)});
-  ASSERT_TRUE(IsDragging(*t.game));
-  EXPECT_EQ(t.game->FloatPile.Count, 1);
-  PointerUp(*t.game);
-  EXPECT_EQ(t.Values(0), (std::vector<int32_t>{V(9, 0), V(6, 1), V(4, 2)}));
-}
-
-TEST(Pointer, ANewDealOrUndoDuringADragLeavesNoCardBehind) {
-  PlayTable t(Columns());
-  t.Arrange({{Up(V(9, 0)), Up(V(8, 2))}, {}, {}, {}});
-  Press(t, On(*t.P(0).TopCard));
-  ASSERT_TRUE(IsDragging(*t.game));
-  UndoMove(*t.game);  // waits for the drag
-  EXPECT_TRUE(IsDragging(*t.game));
-  StartGame(*t.game, 5);
-  EXPECT_FALSE(IsDragging(*t.game));
-  EXPECT_EQ(t.game->DropTarget, nullptr);
+  PlayTable any(g);
+  any.Arrange({{Up(V(9, 0)), Up(V(4, 2)), Up(V(6, 1))}, {Up(V(3, 3))}, {}, {}});
+  const Card& middle = *any.P(0).BottomCard->Above;
+  Press(any, {static_cast<int16_t>(middle.X + 4), static_cast<int16_t>(middle.Y + 40)});
+  ASSERT_TRUE(IsDragging(*any.game));
+  EXPECT_EQ(any.game->FloatPile.Count, 1);
+  PointerUp(*any.game);
+  EXPECT_EQ(any.Values(0), (std::vector<int32_t>{V(9, 0), V(6, 1), V(4, 2)}));
 }
 
 TEST(PileAtPoint, LaterPileWinsAndACoveredOrBlankPileIsNotHit) {
