@@ -2,6 +2,8 @@
 // positions that bring back faces, counts and redeals exactly.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "engine/cards/pile_ops.h"
 #include "engine/play/history.h"
 #include "engine/play/moves.h"
@@ -35,14 +37,12 @@ TEST(History, PlayCountFollowsMovesUndoAndRedo) {
   EXPECT_EQ(std::make_pair(t.Plays(), t.log.logged), std::make_pair(1, true));
   t.display.sounds.clear();
   UndoMove(*t.game);
-  EXPECT_EQ(std::make_pair(t.Plays(), t.display.DropSounds()), std::make_pair(0, 1));
-  EXPECT_EQ(t.Values(0).size(), 3u);
   UndoMove(*t.game);
-  EXPECT_EQ(t.Plays(), 0);
+  EXPECT_EQ(std::make_tuple(t.Plays(), t.display.DropSounds(), t.Values(0).size()),
+            std::make_tuple(0, 1, 3u));
   RedoMove(*t.game);
   RedoMove(*t.game);
-  EXPECT_EQ(t.Plays(), 1);
-  EXPECT_EQ(t.Values(1), (std::vector<int32_t>{V(0, 0)}));
+  EXPECT_EQ(std::make_pair(t.Plays(), t.Values(1)), std::make_pair(1, std::vector<int32_t>{V(0, 0)}));
   Play(t);
   UndoMove(*t.game);
   UndoMove(*t.game);
@@ -52,11 +52,22 @@ TEST(History, PlayCountFollowsMovesUndoAndRedo) {
   EXPECT_EQ(t.Plays(), 1);
 }
 
-TEST(History, SnapshotFallsBackToTheStartWhenItsPositionIsCutOff) {
+// Restoring the snapshot is silent and keeps the redo; a new move that cuts
+// off the snapshot's position sends the snapshot back to the start, while a
+// position recorded at the snapshot's own place keeps it.
+TEST(History, SnapshotRestoresSilentlyAndFallsBackWhenCutOff) {
   PlayTable t(TwoPiles());
-  t.Arrange({{Up(0)}, {}});
+  t.Arrange({{Up(V(1, 0)), Up(V(0, 0))}, {}});
+  StoreSnapShot(*t.game);
+  Play(t);
+  t.display.sounds.clear();
+  RestoreSnapShot(*t.game);
+  EXPECT_EQ(std::make_tuple(t.display.sounds.size(), t.Plays(), t.game->history.PositionCount),
+            std::make_tuple(0u, 0, 2));
+  RedoMove(*t.game);
+  EXPECT_EQ(t.Values(1).size(), 1u);
   History& h = t.game->history;
-  for (int i = 0; i < 9; ++i) RecordPosition(*t.game);  // positions 2 to 10
+  for (int i = 0; i < 8; ++i) RecordPosition(*t.game);  // positions 3 to 10
   StoreSnapShot(*t.game);
   EXPECT_EQ(h.SnapshotPosition, 10);
   h.UndoPosition = 5;
@@ -66,20 +77,6 @@ TEST(History, SnapshotFallsBackToTheStartWhenItsPositionIsCutOff) {
   h.UndoPosition = 5;
   RecordPosition(*t.game);  // the new position 6
   EXPECT_EQ(h.SnapshotPosition, 6);
-}
-
-TEST(History, RestoreSnapShotIsSilentAndKeepsRedo) {
-  PlayTable t(TwoPiles());
-  t.Arrange({{Up(V(1, 0)), Up(V(0, 0))}, {}});
-  StoreSnapShot(*t.game);
-  Play(t);
-  t.display.sounds.clear();
-  RestoreSnapShot(*t.game);
-  EXPECT_TRUE(t.display.sounds.empty());
-  EXPECT_EQ(t.Plays(), 0);
-  EXPECT_EQ(t.game->history.PositionCount, 2);
-  RedoMove(*t.game);
-  EXPECT_EQ(t.Values(1).size(), 1u);
 }
 
 // A position brings back a four-deck pile of more than 127 cards with its
@@ -100,11 +97,12 @@ TEST(History, PositionsBringBackBigPilesFacesAndRedeals) {
   t.game->RedealsLeft = 1;
   RecordPosition(*t.game);
   UndoMove(*t.game);
-  EXPECT_EQ(t.game->RedealsLeft, 2);
+  const int32_t undone = t.game->RedealsLeft;
   RedoMove(*t.game);
-  EXPECT_EQ(t.game->RedealsLeft, 1);
+  EXPECT_EQ(std::make_pair(undone, t.game->RedealsLeft), std::make_pair(2, 1));
 }
 
+// Past 1024 positions every move warns and nothing more is stored.
 TEST(History, FullBufferWarnsAndStoresNothingMore) {
   PlayTable t(TwoPiles());
   t.Arrange({{Up(5)}, {}});
@@ -112,11 +110,10 @@ TEST(History, FullBufferWarnsAndStoresNothingMore) {
   EXPECT_TRUE(t.display.messages.empty());
   RecordPosition(*t.game);
   RecordPosition(*t.game);
-  ASSERT_EQ(t.display.messages.size(), 2u);
-  EXPECT_EQ(t.display.messages[0],
-            "Undo buffer is full.  Cannot store any more moves.|Warning!");
-  EXPECT_EQ(t.game->history.UndoPosition, 1024);
-  EXPECT_EQ(t.game->history.PositionCount, 1024);
+  EXPECT_EQ(t.display.messages, std::vector<std::string>(
+                                    2, "Undo buffer is full.  Cannot store any more moves.|Warning!"));
+  EXPECT_EQ(std::make_pair(t.game->history.UndoPosition, t.game->history.PositionCount),
+            std::make_pair(1024, 1024));
 }
 
 }  // namespace
