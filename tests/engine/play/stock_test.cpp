@@ -2,6 +2,8 @@
 // cards, and gathering the redeal piles reproducibly from every generator state.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "engine/cards/pile_ops.h"
 #include "engine/deal/deal.h"
 #include "engine/play/stock.h"
@@ -56,8 +58,7 @@ TEST(StockClick, DealsByTheGameFlagsAndThePileRules) {
   one.Arrange(Cards({{}, {}, {}, {}}, 10));
   StockClick(*one.game, one.P(0));
   EXPECT_EQ((Piles{one.Values(1), one.Values(2), one.Values(3)}), (Piles{{9}, {8}, {7}}));
-  EXPECT_EQ(one.P(1).TopCard->Face, FaceUp);
-  EXPECT_EQ(one.Plays(), 1);
+  EXPECT_EQ(std::make_pair(one.P(1).TopCard->Face, one.Plays()), std::make_pair(FaceUp, 1));
   EXPECT_EQ(Counts(one, 10, {{30}, {}, {}}, true), (Values{10, 1, 0, 0}));
   EXPECT_EQ(one.Plays(), 0);
 
@@ -88,14 +89,13 @@ TEST(RemoveBadCards, NeedsAllFourSuitsAndKingsStay) {
   g.Piles[4] = MakePile(0, 4, PileFlags::WinGoal);
   g.Piles[5] = MakePile(2, 4, PileFlags::WinGoal);
   PlayTable t(g);
-  t.Arrange({{Up(V(3, 0))}, {Up(V(4, 1))}, {Up(V(5, 2))}, {Up(V(6, 2))}, {}, {}});
+  t.Arrange(Cards({{V(3, 0)}, {V(4, 1)}, {V(5, 2)}, {V(6, 2)}, {}, {}}));
   RemoveBadCards(*t.game);
   EXPECT_EQ(t.P(5).Count, 0);  // three suits only
-  t.Arrange({{Up(V(3, 0))}, {Up(V(12, 1))}, {Up(V(5, 2))}, {Up(V(6, 3))}, {}, {}});
+  t.Arrange(Cards({{V(3, 0)}, {V(12, 1)}, {V(5, 2)}, {V(6, 3)}, {}, {}}));
   RemoveBadCards(*t.game);
-  EXPECT_EQ(t.Values(5), (Values{V(3, 0), V(5, 2), V(6, 3)}));
-  EXPECT_EQ(t.Values(1), (Values{V(12, 1)}));
-  EXPECT_EQ(t.P(4).Count, 0);
+  EXPECT_EQ((Piles{t.Values(1), t.Values(4), t.Values(5)}),
+            (Piles{{V(12, 1)}, {}, {V(3, 0), V(5, 2), V(6, 3)}}));
 }
 
 // A click on the empty stock gathers the waste face down (a single source
@@ -110,21 +110,19 @@ TEST(EmptyPileClick, RedealsCountDownAndStopAtZero) {
     g.Piles[1] = MakePile(2, 0, PileFlags::ManualFillDest | PileFlags::RedealDest);
     PlayTable t(g);
     const bool once = flags == GameFlags::RedealOnce;
-    t.Arrange({{}, {Up(1), Up(2), Up(3)}});
+    t.Arrange(Cards({{}, {1, 2, 3}}));
     t.game->RedealsLeft = once ? 1 : 0;
     t.display.sounds.clear();
     EmptyPileClick(*t.game, t.P(0));
     EXPECT_EQ((Piles{t.Values(0), t.Values(1)}), (Piles{{3, 2, 1}, {}}));
-    EXPECT_EQ(t.P(0).TopCard->Face, FaceDown);
-    EXPECT_EQ(t.game->RedealsLeft, 0);
-    EXPECT_EQ(t.Plays(), 1);
-    EXPECT_EQ(t.display.sounds, std::vector<std::string>{"Shuffle"});
+    EXPECT_EQ(std::make_tuple(t.P(0).TopCard->Face, t.game->RedealsLeft, t.Plays(),
+                              t.display.sounds),
+              std::make_tuple(FaceDown, 0, 1, std::vector<std::string>{"Shuffle"}));
     t.Arrange(Cards({{}, once ? Values{1} : Values{}}));
     t.display.sounds.clear();
     EmptyPileClick(*t.game, t.P(0));
-    EXPECT_EQ(t.P(0).Count, 0);
-    EXPECT_EQ(t.Plays(), 0);
-    EXPECT_TRUE(t.display.sounds.empty());
+    EXPECT_EQ(std::make_tuple(t.P(0).Count, t.Plays(), t.display.sounds.size()),
+              std::make_tuple(0, 0, 0u));
   }
 }
 
@@ -194,7 +192,7 @@ TEST(GatherAndRedeal, FollowsItsRuleAndEndsFromEveryState) {
   }
   GameDef fans = NamedGame("Fans", GameFlags::RedealTwice);  // La Belle Lucie style
   for (int i = 0; i < 3; ++i) fans.Piles[i] = MakePile(2 * i, 0, PileFlags::RedealSource);
-  for (int i = 0; i < 3; ++i) fans.Piles[i].InitialSize = 3;
+  fans.Piles[0].InitialSize = fans.Piles[1].InitialSize = fans.Piles[2].InitialSize = 3;
   fans.Piles[3] = MakePile(8, 0, PileFlags::Redeal | PileFlags::RedealDest, RankBuild::None,
                            SuitBuild::None, CardRemoval::None, PileStart::None);
   PlayTable self(fans);
