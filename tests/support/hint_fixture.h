@@ -1,8 +1,5 @@
-// A table whose next winning move follows from the rules alone: one column
-// holds the queen of hearts under the king of hearts and the foundations
-// hold every other card. With an empty second column the king must move
-// there first (then both go home); without it the king has nowhere to go and
-// no win exists.
+// The king of hearts over the queen, every other card home: with a spare
+// column the king must move there first; without it no win exists.
 #pragma once
 
 #include <vector>
