@@ -46,10 +46,8 @@ TEST(DeckSize, PacksPilesInUseAndTheCardsTheyDeal) {
   EXPECT_EQ(CountPiles(piles), 48);
 }
 
-// The score counts the cards on win-goal piles, or in a four-of-a-rank game
-// four for each pile of exactly four cards of one rank. The pile sort
-// (ascending, descending, both meaning descending) sorts only the values,
-// the faces staying in place.
+// The score: cards on goal piles, or four per pile of four of a rank; sorting
+// (both flags: descending) moves only the values, not the faces.
 TEST(GameScore, CountsGoalCardsOrFourOfARankPilesAndSortPileKeepsFaces) {
   TableBuilder t;
   const std::vector<std::pair<uint32_t, Values>> piles = {
@@ -78,9 +76,7 @@ TEST(GameScore, CountsGoalCardsOrFourOfARankPilesAndSortPileKeepsFaces) {
   }
 }
 
-// Unlinking from the middle, bottom and top; inserting above nothing makes
-// the new bottom, also of an empty pile; cutting a group and appending it
-// move whole chains, and cutting from the bottom empties the pile.
+// Unlink, insert (above nothing: the new bottom), cut and append keep the chains sound.
 TEST(ChainOps, UnlinkInsertCutAndAppendKeepTheChainsSound) {
   TableBuilder t;
   Pile& p = t.AddPile(OpenPile());

@@ -1,7 +1,5 @@
-// One- and two-suit decks: the seed gives the same deal as with four suits,
-// with every club a spade and every diamond a heart (two suits) or every card
-// a spade (one suit); the saved game, the card counter and the rules page
-// count the deck the flags make.
+// One- and two-suit decks: the seed's four-suit deal with the suits turned; saved
+// games, the card counter, the rules page and the library check count that deck.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -27,9 +25,8 @@ using testing::OpenPile;
 using testing::TableBuilder;
 using testing::V;
 
-// Seed 1 deals 20 24 4 1 13 42 25 27 9 49 with one pack and 20 25 4 25 23 24
-// 26 23 19 40 with two; a one-suit deck turns every card a spade (winning
-// over two suits), a two-suit deck clubs into spades and diamonds into hearts.
+// One suit makes every card a spade (winning over two suits), two suits clubs
+// spades and diamonds hearts, each card as often as the deck says.
 TEST(SuitedDeck, ShuffleTurnsTheSuitsOfTheSeedsDealAndHoldsEachCardAsOftenAsTheDeckSays) {
   // The first ten cards, and the copies of the ace of spades, clubs, hearts, diamonds.
   const struct { uint32_t flags; std::vector<int32_t> firstTen, copies; } decks[] = {
@@ -56,9 +53,7 @@ TEST(SuitedDeck, ShuffleTurnsTheSuitsOfTheSeedsDealAndHoldsEachCardAsOftenAsTheD
   }
 }
 
-// Eight face-down nines of spades in a two-pack one-suit game fill the four
-// rows of the upper band and then of the lower; four nines of hearts of a
-// two-suit game take the rows of hearts and diamonds.
+// Every copy of a card has its own counter place: the upper band's rows, then the lower.
 TEST(SuitedDeck, CardCounterGivesEveryCopyItsOwnPlace) {
   const struct { uint32_t flags; int32_t value; int copies; std::vector<int32_t> panelY; }
   cases[] = {

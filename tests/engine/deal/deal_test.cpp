@@ -42,9 +42,7 @@ TEST(Random, GeneratorStatesFromZeroAndFreshSeeds) {
             std::make_pair(0xA15A4E35u, static_cast<uint32_t>(2ull * 0xA15A4E35u)));
 }
 
-// Known deck orders: the first ten values and the generator calls used (the
-// highest seed is an ordinary seed; four packs work). Every identity appears
-// once per pack, and nothing is left undealt.
+// Known deck orders and generator calls (any seed, four packs work); each card once a pack.
 TEST(Shuffle, DeckOrderAndGeneratorCalls) {
   const struct { uint32_t seed, flags; std::vector<int32_t> firstTen; int calls; } cases[] = {
       {0, 0, {21, 0, 5, 2, 14, 42, 25, 27, 10, 49}, 261},
@@ -103,11 +101,8 @@ std::vector<std::pair<std::vector<int32_t>, std::vector<int32_t>>> Deal(
 }
 using Values = std::vector<int32_t>;
 
-// Piles fill one card per circuit in table order, face-down cards first; an
-// "Any ace" pile takes aces in deck order in a first pass (one of size 1 only
-// the first, the other aces coming later like any card); a specific start
-// card, a size 0, more face-down cards than the size, a sorted pile keeping
-// its face-down positions, and a game asking for more cards than the deck.
+// One card per circuit, face-down first; "Any ace" piles take aces first (size 1:
+// one); start cards, size 0, too many face down, sorting, and a deck too short.
 TEST(DealCards, CircuitsStartCardsSortingAndShortDecks) {
   const int32_t D = FaceDown, U = FaceUp;
   auto d = Deal({{1}, {2, 1}, {3, 2}});
@@ -167,10 +162,8 @@ struct StartBench : testing::GameInPlay {
   Recorder recorder;
 };
 
-// The start of a game resets the history, shuffles with its sound, records
-// the dealt table, finds its log record, shows it, and repeats automatic
-// play until nothing is left; the same seed gives the same deal whatever
-// came before; a game outside the library deals nothing.
+// A start's steps in order, automatic play until nothing is left; the same seed
+// deals the same whatever came before; a game outside the library deals nothing.
 TEST(StartGame, StepsRunInOrderAndTheSameSeedGivesTheSameDeal) {
   StartBench b(0);
   b.game->prefs.AutoToggle = 1;
@@ -197,9 +190,8 @@ TEST(StartGame, StepsRunInOrderAndTheSameSeedGivesTheSameDeal) {
             std::make_pair(0, 0u));
 }
 
-// Redeals and the rank offset follow the game flags (unlimited redeals with
-// the preference; the last "high" flag wins), and "Random start" takes the
-// offset from the deal.
+// Redeals and the rank offset follow the flags (the last "high" flag wins) and
+// the preference; "Random start" takes the offset from the seed.
 TEST(StartGame, RedealsAndRankOffsetFollowTheGameFlags) {
   using namespace GameFlags;
   const struct { uint32_t flags; int32_t unlimit; uint32_t seed; int32_t redeals, offset; }

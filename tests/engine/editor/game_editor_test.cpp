@@ -41,9 +41,7 @@ struct GameEditorTest : ::testing::Test {
   PlayTable t{Stock("Stock")};
 };
 
-// "Two deck" deals 104 cards at once; an open pile editor keeps its ranges,
-// a pile editor opened afterwards has the new deck in them. Only bits 0 to
-// 22 have a checkbox (and a toggle deals afresh); nothing sets the others.
+// "Two deck" deals 104 at once, new pile editors see it; only bits 0 to 22 toggle.
 TEST_F(GameEditorTest, FlagsDealAtOnceAndBitsWithoutMeaningStayZero) {
   Game& g = *t.game;
   g.EditPile = &g.PileTable[0];
@@ -66,9 +64,8 @@ TEST_F(GameEditorTest, FlagsDealAtOnceAndBitsWithoutMeaningStayZero) {
   EXPECT_NE(g.RandomState, state);
 }
 
-// A name typed longer than 31 characters is stored cut to 31, its field
-// filled with zeros after it (a tab and a zero byte become spaces); OK writes
-// name, flags and piles, and leaves the other games alone.
+// OK stores the name cut to 31 and zero-filled (tab and NUL made spaces), the
+// flags and piles, and leaves the other games alone.
 TEST_F(GameEditorTest, OkStoresTheNameCutTo31Characters) {
   EXPECT_EQ(CurrentGameName(*t.game), "Stock");
   ToggleGameFlag(*t.game, 19);
@@ -85,9 +82,8 @@ TEST_F(GameEditorTest, OkStoresTheNameCutTo31Characters) {
             std::string("Tab and nul") + std::string(21, '\0'));
 }
 
-// "Add game" appends an "<empty>" game and keeps the game in play; its name
-// comes into the table with the next save. A library of 256 games takes no
-// more, and the player is told.
+// "Add game" appends "<empty>", named in the table from the next save; a full
+// library of 256 takes no more and says so.
 TEST_F(GameEditorTest, AddGameAppendsAnEmptyGameUntilTheLibraryIsFull) {
   AddGame(*t.game);
   EXPECT_EQ(std::make_pair(t.game->library.GameCount, t.game->CurrentGame), std::make_pair(3, 0));

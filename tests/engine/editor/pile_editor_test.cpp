@@ -1,6 +1,5 @@
-// The pile editor without its window: what it shows of a pile, the arithmetic
-// of its three scroll bars, the radio buttons, the pile start lists, the
-// flags, adding a pile, stepping between piles and OK.
+// The pile editor without its window: its view, bars, radios, lists, flags,
+// adding a pile, stepping between piles and OK.
 #include "engine/editor/pile_editor.h"
 
 #include <gtest/gtest.h>
@@ -73,12 +72,8 @@ struct PileEditorTest : ::testing::Test {
   PlayTable t{ThreePiles()};
 };
 
-// The dialog shows the pile's rules by their buttons (base + value), its
-// three numbers, and the bar ranges: this pile's cards plus the unclaimed
-// ones, its own size for the face-down cards, and the deck for the limit. A
-// specific start card checks "Specific card" and selects its suit and rank;
-// a value outside every button (a foreign library) checks none and selects
-// the first entries.
+// The view: radios as base + value, the boxes, bar ranges (own cards plus the
+// unclaimed, its size, the deck); a specific start card's lists; unknown values none.
 TEST_F(PileEditorTest, OpensOnThePilesRules) {
   t.P(0).SizeLimit = 9;
   t.P(0).Direction = PileDirection::Vertical;
@@ -107,11 +102,8 @@ TEST_F(PileEditorTest, OpensOnThePilesRules) {
             std::make_pair(0, 0));
 }
 
-// Page right on the empty goal while the other piles claim 40 cards leaves
-// it at 12, dealt at once. Alone in a one-deck game a pile's size goes to 51
-// by line steps and to 52 by a page; the face-down count stops at the size,
-// the limit at the deck; nothing goes below 0. A smaller size leaves the
-// face-down count above it, and the deal then deals every card face down.
+// The bars stop at the deck left (12 here, 52 alone), the size and 0; a smaller
+// size keeps the face-down count and deals every card face down.
 TEST_F(PileEditorTest, BarStepsStopWhereTheDeckAndTheSizeEnd) {
   PileEditor goal = Open(2);
   const int redraws = t.display.redraws;
@@ -150,11 +142,8 @@ TEST_F(PileEditorTest, BarStepsStopWhereTheDeckAndTheSizeEnd) {
   for (const Card* c = t.P(0).BottomCard; c; c = c->Above) EXPECT_EQ(c->Face, FaceDown);
 }
 
-// Every radio button stores its identifier minus its group's base, and
-// deals afresh; ids of no button change nothing, and nothing is saved before
-// OK. "Specific card" with Hearts and Queen selected stores the queen of
-// hearts, a new rank the king of hearts; while "Any ace" is chosen the lists
-// change nothing.
+// Radios store id minus base and deal afresh, other ids nothing, nothing saved
+// before OK; "Specific card" follows the lists, which change nothing otherwise.
 TEST_F(PileEditorTest, RadioButtonsAndListsStoreTheirValues) {
   // Words of a pile definition: 5 Direction, 6 Placement, 7 RankBuild,
   // 8 SuitBuild, 9 PileStart, 10 Removal.
@@ -194,10 +183,8 @@ TEST_F(PileEditorTest, RadioButtonsAndListsStoreTheirValues) {
   EXPECT_EQ(goal.View().SuitSelection, 0);
 }
 
-// A checkbox inverts its bit; with every attribute unchecked the pile has
-// Flags 0 and neither it nor any pile behind it belongs to the game. OK
-// stores the boxes, leaves the pile, deals afresh and writes the whole game
-// to the library, the record behind as it was.
+// With every flag unchecked the pile and those behind leave the game; OK stores
+// the boxes, leaves the pile and writes the whole game, the record behind unchanged.
 TEST_F(PileEditorTest, UncheckingEveryAttributeTakesThePileOutAndOkWritesTheGame) {
   PileEditor e = Open(1);
   e.Scroll(PileBar::SizeLimit, ScrollAction::ThumbTrack, 13);
@@ -217,10 +204,8 @@ TEST_F(PileEditorTest, UncheckingEveryAttributeTakesThePileOutAndOkWritesTheGame
   EXPECT_STREQ(stored.Name, "Three");
 }
 
-// "Add pile" on three piles makes the fourth record a pile with Flags 1 in
-// the cell its record holds, the editor staying on its pile; a record used
-// before joins with what it holds but never asks for more cards than the
-// deck has left; with all 48 records in use it changes nothing and says why.
+// "Add pile" makes the next record a pile (Flags 1, its cell, at most the deck
+// left), the editor staying put; with all 48 in use it only says so.
 TEST_F(PileEditorTest, AddPileMakesTheNextRecordAPile) {
   PileEditor e = Open(1);
   e.AddPile();

@@ -26,9 +26,8 @@ GameDef TwoPiles(uint32_t flags = 0) {
 // One automatic move to the foundation; each is one play.
 void Play(PlayTable& t) { ASSERT_EQ(AutoStep(*t.game), 1); }
 
-// Each move is one play, undone with a drop sound and redone; nothing goes
-// before the start or after the last; the first recorded move opens the log
-// record; a new move after undos cuts off the redo.
+// Each move is one play, undone with a drop sound and redone, within the ends; the
+// first move opens the log record; a new move cuts off the redo.
 TEST(History, PlayCountFollowsMovesUndoAndRedo) {
   PlayTable t(TwoPiles());
   t.Arrange({{Up(V(2, 0)), Up(V(1, 0)), Up(V(0, 0))}, {}});
@@ -52,9 +51,8 @@ TEST(History, PlayCountFollowsMovesUndoAndRedo) {
   EXPECT_EQ(t.Plays(), 1);
 }
 
-// Restoring the snapshot is silent and keeps the redo; a new move that cuts
-// off the snapshot's position sends the snapshot back to the start, while a
-// position recorded at the snapshot's own place keeps it.
+// Restoring the snapshot is silent and keeps the redo; cut off, the snapshot falls
+// back to the start.
 TEST(History, SnapshotRestoresSilentlyAndFallsBackWhenCutOff) {
   PlayTable t(TwoPiles());
   t.Arrange({{Up(V(1, 0)), Up(V(0, 0))}, {}});

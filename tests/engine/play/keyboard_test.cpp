@@ -1,7 +1,5 @@
-// Play without the mouse and without fear: the focus frame's walk through
-// the pressable piles, Space, Enter and Escape; the double click that sends
-// a card home; and "Turn uncovered cards", which turns a card a move leaves
-// face down on top and stores the turn with that move.
+// Play without the mouse: the focus walk, Space, Enter, Escape, the double click
+// home and "Turn uncovered cards".
 #include "engine/play/keyboard.h"
 
 #include <gtest/gtest.h>
@@ -66,9 +64,8 @@ TEST_F(KeyboardTest, TabWalksThePressablePiles) {
   EXPECT_EQ(std::make_pair(g.FocusShown, g.FocusPile), std::make_pair(true, 2));
 }
 
-// Space lifts and drops with a glide; a refused drop glides home and counts
-// nothing; Space on the pile the cards came from takes one card more, and
-// puts them back when no deeper group can be taken; Escape puts them back.
+// Space lifts and drops (a refused drop glides home), on the source takes one card
+// more or puts them back; Escape puts them back.
 TEST_F(KeyboardTest, SpaceLiftsDropsAndGrows) {
   // Keys: a pile to focus then Space; -1 Escape.
   const struct { const char* name; std::vector<int> keys; Values column, other; int plays; }
@@ -96,9 +93,8 @@ void DoubleClickTop(Game& g, int p, int dy) {
   DoubleClick(g, static_cast<int16_t>(c.X + 5), static_cast<int16_t>(c.Y + dy));
 }
 
-// Enter and a double click on the top card make the right click's move; a
-// double click where nothing goes home is a press (the card is lifted); in
-// a pairing game it marks, as two clicks do.
+// Enter and a double click send the top card home; a double click elsewhere is a
+// press; in a pairing game it marks.
 TEST_F(KeyboardTest, EnterAndDoubleClickSendACardHome) {
   Focus(0);
   KeyEnter(g);
@@ -118,9 +114,8 @@ TEST_F(KeyboardTest, EnterAndDoubleClickSendACardHome) {
             std::make_pair(Marked, true));
 }
 
-// "Turn uncovered cards": off, the uncovered card stays down; on, it is
-// turned with the move (one play, and one undo takes both back). A stock or
-// a pairing pile is never turned.
+// "Turn uncovered cards" turns with the move (one play, one undo); never a stock
+// or a pairing pile.
 TEST_F(KeyboardTest, TurnUncoveredCards) {
   for (int on : {0, 1}) {
     SCOPED_TRACE(on);

@@ -26,10 +26,8 @@ GameDef SourceAndGoal(uint32_t sourceFlags = PileFlags::AutoPlay) {
   return g;
 }
 
-// A glide is 128 frames in 16.16 fixed point, each repainting the old and
-// new place with a margin; without motion the cards land at once where the
-// last frame would; they land on the next card of a fanned pile. The drop
-// plays one drop sound, refreshes the status line and empties the float pile.
+// A glide is 128 frames in 16.16 fixed point repainting old and new place; still,
+// the cards land at once; the drop sounds once, updates the status, empties the float.
 TEST(GlideToPile, MakesExactly128FramesInSixteenSixteenFixedPoint) {
   PlayTable t(SourceAndGoal());
   t.Arrange({{Up(V(0, 0))}, {}});
@@ -76,10 +74,8 @@ TEST(GlideToPile, MakesExactly128FramesInSixteenSixteenFixedPoint) {
   EXPECT_EQ((std::array{x, y, goalY}), (std::array{t.P(0).Left, t.P(0).Top + 4 + 16, t.P(1).Top}));
 }
 
-// A won deal is celebrated once with a hundred frames and the piles come
-// back exactly; before the first recorded move only the status line
-// changes. Thirteen piles of four of a rank win a four-of-a-rank game; a
-// mixed pile spoils it.
+// A win is celebrated once in 100 frames, the piles back in place; unlogged, only the
+// status changes; thirteen piles of four of a rank win, a mixed pile spoils it.
 TEST(CheckGameEnd, WonDealIsCelebratedOnceWithAHundredRedraws) {
   PlayTable t(SourceAndGoal());
   std::vector<Placed> goal;

@@ -1,5 +1,4 @@
-// Playing with the mouse: drags and their drops, clicks on the stock, on
-// face-down and empty piles, and the right click.
+// Playing with the mouse: drags and drops, clicks and the right click.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -20,10 +19,9 @@ using namespace testing;
 // Two Klondike-like columns, a stock and a foundation.
 GameDef Columns() {
   GameDef g = NamedGame("Columns");
-  g.Piles[0] = MakePile(0, 2, PileFlags::AutoPlay, RankBuild::Down, SuitBuild::DiffColor,
-                        CardRemoval::AnyInDiffColor);
-  g.Piles[1] = MakePile(4, 2, PileFlags::AutoPlay, RankBuild::Down, SuitBuild::DiffColor,
-                        CardRemoval::AnyInDiffColor);
+  for (int i = 0; i < 2; ++i)
+    g.Piles[i] = MakePile(4 * i, 2, PileFlags::AutoPlay, RankBuild::Down, SuitBuild::DiffColor,
+                          CardRemoval::AnyInDiffColor);
   g.Piles[2] = MakePile(8, 0, PileFlags::ManualFillSource, RankBuild::None, SuitBuild::None,
                         CardRemoval::None, PileStart::None);
   g.Piles[3] = MakePile(12, 0, PileFlags::WinGoal, RankBuild::Up, SuitBuild::SameSuit,
@@ -37,7 +35,9 @@ std::pair<int16_t, int16_t> On(const Card& c) {
   return {static_cast<int16_t>(c.X + 32), static_cast<int16_t>(c.Y + 6)};
 }
 
-void Press(PlayTable& t, std::pair<int16_t, int16_t> at) { PointerDown(*t.game, at.first, at.second); }
+void Press(PlayTable& t, std::pair<int16_t, int16_t> at) {
+  PointerDown(*t.game, at.first, at.second);
+}
 
 // Drags from a point so that the group's first card lands on `dest`.
 void DragTo(PlayTable& t, std::pair<int16_t, int16_t> from, const Pile& dest) {
@@ -49,9 +49,7 @@ void DragTo(PlayTable& t, std::pair<int16_t, int16_t> from, const Pile& dest) {
   PointerUp(*t.game);
 }
 
-// A drop on an accepting pile moves the whole run as one play; a release
-// over no target glides the cards home with one drop sound and records
-// nothing.
+// A drop moves the whole run as one play; a refused one glides home, one drop sound.
 TEST(Pointer, DropMovesTheRunAndARefusedDropGlidesHome) {
   PlayTable t(Columns());
   t.Arrange({{Up(V(9, 0)), Up(V(8, 2)), Up(V(7, 1))}, {Up(V(10, 3))}, {}, {}});
@@ -105,9 +103,8 @@ TEST(Pointer, ClicksTurnACardAndDealFromTheStock) {
   EXPECT_EQ(std::make_pair(t.P(0).Count, t.Plays()), std::make_pair(4, 3));
 }
 
-// During a drag a right click, a second press and Undo wait for the drag to
-// end, and a new deal ends it leaving no card behind; a press on an empty
-// pile without a redeal and a right click on an empty place do nothing.
+// During a drag only a new deal interferes (no card left behind); a press on an
+// empty pile without a redeal and a right click on nothing do nothing.
 TEST(Pointer, DuringADragOnlyANewDealInterferes) {
   PlayTable t(Columns());
   t.Arrange({{Up(V(0, 0))}, {}, {}, {}});
@@ -133,9 +130,7 @@ TEST(Pointer, DuringADragOnlyANewDealInterferes) {
   EXPECT_EQ(t.game->DropTarget, nullptr);
 }
 
-// A drop back on the pile the cards came from, highlighted as a target,
-// records nothing; a card from inside a "Remove any card" pile comes back on
-// its top.
+// A drop back on the source records nothing; "Remove any card" puts the card on top.
 TEST(Pointer, DropBackOnItsOwnPileRecordsNothing) {
   GameDef g = Columns();
   g.Piles[0].RankBuild = RankBuild::Any;

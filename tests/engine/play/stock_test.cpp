@@ -48,11 +48,8 @@ Values Counts(PlayTable& t, int stock, const Piles& rest, bool marked = false) {
   return {t.P(0).Count, t.P(1).Count, t.P(2).Count, t.P(3).Count};
 }
 
-// One card face up to each receiver from the top, or three each with "Deal
-// three" (one without the player's "Allow deal three.") until the stock runs
-// out; a size limit is the count per click and -1 skips; a must-be-empty
-// receiver holding a card is skipped; pending marks block the stock; "Before
-// deal" waits until no must-have-cards receiver is empty.
+// One card ("Deal three": three, unless the player disallows it) to each receiver;
+// size limit per click, -1 skips; full cells and pending marks block; "Before deal".
 TEST(StockClick, DealsByTheGameFlagsAndThePileRules) {
   PlayTable one(StockAndThree());
   one.Arrange(Cards({{}, {}, {}, {}}, 10));
@@ -98,10 +95,8 @@ TEST(RemoveBadCards, NeedsAllFourSuitsAndKingsStay) {
             (Piles{{V(12, 1)}, {}, {V(3, 0), V(5, 2), V(6, 3)}}));
 }
 
-// A click on the empty stock gathers the waste face down (a single source
-// keeps its order) with the shuffle sound as one play while a redeal is
-// left, counting down unless unlimited; nothing when none is left or there
-// is nothing to gather.
+// The empty stock gathers the waste face down with the shuffle sound as one play
+// while a redeal is left, counting down unless unlimited; otherwise nothing.
 TEST(EmptyPileClick, RedealsCountDownAndStopAtZero) {
   for (uint32_t flags : {GameFlags::RedealOnce, GameFlags::RedealUnlimited}) {
     GameDef g = NamedGame("Redeal", flags);
@@ -139,10 +134,8 @@ GameDef Mixed() {
   return g;
 }
 
-// The gathering by its rule on plain lists: pass after pass over the piles,
-// each card taken from the top unless the next generator value is a
-// multiple of 3, then the sources refilled from the button; false when no
-// card is taken in 1000 passes.
+// The gathering's rule on lists: passes taking each top card unless the next
+// generator value is a multiple of 3, then the sources refilled; false if stuck.
 bool ModelGather(Piles& p, uint32_t state) {
   int32_t remaining = 0;
   for (int i = 0; i < 5; ++i) remaining += static_cast<int32_t>(p[i].size());
@@ -162,11 +155,8 @@ bool ModelGather(Piles& p, uint32_t state) {
   return true;
 }
 
-// The redeal gathers as its rule says from every generator state, the same
-// table giving the same order and leaving the generator as it was; the
-// states that never take a card (0 and 0xC0000000) draw from 1 so that the
-// gathering always ends. A button that gives up cards too never gathers its
-// own card again: it lay lowest and is dealt last.
+// The redeal follows its rule from every state, leaving the generator as it was;
+// stuck states draw from 1; a button that gives cards never gathers its own again.
 TEST(GatherAndRedeal, FollowsItsRuleAndEndsFromEveryState) {
   const Piles start = {{1, 2, 3, 4}, {10}, {20, 21, 22}, {30, 31}, {40}, {}};
   EXPECT_EQ(GatherStartState(0xC0000000u), 1u);

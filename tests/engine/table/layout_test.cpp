@@ -43,9 +43,7 @@ void AddAll(TableBuilder& t, const Cells& cells) {
 // at (12, 2), reset for 800 × 560, which centres it at (160, 26).
 const Cells kSample = {{0, 0}, {2, 0}, {4, 0}, {6, 0}, {8, 0}, {10, 0}, {12, 0}, {12, 2}};
 
-// Width follows the largest column; height the largest row but never fewer
-// than ten rows; only the piles in use count (a record after the first one
-// without flags is not a pile of the game).
+// Width by the largest column, height by the largest row but at least ten; piles in use only.
 TEST(TableSize, LargestColumnAndAtLeastTenRows) {
   const struct { Cells cells; int32_t width, height; } cases[] = {
       {{}, 72, 508}, {{{5, 3}, {2, 0}}, 34 * 5 + 72, 508}, {{{0, 10}}, 72, 508},
@@ -63,11 +61,8 @@ TEST(TableSize, LargestColumnAndAtLeastTenRows) {
   EXPECT_EQ(XY(TableWidth(gap.piles()), TableHeight(gap.piles())), XY(34 + 72, 508));
 }
 
-// The sample's piles and drifts; its vertical pile at (12, 2) with a
-// face-down card under two face-up cards lays them at Top + 0, + 4 and + 20;
-// emptied, it is a bare card at its cell again. A resize then moves the
-// piles to stay centred; drifts and card positions keep their values until
-// the pile is laid out again.
+// The sample's piles, drifts and a fan of down, up, up at Top + 0, 4, 20; emptied,
+// a bare card again; a recentre moves piles but keeps drifts and cards until laid out.
 TEST(ResetTable, SampleTablePlacesPilesDriftsAndFansAndARecentreMovesThem) {
   TableBuilder t;
   AddAll(t, kSample);
@@ -100,10 +95,8 @@ TEST(ResetTable, SampleTablePlacesPilesDriftsAndFansAndARecentreMovesThem) {
   EXPECT_EQ(At(*pile.TopCard), XY(672, 188));
 }
 
-// Resetting links the piles in use in table order, empties them and gives
-// each a bare card rectangle; records beyond them and the cards are
-// untouched. With no pile in use nothing is reset, and no link left in the
-// first record from an earlier game is followed.
+// A reset links and empties the piles in use only, the cards untouched; with
+// no pile in use nothing is reset and no stale link is followed.
 TEST(ResetTable, LinksAndEmptiesThePilesInUse) {
   TableBuilder t;
   AddAll(t, {{0, 0}, {4, 0}, {8, 0}});
@@ -134,11 +127,8 @@ TEST(ResetTable, LinksAndEmptiesThePilesInUse) {
   EXPECT_EQ(none[1].Count, 5);
 }
 
-// Where the first and last pile land and drift for a client size: a game in
-// rows 0 to 3 is centred as a ten-row table; a client smaller than the table
-// gives a negative offset halved toward minus infinity, so the table
-// overhangs both sides equally, while drifts divide toward zero; a client
-// under 16 pixels on an axis gives no drift on it.
+// First and last pile places and drifts: offsets halve toward minus infinity,
+// drifts divide toward zero, and a client under 16 pixels gives no drift.
 TEST(ResetTable, OffsetsAndDriftsForEachClientSize) {
   const struct { Cells cells; ClientSize client; XY first, last, drift0, drift1; } cases[] = {
       // offY = (600 − 508) / 2 = 46; offX = (800 − (34·6 + 72)) / 2 = 262.
@@ -164,13 +154,8 @@ TEST(ResetTable, OffsetsAndDriftsForEachClientSize) {
   }
 }
 
-// The place of each card of a pile at (100, 50) whose faces are given:
-// a horizontal fan steps 16 pixels after a face-up or marked card and 4
-// after a face-down one (16 while all cards are shown); "Normal" neatness
-// shifts a card with an odd value one pixel right and down, "Messy" by its
-// value mod 3, any other neatness not at all, and the pile's size ignores the
-// shift; a "Size" pile moves one pixel right per card whatever the faces;
-// stacked piles (no direction, unsupported) keep every card on the origin.
+// Card places from (100, 50): fan steps of 16, 4 after a face-down card (16 with
+// all shown); neatness shifts by value mod 2 or 3, others none; Size steps 1; stacks 0.
 TEST(LayoutPile, FansNeatnessAndDirections) {
   const int32_t U = FaceUp, D = FaceDown, M = Marked;
   const auto across = PileDirection::Horizontal;
@@ -216,13 +201,8 @@ std::unique_ptr<Game> EditedGame(ClientSize client) {
   return game;
 }
 
-// The pointer is taken as the centre of the card being placed, and the cell
-// found with divisors 32 and 40 against the table as it stood before the
-// move (800 × 560 against the 480 × 508 table: offsets 160 and 26); the game
-// is then dealt afresh. Just short of the cell boundaries, and above or left
-// of the first cell, the cell is one less or 0; with a client smaller than
-// the table (479 × 505: offsets −1 and −2) the offsets halve toward minus
-// infinity.
+// The pointer is the placed card's centre, divided by 32 and 40 against the table
+// before the move (offsets 160 and 26, or -1 and -2 halved down); then dealt afresh.
 TEST(MovePileToPoint, PointerIsTheCardCentreOverThirtyTwoByForty) {
   auto game = EditedGame({800, 560});
   MovePileToPoint(*game, 352, 186);  // (352 − 160 − 32) / 32 = 5, (186 − 26 − 40) / 40 = 3

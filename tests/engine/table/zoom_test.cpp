@@ -1,7 +1,5 @@
-// The table's zoom: "Fit window" magnifies the classic 800-pixel width and
-// the game's fit height to fill the window, never below 1; a fixed "Table
-// size" is its percent; the layout sees the window's client divided by the
-// zoom.
+// The table's zoom: "Fit window" fills the window from 800 pixels by the fit height,
+// never below 1; a fixed "Table size" is its percent; the layout sees client / zoom.
 #include "engine/table/zoom.h"
 
 #include <gtest/gtest.h>
