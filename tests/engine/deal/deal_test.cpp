@@ -2,6 +2,7 @@
 // start of a game: the same seed must always give the same deal.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,6 +21,7 @@ namespace {
 using testing::OpenPile;
 using testing::PileValues;
 using testing::V;
+using Values = std::vector<int32_t>;
 
 // How many generator steps lead from `from` to `to` (at most `limit`).
 int StepsBetween(uint32_t from, uint32_t to, int limit = 100000) {
@@ -71,60 +73,55 @@ TEST(Shuffle, DeckOrderAndGeneratorCalls) {
 }
 
 // Deals `order` (deck position k holds order[k]; empty: 0 to 51) to piles of
-// (size, face down, start, flags) and returns each pile's values and faces.
+// (size, face down, start, flags); each pile's values, "*" after a face-down one.
 struct DealtPile {
   int32_t size, faceDown = 0;
   PileStart start = PileStart::Any;
   uint32_t flags = PileFlags::AutoPlay;
 };
-std::vector<std::pair<std::vector<int32_t>, std::vector<int32_t>>> Deal(
-    const std::vector<DealtPile>& piles, std::vector<int32_t> order = {}) {
+std::vector<std::string> Deal(const std::vector<DealtPile>& piles,
+                              std::vector<int32_t> order = {}) {
   auto game = std::make_unique<Game>();
   for (size_t i = 0; i < piles.size(); ++i) {
-    PileDef d = OpenPile(piles[i].flags);
+    PileDef& d = game->PileTable[i];
+    d = OpenPile(piles[i].flags);
     d.InitialSize = piles[i].size, d.InitialFaceDown = piles[i].faceDown;
     d.PileStart = piles[i].start;
-    static_cast<PileDef&>(game->PileTable[i]) = d;
   }
-  if (order.empty())
-    for (int32_t k = 0; k < 52; ++k) order.push_back(k);
-  for (size_t k = 0; k < order.size(); ++k) game->Deck[k] = Card{nullptr, nullptr, 0, 0, order[k]};
+  for (int32_t k = 0; order.size() < 52; ++k) order.push_back(k);
+  for (size_t k = 0; k < order.size(); ++k) game->Deck[k].Value = order[k];
   ResetTable(game->PileTable, {800, 526});
   DealCards(game->PileTable, game->Deck, 0, {});
-  std::vector<std::pair<std::vector<int32_t>, std::vector<int32_t>>> out;
-  for (size_t i = 0; i < piles.size(); ++i) {
-    std::vector<int32_t> faces;
-    for (const Card* c = game->PileTable[i].BottomCard; c; c = c->Above) faces.push_back(c->Face);
-    out.push_back({PileValues(game->PileTable[i]), faces});
-  }
+  std::vector<std::string> out(piles.size());
+  for (size_t i = 0; i < piles.size(); ++i)
+    for (const Card* c = game->PileTable[i].BottomCard; c; c = c->Above)
+      out[i] += (out[i].empty() ? "" : " ") + std::to_string(c->Value) +
+                (c->Face == FaceDown ? "*" : "");
   return out;
 }
-using Values = std::vector<int32_t>;
+using Dealt = std::vector<std::string>;
 
 // One card per circuit, face-down first; "Any ace" piles take aces first (size 1:
 // one); start cards, size 0, too many face down, sorting, and a deck too short.
 TEST(DealCards, CircuitsStartCardsSortingAndShortDecks) {
-  const int32_t D = FaceDown, U = FaceUp;
-  auto d = Deal({{1}, {2, 1}, {3, 2}});
-  EXPECT_EQ((std::vector{d[0].first, d[1].first, d[2].first, d[2].second}),
-            (std::vector<Values>{{0}, {1, 3}, {2, 4, 5}, {D, D, U}}));
+  EXPECT_EQ(Deal({{1}, {2, 1}, {3, 2}}), (Dealt{"0", "1* 3", "2* 4* 5"}));
   Values reversed;
-  for (int32_t k = 51; k >= 0; --k) reversed.push_back(k);  // aces at 48 to 51: 3, 2, 1, 0
-  d = Deal({{2}, {4, 0, PileStart::AnyAce}}, reversed);
-  EXPECT_EQ(std::make_pair(d[0].first, d[1].first),
-            std::make_pair(Values{51, 50}, Values{3, 2, 1, 0}));
-  d = Deal({{1, 0, PileStart::AnyAce}, {51}}, reversed);
-  Values rest = reversed;
-  rest.erase(rest.begin() + 48);
-  EXPECT_EQ(std::make_pair(d[0].first, d[1].first), std::make_pair(Values{3}, rest));
+  std::string rest;
+  for (int32_t k = 51; k >= 0; --k) {  // aces at 48 to 51: 3, 2, 1, 0
+    reversed.push_back(k);
+    if (k != 3) rest += std::to_string(k) + (k ? " " : "");
+  }
+  EXPECT_EQ(Deal({{2}, {4, 0, PileStart::AnyAce}}, reversed), (Dealt{"51 50", "3 2 1 0"}));
+  EXPECT_EQ(Deal({{1, 0, PileStart::AnyAce}, {51}}, reversed), (Dealt{"3", rest}));
   const PileStart kingHearts = static_cast<PileStart>(V(12, 2));
-  d = Deal({{0, 0, kingHearts}, {1, 0, kingHearts}, {5, 7}});
-  EXPECT_EQ((std::vector{d[0].first, d[1].first, d[2].second}),
-            (std::vector<Values>{{}, {V(12, 2)}, Values(5, D)}));
-  d = Deal({{4, 2, PileStart::Any, PileFlags::SortAscending}}, {40, 30, 20, 10});
-  EXPECT_EQ(d[0], std::make_pair(Values{10, 20, 30, 40}, Values{D, D, U, U}));
-  d = Deal({{40}, {40}});
-  EXPECT_EQ(std::make_pair(d[0].first.size(), d[1].first.size()), std::make_pair(26ul, 26ul));
+  EXPECT_EQ(Deal({{0, 0, kingHearts}, {1, 0, kingHearts}, {5, 7}}),
+            (Dealt{"", "50", "0* 1* 2* 3* 4*"}));
+  EXPECT_EQ(Deal({{4, 2, PileStart::Any, PileFlags::SortAscending}}, {40, 30, 20, 10}),
+            Dealt{"10* 20* 30 40"});
+  const Dealt two = Deal({{40}, {40}});  // 26 cards each
+  EXPECT_EQ(std::make_pair(std::count(two[0].begin(), two[0].end(), ' '),
+                           std::count(two[1].begin(), two[1].end(), ' ')),
+            std::make_pair(25l, 25l));
 }
 
 // Records the calls the start of a game makes, in order.
