@@ -76,38 +76,30 @@ TEST(GameScore, CountsGoalCardsOrFourOfARankPilesAndSortPileKeepsFaces) {
   }
 }
 
-// Unlink, insert (above nothing: the new bottom), cut and append keep the chains sound.
+// Unlink, insert (above nothing: the new bottom), cut and append keep both links
+// of every chain sound; cutting from the bottom empties the pile.
 TEST(ChainOps, UnlinkInsertCutAndAppendKeepTheChainsSound) {
   TableBuilder t;
   Pile& p = t.AddPile(OpenPile());
-  Pile& empty = t.AddPile(OpenPile());
+  Pile& other = t.AddPile(OpenPile());
   Card& a = t.Push(p, 1);
   Card& b = t.Push(p, 2);
-  Card& c = t.Push(p, 3);
-  Card& d = t.Push(p, 4);
+  t.Push(p, 3);
+  Card& d = t.Push(other, 4);
   UnlinkCard(p, b);
-  EXPECT_EQ(Chain(p), (Values{1, 3, 4}));
+  EXPECT_EQ(Chain(p), (Values{1, 3}));
   EXPECT_EQ(std::make_pair(b.Below, b.Above), (std::pair<Card*, Card*>{}));
-  UnlinkCard(p, a);
-  UnlinkCard(p, d);
-  EXPECT_EQ(Chain(p), Values{3});
-  UnlinkCard(p, c);
-  EXPECT_EQ(std::make_pair(p.BottomCard, p.TopCard), (std::pair<Card*, Card*>{}));
-  InsertCardAbove(p, nullptr, c);
-  InsertCardAbove(p, nullptr, a);
-  InsertCardAbove(p, &a, b);
-  EXPECT_EQ(Chain(p), (Values{1, 2, 3}));
-  InsertCardAbove(empty, nullptr, d);
-  EXPECT_EQ(std::make_pair(empty.BottomCard, empty.TopCard), std::make_pair(&d, &d));
+  InsertCardAbove(p, nullptr, b);
+  EXPECT_EQ(Chain(p), (Values{2, 1, 3}));
   Pile floatPile;
-  CutGroup(p, floatPile, b);
-  EXPECT_EQ(std::make_pair(Chain(p), Chain(floatPile)), std::make_pair(Values{1}, Values{2, 3}));
-  AppendPile(floatPile, empty);
-  EXPECT_EQ(std::make_pair(Chain(empty), Chain(floatPile)),
-            std::make_pair(Values{4, 2, 3}, Values{}));
-  CutGroup(empty, floatPile, d);
-  AppendPile(floatPile, p);
-  EXPECT_EQ(std::make_pair(Chain(empty), Chain(p)), std::make_pair(Values{}, Values{1, 4, 2, 3}));
+  CutGroup(p, floatPile, a);
+  EXPECT_EQ(std::make_pair(Chain(p), Chain(floatPile)), std::make_pair(Values{2}, Values{1, 3}));
+  AppendPile(floatPile, other);
+  EXPECT_EQ(std::make_pair(Chain(other), Chain(floatPile)),
+            std::make_pair(Values{4, 1, 3}, Values{}));
+  CutGroup(other, floatPile, d);
+  EXPECT_EQ(std::make_pair(Chain(other), Chain(floatPile)),
+            std::make_pair(Values{}, Values{4, 1, 3}));
 }
 
 }  // namespace
