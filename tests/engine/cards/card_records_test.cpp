@@ -12,10 +12,7 @@
 namespace tarnik {
 namespace {
 
-using testing::OpenPile;
-using testing::PileValues;
-using testing::TableBuilder;
-using testing::V;
+using namespace testing;
 using Values = std::vector<int32_t>;
 
 // The pile's values after checking that its links agree both ways.

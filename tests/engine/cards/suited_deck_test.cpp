@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 #include <memory>
 #include <vector>
 
@@ -21,9 +22,7 @@ namespace tarnik {
 namespace {
 
 namespace GF = GameFlags;
-using testing::OpenPile;
-using testing::TableBuilder;
-using testing::V;
+using namespace testing;
 
 // One suit makes every card a spade (winning over two suits), two suits clubs
 // spades and diamonds hearts, each card as often as the deck says.
@@ -41,15 +40,13 @@ TEST(SuitedDeck, ShuffleTurnsTheSuitsOfTheSeedsDealAndHoldsEachCardAsOftenAsTheD
     auto game = std::make_unique<Game>();
     game->RandomState = 1;
     ShuffleDeck(*game, game->Deck, c.flags);
-    std::vector<int32_t> firstTen;
-    for (int i = 0; i < 10; ++i) firstTen.push_back(game->Deck[i].Value);
-    EXPECT_EQ(firstTen, c.firstTen);
-    std::vector<int32_t> seen(52, 0);
+    std::vector<int32_t> firstTen, seen(52, 0), copies(52), expected(52);
     for (int i = 0; i < DeckSize(c.flags); ++i) ++seen[game->Deck[i].Value];
-    for (int32_t v = 0; v < 52; ++v) {
-      EXPECT_EQ(seen[v], CopiesInDeck(c.flags, v)) << v;
-      EXPECT_EQ(CopiesInDeck(c.flags, v), c.copies[v % 4]) << v;
-    }
+    for (int i = 0; i < 10; ++i) firstTen.push_back(game->Deck[i].Value);
+    for (int32_t v = 0; v < 52; ++v)
+      copies[v] = CopiesInDeck(c.flags, v), expected[v] = c.copies[v % 4];
+    EXPECT_EQ(std::make_tuple(firstTen, seen, copies),
+              std::make_tuple(c.firstTen, expected, expected));
   }
 }
 
@@ -75,18 +72,15 @@ TEST(SuitedDeck, CardCounterGivesEveryCopyItsOwnPlace) {
   }
 }
 
-// A game of a pile that sends runs home by itself and four goal piles
-// waiting for runs of the given suits.
+// A pile that sends runs home by itself and four goals waiting for runs of `suits`.
 GameDef RunsGame(uint32_t flags, const std::array<int32_t, 4>& suits) {
   GameDef g = testing::NamedGame("Runs", flags);
   g.Piles[0] = OpenPile(PileFlags::ManualFillDest | PileFlags::AutoSuite);
   g.Piles[0].InitialSize = 52;
   for (int i = 0; i < 4; ++i) {
     PileDef& goal = g.Piles[1 + i] = OpenPile(PileFlags::WinGoal);
-    goal.Column = 4 + 2 * i;
-    goal.Placement = CardPlacement::None;
-    goal.Removal = CardRemoval::None;
-    goal.PileStart = static_cast<PileStart>(65 + suits[i]);
+    goal.Column = 4 + 2 * i, goal.Placement = CardPlacement::None;
+    goal.Removal = CardRemoval::None, goal.PileStart = static_cast<PileStart>(65 + suits[i]);
   }
   return g;
 }

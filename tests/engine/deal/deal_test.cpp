@@ -18,9 +18,7 @@
 namespace tarnik {
 namespace {
 
-using testing::OpenPile;
-using testing::PileValues;
-using testing::V;
+using namespace testing;
 using Values = std::vector<int32_t>;
 
 // How many generator steps lead from `from` to `to` (at most `limit`).

@@ -15,8 +15,7 @@
 namespace tarnik {
 namespace {
 
-using testing::MakePile;
-using testing::PlayTable;
+using namespace testing;
 
 // One stock that deals the whole deck, and a second game behind it.
 GameDef Stock(const char* name) {

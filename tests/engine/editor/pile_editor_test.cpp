@@ -17,8 +17,7 @@
 namespace tarnik {
 namespace {
 
-using testing::MakePile;
-using testing::PlayTable;
+using namespace testing;
 
 // Three piles: two that deal 20 cards each and an empty goal.
 GameDef ThreePiles() {

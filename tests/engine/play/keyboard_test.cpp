@@ -17,11 +17,7 @@
 namespace tarnik {
 namespace {
 
-using testing::Down;
-using testing::MakePile;
-using testing::PlayTable;
-using testing::Up;
-using testing::V;
+using namespace testing;
 namespace PF = PileFlags;
 using Values = std::vector<int32_t>;
 

@@ -14,9 +14,7 @@
 namespace tarnik {
 namespace {
 
-using testing::OpenPile;
-using testing::TableBuilder;
-using testing::V;
+using namespace testing;
 using C = CardRemoval;
 using R = RankBuild;
 using S = SuitBuild;

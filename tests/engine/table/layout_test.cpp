@@ -18,9 +18,7 @@
 namespace tarnik {
 namespace {
 
-using testing::OpenPile;
-using testing::TableBuilder;
-using testing::V;
+using namespace testing;
 using Box = std::array<int32_t, 4>;  // left, top, width, height
 using XY = std::pair<int32_t, int32_t>;
 using Cells = std::vector<XY>;
