@@ -102,8 +102,8 @@ std::vector<int32_t> PileValues(const Pile& pile) {
 PileDef OpenPile(uint32_t flags) {
   PileDef d;
   d.Direction = PileDirection::Vertical, d.Placement = CardPlacement::Any;
-  d.RankBuild = RankBuild::Any, d.SuitBuild = SuitBuild::Any, d.PileStart = PileStart::Any;
-  d.Removal = CardRemoval::Any, d.Flags = flags;
+  d.RankBuild = RankBuild::Any, d.SuitBuild = SuitBuild::Any;
+  d.PileStart = PileStart::Any, d.Removal = CardRemoval::Any, d.Flags = flags;
   return d;
 }
 

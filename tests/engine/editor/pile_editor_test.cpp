@@ -214,8 +214,9 @@ TEST_F(PileEditorTest, AddPileMakesTheNextRecordAPile) {
   e.AddPile();
   EXPECT_EQ(std::make_pair(CountPiles(t.game->PileTable), t.game->RandomState),
             std::make_pair(48, state));
-  EXPECT_EQ(t.display.messages, std::vector<std::string>{"This game already has 48 piles, as "
-                                                        "many as a game can hold.|Tarnik game editor"});
+  EXPECT_EQ(t.display.messages,
+            std::vector<std::string>{"This game already has 48 piles, as many as a game can "
+                                     "hold.|Tarnik game editor"});
 }
 
 // "Previous pile" on the first pile and "Next pile" on the last do nothing;

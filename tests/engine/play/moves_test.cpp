@@ -112,8 +112,8 @@ TEST(CheckGameEnd, WonDealIsCelebratedOnceWithAHundredRedraws) {
   EXPECT_EQ(IsFourRankWin(*four.game), 0);
 }
 
-// An automatic step turns a face-down top card first (one play), then moves it; a "Remove any card" pile offers its cards from the
-// bottom up; a pile without "Automatic play" gives nothing.
+// An automatic step turns a face-down top card (one play), then moves it; "Remove
+// any card" offers its cards bottom up; a pile without "Automatic play" gives nothing.
 TEST(AutoMoveFromPile, TurnsThenMovesAndRefusesWhereTheRulesSay) {
   PlayTable t(SourceAndGoal());
   t.Arrange({{Up(V(7, 0)), Down(V(0, 3))}, {}});
