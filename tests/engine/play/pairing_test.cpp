@@ -1,6 +1,7 @@
 // Pairing games and the automatic runs.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <tuple>
 
 #include "engine/play/pairing.h"
@@ -52,9 +53,9 @@ TEST(ToggleMark, MarksUnmarksAndTurnsAFaceDownCard) {
   PlayTable t(Pairs(GameFlags::PairRank));
   t.Arrange({{Up(V(6, 0))}, {Up(V(7, 1))}, {Down(V(2, 2))}, {}, {}});
   for (int p : {0, 1, 1, 2}) ToggleMark(*t.game, t.P(p));
-  EXPECT_EQ(t.P(0).TopCard->Face, Marked);  // seven and eight: both stayed marked
-  EXPECT_EQ(t.P(1).TopCard->Face, FaceUp);
-  EXPECT_EQ(t.P(2).TopCard->Face, FaceUp);  // turned, not marked
+  // The seven stays marked, the eight is unmarked again, the face-down card turned.
+  EXPECT_EQ((std::array{t.P(0).TopCard->Face, t.P(1).TopCard->Face, t.P(2).TopCard->Face}),
+            (std::array{Marked, FaceUp, FaceUp}));
   GameDef g = Pairs(GameFlags::PairRank);
   g.Piles[4] = GameDef{}.Piles[0];
   PlayTable n(g);
@@ -70,9 +71,7 @@ TEST(PairCheck, MoreMarkedCardsThanTheListHoldsAreNeverAccepted) {
   for (int i = 0; i < 24; ++i)
     g.Piles[i] = MakePile(2 * (i % 8), 2 * (i / 8), PileFlags::GroupRemoval);
   PlayTable t(g);
-  std::vector<std::vector<Placed>> table;
-  for (int i = 0; i < 24; ++i) table.push_back({Mark(V(0, i % 4))});
-  t.Arrange(table);
+  t.Arrange(std::vector<std::vector<Placed>>(24, {Mark(V(0, 0))}));
   EXPECT_EQ(PairCheck(*t.game), 0);
 }
 
