@@ -40,10 +40,7 @@ struct KeyboardTest : ::testing::Test {
     // 10♠ face down, 7♣, A♥ on top; 8♦ alone; an empty foundation.
     t.Arrange({{Down(V(9, 0)), Up(V(6, 1)), Up(V(0, 2))}, {Up(V(7, 3))}, {}, {}});
   }
-  void Focus(int pile) {
-    t.game->FocusPile = pile;
-    t.game->FocusShown = true;
-  }
+  void Focus(int pile) { t.game->FocusPile = pile, t.game->FocusShown = true; }
   PlayTable t{KeyboardGame()};
   Game& g = *t.game;
 };
