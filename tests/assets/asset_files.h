@@ -1,5 +1,4 @@
-// Helpers of the artwork tests: where the generated files are and how to
-// look at their raw bytes and pixels.
+// Helpers of the artwork tests: the generated files, their bytes and pixels.
 #pragma once
 
 #include <QByteArray>

@@ -1,5 +1,4 @@
-// The sheet of card faces composed from the artwork as the game needs it,
-// for every combination of the appearance settings.
+// The sheet of card faces composed from the artwork, for every appearance setting.
 #include <gtest/gtest.h>
 
 #include "asset_files.h"
@@ -26,25 +25,11 @@ TEST(Compose, NoFaceLetsTheTableShowThroughItsSurface) {
     for (int row = 0; row <= 8; ++row)
       for (int col = 0; col < 13; ++col) {
         const QRect c = Cell(col, row);
-        ASSERT_EQ(InkedPixels(sheet, c.adjusted(0, 5, 0, -5)) +
-                      InkedPixels(sheet, c.adjusted(5, 0, -5, 0)),
-                  64 * 70 + 54 * 80)
+        const int inked = InkedPixels(sheet, c.adjusted(0, 5, 0, -5)) +
+                          InkedPixels(sheet, c.adjusted(5, 0, -5, 0));
+        ASSERT_TRUE(inked == 64 * 70 + 54 * 80 && IsTransparentColour(sheet.pixel(c.topLeft())))
             << "combo " << combo << " cell " << col << "," << row;
-        ASSERT_TRUE(IsTransparentColour(sheet.pixel(c.topLeft())));
       }
-  }
-}
-
-// Arrangement A (styles 0, 1) shows the small pip at (51, 3) on every card,
-// arrangement B (styles 2, 3) only on aces and court cards.
-TEST(Compose, IndexPipFollowsThePipArrangement) {
-  const QImage surface = CardArt().copy(QRect(SurfacePos(0, false), QSize(64, 80)));
-  for (int style = 0; style < 4; ++style) {
-    const QImage sheet = Sheet({0, 0, 0, style, 0});
-    for (int k = 0; k < 13; ++k)
-      EXPECT_EQ(!SamePixels(surface, QRect(51, 3, 10, 10), sheet, {64 * k + 51, 3}),
-                style < 2 || k == 0 || k >= 10)
-          << "style " << style << " rank " << k;
   }
 }
 
@@ -73,9 +58,9 @@ TEST(Compose, RowsOfTheSheet) {
             << back << " " << col << "," << row;
   }
   const QImage special = Sheet({0, 0, 0, 0, 3});
-  EXPECT_TRUE(SamePixels(CardArt(), QRect(CardBackPos(3), QSize(64, 80)), special, {0, 720}));
-  EXPECT_TRUE(SamePixels(CardArt(), QRect(DropShadowPos(), QSize(64, 80)), special, {64, 720}));
-  EXPECT_TRUE(SamePixels(CardArt(), QRect(MarkersPos(), QSize(320, 80)), special, {512, 720}));
+  for (const auto& [from, width, x] : {std::tuple{CardBackPos(3), 64, 0},
+                                       {DropShadowPos(), 64, 64}, {MarkersPos(), 320, 512}})
+    EXPECT_TRUE(SamePixels(CardArt(), QRect(from, QSize(width, 80)), special, {x, 720})) << x;
   EXPECT_EQ(InkedPixels(special, QRect(128, 720, 384, 80)), 0);
 }
 
@@ -85,8 +70,7 @@ TEST(Compose, OutOfRangeSettingsAndTransparency) {
   const QImage zero = Sheet({0, 0, 0, 0, 0});
   EXPECT_TRUE(SamePixels(zero, zero.rect(), Sheet({7, -1, 2, 99, -5}), QPoint(0, 0)));
   const CardAppearance clamped = ClampAppearance({1, 1, 1, 3, 7});
-  EXPECT_EQ(clamped.style, 3);
-  EXPECT_EQ(clamped.back, 7);
+  EXPECT_EQ(std::pair(clamped.style, clamped.back), std::pair(3, 7));
   const QImage sheet = Sheet({0, 0, 0, 2, 1});
   const QImage alpha = SheetWithTransparency(sheet);
   for (int y = 0; y < sheet.height(); y += 3)
@@ -94,14 +78,26 @@ TEST(Compose, OutOfRangeSettingsAndTransparency) {
       ASSERT_EQ(qAlpha(alpha.pixel(x, y)) == 0, IsTransparentColour(sheet.pixel(x, y)));
 }
 
-// The pips of a rank in each arrangement: {style, rank, count, spot, where}.
-TEST(Compose, PipLayoutMatchesTheArrangementsTable) {
+// The pips of a rank in each arrangement ({style, rank, count, spot, where});
+// arrangement A (styles 0, 1) shows the small pip at (51, 3) on every card,
+// arrangement B (styles 2, 3) only on aces and court cards.
+TEST(Compose, PipsFollowTheArrangements) {
   const int cases[][6] = {{0, 9, 11, 3, 27, 23}, {1, 0, 1, 0, 51, 3},  {3, 9, 10, 2, 27, 14},
                           {2, 6, 7, 6, 37, 64},  {2, 12, 1, -1, 0, 0}, {0, 13, 0, -1, 0, 0}};
   for (const auto& c : cases) {
     QPoint spots[11];
-    EXPECT_EQ(PipLayout(c[0], c[1], spots), c[2]) << c[0] << " " << c[1];
-    EXPECT_EQ(c[3] < 0 ? QPoint() : spots[c[3]], QPoint(c[4], c[5])) << c[0] << " " << c[1];
+    const int count = PipLayout(c[0], c[1], spots);
+    EXPECT_EQ(std::pair(count, c[3] < 0 ? QPoint() : spots[c[3]]),
+              std::pair(c[2], QPoint(c[4], c[5])))
+        << c[0] << " " << c[1];
+  }
+  const QImage surface = CardArt().copy(QRect(SurfacePos(0, false), QSize(64, 80)));
+  for (int style = 0; style < 4; ++style) {
+    const QImage sheet = Sheet({0, 0, 0, style, 0});
+    for (int k = 0; k < 13; ++k)
+      EXPECT_EQ(!SamePixels(surface, QRect(51, 3, 10, 10), sheet, {64 * k + 51, 3}),
+                style < 2 || k == 0 || k >= 10)
+          << "style " << style << " rank " << k;
   }
 }
 

@@ -1,6 +1,4 @@
-// Library files of any bytes: counting, naming and loading every game stay
-// inside the tables, and every record loads as it is stored
-// (its pile numbers brought into range).
+// Library files of any bytes: every game loads within the tables, as it is stored.
 #include <unistd.h>
 
 #include <cstring>
@@ -26,17 +24,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Game& game = fuzz::FuzzGame();
   Library& library = game.library;
   library.Path = ScratchLibrary();
-  CountGames(library);
-  LoadGameNames(library);
-  FUZZ_CHECK(library.GameCount >= 0 && library.GameCount <= kMaxGames);
-  FUZZ_CHECK(size_t(library.GameCount) * kGameRecordSize <= size);
+  CountGames(library), LoadGameNames(library);
+  FUZZ_CHECK(library.GameCount >= 0 && library.GameCount <= kMaxGames &&
+             size_t(library.GameCount) * kGameRecordSize <= size);
   for (int32_t g = -1; g <= library.GameCount; ++g) {
     const bool loaded = LoadGame(library, game.PileTable, game.CurrentFlags, g);
-    FUZZ_CHECK(loaded == (g >= 0 && g < library.GameCount));
-    FUZZ_CHECK(CountPiles(game.PileTable) <= kMaxPiles);
+    FUZZ_CHECK(loaded == (g >= 0 && g < library.GameCount) &&
+               CountPiles(game.PileTable) <= kMaxPiles);
     if (!loaded) continue;
-    FUZZ_CHECK(std::memchr(library.GameNames[g], 0, kNameSize) != nullptr);
-    FUZZ_CHECK(game.CurrentFlags == library.GameFlagTable[g]);
+    FUZZ_CHECK(std::memchr(library.GameNames[g], 0, kNameSize) != nullptr &&
+               game.CurrentFlags == library.GameFlagTable[g]);
     // The loaded record, written back, is the record in the file.
     GameDef def;
     std::memcpy(def.Name, data + size_t(g) * kGameRecordSize, kNameSize);

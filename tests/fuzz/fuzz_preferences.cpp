@@ -1,6 +1,4 @@
-// Preference values of any kind and size: loading keeps every variable
-// usable, saving and loading again gives the same preferences, and the
-// values that index tables are brought into range where they are used.
+// Preference values of any kind: loading keeps them usable and a round trip exact.
 #include <cstring>
 
 #include "engine/records/favorites.h"
@@ -28,22 +26,17 @@ static void FillStore(fuzz::Input& in, MemoryPreferenceStore& store) {
   }
 }
 
-static bool SamePreferences(const Game& a, const Game& b) {
-  return std::memcmp(&a.prefs, &b.prefs, sizeof a.prefs) == 0 && a.CurrentGame == b.CurrentGame;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Game& game = fuzz::FuzzGame();
-  fuzz::Input in(data, size);
+  fuzz::Input in{data, size};
   MemoryPreferenceStore store;
   FillStore(in, store);
   LoadPreferences(game, store);
   FUZZ_CHECK(strnlen(game.prefs.LogFile, kLogFileSize) < size_t(kLogFileSize));
   const Appearance a = AppearanceInRange(game.prefs);
-  FUZZ_CHECK(a.CardBack >= 0 && a.CardBack < kCardBackChoices);
-  FUZZ_CHECK(a.TableBack >= 0 && a.TableBack < kTableBackChoices);
-  FUZZ_CHECK(a.CardStyle >= 0 && a.CardStyle < kCardStyleChoices);
-  FUZZ_CHECK(a.Neatness >= 0 && a.Neatness < kNeatnessChoices);
+  FUZZ_CHECK(a.CardBack >= 0 && a.CardBack < kCardBackChoices && a.TableBack >= 0 &&
+             a.TableBack < kTableBackChoices && a.CardStyle >= 0 &&
+             a.CardStyle < kCardStyleChoices && a.Neatness >= 0 && a.Neatness < kNeatnessChoices);
   char text[kStatusTextSize];
   for (int part = 0; part < kStatusParts; ++part) ComposeStatusText(game, part, text);
   for (int slot = 0; slot < kFavoriteCount; ++slot) FavoriteLabel(game, slot);
@@ -51,10 +44,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static Game again;
   MemoryPreferenceStore saved;
   SavePreferences(game, saved);
-  SaveWindowRect(game, saved,
-                 {game.prefs.WindowLeft, game.prefs.WindowTop, game.prefs.WindowRight,
-                  game.prefs.WindowBottom});
+  const Preferences& p = game.prefs;
+  SaveWindowRect(game, saved, {p.WindowLeft, p.WindowTop, p.WindowRight, p.WindowBottom});
   LoadPreferences(again, saved);
-  FUZZ_CHECK(SamePreferences(game, again));
+  FUZZ_CHECK(std::memcmp(&game.prefs, &again.prefs, sizeof game.prefs) == 0 &&
+             game.CurrentGame == again.CurrentGame);
   return 0;
 }

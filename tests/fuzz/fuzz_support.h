@@ -1,6 +1,4 @@
-// What the fuzz targets share: a game with the shipped library loaded once,
-// the input read in order, and a check that stops the run when a promise
-// of the code breaks.
+// What the fuzz targets share: the game, the input read in order, the check.
 #pragma once
 
 #include <cstddef>
@@ -18,11 +16,8 @@ namespace tarnik::fuzz {
 inline Game& FuzzGame() {
   static const std::unique_ptr<Game> game = [] {
     auto g = std::make_unique<Game>();
-    if (const char* path = std::getenv("TARNIK_FUZZ_LIBRARY")) {
-      g->library.Path = path;
-      CountGames(g->library);
-      LoadGameNames(g->library);
-    }
+    if (const char* path = std::getenv("TARNIK_FUZZ_LIBRARY"))
+      g->library.Path = path, CountGames(g->library), LoadGameNames(g->library);
     return g;
   }();
   return *game;
@@ -32,7 +27,6 @@ inline Game& FuzzGame() {
 struct Input {
   const uint8_t* data;
   size_t size, at = 0;
-  Input(const uint8_t* d, size_t n) : data(d), size(n) {}
   uint8_t Byte() { return at < size ? data[at++] : 0; }
   uint32_t Word() {
     uint32_t w = 0;
@@ -44,13 +38,13 @@ struct Input {
   void Skip(size_t n) { at += n < Left() ? n : Left(); }
 };
 
+// Stops the run with a message: a promise of the code did not hold.
+[[noreturn]] inline void Fail(const char* file, int line, const char* condition) {
+  std::fprintf(stderr, "%s:%d: check failed: %s\n", file, line, condition);
+  std::abort();
+}
+
 }  // namespace tarnik::fuzz
 
-// Stops the run with a message when a promise of the code does not hold.
-#define FUZZ_CHECK(condition)                                                            \
-  do {                                                                                   \
-    if (!(condition)) {                                                                  \
-      std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition); \
-      std::abort();                                                                      \
-    }                                                                                    \
-  } while (0)
+#define FUZZ_CHECK(condition) \
+  ((condition) ? void() : tarnik::fuzz::Fail(__FILE__, __LINE__, #condition))

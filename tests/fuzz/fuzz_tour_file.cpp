@@ -1,5 +1,4 @@
-// Tournament files of any bytes: the manager's operations, stepping through
-// a tour and the status text never leave the tables.
+// Tournament files of any bytes: the manager's steps never leave the tables.
 #include "engine/records/deal_scores.h"
 #include "engine/records/status_line.h"
 #include "engine/records/tour_file.h"
@@ -25,15 +24,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Game& game = fuzz::FuzzGame();
   DecodeTourTable(data, size, game.records);
   const size_t table = size < size_t(kTourFileSize) ? size : size_t(kTourFileSize);
-  fuzz::Input in(data + table, size - table);  // the bytes after the table drive the manager
+  fuzz::Input in{data + table, size - table};  // the bytes after the table drive the manager
   game.prefs.CurrentTour = static_cast<int32_t>(in.Word());
   char text[kStatusTextSize];
   for (int step = 0; step < 8 && in.Left(); ++step) {
     const TourRecord& tour = CurrentTourRecord(game);
     FUZZ_CHECK(TourGameCount(tour) >= 0 && TourGameCount(tour) <= kTourGames);
     kSteps[in.Byte() % 9](game, in);
-    ComposeStatusText(game, 6, text);
-    ComposeStatusText(game, 0, text);
+    ComposeStatusText(game, 6, text), ComposeStatusText(game, 0, text);
   }
   return 0;
 }

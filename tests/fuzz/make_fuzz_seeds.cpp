@@ -1,6 +1,5 @@
-// Writes the seed corpora of the fuzz targets from the shipped library:
-// saved games of several games with a short history, a player file, a
-// tournament file, preference values and the library itself.
+// Writes the fuzz targets' seed corpora from the shipped library.
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -42,10 +41,7 @@ int main(int argc, char** argv) {
   for (int32_t g = 0; g < game.library.GameCount && g < 8; ++g) {
     game.CurrentGame = g;
     StartGame(game, game.CurrentSeed = 31u * uint32_t(g) + 1u);
-    RecordPosition(game);
-    StoreSnapShot(game);
-    RecordPosition(game);
-    UndoMove(game);
+    RecordPosition(game), StoreSnapShot(game), RecordPosition(game), UndoMove(game);
     Write(out / ("saved_game/game" + std::to_string(g) + ".tkg"), EncodeSavedGame(game));
   }
   // A player file with a few logged deals, whole and cut after three games.
@@ -53,8 +49,8 @@ int main(int argc, char** argv) {
     game.CurrentGame = int32_t(k % 3);
     game.CurrentSeed = 1000 + k;
     game.CurrentLogRecord = OpenLogRecord(game);
-    game.records.PlayerFile[k % 3][k / 3].Status = uint8_t(1 + k % 2);
-    game.records.PlayerFile[k % 3][k / 3].HighScore = uint8_t(k * 4);
+    LogRecord& record = game.records.PlayerFile[k % 3][k / 3];
+    record.Status = uint8_t(1 + k % 2), record.HighScore = uint8_t(k * 4);
   }
   Bytes player(kPlayerFileSize);
   EncodePlayerFile(game.records, player.data());
@@ -62,8 +58,7 @@ int main(int argc, char** argv) {
   Write(out / "player_file/three-games.tkp",
         {player.begin(), player.begin() + 3 * kLogBlockSize + 8});
   // The tour table with two tours, then followed by manager steps.
-  for (TourRecord& tour : game.records.TourTable)
-    for (uint32_t& g : tour.Games) g = kTourEnd;
+  for (TourRecord& tour : game.records.TourTable) std::fill_n(tour.Games, kTourGames, kTourEnd);
   TourRecord& first = game.records.TourTable[0];
   first.Games[0] = 0, first.Games[1] = 2, first.Games[2] = 1, first.Seed = 4242;
   std::strcpy(first.Name, "Weekend");

@@ -1,7 +1,4 @@
-// A normal run keeps the terminal quiet: the multimedia backend's warnings
-// about a missing sound server or device are dropped, every other message
-// goes through; a sound server is looked for where libpulse looks. Saved
-// games start in the documents folder, except in a portable copy.
+// A quiet terminal, the sound server look-up and the saved games folder.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -18,14 +15,12 @@ namespace {
 
 QStringList passed;
 
+// The multimedia backend's warnings are dropped; every other message passes.
 TEST(QuietMessages, MultimediaWarningsAreDroppedAndRealErrorsPass) {
   const std::tuple<const char*, const char*, bool> cases[] = {
-      {"default", "PulseAudioService: pa_context_connect() failed", true},
       {"default", "PulseAudioService: Context terminated.", true},
-      {"default", "No audio device detected", true},
       {"qt.multimedia.soundeffect", "QSoundEffect(qaudio): Error decoding source", true},
       {"qt.multimedia.pulseaudio.output", "Got a buffer underflow!", true},
-      {"default", "QFile::open: No file name specified", false},
       {"qt.qpa.xcb", "could not connect to display", false},
       {nullptr, "The picture file \"Graphic/Card.bmp\" cannot be used", false},
       {"default", "Sound: PulseAudioService: is not at the start", false}};

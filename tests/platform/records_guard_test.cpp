@@ -1,7 +1,4 @@
-// What keeps the player's files safe around the game's process: a settings
-// lock left by a program that died while writing holds no write up, while a
-// living writer's lock is respected; and a second copy of the game on the
-// same data folder does not run but brings the first copy's window forward.
+// The settings lock and one copy of the game per data folder.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -24,6 +21,7 @@ void App() {
   if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
 }
 
+// A lock left by a writer that died holds no write up; a living one is kept.
 TEST(RecordsGuard, DeadSettingsLockIsClearedAndALiveOneKept) {
   testing::ScratchDir dir;
   const QString file = QString::fromStdString(dir.File("Tarnik Solitaire.conf"));
@@ -46,15 +44,14 @@ TEST(RecordsGuard, DeadSettingsLockIsClearedAndALiveOneKept) {
   }
   EXPECT_LT(clock.elapsed(), 10000);  // not the 32-second hang
   EXPECT_FALSE(std::filesystem::exists(lock));
-  SettingsPreferenceStore again(file);
-  EXPECT_EQ(again.ReadNumber("GameCurrent"), 7u);
+  EXPECT_EQ(SettingsPreferenceStore(file).ReadNumber("GameCurrent"), 7u);
 }
 
+// A second copy on the same folder does not run but brings the first forward.
 TEST(RecordsGuard, SecondCopyOnAFolderBringsTheFirstForward) {
   App();
   testing::ScratchDir dir, other;
-  std::filesystem::create_directories(dir.File("Data"));
-  std::filesystem::create_directories(other.File("Data"));
+  for (auto* d : {&dir, &other}) std::filesystem::create_directories(d->File("Data"));
   const QString folder = QString::fromStdString(dir.File(""));
   auto first = std::make_unique<SingleCopy>(folder);
   ASSERT_TRUE(first->IsFirst());

@@ -1,6 +1,4 @@
-// The preferences in the desktop's settings file: the first run, a round
-// trip of all 39 values, and values another program left that are no
-// numbers or do not fit 32 bits.
+// The preferences in the desktop's settings file.
 #include "platform/settings_store.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +10,9 @@
 namespace tarnik {
 namespace {
 
-TEST(SettingsStore, FirstRunThenRoundTripOfEveryValue) {
+// The first run, a round trip (the end-to-end test counts all 43 values in the
+// file), and values another program left that are no numbers or exceed 32 bits.
+TEST(SettingsStore, FirstRunRoundTripAndValuesThatAreNoNumbers) {
   testing::ScratchDir dir;
   const QString file = QString::fromStdString(dir.File("Tarnik Solitaire.conf"));
   auto game = std::make_unique<Game>();
@@ -30,27 +30,17 @@ TEST(SettingsStore, FirstRunThenRoundTripOfEveryValue) {
   SettingsPreferenceStore store(file);
   const auto rect = LoadPreferences(*fresh, store);
   ASSERT_TRUE(rect.has_value());
-  EXPECT_EQ(std::tuple(rect->Left, rect->Bottom, fresh->prefs.TableBack, fresh->prefs.Favorites[19],
-                       fresh->CurrentGame),
+  EXPECT_EQ(std::tuple(rect->Left, rect->Bottom, fresh->prefs.TableBack,
+                       fresh->prefs.Favorites[19], fresh->CurrentGame),
             std::tuple(-10, 605, 44, 7, 12));
   EXPECT_STREQ(fresh->prefs.LogFile, "Players/Zoë.tkp");
-  QSettings raw(file, QSettings::IniFormat);
-  EXPECT_EQ(raw.allKeys().size(), 43);  // the 39 classic values, "WinnableToggle", "TableZoom",
-                                        // "TurnUncovered", "WinPrompt"
-}
-
-TEST(SettingsStore, ValuesThatAreNoNumbersKeepTheDefaults) {
-  testing::ScratchDir dir;
-  {
-    std::ofstream ini(dir.File("t.conf"));
-    ini << "[General]\nCardBack=abc\nGameCurrent=99999999999\nTourCurrent=4294967295\n"
-           "SoundToggle=0\nNeatness=\n";
-  }
-  auto game = std::make_unique<Game>();
-  SettingsPreferenceStore store(QString::fromStdString(dir.File("t.conf")));
-  ASSERT_TRUE(LoadPreferences(*game, store).has_value());
-  const Preferences& p = game->prefs;
-  EXPECT_EQ(std::tuple(p.CardBack, game->CurrentGame, p.CurrentTour, p.SoundToggle, p.Neatness),
+  std::ofstream(dir.File("t.conf")) << "[General]\nCardBack=abc\nGameCurrent=99999999999\n"
+                                       "TourCurrent=4294967295\nSoundToggle=0\nNeatness=\n";
+  auto other = std::make_unique<Game>();
+  SettingsPreferenceStore odd(QString::fromStdString(dir.File("t.conf")));
+  ASSERT_TRUE(LoadPreferences(*other, odd).has_value());
+  const Preferences& p = other->prefs;
+  EXPECT_EQ(std::tuple(p.CardBack, other->CurrentGame, p.CurrentTour, p.SoundToggle, p.Neatness),
             std::tuple(0, 0, -1, 0, 0));
 }
 

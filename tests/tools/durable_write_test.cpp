@@ -1,6 +1,4 @@
-// Every file the game writes reaches the disk before it takes the place of
-// the old one: tarnik-tool, run with a library that notes the system calls,
-// syncs the new copy, renames it over the file, then syncs the folder.
+// Every file written reaches the disk before it replaces the old one.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -13,6 +11,7 @@ namespace {
 
 const std::string kLibrary = TARNIK_LIBRARY;
 
+// tarnik-tool syncs the new copy, renames it over the file, then syncs the folder.
 TEST(DurableWrite, NewCopyIsSyncedBeforeTheRenameAndTheFolderAfter) {
   testing::ScratchDir dir;
   const std::string folder = std::filesystem::canonical(dir.File("")).string();

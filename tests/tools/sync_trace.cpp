@@ -1,6 +1,4 @@
-// A library preloaded into tarnik-tool by the durability test: it notes
-// every fsync and rename, in order, in the file named by SYNC_TRACE_LOG, as
-// "fsync PATH" and "rename FROM TO", then lets the call through.
+// Preloaded into tarnik-tool: notes every fsync and rename in SYNC_TRACE_LOG.
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <unistd.h>

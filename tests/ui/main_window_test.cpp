@@ -1,5 +1,4 @@
-// The main window: its texts (title, toolbar, menus, status line), the
-// commands and keys reaching the shell, accessibility, closing and start-up.
+// The main window: texts, keys and commands, accessibility, closing, start-up.
 #include "ui/window/main_window.h"
 
 #include "engine/cards/pile_ops.h"
@@ -30,124 +29,61 @@ struct MainWindowTest : ::testing::Test {
   MainWindow window{*t.game, SharedArt(), store};
 };
 
-// The title, and a window that cannot be made smaller than 800 × 600.
-TEST_F(MainWindowTest, TitleAndSmallestSize) {
+// Title, 800 × 600 at least, toolbar tooltips, menus ("&Help" at the right, only
+// "Back to Previous Game" disabled), the status line's seven parts.
+TEST_F(MainWindowTest, TitleToolbarMenusAndStatusLine) {
   EXPECT_EQ(window.windowTitle(), "Tarnik Solitaire 2000");
   window.resize(500, 400);
   QTest::qWait(20);
   EXPECT_EQ(window.size().expandedTo(QSize(800, 600)), window.size());
-}
-
-// 22 entries in place order with their tooltips (0: a separator), enabled.
-TEST_F(MainWindowTest, ToolbarHasItsEntriesAndTooltips) {
-  const QList<QAction*> actions = Control<QToolBar>(window, 15002)->actions();
-  const std::pair<int, const char*> entries[22] = {{1204, "Select a game"},
-                                                   {1000, "Open Saved Game"},
-                                                   {1001, "Save Game"},
-                                                   {0, ""},
-                                                   {1200, "Restart This Game"},
-                                                   {1201, "Previous Game"},
-                                                   {1202, "Next game"},
-                                                   {0, ""},
-                                                   {1101, "Previous Shuffle"},
-                                                   {1102, "Next shuffle"},
-                                                   {0, ""},
-                                                   {16002, "Undo"},
-                                                   {16003, "Redo"},
-                                                   {0, ""},
-                                                   {16005, "Step"},
-                                                   {16004, "Autoplay"},
-                                                   {1403, "Hint"},
-                                                   {0, ""},
-                                                   {1305, "Preferences"},
-                                                   {1700, "Rules"},
-                                                   {0, ""},
-                                                   {1003, "Exit Tarnik"}};
-  ASSERT_EQ(actions.size(), 22);
-  for (int i = 0; i < 22; ++i) {
-    const auto [command, tooltip] = entries[i];
-    EXPECT_EQ(actions[i]->isSeparator(), command == 0) << i;
-    EXPECT_TRUE(actions[i]->isEnabled()) << i;
-    if (command == 0) continue;
-    EXPECT_EQ(actions[i]->objectName(), QStringLiteral("id%1").arg(command));
-    EXPECT_EQ(actions[i]->toolTip(), tooltip);
+  QStringList entries;
+  for (const QAction* a : Control<QToolBar>(window, 15002)->actions()) {
+    entries << (a->isSeparator() ? "-" : a->objectName() + " " + a->toolTip());
+    EXPECT_TRUE(a->isEnabled()) << entries.last().toStdString();
   }
-}
-
-// Every menu and item in order, "&Help" at the right end; all enabled but
-// "Back to Previous Game", with nothing to go back to yet.
-TEST_F(MainWindowTest, MenusHoldEveryItemInOrder) {
+  EXPECT_EQ(entries.join('|'),
+            "id1204 Select a game|id1000 Open Saved Game|id1001 Save Game|-|id1200 Restart This "
+            "Game|id1201 Previous Game|id1202 Next game|-|id1101 Previous Shuffle|id1102 Next "
+            "shuffle|-|id16002 Undo|id16003 Redo|-|id16005 Step|id16004 Autoplay|id1403 Hint|-|"
+            "id1305 Preferences|id1700 Rules|-|id1003 Exit Tarnik");
   QMenuBar* bar = window.menuBar();
-  const std::pair<const char*, QStringList> menus[] = {
-      {"File", {"Open Saved Game...", "Save Game...", "Save Game As...", "-", "Exit"}},
-      {"Edit",
-       {"Undo\tCtrl+Z", "Redo\tCtrl+A", "Autoplay\tA", "Step\tS", "&Hint\tH", "-",
-        "Select Undo/Redo position...", "Store Snap Shot", "Restore Snap Shot", "-",
-        "Back to Previous Game\tB"}},
-      {"Options",
-       {"Show All Cards", "Card Counter...", "-", "General Preferences...",
-        "Customize Favorites..."}},
-      {"Game Selection",
-       {"Select Game...", "Favorite Games...", "Restart Game", "Random Game", "Previous Game",
-        "Next Game"}},
-      {"Shuffle",
-       {"Random Shuffle\tN", "Select Shuffle...", "Previous Shuffle", "Next Shuffle", "-",
-        "Is this deal winnable?"}},
-      {"Player Database",
-       {"Open/Create Player...", "Player Statistics...", "Clear Player Statistics"}},
-      {"Game Database",
-       {"Game Graph...", "Game Database...", "Game Statistics...", "Clear Game Statistics"}},
-      {"Tournament",
-       {"Tournament Manager...", "-", "Next Tournament Game", "Prev Tournament Game"}}};
-  const QList<QAction*> popups = bar->actions();
-  ASSERT_EQ(popups.size(), 8);
-  for (int i = 0; i < 8; ++i) {
-    EXPECT_EQ(popups[i]->text(), menus[i].first);
-    EXPECT_EQ(Items(*popups[i]->menu()), menus[i].second);
-    for (const QAction* item : popups[i]->menu()->actions())
+  QStringList menus;
+  for (const QAction* popup : bar->actions()) {
+    menus << popup->text() + ": " + Items(*popup->menu()).join('|');
+    for (const QAction* item : popup->menu()->actions())
       EXPECT_EQ(item->isEnabled(), !item->text().startsWith("Back to Previous Game"));
   }
+  EXPECT_EQ(menus, QStringList({
+      "File: Open Saved Game...|Save Game...|Save Game As...|-|Exit",
+      "Edit: Undo\tCtrl+Z|Redo\tCtrl+A|Autoplay\tA|Step\tS|&Hint\tH|-|Select Undo/Redo "
+      "position...|Store Snap Shot|Restore Snap Shot|-|Back to Previous Game\tB",
+      "Options: Show All Cards|Card Counter...|-|General Preferences...|Customize Favorites...",
+      "Game Selection: Select Game...|Favorite Games...|Restart Game|Random Game|Previous "
+      "Game|Next Game",
+      "Shuffle: Random Shuffle\tN|Select Shuffle...|Previous Shuffle|Next Shuffle|-|Is this "
+      "deal winnable?",
+      "Player Database: Open/Create Player...|Player Statistics...|Clear Player Statistics",
+      "Game Database: Game Graph...|Game Database...|Game Statistics...|Clear Game Statistics",
+      "Tournament: Tournament Manager...|-|Next Tournament Game|Prev Tournament Game"}));
   auto* corner = qobject_cast<QMenuBar*>(bar->cornerWidget(Qt::TopRightCorner));
   ASSERT_TRUE(corner && corner->actions().size() == 1);
-  EXPECT_EQ(corner->actions()[0]->text(), "&Help");
-  EXPECT_EQ(Items(*corner->actions()[0]->menu()),
-            (QStringList{"Rules...", "Contents...", "About..."}));
-  EXPECT_GT(corner->geometry().left(), bar->actionGeometry(popups.last()).right());
+  EXPECT_EQ(corner->actions()[0]->text() + ": " + Items(*corner->actions()[0]->menu()).join('|'),
+            "&Help: Rules...|Contents...|About...");
+  EXPECT_GT(corner->geometry().left(), bar->actionGeometry(bar->actions().last()).right());
   EXPECT_GE(corner->geometry().right(), bar->width() - 8);
-}
-
-// Seven parts with right edges at 140 … 550 pixels; the last reaches the end.
-TEST_F(MainWindowTest, StatusLineHasSevenParts) {
-  QStatusBar* bar = window.statusBar();
-  EXPECT_EQ(bar->objectName(), "id44444");
+  EXPECT_EQ(window.statusBar()->objectName(), "id44444");
   const int edges[7] = {140, 230, 280, 350, 460, 550, window.width() - 8};
   for (int i = 0; i < 7; ++i) {
-    auto* part = bar->findChild<QLabel*>(QStringLiteral("status%1").arg(i));
+    auto* part = window.statusBar()->findChild<QLabel*>(QStringLiteral("status%1").arg(i));
     ASSERT_TRUE(part && part->isVisible()) << i;
     const int right = part->geometry().right() + 1;
     EXPECT_TRUE(i < 6 ? right == edges[i] : right >= edges[i]) << i << ": " << right;
   }
 }
 
-// The check mark of Show All Cards follows the switch, also when a drag
-// refuses the command.
-TEST_F(MainWindowTest, ShowAllCardsCheckMarkFollowsTheSwitch) {
-  QAction* item = ActionNamed(window, "Show All Cards");
-  ASSERT_TRUE(item && item->isCheckable() && !item->isChecked());
-  const Card& top = *t.game->PileTable[0].TopCard;
-  for (const bool dragging : {false, true, false}) {
-    if (dragging) PointerDown(*t.game, int16_t(top.X + 32), int16_t(top.Y + 40));
-    const bool before = t.game->ShowAllCards;
-    item->trigger();
-    EXPECT_EQ(t.game->ShowAllCards, dragging ? before : !before);
-    EXPECT_EQ(item->isChecked(), t.game->ShowAllCards);
-    if (dragging) PointerUp(*t.game);
-  }
-}
-
-// Arrows step seeds and games; a letter fires only without modifiers; Ctrl+Z
-// is Undo and never sorts the library, Shift+Z does; E and O switch.
-TEST_F(MainWindowTest, KeysReachTheShell) {
+// Keys reach the shell (a letter only without modifiers; Ctrl+Z never sorts); Show
+// All Cards' check mark follows the switch, also when a drag refuses it.
+TEST_F(MainWindowTest, KeysAndCommandsReachTheShell) {
   t.Deal(1, 50);
   const struct {
     Qt::Key key;
@@ -155,52 +91,52 @@ TEST_F(MainWindowTest, KeysReachTheShell) {
     int game;
     int64_t seed;  // -1: a new random one
     const char* first;
-  } keys[] = {{Qt::Key_Up, {}, 1, 51, "Columns"},
-              {Qt::Key_Down, {}, 1, 50, "Columns"},
-              {Qt::Key_N, Qt::ShiftModifier, 1, 50, "Columns"},
-              {Qt::Key_N, {}, 1, -1, "Columns"},
+  } keys[] = {{Qt::Key_Up, {}, 1, 51, "Columns"},  // N itself: the end-to-end window test
+              {Qt::Key_N, Qt::ShiftModifier, 1, 51, "Columns"},
               {Qt::Key_Right, {}, 2, -1, "Columns"},
               {Qt::Key_Z, Qt::ControlModifier, 2, -1, "Columns"},
               {Qt::Key_Z, Qt::ShiftModifier, 0, -1, "Alpha"}};
   for (const auto& k : keys) {
     QTest::keyClick(&window, k.key, k.mods);
     EXPECT_EQ(t.game->CurrentGame, k.game) << k.key;
-    EXPECT_TRUE(k.seed < 0 ? t.game->CurrentSeed != 50u : t.game->CurrentSeed == k.seed) << k.key;
+    EXPECT_TRUE(k.seed < 0 ? t.game->CurrentSeed != 51u : t.game->CurrentSeed == k.seed) << k.key;
     EXPECT_STREQ(t.game->library.GameNames[0], k.first) << k.key;
   }
   QTest::keyClick(&window, Qt::Key_E);
-  EXPECT_TRUE(t.game->EditMode);
   QTest::keyClick(&window, Qt::Key_O);
-  EXPECT_TRUE(t.game->ShowPileNumbers);
+  EXPECT_TRUE(t.game->EditMode && t.game->ShowPileNumbers);
+  QTest::keyClick(&window, Qt::Key_E);
+  QAction* item = ActionNamed(window, "Show All Cards");
+  ASSERT_TRUE(item && item->isCheckable());
+  const Card& top = *t.game->PileTable[0].TopCard;
+  for (const bool dragging : {false, true}) {
+    if (dragging) PointerDown(*t.game, int16_t(top.X + 32), int16_t(top.Y + 40));
+    item->trigger();
+    EXPECT_TRUE(t.game->ShowAllCards && item->isChecked()) << dragging;
+  }
+  PointerUp(*t.game);
 }
 
-// To a screen reader: "Card table" with the piles as children, the focused
-// one named as on the rules page and described by its count and top card.
-TEST_F(MainWindowTest, FocusedPileIsNamedAndDescribed) {
+// To a screen reader: "Card table" with the piles as children, the focused one
+// named as on the rules page and described. Closing writes no preference,
+// keeping the rectangle for the exit, which writes the records first.
+TEST_F(MainWindowTest, FocusedPileIsDescribedAndClosingWritesNoPreference) {
   QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&window.Table());
-  ASSERT_TRUE(table);
+  ASSERT_TRUE(table && !table->focusChild());
   EXPECT_EQ(table->text(QAccessible::Name), "Card table");
   EXPECT_EQ(table->childCount(), CountPiles(t.game->PileTable));
-  EXPECT_EQ(table->focusChild(), nullptr);
   QTest::keyClick(&window, Qt::Key_Tab);
   QTest::keyClick(&window, Qt::Key_Tab);
   QAccessibleInterface* pile = table->focusChild();
   ASSERT_TRUE(pile && pile->state().focused);
-  EXPECT_EQ(pile->text(QAccessible::Name), "Pile 2");
   const Card& top = *t.game->PileTable[1].TopCard;
-  EXPECT_EQ(pile->text(QAccessible::Description).toStdString(),
-            "5 cards, top card " + std::string(kRankNames[Rank(top.Value)]) + " of " +
-                kSuitNames[Suit(top.Value)]);
-}
-
-// Closing writes no preference, keeping the rectangle for the exit, which
-// writes the records first: a slow settings file never holds them up.
-TEST_F(MainWindowTest, ClosingKeepsTheRectangleAndWritesNoPreference) {
+  EXPECT_EQ(pile->text(QAccessible::Name) + ": " + pile->text(QAccessible::Description),
+            QString("Pile 2: 5 cards, top card %1 of %2")
+                .arg(kRankNames[Rank(top.Value)], kSuitNames[Suit(top.Value)]));
   window.resize(900, 700);
   QTest::qWait(20);
   ASSERT_TRUE(window.close());
-  EXPECT_EQ(store.Closes(), 0);
-  EXPECT_TRUE(store.Values().empty());
+  EXPECT_TRUE(store.Closes() == 0 && store.Values().empty());
   const Preferences& p = t.game->prefs;
   EXPECT_EQ(QSize(p.WindowRight - p.WindowLeft, p.WindowBottom - p.WindowTop),
             window.geometry().size());

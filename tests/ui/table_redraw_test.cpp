@@ -1,7 +1,4 @@
-// The table image after redraws that compose only where the table changed
-// is the image a complete composition gives, and a complete composition
-// (cards leaving out what the card above them hides, cells scaled one by
-// one) is the picture of every cell drawn whole, bottom up, over the felt.
+// Partial redraws equal a complete composition, which equals every cell drawn whole.
 #include <gtest/gtest.h>
 
 #include <QPainter>
@@ -27,16 +24,9 @@ struct TableRedrawTest : ::testing::TestWithParam<int32_t> {
   }
   ~TableRedrawTest() override { SharedArt().SetScreen(1.0, QSize(800, 526)); }
 
-  // Moves the top `count` cards of pile `from` onto pile `to`.
+  // Moves `count` cards one by one from the top of pile `from` onto `to`.
   void Move(int from, int to, int count) {
-    Pile& source = t.game->PileTable[from];
-    Card* card = source.TopCard;
-    for (int i = 1; i < count; ++i) card = card->Below;
-    Pile group{};
-    CutGroup(source, group, *card);
-    AppendPile(group, t.game->PileTable[to]);
-    LayoutPile(source, t.game->Style());
-    LayoutPile(t.game->PileTable[to], t.game->Style());
+    while (count--) t.Move(from, to);
   }
 
   // The table as a complete composition draws it now.
@@ -75,36 +65,29 @@ struct TableRedrawTest : ::testing::TestWithParam<int32_t> {
   TableWidget table{*t.game, SharedArt(), &owner};
 };
 
+// After each change, the redraw of the changed piles is the complete table.
 TEST_P(TableRedrawTest, RedrawsOfChangedPilesShowTheCompleteTable) {
-  const struct {
-    const char* change;
-    std::function<void(TableRedrawTest&)> apply;
-  } steps[] = {
-      {"first picture", [](TableRedrawTest&) {}},
-      {"a card moved", [](TableRedrawTest& s) { s.Move(0, 1, 1); }},
-      {"a group moved", [](TableRedrawTest& s) { s.Move(1, 2, 3); }},
-      {"a column emptied", [](TableRedrawTest& s) { s.Move(3, 4, 5); }},
-      {"a card turned down",
-       [](TableRedrawTest& s) { s.t.game->PileTable[5].TopCard->Face = FaceDown; }},
-      {"a highlight taken away by the redraw",
-       [](TableRedrawTest& s) { s.table.DrawTopCard(s.t.game->PileTable[6], true); }},
-      {"pile sizes shown", [](TableRedrawTest& s) { s.t.game->prefs.SizeToggle = 1; }},
-      {"a size changed", [](TableRedrawTest& s) { s.Move(4, 0, 2); }},
-      {"the focus shown",
-       [](TableRedrawTest& s) {
-         s.t.game->FocusShown = true;
-         s.t.game->FocusPile = 2;
-       }},
-      {"the focus moved", [](TableRedrawTest& s) { s.t.game->FocusPile = 3; }},
-  };
-  for (const auto& step : steps) {
-    step.apply(*this);
+  Pile* piles = t.game->PileTable;
+  const std::pair<const char*, std::function<void()>> steps[] = {
+      {"first picture", [] {}},
+      {"a card moved", [&] { Move(0, 1, 1); }},
+      {"a group moved", [&] { Move(1, 2, 3); }},
+      {"a column emptied", [&] { Move(3, 4, 5); }},
+      {"a card turned down", [&] { piles[5].TopCard->Face = FaceDown; }},
+      {"a highlight taken away by the redraw", [&] { table.DrawTopCard(piles[6], true); }},
+      {"pile sizes shown", [&] { t.game->prefs.SizeToggle = 1; }},
+      {"a size changed", [&] { Move(4, 0, 2); }},
+      {"the focus shown", [&] { t.game->FocusShown = true, t.game->FocusPile = 2; }},
+      {"the focus moved", [&] { t.game->FocusPile = 3; }}};
+  for (const auto& [change, apply] : steps) {
+    apply();
     table.RedrawTable();
     const QImage redrawn = SharedArt().tableSurface.copy();
-    EXPECT_TRUE(redrawn == Complete()) << "after " << step.change;
+    EXPECT_TRUE(redrawn == Complete()) << "after " << change;
   }
 }
 
+// Cards leaving out what the card above hides still draw what drawing all shows.
 TEST_P(TableRedrawTest, CompleteTableIsEveryCellDrawnWholeOverTheFelt) {
   Move(2, 3, 4);  // a long fan over a short one, and an emptied column's marker
   Move(5, 6, 5);

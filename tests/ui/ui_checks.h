@@ -1,6 +1,4 @@
-// What the window tests share beyond the fixtures (and Qt's widgets): a
-// control's text by id, one table of quoted texts, clicks by id and the
-// double click of a list entry as the mouse makes it.
+// What the window tests share: texts by id, clicks, tree rows, double clicks.
 #pragma once
 
 #include <QTest>
@@ -51,6 +49,18 @@ inline QAction* ActionNamed(const QWidget& window, const QString& text) {
 // Clicks the button of that id.
 inline void Click(const QWidget& window, int id) {
   if (auto* b = Control<QAbstractButton>(window, id)) b->click();
+}
+
+// The rows of a tree, its header first, each as its cells joined by ','.
+inline QStringList TreeRows(const QTreeWidget& tree) {
+  QStringList rows;
+  for (int r = -1; r < tree.topLevelItemCount(); ++r) {
+    const QTreeWidgetItem* item = r < 0 ? tree.headerItem() : tree.topLevelItem(r);
+    QStringList cells;
+    for (int c = 0; c < tree.columnCount(); ++c) cells << item->text(c);
+    rows << cells.join(',');
+  }
+  return rows;
 }
 
 // A click and then a double click on entry `row` of a list or tree.

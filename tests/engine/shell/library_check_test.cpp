@@ -1,15 +1,11 @@
-// The promises of a shipped library: every game deals, fits the smallest
-// window, keeps the piles the player needs uncovered and has a goal that
-// can take the whole deck; names and rules pages are never shared.
+// The promises of a shipped library: every game deals, fits, keeps needed
+// piles uncovered, can take the whole deck home; names are never shared.
 #include "engine/shell/library_check.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <functional>
-#include <memory>
-#include <string>
-#include <vector>
 
 #include "engine/library/help_page.h"
 #include "engine/library/library.h"
@@ -29,19 +25,15 @@ PileDef At(int32_t column, int32_t row, int32_t size, uint32_t flags) {
 
 // A foundation that takes a whole suit (or `limit` cards) and gives nothing back.
 PileDef Goal(int32_t column, int32_t row, int32_t limit = 0) {
-  PileDef p = At(column, row, 0, PF::WinGoal);
-  p.Direction = PileDirection::NoDirection;
-  p.RankBuild = RankBuild::Up;
-  p.PileStart = PileStart::AnyAce;
-  p.Removal = CardRemoval::None;
-  p.SizeLimit = limit;
+  PileDef p = testing::MakePile(column, row, PF::WinGoal, RankBuild::Up, SuitBuild::Any, CardRemoval::None,
+                                PileStart::AnyAce);
+  p.Direction = PileDirection::NoDirection, p.SizeLimit = limit;
   return p;
 }
 
 // A sound little game: four piles of thirteen cards and one foundation.
 GameDef SoundGame(const char* name) {
-  GameDef g;
-  std::strncpy(g.Name, name, kNameSize - 1);
+  GameDef g = testing::NamedGame(name);
   for (int i = 0; i < 4; ++i) g.Piles[i] = At(2 * i, 2, 13, PF::AutoPlay);
   g.Piles[4] = Goal(10, 0);
   return g;
@@ -53,26 +45,17 @@ void Heaps(GameDef& g) {
   for (int i = 0; i < 13; ++i) g.Piles[i] = At(2 * (i % 7), 2 + 4 * (i / 7), 4, PF::AutoFillSource), g.Piles[i].SizeLimit = 4;
 }
 
-// The problems found in games held in memory as a library, as "index name: what".
+// The problems found in a library of the games, as "index name: what".
 std::vector<std::string> Problems(const std::vector<GameDef>& games) {
-  auto game = std::make_unique<Game>();
-  Library& lib = game->library;
-  lib.GameCount = static_cast<int32_t>(games.size());
-  lib.Records.assign(games.size() * kGameRecordSize, 0);
-  for (size_t i = 0; i < games.size(); ++i) {
-    EncodeGameDef(games[i], &lib.Records[i * kGameRecordSize]);
-    std::memcpy(lib.GameNames[i], games[i].Name, kNameSize);
-    lib.GameFlagTable[i] = games[i].Flags;
-  }
+  testing::GameInPlay t(games);
   std::vector<std::string> out;
-  for (const LibraryProblem& p : CheckLibrary(*game))
+  for (const LibraryProblem& p : CheckLibrary(*t.game))
     out.push_back(std::to_string(p.Index) + " " + p.Name + ": " + p.What);
   return out;
 }
 
-// Each case changes the sound game and names texts some problem must
-// contain ("" when the game must have no problem at all), or, after "!",
-// a text no problem may contain.
+// Each case edits the sound game and names texts a problem must hold ("":
+// no problem at all), or after "!" a text none may hold.
 TEST(CheckLibrary, EachBrokenPromiseIsNamed) {
   using Edit = std::function<void(GameDef&)>;
   const struct { Edit edit; std::vector<std::string> says; } cases[] = {
@@ -104,7 +87,7 @@ TEST(CheckLibrary, EachBrokenPromiseIsNamed) {
   for (const auto& c : cases) {
     GameDef g = SoundGame("Game");
     c.edit(g);
-    std::strcpy(g.Name, "Game");
+    std::strcpy(g.Name, "Game");  // as Heaps left it
     const auto problems = Problems({g});
     std::string all;
     for (const std::string& p : problems) all += p + "\n";
@@ -115,6 +98,7 @@ TEST(CheckLibrary, EachBrokenPromiseIsNamed) {
   }
 }
 
+// A later game whose name or rules page is an earlier one's is named.
 TEST(CheckLibrary, NamesAndRulesPagesAreNeverShared) {
   EXPECT_EQ(Problems({SoundGame("Baker's Dozen"), SoundGame("Spider"), SoundGame("baker s dozen"),
                       SoundGame("SPIDER")}),
@@ -122,6 +106,7 @@ TEST(CheckLibrary, NamesAndRulesPagesAreNeverShared) {
                                       "3 SPIDER: game 1 has the same name"}));
 }
 
+// A rules page is the name in lower case, every run of other characters one hyphen.
 TEST(RulesPagePath, LowerCaseWordsJoinedByHyphens) {
   const std::pair<const char*, const char*> cases[] = {
       {"Klondike", "klondike"}, {"Baker's Dozen", "baker-s-dozen"}, {"Will o' the Wisp", "will-o-the-wisp"},
