@@ -26,8 +26,7 @@ Values Chain(const Pile& pile) {
   return PileValues(pile);
 }
 
-// One, two and four packs (four winning over two); the piles in use stop at
-// the first record without flags and never pass the table; only they deal.
+// Packs per flag (four over two); piles in use stop at the first record without flags.
 TEST(DeckSize, PacksPilesInUseAndTheCardsTheyDeal) {
   EXPECT_EQ((std::array{DeckSize(0), DeckSize(GameFlags::TwoDeck), DeckSize(GameFlags::FourDeck),
                         DeckSize(GameFlags::TwoDeck | GameFlags::FourDeck)}),
@@ -43,8 +42,7 @@ TEST(DeckSize, PacksPilesInUseAndTheCardsTheyDeal) {
   EXPECT_EQ(CountPiles(piles), 48);
 }
 
-// The score: cards on goal piles, or four per pile of four of a rank; sorting
-// (both flags: descending) moves only the values, not the faces.
+// Score: goal cards, or four per four-of-a-rank pile; sorting moves values, never faces.
 TEST(GameScore, CountsGoalCardsOrFourOfARankPilesAndSortPileKeepsFaces) {
   TableBuilder t;
   const std::vector<std::pair<uint32_t, Values>> piles = {
@@ -73,8 +71,7 @@ TEST(GameScore, CountsGoalCardsOrFourOfARankPilesAndSortPileKeepsFaces) {
   }
 }
 
-// Unlink, insert (above nothing: the new bottom), cut and append keep both links
-// of every chain sound; cutting from the bottom empties the pile.
+// Unlink, insert, cut and append keep both links sound; a cut from the bottom empties.
 TEST(ChainOps, UnlinkInsertCutAndAppendKeepTheChainsSound) {
   TableBuilder t;
   Pile& p = t.AddPile(OpenPile());

@@ -24,8 +24,7 @@ namespace {
 namespace GF = GameFlags;
 using namespace testing;
 
-// One suit makes every card a spade (winning over two suits), two suits clubs
-// spades and diamonds hearts, each card as often as the deck says.
+// One suit: all spades (over two suits); two: clubs spades, diamonds hearts; copies per deck.
 TEST(SuitedDeck, ShuffleTurnsTheSuitsOfTheSeedsDealAndHoldsEachCardAsOftenAsTheDeckSays) {
   // The first ten cards, and the copies of the ace of spades, clubs, hearts, diamonds.
   const struct { uint32_t flags; std::vector<int32_t> firstTen, copies; } decks[] = {
@@ -93,8 +92,7 @@ void UseLibrary(testing::RecordsGame& t, const GameDef& g) {
   LoadGameNames(t.game->library);
 }
 
-// The rules page names the deck and gives the goal piles of whole runs one
-// sentence that names their suits.
+// The rules page names the deck and the suits of the goal piles' runs in one sentence.
 TEST(SuitedDeck, RulesPageNamesTheDeckAndTheSuitsOfTheRuns) {
   const struct { uint32_t flags; std::array<int32_t, 4> goals; const char *deck, *runs; }
   cases[] = {
@@ -138,8 +136,7 @@ TEST(SuitedDeck, SavedGameMustHoldTheCardsOfTheGamesDeck) {
   }
 }
 
-// The library check names every place for complete runs of a suit that the
-// deck does not hold, since such a game can never be won.
+// The library check names each place for runs of a suit the deck lacks (never winnable).
 TEST(SuitedDeck, LibraryCheckNamesRunsOfSuitsTheDeckLacks) {
   auto problem = [](int pile, const std::string& suit) {
     return "pile " + std::to_string(pile) + " waits for runs of " + suit +

@@ -34,8 +34,7 @@ TEST(FreshSeed, TickCountTimesTheMultiplier) {
             std::make_pair(0xA15A4E35u, static_cast<uint32_t>(2ull * 0xA15A4E35u)));
 }
 
-// Known deck orders and generator calls (any seed, four packs work); each card
-// once a pack. The orders hold the generator's steps.
+// Known deck orders and generator calls, whatever the seed or packs; each card once a pack.
 TEST(Shuffle, DeckOrderAndGeneratorCalls) {
   const struct { uint32_t seed, flags; std::vector<int32_t> firstTen; int calls; } cases[] = {
       {0, 0, {21, 0, 5, 2, 14, 42, 25, 27, 10, 49}, 261},
@@ -63,8 +62,7 @@ TEST(Shuffle, DeckOrderAndGeneratorCalls) {
   }
 }
 
-// Deals `order` (deck position k holds order[k]; empty: 0 to 51) to piles of
-// (size, face down, start, flags); each pile's values, "*" after a face-down one.
+// Deals `order` (else 0 to 51) to piles; each pile's values, "*" after a face-down one.
 struct DealtPile {
   int32_t size, faceDown = 0;
   PileStart start = PileStart::Any;
@@ -92,8 +90,7 @@ std::vector<std::string> Deal(const std::vector<DealtPile>& piles,
 }
 using Dealt = std::vector<std::string>;
 
-// One card per circuit, face-down first; "Any ace" piles take aces first (size 1:
-// one); start cards, size 0, too many face down, sorting, and a deck too short.
+// Circuits, face down first; start cards first (within the size); sorting; short decks.
 TEST(DealCards, CircuitsStartCardsSortingAndShortDecks) {
   EXPECT_EQ(Deal({{1}, {2, 1}, {3, 2}}), (Dealt{"0", "1* 3", "2* 4* 5"}));
   Values reversed;
@@ -132,8 +129,7 @@ struct Recorder : PlayServices, NullDisplay {
   void UpdateStatusLine() override { calls.push_back("UpdateStatusLine"); }
 };
 
-// A library of one game with a goal and a pile of the whole deck, started
-// with the calls recorded.
+// A one-game library with a goal and a pile of the whole deck, the start's calls recorded.
 struct StartBench : testing::GameInPlay {
   explicit StartBench(uint32_t flags) : GameInPlay({OneGame(flags)}) {
     game->services = &recorder;
@@ -150,8 +146,7 @@ struct StartBench : testing::GameInPlay {
   Recorder recorder;
 };
 
-// A start's steps in order, automatic play until nothing is left; the same seed
-// deals the same whatever came before; a game outside the library deals nothing.
+// A start's steps in order; same seed, same deal; a game outside the library deals nothing.
 TEST(StartGame, StepsRunInOrderAndTheSameSeedGivesTheSameDeal) {
   StartBench b(0);
   b.game->prefs.AutoToggle = 1;
@@ -178,8 +173,7 @@ TEST(StartGame, StepsRunInOrderAndTheSameSeedGivesTheSameDeal) {
             std::make_pair(0, 0u));
 }
 
-// Redeals and the rank offset follow the flags (the last "high" flag wins) and
-// the preference; "Random start" takes the offset from the seed.
+// Redeals and rank offset follow the flags and preference; "Random start" uses the seed.
 TEST(StartGame, RedealsAndRankOffsetFollowTheGameFlags) {
   using namespace GameFlags;
   const struct { uint32_t flags; int32_t unlimit; uint32_t seed; int32_t redeals, offset; }
@@ -199,8 +193,7 @@ TEST(StartGame, RedealsAndRankOffsetFollowTheGameFlags) {
   }
 }
 
-// Kings above other cards of a "Kings to top" pile go beneath them, the
-// last one moved lowest; other piles keep their kings where they lie.
+// "Kings to top" moves kings above other cards beneath them, the last moved lowest.
 TEST(MoveKingsToTop, KingsAboveOtherCardsGoUnderThemLastMovedLowest) {
   auto game = std::make_unique<Game>();
   Pile* piles = game->PileTable;

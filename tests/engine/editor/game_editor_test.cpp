@@ -63,8 +63,7 @@ TEST_F(GameEditorTest, FlagsDealAtOnceAndBitsWithoutMeaningStayZero) {
   EXPECT_NE(g.RandomState, state);
 }
 
-// OK stores the name cut to 31 and zero-filled (tab and NUL made spaces), the
-// flags and piles, and leaves the other games alone.
+// OK stores the name cut to 31, zero-filled, with flags and piles; other games untouched.
 TEST_F(GameEditorTest, OkStoresTheNameCutTo31Characters) {
   EXPECT_EQ(CurrentGameName(*t.game), "Stock");
   ToggleGameFlag(*t.game, 19);
@@ -81,8 +80,7 @@ TEST_F(GameEditorTest, OkStoresTheNameCutTo31Characters) {
             std::string("Tab and nul") + std::string(21, '\0'));
 }
 
-// "Add game" appends "<empty>", named in the table from the next save; a full
-// library of 256 takes no more and says so.
+// "Add game" appends "<empty>" (named at the next save); a full library says so.
 TEST_F(GameEditorTest, AddGameAppendsAnEmptyGameUntilTheLibraryIsFull) {
   AddGame(*t.game);
   EXPECT_EQ(std::make_pair(t.game->library.GameCount, t.game->CurrentGame), std::make_pair(3, 0));

@@ -30,8 +30,7 @@ GameDef ThreePiles() {
   return g;
 }
 
-// The view's radios (placement, rank, suit, removal, direction, start), list
-// selections, boxes, and each bar's minimum, maximum and position.
+// The view as a row: six radios, two list selections, three boxes, three bars' min, max, pos.
 std::vector<int32_t> Shown(const PileEditorView& v) {
   std::vector<int32_t> out = {v.Placement, v.RankBuild, v.SuitBuild,     v.Removal,
                               v.Direction, v.Start,     v.SuitSelection, v.RankSelection};
@@ -62,8 +61,7 @@ struct PileEditorTest : ::testing::Test {
   PlayTable t{ThreePiles()};
 };
 
-// The view: radios as base + value, the boxes, bar ranges (own cards plus the
-// unclaimed, its size, the deck); a specific start card's lists; unknown values none.
+// The view: radios, boxes, bar ranges, a start card's lists; unknown values check nothing.
 TEST_F(PileEditorTest, OpensOnThePilesRules) {
   t.P(0).SizeLimit = 9;
   t.P(0).Direction = PileDirection::Vertical;
@@ -91,8 +89,7 @@ TEST_F(PileEditorTest, OpensOnThePilesRules) {
             std::make_pair(0, 0));
 }
 
-// The bars stop at the deck left (12 here, 52 alone), the size and 0; a smaller
-// size keeps the face-down count and deals every card face down.
+// Bars stop at the deck left, the size and 0; a smaller size keeps the face-down count.
 TEST_F(PileEditorTest, BarStepsStopWhereTheDeckAndTheSizeEnd) {
   PileEditor goal = Open(2);
   const int redraws = t.display.redraws;
@@ -129,8 +126,7 @@ TEST_F(PileEditorTest, BarStepsStopWhereTheDeckAndTheSizeEnd) {
   for (const Card* c = t.P(0).BottomCard; c; c = c->Above) EXPECT_EQ(c->Face, FaceDown);
 }
 
-// Radios store id minus base and deal afresh, other ids nothing, nothing saved
-// before OK; "Specific card" follows the lists, which change nothing otherwise.
+// Radios store id minus base and deal afresh; "Specific card" follows the lists; no save.
 TEST_F(PileEditorTest, RadioButtonsAndListsStoreTheirValues) {
   // Words of a pile definition: 5 Direction, 6 Placement, 7 RankBuild,
   // 8 SuitBuild, 9 PileStart, 10 Removal.
@@ -169,8 +165,7 @@ TEST_F(PileEditorTest, RadioButtonsAndListsStoreTheirValues) {
   EXPECT_EQ(goal.View().SuitSelection, 0);
 }
 
-// With every flag unchecked the pile and those behind leave the game; OK stores
-// the boxes, leaves the pile and writes the whole game, the record behind unchanged.
+// All flags unchecked take the pile out; OK stores the boxes and writes the whole game.
 TEST_F(PileEditorTest, UncheckingEveryAttributeTakesThePileOutAndOkWritesTheGame) {
   PileEditor e = Open(1);
   e.Scroll(PileBar::SizeLimit, ScrollAction::ThumbTrack, 13);
@@ -190,8 +185,7 @@ TEST_F(PileEditorTest, UncheckingEveryAttributeTakesThePileOutAndOkWritesTheGame
   EXPECT_STREQ(stored.Name, "Three");
 }
 
-// "Add pile" makes the next record a pile (Flags 1, its cell, at most the deck
-// left), the editor staying put; with all 48 in use it only says so.
+// "Add pile" makes the next record a pile within the deck left; at 48 piles it only says so.
 TEST_F(PileEditorTest, AddPileMakesTheNextRecordAPile) {
   PileEditor e = Open(1);
   e.AddPile();
@@ -219,8 +213,7 @@ TEST_F(PileEditorTest, AddPileMakesTheNextRecordAPile) {
                                      "hold.|Tarnik game editor"});
 }
 
-// "Previous pile" on the first pile and "Next pile" on the last do nothing;
-// between them the editor moves and shows the neighbour, keeping the boxes.
+// Previous and Next step between piles, doing nothing at either end, keeping the boxes.
 TEST_F(PileEditorTest, PreviousAndNextStepBetweenThePiles) {
   PileEditor e = Open(0);
   const uint32_t state = t.game->RandomState;

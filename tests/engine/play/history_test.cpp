@@ -26,8 +26,7 @@ GameDef TwoPiles(uint32_t flags = 0) {
 // One automatic move to the foundation; each is one play.
 void Play(PlayTable& t) { ASSERT_EQ(AutoStep(*t.game), 1); }
 
-// Each move is one play, undone with a drop sound and redone, within the ends; the
-// first move opens the log record; a new move cuts off the redo.
+// Each move is one play, undone (drop sound) and redone; the first opens the log record.
 TEST(History, PlayCountFollowsMovesUndoAndRedo) {
   PlayTable t(TwoPiles());
   t.Arrange({{Up(V(2, 0)), Up(V(1, 0)), Up(V(0, 0))}, {}});
@@ -52,8 +51,7 @@ TEST(History, PlayCountFollowsMovesUndoAndRedo) {
             std::make_pair(t.game->history.UndoPosition, 1));
 }
 
-// Restoring the snapshot is silent and keeps the redo; cut off, the snapshot falls
-// back to the start.
+// Restoring the snapshot is silent and keeps redo; cut off, the snapshot goes to the start.
 TEST(History, SnapshotRestoresSilentlyAndFallsBackWhenCutOff) {
   PlayTable t(TwoPiles());
   t.Arrange({{Up(V(1, 0)), Up(V(0, 0))}, {}});

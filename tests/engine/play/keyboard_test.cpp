@@ -21,8 +21,7 @@ using namespace testing;
 namespace PF = PileFlags;
 using Values = std::vector<int32_t>;
 
-// Two columns that take any group, a foundation, and an empty blank space
-// that no press can reach.
+// Two columns taking any group, a foundation, and an empty blank space no press reaches.
 GameDef KeyboardGame() {
   GameDef g = testing::NamedGame("Keys");
   for (int i = 0; i < 2; ++i)
@@ -45,8 +44,7 @@ struct KeyboardTest : ::testing::Test {
   Game& g = *t.game;
 };
 
-// Tab walks the pressable piles in table order and round; Shift+Tab walks
-// back; a hidden frame shows again where it was.
+// Tab and Shift+Tab walk the pressable piles round; a hidden frame shows where it was.
 TEST_F(KeyboardTest, TabWalksThePressablePiles) {
   std::vector<int> walk;
   for (int step : {1, 1, 1, 1, -1}) walk.push_back((MoveFocus(g, step), g.FocusPile));
@@ -57,8 +55,7 @@ TEST_F(KeyboardTest, TabWalksThePressablePiles) {
   EXPECT_EQ(std::make_pair(g.FocusShown, g.FocusPile), std::make_pair(true, 2));
 }
 
-// Space lifts and drops (a refused drop glides home), on the source takes one card
-// more or puts them back; Escape puts them back.
+// Space lifts, drops, grows the group or puts it back; a refused drop glides home; Escape.
 TEST_F(KeyboardTest, SpaceLiftsDropsAndGrows) {
   // Keys: a pile to focus then Space; -1 Escape.
   const struct { const char* name; std::vector<int> keys; Values column, other; int plays; }
@@ -86,8 +83,7 @@ void DoubleClickTop(Game& g, int p, int dy) {
   DoubleClick(g, static_cast<int16_t>(c.X + 5), static_cast<int16_t>(c.Y + dy));
 }
 
-// Enter and a double click send the top card home; a double click elsewhere is a
-// press; in a pairing game it marks.
+// Enter and a double click send the top card home, else press; in pairing games they mark.
 TEST_F(KeyboardTest, EnterAndDoubleClickSendACardHome) {
   Focus(0);
   KeyEnter(g);
@@ -107,8 +103,7 @@ TEST_F(KeyboardTest, EnterAndDoubleClickSendACardHome) {
             std::make_pair(Marked, true));
 }
 
-// "Turn uncovered cards" turns with the move (one play, one undo); never a stock
-// or a pairing pile.
+// "Turn uncovered cards" turns with the move (one play, one undo); never stocks or pairs.
 TEST_F(KeyboardTest, TurnUncoveredCards) {
   for (int on : {0, 1}) {
     SCOPED_TRACE(on);

@@ -26,8 +26,7 @@ GameDef SourceAndGoal(uint32_t sourceFlags = PileFlags::AutoPlay) {
   return g;
 }
 
-// A glide is 128 frames in 16.16 fixed point repainting old and new place; still,
-// the cards land at once; the drop sounds once, updates the status, empties the float.
+// Glides: 128 frames in 16.16, repainting with a margin, or at once; the drop and landing.
 TEST(GlideToPile, MakesExactly128FramesInSixteenSixteenFixedPoint) {
   PlayTable t(SourceAndGoal());
   t.Arrange({{Up(V(0, 0))}, {}});
@@ -74,8 +73,7 @@ TEST(GlideToPile, MakesExactly128FramesInSixteenSixteenFixedPoint) {
   EXPECT_EQ((std::array{x, y, goalY}), (std::array{t.P(0).Left, t.P(0).Top + 4 + 16, t.P(1).Top}));
 }
 
-// A win is celebrated once in 100 frames, the piles back in place; unlogged, only the
-// status changes; thirteen piles of four of a rank win, a mixed pile spoils it.
+// A win is celebrated once in 100 frames; unlogged only the status; four-of-a-rank wins.
 TEST(CheckGameEnd, WonDealIsCelebratedOnceWithAHundredRedraws) {
   PlayTable t(SourceAndGoal());
   std::vector<Placed> goal;
@@ -112,8 +110,7 @@ TEST(CheckGameEnd, WonDealIsCelebratedOnceWithAHundredRedraws) {
   EXPECT_EQ(IsFourRankWin(*four.game), 0);
 }
 
-// An automatic step turns a face-down top card (one play), then moves it; "Remove
-// any card" offers its cards bottom up; a pile without "Automatic play" gives nothing.
+// An automatic step turns, then moves; "Remove any card" bottom up; no automatic play: none.
 TEST(AutoMoveFromPile, TurnsThenMovesAndRefusesWhereTheRulesSay) {
   PlayTable t(SourceAndGoal());
   t.Arrange({{Up(V(7, 0)), Down(V(0, 3))}, {}});
@@ -137,8 +134,7 @@ TEST(AutoMoveFromPile, TurnsThenMovesAndRefusesWhereTheRulesSay) {
   EXPECT_EQ(AutoMoveFromPile(*plain.game, nullptr), 0);
 }
 
-// Each empty fill destination takes one card face up from the fill sources;
-// a column feeder fills only an empty pile in its own column.
+// Empty fill piles take one card face up; a column feeder fills only its own column.
 TEST(AutoFill, EachEmptyDestinationTakesOneCardFaceUp) {
   GameDef g = NamedGame("Fill");
   g.Piles[0] = MakePile(0, 0, PileFlags::AutoFillDest);

@@ -47,8 +47,7 @@ TEST(PairCheck, EachRuleAcceptsItsSetsAndNoOthers) {
     EXPECT_EQ(Accepted(c.flags, c.ranks), c.taken) << c.flags << " " << c.ranks[0];
 }
 
-// Marks and unmarks; a face-down card is turned, not marked; without a goal
-// pile an accepted set stays marked.
+// Marks and unmarks; a face-down card turns; without a goal an accepted set stays marked.
 TEST(ToggleMark, MarksUnmarksAndTurnsAFaceDownCard) {
   PlayTable t(Pairs(GameFlags::PairRank));
   t.Arrange({{Up(V(6, 0))}, {Up(V(7, 1))}, {Down(V(2, 2))}, {}, {}});
@@ -96,8 +95,7 @@ std::vector<Placed> KingToAce(int suit, int faceDownAt = -1) {
   return run;
 }
 
-// A complete heart run goes only to an empty heart goal, the king on top; a
-// straight run of any suits goes to the first empty goal.
+// A complete run goes to an empty goal of its suit, king on top; a straight to the first.
 TEST(AutoSuiteStep, CompleteRunsGoToAnEmptyGoal) {
   PlayTable t(Runs(PileFlags::AutoSuite));
   std::vector<Placed> pile = KingToAce(Hearts);

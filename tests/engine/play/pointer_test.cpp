@@ -84,8 +84,7 @@ TEST(Pointer, PressBeneathTheGroupMakesItJumpEightPixelsUnderThePointer) {
   EXPECT_EQ(t.P(0).Count, 2);
 }
 
-// A click on a face-down top card turns it alone as one play with a drop
-// sound; a double click on the stock deals twice.
+// A click turns a face-down top card (one play, drop sound); a double click deals twice.
 TEST(Pointer, ClicksTurnACardAndDealFromTheStock) {
   GameDef g = Columns();
   g.Piles[0].Flags |= PileFlags::ManualFillDest;
@@ -101,8 +100,7 @@ TEST(Pointer, ClicksTurnACardAndDealFromTheStock) {
   EXPECT_EQ(std::make_pair(t.P(0).Count, t.Plays()), std::make_pair(4, 3));
 }
 
-// During a drag only a new deal interferes (no card left behind); a press on an
-// empty pile without a redeal and a right click on nothing do nothing.
+// During a drag only a new deal interferes; empty piles and empty places do nothing.
 TEST(Pointer, DuringADragOnlyANewDealInterferes) {
   PlayTable t(Columns());
   t.Arrange({{Up(V(0, 0))}, {}, {}, {}});
@@ -153,8 +151,7 @@ TEST(Pointer, DropBackOnItsOwnPileRecordsNothing) {
   EXPECT_EQ(any.Values(0), (std::vector<int32_t>{V(9, 0), V(6, 1), V(4, 2)}));
 }
 
-// The pile drawn last wins (an empty one is hit too); a covered pile and an
-// empty blank space are not hit.
+// The pile drawn last is hit, even empty; a covered pile or an empty blank space is not.
 TEST(PileAtPoint, LaterPileWinsAndACoveredOrBlankPileIsNotHit) {
   GameDef g = NamedGame("Overlap");
   g.Piles[0] = MakePile(0, 0, PileFlags::AutoPlay);

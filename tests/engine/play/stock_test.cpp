@@ -29,8 +29,7 @@ GameDef StockAndThree(uint32_t gameFlags = 0, uint32_t destExtra = 0, int32_t si
   return g;
 }
 
-// Face-up (or marked) cards pile by pile, over `stock` face-down cards 0, 1, …
-// at the bottom of pile 0.
+// Face-up (or marked) cards pile by pile over `stock` face-down cards 0, 1, … on pile 0.
 std::vector<std::vector<Placed>> Cards(const Piles& piles, int stock = 0, bool marked = false) {
   std::vector<std::vector<Placed>> out(piles.size());
   for (int i = 0; i < stock; ++i) out[0].push_back(Down(i));
@@ -48,8 +47,7 @@ Values Counts(PlayTable& t, int stock, const Piles& rest, bool marked = false) {
   return {t.P(0).Count, t.P(1).Count, t.P(2).Count, t.P(3).Count};
 }
 
-// One card ("Deal three": three, unless the player disallows it) to each receiver;
-// size limit per click, -1 skips; full cells and pending marks block; "Before deal".
+// Stock deals one (or three) a receiver; limits, full cells, marks and "Before deal".
 TEST(StockClick, DealsByTheGameFlagsAndThePileRules) {
   PlayTable one(StockAndThree());
   one.Arrange(Cards({{}, {}, {}, {}}, 10));
@@ -78,8 +76,7 @@ TEST(StockClick, DealsByTheGameFlagsAndThePileRules) {
   EXPECT_EQ(Counts(s, 10, {{40}, {42}, {41}}), (Values{7, 2, 2, 2}));
 }
 
-// Bad cards go to the last goal only when all four suits lie on top of the
-// remove-bad piles; kings stay.
+// Bad cards go to the last goal only when all four suits show; kings stay.
 TEST(RemoveBadCards, NeedsAllFourSuitsAndKingsStay) {
   GameDef g = NamedGame("Bad");
   for (int i = 0; i < 4; ++i) g.Piles[i] = MakePile(2 * i, 0, PileFlags::RemoveBad);
@@ -95,8 +92,7 @@ TEST(RemoveBadCards, NeedsAllFourSuitsAndKingsStay) {
             (Piles{{V(12, 1)}, {}, {V(3, 0), V(5, 2), V(6, 3)}}));
 }
 
-// The empty stock gathers the waste face down with the shuffle sound as one play
-// while a redeal is left, counting down unless unlimited; otherwise nothing.
+// The empty stock gathers the waste face down as one play while redeals last; else nothing.
 TEST(EmptyPileClick, RedealsCountDownAndStopAtZero) {
   for (uint32_t flags : {GameFlags::RedealOnce, GameFlags::RedealUnlimited}) {
     GameDef g = NamedGame("Redeal", flags);
@@ -121,8 +117,7 @@ TEST(EmptyPileClick, RedealsCountDownAndStopAtZero) {
   }
 }
 
-// Three waste piles (RedealDest) and two refilled piles of two cards
-// (RedealSource) gathered through an empty button pile.
+// Three waste piles and two refilled piles of two gathered through an empty button.
 GameDef Mixed() {
   GameDef g = NamedGame("Mixed", GameFlags::RedealUnlimited);
   for (int i = 0; i < 5; ++i) {
@@ -134,10 +129,7 @@ GameDef Mixed() {
   return g;
 }
 
-// The redeal gathers by its rule (passes taking each top card unless the next
-// generator value is a multiple of 3, then the sources refilled to two) and
-// ends from every state, the generator left as it was; the stuck states 0 and
-// 0xC0000000 draw from 1. A button that gives up cards never gathers its own.
+// The gathering's rule (skip on multiples of 3, refill to two) ends from every state.
 TEST(GatherAndRedeal, FollowsItsRuleAndEndsFromEveryState) {
   const Piles start = {{1, 2, 3, 4}, {10}, {20, 21, 22}, {30, 31}, {40}, {}};
   const Piles fromOne = {{}, {}, {}, {1, 40}, {20, 2}, {4, 10, 22, 21, 31, 3, 30}};

@@ -28,8 +28,7 @@ Card CardOf(const char* t) {
   return card;
 }
 
-// Pushes cards written "9h Ts 2c* 5d!" (bottom first; * face down, ! marked)
-// and returns them in the same order.
+// Pushes cards written "9h Ts 2c* 5d!" (bottom first; * face down, ! marked).
 std::vector<Card*> Fill(TableBuilder& table, Pile& pile, const std::string& text) {
   std::vector<Card*> cards;
   for (size_t i = 0; i + 1 < text.size(); i += 3) {
@@ -83,8 +82,7 @@ int Lift(C removal, R build, const std::string& cards, int press, uint32_t flags
   return lifted ? static_cast<int>(std::find(c.begin(), c.end(), lifted) - c.begin()) : -1;
 }
 
-// Where each removal rule's walk stops: by rank step (0 unless building down
-// by one or two), colour, twin, suit; what the other rules lift.
+// Where each removal rule's walk stops: rank step, colour, twin, suit; what the others lift.
 TEST(TakeableCard, EachRemovalRuleStopsItsWalkWhereItsRuleSays) {
   const R up = R::Up, down = R::Down;
   const struct { C removal; R build; const char* cards; int press, lifts; uint32_t flags = 0; }
@@ -108,8 +106,7 @@ TEST(TakeableCard, EachRemovalRuleStopsItsWalkWhereItsRuleSays) {
         << static_cast<int>(c.removal) << " " << c.cards << " press " << c.press;
 }
 
-// The whole-run rules lift the top card alone or the whole run; the "Any in"
-// rules lift from the pressed card; a face-down or marked card ends every walk.
+// Whole-run rules lift the top card or the run, "Any in" from the press; faces end walks.
 TEST(TakeableCard, WholeRunsAndCardsNotFaceUpEndingEveryWalk) {
   const std::string sameSuit = "9s 8s 7s 6s", alternating = "9s 8h 7c 6d";
   const struct { C removal; std::string run; bool wholeRun; } cases[] = {
@@ -130,8 +127,7 @@ TEST(TakeableCard, WholeRunsAndCardsNotFaceUpEndingEveryWalk) {
   }
 }
 
-// "Before take" waits for every must-be-empty pile to be empty, "Remove any
-// card" too; "Need free cells" limits a group to one card more than the empty cells.
+// "Before take" waits for empty cells; "Need free cells" limits groups to cells plus one.
 TEST(TakeableCard, BeforeTakeAndNeedFreeCellsCountTheMustBeEmptyPiles) {
   for (const char* cell : {"none", "", "5s"}) {
     TableBuilder table;
@@ -165,8 +161,7 @@ TEST(TakeableCard, BeforeTakeAndNeedFreeCellsCountTheMustBeEmptyPiles) {
   }
 }
 
-// A face-down top card refuses; a size limit (0 none) counts the whole group;
-// placement "None" takes only on an empty pile, "One card" never a group.
+// Face-down tops refuse; size limits count the group; placement "None" and "One card".
 TEST(CanDrop, TopCardSizeLimitAndPlacement) {
   const auto none = CardPlacement::None, one = CardPlacement::OneCard, any = CardPlacement::Any;
   const struct { const char* dest; int count, sizeLimit; CardPlacement place; bool ok; } cases[] = {
@@ -186,8 +181,7 @@ TEST(CanDrop, TopCardSizeLimitAndPlacement) {
   }
 }
 
-// "Low and king" / "Low and ace": any other rank needs a higher card of its
-// suit on top of a "Top card only" pile other than its source.
+// "Low and king"/"Low and ace" need a higher same-suit top card on another top-only pile.
 TEST(CanDrop, LowAndKingAndLowAndAceNeedAHigherSameSuitTopElsewhere) {
   // Where the nine of hearts lies (or an equal heart, a higher diamond).
   enum Where { Nowhere, TopOnly, AnyRemoval, Equal, Diamond, Buried, OnSource, OnDest };
@@ -213,8 +207,7 @@ TEST(CanDrop, LowAndKingAndLowAndAceNeedAHigherSameSuitTopElsewhere) {
   }
 }
 
-// "Rank above": an empty pile takes the rank of the previous pile's bottom
-// card, a holding one any rank there; no previous pile or an empty one refuses.
+// "Rank above" takes the previous pile's bottom rank, then any of its ranks; none: refused.
 TEST(CanDrop, RankAboveTakesRanksOfThePreviousPile) {
   const struct { const char *prev, *dest, *card; bool allowed, first = false; } cases[] = {
       {"7s 3h Jd", "", "7d", true},   {"7s 3h Jd", "", "3c", false}, {"7s 3h Jd", "2c", "3c", true},
@@ -242,9 +235,7 @@ TEST(CanDrop, FoundationsOnlySourceDropsOnlyOnWinGoal) {
   EXPECT_FALSE(Drop(OpenPile(), "", "9h", 1, PileFlags::FoundationsOnly));
 }
 
-// While a must-be-empty pile holds cards "Before start" waits for an empty
-// destination, "Before no column" takes its own column, "Before drop" only
-// from a cell, "Before any" nothing; an empty cell or none allows all.
+// The four Before conditions wait for a full must-be-empty pile, each in its own way.
 TEST(CanDrop, BeforeConditionsWaitForTheMustBeEmptyPiles) {
   enum Cell { Absent, Empty, Full };
   enum From { SameColumn, OtherColumn, FromCell };
@@ -282,8 +273,7 @@ TEST(CanDrop, BeforeConditionsWaitForTheMustBeEmptyPiles) {
     EXPECT_TRUE(drop(f, Absent, OtherColumn, false)) << f;
 }
 
-// The start rule decides what begins an empty pile, and nothing once it holds
-// cards; the automatic suit piles accept no card at all.
+// The start rule decides what begins an empty pile; automatic suit piles take nothing.
 TEST(CanDrop, PileStartDecidesWhatBeginsAnEmptyPile) {
   const struct { int32_t start; const char *accepts, *refuses; } cases[] = {
       {-2, "", "As Kh"}, {-1, "5c", ""}, {V(6, Hearts), "7h", "7d 8h"}, {V(0, Spades), "As", "Ac"},
@@ -301,8 +291,7 @@ TEST(CanDrop, PileStartDecidesWhatBeginsAnEmptyPile) {
   }
 }
 
-// Rank and suit builds compare a card with the top card ("5s6h": the six of
-// hearts on the five of spades); an empty pile skips them.
+// Rank and suit builds compare with the top card ("5s6h": 6h on 5s); empty piles skip.
 TEST(CanDrop, RankAndSuitBuildsCompareWithTheTopCard) {
   const S any = S::Any;
   const struct { R rank; S suit; const char *accepts, *refuses; } cases[] = {
@@ -340,8 +329,7 @@ TEST(CanDrop, UnknownRulesAllowAll) {
   EXPECT_TRUE(Drop(strange, "2h", "Kc", 3));
 }
 
-// A pile at (5, 5) is covered by a later non-empty pile within one cell;
-// piles before and after it as column, row, holds cards.
+// A pile at (5, 5) is covered by a later holding pile within one cell (column, row, holds).
 TEST(IsCovered, LaterHoldingNeighbourCovers) {
   using Spots = std::vector<std::array<int, 3>>;
   const struct { Spots before, after; bool covered; } cases[] = {

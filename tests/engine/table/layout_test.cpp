@@ -55,8 +55,7 @@ TEST(TableSize, LargestColumnAndAtLeastTenRows) {
   }
 }
 
-// The sample's fan of down, up, up at Top + 0, 4, 20, the others empty; emptied,
-// a bare card again; a recentre moves piles but keeps drifts and cards until laid out.
+// A fan of down, up, up at Top + 0, 4, 20; emptied, a bare card; a recentre keeps drifts.
 TEST(ResetTable, SampleTablePlacesPilesDriftsAndFansAndARecentreMovesThem) {
   TableBuilder t;
   AddAll(t, kSample);
@@ -86,8 +85,7 @@ TEST(ResetTable, SampleTablePlacesPilesDriftsAndFansAndARecentreMovesThem) {
   EXPECT_EQ(At(*pile.TopCard), XY(672, 188));
 }
 
-// A reset links and empties the piles in use (their grabbed card too), the
-// records beyond untouched; with no pile in use no stale link is followed.
+// A reset links and empties the piles in use only; with none in use no stale link is followed.
 TEST(ResetTable, LinksAndEmptiesThePilesInUse) {
   TableBuilder t;
   AddAll(t, {{0, 0}, {4, 0}});
@@ -111,8 +109,7 @@ TEST(ResetTable, LinksAndEmptiesThePilesInUse) {
   EXPECT_EQ(none[1].Count, 5);
 }
 
-// First and last pile places and drifts: offsets halve toward minus infinity,
-// drifts divide toward zero, and a client under 16 pixels gives no drift.
+// Offsets halve toward minus infinity, drifts toward zero; no drift under 16 pixels.
 TEST(ResetTable, OffsetsAndDriftsForEachClientSize) {
   const struct { Cells cells; ClientSize client; XY first, last, drift0, drift1; } cases[] = {
       // offY = (600 − 508) / 2 = 46; offX = (800 − (34·6 + 72)) / 2 = 262.
@@ -139,8 +136,7 @@ TEST(ResetTable, OffsetsAndDriftsForEachClientSize) {
   }
 }
 
-// Card places from (100, 50): fan steps of 16, 4 after a face-down card (16 with
-// all shown); neatness shifts by value mod 2 or 3, others none; Size steps 1; stacks 0.
+// Card places: fan steps 16 (4 after face down), neatness mod 2 or 3, Size steps 1, stacks.
 TEST(LayoutPile, FansNeatnessAndDirections) {
   const int32_t U = FaceUp, D = FaceDown, M = Marked;
   const auto across = PileDirection::Horizontal;
@@ -186,8 +182,7 @@ std::unique_ptr<Game> EditedGame(ClientSize client) {
   return game;
 }
 
-// The pointer is the placed card's centre, divided by 32 and 40 against the table
-// before the move (offsets 160 and 26, or -1 and -2 halved down); then dealt afresh.
+// The pointer as the card's centre over 32 by 40 against the old table, then dealt afresh.
 TEST(MovePileToPoint, PointerIsTheCardCentreOverThirtyTwoByForty) {
   auto game = EditedGame({800, 560});
   MovePileToPoint(*game, 352, 186);  // (352 − 160 − 32) / 32 = 5, (186 − 26 − 40) / 40 = 3
@@ -209,8 +204,7 @@ TEST(MovePileToPoint, PointerIsTheCardCentreOverThirtyTwoByForty) {
   }
 }
 
-// Directions step Horizontal, Vertical, Size, NoDirection and round again;
-// Unsupported stays. Each step deals the game afresh with the new spread.
+// Directions cycle Horizontal, Vertical, Size, NoDirection; Unsupported stays; re-dealt.
 TEST(CycleDirection, StepsThroughFourDirections) {
   auto game = EditedGame({800, 560});
   Pile& pile = game->PileTable[1];
@@ -228,8 +222,7 @@ TEST(CycleDirection, StepsThroughFourDirections) {
   EXPECT_EQ(pile.Direction, PileDirection::Unsupported);
 }
 
-// A damaged library may put a pile at an absurd grid cell: the table is
-// placed far away, clamped, and nothing overflows.
+// Absurd grid cells (a damaged library) are clamped and nothing overflows.
 TEST(ResetTable, AbsurdCellsStayWithinTheCoordinateRange) {
   Pile piles[kMaxPiles];
   piles[0].Flags = piles[1].Flags = PileFlags::AutoPlay;

@@ -36,8 +36,7 @@ TEST(Zoom, FitAndFixedSizesGiveTheZoomAndTheLogicalClient) {
   }
 }
 
-// The fit height: the 508-pixel table less its top margin and as much at the
-// bottom, while the rows above the first pile and below the last leave room.
+// The fit height cuts the top and bottom margins only where no pile lies.
 TEST(Zoom, FitHeightCutsTheMarginsOnlyWhereNoPileLies) {
   // Cells as column, row.
   struct Case { std::initializer_list<std::pair<int32_t, int32_t>> cells; int32_t fitHeight; };
