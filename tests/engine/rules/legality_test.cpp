@@ -1,5 +1,4 @@
-// Move legality: which group a press on a card lifts, and whether a group may
-// be dropped on a pile, decided from the pile rules alone.
+// Move legality from the pile rules alone: what a press lifts, where a group may drop.
 #include "engine/rules/legality.h"
 
 #include <gtest/gtest.h>
@@ -46,6 +45,16 @@ PileDef Taking(C removal, R build, uint32_t flags = PileFlags::AutoFillSource) {
   def.Removal = removal;
   def.RankBuild = build;
   return def;
+}
+
+// Adds a pile with `flags` (0: a plain one) taking by `removal` at (column, row), holding `cards`.
+Pile& Add(TableBuilder& table, uint32_t flags, const std::string& cards, C removal = C::Any,
+          int column = 0, int row = 0) {
+  PileDef def = Taking(removal, R::Any, flags ? flags : PileFlags::AutoFillSource);
+  def.Column = column, def.Row = row;
+  Pile& pile = table.AddPile(def);
+  Fill(table, pile, cards);
+  return pile;
 }
 
 // Whether `card` (bottom of a group of `count`) may go on a pile `def` holding `dest`.
@@ -131,16 +140,15 @@ TEST(TakeableCard, WholeRunsAndCardsNotFaceUpEndingEveryWalk) {
 TEST(TakeableCard, BeforeTakeAndNeedFreeCellsCountTheMustBeEmptyPiles) {
   for (const char* cell : {"none", "", "5s"}) {
     TableBuilder table;
-    Pile& plain = table.AddPile(Taking(C::TopCardOnly, R::Down, PileFlags::BeforeTake));
-    Pile& anyCard = table.AddPile(
-        Taking(C::TopCardOnly, R::Down, PileFlags::BeforeTake | PileFlags::RemoveAnyCard));
-    auto p = Fill(table, plain, "2c Jh"), a = Fill(table, anyCard, "2c Jh");
-    if (std::string(cell) != "none")
-      Fill(table, table.AddPile(OpenPile(PileFlags::MustBeEmpty)), cell);
+    const uint32_t before = PileFlags::BeforeTake, any = before | PileFlags::RemoveAnyCard;
+    Card* top = Add(table, before, "2c Jh", C::TopCardOnly).TopCard;
+    Card* bottom = Add(table, any, "2c Jh", C::TopCardOnly).BottomCard;
+    if (std::string(cell) != "none") Add(table, PileFlags::MustBeEmpty, cell);
     table.Finish();
     const bool open = std::string(cell) != "5s";
-    EXPECT_EQ(TakeableCard(table.piles(), plain, p[1]), open ? p[1] : nullptr) << cell;
-    EXPECT_EQ(TakeableCard(table.piles(), anyCard, a[0]), open ? a[0] : nullptr) << cell;
+    EXPECT_EQ(TakeableCard(table.piles(), table.piles()[0], top), open ? top : nullptr) << cell;
+    EXPECT_EQ(TakeableCard(table.piles(), table.piles()[1], bottom), open ? bottom : nullptr)
+        << cell;
   }
   const uint32_t need = PileFlags::NeedFreeCells;
   const struct { uint32_t flags; int emptyCells, lifts; } cases[] = {
@@ -149,8 +157,7 @@ TEST(TakeableCard, BeforeTakeAndNeedFreeCellsCountTheMustBeEmptyPiles) {
     TableBuilder table;
     Pile& pile = table.AddPile(Taking(C::AnyInDiffColor, R::Down, c.flags));
     auto cards = Fill(table, pile, "Ts 9h 8c 7d 6s");
-    for (int i = 0; i < 3; ++i)
-      Fill(table, table.AddPile(OpenPile(PileFlags::MustBeEmpty)), i >= c.emptyCells ? "Ah" : "");
+    for (int i = 0; i < 3; ++i) Add(table, PileFlags::MustBeEmpty, i >= c.emptyCells ? "Ah" : "");
     table.Finish();
     const Pile* piles = table.piles();
     SCOPED_TRACE(c.emptyCells);
@@ -186,14 +193,12 @@ TEST(CanDrop, LowAndKingAndLowAndAceNeedAHigherSameSuitTopElsewhere) {
   // Where the nine of hearts lies (or an equal heart, a higher diamond).
   enum Where { Nowhere, TopOnly, AnyRemoval, Equal, Diamond, Buried, OnSource, OnDest };
   auto drop = [](uint32_t flag, Where nine, const char* card) {
-    TableBuilder table;
-    Pile& source = table.AddPile(Taking(nine == OnSource ? C::TopCardOnly : C::Any, R::Any));
-    Fill(table, source, nine == OnSource ? "9h" : "2c");
-    Pile& dest = table.AddPile(Taking(nine == OnDest ? C::TopCardOnly : C::Any, R::Any, flag));
-    if (nine == OnDest) Fill(table, dest, "9h");
-    Pile& elsewhere = table.AddPile(Taking(nine == AnyRemoval ? C::Any : C::TopCardOnly, R::Any));
     const char* const held[] = {"", "9h", "9h", "5h", "9d", "9h 2s", "2s", "2s"};
-    Fill(table, elsewhere, held[nine]);
+    TableBuilder table;
+    const C top = C::TopCardOnly, any = C::Any;
+    Pile& source = Add(table, 0, nine == OnSource ? "9h" : "2c", nine == OnSource ? top : any);
+    Pile& dest = Add(table, flag, nine == OnDest ? "9h" : "", nine == OnDest ? top : any);
+    Add(table, 0, held[nine], nine == AnyRemoval ? any : top);
     table.Finish();
     return CanDrop(table.piles(), source, dest, CardOf(card), 1);
   };
@@ -216,12 +221,10 @@ TEST(CanDrop, RankAboveTakesRanksOfThePreviousPile) {
   };
   for (const auto& c : cases) {
     TableBuilder table;
-    const uint32_t plain = PileFlags::AutoFillSource, above = PileFlags::RankAbove;
-    Pile& first = table.AddPile(OpenPile(c.first ? above : plain));
-    Pile& second = table.AddPile(OpenPile(c.first ? plain : above));
+    const uint32_t above = PileFlags::RankAbove;
+    Pile& first = Add(table, c.first ? above : 0, c.first ? c.dest : c.prev);
+    Pile& second = Add(table, c.first ? 0 : above, c.first ? c.prev : c.dest);
     Pile &prev = c.first ? second : first, &dest = c.first ? first : second;
-    Fill(table, prev, c.prev);
-    Fill(table, dest, c.dest);
     table.Finish();
     EXPECT_EQ(RankInPrevPile(dest, CardOf(c.card)), c.allowed)
         << c.prev << "|" << c.dest << "|" << c.card;
@@ -242,16 +245,11 @@ TEST(CanDrop, BeforeConditionsWaitForTheMustBeEmptyPiles) {
   // Drops a six on column 3 from column 3, column 7 or the cell in column 9.
   auto drop = [](uint32_t flags, Cell cell, From from, bool destHoldsCard) {
     TableBuilder table;
-    PileDef same = OpenPile(), other = OpenPile(), cellDef = OpenPile(PileFlags::MustBeEmpty),
-            destDef = OpenPile(flags);
-    same.Column = destDef.Column = 3, same.Row = 6, other.Column = 7, cellDef.Column = 9;
-    Pile* sources[] = {&table.AddPile(same), &table.AddPile(other), nullptr};
-    Fill(table, *sources[0], "6h");
-    Fill(table, *sources[1], "6h");
+    Pile* sources[] = {&Add(table, 0, "6h", C::Any, 3, 6), &Add(table, 0, "6h", C::Any, 7),
+                       nullptr};
     if (cell != Absent)
-      Fill(table, *(sources[2] = &table.AddPile(cellDef)), cell == Full ? "6h" : "");
-    Pile& dest = table.AddPile(destDef);
-    Fill(table, dest, destHoldsCard ? "7s" : "");
+      sources[2] = &Add(table, PileFlags::MustBeEmpty, cell == Full ? "6h" : "", C::Any, 9);
+    Pile& dest = Add(table, flags, destHoldsCard ? "7s" : "", C::Any, 3);
     table.Finish();
     return CanDrop(table.piles(), *sources[from], dest, *sources[from]->TopCard, 1);
   };
@@ -340,11 +338,7 @@ TEST(IsCovered, LaterHoldingNeighbourCovers) {
   for (const auto& c : cases) {
     TableBuilder table;
     auto add = [&table](std::array<int, 3> s) -> Pile& {
-      PileDef def = OpenPile();
-      def.Column = s[0], def.Row = s[1];
-      Pile& pile = table.AddPile(def);
-      Fill(table, pile, s[2] ? "2c" : "");
-      return pile;
+      return Add(table, 0, s[2] ? "2c" : "", C::Any, s[0], s[1]);
     };
     for (auto s : c.before) add(s);
     Pile& target = add({5, 5, 1});
