@@ -27,8 +27,7 @@ class GuiGame : public GameInPlay {
   std::string DealtTable(int32_t g, uint32_t seed) const;
 };
 
-// A dialog only its own buttons close: it has no close box, and Escape and
-// the title bar's close request leave it open.
+// A dialog only its own buttons close: no close box; Escape and the close request refused.
 void ExpectOnlyItsButtonsClose(QDialog& dialog);
 // A dialog its close box and OK close, but not Escape.
 void ExpectClosesByOkOrCloseBox(QDialog& dialog);

@@ -1,5 +1,4 @@
-// A game in play for the tests over a library of our own in a scratch folder,
-// with a recording display, a faked player's log and hand-made tables.
+// A game in play over a library of our own: a recording display, a faked log, made tables.
 #pragma once
 
 #include <algorithm>

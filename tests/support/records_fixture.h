@@ -1,5 +1,4 @@
-// A game over a one-, four- and two-pack library in a scratch working folder,
-// the player's log kept for real.
+// A game over a one-, four- and two-pack library in a scratch folder, its log kept for real.
 #pragma once
 
 #include "support/play_table.h"

@@ -1,5 +1,4 @@
-// Cards, piles and their small operations: deck size, pile count, score,
-// the pile sort and the chain operations that every move is made of.
+// Cards and piles: deck size, piles in use, score, sorting and the chain operations.
 #include <gtest/gtest.h>
 
 #include <array>

@@ -1,5 +1,4 @@
-// One- and two-suit decks: the seed's four-suit deal with the suits turned; saved
-// games, the card counter, the rules page and the library check count that deck.
+// One- and two-suit decks: the deal, saved games, counter, rules page and library check.
 #include <gtest/gtest.h>
 
 #include <array>

@@ -1,5 +1,4 @@
-// The seeded generator, the rejection shuffle, the two-pass deal and the
-// start of a game: the same seed must always give the same deal.
+// The seeded shuffle, the two-pass deal and the start of a game: one seed, one deal.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,5 +1,4 @@
-// The game editor without its window: game flags dealt at once, "Add game",
-// the name cut to its field, and OK writing the game back.
+// The game editor without its window: flags dealt at once, "Add game", the name, OK.
 #include "engine/editor/game_editor.h"
 
 #include <gtest/gtest.h>
@@ -47,8 +46,7 @@ TEST_F(GameEditorTest, FlagsDealAtOnceAndBitsWithoutMeaningStayZero) {
   const PileEditor open(g);
   ToggleGameFlag(g, 3);
   EXPECT_EQ(g.CurrentFlags, GameFlags::RedealOnce | GameFlags::TwoDeck);
-  // The deck, the pile that still asks for 52, the open editor's limit bar,
-  // a new editor's limit and size bars.
+  // The deck, the pile asking 52, the open editor's limit bar, a new one's limit and size.
   EXPECT_EQ((std::array{DeckSize(g.CurrentFlags), g.PileTable[0].Count, open.View().Bar[2].Max,
                         PileEditor(g).View().Bar[2].Max, PileEditor(g).View().Bar[0].Max}),
             (std::array{104, 52, 52, 104, 104}));

@@ -1,5 +1,4 @@
-// The pile editor without its window: its view, bars, radios, lists, flags,
-// adding a pile, stepping between piles and OK.
+// The pile editor without its window: view, bars, radios, lists, flags, piles and OK.
 #include "engine/editor/pile_editor.h"
 
 #include <gtest/gtest.h>
@@ -128,8 +127,7 @@ TEST_F(PileEditorTest, BarStepsStopWhereTheDeckAndTheSizeEnd) {
 
 // Radios store id minus base and deal afresh; "Specific card" follows the lists; no save.
 TEST_F(PileEditorTest, RadioButtonsAndListsStoreTheirValues) {
-  // Words of a pile definition: 5 Direction, 6 Placement, 7 RankBuild,
-  // 8 SuitBuild, 9 PileStart, 10 Removal.
+  // Words 5 to 10: direction, placement, rank build, suit build, start, removal.
   const struct { int id, word, value; } clicks[] = {
       {4200, 6, -2}, {4202, 6, 0}, {4300, 7, -2}, {4312, 7, 10}, {4405, 8, 3}, {4601, 10, -1},
       {4611, 10, 9}, {4700, 5, -2}, {4704, 5, 2}, {4500, 9, -2}, {4501, 9, -1}, {4503, 9, 52},

@@ -1,5 +1,4 @@
-// The position history: undo, redo, the snapshot, the full buffer, and
-// positions that bring back faces, counts and redeals exactly.
+// The position history: undo, redo, the snapshot, the full buffer, exact positions.
 #include <gtest/gtest.h>
 
 #include <tuple>

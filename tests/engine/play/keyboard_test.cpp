@@ -1,5 +1,4 @@
-// Play without the mouse: the focus walk, Space, Enter, Escape, the double click
-// home and "Turn uncovered cards".
+// Play without the mouse: focus, Space, Enter, Escape, double clicks, turning uncovered cards.
 #include "engine/play/keyboard.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,4 @@
-// Moves: lifting, gliding and dropping cards, automatic moves, filling
-// empty piles, and the check for a won deal after every drop.
+// Moves: lifting, gliding and dropping, automatic moves, filling piles, the won deal.
 #include <gtest/gtest.h>
 
 #include <array>

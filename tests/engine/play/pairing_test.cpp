@@ -34,8 +34,7 @@ bool Accepted(uint32_t flags, std::vector<int32_t> ranks) {
 // Each pairing rule takes its sets and no others.
 TEST(PairCheck, EachRuleAcceptsItsSetsAndNoOthers) {
   using namespace GameFlags;
-  // Ranks 0 (ace) to 12 (king); queen and ace make 13, four and six 10, ten
-  // and ace 11, king and ace 14; three face cards sum 33, all different.
+  // Ranks from 0 (ace): queen and ace make 13, three different face cards 33.
   const struct { uint32_t flags; std::vector<int32_t> ranks; bool taken; } cases[] = {
       {PairRank, {6, 6}, 1}, {PairRank, {6, 7}, 0}, {Pair13, {11, 0}, 1}, {Pair13, {12}, 0},
       {Pair13 | SingleKing, {12}, 1}, {Pair10, {3, 5}, 1}, {Pair11, {9, 0}, 1},

@@ -1,5 +1,4 @@
-// The stock and the redeal: dealing to the receiving piles, removing the bad
-// cards, and gathering the redeal piles reproducibly from every generator state.
+// The stock and the redeal: dealing, removing bad cards, gathering from every state.
 #include <gtest/gtest.h>
 
 #include <tuple>

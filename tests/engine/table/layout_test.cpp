@@ -1,5 +1,4 @@
-// Table layout: grid cells become pixel rectangles centred in the client
-// area, and every pile fans out its cards.
+// Table layout: grid cells become centred pixel rectangles, and piles fan their cards.
 #include "engine/table/layout.h"
 #include "engine/editor/pile_moves.h"
 #include "engine/game/game.h"
@@ -38,8 +37,7 @@ void AddAll(TableBuilder& t, const Cells& cells) {
   for (XY cell : cells) AddAt(t, cell);
 }
 
-// The sample table of 480 × 508: row 0 at columns 0, 2, … 12, and one pile
-// at (12, 2), reset for 800 × 560, which centres it at (160, 26).
+// 480 × 508: row 0 at columns 0, 2, … 12 and a pile at (12, 2); at 800 × 560 offsets 160, 26.
 const Cells kSample = {{0, 0}, {2, 0}, {4, 0}, {6, 0}, {8, 0}, {10, 0}, {12, 0}, {12, 2}};
 
 // Width by the largest column, height by the largest row but at least ten.
@@ -172,13 +170,10 @@ TEST(LayoutPile, FansNeatnessAndDirections) {
 // A game whose edited pile (1) sits at (12, 2) beside pile 0 at (0, 0).
 std::unique_ptr<Game> EditedGame(ClientSize client) {
   auto game = std::make_unique<Game>();
-  game->client = client;
-  game->CurrentFlags = 0;
-  static_cast<PileDef&>(game->PileTable[0]) = OpenPile();
-  static_cast<PileDef&>(game->PileTable[1]) = OpenPile();
+  game->client = client, game->CurrentFlags = 0, game->EditPile = &game->PileTable[1];
+  for (int i = 0; i < 2; ++i) static_cast<PileDef&>(game->PileTable[i]) = OpenPile();
   game->PileTable[1].Column = 12, game->PileTable[1].Row = 2, game->PileTable[1].InitialSize = 2;
   ResetTable(game->PileTable, client);
-  game->EditPile = &game->PileTable[1];
   return game;
 }
 
@@ -214,8 +209,8 @@ TEST(CycleDirection, StepsThroughFourDirections) {
       {PileDirection::NoDirection, 64, 80}, {PileDirection::Horizontal, 80, 80}};
   for (const auto& s : steps) {
     CycleDirection(*game);
-    EXPECT_EQ(pile.Direction, s.direction);
-    EXPECT_EQ(XY(pile.Width, pile.Height), XY(s.width, s.height));
+    EXPECT_EQ(std::make_tuple(pile.Direction, pile.Width, pile.Height),
+              std::make_tuple(s.direction, s.width, s.height));
   }
   pile.Direction = PileDirection::Unsupported;
   CycleDirection(*game);

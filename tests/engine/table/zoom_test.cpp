@@ -1,5 +1,4 @@
-// The table's zoom: "Fit window" fills the window from 800 pixels by the fit height,
-// never below 1; a fixed "Table size" is its percent; the layout sees client / zoom.
+// The table's zoom: "Fit window" (never below 1) or a fixed "Table size"; client / zoom.
 #include "engine/table/zoom.h"
 
 #include <gtest/gtest.h>
