@@ -32,8 +32,7 @@ TEST(DeckSize, PacksPilesInUseAndTheCardsTheyDeal) {
             (std::array{52, 104, 208, 208}));
   Pile piles[kMaxPiles];
   EXPECT_EQ(CountPiles(piles), 0);
-  piles[0].Flags = PileFlags::WinGoal;
-  piles[1].Flags = PileFlags::AutoFillSource;
+  piles[0].Flags = PileFlags::WinGoal, piles[1].Flags = PileFlags::AutoFillSource;
   piles[3].Flags = PileFlags::AutoPlay;  // behind a gap: not in the game
   piles[0].InitialSize = 24, piles[1].InitialSize = 28, piles[3].InitialSize = 99;
   EXPECT_EQ(std::make_pair(CountPiles(piles), TotalInitialSize(piles)), std::make_pair(2, 52));

@@ -118,8 +118,7 @@ TEST(SuitedDeck, SavedGameMustHoldTheCardsOfTheGamesDeck) {
       {0, GF::OneSuit, 0}, {GF::TwoSuits, GF::OneSuit, 0}};
   auto deck = [](uint32_t flags) {
     GameDef g = testing::NamedGame("Suits", GF::TwoDeck | flags);
-    g.Piles[0] = OpenPile(PileFlags::ManualFillDest);
-    g.Piles[0].InitialSize = 104;
+    g.Piles[0] = OpenPile(PileFlags::ManualFillDest), g.Piles[0].InitialSize = 104;
     return g;
   };
   for (const auto& c : cases) {

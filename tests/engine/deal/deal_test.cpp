@@ -131,13 +131,11 @@ struct Recorder : PlayServices, NullDisplay {
 // A one-game library with a goal and a pile of the whole deck, the start's calls recorded.
 struct StartBench : testing::GameInPlay {
   explicit StartBench(uint32_t flags) : GameInPlay({OneGame(flags)}) {
-    game->services = &recorder;
-    game->display = &recorder;
+    game->services = &recorder, game->display = &recorder;
   }
   static GameDef OneGame(uint32_t flags) {
     GameDef def = testing::NamedGame("Test", flags);
-    def.Piles[0] = OpenPile(PileFlags::WinGoal);
-    def.Piles[1] = OpenPile(PileFlags::AutoPlay);
+    def.Piles[0] = OpenPile(PileFlags::WinGoal), def.Piles[1] = OpenPile(PileFlags::AutoPlay);
     def.Piles[1].InitialSize = DeckSize(flags);
     return def;
   }

@@ -19,8 +19,7 @@ using namespace testing;
 // One stock that deals the whole deck, and a second game behind it.
 GameDef Stock(const char* name) {
   GameDef g = testing::NamedGame(name, GameFlags::RedealOnce);
-  g.Piles[0] = MakePile(0, 0, PileFlags::ManualFillSource);
-  g.Piles[0].InitialSize = 52;
+  g.Piles[0] = MakePile(0, 0, PileFlags::ManualFillSource), g.Piles[0].InitialSize = 52;
   g.Piles[0].Direction = PileDirection::Size;
   return g;
 }

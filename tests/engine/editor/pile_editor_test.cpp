@@ -62,10 +62,8 @@ struct PileEditorTest : ::testing::Test {
 
 // The view: radios, boxes, bar ranges, a start card's lists; unknown values check nothing.
 TEST_F(PileEditorTest, OpensOnThePilesRules) {
-  t.P(0).SizeLimit = 9;
-  t.P(0).Direction = PileDirection::Vertical;
-  t.P(0).Placement = CardPlacement::Any;
-  t.P(0).Removal = CardRemoval::TopCardOnly;
+  t.P(0).SizeLimit = 9, t.P(0).Direction = PileDirection::Vertical;
+  t.P(0).Placement = CardPlacement::Any, t.P(0).Removal = CardRemoval::TopCardOnly;
   t.P(0).PileStart = PileStart::AnyKing;
   const PileEditorView v = Open(0).View();
   EXPECT_EQ(v.Flags, PileFlags::AutoPlay);

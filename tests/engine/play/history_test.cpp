@@ -69,8 +69,7 @@ TEST(History, SnapshotRestoresSilentlyAndFallsBackWhenCutOff) {
   h.UndoPosition = 5;
   RecordPosition(*t.game);
   EXPECT_EQ(h.SnapshotPosition, 1);
-  h.SnapshotPosition = 6;
-  h.UndoPosition = 5;
+  h.SnapshotPosition = 6, h.UndoPosition = 5;
   RecordPosition(*t.game);  // the new position 6
   EXPECT_EQ(h.SnapshotPosition, 6);
 }

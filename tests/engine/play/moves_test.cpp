@@ -89,8 +89,7 @@ TEST(CheckGameEnd, WonDealIsCelebratedOnceWithAHundredRedraws) {
   CheckGameEnd(*t.game);  // won again: no second celebration
   EXPECT_EQ(t.display.winFrames, 100);
   t.Arrange({{Up(0)}, {}});
-  t.game->CurrentLogRecord = -1;
-  t.log.best = 0;
+  t.game->CurrentLogRecord = -1, t.log.best = 0;
   const int status = t.display.statusUpdates;
   CheckGameEnd(*t.game);
   EXPECT_EQ(std::make_pair(t.log.best, t.display.statusUpdates), std::make_pair(0, status + 1));

@@ -128,8 +128,7 @@ TEST(Pointer, DuringADragOnlyANewDealInterferes) {
 // A drop back on the source records nothing; "Remove any card" puts the card on top.
 TEST(Pointer, DropBackOnItsOwnPileRecordsNothing) {
   GameDef g = Columns();
-  g.Piles[0].RankBuild = RankBuild::Any;
-  g.Piles[0].SuitBuild = SuitBuild::Any;
+  g.Piles[0].RankBuild = RankBuild::Any, g.Piles[0].SuitBuild = SuitBuild::Any;
   PlayTable t(g);
   t.Arrange({{Up(V(9, 0)), Up(V(4, 2))}, {}, {}, {}});
   Press(t, On(*t.P(0).TopCard));

@@ -79,8 +79,7 @@ TEST(StockClick, DealsByTheGameFlagsAndThePileRules) {
 TEST(RemoveBadCards, NeedsAllFourSuitsAndKingsStay) {
   GameDef g = NamedGame("Bad");
   for (int i = 0; i < 4; ++i) g.Piles[i] = MakePile(2 * i, 0, PileFlags::RemoveBad);
-  g.Piles[4] = MakePile(0, 4, PileFlags::WinGoal);
-  g.Piles[5] = MakePile(2, 4, PileFlags::WinGoal);
+  g.Piles[4] = MakePile(0, 4, PileFlags::WinGoal), g.Piles[5] = MakePile(2, 4, PileFlags::WinGoal);
   PlayTable t(g);
   t.Arrange(Cards({{V(3, 0)}, {V(4, 1)}, {V(5, 2)}, {V(6, 2)}, {}, {}}));
   RemoveBadCards(*t.game);

@@ -42,8 +42,7 @@ std::vector<Card*> Fill(TableBuilder& table, Pile& pile, const std::string& text
 // A pile that lets cards be taken by `removal` and builds by `build`.
 PileDef Taking(C removal, R build, uint32_t flags = PileFlags::AutoFillSource) {
   PileDef def = OpenPile(flags);
-  def.Removal = removal;
-  def.RankBuild = build;
+  def.Removal = removal, def.RankBuild = build;
   return def;
 }
 
@@ -180,8 +179,7 @@ TEST(CanDrop, TopCardSizeLimitAndPlacement) {
   };
   for (const auto& c : cases) {
     PileDef def = OpenPile();
-    def.SizeLimit = c.sizeLimit;
-    def.Placement = c.place;
+    def.SizeLimit = c.sizeLimit, def.Placement = c.place;
     EXPECT_EQ(Drop(def, c.dest, "3h", c.count), c.ok)
         << c.dest << " limit " << c.sizeLimit << " placement " << static_cast<int>(c.place)
         << " group " << c.count;
@@ -319,10 +317,8 @@ TEST(CanDrop, RankAndSuitBuildsCompareWithTheTopCard) {
 // Unknown placement, build and start values (a damaged library) restrict nothing.
 TEST(CanDrop, UnknownRulesAllowAll) {
   PileDef strange = OpenPile();
-  strange.Placement = static_cast<CardPlacement>(7);
-  strange.RankBuild = static_cast<R>(99);
-  strange.SuitBuild = static_cast<S>(-9);
-  strange.PileStart = static_cast<PileStart>(500);
+  strange.Placement = static_cast<CardPlacement>(7), strange.RankBuild = static_cast<R>(99);
+  strange.SuitBuild = static_cast<S>(-9), strange.PileStart = static_cast<PileStart>(500);
   EXPECT_TRUE(Drop(strange, "", "Kc", 3));
   EXPECT_TRUE(Drop(strange, "2h", "Kc", 3));
 }

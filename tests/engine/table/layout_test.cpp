@@ -88,8 +88,7 @@ TEST(ResetTable, LinksAndEmptiesThePilesInUse) {
   TableBuilder t;
   AddAll(t, {{0, 0}, {4, 0}});
   Pile* p = t.piles();
-  p[0].GrabCard = &t.Push(p[0], V(1, 1));
-  p[1].Height = p[1].Count = 300;
+  p[0].GrabCard = &t.Push(p[0], V(1, 1)), p[1].Height = p[1].Count = 300;
   p[2].Left = 999, p[2].Next = &p[0];
   ResetTable(p, {800, 560});
   EXPECT_EQ((std::array<const void*, 6>{p[0].BottomCard, p[0].TopCard, p[0].GrabCard, p[0].Prev,
@@ -220,10 +219,8 @@ TEST(CycleDirection, StepsThroughFourDirections) {
 // Absurd grid cells (a damaged library) are clamped and nothing overflows.
 TEST(ResetTable, AbsurdCellsStayWithinTheCoordinateRange) {
   Pile piles[kMaxPiles];
-  piles[0].Flags = piles[1].Flags = PileFlags::AutoPlay;
-  piles[0].Row = -2144862208;
-  piles[1].Column = 2147483647;
-  piles[1].Row = 2147483647;
+  piles[0].Flags = piles[1].Flags = PileFlags::AutoPlay, piles[0].Row = -2144862208;
+  piles[1].Column = 2147483647, piles[1].Row = 2147483647;
   ResetTable(piles, {800, 526});
   EXPECT_EQ(XY(TableWidth(piles), TableHeight(piles)), XY(2147483647, 2147483647));
   EXPECT_LE(piles[0].Top, 0);
