@@ -167,7 +167,8 @@ TEST(TakeableCard, BeforeTakeAndNeedFreeCellsCountTheMustBeEmptyPiles) {
   }
 }
 
-// Face-down tops refuse; size limits count the group; placement "None" and "One card".
+// Face-down tops refuse; size limits count the group; placement "None" and "One card";
+// "Foundations only" cards go only to goals; unknown rule values (a damaged library) allow all.
 TEST(CanDrop, TopCardSizeLimitAndPlacement) {
   const auto none = CardPlacement::None, one = CardPlacement::OneCard, any = CardPlacement::Any;
   const struct { const char* dest; int count, sizeLimit; CardPlacement place; bool ok; } cases[] = {
@@ -184,6 +185,13 @@ TEST(CanDrop, TopCardSizeLimitAndPlacement) {
         << c.dest << " limit " << c.sizeLimit << " placement " << static_cast<int>(c.place)
         << " group " << c.count;
   }
+  EXPECT_TRUE(Drop(OpenPile(PileFlags::WinGoal), "", "9h", 1, PileFlags::FoundationsOnly));
+  EXPECT_FALSE(Drop(OpenPile(), "", "9h", 1, PileFlags::FoundationsOnly));
+  PileDef strange = OpenPile();
+  strange.Placement = static_cast<CardPlacement>(7), strange.RankBuild = static_cast<R>(99);
+  strange.SuitBuild = static_cast<S>(-9), strange.PileStart = static_cast<PileStart>(500);
+  EXPECT_TRUE(Drop(strange, "", "Kc", 3));
+  EXPECT_TRUE(Drop(strange, "2h", "Kc", 3));
 }
 
 // "Low and king"/"Low and ace" need a higher same-suit top card on another top-only pile.
@@ -228,12 +236,6 @@ TEST(CanDrop, RankAboveTakesRanksOfThePreviousPile) {
         << c.prev << "|" << c.dest << "|" << c.card;
     EXPECT_EQ(CanDrop(table.piles(), prev, dest, CardOf(c.card), 1), c.allowed);
   }
-}
-
-// Cards from a "Foundations only" pile go only to win-goal piles.
-TEST(CanDrop, FoundationsOnlySourceDropsOnlyOnWinGoal) {
-  EXPECT_TRUE(Drop(OpenPile(PileFlags::WinGoal), "", "9h", 1, PileFlags::FoundationsOnly));
-  EXPECT_FALSE(Drop(OpenPile(), "", "9h", 1, PileFlags::FoundationsOnly));
 }
 
 // The four Before conditions wait for a full must-be-empty pile, each in its own way.
@@ -312,15 +314,6 @@ TEST(CanDrop, RankAndSuitBuildsCompareWithTheTopCard) {
         EXPECT_TRUE(Drop(def, "", card.c_str()));
       }
   }
-}
-
-// Unknown placement, build and start values (a damaged library) restrict nothing.
-TEST(CanDrop, UnknownRulesAllowAll) {
-  PileDef strange = OpenPile();
-  strange.Placement = static_cast<CardPlacement>(7), strange.RankBuild = static_cast<R>(99);
-  strange.SuitBuild = static_cast<S>(-9), strange.PileStart = static_cast<PileStart>(500);
-  EXPECT_TRUE(Drop(strange, "", "Kc", 3));
-  EXPECT_TRUE(Drop(strange, "2h", "Kc", 3));
 }
 
 // A pile at (5, 5) is covered by a later holding pile within one cell (column, row, holds).

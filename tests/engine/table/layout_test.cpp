@@ -106,7 +106,8 @@ TEST(ResetTable, LinksAndEmptiesThePilesInUse) {
   EXPECT_EQ(none[1].Count, 5);
 }
 
-// Offsets halve toward minus infinity, drifts toward zero; no drift under 16 pixels.
+// Offsets halve toward minus infinity, drifts toward zero; no drift under 16 pixels; absurd
+// cells (a damaged library) are clamped and nothing overflows.
 TEST(ResetTable, OffsetsAndDriftsForEachClientSize) {
   const struct { Cells cells; ClientSize client; XY first, last, drift0, drift1; } cases[] = {
       // offY = (600 − 508) / 2 = 46; offX = (800 − (34·6 + 72)) / 2 = 262.
@@ -131,6 +132,14 @@ TEST(ResetTable, OffsetsAndDriftsForEachClientSize) {
               (std::array{c.first, c.last, c.drift0, c.drift1}))
         << c.client.Width << " x " << c.client.Height;
   }
+  Pile piles[kMaxPiles];
+  piles[0].Flags = piles[1].Flags = PileFlags::AutoPlay, piles[0].Row = -2144862208;
+  piles[1].Column = 2147483647, piles[1].Row = 2147483647;
+  ResetTable(piles, {800, 526});
+  EXPECT_EQ(XY(TableWidth(piles), TableHeight(piles)), XY(2147483647, 2147483647));
+  EXPECT_LE(piles[0].Top, 0);
+  EXPECT_GE(piles[1].Left, INT32_MIN);
+  LayoutPile(piles[1], {});
 }
 
 // Card places: fan steps 16 (4 after face down), neatness mod 2 or 3, Size steps 1, stacks.
@@ -214,18 +223,6 @@ TEST(CycleDirection, StepsThroughFourDirections) {
   pile.Direction = PileDirection::Unsupported;
   CycleDirection(*game);
   EXPECT_EQ(pile.Direction, PileDirection::Unsupported);
-}
-
-// Absurd grid cells (a damaged library) are clamped and nothing overflows.
-TEST(ResetTable, AbsurdCellsStayWithinTheCoordinateRange) {
-  Pile piles[kMaxPiles];
-  piles[0].Flags = piles[1].Flags = PileFlags::AutoPlay, piles[0].Row = -2144862208;
-  piles[1].Column = 2147483647, piles[1].Row = 2147483647;
-  ResetTable(piles, {800, 526});
-  EXPECT_EQ(XY(TableWidth(piles), TableHeight(piles)), XY(2147483647, 2147483647));
-  EXPECT_LE(piles[0].Top, 0);
-  EXPECT_GE(piles[1].Left, INT32_MIN);
-  LayoutPile(piles[1], {});
 }
 
 }  // namespace
