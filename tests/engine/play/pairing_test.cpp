@@ -31,19 +31,25 @@ bool Accepted(uint32_t flags, std::vector<int32_t> ranks) {
   return t.P(4).Count == static_cast<int32_t>(ranks.size());
 }
 
-// Each pairing rule takes its sets and no others.
+// Each pairing rule takes its sets and no others; more marks than its list holds are refused.
 TEST(PairCheck, EachRuleAcceptsItsSetsAndNoOthers) {
   using namespace GameFlags;
   // Ranks from 0 (ace): queen and ace make 13, three different face cards 33.
   const struct { uint32_t flags; std::vector<int32_t> ranks; bool taken; } cases[] = {
       {PairRank, {6, 6}, 1}, {PairRank, {6, 7}, 0}, {Pair13, {11, 0}, 1}, {Pair13, {12}, 0},
       {Pair13 | SingleKing, {12}, 1}, {Pair10, {3, 5}, 1}, {Pair11, {9, 0}, 1},
-      {Pair14, {12, 0}, 1},
-      {ThreeFace, {10, 11, 12}, 1}, {ThreeFace, {10, 10, 12}, 0}, {ThreeFace, {11, 11, 11}, 0},
+      {Pair14, {12, 0}, 1}, {ThreeFace, {10, 11, 12}, 1}, {ThreeFace, {10, 10, 12}, 0},
+      {ThreeFace, {11, 11, 11}, 0},
       {HighQuart, {9, 9, 9, 9}, 1}, {HighQuart, {8, 8, 8, 8}, 0}, {Low15, {4, 3, 5}, 1},
       {Low15, {5, 4, 3}, 1}, {Low15, {9, 4}, 0}, {0, {6, 6}, 0}};
   for (const auto& c : cases)
     EXPECT_EQ(Accepted(c.flags, c.ranks), c.taken) << c.flags << " " << c.ranks[0];
+  GameDef g = NamedGame("Many", GameFlags::Low15);
+  for (int i = 0; i < 24; ++i)
+    g.Piles[i] = MakePile(2 * (i % 8), 2 * (i / 8), PileFlags::GroupRemoval);
+  PlayTable t(g);
+  t.Arrange(std::vector<std::vector<Placed>>(24, {Mark(V(0, 0))}));
+  EXPECT_EQ(PairCheck(*t.game), 0);
 }
 
 // Marks and unmarks; a face-down card turns; without a goal an accepted set stays marked.
@@ -61,16 +67,6 @@ TEST(ToggleMark, MarksUnmarksAndTurnsAFaceDownCard) {
   for (int p : {0, 1}) ToggleMark(*n.game, n.P(p));
   EXPECT_EQ(std::make_pair(n.P(0).TopCard->Face, n.P(1).TopCard->Face),
             std::make_pair(Marked, Marked));
-}
-
-// A set larger than the check's list is refused, not overrun.
-TEST(PairCheck, MoreMarkedCardsThanTheListHoldsAreNeverAccepted) {
-  GameDef g = NamedGame("Many", GameFlags::Low15);
-  for (int i = 0; i < 24; ++i)
-    g.Piles[i] = MakePile(2 * (i % 8), 2 * (i / 8), PileFlags::GroupRemoval);
-  PlayTable t(g);
-  t.Arrange(std::vector<std::vector<Placed>>(24, {Mark(V(0, 0))}));
-  EXPECT_EQ(PairCheck(*t.game), 0);
 }
 
 // An Auto suite pile, a heart goal and a spade goal.
