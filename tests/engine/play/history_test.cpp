@@ -25,7 +25,8 @@ GameDef TwoPiles(uint32_t flags = 0) {
 // One automatic move to the foundation; each is one play.
 void Play(PlayTable& t) { ASSERT_EQ(AutoStep(*t.game), 1); }
 
-// Each move is one play, undone (drop sound) and redone; the first opens the log record.
+// Each move is one play, undone (drop sound) and redone; the first opens the log record;
+// past 1024 positions every move warns and nothing more is stored.
 TEST(History, PlayCountFollowsMovesUndoAndRedo) {
   PlayTable t(TwoPiles());
   t.Arrange({{Up(V(2, 0)), Up(V(1, 0)), Up(V(0, 0))}, {}});
@@ -48,6 +49,14 @@ TEST(History, PlayCountFollowsMovesUndoAndRedo) {
   RedoMove(*t.game);
   EXPECT_EQ(std::make_pair(t.game->history.PositionCount, t.Plays()),
             std::make_pair(t.game->history.UndoPosition, 1));
+  while (t.game->history.UndoPosition < 1024) RecordPosition(*t.game);
+  EXPECT_TRUE(t.display.messages.empty());
+  RecordPosition(*t.game);
+  RecordPosition(*t.game);
+  const std::string full = "Undo buffer is full.  Cannot store any more moves.|Warning!";
+  EXPECT_EQ(t.display.messages, std::vector<std::string>(2, full));
+  EXPECT_EQ(std::make_pair(t.game->history.UndoPosition, t.game->history.PositionCount),
+            std::make_pair(1024, 1024));
 }
 
 // Restoring the snapshot is silent and keeps redo; cut off, the snapshot goes to the start.
@@ -91,20 +100,6 @@ TEST(History, PositionsBringBackBigPilesFacesAndRedeals) {
   const int32_t undone = t.game->RedealsLeft;
   RedoMove(*t.game);
   EXPECT_EQ(std::make_pair(undone, t.game->RedealsLeft), std::make_pair(2, 1));
-}
-
-// Past 1024 positions every move warns and nothing more is stored.
-TEST(History, FullBufferWarnsAndStoresNothingMore) {
-  PlayTable t(TwoPiles());
-  t.Arrange({{Up(5)}, {}});
-  while (t.game->history.UndoPosition < 1024) RecordPosition(*t.game);
-  EXPECT_TRUE(t.display.messages.empty());
-  RecordPosition(*t.game);
-  RecordPosition(*t.game);
-  const std::string full = "Undo buffer is full.  Cannot store any more moves.|Warning!";
-  EXPECT_EQ(t.display.messages, std::vector<std::string>(2, full));
-  EXPECT_EQ(std::make_pair(t.game->history.UndoPosition, t.game->history.PositionCount),
-            std::make_pair(1024, 1024));
 }
 
 }  // namespace
