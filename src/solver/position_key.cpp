@@ -1,6 +1,5 @@
 #include "solver/position_key.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace tarnik::solver {
@@ -33,23 +32,14 @@ PositionKey Digest(const unsigned char* bytes, size_t n) {
   return {a, b};
 }
 
-// The digest of one pile's bytes in a snapshot (its count, then a value and
-// a face per card) from `at`; moves `at` past them. A goal pile whose deeper
-// cards matter to nothing gives its size and its top card alone.
-PositionKey PileDigest(const PositionRecord& record, bool topOnly, int32_t& at) {
-  const int32_t n = at < kRedealsOffset ? record.Bytes[at] : 0;
-  const int32_t begin = at;
-  at = std::min(at + 1 + 2 * n, int32_t{kRedealsOffset});
-  if (topOnly && n > 1 && at - 2 > begin) {
-    const unsigned char condensed[3] = {record.Bytes[begin], record.Bytes[at - 2],
-                                        record.Bytes[at - 1]};
-    return Digest(condensed, 3);
-  }
-  return Digest(record.Bytes + begin, at - begin);
-}
-
-bool Before(const PositionKey& x, const PositionKey& y) {
-  return x.a != y.a ? x.a < y.a : x.b < y.b;
+// A full avalanche of one word (the finaliser of the well-known 64-bit
+// murmur hash), so that sums of such words behave as random.
+inline uint64_t Avalanche(uint64_t k) {
+  k ^= k >> 33;
+  k *= 0xFF51AFD7ED558CCDull;
+  k ^= k >> 33;
+  k *= 0xC4CEB9FE1A85EC53ull;
+  return k ^ (k >> 33);
 }
 
 }  // namespace
@@ -85,30 +75,46 @@ void Unpack(const unsigned char* packed, const TableRules& rules, PositionRecord
 }
 
 PositionKey CanonicalKey(const PositionRecord& record, const TableRules& rules) {
+  unsigned char packed[kPositionSize];
+  Pack(record, rules, packed);
+  return PackedKey(packed, rules);
+}
+
+PositionKey PileKey(const unsigned char* pile, bool topOnly) {
+  const int32_t n = pile[0];
+  if (topOnly && n > 1) {
+    const unsigned char condensed[2] = {pile[0], pile[n]};
+    return Digest(condensed, 2);
+  }
+  return Digest(pile, 1 + n);
+}
+
+PositionKey PileTerm(const PositionKey& pile, int32_t pileClass) {
+  const uint64_t c = static_cast<uint64_t>(pileClass) + 1;
+  return {Avalanche(pile.a + c * 0x9E3779B97F4A7C15ull),
+          Avalanche(pile.b ^ c * 0xC2B2AE3D27D4EB4Full)};
+}
+
+PositionKey FinishKey(const PositionKey& sum, unsigned char redeals) {
+  const uint64_t a = Avalanche(sum.a ^ (uint64_t{redeals} + 1) * 0xFF51AFD7ED558CCDull);
+  const uint64_t b = Avalanche(sum.b + redeals);
+  return {a == 0 && b == 0 ? 1 : a, b};  // zero marks a free slot
+}
+
+PositionKey CombineKeys(const PositionKey* pile, unsigned char redeals, const TableRules& rules) {
+  PositionKey sum;
+  for (int32_t i = 0; i < rules.pileCount; ++i) AddTerm(sum, PileTerm(pile[i], rules.classOf[i]));
+  return FinishKey(sum, redeals);
+}
+
+PositionKey PackedKey(const unsigned char* packed, const TableRules& rules) {
   PositionKey pile[kMaxPiles];
-  int32_t at = 0;
-  for (int32_t i = 0; i < rules.pileCount; ++i) pile[i] = PileDigest(record, rules.topOnly[i], at);
-  // Piles go in the order of their class (named by its first pile), and
-  // within a class in the order of their digests. Table order is nearly
-  // that order already, so an insertion sort does little work.
-  int32_t order[kMaxPiles];
-  auto before = [&](int32_t x, int32_t y) {
-    const int32_t cx = rules.classOf[x], cy = rules.classOf[y];
-    return cx != cy ? cx < cy : Before(pile[x], pile[y]);
-  };
+  const unsigned char* at = packed;
   for (int32_t i = 0; i < rules.pileCount; ++i) {
-    int32_t k = i;
-    for (; k > 0 && before(i, order[k - 1]); --k) order[k] = order[k - 1];
-    order[k] = i;
+    pile[i] = PileKey(at, rules.topOnly[i]);
+    at += 1 + at[0];
   }
-  uint64_t a = 0x9E3779B97F4A7C15ull, b = 0xC2B2AE3D27D4EB4Full ^ record.Bytes[kRedealsOffset];
-  for (int32_t k = 0; k < rules.pileCount; ++k) {
-    a = Mix(a, pile[order[k]].a, 0xFF51AFD7ED558CCDull);
-    b = Mix(b, pile[order[k]].b, 0xC4CEB9FE1A85EC53ull);
-  }
-  a = Mix(a, record.Bytes[kRedealsOffset], 0xFF51AFD7ED558CCDull);
-  if (a == 0 && b == 0) a = 1;  // zero marks a free slot
-  return {a, b};
+  return CombineKeys(pile, packed[PackedSize(rules) - 1], rules);
 }
 
 KeySet::KeySet() : slots_(1 << 12) {}

@@ -25,8 +25,29 @@ int32_t PackedSize(const TableRules& rules);
 void Pack(const PositionRecord& record, const TableRules& rules, unsigned char* out);
 void Unpack(const unsigned char* packed, const TableRules& rules, PositionRecord& record);
 
-// The canonical key of a snapshot: the piles of each class are put in a
-// fixed order of their contents before the digest is taken.
+// The canonical key of a packed position: the same for every position that
+// differs only by an exchange of the cards of piles of one class.
+PositionKey PackedKey(const unsigned char* packed, const TableRules& rules);
+// Its parts: the digest of one pile's packed bytes (its count, then a byte
+// per card; a goal pile whose deeper cards matter to nothing gives its size
+// and top card alone); each pile's term, made of its digest and its class;
+// and the key made of the sum of every pile's term and the redeals left.
+// A sum does not depend on the order of the piles, so piles of one class
+// may exchange their cards without changing the key, and a move changes
+// only the terms of the piles it touched.
+PositionKey PileKey(const unsigned char* pile, bool topOnly);
+PositionKey PileTerm(const PositionKey& pile, int32_t pileClass);
+inline void AddTerm(PositionKey& sum, const PositionKey& term) {
+  sum.a += term.a;
+  sum.b += term.b;
+}
+inline void RemoveTerm(PositionKey& sum, const PositionKey& term) {
+  sum.a -= term.a;
+  sum.b -= term.b;
+}
+PositionKey FinishKey(const PositionKey& sum, unsigned char redeals);
+PositionKey CombineKeys(const PositionKey* pile, unsigned char redeals, const TableRules& rules);
+// The same key of a snapshot.
 PositionKey CanonicalKey(const PositionRecord& record, const TableRules& rules);
 
 // A set of position keys with open addressing; grows as it fills.

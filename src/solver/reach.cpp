@@ -6,14 +6,6 @@ namespace tarnik::solver {
 
 namespace {
 
-struct Rect {
-  int32_t l, t, r, b;  // right and bottom excluded
-};
-
-constexpr int32_t kMaxCover = 48;
-
-bool Meets(const Rect& a, const Rect& b) { return a.l < b.r && b.l < a.r && a.t < b.b && b.t < a.b; }
-
 bool Holds(const Rect& a, int32_t x, int32_t y) { return x >= a.l && x < a.r && y >= a.t && y < a.b; }
 
 // The rectangles that may take a point away from `area`: the hit areas of
@@ -29,8 +21,9 @@ int32_t LaterPiles(const Pile* table, int32_t pileCount, int32_t i, const Rect& 
   return n;
 }
 
-// Whether a point of `area` lies outside every rectangle of `cover`. The
-// edges of the rectangles cut the area into cells that are wholly in or out
+}  // namespace
+
+// The edges of the rectangles cut the area into cells that are wholly in or out
 // of each rectangle, so testing one corner of each cell decides it.
 bool Uncovered(const Rect& area, const Rect (&cover)[kMaxCover], int32_t n) {
   if (n == 0) return true;
@@ -52,8 +45,6 @@ bool Uncovered(const Rect& area, const Rect (&cover)[kMaxCover], int32_t n) {
     }
   return false;
 }
-
-}  // namespace
 
 bool PressReaches(const Pile* table, int32_t pileCount, int32_t i, const Card* card) {
   const Pile& pile = table[i];

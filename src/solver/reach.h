@@ -11,6 +11,21 @@
 
 namespace tarnik::solver {
 
+// A rectangle of the table in window pixels, right and bottom excluded.
+struct Rect {
+  int32_t l, t, r, b;
+};
+
+inline bool Meets(const Rect& a, const Rect& b) {
+  return a.l < b.r && b.l < a.r && a.t < b.b && b.t < a.b;
+}
+
+// The most rectangles a test weighs.
+constexpr int32_t kMaxCover = 48;
+
+// Whether some point of `area` lies outside every rectangle of `cover`.
+bool Uncovered(const Rect& area, const Rect (&cover)[kMaxCover], int32_t n);
+
 // Whether some point of `card` of pile `i` (or, when `card` is null, of the
 // card-sized area where the pile begins) lies on no card above it and in no
 // later pile that the hit test would take instead.

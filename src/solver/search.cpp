@@ -5,6 +5,10 @@
 #include <memory>
 #include <vector>
 
+#include "solver/engine_board.h"
+#include "solver/flat_board.h"
+#include "solver/flat_rules.h"
+#include "solver/heuristic.h"
 #include "solver/sandbox.h"
 #include "solver/strategy.h"
 #include "solver/table_rules.h"
@@ -25,11 +29,15 @@ constexpr int64_t kAloneAfter = 2;  // strategies share the first 1/kAloneAfter 
 // to search every reachable position (which proves the deal lost), answers.
 class Portfolio {
  public:
-  Portfolio(const SolverTable& table, const SolveOptions& options)
+  // Searches on flat positions when `flat` and the rules compile, else on
+  // the engine's table.
+  Portfolio(const SolverTable& table, const SolveOptions& options, bool flat)
       : options_(options), start_(Clock::now()), game_(NewQuietGame()) {
     LoadTable(table, *game_);
     AnalyseRules(*game_, *rules_);
     start_position_ = &table.position;
+    flat_ = flat && CompileFlatRules(*game_, *rules_, table, *flatRules_) &&
+            FlatStartFits(table.position, rules_->pileCount);
     shared_ = rules_->nothingBuilds;
     // Best first; depth first; depth first that minds only whether cards
     // build on each other, not how far a card lies out of order; and, with
@@ -62,13 +70,30 @@ class Portfolio {
     }
   }
 
+  // Whether a won answer's line came from the flat positions and does not
+  // win when the engine replays it: the search must be made again on the
+  // engine's table. Never expected; the flat generator's tests guard it.
+  bool Disowned() const { return disowned_; }
+
  private:
   // Adds a strategy that searches from the start position, with a set of
   // positions of its own unless the strategies share one.
   void Add(StrategyKind kind) {
     if (sets_.empty() || !shared_) sets_.push_back(std::make_unique<KeySet>());
+    TableRules rules = *rules_;
+    if (!kind.stockRuns) rules.stock = rules.waste = -1;
+    std::unique_ptr<Board> board;
+    if (flat_) board = std::make_unique<FlatBoard>(*flatRules_, rules);
+    else board = std::make_unique<EngineBoard>(*game_, rules);
     strategies_.push_back(
-        std::make_unique<Strategy>(*game_, *rules_, *start_position_, kind, *sets_.back()));
+        std::make_unique<Strategy>(std::move(board), rules, *start_position_, kind, *sets_.back()));
+  }
+
+  // Whether the engine, carrying out `line` from the start, wins.
+  bool EngineWins(const std::vector<SolverAction>& line) {
+    LoadPosition(*game_, *start_position_);
+    for (const SolverAction& a : line) ApplyAction(*game_, a);
+    return IsWon(*game_, *rules_);
   }
 
   // Whether the budget is spent or the caller cancelled; reports progress
@@ -99,7 +124,7 @@ class Portfolio {
   // so room is kept for the largest block twice over.
   bool OutOfMemory() const {
     const int64_t most = std::min(options_.maxBytes, kMostSearchBytes);
-    int64_t held = 0, largest = 0;
+    int64_t held = flat_ ? static_cast<int64_t>(sizeof(FlatRules)) : 0, largest = 0;
     for (const auto& set : sets_) {
       held += set->Bytes();
       largest = std::max(largest, set->Bytes());
@@ -138,6 +163,7 @@ class Portfolio {
     result.elapsedMs = ElapsedMs();
     result.cancelled = cancelled_;
     if (winner) result.actions = winner->WinningLine();
+    if (winner && flat_ && !EngineWins(result.actions)) disowned_ = true;
     return result;
   }
 
@@ -152,6 +178,9 @@ class Portfolio {
   // a strategy that finds a position another entered but has not yet
   // expanded would lose its own way through it.
   bool shared_ = false;
+  std::unique_ptr<FlatRules> flatRules_ = std::make_unique<FlatRules>();
+  bool flat_ = false;  // the strategies search on flat positions
+  bool disowned_ = false;
   std::vector<std::unique_ptr<KeySet>> sets_;
   std::vector<std::unique_ptr<Strategy>> strategies_;
   const PositionRecord* start_position_ = nullptr;
@@ -163,7 +192,14 @@ class Portfolio {
 }  // namespace
 
 SolveResult Search(const SolverTable& table, const SolveOptions& options) {
-  auto search = std::make_unique<Portfolio>(table, options);
+  auto search = std::make_unique<Portfolio>(table, options, true);
+  SolveResult result = search->Run();
+  if (!search->Disowned()) return result;
+  // The engine is the judge: search again on its table, with what is left
+  // of the time.
+  SolveOptions rest = options;
+  rest.maxMilliseconds = std::max<int64_t>(0, options.maxMilliseconds - result.elapsedMs);
+  search = std::make_unique<Portfolio>(table, rest, false);
   return search->Run();
 }
 

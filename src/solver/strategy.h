@@ -1,6 +1,7 @@
-// One way of searching a table: best first by the estimate, or depth first
-// with each position's moves tried best first, with or without taking runs
-// of stock clicks as single moves. The strategies of one search share one
+// One way of searching a table, on a board of its own (the engine's table or
+// flat positions): best first by the estimate, or depth first with each
+// position's moves tried best first, with or without taking runs of stock
+// clicks as single moves. The strategies of one search share one
 // set of positions, so each position is entered once by whichever strategy
 // reaches it first and expanded by that one alone; each move is followed by
 // the forced actions it makes possible; strategies run in slices so that
@@ -8,14 +9,15 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <queue>
 #include <vector>
 
-#include "engine/game/game.h"
 #include "solver/actions.h"
+#include "solver/board.h"
+#include "solver/chunked_store.h"
 #include "solver/heuristic.h"
 #include "solver/position_key.h"
-#include "solver/sandbox.h"
 #include "solver/solver.h"
 #include "solver/table_rules.h"
 
@@ -31,12 +33,11 @@ class Strategy {
  public:
   enum class State { Searching, Won, Exhausted };
 
-  // Searches from `start` on `game`, a quiet game with the table's rules
-  // laid out, which the strategies of one search share: every expansion
-  // lays its own position out first. `seen` holds the positions entered by
-  // every strategy of the search.
-  Strategy(Game& game, const TableRules& rules, const PositionRecord& start, StrategyKind kind,
-           KeySet& seen);
+  // Searches from `start` on `board`, which plays by `rules` (without a
+  // simple stock when the kind takes no runs of stock clicks). `seen`
+  // holds the positions entered by every strategy of the search.
+  Strategy(std::unique_ptr<Board> board, const TableRules& rules, const PositionRecord& start,
+           StrategyKind kind, KeySet& seen);
   // Expands up to `count` positions; Won as soon as a won position is
   // stored, Exhausted when every position it entered has been expanded.
   State Step(int64_t count);
@@ -44,7 +45,7 @@ class Strategy {
   std::vector<SolverAction> WinningLine() const;
 
   int64_t Expanded() const { return expanded_; }
-  int64_t Stored() const { return static_cast<int64_t>(nodes_.size()); }
+  int64_t Stored() const { return static_cast<int64_t>(nodes_.Size()); }
   int32_t BestScore() const { return bestScore_; }
   int32_t DeckSize() const { return rules_.deckSize; }
   // The bytes its own stores hold (not the shared set), and the largest
@@ -66,29 +67,23 @@ class Strategy {
     int64_t Bytes() const { return static_cast<int64_t>(c.capacity() * sizeof(Entry)); }
   };
 
-  void FollowForced(std::vector<SolverAction>& line);
   bool AddNode(int32_t parent, const std::vector<SolverAction>& line, int32_t depth,
                bool first = false);
   bool Expand(int32_t id);
   bool PopNext(int32_t& id);
 
   StrategyKind kind_;
-  Game* game_;
+  std::unique_ptr<Board> board_;
   TableRules rules_;
   const PositionRecord& start_;
-  int32_t stride_ = 0;
-  std::vector<Node> nodes_;
-  std::vector<SolverAction> actions_;
-  std::vector<unsigned char> packed_;
+  ChunkedStore<Node> nodes_;
+  ChunkedStore<SolverAction> actions_;
+  ChunkedStore<unsigned char> packed_;  // one packed position per node
   OpenQueue open_;  // best first
   std::vector<Entry> stack_, born_;  // depth first, and the children of one expansion
   KeySet& seen_;  // shared by the strategies of the search
-  PositionRecord scratch_;
-  TableImage image_;                   // the position being expanded
-  TableImage clickImage_;              // … after some clicks on the stock
-  std::vector<Choice> choices_;        // its moves
-  std::vector<SolverAction> listing_;  // working room for listing them
-  std::vector<SolverAction> line_;     // one move and its forced actions
+  std::vector<Choice> choices_;     // the moves of the position being expanded
+  std::vector<SolverAction> line_;  // one move and its forced actions
   int64_t expanded_ = 0;
   int32_t bestScore_ = 0;
   int32_t won_ = -1;

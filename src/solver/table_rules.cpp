@@ -249,10 +249,18 @@ void AnalyseRules(const Game& game, TableRules& rules) {
   for (int32_t i = 0; i < rules.pileCount; ++i) {
     const Pile& p = piles[i];
     if (p.Has(PileFlags::RedealDest) || p.Has(PileFlags::RedealSource)) ++rules.redealGivers;
-    if (p.Has(PileFlags::WinGoal))
+    // Piles with the same rules share their masks.
+    int32_t twin = -1;
+    for (int32_t j = 0; j < i && twin < 0; ++j)
+      if (SameRules(piles[j], p)) twin = j;
+    if (twin >= 0) {
+      std::memcpy(rules.goalTakes[i], rules.goalTakes[twin], sizeof rules.goalTakes[i]);
+      std::memcpy(rules.buildsOn[i], rules.buildsOn[twin], sizeof rules.buildsOn[i]);
+    } else if (p.Has(PileFlags::WinGoal)) {
       GoalMasks(p, rules.goalTakes[i]);
-    else
+    } else {
       BuildMasks(p, rules.buildsOn[i]);
+    }
   }
   rules.nothingBuilds = true;
   for (int32_t i = 0; i < rules.pileCount; ++i)

@@ -1,0 +1,44 @@
+// The table a strategy searches on, behind one interface: the engine's own
+// table (every game) or the compiled flat position (the games whose rules
+// compile). A board holds a position to expand and a current position that
+// each move is played on from there.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/play/history.h"
+#include "solver/actions.h"
+#include "solver/position_key.h"
+
+namespace tarnik::solver {
+
+class Board {
+ public:
+  virtual ~Board() = default;
+  // Makes the snapshot `start` the current position.
+  virtual void LoadStart(const PositionRecord& start) = 0;
+  // Makes a packed position (see Pack) the one to expand, and current.
+  virtual void Load(const unsigned char* packed) = 0;
+  // The moves from the position to expand (see ListChoices).
+  virtual void ListMoves(std::vector<Choice>& out) = 0;
+  // Plays `choice` from the position to expand, then the forced actions;
+  // appends its clicks, its action and the forced actions to `line`.
+  virtual void Play(const Choice& choice, std::vector<SolverAction>& line) = 0;
+  // Carries out forced actions on the current position, appending them.
+  virtual void FollowForced(std::vector<SolverAction>& line) = 0;
+  // The canonical key of the current position; Pack then packs it.
+  virtual PositionKey Key() = 0;
+  virtual void Pack(unsigned char* out) = 0;
+  // The estimate (see Estimate), cards home, and whether every card is home.
+  virtual int32_t Estimate(int32_t disorder) = 0;
+  virtual int32_t Score() = 0;
+  virtual bool Won() = 0;
+  // The bytes the board holds.
+  virtual int64_t Bytes() const = 0;
+};
+
+// Forced actions after one action, at most.
+constexpr int32_t kMaxForced = 500;
+
+}  // namespace tarnik::solver

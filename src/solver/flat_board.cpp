@@ -1,0 +1,126 @@
+#include "solver/flat_board.h"
+
+#include <bit>
+#include <cstring>
+
+#include "solver/flat_estimate.h"
+#include "solver/flat_moves.h"
+#include "solver/flat_play.h"
+
+namespace tarnik::solver {
+
+void FlatBoard::LoadStart(const PositionRecord& start) {
+  FromRecord(start, flat_->pileCount, current_);
+  if (flat_->sorts) SortFlatPiles(*flat_, current_);
+}
+
+void FlatBoard::Load(const unsigned char* packed) {
+  UnpackFlat(packed, flat_->pileCount, flat_->deckSize, base_);
+  if (flat_->sorts) SortFlatPiles(*flat_, base_);
+  base_.changed = 0;
+  baseSum_ = {};
+  for (int32_t p = 0; p < flat_->pileCount; ++p) {
+    baseTerms_[p] = PileTerm(PileKeyOf(base_, p), rules_.classOf[p]);
+    AddTerm(baseSum_, baseTerms_[p]);
+  }
+  baseDisorder_ = -1;
+  CopyPosition(base_, current_);
+  clicks_ = -1;
+}
+
+void FlatBoard::ListMoves(std::vector<Choice>& out) {
+  ListFlatChoices(*flat_, rules_, base_, out, scratch_, listing_);
+}
+
+// Moves come in order of their stock clicks, so the position after k clicks
+// is kept and clicked on from there.
+void FlatBoard::Play(const Choice& choice, std::vector<SolverAction>& line) {
+  if (choice.clicks == 0) {
+    CopyPosition(base_, current_);
+  } else {
+    const bool onward = clicks_ >= 0 && clicks_ <= choice.clicks;
+    CopyPosition(onward ? clicked_ : base_, current_);
+    const SolverAction click = StockClickAction(rules_);
+    for (int32_t k = onward ? clicks_ : 0; k < choice.clicks; ++k)
+      ApplyFlatAction(*flat_, current_, click);
+    if (choice.clicks != clicks_) {
+      CopyPosition(current_, clicked_);
+      clicks_ = choice.clicks;
+    }
+    line.insert(line.end(), choice.clicks, click);
+  }
+  line.push_back(choice.action);
+  ApplyFlatAction(*flat_, current_, choice.action);
+  FollowForced(line);
+}
+
+void FlatBoard::FollowForced(std::vector<SolverAction>& line) {
+  SolverAction a;
+  for (int n = 0; n < kMaxForced && ApplyFlatForced(*flat_, rules_, current_, a); ++n)
+    line.push_back(a);
+}
+
+// The digest of pile `p` of `pos`, as its packed bytes give it.
+PositionKey FlatBoard::PileKeyOf(const FlatPosition& pos, int32_t p) const {
+  unsigned char pile[kMaxCards + 1];
+  pile[0] = pos.count[p];
+  std::memcpy(pile + 1, pos.cards + pos.start[p], pos.count[p]);
+  return PileKey(pile, rules_.topOnly[p]);
+}
+
+// Only the piles the move changed are digested again.
+PositionKey FlatBoard::Key() {
+  const unsigned char redeals = static_cast<unsigned char>(current_.redealsLeft);
+  const int32_t n = flat_->pileCount;
+  PositionKey sum;
+  if (current_.changed == ~uint64_t{0}) {
+    for (int32_t p = 0; p < n; ++p)
+      AddTerm(sum, PileTerm(PileKeyOf(current_, p), rules_.classOf[p]));
+    return FinishKey(sum, redeals);
+  }
+  sum = baseSum_;
+  for (uint64_t m = current_.changed; m; m &= m - 1) {
+    const int32_t p = std::countr_zero(m);
+    RemoveTerm(sum, baseTerms_[p]);
+    AddTerm(sum, PileTerm(PileKeyOf(current_, p), rules_.classOf[p]));
+  }
+  return FinishKey(sum, redeals);
+}
+
+void FlatBoard::Pack(unsigned char* out) {
+  PackFlat(current_, flat_->deckSize, out);
+}
+
+// Only the piles the move changed are weighed again, unless the goal piles
+// want other cards now.
+int32_t FlatBoard::Estimate(int32_t disorder) {
+  if (current_.changed == ~uint64_t{0}) return FlatEstimate(*flat_, rules_, current_, disorder);
+  if (baseDisorder_ != disorder) {
+    baseWanted_ = FlatWanted(*flat_, rules_, base_);
+    for (int32_t p = 0; p < flat_->pileCount; ++p)
+      baseWorth_[p] = FlatPileWorth(*flat_, rules_, base_, p, baseWanted_, disorder);
+    baseDisorder_ = disorder;
+  }
+  const CardMask wanted = FlatWanted(*flat_, rules_, current_);
+  const uint64_t again = wanted == baseWanted_ ? current_.changed : ~uint64_t{0};
+  int32_t h = 0;
+  for (int32_t p = 0; p < flat_->pileCount; ++p)
+    h += again >> p & 1 ? FlatPileWorth(*flat_, rules_, current_, p, wanted, disorder)
+                        : baseWorth_[p];
+  return h;
+}
+
+int32_t FlatBoard::Score() {
+  return FlatScore(*flat_, current_);
+}
+
+bool FlatBoard::Won() {
+  return FlatWon(*flat_, current_);
+}
+
+bool FlatStartFits(const PositionRecord& start, int32_t pileCount) {
+  FlatPosition pos;
+  return FromRecord(start, pileCount, pos);
+}
+
+}  // namespace tarnik::solver

@@ -1,0 +1,53 @@
+// The board on a flat position: the compiled rules list and make every move
+// without the engine's table, for the games whose rules compile.
+#pragma once
+
+#include <vector>
+
+#include "solver/board.h"
+#include "solver/flat_position.h"
+#include "solver/flat_rules.h"
+#include "solver/table_rules.h"
+
+namespace tarnik::solver {
+
+class FlatBoard : public Board {
+ public:
+  FlatBoard(const FlatRules& flat, const TableRules& rules) : flat_(&flat), rules_(rules) {}
+  void LoadStart(const PositionRecord& start) override;
+  void Load(const unsigned char* packed) override;
+  void ListMoves(std::vector<Choice>& out) override;
+  void Play(const Choice& choice, std::vector<SolverAction>& line) override;
+  void FollowForced(std::vector<SolverAction>& line) override;
+  PositionKey Key() override;
+  void Pack(unsigned char* out) override;
+  int32_t Estimate(int32_t disorder) override;
+  int32_t Score() override;
+  bool Won() override;
+  int64_t Bytes() const override { return sizeof(*this); }
+
+ private:
+  PositionKey PileKeyOf(const FlatPosition& pos, int32_t p) const;
+
+  const FlatRules* flat_;
+  TableRules rules_;
+  FlatPosition base_;     // the position being expanded
+  FlatPosition current_;  // … after the move being played
+  FlatPosition clicked_;  // … after some clicks on the stock
+  FlatPosition scratch_;  // working room for listing moves
+  int32_t clicks_ = -1;   // the clicks `clicked_` holds
+  // What the position being expanded gives each pile, so that a move
+  // recomputes only the piles it changed: its digest, and its worth with
+  // the goal piles' wants and the disorder of the last estimate.
+  PositionKey baseTerms_[kMaxPiles];
+  PositionKey baseSum_;
+  int32_t baseWorth_[kMaxPiles] = {};
+  CardMask baseWanted_ = 0;
+  int32_t baseDisorder_ = -1;  // -1: baseWorth_ not yet made
+  std::vector<SolverAction> listing_;
+};
+
+// Whether a snapshot can be searched on a flat position: its cards fit.
+bool FlatStartFits(const PositionRecord& start, int32_t pileCount);
+
+}  // namespace tarnik::solver

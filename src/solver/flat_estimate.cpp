@@ -1,0 +1,104 @@
+#include "solver/flat_estimate.h"
+
+namespace tarnik::solver {
+
+namespace {
+
+constexpr int32_t kHomeCard = 100;   // a card on a goal pile
+constexpr int32_t kFaceDown = 12;    // a card still face down
+constexpr int32_t kWantedCover = 5;  // a card above a card the goals want now
+constexpr int32_t kBuilt = 4;        // a card lying on a card it builds on
+constexpr int32_t kBuiltInSuit = 2;  // … in the same suit
+constexpr int32_t kFreeCell = 8;     // an empty pile that holds one card
+constexpr int32_t kFreeColumn = 20;  // an empty pile that holds any number
+constexpr int32_t kStockCard = 1;    // a card still in a stock
+
+// Whether pile `i` holds exactly four cards, all of one rank.
+bool FourOfARank(const FlatPosition& pos, int32_t i) {
+  if (pos.count[i] != 4) return false;
+  const int32_t rank = Rank(CardValue(pos.At(i, 0)));
+  for (int32_t k = 1; k < 4; ++k)
+    if (Rank(CardValue(pos.At(i, k))) != rank) return false;
+  return true;
+}
+
+}  // namespace
+
+CardMask FlatWanted(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos) {
+  CardMask wanted = 0;
+  for (int32_t g = 0; g < flat.goalCount; ++g) {
+    const int32_t i = flat.goals[g];
+    wanted |= rules.goalTakes[i][pos.Empty(i) ? 52 : CardValue(pos.Top(i))];
+  }
+  return wanted;
+}
+
+int32_t FlatPileWorth(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                      int32_t i, CardMask wanted, int32_t disorder) {
+  const FlatPile& p = flat.piles[i];
+  const int32_t home = kHomeCard * FlatPileScore(flat, pos, i);
+  if (p.Has(PileFlags::WinGoal)) return home;
+  const int32_t n = pos.count[i];
+  if (n == 0) {
+    if (p.placementNone || p.start == PileStart::None) return 0;
+    return p.sizeLimit == 1 ? kFreeCell : kFreeColumn;
+  }
+  if (p.Has(PileFlags::ManualFillSource)) return home - kStockCard * n;
+  int32_t h = home;
+  for (int32_t k = 0; k < n; ++k) {
+    const uint8_t c = pos.At(i, k);
+    const int32_t above = n - 1 - k;
+    if (CardFace(c) == FaceDown) {
+      h -= kFaceDown;
+      continue;
+    }
+    const int32_t v = CardValue(c);
+    if (k > 0) {
+      const uint8_t below = pos.At(i, k - 1);
+      const int32_t b = CardValue(below);
+      if (IsUp(below) && InMask(rules.buildsOn[i][b], v))
+        h += kBuilt + (Suit(b) == Suit(v) ? kBuiltInSuit : 0);
+      else
+        h -= disorder * (above + 1);
+    }
+    if (InMask(wanted, v)) h -= kWantedCover * above;
+  }
+  return h;
+}
+
+int32_t FlatPileScore(const FlatRules& flat, const FlatPosition& pos, int32_t i) {
+  if (!(flat.gameFlags & GameFlags::FourRank))
+    return flat.piles[i].Has(PileFlags::WinGoal) ? pos.count[i] : 0;
+  return FourOfARank(pos, i) ? 4 : 0;
+}
+
+int32_t FlatScore(const FlatRules& flat, const FlatPosition& pos) {
+  int32_t score = 0;
+  for (int32_t i = 0; i < flat.pileCount; ++i) score += FlatPileScore(flat, pos, i);
+  return score;
+}
+
+bool FlatWon(const FlatRules& flat, const FlatPosition& pos) {
+  if (FlatScore(flat, pos) == flat.deckSize) return true;
+  if (!(flat.gameFlags & GameFlags::FourRank)) return false;
+  // IsFourRankWin: thirteen piles of four of a rank, and no pile of four
+  // cards that is not one.
+  int32_t passed = 0;
+  for (int32_t i = 0; i < flat.pileCount; ++i) {
+    if (pos.count[i] != 4) continue;
+    if (!FourOfARank(pos, i)) return false;
+    ++passed;
+  }
+  return passed == 13;
+}
+
+int32_t FlatEstimate(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                     int32_t disorder) {
+  const CardMask wanted = FlatWanted(flat, rules, pos);
+  int32_t h = 0;
+  for (int32_t i = 0; i < flat.pileCount; ++i)
+    h += FlatPileWorth(flat, rules, pos, i, wanted, disorder);
+  return h;
+}
+
+}  // namespace tarnik::solver

@@ -1,0 +1,29 @@
+// How promising a flat position looks: the same estimate as Estimate in
+// heuristic.h gives the engine's table, read off the card bytes.
+#pragma once
+
+#include <cstdint>
+
+#include "solver/flat_position.h"
+#include "solver/flat_rules.h"
+#include "solver/table_rules.h"
+
+namespace tarnik::solver {
+
+// Higher is better; see Estimate.
+int32_t FlatEstimate(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                     int32_t disorder);
+// Its parts: the cards the goal piles would take now, and what one pile
+// adds to the estimate (its cards home, and for a pile that is not a goal
+// pile, how its cards lie).
+CardMask FlatWanted(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos);
+int32_t FlatPileWorth(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                      int32_t i, CardMask wanted, int32_t disorder);
+// Cards on the goal piles, or four times the piles of four of a rank in a
+// game with that goal (GameScore); what pile `i` adds to it; and whether
+// the game is won (IsWon).
+int32_t FlatScore(const FlatRules& flat, const FlatPosition& pos);
+int32_t FlatPileScore(const FlatRules& flat, const FlatPosition& pos, int32_t i);
+bool FlatWon(const FlatRules& flat, const FlatPosition& pos);
+
+}  // namespace tarnik::solver

@@ -1,0 +1,227 @@
+#include "solver/flat_moves.h"
+
+#include <algorithm>
+#include <bit>
+
+#include "solver/flat_legality.h"
+#include "solver/flat_play.h"
+#include "solver/flat_reach.h"
+
+namespace tarnik::solver {
+
+namespace {
+
+// Whether a click on an empty redeal pile may still redeal.
+bool RedealLeft(const FlatRules& flat, const FlatPosition& pos) {
+  return pos.redealsLeft != 0 || (flat.gameFlags & GameFlags::RedealUnlimited);
+}
+
+// The cards pile `q` could take on its top card, by its own rules, when
+// dragged cards can be let go over it (0 when not): a cheap first test
+// before FlatCanDrop, which weighs the rest of the table.
+CardMask Droppable(const FlatRules& flat, const FlatPosition& pos, int32_t q) {
+  const FlatPile& p = flat.piles[q];
+  if (!FlatReachable(flat, pos, q) || (p.overlaid && !FlatDropReaches(flat, pos, q))) return 0;
+  if (pos.Empty(q)) return p.accepts[52];
+  return CardFace(pos.Top(q)) == FaceDown ? 0 : p.accepts[CardValue(pos.Top(q))];
+}
+
+// Droppable for every pile.
+void MarkDroppable(const FlatRules& flat, const FlatPosition& pos, CardMask (&out)[kMaxPiles]) {
+  for (int32_t q = 0; q < flat.pileCount; ++q) out[q] = Droppable(flat, pos, q);
+}
+
+// Adds the drags from pile `i` to every pile that takes them (ListDrags):
+// of several empty piles of one class only the first, a whole pile never
+// to an empty pile of its own class, and once a press lifts a group above
+// the pressed card, deeper presses lift the same group.
+void ListFlatDrags(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                   const CardMask (&takes)[kMaxPiles], int32_t i, std::vector<SolverAction>& out) {
+  const bool single = flat.piles[i].Has(PileFlags::RemoveAnyCard);
+  const int32_t n = pos.count[i];
+  // A press within a limited run lifts from the pressed card, or from the
+  // deepest card any press reaches (a press on no card) when that lies
+  // higher: the walk is made once for the whole pile.
+  const bool limited = flat.piles[i].take == FlatTake::Limited && !single;
+  const int32_t stop = limited ? FlatTakeable(flat, pos, i, -1) : 0;
+  const auto takeable = [&](int32_t k) {
+    if (!limited) return FlatTakeable(flat, pos, i, k);
+    return stop < 0 ? -1 : std::max(k, stop);
+  };
+  int32_t last = -1;
+  for (int32_t c = n - 1; c >= 0; --c) {
+    if (!IsUp(pos.At(i, c))) {
+      if (single) continue;
+      break;
+    }
+    const int32_t g = takeable(c);
+    if (g < 0 || g == last || !IsUp(pos.At(i, g))) {
+      if (g >= 0 && g != c) break;
+      continue;
+    }
+    last = g;
+    const int32_t count = single ? 1 : n - g;
+    const bool wholePile = count == n;
+    const int32_t press = takeable(g) == g ? g : c;
+    const int32_t card = CardValue(pos.At(i, g));
+    uint64_t emptyTried = 0;  // the classes of empty piles tried, by their first pile
+    int32_t pressable = -1;   // tested once a target is found
+    for (int32_t q = 0; q < flat.pileCount; ++q) {
+      if (q == i || !InMask(takes[q], card) || !FlatCanDrop(flat, pos, i, q, card, count)) continue;
+      if (pos.Empty(q)) {
+        const int32_t k = rules.classOf[q];
+        if ((emptyTried >> k & 1) || (wholePile && k == rules.classOf[i])) continue;
+        emptyTried |= uint64_t{1} << k;
+      }
+      if (pressable < 0) pressable = FlatPressable(flat, pos, i, press) ? 1 : 0;
+      if (!pressable) break;
+      out.push_back({SolverAction::Kind::Drag, i, press, q});
+    }
+    if (g != c) break;
+  }
+}
+
+// How many of each card lie on the goal piles.
+void CountHome(const FlatRules& flat, const FlatPosition& pos, int32_t (&home)[52]) {
+  for (int32_t v = 0; v < 52; ++v) home[v] = 0;
+  for (int32_t g = 0; g < flat.goalCount; ++g)
+    for (int32_t k = 0, i = flat.goals[g]; k < pos.count[i]; ++k) ++home[CardValue(pos.At(i, k))];
+}
+
+// Whether the top card of pile `i` may go home at once (SafeToSendHome).
+// `home` is counted when first needed (`counted`).
+bool SafeToSendHome(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                    int32_t i, int32_t (&home)[52], bool& counted, CardMask wanted) {
+  const FlatPile& p = flat.piles[i];
+  if (pos.Empty(i) || !IsUp(pos.Top(i)) || p.Has(PileFlags::WinGoal)) return false;
+  if (p.Has(PileFlags::AutoFillDest) || p.Has(PileFlags::ManualFillSource)) return false;
+  if (pos.count[i] == 1 && (p.Has(PileFlags::MustHaveCards) || p.start == PileStart::BlankSpace))
+    return false;
+  const bool gives = p.Has(PileFlags::RedealDest) || p.Has(PileFlags::RedealSource);
+  if (gives && rules.redealGivers > 1) return false;
+  const int32_t top = CardValue(pos.Top(i));
+  if (!InMask(wanted, top)) return false;
+  if (rules.mustBeHome[top] && !counted) {
+    CountHome(flat, pos, home);
+    counted = true;
+  }
+  for (CardMask m = rules.mustBeHome[top]; m; m &= m - 1)
+    if (home[std::countr_zero(m)] < rules.copies[std::countr_zero(m)]) return false;
+  const int32_t k = pos.count[i] - 1;
+  return FlatReachable(flat, pos, i) && FlatTakeable(flat, pos, i, k) == k &&
+         FlatPressable(flat, pos, i, k);
+}
+
+// Turns a face-down top card that a click would turn, if there is one.
+bool FlipForced(const FlatRules& flat, FlatPosition& pos, SolverAction& done) {
+  for (int32_t i = 0; i < flat.pileCount; ++i) {
+    if (pos.Empty(i) || CardFace(pos.Top(i)) != FaceDown || !FlatReachable(flat, pos, i)) continue;
+    if (flat.piles[i].Has(PileFlags::ManualFillSource) ||
+        flat.piles[i].Has(PileFlags::GroupRemoval))
+      continue;
+    const int32_t k = pos.count[i] - 1;
+    if (FlatTakeable(flat, pos, i, k) != k || !FlatPressable(flat, pos, i, k)) continue;
+    done = {SolverAction::Kind::Click, i, k, -1};
+    ApplyFlatAction(flat, pos, done);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void ListFlatActions(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                     std::vector<SolverAction>& out) {
+  out.clear();
+  CardMask takes[kMaxPiles];
+  MarkDroppable(flat, pos, takes);
+  const bool marked = FlatAnyMarked(flat, pos);
+  for (int32_t i = 0; i < flat.pileCount; ++i) {
+    if (!FlatReachable(flat, pos, i)) continue;
+    const FlatPile& p = flat.piles[i];
+    const int32_t n = pos.count[i];
+    if (n == 0) {
+      if ((p.Has(PileFlags::Redeal) || p.Has(PileFlags::RedealShow)) && RedealLeft(flat, pos) &&
+          FlatPressable(flat, pos, i, -1))
+        out.push_back({SolverAction::Kind::Click, i, -1, -1});
+    } else if (p.Has(PileFlags::GroupRemoval)) {
+      if (FlatPressable(flat, pos, i, n - 1))
+        out.push_back({SolverAction::Kind::Click, i, n - 1, -1});
+    } else if (p.Has(PileFlags::ManualFillSource)) {
+      if (!marked && FlatPressable(flat, pos, i, -1))
+        out.push_back({SolverAction::Kind::Click, i, -1, -1});
+    } else if (!IsUp(pos.Top(i))) {
+      if (FlatTakeable(flat, pos, i, n - 1) == n - 1 && FlatPressable(flat, pos, i, n - 1))
+        out.push_back({SolverAction::Kind::Click, i, n - 1, -1});
+    } else {
+      ListFlatDrags(flat, rules, pos, takes, i, out);
+    }
+  }
+}
+
+void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                     std::vector<Choice>& out, FlatPosition& scratch,
+                     std::vector<SolverAction>& listing) {
+  out.clear();
+  ListFlatActions(flat, rules, pos, listing);
+  for (const SolverAction& a : listing)
+    if (a.pile != rules.stock) out.push_back({0, a});
+  if (rules.stock < 0 || !FlatReachable(flat, pos, rules.stock) ||
+      !FlatPressable(flat, pos, rules.stock, -1))
+    return;
+  const int32_t stock = rules.stock, waste = rules.waste;
+  CopyPosition(pos, scratch);
+  // The clicks change the stock and the waste alone, which stand apart from
+  // every other pile: only their entries change.
+  CardMask takes[kMaxPiles];
+  MarkDroppable(flat, scratch, takes);
+  const SolverAction click = StockClickAction(rules);
+  // One turn of the stock ends where it began, or when a click does nothing.
+  for (int32_t k = 1; k <= 2 * rules.deckSize + 2; ++k) {
+    const int32_t s = scratch.count[stock], w = scratch.count[waste], r = scratch.redealsLeft;
+    ApplyFlatAction(flat, scratch, click);
+    if (scratch.count[stock] == s && scratch.count[waste] == w && scratch.redealsLeft == r) break;
+    if (scratch.count[stock] == pos.count[stock] && scratch.count[waste] == pos.count[waste] &&
+        scratch.redealsLeft == pos.redealsLeft)
+      break;
+    if (scratch.Empty(waste) || !IsUp(scratch.Top(waste))) continue;
+    listing.clear();
+    takes[stock] = Droppable(flat, scratch, stock);
+    takes[waste] = Droppable(flat, scratch, waste);
+    ListFlatDrags(flat, rules, scratch, takes, waste, listing);
+    for (const SolverAction& a : listing) out.push_back({k, a});
+  }
+}
+
+bool ApplyFlatForced(const FlatRules& flat, const TableRules& rules, FlatPosition& pos,
+                     SolverAction& done) {
+  if (FlipForced(flat, pos, done)) return true;
+  if (!rules.safeGoalMoves) return false;
+  CardMask wanted = 0;
+  for (int32_t g = 0; g < flat.goalCount; ++g) {
+    const int32_t i = flat.goals[g];
+    const int32_t top = pos.Empty(i) ? 52 : CardValue(pos.Top(i));
+    if (rules.goalTakesInTurn[i][top]) wanted |= rules.goalTakes[i][top];
+  }
+  if (!wanted) return false;
+  int32_t home[52];
+  bool counted = false;  // home is counted once some card needs it
+  for (int32_t i = 0; i < flat.pileCount; ++i) {
+    if (pos.Empty(i) || !InMask(wanted, CardValue(pos.Top(i)))) continue;
+    if (!SafeToSendHome(flat, rules, pos, i, home, counted, wanted)) continue;
+    const int32_t card = CardValue(pos.Top(i));
+    for (int32_t g = 0; g < flat.goalCount; ++g) {
+      const int32_t q = flat.goals[g];
+      if (!FlatReachable(flat, pos, q)) continue;
+      if (flat.piles[q].overlaid && !FlatDropReaches(flat, pos, q)) continue;
+      if (!rules.goalTakesInTurn[q][pos.Empty(q) ? 52 : CardValue(pos.Top(q))]) continue;
+      if (!FlatCanDrop(flat, pos, i, q, card, 1)) continue;
+      done = {SolverAction::Kind::Drag, i, pos.count[i] - 1, q};
+      ApplyFlatAction(flat, pos, done);
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace tarnik::solver

@@ -1,0 +1,336 @@
+#include "solver/flat_play.h"
+
+#include <utility>
+
+#include "engine/deal/deal.h"
+#include "engine/play/pairing.h"
+#include "engine/play/stock.h"
+#include "solver/flat_legality.h"
+
+namespace tarnik::solver {
+
+namespace {
+
+// Whether a pile gives up its cards in a redeal.
+bool GivesUpCards(const FlatPile& f) {
+  return f.Has(PileFlags::RedealDest) || f.Has(PileFlags::RedealSource);
+}
+
+// Keeps a sorted pile in order by exchanging card values, faces staying
+// where they are (SortPile).
+void SortFlat(const FlatRules& rules, FlatPosition& pos, int32_t p) {
+  const FlatPile& f = rules.piles[p];
+  const bool up = f.Has(PileFlags::SortAscending), down = f.Has(PileFlags::SortDescending);
+  if (!up && !down) return;
+  const int32_t n = pos.count[p];
+  auto swapValues = [&](int32_t a, int32_t b) {
+    uint8_t &x = pos.At(p, a), &y = pos.At(p, b);
+    const uint8_t vx = static_cast<uint8_t>(CardValue(x)), vy = static_cast<uint8_t>(CardValue(y));
+    x = static_cast<uint8_t>((x & ~63) | vy);
+    y = static_cast<uint8_t>((y & ~63) | vx);
+    pos.changed |= uint64_t{1} << p;
+  };
+  if (up)
+    for (int32_t a = 0; a < n; ++a)
+      for (int32_t b = a + 1; b < n; ++b)
+        if (CardValue(pos.At(p, a)) > CardValue(pos.At(p, b))) swapValues(a, b);
+  if (down)
+    for (int32_t a = 0; a < n; ++a)
+      for (int32_t b = a + 1; b < n; ++b)
+        if (CardValue(pos.At(p, a)) < CardValue(pos.At(p, b))) swapValues(a, b);
+}
+
+// Lifts card `k` of `from` (alone from a RemoveAnyCard pile, else with the
+// cards above it) and drops it on `to`, which sorts it (LiftCards, DropOnPile).
+void MoveAndDrop(const FlatRules& rules, FlatPosition& pos, int32_t from, int32_t k, int32_t to) {
+  MoveCards(pos, from, k, to, rules.piles[from].Has(PileFlags::RemoveAnyCard));
+  SortFlat(rules, pos, to);
+}
+
+// Moves the top card of `from` onto `to` as every single move does.
+void MoveTop(const FlatRules& rules, FlatPosition& pos, int32_t from, int32_t to) {
+  MoveAndDrop(rules, pos, from, pos.count[from] - 1, to);
+}
+
+// Fills empty AutoFillDest piles from the fill sources (AutoFill).
+void FlatAutoFill(const FlatRules& rules, FlatPosition& pos) {
+  if (!(rules.anyFlags & (PileFlags::AutoFillSource | PileFlags::FillFromColumn))) return;
+  for (int32_t s = 0; s < rules.pileCount; ++s) {
+    const FlatPile& src = rules.piles[s];
+    const bool column = src.Has(PileFlags::FillFromColumn);
+    if (!column && !src.Has(PileFlags::AutoFillSource)) continue;
+    for (int32_t d = 0; d < rules.pileCount && !pos.Empty(s); ++d) {
+      const FlatPile& dst = rules.piles[d];
+      if (!dst.Has(PileFlags::AutoFillDest) || !pos.Empty(d)) continue;
+      if (column && dst.column != src.column) continue;
+      if (CardFace(pos.Top(s)) == FaceDown) pos.TurnTop(s, FaceUp);
+      MoveTop(rules, pos, s, d);
+    }
+  }
+}
+
+// Whether the pile holds a complete face-up run from the ace on top down to
+// a king, in suit when `sameSuit`.
+bool HoldsCompleteRun(const FlatPosition& pos, int32_t p, bool sameSuit) {
+  int32_t k = pos.count[p] - 1;
+  if (k < 0 || !IsUp(pos.At(p, k)) || Rank(CardValue(pos.At(p, k))) != kAce) return false;
+  for (; k > 0 && IsUp(pos.At(p, k - 1)); --k) {
+    const int32_t a = CardValue(pos.At(p, k)), b = CardValue(pos.At(p, k - 1));
+    if (!(sameSuit ? b == a + 4 : Rank(b) == Rank(a) + 1)) break;
+  }
+  return Rank(CardValue(pos.At(p, k))) == kKing;
+}
+
+// One step of an automatic run (AutoSuiteStep, AutoStraightStep): a complete
+// run goes to the first empty goal pile that may take it, one card at a time.
+bool FlatAutoRunStep(const FlatRules& rules, FlatPosition& pos, uint32_t flag, bool sameSuit) {
+  if (!(rules.anyFlags & flag)) return false;
+  for (int32_t p = 0; p < rules.pileCount; ++p) {
+    if (!rules.piles[p].Has(flag) || !HoldsCompleteRun(pos, p, sameSuit)) continue;
+    const int32_t start =
+        sameSuit ? static_cast<int32_t>(PileStart::AutoSpades) + Suit(CardValue(pos.Top(p))) : -1;
+    int32_t goal = -1;
+    for (int32_t q = 0; q < rules.pileCount && goal < 0; ++q) {
+      const FlatPile& g = rules.piles[q];
+      if (!g.Has(PileFlags::WinGoal) || !pos.Empty(q)) continue;
+      if (start < 0 || static_cast<int32_t>(g.start) == start) goal = q;
+    }
+    if (goal < 0) continue;
+    for (int32_t i = 0; i < 13; ++i) MoveTop(rules, pos, p, goal);
+    return true;
+  }
+  return false;
+}
+
+// The automatic suit runs, then the automatic straight runs (AutoRuns).
+void FlatAutoRuns(const FlatRules& rules, FlatPosition& pos) {
+  while (FlatAutoRunStep(rules, pos, PileFlags::AutoSuite, true)) {
+  }
+  while (FlatAutoRunStep(rules, pos, PileFlags::AutoStraight, false)) {
+  }
+}
+
+// One automatic move from pile `p` (AutoMoveFromPile): turns its face-down
+// candidate card, or sends a card to the first goal pile that takes it.
+bool FlatAutoMove(const FlatRules& rules, FlatPosition& pos, int32_t p) {
+  const FlatPile& f = rules.piles[p];
+  if (!f.Has(PileFlags::AutoPlay) || pos.Empty(p)) return false;
+  if (f.Has(PileFlags::BeforeTake) && !CellsCleared(rules, pos)) return false;
+  const bool single = f.Has(PileFlags::RemoveAnyCard);
+  int32_t k = single ? 0 : pos.count[p] - 1;
+  if (CardFace(pos.At(p, k)) == FaceDown) {
+    pos.At(p, k) = WithFace(pos.At(p, k), FaceUp);
+    pos.changed |= uint64_t{1} << p;
+    return true;
+  }
+  for (; k < pos.count[p]; ++k)
+    for (int32_t goal = 0; goal < rules.pileCount; ++goal) {
+      if (!rules.piles[goal].Has(PileFlags::WinGoal)) continue;
+      if (!FlatCanDrop(rules, pos, p, goal, CardValue(pos.At(p, k)), 1)) continue;
+      MoveAndDrop(rules, pos, p, k, goal);
+      FlatAutoFill(rules, pos);
+      return true;
+    }
+  return false;
+}
+
+// With the player's "Automatic play", automatic moves in table order until
+// none is left (AutoPlayAll).
+void FlatAutoPlay(const FlatRules& rules, FlatPosition& pos) {
+  if (!rules.autoPlay) return;
+  for (bool moved = true; moved;) {
+    moved = false;
+    for (int32_t p = 0; p < rules.pileCount && !moved; ++p) moved = FlatAutoMove(rules, pos, p);
+  }
+}
+
+// Deals from the stock to every receiving pile in table order (DealFromStock).
+void FlatDeal(const FlatRules& rules, FlatPosition& pos, int32_t stock) {
+  for (int32_t d = 0; d < rules.pileCount; ++d) {
+    const FlatPile& dst = rules.piles[d];
+    if (!dst.Has(PileFlags::ManualFillDest)) continue;
+    if (dst.Has(PileFlags::MustBeEmpty) && !pos.Empty(d)) continue;
+    for (int32_t i = 0; i < dst.cardsPerClick && !pos.Empty(stock); ++i) {
+      pos.TurnTop(stock, FaceUp);
+      MoveTop(rules, pos, stock, d);
+    }
+  }
+}
+
+// When the RemoveBad piles show all four suits on top, their non-king top
+// cards go to the last goal pile (RemoveBadCards).
+void FlatRemoveBad(const FlatRules& rules, FlatPosition& pos) {
+  if (!(rules.anyFlags & PileFlags::RemoveBad)) return;
+  bool seen[4] = {};
+  int32_t goal = -1;
+  for (int32_t p = 0; p < rules.pileCount; ++p) {
+    if (rules.piles[p].Has(PileFlags::WinGoal)) goal = p;
+    if (rules.piles[p].Has(PileFlags::RemoveBad) && !pos.Empty(p))
+      seen[Suit(CardValue(pos.Top(p)))] = true;
+  }
+  if (goal < 0 || !(seen[0] && seen[1] && seen[2] && seen[3])) return;
+  for (int32_t p = 0; p < rules.pileCount; ++p) {
+    if (!rules.piles[p].Has(PileFlags::RemoveBad) || pos.Empty(p) ||
+        Rank(CardValue(pos.Top(p))) == kKing)
+      continue;
+    MoveTop(rules, pos, p, goal);
+  }
+}
+
+// Whether the marked top cards, in table order, pair off under the game's
+// pairing rules (PairCheck).
+bool FlatPairCheck(const FlatRules& rules, const FlatPosition& pos) {
+  int v[kMaxMarked] = {};
+  int m = 0;
+  for (int32_t p = 0; p < rules.pileCount; ++p) {
+    if (pos.Empty(p) || CardFace(pos.Top(p)) != Marked) continue;
+    if (m < kMaxMarked) v[m] = Rank(CardValue(pos.Top(p))) + 1;
+    ++m;
+  }
+  const uint32_t f = rules.gameFlags;
+  using namespace GameFlags;
+  if ((f & PairRank) && m == 2 && v[0] == v[1]) return true;
+  if (m == 2) {
+    const int sum = v[0] + v[1];
+    if (((f & Pair10) && sum == 10) || ((f & Pair11) && sum == 11) || ((f & Pair13) && sum == 13) ||
+        ((f & Pair14) && sum == 14))
+      return true;
+  }
+  if ((f & ThreeFace) && m == 3 && v[0] != v[1] && v[1] != v[2] && v[0] != v[2] &&
+      v[0] + v[1] + v[2] == 36)
+    return true;
+  if ((f & HighQuart) && m == 4 && v[0] >= 10 && v[0] == v[1] && v[1] == v[2] && v[2] == v[3])
+    return true;
+  if ((f & SingleKing) && m == 1 && v[0] == 13) return true;
+  if ((f & Low15) && m >= 1 && m <= kMaxMarked) {
+    int total = 0;  // any number of cards below ten adding up to exactly 15
+    for (int i = 0; i < m; ++i) total = v[i] >= 10 ? 16 : total + v[i];
+    return total == 15;
+  }
+  return false;
+}
+
+// Marks or unmarks the top card of pile `p`; a set that pairs off goes to
+// the first goal pile (ToggleMark).
+void FlatToggleMark(const FlatRules& rules, FlatPosition& pos, int32_t p) {
+  pos.TurnTop(p, CardFace(pos.Top(p)) == FaceUp ? Marked : FaceUp);
+  if (!FlatPairCheck(rules, pos)) return;
+  int32_t goal = 0;
+  while (goal < rules.pileCount && !rules.piles[goal].Has(PileFlags::WinGoal)) ++goal;
+  if (goal == rules.pileCount) return;  // no goal pile: the set stays marked
+  for (int32_t q = 0; q < rules.pileCount; ++q) {
+    if (pos.Empty(q) || CardFace(pos.Top(q)) != Marked) continue;
+    pos.TurnTop(q, FaceUp);
+    MoveTop(rules, pos, q, goal);
+  }
+}
+
+// The click on a non-empty stock (StockClick).
+void FlatStockClick(const FlatRules& rules, FlatPosition& pos, int32_t stock) {
+  if (rules.piles[stock].Has(PileFlags::BeforeDeal) &&
+      !(CellsCleared(rules, pos) && PilesFilled(rules, pos)))
+    return;
+  if (FlatAnyMarked(rules, pos)) return;
+  FlatDeal(rules, pos, stock);
+  FlatRemoveBad(rules, pos);
+  FlatAutoRuns(rules, pos);
+  FlatAutoPlay(rules, pos);
+}
+
+// Cards on the piles that give up their cards in a redeal.
+int32_t RedealCards(const FlatRules& rules, const FlatPosition& pos) {
+  int32_t n = 0;
+  for (int32_t p = 0; p < rules.pileCount; ++p)
+    if (GivesUpCards(rules.piles[p])) n += pos.count[p];
+  return n;
+}
+
+// Gathers the redeal piles' cards onto `pile`, interleaved by the game's
+// generator, and refills the RedealSource piles (GatherAndRedeal).
+bool FlatGather(const FlatRules& rules, FlatPosition& pos, int32_t pile, bool keepFaces) {
+  int32_t remaining =
+      RedealCards(rules, pos) - (GivesUpCards(rules.piles[pile]) ? pos.count[pile] : 0);
+  uint32_t r = GatherStartState(rules.randomState);
+  bool moved = false;
+  while (remaining > 0) {
+    bool tookAny = false;
+    for (int32_t q = 0; q < rules.pileCount; ++q) {
+      if (q == pile || pos.Empty(q) || !GivesUpCards(rules.piles[q])) continue;
+      r *= kRandomMultiplier;
+      if (r % 3u == 0) continue;
+      --remaining;
+      if (rules.piles[q].Has(PileFlags::RedealDest) && IsUp(pos.Top(q)) && !keepFaces)
+        pos.TurnTop(q, FaceDown);
+      MoveCards(pos, q, pos.count[q] - 1, pile, true);
+      tookAny = moved = true;
+    }
+    if (!tookAny && remaining > 0 && RedealCards(rules, pos) == 0) break;
+  }
+  for (int32_t s = 0; s < rules.pileCount; ++s)
+    if (rules.piles[s].Has(PileFlags::RedealSource) && s != pile)
+      while (!pos.Empty(pile) && pos.count[s] < rules.piles[s].initialSize) {
+        MoveCards(pos, pile, pos.count[pile] - 1, s, true);
+        moved = true;
+      }
+  return moved;
+}
+
+// One redeal through `pile` when one is left (TryRedeal).
+void FlatRedeal(const FlatRules& rules, FlatPosition& pos, int32_t pile, bool keepFaces) {
+  const bool unlimited = rules.gameFlags & GameFlags::RedealUnlimited;
+  if (pos.redealsLeft == 0 && !unlimited) return;
+  if (!FlatGather(rules, pos, pile, keepFaces)) return;
+  if (pos.redealsLeft != 0 && !unlimited) --pos.redealsLeft;
+  FlatAutoPlay(rules, pos);
+}
+
+// The drag: lift, drop, automatic filling and runs.
+void FlatDrag(const FlatRules& rules, FlatPosition& pos, const SolverAction& action) {
+  const int32_t p = action.pile;
+  if (action.card < 0 || action.card >= pos.count[p]) return;
+  const int32_t grab = FlatTakeable(rules, pos, p, action.card);
+  if (grab < 0) return;
+  MoveAndDrop(rules, pos, p, grab, action.target);
+  FlatAutoFill(rules, pos);
+  FlatAutoRuns(rules, pos);
+  FlatAutoPlay(rules, pos);
+}
+
+}  // namespace
+
+bool FlatAnyMarked(const FlatRules& rules, const FlatPosition& pos) {
+  for (int32_t p = 0; p < rules.pileCount; ++p)
+    if (!pos.Empty(p) && CardFace(pos.Top(p)) == Marked) return true;
+  return false;
+}
+
+void SortFlatPiles(const FlatRules& rules, FlatPosition& pos) {
+  for (int32_t p = 0; p < rules.pileCount; ++p) SortFlat(rules, pos, p);
+}
+
+void ApplyFlatAction(const FlatRules& rules, FlatPosition& pos, const SolverAction& action) {
+  if (action.pile < 0 || action.pile >= rules.pileCount) return;
+  if (action.kind == SolverAction::Kind::Drag) {
+    if (action.target >= 0 && action.target < rules.pileCount) FlatDrag(rules, pos, action);
+    return;
+  }
+  const int32_t p = action.pile;
+  const FlatPile& f = rules.piles[p];
+  if (pos.Empty(p)) {
+    if (f.Has(PileFlags::Redeal)) FlatRedeal(rules, pos, p, false);
+    if (f.Has(PileFlags::RedealShow)) FlatRedeal(rules, pos, p, true);
+  } else if (f.Has(PileFlags::GroupRemoval) && FlatAnyMarked(rules, pos)) {
+    FlatToggleMark(rules, pos, p);
+    FlatAutoFill(rules, pos);
+  } else if (f.Has(PileFlags::ManualFillSource)) {
+    FlatStockClick(rules, pos, p);
+  } else if (f.Has(PileFlags::GroupRemoval)) {
+    FlatToggleMark(rules, pos, p);
+    FlatAutoFill(rules, pos);
+  } else {
+    pos.TurnTop(p, FaceUp);
+    FlatAutoPlay(rules, pos);
+  }
+}
+
+}  // namespace tarnik::solver

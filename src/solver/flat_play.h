@@ -1,0 +1,25 @@
+// Carrying out a player's action on a flat position, step for step as the
+// engine does after a press and release: the drag with its sort, automatic
+// filling and automatic runs; the click on the stock with its deal, bad-card
+// removal and runs; the redeal on an empty pile; the mark of a top card in
+// a pairing game; the turn of a top card; each followed, with the player's
+// "Automatic play", by automatic moves.
+#pragma once
+
+#include "solver/flat_position.h"
+#include "solver/flat_rules.h"
+#include "solver/solver.h"
+
+namespace tarnik::solver {
+
+// Carries out `action` on `pos`; an action the table does not allow changes
+// nothing, as with the engine.
+void ApplyFlatAction(const FlatRules& rules, FlatPosition& pos, const SolverAction& action);
+
+// Whether some top card is marked (only a pairing game marks cards).
+bool FlatAnyMarked(const FlatRules& rules, const FlatPosition& pos);
+
+// Puts every sorted pile in order, as laying a position out does.
+void SortFlatPiles(const FlatRules& rules, FlatPosition& pos);
+
+}  // namespace tarnik::solver

@@ -1,0 +1,87 @@
+#include "solver/flat_position.h"
+
+#include <cstring>
+
+namespace tarnik::solver {
+
+void CopyPosition(const FlatPosition& from, FlatPosition& to) {
+  to.pileCount = from.pileCount;
+  to.redealsLeft = from.redealsLeft;
+  to.changed = from.changed;
+  std::memcpy(to.count, from.count, from.pileCount);
+  std::memcpy(to.start, from.start, from.pileCount + 1);
+  std::memcpy(to.cards, from.cards, from.start[from.pileCount]);
+}
+
+void MoveCards(FlatPosition& pos, int32_t from, int32_t k, int32_t to, bool single) {
+  const int32_t n = single ? 1 : pos.count[from] - k;
+  if (n <= 0) return;
+  const int32_t total = pos.start[pos.pileCount];
+  pos.changed |= uint64_t{1} << from | uint64_t{1} << to;
+  uint8_t moving[kMaxCards];
+  const int32_t at = pos.start[from] + k;
+  std::memcpy(moving, pos.cards + at, n);
+  // Take them out: the bytes above close the gap.
+  std::memmove(pos.cards + at, pos.cards + at + n, total - at - n);
+  pos.count[from] = static_cast<uint8_t>(pos.count[from] - n);
+  for (int32_t p = from + 1; p <= pos.pileCount; ++p)
+    pos.start[p] = static_cast<uint8_t>(pos.start[p] - n);
+  // Put them on top of `to`: the bytes above make room.
+  const int32_t end = pos.start[to] + pos.count[to];
+  std::memmove(pos.cards + end + n, pos.cards + end, total - n - end);
+  std::memcpy(pos.cards + end, moving, n);
+  pos.count[to] = static_cast<uint8_t>(pos.count[to] + n);
+  for (int32_t p = to + 1; p <= pos.pileCount; ++p)
+    pos.start[p] = static_cast<uint8_t>(pos.start[p] + n);
+}
+
+bool FromRecord(const PositionRecord& record, int32_t pileCount, FlatPosition& pos) {
+  pos.pileCount = pileCount;
+  int32_t at = 0, k = 0;
+  for (int32_t p = 0; p < pileCount; ++p) {
+    const int32_t n = at < kRedealsOffset ? record.Bytes[at++] : 0;
+    pos.start[p] = static_cast<uint8_t>(k);
+    if (k + n > kMaxCards || at + 2 * n > kRedealsOffset) return false;
+    for (int32_t i = 0; i < n; ++i, at += 2) {
+      const int32_t face = record.Bytes[at + 1];
+      pos.cards[k++] =
+          WithFace(static_cast<uint8_t>(record.Bytes[at] % 52), face <= Marked ? face : FaceUp);
+    }
+    pos.count[p] = static_cast<uint8_t>(n);
+  }
+  pos.start[pileCount] = static_cast<uint8_t>(k);
+  pos.redealsLeft = record.Bytes[kRedealsOffset];
+  pos.changed = ~uint64_t{0};
+  return true;
+}
+
+void PackFlat(const FlatPosition& pos, int32_t deckSize, unsigned char* out) {
+  const unsigned char* first = out;
+  for (int32_t p = 0; p < pos.pileCount; ++p) {
+    *out++ = pos.count[p];
+    std::memcpy(out, pos.cards + pos.start[p], pos.count[p]);
+    out += pos.count[p];
+  }
+  const unsigned char* end = first + pos.pileCount + deckSize;
+  while (out < end) *out++ = 0;
+  *out = static_cast<unsigned char>(pos.redealsLeft);
+}
+
+void UnpackFlat(const unsigned char* packed, int32_t pileCount, int32_t deckSize,
+                FlatPosition& pos) {
+  pos.pileCount = pileCount;
+  pos.redealsLeft = packed[pileCount + deckSize];
+  int32_t k = 0;
+  for (int32_t p = 0; p < pileCount; ++p) {
+    const int32_t n = *packed++;
+    pos.count[p] = static_cast<uint8_t>(n);
+    pos.start[p] = static_cast<uint8_t>(k);
+    std::memcpy(pos.cards + k, packed, n);
+    packed += n;
+    k += n;
+  }
+  pos.start[pileCount] = static_cast<uint8_t>(k);
+  pos.changed = 0;
+}
+
+}  // namespace tarnik::solver

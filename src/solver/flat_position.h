@@ -1,0 +1,68 @@
+// A position as the compiled move generator keeps it: per pile a run of card
+// bytes from the bottom up (the card's value, its face in the two high bits,
+// as a packed position stores it), all piles one after the other in one
+// array, and the redeals left. No layout, no links: copying a position is
+// one small memcpy, and moving cards shifts a few bytes.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/cards/cards.h"
+#include "engine/play/history.h"
+
+namespace tarnik::solver {
+
+// A card byte: value 0 … 51, face (FaceUp, FaceDown, Marked) times 64.
+constexpr uint8_t kFaceShift = 6;
+inline int32_t CardValue(uint8_t card) {
+  return card & 63;
+}
+inline int32_t CardFace(uint8_t card) {
+  return card >> kFaceShift;
+}
+inline bool IsUp(uint8_t card) {
+  return (card >> kFaceShift) == FaceUp;
+}
+inline uint8_t WithFace(uint8_t card, int32_t face) {
+  return static_cast<uint8_t>((card & 63) | face << kFaceShift);
+}
+
+struct FlatPosition {
+  int32_t pileCount = 0;
+  int32_t redealsLeft = 0;
+  uint64_t changed = 0;  // bit p: pile p changed since the position was loaded
+  uint8_t count[kMaxPiles] = {};
+  uint8_t start[kMaxPiles + 1] = {};  // where each pile's cards begin in `cards`
+  uint8_t cards[kMaxCards] = {};
+
+  // The card `k` of pile `p` counted from the bottom, and its top card.
+  uint8_t& At(int32_t p, int32_t k) { return cards[start[p] + k]; }
+  uint8_t At(int32_t p, int32_t k) const { return cards[start[p] + k]; }
+  uint8_t Top(int32_t p) const { return cards[start[p] + count[p] - 1]; }
+  bool Empty(int32_t p) const { return count[p] == 0; }
+  // Turns the top card of pile `p` to `face`.
+  void TurnTop(int32_t p, int32_t face) {
+    uint8_t& top = cards[start[p] + count[p] - 1];
+    top = WithFace(top, face);
+    changed |= uint64_t{1} << p;
+  }
+};
+
+// Copies a position into another without touching the bytes past its cards.
+void CopyPosition(const FlatPosition& from, FlatPosition& to);
+
+// Moves the cards of pile `from` from index `k` up (only card `k` when
+// `single`) onto the top of pile `to`, keeping their order.
+void MoveCards(FlatPosition& pos, int32_t from, int32_t k, int32_t to, bool single);
+
+// Reads a snapshot (SavePosition's format) of `pileCount` piles, as laying
+// it out reads it; false when it holds more cards than a deck.
+bool FromRecord(const PositionRecord& record, int32_t pileCount, FlatPosition& pos);
+
+// The packed form the strategies store (see Pack in position_key.h): a
+// count per pile, a byte per card padded to `deckSize`, the redeals left.
+void PackFlat(const FlatPosition& pos, int32_t deckSize, unsigned char* out);
+void UnpackFlat(const unsigned char* packed, int32_t pileCount, int32_t deckSize,
+                FlatPosition& pos);
+
+}  // namespace tarnik::solver

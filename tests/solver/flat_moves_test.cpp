@@ -1,0 +1,186 @@
+// The compiled move generator on flat positions against the engine's own
+// table: for every library game whose rules compile, random playouts from a
+// few deals, comparing at every step every move the two list and the
+// position, key, score and estimate after each move and its forced actions.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "engine/library/library.h"
+#include "engine/table/preferences.h"
+#include "solver/engine_board.h"
+#include "solver/flat_board.h"
+#include "solver/flat_rules.h"
+#include "solver/sandbox.h"
+#include "solver/solver.h"
+#include "support/library_files.h"
+#include "support/play_table.h"
+
+namespace tarnik::solver {
+namespace {
+
+constexpr uint32_t kSeeds[] = {1, 7, 13};  // the second with "Automatic play"
+constexpr int kSteps = 50;
+
+std::string Describe(const Choice& c) {
+  return std::to_string(c.clicks) + " clicks, " + ActionLine(c.action);
+}
+
+std::string Describe(const std::vector<SolverAction>& line) {
+  std::string s;
+  for (const SolverAction& a : line) s += ActionLine(a) + "; ";
+  return s;
+}
+
+// The first difference between the two boards after both played `choice`
+// from the same position, or "".
+std::string AfterMove(Board& engine, Board& flat, const Choice& choice, int32_t stride) {
+  std::vector<SolverAction> le, lf;
+  engine.Play(choice, le);
+  flat.Play(choice, lf);
+  const std::string move = Describe(choice) + ": ";
+  if (le != lf) return move + "the engine made " + Describe(le) + "the flat path " + Describe(lf);
+  if (!(engine.Key() == flat.Key())) return move + "the keys differ";
+  std::vector<unsigned char> pe(stride), pf(stride);
+  engine.Pack(pe.data());
+  flat.Pack(pf.data());
+  if (pe != pf) return move + "the positions differ";
+  if (engine.Score() != flat.Score() || engine.Won() != flat.Won())
+    return move + "the scores differ";
+  if (engine.Estimate(2) != flat.Estimate(2) || engine.Estimate(0) != flat.Estimate(0))
+    return move + "the estimates differ";
+  return "";
+}
+
+// The first difference along one random playout of a deal, or "".
+std::string Playout(Board& engine, Board& flat, const PositionRecord& start, int32_t stride,
+                    uint32_t seed) {
+  std::mt19937 random(seed);
+  std::vector<SolverAction> le, lf;
+  engine.LoadStart(start);
+  flat.LoadStart(start);
+  engine.FollowForced(le);
+  flat.FollowForced(lf);
+  if (le != lf)
+    return "the forced actions of the deal differ: " + Describe(le) + "/ " + Describe(lf);
+  if (!(engine.Key() == flat.Key())) return "the keys of the deal differ";
+  std::vector<unsigned char> here(stride);
+  engine.Pack(here.data());
+  std::vector<Choice> ce, cf;
+  for (int step = 0; step < kSteps; ++step) {
+    engine.Load(here.data());
+    flat.Load(here.data());
+    engine.ListMoves(ce);
+    flat.ListMoves(cf);
+    const std::string at = "step " + std::to_string(step) + ": ";
+    if (ce.size() != cf.size())
+      return at + std::to_string(ce.size()) + " moves against " + std::to_string(cf.size());
+    for (size_t k = 0; k < ce.size(); ++k)
+      if (ce[k].clicks != cf[k].clicks || !(ce[k].action == cf[k].action))
+        return at + "move " + Describe(ce[k]) + " against " + Describe(cf[k]);
+    for (const Choice& c : ce)
+      if (std::string d = AfterMove(engine, flat, c, stride); !d.empty()) return at + d;
+    if (ce.empty()) break;
+    le.clear();
+    engine.Play(ce[random() % ce.size()], le);
+    engine.Key();
+    engine.Pack(here.data());
+  }
+  return "";
+}
+
+// Playouts of one deal, with runs of stock clicks as single moves and one
+// click at a time, noting each difference; false when the rules do not
+// compile.
+bool CompareDeal(const SolverTable& table, const std::string& name, uint32_t seed,
+                 std::vector<std::string>& failures) {
+  auto game = NewQuietGame();
+  LoadTable(table, *game);
+  TableRules rules;
+  AnalyseRules(*game, rules);
+  auto flat = std::make_unique<FlatRules>();
+  if (!CompileFlatRules(*game, rules, table, *flat) ||
+      !FlatStartFits(table.position, rules.pileCount))
+    return false;
+  for (bool runs : {true, false}) {
+    TableRules r = rules;
+    if (!runs) r.stock = r.waste = -1;
+    auto engine = std::make_unique<EngineBoard>(*game, r);
+    auto board = std::make_unique<FlatBoard>(*flat, r);
+    const std::string d =
+        Playout(*engine, *board, table.position, PackedSize(r), seed * 7919 + runs);
+    if (!d.empty())
+      failures.push_back(name + " seed " + std::to_string(seed) + (runs ? "" : " (single clicks)") +
+                         ", " + d);
+  }
+  return true;
+}
+
+// Column A fans down over column B, column C across over column D, so that
+// cards lie under later piles and drops fall inside them; four foundations.
+GameDef Overlapping() {
+  GameDef g = testing::NamedGame("Overlapping");
+  const auto column = [](int col, int row, PileDirection dir, int32_t size) {
+    PileDef p = testing::MakePile(col, row, PileFlags::AutoPlay, RankBuild::Down, SuitBuild::Any,
+                                  CardRemoval::GroupInAnySuit, PileStart::Any);
+    p.Direction = dir;
+    p.InitialSize = size;
+    p.InitialFaceDown = size / 3;
+    return p;
+  };
+  g.Piles[0] = column(0, 0, PileDirection::Vertical, 14);
+  g.Piles[1] = column(0, 3, PileDirection::Vertical, 13);
+  g.Piles[2] = column(2, 0, PileDirection::Horizontal, 13);
+  g.Piles[3] = column(5, 0, PileDirection::Vertical, 12);
+  for (int f = 0; f < 4; ++f) {
+    g.Piles[4 + f] =
+        testing::MakePile(8 + 2 * f, 6, PileFlags::WinGoal, RankBuild::Up, SuitBuild::SameSuit,
+                          CardRemoval::TopCardOnly, PileStart::AnyAce);
+    g.Piles[4 + f].Direction = PileDirection::NoDirection;
+  }
+  return g;
+}
+
+TEST(FlatMoves, ListAndPlayEveryMoveAsTheEngineDoes) {
+  auto library = std::make_unique<Library>();
+  library->Path = TARNIK_LIBRARY;
+  CountGames(*library);
+  LoadGameNames(*library);
+  auto table = std::make_unique<SolverTable>();
+  std::vector<std::string> compiled, failures;
+  for (int g = 0; g < library->GameCount; ++g) {
+    bool counted = false;
+    for (uint32_t seed : kSeeds) {
+      Preferences prefs;
+      prefs.AutoToggle = seed == kSeeds[1];  // "Automatic play" on for the second deal
+      if (!DealTable(*library, g, seed, prefs, *table)) continue;
+      if (!CompareDeal(*table, library->GameNames[g], seed, failures) || counted) continue;
+      compiled.push_back(library->GameNames[g]);
+      counted = true;
+    }
+  }
+  // Where fans reach over later piles, what the pointer can press and where
+  // it can let go changes with every move.
+  for (uint32_t seed = 1; seed <= 6; ++seed) {
+    testing::PlayTable t(Overlapping(), seed);
+    std::string refusal;
+    ASSERT_TRUE(CaptureTable(*t.game, *table, refusal)) << refusal;
+    EXPECT_TRUE(CompareDeal(*table, "Overlapping", seed, failures));
+  }
+  std::printf("%zu of %d library games compile to flat positions\n", compiled.size(),
+              library->GameCount);
+  for (const char* name : {"FreeCell", "Klondike", "Golf", "Yukon", "Spider (One Suit)"})
+    EXPECT_NE(std::find(compiled.begin(), compiled.end(), name), compiled.end()) << name;
+  EXPECT_GE(compiled.size(), 200u);
+  EXPECT_TRUE(failures.empty()) << failures.size() << " playouts differ; the first: "
+                                << (failures.empty() ? "" : failures[0]);
+}
+
+}  // namespace
+}  // namespace tarnik::solver
