@@ -91,7 +91,9 @@ std::string GameInPlay::Table() const {
   return text + "redeals " + std::to_string(game->RedealsLeft);
 }
 
-std::vector<int32_t> GameInPlay::Values(int pile) const { return PileValues(game->PileTable[pile]); }
+std::vector<int32_t> GameInPlay::Values(int pile) const {
+  return PileValues(game->PileTable[pile]);
+}
 
 std::vector<int32_t> PileValues(const Pile& pile) {
   std::vector<int32_t> out;

@@ -32,7 +32,9 @@ class RecordingDisplay : public Display {
   void PlaySoundNamed(const char* name) override { sounds.push_back(name); }
   MessageAnswer ShowMessage(const char* text, const char* caption, MessageIcon icon) override;
   void UpdateStatusLine() override { ++statusUpdates; }
-  void PaceFrame(FrameKind kind) override { ++(kind == FrameKind::Glide ? glideFrames : winFrames); }
+  void PaceFrame(FrameKind kind) override {
+    ++(kind == FrameKind::Glide ? glideFrames : winFrames);
+  }
   void ShowDragCursor(bool) override {}
   int DropSounds() const;
 };
@@ -68,7 +70,8 @@ inline Placed Mark(int32_t v) { return {v, Marked}; }
 class GameInPlay {
  public:
   // Writes `games` as the library `libraryName` and loads its names.
-  explicit GameInPlay(const std::vector<GameDef>& games, const std::string& libraryName = "Tarnik.tkl");
+  explicit GameInPlay(const std::vector<GameDef>& games,
+                      const std::string& libraryName = "Tarnik.tkl");
   // Deals library game `g` with `seed` as a game selection does.
   void Deal(int32_t g, uint32_t seed);
   // Lays out the cards pile by pile, bottom first, as position 1 of a fresh history.
