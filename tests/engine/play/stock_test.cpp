@@ -81,9 +81,13 @@ TEST(RemoveBadCards, NeedsAllFourSuitsAndKingsStay) {
   for (int i = 0; i < 4; ++i) g.Piles[i] = MakePile(2 * i, 0, PileFlags::RemoveBad);
   g.Piles[4] = MakePile(0, 4, PileFlags::WinGoal), g.Piles[5] = MakePile(2, 4, PileFlags::WinGoal);
   PlayTable t(g);
-  t.Arrange(Cards({{V(3, 0)}, {V(4, 1)}, {V(5, 2)}, {V(6, 2)}, {}, {}}));
-  RemoveBadCards(*t.game);
-  EXPECT_EQ(t.P(5).Count, 0);  // three suits only
+  for (int missing = 0; missing < 4; ++missing) {  // three suits only, each one missing in turn
+    const int suit = (missing + 1) % 4;
+    t.Arrange(Cards({{V(3, suit)}, {V(4, (missing + 2) % 4)}, {V(5, (missing + 3) % 4)},
+                     {V(6, suit)}, {}, {}}));
+    RemoveBadCards(*t.game);
+    EXPECT_EQ(t.P(5).Count, 0) << missing;
+  }
   t.Arrange(Cards({{V(3, 0)}, {V(12, 1)}, {V(5, 2)}, {V(6, 3)}, {}, {}}));
   RemoveBadCards(*t.game);
   EXPECT_EQ((Piles{t.Values(1), t.Values(4), t.Values(5)}),
