@@ -20,7 +20,8 @@ TEST(DealCheck, TheThreeAnswers) {
   won.verdict = Verdict::Won;
   won.actions.resize(87);
   EXPECT_EQ(DealCheckAnswer(won),
-            "This deal can be won with every card known: the solver found a winning line of 87 moves from the start.");
+            "This deal can be won with every card known: the solver found a winning line of 87 "
+            "moves from the start.");
   won.actions.resize(1);
   EXPECT_NE(DealCheckAnswer(won).find("of 1 move from"), std::string::npos);
 

@@ -74,9 +74,14 @@ TEST(SolverOverlap, EveryListedActionDoesThroughThePointerWhatItDoesInTheSearch)
   // A's 10 and 9 of clubs lie under B, and the middle of A's top card too;
   // C's top card reaches into D. A drop on A must land on A, and no press
   // may be asked of the covered clubs.
-  const std::vector<Cards> table = {
-      Join(Descending(H, kKing, 8), Descending(C, kKing, 8)), Join(Descending(S, kKing, kQueen), Descending(S, 9, 8)),
-      Descending(D, kKing, 6), {Up(V(kJack, S))}, {}, {}, {}, {}};
+  const std::vector<Cards> table = {Join(Descending(H, kKing, 8), Descending(C, kKing, 8)),
+                                    Join(Descending(S, kKing, kQueen), Descending(S, 9, 8)),
+                                    Descending(D, kKing, 6),
+                                    {Up(V(kJack, S))},
+                                    {},
+                                    {},
+                                    {},
+                                    {}};
   PlayTable t(Overlapping());
   t.Arrange(table);
   solver::TableRules rules;
@@ -101,8 +106,14 @@ TEST(SolverOverlap, EveryListedActionDoesThroughThePointerWhatItDoesInTheSearch)
 TEST(SolverOverlap, AWinningLineReplaysThroughThePointerToAWin) {
   // Ace to eight of every suit home; the nine of clubs, next for its
   // foundation, lies wholly under B until B is cleared.
-  std::vector<Cards> table = {Join(Descending(H, kKing, 8), Descending(C, kKing, 8)), Descending(S, kKing, 8),
-                              Descending(D, kKing, 8), {}, {}, {}, {}, {}};
+  std::vector<Cards> table = {Join(Descending(H, kKing, 8), Descending(C, kKing, 8)),
+                              Descending(S, kKing, 8),
+                              Descending(D, kKing, 8),
+                              {},
+                              {},
+                              {},
+                              {},
+                              {}};
   for (int f = 0; f < 4; ++f) table[4 + f] = [&] {
       Cards home = Descending(f, 7, kAce);
       return Cards(home.rbegin(), home.rend());

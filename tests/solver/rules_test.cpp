@@ -187,7 +187,8 @@ std::vector<std::string> ChoiceLines(Game& game, const TableRules& rules) {
   std::vector<SolverAction> scratch;
   solver::ListChoices(game, rules, choices, scratch);
   std::vector<std::string> lines;
-  for (const auto& c : choices) lines.push_back(std::to_string(c.clicks) + " " + ActionLine(c.action));
+  for (const auto& c : choices)
+    lines.push_back(std::to_string(c.clicks) + " " + ActionLine(c.action));
   return lines;
 }
 
@@ -200,7 +201,8 @@ TEST(SolverRules, StockClicksCountOnlyWithTheCardTheyBringUp) {
   solver::AnalyseRules(*t.game, rules);
   ASSERT_EQ(rules.stock, 5);
   ASSERT_EQ(rules.waste, 6);
-  EXPECT_EQ(ChoiceLines(*t.game, rules), (std::vector<std::string>{"1 drag 6 0 1", "2 drag 6 1 0"}));
+  EXPECT_EQ(ChoiceLines(*t.game, rules),
+            (std::vector<std::string>{"1 drag 6 0 1", "2 drag 6 1 0"}));
 
   // A waste that takes dropped cards is no simple waste: clicks stay moves.
   GameDef open = StockAndWaste();

@@ -18,7 +18,8 @@ TEST(WinnableDeal, CandidatesAreTheFreshSeedsOfTheFollowingMilliseconds) {
   for (uint32_t tick : {0u, 1u, 123456u, 4294967290u}) {
     SCOPED_TRACE(tick);
     for (int k = 0; k < kWinnableDealTries; ++k)
-      EXPECT_EQ(CandidateSeed(FreshSeed(tick), k), static_cast<uint32_t>((tick + k) * 2707050037ull));
+      EXPECT_EQ(CandidateSeed(FreshSeed(tick), k),
+                static_cast<uint32_t>((tick + k) * 2707050037ull));
   }
 }
 

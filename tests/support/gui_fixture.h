@@ -1,6 +1,4 @@
-// The windows' tests: a game in play over a library of our own in a scratch
-// folder, the shipped artwork loaded once, and the helpers that find a
-// control by its id and compare tables.
+// The windows' tests: a game in play, the shipped artwork, controls by id.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -21,8 +19,7 @@ GameDef ColumnsGame(const char* name, uint32_t flags = 0);
 // The artwork of the build, loaded and composed with default preferences.
 TableArt& SharedArt();
 
-// A game in play over `games`, game 0 dealt with seed 1; questions are
-// answered No.
+// A game in play over `games`, game 0 dealt with seed 1; questions answered No.
 class GuiGame : public GameInPlay {
  public:
   explicit GuiGame(const std::vector<GameDef>& games);
@@ -30,14 +27,12 @@ class GuiGame : public GameInPlay {
   std::string DealtTable(int32_t g, uint32_t seed) const;
 };
 
-// A dialog only its own buttons close: it has no close box, and Escape and
-// the title bar's close request leave it open.
+// A dialog only its own buttons close: no close box; Escape and the close request refused.
 void ExpectOnlyItsButtonsClose(QDialog& dialog);
 // A dialog its close box and OK close, but not Escape.
 void ExpectClosesByOkOrCloseBox(QDialog& dialog);
 
-// The control named `id` + number inside `parent`; fails the test when it is
-// missing.
+// The control named "id" + number inside `parent`; fails the test when missing.
 template <typename T>
 T* Control(const QObject& parent, int id) {
   T* found = parent.findChild<T*>(QStringLiteral("id%1").arg(id));

@@ -91,7 +91,9 @@ std::string GameInPlay::Table() const {
   return text + "redeals " + std::to_string(game->RedealsLeft);
 }
 
-std::vector<int32_t> GameInPlay::Values(int pile) const { return PileValues(game->PileTable[pile]); }
+std::vector<int32_t> GameInPlay::Values(int pile) const {
+  return PileValues(game->PileTable[pile]);
+}
 
 std::vector<int32_t> PileValues(const Pile& pile) {
   std::vector<int32_t> out;
@@ -101,13 +103,9 @@ std::vector<int32_t> PileValues(const Pile& pile) {
 
 PileDef OpenPile(uint32_t flags) {
   PileDef d;
-  d.Direction = PileDirection::Vertical;
-  d.Placement = CardPlacement::Any;
-  d.RankBuild = RankBuild::Any;
-  d.SuitBuild = SuitBuild::Any;
-  d.PileStart = PileStart::Any;
-  d.Removal = CardRemoval::Any;
-  d.Flags = flags;
+  d.Direction = PileDirection::Vertical, d.Placement = CardPlacement::Any;
+  d.RankBuild = RankBuild::Any, d.SuitBuild = SuitBuild::Any;
+  d.PileStart = PileStart::Any, d.Removal = CardRemoval::Any, d.Flags = flags;
   return d;
 }
 

@@ -1,9 +1,4 @@
-// A game in play for the tests: a library of our own written to a scratch
-// folder, a display that records what the engine asks of the screen and the
-// speakers, services that fake the player's log, and a way to lay out any
-// table by hand. PlayTable, RecordsGame (support/records_fixture.h) and
-// GuiGame (support/gui_fixture.h) are this game over their own libraries;
-// CountingDisplay is the windows' tests' name for the display.
+// A game in play over a library of our own: a recording display, a faked log, made tables.
 #pragma once
 
 #include <algorithm>
@@ -16,8 +11,7 @@
 
 namespace tarnik::testing {
 
-// Everything the engine asked of the screen and the speakers; a question is
-// answered `answer`, anything else Ok.
+// Everything the engine asked of screen and speakers; questions get `answer`.
 class RecordingDisplay : public Display {
  public:
   struct Rect {
@@ -27,18 +21,20 @@ class RecordingDisplay : public Display {
   std::vector<std::string> highlights;        // "+index" or "-index"
   std::vector<Rect> floatRects;
   std::vector<std::pair<int, int>> floatCorners;  // the float pile at each repaint
-  int redraws = 0, composes = 0, statusUpdates = 0, glideFrames = 0, winFrames = 0;
+  int redraws = 0, statusUpdates = 0, glideFrames = 0, winFrames = 0;
   MessageAnswer answer = MessageAnswer::Yes;
   const Game* game = nullptr;
 
-  void ComposeTable() override { ++composes; }
+  void ComposeTable() override {}
   void RedrawTable() override { ++redraws; }
   void DrawFloatPile(int left, int top, int width, int height) override;
   void DrawTopCard(const Pile& pile, bool highlighted) override;
   void PlaySoundNamed(const char* name) override { sounds.push_back(name); }
   MessageAnswer ShowMessage(const char* text, const char* caption, MessageIcon icon) override;
   void UpdateStatusLine() override { ++statusUpdates; }
-  void PaceFrame(FrameKind kind) override { ++(kind == FrameKind::Glide ? glideFrames : winFrames); }
+  void PaceFrame(FrameKind kind) override {
+    ++(kind == FrameKind::Glide ? glideFrames : winFrames);
+  }
   void ShowDragCursor(bool) override {}
   int DropSounds() const;
 };
@@ -62,7 +58,7 @@ class LoggingServices : public PlayServices {
   int32_t OpenLogRecord(Game& game) override;
 };
 
-// A card on a hand-made table: its value and face.
+// A card on a hand-made table.
 struct Placed {
   int32_t value;
   int32_t face;
@@ -73,13 +69,12 @@ inline Placed Mark(int32_t v) { return {v, Marked}; }
 
 class GameInPlay {
  public:
-  // Writes `games` as the library `libraryName` in the scratch folder and
-  // loads its names; deals nothing yet.
-  explicit GameInPlay(const std::vector<GameDef>& games, const std::string& libraryName = "Tarnik.tkl");
+  // Writes `games` as the library `libraryName` and loads its names.
+  explicit GameInPlay(const std::vector<GameDef>& games,
+                      const std::string& libraryName = "Tarnik.tkl");
   // Deals library game `g` with `seed` as a game selection does.
   void Deal(int32_t g, uint32_t seed);
-  // Replaces the cards of the table, pile by pile bottom first, and makes
-  // that table position 1 of a fresh history.
+  // Lays out the cards pile by pile, bottom first, as position 1 of a fresh history.
   void Arrange(const std::vector<std::vector<Placed>>& piles);
   // Moves the top card of pile `from` face up onto pile `to` and records the move.
   void Move(int from, int to);
@@ -96,8 +91,7 @@ class GameInPlay {
   RecordingDisplay display;
 };
 
-// A one-game library dealt with `seed`, the player's log faked; questions
-// are answered Ok.
+// A one-game library dealt with `seed`, the player's log faked.
 class PlayTable : public GameInPlay {
  public:
   explicit PlayTable(const GameDef& def, uint32_t seed = 1);
@@ -106,8 +100,7 @@ class PlayTable : public GameInPlay {
 
 // The values of a pile's cards, bottom first.
 std::vector<int32_t> PileValues(const Pile& pile);
-// A pile definition with the given flags and every rule at "Any" so that a
-// test names only the rules it is about.
+// A pile with the given flags and every rule at "Any".
 PileDef OpenPile(uint32_t flags = PileFlags::AutoFillSource);
 // A pile definition from its most used rules.
 PileDef MakePile(int column, int row, uint32_t flags, RankBuild rank = RankBuild::Any,

@@ -12,9 +12,7 @@ namespace {
 // A pile dealt `size` cards, `down` of them face down, in grid cell (col, 0).
 PileDef Dealt(int column, int size, int down, uint32_t flags = PileFlags::ManualFillDest) {
   PileDef pile = OpenPile(flags);
-  pile.Column = column * 2;
-  pile.InitialSize = size;
-  pile.InitialFaceDown = down;
+  pile.Column = column * 2, pile.InitialSize = size, pile.InitialFaceDown = down;
   return pile;
 }
 

@@ -1,6 +1,4 @@
-// A game in play for the tests of the records: a three-game library (one,
-// two and four packs) in a scratch folder that is also the working folder,
-// with the player's log kept for real.
+// A game over a one-, four- and two-pack library in a scratch folder, its log kept for real.
 #pragma once
 
 #include "support/play_table.h"

@@ -1,6 +1,4 @@
-// Builds small tables of piles and cards by hand for the rule tests: piles
-// are added in table order, cards are pushed bottom first, and Finish links
-// and lays out the table as the start of a game does.
+// Small hand-made tables of piles and cards for the rule tests.
 #pragma once
 
 #include <vector>

@@ -1,5 +1,4 @@
-// Runs tarnik-tool as a user runs it, with standard input from a text and
-// both outputs captured.
+// Runs tarnik-tool as a user does, standard input from a text, both outputs captured.
 #pragma once
 
 #include <string>
@@ -14,8 +13,7 @@ struct ToolRun {
   std::string err;
 };
 
-// Runs TARNIK_TOOL with the arguments (shell words) and `input` on standard
-// input; the scratch folder holds the captured files.
+// Runs TARNIK_TOOL with shell-word arguments and `input`; captures go to the scratch folder.
 ToolRun RunTool(const ScratchDir& dir, const std::string& arguments, const std::string& input = "");
 
 }  // namespace tarnik::testing

@@ -1,8 +1,8 @@
-// Cards, piles and their small operations: deck size, pile count, score,
-// the pile sort and the chain operations that every move is made of.
+// Cards and piles: deck size, piles in use, score, sorting and the chain operations.
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 #include <vector>
 
 #include "engine/cards/pile_ops.h"
@@ -11,10 +11,7 @@
 namespace tarnik {
 namespace {
 
-using testing::OpenPile;
-using testing::PileValues;
-using testing::TableBuilder;
-using testing::V;
+using namespace testing;
 using Values = std::vector<int32_t>;
 
 // The pile's values after checking that its links agree both ways.
@@ -28,28 +25,23 @@ Values Chain(const Pile& pile) {
   return PileValues(pile);
 }
 
-// One, two and four packs (four winning over two); the piles in use stop at
-// the first record without flags and never pass the table, and only they
-// count toward the cards dealt.
+// Packs per flag (four over two); piles in use stop at the first record without flags.
 TEST(DeckSize, PacksPilesInUseAndTheCardsTheyDeal) {
   EXPECT_EQ((std::array{DeckSize(0), DeckSize(GameFlags::TwoDeck), DeckSize(GameFlags::FourDeck),
                         DeckSize(GameFlags::TwoDeck | GameFlags::FourDeck)}),
             (std::array{52, 104, 208, 208}));
   Pile piles[kMaxPiles];
   EXPECT_EQ(CountPiles(piles), 0);
-  piles[0].Flags = PileFlags::WinGoal;
-  piles[1].Flags = PileFlags::AutoFillSource;
+  piles[0].Flags = PileFlags::WinGoal, piles[1].Flags = PileFlags::AutoFillSource;
   piles[3].Flags = PileFlags::AutoPlay;  // behind a gap: not in the game
   piles[0].InitialSize = 24, piles[1].InitialSize = 28, piles[3].InitialSize = 99;
-  EXPECT_EQ(CountPiles(piles), 2);
-  EXPECT_EQ(TotalInitialSize(piles), 52);
+  EXPECT_EQ(std::make_pair(CountPiles(piles), TotalInitialSize(piles)), std::make_pair(2, 52));
   for (Pile& p : piles) p.Flags = PileFlags::AutoFillSource;
   EXPECT_EQ(CountPiles(piles), 48);
 }
 
-// The score counts the cards on win-goal piles, or in a four-of-a-rank game
-// four for each pile of exactly four cards of one rank.
-TEST(GameScore, CountsWinGoalCardsOrCompleteFourOfARankPiles) {
+// Score: goal cards, or four per four-of-a-rank pile; sorting moves values, never faces.
+TEST(GameScore, CountsGoalCardsOrFourOfARankPilesAndSortPileKeepsFaces) {
   TableBuilder t;
   const std::vector<std::pair<uint32_t, Values>> piles = {
       {PileFlags::WinGoal, {V(0, 0), V(1, 0), V(2, 0)}},
@@ -62,62 +54,44 @@ TEST(GameScore, CountsWinGoalCardsOrCompleteFourOfARankPiles) {
     for (int32_t v : values) t.Push(pile, v);
   }
   t.Finish();
-  EXPECT_EQ(GameScore(t.piles(), 0), 3 + 4);
-  EXPECT_EQ(GameScore(t.piles(), GameFlags::FourRank), 4);
-}
-
-// Ascending, descending and both (descending) sort only the values: the
-// faces stay in place; a pile without a sort flag stays as it is.
-TEST(SortPile, SortsValuesAndKeepsFacesInPlace) {
-  TableBuilder t;
-  const uint32_t flags[] = {PileFlags::SortAscending, PileFlags::SortDescending,
-                            PileFlags::SortAscending | PileFlags::SortDescending,
-                            PileFlags::AutoFillSource};
-  const Values sorted[] = {{0, 7, 30, 51}, {51, 30, 7, 0}, {51, 30, 7, 0}, {30, 7, 51, 0}};
-  for (int i = 0; i < 4; ++i) {
-    Pile& p = t.AddPile(OpenPile(flags[i]));
+  EXPECT_EQ(std::make_pair(GameScore(t.piles(), 0), GameScore(t.piles(), GameFlags::FourRank)),
+            std::make_pair(3 + 4, 4));
+  const uint32_t up = PileFlags::SortAscending, down = PileFlags::SortDescending;
+  const std::pair<uint32_t, Values> sorts[] = {{up, {0, 7, 30, 51}}, {down, {51, 30, 7, 0}},
+                                               {up | down, {51, 30, 7, 0}},
+                                               {PileFlags::AutoFillSource, {30, 7, 51, 0}}};
+  for (const auto& [flags, sorted] : sorts) {
+    Pile& p = t.AddPile(OpenPile(flags));
     t.Push(p, 30, FaceDown), t.Push(p, 7), t.Push(p, 51), t.Push(p, 0);
     SortPile(p);
-    EXPECT_EQ(PileValues(p), sorted[i]) << i;
-    EXPECT_EQ(std::make_pair(p.BottomCard->Face, p.TopCard->Face), std::make_pair(FaceDown, FaceUp));
+    EXPECT_EQ(std::make_tuple(PileValues(p), p.BottomCard->Face, p.TopCard->Face),
+              std::make_tuple(sorted, FaceDown, FaceUp)) << flags;
   }
 }
 
-// Unlinking from the middle, bottom and top; inserting above nothing makes
-// the new bottom, also of an empty pile; cutting a group and appending it
-// move whole chains, and cutting from the bottom empties the pile.
+// Unlink, insert, cut and append keep both links sound; a cut from the bottom empties.
 TEST(ChainOps, UnlinkInsertCutAndAppendKeepTheChainsSound) {
   TableBuilder t;
   Pile& p = t.AddPile(OpenPile());
-  Pile& empty = t.AddPile(OpenPile());
+  Pile& other = t.AddPile(OpenPile());
   Card& a = t.Push(p, 1);
   Card& b = t.Push(p, 2);
-  Card& c = t.Push(p, 3);
-  Card& d = t.Push(p, 4);
+  t.Push(p, 3);
+  Card& d = t.Push(other, 4);
   UnlinkCard(p, b);
-  EXPECT_EQ(Chain(p), (Values{1, 3, 4}));
+  EXPECT_EQ(Chain(p), (Values{1, 3}));
   EXPECT_EQ(std::make_pair(b.Below, b.Above), (std::pair<Card*, Card*>{}));
-  UnlinkCard(p, a);
-  UnlinkCard(p, d);
-  EXPECT_EQ(Chain(p), Values{3});
-  UnlinkCard(p, c);
-  EXPECT_EQ(std::make_pair(p.BottomCard, p.TopCard), (std::pair<Card*, Card*>{}));
-  InsertCardAbove(p, nullptr, c);
-  InsertCardAbove(p, nullptr, a);
-  InsertCardAbove(p, &a, b);
-  EXPECT_EQ(Chain(p), (Values{1, 2, 3}));
-  InsertCardAbove(empty, nullptr, d);
-  EXPECT_EQ(std::make_pair(empty.BottomCard, empty.TopCard), std::make_pair(&d, &d));
-
+  InsertCardAbove(p, nullptr, b);
+  EXPECT_EQ(Chain(p), (Values{2, 1, 3}));
   Pile floatPile;
-  CutGroup(p, floatPile, b);
-  EXPECT_EQ(std::make_pair(Chain(p), Chain(floatPile)), std::make_pair(Values{1}, Values{2, 3}));
-  AppendPile(floatPile, empty);
-  EXPECT_EQ(std::make_pair(Chain(empty), Chain(floatPile)), std::make_pair(Values{4, 2, 3}, Values{}));
-  CutGroup(empty, floatPile, d);
-  EXPECT_EQ(Chain(empty), Values{});
-  AppendPile(floatPile, p);
-  EXPECT_EQ(Chain(p), (Values{1, 4, 2, 3}));
+  CutGroup(p, floatPile, a);
+  EXPECT_EQ(std::make_pair(Chain(p), Chain(floatPile)), std::make_pair(Values{2}, Values{1, 3}));
+  AppendPile(floatPile, other);
+  EXPECT_EQ(std::make_pair(Chain(other), Chain(floatPile)),
+            std::make_pair(Values{4, 1, 3}, Values{}));
+  CutGroup(other, floatPile, d);
+  EXPECT_EQ(std::make_pair(Chain(other), Chain(floatPile)),
+            std::make_pair(Values{}, Values{4, 1, 3}));
 }
 
 }  // namespace

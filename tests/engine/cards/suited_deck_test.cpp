@@ -1,10 +1,8 @@
-// One- and two-suit decks: the seed gives the same deal as with four suits,
-// with every club a spade and every diamond a heart (two suits) or every card
-// a spade (one suit); the saved game, the card counter and the rules page
-// count the deck the flags make.
+// One- and two-suit decks: the deal, saved games, counter, rules page and library check.
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 #include <memory>
 #include <vector>
 
@@ -23,63 +21,41 @@ namespace tarnik {
 namespace {
 
 namespace GF = GameFlags;
-using testing::OpenPile;
-using testing::TableBuilder;
-using testing::V;
+using namespace testing;
 
-struct DeckCase {
-  uint32_t seed;
-  uint32_t flags;
-  std::vector<int32_t> firstTen;  // the four-suit deal of the seed, suits turned
-  std::vector<int32_t> copies;    // of the ace of spades, clubs, hearts, diamonds
-};
-
-// Seed 1 deals 20 24 4 1 13 42 25 27 9 49 with one pack and 20 25 4 25 23 24
-// 26 23 19 40 with two.
-const DeckCase kDecks[] = {
-    {1, GF::OneSuit, {20, 24, 4, 0, 12, 40, 24, 24, 8, 48}, {4, 0, 0, 0}},
-    {1, GF::TwoSuits, {20, 24, 4, 0, 12, 42, 24, 26, 8, 48}, {2, 0, 2, 0}},
-    {1, GF::TwoDeck | GF::OneSuit, {20, 24, 4, 24, 20, 24, 24, 20, 16, 40}, {8, 0, 0, 0}},
-    {1, GF::TwoDeck | GF::TwoSuits, {20, 24, 4, 24, 22, 24, 26, 22, 18, 40}, {4, 0, 4, 0}},
-    {1, GF::TwoDeck | GF::OneSuit | GF::TwoSuits, {20, 24, 4, 24, 20, 24, 24, 20, 16, 40},
-     {8, 0, 0, 0}},
-    {1, GF::TwoDeck, {20, 25, 4, 25, 23, 24, 26, 23, 19, 40}, {2, 2, 2, 2}},
-};
-
+// One suit: all spades (over two suits); two: clubs spades, diamonds hearts; copies per deck.
 TEST(SuitedDeck, ShuffleTurnsTheSuitsOfTheSeedsDealAndHoldsEachCardAsOftenAsTheDeckSays) {
-  for (const DeckCase& c : kDecks) {
+  // The first ten cards, and the copies of the ace of spades, clubs, hearts, diamonds.
+  const struct { uint32_t flags; std::vector<int32_t> firstTen, copies; } decks[] = {
+      {GF::OneSuit, {20, 24, 4, 0, 12, 40, 24, 24, 8, 48}, {4, 0, 0, 0}},
+      {GF::TwoSuits, {20, 24, 4, 0, 12, 42, 24, 26, 8, 48}, {2, 0, 2, 0}},
+      {GF::TwoDeck | GF::TwoSuits, {20, 24, 4, 24, 22, 24, 26, 22, 18, 40}, {4, 0, 4, 0}},
+      {GF::TwoDeck | GF::OneSuit | GF::TwoSuits, {20, 24, 4, 24, 20, 24, 24, 20, 16, 40},
+       {8, 0, 0, 0}},
+      {GF::TwoDeck, {20, 25, 4, 25, 23, 24, 26, 23, 19, 40}, {2, 2, 2, 2}}};
+  for (const auto& c : decks) {
     SCOPED_TRACE(c.flags);
     auto game = std::make_unique<Game>();
-    game->RandomState = c.seed;
+    game->RandomState = 1;
     ShuffleDeck(*game, game->Deck, c.flags);
-    std::vector<int32_t> firstTen;
-    for (int i = 0; i < 10; ++i) firstTen.push_back(game->Deck[i].Value);
-    EXPECT_EQ(firstTen, c.firstTen);
-    std::vector<int32_t> seen(52, 0);
+    std::vector<int32_t> firstTen, seen(52, 0), copies(52), expected(52);
     for (int i = 0; i < DeckSize(c.flags); ++i) ++seen[game->Deck[i].Value];
-    for (int32_t v = 0; v < 52; ++v) {
-      EXPECT_EQ(seen[v], CopiesInDeck(c.flags, v)) << v;
-      EXPECT_EQ(CopiesInDeck(c.flags, v), c.copies[v % 4]) << v;
-    }
+    for (int i = 0; i < 10; ++i) firstTen.push_back(game->Deck[i].Value);
+    for (int32_t v = 0; v < 52; ++v)
+      copies[v] = CopiesInDeck(c.flags, v), expected[v] = c.copies[v % 4];
+    EXPECT_EQ(std::make_tuple(firstTen, seen, copies),
+              std::make_tuple(c.firstTen, expected, expected));
   }
 }
 
-// Eight face-down nines of spades in a two-pack one-suit game fill the four
-// rows of the upper band and then of the lower; four nines of hearts of a
-// two-suit game take the rows of hearts and diamonds.
+// Every copy of a card has its own counter place: the upper band's rows, then the lower.
 TEST(SuitedDeck, CardCounterGivesEveryCopyItsOwnPlace) {
-  const struct CounterCase {
-    uint32_t flags;
-    int32_t value;
-    int copies;
-    std::vector<int32_t> panelY;
-  } cases[] = {
+  const struct { uint32_t flags; int32_t value; int copies; std::vector<int32_t> panelY; }
+  cases[] = {
       {GF::TwoDeck | GF::OneSuit, V(8, Spades), 8, {1, 17, 33, 49, 65, 81, 97, 113}},
       {GF::TwoDeck | GF::TwoSuits, V(8, Hearts), 4, {33, 49, 97, 113}},
-      {GF::TwoDeck | GF::TwoSuits, V(8, Spades), 4, {1, 17, 65, 81}},
-      {GF::OneSuit, V(8, Spades), 4, {1, 17, 33, 49}},
-  };
-  for (const CounterCase& c : cases) {
+      {GF::TwoDeck | GF::TwoSuits, V(8, Spades), 4, {1, 17, 65, 81}}};
+  for (const auto& c : cases) {
     TableBuilder table;
     Pile& tableau = table.AddPile(OpenPile(PileFlags::AutoPlay));
     for (int i = 0; i < c.copies; ++i) table.Push(tableau, c.value, FaceDown);
@@ -94,18 +70,15 @@ TEST(SuitedDeck, CardCounterGivesEveryCopyItsOwnPlace) {
   }
 }
 
-// A game of a pile that sends runs home by itself and four goal piles
-// waiting for runs of the given suits.
+// A pile that sends runs home by itself and four goals waiting for runs of `suits`.
 GameDef RunsGame(uint32_t flags, const std::array<int32_t, 4>& suits) {
   GameDef g = testing::NamedGame("Runs", flags);
   g.Piles[0] = OpenPile(PileFlags::ManualFillDest | PileFlags::AutoSuite);
   g.Piles[0].InitialSize = 52;
   for (int i = 0; i < 4; ++i) {
     PileDef& goal = g.Piles[1 + i] = OpenPile(PileFlags::WinGoal);
-    goal.Column = 4 + 2 * i;
-    goal.Placement = CardPlacement::None;
-    goal.Removal = CardRemoval::None;
-    goal.PileStart = static_cast<PileStart>(65 + suits[i]);
+    goal.Column = 4 + 2 * i, goal.Placement = CardPlacement::None;
+    goal.Removal = CardRemoval::None, goal.PileStart = static_cast<PileStart>(65 + suits[i]);
   }
   return g;
 }
@@ -118,14 +91,10 @@ void UseLibrary(testing::RecordsGame& t, const GameDef& g) {
   LoadGameNames(t.game->library);
 }
 
-// The rules page names the deck and gives the goal piles of whole runs one
-// sentence that names their suits.
+// The rules page names the deck and the suits of the goal piles' runs in one sentence.
 TEST(SuitedDeck, RulesPageNamesTheDeckAndTheSuitsOfTheRuns) {
-  const struct {
-    uint32_t flags;
-    std::array<int32_t, 4> goals;
-    const char *deck, *runs;
-  } cases[] = {
+  const struct { uint32_t flags; std::array<int32_t, 4> goals; const char *deck, *runs; }
+  cases[] = {
       {GF::TwoDeck | GF::OneSuit, {0, 0, 0, 0},
        "Two packs (104 cards) of spades alone, eight of every rank.",
        "in one suit come onto them by themselves, all in spades; they take nothing else."},
@@ -133,7 +102,6 @@ TEST(SuitedDeck, RulesPageNamesTheDeckAndTheSuitsOfTheRuns) {
        "One pack (52 cards) of spades and hearts alone, two of every card: each club is a spade "
        "and each diamond a heart.",
        "by themselves, two for spades and two for hearts; they take nothing else."},
-      {0, {0, 1, 2, 3}, "One pack (52 cards).", "by themselves, one for each suit; they take nothing else."},
   };
   for (const auto& c : cases) {
     const std::string html = LayoutAndRulesHtml(RunsGame(c.flags, c.goals));
@@ -145,16 +113,12 @@ TEST(SuitedDeck, RulesPageNamesTheDeckAndTheSuitsOfTheRuns) {
 
 // A saved game opens only where the game's deck holds the cards it holds.
 TEST(SuitedDeck, SavedGameMustHoldTheCardsOfTheGamesDeck) {
-  const struct {
-    uint32_t saved, library;
-    int opens;
-  } cases[] = {{GF::OneSuit, GF::OneSuit, 1},  {GF::TwoSuits, GF::TwoSuits, 1},
-                             {GF::OneSuit, 0, 0},            {0, GF::OneSuit, 0},
-                             {GF::TwoSuits, GF::OneSuit, 0}, {GF::OneSuit, GF::TwoSuits, 0}};
+  const struct { uint32_t saved, library; int opens; } cases[] = {
+      {GF::OneSuit, GF::OneSuit, 1}, {GF::TwoSuits, GF::TwoSuits, 1}, {GF::OneSuit, 0, 0},
+      {0, GF::OneSuit, 0}, {GF::TwoSuits, GF::OneSuit, 0}};
   auto deck = [](uint32_t flags) {
     GameDef g = testing::NamedGame("Suits", GF::TwoDeck | flags);
-    g.Piles[0] = OpenPile(PileFlags::ManualFillDest);
-    g.Piles[0].InitialSize = 104;
+    g.Piles[0] = OpenPile(PileFlags::ManualFillDest), g.Piles[0].InitialSize = 104;
     return g;
   };
   for (const auto& c : cases) {
@@ -166,34 +130,25 @@ TEST(SuitedDeck, SavedGameMustHoldTheCardsOfTheGamesDeck) {
     ASSERT_TRUE(WriteSavedGame(*t.game, t.File("suits.tkg")));
     UseLibrary(t, deck(c.library));
     EXPECT_EQ(ReadSavedGame(*t.game, t.File("suits.tkg")), c.opens);
-    if (c.opens) {
-      EXPECT_EQ(t.Table(), dealt);
-    }
+    EXPECT_EQ(c.opens ? t.Table() : dealt, dealt);
   }
 }
 
-// The library check names every place for complete runs of a suit that the
-// deck does not hold, since such a game can never be won.
+// The library check names each place for runs of a suit the deck lacks (never winnable).
 TEST(SuitedDeck, LibraryCheckNamesRunsOfSuitsTheDeckLacks) {
-  const struct CheckCase {
-    uint32_t flags;
-    std::vector<std::string> problems;
-  } cases[] = {
-      {0, {}},
-      {GF::TwoSuits,
-       {"pile 2 waits for runs of clubs, which the deck does not hold",
-        "pile 4 waits for runs of diamonds, which the deck does not hold"}},
-      {GF::OneSuit,
-       {"pile 2 waits for runs of clubs, which the deck does not hold",
-        "pile 3 waits for runs of hearts, which the deck does not hold",
-        "pile 4 waits for runs of diamonds, which the deck does not hold"}},
+  auto problem = [](int pile, const std::string& suit) {
+    return "pile " + std::to_string(pile) + " waits for runs of " + suit +
+           ", which the deck does not hold";
   };
-  for (const CheckCase& c : cases) {
+  const std::pair<uint32_t, std::vector<std::string>> cases[] = {
+      {0, {}}, {GF::TwoSuits, {problem(2, "clubs"), problem(4, "diamonds")}},
+      {GF::OneSuit, {problem(2, "clubs"), problem(3, "hearts"), problem(4, "diamonds")}}};
+  for (const auto& [flags, problems] : cases) {
     testing::RecordsGame t;
-    GameDef g = RunsGame(c.flags, {0, 1, 2, 3});
+    GameDef g = RunsGame(flags, {0, 1, 2, 3});
     g.Piles[0].Direction = PileDirection::Size;
     UseLibrary(t, g);
-    EXPECT_EQ(CheckGame(*t.game, 0), c.problems);
+    EXPECT_EQ(CheckGame(*t.game, 0), problems);
   }
 }
 

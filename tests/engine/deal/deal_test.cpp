@@ -1,7 +1,7 @@
-// The seeded generator, the rejection shuffle, the two-pass deal and the
-// start of a game: the same seed must always give the same deal.
+// The seeded shuffle, the two-pass deal and the start of a game: one seed, one deal.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,15 +11,14 @@
 #include "engine/game/game.h"
 #include "engine/play/start_game.h"
 #include "engine/table/layout.h"
-#include "support/library_files.h"
+#include "support/play_table.h"
 #include "support/table_builder.h"
 
 namespace tarnik {
 namespace {
 
-using testing::OpenPile;
-using testing::PileValues;
-using testing::V;
+using namespace testing;
+using Values = std::vector<int32_t>;
 
 // How many generator steps lead from `from` to `to` (at most `limit`).
 int StepsBetween(uint32_t from, uint32_t to, int limit = 100000) {
@@ -28,181 +27,121 @@ int StepsBetween(uint32_t from, uint32_t to, int limit = 100000) {
   return -1;
 }
 
-std::vector<int32_t> FirstTen(const Card* deck) {
-  std::vector<int32_t> out;
-  for (int i = 0; i < 10; ++i) out.push_back(deck[i].Value);
-  return out;
-}
-
-std::vector<int32_t> Faces(const Pile& pile) {
-  std::vector<int32_t> out;
-  for (const Card* c = pile.BottomCard; c; c = c->Above) out.push_back(c->Face);
-  return out;
-}
-
-TEST(Random, GeneratorStatesFromZero) {
-  uint32_t state = 0;
-  Random(state, 1000);
-  EXPECT_EQ(state, 1u);
-  Random(state, 1000);
-  EXPECT_EQ(state, 2707050038u);
-  EXPECT_EQ(Random(state, 1000), 1619174703u % 1000);
-  EXPECT_EQ(state, 1619174703u);
-  // The same step written the other way round.
-  for (uint32_t s : {0u, 1u, 12345u, 4294967295u}) {
-    uint32_t next = s;
-    Random(next, 7);
-    EXPECT_EQ(next, 1u - s * 1587917259u);
-  }
-}
-
-TEST(FreshSeed, TickCountTimesTheGeneratorMultiplier) {
-  EXPECT_EQ(FreshSeed(1), 0xA15A4E35u);
-  EXPECT_EQ(FreshSeed(2), static_cast<uint32_t>(2ull * 0xA15A4E35u));
-}
-
-// Known deck orders: the first ten values and the generator calls used (the
-// highest seed is an ordinary seed; four packs work). Every identity appears
-// once per pack, and nothing is left undealt.
+// Known deck orders and generator calls, whatever the seed or packs; each card once a pack;
+// a fresh seed is the tick count times the generator's multiplier.
 TEST(Shuffle, DeckOrderAndGeneratorCalls) {
-  const struct {
-    uint32_t seed, flags;
-    std::vector<int32_t> firstTen;
-    int calls;
-  } cases[] = {{0, 0, {21, 0, 5, 2, 14, 42, 25, 27, 10, 49}, 261},
-               {1, 0, {20, 24, 4, 1, 13, 42, 25, 27, 9, 49}, 260},
-               {1, GameFlags::TwoDeck, {20, 25, 4, 25, 23, 24, 26, 23, 19, 40}, 448},
-               {4294967295u, GameFlags::FourDeck, {}, -2}};
+  const struct { uint32_t seed, flags; std::vector<int32_t> firstTen; int calls; } cases[] = {
+      {0, 0, {21, 0, 5, 2, 14, 42, 25, 27, 10, 49}, 261},
+      {1, 0, {20, 24, 4, 1, 13, 42, 25, 27, 9, 49}, 260},
+      {1, GameFlags::TwoDeck, {20, 25, 4, 25, 23, 24, 26, 23, 19, 40}, 448},
+      {4294967295u, GameFlags::FourDeck, {}, -2}};
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << "seed " << c.seed << " flags " << c.flags);
     auto game = std::make_unique<Game>();
     game->RandomState = c.seed;
     ShuffleDeck(*game, game->Deck, c.flags);
-    if (c.calls != -2) {
-      EXPECT_EQ(FirstTen(game->Deck), c.firstTen);
-      EXPECT_EQ(StepsBetween(c.seed, game->RandomState), c.calls);
-    }
     const int n = DeckSize(c.flags);
-    std::vector<int> seen(52, 0);
+    std::vector<int32_t> deck, seen(52, 0);
     for (int i = 0; i < n; ++i) {
-      ASSERT_GE(game->Deck[i].Value, 0);
-      ASSERT_LT(game->Deck[i].Value, 52);
-      ++seen[game->Deck[i].Value];
+      deck.push_back(game->Deck[i].Value);
+      ASSERT_TRUE(deck.back() >= 0 && deck.back() < 52);
+      ++seen[deck.back()];
       EXPECT_EQ(game->Deck[i].Dealt, 0);
     }
-    for (int v = 0; v < 52; ++v) EXPECT_EQ(seen[v], n / 52);
+    if (c.calls != -2) {
+      EXPECT_EQ(std::vector<int32_t>(deck.begin(), deck.begin() + 10), c.firstTen);
+      EXPECT_EQ(StepsBetween(c.seed, game->RandomState), c.calls);
+    }
+    EXPECT_EQ(seen, std::vector<int32_t>(52, n / 52));
   }
+  EXPECT_EQ(std::make_pair(FreshSeed(1), FreshSeed(2)),
+            std::make_pair(0xA15A4E35u, static_cast<uint32_t>(2ull * 0xA15A4E35u)));
 }
 
-// Deals `order` (deck position k holds order[k]; empty: 0 to 51) to piles of
-// (size, face down, start, flags) and returns each pile's values and faces.
+// Deals `order` (else 0 to 51) to piles; each pile's values, "*" after a face-down one.
 struct DealtPile {
   int32_t size, faceDown = 0;
   PileStart start = PileStart::Any;
   uint32_t flags = PileFlags::AutoPlay;
 };
-std::vector<std::pair<std::vector<int32_t>, std::vector<int32_t>>> Deal(
-    const std::vector<DealtPile>& piles, std::vector<int32_t> order = {}) {
+std::vector<std::string> Deal(const std::vector<DealtPile>& piles,
+                              std::vector<int32_t> order = {}) {
   auto game = std::make_unique<Game>();
   for (size_t i = 0; i < piles.size(); ++i) {
-    PileDef d = OpenPile(piles[i].flags);
+    PileDef& d = game->PileTable[i];
+    d = OpenPile(piles[i].flags);
     d.InitialSize = piles[i].size, d.InitialFaceDown = piles[i].faceDown;
     d.PileStart = piles[i].start;
-    static_cast<PileDef&>(game->PileTable[i]) = d;
   }
-  if (order.empty())
-    for (int32_t k = 0; k < 52; ++k) order.push_back(k);
-  for (size_t k = 0; k < order.size(); ++k) game->Deck[k] = Card{nullptr, nullptr, 0, 0, order[k]};
+  for (int32_t k = 0; order.size() < 52; ++k) order.push_back(k);
+  for (size_t k = 0; k < order.size(); ++k) game->Deck[k].Value = order[k];
   ResetTable(game->PileTable, {800, 526});
   DealCards(game->PileTable, game->Deck, 0, {});
-  std::vector<std::pair<std::vector<int32_t>, std::vector<int32_t>>> out;
+  std::vector<std::string> out(piles.size());
   for (size_t i = 0; i < piles.size(); ++i)
-    out.push_back({PileValues(game->PileTable[i]), Faces(game->PileTable[i])});
+    for (const Card* c = game->PileTable[i].BottomCard; c; c = c->Above)
+      out[i] += (out[i].empty() ? "" : " ") + std::to_string(c->Value) +
+                (c->Face == FaceDown ? "*" : "");
   return out;
 }
-using Values = std::vector<int32_t>;
+using Dealt = std::vector<std::string>;
 
-// Piles fill one card per circuit in table order, face-down cards first; an
-// "Any ace" pile takes aces in deck order in a first pass (one of size 1 only
-// the first, the other aces coming later like any card); a specific start
-// card, a size 0, more face-down cards than the size, a sorted pile keeping
-// its face-down positions, and a game asking for more cards than the deck.
+// Circuits, face down first; start cards first (within the size); sorting; short decks.
 TEST(DealCards, CircuitsStartCardsSortingAndShortDecks) {
-  const int32_t D = FaceDown, U = FaceUp;
-  auto d = Deal({{1}, {2, 1}, {3, 2}});
-  EXPECT_EQ(d[0].first, Values{0});
-  EXPECT_EQ(d[1].first, (Values{1, 3}));
-  EXPECT_EQ(d[2], std::make_pair(Values{2, 4, 5}, Values{D, D, U}));
+  EXPECT_EQ(Deal({{1}, {2, 1}, {3, 2}}), (Dealt{"0", "1* 3", "2* 4* 5"}));
   Values reversed;
-  for (int32_t k = 51; k >= 0; --k) reversed.push_back(k);  // aces at 48 to 51: 3, 2, 1, 0
-  d = Deal({{2}, {4, 0, PileStart::AnyAce}}, reversed);
-  EXPECT_EQ(d[1].first, (Values{3, 2, 1, 0}));
-  EXPECT_EQ(d[0].first, (Values{51, 50}));
-  d = Deal({{1, 0, PileStart::AnyAce}, {51}}, reversed);
-  EXPECT_EQ(d[0].first, Values{3});
-  Values rest = reversed;
-  rest.erase(rest.begin() + 48);
-  EXPECT_EQ(d[1].first, rest);
+  std::string rest;
+  for (int32_t k = 51; k >= 0; --k) {  // aces at 48 to 51: 3, 2, 1, 0
+    reversed.push_back(k);
+    if (k != 3) rest += std::to_string(k) + (k ? " " : "");
+  }
+  EXPECT_EQ(Deal({{2}, {4, 0, PileStart::AnyAce}}, reversed), (Dealt{"51 50", "3 2 1 0"}));
+  EXPECT_EQ(Deal({{1, 0, PileStart::AnyAce}, {51}}, reversed), (Dealt{"3", rest}));
   const PileStart kingHearts = static_cast<PileStart>(V(12, 2));
-  d = Deal({{0, 0, kingHearts}, {1, 0, kingHearts}, {5, 7}});
-  EXPECT_EQ(d[0].first, Values{});
-  EXPECT_EQ(d[1].first, Values{V(12, 2)});
-  EXPECT_EQ(d[2].second, Values(5, D));
-  d = Deal({{4, 2, PileStart::Any, PileFlags::SortAscending}}, {40, 30, 20, 10});
-  EXPECT_EQ(d[0], std::make_pair(Values{10, 20, 30, 40}, Values{D, D, U, U}));
-  d = Deal({{40}, {40}});
-  EXPECT_EQ(std::make_pair(d[0].first.size(), d[1].first.size()), std::make_pair(26ul, 26ul));
+  EXPECT_EQ(Deal({{0, 0, kingHearts}, {1, 0, kingHearts}, {5, 7}}),
+            (Dealt{"", "50", "0* 1* 2* 3* 4*"}));
+  EXPECT_EQ(Deal({{4, 2, PileStart::Any, PileFlags::SortAscending}}, {40, 30, 20, 10}),
+            Dealt{"10* 20* 30 40"});
+  const Dealt two = Deal({{40}, {40}});  // 26 cards each
+  EXPECT_EQ(std::make_pair(std::count(two[0].begin(), two[0].end(), ' '),
+                           std::count(two[1].begin(), two[1].end(), ' ')),
+            std::make_pair(25l, 25l));
 }
 
 // Records the calls the start of a game makes, in order.
 struct Recorder : PlayServices, NullDisplay {
   std::vector<std::string> calls;
-  int autoSteps = 0;
-  int cardsAtRecord = -1;
+  int autoSteps = 0, cardsAtRecord = -1;
   void ResetHistory(Game&) override { calls.push_back("ResetHistory"); }
   void RecordPosition(Game& g) override {
     calls.push_back("RecordPosition");
     cardsAtRecord = 0;
     for (const Pile* p = FirstPile(g.PileTable); p; p = p->Next) cardsAtRecord += p->Count;
   }
-  int32_t FindLogRecord(Game&) override {
-    calls.push_back("FindLogRecord");
-    return 17;
-  }
-  int AutoStep(Game&) override {
-    calls.push_back("AutoStep");
-    return ++autoSteps < 3 ? 1 : 0;
-  }
+  int32_t FindLogRecord(Game&) override { return calls.push_back("FindLogRecord"), 17; }
+  int AutoStep(Game&) override { return calls.push_back("AutoStep"), ++autoSteps < 3; }
   void PlaySoundNamed(const char* name) override { calls.push_back(std::string("Sound ") + name); }
   void RedrawTable() override { calls.push_back("RedrawTable"); }
   void UpdateStatusLine() override { calls.push_back("UpdateStatusLine"); }
 };
 
-// A library of one game with two piles and the given game flags.
-struct StartBench {
-  testing::ScratchDir dir;
-  std::unique_ptr<Game> game = std::make_unique<Game>();
-  Recorder recorder;
-
-  explicit StartBench(uint32_t flags) {
+// A one-game library with a goal and a pile of the whole deck, the start's calls recorded.
+struct StartBench : testing::GameInPlay {
+  explicit StartBench(uint32_t flags) : GameInPlay({OneGame(flags)}) {
+    game->services = &recorder, game->display = &recorder;
+  }
+  static GameDef OneGame(uint32_t flags) {
     GameDef def = testing::NamedGame("Test", flags);
-    def.Piles[0] = OpenPile(PileFlags::WinGoal);
-    def.Piles[1] = OpenPile(PileFlags::AutoPlay);
+    def.Piles[0] = OpenPile(PileFlags::WinGoal), def.Piles[1] = OpenPile(PileFlags::AutoPlay);
     def.Piles[1].InitialSize = DeckSize(flags);
-    testing::WriteLibrary(dir.File("lib.tkl"), {def});
-    game->library.Path = dir.File("lib.tkl");
-    CountGames(game->library);
-    LoadGameNames(game->library);
-    game->services = &recorder;
-    game->display = &recorder;
+    return def;
   }
-  void Start(uint32_t seed) {
-    game->CurrentSeed = seed;
-    StartGame(*game, seed);
-  }
+  void Start(uint32_t seed) { Deal(game->CurrentGame, seed); }
+  Recorder recorder;
 };
 
-TEST(StartGame, StepsRunInOrderAndAutomaticPlayRepeatsUntilNothingIsLeft) {
+// A start's steps in order; same seed, same deal; a game outside the library deals nothing.
+TEST(StartGame, StepsRunInOrderAndTheSameSeedGivesTheSameDeal) {
   StartBench b(0);
   b.game->prefs.AutoToggle = 1;
   b.Start(0);
@@ -213,75 +152,62 @@ TEST(StartGame, StepsRunInOrderAndAutomaticPlayRepeatsUntilNothingIsLeft) {
   EXPECT_EQ(b.recorder.cardsAtRecord, 52);  // the position recorded is the dealt table
   EXPECT_EQ(b.game->CurrentLogRecord, 17);
   EXPECT_EQ(b.game->PileTable[1].BottomCard->Value, 21);  // deck position 0 for seed 0
-}
 
-TEST(StartGame, SameSeedGivesTheSameDealWhateverCameBefore) {
-  StartBench b(GameFlags::TwoDeck);
-  b.Start(99);
-  const std::vector<int32_t> first = PileValues(b.game->PileTable[1]);
-  b.Start(12345);
-  EXPECT_NE(PileValues(b.game->PileTable[1]), first);
-  b.Start(99);
-  EXPECT_EQ(PileValues(b.game->PileTable[1]), first);
+  StartBench two(GameFlags::TwoDeck);
+  two.Start(99);
+  const std::vector<int32_t> first = PileValues(two.game->PileTable[1]);
+  two.Start(12345);
+  EXPECT_NE(PileValues(two.game->PileTable[1]), first);
+  two.Start(99);
+  EXPECT_EQ(PileValues(two.game->PileTable[1]), first);
   EXPECT_EQ(first.size(), 104u);
+  two.game->CurrentGame = 5;
+  two.Start(1);
+  EXPECT_EQ(std::make_pair(CountPiles(two.game->PileTable), two.game->CurrentFlags),
+            std::make_pair(0, 0u));
 }
 
-// Redeals and the rank offset follow the game flags (unlimited redeals with
-// the preference), and "Random start" takes the offset from the deal.
+// Redeals and rank offset follow the flags and preference; "Random start" uses the seed.
 TEST(StartGame, RedealsAndRankOffsetFollowTheGameFlags) {
   using namespace GameFlags;
-  const struct {
-    uint32_t flags;
-    int32_t unlimitToggle;
-    uint32_t seed;
-    int32_t redeals, rankOffset;
-  } cases[] = {{0, 0, 5, 0, 0},
-               {RedealOnce, 0, 5, 1, 0}, {RedealOnce, 1, 5, 99, 0}, {RedealTwice, 0, 5, 2, 0},
-               {RedealTwice, 1, 5, 99, 0}, {RedealOnce | RedealUnlimited, 0, 5, 99, 0},
-               {AcesHigh, 0, 5, 0, 1}, {ThreesHigh, 0, 5, 0, 3},
-               {AcesHigh | QueensHigh, 0, 5, 0, 12}, {QueensHigh | FivesHigh, 0, 5, 0, 5},
-               {AcesHigh | QueensHigh | RandomStart, 0, 27, 0, 1},
-               {RandomStart, 0, 4294967295u, 0, 8}};
+  const struct { uint32_t flags; int32_t unlimit; uint32_t seed; int32_t redeals, offset; }
+  cases[] = {
+      {0, 0, 5, 0, 0}, {RedealOnce, 0, 5, 1, 0}, {RedealOnce, 1, 5, 99, 0},
+      {RedealTwice, 0, 5, 2, 0},
+      {RedealOnce | RedealUnlimited, 0, 5, 99, 0}, {AcesHigh, 0, 5, 0, 1}, {ThreesHigh, 0, 5, 0, 3},
+      {AcesHigh | QueensHigh, 0, 5, 0, 12}, {QueensHigh | FivesHigh, 0, 5, 0, 5},
+      {AcesHigh | QueensHigh | RandomStart, 0, 27, 0, 1}, {RandomStart, 0, 4294967295u, 0, 8}};
   for (const auto& c : cases) {
     StartBench b(c.flags);
-    b.game->prefs.UnlimitToggle = c.unlimitToggle;
+    b.game->prefs.UnlimitToggle = c.unlimit;
     b.Start(c.seed);
-    EXPECT_EQ(b.game->RedealsLeft, c.redeals) << c.flags << " " << c.unlimitToggle;
-    EXPECT_EQ(b.game->RankOffset, c.rankOffset) << c.flags << " " << c.seed;
+    EXPECT_EQ(std::make_pair(b.game->RedealsLeft, b.game->RankOffset),
+              std::make_pair(c.redeals, c.offset))
+        << c.flags << " " << c.unlimit << " " << c.seed;
   }
 }
 
-TEST(StartGame, GameOutsideTheLibraryDealsNothing) {
-  StartBench b(0);
-  b.game->CurrentGame = 5;
-  b.Start(1);
-  EXPECT_EQ(CountPiles(b.game->PileTable), 0);
-  EXPECT_EQ(b.game->CurrentFlags, 0u);
-}
-
+// "Kings to top" moves kings above other cards beneath them, the last moved lowest.
 TEST(MoveKingsToTop, KingsAboveOtherCardsGoUnderThemLastMovedLowest) {
   auto game = std::make_unique<Game>();
   Pile* piles = game->PileTable;
-  static_cast<PileDef&>(piles[0]) = OpenPile(PileFlags::KingsToTop);
-  static_cast<PileDef&>(piles[1]) = OpenPile(PileFlags::KingsToTop);
-  static_cast<PileDef&>(piles[2]) = OpenPile(PileFlags::AutoPlay);
+  const uint32_t kings = PileFlags::KingsToTop;
+  const std::vector<std::pair<uint32_t, Values>> dealt = {
+      {kings, {V(12, 0), V(4, 1), V(12, 2), V(6, 0), V(12, 3)}}, {kings, {V(12, 1), V(12, 0)}},
+      {PileFlags::AutoPlay, {V(3, 3), V(12, 1)}}};
+  for (size_t p = 0; p < dealt.size(); ++p)
+    static_cast<PileDef&>(piles[p]) = OpenPile(dealt[p].first);
   ResetTable(piles, {800, 526});
-  Card* deck = game->Deck;
-  const int32_t values[] = {V(12, 0), V(4, 1), V(12, 2), V(6, 0), V(12, 3),  // pile 0
-                            V(12, 1), V(12, 0),                              // pile 1
-                            V(3, 3), V(12, 1)};                              // pile 2
-  const int sizes[] = {5, 2, 2};
-  for (int p = 0, k = 0; p < 3; ++p)
-    for (int i = 0; i < sizes[p]; ++i, ++k) {
-      deck[k].Value = values[k];
-      InsertCardAbove(piles[p], piles[p].TopCard, deck[k]);
+  for (size_t p = 0, k = 0; p < dealt.size(); ++p)
+    for (int32_t v : dealt[p].second) {
+      game->Deck[k].Value = v;
+      InsertCardAbove(piles[p], piles[p].TopCard, game->Deck[k++]);
     }
   LayoutAllPiles(&piles[0], {});
   MoveKingsToTop(*game);
-  EXPECT_EQ(PileValues(piles[0]),
-            (std::vector<int32_t>{V(12, 3), V(12, 2), V(12, 0), V(4, 1), V(6, 0)}));
-  EXPECT_EQ(PileValues(piles[1]), (std::vector<int32_t>{V(12, 1), V(12, 0)}));
-  EXPECT_EQ(PileValues(piles[2]), (std::vector<int32_t>{V(3, 3), V(12, 1)}));
+  EXPECT_EQ((std::vector{PileValues(piles[0]), PileValues(piles[1]), PileValues(piles[2])}),
+            (std::vector<Values>{{V(12, 3), V(12, 2), V(12, 0), V(4, 1), V(6, 0)},
+                                 {V(12, 1), V(12, 0)}, {V(3, 3), V(12, 1)}}));
 }
 
 }  // namespace

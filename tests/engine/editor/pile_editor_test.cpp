@@ -1,13 +1,13 @@
-// The pile editor without its window: what it shows of a pile, the arithmetic
-// of its three scroll bars, the radio buttons, the pile start lists, the
-// flags, adding a pile, stepping between piles and OK.
+// The pile editor without its window: view, bars, radios, lists, flags, piles and OK.
 #include "engine/editor/pile_editor.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <vector>
 #include <climits>
 #include <cstring>
+#include <tuple>
 
 #include "engine/cards/pile_ops.h"
 #include "engine/library/library.h"
@@ -16,37 +16,25 @@
 namespace tarnik {
 namespace {
 
-using testing::MakePile;
-using testing::PlayTable;
+using namespace testing;
 
 // Three piles: two that deal 20 cards each and an empty goal.
-GameDef ThreePiles(uint32_t flags = 0) {
-  GameDef g = testing::NamedGame("Three", flags);
+GameDef ThreePiles() {
+  GameDef g = testing::NamedGame("Three");
   g.Piles[0] = MakePile(0, 2, PileFlags::AutoPlay, RankBuild::Down, SuitBuild::DiffColor);
-  g.Piles[0].InitialSize = 20;
-  g.Piles[0].InitialFaceDown = 5;
   g.Piles[1] = MakePile(2, 2, PileFlags::AutoPlay | PileFlags::AutoFillSource);
-  g.Piles[1].InitialSize = 20;
+  g.Piles[0].InitialSize = g.Piles[1].InitialSize = 20, g.Piles[0].InitialFaceDown = 5;
   g.Piles[2] = MakePile(4, 0, PileFlags::WinGoal, RankBuild::Up, SuitBuild::SameSuit,
                         CardRemoval::None, PileStart::AnyAce);
   return g;
 }
 
-// The checked radio of each group (placement, rank build, suit build,
-// removal, direction, start) and the two list selections.
-std::array<int, 8> Radios(const PileEditorView& v) {
-  return {v.Placement, v.RankBuild, v.SuitBuild,     v.Removal,
-          v.Direction, v.Start,     v.SuitSelection, v.RankSelection};
-}
-std::array<int32_t, 3> Boxes(const PileEditorView& v) { return {v.Box[0], v.Box[1], v.Box[2]}; }
-// Minimum, maximum and position of the three bars.
-std::array<int32_t, 9> Bars(const PileEditorView& v) {
-  std::array<int32_t, 9> out;
-  for (int b = 0; b < 3; ++b) {
-    out[3 * b] = v.Bar[b].Min;
-    out[3 * b + 1] = v.Bar[b].Max;
-    out[3 * b + 2] = v.Bar[b].Pos;
-  }
+// The view as a row: six radios, two list selections, three boxes, three bars' min, max, pos.
+std::vector<int32_t> Shown(const PileEditorView& v) {
+  std::vector<int32_t> out = {v.Placement, v.RankBuild, v.SuitBuild,     v.Removal,
+                              v.Direction, v.Start,     v.SuitSelection, v.RankSelection};
+  out.insert(out.end(), v.Box, v.Box + 3);
+  for (const BarView& bar : v.Bar) out.insert(out.end(), {bar.Min, bar.Max, bar.Pos});
   return out;
 }
 
@@ -72,32 +60,19 @@ struct PileEditorTest : ::testing::Test {
   PlayTable t{ThreePiles()};
 };
 
-// The dialog shows the pile's rules by their buttons (base + value), its
-// three numbers, and the bar ranges: this pile's cards plus the unclaimed
-// ones, its own size for the face-down cards, and the deck for the limit.
+// The view: radios, boxes, bar ranges, a start card's lists; unknown values check nothing.
 TEST_F(PileEditorTest, OpensOnThePilesRules) {
-  t.P(0).SizeLimit = 9;
-  t.P(0).Direction = PileDirection::Vertical;
-  t.P(0).Placement = CardPlacement::Any;
-  t.P(0).Removal = CardRemoval::TopCardOnly;
+  t.P(0).SizeLimit = 9, t.P(0).Direction = PileDirection::Vertical;
+  t.P(0).Placement = CardPlacement::Any, t.P(0).Removal = CardRemoval::TopCardOnly;
   t.P(0).PileStart = PileStart::AnyKing;
   const PileEditorView v = Open(0).View();
-  EXPECT_EQ(Radios(v), (std::array<int, 8>{4201, 4303, 4403, 4607, 4703, 4515, 0, 0}));
   EXPECT_EQ(v.Flags, PileFlags::AutoPlay);
-  EXPECT_EQ(Boxes(v), (std::array<int32_t, 3>{20, 5, 9}));
   // Size: 20 of its own and 12 nobody claims; face down: its size; limit: the deck.
-  EXPECT_EQ(Bars(v), (std::array<int32_t, 9>{0, 32, 20, 0, 20, 5, 0, 52, 9}));
-}
-
-// A specific card checks "Specific card" and selects its suit and rank; a
-// start value outside every button checks none and selects the first
-// entries.
-TEST_F(PileEditorTest, PileStartShowsTheSpecificCardInTheLists) {
-  const struct {
-    int32_t start;
-    int radio, suit, rank;
-  } cases[] = {{46, 4502, 2, 11},  // queen of hearts
-               {-2, 4500, 0, 0}, {70, 4521, 0, 0}, {71, 0, 0, 0}, {INT32_MAX, 0, 0, 0}};
+  EXPECT_EQ(Shown(v), (std::vector<int32_t>{4201, 4303, 4403, 4607, 4703, 4515, 0, 0, 20, 5, 9,
+                                             0, 32, 20, 0, 20, 5, 0, 52, 9}));
+  const struct { int32_t start; int radio, suit, rank; } cases[] = {
+      {46, 4502, 2, 11},  // queen of hearts
+      {-2, 4500, 0, 0}, {70, 4521, 0, 0}, {71, 0, 0, 0}, {INT32_MAX, 0, 0, 0}};
   for (const auto& c : cases) {
     t.P(2).PileStart = static_cast<PileStart>(c.start);
     const PileEditorView v = Open(2).View();
@@ -105,80 +80,56 @@ TEST_F(PileEditorTest, PileStartShowsTheSpecificCardInTheLists) {
               (std::array{c.radio, c.suit, c.rank}))
         << c.start;
   }
-  // Values a foreign library may hold, far outside every group.
   t.P(2).RankBuild = static_cast<RankBuild>(INT32_MAX);
   t.P(2).Removal = static_cast<CardRemoval>(INT32_MIN);
-  EXPECT_EQ(Open(2).View().RankBuild, 0);
-  EXPECT_EQ(Open(2).View().Removal, 0);
+  EXPECT_EQ(std::make_pair(Open(2).View().RankBuild, Open(2).View().Removal),
+            std::make_pair(0, 0));
 }
 
-// Page right on the empty goal while the other piles claim 40 cards leaves
-// it at 12, dealt at once; the box and the bar show 12.
-TEST_F(PileEditorTest, PageRightTakesBackTheExcessOverTheDeck) {
-  PileEditor e = Open(2);
+// Bars stop at the deck left, the size and 0; a smaller size keeps the face-down count.
+TEST_F(PileEditorTest, BarStepsStopWhereTheDeckAndTheSizeEnd) {
+  PileEditor goal = Open(2);
   const int redraws = t.display.redraws;
-  e.Scroll(PileBar::InitialSize, ScrollAction::PageRight);
-  EXPECT_EQ((std::array{t.P(2).InitialSize, e.View().Box[0], e.View().Bar[0].Pos, t.P(2).Count}),
-            (std::array{12, 12, 12, 12}));
-  EXPECT_EQ(Dealt(), 52);
+  goal.Scroll(PileBar::InitialSize, ScrollAction::PageRight);
+  EXPECT_EQ((std::array{t.P(2).InitialSize, goal.View().Box[0], goal.View().Bar[0].Pos,
+                        t.P(2).Count, Dealt()}),
+            (std::array{12, 12, 12, 12, 52}));
   EXPECT_GT(t.display.redraws, redraws);
-  e.Scroll(PileBar::InitialSize, ScrollAction::LineRight);
+  goal.Scroll(PileBar::InitialSize, ScrollAction::ThumbTrack, 30);
   EXPECT_EQ(t.P(2).InitialSize, 12);
-  e.Scroll(PileBar::InitialSize, ScrollAction::ThumbTrack, 30);
-  EXPECT_EQ(t.P(2).InitialSize, 12);
-  e.Scroll(PileBar::InitialSize, ScrollAction::PageLeft);
-  EXPECT_EQ(t.P(2).InitialSize, 0);
-  EXPECT_EQ(Dealt(), 40);
-}
+  goal.Scroll(PileBar::InitialSize, ScrollAction::PageLeft);
+  EXPECT_EQ(std::make_pair(t.P(2).InitialSize, Dealt()), std::make_pair(0, 40));
 
-// Alone in a one-deck game a pile's size goes to 51 by line steps and to 52
-// by a page; the face-down count stops at the size, the limit at the deck;
-// nothing goes below 0.
-TEST_F(PileEditorTest, LineAndPageStepsStopWhereTheBarsEnd) {
-  t.P(1).Flags = 0;  // pile 0 alone
-  t.P(0).InitialSize = 50;
-  t.P(0).SizeLimit = 51;
+  t.P(1).Flags = 0, t.P(0).InitialSize = 50, t.P(0).SizeLimit = 51;  // pile 0 alone
   PileEditor e = Open(0);
   using A = ScrollAction;
-  const struct {
-    PileBar bar;
-    std::vector<ScrollAction> actions;
-    int32_t value;
-  } steps[] = {
-      {PileBar::InitialSize, {A::LineRight, A::LineRight}, 51}, {PileBar::InitialSize, {A::PageRight}, 52},
-      {PileBar::InitialSize, {A::ThumbTrack}, 6}, {PileBar::FaceDown, {A::LineRight, A::LineRight}, 6},
-      {PileBar::FaceDown, {A::PageLeft, A::LineLeft}, 0}, {PileBar::FaceDown, {A::PageRight}, 6},
-      {PileBar::SizeLimit, {A::LineRight, A::LineRight}, 52}, {PileBar::SizeLimit, {A::ThumbTrack}, 17},
-      {PileBar::SizeLimit, {A::ThumbReleased}, 17},
+  const PileBar size = PileBar::InitialSize, down = PileBar::FaceDown, limit = PileBar::SizeLimit;
+  const struct { PileBar bar; std::vector<ScrollAction> actions; int32_t value; } steps[] = {
+      {size, {A::LineRight, A::LineRight}, 51}, {size, {A::PageRight}, 52},
+      {size, {A::ThumbTrack}, 6}, {down, {A::LineRight, A::LineRight}, 6},
+      {down, {A::PageLeft, A::LineLeft}, 0}, {down, {A::PageRight}, 6},
+      {limit, {A::LineRight, A::LineRight}, 52}, {limit, {A::ThumbTrack}, 17},
+      {limit, {A::ThumbReleased}, 17},
   };
   const int32_t* fields[] = {&t.P(0).InitialSize, &t.P(0).InitialFaceDown, &t.P(0).SizeLimit};
   for (const auto& s : steps) {
     for (ScrollAction a : s.actions) e.Scroll(s.bar, a, s.value);
     const int bar = static_cast<int>(s.bar);
-    EXPECT_EQ(std::make_pair(*fields[bar], e.View().Box[bar]), std::make_pair(s.value, s.value)) << bar;
+    EXPECT_EQ(std::make_pair(*fields[bar], e.View().Box[bar]), std::make_pair(s.value, s.value))
+        << bar;
   }
-}
-
-// A smaller size leaves the face-down count above it; the deal then deals
-// every card of the pile face down.
-TEST_F(PileEditorTest, ShrinkingThePileKeepsItsFaceDownCount) {
-  PileEditor e = Open(0);
-  e.Scroll(PileBar::InitialSize, ScrollAction::ThumbTrack, 3);
-  EXPECT_EQ(t.P(0).InitialSize, 3);
-  EXPECT_EQ(t.P(0).InitialFaceDown, 5);
+  e.Scroll(PileBar::InitialSize, ScrollAction::ThumbTrack, 2);
+  EXPECT_EQ(t.P(0).InitialFaceDown, 6);
   for (const Card* c = t.P(0).BottomCard; c; c = c->Above) EXPECT_EQ(c->Face, FaceDown);
 }
 
-// Every radio button stores its identifier minus its group's base, and
-// deals afresh; ids of no button change nothing.
-TEST_F(PileEditorTest, RadioButtonsStoreIdentifierMinusBase) {
-  // Words of a pile definition: 5 Direction, 6 Placement, 7 RankBuild,
-  // 8 SuitBuild, 9 PileStart, 10 Removal.
-  const struct {
-    int id, word, value;
-  } clicks[] = {{4200, 6, -2},  {4202, 6, 0},  {4300, 7, -2}, {4312, 7, 10}, {4405, 8, 3},
-                {4601, 10, -1}, {4611, 10, 9}, {4700, 5, -2}, {4704, 5, 2},  {4500, 9, -2},
-                {4501, 9, -1},  {4503, 9, 52}, {4514, 9, 63}, {4521, 9, 70}};
+// Radios store id minus base and deal afresh; "Specific card" follows the lists; no save.
+TEST_F(PileEditorTest, RadioButtonsAndListsStoreTheirValues) {
+  // Words 5 to 10: direction, placement, rank build, suit build, start, removal.
+  const struct { int id, word, value; } clicks[] = {
+      {4200, 6, -2}, {4202, 6, 0}, {4300, 7, -2}, {4312, 7, 10}, {4405, 8, 3}, {4601, 10, -1},
+      {4611, 10, 9}, {4700, 5, -2}, {4704, 5, 2}, {4500, 9, -2}, {4501, 9, -1}, {4503, 9, 52},
+      {4514, 9, 63}, {4521, 9, 70}};
   PileEditor e = Open(0);
   for (const auto& click : clicks) {
     SCOPED_TRACE(click.id);
@@ -189,127 +140,92 @@ TEST_F(PileEditorTest, RadioButtonsStoreIdentifierMinusBase) {
     EXPECT_EQ(words[click.word], click.value);
     EXPECT_NE(t.game->RandomState, state) << "dealt afresh";
   }
-  EXPECT_EQ(e.View().Start, 4521);
-  EXPECT_EQ(e.View().Removal, 4611);
+  EXPECT_EQ(std::make_pair(e.View().Start, e.View().Removal), std::make_pair(4521, 4611));
   const PileDef before = t.P(0);
   for (int id : {4203, 4313, 4522, 4199, 2100}) e.CheckRadio(id);
   EXPECT_EQ(std::memcmp(&before, static_cast<const PileDef*>(&t.P(0)), sizeof before), 0);
   EXPECT_EQ(Stored().Piles[0].RankBuild, RankBuild::Down) << "nothing saved before OK";
-}
 
-// "Specific card" with Hearts and Queen selected stores the queen of hearts;
-// a new rank then stores the king of hearts; while "Any ace" is chosen the
-// lists change nothing.
-TEST_F(PileEditorTest, SpecificCardFollowsTheLists) {
-  PileEditor e = Open(2);
-  e.SelectCard(2, 11);
-  EXPECT_EQ(static_cast<int32_t>(t.P(2).PileStart), 52) << "Any ace stays";
-  e.CheckRadio(4502);
-  EXPECT_EQ(static_cast<int32_t>(t.P(2).PileStart), 46);
-  e.SelectCard(2, 12);
-  EXPECT_EQ(static_cast<int32_t>(t.P(2).PileStart), 50);
-  e.CheckRadio(4503);
+  PileEditor goal = Open(2);
+  std::vector<int32_t> starts;
+  auto start = [&] { starts.push_back(static_cast<int32_t>(t.P(2).PileStart)); };
+  goal.SelectCard(2, 11), start();  // "Any ace" stays
+  goal.CheckRadio(4502), start();
+  goal.SelectCard(2, 12), start();
+  goal.CheckRadio(4503);
   const uint32_t state = t.game->RandomState;
-  e.SelectCard(0, 0);
-  EXPECT_EQ(static_cast<int32_t>(t.P(2).PileStart), 52);
-  EXPECT_EQ(t.game->RandomState, state) << "nothing changed, nothing dealt";
-  e.SelectCard(-1, 3);  // a list being emptied
-  EXPECT_EQ(e.View().SuitSelection, 0);
+  goal.SelectCard(0, 0), start();
+  EXPECT_EQ(starts, (std::vector<int32_t>{52, 46, 50, 52}));
+  EXPECT_EQ(t.game->RandomState, state);
+  goal.SelectCard(-1, 3);  // a list being emptied
+  EXPECT_EQ(goal.View().SuitSelection, 0);
 }
 
-// A checkbox inverts its bit; with every attribute unchecked the pile has
-// Flags 0 and neither it nor any pile behind it belongs to the game.
-TEST_F(PileEditorTest, UncheckingEveryAttributeTakesThePileOutOfTheGame) {
+// All flags unchecked take the pile out; OK stores the boxes and writes the whole game.
+TEST_F(PileEditorTest, UncheckingEveryAttributeTakesThePileOutAndOkWritesTheGame) {
   PileEditor e = Open(1);
+  e.Scroll(PileBar::SizeLimit, ScrollAction::ThumbTrack, 13);
   e.ToggleFlag(25);
   EXPECT_EQ(t.P(1).Flags, PileFlags::AutoPlay | PileFlags::AutoFillSource | PileFlags::WinGoal);
   for (int bit = 0; bit < 32; ++bit)
     if (t.P(1).Flags & (1u << bit)) e.ToggleFlag(bit);
-  EXPECT_EQ(t.P(1).Flags, 0u);
-  EXPECT_EQ(e.View().Flags, 0u);
-  EXPECT_EQ(CountPiles(t.game->PileTable), 1);
-  EXPECT_EQ(t.P(0).Next, nullptr);
-  EXPECT_EQ(Dealt(), 20);
+  EXPECT_EQ(std::make_pair(t.P(1).Flags, e.View().Flags), std::make_pair(0u, 0u));
+  EXPECT_EQ(std::make_tuple(CountPiles(t.game->PileTable), t.P(0).Next, Dealt()),
+            std::make_tuple(1, nullptr, 20));
   e.Ok();
+  EXPECT_EQ(t.game->EditPile, nullptr);
   const GameDef stored = Stored();
-  EXPECT_EQ(stored.Piles[1].Flags, 0u);
-  EXPECT_EQ(stored.Piles[2].Flags, PileFlags::WinGoal) << "the record behind stays as it was";
+  EXPECT_EQ((std::array{stored.Piles[1].Flags, stored.Piles[2].Flags}),
+            (std::array{0u, PileFlags::WinGoal}));
+  EXPECT_EQ(stored.Piles[1].SizeLimit, 13);
+  EXPECT_STREQ(stored.Name, "Three");
 }
 
-// "Add pile" on three piles makes the fourth record a pile with Flags 1 in
-// the cell its record holds; the editor stays on its pile.
+// "Add pile" makes the next record a pile within the deck left; at 48 piles it only says so.
 TEST_F(PileEditorTest, AddPileMakesTheNextRecordAPile) {
   PileEditor e = Open(1);
   e.AddPile();
-  EXPECT_EQ(CountPiles(t.game->PileTable), 4);
-  EXPECT_EQ(t.P(3).Flags, 1u);
-  EXPECT_EQ((std::array{t.P(3).Column, t.P(3).Row}), (std::array{0, 0}));
-  EXPECT_EQ(t.P(2).Next, &t.P(3));
-  EXPECT_EQ(t.game->EditPile, &t.P(1));
-  EXPECT_EQ(&e.Edited(), &t.P(1));
+  EXPECT_EQ((std::array{CountPiles(t.game->PileTable), static_cast<int32_t>(t.P(3).Flags),
+                        t.P(3).Column, t.P(3).Row}),
+            (std::array{4, 1, 0, 0}));
+  EXPECT_EQ(std::make_tuple(t.P(2).Next, t.game->EditPile, &e.Edited()),
+            std::make_tuple(&t.P(3), &t.P(1), &t.P(1)));
   EXPECT_TRUE(t.display.messages.empty());
-}
 
-// A record used before joins with what it holds, but never asks for more
-// cards than the deck has left.
-TEST_F(PileEditorTest, AnAddedPileClaimsNoMoreThanTheDeckHasLeft) {
   t.P(3) = Pile{};
   static_cast<PileDef&>(t.P(3)) = MakePile(6, 0, 0);
   t.P(3).InitialSize = 30;
-  PileEditor e = Open(0);
   e.AddPile();
-  EXPECT_EQ(t.P(3).Column, 6);
-  EXPECT_EQ(t.P(3).InitialSize, 12);
-  EXPECT_EQ(Dealt(), 52);
-}
+  EXPECT_EQ(std::make_tuple(t.P(3).Column, t.P(3).InitialSize, Dealt()),
+            std::make_tuple(6, 12, 52));
 
-// With all 48 records in use "Add pile" changes nothing and says why.
-TEST_F(PileEditorTest, AddPileOnAFullTableOnlySaysSo) {
-  for (int i = 3; i < kMaxPiles; ++i) t.P(i).Flags = PileFlags::WinGoal;
-  PileEditor e = Open(0);
+  for (int i = 4; i < kMaxPiles; ++i) t.P(i).Flags = PileFlags::WinGoal;
   const uint32_t state = t.game->RandomState;
   e.AddPile();
-  EXPECT_EQ(CountPiles(t.game->PileTable), 48);
-  EXPECT_EQ(t.game->RandomState, state);
-  ASSERT_EQ(t.display.messages.size(), 1u);
-  EXPECT_NE(t.display.messages[0].find("48"), std::string::npos);
+  EXPECT_EQ(std::make_pair(CountPiles(t.game->PileTable), t.game->RandomState),
+            std::make_pair(48, state));
+  EXPECT_EQ(t.display.messages,
+            std::vector<std::string>{"This game already has 48 piles, as many as a game can "
+                                     "hold.|Tarnik game editor"});
 }
 
-// "Previous pile" on the first pile and "Next pile" on the last do nothing;
-// between them the editor moves and shows the neighbour, keeping the boxes.
+// Previous and Next step between piles, doing nothing at either end, keeping the boxes.
 TEST_F(PileEditorTest, PreviousAndNextStepBetweenThePiles) {
   PileEditor e = Open(0);
   const uint32_t state = t.game->RandomState;
   e.PreviousPile();
-  EXPECT_EQ(t.game->EditPile, &t.P(0));
-  EXPECT_EQ(t.game->RandomState, state);
+  EXPECT_EQ(std::make_pair(t.game->EditPile, t.game->RandomState), std::make_pair(&t.P(0), state));
   e.NextPile();
   e.NextPile();
-  EXPECT_EQ(t.game->EditPile, &t.P(2));
-  EXPECT_EQ(e.View().Start, 4503);
-  EXPECT_EQ(e.View().Bar[0].Max, 12);
+  EXPECT_EQ(std::make_tuple(t.game->EditPile, e.View().Start, e.View().Bar[0].Max),
+            std::make_tuple(&t.P(2), 4503, 12));
   const uint32_t atLast = t.game->RandomState;
   e.NextPile();
-  EXPECT_EQ(t.game->EditPile, &t.P(2));
-  EXPECT_EQ(t.game->RandomState, atLast);
+  EXPECT_EQ(std::make_pair(t.game->EditPile, t.game->RandomState),
+            std::make_pair(&t.P(2), atLast));
   e.PreviousPile();
-  EXPECT_EQ(t.game->EditPile, &t.P(1));
-  EXPECT_EQ(e.View().Box[0], 20);
-  EXPECT_EQ(t.P(0).InitialSize, 20);
-}
-
-// OK leaves the pile, deals afresh and writes the whole game to the library.
-TEST_F(PileEditorTest, OkWritesTheGameBack) {
-  PileEditor e = Open(2);
-  e.Scroll(PileBar::SizeLimit, ScrollAction::ThumbTrack, 13);
-  e.CheckRadio(4301);
-  EXPECT_EQ(Stored().Piles[2].SizeLimit, 0);
-  e.Ok();
-  EXPECT_EQ(t.game->EditPile, nullptr);
-  const GameDef stored = Stored();
-  EXPECT_EQ(stored.Piles[2].SizeLimit, 13);
-  EXPECT_EQ(stored.Piles[2].RankBuild, RankBuild::Any);
-  EXPECT_STREQ(stored.Name, "Three");
+  EXPECT_EQ(std::make_tuple(t.game->EditPile, e.View().Box[0], t.P(0).InitialSize),
+            std::make_tuple(&t.P(1), 20, 20));
 }
 
 }  // namespace

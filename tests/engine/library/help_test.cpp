@@ -18,22 +18,26 @@ namespace tarnik {
 namespace {
 
 // What the published rules of each game say, as the page must say it.
-const struct { const char* game; std::vector<const char*> says; } kPages[] = {
+const struct { const char* game; std::vector<const char*> says;
+} kPages[] = {
     {"Klondike",
      {"<b>Seven tableau columns</b> (piles 1 to 7, fanned downward): dealt 1, 2, 3, 4, 5, 6 and 7 "
       "cards, all but the top card face down. Each takes a card or a group on its top card: one "
       "rank lower, of the other colour.",
-      "<b>Four foundations</b>", "When empty, it takes only a king.", "<b>The stock</b>", "<b>The waste pile</b>",
-      "A click on it deals cards onto the waste pile.",
+      "<b>Four foundations</b>", "When empty, it takes only a king.", "<b>The stock</b>",
+      "<b>The waste pile</b>", "A click on it deals cards onto the waste pile.",
       "When it is empty, a click on it gathers the cards of the waste pile into it, face down",
       "The game is won when every card lies on the foundations."}},
     {"FreeCell", {"<b>Four free cells</b>", "up to one card more than there are empty free cells"}},
-    {"Forty and Eight", {"Two packs (104 cards). Redeals: one.", "Only its top card can be taken.",
-                         "<b>Eight tableau columns</b> (piles 1 to 8, fanned downward): dealt 5 cards, face up."}},
-    {"Spider", {"<b>Ten tableau columns</b>", "It deals only while none of the ten tableau columns is empty.",
-                "<b>Eight foundations</b>", "in one suit come onto them by themselves, two for each suit"}},
-    {"Pyramid", {"<b>The discard pile</b>", "go to the discard pile together", "into it, still face up",
-                 "two cards adding up to 13, or a king on its own"}},
+    {"Forty and Eight",
+     {"Two packs (104 cards). Redeals: one.", "Only its top card can be taken.",
+      "<b>Eight tableau columns</b> (piles 1 to 8, fanned downward): dealt 5 cards, face up."}},
+    {"Spider",
+     {"<b>Ten tableau columns</b>", "It deals only while none of the ten tableau columns is empty.",
+      "<b>Eight foundations</b>", "in one suit come onto them by themselves, two for each suit"}},
+    {"Pyramid",
+     {"<b>The discard pile</b>", "go to the discard pile together", "into it, still face up",
+      "two cards adding up to 13, or a king on its own"}},
     {"PileOn", {"thirteen piles each hold the four cards of one rank"}},
     {"Golf", {"<b>The foundation</b>", "Its cards may go only to the foundation."}},
     {"Calculation",
@@ -42,7 +46,8 @@ const struct { const char* game; std::vector<const char*> says; } kPages[] = {
       "A 3 5 7 9 J K. Nothing can be taken from it.",
       "<b>Four waste piles</b>", "Its cards may go only to the foundations."}},
     {"Betsy Ross", {"When empty, it takes only the two of hearts."}},
-    {"Canfield", {"<b>The reserve</b>", "Its top card fills a space in the four tableau columns at once."}},
+    {"Canfield",
+     {"<b>The reserve</b>", "Its top card fills a space in the four tableau columns at once."}},
 };
 
 // Words of the engine that a player would not use.
@@ -59,12 +64,14 @@ TEST(RulesWords, PagesNamePilesAsPlayersDoAndNoEngineWordShowsThrough) {
     GameDef g;
     DecodeGameDef(&bytes[at], g);
     const std::string html = pages[g.Name] = LayoutAndRulesHtml(g);
-    for (const char* words : kEngineWords) EXPECT_EQ(html.find(words), std::string::npos) << g.Name << ": " << words;
+    for (const char* words : kEngineWords)
+      EXPECT_EQ(html.find(words), std::string::npos) << g.Name << ": " << words;
   }
   for (const auto& c : kPages) {
     ASSERT_TRUE(pages.count(c.game)) << c.game;
     for (const char* words : c.says)
-      EXPECT_NE(pages[c.game].find(words), std::string::npos) << c.game << ": " << words << "\n" << pages[c.game];
+      EXPECT_NE(pages[c.game].find(words), std::string::npos) << c.game << ": " << words << "\n"
+                                                              << pages[c.game];
   }
 }
 
@@ -86,8 +93,9 @@ TEST(HelpFile, OnlyRegularFilesInsideTheHelpFolderAndTheNestingDepth) {
   // read: outside, a device, a pipe, a folder, too big, missing.
   for (const char* path : {"/Tarnik.html", "/Rules/../Tarnik.html", "/Rules/link.html"})
     EXPECT_TRUE(ReadHelpFile(help, help + path).has_value()) << path;
-  for (const std::string& path : {help + "/../outside.html", dir.File("outside.html"), help + "/zero.png",
-                                  help + "/pipe.html", help + "/Rules", help + "/big.png", help + "/missing.html"})
+  for (const std::string& path :
+       {help + "/../outside.html", dir.File("outside.html"), help + "/zero.png",
+        help + "/pipe.html", help + "/Rules", help + "/big.png", help + "/missing.html"})
     EXPECT_FALSE(ReadHelpFile(help, path).has_value()) << path;
   EXPECT_EQ(ReadHelpFile(help, help + "/Tarnik.html")->size(), 15u);
   // The depth a page nests counts lists, tables, quotes and divisions only.

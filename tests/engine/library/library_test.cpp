@@ -56,13 +56,16 @@ TEST(CountGames, WholeRecordsOnlyAtMost256) {
   LibraryBench b;
   EXPECT_EQ(b.Open(), 0);  // missing
   AppendEmptyGame(*b.lib);
-  EXPECT_EQ(std::pair(b.lib->GameCount, ReadBytes(b.path).size()), std::pair(1, size_t(kGameRecordSize)));
+  EXPECT_EQ(std::pair(b.lib->GameCount, ReadBytes(b.path).size()),
+            std::pair(1, size_t(kGameRecordSize)));
   std::vector<GameDef> games;
-  for (int i = 0; i < 300; ++i) games.push_back(NamedGame(("Game " + std::to_string(i)).c_str(), i));
+  for (int i = 0; i < 300; ++i)
+    games.push_back(NamedGame(("Game " + std::to_string(i)).c_str(), i));
   WriteLibrary(b.path, games);
   Bytes partial = ReadBytes(b.path);
   partial.resize(2 * kGameRecordSize + 1);
-  for (const auto& [bytes, count] : std::vector<std::pair<Bytes, int>>{{Bytes(2339, 7), 0}, {{}, 0}, {partial, 2}}) {
+  for (const auto& [bytes, count] :
+       std::vector<std::pair<Bytes, int>>{{Bytes(2339, 7), 0}, {{}, 0}, {partial, 2}}) {
     WriteBytes(b.path, bytes);
     EXPECT_EQ(b.Open(), count);
   }
@@ -74,7 +77,8 @@ TEST(CountGames, WholeRecordsOnlyAtMost256) {
   EXPECT_EQ(std::pair(std::string(b.lib->GameNames[255]), b.lib->GameFlagTable[255]),
             std::pair(std::string("Game 255"), 255u));
   AppendEmptyGame(*b.lib);
-  EXPECT_EQ(std::pair(ReadBytes(b.path).size(), b.lib->GameCount), std::pair(size_t(300) * kGameRecordSize, 256));
+  EXPECT_EQ(std::pair(ReadBytes(b.path).size(), b.lib->GameCount),
+            std::pair(size_t(300) * kGameRecordSize, 256));
 }
 
 // Whole records of 48 piles load and save (unknown values too), "<empty>"
@@ -84,7 +88,8 @@ TEST(Library, WholeRecordsAreLoadedSavedAppendedAndSorted) {
   GameDef g = NamedGame("Two piles", GameFlags::TwoDeck | GameFlags::AcesHigh);
   for (PileDef& p : g.Piles) p.Column = 77;
   PileDef& p = g.Piles[0];
-  p.Row = 9, p.RankBuild = RankBuild::UpByFourWrapping, p.PileStart = PileStart::BlankSpace, p.Flags = 0x80000001u;
+  p.Row = 9, p.RankBuild = RankBuild::UpByFourWrapping, p.PileStart = PileStart::BlankSpace,
+  p.Flags = 0x80000001u;
   g.Piles[1].Removal = static_cast<CardRemoval>(12345), g.Piles[1].Flags = PileFlags::WinGoal;
   WriteLibrary(b.path, {NamedGame("Zero", 5), g, NamedGame("Apple", 2)});
   b.Open();
@@ -104,14 +109,16 @@ TEST(Library, WholeRecordsAreLoadedSavedAppendedAndSorted) {
   for (int k = 0; k < kMaxPiles; ++k) want.Piles[k] = piles[k];
   Bytes bytes = ReadBytes(b.path);
   ASSERT_EQ(bytes.size(), 3u * kGameRecordSize);
-  EXPECT_EQ(Bytes(bytes.begin() + kGameRecordSize, bytes.begin() + 2 * kGameRecordSize), Record(want));
+  EXPECT_EQ(Bytes(bytes.begin() + kGameRecordSize, bytes.begin() + 2 * kGameRecordSize),
+            Record(want));
   EXPECT_EQ(GetLittle32(&bytes[kGameRecordSize + 36 + 48 + 4]), 4u);  // pile 1's row
   EXPECT_EQ(b.lib->GameFlagTable[1], GameFlags::FourRank);     // the names reloaded
   SaveCurrentGame(*b.lib, 3, 0, piles);                         // no such game: nothing written
   EXPECT_EQ(ReadBytes(b.path), bytes);
 
   AppendEmptyGame(*b.lib);
-  EXPECT_EQ(std::pair(b.lib->GameCount, std::string(b.lib->GameNames[3])), std::pair(4, std::string()));
+  EXPECT_EQ(std::pair(b.lib->GameCount, std::string(b.lib->GameNames[3])),
+            std::pair(4, std::string()));
   Bytes empty(kGameRecordSize, 0);  // one pile of 52 cards, squared up, filled by itself
   std::memcpy(empty.data(), "<empty>", 7);
   empty[36 + 8] = 52;                                               // InitialSize
@@ -122,8 +129,10 @@ TEST(Library, WholeRecordsAreLoadedSavedAppendedAndSorted) {
 
   SortLibrary(*b.lib);
   LoadGameNames(*b.lib);
-  const std::pair<std::string, uint32_t> sorted[] = {{"<empty>", 0}, {"Apple", 2}, {"Renamed", GameFlags::FourRank}, {"Zero", 5}};
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(std::pair(std::string(b.lib->GameNames[i]), b.lib->GameFlagTable[i]), sorted[i]);
+  const std::pair<std::string, uint32_t> sorted[] = {
+      {"<empty>", 0}, {"Apple", 2}, {"Renamed", GameFlags::FourRank}, {"Zero", 5}};
+  for (int i = 0; i < 4; ++i)
+    EXPECT_EQ(std::pair(std::string(b.lib->GameNames[i]), b.lib->GameFlagTable[i]), sorted[i]);
   const ino_t inode = InodeOf(b.path);
   bytes = ReadBytes(b.path);
   SortLibrary(*b.lib);
@@ -144,7 +153,8 @@ TEST(Library, ReadOnlyFileIsNeverChangedAndTablesStayConsistent) {
   AppendEmptyGame(*b.lib);
   SortLibrary(*b.lib);
   EXPECT_EQ(ReadBytes(b.path), bytes);
-  EXPECT_EQ(std::pair(b.lib->GameCount, std::string(b.lib->GameNames[0])), std::pair(2, std::string("Zebra")));
+  EXPECT_EQ(std::pair(b.lib->GameCount, std::string(b.lib->GameNames[0])),
+            std::pair(2, std::string("Zebra")));
   EXPECT_FALSE(std::filesystem::exists(b.path + ".new"));
 }
 
@@ -174,7 +184,9 @@ TEST(NameOrder, PairsCompareAsAPersonReadsThem) {
 // numbers come into range, so sums and pixel edges stay inside 32 bits.
 TEST(GameRecord, LosslessAndDamagedPileNumbersAreBroughtIntoRange) {
   // Column, row, initial size and face-down count as stored, then as read.
-  const struct { int32_t column, row, initial, faceDown, wantColumn, wantRow, wantInitial, wantFaceDown; } cases[] = {
+  const struct {
+    int32_t column, row, initial, faceDown, wantColumn, wantRow, wantInitial, wantFaceDown;
+  } cases[] = {
       {3, 2, 7, 6, 3, 2, 7, 6},  // a sound record reads as written
       {INT32_MAX, INT32_MIN, INT32_MAX, INT32_MIN, kMaxGridCell, 0, kMaxCards, 0},
       {-1, 1024, -52, 209, 0, kMaxGridCell, 0, kMaxCards},
@@ -183,11 +195,13 @@ TEST(GameRecord, LosslessAndDamagedPileNumbersAreBroughtIntoRange) {
     GameDef def = NamedGame("Damaged", 0xDEADBEEF), read;
     def.Name[20] = 'x';
     for (PileDef& p : def.Piles)
-      p.Column = c.column, p.Row = c.row, p.InitialSize = c.initial, p.InitialFaceDown = c.faceDown, p.Flags = 1;
+      p.Column = c.column, p.Row = c.row, p.InitialSize = c.initial, p.InitialFaceDown = c.faceDown,
+      p.Flags = 1;
     def.Piles[5].SizeLimit = 5000, def.Piles[5].Flags = 0xFFFFFFFAu;
     const Bytes bytes = Record(def);
     const size_t pile5 = 36 + 48 * 5;  // flags at 32, then 48 bytes a pile, its flags last
-    EXPECT_EQ(std::vector({GetLittle32(&bytes[32]), GetLittle32(&bytes[pile5]), GetLittle32(&bytes[pile5 + 44])}),
+    EXPECT_EQ(std::vector({GetLittle32(&bytes[32]), GetLittle32(&bytes[pile5]),
+                           GetLittle32(&bytes[pile5 + 44])}),
               std::vector({0xDEADBEEFu, uint32_t(c.column), 0xFFFFFFFAu}));
     DecodeGameDef(bytes.data(), read);
     EXPECT_TRUE(c.column != c.wantColumn || Record(read) == bytes);  // the sound record whole
@@ -225,18 +239,61 @@ LibraryImage Image(const std::vector<std::string>& entries) {
 // games go to the end; no game moves.
 TEST(LibraryMerge, KeepsEveryPlaceAndThePlayersGames) {
   using Names = std::vector<std::string>;
-  const struct { const char* what; std::optional<Names> oldShipped; Names newShipped, player, expected;
-                 std::vector<int> updated, added; } cases[] = {
-      {"an unedited game takes the newer rules; new games follow the player's own", {{"A:1", "B:1", "C:1"}},
-       {"A:1", "B:2", "C:1", "D:1", "E:1"}, {"A:1", "B:1", "C:1", "Mine:5"}, {"A:1", "B:2", "C:1", "Mine:5", "D:1", "E:1"}, {1}, {4, 5}},
-      {"a game the player edited stays as it is", {{"A:1", "B:1"}}, {"A:1", "B:2", "D:1"}, {"A:1", "B:7"}, {"A:1", "B:7", "D:1"}, {}, {2}},
-      {"a sorted library: games are known by name in their own places", {{"A:1", "B:1", "C:1"}}, {"A:2", "B:1", "C:2"},
-       {"C:1", "B:1", "A:1"}, {"C:2", "B:1", "A:2"}, {0, 2}, {}},
-      {"a shipped game the player renamed is not brought back", {{"A:1", "B:1"}}, {"A:1", "B:1"}, {"A:1", "Bee:1"}, {"A:1", "Bee:1"}, {}, {}},
-      {"a folder with no record of its version: nothing is changed, missing names added", std::nullopt, {"A:2", "B:1", "D:1"},
-       {"A:1", "B:1"}, {"A:1", "B:1", "D:1"}, {}, {2}},
-      {"a new game named as one of the player's own is not added", {{"A:1"}}, {"A:1", "Mine:1"}, {"A:1", "Mine:5"}, {"A:1", "Mine:5"}, {}, {}},
-      {"a game the new version no longer ships stays", {{"A:1", "B:1"}}, {"A:1"}, {"A:1", "B:1"}, {"A:1", "B:1"}, {}, {}},
+  const struct {
+    const char* what;
+    std::optional<Names> oldShipped;
+    Names newShipped, player, expected;
+    std::vector<int> updated, added;
+  } cases[] = {
+      {"an unedited game takes the newer rules; new games follow the player's own",
+       {{"A:1", "B:1", "C:1"}},
+       {"A:1", "B:2", "C:1", "D:1", "E:1"},
+       {"A:1", "B:1", "C:1", "Mine:5"},
+       {"A:1", "B:2", "C:1", "Mine:5", "D:1", "E:1"},
+       {1},
+       {4, 5}},
+      {"a game the player edited stays as it is",
+       {{"A:1", "B:1"}},
+       {"A:1", "B:2", "D:1"},
+       {"A:1", "B:7"},
+       {"A:1", "B:7", "D:1"},
+       {},
+       {2}},
+      {"a sorted library: games are known by name in their own places",
+       {{"A:1", "B:1", "C:1"}},
+       {"A:2", "B:1", "C:2"},
+       {"C:1", "B:1", "A:1"},
+       {"C:2", "B:1", "A:2"},
+       {0, 2},
+       {}},
+      {"a shipped game the player renamed is not brought back",
+       {{"A:1", "B:1"}},
+       {"A:1", "B:1"},
+       {"A:1", "Bee:1"},
+       {"A:1", "Bee:1"},
+       {},
+       {}},
+      {"a folder with no record of its version: nothing is changed, missing names added",
+       std::nullopt,
+       {"A:2", "B:1", "D:1"},
+       {"A:1", "B:1"},
+       {"A:1", "B:1", "D:1"},
+       {},
+       {2}},
+      {"a new game named as one of the player's own is not added",
+       {{"A:1"}},
+       {"A:1", "Mine:1"},
+       {"A:1", "Mine:5"},
+       {"A:1", "Mine:5"},
+       {},
+       {}},
+      {"a game the new version no longer ships stays",
+       {{"A:1", "B:1"}},
+       {"A:1"},
+       {"A:1", "B:1"},
+       {"A:1", "B:1"},
+       {},
+       {}},
       {"bytes after the name's end are no edit", {{"A:1"}}, {"A:2"}, {"A*:1"}, {"A:2"}, {0}, {}},
   };
   for (const auto& c : cases) {
@@ -255,7 +312,8 @@ TEST(LibraryMerge, StopsAt256GamesAndDropsAPartialRecord) {
   player.resize(player.size() + 100, 0x55);  // a damaged end: no game
   const auto merge = MergeLibrary(Image({"G0:1"}), Image({"G0:1", "N1:1", "N2:1"}), player);
   ASSERT_EQ(merge.Records.size(), size_t(kMaxGames) * kGameRecordSize);
-  EXPECT_EQ(LibraryImage(merge.Records.end() - kGameRecordSize, merge.Records.end()), Image({"N1:1"}));
+  EXPECT_EQ(LibraryImage(merge.Records.end() - kGameRecordSize, merge.Records.end()),
+            Image({"N1:1"}));
   EXPECT_EQ(merge.Added, std::vector<int>{255});
   EXPECT_EQ(merge.LeftOut, std::vector<std::string>{"N2"});
   EXPECT_TRUE(std::equal(player.begin(), player.begin() + 255 * kGameRecordSize,
@@ -282,8 +340,17 @@ TEST(GameText, ReadsEveryFieldByName) {
                                            "Flags = TwoDeck FourRank\n\n") + kPile);
   EXPECT_EQ(error, "");
   GameDef want = NamedGame("Test # not a comment", GameFlags::TwoDeck | GameFlags::FourRank);
-  want.Piles[0] = {2, 1, 24, 23, 3, PileDirection::Size, CardPlacement::OneCard, RankBuild::UpByThreeWrapping,
-                   SuitBuild::DiffSuit, static_cast<PileStart>(11 * 4 + 2), CardRemoval::AnyInSameSuit,
+  want.Piles[0] = {2,
+                   1,
+                   24,
+                   23,
+                   3,
+                   PileDirection::Size,
+                   CardPlacement::OneCard,
+                   RankBuild::UpByThreeWrapping,
+                   SuitBuild::DiffSuit,
+                   static_cast<PileStart>(11 * 4 + 2),
+                   CardRemoval::AnyInSameSuit,
                    PileFlags::ManualFillSource | PileFlags::Redeal};
   EXPECT_EQ(Record(g), Record(want));
 }
@@ -302,12 +369,14 @@ TEST(GameText, AnyRecordSurvivesTextAndBackByteForByte) {
   g.Piles[47].Removal = static_cast<CardRemoval>(-2147483647 - 1);
   g.Piles[47].PileStart = static_cast<PileStart>(0);  // Ace of Spades
   std::strcpy(plain.Name, "Klondike");
-  for (const GameDef& game : {g, plain}) EXPECT_EQ(Record(Read(GameToText(game)).first), Record(game));
+  for (const GameDef& game : {g, plain})
+    EXPECT_EQ(Record(Read(GameToText(game)).first), Record(game));
   EXPECT_NE(GameToText(plain).find("Name = \"Klondike\""), std::string::npos);
 }
 
 TEST(GameText, MistakesAreRefusedWithTheirLine) {
-  const std::string head = "Name = \"G\"\nFlags = 0\n", longName = "\"abcdefghijklmnopqrstuvwxyz012345\"";
+  const std::string head = "Name = \"G\"\nFlags = 0\n",
+                    longName = "\"abcdefghijklmnopqrstuvwxyz012345\"";
   const std::pair<std::string, std::string> cases[] = {
       {"Flags = 0\n", "line 1: the game has no Name"},
       {"Name = \"G\"\n", "line 1: the game has no Flags"},
@@ -318,7 +387,8 @@ TEST(GameText, MistakesAreRefusedWithTheirLine) {
       {head + "[Pile 0]\nRankBuild = Sideways\n", "line 4: bad value for RankBuild: Sideways"},
       {head + "[Pile 0]\nColumn = 99999999999\n", "line 4: bad value for Column: 99999999999"},
       {head + "Flags = 0\n", "line 3: Flags is given twice"},
-      {"Name = " + longName + "\nFlags = 0\n", "line 1: bad name (a quoted text of at most 31 bytes): " + longName},
+      {"Name = " + longName + "\nFlags = 0\n",
+       "line 1: bad name (a quoted text of at most 31 bytes): " + longName},
       {"just words\n", "line 1: expected Key = value"},
   };
   for (const auto& [text, error] : cases) EXPECT_EQ(Read(text).second, error);
@@ -326,8 +396,8 @@ TEST(GameText, MistakesAreRefusedWithTheirLine) {
   // Garbage and broken escapes are refused, never crash.
   std::string junk;
   for (int i = 0; i < 4000; ++i) junk += static_cast<char>((i * 7919) % 251 + 1);
-  for (const std::string& text :
-       {junk, std::string("Name = \"\\x\"\nFlags = 0\n"), std::string("Name = \"a\\\"\nFlags = 0\n")})
+  for (const std::string& text : {junk, std::string("Name = \"\\x\"\nFlags = 0\n"),
+                                  std::string("Name = \"a\\\"\nFlags = 0\n")})
     EXPECT_NE(Read(text).second, "");
 }
 

@@ -1,6 +1,7 @@
-// The position history: undo, redo, the snapshot, the full buffer, and
-// positions that bring back faces, counts and redeals exactly.
+// The position history: undo, redo, the snapshot, the full buffer, exact positions.
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 #include "engine/cards/pile_ops.h"
 #include "engine/play/history.h"
@@ -24,9 +25,8 @@ GameDef TwoPiles(uint32_t flags = 0) {
 // One automatic move to the foundation; each is one play.
 void Play(PlayTable& t) { ASSERT_EQ(AutoStep(*t.game), 1); }
 
-// Each move is one play, undone with a drop sound and redone; nothing goes
-// before the start or after the last; the first recorded move opens the log
-// record; a new move after undos cuts off the redo.
+// Each move is one play, undone (drop sound) and redone; the first opens the log record;
+// past 1024 positions every move warns and nothing more is stored.
 TEST(History, PlayCountFollowsMovesUndoAndRedo) {
   PlayTable t(TwoPiles());
   t.Arrange({{Up(V(2, 0)), Up(V(1, 0)), Up(V(0, 0))}, {}});
@@ -35,88 +35,71 @@ TEST(History, PlayCountFollowsMovesUndoAndRedo) {
   EXPECT_EQ(std::make_pair(t.Plays(), t.log.logged), std::make_pair(1, true));
   t.display.sounds.clear();
   UndoMove(*t.game);
-  EXPECT_EQ(std::make_pair(t.Plays(), t.display.DropSounds()), std::make_pair(0, 1));
-  EXPECT_EQ(t.Values(0).size(), 3u);
   UndoMove(*t.game);
-  EXPECT_EQ(t.Plays(), 0);
+  EXPECT_EQ(std::make_tuple(t.Plays(), t.display.DropSounds(), t.Values(0).size()),
+            std::make_tuple(0, 1, 3u));
   RedoMove(*t.game);
   RedoMove(*t.game);
-  EXPECT_EQ(t.Plays(), 1);
-  EXPECT_EQ(t.Values(1), (std::vector<int32_t>{V(0, 0)}));
+  EXPECT_EQ(std::make_pair(t.Plays(), t.Values(1)),
+            std::make_pair(1, std::vector<int32_t>{V(0, 0)}));
   Play(t);
   UndoMove(*t.game);
   UndoMove(*t.game);
   Play(t);
   RedoMove(*t.game);
-  EXPECT_EQ(t.game->history.PositionCount, t.game->history.UndoPosition);
-  EXPECT_EQ(t.Plays(), 1);
-}
-
-TEST(History, SnapshotFallsBackToTheStartWhenItsPositionIsCutOff) {
-  PlayTable t(TwoPiles());
-  t.Arrange({{Up(0)}, {}});
-  History& h = t.game->history;
-  for (int i = 0; i < 9; ++i) RecordPosition(*t.game);  // positions 2 to 10
-  StoreSnapShot(*t.game);
-  EXPECT_EQ(h.SnapshotPosition, 10);
-  h.UndoPosition = 5;
+  EXPECT_EQ(std::make_pair(t.game->history.PositionCount, t.Plays()),
+            std::make_pair(t.game->history.UndoPosition, 1));
+  while (t.game->history.UndoPosition < 1024) RecordPosition(*t.game);
+  EXPECT_TRUE(t.display.messages.empty());
   RecordPosition(*t.game);
-  EXPECT_EQ(h.SnapshotPosition, 1);
-  h.SnapshotPosition = 6;
-  h.UndoPosition = 5;
-  RecordPosition(*t.game);  // the new position 6
-  EXPECT_EQ(h.SnapshotPosition, 6);
+  RecordPosition(*t.game);
+  const std::string full = "Undo buffer is full.  Cannot store any more moves.|Warning!";
+  EXPECT_EQ(t.display.messages, std::vector<std::string>(2, full));
+  EXPECT_EQ(std::make_pair(t.game->history.UndoPosition, t.game->history.PositionCount),
+            std::make_pair(1024, 1024));
 }
 
-TEST(History, RestoreSnapShotIsSilentAndKeepsRedo) {
+// Restoring the snapshot is silent and keeps redo; cut off, the snapshot goes to the start.
+TEST(History, SnapshotRestoresSilentlyAndFallsBackWhenCutOff) {
   PlayTable t(TwoPiles());
   t.Arrange({{Up(V(1, 0)), Up(V(0, 0))}, {}});
   StoreSnapShot(*t.game);
   Play(t);
   t.display.sounds.clear();
   RestoreSnapShot(*t.game);
-  EXPECT_TRUE(t.display.sounds.empty());
-  EXPECT_EQ(t.Plays(), 0);
-  EXPECT_EQ(t.game->history.PositionCount, 2);
+  EXPECT_EQ(std::make_tuple(t.display.sounds.size(), t.Plays(), t.game->history.PositionCount),
+            std::make_tuple(0u, 0, 2));
   RedoMove(*t.game);
   EXPECT_EQ(t.Values(1).size(), 1u);
+  History& h = t.game->history;
+  for (int i = 0; i < 8; ++i) RecordPosition(*t.game);  // positions 3 to 10
+  StoreSnapShot(*t.game);
+  EXPECT_EQ(h.SnapshotPosition, 10);
+  h.UndoPosition = 5;
+  RecordPosition(*t.game);
+  EXPECT_EQ(h.SnapshotPosition, 1);
+  h.SnapshotPosition = 6, h.UndoPosition = 5;
+  RecordPosition(*t.game);  // the new position 6
+  EXPECT_EQ(h.SnapshotPosition, 6);
 }
 
-// A position brings back a four-deck pile of more than 127 cards with its
-// faces, and the redeals left.
+// A position brings back a four-deck pile of over 127 cards, faces and redeals left.
 TEST(History, PositionsBringBackBigPilesFacesAndRedeals) {
   PlayTable t(TwoPiles(GameFlags::FourDeck | GameFlags::RedealTwice));
   std::vector<Placed> stock;
   for (int i = 0; i < 200; ++i) stock.push_back(i % 3 ? Down(i % 52) : Up(i % 52));
   t.Arrange({stock, {Up(0)}});
-  EXPECT_EQ(t.game->RedealsLeft, 2);
+  const std::string dealt = t.Table();
   t.P(0).TopCard->Face = FaceUp;
   RestorePosition(*t.game);
-  ASSERT_EQ(t.P(0).Count, 200);
-  int i = 0;
-  for (const Card* c = t.P(0).BottomCard; c; c = c->Above, ++i)
-    EXPECT_EQ(std::make_pair(c->Value, c->Face), std::make_pair(i % 52, i % 3 ? FaceDown : FaceUp));
-  EXPECT_EQ(t.P(1).Count, 1);
+  EXPECT_EQ(t.Table(), dealt);
+  EXPECT_EQ(std::make_pair(t.P(0).Count, t.game->RedealsLeft), std::make_pair(200, 2));
   t.game->RedealsLeft = 1;
   RecordPosition(*t.game);
   UndoMove(*t.game);
-  EXPECT_EQ(t.game->RedealsLeft, 2);
+  const int32_t undone = t.game->RedealsLeft;
   RedoMove(*t.game);
-  EXPECT_EQ(t.game->RedealsLeft, 1);
-}
-
-TEST(History, FullBufferWarnsAndStoresNothingMore) {
-  PlayTable t(TwoPiles());
-  t.Arrange({{Up(5)}, {}});
-  while (t.game->history.UndoPosition < 1024) RecordPosition(*t.game);
-  EXPECT_TRUE(t.display.messages.empty());
-  RecordPosition(*t.game);
-  RecordPosition(*t.game);
-  ASSERT_EQ(t.display.messages.size(), 2u);
-  EXPECT_EQ(t.display.messages[0],
-            "Undo buffer is full.  Cannot store any more moves.|Warning!");
-  EXPECT_EQ(t.game->history.UndoPosition, 1024);
-  EXPECT_EQ(t.game->history.PositionCount, 1024);
+  EXPECT_EQ(std::make_pair(undone, t.game->RedealsLeft), std::make_pair(2, 1));
 }
 
 }  // namespace

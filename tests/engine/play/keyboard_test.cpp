@@ -1,11 +1,9 @@
-// Play without the mouse and without fear: the focus frame's walk through
-// the pressable piles, Space, Enter and Escape; the double click that sends
-// a card home; and "Turn uncovered cards", which turns a card a move leaves
-// face down on top and stores the turn with that move.
+// Play without the mouse: focus, Space, Enter, Escape, double clicks, turning uncovered cards.
 #include "engine/play/keyboard.h"
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "engine/play/double_click.h"
@@ -18,22 +16,16 @@
 namespace tarnik {
 namespace {
 
-using testing::Down;
-using testing::MakePile;
-using testing::PlayTable;
-using testing::Up;
-using testing::V;
+using namespace testing;
 namespace PF = PileFlags;
+using Values = std::vector<int32_t>;
 
-// Two columns that take any group, a foundation, and an empty blank space
-// that no press can reach.
+// Two columns taking any group, a foundation, and an empty blank space no press reaches.
 GameDef KeyboardGame() {
   GameDef g = testing::NamedGame("Keys");
-  const auto column = [](int c) {
-    return MakePile(c, 2, PF::AutoPlay, RankBuild::Down, SuitBuild::Any, CardRemoval::GroupInAnySuit);
-  };
-  g.Piles[0] = column(0);
-  g.Piles[1] = column(4);
+  for (int i = 0; i < 2; ++i)
+    g.Piles[i] = MakePile(4 * i, 2, PF::AutoPlay, RankBuild::Down, SuitBuild::Any,
+                          CardRemoval::GroupInAnySuit);
   g.Piles[2] = MakePile(8, 0, PF::WinGoal, RankBuild::Up, SuitBuild::SameSuit, CardRemoval::None,
                         PileStart::AnyAce);
   g.Piles[3] = MakePile(12, 0, PF::AutoFillDest, RankBuild::Any, SuitBuild::Any,
@@ -46,58 +38,41 @@ struct KeyboardTest : ::testing::Test {
     // 10♠ face down, 7♣, A♥ on top; 8♦ alone; an empty foundation.
     t.Arrange({{Down(V(9, 0)), Up(V(6, 1)), Up(V(0, 2))}, {Up(V(7, 3))}, {}, {}});
   }
-  void Focus(int pile) {
-    t.game->FocusPile = pile;
-    t.game->FocusShown = true;
-  }
+  void Focus(int pile) { t.game->FocusPile = pile, t.game->FocusShown = true; }
   PlayTable t{KeyboardGame()};
   Game& g = *t.game;
 };
 
-// Tab walks the pressable piles in table order and round; Shift+Tab walks
-// back; a hidden frame shows again where it was.
+// Tab and Shift+Tab walk the pressable piles round; a hidden frame shows where it was.
 TEST_F(KeyboardTest, TabWalksThePressablePiles) {
   std::vector<int> walk;
-  for (int i = 0; i < 4; ++i) {
-    MoveFocus(g, 1);
-    walk.push_back(g.FocusPile);
-  }
-  EXPECT_EQ(walk, (std::vector<int>{0, 1, 2, 0}));  // the blank space is skipped
-  MoveFocus(g, -1);
-  EXPECT_EQ(g.FocusPile, 2);
+  for (int step : {1, 1, 1, 1, -1}) walk.push_back((MoveFocus(g, step), g.FocusPile));
+  EXPECT_EQ(walk, (std::vector<int>{0, 1, 2, 0, 2}));  // the blank space is skipped
   KeyEscape(g);
   EXPECT_FALSE(g.FocusShown);
   MoveFocus(g, 1);
-  EXPECT_TRUE(g.FocusShown);
-  EXPECT_EQ(g.FocusPile, 2);
+  EXPECT_EQ(std::make_pair(g.FocusShown, g.FocusPile), std::make_pair(true, 2));
 }
 
-// Space lifts and drops with a glide; a refused drop glides home and counts
-// nothing; Space on the pile the cards came from takes one card more, and
-// puts them back when no deeper group can be taken; Escape puts them back.
+// Space lifts, drops, grows the group or puts it back; a refused drop glides home; Escape.
 TEST_F(KeyboardTest, SpaceLiftsDropsAndGrows) {
-  struct Case {
-    const char* name;
-    std::vector<int> keys;  // a pile to focus then Space; -1 Escape
-    std::vector<int32_t> column, other;
-    int plays;
-  };
-  const std::vector<Case> cases = {
+  // Keys: a pile to focus then Space; -1 Escape.
+  const struct { const char* name; std::vector<int> keys; Values column, other; int plays; }
+  cases[] = {
       {"refused drop", {0, 1}, {V(9, 0), V(6, 1), V(0, 2)}, {V(7, 3)}, 0},
       {"run of two", {0, 0, 1}, {V(9, 0)}, {V(7, 3), V(6, 1), V(0, 2)}, 1},
       {"put back", {0, 0, 0}, {V(9, 0), V(6, 1), V(0, 2)}, {V(7, 3)}, 0},
       {"escape", {0, -1}, {V(9, 0), V(6, 1), V(0, 2)}, {V(7, 3)}, 0},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     t.Arrange({{Down(V(9, 0)), Up(V(6, 1)), Up(V(0, 2))}, {Up(V(7, 3))}, {}, {}});
     t.display.glideFrames = 0;
     for (int key : c.keys) key < 0 ? KeyEscape(g) : (Focus(key), KeySpace(g));
     EXPECT_FALSE(IsDragging(g));
-    EXPECT_EQ(t.Values(0), c.column);
-    EXPECT_EQ(t.Values(1), c.other);
-    EXPECT_EQ(t.Plays(), c.plays);
-    if (c.plays) EXPECT_GT(t.display.glideFrames, 0);
+    EXPECT_EQ(std::make_tuple(t.Values(0), t.Values(1), t.Plays()),
+              std::make_tuple(c.column, c.other, c.plays));
+    EXPECT_TRUE(!c.plays || t.display.glideFrames > 0);
   }
 }
 
@@ -107,17 +82,14 @@ void DoubleClickTop(Game& g, int p, int dy) {
   DoubleClick(g, static_cast<int16_t>(c.X + 5), static_cast<int16_t>(c.Y + dy));
 }
 
-// Enter and a double click on the top card make the right click's move; a
-// double click where nothing goes home is a press (the card is lifted); in
-// a pairing game it marks, as two clicks do.
+// Enter and a double click send the top card home, else press; in pairing games they mark.
 TEST_F(KeyboardTest, EnterAndDoubleClickSendACardHome) {
   Focus(0);
   KeyEnter(g);
-  EXPECT_EQ(t.Values(2), std::vector<int32_t>{V(0, 2)});
+  EXPECT_EQ(t.Values(2), Values{V(0, 2)});
   UndoMove(g);
   DoubleClickTop(g, 0, 60);
-  EXPECT_EQ(t.Values(2), std::vector<int32_t>{V(0, 2)});
-  EXPECT_EQ(t.Plays(), 1);
+  EXPECT_EQ(std::make_pair(t.Values(2), t.Plays()), std::make_pair(Values{V(0, 2)}, 1));
   DoubleClickTop(g, 1, 5);
   EXPECT_TRUE(IsDragging(g));
   PointerUp(g);
@@ -126,13 +98,11 @@ TEST_F(KeyboardTest, EnterAndDoubleClickSendACardHome) {
   PlayTable p{pairs};
   p.Arrange({{Up(V(4, 0))}, {Up(V(7, 3))}, {}, {}});
   DoubleClickTop(*p.game, 0, 5);
-  EXPECT_EQ(p.game->PileTable[0].TopCard->Face, Marked);
-  EXPECT_TRUE(ClicksMarkCards(*p.game));
+  EXPECT_EQ(std::make_pair(p.game->PileTable[0].TopCard->Face, ClicksMarkCards(*p.game)),
+            std::make_pair(Marked, true));
 }
 
-// "Turn uncovered cards": off, the uncovered card stays down; on, it is
-// turned with the move (one play, and one undo takes both back). A stock or
-// a pairing pile is never turned.
+// "Turn uncovered cards" turns with the move (one play, one undo); never stocks or pairs.
 TEST_F(KeyboardTest, TurnUncoveredCards) {
   for (int on : {0, 1}) {
     SCOPED_TRACE(on);
@@ -140,21 +110,16 @@ TEST_F(KeyboardTest, TurnUncoveredCards) {
     t.Arrange({{Down(V(9, 0)), Up(V(0, 2))}, {Up(V(7, 3))}, {}, {}});
     Focus(0);
     KeyEnter(g);  // the ace goes home and uncovers the ten
-    EXPECT_EQ(g.PileTable[0].TopCard->Face, on ? FaceUp : FaceDown);
-    EXPECT_EQ(t.Plays(), 1);
+    EXPECT_EQ(std::make_pair(g.PileTable[0].TopCard->Face, t.Plays()),
+              std::make_pair(on ? FaceUp : FaceDown, 1));
     UndoMove(g);
-    EXPECT_EQ(g.PileTable[0].TopCard->Value, V(0, 2));
-    EXPECT_EQ(g.PileTable[0].BottomCard->Face, FaceDown);
+    EXPECT_EQ(std::make_pair(g.PileTable[0].TopCard->Value, g.PileTable[0].BottomCard->Face),
+              std::make_pair(V(0, 2), FaceDown));
   }
-  for (uint32_t flag : {PF::ManualFillSource, PF::GroupRemoval}) {
-    Pile& pile = g.PileTable[1];
-    pile.TopCard->Face = FaceDown;
-    pile.Flags |= flag;
-    EXPECT_FALSE(TurnsByClick(g, pile));
-    pile.Flags &= ~flag;
-    EXPECT_TRUE(TurnsByClick(g, pile));
-    pile.TopCard->Face = FaceUp;
-  }
+  Pile& pile = g.PileTable[1];
+  pile.TopCard->Face = FaceDown;
+  for (uint32_t flag : {0u, PF::ManualFillSource, PF::GroupRemoval})
+    EXPECT_EQ(TurnsByClick(g, (pile.Flags = PF::AutoPlay | flag, pile)), flag == 0) << flag;
 }
 
 }  // namespace

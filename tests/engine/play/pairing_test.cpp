@@ -1,6 +1,9 @@
 // Pairing games and the automatic runs.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <tuple>
+
 #include "engine/play/pairing.h"
 #include "support/play_table.h"
 #include "support/table_builder.h"
@@ -28,55 +31,42 @@ bool Accepted(uint32_t flags, std::vector<int32_t> ranks) {
   return t.P(4).Count == static_cast<int32_t>(ranks.size());
 }
 
-// Each pairing rule takes its sets and no others.
+// Each pairing rule takes its sets and no others; more marks than its list holds are refused.
 TEST(PairCheck, EachRuleAcceptsItsSetsAndNoOthers) {
   using namespace GameFlags;
-  EXPECT_TRUE(Accepted(PairRank, {6, 6}));
-  EXPECT_FALSE(Accepted(PairRank, {6, 7}));
-  EXPECT_TRUE(Accepted(Pair13, {11, 0}));   // queen and ace
-  EXPECT_FALSE(Accepted(Pair13, {12}));     // a lone king needs "Single king"
-  EXPECT_TRUE(Accepted(Pair13 | SingleKing, {12}));
-  EXPECT_TRUE(Accepted(Pair10, {3, 5}));    // four and six
-  EXPECT_TRUE(Accepted(Pair11, {9, 0}));    // ten and ace
-  EXPECT_TRUE(Accepted(Pair14, {12, 0}));   // king and ace
-  EXPECT_TRUE(Accepted(ThreeFace, {10, 11, 12}));
-  EXPECT_FALSE(Accepted(ThreeFace, {10, 10, 12}));  // sum 35
-  EXPECT_FALSE(Accepted(ThreeFace, {11, 11, 11}));  // sum 36, not all different
-  EXPECT_TRUE(Accepted(HighQuart, {9, 9, 9, 9}));   // four tens
-  EXPECT_FALSE(Accepted(HighQuart, {8, 8, 8, 8}));  // four nines
-  EXPECT_TRUE(Accepted(Low15, {4, 3, 5}));          // five, four, six
-  EXPECT_TRUE(Accepted(Low15, {5, 4, 3}));
-  EXPECT_FALSE(Accepted(Low15, {9, 4}));            // ten and five
-  EXPECT_FALSE(Accepted(0, {6, 6}));
+  // Ranks from 0 (ace): queen and ace make 13, three different face cards 33.
+  const struct { uint32_t flags; std::vector<int32_t> ranks; bool taken; } cases[] = {
+      {PairRank, {6, 6}, 1}, {PairRank, {6, 7}, 0}, {Pair13, {11, 0}, 1}, {Pair13, {12}, 0},
+      {Pair13 | SingleKing, {12}, 1}, {Pair10, {3, 5}, 1}, {Pair11, {9, 0}, 1},
+      {Pair14, {12, 0}, 1}, {ThreeFace, {10, 11, 12}, 1}, {ThreeFace, {10, 10, 12}, 0},
+      {ThreeFace, {11, 11, 11}, 0},
+      {HighQuart, {9, 9, 9, 9}, 1}, {HighQuart, {8, 8, 8, 8}, 0}, {Low15, {4, 3, 5}, 1},
+      {Low15, {5, 4, 3}, 1}, {Low15, {9, 4}, 0}, {0, {6, 6}, 0}};
+  for (const auto& c : cases)
+    EXPECT_EQ(Accepted(c.flags, c.ranks), c.taken) << c.flags << " " << c.ranks[0];
+  GameDef g = NamedGame("Many", GameFlags::Low15);
+  for (int i = 0; i < 24; ++i)
+    g.Piles[i] = MakePile(2 * (i % 8), 2 * (i / 8), PileFlags::GroupRemoval);
+  PlayTable t(g);
+  t.Arrange(std::vector<std::vector<Placed>>(24, {Mark(V(0, 0))}));
+  EXPECT_EQ(PairCheck(*t.game), 0);
 }
 
-// Marks and unmarks; a face-down card is turned, not marked; without a goal
-// pile an accepted set stays marked.
+// Marks and unmarks; a face-down card turns; without a goal an accepted set stays marked.
 TEST(ToggleMark, MarksUnmarksAndTurnsAFaceDownCard) {
   PlayTable t(Pairs(GameFlags::PairRank));
   t.Arrange({{Up(V(6, 0))}, {Up(V(7, 1))}, {Down(V(2, 2))}, {}, {}});
   for (int p : {0, 1, 1, 2}) ToggleMark(*t.game, t.P(p));
-  EXPECT_EQ(t.P(0).TopCard->Face, Marked);  // seven and eight: both stayed marked
-  EXPECT_EQ(t.P(1).TopCard->Face, FaceUp);
-  EXPECT_EQ(t.P(2).TopCard->Face, FaceUp);  // turned, not marked
+  // The seven stays marked, the eight is unmarked again, the face-down card turned.
+  EXPECT_EQ((std::array{t.P(0).TopCard->Face, t.P(1).TopCard->Face, t.P(2).TopCard->Face}),
+            (std::array{Marked, FaceUp, FaceUp}));
   GameDef g = Pairs(GameFlags::PairRank);
   g.Piles[4] = GameDef{}.Piles[0];
   PlayTable n(g);
   n.Arrange({{Up(V(6, 0))}, {Up(V(6, 1))}, {}, {}});
   for (int p : {0, 1}) ToggleMark(*n.game, n.P(p));
-  EXPECT_EQ(n.P(0).TopCard->Face, Marked);
-  EXPECT_EQ(n.P(1).TopCard->Face, Marked);
-}
-
-// A set larger than the check's list is refused, not overrun.
-TEST(PairCheck, MoreMarkedCardsThanTheListHoldsAreNeverAccepted) {
-  GameDef g = NamedGame("Many", GameFlags::Low15);
-  for (int i = 0; i < 24; ++i) g.Piles[i] = MakePile(2 * (i % 8), 2 * (i / 8), PileFlags::GroupRemoval);
-  PlayTable t(g);
-  std::vector<std::vector<Placed>> table;
-  for (int i = 0; i < 24; ++i) table.push_back({Mark(V(0, i % 4))});
-  t.Arrange(table);
-  EXPECT_EQ(PairCheck(*t.game), 0);
+  EXPECT_EQ(std::make_pair(n.P(0).TopCard->Face, n.P(1).TopCard->Face),
+            std::make_pair(Marked, Marked));
 }
 
 // An Auto suite pile, a heart goal and a spade goal.
@@ -100,17 +90,15 @@ std::vector<Placed> KingToAce(int suit, int faceDownAt = -1) {
   return run;
 }
 
-// A complete heart run goes only to an empty heart goal, the king on top; a
-// straight run of any suits goes to the first empty goal.
+// A complete run goes to an empty goal of its suit, king on top; a straight to the first.
 TEST(AutoSuiteStep, CompleteRunsGoToAnEmptyGoal) {
   PlayTable t(Runs(PileFlags::AutoSuite));
   std::vector<Placed> pile = KingToAce(Hearts);
   pile.insert(pile.begin(), Up(V(3, 0)));
   t.Arrange({pile, {}, {}});
   EXPECT_EQ(AutoSuiteStep(*t.game), 1);
-  EXPECT_EQ(t.P(2).Count, 13);
-  EXPECT_EQ(t.P(2).TopCard->Value, V(12, Hearts));  // the king ends on top
-  EXPECT_EQ(t.Values(0), (std::vector<int32_t>{V(3, 0)}));
+  EXPECT_EQ(std::make_tuple(t.P(2).Count, t.P(2).TopCard->Value, t.Values(0)),
+            std::make_tuple(13, V(12, Hearts), std::vector<int32_t>{V(3, 0)}));  // the king on top
   t.Arrange({KingToAce(Hearts), {}, {Up(V(5, 2))}});
   EXPECT_EQ(AutoSuiteStep(*t.game), 0);  // its goal already holds cards
   t.Arrange({KingToAce(Hearts, 6), {}, {}});

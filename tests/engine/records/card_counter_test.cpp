@@ -36,7 +36,8 @@ TEST(CardCounter, ChipsOfTheTableauAndTheStock) {
   tableau.BottomCard->Face = FaceUp;
   tableau.BottomCard->Above->Face = Marked;
   EXPECT_EQ(chips(0, 0, false).size(), 1u);
-  EXPECT_TRUE(chips(GameFlags::FourDeck, 0, false).empty() && chips(GameFlags::FourDeck, 0, true).empty());
+  EXPECT_TRUE(chips(GameFlags::FourDeck, 0, false).empty() &&
+              chips(GameFlags::FourDeck, 0, true).empty());
 }
 
 }  // namespace

@@ -34,7 +34,8 @@ TEST(PlayerLog, DealCountsAsPlayedFromItsFirstMoveOnceAndIsWonOnce) {
   t.Move(5, 1);
   t.Move(6, 1);
   const LogRecord& r = t.game->records.PlayerFile[kOnePack][0];
-  EXPECT_EQ(std::tuple(t.game->CurrentLogRecord, r.Seed, r.Status), std::tuple(0, 10u, kPlayedRecord));
+  EXPECT_EQ(std::tuple(t.game->CurrentLogRecord, r.Seed, r.Status),
+            std::tuple(0, 10u, kPlayedRecord));
   EXPECT_TRUE(MarkDealWon(*t.game));
   EXPECT_FALSE(MarkDealWon(*t.game));
   t.Deal(kOnePack, 11);
@@ -43,7 +44,8 @@ TEST(PlayerLog, DealCountsAsPlayedFromItsFirstMoveOnceAndIsWonOnce) {
   EXPECT_EQ(t.game->CurrentLogRecord, 0);
   t.Move(5, 1);
   EXPECT_FALSE(MarkDealWon(*t.game));
-  EXPECT_EQ(std::pair(CountPlayed(*t.game, kOnePack), CountWon(*t.game, kOnePack)), std::pair(2, 1));
+  EXPECT_EQ(std::pair(CountPlayed(*t.game, kOnePack), CountWon(*t.game, kOnePack)),
+            std::pair(2, 1));
 }
 
 // A game's log holds 100 deals: the 101st drops the oldest, keeping the order.
@@ -58,7 +60,8 @@ TEST(PlayerLog, The101stSeedDropsTheOldestAndTheTourScoreRisesWithTheLog) {
   g.CurrentSeed = 5;
   EXPECT_EQ(OpenLogRecord(g), 99);
   const LogRecord* block = g.records.PlayerFile[kOnePack];
-  EXPECT_EQ((std::array{block[0].Seed, block[98].Seed, block[99].Seed}), (std::array{1001u, 1099u, 5u}));
+  EXPECT_EQ((std::array{block[0].Seed, block[98].Seed, block[99].Seed}),
+            (std::array{1001u, 1099u, 5u}));
   EXPECT_EQ(block[99].HighScore + block[99].Comment, 0);
   // The tour's score rises only with the logged deal's high score, and only
   // for the tour's seed.
@@ -70,7 +73,8 @@ TEST(PlayerLog, The101stSeedDropsTheOldestAndTheTourScoreRisesWithTheLog) {
   EXPECT_EQ(tour.Scores[4], 0);
   t.Move(5, 1);
   RaiseDealScore(g, 7);
-  EXPECT_EQ(std::pair(int(g.records.PlayerFile[kOnePack][0].HighScore), int(tour.Scores[4])), std::pair(7, 7));
+  EXPECT_EQ(std::pair(int(g.records.PlayerFile[kOnePack][0].HighScore), int(tour.Scores[4])),
+            std::pair(7, 7));
   tour.Scores[4] = 0;  // scores reset, the deal replayed
   RaiseDealScore(g, 7);
   EXPECT_EQ(tour.Scores[4], 0);
@@ -91,7 +95,8 @@ TEST(PlayerFile, TheTableByteForByteWhateverTheFilesLength) {
   const Bytes bytes = testing::ReadBytes(t.File("p.tkp"));
   ASSERT_EQ(bytes.size(), 307200u);
   const size_t at = (2 * 100 + 7) * 12;
-  EXPECT_EQ(Bytes(&bytes[at], &bytes[at + 12]), (Bytes{0xD4, 0xC3, 0xB2, 0xA1, 2, 0, 0, 0, 2, 12, 208, 0x5A}));
+  EXPECT_EQ(Bytes(&bytes[at], &bytes[at + 12]),
+            (Bytes{0xD4, 0xC3, 0xB2, 0xA1, 2, 0, 0, 0, 2, 12, 208, 0x5A}));
   auto other = std::make_unique<Records>();
   ASSERT_TRUE(ReadPlayerFile(*other, t.File("p.tkp")));  // the previous player's
   Bytes shortFile(30, 0);  // two records and half of a third
@@ -103,7 +108,8 @@ TEST(PlayerFile, TheTableByteForByteWhateverTheFilesLength) {
   EXPECT_EQ(std::tuple(block[1].Seed, block[2].Seed, other->PlayerFile[2][7].Status),
             std::tuple(4321u, 0x77u, kEmptyRecord));  // the previous player's record is gone
   Bytes noise(400000);
-  for (size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<unsigned char>((i * 2654435761u) >> 13);
+  for (size_t i = 0; i < noise.size(); ++i)
+    noise[i] = static_cast<unsigned char>((i * 2654435761u) >> 13);
   testing::WriteBytes(t.File("long.tkp"), noise);
   ASSERT_TRUE(ReadPlayerFile(*other, t.File("long.tkp")));
   ASSERT_TRUE(WritePlayerFile(*other, t.File("again.tkp")));
@@ -127,8 +133,8 @@ TEST(Statistics, OneWonOfThreeIs33PercentAndHeaderClicksSortAlternately) {
   EXPECT_EQ(Figures(GameStatistics(*t.game, kFourPack)), "Four Pack 3 1 2 33");
   EXPECT_EQ(BuildPlayerStatistics(*t.game), 3);
   const StatsRow* table = t.game->records.StatsTable;
-  EXPECT_EQ(Figures(table[kOnePack]) + "|" + Figures(table[kTwoPack]) + "|" + Figures(table[kFourPack]) + "|" +
-                table[3].Name,
+  EXPECT_EQ(Figures(table[kOnePack]) + "|" + Figures(table[kTwoPack]) + "|" +
+                Figures(table[kFourPack]) + "|" + table[3].Name,
             "Patience One 0 0 0 0|Two Pack 0 0 0 0|Four Pack 3 1 2 33|");
   // Header clicks sort ascending, then descending, alternately over
   // columns; names sort without regard to letter case.
@@ -198,15 +204,18 @@ TEST_F(Log, OpensOnTheDealInPlayStoresCommentsAndDealsALoggedSeed) {
   lines = OpenGameLog(game);
   EXPECT_EQ(std::pair(lines.Count, Line(lines, 2)), std::pair(3, std::string("302")));
   const LogRecordView view = ShowLogRecord(game);
-  EXPECT_EQ(std::tuple(std::string(view.GameName), std::string(view.State), view.HighScore, view.Comment),
-            std::tuple(std::string("Patience One"), std::string("Completed"), 12u, 9));
+  EXPECT_EQ(
+      std::tuple(std::string(view.GameName), std::string(view.State), view.HighScore, view.Comment),
+      std::tuple(std::string("Patience One"), std::string("Completed"), 12u, 9));
   SelectLogLine(game, lines, 1);
   EXPECT_STREQ(ShowLogRecord(game).State, "Not completed");
   ReplayLogSeed(game);
-  EXPECT_EQ(std::tuple(game.CurrentSeed, game.CurrentLogRecord, game.history.PositionCount), std::tuple(301u, 1, 1));
+  EXPECT_EQ(std::tuple(game.CurrentSeed, game.CurrentLogRecord, game.history.PositionCount),
+            std::tuple(301u, 1, 1));
   t.Deal(kOnePack, 999);  // not in the log
   lines = OpenGameLog(game);
-  EXPECT_EQ(std::pair(SelectedLogLine(game, lines), game.records.SelectedLogRecord), std::pair(0, 0));
+  EXPECT_EQ(std::pair(SelectedLogLine(game, lines), game.records.SelectedLogRecord),
+            std::pair(0, 0));
 }
 
 // A damaged log with gaps still lists only the logged seeds.
@@ -222,7 +231,9 @@ TEST_F(Log, GapsInADamagedLogStillListOnlyLoggedSeeds) {
 }
 
 struct Collect : StatusSink {
-  void SetStatusText(int part, const char* text) override { parts.push_back(std::to_string(part) + "=" + text); }
+  void SetStatusText(int part, const char* text) override {
+    parts.push_back(std::to_string(part) + "=" + text);
+  }
   std::vector<std::string> parts;
 };
 
@@ -240,17 +251,22 @@ TEST(StatusLine, EveryPartLetterForLetter) {
   t.Deal(kOnePack, 4294967295u);
   Collect sink;
   UpdateStatusLine(*t.game, sink);
-  EXPECT_EQ(sink.parts, (std::vector<std::string>{"0=#1 Patience One", "1=Score: 0   $-52", "2=Play: 0",
-                                                  "3=New game", "4=Seed: 4294967295", "5=No redeal", "6="}));
+  EXPECT_EQ(sink.parts,
+            (std::vector<std::string>{"0=#1 Patience One", "1=Score: 0   $-52", "2=Play: 0",
+                                      "3=New game", "4=Seed: 4294967295", "5=No redeal", "6="}));
   t.Deal(kOnePack, 12);
   t.Move(5, 1);
-  EXPECT_EQ(Part(t, 1) + "|" + Part(t, 2) + "|" + Part(t, 3), "Score: 1   $-47|Play: 1|Not finished");
+  EXPECT_EQ(Part(t, 1) + "|" + Part(t, 2) + "|" + Part(t, 3),
+            "Score: 1   $-47|Play: 1|Not finished");
   MarkDealWon(*t.game);
   EXPECT_EQ(Part(t, 3), "Game won");
   t.Deal(kTwoPack, 1);
   EXPECT_EQ(Part(t, 0) + "|" + Part(t, 5), "#3 Two Pack|Redeals: 2");
-  for (const auto& [left, text] : std::vector<std::pair<int32_t, std::string>>{
-           {1, "Redeals: 1"}, {0, "No redeal"}, {3, "Unlimited redeal"}, {99, "Unlimited redeal"}}) {
+  for (const auto& [left, text] :
+       std::vector<std::pair<int32_t, std::string>>{{1, "Redeals: 1"},
+                                                    {0, "No redeal"},
+                                                    {3, "Unlimited redeal"},
+                                                    {99, "Unlimited redeal"}}) {
     t.game->RedealsLeft = left;
     EXPECT_EQ(Part(t, 5), text);
   }

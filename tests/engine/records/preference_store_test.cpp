@@ -22,7 +22,8 @@ struct Prefs : ::testing::Test {
 // The first run keeps the defaults (sound and deal three on, automatic play,
 // winnable deals and play helps off, favourites every eighth game).
 TEST_F(Prefs, FirstRunKeepsTheDefaultsAndAKeyChangesOnlyItsValues) {
-  game->prefs.CardBack = 5, game->prefs.SoundToggle = 0, game->prefs.WinPrompt = 1, game->CurrentGame = 9;
+  game->prefs.CardBack = 5, game->prefs.SoundToggle = 0, game->prefs.WinPrompt = 1,
+  game->CurrentGame = 9;
   EXPECT_FALSE(LoadPreferences(*game, store).has_value());
   const Preferences& p = game->prefs;
   EXPECT_EQ((std::array{p.CardBack, game->CurrentGame, p.SoundToggle, p.ThreeToggle, p.AutoToggle,
@@ -38,8 +39,8 @@ TEST_F(Prefs, FirstRunKeepsTheDefaultsAndAKeyChangesOnlyItsValues) {
   store.Put("Favorite20", 3u);
   store.Put("LogFile", std::string("Players/Ann.tkp\0junk", 21));
   const WindowRect rect = LoadPreferences(*game, store).value();
-  EXPECT_EQ((std::array{rect.Left, rect.Top, rect.Right, rect.Bottom, p.TableBack, game->CurrentGame,
-                        p.Favorites[19], p.Favorites[18], p.SoundToggle}),
+  EXPECT_EQ((std::array{rect.Left, rect.Top, rect.Right, rect.Bottom, p.TableBack,
+                        game->CurrentGame, p.Favorites[19], p.Favorites[18], p.SoundToggle}),
             (std::array{100, 0, 800, 600, 17, 300, 3, 144, 1}));
   EXPECT_STREQ(p.LogFile, "Players/Ann.tkp");
   for (const std::string& text : {std::string(256, 'a'), std::string(300, '\0'), std::string()}) {
@@ -50,15 +51,19 @@ TEST_F(Prefs, FirstRunKeepsTheDefaultsAndAKeyChangesOnlyItsValues) {
   }
   // A window edge beyond ±32767 pixels brings the whole rectangle back to the
   // default, which the exit writes back; an odd but harmless one stays.
-  const struct { WindowRect stored; bool kept; } cases[] = {
-      {{100, 50, 1100, 850}, true}, {{-3000, -20, 900, -10}, true}, {{INT32_MIN, 0, INT32_MAX, 600}, false},
-      {{0, 0, 800, 40000}, false},  {{-32768, 0, 800, 600}, false}};
+  const struct { WindowRect stored; bool kept;
+  } cases[] = {{{100, 50, 1100, 850}, true},
+               {{-3000, -20, 900, -10}, true},
+               {{INT32_MIN, 0, INT32_MAX, 600}, false},
+               {{0, 0, 800, 40000}, false},
+               {{-32768, 0, 800, 600}, false}};
   for (const auto& [stored, kept] : cases) {
     const int32_t sides[] = {stored.Left, stored.Top, stored.Right, stored.Bottom};
     const char* names[] = {"WindowLeft", "WindowTop", "WindowRight", "WindowBottom"};
     for (int i = 0; i < 4; ++i) store.Put(names[i], static_cast<uint32_t>(sides[i]));
     const WindowRect r = LoadPreferences(*game, store).value(), want = kept ? stored : WindowRect{};
-    EXPECT_EQ(std::vector({r.Left, r.Top, r.Right, r.Bottom, game->prefs.WindowRight - game->prefs.WindowLeft}),
+    EXPECT_EQ(std::vector({r.Left, r.Top, r.Right, r.Bottom,
+                           game->prefs.WindowRight - game->prefs.WindowLeft}),
               std::vector({want.Left, want.Top, want.Right, want.Bottom, want.Right - want.Left}));
   }
 }
@@ -76,7 +81,8 @@ TEST_F(Prefs, SavingWritesAll43ValuesAndReadsBackTheSame) {
   ASSERT_EQ(store.Values().size(), 43u);
   for (const char* name : kPreferenceNames) EXPECT_EQ(store.Values().count(name), 1u) << name;
   const std::string logFile = store.ReadText("LogFile").value();
-  EXPECT_EQ(std::pair(logFile.size(), std::strcmp(logFile.c_str(), "me.tkp")), std::pair(size_t(256), 0));
+  EXPECT_EQ(std::pair(logFile.size(), std::strcmp(logFile.c_str(), "me.tkp")),
+            std::pair(size_t(256), 0));
   auto fresh = std::make_unique<Game>();
   const WindowRect rect = LoadPreferences(*fresh, store).value();
   const Preferences& f = fresh->prefs;
@@ -99,7 +105,8 @@ TEST(PreferenceRanges, StoredNumbersOutOfRangeComeToTheNearestChoice) {
   p.CardBack = 99, p.CardFace = -1, p.CardLetter = 2, p.CardSuit = 7;
   p.CardStyle = 4, p.TableBack = 63, p.Neatness = -5;
   Appearance a = AppearanceInRange(p);
-  EXPECT_EQ((std::array{a.CardBack, a.CardFace, a.CardLetter, a.CardSuit, a.CardStyle, a.TableBack, a.Neatness}),
+  EXPECT_EQ((std::array{a.CardBack, a.CardFace, a.CardLetter, a.CardSuit, a.CardStyle, a.TableBack,
+                        a.Neatness}),
             (std::array{7, 0, 1, 1, 3, 62, 0}));
   p.CardBack = 3, p.TableBack = 40, p.Neatness = 1;
   a = AppearanceInRange(p);

@@ -68,10 +68,12 @@ TEST_F(Saved, ReopensAtPositionTwoWithRedoSnapshotAndLogRecord) {
   other.game->records = t.game->records;
   ASSERT_EQ(Load(bytes), 1);
   Game& g = *other.game;
-  EXPECT_EQ(std::make_tuple(g.CurrentGame, g.RandomState, g.CurrentLogRecord, other.display.sounds.back()),
+  EXPECT_EQ(std::make_tuple(g.CurrentGame, g.RandomState, g.CurrentLogRecord,
+                            other.display.sounds.back()),
             std::make_tuple(kOnePack, 77u, 0, std::string("Shuffle")));
   std::vector<std::string> seen = {other.Table()};
-  for (void (*step)(Game&) : {RedoMove, RedoMove, RestoreSnapShot}) step(g), seen.push_back(other.Table());
+  for (void (*step)(Game&) : {RedoMove, RedoMove, RestoreSnapShot})
+    step(g), seen.push_back(other.Table());
   EXPECT_EQ(seen, (std::vector<std::string>{tables[1], tables[2], tables[3], tables[2]}));
   g.history.UndoPosition = 2;
   ASSERT_TRUE(WriteSavedGame(g, other.File("again.tkg")));
@@ -86,17 +88,22 @@ TEST_F(Saved, ReopensAtPositionTwoWithRedoSnapshotAndLogRecord) {
 // longer fits is the suited decks' test); the game in play stays.
 TEST_F(Saved, RefusedFilesLeaveTheGameInPlayAndBytesAfterTheLastPositionAreIgnored) {
   const std::string notSaved = "That file is not a saved game.|Not a saved game";
-  const std::string damaged = "That saved game is damaged or does not fit the game library.|Damaged saved game";
-  const auto word = [&](size_t at, uint32_t v) { Bytes d = bytes; PutLittle32(&d[at], v); return d; };
+  const std::string damaged =
+      "That saved game is damaged or does not fit the game library.|Damaged saved game";
+  const auto word = [&](size_t at, uint32_t v) {
+    Bytes d = bytes;
+    PutLittle32(&d[at], v);
+    return d;
+  };
   const auto byte = [&](size_t at, unsigned char v) { Bytes d = bytes; d[at] = v; return d; };
   const size_t second = 36 + 117;  // position 2: stock count, then value and face
-  const Bytes cases[] = {  // the first three without the magic
-      Bytes{}, Bytes(bytes.begin(), bytes.begin() + 7), byte(7, 'X'), Bytes(bytes.begin(), bytes.begin() + 35),
-      Bytes(bytes.begin(), bytes.end() - 1),
+  const Bytes cases[] = {
+      // the first three without the magic
+      Bytes{}, Bytes(bytes.begin(), bytes.begin() + 7), byte(7, 'X'),
+      Bytes(bytes.begin(), bytes.begin() + 35), Bytes(bytes.begin(), bytes.end() - 1),
       // No such library game; position counts, undo and snapshot positions out of range.
-      word(8, 3), word(8, 0xFFFFFFFF), word(20, 0), word(20, 1025), word(20, 5), word(16, 0), word(16, 5),
-      word(24, 0), word(24, 5), word(28, 13),
-      byte(second, 25),                     // a card too many
+      word(8, 3), word(8, 0xFFFFFFFF), word(20, 0), word(20, 1025), word(20, 5), word(16, 0),
+      word(16, 5), word(24, 0), word(24, 5), word(28, 13), byte(second, 25),  // a card too many
       byte(second, 255),                    // a count that would overrun the record
       byte(second + 1, 52),                 // no such card
       byte(second + 2, 3),                  // no such face

@@ -63,8 +63,10 @@ TEST_F(Tours, PlayingAddingAndRemovingGamesWithTheirMessages) {
   tour.Position = 2;
   RemoveTourGame(game, 0);
   RemoveTourGame(game, 2);  // no such place
-  EXPECT_EQ(std::vector<uint32_t>(tour.Games, tour.Games + 3), (std::vector<uint32_t>{kOnePack, kFourPack, kTourEnd}));
-  EXPECT_EQ(std::tuple(int(tour.Scores[0]), int(tour.Scores[1]), tour.Position), std::tuple(20, 30, 2u));
+  EXPECT_EQ(std::vector<uint32_t>(tour.Games, tour.Games + 3),
+            (std::vector<uint32_t>{kOnePack, kFourPack, kTourEnd}));
+  EXPECT_EQ(std::tuple(int(tour.Scores[0]), int(tour.Scores[1]), tour.Position),
+            std::tuple(20, 30, 2u));
   tour = TourRecord{};
   EXPECT_EQ(TourGameCount(tour), 32);
   EXPECT_FALSE(AddTourGame(game, kOnePack));
@@ -117,7 +119,8 @@ TEST_F(Tours, FileRoundTripAndShortAndLongFiles) {
   EXPECT_EQ(ReadBytes(t.File("u.tkt")), bytes);
   WriteBytes(t.File("short.tkt"), std::vector<unsigned char>(130, 0xFF));
   ASSERT_TRUE(ReadTourFile(*other, t.File("short.tkt")));
-  EXPECT_EQ(std::pair(other->TourTable[0].Position, other->TourTable[15].Seed), std::pair(0xFFFFu, 0u));
+  EXPECT_EQ(std::pair(other->TourTable[0].Position, other->TourTable[15].Seed),
+            std::pair(0xFFFFu, 0u));
   EXPECT_FALSE(ReadTourFile(*other, t.File("missing.tkt")));
 }
 
@@ -127,7 +130,8 @@ TEST(Favorites, LabelsFreshDealsAndCustomising) {
   RecordsGame t;
   Game& g = *t.game;
   g.prefs.Favorites[2] = -3, g.prefs.Favorites[3] = 256;
-  for (int slot : {0, 1, 2, 3, 20}) EXPECT_STREQ(FavoriteLabel(g, slot), slot ? "" : "Patience One");
+  for (int slot : {0, 1, 2, 3, 20})
+    EXPECT_STREQ(FavoriteLabel(g, slot), slot ? "" : "Patience One");
   g.prefs.Favorites[5] = kTwoPack;
   StartFavorite(g, 5, 1000);
   EXPECT_EQ(std::tuple(g.CurrentGame, g.CurrentSeed, g.PileTable[0].Count),

@@ -30,7 +30,8 @@ TEST(RecordSafety, RefusedGameInProgressIsKeptAsideNoMoreThanThree) {
   RecordsGame t;
   t.game->CurrentGame = 300;
   LoadRecords(*t.game, 999);
-  EXPECT_EQ(std::pair(t.game->CurrentGame, t.game->CurrentSeed), std::pair(kTwoPack, FreshSeed(999)));
+  EXPECT_EQ(std::pair(t.game->CurrentGame, t.game->CurrentSeed),
+            std::pair(kTwoPack, FreshSeed(999)));
   EXPECT_TRUE(t.display.messages.empty());
   Bytes damaged = Text("<TARNIK>");  // the magic, then a header naming no game
   damaged.resize(36, 0xFF);
@@ -42,10 +43,11 @@ TEST(RecordSafety, RefusedGameInProgressIsKeptAsideNoMoreThanThree) {
     t.display.messages.clear();
     LoadRecords(*t.game, 1000 + run);
     const bool damaged = run == 1;
-    const std::string text = (damaged ? kDamagedSavedGameText : "That file is not a saved game.") + kept +
-                             (damaged ? kDamagedSavedGameCaption : "Not a saved game");
+    const std::string text = (damaged ? kDamagedSavedGameText : "That file is not a saved game.") +
+                             kept + (damaged ? kDamagedSavedGameCaption : "Not a saved game");
     EXPECT_EQ(t.display.messages, std::vector<std::string>{text}) << run;
-    EXPECT_EQ(std::pair(t.game->CurrentSeed, t.game->history.PositionCount), std::pair(FreshSeed(1000 + run), 1));
+    EXPECT_EQ(std::pair(t.game->CurrentSeed, t.game->history.PositionCount),
+              std::pair(FreshSeed(1000 + run), 1));
     SaveRecords(*t.game);  // the exit writes a game in progress again
     EXPECT_EQ(ReadBytes(t.File("Data/Last.refused.tkg")), files[run]);
   }
@@ -62,7 +64,8 @@ TEST(RecordSafety, OpenPlayerNeverTakesAFileThatHoldsSomethingElse) {
   t.Move(5, 1);
   t.game->records.PlayerFile[kOnePack][0].Status = kWonRecord;
   std::string offered;
-  OpenPlayer(*t.game, [&](const std::string& current) { return offered = current, Name("Data/Bea.tkp"); });
+  OpenPlayer(*t.game,
+             [&](const std::string& current) { return offered = current, Name("Data/Bea.tkp"); });
   EXPECT_EQ(std::tuple(offered, CountPlayed(*t.game, kOnePack), t.game->CurrentLogRecord),
             std::tuple(std::string("Data/Tarnik.tkp"), 0, -1));
   const int redraws = t.display.redraws;
@@ -97,7 +100,9 @@ TEST(RecordSafety, OpenPlayerNeverTakesAFileThatHoldsSomethingElse) {
     t.display.messages.clear();
     t.display.answer = c.answer;
     OpenPlayer(*t.game, [&](const std::string&) { return c.name; });
-    EXPECT_EQ(t.display.messages, c.message.empty() ? std::vector<std::string>{} : std::vector{c.message}) << name;
+    EXPECT_EQ(t.display.messages,
+              c.message.empty() ? std::vector<std::string>{} : std::vector{c.message})
+        << name;
     EXPECT_EQ(t.game->prefs.LogFile, c.taken ? name : before);
   }
   EXPECT_EQ(fs::file_size(t.File("Data/Notes.txt")), 307200u);  // written over, as agreed

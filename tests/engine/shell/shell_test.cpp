@@ -61,7 +61,9 @@ class FakeShellHost : public ShellHost {
 
 // The real player's log, and the fresh seeds of new random deals noted.
 struct NotedSeeds : LoggingServices {
-  uint32_t NewDealSeed(Game&, uint32_t fresh) override { return asked.push_back(fresh), answer ? answer : fresh; }
+  uint32_t NewDealSeed(Game&, uint32_t fresh) override {
+    return asked.push_back(fresh), answer ? answer : fresh;
+  }
   std::vector<uint32_t> asked;
   uint32_t answer = 0;  // the seed "Deal only winnable games" gives, 0 for the fresh one
 };
@@ -100,22 +102,35 @@ struct ShellTest : ::testing::Test {
 TEST_F(ShellTest, DealingCommandsAndKeys) {
   const int last = kFixtureGames - 1;
   // A command (or 0 and a key) from a game and seed at `ticks`; the deal made, asked for or not.
-  const struct { int32_t game; uint32_t seed, ticks; int command; ShellKey key; int32_t toGame; uint32_t toSeed;
-                 bool asks; } cases[] = {
-      {0, 4294967295u, 1, cmd::kNextShuffle, {}, 0, 0, false}, {0, 31, 1, cmd::kRestartGame, {}, 0, 31, false},
-      {0, 0, 1, cmd::kPreviousShuffle, {}, 0, 4294967295u, false}, {0, 100, 1, 0, ShellKey::Up, 0, 101, false},
-      {0, 0, 1, 0, ShellKey::Down, 0, 4294967295u, false}, {0, 77, 1, 0, ShellKey::Left, 0, 77, false},
-      {0, 77, 1, cmd::kPreviousGame, {}, 0, 77, false}, {last, 78, 1, 0, ShellKey::Right, last, 78, false},
-      {last, 78, 1, cmd::kNextGame, {}, last, 78, false}, {last, 78, 3, 0, ShellKey::Left, last - 1, 3 * kM, true},
-      {last - 1, 9, 3, cmd::kNextGame, {}, last, 3 * kM, true}, {last, 9, 1, cmd::kRandomShuffle, {}, last, kM, true},
-      {0, 9, 7, cmd::kRandomGame, {}, 1, 7 * kM, true}};
+  const struct {
+    int32_t game;
+    uint32_t seed, ticks;
+    int command;
+    ShellKey key;
+    int32_t toGame;
+    uint32_t toSeed;
+    bool asks;
+  } cases[] = {{0, 4294967295u, 1, cmd::kNextShuffle, {}, 0, 0, false},
+               {0, 31, 1, cmd::kRestartGame, {}, 0, 31, false},
+               {0, 0, 1, cmd::kPreviousShuffle, {}, 0, 4294967295u, false},
+               {0, 100, 1, 0, ShellKey::Up, 0, 101, false},
+               {0, 0, 1, 0, ShellKey::Down, 0, 4294967295u, false},
+               {0, 77, 1, 0, ShellKey::Left, 0, 77, false},
+               {0, 77, 1, cmd::kPreviousGame, {}, 0, 77, false},
+               {last, 78, 1, 0, ShellKey::Right, last, 78, false},
+               {last, 78, 1, cmd::kNextGame, {}, last, 78, false},
+               {last, 78, 3, 0, ShellKey::Left, last - 1, 3 * kM, true},
+               {last - 1, 9, 3, cmd::kNextGame, {}, last, 3 * kM, true},
+               {last, 9, 1, cmd::kRandomShuffle, {}, last, kM, true},
+               {0, 9, 7, cmd::kRandomGame, {}, 1, 7 * kM, true}};
   for (const auto& c : cases) {
     t.Deal(c.game, c.seed);
     if (c.command == cmd::kRestartGame) t.Move(5, 1);
     host.ticks = c.ticks;
     seeds.asked.clear();
     c.command ? shell.HandleCommand(c.command) : shell.HandleKey(c.key);
-    EXPECT_EQ(std::pair(t.game->CurrentGame, t.game->CurrentSeed), std::pair(c.toGame, c.toSeed)) << c.command;
+    EXPECT_EQ(std::pair(t.game->CurrentGame, t.game->CurrentSeed), std::pair(c.toGame, c.toSeed))
+        << c.command;
     EXPECT_EQ(t.Table(), DealtTable(c.toGame, c.toSeed)) << c.command;
     EXPECT_EQ(seeds.asked, c.asks ? std::vector{c.toSeed} : std::vector<uint32_t>{}) << c.command;
   }
@@ -135,7 +150,8 @@ TEST_F(ShellTest, CommandsWhileCardsAreDraggedAreDroppedAndShowAllCards) {
                  cmd::kShowAllCards, cmd::kExit, cmd::kSelectGame, cmd::kPreferences, cmd::kAbout,
                  cmd::kUndo, cmd::kAutoplay, cmd::kHint, cmd::kCheckDeal})
     shell.HandleCommand(id);
-  for (ShellKey key : {ShellKey::Up, ShellKey::Down, ShellKey::Right, ShellKey::Z}) shell.HandleKey(key);
+  for (ShellKey key : {ShellKey::Up, ShellKey::Down, ShellKey::Right, ShellKey::Z})
+    shell.HandleKey(key);
   EXPECT_EQ(std::pair(t.game->CurrentSeed, t.game->CurrentGame), std::pair(seed, kOnePack));
   EXPECT_EQ(host.windows.size() + host.checks.size() + host.closes + host.abouts, 0u);
   EXPECT_TRUE(IsDragging(*t.game) && !t.game->ShowAllCards);
@@ -151,24 +167,27 @@ TEST_F(ShellTest, CommandsWhileCardsAreDraggedAreDroppedAndShowAllCards) {
   const int redraws = t.display.redraws;
   for (int step : {48, 12}) {
     shell.HandleCommand(cmd::kShowAllCards);
-    EXPECT_EQ(std::pair(t.game->ShowAllCards, column.TopCard->Y - column.Top), std::pair(step == 48, step));
+    EXPECT_EQ(std::pair(t.game->ShowAllCards, column.TopCard->Y - column.Top),
+              std::pair(step == 48, step));
   }
-  EXPECT_EQ(std::pair(host.checks, t.display.redraws), std::pair(std::vector<bool>{true, false}, redraws + 2));
+  EXPECT_EQ(std::pair(host.checks, t.display.redraws),
+            std::pair(std::vector<bool>{true, false}, redraws + 2));
 }
 
 // The game database windows open only for a played game; Hint and the deal
 // check are the window's; Rules opens the current game's page.
 TEST_F(ShellTest, GameWindowsOpenOnlyForAPlayedGameAndRulesForItsName) {
-  const std::vector<int> ids = {cmd::kGameGraph, cmd::kGameDatabase, cmd::kGameStatistics, cmd::kHint,
-                                cmd::kCheckDeal};
+  const std::vector<int> ids = {cmd::kGameGraph, cmd::kGameDatabase, cmd::kGameStatistics,
+                                cmd::kHint, cmd::kCheckDeal};
   t.Deal(kOnePack, 40);
   for (int id : ids) shell.HandleCommand(id);
   t.Move(5, 1);  // the first move logs the deal
   for (int id : ids) shell.HandleCommand(id);
   t.Deal(kFourPack, 40);  // another game, never played
   for (int id : {cmd::kGameStatistics, cmd::kRules, cmd::kContents}) shell.HandleCommand(id);
-  EXPECT_EQ(host.windows, (std::vector<int>{cmd::kHint, cmd::kCheckDeal, cmd::kGameGraph, cmd::kGameDatabase,
-                                            cmd::kGameStatistics, cmd::kHint, cmd::kCheckDeal}));
+  EXPECT_EQ(host.windows,
+            (std::vector<int>{cmd::kHint, cmd::kCheckDeal, cmd::kGameGraph, cmd::kGameDatabase,
+                              cmd::kGameStatistics, cmd::kHint, cmd::kCheckDeal}));
   EXPECT_EQ(host.help, (std::vector<std::string>{"Four Pack", ""}));
 }
 
@@ -193,7 +212,8 @@ TEST_F(ShellTest, ClearingStatisticsAsksOnlyForThePlayersWholeLog) {
   t.display.answer = MessageAnswer::Yes;
   shell.HandleCommand(cmd::kClearPlayerStatistics);
   EXPECT_EQ(played(), (std::vector{0, 0, 1, -1}));
-  EXPECT_EQ(t.display.messages, std::vector<std::string>(2, "Reset all player statistics?|Are you sure?"));
+  EXPECT_EQ(t.display.messages,
+            std::vector<std::string>(2, "Reset all player statistics?|Are you sure?"));
 }
 
 // Save Game without a path is Save Game As (nothing written when cancelled);
@@ -242,7 +262,8 @@ TEST_F(ShellTest, RightDragMovesAPileInEditModeOnly) {
   shell.RightDown(On(11, true).first, On(11, true).second);
   shell.PointerMoved(int16_t(origin.Left + 65), int16_t(origin.Top + 117));
   shell.RightUp();
-  EXPECT_EQ(std::tuple(column.Column, column.Row, t.game->EditPile, t.Table()), std::tuple(22, 0, nullptr, table));
+  EXPECT_EQ(std::tuple(column.Column, column.Row, t.game->EditPile, t.Table()),
+            std::tuple(22, 0, nullptr, table));
   EXPECT_EQ(ReadBytes(t.File("Data/Tarnik.tkl")), library);
 
   shell.HandleKey(ShellKey::E);
@@ -253,16 +274,20 @@ TEST_F(ShellTest, RightDragMovesAPileInEditModeOnly) {
   shell.LeftDown(kEmptyX, kEmptyY);
   EXPECT_EQ(t.game->EditPile, nullptr);
   shell.RightDown(On(11, true).first, On(11, true).second);
-  EXPECT_EQ(std::pair(t.game->EditPile, t.Table()), std::pair(&column, table));  // no automatic move
+  EXPECT_EQ(std::pair(t.game->EditPile, t.Table()),
+            std::pair(&column, table));  // no automatic move
   // The grid starts 4 pixels left of and 8 above the first cell's card; the
   // pointer is the centre of the card being placed, in steps of 32 × 40.
-  shell.PointerMoved(int16_t(origin.Left - 4 + 32 + 32 + 5), int16_t(origin.Top - 8 + 40 + 2 * 40 + 5));
+  shell.PointerMoved(int16_t(origin.Left - 4 + 32 + 32 + 5),
+                     int16_t(origin.Top - 8 + 40 + 2 * 40 + 5));
   shell.LeftDown(0, 0);
-  EXPECT_EQ(std::tuple(column.Column, column.Row, column.Direction), std::tuple(1, 2, PileDirection::Size));
+  EXPECT_EQ(std::tuple(column.Column, column.Row, column.Direction),
+            std::tuple(1, 2, PileDirection::Size));
   EXPECT_EQ(StoredGame(kOnePack).Piles[11].Column, 22);  // not yet written
   shell.RightUp();
   const PileDef stored = StoredGame(kOnePack).Piles[11];
-  EXPECT_EQ(std::tuple(stored.Column, stored.Row, t.game->RightButtonDown), std::tuple(1, 2, false));
+  EXPECT_EQ(std::tuple(stored.Column, stored.Row, t.game->RightButtonDown),
+            std::tuple(1, 2, false));
   EXPECT_EQ(host.editors, (std::vector<bool>{true, false}));
   shell.HandleKey(ShellKey::E);
   EXPECT_FALSE(t.game->EditMode);
@@ -289,9 +314,10 @@ struct PreviousGameTest : ShellTest {
   // The game's name, table and seed and the history's positions.
   std::string State() const {
     const History& h = t.game->history;
-    return std::string(t.game->library.GameNames[t.game->CurrentGame]) + "\n" + t.Table() + "\nseed " +
-           std::to_string(t.game->CurrentSeed) + " positions " + std::to_string(h.UndoPosition) + " " +
-           std::to_string(h.PositionCount) + " " + std::to_string(h.SnapshotPosition);
+    return std::string(t.game->library.GameNames[t.game->CurrentGame]) + "\n" + t.Table() +
+           "\nseed " + std::to_string(t.game->CurrentSeed) + " positions " +
+           std::to_string(h.UndoPosition) + " " + std::to_string(h.PositionCount) + " " +
+           std::to_string(h.SnapshotPosition);
   }
 };
 
@@ -306,15 +332,24 @@ TEST_F(PreviousGameTest, EveryReplacementKeepsTheGameAndBackRestoresIt) {
   WriteSavedGame(*t.game, "Data/Other.tkg");
   const auto command = [&](int id) { return [&, id] { shell.HandleCommand(id); }; };
   const std::vector<std::pair<const char*, std::function<void()>>> replacements = {
-      {"Random Shuffle", command(cmd::kRandomShuffle)}, {"Next Shuffle", command(cmd::kNextShuffle)},
-      {"Next Game", command(cmd::kNextGame)}, {"Random Game", command(cmd::kRandomGame)},
-      {"Restart Game", command(cmd::kRestartGame)}, {"favourite", [&] { StartFavorite(*t.game, 0, 7); }},
-      {"tournament game", [&] {
+      {"Random Shuffle", command(cmd::kRandomShuffle)},
+      {"Next Shuffle", command(cmd::kNextShuffle)},
+      {"Next Game", command(cmd::kNextGame)},
+      {"Random Game", command(cmd::kRandomGame)},
+      {"Restart Game", command(cmd::kRestartGame)},
+      {"favourite", [&] { StartFavorite(*t.game, 0, 7); }},
+      {"tournament game",
+       [&] {
          uint32_t* games = t.game->records.TourTable[0].Games;
-         games[0] = kOnePack, games[1] = kTwoPack, games[2] = kTourEnd, shell.HandleCommand(cmd::kNextTournamentGame);
+         games[0] = kOnePack, games[1] = kTwoPack, games[2] = kTourEnd,
+         shell.HandleCommand(cmd::kNextTournamentGame);
        }},
-      {"log replay", [&] { t.game->records.SelectedLogRecord = t.game->CurrentLogRecord, ReplayLogSeed(*t.game); }},
-      {"Open Saved Game", [&] { host.chosenGame = "Data/Other.tkg", shell.HandleCommand(cmd::kOpenSavedGame); }},
+      {"log replay",
+       [&] {
+         t.game->records.SelectedLogRecord = t.game->CurrentLogRecord, ReplayLogSeed(*t.game);
+       }},
+      {"Open Saved Game",
+       [&] { host.chosenGame = "Data/Other.tkg", shell.HandleCommand(cmd::kOpenSavedGame); }},
       {"library sort (Z)", [&] { shell.HandleKey(ShellKey::Z); }},
       {"editor", [&] { RefreshPreview(*t.game); }},
   };
@@ -330,8 +365,11 @@ TEST_F(PreviousGameTest, EveryReplacementKeepsTheGameAndBackRestoresIt) {
     EXPECT_EQ(State(), kept);
     UndoMove(*t.game);
     EXPECT_EQ(t.game->RedealsLeft, 1) << "the first move's redeals";
-    EXPECT_EQ(std::memcmp(&records.PlayerFile, &t.game->records.PlayerFile, sizeof records.PlayerFile), 0);
-    EXPECT_EQ(std::memcmp(&records.TourTable, &t.game->records.TourTable, sizeof records.TourTable), 0);
+    EXPECT_EQ(
+        std::memcmp(&records.PlayerFile, &t.game->records.PlayerFile, sizeof records.PlayerFile),
+        0);
+    EXPECT_EQ(std::memcmp(&records.TourTable, &t.game->records.TourTable, sizeof records.TourTable),
+              0);
     RedoMove(*t.game);
     shell.HandleCommand(cmd::kBackToPreviousGame);  // and forth again
     // (an edit deals over the history it leaves in place, so forth is that history)
@@ -357,8 +395,9 @@ TEST_F(PreviousGameTest, TheGamesToursAndLogSurviveARestart) {
   t.game->library = ended->library, t.game->display = &t.display, t.game->services = &t.services;
   std::strcpy(t.game->records.PreviousGamePath, kPreviousGamePath);
   LoadRecords(*t.game, 9);
-  EXPECT_EQ(std::tuple(State(), t.game->CurrentLogRecord, std::string(t.game->records.TourTable[2].Name)),
-            std::tuple(inProgress, 0, std::string("Cup")));
+  EXPECT_EQ(
+      std::tuple(State(), t.game->CurrentLogRecord, std::string(t.game->records.TourTable[2].Name)),
+      std::tuple(inProgress, 0, std::string("Cup")));
   ASSERT_EQ(BackToPreviousGame(*t.game), 1);
   EXPECT_EQ(std::pair(State(), t.game->CurrentLogRecord), std::pair(kept, 0));
   WriteBytes(kPreviousGamePath, {'<', 'T', 'A', 'R', 'N', 'I', 'K', '>', 1});
@@ -370,7 +409,8 @@ TEST_F(PreviousGameTest, TheGamesToursAndLogSurviveARestart) {
 // once after the win; "New Deal" deals anew, "Close" leaves the won table.
 TEST(WinPrompt, OfferedOnceAfterTheWinWhenOn) {
   GameDef def = NamedGame("Home");
-  for (int i : {0, 1, 2}) def.Piles[i] = MakePile(4 * i, 0, i < 2 ? PileFlags::AutoPlay : PileFlags::WinGoal);
+  for (int i : {0, 1, 2})
+    def.Piles[i] = MakePile(4 * i, 0, i < 2 ? PileFlags::AutoPlay : PileFlags::WinGoal);
   std::vector<Placed> home;
   for (int v = 2; v < 52; ++v) home.push_back(Up(v));
   const std::pair<int, bool> cases[] = {{0, true}, {1, true}, {1, false}};  // WinPrompt, "New Deal"
@@ -378,7 +418,8 @@ TEST(WinPrompt, OfferedOnceAfterTheWinWhenOn) {
     PlayTable t{def};
     t.Arrange({{Up(0)}, {Up(1)}, home});
     t.game->prefs.WinPrompt = on;
-    t.game->records.PlayerFile[0][0] = {1, 0, kWonRecord}, t.game->records.PlayerFile[0][1] = {2, 0, kPlayedRecord};
+    t.game->records.PlayerFile[0][0] = {1, 0, kWonRecord},
+    t.game->records.PlayerFile[0][1] = {2, 0, kPlayedRecord};
     FakeShellHost host;
     host.newDeal = newDeal;
     Shell shell(*t.game, host);
@@ -387,7 +428,8 @@ TEST(WinPrompt, OfferedOnceAfterTheWinWhenOn) {
       shell.RightUp();
     }
     EXPECT_GT(t.display.winFrames, 0);
-    EXPECT_EQ(host.offers, std::vector<std::string>(on, "Game won|You won this deal of Home.\n\nPlayed: 2\nWon: 1"));
+    EXPECT_EQ(host.offers, std::vector<std::string>(
+                               on, "Game won|You won this deal of Home.\n\nPlayed: 2\nWon: 1"));
     EXPECT_EQ(t.P(2).Count, on && newDeal ? 0 : 52) << "a new deal empties the goal";
   }
 }
