@@ -6,6 +6,7 @@
 
 #include "solver/flat_position.h"
 #include "solver/flat_rules.h"
+#include "solver/heuristic.h"
 #include "solver/table_rules.h"
 
 namespace tarnik::solver {

@@ -8,15 +8,6 @@ namespace tarnik::solver {
 
 namespace {
 
-constexpr int32_t kHomeCard = 100;   // a card on a goal pile
-constexpr int32_t kFaceDown = 12;    // a card still face down
-constexpr int32_t kWantedCover = 5;  // a card above a card the goals want now
-constexpr int32_t kBuilt = 4;        // a card lying on a card it builds on
-constexpr int32_t kBuiltInSuit = 2;  // … in the same suit
-constexpr int32_t kFreeCell = 8;     // an empty pile that holds one card
-constexpr int32_t kFreeColumn = 20;  // an empty pile that holds any number
-constexpr int32_t kStockCard = 1;    // a card still in a stock
-
 // The cards the goal piles would take now.
 CardMask WantedNow(const Game& game, const TableRules& rules) {
   CardMask wanted = 0;

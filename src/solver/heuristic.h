@@ -14,6 +14,17 @@ struct Game;
 
 namespace tarnik::solver {
 
+// What each thing the estimate counts is worth; the engine's table and the
+// flat positions weigh alike, so both paths search in the same order.
+constexpr int32_t kHomeCard = 100;   // a card on a goal pile
+constexpr int32_t kFaceDown = 12;    // a card still face down
+constexpr int32_t kWantedCover = 5;  // a card above a card the goals want now
+constexpr int32_t kBuilt = 4;        // a card lying on a card it builds on
+constexpr int32_t kBuiltInSuit = 2;  // … in the same suit
+constexpr int32_t kFreeCell = 8;     // an empty pile that holds one card
+constexpr int32_t kFreeColumn = 20;  // an empty pile that holds any number
+constexpr int32_t kStockCard = 1;    // a card still in a stock
+
 // Higher is better. `disorder` is what each card above a card out of its
 // pile's order costs: strategies differ in how much they care.
 constexpr int32_t kDefaultDisorder = 2;

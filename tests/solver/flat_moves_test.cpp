@@ -19,6 +19,7 @@
 #include "solver/flat_rules.h"
 #include "solver/sandbox.h"
 #include "solver/solver.h"
+#include "overlapping_game.h"
 #include "support/library_files.h"
 #include "support/play_table.h"
 
@@ -122,31 +123,6 @@ bool CompareDeal(const SolverTable& table, const std::string& name, uint32_t see
   return true;
 }
 
-// Column A fans down over column B, column C across over column D, so that
-// cards lie under later piles and drops fall inside them; four foundations.
-GameDef Overlapping() {
-  GameDef g = testing::NamedGame("Overlapping");
-  const auto column = [](int col, int row, PileDirection dir, int32_t size) {
-    PileDef p = testing::MakePile(col, row, PileFlags::AutoPlay, RankBuild::Down, SuitBuild::Any,
-                                  CardRemoval::GroupInAnySuit, PileStart::Any);
-    p.Direction = dir;
-    p.InitialSize = size;
-    p.InitialFaceDown = size / 3;
-    return p;
-  };
-  g.Piles[0] = column(0, 0, PileDirection::Vertical, 14);
-  g.Piles[1] = column(0, 3, PileDirection::Vertical, 13);
-  g.Piles[2] = column(2, 0, PileDirection::Horizontal, 13);
-  g.Piles[3] = column(5, 0, PileDirection::Vertical, 12);
-  for (int f = 0; f < 4; ++f) {
-    g.Piles[4 + f] =
-        testing::MakePile(8 + 2 * f, 6, PileFlags::WinGoal, RankBuild::Up, SuitBuild::SameSuit,
-                          CardRemoval::TopCardOnly, PileStart::AnyAce);
-    g.Piles[4 + f].Direction = PileDirection::NoDirection;
-  }
-  return g;
-}
-
 TEST(FlatMoves, ListAndPlayEveryMoveAsTheEngineDoes) {
   auto library = std::make_unique<Library>();
   library->Path = TARNIK_LIBRARY;
@@ -168,7 +144,7 @@ TEST(FlatMoves, ListAndPlayEveryMoveAsTheEngineDoes) {
   // Where fans reach over later piles, what the pointer can press and where
   // it can let go changes with every move.
   for (uint32_t seed = 1; seed <= 6; ++seed) {
-    testing::PlayTable t(Overlapping(), seed);
+    testing::PlayTable t(testing::OverlappingGame(true), seed);
     std::string refusal;
     ASSERT_TRUE(CaptureTable(*t.game, *table, refusal)) << refusal;
     EXPECT_TRUE(CompareDeal(*table, "Overlapping", seed, failures));

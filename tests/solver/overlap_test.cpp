@@ -13,6 +13,7 @@
 #include "solver/actions.h"
 #include "solver/solver.h"
 #include "solver/table_rules.h"
+#include "overlapping_game.h"
 #include "support/play_table.h"
 #include "support/table_builder.h"
 
@@ -22,29 +23,6 @@ namespace {
 using namespace testing;
 
 constexpr int32_t S = Spades, C = Clubs, H = Hearts, D = Diamonds;
-
-// Column A fans down into column B below it; column C fans right into
-// column D; four foundations stand apart. Columns build down in any suit,
-// take any face-up card with the cards above it, and start with anything.
-GameDef Overlapping() {
-  GameDef g = NamedGame("Overlapping");
-  const auto column = [](int col, int row, PileDirection dir) {
-    PileDef p = MakePile(col, row, PileFlags::AutoPlay, RankBuild::Down, SuitBuild::Any,
-                         CardRemoval::GroupInAnySuit, PileStart::Any);
-    p.Direction = dir;
-    return p;
-  };
-  g.Piles[0] = column(0, 0, PileDirection::Vertical);    // A: its cards 8 on lie under B
-  g.Piles[1] = column(0, 3, PileDirection::Vertical);    // B
-  g.Piles[2] = column(2, 0, PileDirection::Horizontal);  // C: its top card reaches into D
-  g.Piles[3] = column(5, 0, PileDirection::Vertical);    // D
-  for (int f = 0; f < 4; ++f) {
-    g.Piles[4 + f] = MakePile(8 + 2 * f, 6, PileFlags::WinGoal, RankBuild::Up, SuitBuild::SameSuit,
-                              CardRemoval::TopCardOnly, PileStart::AnyAce);
-    g.Piles[4 + f].Direction = PileDirection::NoDirection;
-  }
-  return g;
-}
 
 using Cards = std::vector<Placed>;
 
@@ -82,7 +60,7 @@ TEST(SolverOverlap, EveryListedActionDoesThroughThePointerWhatItDoesInTheSearch)
                                     {},
                                     {},
                                     {}};
-  PlayTable t(Overlapping());
+  PlayTable t(OverlappingGame(false));
   t.Arrange(table);
   solver::TableRules rules;
   solver::AnalyseRules(*t.game, rules);
@@ -118,7 +96,7 @@ TEST(SolverOverlap, AWinningLineReplaysThroughThePointerToAWin) {
       Cards home = Descending(f, 7, kAce);
       return Cards(home.rbegin(), home.rend());
     }();
-  PlayTable t(Overlapping());
+  PlayTable t(OverlappingGame(false));
   t.Arrange(table);
   SolverTable captured;
   std::string refusal;
