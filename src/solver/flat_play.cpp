@@ -187,27 +187,7 @@ bool FlatPairCheck(const FlatRules& rules, const FlatPosition& pos) {
     if (m < kMaxMarked) v[m] = Rank(CardValue(pos.Top(p))) + 1;
     ++m;
   }
-  const uint32_t f = rules.gameFlags;
-  using namespace GameFlags;
-  if ((f & PairRank) && m == 2 && v[0] == v[1]) return true;
-  if (m == 2) {
-    const int sum = v[0] + v[1];
-    if (((f & Pair10) && sum == 10) || ((f & Pair11) && sum == 11) || ((f & Pair13) && sum == 13) ||
-        ((f & Pair14) && sum == 14))
-      return true;
-  }
-  if ((f & ThreeFace) && m == 3 && v[0] != v[1] && v[1] != v[2] && v[0] != v[2] &&
-      v[0] + v[1] + v[2] == 36)
-    return true;
-  if ((f & HighQuart) && m == 4 && v[0] >= 10 && v[0] == v[1] && v[1] == v[2] && v[2] == v[3])
-    return true;
-  if ((f & SingleKing) && m == 1 && v[0] == 13) return true;
-  if ((f & Low15) && m >= 1 && m <= kMaxMarked) {
-    int total = 0;  // any number of cards below ten adding up to exactly 15
-    for (int i = 0; i < m; ++i) total = v[i] >= 10 ? 16 : total + v[i];
-    return total == 15;
-  }
-  return false;
+  return PairsOff(v, m, rules.gameFlags);
 }
 
 // Marks or unmarks the top card of pile `p`; a set that pairs off goes to

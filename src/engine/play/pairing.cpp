@@ -71,26 +71,28 @@ int AutoRunStep(Game& game, uint32_t flag, bool sameSuit) {
 
 }  // namespace
 
-int PairCheck(const Game& game) {
-  int v[kMaxMarked] = {};
-  const int m = MarkedValues(game, v);
-  const uint32_t f = game.CurrentFlags;
+bool PairsOff(const int* v, int m, uint32_t f) {
   using namespace GameFlags;
-  if ((f & PairRank) && m == 2 && v[0] == v[1]) return 1;
+  if ((f & PairRank) && m == 2 && v[0] == v[1]) return true;
   if (m == 2) {
     const int sum = v[0] + v[1];
     if (((f & Pair10) && sum == 10) || ((f & Pair11) && sum == 11) || ((f & Pair13) && sum == 13) ||
         ((f & Pair14) && sum == 14))
-      return 1;
+      return true;
   }
   if ((f & ThreeFace) && m == 3 && v[0] != v[1] && v[1] != v[2] && v[0] != v[2] &&
       v[0] + v[1] + v[2] == 36)
-    return 1;
+    return true;
   if ((f & HighQuart) && m == 4 && v[0] >= 10 && v[0] == v[1] && v[1] == v[2] && v[2] == v[3])
-    return 1;
-  if ((f & SingleKing) && m == 1 && v[0] == 13) return 1;
-  if ((f & Low15) && m >= 1 && m <= kMaxMarked && AddsToFifteen(v, m)) return 1;
-  return 0;
+    return true;
+  if ((f & SingleKing) && m == 1 && v[0] == 13) return true;
+  return (f & Low15) && m >= 1 && m <= kMaxMarked && AddsToFifteen(v, m);
+}
+
+int PairCheck(const Game& game) {
+  int v[kMaxMarked] = {};
+  const int m = MarkedValues(game, v);
+  return PairsOff(v, m, game.CurrentFlags) ? 1 : 0;
 }
 
 void ToggleMark(Game& game, Pile& pile) {

@@ -3,6 +3,8 @@
 // goes to an empty goal pile by itself.
 #pragma once
 
+#include <cstdint>
+
 namespace tarnik {
 
 struct Game;
@@ -10,6 +12,10 @@ struct Pile;
 
 constexpr int kMaxMarked = 20;  // marked cards the pairing check looks at
 
+// Whether marked cards form a set the game's `flags` accept: `values` are
+// their pairing values (ace 1 … king 13) in table order, the first
+// kMaxMarked of `count` marked cards.
+bool PairsOff(const int* values, int count, uint32_t flags);
 // Whether the marked top cards form a set the game's flags accept.
 int PairCheck(const Game& game);
 // The click on a pairing pile: marks, unmarks or turns its top card, then
