@@ -14,7 +14,7 @@ Strategy::Strategy(std::unique_ptr<Board> board, const TableRules& rules,
                    const PositionRecord& start, StrategyKind kind, KeySet& seen)
     : kind_(kind),
       board_(std::move(board)),
-      rules_(rules),
+      deckSize_(rules.deckSize),
       start_(start),
       packed_(PackedSize(rules)),
       seen_(seen) {}

@@ -54,7 +54,7 @@ class Strategy {
   int64_t Expanded() const { return expanded_; }
   int64_t Stored() const { return static_cast<int64_t>(nodes_.Size()); }
   int32_t BestScore() const { return bestScore_; }
-  int32_t DeckSize() const { return rules_.deckSize; }
+  int32_t DeckSize() const { return deckSize_; }
   // The bytes its own stores hold (not the shared set), and the largest
   // single block among them: growing that block briefly holds it twice over.
   int64_t Bytes() const;
@@ -81,7 +81,7 @@ class Strategy {
 
   StrategyKind kind_;
   std::unique_ptr<Board> board_;
-  TableRules rules_;
+  int32_t deckSize_;
   const PositionRecord& start_;
   ChunkedStore<Node> nodes_;
   ChunkedStore<SolverAction> actions_;
