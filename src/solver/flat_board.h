@@ -13,6 +13,7 @@ namespace tarnik::solver {
 
 class FlatBoard : public Board {
  public:
+  // Both rules must outlive the board.
   FlatBoard(const FlatRules& flat, const TableRules& rules) : flat_(&flat), rules_(rules) {}
   void LoadStart(const PositionRecord& start) override;
   void Load(const unsigned char* packed) override;
@@ -33,7 +34,7 @@ class FlatBoard : public Board {
   int32_t BuildOn(int32_t p, uint8_t below, uint8_t card) const;
 
   const FlatRules* flat_;
-  TableRules rules_;
+  const TableRules& rules_;
   FlatPosition base_;     // the position being expanded
   FlatPosition current_;  // … after the move being played
   FlatPosition clicked_;  // … after some clicks on the stock

@@ -117,7 +117,7 @@ PositionKey PackedKey(const unsigned char* packed, const TableRules& rules) {
   return CombineKeys(pile, packed[PackedSize(rules) - 1], rules);
 }
 
-KeySet::KeySet() : slots_(1 << 12) {}
+KeySet::KeySet() : slots_(1 << 8) {}
 
 bool KeySet::Insert(const PositionKey& key) {
   if ((size_ + 1) * 4 > static_cast<int64_t>(slots_.size()) * 3) Grow();

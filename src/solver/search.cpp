@@ -9,6 +9,7 @@
 #include "solver/flat_board.h"
 #include "solver/flat_rules.h"
 #include "solver/heuristic.h"
+#include "solver/rules_cache.h"
 #include "solver/sandbox.h"
 #include "solver/strategy.h"
 #include "solver/table_rules.h"
@@ -32,12 +33,18 @@ class Portfolio {
   // Searches on flat positions when `flat` and the rules compile, else on
   // the engine's table.
   Portfolio(const SolverTable& table, const SolveOptions& options, bool flat)
-      : options_(options), start_(Clock::now()), game_(NewQuietGame()) {
-    LoadTable(table, *game_);
-    AnalyseRules(*game_, *rules_);
+      : options_(options), start_(Clock::now()), table_(table), compiled_(RulesOf(table)),
+        rules_(&compiled_->rules) {
     start_position_ = &table.position;
-    flat_ = flat && CompileFlatRules(*game_, *rules_, table, *flatRules_) &&
-            FlatStartFits(table.position, rules_->pileCount);
+    flat_ = flat && compiled_->flatCompiles && FlatStartFits(table.position, rules_->pileCount);
+    if (flat_) {
+      flatRules_ = std::make_unique<FlatRules>(compiled_->flat);
+      flatRules_->randomState = table.randomState;
+    }
+    if (rules_->stock >= 0) {
+      noStock_ = std::make_unique<TableRules>(*rules_);
+      noStock_->stock = noStock_->waste = -1;
+    }
     shared_ = rules_->nothingBuilds;
     // Best first; depth first; depth first that minds only whether cards
     // build on each other, not how far a card lies out of order; and, with
@@ -90,20 +97,30 @@ class Portfolio {
   // positions of its own unless the strategies share one.
   void Add(StrategyKind kind) {
     if (sets_.empty() || !shared_) sets_.push_back(std::make_unique<KeySet>());
-    TableRules rules = *rules_;
-    if (!kind.stockRuns) rules.stock = rules.waste = -1;
+    const TableRules& rules = kind.stockRuns || !noStock_ ? *rules_ : *noStock_;
     std::unique_ptr<Board> board;
     if (flat_) board = std::make_unique<FlatBoard>(*flatRules_, rules);
-    else board = std::make_unique<EngineBoard>(*game_, rules);
+    else board = std::make_unique<EngineBoard>(EngineGame(), rules);
     strategies_.push_back(
         std::make_unique<Strategy>(std::move(board), rules, *start_position_, kind, *sets_.back()));
   }
 
+  // The quiet game the engine plays on, laid out when first needed: a
+  // search on flat positions needs it only to check its winning line.
+  Game& EngineGame() {
+    if (!game_) {
+      game_ = NewQuietGame();
+      LoadTable(table_, *game_);
+    }
+    return *game_;
+  }
+
   // Whether the engine, carrying out `line` from the start, wins.
   bool EngineWins(const std::vector<SolverAction>& line) {
-    LoadPosition(*game_, *start_position_);
-    for (const SolverAction& a : line) ApplyAction(*game_, a);
-    return IsWon(*game_, *rules_);
+    Game& game = EngineGame();
+    LoadPosition(game, *start_position_);
+    for (const SolverAction& a : line) ApplyAction(game, a);
+    return IsWon(game, *rules_);
   }
 
   // Whether the budget is spent or the caller cancelled; reports progress
@@ -179,8 +196,13 @@ class Portfolio {
 
   const SolveOptions& options_;
   Clock::time_point start_;
-  std::unique_ptr<Game> game_;  // shared by the strategies
-  std::unique_ptr<TableRules> rules_ = std::make_unique<TableRules>();
+  const SolverTable& table_;
+  std::unique_ptr<Game> game_;  // shared by the strategies; made when first needed
+  std::shared_ptr<const CompiledRules> compiled_;
+  const TableRules* rules_;
+  // The rules without the simple stock, for the strategies that click it
+  // one click at a time.
+  std::unique_ptr<TableRules> noStock_;
   // Where no card is ever built on another, the positions are few and
   // every way of searching soon meets the others' positions: the
   // strategies share one set, so that each position is expanded once and
@@ -188,7 +210,7 @@ class Portfolio {
   // a strategy that finds a position another entered but has not yet
   // expanded would lose its own way through it.
   bool shared_ = false;
-  std::unique_ptr<FlatRules> flatRules_ = std::make_unique<FlatRules>();
+  std::unique_ptr<FlatRules> flatRules_;
   bool flat_ = false;  // the strategies search on flat positions
   bool disowned_ = false;
   std::vector<std::unique_ptr<KeySet>> sets_;
