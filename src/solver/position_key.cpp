@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "solver/spare_memory.h"
+
 namespace tarnik::solver {
 
 namespace {
@@ -117,11 +119,25 @@ PositionKey PackedKey(const unsigned char* packed, const TableRules& rules) {
   return CombineKeys(pile, packed[PackedSize(rules) - 1], rules);
 }
 
-KeySet::KeySet() : slots_(1 << 8) {}
+namespace {
+
+constexpr size_t kFirstSlots = 256;
+
+PositionKey* NewTable(size_t slots) {
+  return static_cast<PositionKey*>(TakeTable(slots * sizeof(PositionKey)));
+}
+
+}  // namespace
+
+KeySet::KeySet() : slots_(NewTable(kFirstSlots)), slotCount_(kFirstSlots) {}
+
+KeySet::~KeySet() {
+  GiveTable(slots_, slotCount_ * sizeof(PositionKey));
+}
 
 bool KeySet::Insert(const PositionKey& key) {
-  if ((size_ + 1) * 4 > static_cast<int64_t>(slots_.size()) * 3) Grow();
-  const size_t mask = slots_.size() - 1;
+  if ((size_ + 1) * 4 > static_cast<int64_t>(slotCount_) * 3) Grow();
+  const size_t mask = slotCount_ - 1;
   for (size_t i = key.a & mask;; i = (i + 1) & mask) {
     PositionKey& slot = slots_[i];
     if (slot == key) return false;
@@ -134,11 +150,14 @@ bool KeySet::Insert(const PositionKey& key) {
 }
 
 void KeySet::Grow() {
-  std::vector<PositionKey> old(slots_.size() * 2);
-  old.swap(slots_);
+  PositionKey* old = slots_;
+  const size_t oldCount = slotCount_;
+  slots_ = NewTable(oldCount * 2);
+  slotCount_ = oldCount * 2;
   size_ = 0;
-  for (const PositionKey& k : old)
-    if (k.a != 0 || k.b != 0) Insert(k);
+  for (size_t i = 0; i < oldCount; ++i)
+    if (old[i].a != 0 || old[i].b != 0) Insert(old[i]);
+  GiveTable(old, oldCount * sizeof(PositionKey));
 }
 
 }  // namespace tarnik::solver

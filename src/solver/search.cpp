@@ -21,6 +21,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int64_t kSlice = 128;  // expansions a strategy makes in its turn
+constexpr int32_t kMostTurns = 8;  // turns in a row for a strategy bringing cards home
 constexpr int64_t kProgressMs = 50;
 constexpr int64_t kAloneAfter = 2;  // strategies share the first 1/kAloneAfter of the budget
 
@@ -63,25 +64,31 @@ class Portfolio {
   // Lets the strategies take turns until one wins, one has searched every
   // reachable position (with one set of positions each) or all have
   // expanded every position they entered (with one set for all): the deal
-  // is lost; or until the budget is spent.
+  // is lost; or until the budget is spent. A strategy that brought a card
+  // nearer home than ever in its turn is on the way the deal is won and
+  // goes on for another turn, up to kMostTurns in a row.
   SolveResult Run() {
     std::vector<bool> done(strategies_.size(), false);
     for (size_t left = strategies_.size();;) {
       for (size_t i = 0; i < strategies_.size(); ++i) {
-        if (done[i]) continue;
-        const Strategy::State state = strategies_[i]->Step(kSlice);
-        if (state == Strategy::State::Won) return Finish(Verdict::Won, strategies_[i].get());
-        if (state == Strategy::State::Exhausted) {
-          done[i] = true;
-          --left;
-          // A strategy that skips moves proves nothing by running out.
-          if (!strategies_[i]->Complete()) {
-            if (left == 0) return Finish(Verdict::Unknown, nullptr);
-          } else if (left == 0 || !shared_) {
-            return Finish(Verdict::Lost, nullptr);
+        for (int32_t turn = 0; turn < kMostTurns && !done[i]; ++turn) {
+          Strategy& s = *strategies_[i];
+          const int32_t before = s.BestScore();
+          const Strategy::State state = s.Step(kSlice);
+          if (state == Strategy::State::Won) return Finish(Verdict::Won, &s);
+          if (state == Strategy::State::Exhausted) {
+            done[i] = true;
+            --left;
+            // A strategy that skips moves proves nothing by running out.
+            if (!s.Complete()) {
+              if (left == 0) return Finish(Verdict::Unknown, nullptr);
+            } else if (left == 0 || !shared_) {
+              return Finish(Verdict::Lost, nullptr);
+            }
           }
+          if (OutOfBudget()) return Finish(Verdict::Unknown, nullptr);
+          if (s.BestScore() <= before) break;
         }
-        if (OutOfBudget()) return Finish(Verdict::Unknown, nullptr);
         if (alone_ && !done[0]) break;
       }
     }
