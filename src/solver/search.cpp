@@ -65,12 +65,19 @@ class Portfolio {
   // reachable position (with one set of positions each) or all have
   // expanded every position they entered (with one set for all): the deal
   // is lost; or until the budget is spent. A strategy that brought a card
-  // nearer home than ever in its turn is on the way the deal is won and
-  // goes on for another turn, up to kMostTurns in a row.
+  // nearer home than ever in its turn is on its way to a win and takes its
+  // next turn at once, up to kMostTurns in a row; it then passes over as
+  // many of its later turns, so that over a long search every strategy
+  // still gets its share of the budget.
   SolveResult Run() {
     std::vector<bool> done(strategies_.size(), false);
+    std::vector<int32_t> ahead(strategies_.size(), 0);  // turns taken early
     for (size_t left = strategies_.size();;) {
       for (size_t i = 0; i < strategies_.size(); ++i) {
+        if (ahead[i] > 0 && !alone_) {
+          --ahead[i];
+          continue;
+        }
         for (int32_t turn = 0; turn < kMostTurns && !done[i]; ++turn) {
           Strategy& s = *strategies_[i];
           const int32_t before = s.BestScore();
@@ -88,6 +95,7 @@ class Portfolio {
           }
           if (OutOfBudget()) return Finish(Verdict::Unknown, nullptr);
           if (s.BestScore() <= before) break;
+          if (turn + 1 < kMostTurns) ++ahead[i];
         }
         if (alone_ && !done[0]) break;
       }
