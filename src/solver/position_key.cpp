@@ -52,26 +52,28 @@ int32_t PackedSize(const TableRules& rules) {
 
 void Pack(const PositionRecord& record, const TableRules& rules, unsigned char* out) {
   const unsigned char* in = record.Bytes;
+  unsigned char* cards = out + rules.pileCount;
   const unsigned char* end = out + PackedSize(rules) - 1;
   for (int32_t i = 0; i < rules.pileCount; ++i) {
     int32_t n = *in++;
-    *out++ = static_cast<unsigned char>(n);
-    for (; n > 0 && out < end; --n, in += 2)
-      *out++ = static_cast<unsigned char>(in[0] | in[1] << 6);
+    out[i] = static_cast<unsigned char>(n);
+    for (; n > 0 && cards < end; --n, in += 2)
+      *cards++ = static_cast<unsigned char>(in[0] | in[1] << 6);
   }
-  while (out < end) *out++ = 0;
-  *out = record.Bytes[kRedealsOffset];
+  while (cards < end) *cards++ = 0;
+  *cards = record.Bytes[kRedealsOffset];
 }
 
 void Unpack(const unsigned char* packed, const TableRules& rules, PositionRecord& record) {
   record.Bytes[kRedealsOffset] = packed[PackedSize(rules) - 1];
   unsigned char* out = record.Bytes;
+  const unsigned char* cards = packed + rules.pileCount;
   for (int32_t i = 0; i < rules.pileCount; ++i) {
-    int32_t n = *packed++;
+    int32_t n = packed[i];
     *out++ = static_cast<unsigned char>(n);
-    for (; n > 0; --n, ++packed) {
-      *out++ = *packed & 63;
-      *out++ = *packed >> 6;
+    for (; n > 0; --n, ++cards) {
+      *out++ = *cards & 63;
+      *out++ = *cards >> 6;
     }
   }
 }
@@ -111,10 +113,13 @@ PositionKey CombineKeys(const PositionKey* pile, unsigned char redeals, const Ta
 
 PositionKey PackedKey(const unsigned char* packed, const TableRules& rules) {
   PositionKey pile[kMaxPiles];
-  const unsigned char* at = packed;
+  unsigned char one[kMaxCards + 1];  // a pile's count, then its cards
+  const unsigned char* cards = packed + rules.pileCount;
   for (int32_t i = 0; i < rules.pileCount; ++i) {
-    pile[i] = PileKey(at, rules.topOnly[i]);
-    at += 1 + at[0];
+    one[0] = packed[i];
+    std::memcpy(one + 1, cards, packed[i]);
+    pile[i] = PileKey(one, rules.topOnly[i]);
+    cards += packed[i];
   }
   return CombineKeys(pile, packed[PackedSize(rules) - 1], rules);
 }

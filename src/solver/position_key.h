@@ -19,7 +19,8 @@ struct PositionKey {
   bool operator==(const PositionKey&) const = default;
 };
 
-// The bytes a packed position takes: a count per pile, a byte per card and
+// The bytes a packed position takes: a count per pile, then a byte per card
+// (every pile's cards one after the other, padded to the deck's size) and
 // the redeals left.
 int32_t PackedSize(const TableRules& rules);
 // Packs a snapshot (see SavePosition) into `out`, and back.
