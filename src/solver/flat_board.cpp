@@ -65,7 +65,7 @@ PositionKey FlatBoard::PileKeyOf(const FlatPosition& pos, int32_t p) const {
   unsigned char pile[kMaxCards + 1];
   pile[0] = pos.count[p];
   std::memcpy(pile + 1, pos.cards + pos.start[p], pos.count[p]);
-  return PileKey(pile, rules_.topOnly[p]);
+  return PileKey(pile, rules_.topOnly[p] ? rules_.topClass[p] : nullptr);
 }
 
 // Only the piles the move changed are digested again.
