@@ -9,6 +9,12 @@
 
 namespace tarnik::solver {
 
+FlatBoard::FlatBoard(const FlatRules& flat, const TableRules& rules) : flat_(&flat), rules_(rules) {
+  // Only where nothing but goal piles take cards can a card be stranded
+  // often enough to pay for the check.
+  if (rules.nothingBuilds) CompileDeadEnds(flat, rules, dead_);
+}
+
 void FlatBoard::LoadStart(const PositionRecord& start) {
   FromRecord(start, flat_->pileCount, current_);
   if (flat_->sorts) SortFlatPiles(*flat_, current_);
@@ -108,6 +114,10 @@ int32_t FlatBoard::Estimate(int32_t disorder) {
     h += again >> p & 1 ? FlatPileWorth(*flat_, rules_, current_, p, wanted, disorder)
                         : baseWorth_[p];
   return h;
+}
+
+bool FlatBoard::DeadEnd() {
+  return tarnik::solver::DeadEnd(dead_, *flat_, current_);
 }
 
 int32_t FlatBoard::Score() {
