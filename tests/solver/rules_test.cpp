@@ -11,6 +11,8 @@
 #include "engine/play/action_script.h"
 #include "engine/play/history.h"
 #include "solver/actions.h"
+#include "solver/flat_board.h"
+#include "solver/flat_rules.h"
 #include "solver/position_key.h"
 #include "solver/table_rules.h"
 #include "support/play_table.h"
@@ -128,6 +130,8 @@ TEST(SolverRules, AGoalPileThatKeepsItsCardsCountsByItsTopCard) {
   const auto base = KeyOf(keeps, {{king}, {two, three, four, other}});
   EXPECT_EQ(base, KeyOf(keeps, {{king}, {four, three, two, other}}));
   EXPECT_FALSE(base == KeyOf(keeps, {{king}, {two, three, other, four}}));  // another top card
+  // Another three on top takes the same cards on it: the same future.
+  EXPECT_EQ(base, KeyOf(keeps, {{king}, {two, four, other, three}}));
   EXPECT_FALSE(base == KeyOf(keeps, {{king}, {two, three, other}}));        // another size
   // A pile that gives its top card back shows the card below: order matters.
   PlayTable gives(ColumnAndPile(CardRemoval::TopCardOnly));
@@ -165,6 +169,46 @@ TEST(SolverRules, WhereNothingBuildsTheSearchStillTriesEveryBranch) {
     EXPECT_EQ(r.verdict, c.verdict);
     for (const SolverAction& a : r.actions) EXPECT_TRUE(RunAction(*t.game, ActionLine(a), error));
     EXPECT_EQ(GameScore(t.game->PileTable, t.game->CurrentFlags) == 52, c.verdict == Verdict::Won);
+  }
+}
+
+// Where nothing builds, a position in which some card can never find a goal
+// top of its own is dead; the search agrees that such a deal is lost.
+TEST(SolverRules, APositionIsDeadWhenSomeCardCanFindNoGoalTopOfItsOwn) {
+  const auto kingH = Up(V(kKing, H)), kingD = Up(V(kKing, D)), queenH = Up(V(11, H));
+  struct Case {
+    std::vector<Placed> a, b;  // the columns, bottom first
+    int32_t top;               // the goal's top card, above every other card
+    bool dead;
+  } const cases[] = {
+      {{kingH}, {}, V(5, S), true},                     // every queen is home, below the top
+      {{queenH, kingH}, {}, V(5, S), true},             // the one queen out lies under the king
+      {{kingH}, {queenH}, V(10, S), false},             // queen on the jack, king on the queen
+      {{kingH}, {kingD}, V(11, S), true},               // two kings, one queen to go on
+      {{kingH}, {kingD, queenH}, V(11, S), false},      // K♥ on Q♠, Q♥ on K♥, K♦ on Q♥
+  };
+  for (const Case& c : cases) {
+    std::vector<Placed> goal;  // every other card
+    for (int32_t v = 0; v < 52; ++v) {
+      const auto out = [v](const std::vector<Placed>& pile) {
+        return std::any_of(pile.begin(), pile.end(), [v](const Placed& p) { return p.value == v; });
+      };
+      if (v != c.top && !out(c.a) && !out(c.b)) goal.push_back(Up(v));
+    }
+    goal.push_back(Up(c.top));
+    PlayTable t(ColumnAndPile(CardRemoval::None));
+    t.Arrange({c.a, goal, c.b});
+    SolverTable table;
+    std::string error;
+    ASSERT_TRUE(CaptureTable(*t.game, table, error));
+    TableRules rules;
+    solver::AnalyseRules(*t.game, rules);
+    solver::FlatRules flat;
+    ASSERT_TRUE(solver::CompileFlatRules(*t.game, rules, table, flat));
+    solver::FlatBoard board(flat, rules);
+    board.LoadStart(table.position);
+    EXPECT_EQ(board.DeadEnd(), c.dead) << c.top;
+    EXPECT_EQ(Solve(table, {}).verdict, c.dead ? Verdict::Lost : Verdict::Won) << c.top;
   }
 }
 
