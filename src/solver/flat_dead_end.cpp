@@ -42,9 +42,15 @@ void CompileDeadEnds(const FlatRules& flat, const TableRules& rules, DeadEndRule
     if (f.flags & kGivers && TakesDrops(f)) return;
     othersTake |= TakesDrops(f);
   }
+  out.needsHigher = true;
   for (int32_t g = 0; g < flat.goalCount; ++g) {
     const FlatPile& f = flat.piles[flat.goals[g]];
     out.startsGoal[flat.goals[g]] = f.accepts[52];
+    // An exempt rank goes home without a higher card (LowAndKing, LowAndAce).
+    const bool king = f.Has(PileFlags::LowAndKing), ace = f.Has(PileFlags::LowAndAce);
+    out.needsHigher &= king || ace;
+    for (int32_t v = 0; v < 52; ++v)
+      if ((king && Rank(v) == kKing) || (ace && Rank(v) == kAce)) out.exempt |= CardMask{1} << v;
     for (int32_t t = 0; t < 52; ++t)
       for (int32_t x = 0; x < 52; ++x)
         if (InMask(f.accepts[t], x)) out.takenOn[x] |= CardMask{1} << t;
@@ -55,6 +61,9 @@ void CompileDeadEnds(const FlatRules& flat, const TableRules& rules, DeadEndRule
     out.keepsOrder[p] = out.mustDrop[p] && !f.Has(PileFlags::RemoveAnyCard) &&
                         (f.Has(PileFlags::FoundationsOnly) || !othersTake);
   }
+  for (int32_t v = 0; v < 52; ++v)
+    for (int32_t w = 0; w < 52; ++w)
+      if (Suit(w) == Suit(v) && Rank(w) > Rank(v)) out.higher[v] |= CardMask{1} << w;
   out.oneDeck = true;
   for (int32_t v = 0; v < 52; ++v) {
     out.copies[v] = rules.copies[v];
@@ -127,6 +136,7 @@ bool DeadEnd(const DeadEndRules& dead, const FlatRules& flat, const FlatPosition
       for (int32_t e = 0; e < empty; ++e)
         if (InMask(starts[e], x)) on |= CardMask{1} << (52 + e);
       if (!on) return true;
+      if (dead.needsHigher && !InMask(dead.exempt, x) && !(dead.higher[x] & away)) return true;
       needs.on[needs.count++] = on;
       if (dead.copies[x] == 1) below |= CardMask{1} << x;
     }

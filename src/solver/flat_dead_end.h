@@ -20,6 +20,12 @@ struct DeadEndRules {
   CardMask takenOn[52] = {};
   // The cards an empty goal pile may take, for each goal pile.
   CardMask startsGoal[kMaxPiles] = {};
+  // Where every goal pile takes a card only while a higher card of its
+  // suit shows elsewhere (but the cards of `exempt`), the cards of its suit
+  // above each card: one of them must still be out when it goes.
+  bool needsHigher = false;
+  CardMask exempt = 0;
+  CardMask higher[52] = {};
   int32_t copies[52] = {};
   bool oneDeck = false;  // one copy of each card: tops can be told apart
 };
@@ -29,8 +35,9 @@ void CompileDeadEnds(const FlatRules& flat, const TableRules& rules, DeadEndRule
 
 // Whether some card of a mustDrop pile can never go home: no goal top
 // takes it, and no card that may still become a goal's top would (one not
-// home yet, not the card itself, not lying below it on a keepsOrder pile);
-// or, with one deck, those cards cannot each have a top of their own. Every
+// home yet, not the card itself, not lying below it on a keepsOrder pile),
+// or no higher card of its suit is out where the goals need one; or, with
+// one deck, those cards cannot each have a top of their own. Every
 // card must go home to win, so the position is lost.
 bool DeadEnd(const DeadEndRules& dead, const FlatRules& flat, const FlatPosition& pos);
 
