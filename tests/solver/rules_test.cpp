@@ -172,43 +172,71 @@ TEST(SolverRules, WhereNothingBuildsTheSearchStillTriesEveryBranch) {
   }
 }
 
-// Where nothing builds, a position in which some card can never find a goal
-// top of its own is dead; the search agrees that such a deal is lost.
-TEST(SolverRules, APositionIsDeadWhenSomeCardCanFindNoGoalTopOfItsOwn) {
+// Aces Up in small: two columns that take any card while empty, and a
+// goal pile that takes a king, or a card while a higher card of its suit
+// shows on the other column.
+GameDef ColumnsAndDiscards() {
+  GameDef g = ColumnAndPile(CardRemoval::None);
+  for (int i = 0; i <= 2; i += 2) {
+    g.Piles[i].Flags = PileFlags::AutoPlay;  // not FoundationsOnly
+    g.Piles[i].PileStart = PileStart::Any;
+  }
+  g.Piles[1].Flags |= PileFlags::LowAndKing;
+  g.Piles[1].RankBuild = RankBuild::Any;
+  return g;
+}
+
+// Whether the board finds the position dead, and whether the search wins
+// it: the columns `a` and `b` (bottom first), every other card on the goal
+// pile with `top` above them.
+std::pair<bool, Verdict> DeadAndVerdict(const GameDef& def, const std::vector<Placed>& a,
+                                        const std::vector<Placed>& b, int32_t top) {
+  std::vector<Placed> goal;
+  const auto out = [](const std::vector<Placed>& pile, int32_t v) {
+    return std::any_of(pile.begin(), pile.end(), [v](const Placed& p) { return p.value == v; });
+  };
+  for (int32_t v = 0; v < 52; ++v)
+    if (v != top && !out(a, v) && !out(b, v)) goal.push_back(Up(v));
+  goal.push_back(Up(top));
+  PlayTable t(def);
+  t.Arrange({a, goal, b});
+  SolverTable table;
+  std::string error;
+  EXPECT_TRUE(CaptureTable(*t.game, table, error));
+  TableRules rules;
+  solver::AnalyseRules(*t.game, rules);
+  solver::FlatRules flat;
+  EXPECT_TRUE(solver::CompileFlatRules(*t.game, rules, table, flat));
+  solver::FlatBoard board(flat, rules);
+  board.LoadStart(table.position);
+  return {board.DeadEnd(), Solve(table, {}).verdict};
+}
+
+// Where nothing builds, a position in which some card can never go home is
+// dead; the search agrees that such a deal is lost.
+TEST(SolverRules, APositionIsDeadWhenSomeCardCanNeverGoHome) {
   const auto kingH = Up(V(kKing, H)), kingD = Up(V(kKing, D)), queenH = Up(V(11, H));
+  const auto fiveH = Up(V(4, H)), nineH = Up(V(8, H));
+  const GameDef golf = ColumnAndPile(CardRemoval::None), aces = ColumnsAndDiscards();
   struct Case {
+    const GameDef& def;
     std::vector<Placed> a, b;  // the columns, bottom first
     int32_t top;               // the goal's top card, above every other card
     bool dead;
   } const cases[] = {
-      {{kingH}, {}, V(5, S), true},                     // every queen is home, below the top
-      {{queenH, kingH}, {}, V(5, S), true},             // the one queen out lies under the king
-      {{kingH}, {queenH}, V(10, S), false},             // queen on the jack, king on the queen
-      {{kingH}, {kingD}, V(11, S), true},               // two kings, one queen to go on
-      {{kingH}, {kingD, queenH}, V(11, S), false},      // K♥ on Q♠, Q♥ on K♥, K♦ on Q♥
+      {golf, {kingH}, {}, V(5, S), true},                 // every queen is home, below the top
+      {golf, {queenH, kingH}, {}, V(5, S), true},         // the one queen out lies under the king
+      {golf, {kingH}, {queenH}, V(10, S), false},         // queen on the jack, king on the queen
+      {golf, {kingH}, {kingD}, V(11, S), true},           // two kings, one queen to go on
+      {golf, {kingH}, {kingD, queenH}, V(11, S), false},  // K♥ on Q♠, Q♥ on K♥, K♦ on Q♥
+      {aces, {fiveH}, {nineH}, V(1, C), true},            // no heart above the nine is out
+      {aces, {fiveH}, {kingH}, V(1, C), false},           // the five, then the king
+      {aces, {kingH, fiveH}, {}, V(1, C), false},         // the five moves over, then goes
   };
   for (const Case& c : cases) {
-    std::vector<Placed> goal;  // every other card
-    for (int32_t v = 0; v < 52; ++v) {
-      const auto out = [v](const std::vector<Placed>& pile) {
-        return std::any_of(pile.begin(), pile.end(), [v](const Placed& p) { return p.value == v; });
-      };
-      if (v != c.top && !out(c.a) && !out(c.b)) goal.push_back(Up(v));
-    }
-    goal.push_back(Up(c.top));
-    PlayTable t(ColumnAndPile(CardRemoval::None));
-    t.Arrange({c.a, goal, c.b});
-    SolverTable table;
-    std::string error;
-    ASSERT_TRUE(CaptureTable(*t.game, table, error));
-    TableRules rules;
-    solver::AnalyseRules(*t.game, rules);
-    solver::FlatRules flat;
-    ASSERT_TRUE(solver::CompileFlatRules(*t.game, rules, table, flat));
-    solver::FlatBoard board(flat, rules);
-    board.LoadStart(table.position);
-    EXPECT_EQ(board.DeadEnd(), c.dead) << c.top;
-    EXPECT_EQ(Solve(table, {}).verdict, c.dead ? Verdict::Lost : Verdict::Won) << c.top;
+    const auto [dead, verdict] = DeadAndVerdict(c.def, c.a, c.b, c.top);
+    EXPECT_EQ(dead, c.dead) << c.top;
+    EXPECT_EQ(verdict, c.dead ? Verdict::Lost : Verdict::Won) << c.top;
   }
 }
 
