@@ -22,9 +22,9 @@ using Clock = std::chrono::steady_clock;
 constexpr int64_t kSlice = 128;  // expansions a strategy makes in its turn
 constexpr int64_t kProgressMs = 50;
 constexpr int64_t kAloneAfter = 2;  // strategies share the first 1/kAloneAfter of the budget
-// The strategy on progress moves only takes turns this many times as long:
-// it wins most of the deals that are won at all where columns hold long
-// runs, and it never holds many positions.
+// Where runs are lifted whole (no free cells limit them), the strategy on
+// progress moves only takes turns this many times as long: there it wins
+// most of the deals that are won at all, and it never holds many positions.
 constexpr int64_t kProgressSlices = 4;
 
 // Searches are heavy-tailed: one way of searching wins a deal at once where
@@ -43,6 +43,7 @@ class Portfolio {
     flat_ = flat && CompileFlatRules(*game_, *rules_, table, *flatRules_) &&
             FlatStartFits(table.position, rules_->pileCount);
     shared_ = rules_->nothingBuilds;
+    if (flat_ && !(flatRules_->anyFlags & PileFlags::NeedFreeCells)) progressSlices_ = kProgressSlices;
     // Best first; depth first; depth first that minds only whether cards
     // build on each other, not how far a card lies out of order; and, with
     // a simple stock, best first clicking it one click at a time and also
@@ -67,7 +68,7 @@ class Portfolio {
     for (size_t left = strategies_.size();;) {
       for (size_t i = 0; i < strategies_.size(); ++i) {
         if (done[i] || (alone_ && !done[0] && i > 0 && strategies_[i]->Complete())) continue;
-        const int64_t slice = strategies_[i]->Complete() ? kSlice : kSlice * kProgressSlices;
+        const int64_t slice = strategies_[i]->Complete() ? kSlice : kSlice * progressSlices_;
         const Strategy::State state = strategies_[i]->Step(slice);
         if (state == Strategy::State::Won) return Finish(Verdict::Won, strategies_[i].get());
         if (state == Strategy::State::Exhausted) {
@@ -202,7 +203,8 @@ class Portfolio {
   std::vector<std::unique_ptr<Strategy>> strategies_;
   const PositionRecord* start_position_ = nullptr;
   int64_t lastProgress_ = 0;
-  bool alone_ = false;  // the first strategy searches alone
+  bool alone_ = false;  // of the complete strategies only the first goes on
+  int64_t progressSlices_ = 1;  // the turn of the strategy on progress moves, in slices
   bool cancelled_ = false;
 };
 
