@@ -41,6 +41,9 @@ class Board {
     (void)choice;
     return true;
   }
+  // Whether the current position can never be won, by a check that never
+  // errs (see DeadEnd); a board that cannot tell says no.
+  virtual bool DeadEnd() { return false; }
   // The bytes the board holds.
   virtual int64_t Bytes() const = 0;
 };

@@ -9,6 +9,12 @@
 
 namespace tarnik::solver {
 
+FlatBoard::FlatBoard(const FlatRules& flat, const TableRules& rules) : flat_(&flat), rules_(rules) {
+  // Only where nothing but goal piles take cards can a card be stranded
+  // often enough to pay for the check.
+  if (rules.nothingBuilds) CompileDeadEnds(flat, rules, dead_);
+}
+
 void FlatBoard::LoadStart(const PositionRecord& start) {
   FromRecord(start, flat_->pileCount, current_);
   if (flat_->sorts) SortFlatPiles(*flat_, current_);
@@ -65,7 +71,7 @@ PositionKey FlatBoard::PileKeyOf(const FlatPosition& pos, int32_t p) const {
   unsigned char pile[kMaxCards + 1];
   pile[0] = pos.count[p];
   std::memcpy(pile + 1, pos.cards + pos.start[p], pos.count[p]);
-  return PileKey(pile, rules_.topOnly[p]);
+  return PileKey(pile, rules_.topOnly[p] ? rules_.topClass[p] : nullptr);
 }
 
 // Only the piles the move changed are digested again.
@@ -108,6 +114,10 @@ int32_t FlatBoard::Estimate(int32_t disorder) {
     h += again >> p & 1 ? FlatPileWorth(*flat_, rules_, current_, p, wanted, disorder)
                         : baseWorth_[p];
   return h;
+}
+
+bool FlatBoard::DeadEnd() {
+  return tarnik::solver::DeadEnd(dead_, *flat_, current_);
 }
 
 int32_t FlatBoard::Score() {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "solver/board.h"
+#include "solver/flat_dead_end.h"
 #include "solver/flat_position.h"
 #include "solver/flat_rules.h"
 #include "solver/table_rules.h"
@@ -13,7 +14,7 @@ namespace tarnik::solver {
 
 class FlatBoard : public Board {
  public:
-  FlatBoard(const FlatRules& flat, const TableRules& rules) : flat_(&flat), rules_(rules) {}
+  FlatBoard(const FlatRules& flat, const TableRules& rules);
   void LoadStart(const PositionRecord& start) override;
   void Load(const unsigned char* packed) override;
   void ListMoves(std::vector<Choice>& out) override;
@@ -25,6 +26,7 @@ class FlatBoard : public Board {
   int32_t Score() override;
   bool Won() override;
   bool Progressed(const Choice& choice) override;
+  bool DeadEnd() override;
   int64_t Bytes() const override { return sizeof(*this); }
 
  private:
@@ -35,6 +37,7 @@ class FlatBoard : public Board {
 
   const FlatRules* flat_;
   TableRules rules_;
+  DeadEndRules dead_;  // where the check of dead ends holds
   FlatPosition base_;     // the position being expanded
   FlatPosition current_;  // … after the move being played
   FlatPosition clicked_;  // … after some clicks on the stock

@@ -80,10 +80,11 @@ PositionKey CanonicalKey(const PositionRecord& record, const TableRules& rules) 
   return PackedKey(packed, rules);
 }
 
-PositionKey PileKey(const unsigned char* pile, bool topOnly) {
+PositionKey PileKey(const unsigned char* pile, const uint8_t* topClass) {
   const int32_t n = pile[0];
-  if (topOnly && n > 1) {
-    const unsigned char condensed[2] = {pile[0], pile[n]};
+  if (topClass && n > 0) {
+    const unsigned char top = static_cast<unsigned char>((pile[n] & ~63) | topClass[pile[n] & 63]);
+    const unsigned char condensed[2] = {pile[0], top};
     return Digest(condensed, 2);
   }
   return Digest(pile, 1 + n);
@@ -111,7 +112,7 @@ PositionKey PackedKey(const unsigned char* packed, const TableRules& rules) {
   PositionKey pile[kMaxPiles];
   const unsigned char* at = packed;
   for (int32_t i = 0; i < rules.pileCount; ++i) {
-    pile[i] = PileKey(at, rules.topOnly[i]);
+    pile[i] = PileKey(at, rules.topOnly[i] ? rules.topClass[i] : nullptr);
     at += 1 + at[0];
   }
   return CombineKeys(pile, packed[PackedSize(rules) - 1], rules);

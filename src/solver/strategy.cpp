@@ -86,12 +86,14 @@ bool Strategy::PopNext(int32_t& id) {
 }
 
 // Stores the position on the table as a new node unless some strategy saw it
-// before (the start, `first`, every strategy stores), and queues it by its
+// before or it can never be won (the start, `first`, every strategy stores),
+// and queues it by its
 // estimate (depth first: with its brothers, once they are all known).
 // Returns whether it was stored.
 bool Strategy::AddNode(int32_t parent, const std::vector<SolverAction>& line, int32_t depth,
                        bool first) {
   if (!seen_.Insert(board_->Key()) && !first) return false;
+  if (!first && board_->DeadEnd()) return false;  // its key stays: it is not looked at again
   const int32_t id = static_cast<int32_t>(nodes_.Size());
   *nodes_.Add() = {parent, static_cast<int32_t>(actions_.Size()),
                    static_cast<int32_t>(line.size()), depth};

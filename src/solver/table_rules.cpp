@@ -178,7 +178,10 @@ void GoalsInTurn(TableRules& rules) {
 
 // Goal piles whose deeper cards nothing reads (see TableRules::topOnly).
 // A pile that looks at its neighbour's cards, the four-of-a-rank goal, a
-// sort or a redeal would read them.
+// sort or a redeal would read them. Their top card is read only by their
+// own drop test: the special attributes read the tops of piles that give
+// their top card, which such a pile never does, and no mark lies on it; so
+// tops with one row of goalTakes fall in one class (topClass).
 void TopOnlyGoals(const Game& game, const Pile* piles, TableRules& rules) {
   constexpr uint32_t readsDeeper = PileFlags::SortAscending | PileFlags::SortDescending |
                                    PileFlags::RedealSource | PileFlags::RedealDest |
@@ -190,6 +193,11 @@ void TopOnlyGoals(const Game& game, const Pile* piles, TableRules& rules) {
     const Pile& p = piles[i];
     rules.topOnly[i] = any && p.Has(PileFlags::WinGoal) && p.Removal == CardRemoval::None &&
                        !(p.Flags & readsDeeper);
+    for (int32_t v = 0; v < 52; ++v) {
+      int32_t like = 0;
+      while (like < v && rules.goalTakes[i][like] != rules.goalTakes[i][v]) ++like;
+      rules.topClass[i][v] = static_cast<uint8_t>(like);
+    }
   }
 }
 

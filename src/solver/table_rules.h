@@ -49,6 +49,11 @@ struct TableRules {
   // deeper into them. Which cards lie below follows from the rest of the
   // table, so the order they came in is left out of a position's key.
   bool topOnly[kMaxPiles] = {};
+  // For such a goal pile, the card that stands for each top card in the
+  // key: the lowest card whose row of goalTakes is the same. Two tops with
+  // one row take the same cards, and nothing else reads them, so the two
+  // positions have the same future (Golf: any card of the rank).
+  uint8_t topClass[kMaxPiles][52] = {};
   // A stock that deals to one waste pile and nowhere else: clicks change
   // nothing but those two piles, and the waste only gives its top card, so
   // a run of clicks matters only through the card it brings up. -1 when the

@@ -11,6 +11,8 @@
 #include "engine/play/action_script.h"
 #include "engine/play/history.h"
 #include "solver/actions.h"
+#include "solver/flat_board.h"
+#include "solver/flat_rules.h"
 #include "solver/position_key.h"
 #include "solver/table_rules.h"
 #include "support/play_table.h"
@@ -128,6 +130,8 @@ TEST(SolverRules, AGoalPileThatKeepsItsCardsCountsByItsTopCard) {
   const auto base = KeyOf(keeps, {{king}, {two, three, four, other}});
   EXPECT_EQ(base, KeyOf(keeps, {{king}, {four, three, two, other}}));
   EXPECT_FALSE(base == KeyOf(keeps, {{king}, {two, three, other, four}}));  // another top card
+  // Another three on top takes the same cards on it: the same future.
+  EXPECT_EQ(base, KeyOf(keeps, {{king}, {two, four, other, three}}));
   EXPECT_FALSE(base == KeyOf(keeps, {{king}, {two, three, other}}));        // another size
   // A pile that gives its top card back shows the card below: order matters.
   PlayTable gives(ColumnAndPile(CardRemoval::TopCardOnly));
@@ -165,6 +169,74 @@ TEST(SolverRules, WhereNothingBuildsTheSearchStillTriesEveryBranch) {
     EXPECT_EQ(r.verdict, c.verdict);
     for (const SolverAction& a : r.actions) EXPECT_TRUE(RunAction(*t.game, ActionLine(a), error));
     EXPECT_EQ(GameScore(t.game->PileTable, t.game->CurrentFlags) == 52, c.verdict == Verdict::Won);
+  }
+}
+
+// Aces Up in small: two columns that take any card while empty, and a
+// goal pile that takes a king, or a card while a higher card of its suit
+// shows on the other column.
+GameDef ColumnsAndDiscards() {
+  GameDef g = ColumnAndPile(CardRemoval::None);
+  for (int i = 0; i <= 2; i += 2) {
+    g.Piles[i].Flags = PileFlags::AutoPlay;  // not FoundationsOnly
+    g.Piles[i].PileStart = PileStart::Any;
+  }
+  g.Piles[1].Flags |= PileFlags::LowAndKing;
+  g.Piles[1].RankBuild = RankBuild::Any;
+  return g;
+}
+
+// Whether the board finds the position dead, and whether the search wins
+// it: the columns `a` and `b` (bottom first), every other card on the goal
+// pile with `top` above them.
+std::pair<bool, Verdict> DeadAndVerdict(const GameDef& def, const std::vector<Placed>& a,
+                                        const std::vector<Placed>& b, int32_t top) {
+  std::vector<Placed> goal;
+  const auto out = [](const std::vector<Placed>& pile, int32_t v) {
+    return std::any_of(pile.begin(), pile.end(), [v](const Placed& p) { return p.value == v; });
+  };
+  for (int32_t v = 0; v < 52; ++v)
+    if (v != top && !out(a, v) && !out(b, v)) goal.push_back(Up(v));
+  goal.push_back(Up(top));
+  PlayTable t(def);
+  t.Arrange({a, goal, b});
+  SolverTable table;
+  std::string error;
+  EXPECT_TRUE(CaptureTable(*t.game, table, error));
+  TableRules rules;
+  solver::AnalyseRules(*t.game, rules);
+  solver::FlatRules flat;
+  EXPECT_TRUE(solver::CompileFlatRules(*t.game, rules, table, flat));
+  solver::FlatBoard board(flat, rules);
+  board.LoadStart(table.position);
+  return {board.DeadEnd(), Solve(table, {}).verdict};
+}
+
+// Where nothing builds, a position in which some card can never go home is
+// dead; the search agrees that such a deal is lost.
+TEST(SolverRules, APositionIsDeadWhenSomeCardCanNeverGoHome) {
+  const auto kingH = Up(V(kKing, H)), kingD = Up(V(kKing, D)), queenH = Up(V(11, H));
+  const auto fiveH = Up(V(4, H)), nineH = Up(V(8, H));
+  const GameDef golf = ColumnAndPile(CardRemoval::None), aces = ColumnsAndDiscards();
+  struct Case {
+    const GameDef& def;
+    std::vector<Placed> a, b;  // the columns, bottom first
+    int32_t top;               // the goal's top card, above every other card
+    bool dead;
+  } const cases[] = {
+      {golf, {kingH}, {}, V(5, S), true},                 // every queen is home, below the top
+      {golf, {queenH, kingH}, {}, V(5, S), true},         // the one queen out lies under the king
+      {golf, {kingH}, {queenH}, V(10, S), false},         // queen on the jack, king on the queen
+      {golf, {kingH}, {kingD}, V(11, S), true},           // two kings, one queen to go on
+      {golf, {kingH}, {kingD, queenH}, V(11, S), false},  // K♥ on Q♠, Q♥ on K♥, K♦ on Q♥
+      {aces, {fiveH}, {nineH}, V(1, C), true},            // no heart above the nine is out
+      {aces, {fiveH}, {kingH}, V(1, C), false},           // the five, then the king
+      {aces, {kingH, fiveH}, {}, V(1, C), false},         // the five moves over, then goes
+  };
+  for (const Case& c : cases) {
+    const auto [dead, verdict] = DeadAndVerdict(c.def, c.a, c.b, c.top);
+    EXPECT_EQ(dead, c.dead) << c.top;
+    EXPECT_EQ(verdict, c.dead ? Verdict::Lost : Verdict::Won) << c.top;
   }
 }
 

@@ -1,0 +1,147 @@
+#include "solver/flat_dead_end.h"
+
+#include <bit>
+
+namespace tarnik::solver {
+
+namespace {
+
+// Flags that bring cards home other than by a drop of one accepted card,
+// put cards back where they were, or reorder a pile.
+constexpr uint32_t kOtherWaysHome =
+    PileFlags::AutoSuite | PileFlags::AutoStraight | PileFlags::RemoveBad |
+    PileFlags::GroupRemoval | PileFlags::Redeal | PileFlags::RedealShow | PileFlags::RedealSource |
+    PileFlags::RedealDest | PileFlags::SortAscending | PileFlags::SortDescending;
+// Flags of piles that hand their cards to other piles without a drop.
+constexpr uint32_t kGivers =
+    PileFlags::ManualFillSource | PileFlags::AutoFillSource | PileFlags::FillFromColumn;
+
+// Whether any card may ever be dropped on pile `f`.
+bool TakesDrops(const FlatPile& f) {
+  for (CardMask m : f.accepts)
+    if (m) return true;
+  return false;
+}
+
+}  // namespace
+
+// Every card must go home (no four-of-a-rank goal); the goal piles take
+// one card at a time by its own drop test (or the stock's deal), never give
+// one back, are never filled or sorted; no pile that hands out cards
+// without a drop is ever given a card.
+void CompileDeadEnds(const FlatRules& flat, const TableRules& rules, DeadEndRules& out) {
+  out = DeadEndRules{};
+  if (flat.gameFlags & GameFlags::FourRank || flat.anyFlags & kOtherWaysHome) return;
+  bool othersTake = false;  // some pile not a goal pile takes drops
+  for (int32_t p = 0; p < flat.pileCount; ++p) {
+    const FlatPile& f = flat.piles[p];
+    if (f.Has(PileFlags::WinGoal)) {
+      if (!f.oneCard || f.removal != CardRemoval::None || f.Has(PileFlags::AutoFillDest)) return;
+      continue;
+    }
+    if (f.flags & kGivers && TakesDrops(f)) return;
+    othersTake |= TakesDrops(f);
+  }
+  out.needsHigher = true;
+  for (int32_t g = 0; g < flat.goalCount; ++g) {
+    const FlatPile& f = flat.piles[flat.goals[g]];
+    out.startsGoal[flat.goals[g]] = f.accepts[52];
+    // An exempt rank goes home without a higher card (LowAndKing, LowAndAce).
+    const bool king = f.Has(PileFlags::LowAndKing), ace = f.Has(PileFlags::LowAndAce);
+    out.needsHigher &= king || ace;
+    for (int32_t v = 0; v < 52; ++v)
+      if ((king && Rank(v) == kKing) || (ace && Rank(v) == kAce)) out.exempt |= CardMask{1} << v;
+    for (int32_t t = 0; t < 52; ++t)
+      for (int32_t x = 0; x < 52; ++x)
+        if (InMask(f.accepts[t], x)) out.takenOn[x] |= CardMask{1} << t;
+  }
+  for (int32_t p = 0; p < flat.pileCount; ++p) {
+    const FlatPile& f = flat.piles[p];
+    out.mustDrop[p] = !f.Has(PileFlags::WinGoal) && !(f.flags & kGivers);
+    out.keepsOrder[p] = out.mustDrop[p] && !f.Has(PileFlags::RemoveAnyCard) &&
+                        (f.Has(PileFlags::FoundationsOnly) || !othersTake);
+  }
+  for (int32_t v = 0; v < 52; ++v)
+    for (int32_t w = 0; w < 52; ++w)
+      if (Suit(w) == Suit(v) && Rank(w) > Rank(v)) out.higher[v] |= CardMask{1} << w;
+  out.oneDeck = true;
+  for (int32_t v = 0; v < 52; ++v) {
+    out.copies[v] = rules.copies[v];
+    out.oneDeck &= rules.copies[v] == 1;
+  }
+  out.active = flat.goalCount > 0;
+}
+
+namespace {
+
+// The cards of mustDrop piles and the goal tops each may still go on.
+struct Needs {
+  CardMask on[kMaxCards];
+  int32_t count = 0;
+};
+
+// Kuhn's augmenting path: finds goal tops for needer `i`, moving others.
+bool Augment(const Needs& needs, int32_t i, CardMask& tried, int32_t (&owner)[64]) {
+  for (CardMask m = needs.on[i] & ~tried; m; m &= m - 1) {
+    const int32_t t = std::countr_zero(m);
+    tried |= CardMask{1} << t;
+    if (owner[t] < 0 || Augment(needs, owner[t], tried, owner)) {
+      owner[t] = i;
+      return true;
+    }
+  }
+  return false;
+}
+
+// Whether every needer can have a top of its own: a goal top is covered by
+// the card dropped on it and never shows again, so two cards never go on
+// the same one.
+bool EachHasItsOwn(const Needs& needs) {
+  int32_t owner[64];
+  for (int32_t& o : owner) o = -1;
+  for (int32_t i = 0; i < needs.count; ++i) {
+    CardMask tried = 0;
+    if (!Augment(needs, i, tried, owner)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool DeadEnd(const DeadEndRules& dead, const FlatRules& flat, const FlatPosition& pos) {
+  if (!dead.active) return false;
+  // Goal tops now, cards not home, and one place per empty goal pile (the
+  // bits past the cards) with the cards it may start with.
+  CardMask tops = 0, away = 0, starts[64 - 52] = {};
+  int32_t empty = 0;
+  for (int32_t p = 0; p < flat.pileCount; ++p) {
+    if (!flat.piles[p].Has(PileFlags::WinGoal)) {
+      for (int32_t k = 0; k < pos.count[p]; ++k) away |= CardMask{1} << CardValue(pos.At(p, k));
+    } else if (pos.Empty(p)) {
+      if (empty < 64 - 52) starts[empty++] = dead.startsGoal[p];
+      else return false;
+    } else {
+      tops |= CardMask{1} << CardValue(pos.Top(p));
+    }
+  }
+  Needs needs;
+  for (int32_t p = 0; p < flat.pileCount; ++p) {
+    if (!dead.mustDrop[p]) continue;
+    CardMask below = 0;  // cards of one copy lying below card k
+    for (int32_t k = 0; k < pos.count[p]; ++k) {
+      const int32_t x = CardValue(pos.At(p, k));
+      const CardMask self = dead.copies[x] == 1 ? CardMask{1} << x : 0;
+      const CardMask later = away & ~self & ~(dead.keepsOrder[p] ? below : 0);
+      CardMask on = dead.takenOn[x] & (tops | later);
+      for (int32_t e = 0; e < empty; ++e)
+        if (InMask(starts[e], x)) on |= CardMask{1} << (52 + e);
+      if (!on) return true;
+      if (dead.needsHigher && !InMask(dead.exempt, x) && !(dead.higher[x] & away)) return true;
+      needs.on[needs.count++] = on;
+      if (dead.copies[x] == 1) below |= CardMask{1} << x;
+    }
+  }
+  return dead.oneDeck && !EachHasItsOwn(needs);
+}
+
+}  // namespace tarnik::solver

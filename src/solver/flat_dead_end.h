@@ -1,0 +1,44 @@
+// A sound check that a flat position can never be won, for games where a
+// card goes home only by a drop on a goal pile's top card (Golf and the
+// like): a card that no goal top, now or later, could ever take.
+#pragma once
+
+#include "solver/flat_position.h"
+#include "solver/flat_rules.h"
+#include "solver/table_rules.h"
+
+namespace tarnik::solver {
+
+struct DeadEndRules {
+  bool active = false;  // the game allows the check at all
+  // Piles whose cards go home only by a drop of one card on a goal pile.
+  bool mustDrop[kMaxPiles] = {};
+  // … and leave the pile only for a goal pile, from the top down: a card
+  // lying below another cannot be a goal's top before that one is home.
+  bool keepsOrder[kMaxPiles] = {};
+  // For each card, the goal tops it may be dropped on (any goal pile).
+  CardMask takenOn[52] = {};
+  // The cards an empty goal pile may take, for each goal pile.
+  CardMask startsGoal[kMaxPiles] = {};
+  // Where every goal pile takes a card only while a higher card of its
+  // suit shows elsewhere (but the cards of `exempt`), the cards of its suit
+  // above each card: one of them must still be out when it goes.
+  bool needsHigher = false;
+  CardMask exempt = 0;
+  CardMask higher[52] = {};
+  int32_t copies[52] = {};
+  bool oneDeck = false;  // one copy of each card: tops can be told apart
+};
+
+// Reads from the compiled rules whether and where the check holds.
+void CompileDeadEnds(const FlatRules& flat, const TableRules& rules, DeadEndRules& out);
+
+// Whether some card of a mustDrop pile can never go home: no goal top
+// takes it, and no card that may still become a goal's top would (one not
+// home yet, not the card itself, not lying below it on a keepsOrder pile),
+// or no higher card of its suit is out where the goals need one; or, with
+// one deck, those cards cannot each have a top of their own. Every
+// card must go home to win, so the position is lost.
+bool DeadEnd(const DeadEndRules& dead, const FlatRules& flat, const FlatPosition& pos);
+
+}  // namespace tarnik::solver
