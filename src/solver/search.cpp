@@ -24,6 +24,10 @@ constexpr int64_t kSlice = 128;  // expansions a strategy makes in its turn
 constexpr int32_t kMostTurns = 8;  // turns in a row for a strategy bringing cards home
 constexpr int64_t kProgressMs = 50;
 constexpr int64_t kAloneAfter = 2;  // strategies share the first 1/kAloneAfter of the budget
+// Where runs are lifted whole (no free cells limit them), the strategy on
+// progress moves only takes turns this many times as long: there it wins
+// most of the deals that are won at all, and it never holds many positions.
+constexpr int64_t kProgressSlices = 4;
 
 // Searches are heavy-tailed: one way of searching wins a deal at once where
 // another wanders for long, and which one varies from deal to deal. So
@@ -47,6 +51,7 @@ class Portfolio {
       noStock_->stock = noStock_->waste = -1;
     }
     shared_ = rules_->nothingBuilds;
+    if (flat_ && !(flatRules_->anyFlags & PileFlags::NeedFreeCells)) progressSlices_ = kProgressSlices;
     // Best first; depth first; depth first that minds only whether cards
     // build on each other, not how far a card lies out of order; and, with
     // a simple stock, best first clicking it one click at a time and also
@@ -64,24 +69,31 @@ class Portfolio {
   // Lets the strategies take turns until one wins, one has searched every
   // reachable position (with one set of positions each) or all have
   // expanded every position they entered (with one set for all): the deal
-  // is lost; or until the budget is spent. A strategy that brought a card
-  // nearer home than ever in its turn is on its way to a win and takes its
-  // next turn at once, up to kMostTurns in a row; it then passes over as
-  // many of its later turns, so that over a long search every strategy
-  // still gets its share of the budget.
+  // is lost; or until the budget is spent. Late in the budget only the
+  // first strategy and those that skip moves go on (see OutOfBudget). A
+  // strategy that brought a card nearer home than ever in its turn is on
+  // its way to a win and takes its next turn at once, up to kMostTurns in
+  // a row; it then passes over as many of its later turns, so that over a
+  // long search every strategy still gets its share of the budget.
   SolveResult Run() {
     std::vector<bool> done(strategies_.size(), false);
     std::vector<int32_t> ahead(strategies_.size(), 0);  // turns taken early
+    // Whether strategy `i` sits the end of the budget out.
+    const auto resting = [&](size_t i) {
+      return alone_ && !done[0] && i > 0 && strategies_[i]->Complete();
+    };
     for (size_t left = strategies_.size();;) {
       for (size_t i = 0; i < strategies_.size(); ++i) {
+        if (done[i] || resting(i)) continue;
         if (ahead[i] > 0 && !alone_) {
           --ahead[i];
           continue;
         }
-        for (int32_t turn = 0; turn < kMostTurns && !done[i]; ++turn) {
-          Strategy& s = *strategies_[i];
+        Strategy& s = *strategies_[i];
+        const int64_t slice = s.Complete() ? kSlice : kSlice * progressSlices_;
+        for (int32_t turn = 0; turn < kMostTurns && !done[i] && !resting(i); ++turn) {
           const int32_t before = s.BestScore();
-          const Strategy::State state = s.Step(kSlice);
+          const Strategy::State state = s.Step(slice);
           if (state == Strategy::State::Won) return Finish(Verdict::Won, &s);
           if (state == Strategy::State::Exhausted) {
             done[i] = true;
@@ -97,7 +109,6 @@ class Portfolio {
           if (s.BestScore() <= before) break;
           if (turn + 1 < kMostTurns) ++ahead[i];
         }
-        if (alone_ && !done[0]) break;
       }
     }
   }
@@ -150,8 +161,10 @@ class Portfolio {
     if (stored >= options_.maxNodes || OutOfMemory()) return true;
     const int64_t ms = ElapsedMs();
     // Late in the budget, what is left to decide is mostly deals that only
-    // a search of every position can prove lost: the first strategy goes on
-    // alone, so that such a proof costs one search, not one per strategy.
+    // a search of every position can prove lost: of the complete strategies
+    // the first goes on alone, so that such a proof costs one search, not
+    // one per strategy; the strategy on progress moves goes on beside it,
+    // since deep wins in games of long runs are mostly its own.
     if (stored * kAloneAfter >= options_.maxNodes || ms * kAloneAfter >= options_.maxMilliseconds)
       alone_ = true;
     if (options_.progress && ms - lastProgress_ >= kProgressMs) {
@@ -232,7 +245,8 @@ class Portfolio {
   std::vector<std::unique_ptr<Strategy>> strategies_;
   const PositionRecord* start_position_ = nullptr;
   int64_t lastProgress_ = 0;
-  bool alone_ = false;  // the first strategy searches alone
+  bool alone_ = false;  // of the complete strategies only the first goes on
+  int64_t progressSlices_ = 1;  // the turn of the strategy on progress moves, in slices
   bool cancelled_ = false;
 };
 
