@@ -58,6 +58,7 @@ void CompileDeadEnds(const FlatRules& flat, const TableRules& rules, DeadEndRule
   for (int32_t g = 0; g < flat.goalCount; ++g) {
     const FlatPile& f = flat.piles[flat.goals[g]];
     out.startsGoal[flat.goals[g]] = f.accepts[52];
+    out.dealtTo[g] = f.Has(PileFlags::ManualFillDest);
     // An exempt rank goes home without a higher card (LowAndKing, LowAndAce).
     const bool king = f.Has(PileFlags::LowAndKing), ace = f.Has(PileFlags::LowAndAce);
     out.needsHigher &= king || ace;
@@ -121,17 +122,18 @@ bool EachHasItsOwn(const Needs& needs) {
 
 // Whether goal pile `f` (its place `g` among the goals; its top `top`, or
 // -1 when empty) could come to take card `x` with only the cards of
-// `allowed` put on it first: the tops it may reach, by the drop tables.
+// `allowed` put on it first: the tops it may reach, by the drop tables and
+// the stock's deals (`dealt`, the cards of piles that give without a drop).
 // Every allowed card counts as free for every goal, so a "no" is certain.
 bool GoalMayTake(const DeadEndRules& dead, const FlatPile& f, int32_t g, int32_t top, int32_t x,
-                 CardMask allowed) {
+                 CardMask allowed, CardMask dealt) {
   const CardMask want = dead.takesOn[g][x];
-  CardMask reach = 0;
+  CardMask reach = dead.dealtTo[g] ? dealt & allowed : 0;
   if (top >= 0) {
-    reach = CardMask{1} << top;
+    reach |= CardMask{1} << top;
   } else {
     if (InMask(f.accepts[52], x)) return true;
-    reach = f.accepts[52] & allowed;
+    reach |= f.accepts[52] & allowed;
   }
   for (CardMask front = reach; front;) {
     if (front & want) return true;
@@ -146,11 +148,11 @@ bool GoalMayTake(const DeadEndRules& dead, const FlatPile& f, int32_t g, int32_t
 // Whether some goal pile could come to take card `x` with only the cards
 // of `allowed` put on goal piles first.
 bool SomeGoalMayTake(const DeadEndRules& dead, const FlatRules& flat, const FlatPosition& pos,
-                     int32_t x, CardMask allowed) {
+                     int32_t x, CardMask allowed, CardMask dealt) {
   for (int32_t g = 0; g < flat.goalCount; ++g) {
     const int32_t p = flat.goals[g];
     const int32_t top = pos.Empty(p) ? -1 : CardValue(pos.Top(p));
-    if (GoalMayTake(dead, flat.piles[p], g, top, x, allowed)) return true;
+    if (GoalMayTake(dead, flat.piles[p], g, top, x, allowed, dealt)) return true;
   }
   return false;
 }
@@ -162,7 +164,7 @@ bool DeadEnd(const DeadEndRules& dead, const FlatRules& flat, const FlatPosition
   // Goal tops now, cards not home (and how many copies of each), and one
   // place per empty goal pile (the bits past the cards) with the cards it
   // may start with.
-  CardMask tops = 0, away = 0, starts[64 - 52] = {};
+  CardMask tops = 0, away = 0, dealt = 0, starts[64 - 52] = {};
   int32_t empty = 0;
   uint8_t awayCount[52] = {};
   for (int32_t p = 0; p < flat.pileCount; ++p) {
@@ -171,6 +173,7 @@ bool DeadEnd(const DeadEndRules& dead, const FlatRules& flat, const FlatPosition
         const int32_t v = CardValue(pos.At(p, k));
         away |= CardMask{1} << v;
         ++awayCount[v];
+        if (!dead.mustDrop[p]) dealt |= CardMask{1} << v;
       }
     } else if (pos.Empty(p)) {
       if (empty < 64 - 52) starts[empty++] = dead.startsGoal[p];
@@ -195,7 +198,7 @@ bool DeadEnd(const DeadEndRules& dead, const FlatRules& flat, const FlatPosition
         if (InMask(starts[e], x)) on |= CardMask{1} << (52 + e);
       if (!on) return true;
       if (dead.needsHigher && !InMask(dead.exempt, x) && !(dead.higher[x] & away)) return true;
-      if (below && dead.keepsOrder[p] && !SomeGoalMayTake(dead, flat, pos, x, later)) return true;
+      if (below && dead.keepsOrder[p] && !SomeGoalMayTake(dead, flat, pos, x, later, dealt)) return true;
       needs.on[needs.count++] = on;
       if (++belowCount[x] == awayCount[x]) below |= CardMask{1} << x;
     }

@@ -30,6 +30,8 @@ struct DeadEndRules {
   bool oneDeck = false;  // one copy of each card: tops can be told apart
   // For each goal pile (in goal order), the tops on it that take each card.
   CardMask takesOn[kMaxPiles][52] = {};
+  // … and whether a stock deals cards onto it: any of those may be its top.
+  bool dealtTo[kMaxPiles] = {};
   // Where the only way home is a redeal away: the check waits for the last.
   bool afterRedeals = false;
 };
