@@ -25,6 +25,27 @@ bool TakesDrops(const FlatPile& f) {
   return false;
 }
 
+bool GoalMayTake(const DeadEndRules& dead, const FlatPile& f, int32_t g, int32_t top, int32_t x,
+                 CardMask allowed, CardMask dealt);
+
+// Card y must be home before card x when no goal pile, from empty, could
+// come to take x without y put on it first. Only where goal piles take no
+// dealt cards and each card is one of a kind.
+void CompilePrecedence(const FlatRules& flat, DeadEndRules& out) {
+  for (int32_t g = 0; g < flat.goalCount; ++g)
+    if (out.dealtTo[g]) return;
+  const CardMask all = (CardMask{1} << 52) - 1;
+  for (int32_t x = 0; x < 52; ++x)
+    for (int32_t y = 0; y < 52; ++y) {
+      if (y == x) continue;
+      const CardMask allowed = all & ~(CardMask{1} << y) & ~(CardMask{1} << x);
+      bool some = false;
+      for (int32_t g = 0; g < flat.goalCount && !some; ++g)
+        some = GoalMayTake(out, flat.piles[flat.goals[g]], g, -1, x, allowed, 0);
+      if (!some) out.mustPrecede[x] |= CardMask{1} << y, out.ordered = true;
+    }
+}
+
 }  // namespace
 
 bool HasGoalOnlyStacks(const FlatRules& flat) {
@@ -83,6 +104,7 @@ void CompileDeadEnds(const FlatRules& flat, const TableRules& rules, DeadEndRule
     out.copies[v] = rules.copies[v];
     out.oneDeck &= rules.copies[v] == 1;
   }
+  if (out.oneDeck) CompilePrecedence(flat, out);
   out.active = flat.goalCount > 0;
 }
 
@@ -145,6 +167,22 @@ bool GoalMayTake(const DeadEndRules& dead, const FlatPile& f, int32_t g, int32_t
   return false;
 }
 
+// Whether the cards not home can be sent home in some order that puts each
+// card after those it needs first (`first`): peels off cards whose needs
+// are met until none is left, or a ring is all that remains.
+bool SomeOrder(CardMask left, const CardMask (&first)[52]) {
+  while (left) {
+    CardMask ready = 0;
+    for (CardMask m = left; m; m &= m - 1) {
+      const int32_t x = std::countr_zero(m);
+      if (!(first[x] & left)) ready |= CardMask{1} << x;
+    }
+    if (!ready) return false;
+    left &= ~ready;
+  }
+  return true;
+}
+
 // Whether some goal pile could come to take card `x` with only the cards
 // of `allowed` put on goal piles first.
 bool SomeGoalMayTake(const DeadEndRules& dead, const FlatRules& flat, const FlatPosition& pos,
@@ -203,7 +241,20 @@ bool DeadEnd(const DeadEndRules& dead, const FlatRules& flat, const FlatPosition
       if (++belowCount[x] == awayCount[x]) below |= CardMask{1} << x;
     }
   }
-  return dead.oneDeck && !EachHasItsOwn(needs);
+  if (!dead.oneDeck) return false;
+  if (!dead.ordered) return !EachHasItsOwn(needs);
+  // The cards each card needs home first: its goal piles' needs, and the
+  // card lying on it on a keepsOrder pile.
+  CardMask first[52] = {};
+  for (CardMask m = away; m; m &= m - 1) {
+    const int32_t x = std::countr_zero(m);
+    first[x] = dead.mustPrecede[x] & away;
+  }
+  for (int32_t p = 0; p < flat.pileCount; ++p)
+    if (dead.keepsOrder[p])
+      for (int32_t k = 0; k + 1 < pos.count[p]; ++k)
+        first[CardValue(pos.At(p, k))] |= CardMask{1} << CardValue(pos.At(p, k + 1));
+  return !SomeOrder(away, first) || !EachHasItsOwn(needs);
 }
 
 }  // namespace tarnik::solver

@@ -32,6 +32,10 @@ struct DeadEndRules {
   CardMask takesOn[kMaxPiles][52] = {};
   // … and whether a stock deals cards onto it: any of those may be its top.
   bool dealtTo[kMaxPiles] = {};
+  // With one deck and no stock dealing onto a goal pile, the cards that
+  // must be home before each card can go home on any goal pile.
+  CardMask mustPrecede[52] = {};
+  bool ordered = false;  // some card needs another first
   // Where the only way home is a redeal away: the check waits for the last.
   bool afterRedeals = false;
 };
@@ -49,7 +53,9 @@ void CompileDeadEnds(const FlatRules& flat, const TableRules& rules, DeadEndRule
 // or no higher card of its suit is out where the goals need one; or, with
 // one deck, those cards cannot each have a top of their own; or a card of
 // a keepsOrder pile for which every goal pile would first need a card that
-// lies below it there. Every card must go home to win, so the position is
+// lies below it there; or cards each of which must go home before the next
+// (a card above another on a keepsOrder pile, a card its goal piles need
+// first) in a ring. Every card must go home to win, so the position is
 // lost.
 bool DeadEnd(const DeadEndRules& dead, const FlatRules& flat, const FlatPosition& pos);
 
