@@ -147,6 +147,17 @@ bool FlatBoard::Tableau(int32_t p) const {
   return !pile.Has(PileFlags::WinGoal) && !(pile.placementNone && pile.start == PileStart::None);
 }
 
+// Whether piles `p` and `q` play alike wherever they stand: the same
+// flags, limits and tables of what they take and lift.
+bool FlatBoard::LikePiles(int32_t p, int32_t q) const {
+  const FlatPile &a = flat_->piles[p], &b = flat_->piles[q];
+  return a.flags == b.flags && a.sizeLimit == b.sizeLimit && a.start == b.start &&
+         a.take == b.take && a.removal == b.removal && a.oneCard == b.oneCard &&
+         a.placementNone == b.placementNone && a.attributes == b.attributes &&
+         std::memcmp(a.accepts, b.accepts, sizeof a.accepts) == 0 &&
+         std::memcmp(a.continues, b.continues, sizeof a.continues) == 0;
+}
+
 // How well `card` lies on `below` on pile `p`: 0 not built on it, 1 built
 // on it, 2 built on it in its suit.
 int32_t FlatBoard::BuildOn(int32_t p, uint8_t below, uint8_t card) const {
@@ -158,17 +169,21 @@ int32_t FlatBoard::BuildOn(int32_t p, uint8_t below, uint8_t card) const {
 // actions) sends a card home, empties its pile, turns or uncovers a
 // face-down card, uncovers a card the goal piles take now, or brings its
 // cards onto a card they build on where they lay on none, or in suit where
-// they lay out of suit. Every other move (a stock click, a card from the
-// waste or a goal pile) is progress too. A move that merely undoes the one
-// before is not: it takes its cards back to where they lie worse.
+// they lay out of suit, or onto an empty pile from a card they did not
+// build on. A whole pile moved to an empty pile that plays alike is not:
+// it only changes places, and such moves could go on without end. Every
+// other move (a stock click, a card from the waste or a goal pile) is
+// progress too. A move that merely undoes the one before is not: it takes
+// its cards back to where they lie worse.
 bool FlatBoard::Progressed(const Choice& choice) {
   const SolverAction& a = choice.action;
   if (choice.clicks > 0 || a.kind != SolverAction::Kind::Drag || a.target < 0) return true;
   const int32_t from = a.pile, to = a.target;
   if (!Tableau(from) || !Tableau(to)) return true;
   const int32_t moved = current_.count[to] - base_.count[to];
-  if (moved <= 0 || current_.Empty(from) || FlatScore(*flat_, current_) != FlatScore(*flat_, base_))
-    return true;
+  if (moved <= 0 || FlatScore(*flat_, current_) != FlatScore(*flat_, base_)) return true;
+  // A whole pile moved to an empty pile that plays alike only changes places.
+  if (current_.Empty(from)) return !base_.Empty(to) || !LikePiles(from, to);
   const uint8_t uncovered = current_.Top(from);
   if (!IsUp(uncovered) || FaceDownCount(current_) < FaceDownCount(base_)) return true;
   if (InMask(FlatWanted(*flat_, rules_, current_), CardValue(uncovered))) return true;
@@ -178,7 +193,9 @@ bool FlatBoard::Progressed(const Choice& choice) {
   if (k < 0 || CardValue(base_.At(from, k)) != CardValue(card))
     for (k = base_.count[from] - 1; k > 0 && CardValue(base_.At(from, k)) != CardValue(card);) --k;
   const int32_t was = k > 0 ? BuildOn(from, base_.At(from, k - 1), card) : 0;
-  return base_.count[to] > 0 && BuildOn(to, base_.Top(to), card) > was;
+  // To an empty pile: frees the card they lay on but did not build on.
+  if (base_.Empty(to)) return was == 0;
+  return BuildOn(to, base_.Top(to), card) > was;
 }
 
 bool FlatStartFits(const PositionRecord& start, int32_t pileCount) {

@@ -32,6 +32,7 @@ class FlatBoard : public Board {
  private:
   PositionKey PileKeyOf(const FlatPosition& pos, int32_t p) const;
   bool Tableau(int32_t p) const;
+  bool LikePiles(int32_t p, int32_t q) const;
   int32_t BuildOn(int32_t p, uint8_t below, uint8_t card) const;
 
   const FlatRules* flat_;

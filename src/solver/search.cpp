@@ -22,6 +22,10 @@ using Clock = std::chrono::steady_clock;
 constexpr int64_t kSlice = 128;  // expansions a strategy makes in its turn
 constexpr int64_t kProgressMs = 50;
 constexpr int64_t kAloneAfter = 2;  // strategies share the first 1/kAloneAfter of the budget
+// Where runs are lifted whole (no free cells limit them), the strategy on
+// progress moves only takes turns this many times as long: there it wins
+// most of the deals that are won at all, and it never holds many positions.
+constexpr int64_t kProgressSlices = 4;
 
 // Searches are heavy-tailed: one way of searching wins a deal at once where
 // another wanders for long, and which one varies from deal to deal. So
@@ -39,6 +43,7 @@ class Portfolio {
     flat_ = flat && CompileFlatRules(*game_, *rules_, table, *flatRules_) &&
             FlatStartFits(table.position, rules_->pileCount);
     shared_ = rules_->nothingBuilds;
+    if (flat_ && !(flatRules_->anyFlags & PileFlags::NeedFreeCells)) progressSlices_ = kProgressSlices;
     // Best first; depth first; depth first that minds only whether cards
     // build on each other, not how far a card lies out of order; and, with
     // a simple stock, best first clicking it one click at a time and also
@@ -56,13 +61,15 @@ class Portfolio {
   // Lets the strategies take turns until one wins, one has searched every
   // reachable position (with one set of positions each) or all have
   // expanded every position they entered (with one set for all): the deal
-  // is lost; or until the budget is spent.
+  // is lost; or until the budget is spent. Late in the budget only the
+  // first strategy and those that skip moves go on (see OutOfBudget).
   SolveResult Run() {
     std::vector<bool> done(strategies_.size(), false);
     for (size_t left = strategies_.size();;) {
       for (size_t i = 0; i < strategies_.size(); ++i) {
-        if (done[i]) continue;
-        const Strategy::State state = strategies_[i]->Step(kSlice);
+        if (done[i] || (alone_ && !done[0] && i > 0 && strategies_[i]->Complete())) continue;
+        const int64_t slice = strategies_[i]->Complete() ? kSlice : kSlice * progressSlices_;
+        const Strategy::State state = strategies_[i]->Step(slice);
         if (state == Strategy::State::Won) return Finish(Verdict::Won, strategies_[i].get());
         if (state == Strategy::State::Exhausted) {
           done[i] = true;
@@ -75,7 +82,6 @@ class Portfolio {
           }
         }
         if (OutOfBudget()) return Finish(Verdict::Unknown, nullptr);
-        if (alone_ && !done[0]) break;
       }
     }
   }
@@ -118,8 +124,10 @@ class Portfolio {
     if (stored >= options_.maxNodes || OutOfMemory()) return true;
     const int64_t ms = ElapsedMs();
     // Late in the budget, what is left to decide is mostly deals that only
-    // a search of every position can prove lost: the first strategy goes on
-    // alone, so that such a proof costs one search, not one per strategy.
+    // a search of every position can prove lost: of the complete strategies
+    // the first goes on alone, so that such a proof costs one search, not
+    // one per strategy; the strategy on progress moves goes on beside it,
+    // since deep wins in games of long runs are mostly its own.
     if (stored * kAloneAfter >= options_.maxNodes || ms * kAloneAfter >= options_.maxMilliseconds)
       alone_ = true;
     if (options_.progress && ms - lastProgress_ >= kProgressMs) {
@@ -195,7 +203,8 @@ class Portfolio {
   std::vector<std::unique_ptr<Strategy>> strategies_;
   const PositionRecord* start_position_ = nullptr;
   int64_t lastProgress_ = 0;
-  bool alone_ = false;  // the first strategy searches alone
+  bool alone_ = false;  // of the complete strategies only the first goes on
+  int64_t progressSlices_ = 1;  // the turn of the strategy on progress moves, in slices
   bool cancelled_ = false;
 };
 

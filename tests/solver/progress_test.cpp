@@ -1,7 +1,8 @@
 // Which moves between columns the strategy that plays only progress counts
 // as progress: turning or uncovering a card, building where nothing was
-// built, building in suit where the build was out of suit; not moving a
-// built card onto another card it merely builds on, nor out of its suit.
+// built, building in suit where the build was out of suit, freeing a card
+// nothing was built on; not moving a built card onto another card it
+// merely builds on, nor out of its suit, nor a whole pile to a like place.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -25,12 +26,16 @@ using namespace testing;
 
 constexpr int32_t S = Spades, C = Clubs, H = Hearts, D = Diamonds;
 
-// Four columns built down (`suit`), one card at a time, and four foundations.
-GameDef Columns(SuitBuild suit) {
+// Four columns built down (`suit`), one card at a time or (`runs`) runs in
+// suit, tied to their places as a stock's deal ties them, and four
+// foundations.
+GameDef Columns(SuitBuild suit, bool runs) {
   GameDef g = NamedGame("Columns");
+  const uint32_t flags = PileFlags::AutoPlay | (runs ? PileFlags::ManualFillDest : 0u);
   for (int i = 0; i < 4; ++i)
-    g.Piles[i] = MakePile(2 * i, 2, PileFlags::AutoPlay, RankBuild::Down, suit,
-                          CardRemoval::TopCardOnly, PileStart::Any);
+    g.Piles[i] = MakePile(2 * i, 2, flags, RankBuild::Down, suit,
+                          runs ? CardRemoval::AnyInSameSuit : CardRemoval::TopCardOnly,
+                          PileStart::Any);
   for (int f = 0; f < 4; ++f) {
     g.Piles[4 + f] = MakePile(2 * f, 0, PileFlags::WinGoal, RankBuild::Up, SuitBuild::SameSuit,
                               CardRemoval::None, PileStart::AnyAce);
@@ -42,12 +47,14 @@ GameDef Columns(SuitBuild suit) {
 TEST(SolverProgress, OnlyMovesThatChangeWhatMattersAreProgress) {
   struct Case {
     SuitBuild suit;
+    bool runs;
     std::vector<std::vector<Placed>> columns;
     std::vector<std::string> progress, idle;  // the moves, by kind
   } const cases[] = {
       // The nine of hearts uncovers a face-down card; the nine of diamonds
       // goes from one ten it builds on to another.
       {SuitBuild::DiffColor,
+       false,
        {{Down(V(1, H)), Up(V(8, H))}, {Up(V(9, S)), Up(V(8, D))}, {Up(V(9, C))}, {Up(V(kKing, D))}},
        {"drag 0 1 2"},
        {"drag 1 1 2"}},
@@ -55,15 +62,27 @@ TEST(SolverProgress, OnlyMovesThatChangeWhatMattersAreProgress) {
       // spades; the eight of diamonds comes onto a nine from a five; the
       // nine of clubs leaves its own suit for a ten of hearts.
       {SuitBuild::Any,
+       false,
        {{Up(V(9, S)), Up(V(8, H))},
         {Up(V(9, H))},
         {Up(V(4, C)), Up(V(7, D))},
         {Up(V(9, C)), Up(V(8, C))}},
        {"drag 0 1 1", "drag 2 1 0", "drag 2 1 3"},
        {"drag 3 1 1"}},
+      // Runs: the nine and eight of diamonds leave a five they did not
+      // build on, for a ten or the empty pile; the lone ten of spades
+      // would only change places; the hearts' run and its parts leave a
+      // card they build on in suit.
+      {SuitBuild::Any,
+       true,
+       {{Up(V(9, S))},
+        {Up(V(4, C)), Up(V(8, D)), Up(V(7, D))},
+        {Up(V(9, H)), Up(V(8, H)), Up(V(7, H))}},
+       {"drag 1 1 0", "drag 1 1 3"},
+       {"drag 0 0 3", "drag 1 2 3", "drag 2 2 3", "drag 2 1 0", "drag 2 1 3", "drag 2 0 3"}},
   };
   for (const Case& c : cases) {
-    PlayTable t(Columns(c.suit));
+    PlayTable t(Columns(c.suit, c.runs));
     std::vector<std::vector<Placed>> piles = c.columns;
     piles.resize(8);
     t.Arrange(piles);
