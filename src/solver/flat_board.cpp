@@ -10,9 +10,10 @@
 namespace tarnik::solver {
 
 FlatBoard::FlatBoard(const FlatRules& flat, const TableRules& rules) : flat_(&flat), rules_(rules) {
-  // Only where nothing but goal piles take cards can a card be stranded
-  // often enough to pay for the check.
-  if (rules.nothingBuilds) CompileDeadEnds(flat, rules, dead_);
+  // Only where nothing but goal piles take cards, or piles keep cards in
+  // the order they will go home, can a card be stranded often enough to
+  // pay for the check.
+  if (rules.nothingBuilds || HasGoalOnlyStacks(flat)) CompileDeadEnds(flat, rules, dead_);
 }
 
 void FlatBoard::LoadStart(const PositionRecord& start) {

@@ -28,7 +28,21 @@ struct DeadEndRules {
   CardMask higher[52] = {};
   int32_t copies[52] = {};
   bool oneDeck = false;  // one copy of each card: tops can be told apart
+  // For each goal pile (in goal order), the tops on it that take each card.
+  CardMask takesOn[kMaxPiles][52] = {};
+  // … and whether a stock deals cards onto it: any of those may be its top.
+  bool dealtTo[kMaxPiles] = {};
+  // With one deck and no stock dealing onto a goal pile, the cards that
+  // must be home before each card can go home on any goal pile.
+  CardMask mustPrecede[52] = {};
+  bool ordered = false;  // some card needs another first
+  // Where the only way home is a redeal away: the check waits for the last.
+  bool afterRedeals = false;
 };
+
+// Whether some pile takes drops but gives its cards only to goal piles
+// (the waste piles of Calculation and the like): its order is binding.
+bool HasGoalOnlyStacks(const FlatRules& flat);
 
 // Reads from the compiled rules whether and where the check holds.
 void CompileDeadEnds(const FlatRules& flat, const TableRules& rules, DeadEndRules& out);
@@ -37,8 +51,12 @@ void CompileDeadEnds(const FlatRules& flat, const TableRules& rules, DeadEndRule
 // takes it, and no card that may still become a goal's top would (one not
 // home yet, not the card itself, not lying below it on a keepsOrder pile),
 // or no higher card of its suit is out where the goals need one; or, with
-// one deck, those cards cannot each have a top of their own. Every
-// card must go home to win, so the position is lost.
+// one deck, those cards cannot each have a top of their own; or a card of
+// a keepsOrder pile for which every goal pile would first need a card that
+// lies below it there; or cards each of which must go home before the next
+// (a card above another on a keepsOrder pile, a card its goal piles need
+// first) in a ring. Every card must go home to win, so the position is
+// lost.
 bool DeadEnd(const DeadEndRules& dead, const FlatRules& flat, const FlatPosition& pos);
 
 }  // namespace tarnik::solver

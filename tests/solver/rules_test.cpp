@@ -212,12 +212,31 @@ std::pair<bool, Verdict> DeadAndVerdict(const GameDef& def, const std::vector<Pl
   return {board.DeadEnd(), Solve(table, {}).verdict};
 }
 
-// Where nothing builds, a position in which some card can never go home is
-// dead; the search agrees that such a deal is lost.
+// Calculation's by-twos foundation in small: columns that take any card
+// and give cards only to the goal pile, built by twos in any suit, king to
+// ace to three.
+GameDef WastesAndByTwos() {
+  GameDef g = ColumnAndPile(CardRemoval::None);
+  for (int i = 0; i <= 2; i += 2) {
+    g.Piles[i].Placement = CardPlacement::Any;
+    g.Piles[i].RankBuild = RankBuild::Any;
+    g.Piles[i].SuitBuild = SuitBuild::Any;
+    g.Piles[i].PileStart = PileStart::Any;
+  }
+  g.Piles[1].RankBuild = RankBuild::UpByTwoWrapping;
+  return g;
+}
+
+// Where nothing but goal piles take cards, or the piles that take cards
+// give them only to goal piles, a position in which some card can never go
+// home is dead; the search agrees that such a deal is lost.
 TEST(SolverRules, APositionIsDeadWhenSomeCardCanNeverGoHome) {
   const auto kingH = Up(V(kKing, H)), kingD = Up(V(kKing, D)), queenH = Up(V(11, H));
   const auto fiveH = Up(V(4, H)), nineH = Up(V(8, H));
+  const auto aceH = Up(V(kAce, H)), threeH = Up(V(2, H)), sixH = Up(V(5, H)), sevenH = Up(V(6, H));
+  const auto eightH = Up(V(7, H));
   const GameDef golf = ColumnAndPile(CardRemoval::None), aces = ColumnsAndDiscards();
+  const GameDef byTwos = WastesAndByTwos();
   struct Case {
     const GameDef& def;
     std::vector<Placed> a, b;  // the columns, bottom first
@@ -232,6 +251,12 @@ TEST(SolverRules, APositionIsDeadWhenSomeCardCanNeverGoHome) {
       {aces, {fiveH}, {nineH}, V(1, C), true},            // no heart above the nine is out
       {aces, {fiveH}, {kingH}, V(1, C), false},           // the five, then the king
       {aces, {kingH, fiveH}, {}, V(1, C), false},         // the five moves over, then goes
+      // The eight needs the seven home, which needs the six under the eight.
+      {golf, {sixH, eightH}, {sevenH}, V(4, S), true},
+      {golf, {eightH, sixH}, {sevenH}, V(4, S), false},
+      // On the queen by twos: the ace, the three, the five; the ace lies under the five.
+      {byTwos, {aceH, fiveH}, {threeH}, V(11, S), true},
+      {byTwos, {fiveH, aceH}, {threeH}, V(11, S), false},
   };
   for (const Case& c : cases) {
     const auto [dead, verdict] = DeadAndVerdict(c.def, c.a, c.b, c.top);
