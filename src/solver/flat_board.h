@@ -14,6 +14,7 @@ namespace tarnik::solver {
 
 class FlatBoard : public Board {
  public:
+  // Both rules must outlive the board.
   FlatBoard(const FlatRules& flat, const TableRules& rules);
   void LoadStart(const PositionRecord& start) override;
   void Load(const unsigned char* packed) override;
@@ -36,7 +37,7 @@ class FlatBoard : public Board {
   int32_t BuildOn(int32_t p, uint8_t below, uint8_t card) const;
 
   const FlatRules* flat_;
-  TableRules rules_;
+  const TableRules& rules_;
   DeadEndRules dead_;  // where the check of dead ends holds
   FlatPosition base_;     // the position being expanded
   FlatPosition current_;  // … after the move being played

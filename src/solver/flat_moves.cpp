@@ -81,17 +81,27 @@ void ListFlatDrags(const FlatRules& flat, const TableRules& rules, const FlatPos
   }
 }
 
-// How many of each card lie on the goal piles.
-void CountHome(const FlatRules& flat, const FlatPosition& pos, int32_t (&home)[52]) {
-  for (int32_t v = 0; v < 52; ++v) home[v] = 0;
-  for (int32_t g = 0; g < flat.goalCount; ++g)
-    for (int32_t k = 0, i = flat.goals[g]; k < pos.count[i]; ++k) ++home[CardValue(pos.At(i, k))];
+// Which cards lie on the goal piles as often as the deck holds them.
+CardMask CardsHome(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos) {
+  CardMask home = rules.lacking;  // a card the deck lacks is as good as home
+  if (rules.singleCopies) {
+    for (int32_t g = 0; g < flat.goalCount; ++g)
+      for (int32_t k = 0, i = flat.goals[g]; k < pos.count[i]; ++k)
+        home |= CardMask{1} << CardValue(pos.At(i, k));
+  } else {
+    int32_t count[52] = {};
+    for (int32_t g = 0; g < flat.goalCount; ++g)
+      for (int32_t k = 0, i = flat.goals[g]; k < pos.count[i]; ++k) ++count[CardValue(pos.At(i, k))];
+    for (int32_t v = 0; v < 52; ++v)
+      if (count[v] >= rules.copies[v]) home |= CardMask{1} << v;
+  }
+  return home;
 }
 
 // Whether the top card of pile `i` may go home at once (SafeToSendHome).
-// `home` is counted when first needed (`counted`).
+// `home` is worked out when first needed (`counted`).
 bool SafeToSendHome(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
-                    int32_t i, int32_t (&home)[52], bool& counted, CardMask wanted) {
+                    int32_t i, CardMask& home, bool& counted, CardMask wanted) {
   const FlatPile& p = flat.piles[i];
   if (pos.Empty(i) || !IsUp(pos.Top(i)) || p.Has(PileFlags::WinGoal)) return false;
   if (p.Has(PileFlags::AutoFillDest) || p.Has(PileFlags::ManualFillSource)) return false;
@@ -102,11 +112,10 @@ bool SafeToSendHome(const FlatRules& flat, const TableRules& rules, const FlatPo
   const int32_t top = CardValue(pos.Top(i));
   if (!InMask(wanted, top)) return false;
   if (rules.mustBeHome[top] && !counted) {
-    CountHome(flat, pos, home);
+    home = CardsHome(flat, rules, pos);
     counted = true;
   }
-  for (CardMask m = rules.mustBeHome[top]; m; m &= m - 1)
-    if (home[std::countr_zero(m)] < rules.copies[std::countr_zero(m)]) return false;
+  if (rules.mustBeHome[top] & ~home) return false;
   const int32_t k = pos.count[i] - 1;
   return FlatReachable(flat, pos, i) && FlatTakeable(flat, pos, i, k) == k &&
          FlatPressable(flat, pos, i, k);
@@ -204,8 +213,8 @@ bool ApplyFlatForced(const FlatRules& flat, const TableRules& rules, FlatPositio
     if (rules.goalTakesInTurn[i][top]) wanted |= rules.goalTakes[i][top];
   }
   if (!wanted) return false;
-  int32_t home[52];
-  bool counted = false;  // home is counted once some card needs it
+  CardMask home = 0;
+  bool counted = false;  // home is worked out once some card needs it
   for (int32_t i = 0; i < flat.pileCount; ++i) {
     if (pos.Empty(i) || !InMask(wanted, CardValue(pos.Top(i)))) continue;
     if (!SafeToSendHome(flat, rules, pos, i, home, counted, wanted)) continue;

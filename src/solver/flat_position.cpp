@@ -56,31 +56,25 @@ bool FromRecord(const PositionRecord& record, int32_t pileCount, FlatPosition& p
 }
 
 void PackFlat(const FlatPosition& pos, int32_t deckSize, unsigned char* out) {
-  const unsigned char* first = out;
-  for (int32_t p = 0; p < pos.pileCount; ++p) {
-    *out++ = pos.count[p];
-    std::memcpy(out, pos.cards + pos.start[p], pos.count[p]);
-    out += pos.count[p];
-  }
-  const unsigned char* end = first + pos.pileCount + deckSize;
-  while (out < end) *out++ = 0;
-  *out = static_cast<unsigned char>(pos.redealsLeft);
+  const int32_t n = pos.pileCount, total = pos.start[n];
+  std::memcpy(out, pos.count, n);
+  std::memcpy(out + n, pos.cards, total);
+  std::memset(out + n + total, 0, deckSize - total);
+  out[n + deckSize] = static_cast<unsigned char>(pos.redealsLeft);
 }
 
 void UnpackFlat(const unsigned char* packed, int32_t pileCount, int32_t deckSize,
                 FlatPosition& pos) {
   pos.pileCount = pileCount;
   pos.redealsLeft = packed[pileCount + deckSize];
+  std::memcpy(pos.count, packed, pileCount);
   int32_t k = 0;
   for (int32_t p = 0; p < pileCount; ++p) {
-    const int32_t n = *packed++;
-    pos.count[p] = static_cast<uint8_t>(n);
     pos.start[p] = static_cast<uint8_t>(k);
-    std::memcpy(pos.cards + k, packed, n);
-    packed += n;
-    k += n;
+    k += pos.count[p];
   }
   pos.start[pileCount] = static_cast<uint8_t>(k);
+  std::memcpy(pos.cards, packed + pileCount, k);
   pos.changed = 0;
 }
 

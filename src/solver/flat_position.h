@@ -60,7 +60,9 @@ void MoveCards(FlatPosition& pos, int32_t from, int32_t k, int32_t to, bool sing
 bool FromRecord(const PositionRecord& record, int32_t pileCount, FlatPosition& pos);
 
 // The packed form the strategies store (see Pack in position_key.h): a
-// count per pile, a byte per card padded to `deckSize`, the redeals left.
+// count per pile, then the card bytes of every pile one after the other
+// (as the position holds them, so two copies make it) padded to
+// `deckSize`, then the redeals left.
 void PackFlat(const FlatPosition& pos, int32_t deckSize, unsigned char* out);
 void UnpackFlat(const unsigned char* packed, int32_t pileCount, int32_t deckSize,
                 FlatPosition& pos);

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "solver/spare_memory.h"
+
 namespace tarnik::solver {
 
 namespace {
@@ -50,26 +52,28 @@ int32_t PackedSize(const TableRules& rules) {
 
 void Pack(const PositionRecord& record, const TableRules& rules, unsigned char* out) {
   const unsigned char* in = record.Bytes;
+  unsigned char* cards = out + rules.pileCount;
   const unsigned char* end = out + PackedSize(rules) - 1;
   for (int32_t i = 0; i < rules.pileCount; ++i) {
     int32_t n = *in++;
-    *out++ = static_cast<unsigned char>(n);
-    for (; n > 0 && out < end; --n, in += 2)
-      *out++ = static_cast<unsigned char>(in[0] | in[1] << 6);
+    out[i] = static_cast<unsigned char>(n);
+    for (; n > 0 && cards < end; --n, in += 2)
+      *cards++ = static_cast<unsigned char>(in[0] | in[1] << 6);
   }
-  while (out < end) *out++ = 0;
-  *out = record.Bytes[kRedealsOffset];
+  while (cards < end) *cards++ = 0;
+  *cards = record.Bytes[kRedealsOffset];
 }
 
 void Unpack(const unsigned char* packed, const TableRules& rules, PositionRecord& record) {
   record.Bytes[kRedealsOffset] = packed[PackedSize(rules) - 1];
   unsigned char* out = record.Bytes;
+  const unsigned char* cards = packed + rules.pileCount;
   for (int32_t i = 0; i < rules.pileCount; ++i) {
-    int32_t n = *packed++;
+    int32_t n = packed[i];
     *out++ = static_cast<unsigned char>(n);
-    for (; n > 0; --n, ++packed) {
-      *out++ = *packed & 63;
-      *out++ = *packed >> 6;
+    for (; n > 0; --n, ++cards) {
+      *out++ = *cards & 63;
+      *out++ = *cards >> 6;
     }
   }
 }
@@ -110,19 +114,36 @@ PositionKey CombineKeys(const PositionKey* pile, unsigned char redeals, const Ta
 
 PositionKey PackedKey(const unsigned char* packed, const TableRules& rules) {
   PositionKey pile[kMaxPiles];
-  const unsigned char* at = packed;
+  unsigned char one[kMaxCards + 1];  // a pile's count, then its cards
+  const unsigned char* cards = packed + rules.pileCount;
   for (int32_t i = 0; i < rules.pileCount; ++i) {
-    pile[i] = PileKey(at, rules.topOnly[i] ? rules.topClass[i] : nullptr);
-    at += 1 + at[0];
+    one[0] = packed[i];
+    std::memcpy(one + 1, cards, packed[i]);
+    pile[i] = PileKey(one, rules.topOnly[i] ? rules.topClass[i] : nullptr);
+    cards += packed[i];
   }
   return CombineKeys(pile, packed[PackedSize(rules) - 1], rules);
 }
 
-KeySet::KeySet() : slots_(1 << 12) {}
+namespace {
+
+constexpr size_t kFirstSlots = 256;
+
+PositionKey* NewTable(size_t slots) {
+  return static_cast<PositionKey*>(TakeTable(slots * sizeof(PositionKey)));
+}
+
+}  // namespace
+
+KeySet::KeySet() : slots_(NewTable(kFirstSlots)), slotCount_(kFirstSlots) {}
+
+KeySet::~KeySet() {
+  GiveTable(slots_, slotCount_ * sizeof(PositionKey));
+}
 
 bool KeySet::Insert(const PositionKey& key) {
-  if ((size_ + 1) * 4 > static_cast<int64_t>(slots_.size()) * 3) Grow();
-  const size_t mask = slots_.size() - 1;
+  if ((size_ + 1) * 4 > static_cast<int64_t>(slotCount_) * 3) Grow();
+  const size_t mask = slotCount_ - 1;
   for (size_t i = key.a & mask;; i = (i + 1) & mask) {
     PositionKey& slot = slots_[i];
     if (slot == key) return false;
@@ -135,11 +156,14 @@ bool KeySet::Insert(const PositionKey& key) {
 }
 
 void KeySet::Grow() {
-  std::vector<PositionKey> old(slots_.size() * 2);
-  old.swap(slots_);
+  PositionKey* old = slots_;
+  const size_t oldCount = slotCount_;
+  slots_ = NewTable(oldCount * 2);
+  slotCount_ = oldCount * 2;
   size_ = 0;
-  for (const PositionKey& k : old)
-    if (k.a != 0 || k.b != 0) Insert(k);
+  for (size_t i = 0; i < oldCount; ++i)
+    if (old[i].a != 0 || old[i].b != 0) Insert(old[i]);
+  GiveTable(old, oldCount * sizeof(PositionKey));
 }
 
 }  // namespace tarnik::solver

@@ -3,6 +3,7 @@
 // same way whatever the order of the cards among interchangeable piles.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -18,7 +19,8 @@ struct PositionKey {
   bool operator==(const PositionKey&) const = default;
 };
 
-// The bytes a packed position takes: a count per pile, a byte per card and
+// The bytes a packed position takes: a count per pile, then a byte per card
+// (every pile's cards one after the other, padded to the deck's size) and
 // the redeals left.
 int32_t PackedSize(const TableRules& rules);
 // Packs a snapshot (see SavePosition) into `out`, and back.
@@ -50,19 +52,24 @@ PositionKey CombineKeys(const PositionKey* pile, unsigned char redeals, const Ta
 // The same key of a snapshot.
 PositionKey CanonicalKey(const PositionRecord& record, const TableRules& rules);
 
-// A set of position keys with open addressing; grows as it fills.
+// A set of position keys with open addressing; grows as it fills. Its
+// table comes from and goes back to the thread's spare memory.
 class KeySet {
  public:
   KeySet();
+  ~KeySet();
+  KeySet(const KeySet&) = delete;
+  KeySet& operator=(const KeySet&) = delete;
   // Adds a key; false when it was there already.
   bool Insert(const PositionKey& key);
   int64_t Size() const { return size_; }
   // The bytes its table holds.
-  int64_t Bytes() const { return static_cast<int64_t>(slots_.capacity() * sizeof(PositionKey)); }
+  int64_t Bytes() const { return static_cast<int64_t>(slotCount_ * sizeof(PositionKey)); }
 
  private:
   void Grow();
-  std::vector<PositionKey> slots_;  // a zero key marks a free slot
+  PositionKey* slots_ = nullptr;  // a zero key marks a free slot
+  size_t slotCount_ = 0;          // a power of two
   int64_t size_ = 0;
 };
 

@@ -9,6 +9,7 @@
 #include "solver/flat_board.h"
 #include "solver/flat_rules.h"
 #include "solver/heuristic.h"
+#include "solver/rules_cache.h"
 #include "solver/sandbox.h"
 #include "solver/strategy.h"
 #include "solver/table_rules.h"
@@ -20,6 +21,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int64_t kSlice = 128;  // expansions a strategy makes in its turn
+constexpr int32_t kMostTurns = 8;  // turns in a row for a strategy bringing cards home
 constexpr int64_t kProgressMs = 50;
 constexpr int64_t kAloneAfter = 2;  // strategies share the first 1/kAloneAfter of the budget
 // Where runs are lifted whole (no free cells limit them), the strategy on
@@ -36,12 +38,18 @@ class Portfolio {
   // Searches on flat positions when `flat` and the rules compile, else on
   // the engine's table.
   Portfolio(const SolverTable& table, const SolveOptions& options, bool flat)
-      : options_(options), start_(Clock::now()), game_(NewQuietGame()) {
-    LoadTable(table, *game_);
-    AnalyseRules(*game_, *rules_);
+      : options_(options), start_(Clock::now()), table_(table), compiled_(RulesOf(table)),
+        rules_(&compiled_->rules) {
     start_position_ = &table.position;
-    flat_ = flat && CompileFlatRules(*game_, *rules_, table, *flatRules_) &&
-            FlatStartFits(table.position, rules_->pileCount);
+    flat_ = flat && compiled_->flatCompiles && FlatStartFits(table.position, rules_->pileCount);
+    if (flat_) {
+      flatRules_ = std::make_unique<FlatRules>(compiled_->flat);
+      flatRules_->randomState = table.randomState;
+    }
+    if (rules_->stock >= 0) {
+      noStock_ = std::make_unique<TableRules>(*rules_);
+      noStock_->stock = noStock_->waste = -1;
+    }
     shared_ = rules_->nothingBuilds;
     if (flat_ && !(flatRules_->anyFlags & PileFlags::NeedFreeCells)) progressSlices_ = kProgressSlices;
     // Best first; depth first; depth first that minds only whether cards
@@ -62,26 +70,45 @@ class Portfolio {
   // reachable position (with one set of positions each) or all have
   // expanded every position they entered (with one set for all): the deal
   // is lost; or until the budget is spent. Late in the budget only the
-  // first strategy and those that skip moves go on (see OutOfBudget).
+  // first strategy and those that skip moves go on (see OutOfBudget). A
+  // strategy that brought a card nearer home than ever in its turn is on
+  // its way to a win and takes its next turn at once, up to kMostTurns in
+  // a row; it then passes over as many of its later turns, so that over a
+  // long search every strategy still gets its share of the budget.
   SolveResult Run() {
     std::vector<bool> done(strategies_.size(), false);
+    std::vector<int32_t> ahead(strategies_.size(), 0);  // turns taken early
+    // Whether strategy `i` sits the end of the budget out.
+    const auto resting = [&](size_t i) {
+      return alone_ && !done[0] && i > 0 && strategies_[i]->Complete();
+    };
     for (size_t left = strategies_.size();;) {
       for (size_t i = 0; i < strategies_.size(); ++i) {
-        if (done[i] || (alone_ && !done[0] && i > 0 && strategies_[i]->Complete())) continue;
-        const int64_t slice = strategies_[i]->Complete() ? kSlice : kSlice * progressSlices_;
-        const Strategy::State state = strategies_[i]->Step(slice);
-        if (state == Strategy::State::Won) return Finish(Verdict::Won, strategies_[i].get());
-        if (state == Strategy::State::Exhausted) {
-          done[i] = true;
-          --left;
-          // A strategy that skips moves proves nothing by running out.
-          if (!strategies_[i]->Complete()) {
-            if (left == 0) return Finish(Verdict::Unknown, nullptr);
-          } else if (left == 0 || !shared_) {
-            return Finish(Verdict::Lost, nullptr);
-          }
+        if (done[i] || resting(i)) continue;
+        if (ahead[i] > 0 && !alone_) {
+          --ahead[i];
+          continue;
         }
-        if (OutOfBudget()) return Finish(Verdict::Unknown, nullptr);
+        Strategy& s = *strategies_[i];
+        const int64_t slice = s.Complete() ? kSlice : kSlice * progressSlices_;
+        for (int32_t turn = 0; turn < kMostTurns && !done[i] && !resting(i); ++turn) {
+          const int32_t before = s.BestScore();
+          const Strategy::State state = s.Step(slice);
+          if (state == Strategy::State::Won) return Finish(Verdict::Won, &s);
+          if (state == Strategy::State::Exhausted) {
+            done[i] = true;
+            --left;
+            // A strategy that skips moves proves nothing by running out.
+            if (!s.Complete()) {
+              if (left == 0) return Finish(Verdict::Unknown, nullptr);
+            } else if (left == 0 || !shared_) {
+              return Finish(Verdict::Lost, nullptr);
+            }
+          }
+          if (OutOfBudget()) return Finish(Verdict::Unknown, nullptr);
+          if (s.BestScore() <= before) break;
+          if (turn + 1 < kMostTurns) ++ahead[i];
+        }
       }
     }
   }
@@ -96,20 +123,30 @@ class Portfolio {
   // positions of its own unless the strategies share one.
   void Add(StrategyKind kind) {
     if (sets_.empty() || !shared_) sets_.push_back(std::make_unique<KeySet>());
-    TableRules rules = *rules_;
-    if (!kind.stockRuns) rules.stock = rules.waste = -1;
+    const TableRules& rules = kind.stockRuns || !noStock_ ? *rules_ : *noStock_;
     std::unique_ptr<Board> board;
     if (flat_) board = std::make_unique<FlatBoard>(*flatRules_, rules);
-    else board = std::make_unique<EngineBoard>(*game_, rules);
+    else board = std::make_unique<EngineBoard>(EngineGame(), rules);
     strategies_.push_back(
         std::make_unique<Strategy>(std::move(board), rules, *start_position_, kind, *sets_.back()));
   }
 
+  // The quiet game the engine plays on, laid out when first needed: a
+  // search on flat positions needs it only to check its winning line.
+  Game& EngineGame() {
+    if (!game_) {
+      game_ = NewQuietGame();
+      LoadTable(table_, *game_);
+    }
+    return *game_;
+  }
+
   // Whether the engine, carrying out `line` from the start, wins.
   bool EngineWins(const std::vector<SolverAction>& line) {
-    LoadPosition(*game_, *start_position_);
-    for (const SolverAction& a : line) ApplyAction(*game_, a);
-    return IsWon(*game_, *rules_);
+    Game& game = EngineGame();
+    LoadPosition(game, *start_position_);
+    for (const SolverAction& a : line) ApplyAction(game, a);
+    return IsWon(game, *rules_);
   }
 
   // Whether the budget is spent or the caller cancelled; reports progress
@@ -187,8 +224,13 @@ class Portfolio {
 
   const SolveOptions& options_;
   Clock::time_point start_;
-  std::unique_ptr<Game> game_;  // shared by the strategies
-  std::unique_ptr<TableRules> rules_ = std::make_unique<TableRules>();
+  const SolverTable& table_;
+  std::unique_ptr<Game> game_;  // shared by the strategies; made when first needed
+  std::shared_ptr<const CompiledRules> compiled_;
+  const TableRules* rules_;
+  // The rules without the simple stock, for the strategies that click it
+  // one click at a time.
+  std::unique_ptr<TableRules> noStock_;
   // Where no card is ever built on another, the positions are few and
   // every way of searching soon meets the others' positions: the
   // strategies share one set, so that each position is expanded once and
@@ -196,7 +238,7 @@ class Portfolio {
   // a strategy that finds a position another entered but has not yet
   // expanded would lose its own way through it.
   bool shared_ = false;
-  std::unique_ptr<FlatRules> flatRules_ = std::make_unique<FlatRules>();
+  std::unique_ptr<FlatRules> flatRules_;
   bool flat_ = false;  // the strategies search on flat positions
   bool disowned_ = false;
   std::vector<std::unique_ptr<KeySet>> sets_;

@@ -252,7 +252,13 @@ void AnalyseRules(const Game& game, TableRules& rules) {
   const Pile* piles = game.PileTable;
   rules.pileCount = CountPiles(piles);
   rules.deckSize = DeckSize(game.CurrentFlags);
-  for (int32_t v = 0; v < 52; ++v) rules.copies[v] = CopiesInDeck(game.CurrentFlags, v);
+  rules.singleCopies = true;
+  rules.lacking = 0;
+  for (int32_t v = 0; v < 52; ++v) {
+    rules.copies[v] = CopiesInDeck(game.CurrentFlags, v);
+    rules.singleCopies &= rules.copies[v] <= 1;
+    if (rules.copies[v] == 0) rules.lacking |= CardMask{1} << v;
+  }
   rules.redealGivers = 0;
   for (int32_t i = 0; i < rules.pileCount; ++i) {
     const Pile& p = piles[i];

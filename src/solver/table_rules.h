@@ -24,6 +24,10 @@ struct TableRules {
   int32_t pileCount = 0;
   int32_t deckSize = 52;
   int32_t copies[52] = {};  // how often the deck holds each card
+  // Whether the deck holds no card twice: a card is then home once one
+  // copy of it is; and the cards it lacks.
+  bool singleCopies = true;
+  CardMask lacking = 0;
   // Piles of one class behave alike wherever they stand, so that two
   // positions that differ only by an exchange of their cards are the same.
   int32_t classOf[kMaxPiles] = {};
