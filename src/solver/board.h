@@ -41,6 +41,16 @@ class Board {
     (void)choice;
     return true;
   }
+  // The cards left in the piles a click deals from onto the table (see
+  // FlatBoard): they only ever grow fewer where no redeal gathers them.
+  virtual int32_t StockCards() { return 0; }
+  // Whether the move just played, though no progress itself, uncovers a
+  // card that another pile's run would build on in suit where it lies out
+  // of suit now (see FlatBoard); a board that cannot tell says no.
+  virtual bool Enables(const Choice& choice) {
+    (void)choice;
+    return false;
+  }
   // Whether the current position can never be won, by a check that never
   // errs (see DeadEnd); a board that cannot tell says no.
   virtual bool DeadEnd() { return false; }

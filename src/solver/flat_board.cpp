@@ -30,7 +30,7 @@ void FlatBoard::Load(const unsigned char* packed) {
     baseTerms_[p] = PileTerm(PileKeyOf(base_, p), rules_.classOf[p]);
     AddTerm(baseSum_, baseTerms_[p]);
   }
-  baseDisorder_ = -1;
+  baseDisorder_ = kNoDisorder;
   CopyPosition(base_, current_);
   clicks_ = -1;
 }
@@ -121,6 +121,14 @@ bool FlatBoard::DeadEnd() {
   return tarnik::solver::DeadEnd(dead_, *flat_, current_);
 }
 
+// Cards in the piles a click deals from (ManualFillSource).
+int32_t FlatBoard::StockCards() {
+  int32_t n = 0;
+  for (int32_t p = 0; p < flat_->pileCount; ++p)
+    if (flat_->piles[p].Has(PileFlags::ManualFillSource)) n += current_.count[p];
+  return n;
+}
+
 int32_t FlatBoard::Score() {
   return FlatScore(*flat_, current_);
 }
@@ -196,6 +204,31 @@ bool FlatBoard::Progressed(const Choice& choice) {
   // To an empty pile: frees the card they lay on but did not build on.
   if (base_.Empty(to)) return was == 0;
   return BuildOn(to, base_.Top(to), card) > was;
+}
+
+// A drag between tableau piles enables progress when the card it uncovers
+// is one that the bottom card of another pile's top run (the cards a press
+// lifts together, lying on a card they do not continue or on none) would
+// continue: moving that run there next brings it into suit. The move before
+// a swap of two runs is such a move.
+bool FlatBoard::Enables(const Choice& choice) {
+  const SolverAction& a = choice.action;
+  if (choice.clicks > 0 || a.kind != SolverAction::Kind::Drag || a.target < 0) return false;
+  const int32_t from = a.pile;
+  if (!Tableau(from) || current_.Empty(from) || !IsUp(current_.Top(from))) return false;
+  const int32_t under = CardValue(current_.Top(from));
+  for (int32_t q = 0; q < flat_->pileCount; ++q) {
+    if (q == from || q == a.target || current_.Empty(q) || !Tableau(q)) continue;
+    const CardMask* continues = flat_->piles[q].continues;
+    int32_t k = current_.count[q] - 1;
+    if (!IsUp(current_.At(q, k))) continue;
+    while (k > 0 && IsUp(current_.At(q, k - 1)) &&
+           InMask(continues[CardValue(current_.At(q, k))], CardValue(current_.At(q, k - 1))))
+      --k;
+    const int32_t bottom = CardValue(current_.At(q, k));
+    if (InMask(continues[bottom], under) && InMask(rules_.buildsOn[from][under], bottom)) return true;
+  }
+  return false;
 }
 
 bool FlatStartFits(const PositionRecord& start, int32_t pileCount) {

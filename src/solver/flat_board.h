@@ -2,6 +2,7 @@
 // without the engine's table, for the games whose rules compile.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "solver/board.h"
@@ -11,6 +12,9 @@
 #include "solver/table_rules.h"
 
 namespace tarnik::solver {
+
+// No estimate asked yet (no strategy's disorder).
+constexpr int32_t kNoDisorder = INT32_MIN;
 
 class FlatBoard : public Board {
  public:
@@ -27,7 +31,9 @@ class FlatBoard : public Board {
   int32_t Score() override;
   bool Won() override;
   bool Progressed(const Choice& choice) override;
+  bool Enables(const Choice& choice) override;
   bool DeadEnd() override;
+  int32_t StockCards() override;
   int64_t Bytes() const override { return sizeof(*this); }
 
  private:
@@ -51,7 +57,7 @@ class FlatBoard : public Board {
   PositionKey baseSum_;
   int32_t baseWorth_[kMaxPiles] = {};
   CardMask baseWanted_ = 0;
-  int32_t baseDisorder_ = -1;  // -1: baseWorth_ not yet made
+  int32_t baseDisorder_ = kNoDisorder;  // baseWorth_ not yet made
   std::vector<SolverAction> listing_;
 };
 

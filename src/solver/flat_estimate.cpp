@@ -13,6 +13,17 @@ bool FourOfARank(const FlatPosition& pos, int32_t i) {
   return true;
 }
 
+// What the estimate by runs weighs: a face-down card, and a break above
+// face-down cards, which must be undone before they turn; a break where
+// nothing lies face down; a card continuing the run below it, or only
+// building on it; an empty pile that takes cards.
+constexpr int32_t kRunFaceDown = 20;
+constexpr int32_t kRunBreakOverDown = 14;
+constexpr int32_t kRunBreak = 6;
+constexpr int32_t kRunLink = 20;
+constexpr int32_t kRunBuilt = 2;
+constexpr int32_t kRunEmpty = 60;
+
 }  // namespace
 
 CardMask FlatWanted(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos) {
@@ -30,6 +41,8 @@ int32_t FlatPileWorth(const FlatRules& flat, const TableRules& rules, const Flat
   const int32_t home = kHomeCard * FlatPileScore(flat, pos, i);
   if (p.Has(PileFlags::WinGoal)) return home;
   const int32_t n = pos.count[i];
+  if (disorder == kRunEstimate && !p.Has(PileFlags::ManualFillSource))
+    return home + FlatRunWorth(flat, rules, pos, i);
   if (n == 0) {
     if (p.placementNone || p.start == PileStart::None) return 0;
     return p.sizeLimit == 1 ? kFreeCell : kFreeColumn;
@@ -53,6 +66,29 @@ int32_t FlatPileWorth(const FlatRules& flat, const TableRules& rules, const Flat
         h -= disorder * (above + 1);
     }
     if (InMask(wanted, v)) h -= kWantedCover * above;
+  }
+  return h;
+}
+
+int32_t FlatRunWorth(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                     int32_t i) {
+  const FlatPile& p = flat.piles[i];
+  const int32_t n = pos.count[i];
+  if (n == 0) return p.placementNone || p.start == PileStart::None ? 0 : kRunEmpty;
+  int32_t down = 0;
+  for (int32_t k = 0; k < n; ++k) down += CardFace(pos.At(i, k)) == FaceDown;
+  const int32_t breakCost = down > 0 ? kRunBreakOverDown : kRunBreak;
+  // Where the pile lifts runs, a link is a card the run lifts with the one
+  // below; elsewhere a card built on one of its suit.
+  const bool lifts = p.take == FlatTake::Whole || p.take == FlatTake::Limited;
+  int32_t h = -kRunFaceDown * down;
+  for (int32_t k = 1; k < n; ++k) {
+    const uint8_t below = pos.At(i, k - 1), card = pos.At(i, k);
+    if (!IsUp(card) || !IsUp(below)) continue;
+    const int32_t b = CardValue(below), v = CardValue(card);
+    if (!InMask(rules.buildsOn[i][b], v)) h -= breakCost;
+    else if (lifts ? InMask(p.continues[v], b) : Suit(b) == Suit(v)) h += kRunLink;
+    else h += kRunBuilt - breakCost;
   }
   return h;
 }

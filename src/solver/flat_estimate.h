@@ -20,6 +20,13 @@ int32_t FlatEstimate(const FlatRules& flat, const TableRules& rules, const FlatP
 CardMask FlatWanted(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos);
 int32_t FlatPileWorth(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                       int32_t i, CardMask wanted, int32_t disorder);
+// What a pile that is neither a goal pile nor a stock adds to the estimate
+// by runs (kRunEstimate): face-down cards, and more of them the more breaks
+// lie above them; cards that continue the run the pile lifts below them,
+// cards that only build on theirs, breaks where a card does neither; an
+// empty pile that takes cards is worth much.
+int32_t FlatRunWorth(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                     int32_t i);
 // Cards on the goal piles, or four times the piles of four of a rank in a
 // game with that goal (GameScore); what pile `i` adds to it; and whether
 // the game is won (IsWon).

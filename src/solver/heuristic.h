@@ -28,6 +28,9 @@ constexpr int32_t kStockCard = 1;    // a card still in a stock
 // Higher is better. `disorder` is what each card above a card out of its
 // pile's order costs: strategies differ in how much they care.
 constexpr int32_t kDefaultDisorder = 2;
+// The disorder that asks the flat positions for the estimate by runs
+// instead (FlatRunWorth): games whose runs lift only in suit.
+constexpr int32_t kRunEstimate = -1;
 int32_t Estimate(const Game& game, const TableRules& rules, int32_t disorder = kDefaultDisorder);
 
 // Whether every card has reached its goal.

@@ -64,6 +64,11 @@ class Portfolio {
     // moves that make progress, to find wins sooner; it cannot share a set,
     // since the positions it enters it expands only in part.
     if (!shared_ && flat_) Add(StrategyKind{true, true, kDefaultDisorder, true});
+    // Where the stock deals onto the table and is never gone through again,
+    // best first by stock phase with the estimate by runs, on progress
+    // moves and the moves that enable them.
+    if (!shared_ && flat_ && DealsOntoTable())
+      Add(StrategyKind{false, true, kRunEstimate, true, true});
   }
 
   // Lets the strategies take turns until one wins, one has searched every
@@ -129,6 +134,19 @@ class Portfolio {
     else board = std::make_unique<EngineBoard>(EngineGame(), rules);
     strategies_.push_back(
         std::make_unique<Strategy>(std::move(board), rules, *start_position_, kind, *sets_.back()));
+  }
+
+  // Whether a click deals cards onto the table from a stock that no redeal
+  // gathers again (not a simple stock dealing to one waste pile).
+  bool DealsOntoTable() const {
+    if (rules_->stock >= 0) return false;
+    bool stock = false;
+    for (int32_t p = 0; p < flatRules_->pileCount; ++p) {
+      const FlatPile& pile = flatRules_->piles[p];
+      if (pile.Has(PileFlags::Redeal) || pile.Has(PileFlags::RedealShow)) return false;
+      stock = stock || pile.Has(PileFlags::ManualFillSource);
+    }
+    return stock;
   }
 
   // The quiet game the engine plays on, laid out when first needed: a

@@ -7,6 +7,7 @@ namespace tarnik::solver {
 namespace {
 
 constexpr int32_t kDepthWeight = 5;  // estimate points a move costs
+constexpr int64_t kPhaseShare = 2000;  // expansions a stock phase gets in a round
 
 }  // namespace
 
@@ -61,18 +62,42 @@ int64_t BlockBytes(const std::vector<T>& v) {
 }  // namespace
 
 int64_t Strategy::Bytes() const {
-  return nodes_.Bytes() + actions_.Bytes() + packed_.Bytes() + open_.Bytes() +
+  int64_t phases = 0;
+  for (const OpenQueue& q : phases_) phases += q.Bytes();
+  return phases + nodes_.Bytes() + actions_.Bytes() + packed_.Bytes() + open_.Bytes() +
          BlockBytes(stack_) + BlockBytes(born_) + BlockBytes(choices_) + BlockBytes(line_) +
          board_->Bytes();
 }
 
 int64_t Strategy::LargestBlock() const {
+  int64_t phases = 0;
+  for (const OpenQueue& q : phases_) phases = std::max(phases, q.Bytes());
   return std::max({nodes_.LargestBlock(), actions_.LargestBlock(), packed_.LargestBlock(),
-                   open_.Bytes(), BlockBytes(stack_)});
+                   open_.Bytes(), BlockBytes(stack_), phases});
+}
+
+// By stock phase: the best position of the phase with the most cards dealt
+// that has not spent its share; when every phase has, each gets one more.
+bool Strategy::PopPhased(int32_t& id) {
+  for (;;) {
+    bool any = false;
+    for (size_t p = phases_.size(); p-- > 0;) {
+      if (phases_[p].empty()) continue;
+      any = true;
+      if (spent_[p] >= allowance_) continue;
+      ++spent_[p];
+      id = phases_[p].top().second;
+      phases_[p].pop();
+      return true;
+    }
+    if (!any) return false;
+    allowance_ += kPhaseShare;
+  }
 }
 
 // The next position to expand; false when none is left.
 bool Strategy::PopNext(int32_t& id) {
+  if (kind_.phased) return PopPhased(id);
   if (kind_.depthFirst) {
     if (stack_.empty()) return false;
     id = stack_.back().second;
@@ -101,9 +126,23 @@ bool Strategy::AddNode(int32_t parent, const std::vector<SolverAction>& line, in
   board_->Pack(packed_.Add());
   const int32_t score = board_->Score();
   if (score > bestScore_) bestScore_ = score;
-  const Entry entry{board_->Estimate(kind_.disorder) - kDepthWeight * depth, id};
-  if (!kind_.depthFirst) open_.push(entry);
-  else (parent < 0 ? stack_ : born_).push_back(entry);
+  // By stock phase the phases stand for depth: within one, the best
+  // position is the one to go on from however far off it lies.
+  const int32_t depthWeight = kind_.phased ? 0 : kDepthWeight;
+  const Entry entry{board_->Estimate(kind_.disorder) - depthWeight * depth, id};
+  if (kind_.phased) {
+    if (first) stockStart_ = board_->StockCards();
+    const size_t phase = static_cast<size_t>(std::max(0, stockStart_ - board_->StockCards()));
+    if (phase >= phases_.size()) {
+      phases_.resize(phase + 1);
+      spent_.resize(phase + 1, 0);
+    }
+    phases_[phase].push(entry);
+  } else if (!kind_.depthFirst) {
+    open_.push(entry);
+  } else {
+    (parent < 0 ? stack_ : born_).push_back(entry);
+  }
   return true;
 }
 
@@ -117,7 +156,9 @@ bool Strategy::Expand(int32_t id) {
   for (const Choice& choice : choices_) {
     line_.clear();
     board_->Play(choice, line_);
-    if (kind_.progressOnly && !board_->Progressed(choice)) continue;
+    if (kind_.progressOnly && !board_->Progressed(choice) &&
+        !(kind_.phased && board_->Enables(choice)))
+      continue;
     if (!AddNode(id, line_, depth)) continue;
     if (board_->Won()) {
       won_ = static_cast<int32_t>(nodes_.Size()) - 1;

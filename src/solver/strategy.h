@@ -1,7 +1,7 @@
 // One way of searching a table, on a board of its own (the engine's table or
-// flat positions): best first by the estimate, or depth first with each
-// position's moves tried best first, with or without taking runs of stock
-// clicks as single moves. The strategies of one search share one
+// flat positions): best first by the estimate, depth first with each
+// position's moves tried best first, or best first by stock phase, with or
+// without taking runs of stock clicks as single moves. The strategies of one search share one
 // set of positions, so each position is entered once by whichever strategy
 // reaches it first and expanded by that one alone; each move is followed by
 // the forced actions it makes possible; strategies run in slices so that
@@ -31,6 +31,15 @@ struct StrategyKind {
   // in games with many idle moves between columns, but searches only part
   // of the positions, so it can never prove a deal lost.
   bool progressOnly = false;
+  // Best first by stock phase, where the stock deals onto the table and is
+  // never gone through again: between two deals the play is a closed
+  // puzzle, so positions are queued by the cards dealt, the phase with the
+  // most cards dealt is searched first, and each phase gets a share of
+  // expansions that grows by one share whenever every phase has spent its
+  // own: the search looks for good positions before it deals, and backs
+  // up to an earlier phase when a later one runs dry. With progressOnly it
+  // also plays the moves that enable progress (Board::Enables).
+  bool phased = false;
 };
 
 class Strategy {
@@ -78,6 +87,7 @@ class Strategy {
                bool first = false);
   bool Expand(int32_t id);
   bool PopNext(int32_t& id);
+  bool PopPhased(int32_t& id);
 
   StrategyKind kind_;
   std::unique_ptr<Board> board_;
@@ -88,6 +98,12 @@ class Strategy {
   ChunkedStore<unsigned char> packed_;  // one packed position per node
   OpenQueue open_;  // best first
   std::vector<Entry> stack_, born_;  // depth first, and the children of one expansion
+  // By stock phase: a queue per count of cards dealt, what each phase has
+  // expanded, and the share every phase may expand.
+  std::vector<OpenQueue> phases_;
+  std::vector<int64_t> spent_;
+  int64_t allowance_ = 0;
+  int32_t stockStart_ = 0;  // the cards in the stock at the start
   KeySet& seen_;  // shared by the strategies of the search
   std::vector<Choice> choices_;     // the moves of the position being expanded
   std::vector<SolverAction> line_;  // one move and its forced actions

@@ -2,7 +2,9 @@
 // as progress: turning or uncovering a card, building where nothing was
 // built, building in suit where the build was out of suit, freeing a card
 // nothing was built on; not moving a built card onto another card it
-// merely builds on, nor out of its suit, nor a whole pile to a like place.
+// merely builds on, nor out of its suit, nor a whole pile to a like place;
+// and of the moves that are no progress, those that uncover a card another
+// pile's run would continue in suit (the first move of a swap).
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -50,6 +52,7 @@ TEST(SolverProgress, OnlyMovesThatChangeWhatMattersAreProgress) {
     bool runs;
     std::vector<std::vector<Placed>> columns;
     std::vector<std::string> progress, idle;  // the moves, by kind
+    std::vector<std::string> enabling;        // idle, but uncovering a card to build on
   } const cases[] = {
       // The nine of hearts uncovers a face-down card; the nine of diamonds
       // goes from one ten it builds on to another.
@@ -57,7 +60,8 @@ TEST(SolverProgress, OnlyMovesThatChangeWhatMattersAreProgress) {
        false,
        {{Down(V(1, H)), Up(V(8, H))}, {Up(V(9, S)), Up(V(8, D))}, {Up(V(9, C))}, {Up(V(kKing, D))}},
        {"drag 0 1 2"},
-       {"drag 1 1 2"}},
+       {"drag 1 1 2"},
+       {}},
       // The nine of hearts comes onto the ten of hearts off the ten of
       // spades; the eight of diamonds comes onto a nine from a five; the
       // nine of clubs leaves its own suit for a ten of hearts.
@@ -68,7 +72,8 @@ TEST(SolverProgress, OnlyMovesThatChangeWhatMattersAreProgress) {
         {Up(V(4, C)), Up(V(7, D))},
         {Up(V(9, C)), Up(V(8, C))}},
        {"drag 0 1 1", "drag 2 1 0", "drag 2 1 3"},
-       {"drag 3 1 1"}},
+       {"drag 3 1 1"},
+       {}},
       // Runs: the nine and eight of diamonds leave a five they did not
       // build on, for a ten or the empty pile; the lone ten of spades
       // would only change places; the hearts' run and its parts leave a
@@ -79,7 +84,17 @@ TEST(SolverProgress, OnlyMovesThatChangeWhatMattersAreProgress) {
         {Up(V(4, C)), Up(V(8, D)), Up(V(7, D))},
         {Up(V(9, H)), Up(V(8, H)), Up(V(7, H))}},
        {"drag 1 1 0", "drag 1 1 3"},
-       {"drag 0 0 3", "drag 1 2 3", "drag 2 2 3", "drag 2 1 0", "drag 2 1 3", "drag 2 0 3"}},
+       {"drag 0 0 3", "drag 1 2 3", "drag 2 2 3", "drag 2 1 0", "drag 2 1 3", "drag 2 0 3"},
+       {}},
+      // Runs: the eight of hearts, parked on either empty place, uncovers
+      // the nine of spades that the eight of spades would continue, and
+      // the other way round.
+      {SuitBuild::Any,
+       true,
+       {{Up(V(9, S)), Up(V(8, H))}, {Up(V(9, H)), Up(V(8, S))}},
+       {},
+       {},
+       {"drag 0 1 2", "drag 0 1 3", "drag 1 1 2", "drag 1 1 3"}},
   };
   for (const Case& c : cases) {
     PlayTable t(Columns(c.suit, c.runs));
@@ -102,14 +117,18 @@ TEST(SolverProgress, OnlyMovesThatChangeWhatMattersAreProgress) {
     board.Load(packed.data());
     std::vector<Choice> choices;
     board.ListMoves(choices);
-    std::vector<std::string> progress, idle;
+    std::vector<std::string> progress, idle, enabling;
     for (const Choice& choice : choices) {
       std::vector<SolverAction> line;
       board.Play(choice, line);
-      (board.Progressed(choice) ? progress : idle).push_back(ActionLine(choice.action));
+      (board.Progressed(choice)  ? progress
+       : board.Enables(choice) ? enabling
+                               : idle)
+          .push_back(ActionLine(choice.action));
     }
     EXPECT_EQ(progress, c.progress);
     EXPECT_EQ(idle, c.idle);
+    EXPECT_EQ(enabling, c.enabling);
   }
 }
 
