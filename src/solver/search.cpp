@@ -64,10 +64,10 @@ class Portfolio {
     // moves that make progress, to find wins sooner; it cannot share a set,
     // since the positions it enters it expands only in part.
     if (!shared_ && flat_) Add(StrategyKind{true, true, kDefaultDisorder, true});
-    // Where the stock deals onto the table and is never gone through again,
-    // best first by stock phase with the estimate by runs, on progress
-    // moves and the moves that enable them.
-    if (!shared_ && flat_ && DealsOntoTable())
+    // Where whole runs go home and no stock is gone through again, best
+    // first by stock phase with the estimate by runs, on progress moves and
+    // the moves that enable them.
+    if (!shared_ && flat_ && PlaysByRuns())
       Add(StrategyKind{false, true, kRunEstimate, true, true});
   }
 
@@ -136,17 +136,17 @@ class Portfolio {
         std::make_unique<Strategy>(std::move(board), rules, *start_position_, kind, *sets_.back()));
   }
 
-  // Whether a click deals cards onto the table from a stock that no redeal
-  // gathers again (not a simple stock dealing to one waste pile).
-  bool DealsOntoTable() const {
+  // Whether complete runs go home (AutoSuite, AutoStraight) and a stock,
+  // if there is one, deals onto the table and no redeal gathers it again
+  // (not a simple stock dealing to one waste pile): the play is building
+  // runs between deals.
+  bool PlaysByRuns() const {
+    if (!(flatRules_->anyFlags & (PileFlags::AutoSuite | PileFlags::AutoStraight))) return false;
     if (rules_->stock >= 0) return false;
-    bool stock = false;
-    for (int32_t p = 0; p < flatRules_->pileCount; ++p) {
-      const FlatPile& pile = flatRules_->piles[p];
-      if (pile.Has(PileFlags::Redeal) || pile.Has(PileFlags::RedealShow)) return false;
-      stock = stock || pile.Has(PileFlags::ManualFillSource);
-    }
-    return stock;
+    for (int32_t p = 0; p < flatRules_->pileCount; ++p)
+      if (flatRules_->piles[p].Has(PileFlags::Redeal) || flatRules_->piles[p].Has(PileFlags::RedealShow))
+        return false;
+    return true;
   }
 
   // The quiet game the engine plays on, laid out when first needed: a
