@@ -7,6 +7,7 @@
 
 #include "solver/engine_board.h"
 #include "solver/flat_board.h"
+#include "solver/flat_position.h"
 #include "solver/flat_rules.h"
 #include "solver/heuristic.h"
 #include "solver/rules_cache.h"
@@ -136,17 +137,31 @@ class Portfolio {
         std::make_unique<Strategy>(std::move(board), rules, *start_position_, kind, *sets_.back()));
   }
 
-  // Whether complete runs go home (AutoSuite, AutoStraight) and a stock,
-  // if there is one, deals onto the table and no redeal gathers it again
-  // (not a simple stock dealing to one waste pile): the play is building
-  // runs between deals.
+  // Whether complete runs go home (AutoSuite, AutoStraight), a stock, if
+  // there is one, deals onto the table and no redeal gathers it again (not
+  // a simple stock dealing to one waste pile), and some pile lifts runs
+  // but lets a card of the deal build on one it does not lift with: the play is
+  // mending runs between deals. Where every build is a run (Spider in one
+  // suit) the progress strategy wins nearly every deal on its own.
   bool PlaysByRuns() const {
     if (!(flatRules_->anyFlags & (PileFlags::AutoSuite | PileFlags::AutoStraight))) return false;
     if (rules_->stock >= 0) return false;
-    for (int32_t p = 0; p < flatRules_->pileCount; ++p)
-      if (flatRules_->piles[p].Has(PileFlags::Redeal) || flatRules_->piles[p].Has(PileFlags::RedealShow))
-        return false;
-    return true;
+    FlatPosition start;
+    FromRecord(*start_position_, flatRules_->pileCount, start);
+    CardMask dealt = 0;  // the cards on the table
+    for (int32_t k = 0; k < start.start[start.pileCount]; ++k)
+      dealt |= CardMask{1} << CardValue(start.cards[k]);
+    bool breaks = false;
+    for (int32_t p = 0; p < flatRules_->pileCount; ++p) {
+      const FlatPile& pile = flatRules_->piles[p];
+      if (pile.Has(PileFlags::Redeal) || pile.Has(PileFlags::RedealShow)) return false;
+      if (pile.take != FlatTake::Whole && pile.take != FlatTake::Limited) continue;
+      for (int32_t b = 0; b < 52 && !breaks; ++b)
+        for (int32_t v = 0; v < 52 && !breaks; ++v)
+          breaks = InMask(rules_->buildsOn[p][b] & dealt, v) && InMask(dealt, b) &&
+                   !InMask(pile.continues[v], b);
+    }
+    return breaks;
   }
 
   // The quiet game the engine plays on, laid out when first needed: a
