@@ -60,6 +60,8 @@ class Strategy {
   // Whether it tries every move, so that searching every position it
   // entered proves the deal lost.
   bool Complete() const { return !kind_.progressOnly; }
+  // Whether it searches by stock phase.
+  bool Phased() const { return kind_.phased; }
   int64_t Expanded() const { return expanded_; }
   int64_t Stored() const { return static_cast<int64_t>(nodes_.Size()); }
   int32_t BestScore() const { return bestScore_; }
