@@ -57,6 +57,7 @@ class Portfolio {
       noStock_->stock = noStock_->waste = -1;
     }
     shared_ = rules_->nothingBuilds;
+    deckSize_ = rules_->deckSize;
     if (flat_ && !(flatRules_->anyFlags & PileFlags::NeedFreeCells)) progressSlices_ = kProgressSlices;
     // Best first; depth first; depth first that minds only whether cards
     // build on each other, not how far a card lies out of order; and, with
@@ -95,6 +96,10 @@ class Portfolio {
     };
     for (size_t left = strategies_.size();;) {
       for (size_t i = 0; i < strategies_.size(); ++i) {
+        if (!strategies_[i] && !done[i]) {  // let go for lack of memory
+          done[i] = true;
+          if (--left == 0) return Finish(Verdict::Unknown, nullptr);
+        }
         if (done[i] || resting(i)) continue;
         if (ahead[i] > 0 && !alone_) {
           --ahead[i];
@@ -118,7 +123,7 @@ class Portfolio {
             }
           }
           if (OutOfBudget()) return Finish(Verdict::Unknown, nullptr);
-          if (s.BestScore() <= before) break;
+          if (!strategies_[i] || s.BestScore() <= before) break;
           if (turn + 1 < kMostTurns) ++ahead[i];
         }
       }
@@ -196,8 +201,10 @@ class Portfolio {
       return true;
     }
     int64_t stored = 0;
-    for (const auto& s : strategies_) stored += s->Stored();
-    if (stored >= options_.maxNodes || OutOfMemory()) return true;
+    for (const auto& s : strategies_) stored += s ? s->Stored() : 0;
+    stored += gone_.stored;
+    if (stored >= options_.maxNodes) return true;
+    if (OutOfMemory() && (!LetOthersGo() || OutOfMemory())) return true;
     const int64_t ms = ElapsedMs();
     // Late in the budget, what is left to decide is mostly deals that only
     // a search of every position can prove lost: of the complete strategies
@@ -208,7 +215,7 @@ class Portfolio {
       alone_ = true;
     if (options_.progress && ms - lastProgress_ >= kProgressMs) {
       lastProgress_ = ms;
-      options_.progress({Expanded(), ms, BestScore(), strategies_[0]->DeckSize()});
+      options_.progress({Expanded(), ms, BestScore(), deckSize_});
     }
     return ms >= options_.maxMilliseconds;
   }
@@ -220,27 +227,49 @@ class Portfolio {
     const int64_t most = std::min(options_.maxBytes, kMostSearchBytes);
     int64_t held = flat_ ? static_cast<int64_t>(sizeof(FlatRules)) : 0, largest = 0;
     for (const auto& set : sets_) {
+      if (!set) continue;
       held += set->Bytes();
       largest = std::max(largest, set->Bytes());
     }
     for (const auto& s : strategies_) {
+      if (!s) continue;
       held += s->Bytes();
       largest = std::max(largest, s->LargestBlock());
     }
     return held + 2 * largest > most;
   }
 
+  // Where the strategy by stock phase plays, the others seldom win: when
+  // memory runs short they are let go, their positions freed, and it goes
+  // on alone with the rest of the budget. False when there is none to let
+  // go.
+  bool LetOthersGo() {
+    const auto phased = [](const std::unique_ptr<Strategy>& s) { return s && s->Phased(); };
+    if (shared_ || std::none_of(strategies_.begin(), strategies_.end(), phased)) return false;
+    bool freed = false;
+    for (size_t i = 0; i < strategies_.size(); ++i) {
+      if (!strategies_[i] || strategies_[i]->Phased()) continue;
+      gone_.stored += strategies_[i]->Stored();
+      gone_.expanded += strategies_[i]->Expanded();
+      gone_.best = std::max(gone_.best, strategies_[i]->BestScore());
+      strategies_[i].reset();
+      sets_[i].reset();
+      freed = true;
+    }
+    return freed;
+  }
+
   // Positions expanded by all strategies together.
   int64_t Expanded() const {
-    int64_t n = 0;
-    for (const auto& s : strategies_) n += s->Expanded();
+    int64_t n = gone_.expanded;
+    for (const auto& s : strategies_) n += s ? s->Expanded() : 0;
     return n;
   }
 
   // The most cards on the goal piles any strategy has seen.
   int32_t BestScore() const {
-    int32_t best = 0;
-    for (const auto& s : strategies_) best = std::max(best, s->BestScore());
+    int32_t best = gone_.best;
+    for (const auto& s : strategies_) best = s ? std::max(best, s->BestScore()) : best;
     return best;
   }
 
@@ -285,6 +314,12 @@ class Portfolio {
   const PositionRecord* start_position_ = nullptr;
   int64_t lastProgress_ = 0;
   bool alone_ = false;  // of the complete strategies only the first goes on
+  // What the strategies let go had stored, expanded and brought home.
+  struct {
+    int64_t stored = 0, expanded = 0;
+    int32_t best = 0;
+  } gone_;
+  int32_t deckSize_ = 52;
   int64_t progressSlices_ = 1;  // the turn of the strategy on progress moves, in slices
   bool cancelled_ = false;
 };
