@@ -70,6 +70,11 @@ void FlatBoard::FollowForced(std::vector<SolverAction>& line) {
 
 // The digest of pile `p` of `pos`, as its packed bytes give it.
 PositionKey FlatBoard::PileKeyOf(const FlatPosition& pos, int32_t p) const {
+  if (InCycle(rules_, p)) {
+    if (p == rules_.waste) return kCycledWaste;
+    const int32_t s = rules_.stock, w = rules_.waste;
+    return CycleKey(pos.cards + pos.start[s], pos.count[s], pos.cards + pos.start[w], pos.count[w]);
+  }
   const uint8_t* topClass = rules_.topOnly[p] ? rules_.topClass[p] : nullptr;
   return PileKey(pos.count[p], pos.cards + pos.start[p], topClass);
 }
@@ -85,7 +90,11 @@ PositionKey FlatBoard::Key() {
     return FinishKey(sum, redeals);
   }
   sum = baseSum_;
-  for (uint64_t m = current_.changed; m; m &= m - 1) {
+  uint64_t changed = current_.changed;
+  // The waste's cards enter the key through the stock's term.
+  if (InCycle(rules_, rules_.waste) && (changed >> rules_.waste & 1))
+    changed |= uint64_t{1} << rules_.stock;
+  for (uint64_t m = changed; m; m &= m - 1) {
     const int32_t p = std::countr_zero(m);
     RemoveTerm(sum, baseTerms_[p]);
     AddTerm(sum, PileTerm(PileKeyOf(current_, p), rules_.classOf[p]));

@@ -95,6 +95,15 @@ PositionKey PileKey(unsigned char count, const unsigned char* cards, const uint8
   return Digest(count, cards, count);
 }
 
+PositionKey CycleKey(const unsigned char* stock, int32_t stockCount, const unsigned char* waste,
+                     int32_t wasteCount) {
+  unsigned char cycle[kMaxCards];
+  int32_t n = 0;
+  for (int32_t k = 0; k < wasteCount && n < kMaxCards; ++k) cycle[n++] = waste[k] & 63;
+  for (int32_t k = stockCount - 1; k >= 0 && n < kMaxCards; --k) cycle[n++] = stock[k] & 63;
+  return Digest(static_cast<unsigned char>(n), cycle, static_cast<size_t>(n));
+}
+
 PositionKey PileTerm(const PositionKey& pile, int32_t pileClass) {
   const uint64_t c = static_cast<uint64_t>(pileClass) + 1;
   return {Avalanche(pile.a + c * 0x9E3779B97F4A7C15ull),
@@ -115,10 +124,17 @@ PositionKey CombineKeys(const PositionKey* pile, unsigned char redeals, const Ta
 
 PositionKey PackedKey(const unsigned char* packed, const TableRules& rules) {
   PositionKey pile[kMaxPiles];
+  const unsigned char* at[kMaxPiles];
   const unsigned char* cards = packed + rules.pileCount;
   for (int32_t i = 0; i < rules.pileCount; ++i) {
+    at[i] = cards;
     pile[i] = PileKey(packed[i], cards, rules.topOnly[i] ? rules.topClass[i] : nullptr);
     cards += packed[i];
+  }
+  if (InCycle(rules, rules.stock)) {
+    const int32_t s = rules.stock, w = rules.waste;
+    pile[s] = CycleKey(at[s], packed[s], at[w], packed[w]);
+    pile[w] = kCycledWaste;
   }
   return CombineKeys(pile, packed[PackedSize(rules) - 1], rules);
 }

@@ -39,6 +39,17 @@ PositionKey PackedKey(const unsigned char* packed, const TableRules& rules);
 // only the terms of the piles it touched.
 PositionKey PileKey(unsigned char count, const unsigned char* cards, const uint8_t* topClass);
 PositionKey PileTerm(const PositionKey& pile, int32_t pileClass);
+// Where the stock cycles (TableRules::stockCycles), the digest that stands
+// for the stock: its cards and the waste's in the order they are dealt (the
+// waste from the bottom up, then the stock from the top down), wherever the
+// cycle is cut; the waste's own digest is then a constant (`CycledWaste`).
+PositionKey CycleKey(const unsigned char* stock, int32_t stockCount, const unsigned char* waste,
+                     int32_t wasteCount);
+constexpr PositionKey kCycledWaste{};
+// Whether pile `p` is the stock or the waste of a stock that cycles.
+inline bool InCycle(const TableRules& rules, int32_t p) {
+  return rules.stockCycles && rules.stock >= 0 && (p == rules.stock || p == rules.waste);
+}
 inline void AddTerm(PositionKey& sum, const PositionKey& term) {
   sum.a += term.a;
   sum.b += term.b;

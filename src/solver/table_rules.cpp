@@ -232,6 +232,11 @@ void SimpleStock(const Game& game, const Pile* piles, TableRules& rules) {
     return;
   rules.stock = stock;
   rules.waste = waste;
+  // One card a click (as the engine's deal counts it): with more, a cut
+  // decides which cards come up together.
+  const bool three = game.prefs.ThreeToggle && (game.CurrentFlags & GameFlags::DealThree);
+  rules.stockCycles = (game.CurrentFlags & GameFlags::RedealUnlimited) && !three &&
+                      piles[waste].SizeLimit <= 1;
 }
 
 }  // namespace

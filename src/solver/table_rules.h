@@ -64,6 +64,12 @@ struct TableRules {
   // game has no such stock.
   int32_t stock = -1;
   int32_t waste = -1;
+  // Whether, besides, the stock deals one card a click and may be turned
+  // over without end: its cards and the waste's then form one cycle that
+  // clicks turn through and come back to, so where the cycle is cut (which
+  // card lies on the waste) changes nothing a search taking runs of clicks
+  // can reach, and the key takes the cycle alone (see CycleKey).
+  bool stockCycles = false;
   // Whether a later pile in table order may ever lie over some part of pile
   // p, fanned as far as the deck allows: only then can the hit test take a
   // point of p for another pile.
