@@ -150,6 +150,7 @@ void SafeGoalRule(const Game& game, const Pile* piles, TableRules& rules) {
     for (int32_t v = 0; v < 52; ++v) builds[v] |= rules.buildsOn[i][v];
   }
   rules.safeGoalMoves = safe;
+  std::memcpy(rules.builders, builds, sizeof builds);
   for (int32_t v = 0; v < 52; ++v) {
     CardMask need = builds[v];
     for (CardMask grown = need; goalsGiveBack; need = grown) {
@@ -239,6 +240,23 @@ void SimpleStock(const Game& game, const Pile* piles, TableRules& rules) {
                       piles[waste].SizeLimit <= 1;
 }
 
+// Where a card may go home ahead of the cards that could be built on it:
+// the argument that no win is lost holds only where taking cards off the
+// table never hurts a move (no pile must keep cards, no fan reaches another
+// pile), goal piles take their cards in turn, and nothing but the player's
+// moves sends cards home.
+void AheadRule(const Game& game, const Pile* piles, TableRules& rules) {
+  bool ahead = rules.safeGoalMoves && rules.singleCopies && !game.prefs.AutoToggle;
+  for (int32_t i = 0; i < rules.pileCount && ahead; ++i) {
+    const Pile& p = piles[i];
+    ahead = !rules.mayBeOverlaid[i] && !p.Has(PileFlags::MustHaveCards) &&
+            p.PileStart != PileStart::BlankSpace && !p.Has(PileFlags::AutoFillDest);
+    if (p.Has(PileFlags::WinGoal))
+      for (int32_t t = 0; t < 52 && ahead; ++t) ahead = std::popcount(rules.goalTakes[i][t]) <= 1;
+  }
+  rules.aheadGoalMoves = ahead;
+}
+
 }  // namespace
 
 bool StandsApart(const Pile* piles, int32_t count, int32_t index, int32_t deckSize) {
@@ -290,6 +308,7 @@ void AnalyseRules(const Game& game, TableRules& rules) {
   TopOnlyGoals(game, piles, rules);
   SimpleStock(game, piles, rules);
   Overlays(piles, rules);
+  AheadRule(game, piles, rules);
 }
 
 }  // namespace tarnik::solver

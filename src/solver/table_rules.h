@@ -43,6 +43,13 @@ struct TableRules {
   // that must all be on the goal piles first.
   bool safeGoalMoves = false;
   CardMask mustBeHome[52] = {};
+  // The cards that may be built on each card on some pile not a goal pile.
+  CardMask builders[52] = {};
+  // Whether a card may also go home ahead of the cards that could be built
+  // on it (see GoesHomeAhead): safe goal moves, one deck, goal piles that
+  // take one card at a time, no pile that must keep cards, no fan over
+  // another pile and no "Automatic play".
+  bool aheadGoalMoves = false;
   // Whether no pile but a goal pile ever takes a dropped card: every move
   // brings cards nearer home, so the positions are few.
   bool nothingBuilds = false;
