@@ -120,13 +120,24 @@ bool SameRules(const PileDef& a, const PileDef& b) {
   return std::memcmp(&x, &y, sizeof x) == 0;
 }
 
+// Same rules apart from the grid cell and what the pile is dealt: after
+// the deal no rule of a pile that stands apart reads how many cards it was
+// dealt (a redeal that refills piles to their deal ties them to their
+// place), so Klondike's seven columns are one class.
+bool SameClassRules(const PileDef& a, const PileDef& b) {
+  PileDef x = a, y = b;
+  x.InitialSize = y.InitialSize = x.InitialFaceDown = y.InitialFaceDown = 0;
+  return SameRules(x, y);
+}
+
 void AssignClasses(const Pile* piles, TableRules& rules) {
   for (int32_t i = 0; i < rules.pileCount; ++i) {
     rules.classOf[i] = i;
     if (piles[i].Flags & kPlaceFlags || !StandsApart(piles, rules.pileCount, i, rules.deckSize)) continue;
     for (int32_t j = 0; j < i; ++j)
       if (rules.classOf[j] == j && !(piles[j].Flags & kPlaceFlags) &&
-          StandsApart(piles, rules.pileCount, j, rules.deckSize) && SameRules(piles[i], piles[j])) {
+          StandsApart(piles, rules.pileCount, j, rules.deckSize) &&
+          SameClassRules(piles[i], piles[j])) {
         rules.classOf[i] = j;
         break;
       }
