@@ -75,7 +75,8 @@ TEST(SolverRules, ACardGoesHomeAtOnceOnlyWhenNoCardCanNeedIt) {
   EXPECT_FALSE(FiveOfHeartsGoesHome(CardRemoval::TopCardOnly, 2, 1));  // a black three is out
 }
 
-// Two free cells, two plain columns and two columns the stock deals to.
+// Two free cells, two plain columns (dealt one and two cards) and two
+// columns the stock deals to.
 GameDef CellsAndColumns() {
   GameDef g = NamedGame("Cells");
   for (int i = 0; i < 2; ++i) {
@@ -84,6 +85,7 @@ GameDef CellsAndColumns() {
     g.Piles[i].SizeLimit = 1;
     g.Piles[2 + i] = MakePile(2 * i, 3, PileFlags::AutoPlay, RankBuild::Down, SuitBuild::Any,
                               CardRemoval::TopCardOnly, PileStart::Any);
+    g.Piles[2 + i].InitialSize = 1 + i;
     g.Piles[4 + i] = MakePile(6 + 2 * i, 3, PileFlags::ManualFillDest, RankBuild::Down,
                               SuitBuild::Any, CardRemoval::TopCardOnly, PileStart::Any);
   }
