@@ -7,7 +7,7 @@
 #   tools/prove-library.sh [--from SEED] [--time SECONDS] BUILD-DIR INDEX...
 # Per game: from seed 1 (or SEED), 2 seconds a deal for the first 20 seeds
 # while less than half the game's time (60 seconds, or SECONDS) is spent, then
-# 10 seconds a deal, until the time is spent or seed 1000 is reached. Prints
+# 10 seconds a deal, until the time is spent or 1000 seeds are tried. Prints
 # one line per game: the seed won, or what the solver said about the seeds it
 # tried. Run it alone and under nice: the solver uses a whole core.
 set -eu
@@ -88,7 +88,7 @@ prove() {
   : >"$work/verdicts"
   start=$(now)
   seed=$from
-  while [ "$seed" -le 1000 ]; do
+  while [ "$seed" -lt $((from + 1000)) ]; do
     spent=$(echo "$(now) - $start" | bc)
     left=$(echo "$limit - $spent" | bc)
     [ "$(echo "$left < 1" | bc)" = 1 ] && break
