@@ -119,12 +119,11 @@ int32_t FlatBoard::Estimate(int32_t disorder) {
     same &= std::memcmp(distance.of, baseDistance_.of, sizeof distance.of) == 0;
   }
   const uint64_t again = same ? current_.changed : ~uint64_t{0};
+  const GoalDistance& order = ordered ? distance : baseDistance_;
   int32_t h = 0;
   for (int32_t p = 0; p < flat_->pileCount; ++p)
-    h += again >> p & 1
-             ? FlatPileWorth(*flat_, rules_, current_, p, wanted, ordered ? distance : baseDistance_,
-                             disorder)
-             : baseWorth_[p];
+    h += again >> p & 1 ? FlatPileWorth(*flat_, rules_, current_, p, wanted, order, disorder)
+                        : baseWorth_[p];
   return h;
 }
 
