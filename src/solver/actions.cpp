@@ -8,6 +8,7 @@
 #include "engine/play/stock.h"
 #include "engine/rules/legality.h"
 #include "solver/reach.h"
+#include "solver/safe_home.h"
 
 namespace tarnik::solver {
 
@@ -109,9 +110,28 @@ void ListDrags(Game& game, const TableRules& rules, const bool (&droppable)[kMax
   }
 }
 
+// The goal piles of the table as GoesHomeAhead reads them, their card
+// values copied into `room`.
+GoalCards EngineGoalCards(const Game& game, const TableRules& rules, uint8_t (&room)[kMaxCards]) {
+  GoalCards goals;
+  int32_t used = 0;
+  for (int32_t i = 0; i < rules.pileCount; ++i) {
+    const Pile& p = game.PileTable[i];
+    if (!p.Has(PileFlags::WinGoal)) continue;
+    const int32_t g = goals.count++;
+    goals.pile[g] = i;
+    goals.cards[g] = room + used;
+    for (const Card* c = p.BottomCard; c && used < kMaxCards; c = c->Above)
+      room[used++] = static_cast<uint8_t>(c->Value);
+    goals.size[g] = static_cast<int32_t>(room + used - goals.cards[g]);
+  }
+  return goals;
+}
+
 // Whether the top card of pile `i` may go home at once: a goal pile would
-// take it in turn (`wanted`), no other card can ever need it, and taking it
-// away changes nothing else on the table.
+// take it in turn (`wanted`), no other card can ever need it (or, not from
+// a waste, it goes ahead of the cards that could: GoesHomeAhead), and
+// taking it away changes nothing else on the table.
 bool SafeToSendHome(const Game& game, const TableRules& rules, int32_t i,
                     const int32_t (&home)[52], CardMask wanted) {
   const Pile& p = game.PileTable[i];
@@ -124,9 +144,15 @@ bool SafeToSendHome(const Game& game, const TableRules& rules, int32_t i,
   if (gives && rules.redealGivers > 1) return false;
   // The cheap tests on the cards first, the engine's rules last.
   if (!InMask(wanted, top->Value)) return false;
-  const CardMask need = rules.mustBeHome[top->Value];
-  for (CardMask m = need; m; m &= m - 1)
-    if (home[std::countr_zero(m)] < rules.copies[std::countr_zero(m)]) return false;
+  CardMask homeMask = rules.lacking;
+  for (int32_t v = 0; v < 52; ++v)
+    if (rules.copies[v] > 0 && home[v] >= rules.copies[v]) homeMask |= CardMask{1} << v;
+  if (rules.mustBeHome[top->Value] & ~homeMask) {
+    if (!rules.aheadGoalMoves || p.Has(PileFlags::ManualFillDest)) return false;
+    uint8_t room[kMaxCards];
+    const GoalsAhead ahead = ReadGoals(rules, homeMask, EngineGoalCards(game, rules, room));
+    if (!GoesHomeAhead(rules, ahead, homeMask, top->Value)) return false;
+  }
   return Reachable(p) && TakeableCard(game.PileTable, p, const_cast<Card*>(top)) == top &&
          Pressable(game, rules, i, top);
 }

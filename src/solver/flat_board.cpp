@@ -9,11 +9,12 @@
 
 namespace tarnik::solver {
 
-FlatBoard::FlatBoard(const FlatRules& flat, const TableRules& rules) : flat_(&flat), rules_(rules) {
-  // Only where nothing but goal piles take cards, or piles keep cards in
-  // the order they will go home, can a card be stranded often enough to
-  // pay for the check.
-  if (rules.nothingBuilds || HasGoalOnlyStacks(flat)) CompileDeadEnds(flat, rules, dead_);
+FlatBoard::FlatBoard(const FlatRules& flat, const TableRules& rules, const DeadEndRules* dead)
+    : flat_(&flat), rules_(rules), dead_(dead) {
+  if (dead_) return;
+  ownDead_ = std::make_unique<DeadEndRules>();
+  CompileBoardDeadEnds(flat, rules, *ownDead_);
+  dead_ = ownDead_.get();
 }
 
 void FlatBoard::LoadStart(const PositionRecord& start) {
@@ -69,10 +70,13 @@ void FlatBoard::FollowForced(std::vector<SolverAction>& line) {
 
 // The digest of pile `p` of `pos`, as its packed bytes give it.
 PositionKey FlatBoard::PileKeyOf(const FlatPosition& pos, int32_t p) const {
-  unsigned char pile[kMaxCards + 1];
-  pile[0] = pos.count[p];
-  std::memcpy(pile + 1, pos.cards + pos.start[p], pos.count[p]);
-  return PileKey(pile, rules_.topOnly[p] ? rules_.topClass[p] : nullptr);
+  if (InCycle(rules_, p)) {
+    if (p == rules_.waste) return kCycledWaste;
+    const int32_t s = rules_.stock, w = rules_.waste;
+    return CycleKey(pos.cards + pos.start[s], pos.count[s], pos.cards + pos.start[w], pos.count[w]);
+  }
+  const uint8_t* topClass = rules_.topOnly[p] ? rules_.topClass[p] : nullptr;
+  return PileKey(pos.count[p], pos.cards + pos.start[p], topClass);
 }
 
 // Only the piles the move changed are digested again.
@@ -86,7 +90,11 @@ PositionKey FlatBoard::Key() {
     return FinishKey(sum, redeals);
   }
   sum = baseSum_;
-  for (uint64_t m = current_.changed; m; m &= m - 1) {
+  uint64_t changed = current_.changed;
+  // The waste's cards enter the key through the stock's term.
+  if (InCycle(rules_, rules_.waste) && (changed >> rules_.waste & 1))
+    changed |= uint64_t{1} << rules_.stock;
+  for (uint64_t m = changed; m; m &= m - 1) {
     const int32_t p = std::countr_zero(m);
     RemoveTerm(sum, baseTerms_[p]);
     AddTerm(sum, PileTerm(PileKeyOf(current_, p), rules_.classOf[p]));
@@ -128,7 +136,7 @@ int32_t FlatBoard::Estimate(int32_t disorder) {
 }
 
 bool FlatBoard::DeadEnd() {
-  return tarnik::solver::DeadEnd(dead_, *flat_, current_);
+  return tarnik::solver::DeadEnd(*dead_, *flat_, current_);
 }
 
 int32_t FlatBoard::Score() {

@@ -2,6 +2,7 @@
 // without the engine's table, for the games whose rules compile.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "solver/board.h"
@@ -15,8 +16,9 @@ namespace tarnik::solver {
 
 class FlatBoard : public Board {
  public:
-  // Both rules must outlive the board.
-  FlatBoard(const FlatRules& flat, const TableRules& rules);
+  // The rules (and `dead`, the compiled check of dead ends, when given)
+  // must outlive the board; without `dead` the board compiles its own.
+  FlatBoard(const FlatRules& flat, const TableRules& rules, const DeadEndRules* dead = nullptr);
   void LoadStart(const PositionRecord& start) override;
   void Load(const unsigned char* packed) override;
   void ListMoves(std::vector<Choice>& out) override;
@@ -39,7 +41,8 @@ class FlatBoard : public Board {
 
   const FlatRules* flat_;
   const TableRules& rules_;
-  DeadEndRules dead_;  // where the check of dead ends holds
+  std::unique_ptr<DeadEndRules> ownDead_;
+  const DeadEndRules* dead_;  // where the check of dead ends holds
   FlatPosition base_;     // the position being expanded
   FlatPosition current_;  // … after the move being played
   FlatPosition clicked_;  // … after some clicks on the stock

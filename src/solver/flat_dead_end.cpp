@@ -108,6 +108,11 @@ void CompileDeadEnds(const FlatRules& flat, const TableRules& rules, DeadEndRule
   out.active = flat.goalCount > 0;
 }
 
+void CompileBoardDeadEnds(const FlatRules& flat, const TableRules& rules, DeadEndRules& out) {
+  out = DeadEndRules{};
+  if (rules.nothingBuilds || HasGoalOnlyStacks(flat)) CompileDeadEnds(flat, rules, out);
+}
+
 namespace {
 
 // The cards of mustDrop piles and the goal tops each may still go on.

@@ -47,6 +47,11 @@ bool HasGoalOnlyStacks(const FlatRules& flat);
 // Reads from the compiled rules whether and where the check holds.
 void CompileDeadEnds(const FlatRules& flat, const TableRules& rules, DeadEndRules& out);
 
+// The check as a board uses it: compiled only where nothing but goal
+// piles take cards, or piles keep cards in the order they will go home,
+// since only there is a card stranded often enough to pay for the check.
+void CompileBoardDeadEnds(const FlatRules& flat, const TableRules& rules, DeadEndRules& out);
+
 // Whether some card of a mustDrop pile can never go home: no goal top
 // takes it, and no card that may still become a goal's top would (one not
 // home yet, not the card itself, not lying below it on a keepsOrder pile),

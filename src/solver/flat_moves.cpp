@@ -6,6 +6,7 @@
 #include "solver/flat_legality.h"
 #include "solver/flat_play.h"
 #include "solver/flat_reach.h"
+#include "solver/safe_home.h"
 
 namespace tarnik::solver {
 
@@ -98,10 +99,32 @@ CardMask CardsHome(const FlatRules& flat, const TableRules& rules, const FlatPos
   return home;
 }
 
-// Whether the top card of pile `i` may go home at once (SafeToSendHome).
-// `home` is worked out when first needed (`counted`).
+// The goal piles of `pos` as GoesHomeAhead reads them.
+GoalCards FlatGoalCards(const FlatRules& flat, const FlatPosition& pos) {
+  GoalCards goals;
+  goals.count = flat.goalCount;
+  for (int32_t g = 0; g < flat.goalCount; ++g) {
+    const int32_t i = flat.goals[g];
+    goals.pile[g] = i;
+    goals.cards[g] = pos.cards + pos.start[i];
+    goals.size[g] = pos.count[i];
+  }
+  return goals;
+}
+
+// What SafeToSendHome works out only when some card needs it: the cards
+// home, and the goal piles as GoesHomeAhead reads them.
+struct HomeView {
+  CardMask home = 0;
+  bool counted = false;
+  GoalsAhead ahead;
+  bool read = false;
+};
+
+// Whether the top card of pile `i` may go home at once (SafeToSendHome),
+// or else, not from a waste, ahead of the cards that could need it.
 bool SafeToSendHome(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
-                    int32_t i, CardMask& home, bool& counted, CardMask wanted) {
+                    int32_t i, HomeView& view, CardMask wanted) {
   const FlatPile& p = flat.piles[i];
   if (pos.Empty(i) || !IsUp(pos.Top(i)) || p.Has(PileFlags::WinGoal)) return false;
   if (p.Has(PileFlags::AutoFillDest) || p.Has(PileFlags::ManualFillSource)) return false;
@@ -111,11 +134,18 @@ bool SafeToSendHome(const FlatRules& flat, const TableRules& rules, const FlatPo
   if (gives && rules.redealGivers > 1) return false;
   const int32_t top = CardValue(pos.Top(i));
   if (!InMask(wanted, top)) return false;
-  if (rules.mustBeHome[top] && !counted) {
-    home = CardsHome(flat, rules, pos);
-    counted = true;
+  if (rules.mustBeHome[top] && !view.counted) {
+    view.home = CardsHome(flat, rules, pos);
+    view.counted = true;
   }
-  if (rules.mustBeHome[top] & ~home) return false;
+  if (rules.mustBeHome[top] & ~view.home) {
+    if (!rules.aheadGoalMoves || p.Has(PileFlags::ManualFillDest)) return false;
+    if (!view.read) {
+      view.ahead = ReadGoals(rules, view.home, FlatGoalCards(flat, pos));
+      view.read = true;
+    }
+    if (!GoesHomeAhead(rules, view.ahead, view.home, top)) return false;
+  }
   const int32_t k = pos.count[i] - 1;
   return FlatReachable(flat, pos, i) && FlatTakeable(flat, pos, i, k) == k &&
          FlatPressable(flat, pos, i, k);
@@ -213,11 +243,10 @@ bool ApplyFlatForced(const FlatRules& flat, const TableRules& rules, FlatPositio
     if (rules.goalTakesInTurn[i][top]) wanted |= rules.goalTakes[i][top];
   }
   if (!wanted) return false;
-  CardMask home = 0;
-  bool counted = false;  // home is worked out once some card needs it
+  HomeView view;  // worked out once some card needs it
   for (int32_t i = 0; i < flat.pileCount; ++i) {
     if (pos.Empty(i) || !InMask(wanted, CardValue(pos.Top(i)))) continue;
-    if (!SafeToSendHome(flat, rules, pos, i, home, counted, wanted)) continue;
+    if (!SafeToSendHome(flat, rules, pos, i, view, wanted)) continue;
     const int32_t card = CardValue(pos.Top(i));
     for (int32_t g = 0; g < flat.goalCount; ++g) {
       const int32_t q = flat.goals[g];

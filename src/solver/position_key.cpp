@@ -16,9 +16,11 @@ inline uint64_t Mix(uint64_t h, uint64_t word, uint64_t multiplier) {
   return h ^ (h >> 29);
 }
 
-// Digest of a byte string in two independent halves.
-PositionKey Digest(const unsigned char* bytes, size_t n) {
-  uint64_t a = 0x9E3779B97F4A7C15ull, b = 0xC2B2AE3D27D4EB4Full ^ n;
+// Digest of a pile: its count, then its card bytes, in two independent
+// halves. The count seeds the state, so the cards are read where they lie.
+PositionKey Digest(unsigned char count, const unsigned char* bytes, size_t n) {
+  uint64_t a = 0x9E3779B97F4A7C15ull ^ count;
+  uint64_t b = 0xC2B2AE3D27D4EB4Full ^ (n + 1) ^ uint64_t{count} << 32;
   size_t i = 0;
   for (; i + 8 <= n; i += 8) {
     uint64_t w;
@@ -84,14 +86,22 @@ PositionKey CanonicalKey(const PositionRecord& record, const TableRules& rules) 
   return PackedKey(packed, rules);
 }
 
-PositionKey PileKey(const unsigned char* pile, const uint8_t* topClass) {
-  const int32_t n = pile[0];
-  if (topClass && n > 0) {
-    const unsigned char top = static_cast<unsigned char>((pile[n] & ~63) | topClass[pile[n] & 63]);
-    const unsigned char condensed[2] = {pile[0], top};
-    return Digest(condensed, 2);
+PositionKey PileKey(unsigned char count, const unsigned char* cards, const uint8_t* topClass) {
+  if (topClass && count > 0) {
+    const unsigned char last = cards[count - 1];
+    const unsigned char top = static_cast<unsigned char>((last & ~63) | topClass[last & 63]);
+    return Digest(count, &top, 1);
   }
-  return Digest(pile, 1 + n);
+  return Digest(count, cards, count);
+}
+
+PositionKey CycleKey(const unsigned char* stock, int32_t stockCount, const unsigned char* waste,
+                     int32_t wasteCount) {
+  unsigned char cycle[kMaxCards];
+  int32_t n = 0;
+  for (int32_t k = 0; k < wasteCount && n < kMaxCards; ++k) cycle[n++] = waste[k] & 63;
+  for (int32_t k = stockCount - 1; k >= 0 && n < kMaxCards; --k) cycle[n++] = stock[k] & 63;
+  return Digest(static_cast<unsigned char>(n), cycle, static_cast<size_t>(n));
 }
 
 PositionKey PileTerm(const PositionKey& pile, int32_t pileClass) {
@@ -114,13 +124,17 @@ PositionKey CombineKeys(const PositionKey* pile, unsigned char redeals, const Ta
 
 PositionKey PackedKey(const unsigned char* packed, const TableRules& rules) {
   PositionKey pile[kMaxPiles];
-  unsigned char one[kMaxCards + 1];  // a pile's count, then its cards
+  const unsigned char* at[kMaxPiles];
   const unsigned char* cards = packed + rules.pileCount;
   for (int32_t i = 0; i < rules.pileCount; ++i) {
-    one[0] = packed[i];
-    std::memcpy(one + 1, cards, packed[i]);
-    pile[i] = PileKey(one, rules.topOnly[i] ? rules.topClass[i] : nullptr);
+    at[i] = cards;
+    pile[i] = PileKey(packed[i], cards, rules.topOnly[i] ? rules.topClass[i] : nullptr);
     cards += packed[i];
+  }
+  if (InCycle(rules, rules.stock)) {
+    const int32_t s = rules.stock, w = rules.waste;
+    pile[s] = CycleKey(at[s], packed[s], at[w], packed[w]);
+    pile[w] = kCycledWaste;
   }
   return CombineKeys(pile, packed[PackedSize(rules) - 1], rules);
 }

@@ -30,15 +30,26 @@ void Unpack(const unsigned char* packed, const TableRules& rules, PositionRecord
 // The canonical key of a packed position: the same for every position that
 // differs only by an exchange of the cards of piles of one class.
 PositionKey PackedKey(const unsigned char* packed, const TableRules& rules);
-// Its parts: the digest of one pile's packed bytes (its count, then a byte
-// per card; a goal pile whose deeper cards matter to nothing gives its size
+// Its parts: the digest of one pile (its count and a byte per card, read
+// where they lie; a goal pile whose deeper cards matter to nothing gives its size
 // and the class of its top card alone, `topClass` non-null); each pile's term, made of its digest and its class;
 // and the key made of the sum of every pile's term and the redeals left.
 // A sum does not depend on the order of the piles, so piles of one class
 // may exchange their cards without changing the key, and a move changes
 // only the terms of the piles it touched.
-PositionKey PileKey(const unsigned char* pile, const uint8_t* topClass);
+PositionKey PileKey(unsigned char count, const unsigned char* cards, const uint8_t* topClass);
 PositionKey PileTerm(const PositionKey& pile, int32_t pileClass);
+// Where the stock cycles (TableRules::stockCycles), the digest that stands
+// for the stock: its cards and the waste's in the order they are dealt (the
+// waste from the bottom up, then the stock from the top down), wherever the
+// cycle is cut; the waste's own digest is then a constant (`CycledWaste`).
+PositionKey CycleKey(const unsigned char* stock, int32_t stockCount, const unsigned char* waste,
+                     int32_t wasteCount);
+constexpr PositionKey kCycledWaste{};
+// Whether pile `p` is the stock or the waste of a stock that cycles.
+inline bool InCycle(const TableRules& rules, int32_t p) {
+  return rules.stockCycles && rules.stock >= 0 && (p == rules.stock || p == rules.waste);
+}
 inline void AddTerm(PositionKey& sum, const PositionKey& term) {
   sum.a += term.a;
   sum.b += term.b;

@@ -44,6 +44,7 @@ std::shared_ptr<const CompiledRules> Compile(const SolverTable& table) {
   LoadTable(table, *game);
   AnalyseRules(*game, out->rules);
   out->flatCompiles = CompileFlatRules(*game, out->rules, table, out->flat);
+  if (out->flatCompiles) CompileBoardDeadEnds(out->flat, out->rules, out->dead);
   return out;
 }
 

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+#include "solver/flat_dead_end.h"
 #include "solver/flat_rules.h"
 #include "solver/solver.h"
 #include "solver/table_rules.h"
@@ -18,9 +19,11 @@ namespace tarnik::solver {
 struct CompiledRules {
   TableRules rules;
   // The flat tables, made for the table's random state at the time; a
-  // search sets its own (a redeal's interleaving depends on it).
+  // search whose redeal interleaves piles by its own state copies them.
   FlatRules flat;
   bool flatCompiles = false;
+  // Where the check of dead ends holds, shared by every board of a search.
+  DeadEndRules dead;
 };
 
 // The compiled rules of the game of `table` (its piles, game flags and the

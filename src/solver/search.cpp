@@ -42,9 +42,13 @@ class Portfolio {
         rules_(&compiled_->rules) {
     start_position_ = &table.position;
     flat_ = flat && compiled_->flatCompiles && FlatStartFits(table.position, rules_->pileCount);
-    if (flat_) {
-      flatRules_ = std::make_unique<FlatRules>(compiled_->flat);
-      flatRules_->randomState = table.randomState;
+    // A redeal reads the random state only to interleave the cards of
+    // several piles: only then does a search need rules of its own.
+    flatRules_ = &compiled_->flat;
+    if (flat_ && rules_->redealGivers > 1 && flatRules_->randomState != table.randomState) {
+      ownFlat_ = std::make_unique<FlatRules>(compiled_->flat);
+      ownFlat_->randomState = table.randomState;
+      flatRules_ = ownFlat_.get();
     }
     if (rules_->stock >= 0) {
       noStock_ = std::make_unique<TableRules>(*rules_);
@@ -125,7 +129,7 @@ class Portfolio {
     if (sets_.empty() || !shared_) sets_.push_back(std::make_unique<KeySet>());
     const TableRules& rules = kind.stockRuns || !noStock_ ? *rules_ : *noStock_;
     std::unique_ptr<Board> board;
-    if (flat_) board = std::make_unique<FlatBoard>(*flatRules_, rules);
+    if (flat_) board = std::make_unique<FlatBoard>(*flatRules_, rules, &compiled_->dead);
     else board = std::make_unique<EngineBoard>(EngineGame(), rules);
     strategies_.push_back(
         std::make_unique<Strategy>(std::move(board), rules, *start_position_, kind, *sets_.back()));
@@ -179,7 +183,7 @@ class Portfolio {
   // so room is kept for the largest block twice over.
   bool OutOfMemory() const {
     const int64_t most = std::min(options_.maxBytes, kMostSearchBytes);
-    int64_t held = flat_ ? static_cast<int64_t>(sizeof(FlatRules)) : 0, largest = 0;
+    int64_t held = ownFlat_ ? static_cast<int64_t>(sizeof(FlatRules)) : 0, largest = 0;
     for (const auto& set : sets_) {
       held += set->Bytes();
       largest = std::max(largest, set->Bytes());
@@ -238,7 +242,8 @@ class Portfolio {
   // a strategy that finds a position another entered but has not yet
   // expanded would lose its own way through it.
   bool shared_ = false;
-  std::unique_ptr<FlatRules> flatRules_;
+  const FlatRules* flatRules_ = nullptr;
+  std::unique_ptr<FlatRules> ownFlat_;  // the rules with this table's random state
   bool flat_ = false;  // the strategies search on flat positions
   bool disowned_ = false;
   std::vector<std::unique_ptr<KeySet>> sets_;

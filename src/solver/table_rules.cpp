@@ -120,13 +120,24 @@ bool SameRules(const PileDef& a, const PileDef& b) {
   return std::memcmp(&x, &y, sizeof x) == 0;
 }
 
+// Same rules apart from the grid cell and what the pile is dealt: after
+// the deal no rule of a pile that stands apart reads how many cards it was
+// dealt (a redeal that refills piles to their deal ties them to their
+// place), so Klondike's seven columns are one class.
+bool SameClassRules(const PileDef& a, const PileDef& b) {
+  PileDef x = a, y = b;
+  x.InitialSize = y.InitialSize = x.InitialFaceDown = y.InitialFaceDown = 0;
+  return SameRules(x, y);
+}
+
 void AssignClasses(const Pile* piles, TableRules& rules) {
   for (int32_t i = 0; i < rules.pileCount; ++i) {
     rules.classOf[i] = i;
     if (piles[i].Flags & kPlaceFlags || !StandsApart(piles, rules.pileCount, i, rules.deckSize)) continue;
     for (int32_t j = 0; j < i; ++j)
       if (rules.classOf[j] == j && !(piles[j].Flags & kPlaceFlags) &&
-          StandsApart(piles, rules.pileCount, j, rules.deckSize) && SameRules(piles[i], piles[j])) {
+          StandsApart(piles, rules.pileCount, j, rules.deckSize) &&
+          SameClassRules(piles[i], piles[j])) {
         rules.classOf[i] = j;
         break;
       }
@@ -150,6 +161,7 @@ void SafeGoalRule(const Game& game, const Pile* piles, TableRules& rules) {
     for (int32_t v = 0; v < 52; ++v) builds[v] |= rules.buildsOn[i][v];
   }
   rules.safeGoalMoves = safe;
+  std::memcpy(rules.builders, builds, sizeof builds);
   for (int32_t v = 0; v < 52; ++v) {
     CardMask need = builds[v];
     for (CardMask grown = need; goalsGiveBack; need = grown) {
@@ -232,6 +244,28 @@ void SimpleStock(const Game& game, const Pile* piles, TableRules& rules) {
     return;
   rules.stock = stock;
   rules.waste = waste;
+  // One card a click (as the engine's deal counts it): with more, a cut
+  // decides which cards come up together.
+  const bool three = game.prefs.ThreeToggle && (game.CurrentFlags & GameFlags::DealThree);
+  rules.stockCycles = (game.CurrentFlags & GameFlags::RedealUnlimited) && !three &&
+                      piles[waste].SizeLimit <= 1;
+}
+
+// Where a card may go home ahead of the cards that could be built on it:
+// the argument that no win is lost holds only where taking cards off the
+// table never hurts a move (no pile must keep cards, no fan reaches another
+// pile), goal piles take their cards in turn, and nothing but the player's
+// moves sends cards home.
+void AheadRule(const Game& game, const Pile* piles, TableRules& rules) {
+  bool ahead = rules.safeGoalMoves && rules.singleCopies && !game.prefs.AutoToggle;
+  for (int32_t i = 0; i < rules.pileCount && ahead; ++i) {
+    const Pile& p = piles[i];
+    ahead = !rules.mayBeOverlaid[i] && !p.Has(PileFlags::MustHaveCards) &&
+            p.PileStart != PileStart::BlankSpace && !p.Has(PileFlags::AutoFillDest);
+    if (p.Has(PileFlags::WinGoal))
+      for (int32_t t = 0; t < 52 && ahead; ++t) ahead = std::popcount(rules.goalTakes[i][t]) <= 1;
+  }
+  rules.aheadGoalMoves = ahead;
 }
 
 }  // namespace
@@ -292,6 +326,7 @@ void AnalyseRules(const Game& game, TableRules& rules) {
   TopOnlyGoals(game, piles, rules);
   SimpleStock(game, piles, rules);
   Overlays(piles, rules);
+  AheadRule(game, piles, rules);
 }
 
 }  // namespace tarnik::solver

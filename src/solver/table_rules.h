@@ -43,6 +43,13 @@ struct TableRules {
   // that must all be on the goal piles first.
   bool safeGoalMoves = false;
   CardMask mustBeHome[52] = {};
+  // The cards that may be built on each card on some pile not a goal pile.
+  CardMask builders[52] = {};
+  // Whether a card may also go home ahead of the cards that could be built
+  // on it (see GoesHomeAhead): safe goal moves, one deck, goal piles that
+  // take one card at a time, no pile that must keep cards, no fan over
+  // another pile and no "Automatic play".
+  bool aheadGoalMoves = false;
   // Whether no pile but a goal pile ever takes a dropped card: every move
   // brings cards nearer home, so the positions are few.
   bool nothingBuilds = false;
@@ -68,6 +75,12 @@ struct TableRules {
   // game has no such stock.
   int32_t stock = -1;
   int32_t waste = -1;
+  // Whether, besides, the stock deals one card a click and may be turned
+  // over without end: its cards and the waste's then form one cycle that
+  // clicks turn through and come back to, so where the cycle is cut (which
+  // card lies on the waste) changes nothing a search taking runs of clicks
+  // can reach, and the key takes the cycle alone (see CycleKey).
+  bool stockCycles = false;
   // Whether a later pile in table order may ever lie over some part of pile
   // p, fanned as far as the deck allows: only then can the hit test take a
   // point of p for another pile.

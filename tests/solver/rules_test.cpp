@@ -47,10 +47,10 @@ std::vector<Placed> Run(int32_t suit, int32_t highest) {
 }
 
 // Whether the five of hearts goes home at once with the diamonds up to
-// `diamonds` home and every black four home.
-bool FiveOfHeartsGoesHome(CardRemoval foundationRemoval, int32_t diamonds) {
+// `diamonds` home and the black cards up to `blacks` (3: every black four).
+bool FiveOfHeartsGoesHome(CardRemoval foundationRemoval, int32_t diamonds, int32_t blacks = 3) {
   PlayTable t(ColumnAndFoundations(foundationRemoval));
-  t.Arrange({{Up(V(4, H))}, Run(S, 3), Run(C, 3), Run(H, 3), Run(D, diamonds)});
+  t.Arrange({{Up(V(4, H))}, Run(S, blacks), Run(C, blacks), Run(H, 3), Run(D, diamonds)});
   TableRules rules;
   solver::AnalyseRules(*t.game, rules);
   EXPECT_FALSE(rules.nothingBuilds);  // the column takes cards
@@ -70,9 +70,14 @@ TEST(SolverRules, ACardGoesHomeAtOnceOnlyWhenNoCardCanNeedIt) {
   // five to hold the red three that is still out.
   EXPECT_FALSE(FiveOfHeartsGoesHome(CardRemoval::TopCardOnly, 1));
   EXPECT_TRUE(FiveOfHeartsGoesHome(CardRemoval::TopCardOnly, 2));
+  // The black fours are out, but could go home in its place, and every red
+  // three is home (the opposite colour two below it, its own three below).
+  EXPECT_TRUE(FiveOfHeartsGoesHome(CardRemoval::TopCardOnly, 2, 2));
+  EXPECT_FALSE(FiveOfHeartsGoesHome(CardRemoval::TopCardOnly, 2, 1));  // a black three is out
 }
 
-// Two free cells, two plain columns and two columns the stock deals to.
+// Two free cells, two plain columns (dealt one and two cards) and two
+// columns the stock deals to.
 GameDef CellsAndColumns() {
   GameDef g = NamedGame("Cells");
   for (int i = 0; i < 2; ++i) {
@@ -81,6 +86,7 @@ GameDef CellsAndColumns() {
     g.Piles[i].SizeLimit = 1;
     g.Piles[2 + i] = MakePile(2 * i, 3, PileFlags::AutoPlay, RankBuild::Down, SuitBuild::Any,
                               CardRemoval::TopCardOnly, PileStart::Any);
+    g.Piles[2 + i].InitialSize = 1 + i;
     g.Piles[4 + i] = MakePile(6 + 2 * i, 3, PileFlags::ManualFillDest, RankBuild::Down,
                               SuitBuild::Any, CardRemoval::TopCardOnly, PileStart::Any);
   }
