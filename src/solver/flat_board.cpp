@@ -107,20 +107,30 @@ void FlatBoard::Pack(unsigned char* out) {
 }
 
 // Only the piles the move changed are weighed again, unless the goal piles
-// want other cards now.
+// want other cards now or need the cards in another order.
 int32_t FlatBoard::Estimate(int32_t disorder) {
   if (current_.changed == ~uint64_t{0}) return FlatEstimate(*flat_, rules_, current_, disorder);
+  const bool ordered = rules_.anyGoalOnlyStack;
   if (baseDisorder_ != disorder) {
     baseWanted_ = FlatWanted(*flat_, rules_, base_);
+    if (ordered) FlatDistances(*flat_, rules_, base_, baseDistance_);
     for (int32_t p = 0; p < flat_->pileCount; ++p)
-      baseWorth_[p] = FlatPileWorth(*flat_, rules_, base_, p, baseWanted_, disorder);
+      baseWorth_[p] =
+          FlatPileWorth(*flat_, rules_, base_, p, baseWanted_, baseDistance_, disorder);
     baseDisorder_ = disorder;
   }
   const CardMask wanted = FlatWanted(*flat_, rules_, current_);
-  const uint64_t again = wanted == baseWanted_ ? current_.changed : ~uint64_t{0};
+  GoalDistance distance{};
+  bool same = wanted == baseWanted_;
+  if (ordered) {
+    FlatDistances(*flat_, rules_, current_, distance);
+    same &= std::memcmp(distance.of, baseDistance_.of, sizeof distance.of) == 0;
+  }
+  const uint64_t again = same ? current_.changed : ~uint64_t{0};
+  const GoalDistance& order = ordered ? distance : baseDistance_;
   int32_t h = 0;
   for (int32_t p = 0; p < flat_->pileCount; ++p)
-    h += again >> p & 1 ? FlatPileWorth(*flat_, rules_, current_, p, wanted, disorder)
+    h += again >> p & 1 ? FlatPileWorth(*flat_, rules_, current_, p, wanted, order, disorder)
                         : baseWorth_[p];
   return h;
 }

@@ -10,6 +10,7 @@
 #include "solver/flat_dead_end.h"
 #include "solver/flat_position.h"
 #include "solver/flat_rules.h"
+#include "solver/goal_order.h"
 #include "solver/table_rules.h"
 
 namespace tarnik::solver {
@@ -60,6 +61,7 @@ class FlatBoard : public Board {
   PositionKey baseSum_;
   int32_t baseWorth_[kMaxPiles] = {};
   CardMask baseWanted_ = 0;
+  GoalDistance baseDistance_{};  // where some pile gives cards only to goal piles
   int32_t baseDisorder_ = kNoDisorder;  // baseWorth_ not yet made
   std::vector<SolverAction> listing_;
 };

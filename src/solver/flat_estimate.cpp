@@ -35,8 +35,19 @@ CardMask FlatWanted(const FlatRules& flat, const TableRules& rules, const FlatPo
   return wanted;
 }
 
+void FlatDistances(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                   GoalDistance& out) {
+  int32_t tops[kMaxPiles];
+  for (int32_t g = 0; g < flat.goalCount; ++g) {
+    const int32_t i = flat.goals[g];
+    tops[g] = pos.Empty(i) ? 52 : CardValue(pos.Top(i));
+  }
+  GoalDistances(rules, flat.goals, tops, flat.goalCount, out);
+}
+
 int32_t FlatPileWorth(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
-                      int32_t i, CardMask wanted, int32_t disorder) {
+                      int32_t i, CardMask wanted, const GoalDistance& distance,
+                      int32_t disorder) {
   const FlatPile& p = flat.piles[i];
   const int32_t home = kHomeCard * FlatPileScore(flat, pos, i);
   if (p.Has(PileFlags::WinGoal)) return home;
@@ -66,6 +77,11 @@ int32_t FlatPileWorth(const FlatRules& flat, const TableRules& rules, const Flat
         h -= disorder * (above + 1);
     }
     if (InMask(wanted, v)) h -= kWantedCover * above;
+  }
+  if (rules.goalOnlyStack[i]) {
+    uint8_t values[kMaxCards];
+    for (int32_t k = 0; k < n; ++k) values[k] = static_cast<uint8_t>(CardValue(pos.At(i, k)));
+    h -= kBlocked * BlockingPairs(values, n, distance);
   }
   return h;
 }
@@ -122,9 +138,11 @@ bool FlatWon(const FlatRules& flat, const FlatPosition& pos) {
 int32_t FlatEstimate(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                      int32_t disorder) {
   const CardMask wanted = FlatWanted(flat, rules, pos);
+  GoalDistance distance{};
+  if (rules.anyGoalOnlyStack) FlatDistances(flat, rules, pos, distance);
   int32_t h = 0;
   for (int32_t i = 0; i < flat.pileCount; ++i)
-    h += FlatPileWorth(flat, rules, pos, i, wanted, disorder);
+    h += FlatPileWorth(flat, rules, pos, i, wanted, distance, disorder);
   return h;
 }
 

@@ -6,6 +6,7 @@
 
 #include "solver/flat_position.h"
 #include "solver/flat_rules.h"
+#include "solver/goal_order.h"
 #include "solver/heuristic.h"
 #include "solver/table_rules.h"
 
@@ -14,12 +15,16 @@ namespace tarnik::solver {
 // Higher is better; see Estimate.
 int32_t FlatEstimate(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                      int32_t disorder);
-// Its parts: the cards the goal piles would take now, and what one pile
+// Its parts: the cards the goal piles would take now, how far each card is
+// from them (made only where rules.anyGoalOnlyStack), and what one pile
 // adds to the estimate (its cards home, and for a pile that is not a goal
 // pile, how its cards lie).
 CardMask FlatWanted(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos);
+void FlatDistances(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                   GoalDistance& out);
 int32_t FlatPileWorth(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
-                      int32_t i, CardMask wanted, int32_t disorder);
+                      int32_t i, CardMask wanted, const GoalDistance& distance,
+                      int32_t disorder);
 // What a pile that is neither a goal pile nor a stock adds to the estimate
 // by runs (kRunEstimate): face-down cards, and more of them the more breaks
 // lie above them; cards that continue the run the pile lifts below them,

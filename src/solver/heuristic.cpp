@@ -3,6 +3,7 @@
 #include "engine/cards/pile_ops.h"
 #include "engine/game/game.h"
 #include "engine/play/moves.h"
+#include "solver/goal_order.h"
 
 namespace tarnik::solver {
 
@@ -40,14 +41,38 @@ int32_t PileWorth(const Pile& p, const CardMask (&builds)[52], CardMask wanted, 
   return h;
 }
 
+// The distances of the cards from the goal piles' tops (see GoalDistances).
+void Distances(const Game& game, const TableRules& rules, GoalDistance& out) {
+  int32_t goals[kMaxPiles], tops[kMaxPiles], n = 0;
+  for (int32_t i = 0; i < rules.pileCount; ++i) {
+    const Pile& p = game.PileTable[i];
+    if (!p.Has(PileFlags::WinGoal)) continue;
+    goals[n] = i;
+    tops[n++] = p.TopCard ? p.TopCard->Value : 52;
+  }
+  GoalDistances(rules, goals, tops, n, out);
+}
+
+// What the blocking pairs of a pile that gives cards only to goal piles cost.
+int32_t BlockingCost(const Pile& p, const GoalDistance& distance) {
+  uint8_t values[kMaxCards];
+  int32_t n = 0;
+  for (const Card* c = p.BottomCard; c && n < kMaxCards; c = c->Above) values[n++] = c->Value;
+  return kBlocked * BlockingPairs(values, n, distance);
+}
+
 }  // namespace
 
 int32_t Estimate(const Game& game, const TableRules& rules, int32_t disorder) {
   const CardMask wanted = WantedNow(game, rules);
+  GoalDistance distance{};
+  if (rules.anyGoalOnlyStack) Distances(game, rules, distance);
   int32_t h = kHomeCard * GameScore(game.PileTable, game.CurrentFlags);
   for (int32_t i = 0; i < rules.pileCount; ++i) {
     const Pile& p = game.PileTable[i];
-    if (!p.Has(PileFlags::WinGoal)) h += PileWorth(p, rules.buildsOn[i], wanted, disorder);
+    if (p.Has(PileFlags::WinGoal)) continue;
+    h += PileWorth(p, rules.buildsOn[i], wanted, disorder);
+    if (rules.goalOnlyStack[i]) h -= BlockingCost(p, distance);
   }
   return h;
 }

@@ -1,7 +1,8 @@
 // How promising a position looks, judged from the pile rules alone: cards on
 // the goal piles, cards the goal piles want next and how deep they lie,
-// face-down cards, cards lying in the order their pile builds, and room to
-// move (empty piles that take cards).
+// face-down cards, cards lying in the order their pile builds or, on piles
+// that give cards only to goal piles, in the order the goals need them, and
+// room to move (empty piles that take cards).
 #pragma once
 
 #include <cstdint>
@@ -24,6 +25,9 @@ constexpr int32_t kBuiltInSuit = 2;  // … in the same suit
 constexpr int32_t kFreeCell = 8;     // an empty pile that holds one card
 constexpr int32_t kFreeColumn = 20;  // an empty pile that holds any number
 constexpr int32_t kStockCard = 1;    // a card still in a stock
+// A card lying above a card the goal piles need sooner, on a pile that
+// gives its cards only to goal piles (counted once per such pair).
+constexpr int32_t kBlocked = 10;
 
 // Higher is better. `disorder` is what each card above a card out of its
 // pile's order costs: strategies differ in how much they care.

@@ -313,6 +313,13 @@ void AnalyseRules(const Game& game, TableRules& rules) {
   rules.nothingBuilds = true;
   for (int32_t i = 0; i < rules.pileCount; ++i)
     rules.nothingBuilds &= piles[i].Has(PileFlags::WinGoal) || piles[i].Placement == CardPlacement::None;
+  rules.anyGoalOnlyStack = false;
+  for (int32_t i = 0; i < rules.pileCount; ++i) {
+    const Pile& p = piles[i];
+    rules.goalOnlyStack[i] = !p.Has(PileFlags::WinGoal) && p.Has(PileFlags::FoundationsOnly) &&
+                             p.Placement != CardPlacement::None;
+    rules.anyGoalOnlyStack |= rules.goalOnlyStack[i];
+  }
   AssignClasses(piles, rules);
   GoalsInTurn(rules);
   SafeGoalRule(game, piles, rules);

@@ -53,6 +53,10 @@ struct TableRules {
   // Whether no pile but a goal pile ever takes a dropped card: every move
   // brings cards nearer home, so the positions are few.
   bool nothingBuilds = false;
+  // Piles that take dropped cards but give them only to goal piles (the
+  // waste piles of Calculation): a card there blocks every card below it.
+  bool goalOnlyStack[kMaxPiles] = {};
+  bool anyGoalOnlyStack = false;
   // The piles that give up their cards in a redeal.
   int32_t redealGivers = 0;
   // Goal piles that only their top card and their size can affect: they

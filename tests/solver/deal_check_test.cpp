@@ -6,15 +6,9 @@
 namespace tarnik {
 namespace {
 
-TEST(DealCheck, CountsAreGroupedByThousands) {
-  EXPECT_EQ(GroupedCount(0), "0");
-  EXPECT_EQ(GroupedCount(999), "999");
-  EXPECT_EQ(GroupedCount(1000), "1,000");
-  EXPECT_EQ(GroupedCount(1234567), "1,234,567");
-}
-
 // Won says the deal can be won and in how many moves; lost that no win
-// exists; unknown how many positions were searched without an answer.
+// exists; unknown how many positions were searched without an answer (the
+// counts grouped by thousands).
 TEST(DealCheck, TheThreeAnswers) {
   SolveResult won;
   won.verdict = Verdict::Won;

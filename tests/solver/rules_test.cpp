@@ -13,6 +13,7 @@
 #include "solver/actions.h"
 #include "solver/flat_board.h"
 #include "solver/flat_rules.h"
+#include "solver/heuristic.h"
 #include "solver/position_key.h"
 #include "solver/table_rules.h"
 #include "support/play_table.h"
@@ -194,9 +195,10 @@ GameDef ColumnsAndDiscards() {
 
 // Whether the board finds the position dead, and whether the search wins
 // it: the columns `a` and `b` (bottom first), every other card on the goal
-// pile with `top` above them.
+// pile with `top` above them; `estimate`, when given, takes the board's.
 std::pair<bool, Verdict> DeadAndVerdict(const GameDef& def, const std::vector<Placed>& a,
-                                        const std::vector<Placed>& b, int32_t top) {
+                                        const std::vector<Placed>& b, int32_t top,
+                                        int32_t* estimate = nullptr) {
   std::vector<Placed> goal;
   const auto out = [](const std::vector<Placed>& pile, int32_t v) {
     return std::any_of(pile.begin(), pile.end(), [v](const Placed& p) { return p.value == v; });
@@ -215,6 +217,7 @@ std::pair<bool, Verdict> DeadAndVerdict(const GameDef& def, const std::vector<Pl
   EXPECT_TRUE(solver::CompileFlatRules(*t.game, rules, table, flat));
   solver::FlatBoard board(flat, rules);
   board.LoadStart(table.position);
+  if (estimate) *estimate = board.Estimate(solver::kDefaultDisorder);
   return {board.DeadEnd(), Solve(table, {}).verdict};
 }
 
@@ -268,6 +271,24 @@ TEST(SolverRules, APositionIsDeadWhenSomeCardCanNeverGoHome) {
     const auto [dead, verdict] = DeadAndVerdict(c.def, c.a, c.b, c.top);
     EXPECT_EQ(dead, c.dead) << c.top;
     EXPECT_EQ(verdict, c.dead ? Verdict::Lost : Verdict::Won) << c.top;
+  }
+}
+
+// On piles that give cards only to the goal pile, a card above a card the
+// goal needs sooner blocks it: from the queen by twos the goal needs the
+// three, then the five, the seven, the nine, and the estimate prefers that
+// order (the same cards, only their order differs).
+TEST(SolverRules, TheEstimatePrefersPilesInTheOrderTheGoalNeedsTheirCards) {
+  const auto threeH = Up(V(2, H)), fiveH = Up(V(4, H)), sevenH = Up(V(6, H)), nineH = Up(V(8, H));
+  const std::vector<Placed> cases[][4] = {
+      {{sevenH, threeH}, {}, {threeH, sevenH}, {}},          // not the seven above the three
+      {{nineH, sevenH}, {fiveH}, {nineH}, {fiveH, sevenH}},  // the seven on the nine, not the five
+  };
+  for (const auto& c : cases) {
+    int32_t better = 0, worse = 0;
+    DeadAndVerdict(WastesAndByTwos(), c[0], c[1], V(11, S), &better);
+    DeadAndVerdict(WastesAndByTwos(), c[2], c[3], V(11, S), &worse);
+    EXPECT_GT(better, worse) << c[0].size();
   }
 }
 
