@@ -128,12 +128,22 @@ GoalCards EngineGoalCards(const Game& game, const TableRules& rules, uint8_t (&r
   return goals;
 }
 
+// The cards that lie on the goal piles (`home` counts them) as often as
+// the deck holds them; a card the deck lacks is as good as home.
+CardMask HomeMask(const TableRules& rules, const int32_t (&home)[52]) {
+  CardMask mask = rules.lacking;
+  for (int32_t v = 0; v < 52; ++v)
+    if (rules.copies[v] > 0 && home[v] >= rules.copies[v]) mask |= CardMask{1} << v;
+  return mask;
+}
+
 // Whether the top card of pile `i` may go home at once: a goal pile would
-// take it in turn (`wanted`), no other card can ever need it (or, not from
-// a waste, it goes ahead of the cards that could: GoesHomeAhead), and
-// taking it away changes nothing else on the table.
-bool SafeToSendHome(const Game& game, const TableRules& rules, int32_t i,
-                    const int32_t (&home)[52], CardMask wanted) {
+// take it in turn (`wanted`), no other card can ever need it (every card of
+// rules.mustBeHome is in `home`; or, not from a waste, it goes ahead of the
+// cards that could: GoesHomeAhead), and taking it away changes nothing
+// else on the table.
+bool SafeToSendHome(const Game& game, const TableRules& rules, int32_t i, CardMask home,
+                    CardMask wanted) {
   const Pile& p = game.PileTable[i];
   const Card* top = p.TopCard;
   if (!top || top->Face != FaceUp || p.Has(PileFlags::WinGoal)) return false;
@@ -144,14 +154,11 @@ bool SafeToSendHome(const Game& game, const TableRules& rules, int32_t i,
   if (gives && rules.redealGivers > 1) return false;
   // The cheap tests on the cards first, the engine's rules last.
   if (!InMask(wanted, top->Value)) return false;
-  CardMask homeMask = rules.lacking;
-  for (int32_t v = 0; v < 52; ++v)
-    if (rules.copies[v] > 0 && home[v] >= rules.copies[v]) homeMask |= CardMask{1} << v;
-  if (rules.mustBeHome[top->Value] & ~homeMask) {
+  if (rules.mustBeHome[top->Value] & ~home) {
     if (!rules.aheadGoalMoves || p.Has(PileFlags::ManualFillDest)) return false;
     uint8_t room[kMaxCards];
-    const GoalsAhead ahead = ReadGoals(rules, homeMask, EngineGoalCards(game, rules, room));
-    if (!GoesHomeAhead(rules, ahead, homeMask, top->Value)) return false;
+    const GoalsAhead ahead = ReadGoals(rules, home, EngineGoalCards(game, rules, room));
+    if (!GoesHomeAhead(rules, ahead, home, top->Value)) return false;
   }
   return Reachable(p) && TakeableCard(game.PileTable, p, const_cast<Card*>(top)) == top &&
          Pressable(game, rules, i, top);
@@ -271,8 +278,15 @@ bool ApplyForcedAction(Game& game, const TableRules& rules, SolverAction& done) 
     if (rules.goalTakesInTurn[i][top]) wanted |= rules.goalTakes[i][top];
   }
   if (!wanted) return false;
+  CardMask homeMask = 0;
+  bool counted = false;  // homeMask is worked out once some card needs it
   for (int32_t i = 0; i < rules.pileCount; ++i) {
-    if (!SafeToSendHome(game, rules, i, home, wanted)) continue;
+    if (!table[i].TopCard || !InMask(wanted, table[i].TopCard->Value)) continue;
+    if (!counted) {
+      homeMask = HomeMask(rules, home);
+      counted = true;
+    }
+    if (!SafeToSendHome(game, rules, i, homeMask, wanted)) continue;
     Pile& p = table[i];
     for (int32_t q = 0; q < rules.pileCount; ++q) {
       Pile& goal = table[q];
