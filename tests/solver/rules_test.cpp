@@ -339,5 +339,26 @@ TEST(SolverRules, StockClicksCountOnlyWithTheCardTheyBringUp) {
   EXPECT_NE(std::find(lines.begin(), lines.end(), "0 click 5 -"), lines.end());
 }
 
+// A stock that deals one card a click and turns over without end: where
+// its cycle of cards is cut (which card lies on the waste) is one
+// position; the order of the cycle, or a stock that does not turn over
+// without end, makes another.
+TEST(SolverRules, WhereTheStockCyclesOnlyTheOrderOfItsCardsCounts) {
+  const auto ace = V(kAce, S), eight = V(8, C), four = V(4, H);
+  const auto key = [&](uint32_t flags, std::vector<Placed> stock, std::vector<Placed> waste) {
+    GameDef g = StockAndWaste();
+    g.Flags = flags;
+    PlayTable t(g);
+    return KeyOf(t, {{Up(V(9, H))}, {}, {}, {}, {}, stock, waste});
+  };
+  const uint32_t endless = GameFlags::RedealUnlimited;
+  const auto dealt = key(endless, {Down(four), Down(eight), Down(ace)}, {});
+  EXPECT_EQ(dealt, key(endless, {Down(four), Down(eight)}, {Up(ace)}));
+  EXPECT_EQ(dealt, key(endless, {}, {Up(ace), Up(eight), Up(four)}));
+  EXPECT_FALSE(dealt == key(endless, {Down(eight), Down(four)}, {Up(ace)}));
+  EXPECT_FALSE(key(0, {Down(four), Down(eight), Down(ace)}, {}) ==
+               key(0, {Down(four), Down(eight)}, {Up(ace)}));
+}
+
 }  // namespace
 }  // namespace tarnik
