@@ -226,9 +226,10 @@ bool FlatBoard::Progressed(const Choice& choice) {
 
 // A drag between tableau piles enables progress when the card it uncovers
 // is one that the bottom card of another pile's top run (the cards a press
-// lifts together, lying on a card they do not continue or on none) would
-// continue: moving that run there next brings it into suit. The move before
-// a swap of two runs is such a move.
+// lifts together, lying on a card they do not continue or on none), or its
+// top card where that lies on a card it cannot go home with, would
+// continue in a run that may go home: moving them there next mends the
+// run. The move before a swap of two runs is such a move.
 bool FlatBoard::Enables(const Choice& choice) {
   const SolverAction& a = choice.action;
   if (choice.clicks > 0 || a.kind != SolverAction::Kind::Drag || a.target < 0) return false;
@@ -237,14 +238,20 @@ bool FlatBoard::Enables(const Choice& choice) {
   const int32_t under = CardValue(current_.Top(from));
   for (int32_t q = 0; q < flat_->pileCount; ++q) {
     if (q == from || q == a.target || current_.Empty(q) || !Tableau(q)) continue;
-    const CardMask* continues = flat_->piles[q].continues;
-    int32_t k = current_.count[q] - 1;
+    const FlatPile& pile = flat_->piles[q];
+    const int32_t top = current_.count[q] - 1;
+    int32_t k = top;
     if (!IsUp(current_.At(q, k))) continue;
     while (k > 0 && IsUp(current_.At(q, k - 1)) &&
-           InMask(continues[CardValue(current_.At(q, k))], CardValue(current_.At(q, k - 1))))
+           InMask(pile.continues[CardValue(current_.At(q, k))], CardValue(current_.At(q, k - 1))))
       --k;
-    const int32_t bottom = CardValue(current_.At(q, k));
-    if (InMask(continues[bottom], under) && InMask(rules_.buildsOn[from][under], bottom)) return true;
+    const int32_t bottom = CardValue(current_.At(q, k)), card = CardValue(current_.At(q, top));
+    const bool topMended = top > 0 && MendsRun(pile, card, CardValue(current_.At(q, top - 1))) &&
+                           IsUp(current_.At(q, top - 1));
+    for (const int32_t lifted : {bottom, card})
+      if ((lifted == bottom || !topMended) && MendsRun(pile, lifted, under) &&
+          InMask(rules_.buildsOn[from][under], lifted))
+        return true;
   }
   return false;
 }

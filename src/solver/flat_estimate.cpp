@@ -16,12 +16,15 @@ bool FourOfARank(const FlatPosition& pos, int32_t i) {
 // What the estimate by runs weighs: a face-down card, and a break above
 // face-down cards, which must be undone before they turn; a break where
 // nothing lies face down; a card continuing the run below it, or only
-// building on it; an empty pile that takes cards.
+// building on it, or lifted with it though the two can never go home
+// together (a run across suits where runs go home in suit); an empty pile
+// that takes cards.
 constexpr int32_t kRunFaceDown = 20;
 constexpr int32_t kRunBreakOverDown = 14;
 constexpr int32_t kRunBreak = 6;
 constexpr int32_t kRunLink = 20;
 constexpr int32_t kRunBuilt = 2;
+constexpr int32_t kRunLifted = -6;
 constexpr int32_t kRunEmpty = 60;
 
 }  // namespace
@@ -95,7 +98,8 @@ int32_t FlatRunWorth(const FlatRules& flat, const TableRules& rules, const FlatP
   for (int32_t k = 0; k < n; ++k) down += CardFace(pos.At(i, k)) == FaceDown;
   const int32_t breakCost = down > 0 ? kRunBreakOverDown : kRunBreak;
   // Where the pile lifts runs, a link is a card the run lifts with the one
-  // below; elsewhere a card built on one of its suit.
+  // below, and that may go home with it; elsewhere a card built on one of
+  // its suit.
   const bool lifts = p.take == FlatTake::Whole || p.take == FlatTake::Limited;
   int32_t h = -kRunFaceDown * down;
   for (int32_t k = 1; k < n; ++k) {
@@ -103,7 +107,8 @@ int32_t FlatRunWorth(const FlatRules& flat, const TableRules& rules, const FlatP
     if (!IsUp(card) || !IsUp(below)) continue;
     const int32_t b = CardValue(below), v = CardValue(card);
     if (!InMask(rules.buildsOn[i][b], v)) h -= breakCost;
-    else if (lifts ? InMask(p.continues[v], b) : Suit(b) == Suit(v)) h += kRunLink;
+    else if (lifts ? MendsRun(p, v, b) : Suit(b) == Suit(v)) h += kRunLink;
+    else if (lifts && InMask(p.continues[v], b)) h += kRunLifted - breakCost;
     else h += kRunBuilt - breakCost;
   }
   return h;

@@ -134,6 +134,7 @@ void CompilePile(const Pile& p, const SolverTable& table, uint32_t gameFlags, co
   out.left = p.Left;
   out.top = p.Top;
   out.direction = p.Direction;
+  out.homeInSuit = (p.Flags & PileFlags::AutoSuite) && !(p.Flags & PileFlags::AutoStraight);
   const bool three = table.dealThree && (gameFlags & GameFlags::DealThree);
   out.cardsPerClick = three ? 3 : p.SizeLimit == 0 ? 1 : p.SizeLimit;
   if (!twin) return CompileMasks(DefOf(p), out);

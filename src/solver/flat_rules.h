@@ -54,6 +54,9 @@ struct FlatPile {
   CardMask accepts[53] = {};
   // The cards that continue a run lifted from this pile below each card.
   CardMask continues[52] = {};
+  // Whether whole runs go home from it only in suit (AutoSuite without
+  // AutoStraight): a run it lifts across suits moves, but never goes home.
+  bool homeInSuit = false;
   // The later piles within one column and row: holding cards, they cover it.
   int32_t coverers[kMaxPiles] = {};
   int32_t covererCount = 0;
@@ -80,6 +83,13 @@ struct FlatRules {
   int32_t filled[kMaxPiles] = {};  // MustHaveCards
   int32_t filledCount = 0;
 };
+
+// Whether `below`, lying under face-up card `above` on pile `p`, continues
+// a run that may go home whole: a press lifts both, and where runs go home
+// only in suit, the two share it.
+inline bool MendsRun(const FlatPile& p, int32_t above, int32_t below) {
+  return InMask(p.continues[above], below) && (!p.homeInSuit || Suit(above) == Suit(below));
+}
 
 // Compiles the rules of the table laid out on `game` (with `rules` already
 // analysed); false when the flat generator cannot carry them out exactly.

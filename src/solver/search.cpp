@@ -155,9 +155,11 @@ class Portfolio {
   // Whether complete runs go home (AutoSuite, AutoStraight), a stock, if
   // there is one, deals onto the table and no redeal gathers it again (not
   // a simple stock dealing to one waste pile), and some pile lifts runs
-  // but lets a card of the deal build on one it does not lift with: the play is
-  // mending runs between deals. Where every build is a run (Spider in one
-  // suit) the progress strategy wins nearly every deal on its own.
+  // but lets a card of the deal build on one it does not lift with, or
+  // lifts with it across suits where only runs in suit go home: the play
+  // is mending runs between deals. Where every build is a run that may go
+  // home (Spider in one suit) the progress strategy wins nearly every deal
+  // on its own.
   bool PlaysByRuns() const {
     if (!(flatRules_->anyFlags & (PileFlags::AutoSuite | PileFlags::AutoStraight))) return false;
     if (rules_->stock >= 0) return false;
@@ -174,7 +176,7 @@ class Portfolio {
       for (int32_t b = 0; b < 52 && !breaks; ++b)
         for (int32_t v = 0; v < 52 && !breaks; ++v)
           breaks = InMask(rules_->buildsOn[p][b] & dealt, v) && InMask(dealt, b) &&
-                   !InMask(pile.continues[v], b);
+                   !MendsRun(pile, v, b);
     }
     return breaks;
   }

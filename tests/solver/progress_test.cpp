@@ -4,7 +4,8 @@
 // nothing was built on; not moving a built card onto another card it
 // merely builds on, nor out of its suit, nor a whole pile to a like place;
 // and of the moves that are no progress, those that uncover a card another
-// pile's run would continue in suit (the first move of a swap).
+// pile's run, or a top card lifted with one of another suit, would continue
+// in suit (the first move of a swap), where runs go home only in suit.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -28,16 +29,16 @@ using namespace testing;
 
 constexpr int32_t S = Spades, C = Clubs, H = Hearts, D = Diamonds;
 
-// Four columns built down (`suit`), one card at a time or (`runs`) runs in
-// suit, tied to their places as a stock's deal ties them, and four
-// foundations.
-GameDef Columns(SuitBuild suit, bool runs) {
+// Four columns built down (`suit`), giving cards by `removal` (runs tied
+// to their places as a stock's deal ties them; whole runs of any suit
+// going home from them in suit), and four foundations.
+GameDef Columns(SuitBuild suit, CardRemoval removal) {
   GameDef g = NamedGame("Columns");
-  const uint32_t flags = PileFlags::AutoPlay | (runs ? PileFlags::ManualFillDest : 0u);
+  const bool runs = removal != CardRemoval::TopCardOnly;
+  const uint32_t flags = PileFlags::AutoPlay | (runs ? PileFlags::ManualFillDest : 0u) |
+                         (removal == CardRemoval::Any ? PileFlags::AutoSuite : 0u);
   for (int i = 0; i < 4; ++i)
-    g.Piles[i] = MakePile(2 * i, 2, flags, RankBuild::Down, suit,
-                          runs ? CardRemoval::AnyInSameSuit : CardRemoval::TopCardOnly,
-                          PileStart::Any);
+    g.Piles[i] = MakePile(2 * i, 2, flags, RankBuild::Down, suit, removal, PileStart::Any);
   for (int f = 0; f < 4; ++f) {
     g.Piles[4 + f] = MakePile(2 * f, 0, PileFlags::WinGoal, RankBuild::Up, SuitBuild::SameSuit,
                               CardRemoval::None, PileStart::AnyAce);
@@ -49,7 +50,7 @@ GameDef Columns(SuitBuild suit, bool runs) {
 TEST(SolverProgress, OnlyMovesThatChangeWhatMattersAreProgress) {
   struct Case {
     SuitBuild suit;
-    bool runs;
+    CardRemoval removal;
     std::vector<std::vector<Placed>> columns;
     std::vector<std::string> progress, idle;  // the moves, by kind
     std::vector<std::string> enabling;        // idle, but uncovering a card to build on
@@ -57,7 +58,7 @@ TEST(SolverProgress, OnlyMovesThatChangeWhatMattersAreProgress) {
       // The nine of hearts uncovers a face-down card; the nine of diamonds
       // goes from one ten it builds on to another.
       {SuitBuild::DiffColor,
-       false,
+       CardRemoval::TopCardOnly,
        {{Down(V(1, H)), Up(V(8, H))}, {Up(V(9, S)), Up(V(8, D))}, {Up(V(9, C))}, {Up(V(kKing, D))}},
        {"drag 0 1 2"},
        {"drag 1 1 2"},
@@ -66,7 +67,7 @@ TEST(SolverProgress, OnlyMovesThatChangeWhatMattersAreProgress) {
       // spades; the eight of diamonds comes onto a nine from a five; the
       // nine of clubs leaves its own suit for a ten of hearts.
       {SuitBuild::Any,
-       false,
+       CardRemoval::TopCardOnly,
        {{Up(V(9, S)), Up(V(8, H))},
         {Up(V(9, H))},
         {Up(V(4, C)), Up(V(7, D))},
@@ -79,7 +80,7 @@ TEST(SolverProgress, OnlyMovesThatChangeWhatMattersAreProgress) {
       // would only change places; the hearts' run and its parts leave a
       // card they build on in suit.
       {SuitBuild::Any,
-       true,
+       CardRemoval::AnyInSameSuit,
        {{Up(V(9, S))},
         {Up(V(4, C)), Up(V(8, D)), Up(V(7, D))},
         {Up(V(9, H)), Up(V(8, H)), Up(V(7, H))}},
@@ -90,14 +91,24 @@ TEST(SolverProgress, OnlyMovesThatChangeWhatMattersAreProgress) {
       // the nine of spades that the eight of spades would continue, and
       // the other way round.
       {SuitBuild::Any,
-       true,
+       CardRemoval::AnyInSameSuit,
        {{Up(V(9, S)), Up(V(8, H))}, {Up(V(9, H)), Up(V(8, S))}},
        {},
        {},
        {"drag 0 1 2", "drag 0 1 3", "drag 1 1 2", "drag 1 1 3"}},
+      // Whole runs of any suit: the eights of hearts and spades, lifted
+      // with nines of other suits, uncover nines the other would continue
+      // in suit; the eight of diamonds uncovers its own nine, which they
+      // would continue only out of suit. No whole pile gains by a move.
+      {SuitBuild::Any,
+       CardRemoval::Any,
+       {{Up(V(9, S)), Up(V(8, H))}, {Up(V(9, H)), Up(V(8, S))}, {Up(V(9, D)), Up(V(8, D))}},
+       {},
+       {"drag 0 0 3", "drag 1 0 3", "drag 2 1 3", "drag 2 0 3"},
+       {"drag 0 1 3", "drag 1 1 3"}},
   };
   for (const Case& c : cases) {
-    PlayTable t(Columns(c.suit, c.runs));
+    PlayTable t(Columns(c.suit, c.removal));
     std::vector<std::vector<Placed>> piles = c.columns;
     piles.resize(8);
     t.Arrange(piles);
