@@ -7,7 +7,6 @@ namespace tarnik::solver {
 namespace {
 
 constexpr int32_t kDepthWeight = 5;  // estimate points a move costs
-constexpr int64_t kPhaseShare = 2000;  // expansions a stock phase gets in a round
 
 }  // namespace
 
@@ -91,7 +90,7 @@ bool Strategy::PopPhased(int32_t& id) {
       return true;
     }
     if (!any) return false;
-    allowance_ += kPhaseShare;
+    allowance_ += kind_.phaseShare;
   }
 }
 

@@ -40,6 +40,8 @@ struct StrategyKind {
   // up to an earlier phase when a later one runs dry. With progressOnly it
   // also plays the moves that enable progress (Board::Enables).
   bool phased = false;
+  // By stock phase: the expansions each phase gets in a round.
+  int64_t phaseShare = 2000;
 };
 
 class Strategy {
