@@ -184,9 +184,8 @@ TEST(NameOrder, PairsCompareAsAPersonReadsThem) {
 // numbers come into range, so sums and pixel edges stay inside 32 bits.
 TEST(GameRecord, LosslessAndDamagedPileNumbersAreBroughtIntoRange) {
   // Column, row, initial size and face-down count as stored, then as read.
-  const struct {
-    int32_t column, row, initial, faceDown, wantColumn, wantRow, wantInitial, wantFaceDown;
-  } cases[] = {
+  const struct { int32_t column, row, initial, faceDown, wantColumn, wantRow, wantInitial,
+                 wantFaceDown; } cases[] = {
       {3, 2, 7, 6, 3, 2, 7, 6},  // a sound record reads as written
       {INT32_MAX, INT32_MIN, INT32_MAX, INT32_MIN, kMaxGridCell, 0, kMaxCards, 0},
       {-1, 1024, -52, 209, 0, kMaxGridCell, 0, kMaxCards},

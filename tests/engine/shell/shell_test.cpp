@@ -102,27 +102,20 @@ struct ShellTest : ::testing::Test {
 TEST_F(ShellTest, DealingCommandsAndKeys) {
   const int last = kFixtureGames - 1;
   // A command (or 0 and a key) from a game and seed at `ticks`; the deal made, asked for or not.
-  const struct {
-    int32_t game;
-    uint32_t seed, ticks;
-    int command;
-    ShellKey key;
-    int32_t toGame;
-    uint32_t toSeed;
-    bool asks;
-  } cases[] = {{0, 4294967295u, 1, cmd::kNextShuffle, {}, 0, 0, false},
-               {0, 31, 1, cmd::kRestartGame, {}, 0, 31, false},
-               {0, 0, 1, cmd::kPreviousShuffle, {}, 0, 4294967295u, false},
-               {0, 100, 1, 0, ShellKey::Up, 0, 101, false},
-               {0, 0, 1, 0, ShellKey::Down, 0, 4294967295u, false},
-               {0, 77, 1, 0, ShellKey::Left, 0, 77, false},
-               {0, 77, 1, cmd::kPreviousGame, {}, 0, 77, false},
-               {last, 78, 1, 0, ShellKey::Right, last, 78, false},
-               {last, 78, 1, cmd::kNextGame, {}, last, 78, false},
-               {last, 78, 3, 0, ShellKey::Left, last - 1, 3 * kM, true},
-               {last - 1, 9, 3, cmd::kNextGame, {}, last, 3 * kM, true},
-               {last, 9, 1, cmd::kRandomShuffle, {}, last, kM, true},
-               {0, 9, 7, cmd::kRandomGame, {}, 1, 7 * kM, true}};
+  const struct { int32_t game; uint32_t seed, ticks; int command; ShellKey key; int32_t toGame;
+                 uint32_t toSeed; bool asks; } cases[] = {
+      {0, 4294967295u, 1, cmd::kNextShuffle, {}, 0, 0, false},
+      {0, 31, 1, cmd::kRestartGame, {}, 0, 31, false},
+      {0, 0, 1, cmd::kPreviousShuffle, {}, 0, 4294967295u, false},
+      {0, 100, 1, 0, ShellKey::Up, 0, 101, false},
+      {0, 0, 1, 0, ShellKey::Down, 0, 4294967295u, false},
+      {0, 77, 1, 0, ShellKey::Left, 0, 77, false}, {0, 77, 1, cmd::kPreviousGame, {}, 0, 77, false},
+      {last, 78, 1, 0, ShellKey::Right, last, 78, false},
+      {last, 78, 1, cmd::kNextGame, {}, last, 78, false},
+      {last, 78, 3, 0, ShellKey::Left, last - 1, 3 * kM, true},
+      {last - 1, 9, 3, cmd::kNextGame, {}, last, 3 * kM, true},
+      {last, 9, 1, cmd::kRandomShuffle, {}, last, kM, true},
+      {0, 9, 7, cmd::kRandomGame, {}, 1, 7 * kM, true}};
   for (const auto& c : cases) {
     t.Deal(c.game, c.seed);
     if (c.command == cmd::kRestartGame) t.Move(5, 1);
