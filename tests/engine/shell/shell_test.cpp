@@ -326,26 +326,21 @@ TEST_F(PreviousGameTest, EveryReplacementKeepsTheGameAndBackRestoresIt) {
   const auto command = [&](int id) { return [&, id] { shell.HandleCommand(id); }; };
   const std::vector<std::pair<const char*, std::function<void()>>> replacements = {
       {"Random Shuffle", command(cmd::kRandomShuffle)},
-      {"Next Shuffle", command(cmd::kNextShuffle)},
-      {"Next Game", command(cmd::kNextGame)},
-      {"Random Game", command(cmd::kRandomGame)},
-      {"Restart Game", command(cmd::kRestartGame)},
+      {"Next Shuffle", command(cmd::kNextShuffle)}, {"Next Game", command(cmd::kNextGame)},
+      {"Random Game", command(cmd::kRandomGame)}, {"Restart Game", command(cmd::kRestartGame)},
       {"favourite", [&] { StartFavorite(*t.game, 0, 7); }},
-      {"tournament game",
-       [&] {
+      {"tournament game", [&] {
          uint32_t* games = t.game->records.TourTable[0].Games;
          games[0] = kOnePack, games[1] = kTwoPack, games[2] = kTourEnd,
          shell.HandleCommand(cmd::kNextTournamentGame);
        }},
-      {"log replay",
-       [&] {
+      {"log replay", [&] {
          t.game->records.SelectedLogRecord = t.game->CurrentLogRecord, ReplayLogSeed(*t.game);
        }},
       {"Open Saved Game",
        [&] { host.chosenGame = "Data/Other.tkg", shell.HandleCommand(cmd::kOpenSavedGame); }},
       {"library sort (Z)", [&] { shell.HandleKey(ShellKey::Z); }},
-      {"editor", [&] { RefreshPreview(*t.game); }},
-  };
+      {"editor", [&] { RefreshPreview(*t.game); }}};
   for (const auto& [name, replace] : replacements) {
     SCOPED_TRACE(name);
     t.Deal(kOnePack, 5);
