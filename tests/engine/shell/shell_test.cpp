@@ -78,12 +78,7 @@ struct ShellTest : ::testing::Test {
     return other.Table();
   }
   // The record of game g as the library file holds it now.
-  GameDef StoredGame(int32_t g) {
-    const std::vector<unsigned char> bytes = ReadBytes(t.File("Data/Tarnik.tkl"));
-    GameDef def;
-    DecodeGameDef(bytes.data() + g * sizeof(GameDef), def);
-    return def;
-  }
+  GameDef StoredGame(int32_t g) { return testing::StoredGame(t.File("Data/Tarnik.tkl"), g); }
   // A point on pile p: inside its top card, or near its top left corner.
   std::pair<int16_t, int16_t> On(int p, bool corner = false) {
     const Pile& pile = t.P(p);
