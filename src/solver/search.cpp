@@ -87,13 +87,18 @@ class Portfolio {
       for (const int64_t share : kPhaseShares)
         Add(StrategyKind{false, true, kRunEstimate, true, true, share});
     }
+    // The complete strategy that goes on alone late in the budget: where
+    // each keeps its own set, the first that keeps keys only, since a proof
+    // of loss reaches several times as many positions in its memory.
+    for (size_t i = 0; i < strategies_.size() && !shared_ && lead_ == 0; ++i)
+      if (strategies_[i]->KeysOnly() && strategies_[i]->Complete()) lead_ = i;
   }
 
   // Lets the strategies take turns until one wins, one has searched every
   // reachable position (with one set of positions each) or all have
   // expanded every position they entered (with one set for all): the deal
   // is lost; or until the budget is spent. Late in the budget only the
-  // first strategy and those that skip moves go on (see OutOfBudget). A
+  // lead (see lead_) and those that skip moves go on (see OutOfBudget). A
   // strategy that brought a card nearer home than ever in its turn is on
   // its way to a win and takes its next turn at once, up to kMostTurns in
   // a row; it then passes over as many of its later turns, so that over a
@@ -103,7 +108,7 @@ class Portfolio {
     std::vector<int32_t> ahead(strategies_.size(), 0);  // turns taken early
     // Whether strategy `i` sits the end of the budget out.
     const auto resting = [&](size_t i) {
-      return alone_ && !done[0] && i > 0 && strategies_[i]->Complete();
+      return alone_ && !done[lead_] && i != lead_ && strategies_[i] && strategies_[i]->Complete();
     };
     for (size_t left = strategies_.size();;) {
       for (size_t i = 0; i < strategies_.size(); ++i) {
@@ -150,6 +155,8 @@ class Portfolio {
   // Adds a strategy that searches from the start position, with a set of
   // positions of its own unless the strategies share one.
   void Add(StrategyKind kind) {
+    // Depth first needs no position back but those on its stack.
+    kind.keysOnly = kind.depthFirst && !kind.phased;
     if (sets_.empty() || !shared_) sets_.push_back(std::make_unique<KeySet>());
     const TableRules& rules = kind.stockRuns || !noStock_ ? *rules_ : *noStock_;
     std::unique_ptr<Board> board;
@@ -207,7 +214,7 @@ class Portfolio {
   }
 
   // Whether the budget is spent or the caller cancelled; reports progress
-  // on the way, and sends the first strategy on alone late in the budget.
+  // on the way, and sends the lead on alone late in the budget.
   bool OutOfBudget() {
     if (options_.cancel && options_.cancel->load(std::memory_order_relaxed)) {
       cancelled_ = true;
@@ -221,11 +228,13 @@ class Portfolio {
     const int64_t ms = ElapsedMs();
     // Late in the budget, what is left to decide is mostly deals that only
     // a search of every position can prove lost: of the complete strategies
-    // the first goes on alone, so that such a proof costs one search, not
-    // one per strategy; the strategy on progress moves goes on beside it,
-    // since deep wins in games of long runs are mostly its own.
-    if (stored * kAloneAfter >= options_.maxNodes || ms * kAloneAfter >= options_.maxMilliseconds)
-      alone_ = true;
+    // the lead goes on alone, so that such a proof costs one search, not
+    // one per strategy, and the others free their memory; the strategy on
+    // progress moves goes on beside it, since deep wins in games of long
+    // runs are mostly its own.
+    if (!alone_ &&
+        (stored * kAloneAfter >= options_.maxNodes || ms * kAloneAfter >= options_.maxMilliseconds))
+      GoAlone();
     if (options_.progress && ms - lastProgress_ >= kProgressMs) {
       lastProgress_ = ms;
       options_.progress({Expanded(), ms, BestScore(), deckSize_});
@@ -252,24 +261,46 @@ class Portfolio {
     return held + 2 * largest > most;
   }
 
-  // Where the strategy by stock phase plays, the others seldom win: when
-  // memory runs short they are let go, their positions freed, and it goes
-  // on alone with the rest of the budget. False when there is none to let
-  // go.
+  // When memory runs short: where the strategy by stock phase plays, the
+  // others seldom win, so they are let go, their positions freed, and it
+  // goes on alone with the rest of the budget; elsewhere the lead goes on
+  // alone at once (GoAlone). False when there is none to let go.
   bool LetOthersGo() {
     const auto phased = [](const std::unique_ptr<Strategy>& s) { return s && s->Phased(); };
-    if (shared_ || std::none_of(strategies_.begin(), strategies_.end(), phased)) return false;
+    if (shared_) return false;
+    if (std::none_of(strategies_.begin(), strategies_.end(), phased)) return !alone_ && GoAlone();
     bool freed = false;
     for (size_t i = 0; i < strategies_.size(); ++i) {
       if (!strategies_[i] || strategies_[i]->Phased()) continue;
-      gone_.stored += strategies_[i]->Stored();
-      gone_.expanded += strategies_[i]->Expanded();
-      gone_.best = std::max(gone_.best, strategies_[i]->BestScore());
-      strategies_[i].reset();
-      sets_[i].reset();
+      LetGo(i);
       freed = true;
     }
     return freed;
+  }
+
+  // Sends the lead on alone; the complete strategies that sit the rest of
+  // the budget out free their positions and keys (unless the strategies
+  // share one set, where every one of them must finish for a proof).
+  // Whether any was let go.
+  bool GoAlone() {
+    alone_ = true;
+    if (shared_) return false;
+    bool freed = false;
+    for (size_t i = 0; i < strategies_.size(); ++i) {
+      if (i == lead_ || !strategies_[i] || !strategies_[i]->Complete()) continue;
+      LetGo(i);
+      freed = true;
+    }
+    return freed;
+  }
+
+  // Frees strategy `i` and its set, keeping its counts.
+  void LetGo(size_t i) {
+    gone_.stored += strategies_[i]->Stored();
+    gone_.expanded += strategies_[i]->Expanded();
+    gone_.best = std::max(gone_.best, strategies_[i]->BestScore());
+    strategies_[i].reset();
+    sets_[i].reset();
   }
 
   // Positions expanded by all strategies together.
@@ -327,7 +358,8 @@ class Portfolio {
   std::vector<std::unique_ptr<Strategy>> strategies_;
   const PositionRecord* start_position_ = nullptr;
   int64_t lastProgress_ = 0;
-  bool alone_ = false;  // of the complete strategies only the first goes on
+  bool alone_ = false;  // of the complete strategies only the lead goes on
+  size_t lead_ = 0;  // the complete strategy that goes on alone late in the budget
   // What the strategies let go had stored, expanded and brought home.
   struct {
     int64_t stored = 0, expanded = 0;

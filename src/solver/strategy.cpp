@@ -4,12 +4,6 @@
 
 namespace tarnik::solver {
 
-namespace {
-
-constexpr int32_t kDepthWeight = 5;  // estimate points a move costs
-
-}  // namespace
-
 Strategy::Strategy(std::unique_ptr<Board> board, const TableRules& rules,
                    const PositionRecord& start, StrategyKind kind, KeySet& seen)
     : kind_(kind),
@@ -17,16 +11,19 @@ Strategy::Strategy(std::unique_ptr<Board> board, const TableRules& rules,
       deckSize_(rules.deckSize),
       start_(start),
       packed_(PackedSize(rules)),
-      seen_(seen) {}
+      click_(StockClickAction(rules)),
+      seen_(seen),
+      packedSize_(PackedSize(rules)) {}
 
 Strategy::State Strategy::Step(int64_t count) {
+  if (kind_.keysOnly) return StepKeysOnly(count);
   if (won_ >= 0) return State::Won;
   if (!started_) {
     started_ = true;
     board_->LoadStart(start_);
     std::vector<SolverAction> forced;
     board_->FollowForced(forced);
-    AddNode(-1, forced, 0, true);
+    AddNode(-1, forced, 0, 0, true);
     if (board_->Won()) {
       won_ = 0;
       return State::Won;
@@ -41,12 +38,14 @@ Strategy::State Strategy::Step(int64_t count) {
 }
 
 std::vector<SolverAction> Strategy::WinningLine() const {
+  if (kind_.keysOnly) return winLine_;
   std::vector<int32_t> chain;
   for (int32_t id = won_; id >= 0; id = nodes_.At(id)->parent) chain.push_back(id);
   std::vector<SolverAction> line;
   for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
     const Node& n = *nodes_.At(*it);
-    for (int32_t k = 0; k < n.actionCount; ++k) line.push_back(*actions_.At(n.firstAction + k));
+    line.insert(line.end(), n.clicks, click_);
+    for (int32_t k = 0; k < n.actionCount; ++k) line.push_back(ActionOf(*actions_.At(n.firstAction + k)));
   }
   return line;
 }
@@ -65,14 +64,17 @@ int64_t Strategy::Bytes() const {
   for (const OpenQueue& q : phases_) phases += q.Bytes();
   return phases + nodes_.Bytes() + actions_.Bytes() + packed_.Bytes() + open_.Bytes() +
          BlockBytes(stack_) + BlockBytes(born_) + BlockBytes(choices_) + BlockBytes(line_) +
-         board_->Bytes();
+         BlockBytes(waiting_) + BlockBytes(waitingBytes_) + BlockBytes(waitingActions_) +
+         BlockBytes(path_) + BlockBytes(pathActions_) + BlockBytes(bornBytes_) +
+         BlockBytes(bornActions_) + board_->Bytes();
 }
 
 int64_t Strategy::LargestBlock() const {
   int64_t phases = 0;
   for (const OpenQueue& q : phases_) phases = std::max(phases, q.Bytes());
   return std::max({nodes_.LargestBlock(), actions_.LargestBlock(), packed_.LargestBlock(),
-                   open_.Bytes(), BlockBytes(stack_), phases});
+                   open_.Bytes(), BlockBytes(stack_), phases, BlockBytes(waiting_),
+                   BlockBytes(waitingBytes_), BlockBytes(waitingActions_)});
 }
 
 // By stock phase: the best position of the phase with the most cards dealt
@@ -114,14 +116,14 @@ bool Strategy::PopNext(int32_t& id) {
 // and queues it by its
 // estimate (depth first: with its brothers, once they are all known).
 // Returns whether it was stored.
-bool Strategy::AddNode(int32_t parent, const std::vector<SolverAction>& line, int32_t depth,
-                       bool first) {
+bool Strategy::AddNode(int32_t parent, const std::vector<SolverAction>& line, int32_t clicks,
+                       int32_t depth, bool first) {
   if (!seen_.Insert(board_->Key()) && !first) return false;
   if (!first && board_->DeadEnd()) return false;  // its key stays: it is not looked at again
   const int32_t id = static_cast<int32_t>(nodes_.Size());
   *nodes_.Add() = {parent, static_cast<int32_t>(actions_.Size()),
-                   static_cast<int32_t>(line.size()), depth};
-  for (const SolverAction& a : line) *actions_.Add() = a;
+                   static_cast<int16_t>(line.size() - clicks), static_cast<int16_t>(clicks), depth};
+  for (size_t k = clicks; k < line.size(); ++k) *actions_.Add() = Compact(line[k]);
   board_->Pack(packed_.Add());
   const int32_t score = board_->Score();
   if (score > bestScore_) bestScore_ = score;
@@ -158,7 +160,7 @@ bool Strategy::Expand(int32_t id) {
     if (kind_.progressOnly && !board_->Progressed(choice) &&
         !(kind_.phased && board_->Enables(choice)))
       continue;
-    if (!AddNode(id, line_, depth)) continue;
+    if (!AddNode(id, line_, choice.clicks, depth)) continue;
     if (board_->Won()) {
       won_ = static_cast<int32_t>(nodes_.Size()) - 1;
       return true;

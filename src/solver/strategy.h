@@ -16,6 +16,7 @@
 #include "solver/actions.h"
 #include "solver/board.h"
 #include "solver/chunked_store.h"
+#include "solver/compact_action.h"
 #include "solver/heuristic.h"
 #include "solver/position_key.h"
 #include "solver/solver.h"
@@ -42,6 +43,11 @@ struct StrategyKind {
   bool phased = false;
   // By stock phase: the expansions each phase gets in a round.
   int64_t phaseShare = 2000;
+  // Depth first keeping only the keys of the positions entered, and the
+  // positions (packed) that wait on the stack: about a sixth of the memory
+  // per position a strategy that keeps every position takes, so that a
+  // proof of loss reaches several times as many positions.
+  bool keysOnly = false;
 };
 
 class Strategy {
@@ -64,8 +70,10 @@ class Strategy {
   bool Complete() const { return !kind_.progressOnly; }
   // Whether it searches by stock phase.
   bool Phased() const { return kind_.phased; }
+  // Whether it keeps only the keys of the positions it entered.
+  bool KeysOnly() const { return kind_.keysOnly; }
   int64_t Expanded() const { return expanded_; }
-  int64_t Stored() const { return static_cast<int64_t>(nodes_.Size()); }
+  int64_t Stored() const { return kind_.keysOnly ? entered_ : static_cast<int64_t>(nodes_.Size()); }
   int32_t BestScore() const { return bestScore_; }
   int32_t DeckSize() const { return deckSize_; }
   // The bytes its own stores hold (not the shared set), and the largest
@@ -74,21 +82,43 @@ class Strategy {
   int64_t LargestBlock() const;
 
  private:
-  // A stored position: where it came from and the actions that led to it.
+  // A stored position: where it came from and the actions that led to it
+  // (its clicks on the stock, all alike, by their count only).
   struct Node {
     int32_t parent;
     int32_t firstAction;
-    int32_t actionCount;
+    int16_t actionCount;
+    int16_t clicks;
     int32_t depth;
   };
   using Entry = std::pair<int32_t, int32_t>;  // estimate, node
+  static constexpr int32_t kDepthWeight = 5;  // estimate points a move costs
   // The best-first queue, with the size of the block under it.
   struct OpenQueue : std::priority_queue<Entry> {
     int64_t Bytes() const { return static_cast<int64_t>(c.capacity() * sizeof(Entry)); }
   };
 
-  bool AddNode(int32_t parent, const std::vector<SolverAction>& line, int32_t depth,
-               bool first = false);
+  // A position waiting on the stack of a strategy that keeps only keys:
+  // its depth and the actions that led to it (the last on the stack of
+  // actions); its packed bytes are the last on the stack of bytes.
+  struct Waiting {
+    int32_t depth;
+    int16_t actionCount;
+    int16_t clicks;
+  };
+  // A move on the path from the start to the position being expanded.
+  struct PathStep {
+    int32_t firstAction;
+    int16_t actionCount;
+    int16_t clicks;
+  };
+  State StepKeysOnly(int64_t count);
+  bool ExpandTopOfStack();
+  void PushWaiting(int32_t depth, const std::vector<SolverAction>& line, int32_t clicks,
+                   const unsigned char* packed);
+
+  bool AddNode(int32_t parent, const std::vector<SolverAction>& line, int32_t clicks,
+               int32_t depth, bool first = false);
   bool Expand(int32_t id);
   bool PopNext(int32_t& id);
   bool PopPhased(int32_t& id);
@@ -98,8 +128,9 @@ class Strategy {
   int32_t deckSize_;
   const PositionRecord& start_;
   ChunkedStore<Node> nodes_;
-  ChunkedStore<SolverAction> actions_;
+  ChunkedStore<CompactAction> actions_;
   ChunkedStore<unsigned char> packed_;  // one packed position per node
+  SolverAction click_;  // the click on the stock that moves count
   OpenQueue open_;  // best first
   std::vector<Entry> stack_, born_;  // depth first, and the children of one expansion
   // By stock phase: a queue per count of cards dealt, what each phase has
@@ -111,6 +142,21 @@ class Strategy {
   KeySet& seen_;  // shared by the strategies of the search
   std::vector<Choice> choices_;     // the moves of the position being expanded
   std::vector<SolverAction> line_;  // one move and its forced actions
+  // Keys only: the stack of positions waiting, their bytes and actions, the
+  // path to the position being expanded, its bytes, and the children of
+  // one expansion (their bytes and actions in born order).
+  std::vector<Waiting> waiting_;
+  std::vector<unsigned char> waitingBytes_;
+  std::vector<CompactAction> waitingActions_;
+  std::vector<PathStep> path_;
+  std::vector<CompactAction> pathActions_;
+  std::vector<unsigned char> here_, bornBytes_;
+  std::vector<Waiting> bornMoves_;
+  std::vector<CompactAction> bornActions_;
+  std::vector<int32_t> bornActionAt_;
+  std::vector<SolverAction> winLine_;
+  int32_t packedSize_ = 0;
+  int64_t entered_ = 0;  // positions entered, keys only
   int64_t expanded_ = 0;
   int32_t bestScore_ = 0;
   int32_t won_ = -1;

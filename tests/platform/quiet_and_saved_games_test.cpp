@@ -47,11 +47,8 @@ TEST(AudioServer, FoundWhereLibpulseLooksByDefault) {
   std::ofstream(dir.File("system-native")).put('\0');
   const QString none = root + "/no-such-socket", empty = root + "/empty";
   const std::tuple<QString, QString, QString, bool> cases[] = {
-      {{}, root + "/user", none, true},
-      {{}, empty, none, false},
-      {{}, {}, none, false},
-      {{}, empty, root + "/system-native", true},
-      {"tcp:sound.example:4713", empty, none, true},
+      {{}, root + "/user", none, true}, {{}, empty, none, false}, {{}, {}, none, false},
+      {{}, empty, root + "/system-native", true}, {"tcp:sound.example:4713", empty, none, true},
       {"  ", empty, none, false}};
   for (const auto& [server, runtime, system, reachable] : cases)
     EXPECT_EQ(AudioServerReachable(server, runtime, system), reachable)

@@ -15,6 +15,7 @@
 #include "solver/flat_rules.h"
 #include "solver/heuristic.h"
 #include "solver/position_key.h"
+#include "solver/strategy.h"
 #include "solver/table_rules.h"
 #include "support/play_table.h"
 #include "support/table_builder.h"
@@ -174,8 +175,20 @@ TEST(SolverRules, WhereNothingBuildsTheSearchStillTriesEveryBranch) {
     ASSERT_TRUE(CaptureTable(*t.game, table, error));
     const SolveResult r = Solve(table, {});
     EXPECT_EQ(r.verdict, c.verdict);
-    for (const SolverAction& a : r.actions) EXPECT_TRUE(RunAction(*t.game, ActionLine(a), error));
-    EXPECT_EQ(GameScore(t.game->PileTable, t.game->CurrentFlags) == 52, c.verdict == Verdict::Won);
+    // Depth first keeping only keys comes to the same verdict by a line that wins.
+    solver::FlatRules flat;
+    ASSERT_TRUE(solver::CompileFlatRules(*t.game, rules, table, flat));
+    solver::KeySet seen;
+    solver::Strategy dfs(std::make_unique<solver::FlatBoard>(flat, rules), rules, table.position,
+                         {true, true, solver::kDefaultDisorder, false, false, true}, seen);
+    auto state = solver::Strategy::State::Searching;
+    while (state == solver::Strategy::State::Searching) state = dfs.Step(1);
+    EXPECT_EQ(state == solver::Strategy::State::Won, c.verdict == Verdict::Won);
+    for (const auto& line : {r.actions, dfs.WinningLine()}) {
+      t.Arrange({c.a, goal, c.b});
+      for (const SolverAction& a : line) EXPECT_TRUE(RunAction(*t.game, ActionLine(a), error));
+      EXPECT_EQ(GameScore(t.game->PileTable, t.game->CurrentFlags) == 52, c.verdict == Verdict::Won);
+    }
   }
 }
 

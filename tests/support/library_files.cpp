@@ -57,4 +57,12 @@ std::vector<unsigned char> ReadBytes(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+GameDef StoredGame(const std::string& path, int32_t g) {
+  const std::vector<unsigned char> bytes = ReadBytes(path);
+  GameDef def;
+  if (g >= 0 && bytes.size() >= size_t(g + 1) * kGameRecordSize)
+    DecodeGameDef(bytes.data() + size_t(g) * kGameRecordSize, def);
+  return def;
+}
+
 }  // namespace tarnik::testing

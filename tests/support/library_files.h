@@ -29,5 +29,7 @@ void WriteLibrary(const std::string& path, const std::vector<GameDef>& games);
 void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes);
 // Reads a whole file (empty when missing).
 std::vector<unsigned char> ReadBytes(const std::string& path);
+// Game g of the library file at `path` as the file holds it now (empty past its end).
+GameDef StoredGame(const std::string& path, int32_t g = 0);
 
 }  // namespace tarnik::testing

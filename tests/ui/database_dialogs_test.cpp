@@ -96,17 +96,13 @@ struct GameGraphDialogTest : ::testing::Test {
 // Black or not: the grid every 6 pixels across and 24 down; won, lost, won: bars at
 // x = 4 … 7, 10 … 13, 16 … 19 up to y = 0, 120, 80. Escape leaves it open.
 TEST_F(GameGraphDialogTest, GridAndBarsOfTheRunningWinShare) {
-  const struct {
-    bool logged;
-    int x, y;
-    bool black;
-  } pixels[] = {{false, 0, 100, true},    {false, 6, 100, true},   {false, 300, 100, true},
-                {false, 606, 100, true},  {false, 101, 0, true},   {false, 101, 24, true},
-                {false, 101, 120, true},  {false, 101, 240, true}, {false, 5, 239, false},
-                {false, 101, 100, false}, {true, 4, 1, true},      {true, 7, 239, true},
-                {true, 3, 1, false},      {true, 8, 1, false},     {true, 11, 119, false},
-                {true, 10, 120, true},    {true, 13, 239, true},   {true, 17, 79, false},
-                {true, 16, 80, true},     {true, 19, 239, true},   {true, 22, 239, false}};
+  const struct { bool logged; int x, y; bool black; } pixels[] = {
+      {false, 0, 100, true}, {false, 6, 100, true}, {false, 300, 100, true},
+      {false, 606, 100, true}, {false, 101, 0, true}, {false, 101, 24, true},
+      {false, 101, 120, true}, {false, 101, 240, true}, {false, 5, 239, false},
+      {false, 101, 100, false}, {true, 4, 1, true}, {true, 7, 239, true}, {true, 3, 1, false},
+      {true, 8, 1, false}, {true, 11, 119, false}, {true, 10, 120, true}, {true, 13, 239, true},
+      {true, 17, 79, false}, {true, 16, 80, true}, {true, 19, 239, true}, {true, 22, 239, false}};
   const QImage empty = Plot({});
   const QImage played = Plot({kWonRecord, kPlayedRecord, kWonRecord});
   ASSERT_EQ(played.size(), QSize(607, 241));

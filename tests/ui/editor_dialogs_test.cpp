@@ -15,11 +15,7 @@ namespace {
 struct EditorDialogTest : ::testing::Test {
   EditorDialogTest() { t.game->EditPile = &t.game->PileTable[7]; }
   Pile& P(int i) { return t.game->PileTable[i]; }
-  GameDef Stored() {
-    GameDef def;
-    DecodeGameDef(ReadBytes(t.game->library.Path).data(), def);
-    return def;
-  }
+  GameDef Stored() { return StoredGame(t.game->library.Path); }
   // The texts of the controls numbered from `first` on, joined by '|'.
   static QString Run(const QWidget& dialog, int first, int count) {
     QStringList texts;

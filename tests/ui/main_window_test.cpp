@@ -85,22 +85,17 @@ TEST_F(MainWindowTest, TitleToolbarMenusAndStatusLine) {
 // All Cards' check mark follows the switch, also when a drag refuses it.
 TEST_F(MainWindowTest, KeysAndCommandsReachTheShell) {
   t.Deal(1, 50);
-  const struct {
-    Qt::Key key;
-    Qt::KeyboardModifiers mods;
-    int game;
-    int64_t seed;  // -1: a new random one
-    const char* first;
-  } keys[] = {{Qt::Key_Up, {}, 1, 51, "Columns"},  // N itself: the end-to-end window test
-              {Qt::Key_N, Qt::ShiftModifier, 1, 51, "Columns"},
-              {Qt::Key_Right, {}, 2, -1, "Columns"},
-              {Qt::Key_Z, Qt::ControlModifier, 2, -1, "Columns"},
-              {Qt::Key_Z, Qt::ShiftModifier, 0, -1, "Alpha"}};
+  // The seed -1: a new random one; N itself is the end-to-end window test's.
+  const struct { Qt::Key key; Qt::KeyboardModifiers mods; int game; int64_t seed; const char* top; }
+  keys[] = {{Qt::Key_Up, {}, 1, 51, "Columns"}, {Qt::Key_N, Qt::ShiftModifier, 1, 51, "Columns"},
+            {Qt::Key_Right, {}, 2, -1, "Columns"},
+            {Qt::Key_Z, Qt::ControlModifier, 2, -1, "Columns"},
+            {Qt::Key_Z, Qt::ShiftModifier, 0, -1, "Alpha"}};
   for (const auto& k : keys) {
     QTest::keyClick(&window, k.key, k.mods);
     EXPECT_EQ(t.game->CurrentGame, k.game) << k.key;
     EXPECT_TRUE(k.seed < 0 ? t.game->CurrentSeed != 51u : t.game->CurrentSeed == k.seed) << k.key;
-    EXPECT_STREQ(t.game->library.GameNames[0], k.first) << k.key;
+    EXPECT_STREQ(t.game->library.GameNames[0], k.top) << k.key;
   }
   QTest::keyClick(&window, Qt::Key_E);
   QTest::keyClick(&window, Qt::Key_O);

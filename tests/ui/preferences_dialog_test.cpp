@@ -66,12 +66,9 @@ TEST_F(PreferencesTest, PagesAndControlsByIdWithTheirTexts) {
 // position - 1, never tile 63; redraws: -1 uncounted), the card ones recompose.
 TEST_F(PreferencesTest, EveryControlShowsItsSettingAndActsAtOnce) {
   Preferences& p = t.game->prefs;
-  const struct {
-    int page, id, position;  // 0: a click
-    int32_t* field;
-    int32_t before, after;
-    int redraws;
-  } rows[] = {{0, 17023, 63, &p.TableBack, 5, 62, 1},  {0, 17023, 1, &p.TableBack, 62, 0, 1},
+  // Position 0: a click.
+  const struct { int page, id, position; int32_t* field; int32_t before, after; int redraws; }
+  rows[] = {{0, 17023, 63, &p.TableBack, 5, 62, 1},  {0, 17023, 1, &p.TableBack, 62, 0, 1},
               {0, 17022, 8, &p.CardBack, 3, 7, -1},    {1, 17029, 2, &p.CardFace, 0, 1, -1},
               {1, 17025, 2, &p.CardLetter, 0, 1, -1},  {1, 17026, 2, &p.CardSuit, 0, 1, -1},
               {1, 17027, 3, &p.CardStyle, 3, 2, -1},   {2, 2005, 0, &p.ThreeToggle, 1, 0, 0},

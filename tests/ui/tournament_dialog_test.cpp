@@ -9,21 +9,10 @@
 namespace tarnik::testing {
 namespace {
 
-// Keeps every message as "text|caption".
-class MessageDisplay : public CountingDisplay {
- public:
-  MessageAnswer ShowMessage(const char* text, const char* caption, MessageIcon) override {
-    messages.push_back(std::string(text) + "|" + caption);
-    return MessageAnswer::Ok;
-  }
-  std::vector<std::string> messages;
-};
-
 // Three games; tour 0 "Spring" plays Canfield (score 40) then Klondike
 // (score 12) with seed 4000000000; tour 1 is empty.
 struct TournamentDialogTest : ::testing::Test {
   bool Prepare() {
-    t.game->display = &display;
     for (TourRecord& tour : t.game->records.TourTable)
       std::fill_n(tour.Games, kTourGames, kTourEnd);
     Tour(0).Games[0] = 2, Tour(0).Games[1] = 0, Tour(0).Scores[0] = 40, Tour(0).Scores[1] = 12;
@@ -34,7 +23,6 @@ struct TournamentDialogTest : ::testing::Test {
   TourRecord& Tour(int n) { return t.game->records.TourTable[n]; }
   QStringList Lines() { return TreeRows(*tour).mid(1); }  // "name,score"
   GuiGame t{{ColumnsGame("Klondike"), ColumnsGame("Bristol"), ColumnsGame("Canfield")}};
-  MessageDisplay display;
   bool prepared = Prepare();
   TournamentDialog dialog{*t.game, nullptr};
   QListWidget* library = Control<QListWidget>(dialog, 8001);
@@ -57,7 +45,7 @@ TEST_F(TournamentDialogTest, ShowsTheTourAndDoubleClicksChangeIt) {
   DoubleClick(library, 1);
   EXPECT_EQ(Lines(), QStringList({"Canfield,40", "Klondike,12", "Bristol,0"}));
   DoubleClick(library, 0);
-  EXPECT_EQ(display.messages,
+  EXPECT_EQ(t.display.messages,
             std::vector<std::string>{"That game is already in the tour.|Cannot add tour"});
   DoubleClick(tour, 0);
   EXPECT_EQ(Lines(), QStringList({"Klondike,12", "Bristol,0"}));

@@ -27,14 +27,11 @@ TEST(AboutBox, CreditsOfAnInstalledOrBuiltProgram) {
   for (const QString& file : {docs + "/CREDITS.md", docs + "/COPYING", src + "/data/CREDITS.md",
                               src + "/COPYING", half + "/CREDITS.md"})
     std::ofstream(file.toStdString()) << "text";
-  const struct {
-    const char* bin;
-    QString source, credits, licence;
-  } cases[] = {{"usr/bin", src, docs + "/CREDITS.md", docs + "/COPYING"},
-               {"build/bin", src, src + "/data/CREDITS.md", src + "/COPYING"},
-               {"half/bin", src, half + "/CREDITS.md", {}},
-               {"bare/bin", root + "/nowhere", {}, {}},
-               {"bare/bin", {}, {}, {}}};
+  const struct { const char* bin; QString source, credits, licence; } cases[] = {
+      {"usr/bin", src, docs + "/CREDITS.md", docs + "/COPYING"},
+      {"build/bin", src, src + "/data/CREDITS.md", src + "/COPYING"},
+      {"half/bin", src, half + "/CREDITS.md", {}}, {"bare/bin", root + "/nowhere", {}, {}},
+      {"bare/bin", {}, {}, {}}};
   for (const auto& c : cases) {
     const CreditsFiles found = FindCredits(root + "/" + c.bin, c.source);
     EXPECT_EQ(std::pair(found.credits, found.licence), std::pair(c.credits, c.licence)) << c.bin;
@@ -68,11 +65,10 @@ TEST(HelpWindow, ADevicePictureOrADeeplyNestedPageNeitherCrashesNorHangs) {
 // Editors open beside the window (right, else left), else cut to 3/5 in the corner
 // covering least of the piles, scrolling; "Select Game" fits the smallest window.
 TEST(DialogPlacement, BesideTheWindowElseTheCornerThatCoversLeast) {
-  const struct {
-    QRect screen, window, piles, want;
-  } cases[] = {{{0, 0, 1920, 1080}, {0, 0, 800, 600}, {30, 80, 740, 420}, {800, 0, 868, 667}},
-               {{0, 0, 1920, 1080}, {1100, 0, 800, 600}, {1130, 80, 740, 420}, {232, 0, 868, 667}},
-               {{0, 0, 1024, 768}, {0, 0, 800, 600}, {30, 80, 740, 420}, {410, 308, 614, 460}}};
+  const struct { QRect screen, window, piles, want; } cases[] = {
+      {{0, 0, 1920, 1080}, {0, 0, 800, 600}, {30, 80, 740, 420}, {800, 0, 868, 667}},
+      {{0, 0, 1920, 1080}, {1100, 0, 800, 600}, {1130, 80, 740, 420}, {232, 0, 868, 667}},
+      {{0, 0, 1024, 768}, {0, 0, 800, 600}, {30, 80, 740, 420}, {410, 308, 614, 460}}};
   for (const auto& c : cases)
     EXPECT_EQ(PlaceDialog(c.screen, c.window, c.piles, EditorSize(c.screen, c.window, {868, 667})),
               c.want);

@@ -30,11 +30,7 @@ struct GameEditorTest : ::testing::Test {
     CountGames(t.game->library);
     LoadGameNames(t.game->library);
   }
-  GameDef Stored(int32_t g) {
-    GameDef def;
-    DecodeGameDef(testing::ReadBytes(t.game->library.Path).data() + g * kGameRecordSize, def);
-    return def;
-  }
+  GameDef Stored(int32_t g) { return StoredGame(t.game->library.Path, g); }
   PlayTable t{Stock("Stock")};
 };
 

@@ -51,11 +51,7 @@ struct PileEditorTest : ::testing::Test {
     return n;
   }
   // Game 0 as the library file holds it now.
-  GameDef Stored() {
-    GameDef def;
-    DecodeGameDef(testing::ReadBytes(t.game->library.Path).data(), def);
-    return def;
-  }
+  GameDef Stored() { return StoredGame(t.game->library.Path); }
 
   PlayTable t{ThreePiles()};
 };

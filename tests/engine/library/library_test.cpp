@@ -184,9 +184,8 @@ TEST(NameOrder, PairsCompareAsAPersonReadsThem) {
 // numbers come into range, so sums and pixel edges stay inside 32 bits.
 TEST(GameRecord, LosslessAndDamagedPileNumbersAreBroughtIntoRange) {
   // Column, row, initial size and face-down count as stored, then as read.
-  const struct {
-    int32_t column, row, initial, faceDown, wantColumn, wantRow, wantInitial, wantFaceDown;
-  } cases[] = {
+  const struct { int32_t column, row, initial, faceDown, wantColumn, wantRow, wantInitial,
+                 wantFaceDown; } cases[] = {
       {3, 2, 7, 6, 3, 2, 7, 6},  // a sound record reads as written
       {INT32_MAX, INT32_MIN, INT32_MAX, INT32_MIN, kMaxGridCell, 0, kMaxCards, 0},
       {-1, 1024, -52, 209, 0, kMaxGridCell, 0, kMaxCards},
@@ -246,54 +245,21 @@ TEST(LibraryMerge, KeepsEveryPlaceAndThePlayersGames) {
     std::vector<int> updated, added;
   } cases[] = {
       {"an unedited game takes the newer rules; new games follow the player's own",
-       {{"A:1", "B:1", "C:1"}},
-       {"A:1", "B:2", "C:1", "D:1", "E:1"},
-       {"A:1", "B:1", "C:1", "Mine:5"},
-       {"A:1", "B:2", "C:1", "Mine:5", "D:1", "E:1"},
-       {1},
-       {4, 5}},
+       {{"A:1", "B:1", "C:1"}}, {"A:1", "B:2", "C:1", "D:1", "E:1"}, {"A:1", "B:1", "C:1", "Mine:5"},
+       {"A:1", "B:2", "C:1", "Mine:5", "D:1", "E:1"}, {1}, {4, 5}},
       {"a game the player edited stays as it is",
-       {{"A:1", "B:1"}},
-       {"A:1", "B:2", "D:1"},
-       {"A:1", "B:7"},
-       {"A:1", "B:7", "D:1"},
-       {},
-       {2}},
+       {{"A:1", "B:1"}}, {"A:1", "B:2", "D:1"}, {"A:1", "B:7"}, {"A:1", "B:7", "D:1"}, {}, {2}},
       {"a sorted library: games are known by name in their own places",
-       {{"A:1", "B:1", "C:1"}},
-       {"A:2", "B:1", "C:2"},
-       {"C:1", "B:1", "A:1"},
-       {"C:2", "B:1", "A:2"},
-       {0, 2},
-       {}},
+       {{"A:1", "B:1", "C:1"}}, {"A:2", "B:1", "C:2"}, {"C:1", "B:1", "A:1"}, {"C:2", "B:1", "A:2"},
+       {0, 2}, {}},
       {"a shipped game the player renamed is not brought back",
-       {{"A:1", "B:1"}},
-       {"A:1", "B:1"},
-       {"A:1", "Bee:1"},
-       {"A:1", "Bee:1"},
-       {},
-       {}},
+       {{"A:1", "B:1"}}, {"A:1", "B:1"}, {"A:1", "Bee:1"}, {"A:1", "Bee:1"}, {}, {}},
       {"a folder with no record of its version: nothing is changed, missing names added",
-       std::nullopt,
-       {"A:2", "B:1", "D:1"},
-       {"A:1", "B:1"},
-       {"A:1", "B:1", "D:1"},
-       {},
-       {2}},
+       std::nullopt, {"A:2", "B:1", "D:1"}, {"A:1", "B:1"}, {"A:1", "B:1", "D:1"}, {}, {2}},
       {"a new game named as one of the player's own is not added",
-       {{"A:1"}},
-       {"A:1", "Mine:1"},
-       {"A:1", "Mine:5"},
-       {"A:1", "Mine:5"},
-       {},
-       {}},
+       {{"A:1"}}, {"A:1", "Mine:1"}, {"A:1", "Mine:5"}, {"A:1", "Mine:5"}, {}, {}},
       {"a game the new version no longer ships stays",
-       {{"A:1", "B:1"}},
-       {"A:1"},
-       {"A:1", "B:1"},
-       {"A:1", "B:1"},
-       {},
-       {}},
+       {{"A:1", "B:1"}}, {"A:1"}, {"A:1", "B:1"}, {"A:1", "B:1"}, {}, {}},
       {"bytes after the name's end are no edit", {{"A:1"}}, {"A:2"}, {"A*:1"}, {"A:2"}, {0}, {}},
   };
   for (const auto& c : cases) {
@@ -340,17 +306,9 @@ TEST(GameText, ReadsEveryFieldByName) {
                                            "Flags = TwoDeck FourRank\n\n") + kPile);
   EXPECT_EQ(error, "");
   GameDef want = NamedGame("Test # not a comment", GameFlags::TwoDeck | GameFlags::FourRank);
-  want.Piles[0] = {2,
-                   1,
-                   24,
-                   23,
-                   3,
-                   PileDirection::Size,
-                   CardPlacement::OneCard,
-                   RankBuild::UpByThreeWrapping,
-                   SuitBuild::DiffSuit,
-                   static_cast<PileStart>(11 * 4 + 2),
-                   CardRemoval::AnyInSameSuit,
+  want.Piles[0] = {2, 1, 24, 23, 3, PileDirection::Size, CardPlacement::OneCard,
+                   RankBuild::UpByThreeWrapping, SuitBuild::DiffSuit,
+                   static_cast<PileStart>(11 * 4 + 2), CardRemoval::AnyInSameSuit,
                    PileFlags::ManualFillSource | PileFlags::Redeal};
   EXPECT_EQ(Record(g), Record(want));
 }

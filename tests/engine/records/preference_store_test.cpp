@@ -51,12 +51,10 @@ TEST_F(Prefs, FirstRunKeepsTheDefaultsAndAKeyChangesOnlyItsValues) {
   }
   // A window edge beyond ±32767 pixels brings the whole rectangle back to the
   // default, which the exit writes back; an odd but harmless one stays.
-  const struct { WindowRect stored; bool kept;
-  } cases[] = {{{100, 50, 1100, 850}, true},
-               {{-3000, -20, 900, -10}, true},
-               {{INT32_MIN, 0, INT32_MAX, 600}, false},
-               {{0, 0, 800, 40000}, false},
-               {{-32768, 0, 800, 600}, false}};
+  const struct { WindowRect stored; bool kept; } cases[] = {
+      {{100, 50, 1100, 850}, true}, {{-3000, -20, 900, -10}, true},
+      {{INT32_MIN, 0, INT32_MAX, 600}, false}, {{0, 0, 800, 40000}, false},
+      {{-32768, 0, 800, 600}, false}};
   for (const auto& [stored, kept] : cases) {
     const int32_t sides[] = {stored.Left, stored.Top, stored.Right, stored.Bottom};
     const char* names[] = {"WindowLeft", "WindowTop", "WindowRight", "WindowBottom"};

@@ -67,27 +67,18 @@ TEST_F(CardCellsTest, EmptyPilesShowTheirStartCardOrTheRedealMarker) {
   using PS = PileStart;
   constexpr uint32_t kR = PileFlags::Redeal, kS = PileFlags::RedealShow,
                      kU = GameFlags::RedealUnlimited;
-  const struct { PileStart start; int offset; uint32_t pile, game; int left; C cell;
-  } cases[] = {{PS::None, 0, 0, 0, 0, kNone},
-               {PS::Any, 0, 0, 0, 0, kAny},
-               {PS(kTenOfHearts), 0, 0, 0, 0, {9, 6}},
-               {PS(V(kKing, Diamonds)), 0, 0, 0, 0, {12, 7}},
-               {PS::AnyAce, 0, 0, 0, 0, {0, 8}},
-               {PS::AnyKing, 0, 0, 0, 0, {12, 8}},
-               {PS::AutoHearts, 0, 0, 0, 0, kNone},
-               {PS::AnyFaceCard, 0, 0, 0, 0, {9, 9}},
-               {PS::BlankSpace, 0, 0, 0, 0, {8, 9}},
-               {PS::AnyAce, 1, 0, 0, 0, {1, 8}},
-               {PS::AnyKing, 1, 0, 0, 0, {0, 8}},
-               {PS(V(kAce, Spades)), 1, 0, 0, 0, {1, 4}},
-               {PS::None, 0, kR, 0, 1, kRedeal},
-               {PS::None, 0, kR, 0, 0, kNone},
-               {PS::None, 0, kR, kU, 0, kRedeal},
-               {PS::None, 0, kS, 0, 1, kRedeal},
-               {PS::None, 0, kS, 0, 0, kNone},
-               {PS::None, 0, kS, kU, 0, kRedeal},
-               {PS::None, 0, PileFlags::RedealSource | PileFlags::RedealDest, 0, 2,
-                kNone}};  // no part in redeals
+  // The last row's pile has no part in redeals.
+  const struct { PileStart start; int offset; uint32_t pile, game; int left; C cell; } cases[] = {
+      {PS::None, 0, 0, 0, 0, kNone}, {PS::Any, 0, 0, 0, 0, kAny},
+      {PS(kTenOfHearts), 0, 0, 0, 0, {9, 6}}, {PS(V(kKing, Diamonds)), 0, 0, 0, 0, {12, 7}},
+      {PS::AnyAce, 0, 0, 0, 0, {0, 8}}, {PS::AnyKing, 0, 0, 0, 0, {12, 8}},
+      {PS::AutoHearts, 0, 0, 0, 0, kNone}, {PS::AnyFaceCard, 0, 0, 0, 0, {9, 9}},
+      {PS::BlankSpace, 0, 0, 0, 0, {8, 9}}, {PS::AnyAce, 1, 0, 0, 0, {1, 8}},
+      {PS::AnyKing, 1, 0, 0, 0, {0, 8}}, {PS(V(kAce, Spades)), 1, 0, 0, 0, {1, 4}},
+      {PS::None, 0, kR, 0, 1, kRedeal}, {PS::None, 0, kR, 0, 0, kNone},
+      {PS::None, 0, kR, kU, 0, kRedeal}, {PS::None, 0, kS, 0, 1, kRedeal},
+      {PS::None, 0, kS, 0, 0, kNone}, {PS::None, 0, kS, kU, 0, kRedeal},
+      {PS::None, 0, PileFlags::RedealSource | PileFlags::RedealDest, 0, 2, kNone}};
   for (const auto& c : cases) {
     game->RankOffset = c.offset, game->CurrentFlags = c.game, game->RedealsLeft = c.left;
     EXPECT_EQ(Empty(OpenPile(c.pile ? c.pile : PileFlags::AutoFillSource), c.start), c.cell)
@@ -98,15 +89,13 @@ TEST_F(CardCellsTest, EmptyPilesShowTheirStartCardOrTheRedealMarker) {
 // The wrapping foundations show the rank they need next, by their count;
 // from 13 cards on they show nothing, and other builds never do.
 TEST(NextRankLabels, WrappingFoundationsNameTheRankTheyNeedNext) {
-  const struct { RankBuild build; const char* labels[13];
-  } cases[] = {
+  const struct { RankBuild build; const char* labels[13]; } cases[] = {
       {RankBuild::UpByTwoWrapping,
        {" 2", " 4", " 6", " 8", "10", " Q", " A", " 3", " 5", " 7", " 9", " J", " K"}},
       {RankBuild::UpByThreeWrapping,
        {" 3", " 6", " 9", " Q", " 2", " 5", " 8", " J", " A", " 4", " 7", "10", " K"}},
       {RankBuild::UpByFourWrapping,
-       {" 4", " 8", " Q", " 3", " 7", " J", " 2", " 6", "10", " A", " 5", " 9", " K"}},
-  };
+       {" 4", " 8", " Q", " 3", " 7", " J", " 2", " 6", "10", " A", " 5", " 9", " K"}}};
   for (const auto& c : cases) {
     for (int n = 0; n < 13; ++n) EXPECT_STREQ(NextRankLabel(c.build, n), c.labels[n]) << n;
     EXPECT_EQ(NextRankLabel(c.build, 13), nullptr);

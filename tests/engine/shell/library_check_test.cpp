@@ -59,8 +59,7 @@ std::vector<std::string> Problems(const std::vector<GameDef>& games) {
 // no problem at all), or after "!" a text none may hold.
 TEST(CheckLibrary, EachBrokenPromiseIsNamed) {
   using Edit = std::function<void(GameDef&)>;
-  const struct { Edit edit; std::vector<std::string> says;
-  } cases[] = {
+  const struct { Edit edit; std::vector<std::string> says; } cases[] = {
       {[](GameDef&) {}, {""}},
       {[](GameDef& g) { g.Piles[0].InitialSize = 14; }, {"dealt 53 cards, the deck holds 52"}},
       // Two packs have room, but the goal is one unlimited pile.
@@ -124,12 +123,9 @@ TEST(CheckLibrary, NamesAndRulesPagesAreNeverShared) {
 // A rules page is the name in lower case, every run of other characters one hyphen.
 TEST(RulesPagePath, LowerCaseWordsJoinedByHyphens) {
   const std::pair<const char*, const char*> cases[] = {
-      {"Klondike", "klondike"},
-      {"Baker's Dozen", "baker-s-dozen"},
-      {"Will o' the Wisp", "will-o-the-wisp"},
-      {"Klondike (Draw Three)", "klondike-draw-three"},
-      {"8 x 8", "8-x-8"},
-      {"...", "game"}};
+      {"Klondike", "klondike"}, {"Baker's Dozen", "baker-s-dozen"},
+      {"Will o' the Wisp", "will-o-the-wisp"}, {"Klondike (Draw Three)", "klondike-draw-three"},
+      {"8 x 8", "8-x-8"}, {"...", "game"}};
   for (const auto& [name, page] : cases)
     EXPECT_EQ(RulesPagePath(name), std::string("Rules/") + page + ".html");
 }

@@ -78,12 +78,7 @@ struct ShellTest : ::testing::Test {
     return other.Table();
   }
   // The record of game g as the library file holds it now.
-  GameDef StoredGame(int32_t g) {
-    const std::vector<unsigned char> bytes = ReadBytes(t.File("Data/Tarnik.tkl"));
-    GameDef def;
-    DecodeGameDef(bytes.data() + g * sizeof(GameDef), def);
-    return def;
-  }
+  GameDef StoredGame(int32_t g) { return testing::StoredGame(t.File("Data/Tarnik.tkl"), g); }
   // A point on pile p: inside its top card, or near its top left corner.
   std::pair<int16_t, int16_t> On(int p, bool corner = false) {
     const Pile& pile = t.P(p);
@@ -102,27 +97,20 @@ struct ShellTest : ::testing::Test {
 TEST_F(ShellTest, DealingCommandsAndKeys) {
   const int last = kFixtureGames - 1;
   // A command (or 0 and a key) from a game and seed at `ticks`; the deal made, asked for or not.
-  const struct {
-    int32_t game;
-    uint32_t seed, ticks;
-    int command;
-    ShellKey key;
-    int32_t toGame;
-    uint32_t toSeed;
-    bool asks;
-  } cases[] = {{0, 4294967295u, 1, cmd::kNextShuffle, {}, 0, 0, false},
-               {0, 31, 1, cmd::kRestartGame, {}, 0, 31, false},
-               {0, 0, 1, cmd::kPreviousShuffle, {}, 0, 4294967295u, false},
-               {0, 100, 1, 0, ShellKey::Up, 0, 101, false},
-               {0, 0, 1, 0, ShellKey::Down, 0, 4294967295u, false},
-               {0, 77, 1, 0, ShellKey::Left, 0, 77, false},
-               {0, 77, 1, cmd::kPreviousGame, {}, 0, 77, false},
-               {last, 78, 1, 0, ShellKey::Right, last, 78, false},
-               {last, 78, 1, cmd::kNextGame, {}, last, 78, false},
-               {last, 78, 3, 0, ShellKey::Left, last - 1, 3 * kM, true},
-               {last - 1, 9, 3, cmd::kNextGame, {}, last, 3 * kM, true},
-               {last, 9, 1, cmd::kRandomShuffle, {}, last, kM, true},
-               {0, 9, 7, cmd::kRandomGame, {}, 1, 7 * kM, true}};
+  const struct { int32_t game; uint32_t seed, ticks; int command; ShellKey key; int32_t toGame;
+                 uint32_t toSeed; bool asks; } cases[] = {
+      {0, 4294967295u, 1, cmd::kNextShuffle, {}, 0, 0, false},
+      {0, 31, 1, cmd::kRestartGame, {}, 0, 31, false},
+      {0, 0, 1, cmd::kPreviousShuffle, {}, 0, 4294967295u, false},
+      {0, 100, 1, 0, ShellKey::Up, 0, 101, false},
+      {0, 0, 1, 0, ShellKey::Down, 0, 4294967295u, false},
+      {0, 77, 1, 0, ShellKey::Left, 0, 77, false}, {0, 77, 1, cmd::kPreviousGame, {}, 0, 77, false},
+      {last, 78, 1, 0, ShellKey::Right, last, 78, false},
+      {last, 78, 1, cmd::kNextGame, {}, last, 78, false},
+      {last, 78, 3, 0, ShellKey::Left, last - 1, 3 * kM, true},
+      {last - 1, 9, 3, cmd::kNextGame, {}, last, 3 * kM, true},
+      {last, 9, 1, cmd::kRandomShuffle, {}, last, kM, true},
+      {0, 9, 7, cmd::kRandomGame, {}, 1, 7 * kM, true}};
   for (const auto& c : cases) {
     t.Deal(c.game, c.seed);
     if (c.command == cmd::kRestartGame) t.Move(5, 1);
@@ -333,26 +321,21 @@ TEST_F(PreviousGameTest, EveryReplacementKeepsTheGameAndBackRestoresIt) {
   const auto command = [&](int id) { return [&, id] { shell.HandleCommand(id); }; };
   const std::vector<std::pair<const char*, std::function<void()>>> replacements = {
       {"Random Shuffle", command(cmd::kRandomShuffle)},
-      {"Next Shuffle", command(cmd::kNextShuffle)},
-      {"Next Game", command(cmd::kNextGame)},
-      {"Random Game", command(cmd::kRandomGame)},
-      {"Restart Game", command(cmd::kRestartGame)},
+      {"Next Shuffle", command(cmd::kNextShuffle)}, {"Next Game", command(cmd::kNextGame)},
+      {"Random Game", command(cmd::kRandomGame)}, {"Restart Game", command(cmd::kRestartGame)},
       {"favourite", [&] { StartFavorite(*t.game, 0, 7); }},
-      {"tournament game",
-       [&] {
+      {"tournament game", [&] {
          uint32_t* games = t.game->records.TourTable[0].Games;
          games[0] = kOnePack, games[1] = kTwoPack, games[2] = kTourEnd,
          shell.HandleCommand(cmd::kNextTournamentGame);
        }},
-      {"log replay",
-       [&] {
+      {"log replay", [&] {
          t.game->records.SelectedLogRecord = t.game->CurrentLogRecord, ReplayLogSeed(*t.game);
        }},
       {"Open Saved Game",
        [&] { host.chosenGame = "Data/Other.tkg", shell.HandleCommand(cmd::kOpenSavedGame); }},
       {"library sort (Z)", [&] { shell.HandleKey(ShellKey::Z); }},
-      {"editor", [&] { RefreshPreview(*t.game); }},
-  };
+      {"editor", [&] { RefreshPreview(*t.game); }}};
   for (const auto& [name, replace] : replacements) {
     SCOPED_TRACE(name);
     t.Deal(kOnePack, 5);

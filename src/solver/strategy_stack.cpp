@@ -1,0 +1,113 @@
+// Depth first keeping only keys (StrategyKind::keysOnly): a position is
+// stored as its key in the set of positions entered; its packed bytes and
+// the actions that led to it are kept only while it waits on the stack or
+// lies on the path from the start, and the winning line is that path.
+#include <algorithm>
+
+#include "solver/strategy.h"
+
+namespace tarnik::solver {
+
+Strategy::State Strategy::StepKeysOnly(int64_t count) {
+  if (won_ >= 0) return State::Won;
+  if (!started_) {
+    started_ = true;
+    board_->LoadStart(start_);
+    std::vector<SolverAction> forced;
+    board_->FollowForced(forced);
+    seen_.Insert(board_->Key());
+    ++entered_;
+    bestScore_ = std::max(bestScore_, board_->Score());
+    if (board_->Won()) {
+      winLine_ = forced;
+      won_ = 0;
+      return State::Won;
+    }
+    here_.resize(static_cast<size_t>(packedSize_));
+    board_->Pack(here_.data());
+    PushWaiting(0, forced, 0, here_.data());
+  }
+  for (int64_t n = 0; n < count; ++n) {
+    if (waiting_.empty()) return State::Exhausted;
+    if (ExpandTopOfStack()) return State::Won;
+  }
+  return State::Searching;
+}
+
+// Puts a position on the stack: its depth, its actions but the clicks on
+// the stock (counted), and its packed bytes.
+void Strategy::PushWaiting(int32_t depth, const std::vector<SolverAction>& line, int32_t clicks,
+                           const unsigned char* packed) {
+  waiting_.push_back({depth, static_cast<int16_t>(line.size() - clicks), static_cast<int16_t>(clicks)});
+  for (size_t k = static_cast<size_t>(clicks); k < line.size(); ++k)
+    waitingActions_.push_back(Compact(line[k]));
+  waitingBytes_.insert(waitingBytes_.end(), packed, packed + packedSize_);
+}
+
+// Takes the position on top of the stack onto the path and tries its
+// moves: the children not entered before (and not dead ends) go on the
+// stack, the best on top. True when one wins; the winning line is then
+// the path and the move.
+bool Strategy::ExpandTopOfStack() {
+  const Waiting w = waiting_.back();
+  waiting_.pop_back();
+  here_.assign(waitingBytes_.end() - packedSize_, waitingBytes_.end());
+  waitingBytes_.resize(waitingBytes_.size() - static_cast<size_t>(packedSize_));
+  path_.resize(static_cast<size_t>(w.depth));
+  pathActions_.resize(path_.empty() ? 0 : path_.back().firstAction + path_.back().actionCount);
+  path_.push_back({static_cast<int32_t>(pathActions_.size()), w.actionCount, w.clicks});
+  pathActions_.insert(pathActions_.end(), waitingActions_.end() - w.actionCount,
+                      waitingActions_.end());
+  waitingActions_.resize(waitingActions_.size() - static_cast<size_t>(w.actionCount));
+  ++expanded_;
+  board_->Load(here_.data());
+  board_->ListMoves(choices_);
+  const int32_t depth = w.depth + 1;
+  born_.clear();
+  bornMoves_.clear();
+  bornBytes_.clear();
+  bornActions_.clear();
+  bornActionAt_.clear();
+  for (const Choice& choice : choices_) {
+    line_.clear();
+    board_->Play(choice, line_);
+    if (kind_.progressOnly && !board_->Progressed(choice) &&
+        !(kind_.phased && board_->Enables(choice)))
+      continue;
+    if (!seen_.Insert(board_->Key()) || board_->DeadEnd()) continue;
+    ++entered_;
+    bestScore_ = std::max(bestScore_, board_->Score());
+    if (board_->Won()) {
+      for (const PathStep& s : path_) {
+        winLine_.insert(winLine_.end(), s.clicks, click_);
+        for (int32_t k = 0; k < s.actionCount; ++k)
+          winLine_.push_back(ActionOf(pathActions_[static_cast<size_t>(s.firstAction + k)]));
+      }
+      winLine_.insert(winLine_.end(), line_.begin(), line_.end());
+      won_ = 0;
+      return true;
+    }
+    const int32_t index = static_cast<int32_t>(bornMoves_.size());
+    born_.push_back({board_->Estimate(kind_.disorder) - kDepthWeight * depth, index});
+    bornMoves_.push_back({depth, static_cast<int16_t>(line_.size() - choice.clicks),
+                          static_cast<int16_t>(choice.clicks)});
+    bornActionAt_.push_back(static_cast<int32_t>(bornActions_.size()));
+    for (size_t k = static_cast<size_t>(choice.clicks); k < line_.size(); ++k)
+      bornActions_.push_back(Compact(line_[k]));
+    bornBytes_.resize(bornBytes_.size() + static_cast<size_t>(packedSize_));
+    board_->Pack(bornBytes_.data() + static_cast<size_t>(index) * packedSize_);
+  }
+  // The best child last, on top of the stack.
+  std::sort(born_.begin(), born_.end());
+  for (const Entry& e : born_) {
+    const Waiting& m = bornMoves_[static_cast<size_t>(e.second)];
+    waiting_.push_back(m);
+    const auto at = bornActions_.begin() + bornActionAt_[static_cast<size_t>(e.second)];
+    waitingActions_.insert(waitingActions_.end(), at, at + m.actionCount);
+    const unsigned char* bytes = bornBytes_.data() + static_cast<size_t>(e.second) * packedSize_;
+    waitingBytes_.insert(waitingBytes_.end(), bytes, bytes + packedSize_);
+  }
+  return false;
+}
+
+}  // namespace tarnik::solver
