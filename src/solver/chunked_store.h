@@ -42,6 +42,7 @@ class ChunkedStore {
   T* At(size_t i) { return Base(i / perBlock_) + (i % perBlock_) * width_; }
   const T* At(size_t i) const { return Base(i / perBlock_) + (i % perBlock_) * width_; }
   size_t Size() const { return size_; }
+  size_t Width() const { return width_; }
   // The bytes its blocks hold, and the largest single allocation among them.
   int64_t Bytes() const {
     return static_cast<int64_t>(blocks_.size() * perBlock_ * width_ * sizeof(T) +

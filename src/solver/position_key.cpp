@@ -1,5 +1,6 @@
 #include "solver/position_key.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "solver/spare_memory.h"
@@ -141,7 +142,7 @@ PositionKey PackedKey(const unsigned char* packed, const TableRules& rules) {
 
 namespace {
 
-constexpr size_t kFirstSlots = 256;
+constexpr size_t kFirstSlots = 64;  // of each part
 
 PositionKey* NewTable(size_t slots) {
   return static_cast<PositionKey*>(TakeTable(slots * sizeof(PositionKey)));
@@ -149,34 +150,66 @@ PositionKey* NewTable(size_t slots) {
 
 }  // namespace
 
-KeySet::KeySet() : slots_(NewTable(kFirstSlots)), slotCount_(kFirstSlots) {}
-
-KeySet::~KeySet() {
-  GiveTable(slots_, slotCount_ * sizeof(PositionKey));
+KeySet::KeySet() {
+  for (Part& part : parts_) {
+    part.slots = NewTable(kFirstSlots);
+    part.slotCount = kFirstSlots;
+  }
 }
 
+KeySet::~KeySet() {
+  for (Part& part : parts_) GiveTable(part.slots, part.slotCount * sizeof(PositionKey));
+}
+
+int64_t KeySet::Size() const {
+  int64_t n = 0;
+  for (const Part& part : parts_) n += part.size;
+  return n;
+}
+
+int64_t KeySet::Bytes() const {
+  int64_t n = 0;
+  for (const Part& part : parts_) n += static_cast<int64_t>(part.slotCount * sizeof(PositionKey));
+  return n;
+}
+
+int64_t KeySet::LargestBlock() const {
+  size_t most = 0;
+  for (const Part& part : parts_) most = std::max(most, part.slotCount);
+  return static_cast<int64_t>(most * sizeof(PositionKey));
+}
+
+// The part is chosen by the high bits of `b`, the slot by the low bits of
+// `a`: the two halves of the key are mixed apart.
 bool KeySet::Insert(const PositionKey& key) {
-  if ((size_ + 1) * 4 > static_cast<int64_t>(slotCount_) * 3) Grow();
-  const size_t mask = slotCount_ - 1;
+  Part& part = parts_[key.b >> 60 & (kParts - 1)];
+  if ((part.size + 1) * 4 > static_cast<int64_t>(part.slotCount) * 3) Grow(part);
+  return Put(part, key);
+}
+
+// Adds a key to one part, which has room; false when it was there already.
+bool KeySet::Put(Part& part, const PositionKey& key) {
+  const size_t mask = part.slotCount - 1;
   for (size_t i = key.a & mask;; i = (i + 1) & mask) {
-    PositionKey& slot = slots_[i];
+    PositionKey& slot = part.slots[i];
     if (slot == key) return false;
     if (slot.a == 0 && slot.b == 0) {
       slot = key;
-      ++size_;
+      ++part.size;
       return true;
     }
   }
 }
 
-void KeySet::Grow() {
-  PositionKey* old = slots_;
-  const size_t oldCount = slotCount_;
-  slots_ = NewTable(oldCount * 2);
-  slotCount_ = oldCount * 2;
-  size_ = 0;
+// Doubles a part's table.
+void KeySet::Grow(Part& part) {
+  PositionKey* old = part.slots;
+  const size_t oldCount = part.slotCount;
+  part.slots = NewTable(oldCount * 2);
+  part.slotCount = oldCount * 2;
+  part.size = 0;
   for (size_t i = 0; i < oldCount; ++i)
-    if (old[i].a != 0 || old[i].b != 0) Insert(old[i]);
+    if (old[i].a != 0 || old[i].b != 0) Put(part, old[i]);
   GiveTable(old, oldCount * sizeof(PositionKey));
 }
 

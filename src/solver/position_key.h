@@ -63,8 +63,11 @@ PositionKey CombineKeys(const PositionKey* pile, unsigned char redeals, const Ta
 // The same key of a snapshot.
 PositionKey CanonicalKey(const PositionRecord& record, const TableRules& rules);
 
-// A set of position keys with open addressing; grows as it fills. Its
-// table comes from and goes back to the thread's spare memory.
+// A set of position keys with open addressing, in parts chosen by the
+// key's high bits that each grow on their own as they fill: a growing part
+// briefly holds its old and its new table, so parts keep that peak a
+// fraction of the whole set. Its tables come from and go back to the
+// thread's spare memory.
 class KeySet {
  public:
   KeySet();
@@ -73,15 +76,21 @@ class KeySet {
   KeySet& operator=(const KeySet&) = delete;
   // Adds a key; false when it was there already.
   bool Insert(const PositionKey& key);
-  int64_t Size() const { return size_; }
-  // The bytes its table holds.
-  int64_t Bytes() const { return static_cast<int64_t>(slotCount_ * sizeof(PositionKey)); }
+  int64_t Size() const;
+  // The bytes its tables hold, and the largest of them.
+  int64_t Bytes() const;
+  int64_t LargestBlock() const;
 
  private:
-  void Grow();
-  PositionKey* slots_ = nullptr;  // a zero key marks a free slot
-  size_t slotCount_ = 0;          // a power of two
-  int64_t size_ = 0;
+  static constexpr int32_t kParts = 16;
+  struct Part {
+    PositionKey* slots = nullptr;  // a zero key marks a free slot
+    size_t slotCount = 0;          // a power of two
+    int64_t size = 0;
+  };
+  static bool Put(Part& part, const PositionKey& key);
+  static void Grow(Part& part);
+  Part parts_[kParts];
 };
 
 }  // namespace tarnik::solver

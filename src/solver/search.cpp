@@ -224,7 +224,8 @@ class Portfolio {
     for (const auto& s : strategies_) stored += s ? s->Stored() : 0;
     stored += gone_.stored;
     if (stored >= options_.maxNodes) return true;
-    if (OutOfMemory() && (!LetOthersGo() || OutOfMemory())) return true;
+    while (OutOfMemory())
+      if (!LetOthersGo()) return true;
     const int64_t ms = ElapsedMs();
     // Late in the budget, what is left to decide is mostly deals that only
     // a search of every position can prove lost: of the complete strategies
@@ -251,7 +252,7 @@ class Portfolio {
     for (const auto& set : sets_) {
       if (!set) continue;
       held += set->Bytes();
-      largest = std::max(largest, set->Bytes());
+      largest = std::max(largest, set->LargestBlock());
     }
     for (const auto& s : strategies_) {
       if (!s) continue;
@@ -261,21 +262,45 @@ class Portfolio {
     return held + 2 * largest > most;
   }
 
-  // When memory runs short: where the strategy by stock phase plays, the
-  // others seldom win, so they are let go, their positions freed, and it
-  // goes on alone with the rest of the budget; elsewhere the lead goes on
-  // alone at once (GoAlone). False when there is none to let go.
+  // When memory runs short, strategies are let go, their positions freed,
+  // and the others go on with the rest of the budget. Where the strategy
+  // by stock phase plays, the others seldom win: they all go. Elsewhere
+  // the lead goes on alone first (GoAlone); if it already does, the one
+  // holding the most goes, while another is left: in a deck of four packs
+  // best first fills the memory within seconds, storing some twenty
+  // positions for each it expands, while depth first holds few. A
+  // strategy let go proves nothing, but those left still may. False when
+  // there is none to let go.
   bool LetOthersGo() {
-    const auto phased = [](const std::unique_ptr<Strategy>& s) { return s && s->Phased(); };
     if (shared_) return false;
-    if (std::none_of(strategies_.begin(), strategies_.end(), phased)) return !alone_ && GoAlone();
-    bool freed = false;
+    const auto phased = [](const std::unique_ptr<Strategy>& s) { return s && s->Phased(); };
+    const bool byPhase = std::any_of(strategies_.begin(), strategies_.end(), phased);
+    if (!byPhase && !alone_ && GoAlone()) return true;
+    size_t most = strategies_.size(), alive = 0;
     for (size_t i = 0; i < strategies_.size(); ++i) {
-      if (!strategies_[i] || strategies_[i]->Phased()) continue;
-      LetGo(i);
-      freed = true;
+      if (!strategies_[i]) continue;
+      ++alive;
+      if (byPhase) {
+        if (!strategies_[i]->Phased()) LetGo(i);
+      } else if (most == strategies_.size() ||
+                 strategies_[i]->Bytes() + sets_[i]->Bytes() >
+                     strategies_[most]->Bytes() + sets_[most]->Bytes()) {
+        most = i;
+      }
     }
-    return freed;
+    if (byPhase) return alive > 1;
+    if (alive < 2) return false;
+    LetGo(most);
+    return true;
+  }
+
+  // Frees strategy `i` and its positions, keeping what it counted.
+  void LetGo(size_t i) {
+    gone_.stored += strategies_[i]->Stored();
+    gone_.expanded += strategies_[i]->Expanded();
+    gone_.best = std::max(gone_.best, strategies_[i]->BestScore());
+    strategies_[i].reset();
+    sets_[i].reset();
   }
 
   // Sends the lead on alone; the complete strategies that sit the rest of
@@ -292,15 +317,6 @@ class Portfolio {
       freed = true;
     }
     return freed;
-  }
-
-  // Frees strategy `i` and its set, keeping its counts.
-  void LetGo(size_t i) {
-    gone_.stored += strategies_[i]->Stored();
-    gone_.expanded += strategies_[i]->Expanded();
-    gone_.best = std::max(gone_.best, strategies_[i]->BestScore());
-    strategies_[i].reset();
-    sets_[i].reset();
   }
 
   // Positions expanded by all strategies together.
@@ -323,7 +339,7 @@ class Portfolio {
   }
 
   // The answer, with the winner's line when there is one.
-  SolveResult Finish(Verdict verdict, const Strategy* winner) {
+  SolveResult Finish(Verdict verdict, Strategy* winner) {
     SolveResult result;
     result.verdict = verdict;
     result.nodes = Expanded();

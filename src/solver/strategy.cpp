@@ -4,6 +4,12 @@
 
 namespace tarnik::solver {
 
+namespace {
+
+static_assert(kMaxCards < 256 && kMaxPiles < 128);
+
+}  // namespace
+
 Strategy::Strategy(std::unique_ptr<Board> board, const TableRules& rules,
                    const PositionRecord& start, StrategyKind kind, KeySet& seen)
     : kind_(kind),
@@ -23,7 +29,7 @@ Strategy::State Strategy::Step(int64_t count) {
     board_->LoadStart(start_);
     std::vector<SolverAction> forced;
     board_->FollowForced(forced);
-    AddNode(-1, forced, 0, 0, true);
+    AddNode(-1, Choice{}, 0, true);
     if (board_->Won()) {
       won_ = 0;
       return State::Won;
@@ -37,15 +43,33 @@ Strategy::State Strategy::Step(int64_t count) {
   return State::Searching;
 }
 
-std::vector<SolverAction> Strategy::WinningLine() const {
+Strategy::StoredMove Strategy::Store(const Choice& c) {
+  const SolverAction& a = c.action;
+  return {static_cast<int16_t>(a.card), static_cast<uint8_t>(c.clicks),
+          static_cast<uint8_t>(a.pile), static_cast<uint8_t>(a.kind),
+          static_cast<int8_t>(a.target)};
+}
+
+Choice Strategy::Restore(const StoredMove& m) {
+  Choice c;
+  c.clicks = m.clicks;
+  c.action = {static_cast<SolverAction::Kind>(m.kind), m.pile, m.card, m.target};
+  return c;
+}
+
+std::vector<SolverAction> Strategy::WinningLine() {
   if (kind_.keysOnly) return winLine_;
   std::vector<int32_t> chain;
-  for (int32_t id = won_; id >= 0; id = nodes_.At(id)->parent) chain.push_back(id);
+  for (int32_t id = won_; id > 0; id = nodes_.At(id)->parent) chain.push_back(id);
   std::vector<SolverAction> line;
+  std::vector<unsigned char> here(packed_.Width());
+  board_->LoadStart(start_);
+  board_->FollowForced(line);
   for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-    const Node& n = *nodes_.At(*it);
-    line.insert(line.end(), n.clicks, click_);
-    for (int32_t k = 0; k < n.actionCount; ++k) line.push_back(ActionOf(*actions_.At(n.firstAction + k)));
+    board_->Key();  // the engine's board packs what its key reads
+    board_->Pack(here.data());
+    board_->Load(here.data());
+    board_->Play(Restore(nodes_.At(*it)->move), line);
   }
   return line;
 }
@@ -62,8 +86,8 @@ int64_t BlockBytes(const std::vector<T>& v) {
 int64_t Strategy::Bytes() const {
   int64_t phases = 0;
   for (const OpenQueue& q : phases_) phases += q.Bytes();
-  return phases + nodes_.Bytes() + actions_.Bytes() + packed_.Bytes() + open_.Bytes() +
-         BlockBytes(stack_) + BlockBytes(born_) + BlockBytes(choices_) + BlockBytes(line_) +
+  return phases + nodes_.Bytes() + packed_.Bytes() + open_.Bytes() + BlockBytes(stack_) +
+         BlockBytes(born_) + BlockBytes(freePacked_) + BlockBytes(choices_) + BlockBytes(line_) +
          BlockBytes(waiting_) + BlockBytes(waitingBytes_) + BlockBytes(waitingActions_) +
          BlockBytes(path_) + BlockBytes(pathActions_) + BlockBytes(bornBytes_) +
          BlockBytes(bornActions_) + board_->Bytes();
@@ -72,9 +96,9 @@ int64_t Strategy::Bytes() const {
 int64_t Strategy::LargestBlock() const {
   int64_t phases = 0;
   for (const OpenQueue& q : phases_) phases = std::max(phases, q.Bytes());
-  return std::max({nodes_.LargestBlock(), actions_.LargestBlock(), packed_.LargestBlock(),
-                   open_.Bytes(), BlockBytes(stack_), phases, BlockBytes(waiting_),
-                   BlockBytes(waitingBytes_), BlockBytes(waitingActions_)});
+  return std::max({nodes_.LargestBlock(), packed_.LargestBlock(), open_.Bytes(),
+                   BlockBytes(stack_), phases, BlockBytes(waiting_), BlockBytes(waitingBytes_),
+                   BlockBytes(waitingActions_)});
 }
 
 // By stock phase: the best position of the phase with the most cards dealt
@@ -116,15 +140,12 @@ bool Strategy::PopNext(int32_t& id) {
 // and queues it by its
 // estimate (depth first: with its brothers, once they are all known).
 // Returns whether it was stored.
-bool Strategy::AddNode(int32_t parent, const std::vector<SolverAction>& line, int32_t clicks,
-                       int32_t depth, bool first) {
+bool Strategy::AddNode(int32_t parent, const Choice& move, int32_t depth, bool first) {
   if (!seen_.Insert(board_->Key()) && !first) return false;
   if (!first && board_->DeadEnd()) return false;  // its key stays: it is not looked at again
   const int32_t id = static_cast<int32_t>(nodes_.Size());
-  *nodes_.Add() = {parent, static_cast<int32_t>(actions_.Size()),
-                   static_cast<int16_t>(line.size() - clicks), static_cast<int16_t>(clicks), depth};
-  for (size_t k = clicks; k < line.size(); ++k) *actions_.Add() = Compact(line[k]);
-  board_->Pack(packed_.Add());
+  const int32_t packed = first || kind_.depthFirst ? PackHere() : -1;
+  *nodes_.Add() = {parent, depth, packed, Store(move)};
   const int32_t score = board_->Score();
   if (score > bestScore_) bestScore_ = score;
   // By stock phase the phases stand for depth: within one, the best
@@ -147,10 +168,44 @@ bool Strategy::AddNode(int32_t parent, const std::vector<SolverAction>& line, in
   return true;
 }
 
+// Packs the current position (its key made) into a free place of packed_.
+int32_t Strategy::PackHere() {
+  int32_t at;
+  if (freePacked_.empty()) {
+    at = static_cast<int32_t>(packed_.Size());
+    packed_.Add();
+  } else {
+    at = freePacked_.back();
+    freePacked_.pop_back();
+  }
+  board_->Pack(packed_.At(at));
+  return at;
+}
+
+// Makes node `id` the position to expand: best first rebuilds it from its
+// parent's position and its move and packs it for its children to come
+// back to; depth first lets its packed position go, its children being
+// packed as they are stored.
+void Strategy::LoadNode(int32_t id) {
+  Node& n = *nodes_.At(id);
+  if (n.packed < 0) {
+    board_->Load(packed_.At(nodes_.At(n.parent)->packed));
+    line_.clear();
+    board_->Play(Restore(n.move), line_);
+    board_->Key();  // the engine's board packs what its key reads
+    n.packed = PackHere();
+  }
+  board_->Load(packed_.At(n.packed));
+  if (kind_.depthFirst) {
+    freePacked_.push_back(n.packed);
+    n.packed = -1;
+  }
+}
+
 // Tries every move from node `id`; true when one wins.
 bool Strategy::Expand(int32_t id) {
   ++expanded_;
-  board_->Load(packed_.At(id));
+  LoadNode(id);
   board_->ListMoves(choices_);
   const int32_t depth = nodes_.At(id)->depth + 1;
   born_.clear();
@@ -160,7 +215,7 @@ bool Strategy::Expand(int32_t id) {
     if (kind_.progressOnly && !board_->Progressed(choice) &&
         !(kind_.phased && board_->Enables(choice)))
       continue;
-    if (!AddNode(id, line_, choice.clicks, depth)) continue;
+    if (!AddNode(id, choice, depth)) continue;
     if (board_->Won()) {
       won_ = static_cast<int32_t>(nodes_.Size()) - 1;
       return true;

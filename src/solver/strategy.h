@@ -62,8 +62,9 @@ class Strategy {
   // Expands up to `count` positions; Won as soon as a won position is
   // stored, Exhausted when every position it entered has been expanded.
   State Step(int64_t count);
-  // The actions from the start to the won position.
-  std::vector<SolverAction> WinningLine() const;
+  // The actions from the start to the won position, played again on the
+  // board from each stored position on the way.
+  std::vector<SolverAction> WinningLine();
 
   // Whether it tries every move, so that searching every position it
   // entered proves the deal lost.
@@ -82,15 +83,31 @@ class Strategy {
   int64_t LargestBlock() const;
 
  private:
-  // A stored position: where it came from and the actions that led to it
-  // (its clicks on the stock, all alike, by their count only).
+  // A stored position: where it came from, the move that led to it and,
+  // while a position still needs it, its packed position. A move's outcome
+  // depends on the position it is played from alone, so a winning line is
+  // played again from the start, clicks and forced actions included, and
+  // best first, which stores some twenty positions for each it expands,
+  // packs a position only when it expands it, rebuilding it from its
+  // parent's packed position by its move (in a deck of four packs a packed
+  // position takes 237 bytes, a node 20). Depth first expands nearly every
+  // position it stores: it packs each when it stores it and lets the
+  // packed position go once it has expanded it.
+  // The move in a byte a number: a table holds at most kMaxPiles piles
+  // and kMaxCards cards.
+  struct StoredMove {
+    int16_t card;
+    uint8_t clicks, pile, kind;
+    int8_t target;
+  };
   struct Node {
     int32_t parent;
-    int32_t firstAction;
-    int16_t actionCount;
-    int16_t clicks;
     int32_t depth;
+    int32_t packed;  // its packed position in packed_, or -1
+    StoredMove move;
   };
+  static StoredMove Store(const Choice& c);
+  static Choice Restore(const StoredMove& m);
   using Entry = std::pair<int32_t, int32_t>;  // estimate, node
   static constexpr int32_t kDepthWeight = 5;  // estimate points a move costs
   // The best-first queue, with the size of the block under it.
@@ -117,9 +134,10 @@ class Strategy {
   void PushWaiting(int32_t depth, const std::vector<SolverAction>& line, int32_t clicks,
                    const unsigned char* packed);
 
-  bool AddNode(int32_t parent, const std::vector<SolverAction>& line, int32_t clicks,
-               int32_t depth, bool first = false);
+  bool AddNode(int32_t parent, const Choice& move, int32_t depth, bool first = false);
   bool Expand(int32_t id);
+  void LoadNode(int32_t id);
+  int32_t PackHere();
   bool PopNext(int32_t& id);
   bool PopPhased(int32_t& id);
 
@@ -128,9 +146,9 @@ class Strategy {
   int32_t deckSize_;
   const PositionRecord& start_;
   ChunkedStore<Node> nodes_;
-  ChunkedStore<CompactAction> actions_;
-  ChunkedStore<unsigned char> packed_;  // one packed position per node
-  SolverAction click_;  // the click on the stock that moves count
+  ChunkedStore<unsigned char> packed_;  // the packed positions still needed
+  std::vector<int32_t> freePacked_;    // the places in packed_ let go
+  SolverAction click_;  // the click on the stock that moves count, keys only
   OpenQueue open_;  // best first
   std::vector<Entry> stack_, born_;  // depth first, and the children of one expansion
   // By stock phase: a queue per count of cards dealt, what each phase has

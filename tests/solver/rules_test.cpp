@@ -113,6 +113,14 @@ TEST(SolverRules, PositionsDifferingOnlyByLikePilesShareAKey) {
   EXPECT_FALSE(base == KeyOf(t, {{ace}, {}, {two}, {king}, {king}, {two}}));
   // A different card is a different position.
   EXPECT_FALSE(base == KeyOf(t, {{two}, {}, {ace}, {king}, {two}, {king}}));
+  // A set of keys takes each key once, and grows by parts: no table of it
+  // holds more than a quarter of the whole, so growing never holds it twice.
+  solver::KeySet seen;
+  for (uint64_t k = 1; k <= 100'000; ++k)
+    ASSERT_TRUE(seen.Insert({k * 0x9E3779B97F4A7C15ull, k * 0xC2B2AE3D27D4EB4Full}));
+  EXPECT_FALSE(seen.Insert({0x9E3779B97F4A7C15ull, 0xC2B2AE3D27D4EB4Full}));
+  EXPECT_EQ(seen.Size(), 100'000);
+  EXPECT_LE(seen.LargestBlock() * 4, seen.Bytes());
 }
 
 // Golf's table in small: a column, one goal pile built up or down in any
