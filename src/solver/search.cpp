@@ -276,19 +276,19 @@ class Portfolio {
     const auto phased = [](const std::unique_ptr<Strategy>& s) { return s && s->Phased(); };
     const bool byPhase = std::any_of(strategies_.begin(), strategies_.end(), phased);
     if (!byPhase && !alone_ && GoAlone()) return true;
-    size_t most = strategies_.size(), alive = 0;
+    size_t most = strategies_.size(), alive = 0, freed = 0;
     for (size_t i = 0; i < strategies_.size(); ++i) {
       if (!strategies_[i]) continue;
       ++alive;
       if (byPhase) {
-        if (!strategies_[i]->Phased()) LetGo(i);
+        if (!strategies_[i]->Phased()) LetGo(i), ++freed;
       } else if (most == strategies_.size() ||
                  strategies_[i]->Bytes() + sets_[i]->Bytes() >
                      strategies_[most]->Bytes() + sets_[most]->Bytes()) {
         most = i;
       }
     }
-    if (byPhase) return alive > 1;
+    if (byPhase) return freed > 0;  // the strategies by phase go on together
     if (alive < 2) return false;
     LetGo(most);
     return true;
