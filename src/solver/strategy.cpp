@@ -202,6 +202,16 @@ void Strategy::LoadNode(int32_t id) {
   }
 }
 
+// Plays `choice` on the board, its actions in line_; false when this
+// strategy leaves the move out (one that makes no progress, nor enables
+// any by stock phase, where only progress counts).
+bool Strategy::PlayIfTaken(const Choice& choice) {
+  line_.clear();
+  board_->Play(choice, line_);
+  return !kind_.progressOnly || board_->Progressed(choice) ||
+         (kind_.phased && board_->Enables(choice));
+}
+
 // Tries every move from node `id`; true when one wins.
 bool Strategy::Expand(int32_t id) {
   ++expanded_;
@@ -210,12 +220,7 @@ bool Strategy::Expand(int32_t id) {
   const int32_t depth = nodes_.At(id)->depth + 1;
   born_.clear();
   for (const Choice& choice : choices_) {
-    line_.clear();
-    board_->Play(choice, line_);
-    if (kind_.progressOnly && !board_->Progressed(choice) &&
-        !(kind_.phased && board_->Enables(choice)))
-      continue;
-    if (!AddNode(id, choice, depth)) continue;
+    if (!PlayIfTaken(choice) || !AddNode(id, choice, depth)) continue;
     if (board_->Won()) {
       won_ = static_cast<int32_t>(nodes_.Size()) - 1;
       return true;

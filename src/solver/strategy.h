@@ -135,6 +135,7 @@ class Strategy {
                    const unsigned char* packed);
 
   bool AddNode(int32_t parent, const Choice& move, int32_t depth, bool first = false);
+  bool PlayIfTaken(const Choice& choice);
   bool Expand(int32_t id);
   void LoadNode(int32_t id);
   int32_t PackHere();

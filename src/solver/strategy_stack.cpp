@@ -69,11 +69,7 @@ bool Strategy::ExpandTopOfStack() {
   bornActions_.clear();
   bornActionAt_.clear();
   for (const Choice& choice : choices_) {
-    line_.clear();
-    board_->Play(choice, line_);
-    if (kind_.progressOnly && !board_->Progressed(choice) &&
-        !(kind_.phased && board_->Enables(choice)))
-      continue;
+    if (!PlayIfTaken(choice)) continue;
     if (!seen_.Insert(board_->Key()) || board_->DeadEnd()) continue;
     ++entered_;
     bestScore_ = std::max(bestScore_, board_->Score());
