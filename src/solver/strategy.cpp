@@ -22,19 +22,21 @@ Strategy::Strategy(std::unique_ptr<Board> board, const TableRules& rules,
       packedSize_(PackedSize(rules)) {}
 
 Strategy::State Strategy::Step(int64_t count) {
-  if (kind_.keysOnly) return StepKeysOnly(count);
   if (won_ >= 0) return State::Won;
   if (!started_) {
     started_ = true;
     board_->LoadStart(start_);
-    std::vector<SolverAction> forced;
-    board_->FollowForced(forced);
-    AddNode(-1, Choice{}, 0, true);
+    line_.clear();
+    board_->FollowForced(line_);  // the forced actions of the start
+    if (kind_.keysOnly) StartKeysOnly();
+    else AddNode(-1, Choice{}, 0, true);
     if (board_->Won()) {
+      if (kind_.keysOnly) winLine_ = line_;
       won_ = 0;
       return State::Won;
     }
   }
+  if (kind_.keysOnly) return StepKeysOnly(count);
   int32_t id;
   for (int64_t n = 0; n < count; ++n) {
     if (!PopNext(id)) return State::Exhausted;

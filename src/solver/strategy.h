@@ -129,6 +129,7 @@ class Strategy {
     int16_t actionCount;
     int16_t clicks;
   };
+  void StartKeysOnly();
   State StepKeysOnly(int64_t count);
   bool ExpandTopOfStack();
   void PushWaiting(int32_t depth, const std::vector<SolverAction>& line, int32_t clicks,

@@ -8,25 +8,17 @@
 
 namespace tarnik::solver {
 
+// Enters the start, its forced actions in line_, and puts it on the stack.
+void Strategy::StartKeysOnly() {
+  seen_.Insert(board_->Key());
+  ++entered_;
+  bestScore_ = std::max(bestScore_, board_->Score());
+  here_.resize(static_cast<size_t>(packedSize_));
+  board_->Pack(here_.data());
+  PushWaiting(0, line_, 0, here_.data());
+}
+
 Strategy::State Strategy::StepKeysOnly(int64_t count) {
-  if (won_ >= 0) return State::Won;
-  if (!started_) {
-    started_ = true;
-    board_->LoadStart(start_);
-    std::vector<SolverAction> forced;
-    board_->FollowForced(forced);
-    seen_.Insert(board_->Key());
-    ++entered_;
-    bestScore_ = std::max(bestScore_, board_->Score());
-    if (board_->Won()) {
-      winLine_ = forced;
-      won_ = 0;
-      return State::Won;
-    }
-    here_.resize(static_cast<size_t>(packedSize_));
-    board_->Pack(here_.data());
-    PushWaiting(0, forced, 0, here_.data());
-  }
   for (int64_t n = 0; n < count; ++n) {
     if (waiting_.empty()) return State::Exhausted;
     if (ExpandTopOfStack()) return State::Won;
