@@ -104,11 +104,14 @@ int64_t Strategy::LargestBlock() const {
 }
 
 // By stock phase: the best position of the phase with the most cards dealt
-// that has not spent its share; when every phase has, each gets one more.
+// (or, for a beam, the fewest) that has not spent its share; when every
+// phase has, each gets one more.
 bool Strategy::PopPhased(int32_t& id) {
   for (;;) {
     bool any = false;
-    for (size_t p = phases_.size(); p-- > 0;) {
+    const size_t n = phases_.size();
+    for (size_t k = 0; k < n; ++k) {
+      const size_t p = kind_.fewestDealtFirst ? k : n - 1 - k;
       if (phases_[p].empty()) continue;
       any = true;
       if (spent_[p] >= allowance_) continue;

@@ -43,6 +43,10 @@ struct StrategyKind {
   bool phased = false;
   // By stock phase: the expansions each phase gets in a round.
   int64_t phaseShare = 2000;
+  // By stock phase, fewest cards dealt first: each phase spends its share
+  // before the next is searched, so the next starts from the best positions
+  // the phase reached (a beam); for a stock dealt once, a card at a time.
+  bool fewestDealtFirst = false;
   // Depth first keeping only the keys of the positions entered, and the
   // positions (packed) that wait on the stack: about a sixth of the memory
   // per position a strategy that keeps every position takes, so that a
