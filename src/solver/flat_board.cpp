@@ -226,10 +226,12 @@ bool FlatBoard::Progressed(const Choice& choice) {
 
 // A drag between tableau piles enables progress when the card it uncovers
 // is one that the bottom card of another pile's top run (the cards a press
-// lifts together, lying on a card they do not continue or on none), or its
-// top card where that lies on a card it cannot go home with, would
-// continue in a run that may go home: moving them there next mends the
-// run. The move before a swap of two runs is such a move.
+// lifts together, lying on a card they do not continue or on none), or the
+// bottom card of the part of it that may go home whole where a press may
+// lift that part alone (else its top card) when that lies on a card it
+// cannot go home with, would continue in a run that may go home: moving
+// them there next mends the run. The move before a swap of two runs is
+// such a move.
 bool FlatBoard::Enables(const Choice& choice) {
   const SolverAction& a = choice.action;
   if (choice.clicks > 0 || a.kind != SolverAction::Kind::Drag || a.target < 0) return false;
@@ -245,11 +247,16 @@ bool FlatBoard::Enables(const Choice& choice) {
     while (k > 0 && IsUp(current_.At(q, k - 1)) &&
            InMask(pile.continues[CardValue(current_.At(q, k))], CardValue(current_.At(q, k - 1))))
       --k;
-    const int32_t bottom = CardValue(current_.At(q, k)), card = CardValue(current_.At(q, top));
-    const bool topMended = top > 0 && MendsRun(pile, card, CardValue(current_.At(q, top - 1))) &&
-                           IsUp(current_.At(q, top - 1));
+    int32_t part = top;
+    if (pile.take == FlatTake::Limited)
+      while (part > k &&
+             MendsRun(pile, CardValue(current_.At(q, part)), CardValue(current_.At(q, part - 1))))
+        --part;
+    const int32_t bottom = CardValue(current_.At(q, k)), card = CardValue(current_.At(q, part));
+    const bool partMended = part > 0 && MendsRun(pile, card, CardValue(current_.At(q, part - 1))) &&
+                            IsUp(current_.At(q, part - 1));
     for (const int32_t lifted : {bottom, card})
-      if ((lifted == bottom || !topMended) && MendsRun(pile, lifted, under) &&
+      if ((lifted == bottom || !partMended) && MendsRun(pile, lifted, under) &&
           InMask(rules_.buildsOn[from][under], lifted))
         return true;
   }
