@@ -174,7 +174,8 @@ std::string TakeSentence(const PileDef& p, const Context& c) {
     case CardRemoval::AnyInSameSuit:
     case CardRemoval::AnyInDiffSuit:
     case CardRemoval::AnyInAnySuit: {
-      std::string s = "Any part of the " + run + PartRunKind(p.Removal) + " at its top can be taken";
+      std::string s =
+          "Any part of the " + run + PartRunKind(p.Removal) + " at its top can be taken";
       if (p.Removal == CardRemoval::AnyInAnySuit) s += ", whatever its suits";
       if ((p.Flags & PF::NeedFreeCells) && c.clearedAreCells)
         s += ", up to one card more than there are empty free cells";
