@@ -64,7 +64,7 @@ void FlatBoard::Play(const Choice& choice, std::vector<SolverAction>& line) {
 
 void FlatBoard::FollowForced(std::vector<SolverAction>& line) {
   SolverAction a;
-  for (int n = 0; n < kMaxForced && ApplyFlatForced(*flat_, rules_, current_, a); ++n)
+  for (int n = 0; n < kMaxForced && ApplyFlatForced(*flat_, rules_, current_, a, &goalMemo_); ++n)
     line.push_back(a);
 }
 
@@ -121,18 +121,32 @@ int32_t FlatBoard::Estimate(int32_t disorder) {
   }
   const CardMask wanted = FlatWanted(*flat_, rules_, current_);
   GoalDistance distance{};
-  bool same = wanted == baseWanted_;
+  bool same = true;
   if (ordered) {
     FlatDistances(*flat_, rules_, current_, distance);
-    same &= std::memcmp(distance.of, baseDistance_.of, sizeof distance.of) == 0;
+    same = std::memcmp(distance.of, baseDistance_.of, sizeof distance.of) == 0;
   }
-  const uint64_t again = same ? current_.changed : ~uint64_t{0};
+  // A pile's worth reads the wanted cards only where it holds them.
+  uint64_t again = same ? current_.changed : ~uint64_t{0};
+  if (same && wanted != baseWanted_) again |= PilesHolding(current_, wanted ^ baseWanted_);
   const GoalDistance& order = ordered ? distance : baseDistance_;
   int32_t h = 0;
   for (int32_t p = 0; p < flat_->pileCount; ++p)
     h += again >> p & 1 ? FlatPileWorth(*flat_, rules_, current_, p, wanted, order, disorder)
                         : baseWorth_[p];
   return h;
+}
+
+// The piles of `pos` that hold some card of `cards`.
+uint64_t FlatBoard::PilesHolding(const FlatPosition& pos, CardMask cards) const {
+  uint64_t piles = 0;
+  for (int32_t p = 0; p < flat_->pileCount; ++p)
+    for (int32_t k = pos.start[p]; k < pos.start[p] + pos.count[p]; ++k)
+      if (InMask(cards, CardValue(pos.cards[k]))) {
+        piles |= uint64_t{1} << p;
+        break;
+      }
+  return piles;
 }
 
 bool FlatBoard::DeadEnd() {

@@ -8,6 +8,7 @@
 
 #include "solver/board.h"
 #include "solver/flat_dead_end.h"
+#include "solver/flat_moves.h"
 #include "solver/flat_position.h"
 #include "solver/flat_rules.h"
 #include "solver/goal_order.h"
@@ -43,6 +44,7 @@ class FlatBoard : public Board {
   PositionKey PileKeyOf(const FlatPosition& pos, int32_t p) const;
   bool Tableau(int32_t p) const;
   bool LikePiles(int32_t p, int32_t q) const;
+  uint64_t PilesHolding(const FlatPosition& pos, CardMask cards) const;
   int32_t BuildOn(int32_t p, uint8_t below, uint8_t card) const;
 
   const FlatRules* flat_;
@@ -64,6 +66,7 @@ class FlatBoard : public Board {
   GoalDistance baseDistance_{};  // where some pile gives cards only to goal piles
   int32_t baseDisorder_ = kNoDisorder;  // baseWorth_ not yet made
   std::vector<SolverAction> listing_;
+  GoalMemo goalMemo_;  // what the forced actions last read off the goal piles
 };
 
 // Whether a snapshot can be searched on a flat position: its cards fit.

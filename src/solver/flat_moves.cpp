@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 #include "solver/flat_legality.h"
 #include "solver/flat_play.h"
@@ -112,15 +113,6 @@ GoalCards FlatGoalCards(const FlatRules& flat, const FlatPosition& pos) {
   return goals;
 }
 
-// What SafeToSendHome works out only when some card needs it: the cards
-// home, and the goal piles as GoesHomeAhead reads them.
-struct HomeView {
-  CardMask home = 0;
-  bool counted = false;
-  GoalsAhead ahead;
-  bool read = false;
-};
-
 // Whether the top card of pile `i` may go home at once (SafeToSendHome),
 // or else, not from a waste, ahead of the cards that could need it.
 bool SafeToSendHome(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
@@ -165,6 +157,30 @@ bool FlipForced(const FlatRules& flat, FlatPosition& pos, SolverAction& done) {
     return true;
   }
   return false;
+}
+
+// The view of the goal piles for `pos`: the memo's when its goal piles
+// hold the same cards, else a fresh one, which the memo then keeps.
+HomeView& GoalView(const FlatRules& flat, const FlatPosition& pos, GoalMemo* memo,
+                   HomeView& fresh) {
+  if (!memo) return fresh;
+  bool same = memo->valid;
+  for (int32_t g = 0, at = 0; g < flat.goalCount && same; ++g) {
+    const int32_t i = flat.goals[g], n = pos.count[i];
+    same = memo->count[g] == n && std::memcmp(memo->cards + at, pos.cards + pos.start[i], n) == 0;
+    at += n;
+  }
+  if (same) return memo->view;
+  int32_t at = 0;
+  for (int32_t g = 0; g < flat.goalCount; ++g) {
+    const int32_t i = flat.goals[g], n = pos.count[i];
+    memo->count[g] = static_cast<uint8_t>(n);
+    std::memcpy(memo->cards + at, pos.cards + pos.start[i], n);
+    at += n;
+  }
+  memo->valid = true;
+  memo->view = HomeView{};
+  return memo->view;
 }
 
 }  // namespace
@@ -233,7 +249,7 @@ void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatP
 }
 
 bool ApplyFlatForced(const FlatRules& flat, const TableRules& rules, FlatPosition& pos,
-                     SolverAction& done) {
+                     SolverAction& done, GoalMemo* memo) {
   if (FlipForced(flat, pos, done)) return true;
   if (!rules.safeGoalMoves) return false;
   CardMask wanted = 0;
@@ -243,10 +259,12 @@ bool ApplyFlatForced(const FlatRules& flat, const TableRules& rules, FlatPositio
     if (rules.goalTakesInTurn[i][top]) wanted |= rules.goalTakes[i][top];
   }
   if (!wanted) return false;
-  HomeView view;  // worked out once some card needs it
+  HomeView fresh;  // worked out once some card needs it
+  HomeView* view = nullptr;
   for (int32_t i = 0; i < flat.pileCount; ++i) {
     if (pos.Empty(i) || !InMask(wanted, CardValue(pos.Top(i)))) continue;
-    if (!SafeToSendHome(flat, rules, pos, i, view, wanted)) continue;
+    if (!view) view = &GoalView(flat, pos, memo, fresh);
+    if (!SafeToSendHome(flat, rules, pos, i, *view, wanted)) continue;
     const int32_t card = CardValue(pos.Top(i));
     for (int32_t g = 0; g < flat.goalCount; ++g) {
       const int32_t q = flat.goals[g];
