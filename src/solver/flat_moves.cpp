@@ -20,7 +20,7 @@ bool RedealLeft(const FlatRules& flat, const FlatPosition& pos) {
 
 // The cards pile `q` could take on its top card, by its own rules, when
 // dragged cards can be let go over it (0 when not): a cheap first test
-// before FlatCanDrop, which weighs the rest of the table.
+// before FlatCanDropFitting, which weighs the rest of the table.
 CardMask Droppable(const FlatRules& flat, const FlatPosition& pos, int32_t q) {
   const FlatPile& p = flat.piles[q];
   if (!FlatReachable(flat, pos, q) || (p.overlaid && !FlatDropReaches(flat, pos, q))) return 0;
@@ -69,7 +69,8 @@ void ListFlatDrags(const FlatRules& flat, const TableRules& rules, const FlatPos
     uint64_t emptyTried = 0;  // the classes of empty piles tried, by their first pile
     int32_t pressable = -1;   // tested once a target is found
     for (int32_t q = 0; q < flat.pileCount; ++q) {
-      if (q == i || !InMask(takes[q], card) || !FlatCanDrop(flat, pos, i, q, card, count)) continue;
+      if (q == i || !InMask(takes[q], card) || !FlatCanDropFitting(flat, pos, i, q, card, count))
+        continue;
       if (pos.Empty(q)) {
         const int32_t k = rules.classOf[q];
         if ((emptyTried >> k & 1) || (wholePile && k == rules.classOf[i])) continue;
