@@ -160,28 +160,53 @@ bool FlipForced(const FlatRules& flat, FlatPosition& pos, SolverAction& done) {
   return false;
 }
 
-// The view of the goal piles for `pos`: the memo's when its goal piles
-// hold the same cards, else a fresh one, which the memo then keeps.
+// Whether memo entry `e` holds the goal piles of `pos`.
+bool SameGoals(const FlatRules& flat, const FlatPosition& pos, const GoalMemo::Entry& e) {
+  if (!e.valid) return false;
+  for (int32_t g = 0, at = 0; g < flat.goalCount; ++g) {
+    const int32_t i = flat.goals[g], n = pos.count[i];
+    if (e.count[g] != n || std::memcmp(e.cards + at, pos.cards + pos.start[i], n) != 0) return false;
+    at += n;
+  }
+  return true;
+}
+
+// The view of the goal piles for `pos`: the memo's when one of its entries
+// holds the same goal piles, else a fresh one, which the memo then keeps in
+// place of the entry whose turn it is.
 HomeView& GoalView(const FlatRules& flat, const FlatPosition& pos, GoalMemo* memo,
                    HomeView& fresh) {
   if (!memo) return fresh;
-  bool same = memo->valid;
-  for (int32_t g = 0, at = 0; g < flat.goalCount && same; ++g) {
-    const int32_t i = flat.goals[g], n = pos.count[i];
-    same = memo->count[g] == n && std::memcmp(memo->cards + at, pos.cards + pos.start[i], n) == 0;
-    at += n;
-  }
-  if (same) return memo->view;
+  for (GoalMemo::Entry& e : memo->entry)
+    if (SameGoals(flat, pos, e)) return e.view;
+  GoalMemo::Entry& e = memo->entry[memo->next];
+  memo->next = (memo->next + 1) % GoalMemo::kEntries;
   int32_t at = 0;
   for (int32_t g = 0; g < flat.goalCount; ++g) {
     const int32_t i = flat.goals[g], n = pos.count[i];
-    memo->count[g] = static_cast<uint8_t>(n);
-    std::memcpy(memo->cards + at, pos.cards + pos.start[i], n);
+    e.count[g] = static_cast<uint8_t>(n);
+    std::memcpy(e.cards + at, pos.cards + pos.start[i], n);
     at += n;
   }
-  memo->valid = true;
-  memo->view = HomeView{};
-  return memo->view;
+  e.valid = true;
+  e.view = HomeView{};
+  return e.view;
+}
+
+// Whether some card of `pos` lies face down: eight card bytes at a time,
+// a face-down byte having bit 6 set and bit 7 clear.
+bool AnyFaceDown(const FlatPosition& pos) {
+  const int32_t n = pos.start[pos.pileCount];
+  constexpr uint64_t kBit6 = 0x4040404040404040ull;
+  int32_t k = 0;
+  for (; k + 8 <= n; k += 8) {
+    uint64_t w;
+    std::memcpy(&w, pos.cards + k, 8);
+    if (w & kBit6 & ~(w >> 1)) return true;
+  }
+  for (; k < n; ++k)
+    if (CardFace(pos.cards[k]) == FaceDown) return true;
+  return false;
 }
 
 }  // namespace
@@ -251,7 +276,7 @@ void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatP
 
 bool ApplyFlatForced(const FlatRules& flat, const TableRules& rules, FlatPosition& pos,
                      SolverAction& done, GoalMemo* memo) {
-  if (FlipForced(flat, pos, done)) return true;
+  if (AnyFaceDown(pos) && FlipForced(flat, pos, done)) return true;
   if (!rules.safeGoalMoves) return false;
   CardMask wanted = 0;
   for (int32_t g = 0; g < flat.goalCount; ++g) {

@@ -34,11 +34,18 @@ struct HomeView {
   GoalsAhead ahead;
   bool read = false;
 };
+// A few entries, replaced in turn: the goal piles of the position being
+// expanded, and of the last children whose forced actions sent cards home.
 struct GoalMemo {
-  bool valid = false;
-  uint8_t count[kMaxPiles] = {};  // each goal pile's cards, in goal order
-  uint8_t cards[kMaxCards] = {};  // their card bytes, one pile after another
-  HomeView view;
+  static constexpr int32_t kEntries = 4;
+  struct Entry {
+    bool valid = false;
+    uint8_t count[kMaxPiles] = {};  // each goal pile's cards, in goal order
+    uint8_t cards[kMaxCards] = {};  // their card bytes, one pile after another
+    HomeView view;
+  };
+  Entry entry[kEntries];
+  int32_t next = 0;  // the entry a new one replaces
 };
 
 // Finds and carries out one forced action; false when none is left.
