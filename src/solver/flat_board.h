@@ -38,7 +38,7 @@ class FlatBoard : public Board {
   bool Enables(const Choice& choice) override;
   bool DeadEnd() override;
   int32_t StockCards() override;
-  int64_t Bytes() const override { return sizeof(*this); }
+  int64_t Bytes() const override { return sizeof(*this) + kRecent * sizeof(Recent); }
 
  private:
   PositionKey PileKeyOf(const FlatPosition& pos, int32_t p) const;
