@@ -160,9 +160,21 @@ bool FlipForced(const FlatRules& flat, FlatPosition& pos, SolverAction& done) {
   return false;
 }
 
-// Whether memo entry `e` holds the goal piles of `pos`.
-bool SameGoals(const FlatRules& flat, const FlatPosition& pos, const GoalMemo::Entry& e) {
-  if (!e.valid) return false;
+// The goal piles' counts and top cards mixed into one word: entries whose
+// print differs need no comparing card by card.
+uint64_t GoalPrint(const FlatRules& flat, const FlatPosition& pos) {
+  uint64_t print = 0;
+  for (int32_t g = 0; g < flat.goalCount; ++g) {
+    const int32_t i = flat.goals[g], n = pos.count[i];
+    print = (print ^ static_cast<uint64_t>(n << 8 | (n ? pos.Top(i) : 0))) * 0x100000001B3ull;
+  }
+  return print;
+}
+
+// Whether memo entry `e` holds the goal piles of `pos`, whose print is `print`.
+bool SameGoals(const FlatRules& flat, const FlatPosition& pos, uint64_t print,
+               const GoalMemo::Entry& e) {
+  if (!e.valid || e.print != print) return false;
   for (int32_t g = 0, at = 0; g < flat.goalCount; ++g) {
     const int32_t i = flat.goals[g], n = pos.count[i];
     if (e.count[g] != n || std::memcmp(e.cards + at, pos.cards + pos.start[i], n) != 0) return false;
@@ -177,10 +189,12 @@ bool SameGoals(const FlatRules& flat, const FlatPosition& pos, const GoalMemo::E
 HomeView& GoalView(const FlatRules& flat, const FlatPosition& pos, GoalMemo* memo,
                    HomeView& fresh) {
   if (!memo) return fresh;
+  const uint64_t print = GoalPrint(flat, pos);
   for (GoalMemo::Entry& e : memo->entry)
-    if (SameGoals(flat, pos, e)) return e.view;
+    if (SameGoals(flat, pos, print, e)) return e.view;
   GoalMemo::Entry& e = memo->entry[memo->next];
   memo->next = (memo->next + 1) % GoalMemo::kEntries;
+  e.print = print;
   int32_t at = 0;
   for (int32_t g = 0; g < flat.goalCount; ++g) {
     const int32_t i = flat.goals[g], n = pos.count[i];

@@ -40,6 +40,7 @@ struct GoalMemo {
   static constexpr int32_t kEntries = 4;
   struct Entry {
     bool valid = false;
+    uint64_t print = 0;  // the goal piles' counts and top cards, mixed
     uint8_t count[kMaxPiles] = {};  // each goal pile's cards, in goal order
     uint8_t cards[kMaxCards] = {};  // their card bytes, one pile after another
     HomeView view;
