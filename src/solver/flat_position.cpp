@@ -1,5 +1,6 @@
 #include "solver/flat_position.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace tarnik::solver {
@@ -13,33 +14,22 @@ void CopyPosition(const FlatPosition& from, FlatPosition& to) {
   std::memcpy(to.cards, from.cards, from.start[from.pileCount]);
 }
 
-// Only the bytes between the two piles shift, by the cards moved, and only
-// the starts of the piles between them change.
 void MoveCards(FlatPosition& pos, int32_t from, int32_t k, int32_t to, bool single) {
   const int32_t n = single ? 1 : pos.count[from] - k;
   if (n <= 0) return;
   pos.changed |= uint64_t{1} << from | uint64_t{1} << to;
-  uint8_t moving[kMaxCards];
-  const int32_t at = pos.start[from] + k;
-  std::memcpy(moving, pos.cards + at, n);
-  if (from == to) {  // to its own top: the bytes above close the gap
-    const int32_t end = pos.start[to] + pos.count[to];
-    std::memmove(pos.cards + at, pos.cards + at + n, end - at - n);
-    std::memcpy(pos.cards + end - n, moving, n);
-    return;
-  }
-  pos.count[from] = static_cast<uint8_t>(pos.count[from] - n);
-  if (from < to) {
-    const int32_t end = pos.start[to] + pos.count[to];
-    std::memmove(pos.cards + at, pos.cards + at + n, end - at - n);
-    std::memcpy(pos.cards + end - n, moving, n);
+  // Only the bytes between the cards taken and the top of `to` move: the
+  // cards turn round that stretch to its other end.
+  uint8_t* at = pos.cards + pos.start[from] + k;
+  uint8_t* end = pos.cards + pos.start[to] + pos.count[to];
+  if (from <= to) {
+    std::rotate(at, at + n, end);
     for (int32_t p = from + 1; p <= to; ++p) pos.start[p] = static_cast<uint8_t>(pos.start[p] - n);
   } else {
-    const int32_t end = pos.start[to] + pos.count[to];
-    std::memmove(pos.cards + end + n, pos.cards + end, at - end);
-    std::memcpy(pos.cards + end, moving, n);
+    std::rotate(end, at, at + n);
     for (int32_t p = to + 1; p <= from; ++p) pos.start[p] = static_cast<uint8_t>(pos.start[p] + n);
   }
+  pos.count[from] = static_cast<uint8_t>(pos.count[from] - n);
   pos.count[to] = static_cast<uint8_t>(pos.count[to] + n);
 }
 
