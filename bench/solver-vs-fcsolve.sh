@@ -1,8 +1,8 @@
 #!/bin/bash
 # The solver against the Freecell Solver program (fc-solve). Runs the
 # solver on seeds FIRST to LAST of FreeCell, Klondike (draw one), Spider one
-# suit, Golf and Yukon with a budget per deal, then fc-solve on the same
-# FreeCell deals with its default settings and with its fastest preset.
+# suit, Golf and Yukon with a budget per deal, then Freecell Solver's library on
+# the same FreeCell deals with its default settings and its fastest preset.
 #   bench/solver-vs-fcsolve.sh [BUILD-DIR] [FIRST] [LAST] [BUDGET-MS]
 # Golf and Yukon come from the shipped library when it has them, otherwise
 # from bench/games; Spider one suit always comes from bench/games (the deal
@@ -28,47 +28,26 @@ for game in FreeCell Klondike Golf Yukon; do
 done
 echo "$("$bench" "$scratch/bench.tkl" "Spider One Suit" "$first" "$last" "$budget" --one-suit) [bench.tkl]"
 
-# fc-solve runs once per deal as its own process: its start-up time, taken
-# as the median time it needs for a board that is already solved, is
-# subtracted from every run.
+# Freecell Solver on the same FreeCell deals, through its library inside one
+# process (build/bin/fcs_bench), so its times hold the solving alone: with
+# its default settings and with its fastest preset.
 index=$("$tool" list "$shipped" | awk -F'\t' '$2 == "FreeCell" {print $1}')
+boards=()
 for seed in $(seq "$first" "$last"); do
   "$tool" export-fcs "$shipped" "$index" "$seed" > "$scratch/$seed.board"
+  boards+=("$scratch/$seed.board")
 done
-printf 'Foundations: H-K C-K D-K S-K\nFreecells: - - - -\n\n\n\n\n\n\n\n\n' > "$scratch/solved.board"
-export FREECELL_SOLVER_QUIET=1
-
-# Prints the milliseconds of each run of fc-solve with the given options.
-time_runs() {
-  local board=$1; shift
-  local start end
-  start=$EPOCHREALTIME
-  # A hard deal can make the default settings take many gigabytes: each run
-  # gets 4 GiB and a minute, and one cut short counts as unknown.
-  (ulimit -v 4194304; timeout 60 fc-solve "$@" "$board" > "$scratch/out" 2>&1) || true
-  end=$EPOCHREALTIME
-  local verdict=0
-  if grep -q 'This game is solveable' "$scratch/out"; then verdict=1; fi
-  if grep -q 'I could not solve' "$scratch/out"; then verdict=2; fi
-  echo "$verdict $start $end"
-}
 
 median() { sort -n | awk '{a[NR]=$1} END {print (NR ? a[int((NR+1)/2)] : 0)}'; }
 
-startup=$(for i in $(seq 50); do time_runs "$scratch/solved.board"; done |
-          awk '{printf "%.3f\n", ($3 - $2) * 1000}' | median)
-for options in "" "-l cookie-monster"; do
-  for seed in $(seq "$first" "$last"); do
-    # shellcheck disable=SC2086
-    time_runs "$scratch/$seed.board" $options
-  done | awk -v s="$startup" '{ t = ($3 - $2) * 1000 - s; printf "%d %.3f\n", $1, (t < 0 ? 0 : t) }' \
-    > "$scratch/times"
+for preset in "" cookie-monster; do
+  # shellcheck disable=SC2086
+  "$build/bin/fcs_bench" ${preset:+--preset $preset} "${boards[@]}" > "$scratch/times"
   mid=$(cut -d' ' -f2 "$scratch/times" | median)
-  awk -v name="fc-solve ${options:-default}" -v mid="$mid" -v s="$startup" '
+  awk -v name="fc-solve ${preset:+-l }${preset:-default}" -v mid="$mid" '
     { won += ($1 == 1); lost += ($1 == 2); total += $2 }
     END {
-      printf "%s: won %.1f%% lost %.1f%% unknown %.1f%% mean %.2f ms median %.2f ms " \
-             "(start-up %.2f ms taken off)\n", name, 100 * won / NR, 100 * lost / NR,
-             100 * (NR - won - lost) / NR, total / NR, mid, s
+      printf "%s: won %.1f%% lost %.1f%% unknown %.1f%% mean %.2f ms median %.2f ms (in one process)\n",
+             name, 100 * won / NR, 100 * lost / NR, 100 * (NR - won - lost) / NR, total / NR, mid
     }' "$scratch/times"
 done

@@ -1,9 +1,12 @@
 // The solver on a run of seeds of one game: how many deals it wins, proves
 // lost or leaves unknown within a budget per deal, and how long it takes.
 //   solver_bench LIBRARY GAME-NAME FIRST LAST MILLISECONDS [--one-suit] [--verdicts]
-//                [--positions N] [--cancel-after MS]
+//                [--positions N] [--cancel-after MS] [--uniform]
 // --one-suit turns every card into the spade of its rank before solving
-// (Spider one suit); --verdicts prints "SEED VERDICT MS POSITIONS" per deal;
+// (Spider one suit); --uniform deals the seed's cards again in a uniformly
+// random order (the seed drives std::mt19937), where the game's own shuffle
+// is far from uniform, to compare with figures published for random deals;
+// --verdicts prints "SEED VERDICT MS POSITIONS" per deal;
 // --positions also stops each search after N stored positions, a budget
 // that does not depend on how busy the machine is; --cancel-after raises
 // each search's cancel flag MS ms after it starts, the way the window
@@ -15,6 +18,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <random>
 #include <string>
 #include <thread>
 #include <vector>
@@ -44,6 +48,21 @@ void MakeOneSuit(PositionRecord& position) {
   }
 }
 
+// The cards of a snapshot put back in a uniformly random order, each place
+// keeping its face: a deal that any order of the pack is equally likely to be.
+void MakeUniform(PositionRecord& position, uint32_t seed) {
+  std::vector<int> places;
+  for (int at = 0; at < kRedealsOffset;) {
+    int n = position.Bytes[at++];
+    for (; n > 0 && at + 1 < kRedealsOffset; --n, at += 2) places.push_back(at);
+  }
+  std::vector<unsigned char> cards;
+  for (int at : places) cards.push_back(position.Bytes[at]);
+  std::mt19937 random(seed);
+  std::shuffle(cards.begin(), cards.end(), random);
+  for (size_t i = 0; i < places.size(); ++i) position.Bytes[places[i]] = cards[i];
+}
+
 struct Summary {
   int won = 0, lost = 0, unknown = 0;
   std::vector<double> ms;
@@ -55,14 +74,15 @@ int main(int argc, char** argv) {
   if (argc < 6) {
     std::fprintf(stderr,
                  "usage: solver_bench LIBRARY GAME-NAME FIRST LAST MILLISECONDS "
-                 "[--one-suit] [--verdicts] [--positions N] [--cancel-after MS]\n");
+                 "[--one-suit] [--verdicts] [--positions N] [--cancel-after MS] [--uniform]\n");
     return 2;
   }
-  bool oneSuit = false, verdicts = false;
+  bool oneSuit = false, verdicts = false, uniform = false;
   long long positions = 0, cancelAfter = -1;
   for (int i = 6; i < argc; ++i) {
     oneSuit |= std::strcmp(argv[i], "--one-suit") == 0;
     verdicts |= std::strcmp(argv[i], "--verdicts") == 0;
+    uniform |= std::strcmp(argv[i], "--uniform") == 0;
     if (std::strcmp(argv[i], "--positions") == 0 && i + 1 < argc)
       positions = std::strtoll(argv[++i], nullptr, 10);
     if (std::strcmp(argv[i], "--cancel-after") == 0 && i + 1 < argc)
@@ -88,6 +108,7 @@ int main(int argc, char** argv) {
   auto table = std::make_unique<SolverTable>();
   for (uint32_t seed = first; seed <= last; ++seed) {
     DealTable(*library, game, seed, prefs, *table);
+    if (uniform) MakeUniform(table->position, seed);
     if (oneSuit) MakeOneSuit(table->position);
     std::atomic<bool> cancel{false};
     std::chrono::steady_clock::time_point raised{};

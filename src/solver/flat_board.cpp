@@ -10,7 +10,7 @@
 namespace tarnik::solver {
 
 FlatBoard::FlatBoard(const FlatRules& flat, const TableRules& rules, const DeadEndRules* dead)
-    : flat_(&flat), rules_(rules), dead_(dead) {
+    : flat_(&flat), rules_(rules), dead_(dead), recent_(std::make_unique<Recent[]>(kRecent)) {
   if (dead_) return;
   ownDead_ = std::make_unique<DeadEndRules>();
   CompileBoardDeadEnds(flat, rules, *ownDead_);
@@ -20,20 +20,62 @@ FlatBoard::FlatBoard(const FlatRules& flat, const TableRules& rules, const DeadE
 void FlatBoard::LoadStart(const PositionRecord& start) {
   FromRecord(start, flat_->pileCount, current_);
   if (flat_->sorts) SortFlatPiles(*flat_, current_);
+  keyed_ = false;
+  weighedDisorder_ = kNoDisorder;
 }
 
 void FlatBoard::Load(const unsigned char* packed) {
   UnpackFlat(packed, flat_->pileCount, flat_->deckSize, base_);
   if (flat_->sorts) SortFlatPiles(*flat_, base_);
   base_.changed = 0;
-  baseSum_ = {};
-  for (int32_t p = 0; p < flat_->pileCount; ++p) {
-    baseTerms_[p] = PileTerm(PileKeyOf(base_, p), rules_.classOf[p]);
-    AddTerm(baseSum_, baseTerms_[p]);
-  }
+  const int32_t n = flat_->pileCount;
+  const Recent* known = flat_->sorts ? nullptr : Recall(packed, n + flat_->deckSize + 1);
   baseDisorder_ = kNoDisorder;
+  if (known) {
+    std::memcpy(baseTerms_, known->terms, sizeof(PositionKey) * n);
+    baseSum_ = known->sum;
+    if (known->disorder != kNoDisorder) {
+      std::memcpy(baseWorth_, known->worth, sizeof(int32_t) * n);
+      baseWanted_ = known->wanted;
+      baseDisorder_ = known->disorder;
+    }
+  } else {
+    baseSum_ = {};
+    for (int32_t p = 0; p < n; ++p) {
+      baseTerms_[p] = PileTerm(PileKeyOf(base_, p), rules_.classOf[p]);
+      AddTerm(baseSum_, baseTerms_[p]);
+    }
+  }
   CopyPosition(base_, current_);
   clicks_ = -1;
+  keyed_ = false;
+  weighedDisorder_ = kNoDisorder;
+}
+
+// The newest remembered position with these packed bytes, or null.
+const FlatBoard::Recent* FlatBoard::Recall(const unsigned char* packed, int32_t size) const {
+  for (int32_t k = 1; k <= kRecent; ++k) {
+    const Recent& r = recent_[(nextRecent_ - k + kRecent) % kRecent];
+    if (r.size == size && std::memcmp(r.packed, packed, size) == 0) return &r;
+  }
+  return nullptr;
+}
+
+// Keeps the position just packed with its key's terms and, when the
+// estimate weighed it, its piles' worths.
+void FlatBoard::Remember(const unsigned char* packed, int32_t size) {
+  Recent& r = recent_[nextRecent_];
+  nextRecent_ = (nextRecent_ + 1) % kRecent;
+  r.size = size;
+  std::memcpy(r.packed, packed, size);
+  for (int32_t p = 0; p < flat_->pileCount; ++p)
+    r.terms[p] = keyedPiles_ >> p & 1 ? currentTerms_[p] : baseTerms_[p];
+  r.sum = currentSum_;
+  r.disorder = weighedDisorder_;
+  if (weighedDisorder_ == kNoDisorder) return;
+  for (int32_t p = 0; p < flat_->pileCount; ++p)
+    r.worth[p] = weighedPiles_ >> p & 1 ? currentWorth_[p] : baseWorth_[p];
+  r.wanted = currentWanted_;
 }
 
 void FlatBoard::ListMoves(std::vector<Choice>& out) {
@@ -43,6 +85,8 @@ void FlatBoard::ListMoves(std::vector<Choice>& out) {
 // Moves come in order of their stock clicks, so the position after k clicks
 // is kept and clicked on from there.
 void FlatBoard::Play(const Choice& choice, std::vector<SolverAction>& line) {
+  keyed_ = false;
+  weighedDisorder_ = kNoDisorder;
   if (choice.clicks == 0) {
     CopyPosition(base_, current_);
   } else {
@@ -63,8 +107,10 @@ void FlatBoard::Play(const Choice& choice, std::vector<SolverAction>& line) {
 }
 
 void FlatBoard::FollowForced(std::vector<SolverAction>& line) {
+  keyed_ = false;
+  weighedDisorder_ = kNoDisorder;
   SolverAction a;
-  for (int n = 0; n < kMaxForced && ApplyFlatForced(*flat_, rules_, current_, a); ++n)
+  for (int n = 0; n < kMaxForced && ApplyFlatForced(*flat_, rules_, current_, a, &goalMemo_); ++n)
     line.push_back(a);
 }
 
@@ -84,9 +130,14 @@ PositionKey FlatBoard::Key() {
   const unsigned char redeals = static_cast<unsigned char>(current_.redealsLeft);
   const int32_t n = flat_->pileCount;
   PositionKey sum;
+  keyed_ = true;
   if (current_.changed == ~uint64_t{0}) {
-    for (int32_t p = 0; p < n; ++p)
-      AddTerm(sum, PileTerm(PileKeyOf(current_, p), rules_.classOf[p]));
+    for (int32_t p = 0; p < n; ++p) {
+      currentTerms_[p] = PileTerm(PileKeyOf(current_, p), rules_.classOf[p]);
+      AddTerm(sum, currentTerms_[p]);
+    }
+    keyedPiles_ = ~uint64_t{0};
+    currentSum_ = sum;
     return FinishKey(sum, redeals);
   }
   sum = baseSum_;
@@ -97,13 +148,18 @@ PositionKey FlatBoard::Key() {
   for (uint64_t m = changed; m; m &= m - 1) {
     const int32_t p = std::countr_zero(m);
     RemoveTerm(sum, baseTerms_[p]);
-    AddTerm(sum, PileTerm(PileKeyOf(current_, p), rules_.classOf[p]));
+    currentTerms_[p] = PileTerm(PileKeyOf(current_, p), rules_.classOf[p]);
+    AddTerm(sum, currentTerms_[p]);
   }
+  keyedPiles_ = changed;
+  currentSum_ = sum;
   return FinishKey(sum, redeals);
 }
 
+// A position packed after its key was made is remembered for Load.
 void FlatBoard::Pack(unsigned char* out) {
   PackFlat(current_, flat_->deckSize, out);
+  if (keyed_ && !flat_->sorts) Remember(out, flat_->pileCount + flat_->deckSize + 1);
 }
 
 // Only the piles the move changed are weighed again, unless the goal piles
@@ -121,18 +177,41 @@ int32_t FlatBoard::Estimate(int32_t disorder) {
   }
   const CardMask wanted = FlatWanted(*flat_, rules_, current_);
   GoalDistance distance{};
-  bool same = wanted == baseWanted_;
+  bool same = true;
   if (ordered) {
     FlatDistances(*flat_, rules_, current_, distance);
-    same &= std::memcmp(distance.of, baseDistance_.of, sizeof distance.of) == 0;
+    same = std::memcmp(distance.of, baseDistance_.of, sizeof distance.of) == 0;
   }
-  const uint64_t again = same ? current_.changed : ~uint64_t{0};
+  // A pile's worth reads the wanted cards only where it holds them.
+  uint64_t again = same ? current_.changed : ~uint64_t{0};
+  if (same && wanted != baseWanted_) again |= PilesHolding(current_, wanted ^ baseWanted_);
   const GoalDistance& order = ordered ? distance : baseDistance_;
   int32_t h = 0;
-  for (int32_t p = 0; p < flat_->pileCount; ++p)
-    h += again >> p & 1 ? FlatPileWorth(*flat_, rules_, current_, p, wanted, order, disorder)
-                        : baseWorth_[p];
+  for (int32_t p = 0; p < flat_->pileCount; ++p) {
+    if (!(again >> p & 1)) {
+      h += baseWorth_[p];
+      continue;
+    }
+    currentWorth_[p] = FlatPileWorth(*flat_, rules_, current_, p, wanted, order, disorder);
+    h += currentWorth_[p];
+  }
+  // Worths read against the goal piles' order are not kept.
+  weighedDisorder_ = ordered ? kNoDisorder : disorder;
+  weighedPiles_ = again;
+  currentWanted_ = wanted;
   return h;
+}
+
+// The piles of `pos` that hold some card of `cards`.
+uint64_t FlatBoard::PilesHolding(const FlatPosition& pos, CardMask cards) const {
+  uint64_t piles = 0;
+  for (int32_t p = 0; p < flat_->pileCount; ++p)
+    for (int32_t k = pos.start[p]; k < pos.start[p] + pos.count[p]; ++k)
+      if (InMask(cards, CardValue(pos.cards[k]))) {
+        piles |= uint64_t{1} << p;
+        break;
+      }
+  return piles;
 }
 
 bool FlatBoard::DeadEnd() {
@@ -226,10 +305,12 @@ bool FlatBoard::Progressed(const Choice& choice) {
 
 // A drag between tableau piles enables progress when the card it uncovers
 // is one that the bottom card of another pile's top run (the cards a press
-// lifts together, lying on a card they do not continue or on none), or its
-// top card where that lies on a card it cannot go home with, would
-// continue in a run that may go home: moving them there next mends the
-// run. The move before a swap of two runs is such a move.
+// lifts together, lying on a card they do not continue or on none), or the
+// bottom card of the part of it that may go home whole where a press may
+// lift that part alone (else its top card) when that lies on a card it
+// cannot go home with, would continue in a run that may go home: moving
+// them there next mends the run. The move before a swap of two runs is
+// such a move.
 bool FlatBoard::Enables(const Choice& choice) {
   const SolverAction& a = choice.action;
   if (choice.clicks > 0 || a.kind != SolverAction::Kind::Drag || a.target < 0) return false;
@@ -245,11 +326,16 @@ bool FlatBoard::Enables(const Choice& choice) {
     while (k > 0 && IsUp(current_.At(q, k - 1)) &&
            InMask(pile.continues[CardValue(current_.At(q, k))], CardValue(current_.At(q, k - 1))))
       --k;
-    const int32_t bottom = CardValue(current_.At(q, k)), card = CardValue(current_.At(q, top));
-    const bool topMended = top > 0 && MendsRun(pile, card, CardValue(current_.At(q, top - 1))) &&
-                           IsUp(current_.At(q, top - 1));
+    int32_t part = top;
+    if (pile.take == FlatTake::Limited)
+      while (part > k &&
+             MendsRun(pile, CardValue(current_.At(q, part)), CardValue(current_.At(q, part - 1))))
+        --part;
+    const int32_t bottom = CardValue(current_.At(q, k)), card = CardValue(current_.At(q, part));
+    const bool partMended = part > 0 && MendsRun(pile, card, CardValue(current_.At(q, part - 1))) &&
+                            IsUp(current_.At(q, part - 1));
     for (const int32_t lifted : {bottom, card})
-      if ((lifted == bottom || !topMended) && MendsRun(pile, lifted, under) &&
+      if ((lifted == bottom || !partMended) && MendsRun(pile, lifted, under) &&
           InMask(rules_.buildsOn[from][under], lifted))
         return true;
   }

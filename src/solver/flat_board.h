@@ -8,6 +8,7 @@
 
 #include "solver/board.h"
 #include "solver/flat_dead_end.h"
+#include "solver/flat_moves.h"
 #include "solver/flat_position.h"
 #include "solver/flat_rules.h"
 #include "solver/goal_order.h"
@@ -37,12 +38,13 @@ class FlatBoard : public Board {
   bool Enables(const Choice& choice) override;
   bool DeadEnd() override;
   int32_t StockCards() override;
-  int64_t Bytes() const override { return sizeof(*this); }
+  int64_t Bytes() const override { return sizeof(*this) + kRecent * sizeof(Recent); }
 
  private:
   PositionKey PileKeyOf(const FlatPosition& pos, int32_t p) const;
   bool Tableau(int32_t p) const;
   bool LikePiles(int32_t p, int32_t q) const;
+  uint64_t PilesHolding(const FlatPosition& pos, CardMask cards) const;
   int32_t BuildOn(int32_t p, uint8_t below, uint8_t card) const;
 
   const FlatRules* flat_;
@@ -64,6 +66,35 @@ class FlatBoard : public Board {
   GoalDistance baseDistance_{};  // where some pile gives cards only to goal piles
   int32_t baseDisorder_ = kNoDisorder;  // baseWorth_ not yet made
   std::vector<SolverAction> listing_;
+  GoalMemo goalMemo_;  // what the forced actions last read off the goal piles
+  // The positions packed last, with what their piles give the key and the
+  // estimate: loading one of them again (best first packs a position and
+  // loads it at once; depth first next loads the best child it packed)
+  // takes these instead of digesting and weighing every pile again.
+  struct Recent {
+    int32_t size = 0;  // the packed bytes; 0: no position
+    unsigned char packed[kMaxPiles + kMaxCards + 1];
+    PositionKey terms[kMaxPiles];
+    PositionKey sum;
+    int32_t worth[kMaxPiles];
+    CardMask wanted;
+    int32_t disorder;  // of the worths; kNoDisorder: none kept
+  };
+  static constexpr int32_t kRecent = 8;
+  void Remember(const unsigned char* packed, int32_t size);
+  const Recent* Recall(const unsigned char* packed, int32_t size) const;
+  std::unique_ptr<Recent[]> recent_;
+  int32_t nextRecent_ = 0;
+  // What Key and Estimate made for current_ since it last changed: the
+  // terms and worths of the piles they worked out again.
+  bool keyed_ = false;
+  uint64_t keyedPiles_ = 0;
+  PositionKey currentTerms_[kMaxPiles];
+  PositionKey currentSum_;
+  int32_t weighedDisorder_ = kNoDisorder;
+  uint64_t weighedPiles_ = 0;
+  int32_t currentWorth_[kMaxPiles];
+  CardMask currentWanted_ = 0;
 };
 
 // Whether a snapshot can be searched on a flat position: its cards fit.

@@ -120,8 +120,13 @@ int32_t FlatPileScore(const FlatRules& flat, const FlatPosition& pos, int32_t i)
   return FourOfARank(pos, i) ? 4 : 0;
 }
 
+// Without the four-of-a-rank goal only the goal piles count.
 int32_t FlatScore(const FlatRules& flat, const FlatPosition& pos) {
   int32_t score = 0;
+  if (!(flat.gameFlags & GameFlags::FourRank)) {
+    for (int32_t g = 0; g < flat.goalCount; ++g) score += pos.count[flat.goals[g]];
+    return score;
+  }
   for (int32_t i = 0; i < flat.pileCount; ++i) score += FlatPileScore(flat, pos, i);
   return score;
 }

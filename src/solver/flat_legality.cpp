@@ -52,8 +52,9 @@ bool RankInPrevPile(const FlatPosition& pos, int32_t to, int32_t card) {
   return false;
 }
 
-// CanDrop's tests of the special attributes of both piles.
-bool AttributesAllow(const FlatRules& rules, const FlatPosition& pos, int32_t from, int32_t to,
+}  // namespace
+
+bool FlatAttributesAllow(const FlatRules& rules, const FlatPosition& pos, int32_t from, int32_t to,
                      int32_t card) {
   const FlatPile &src = rules.piles[from], &dst = rules.piles[to];
   const int32_t rank = Rank(card);
@@ -74,8 +75,6 @@ bool AttributesAllow(const FlatRules& rules, const FlatPosition& pos, int32_t fr
   if (dst.Has(PileFlags::BeforeAny) && !cleared) return false;
   return true;
 }
-
-}  // namespace
 
 int32_t FlatTakeable(const FlatRules& rules, const FlatPosition& pos, int32_t p, int32_t k) {
   const FlatPile& f = rules.piles[p];
@@ -108,12 +107,7 @@ bool FlatCanDrop(const FlatRules& rules, const FlatPosition& pos, int32_t from, 
   const int32_t top = n ? CardValue(pos.Top(to)) : 52;
   if (n && CardFace(pos.Top(to)) == FaceDown) return false;
   if (!InMask(dst.accepts[top], card)) return false;
-  if (dst.sizeLimit != 0 && n + count > dst.sizeLimit) return false;
-  if (dst.oneCard && count != 1) return false;
-  if ((dst.attributes || rules.piles[from].flags & PileFlags::FoundationsOnly) &&
-      !AttributesAllow(rules, pos, from, to, card))
-    return false;
-  return true;
+  return FlatCanDropFitting(rules, pos, from, to, card, count);
 }
 
 }  // namespace tarnik::solver

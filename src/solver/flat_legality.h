@@ -46,4 +46,21 @@ int32_t FlatTakeable(const FlatRules& rules, const FlatPosition& pos, int32_t p,
 bool FlatCanDrop(const FlatRules& rules, const FlatPosition& pos, int32_t from, int32_t to,
                  int32_t card, int32_t count);
 
+// CanDrop's tests of the special attributes of both piles.
+bool FlatAttributesAllow(const FlatRules& rules, const FlatPosition& pos, int32_t from, int32_t to,
+                         int32_t card);
+
+// FlatCanDrop for a card that the top of `to` (or `to` empty) takes by the
+// pile's own table: what is left is its size limit and the attributes.
+// Inline, since listing the moves asks it of every pile for every group.
+inline bool FlatCanDropFitting(const FlatRules& rules, const FlatPosition& pos, int32_t from,
+                               int32_t to, int32_t card, int32_t count) {
+  const FlatPile& dst = rules.piles[to];
+  if (dst.sizeLimit != 0 && pos.count[to] + count > dst.sizeLimit) return false;
+  if (dst.oneCard && count != 1) return false;
+  if (dst.attributes || rules.piles[from].flags & PileFlags::FoundationsOnly)
+    return FlatAttributesAllow(rules, pos, from, to, card);
+  return true;
+}
+
 }  // namespace tarnik::solver

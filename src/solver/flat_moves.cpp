@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 #include "solver/flat_legality.h"
 #include "solver/flat_play.h"
@@ -19,7 +20,7 @@ bool RedealLeft(const FlatRules& flat, const FlatPosition& pos) {
 
 // The cards pile `q` could take on its top card, by its own rules, when
 // dragged cards can be let go over it (0 when not): a cheap first test
-// before FlatCanDrop, which weighs the rest of the table.
+// before FlatCanDropFitting, which weighs the rest of the table.
 CardMask Droppable(const FlatRules& flat, const FlatPosition& pos, int32_t q) {
   const FlatPile& p = flat.piles[q];
   if (!FlatReachable(flat, pos, q) || (p.overlaid && !FlatDropReaches(flat, pos, q))) return 0;
@@ -68,7 +69,8 @@ void ListFlatDrags(const FlatRules& flat, const TableRules& rules, const FlatPos
     uint64_t emptyTried = 0;  // the classes of empty piles tried, by their first pile
     int32_t pressable = -1;   // tested once a target is found
     for (int32_t q = 0; q < flat.pileCount; ++q) {
-      if (q == i || !InMask(takes[q], card) || !FlatCanDrop(flat, pos, i, q, card, count)) continue;
+      if (q == i || !InMask(takes[q], card) || !FlatCanDropFitting(flat, pos, i, q, card, count))
+        continue;
       if (pos.Empty(q)) {
         const int32_t k = rules.classOf[q];
         if ((emptyTried >> k & 1) || (wholePile && k == rules.classOf[i])) continue;
@@ -111,15 +113,6 @@ GoalCards FlatGoalCards(const FlatRules& flat, const FlatPosition& pos) {
   }
   return goals;
 }
-
-// What SafeToSendHome works out only when some card needs it: the cards
-// home, and the goal piles as GoesHomeAhead reads them.
-struct HomeView {
-  CardMask home = 0;
-  bool counted = false;
-  GoalsAhead ahead;
-  bool read = false;
-};
 
 // Whether the top card of pile `i` may go home at once (SafeToSendHome),
 // or else, not from a waste, ahead of the cards that could need it.
@@ -164,6 +157,69 @@ bool FlipForced(const FlatRules& flat, FlatPosition& pos, SolverAction& done) {
     ApplyFlatAction(flat, pos, done);
     return true;
   }
+  return false;
+}
+
+// The goal piles' counts and top cards mixed into one word: entries whose
+// print differs need no comparing card by card.
+uint64_t GoalPrint(const FlatRules& flat, const FlatPosition& pos) {
+  uint64_t print = 0;
+  for (int32_t g = 0; g < flat.goalCount; ++g) {
+    const int32_t i = flat.goals[g], n = pos.count[i];
+    print = (print ^ static_cast<uint64_t>(n << 8 | (n ? pos.Top(i) : 0))) * 0x100000001B3ull;
+  }
+  return print;
+}
+
+// Whether memo entry `e` holds the goal piles of `pos`, whose print is `print`.
+bool SameGoals(const FlatRules& flat, const FlatPosition& pos, uint64_t print,
+               const GoalMemo::Entry& e) {
+  if (!e.valid || e.print != print) return false;
+  for (int32_t g = 0, at = 0; g < flat.goalCount; ++g) {
+    const int32_t i = flat.goals[g], n = pos.count[i];
+    if (e.count[g] != n || std::memcmp(e.cards + at, pos.cards + pos.start[i], n) != 0) return false;
+    at += n;
+  }
+  return true;
+}
+
+// The view of the goal piles for `pos`: the memo's when one of its entries
+// holds the same goal piles, else a fresh one, which the memo then keeps in
+// place of the entry whose turn it is.
+HomeView& GoalView(const FlatRules& flat, const FlatPosition& pos, GoalMemo* memo,
+                   HomeView& fresh) {
+  if (!memo) return fresh;
+  const uint64_t print = GoalPrint(flat, pos);
+  for (GoalMemo::Entry& e : memo->entry)
+    if (SameGoals(flat, pos, print, e)) return e.view;
+  GoalMemo::Entry& e = memo->entry[memo->next];
+  memo->next = (memo->next + 1) % GoalMemo::kEntries;
+  e.print = print;
+  int32_t at = 0;
+  for (int32_t g = 0; g < flat.goalCount; ++g) {
+    const int32_t i = flat.goals[g], n = pos.count[i];
+    e.count[g] = static_cast<uint8_t>(n);
+    std::memcpy(e.cards + at, pos.cards + pos.start[i], n);
+    at += n;
+  }
+  e.valid = true;
+  e.view = HomeView{};
+  return e.view;
+}
+
+// Whether some card of `pos` lies face down: eight card bytes at a time,
+// a face-down byte having bit 6 set and bit 7 clear.
+bool AnyFaceDown(const FlatPosition& pos) {
+  const int32_t n = pos.start[pos.pileCount];
+  constexpr uint64_t kBit6 = 0x4040404040404040ull;
+  int32_t k = 0;
+  for (; k + 8 <= n; k += 8) {
+    uint64_t w;
+    std::memcpy(&w, pos.cards + k, 8);
+    if (w & kBit6 & ~(w >> 1)) return true;
+  }
+  for (; k < n; ++k)
+    if (CardFace(pos.cards[k]) == FaceDown) return true;
   return false;
 }
 
@@ -233,8 +289,8 @@ void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatP
 }
 
 bool ApplyFlatForced(const FlatRules& flat, const TableRules& rules, FlatPosition& pos,
-                     SolverAction& done) {
-  if (FlipForced(flat, pos, done)) return true;
+                     SolverAction& done, GoalMemo* memo) {
+  if (AnyFaceDown(pos) && FlipForced(flat, pos, done)) return true;
   if (!rules.safeGoalMoves) return false;
   CardMask wanted = 0;
   for (int32_t g = 0; g < flat.goalCount; ++g) {
@@ -243,10 +299,12 @@ bool ApplyFlatForced(const FlatRules& flat, const TableRules& rules, FlatPositio
     if (rules.goalTakesInTurn[i][top]) wanted |= rules.goalTakes[i][top];
   }
   if (!wanted) return false;
-  HomeView view;  // worked out once some card needs it
+  HomeView fresh;  // worked out once some card needs it
+  HomeView* view = nullptr;
   for (int32_t i = 0; i < flat.pileCount; ++i) {
     if (pos.Empty(i) || !InMask(wanted, CardValue(pos.Top(i)))) continue;
-    if (!SafeToSendHome(flat, rules, pos, i, view, wanted)) continue;
+    if (!view) view = &GoalView(flat, pos, memo, fresh);
+    if (!SafeToSendHome(flat, rules, pos, i, *view, wanted)) continue;
     const int32_t card = CardValue(pos.Top(i));
     for (int32_t g = 0; g < flat.goalCount; ++g) {
       const int32_t q = flat.goals[g];

@@ -8,6 +8,7 @@
 #include "solver/actions.h"
 #include "solver/flat_position.h"
 #include "solver/flat_rules.h"
+#include "solver/safe_home.h"
 #include "solver/table_rules.h"
 
 namespace tarnik::solver {
@@ -22,8 +23,35 @@ void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatP
                      std::vector<Choice>& out, FlatPosition& scratch,
                      std::vector<SolverAction>& listing);
 
+// What the forced actions read off the goal piles, worked out only when
+// some card needs it: the cards home, and the goal piles as GoesHomeAhead
+// reads them. Both follow from the goal piles' cards alone, so a memo of
+// them serves every position with the same goal piles (most children of
+// one position, and the steps of one move's forced actions).
+struct HomeView {
+  CardMask home = 0;
+  bool counted = false;
+  GoalsAhead ahead;
+  bool read = false;
+};
+// A few entries, replaced in turn: the goal piles of the position being
+// expanded, and of the last children whose forced actions sent cards home.
+struct GoalMemo {
+  static constexpr int32_t kEntries = 4;
+  struct Entry {
+    bool valid = false;
+    uint64_t print = 0;  // the goal piles' counts and top cards, mixed
+    uint8_t count[kMaxPiles] = {};  // each goal pile's cards, in goal order
+    uint8_t cards[kMaxCards] = {};  // their card bytes, one pile after another
+    HomeView view;
+  };
+  Entry entry[kEntries];
+  int32_t next = 0;  // the entry a new one replaces
+};
+
 // Finds and carries out one forced action; false when none is left.
+// `memo`, when given, keeps what the goal piles gave between calls.
 bool ApplyFlatForced(const FlatRules& flat, const TableRules& rules, FlatPosition& pos,
-                     SolverAction& done);
+                     SolverAction& done, GoalMemo* memo = nullptr);
 
 }  // namespace tarnik::solver

@@ -1,5 +1,6 @@
 #include "solver/flat_play.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "engine/deal/deal.h"
@@ -232,6 +233,22 @@ bool FlatGather(const FlatRules& rules, FlatPosition& pos, int32_t pile, bool ke
       RedealCards(rules, pos) - (GivesUpCards(rules.piles[pile]) ? pos.count[pile] : 0);
   uint32_t r = GatherStartState(rules.randomState);
   bool moved = false;
+  // With one pile giving up cards, each card the interleaving takes is
+  // that pile's top: its cards come over in reverse order, as one block.
+  int32_t giver = -1, givers = 0;
+  for (int32_t q = 0; q < rules.pileCount; ++q)
+    if (q != pile && !pos.Empty(q) && GivesUpCards(rules.piles[q])) giver = q, ++givers;
+  if (givers == 1) {
+    const int32_t n = pos.count[giver];
+    const bool turn = rules.piles[giver].Has(PileFlags::RedealDest) && !keepFaces;
+    MoveCards(pos, giver, 0, pile, false);
+    uint8_t* block = &pos.At(pile, pos.count[pile] - n);
+    std::reverse(block, block + n);
+    for (int32_t i = 0; i < n && turn; ++i)
+      if (IsUp(block[i])) block[i] = WithFace(block[i], FaceDown);
+    moved = true;
+    remaining = 0;
+  }
   while (remaining > 0) {
     bool tookAny = false;
     for (int32_t q = 0; q < rules.pileCount; ++q) {

@@ -1,5 +1,6 @@
 #include "solver/flat_position.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace tarnik::solver {
@@ -16,23 +17,20 @@ void CopyPosition(const FlatPosition& from, FlatPosition& to) {
 void MoveCards(FlatPosition& pos, int32_t from, int32_t k, int32_t to, bool single) {
   const int32_t n = single ? 1 : pos.count[from] - k;
   if (n <= 0) return;
-  const int32_t total = pos.start[pos.pileCount];
   pos.changed |= uint64_t{1} << from | uint64_t{1} << to;
-  uint8_t moving[kMaxCards];
-  const int32_t at = pos.start[from] + k;
-  std::memcpy(moving, pos.cards + at, n);
-  // Take them out: the bytes above close the gap.
-  std::memmove(pos.cards + at, pos.cards + at + n, total - at - n);
+  // Only the bytes between the cards taken and the top of `to` move: the
+  // cards turn round that stretch to its other end.
+  uint8_t* at = pos.cards + pos.start[from] + k;
+  uint8_t* end = pos.cards + pos.start[to] + pos.count[to];
+  if (from <= to) {
+    std::rotate(at, at + n, end);
+    for (int32_t p = from + 1; p <= to; ++p) pos.start[p] = static_cast<uint8_t>(pos.start[p] - n);
+  } else {
+    std::rotate(end, at, at + n);
+    for (int32_t p = to + 1; p <= from; ++p) pos.start[p] = static_cast<uint8_t>(pos.start[p] + n);
+  }
   pos.count[from] = static_cast<uint8_t>(pos.count[from] - n);
-  for (int32_t p = from + 1; p <= pos.pileCount; ++p)
-    pos.start[p] = static_cast<uint8_t>(pos.start[p] - n);
-  // Put them on top of `to`: the bytes above make room.
-  const int32_t end = pos.start[to] + pos.count[to];
-  std::memmove(pos.cards + end + n, pos.cards + end, total - n - end);
-  std::memcpy(pos.cards + end, moving, n);
   pos.count[to] = static_cast<uint8_t>(pos.count[to] + n);
-  for (int32_t p = to + 1; p <= pos.pileCount; ++p)
-    pos.start[p] = static_cast<uint8_t>(pos.start[p] + n);
 }
 
 bool FromRecord(const PositionRecord& record, int32_t pileCount, FlatPosition& pos) {

@@ -76,6 +76,7 @@ FlatTake TakeOf(CardRemoval removal) {
     case CardRemoval::AnyInDiffColor:
     case CardRemoval::AnyInSameSuit:
     case CardRemoval::AnyInDiffSuit:
+    case CardRemoval::AnyInAnySuit:
       return FlatTake::Limited;
     default:
       return FlatTake::Nothing;

@@ -30,13 +30,15 @@ using namespace testing;
 constexpr int32_t S = Spades, C = Clubs, H = Hearts, D = Diamonds;
 
 // Four columns built down (`suit`), giving cards by `removal` (runs tied
-// to their places as a stock's deal ties them; whole runs of any suit
-// going home from them in suit), and four foundations.
+// to their places as a stock's deal ties them; runs of any suit, whole or
+// in part, going home from them in suit), and four foundations.
 GameDef Columns(SuitBuild suit, CardRemoval removal) {
   GameDef g = NamedGame("Columns");
   const bool runs = removal != CardRemoval::TopCardOnly;
   const uint32_t flags = PileFlags::AutoPlay | (runs ? PileFlags::ManualFillDest : 0u) |
-                         (removal == CardRemoval::Any ? PileFlags::AutoSuite : 0u);
+                         (removal == CardRemoval::Any || removal == CardRemoval::AnyInAnySuit
+                              ? PileFlags::AutoSuite
+                              : 0u);
   for (int i = 0; i < 4; ++i)
     g.Piles[i] = MakePile(2 * i, 2, flags, RankBuild::Down, suit, removal, PileStart::Any);
   for (int f = 0; f < 4; ++f) {
@@ -106,6 +108,17 @@ TEST(SolverProgress, OnlyMovesThatChangeWhatMattersAreProgress) {
        {},
        {"drag 0 0 3", "drag 1 0 3", "drag 2 1 3", "drag 2 0 3"},
        {"drag 0 1 3", "drag 1 1 3"}},
+      // Any part of a run of any suits: the eight of diamonds, parked on
+      // either empty place, uncovers the nine of spades that the part in
+      // suit lying on the nine of hearts (eight and seven of spades) would
+      // continue; nothing else gains.
+      {SuitBuild::Any,
+       CardRemoval::AnyInAnySuit,
+       {{Up(V(9, H)), Up(V(8, S)), Up(V(7, S))}, {Up(V(9, S)), Up(V(8, D))}},
+       {},
+       {"drag 0 2 1", "drag 0 2 2", "drag 0 2 3", "drag 0 1 2", "drag 0 1 3", "drag 0 0 2",
+        "drag 0 0 3", "drag 1 0 2", "drag 1 0 3"},
+       {"drag 1 1 2", "drag 1 1 3"}},
   };
   for (const Case& c : cases) {
     PlayTable t(Columns(c.suit, c.removal));

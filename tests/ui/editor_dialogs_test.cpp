@@ -51,10 +51,10 @@ TEST_F(EditorDialogTest, PileEditorTextsAndTheEditedPile) {
             "None.|Any|Up|Down|Up by two|Down by two|Up or down|Up or down wrapping|Up wrapping|"
             "Up by two wrapping|Up by three wrapping|Up by four wrapping|Same");
   EXPECT_EQ(Run(dialog, 4400, 6), "None|Any|Same color|Diff color|Same suit|Diff suit");
-  EXPECT_EQ(Run(dialog, 4600, 12),
+  EXPECT_EQ(Run(dialog, 4600, 13),
             "None|Any|Group in same color|Group in diff color|Group in same suit|Group in diff "
             "suit|Group in any suit|Top card only|Any in same color|Any in diff color|Any in same "
-            "suit|Any in diff suit");
+            "suit|Any in diff suit|Any in any suit");
   EXPECT_EQ(Run(dialog, 4700, 5), "No direction|Unsupported|Horizontal|Vertical|Size");
   EXPECT_EQ(Run(dialog, 4500, 22),
             "None|Any|Specific card|Any ace|Any two|Any three|Any four|Any five|Any six|Any "

@@ -52,6 +52,7 @@ enum class CardRemoval : int32_t {
   AnyInDiffColor = 7,
   AnyInSameSuit = 8,
   AnyInDiffSuit = 9,
+  AnyInAnySuit = 10,  // any part of a run, whatever its suits
 };
 
 // Which card may start an empty pile. Values 0 to 51 name one specific card;

@@ -31,7 +31,8 @@ constexpr const char* kRemovalLabels[] = {"None",
                                           "Any in same color",
                                           "Any in diff color",
                                           "Any in same suit",
-                                          "Any in diff suit"};
+                                          "Any in diff suit",
+                                          "Any in any suit"};
 constexpr const char* kDirectionLabels[] = {"No direction", "Unsupported", "Horizontal", "Vertical",
                                             "Size"};
 
@@ -40,7 +41,7 @@ constexpr const char* kDirectionLabels[] = {"No direction", "Unsupported", "Hori
 const RadioGroup kPlacementGroup{"Card placement", 4200, 4202, 3, kPlacementLabels};
 const RadioGroup kRankBuildGroup{"Rank build", 4300, 4302, 13, kRankBuildLabels};
 const RadioGroup kSuitBuildGroup{"Suit build", 4400, 4402, 6, kSuitBuildLabels};
-const RadioGroup kRemovalGroup{"Card removal", 4600, 4602, 12, kRemovalLabels};
+const RadioGroup kRemovalGroup{"Card removal", 4600, 4602, 13, kRemovalLabels};
 const RadioGroup kDirectionGroup{"Pile direction", 4700, 4702, 5, kDirectionLabels};
 
 const char* const kPileStartLabels[22] = {

@@ -51,7 +51,7 @@ struct RadioGroup {
 extern const RadioGroup kPlacementGroup;  // 4200 … 4202, value = id − 4202
 extern const RadioGroup kRankBuildGroup;  // 4300 … 4312, value = id − 4302
 extern const RadioGroup kSuitBuildGroup;  // 4400 … 4405, value = id − 4402
-extern const RadioGroup kRemovalGroup;    // 4600 … 4611, value = id − 4602
+extern const RadioGroup kRemovalGroup;    // 4600 … 4612, value = id − 4602
 extern const RadioGroup kDirectionGroup;  // 4700 … 4704, value = id − 4702
 
 // The texts of the pile start buttons 4500 … 4521, by id − 4500.

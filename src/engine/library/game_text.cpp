@@ -32,7 +32,8 @@ constexpr NamedValue kRemovals[] = {
     {"GroupInSameSuit", 2}, {"GroupInDiffSuit", 3},
     {"GroupInAnySuit", 4},  {"TopCardOnly", 5},
     {"AnyInSameColor", 6},  {"AnyInDiffColor", 7},
-    {"AnyInSameSuit", 8},   {"AnyInDiffSuit", 9}};
+    {"AnyInSameSuit", 8},   {"AnyInDiffSuit", 9},
+    {"AnyInAnySuit", 10}};
 constexpr NamedValue kDirections[] = {{"NoDirection", -2}, {"Unsupported", -1},
                                       {"Horizontal", 0},   {"Vertical", 1},
                                       {"Size", 2}};

@@ -134,6 +134,18 @@ std::string Emptied(const Context& c) {
   return c.cleared + (c.clearedPlural ? " are" : " is") + " empty";
 }
 
+// How the cards of a run that may be taken in part relate to each other
+// (nothing to say where any suits follow each other).
+const char* PartRunKind(CardRemoval removal) {
+  switch (removal) {
+    case CardRemoval::AnyInSameColor: return " in one colour";
+    case CardRemoval::AnyInDiffColor: return " in alternating colours";
+    case CardRemoval::AnyInSameSuit: return " in one suit";
+    case CardRemoval::AnyInDiffSuit: return " of changing suits";
+    default: return "";
+  }
+}
+
 // Which cards may be taken from the pile.
 std::string TakeSentence(const PileDef& p, const Context& c) {
   if (p.Flags & PF::RemoveAnyCard) return "Any single card can be taken from it, from any depth.";
@@ -141,8 +153,6 @@ std::string TakeSentence(const PileDef& p, const Context& c) {
   const std::string run = step ? "run" : "group of equal rank";
   switch (p.Removal) {
     case CardRemoval::None:
-    case CardRemoval::AnyInSameColor:
-    case CardRemoval::AnyInDiffSuit:
       return "Nothing can be taken from it.";
     case CardRemoval::TopCardOnly:
       return "Only its top card can be taken.";
@@ -159,12 +169,14 @@ std::string TakeSentence(const PileDef& p, const Context& c) {
       return "Its top card can be taken, or the whole " + run + " of changing suits at its top.";
     case CardRemoval::GroupInAnySuit:
       return "Any face-up card can be taken together with every card above it.";
+    case CardRemoval::AnyInSameColor:
     case CardRemoval::AnyInDiffColor:
-    case CardRemoval::AnyInSameSuit: {
+    case CardRemoval::AnyInSameSuit:
+    case CardRemoval::AnyInDiffSuit:
+    case CardRemoval::AnyInAnySuit: {
       std::string s =
-          "Any part of the " + run +
-          (p.Removal == CardRemoval::AnyInSameSuit ? " in one suit" : " in alternating colours") +
-          " at its top can be taken";
+          "Any part of the " + run + PartRunKind(p.Removal) + " at its top can be taken";
+      if (p.Removal == CardRemoval::AnyInAnySuit) s += ", whatever its suits";
       if ((p.Flags & PF::NeedFreeCells) && c.clearedAreCells)
         s += ", up to one card more than there are empty free cells";
       else if ((p.Flags & PF::NeedFreeCells) && !c.cleared.empty())

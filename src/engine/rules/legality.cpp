@@ -24,7 +24,8 @@ bool ContinuesRun(CardRemoval rule, const Card& a, const Card& b, int32_t s) {
   if (!IsFaceUp(b)) return false;
   const bool rankStep = Rank(b.Value) == Rank(a.Value) + s;
   switch (rule) {
-    case CardRemoval::Any: return rankStep;
+    case CardRemoval::Any:
+    case CardRemoval::AnyInAnySuit: return rankStep;
     case CardRemoval::GroupInSameColor:
     case CardRemoval::AnyInSameColor: return rankStep && Colour(b.Value) == Colour(a.Value);
     case CardRemoval::GroupInDiffColor:
@@ -220,7 +221,8 @@ Card* TakeableCard(const Pile* piles, const Pile& pile, Card* pressed) {
     case CardRemoval::AnyInSameColor:
     case CardRemoval::AnyInDiffColor:
     case CardRemoval::AnyInSameSuit:
-    case CardRemoval::AnyInDiffSuit: return WalkLimitedRun(piles, pile, pressed, s);
+    case CardRemoval::AnyInDiffSuit:
+    case CardRemoval::AnyInAnySuit: return WalkLimitedRun(piles, pile, pressed, s);
     default: return nullptr;
   }
 }

@@ -124,7 +124,7 @@ TEST_F(PileEditorTest, RadioButtonsAndListsStoreTheirValues) {
   // Words 5 to 10: direction, placement, rank build, suit build, start, removal.
   const struct { int id, word, value; } clicks[] = {
       {4200, 6, -2}, {4202, 6, 0}, {4300, 7, -2}, {4312, 7, 10}, {4405, 8, 3}, {4601, 10, -1},
-      {4611, 10, 9}, {4700, 5, -2}, {4704, 5, 2}, {4500, 9, -2}, {4501, 9, -1}, {4503, 9, 52},
+      {4612, 10, 10}, {4700, 5, -2}, {4704, 5, 2}, {4500, 9, -2}, {4501, 9, -1}, {4503, 9, 52},
       {4514, 9, 63}, {4521, 9, 70}};
   PileEditor e = Open(0);
   for (const auto& click : clicks) {
@@ -136,9 +136,9 @@ TEST_F(PileEditorTest, RadioButtonsAndListsStoreTheirValues) {
     EXPECT_EQ(words[click.word], click.value);
     EXPECT_NE(t.game->RandomState, state) << "dealt afresh";
   }
-  EXPECT_EQ(std::make_pair(e.View().Start, e.View().Removal), std::make_pair(4521, 4611));
+  EXPECT_EQ(std::make_pair(e.View().Start, e.View().Removal), std::make_pair(4521, 4612));
   const PileDef before = t.P(0);
-  for (int id : {4203, 4313, 4522, 4199, 2100}) e.CheckRadio(id);
+  for (int id : {4203, 4313, 4522, 4613, 4199, 2100}) e.CheckRadio(id);
   EXPECT_EQ(std::memcmp(&before, static_cast<const PileDef*>(&t.P(0)), sizeof before), 0);
   EXPECT_EQ(Stored().Piles[0].RankBuild, RankBuild::Down) << "nothing saved before OK";
 

@@ -35,6 +35,9 @@ const struct { const char* game; std::vector<const char*> says;
     {"Spider",
      {"<b>Ten tableau columns</b>", "It deals only while none of the ten tableau columns is empty.",
       "<b>Eight foundations</b>", "in one suit come onto them by themselves, two for each suit"}},
+    {"Black Widow",
+     {"<b>Ten tableau columns</b>", "Any part of the run at its top can be taken, whatever its "
+                                    "suits."}},
     {"Pyramid",
      {"<b>The discard pile</b>", "go to the discard pile together", "into it, still face up",
       "two cards adding up to 13, or a king on its own"}},

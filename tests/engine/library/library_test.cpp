@@ -297,10 +297,10 @@ std::pair<GameDef, std::string> Read(const std::string& text) {
 constexpr const char* kPile =
     "[Pile 0]\nColumn = 2\nRow = 1\nInitialSize = 24\nInitialFaceDown = 23\nSizeLimit = 3\n"
     "Direction = Size\nPlacement = OneCard\nRankBuild = UpByThreeWrapping\n"
-    "SuitBuild = DiffSuit\nPileStart = Queen of Hearts\nRemoval = AnyInSameSuit\n"
+    "SuitBuild = DiffSuit\nPileStart = Queen of Hearts\nRemoval = AnyInAnySuit\n"
     "Flags = ManualFillSource Redeal # the stock\n";
 
-// Every field is read by its name; "#" starts a comment outside quotes.
+// Every field is read and written by its name; "#" starts a comment outside quotes.
 TEST(GameText, ReadsEveryFieldByName) {
   const auto [g, error] = Read(std::string("# a comment\nName = \"Test # not a comment\"\n"
                                            "Flags = TwoDeck FourRank\n\n") + kPile);
@@ -308,9 +308,11 @@ TEST(GameText, ReadsEveryFieldByName) {
   GameDef want = NamedGame("Test # not a comment", GameFlags::TwoDeck | GameFlags::FourRank);
   want.Piles[0] = {2, 1, 24, 23, 3, PileDirection::Size, CardPlacement::OneCard,
                    RankBuild::UpByThreeWrapping, SuitBuild::DiffSuit,
-                   static_cast<PileStart>(11 * 4 + 2), CardRemoval::AnyInSameSuit,
+                   static_cast<PileStart>(11 * 4 + 2), CardRemoval::AnyInAnySuit,
                    PileFlags::ManualFillSource | PileFlags::Redeal};
   EXPECT_EQ(Record(g), Record(want));
+  const std::string pile(kPile);  // and is written back by the same names
+  EXPECT_NE(GameToText(want).find(pile.substr(0, pile.find(" #"))), std::string::npos);
 }
 
 // Odd names, bytes behind the name's end, unknown values and every flag

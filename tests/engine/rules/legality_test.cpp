@@ -104,6 +104,8 @@ TEST(TakeableCard, EachRemovalRuleStopsItsWalkWhereItsRuleSays) {
       {C::GroupInDiffSuit, down, "2c* 3d Ks 9h 5s", 2, 1},
       {C::GroupInDiffSuit, down, "8d 7h 6h 5s", 0, 2}, {C::AnyInDiffSuit, down, "Js 8h 7c", 0, 1},
       {C::AnyInDiffSuit, down, "9h 8h 7c 6s 5d", 0, 1},
+      {C::AnyInAnySuit, down, "9h 8h 7c 6s 5d", 1, 1}, {C::AnyInAnySuit, down, "Tc 8s 7c", 0, 1},
+      {C::AnyInAnySuit, R::Up, "6d 7s 8c 8h", 1, 2},
       {C::GroupInAnySuit, down, "Ks* 3h 9c", 1, 1}, {C::GroupInAnySuit, down, "Ks* 3h 9c", 0, 0},
       {C::TopCardOnly, down, "8s 7h", 0, 1}, {C::None, down, "8s 7h", 1, -1},
       {C::TopCardOnly, down, "2c Jh", 0, 0, PileFlags::RemoveAnyCard},
@@ -122,7 +124,7 @@ TEST(TakeableCard, WholeRunsAndCardsNotFaceUpEndingEveryWalk) {
       {C::GroupInDiffColor, alternating, true}, {C::GroupInSameSuit, sameSuit, true},
       {C::GroupInDiffSuit, alternating, true}, {C::AnyInSameColor, sameSuit, false},
       {C::AnyInDiffColor, alternating, false}, {C::AnyInSameSuit, sameSuit, false},
-      {C::AnyInDiffSuit, alternating, false},
+      {C::AnyInDiffSuit, alternating, false}, {C::AnyInAnySuit, alternating, false},
   };
   for (const auto& c : cases) {
     const std::string down = std::string(c.run).insert(5, "*");
