@@ -6,6 +6,7 @@
 // the way a program that solves many deals would use the library.
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>

@@ -38,24 +38,27 @@ int FindGame(const Library& library, const char* name) {
   return -1;
 }
 
-// Every card of a snapshot becomes the spade of its rank.
-void MakeOneSuit(PositionRecord& position) {
-  // Past the last pile the record is zero: empty piles to the end.
-  for (int at = 0; at < kRedealsOffset;) {
-    int n = position.Bytes[at++];
-    for (; n > 0 && at + 1 < kRedealsOffset; --n, at += 2)
-      position.Bytes[at] = static_cast<unsigned char>(position.Bytes[at] & ~3);
-  }
-}
-
-// The cards of a snapshot put back in a uniformly random order, each place
-// keeping its face: a deal that any order of the pack is equally likely to be.
-void MakeUniform(PositionRecord& position, uint32_t seed) {
+// The offsets of the card bytes (each card's Value) in a snapshot, pile by
+// pile; past the last pile the record is zero: empty piles to the end.
+std::vector<int> CardPlaces(const PositionRecord& position) {
   std::vector<int> places;
   for (int at = 0; at < kRedealsOffset;) {
     int n = position.Bytes[at++];
     for (; n > 0 && at + 1 < kRedealsOffset; --n, at += 2) places.push_back(at);
   }
+  return places;
+}
+
+// Every card of a snapshot becomes the spade of its rank.
+void MakeOneSuit(PositionRecord& position) {
+  for (int at : CardPlaces(position))
+    position.Bytes[at] = static_cast<unsigned char>(position.Bytes[at] & ~3);
+}
+
+// The cards of a snapshot put back in a uniformly random order, each place
+// keeping its face: a deal that any order of the pack is equally likely to be.
+void MakeUniform(PositionRecord& position, uint32_t seed) {
+  const std::vector<int> places = CardPlaces(position);
   std::vector<unsigned char> cards;
   for (int at : places) cards.push_back(position.Bytes[at]);
   std::mt19937 random(seed);
