@@ -20,8 +20,7 @@ FlatBoard::FlatBoard(const FlatRules& flat, const TableRules& rules, const DeadE
 void FlatBoard::LoadStart(const PositionRecord& start) {
   FromRecord(start, flat_->pileCount, current_);
   if (flat_->sorts) SortFlatPiles(*flat_, current_);
-  keyed_ = false;
-  weighedDisorder_ = kNoDisorder;
+  ForgetMade();
 }
 
 void FlatBoard::Load(const unsigned char* packed) {
@@ -48,6 +47,12 @@ void FlatBoard::Load(const unsigned char* packed) {
   }
   CopyPosition(base_, current_);
   clicks_ = -1;
+  ForgetMade();
+}
+
+// current_ is about to change: the key terms and worths made for it no
+// longer hold, and a position packed from it is not remembered.
+void FlatBoard::ForgetMade() {
   keyed_ = false;
   weighedDisorder_ = kNoDisorder;
 }
@@ -85,8 +90,7 @@ void FlatBoard::ListMoves(std::vector<Choice>& out) {
 // Moves come in order of their stock clicks, so the position after k clicks
 // is kept and clicked on from there.
 void FlatBoard::Play(const Choice& choice, std::vector<SolverAction>& line) {
-  keyed_ = false;
-  weighedDisorder_ = kNoDisorder;
+  ForgetMade();
   if (choice.clicks == 0) {
     CopyPosition(base_, current_);
   } else {
@@ -107,8 +111,7 @@ void FlatBoard::Play(const Choice& choice, std::vector<SolverAction>& line) {
 }
 
 void FlatBoard::FollowForced(std::vector<SolverAction>& line) {
-  keyed_ = false;
-  weighedDisorder_ = kNoDisorder;
+  ForgetMade();
   SolverAction a;
   for (int n = 0; n < kMaxForced && ApplyFlatForced(*flat_, rules_, current_, a, &goalMemo_); ++n)
     line.push_back(a);
@@ -334,10 +337,11 @@ bool FlatBoard::Enables(const Choice& choice) {
     const int32_t bottom = CardValue(current_.At(q, k)), card = CardValue(current_.At(q, part));
     const bool partMended = part > 0 && MendsRun(pile, card, CardValue(current_.At(q, part - 1))) &&
                             IsUp(current_.At(q, part - 1));
-    for (const int32_t lifted : {bottom, card})
-      if ((lifted == bottom || !partMended) && MendsRun(pile, lifted, under) &&
-          InMask(rules_.buildsOn[from][under], lifted))
-        return true;
+    // Whether `lifted`, moved onto the uncovered card, would mend a run.
+    const auto mends = [&](int32_t lifted) {
+      return MendsRun(pile, lifted, under) && InMask(rules_.buildsOn[from][under], lifted);
+    };
+    if (mends(bottom) || (!partMended && mends(card))) return true;
   }
   return false;
 }

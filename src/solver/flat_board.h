@@ -81,6 +81,7 @@ class FlatBoard : public Board {
     int32_t disorder;  // of the worths; kNoDisorder: none kept
   };
   static constexpr int32_t kRecent = 8;
+  void ForgetMade();
   void Remember(const unsigned char* packed, int32_t size);
   const Recent* Recall(const unsigned char* packed, int32_t size) const;
   std::unique_ptr<Recent[]> recent_;
