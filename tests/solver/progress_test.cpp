@@ -51,12 +51,13 @@ GameDef Columns(SuitBuild suit, CardRemoval removal) {
 }
 
 // The flat board of Columns(`suit`, `removal`) with `columns` laid out,
-// loaded as a position to expand.
+// loaded as the position to expand.
 struct ColumnsBoard {
-  ColumnsBoard(SuitBuild suit, CardRemoval removal, std::vector<std::vector<Placed>> columns)
-      : t(Columns(suit, removal)) {
+  ColumnsBoard(SuitBuild suit, CardRemoval removal, std::vector<std::vector<Placed>> columns) {
+    PlayTable t(Columns(suit, removal));
     columns.resize(8);
     t.Arrange(columns);
+    SolverTable table;
     std::string refusal;
     EXPECT_TRUE(CaptureTable(*t.game, table, refusal)) << refusal;
     std::unique_ptr<Game> game = NewQuietGame();
@@ -69,8 +70,6 @@ struct ColumnsBoard {
     board->Pack(packed.data());
     board->Load(packed.data());
   }
-  PlayTable t;
-  SolverTable table;
   TableRules rules;
   std::unique_ptr<FlatRules> flat = std::make_unique<FlatRules>();
   std::unique_ptr<FlatBoard> board;
