@@ -217,7 +217,20 @@ uint64_t FlatBoard::PilesHolding(const FlatPosition& pos, CardMask cards) const 
   return piles;
 }
 
+// Where cards home may come back, a move that put no card on a pile that
+// keeps its cards (a card sent home, a card turned, the stock) shuts no
+// card in that was free before: only the start and the children that grew
+// such a pile are looked at (the position expanded was, when entered).
 bool FlatBoard::DeadEnd() {
+  const BuriedRules& buried = dead_->buried;
+  if (buried.active) {
+    bool grew = current_.changed == ~uint64_t{0} || !buried.homeReturns;
+    for (uint64_t m = current_.changed; m && !grew; m &= m - 1) {
+      const int32_t p = std::countr_zero(m);
+      grew = buried.holds[p] && current_.count[p] > base_.count[p];
+    }
+    return grew && Buried(buried, *flat_, current_);
+  }
   return tarnik::solver::DeadEnd(*dead_, *flat_, current_);
 }
 

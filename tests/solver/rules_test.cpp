@@ -214,21 +214,14 @@ GameDef ColumnsAndDiscards() {
   return g;
 }
 
-// Whether the board finds the position dead, and whether the search wins
-// it: the columns `a` and `b` (bottom first), every other card on the goal
-// pile with `top` above them; `estimate`, when given, takes the board's.
-std::pair<bool, Verdict> DeadAndVerdict(const GameDef& def, const std::vector<Placed>& a,
-                                        const std::vector<Placed>& b, int32_t top,
-                                        int32_t* estimate = nullptr) {
-  std::vector<Placed> goal;
-  const auto out = [](const std::vector<Placed>& pile, int32_t v) {
-    return std::any_of(pile.begin(), pile.end(), [v](const Placed& p) { return p.value == v; });
-  };
-  for (int32_t v = 0; v < 52; ++v)
-    if (v != top && !out(a, v) && !out(b, v)) goal.push_back(Up(v));
-  goal.push_back(Up(top));
+// Whether the board finds the table `piles` (in table order, bottom first)
+// dead, and whether the search wins it; `estimate`, when given, takes the
+// board's.
+std::pair<bool, Verdict> DeadAndVerdictOf(const GameDef& def,
+                                          const std::vector<std::vector<Placed>>& piles,
+                                          int32_t* estimate = nullptr) {
   PlayTable t(def);
-  t.Arrange({a, goal, b});
+  t.Arrange(piles);
   SolverTable table;
   std::string error;
   EXPECT_TRUE(CaptureTable(*t.game, table, error));
@@ -240,6 +233,21 @@ std::pair<bool, Verdict> DeadAndVerdict(const GameDef& def, const std::vector<Pl
   board.LoadStart(table.position);
   if (estimate) *estimate = board.Estimate(solver::kDefaultDisorder);
   return {board.DeadEnd(), Solve(table, {}).verdict};
+}
+
+// The same for the columns `a` and `b`, every other card on the goal pile
+// with `top` above them.
+std::pair<bool, Verdict> DeadAndVerdict(const GameDef& def, const std::vector<Placed>& a,
+                                        const std::vector<Placed>& b, int32_t top,
+                                        int32_t* estimate = nullptr) {
+  std::vector<Placed> goal;
+  const auto out = [](const std::vector<Placed>& pile, int32_t v) {
+    return std::any_of(pile.begin(), pile.end(), [v](const Placed& p) { return p.value == v; });
+  };
+  for (int32_t v = 0; v < 52; ++v)
+    if (v != top && !out(a, v) && !out(b, v)) goal.push_back(Up(v));
+  goal.push_back(Up(top));
+  return DeadAndVerdictOf(def, {a, goal, b}, estimate);
 }
 
 // Calculation's by-twos foundation in small: columns that take any card
@@ -292,6 +300,45 @@ TEST(SolverRules, APositionIsDeadWhenSomeCardCanNeverGoHome) {
     const auto [dead, verdict] = DeadAndVerdict(c.def, c.a, c.b, c.top);
     EXPECT_EQ(dead, c.dead) << c.top;
     EXPECT_EQ(verdict, c.dead ? Verdict::Lost : Verdict::Won) << c.top;
+  }
+}
+
+// Klondike in small: where columns build, a card is shut in for good when
+// its lower card of the suit and every card it could go on lie below it,
+// and no run lifted from below it could go anywhere either. The foundations
+// hold the spades and clubs to the six, the hearts to the four and every
+// diamond; the second column the eights to kings of spades and clubs under
+// the hearts from the king down.
+TEST(SolverRules, ACardShutInBelowItsWaysOutIsADeadEnd) {
+  GameDef def = ColumnAndFoundations(CardRemoval::TopCardOnly);
+  for (int f = 1; f <= 4; ++f) def.Piles[f].Placement = CardPlacement::OneCard;
+  def.Piles[5] = def.Piles[0];
+  def.Piles[5].Column = 2;
+  const auto down = [](std::vector<Placed> pile, int32_t suit, int32_t lowest) {
+    for (int32_t r = kKing; r >= lowest; --r) pile.push_back(Up(V(r, suit)));
+    return pile;
+  };
+  const auto tail = down(down({}, S, 7), C, 7);
+  const auto sevenS = Up(V(6, S)), sevenC = Up(V(6, C)), sevenH = Up(V(6, H));
+  const auto fiveH = Up(V(4, H)), sixH = Up(V(5, H));
+  struct Case {
+    std::vector<Placed> a, b;  // the columns, bottom first
+    bool dead;
+  } const cases[] = {
+      // The six of hearts needs its five or a black seven, all below it.
+      {{sevenS, sevenC, fiveH, sixH}, down(tail, H, 6), true},
+      // … but the seven of clubs shows on the other column.
+      {{sevenS, fiveH, sixH}, [&] { auto b = down(tail, H, 6); b.push_back(sevenC); return b; }(),
+       false},
+      // … or the six lies on the seven of clubs, which takes it to the eight of hearts.
+      {{sevenH, sevenS, fiveH, sevenC, sixH}, down(tail, H, 7), false},
+  };
+  for (const Case& c : cases) {
+    const auto [dead, verdict] =
+        DeadAndVerdictOf(def, {c.a, tarnik::Run(S, 5), tarnik::Run(C, 5), tarnik::Run(H, 3),
+                               tarnik::Run(D, kKing), c.b});
+    EXPECT_EQ(dead, c.dead) << c.a.size();
+    EXPECT_EQ(verdict, c.dead ? Verdict::Lost : Verdict::Won) << c.a.size();
   }
 }
 

@@ -1,0 +1,207 @@
+#include "solver/flat_buried.h"
+
+#include <bit>
+
+namespace tarnik::solver {
+
+namespace {
+
+constexpr CardMask kAllCards = (CardMask{1} << 52) - 1;
+
+// Flags that move cards other than by a drop of a lifted group: whole runs
+// sent home, removals, pairing, sorting.
+constexpr uint32_t kOtherMoves = PileFlags::AutoSuite | PileFlags::AutoStraight |
+                                 PileFlags::RemoveBad | PileFlags::GroupRemoval |
+                                 PileFlags::SortAscending | PileFlags::SortDescending;
+// Flags of piles that hand out cards without a drop, give them up in a
+// redeal, or give a card from within.
+constexpr uint32_t kGivers = PileFlags::ManualFillSource | PileFlags::AutoFillSource |
+                             PileFlags::FillFromColumn | PileFlags::Redeal | PileFlags::RedealShow |
+                             PileFlags::RedealSource | PileFlags::RedealDest |
+                             PileFlags::RemoveAnyCard;
+
+// Whether a goal pile's cards always lie each on one its drop table let it
+// go on, from empty: it starts empty, takes one dropped card at a time and
+// nothing else, and gives back (if at all) only from its top.
+bool BuildsFromEmpty(const FlatPile& f) {
+  return f.oneCard && f.initialSize == 0 &&
+         !(f.flags & (kGivers | PileFlags::AutoFillDest | PileFlags::ManualFillDest));
+}
+
+// Whether goal pile `f`, from empty, could come to take card `x` with no
+// card of `barred` put on it first, by its drop table alone.
+bool ReachesFromEmpty(const FlatPile& f, int32_t x, CardMask barred) {
+  if (InMask(f.accepts[52], x)) return true;
+  CardMask reach = f.accepts[52] & ~barred;
+  for (CardMask front = reach; front;) {
+    CardMask next = 0;
+    for (CardMask m = front; m; m &= m - 1) {
+      const CardMask on = f.accepts[std::countr_zero(m)];
+      if (InMask(on, x)) return true;
+      next |= on;
+    }
+    front = next & ~barred & ~reach;
+    reach |= front;
+  }
+  return false;
+}
+
+// For each card x, the cards y without which no goal pile could come to
+// take x (in suit from the ace: the lower cards of its suit).
+void CompileGoalFirst(const FlatRules& flat, BuriedRules& out) {
+  for (int32_t x = 0; x < 52; ++x)
+    for (int32_t y = 0; y < 52; ++y) {
+      if (y == x) continue;
+      const CardMask barred = CardMask{1} << x | CardMask{1} << y;
+      bool some = false;
+      for (int32_t g = 0; g < flat.goalCount && !some; ++g)
+        some = ReachesFromEmpty(flat.piles[flat.goals[g]], x, barred);
+      if (!some) out.goalFirst[x] |= CardMask{1} << y;
+    }
+}
+
+}  // namespace
+
+// Holds where every card must go home (no four-of-a-rank goal), one deck,
+// goal piles that build from empty by drops, nothing moves cards but drags
+// of lifted groups, their forced and automatic moves home, the stock and
+// redeals (whose piles are left out), some pile that keeps its cards takes
+// drops, and no pile takes any card while empty (a free cell, Spider's
+// columns): there a card nearly always has a way out, and the check would
+// cost without cutting.
+void CompileBuried(const FlatRules& flat, const TableRules& rules, BuriedRules& out) {
+  out = BuriedRules{};
+  if (flat.gameFlags & GameFlags::FourRank || flat.anyFlags & kOtherMoves) return;
+  if (flat.goalCount == 0 || rules.deckSize != 52 || rules.lacking) return;
+  for (int32_t v = 0; v < 52; ++v)
+    if (rules.copies[v] != 1) return;
+  bool builds = false;
+  for (int32_t p = 0; p < flat.pileCount; ++p) {
+    const FlatPile& f = flat.piles[p];
+    if (f.Has(PileFlags::WinGoal)) {
+      if (!BuildsFromEmpty(f)) return;
+      out.homeReturns |= f.take != FlatTake::Nothing;
+      continue;
+    }
+    if ((f.accepts[52] & kAllCards) == kAllCards) return;
+    out.holds[p] = !(f.flags & kGivers);
+    for (int32_t t = 0; t < 52; ++t) {
+      builds |= out.holds[p] && f.accepts[t] != 0;
+      for (CardMask m = f.accepts[t] & kAllCards; m; m &= m - 1)
+        out.tableTops[std::countr_zero(m)] |= CardMask{1} << t;
+    }
+    for (CardMask m = f.accepts[52] & kAllCards; m; m &= m - 1)
+      out.startPiles[std::countr_zero(m)] |= uint64_t{1} << p;
+  }
+  if (!builds) return;
+  CompileGoalFirst(flat, out);
+  out.active = true;
+}
+
+namespace {
+
+// What the first pass found: the cards on holds piles, each pile's cards,
+// and (where home is for good) the cards home.
+struct Held {
+  CardMask cards = 0, home = 0;
+  CardMask pile[kMaxPiles] = {};
+};
+
+// The largest set, within `stuck`, of which no card can be the first to
+// move while the set's cards and the cards below them stay where they are;
+// whether it holds a card. Each round lets go the cards with a way out.
+bool SomeStaysShut(const BuriedRules& b, const FlatRules& flat, const FlatPosition& pos,
+                   const Held& held, CardMask stuck) {
+  // For each card of `stuck`: the cards below it, the cards below it that
+  // a press could lift with it, and its pile.
+  CardMask below[52], carriers[52];
+  uint8_t pileOf[52];
+  for (int32_t p = 0; p < flat.pileCount; ++p) {
+    if (!(held.pile[p] & stuck)) continue;
+    const FlatPile& f = flat.piles[p];
+    const bool runs = f.take == FlatTake::Whole || f.take == FlatTake::Limited;
+    CardMask under = 0, up = 0, run = 0;
+    for (int32_t k = 0; k < pos.count[p]; ++k) {
+      const uint8_t c = pos.At(p, k);
+      const int32_t x = CardValue(c);
+      if (runs) {  // a group is a run: each card continues the one below
+        const uint8_t lower = k > 0 ? pos.At(p, k - 1) : 0;
+        run = k > 0 && IsUp(lower) && InMask(f.continues[x], CardValue(lower))
+                  ? run | CardMask{1} << CardValue(lower)
+                  : 0;
+      }
+      if (InMask(stuck, x)) {
+        below[x] = under;
+        pileOf[x] = static_cast<uint8_t>(p);
+        // Any face-up card lifts all above it; else a run, or the top alone.
+        carriers[x] = f.take == FlatTake::Pressed ? up : runs ? run : 0;
+      }
+      under |= CardMask{1} << x;
+      if (IsUp(c)) up |= CardMask{1} << x;
+    }
+  }
+  for (;;) {
+    CardMask covered = 0, lifted = 0;  // no top before some card of the set moves
+    uint64_t closed = 0;               // piles that never empty before then
+    for (CardMask m = stuck; m; m &= m - 1) {
+      const int32_t x = std::countr_zero(m);
+      covered |= below[x];
+      lifted |= carriers[x];
+      closed |= uint64_t{1} << pileOf[x];
+    }
+    // Cards that could go onto a pile not a goal pile, alone or as the
+    // bottom of a group.
+    const CardMask tops = ~covered & ~held.home;
+    CardMask drops = 0;
+    for (CardMask m = stuck | lifted; m; m &= m - 1) {
+      const int32_t y = std::countr_zero(m);
+      if ((b.tableTops[y] & tops & ~(CardMask{1} << y)) || (b.startPiles[y] & ~closed))
+        drops |= CardMask{1} << y;
+    }
+    CardMask freed = 0;
+    for (CardMask m = stuck; m; m &= m - 1) {
+      const int32_t x = std::countr_zero(m);
+      if (!(b.goalFirst[x] & (covered | stuck)) || InMask(drops, x) || (carriers[x] & drops))
+        freed |= CardMask{1} << x;
+    }
+    if (!freed) return true;
+    stuck &= ~freed;
+    if (!stuck) return false;
+  }
+}
+
+}  // namespace
+
+bool Buried(const BuriedRules& b, const FlatRules& flat, const FlatPosition& pos) {
+  Held held;
+  CardMask tops = 0;
+  uint64_t filled = 0;
+  for (int32_t p = 0; p < flat.pileCount; ++p) {
+    const bool home = !b.homeReturns && flat.piles[p].Has(PileFlags::WinGoal);
+    if (pos.Empty(p) || !(b.holds[p] || home)) continue;
+    CardMask cards = 0;
+    for (int32_t k = 0; k < pos.count[p]; ++k) cards |= CardMask{1} << CardValue(pos.At(p, k));
+    if (b.holds[p]) {
+      held.pile[p] = cards;
+      held.cards |= cards;
+      tops |= CardMask{1} << CardValue(pos.Top(p));
+      filled |= uint64_t{1} << p;
+    } else {
+      held.home |= cards;
+    }
+  }
+  // First as if every held card stayed: only a card with no way out of its
+  // own even then may be shut in (a group lifted from below it is weighed
+  // after).
+  const CardMask open = ~(held.cards & ~tops) & ~held.home;
+  CardMask stuck = 0;
+  for (CardMask m = held.cards; m; m &= m - 1) {
+    const int32_t x = std::countr_zero(m);
+    if ((b.goalFirst[x] & held.cards) && !(b.tableTops[x] & open & ~(CardMask{1} << x)) &&
+        !(b.startPiles[x] & ~filled))
+      stuck |= CardMask{1} << x;
+  }
+  return stuck && SomeStaysShut(b, flat, pos, held, stuck);
+}
+
+}  // namespace tarnik::solver
