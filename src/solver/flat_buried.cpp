@@ -107,11 +107,41 @@ struct Held {
   CardMask pile[kMaxPiles] = {};
 };
 
+// The cards of `cards` that a press on a card below them would lift along
+// with them where that card could go onto a pile not a goal pile (`free`):
+// a group of two or more never goes home.
+template <typename Free>
+CardMask LiftedOut(const BuriedRules& b, const FlatRules& flat, const FlatPosition& pos,
+                   const Held& held, CardMask cards, Free free) {
+  CardMask out = 0;
+  for (int32_t p = 0; p < flat.pileCount; ++p) {
+    if (!(held.pile[p] & cards) || !b.holds[p]) continue;
+    const FlatPile& f = flat.piles[p];
+    for (int32_t k = pos.count[p] - 1; k > 0; --k) {
+      const int32_t x = CardValue(pos.At(p, k));
+      if (!InMask(cards, x)) continue;
+      for (int32_t j = k - 1; j >= 0; --j) {
+        const uint8_t c = pos.At(p, j);
+        const bool up = IsUp(c);
+        const bool runs = f.take == FlatTake::Whole || f.take == FlatTake::Limited;
+        if (runs && !(up && InMask(f.continues[CardValue(pos.At(p, j + 1))], CardValue(c)))) break;
+        if (!runs && f.take != FlatTake::Pressed) break;
+        if (up && free(CardValue(c))) {
+          out |= CardMask{1} << x;
+          break;
+        }
+      }
+    }
+  }
+  return out;
+}
+
 // The largest set, within `stuck`, of which no card can be the first to
 // move while the set's cards and the cards below them stay where they are;
-// whether it holds a card. Each round lets go the cards with a way out.
+// whether it holds a card of `moved`. Each round lets go the cards with a
+// way out, so the set only shrinks.
 bool SomeStaysShut(const BuriedRules& b, const FlatRules& flat, const FlatPosition& pos,
-                   const Held& held, CardMask stuck) {
+                   const Held& held, CardMask stuck, CardMask moved) {
   // For each card of `stuck`: the cards below it, the cards below it that
   // a press could lift with it, and its pile.
   CardMask below[52], carriers[52];
@@ -166,13 +196,14 @@ bool SomeStaysShut(const BuriedRules& b, const FlatRules& flat, const FlatPositi
     }
     if (!freed) return true;
     stuck &= ~freed;
-    if (!stuck) return false;
+    if (!(stuck & moved)) return false;
   }
 }
 
 }  // namespace
 
-bool Buried(const BuriedRules& b, const FlatRules& flat, const FlatPosition& pos) {
+bool Buried(const BuriedRules& b, const FlatRules& flat, const FlatPosition& pos,
+            CardMask moved) {
   Held held;
   CardMask tops = 0;
   uint64_t filled = 0;
@@ -190,18 +221,22 @@ bool Buried(const BuriedRules& b, const FlatRules& flat, const FlatPosition& pos
       held.home |= cards;
     }
   }
-  // First as if every held card stayed: only a card with no way out of its
-  // own even then may be shut in (a group lifted from below it is weighed
-  // after).
+  // First as if every held card stayed: only a card with no way out of
+  // its own even then, nor a card below it that lifts it and has one, may
+  // be shut in. The cards of `moved` first: the set needs one of them.
   const CardMask open = ~(held.cards & ~tops) & ~held.home;
+  const auto drops = [&](int32_t x) {  // onto a pile not a goal pile
+    return (b.tableTops[x] & open & ~(CardMask{1} << x)) || (b.startPiles[x] & ~filled);
+  };
+  const auto shut = [&](int32_t x) { return (b.goalFirst[x] & held.cards) && !drops(x); };
   CardMask stuck = 0;
-  for (CardMask m = held.cards; m; m &= m - 1) {
-    const int32_t x = std::countr_zero(m);
-    if ((b.goalFirst[x] & held.cards) && !(b.tableTops[x] & open & ~(CardMask{1} << x)) &&
-        !(b.startPiles[x] & ~filled))
-      stuck |= CardMask{1} << x;
-  }
-  return stuck && SomeStaysShut(b, flat, pos, held, stuck);
+  for (CardMask m = held.cards & moved; m; m &= m - 1)
+    if (shut(std::countr_zero(m))) stuck |= CardMask{1} << std::countr_zero(m);
+  if (stuck) stuck &= ~LiftedOut(b, flat, pos, held, stuck, drops);
+  if (!stuck) return false;
+  for (CardMask m = held.cards & ~moved; m; m &= m - 1)
+    if (shut(std::countr_zero(m))) stuck |= CardMask{1} << std::countr_zero(m);
+  return SomeStaysShut(b, flat, pos, held, stuck, moved);
 }
 
 }  // namespace tarnik::solver

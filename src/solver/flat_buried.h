@@ -38,6 +38,10 @@ void CompileBuried(const FlatRules& flat, const TableRules& rules, BuriedRules& 
 // that holds a card of the set; and cannot be carried by a group lifted
 // from below it, since the bottom card of that group could go nowhere
 // either. Every card must go home to win, so the position is lost.
-bool Buried(const BuriedRules& buried, const FlatRules& flat, const FlatPosition& pos);
+// Only a set holding a card of `moved` counts: where a position's parent
+// has no such set, any set of the child holds a card the move put in a new
+// place (see FlatBoard::DeadEnd).
+bool Buried(const BuriedRules& buried, const FlatRules& flat, const FlatPosition& pos,
+            CardMask moved = ~CardMask{0});
 
 }  // namespace tarnik::solver

@@ -310,32 +310,39 @@ TEST(SolverRules, APositionIsDeadWhenSomeCardCanNeverGoHome) {
 // diamond; the second column the eights to kings of spades and clubs under
 // the hearts from the king down.
 TEST(SolverRules, ACardShutInBelowItsWaysOutIsADeadEnd) {
-  GameDef def = ColumnAndFoundations(CardRemoval::TopCardOnly);
-  for (int f = 1; f <= 4; ++f) def.Piles[f].Placement = CardPlacement::OneCard;
-  def.Piles[5] = def.Piles[0];
-  def.Piles[5].Column = 2;
+  const auto klondike = [](CardRemoval foundationRemoval) {
+    GameDef def = ColumnAndFoundations(foundationRemoval);
+    for (int f = 1; f <= 4; ++f) def.Piles[f].Placement = CardPlacement::OneCard;
+    def.Piles[5] = def.Piles[0];
+    def.Piles[5].Column = 2;
+    return def;
+  };
+  const GameDef gives = klondike(CardRemoval::TopCardOnly), keeps = klondike(CardRemoval::None);
   const auto down = [](std::vector<Placed> pile, int32_t suit, int32_t lowest) {
     for (int32_t r = kKing; r >= lowest; --r) pile.push_back(Up(V(r, suit)));
     return pile;
   };
   const auto tail = down(down({}, S, 7), C, 7);
   const auto sevenS = Up(V(6, S)), sevenC = Up(V(6, C)), sevenH = Up(V(6, H));
-  const auto fiveH = Up(V(4, H)), sixH = Up(V(5, H));
+  const auto fiveH = Up(V(4, H)), sixH = Up(V(5, H)), eightH = Up(V(7, H));
   struct Case {
+    const GameDef& def;
     std::vector<Placed> a, b;  // the columns, bottom first
     bool dead;
   } const cases[] = {
       // The six of hearts needs its five or a black seven, all below it.
-      {{sevenS, sevenC, fiveH, sixH}, down(tail, H, 6), true},
+      {gives, {sevenS, sevenC, fiveH, sixH}, down(tail, H, 6), true},
       // … but the seven of clubs shows on the other column.
-      {{sevenS, fiveH, sixH}, [&] { auto b = down(tail, H, 6); b.push_back(sevenC); return b; }(),
-       false},
+      {gives, {sevenS, fiveH, sixH},
+       [&] { auto b = down(tail, H, 6); b.push_back(sevenC); return b; }(), false},
       // … or the six lies on the seven of clubs, which takes it to the eight of hearts.
-      {{sevenH, sevenS, fiveH, sevenC, sixH}, down(tail, H, 7), false},
+      {gives, {sevenH, sevenS, fiveH, sevenC, sixH}, down(tail, H, 7), false},
+      // The seven could go home alone, but the eight of diamonds is home for good.
+      {keeps, {eightH, sevenH, sevenS, fiveH, sevenC, sixH}, down(tail, H, 8), true},
   };
   for (const Case& c : cases) {
     const auto [dead, verdict] =
-        DeadAndVerdictOf(def, {c.a, tarnik::Run(S, 5), tarnik::Run(C, 5), tarnik::Run(H, 3),
+        DeadAndVerdictOf(c.def, {c.a, tarnik::Run(S, 5), tarnik::Run(C, 5), tarnik::Run(H, 3),
                                tarnik::Run(D, kKing), c.b});
     EXPECT_EQ(dead, c.dead) << c.a.size();
     EXPECT_EQ(verdict, c.dead ? Verdict::Lost : Verdict::Won) << c.a.size();
