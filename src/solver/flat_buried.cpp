@@ -75,9 +75,14 @@ void CompileBuried(const FlatRules& flat, const TableRules& rules, BuriedRules& 
   if (flat.goalCount == 0 || rules.deckSize != 52 || rules.lacking) return;
   for (int32_t v = 0; v < 52; ++v)
     if (rules.copies[v] != 1) return;
-  bool builds = false;
+  bool builds = false, filledElse = false;
   for (int32_t p = 0; p < flat.pileCount; ++p) {
     const FlatPile& f = flat.piles[p];
+    // A group lifted from a pile not a holds pile brings cards onto a holds
+    // pile that were never dropped there one by one.
+    if (f.take != FlatTake::Top && f.take != FlatTake::Nothing &&
+        !f.Has(PileFlags::RemoveAnyCard) && (f.Has(PileFlags::WinGoal) || f.flags & kGivers))
+      filledElse = true;
     if (f.Has(PileFlags::WinGoal)) {
       if (!BuildsFromEmpty(f)) return;
       out.homeReturns |= f.take != FlatTake::Nothing;
@@ -85,15 +90,18 @@ void CompileBuried(const FlatRules& flat, const TableRules& rules, BuriedRules& 
     }
     if ((f.accepts[52] & kAllCards) == kAllCards) return;
     out.holds[p] = !(f.flags & kGivers);
+    if (out.holds[p] && f.flags & (PileFlags::ManualFillDest | PileFlags::AutoFillDest))
+      filledElse = true;
     for (int32_t t = 0; t < 52; ++t) {
       builds |= out.holds[p] && f.accepts[t] != 0;
       for (CardMask m = f.accepts[t] & kAllCards; m; m &= m - 1)
-        out.tableTops[std::countr_zero(m)] |= CardMask{1} << t;
+        (out.holds[p] ? out.holdsTops : out.otherTops)[std::countr_zero(m)] |= CardMask{1} << t;
     }
     for (CardMask m = f.accepts[52] & kAllCards; m; m &= m - 1)
       out.startPiles[std::countr_zero(m)] |= uint64_t{1} << p;
   }
   if (!builds) return;
+  out.comeByDrops = !filledElse;
   CompileGoalFirst(flat, out);
   out.active = true;
 }
@@ -106,6 +114,37 @@ struct Held {
   CardMask cards = 0, home = 0;
   CardMask pile[kMaxPiles] = {};
 };
+
+// The cards that may be a top on a holds pile some day: those lying on one
+// and not `covered`, and those elsewhere (not covered, not home for good)
+// that could be dropped on a pile not a goal pile, onto one of these, or
+// onto an empty pile not `closed` (a least fixpoint, from the cards there).
+CardMask Arriving(const BuriedRules& b, const Held& held, CardMask covered, uint64_t closed) {
+  const CardMask loose = ~covered & ~held.home;
+  CardMask reach = held.cards & loose;
+  if (!b.comeByDrops) return loose;
+  for (CardMask add = 1; add;) {
+    add = 0;
+    for (CardMask m = loose & ~held.cards & ~reach & kAllCards; m; m &= m - 1) {
+      const int32_t t = std::countr_zero(m);
+      const CardMask self = CardMask{1} << t;
+      if ((b.holdsTops[t] & reach & ~self) || (b.otherTops[t] & loose & ~self) ||
+          (b.startPiles[t] & ~closed))
+        add |= self;
+    }
+    reach |= add;
+  }
+  return reach;
+}
+
+// Whether card `y` could go onto a pile not a goal pile: onto a top of
+// `reach` on a holds pile, a loose top elsewhere, or an empty pile not
+// `closed`.
+bool Drops(const BuriedRules& b, int32_t y, CardMask reach, CardMask loose, uint64_t closed) {
+  const CardMask self = CardMask{1} << y;
+  return (b.holdsTops[y] & reach & ~self) || (b.otherTops[y] & loose & ~self) ||
+         (b.startPiles[y] & ~closed);
+}
 
 // The cards of `cards` that a press on a card below them would lift along
 // with them where that card could go onto a pile not a goal pile (`free`):
@@ -181,12 +220,12 @@ bool SomeStaysShut(const BuriedRules& b, const FlatRules& flat, const FlatPositi
     }
     // Cards that could go onto a pile not a goal pile, alone or as the
     // bottom of a group.
-    const CardMask tops = ~covered & ~held.home;
+    const CardMask loose = ~covered & ~held.home;
+    const CardMask reach = Arriving(b, held, covered, closed);
     CardMask drops = 0;
     for (CardMask m = stuck | lifted; m; m &= m - 1) {
       const int32_t y = std::countr_zero(m);
-      if ((b.tableTops[y] & tops & ~(CardMask{1} << y)) || (b.startPiles[y] & ~closed))
-        drops |= CardMask{1} << y;
+      if (Drops(b, y, reach, loose, closed)) drops |= CardMask{1} << y;
     }
     CardMask freed = 0;
     for (CardMask m = stuck; m; m &= m - 1) {
@@ -224,14 +263,19 @@ bool Buried(const BuriedRules& b, const FlatRules& flat, const FlatPosition& pos
   // First as if every held card stayed: only a card with no way out of
   // its own even then, nor a card below it that lifts it and has one, may
   // be shut in. The cards of `moved` first: the set needs one of them.
-  const CardMask open = ~(held.cards & ~tops) & ~held.home;
-  const auto drops = [&](int32_t x) {  // onto a pile not a goal pile
-    return (b.tableTops[x] & open & ~(CardMask{1} << x)) || (b.startPiles[x] & ~filled);
-  };
+  // The cards that may show on a holds pile are worked out only once some
+  // card of `moved` has no way out through the tops there now.
+  const CardMask covered = held.cards & ~tops, loose = ~covered & ~held.home;
+  CardMask reach = tops;
+  const auto drops = [&](int32_t x) { return Drops(b, x, reach, loose, filled); };
   const auto shut = [&](int32_t x) { return (b.goalFirst[x] & held.cards) && !drops(x); };
   CardMask stuck = 0;
   for (CardMask m = held.cards & moved; m; m &= m - 1)
     if (shut(std::countr_zero(m))) stuck |= CardMask{1} << std::countr_zero(m);
+  if (!stuck) return false;
+  reach = Arriving(b, held, covered, filled);
+  for (CardMask m = stuck; m; m &= m - 1)
+    if (!shut(std::countr_zero(m))) stuck &= ~(CardMask{1} << std::countr_zero(m));
   if (stuck) stuck &= ~LiftedOut(b, flat, pos, held, stuck, drops);
   if (!stuck) return false;
   for (CardMask m = held.cards & ~moved; m; m &= m - 1)

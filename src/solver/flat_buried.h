@@ -19,10 +19,17 @@ struct BuriedRules {
   // For each card, the cards one of which must lie on its goal pile when it
   // goes home (one deck, goal piles that take one card at a time from empty).
   CardMask goalFirst[52] = {};
-  // For each card, the top cards of piles not goal piles that take it, and
-  // the piles (a bit each) that take it while empty.
-  CardMask tableTops[52] = {};
+  // For each card, the top cards that take it on holds piles and on other
+  // piles not goal piles, and the piles (a bit each) that take it while
+  // empty.
+  CardMask holdsTops[52] = {};
+  CardMask otherTops[52] = {};
   uint64_t startPiles[52] = {};
+  // Whether a card comes onto a holds pile only by a drop of its own or
+  // within a group lifted from a holds pile (no stock deals there, nothing
+  // fills it, no group comes from elsewhere): a card elsewhere is then a
+  // top there only once it could be dropped.
+  bool comeByDrops = false;
   // Whether a card home may come back to the table.
   bool homeReturns = false;
 };
