@@ -329,6 +329,7 @@ TEST(SolverRules, ACardShutInBelowItsWaysOutIsADeadEnd) {
     const GameDef& def;
     std::vector<Placed> a, b;  // the columns, bottom first
     bool dead;
+    int32_t clubs = 5;  // the highest club home
   } const cases[] = {
       // The six of hearts needs its five or a black seven, all below it.
       {gives, {sevenS, sevenC, fiveH, sixH}, down(tail, H, 6), true},
@@ -339,10 +340,14 @@ TEST(SolverRules, ACardShutInBelowItsWaysOutIsADeadEnd) {
       {gives, {sevenH, sevenS, fiveH, sevenC, sixH}, down(tail, H, 7), false},
       // The seven could go home alone, but the eight of diamonds is home for good.
       {keeps, {eightH, sevenH, sevenS, fiveH, sevenC, sixH}, down(tail, H, 8), true},
+      // The seven of clubs is home and may come back, but no red eight shows for it …
+      {gives, {sevenS, fiveH, sixH}, down(tail, H, 6), true, 6},
+      // … or one does.
+      {gives, {sevenH, sevenS, fiveH, sixH}, down(tail, H, 7), false, 6},
   };
   for (const Case& c : cases) {
     const auto [dead, verdict] =
-        DeadAndVerdictOf(c.def, {c.a, tarnik::Run(S, 5), tarnik::Run(C, 5), tarnik::Run(H, 3),
+        DeadAndVerdictOf(c.def, {c.a, tarnik::Run(S, 5), tarnik::Run(C, c.clubs), tarnik::Run(H, 3),
                                tarnik::Run(D, kKing), c.b});
     EXPECT_EQ(dead, c.dead) << c.a.size();
     EXPECT_EQ(verdict, c.dead ? Verdict::Lost : Verdict::Won) << c.a.size();
