@@ -303,52 +303,48 @@ TEST(SolverRules, APositionIsDeadWhenSomeCardCanNeverGoHome) {
   }
 }
 
-// Klondike in small: where columns build, a card is shut in for good when
-// its lower card of the suit and every card it could go on lie below it,
-// and no run lifted from below it could go anywhere either. The foundations
-// hold the spades and clubs to the six, the hearts to the four and every
-// diamond; the second column the eights to kings of spades and clubs under
-// the hearts from the king down.
+// Klondike in small (two columns): a card is shut in for good when its
+// lower card of the suit and every card it could go on lie below it, and
+// no run lifted from below it could go anywhere. Home: the spades and
+// clubs to the six (or seven), the hearts to the four, every diamond; the
+// second column holds the eights to kings of spades and clubs, then the
+// hearts from the king down to `b`.
 TEST(SolverRules, ACardShutInBelowItsWaysOutIsADeadEnd) {
-  const auto klondike = [](CardRemoval foundationRemoval) {
-    GameDef def = ColumnAndFoundations(foundationRemoval);
-    for (int f = 1; f <= 4; ++f) def.Piles[f].Placement = CardPlacement::OneCard;
-    def.Piles[5] = def.Piles[0];
-    def.Piles[5].Column = 2;
-    return def;
-  };
-  const GameDef gives = klondike(CardRemoval::TopCardOnly), keeps = klondike(CardRemoval::None);
-  const auto down = [](std::vector<Placed> pile, int32_t suit, int32_t lowest) {
-    for (int32_t r = kKing; r >= lowest; --r) pile.push_back(Up(V(r, suit)));
-    return pile;
-  };
-  const auto tail = down(down({}, S, 7), C, 7);
+  GameDef gives = ColumnAndFoundations(CardRemoval::TopCardOnly);
+  for (int f = 1; f <= 4; ++f) gives.Piles[f].Placement = CardPlacement::OneCard;
+  gives.Piles[5] = gives.Piles[0];
+  gives.Piles[5].Column = 2;
+  GameDef keeps = gives;  // foundations that keep their cards
+  for (int f = 1; f <= 4; ++f) keeps.Piles[f].Removal = CardRemoval::None;
   const auto sevenS = Up(V(6, S)), sevenC = Up(V(6, C)), sevenH = Up(V(6, H));
   const auto fiveH = Up(V(4, H)), sixH = Up(V(5, H)), eightH = Up(V(7, H));
   struct Case {
     const GameDef& def;
-    std::vector<Placed> a, b;  // the columns, bottom first
+    std::vector<Placed> a;
+    int32_t b;      // the lowest heart of the second column
     bool dead;
-    int32_t clubs = 5;  // the highest club home
+    int32_t clubs;  // the highest club home
+    std::vector<Placed> more = {};  // on top of the second column
   } const cases[] = {
-      // The six of hearts needs its five or a black seven, all below it.
-      {gives, {sevenS, sevenC, fiveH, sixH}, down(tail, H, 6), true},
-      // … but the seven of clubs shows on the other column.
-      {gives, {sevenS, fiveH, sixH},
-       [&] { auto b = down(tail, H, 6); b.push_back(sevenC); return b; }(), false},
-      // … or the six lies on the seven of clubs, which takes it to the eight of hearts.
-      {gives, {sevenH, sevenS, fiveH, sevenC, sixH}, down(tail, H, 7), false},
+      // The six of hearts needs its five or a black seven, all below it …
+      {gives, {sevenS, sevenC, fiveH, sixH}, 6, true, 5},
+      {gives, {sevenS, fiveH, sixH}, 6, false, 5, {sevenC}},  // … but one shows
+      // … or it lies on the seven of clubs, which takes it to the eight of hearts.
+      {gives, {sevenH, sevenS, fiveH, sevenC, sixH}, 7, false, 5},
       // The seven could go home alone, but the eight of diamonds is home for good.
-      {keeps, {eightH, sevenH, sevenS, fiveH, sevenC, sixH}, down(tail, H, 8), true},
-      // The seven of clubs is home and may come back, but no red eight shows for it …
-      {gives, {sevenS, fiveH, sixH}, down(tail, H, 6), true, 6},
-      // … or one does.
-      {gives, {sevenH, sevenS, fiveH, sixH}, down(tail, H, 7), false, 6},
+      {keeps, {eightH, sevenH, sevenS, fiveH, sevenC, sixH}, 8, true, 5},
+      // The seven of clubs is home and may come back, but no red eight shows …
+      {gives, {sevenS, fiveH, sixH}, 6, true, 6},
+      {gives, {sevenH, sevenS, fiveH, sixH}, 7, false, 6},  // … or one does
   };
   for (const Case& c : cases) {
+    std::vector<Placed> b;
+    for (const auto& [suit, lowest] : {std::pair{S, 7}, {C, 7}, {H, c.b}})
+      for (int32_t r = kKing; r >= lowest; --r) b.push_back(Up(V(r, suit)));
+    b.insert(b.end(), c.more.begin(), c.more.end());
     const auto [dead, verdict] =
-        DeadAndVerdictOf(c.def, {c.a, tarnik::Run(S, 5), tarnik::Run(C, c.clubs), tarnik::Run(H, 3),
-                               tarnik::Run(D, kKing), c.b});
+        DeadAndVerdictOf(c.def, {c.a, tarnik::Run(S, 5), tarnik::Run(C, c.clubs),
+                                 tarnik::Run(H, 3), tarnik::Run(D, kKing), b});
     EXPECT_EQ(dead, c.dead) << c.a.size();
     EXPECT_EQ(verdict, c.dead ? Verdict::Lost : Verdict::Won) << c.a.size();
   }
