@@ -112,7 +112,7 @@ namespace {
 // and (where home is for good) the cards home.
 struct Held {
   CardMask cards = 0, home = 0;
-  CardMask pile[kMaxPiles] = {};
+  CardMask pile[kMaxPiles];  // set for every pile of the table
 };
 
 // The cards that may be a top on a holds pile some day: those lying on one
@@ -248,6 +248,7 @@ bool Buried(const BuriedRules& b, const FlatRules& flat, const FlatPosition& pos
   uint64_t filled = 0;
   for (int32_t p = 0; p < flat.pileCount; ++p) {
     const bool home = !b.homeReturns && flat.piles[p].Has(PileFlags::WinGoal);
+    held.pile[p] = 0;
     if (pos.Empty(p) || !(b.holds[p] || home)) continue;
     CardMask cards = 0;
     for (int32_t k = 0; k < pos.count[p]; ++k) cards |= CardMask{1} << CardValue(pos.At(p, k));
@@ -272,6 +273,8 @@ bool Buried(const BuriedRules& b, const FlatRules& flat, const FlatPosition& pos
   CardMask stuck = 0;
   for (CardMask m = held.cards & moved; m; m &= m - 1)
     if (shut(std::countr_zero(m))) stuck |= CardMask{1} << std::countr_zero(m);
+  // A card below that lifts it and has a top now frees it for sure.
+  if (stuck) stuck &= ~LiftedOut(b, flat, pos, held, stuck, drops);
   if (!stuck) return false;
   reach = Arriving(b, held, covered, filled);
   for (CardMask m = stuck; m; m &= m - 1)
