@@ -1,5 +1,6 @@
 #include "solver/flat_board.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -217,7 +218,28 @@ uint64_t FlatBoard::PilesHolding(const FlatPosition& pos, CardMask cards) const 
   return piles;
 }
 
+// Where cards home may come back, a set of cards shut in that holds no card
+// a move put in a new place (on another card, or turned) was shut in before
+// the move: every card of it lies on the same cards, and what else it
+// reads only gave more ways out. The position expanded has no such set
+// (it was looked at when entered, the start when the search began), so
+// only the cards above the first card each pile changed need looking at.
 bool FlatBoard::DeadEnd() {
+  const BuriedRules& buried = dead_->buried;
+  if (buried.active) {
+    if (current_.changed == ~uint64_t{0} || !buried.homeReturns)
+      return Buried(buried, *flat_, current_);
+    CardMask moved = 0;
+    for (uint64_t m = current_.changed; m; m &= m - 1) {
+      const int32_t p = std::countr_zero(m);
+      if (!buried.holds[p]) continue;
+      const int32_t n = current_.count[p], same = std::min(n, static_cast<int32_t>(base_.count[p]));
+      int32_t k = 0;
+      while (k < same && current_.At(p, k) == base_.At(p, k)) ++k;
+      for (; k < n; ++k) moved |= CardMask{1} << CardValue(current_.At(p, k));
+    }
+    return moved && Buried(buried, *flat_, current_, moved);
+  }
   return tarnik::solver::DeadEnd(*dead_, *flat_, current_);
 }
 

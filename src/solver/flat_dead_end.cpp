@@ -111,6 +111,7 @@ void CompileDeadEnds(const FlatRules& flat, const TableRules& rules, DeadEndRule
 void CompileBoardDeadEnds(const FlatRules& flat, const TableRules& rules, DeadEndRules& out) {
   out = DeadEndRules{};
   if (rules.nothingBuilds || HasGoalOnlyStacks(flat)) CompileDeadEnds(flat, rules, out);
+  else CompileBuried(flat, rules, out.buried);
 }
 
 namespace {

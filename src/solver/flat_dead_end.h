@@ -3,6 +3,7 @@
 // like): a card that no goal top, now or later, could ever take.
 #pragma once
 
+#include "solver/flat_buried.h"
 #include "solver/flat_position.h"
 #include "solver/flat_rules.h"
 #include "solver/table_rules.h"
@@ -38,6 +39,8 @@ struct DeadEndRules {
   bool ordered = false;  // some card needs another first
   // Where the only way home is a redeal away: the check waits for the last.
   bool afterRedeals = false;
+  // Where columns build: cards that can never leave their place (see Buried).
+  BuriedRules buried;
 };
 
 // Whether some pile takes drops but gives its cards only to goal piles
@@ -49,7 +52,8 @@ void CompileDeadEnds(const FlatRules& flat, const TableRules& rules, DeadEndRule
 
 // The check as a board uses it: compiled only where nothing but goal
 // piles take cards, or piles keep cards in the order they will go home,
-// since only there is a card stranded often enough to pay for the check.
+// since only there is a card stranded often enough to pay for the check;
+// elsewhere the check of buried cards, where it holds.
 void CompileBoardDeadEnds(const FlatRules& flat, const TableRules& rules, DeadEndRules& out);
 
 // Whether some card of a mustDrop pile can never go home: no goal top

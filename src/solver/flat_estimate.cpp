@@ -26,6 +26,7 @@ constexpr int32_t kRunLink = 20;
 constexpr int32_t kRunBuilt = 2;
 constexpr int32_t kRunLifted = -6;
 constexpr int32_t kRunEmpty = 60;
+constexpr int32_t kRunEmptyOpen = 120;
 
 }  // namespace
 
@@ -55,8 +56,10 @@ int32_t FlatPileWorth(const FlatRules& flat, const TableRules& rules, const Flat
   const int32_t home = kHomeCard * FlatPileScore(flat, pos, i);
   if (p.Has(PileFlags::WinGoal)) return home;
   const int32_t n = pos.count[i];
-  if (disorder == kRunEstimate && !p.Has(PileFlags::ManualFillSource))
-    return home + FlatRunWorth(flat, rules, pos, i);
+  if ((disorder == kRunEstimate || disorder == kRunEstimateOpen) &&
+      !p.Has(PileFlags::ManualFillSource))
+    return home + FlatRunWorth(flat, rules, pos, i,
+                               disorder == kRunEstimateOpen ? kRunEmptyOpen : kRunEmpty);
   if (n == 0) {
     if (p.placementNone || p.start == PileStart::None) return 0;
     return p.sizeLimit == 1 ? kFreeCell : kFreeColumn;
@@ -90,10 +93,10 @@ int32_t FlatPileWorth(const FlatRules& flat, const TableRules& rules, const Flat
 }
 
 int32_t FlatRunWorth(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
-                     int32_t i) {
+                     int32_t i, int32_t empty) {
   const FlatPile& p = flat.piles[i];
   const int32_t n = pos.count[i];
-  if (n == 0) return p.placementNone || p.start == PileStart::None ? 0 : kRunEmpty;
+  if (n == 0) return p.placementNone || p.start == PileStart::None ? 0 : empty;
   int32_t down = 0;
   for (int32_t k = 0; k < n; ++k) down += CardFace(pos.At(i, k)) == FaceDown;
   const int32_t breakCost = down > 0 ? kRunBreakOverDown : kRunBreak;

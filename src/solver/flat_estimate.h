@@ -29,9 +29,10 @@ int32_t FlatPileWorth(const FlatRules& flat, const TableRules& rules, const Flat
 // by runs (kRunEstimate): face-down cards, and more of them the more breaks
 // lie above them; cards that continue the run the pile lifts below them,
 // cards that only build on theirs, breaks where a card does neither; an
-// empty pile that takes cards is worth much.
+// empty pile that takes cards is worth `empty` (kRunEmpty, or kRunEmptyOpen
+// for kRunEstimateOpen).
 int32_t FlatRunWorth(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
-                     int32_t i);
+                     int32_t i, int32_t empty);
 // Cards on the goal piles, or four times the piles of four of a rank in a
 // game with that goal (GameScore); what pile `i` adds to it; and whether
 // the game is won (IsWon).

@@ -35,6 +35,9 @@ constexpr int32_t kDefaultDisorder = 2;
 // The disorder that asks the flat positions for the estimate by runs
 // instead (FlatRunWorth): games whose runs lift only in suit.
 constexpr int32_t kRunEstimate = -1;
+// The estimate by runs with an empty pile worth twice as much: strategies by
+// stock phase differ in how much they keep columns free.
+constexpr int32_t kRunEstimateOpen = -2;
 int32_t Estimate(const Game& game, const TableRules& rules, int32_t disorder = kDefaultDisorder);
 
 // Whether every card has reached its goal.

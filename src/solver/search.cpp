@@ -35,10 +35,16 @@ constexpr int64_t kProgressSlices = 4;
 // strategy's, 14 with four times as long).
 constexpr int64_t kPhasedTurns = 4;
 // Where it plays, two strategies by stock phase side by side, with shares
-// of 2,000 and 1,000 expansions a phase and round: which share wins a deal
-// varies from deal to deal (Spider, seeds 1-20 at 800,000 positions: 13
-// won with the larger share alone, 14 with both).
-constexpr int64_t kPhaseShares[] = {2000, 1000};
+// of 2,000 and 1,000 expansions a phase and round, the first weighing an
+// empty column twice (kRunEstimateOpen): which share and which estimate win
+// a deal vary from deal to deal (Spider, seeds 1-20 at 800,000 positions:
+// 13 won with the larger share alone, 14 with both; seeds 1-40 at
+// 2,000,000 positions: 32 won with one estimate, 34 with both).
+struct PhasedKind {
+  int64_t share;
+  int32_t estimate;
+};
+constexpr PhasedKind kPhased[] = {{2000, kRunEstimateOpen}, {1000, kRunEstimate}};
 
 // Where a stock is dealt once to a waste, the beam by stock phase gives
 // each phase this share of expansions a round and weighs disorder thus
@@ -92,8 +98,8 @@ class Portfolio {
     // first by stock phase with the estimate by runs, on progress moves and
     // the moves that enable them.
     if (!shared_ && flat_ && PlaysByRuns()) {
-      for (const int64_t share : kPhaseShares)
-        Add(StrategyKind{false, true, kRunEstimate, true, true, share});
+      for (const PhasedKind& phased : kPhased)
+        Add(StrategyKind{false, true, phased.estimate, true, true, phased.share});
     }
     // Where one stock is dealt once, a card a click, to a waste, a beam by
     // stock phase: each phase spends its share before the next, which goes

@@ -28,6 +28,7 @@ Strategy::State Strategy::Step(int64_t count) {
     board_->LoadStart(start_);
     line_.clear();
     board_->FollowForced(line_);  // the forced actions of the start
+    if (board_->DeadEnd()) return State::Exhausted;  // no line from the start can win
     if (kind_.keysOnly) StartKeysOnly();
     else AddNode(-1, Choice{}, 0, true);
     if (board_->Won()) {

@@ -15,6 +15,7 @@
 #include "engine/game/game.h"
 #include "solver/flat_board.h"
 #include "solver/flat_rules.h"
+#include "solver/heuristic.h"
 #include "solver/position_key.h"
 #include "solver/sandbox.h"
 #include "solver/solver.h"
@@ -48,6 +49,31 @@ GameDef Columns(SuitBuild suit, CardRemoval removal) {
   }
   return g;
 }
+
+// The flat board of Columns(`suit`, `removal`) with `columns` laid out,
+// loaded as the position to expand.
+struct ColumnsBoard {
+  ColumnsBoard(SuitBuild suit, CardRemoval removal, std::vector<std::vector<Placed>> columns) {
+    PlayTable t(Columns(suit, removal));
+    columns.resize(8);
+    t.Arrange(columns);
+    SolverTable table;
+    std::string refusal;
+    EXPECT_TRUE(CaptureTable(*t.game, table, refusal)) << refusal;
+    std::unique_ptr<Game> game = NewQuietGame();
+    LoadTable(table, *game);
+    AnalyseRules(*game, rules);
+    EXPECT_TRUE(CompileFlatRules(*game, rules, table, *flat));
+    board = std::make_unique<FlatBoard>(*flat, rules);
+    board->LoadStart(table.position);
+    std::vector<unsigned char> packed(PackedSize(rules));
+    board->Pack(packed.data());
+    board->Load(packed.data());
+  }
+  TableRules rules;
+  std::unique_ptr<FlatRules> flat = std::make_unique<FlatRules>();
+  std::unique_ptr<FlatBoard> board;
+};
 
 TEST(SolverProgress, OnlyMovesThatChangeWhatMattersAreProgress) {
   struct Case {
@@ -121,24 +147,8 @@ TEST(SolverProgress, OnlyMovesThatChangeWhatMattersAreProgress) {
        {"drag 1 1 2", "drag 1 1 3"}},
   };
   for (const Case& c : cases) {
-    PlayTable t(Columns(c.suit, c.removal));
-    std::vector<std::vector<Placed>> piles = c.columns;
-    piles.resize(8);
-    t.Arrange(piles);
-    SolverTable table;
-    std::string refusal;
-    ASSERT_TRUE(CaptureTable(*t.game, table, refusal)) << refusal;
-    std::unique_ptr<Game> game = NewQuietGame();
-    LoadTable(table, *game);
-    TableRules rules;
-    AnalyseRules(*game, rules);
-    auto flat = std::make_unique<FlatRules>();
-    ASSERT_TRUE(CompileFlatRules(*game, rules, table, *flat));
-    FlatBoard board(*flat, rules);
-    board.LoadStart(table.position);
-    std::vector<unsigned char> packed(PackedSize(rules));
-    board.Pack(packed.data());
-    board.Load(packed.data());
+    ColumnsBoard b(c.suit, c.removal, c.columns);
+    FlatBoard& board = *b.board;
     std::vector<Choice> choices;
     board.ListMoves(choices);
     std::vector<std::string> progress, idle, enabling;
@@ -154,6 +164,19 @@ TEST(SolverProgress, OnlyMovesThatChangeWhatMattersAreProgress) {
     EXPECT_EQ(idle, c.idle);
     EXPECT_EQ(enabling, c.enabling);
   }
+}
+
+// The estimate by runs that the first strategy by stock phase plays with
+// weighs an empty column more than the plain one: it gains more when the
+// eight of diamonds joins the other cards and leaves its column empty.
+TEST(SolverProgress, TheOpenEstimateWeighsAnEmptyColumnMore) {
+  const auto worth = [](bool joined, int32_t estimate) {
+    std::vector<std::vector<Placed>> columns = {{Down(V(2, C)), Up(V(10, S)), Up(V(9, S))}, {}};
+    columns[joined ? 0 : 1].push_back(Up(V(8, D)));
+    return ColumnsBoard(SuitBuild::Any, CardRemoval::AnyInSameSuit, columns).board->Estimate(estimate);
+  };
+  EXPECT_GT(worth(true, kRunEstimateOpen) - worth(false, kRunEstimateOpen),
+            worth(true, kRunEstimate) - worth(false, kRunEstimate));
 }
 
 }  // namespace

@@ -214,21 +214,14 @@ GameDef ColumnsAndDiscards() {
   return g;
 }
 
-// Whether the board finds the position dead, and whether the search wins
-// it: the columns `a` and `b` (bottom first), every other card on the goal
-// pile with `top` above them; `estimate`, when given, takes the board's.
-std::pair<bool, Verdict> DeadAndVerdict(const GameDef& def, const std::vector<Placed>& a,
-                                        const std::vector<Placed>& b, int32_t top,
-                                        int32_t* estimate = nullptr) {
-  std::vector<Placed> goal;
-  const auto out = [](const std::vector<Placed>& pile, int32_t v) {
-    return std::any_of(pile.begin(), pile.end(), [v](const Placed& p) { return p.value == v; });
-  };
-  for (int32_t v = 0; v < 52; ++v)
-    if (v != top && !out(a, v) && !out(b, v)) goal.push_back(Up(v));
-  goal.push_back(Up(top));
+// Whether the board finds the table `piles` (in table order, bottom first)
+// dead, and whether the search wins it; `estimate`, when given, takes the
+// board's.
+std::pair<bool, Verdict> DeadAndVerdictOf(const GameDef& def,
+                                          const std::vector<std::vector<Placed>>& piles,
+                                          int32_t* estimate = nullptr) {
   PlayTable t(def);
-  t.Arrange({a, goal, b});
+  t.Arrange(piles);
   SolverTable table;
   std::string error;
   EXPECT_TRUE(CaptureTable(*t.game, table, error));
@@ -240,6 +233,21 @@ std::pair<bool, Verdict> DeadAndVerdict(const GameDef& def, const std::vector<Pl
   board.LoadStart(table.position);
   if (estimate) *estimate = board.Estimate(solver::kDefaultDisorder);
   return {board.DeadEnd(), Solve(table, {}).verdict};
+}
+
+// The same for the columns `a` and `b`, every other card on the goal pile
+// with `top` above them.
+std::pair<bool, Verdict> DeadAndVerdict(const GameDef& def, const std::vector<Placed>& a,
+                                        const std::vector<Placed>& b, int32_t top,
+                                        int32_t* estimate = nullptr) {
+  std::vector<Placed> goal;
+  const auto out = [](const std::vector<Placed>& pile, int32_t v) {
+    return std::any_of(pile.begin(), pile.end(), [v](const Placed& p) { return p.value == v; });
+  };
+  for (int32_t v = 0; v < 52; ++v)
+    if (v != top && !out(a, v) && !out(b, v)) goal.push_back(Up(v));
+  goal.push_back(Up(top));
+  return DeadAndVerdictOf(def, {a, goal, b}, estimate);
 }
 
 // Calculation's by-twos foundation in small: columns that take any card
@@ -292,6 +300,53 @@ TEST(SolverRules, APositionIsDeadWhenSomeCardCanNeverGoHome) {
     const auto [dead, verdict] = DeadAndVerdict(c.def, c.a, c.b, c.top);
     EXPECT_EQ(dead, c.dead) << c.top;
     EXPECT_EQ(verdict, c.dead ? Verdict::Lost : Verdict::Won) << c.top;
+  }
+}
+
+// Klondike in small (two columns): a card is shut in for good when its
+// lower card of the suit and every card it could go on lie below it, and
+// no run lifted from below it could go anywhere. Home: the spades and
+// clubs to the six (or seven), the hearts to the four, every diamond; the
+// second column holds the eights to kings of spades and clubs, then the
+// hearts from the king down to `b`.
+TEST(SolverRules, ACardShutInBelowItsWaysOutIsADeadEnd) {
+  GameDef gives = ColumnAndFoundations(CardRemoval::TopCardOnly);
+  for (int f = 1; f <= 4; ++f) gives.Piles[f].Placement = CardPlacement::OneCard;
+  gives.Piles[5] = gives.Piles[0];
+  gives.Piles[5].Column = 2;
+  GameDef keeps = gives;  // foundations that keep their cards
+  for (int f = 1; f <= 4; ++f) keeps.Piles[f].Removal = CardRemoval::None;
+  const auto sevenS = Up(V(6, S)), sevenC = Up(V(6, C)), sevenH = Up(V(6, H));
+  const auto fiveH = Up(V(4, H)), sixH = Up(V(5, H)), eightH = Up(V(7, H));
+  struct Case {
+    const GameDef& def;
+    std::vector<Placed> a;
+    int32_t b;      // the lowest heart of the second column
+    bool dead;
+    int32_t clubs;  // the highest club home
+    std::vector<Placed> more = {};  // on top of the second column
+  } const cases[] = {
+      // The six of hearts needs its five or a black seven, all below it …
+      {gives, {sevenS, sevenC, fiveH, sixH}, 6, true, 5},
+      {gives, {sevenS, fiveH, sixH}, 6, false, 5, {sevenC}},  // … but one shows
+      // … or it lies on the seven of clubs, which takes it to the eight of hearts.
+      {gives, {sevenH, sevenS, fiveH, sevenC, sixH}, 7, false, 5},
+      // The seven could go home alone, but the eight of diamonds is home for good.
+      {keeps, {eightH, sevenH, sevenS, fiveH, sevenC, sixH}, 8, true, 5},
+      // The seven of clubs is home and may come back, but no red eight shows …
+      {gives, {sevenS, fiveH, sixH}, 6, true, 6},
+      {gives, {sevenH, sevenS, fiveH, sixH}, 7, false, 6},  // … or one does
+  };
+  for (const Case& c : cases) {
+    std::vector<Placed> b;
+    for (const auto& [suit, lowest] : {std::pair{S, 7}, {C, 7}, {H, c.b}})
+      for (int32_t r = kKing; r >= lowest; --r) b.push_back(Up(V(r, suit)));
+    b.insert(b.end(), c.more.begin(), c.more.end());
+    const auto [dead, verdict] =
+        DeadAndVerdictOf(c.def, {c.a, tarnik::Run(S, 5), tarnik::Run(C, c.clubs),
+                                 tarnik::Run(H, 3), tarnik::Run(D, kKing), b});
+    EXPECT_EQ(dead, c.dead) << c.a.size();
+    EXPECT_EQ(verdict, c.dead ? Verdict::Lost : Verdict::Won) << c.a.size();
   }
 }
 

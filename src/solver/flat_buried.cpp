@@ -1,0 +1,289 @@
+#include "solver/flat_buried.h"
+
+#include <bit>
+
+namespace tarnik::solver {
+
+namespace {
+
+constexpr CardMask kAllCards = (CardMask{1} << 52) - 1;
+
+// Flags that move cards other than by a drop of a lifted group: whole runs
+// sent home, removals, pairing, sorting.
+constexpr uint32_t kOtherMoves = PileFlags::AutoSuite | PileFlags::AutoStraight |
+                                 PileFlags::RemoveBad | PileFlags::GroupRemoval |
+                                 PileFlags::SortAscending | PileFlags::SortDescending;
+// Flags of piles that hand out cards without a drop, give them up in a
+// redeal, or give a card from within.
+constexpr uint32_t kGivers = PileFlags::ManualFillSource | PileFlags::AutoFillSource |
+                             PileFlags::FillFromColumn | PileFlags::Redeal | PileFlags::RedealShow |
+                             PileFlags::RedealSource | PileFlags::RedealDest |
+                             PileFlags::RemoveAnyCard;
+
+// Whether a goal pile's cards always lie each on one its drop table let it
+// go on, from empty: it starts empty, takes one dropped card at a time and
+// nothing else, and gives back (if at all) only from its top.
+bool BuildsFromEmpty(const FlatPile& f) {
+  return f.oneCard && f.initialSize == 0 &&
+         !(f.flags & (kGivers | PileFlags::AutoFillDest | PileFlags::ManualFillDest));
+}
+
+// Whether goal pile `f`, from empty, could come to take card `x` with no
+// card of `barred` put on it first, by its drop table alone.
+bool ReachesFromEmpty(const FlatPile& f, int32_t x, CardMask barred) {
+  if (InMask(f.accepts[52], x)) return true;
+  CardMask reach = f.accepts[52] & ~barred;
+  for (CardMask front = reach; front;) {
+    CardMask next = 0;
+    for (CardMask m = front; m; m &= m - 1) {
+      const CardMask on = f.accepts[std::countr_zero(m)];
+      if (InMask(on, x)) return true;
+      next |= on;
+    }
+    front = next & ~barred & ~reach;
+    reach |= front;
+  }
+  return false;
+}
+
+// For each card x, the cards y without which no goal pile could come to
+// take x (in suit from the ace: the lower cards of its suit).
+void CompileGoalFirst(const FlatRules& flat, BuriedRules& out) {
+  for (int32_t x = 0; x < 52; ++x)
+    for (int32_t y = 0; y < 52; ++y) {
+      if (y == x) continue;
+      const CardMask barred = CardMask{1} << x | CardMask{1} << y;
+      bool some = false;
+      for (int32_t g = 0; g < flat.goalCount && !some; ++g)
+        some = ReachesFromEmpty(flat.piles[flat.goals[g]], x, barred);
+      if (!some) out.goalFirst[x] |= CardMask{1} << y;
+    }
+}
+
+}  // namespace
+
+// Holds where every card must go home (no four-of-a-rank goal), one deck,
+// goal piles that build from empty by drops, nothing moves cards but drags
+// of lifted groups, their forced and automatic moves home, the stock and
+// redeals (whose piles are left out), some pile that keeps its cards takes
+// drops, and no pile takes any card while empty (a free cell, Spider's
+// columns): there a card nearly always has a way out, and the check would
+// cost without cutting.
+void CompileBuried(const FlatRules& flat, const TableRules& rules, BuriedRules& out) {
+  out = BuriedRules{};
+  if (flat.gameFlags & GameFlags::FourRank || flat.anyFlags & kOtherMoves) return;
+  if (flat.goalCount == 0 || rules.deckSize != 52 || rules.lacking) return;
+  for (int32_t v = 0; v < 52; ++v)
+    if (rules.copies[v] != 1) return;
+  bool builds = false, filledElse = false;
+  for (int32_t p = 0; p < flat.pileCount; ++p) {
+    const FlatPile& f = flat.piles[p];
+    // A group lifted from a pile not a holds pile brings cards onto a holds
+    // pile that were never dropped there one by one.
+    if (f.take != FlatTake::Top && f.take != FlatTake::Nothing &&
+        !f.Has(PileFlags::RemoveAnyCard) && (f.Has(PileFlags::WinGoal) || f.flags & kGivers))
+      filledElse = true;
+    if (f.Has(PileFlags::WinGoal)) {
+      if (!BuildsFromEmpty(f)) return;
+      out.homeReturns |= f.take != FlatTake::Nothing;
+      continue;
+    }
+    if ((f.accepts[52] & kAllCards) == kAllCards) return;
+    out.holds[p] = !(f.flags & kGivers);
+    if (out.holds[p] && f.flags & (PileFlags::ManualFillDest | PileFlags::AutoFillDest))
+      filledElse = true;
+    for (int32_t t = 0; t < 52; ++t) {
+      builds |= out.holds[p] && f.accepts[t] != 0;
+      for (CardMask m = f.accepts[t] & kAllCards; m; m &= m - 1)
+        (out.holds[p] ? out.holdsTops : out.otherTops)[std::countr_zero(m)] |= CardMask{1} << t;
+    }
+    for (CardMask m = f.accepts[52] & kAllCards; m; m &= m - 1)
+      out.startPiles[std::countr_zero(m)] |= uint64_t{1} << p;
+  }
+  if (!builds) return;
+  out.comeByDrops = !filledElse;
+  CompileGoalFirst(flat, out);
+  out.active = true;
+}
+
+namespace {
+
+// What the first pass found: the cards on holds piles, each pile's cards,
+// and (where home is for good) the cards home.
+struct Held {
+  CardMask cards = 0, home = 0;
+  CardMask pile[kMaxPiles];  // set for every pile of the table
+};
+
+// The cards that may be a top on a holds pile some day: those lying on one
+// and not `covered`, and those elsewhere (not covered, not home for good)
+// that could be dropped on a pile not a goal pile, onto one of these, or
+// onto an empty pile not `closed` (a least fixpoint, from the cards there).
+CardMask Arriving(const BuriedRules& b, const Held& held, CardMask covered, uint64_t closed) {
+  const CardMask loose = ~covered & ~held.home;
+  CardMask reach = held.cards & loose;
+  if (!b.comeByDrops) return loose;
+  for (CardMask add = 1; add;) {
+    add = 0;
+    for (CardMask m = loose & ~held.cards & ~reach & kAllCards; m; m &= m - 1) {
+      const int32_t t = std::countr_zero(m);
+      const CardMask self = CardMask{1} << t;
+      if ((b.holdsTops[t] & reach & ~self) || (b.otherTops[t] & loose & ~self) ||
+          (b.startPiles[t] & ~closed))
+        add |= self;
+    }
+    reach |= add;
+  }
+  return reach;
+}
+
+// Whether card `y` could go onto a pile not a goal pile: onto a top of
+// `reach` on a holds pile, a loose top elsewhere, or an empty pile not
+// `closed`.
+bool Drops(const BuriedRules& b, int32_t y, CardMask reach, CardMask loose, uint64_t closed) {
+  const CardMask self = CardMask{1} << y;
+  return (b.holdsTops[y] & reach & ~self) || (b.otherTops[y] & loose & ~self) ||
+         (b.startPiles[y] & ~closed);
+}
+
+// The cards of `cards` that a press on a card below them would lift along
+// with them where that card could go onto a pile not a goal pile (`free`):
+// a group of two or more never goes home.
+template <typename Free>
+CardMask LiftedOut(const BuriedRules& b, const FlatRules& flat, const FlatPosition& pos,
+                   const Held& held, CardMask cards, Free free) {
+  CardMask out = 0;
+  for (int32_t p = 0; p < flat.pileCount; ++p) {
+    if (!(held.pile[p] & cards) || !b.holds[p]) continue;
+    const FlatPile& f = flat.piles[p];
+    for (int32_t k = pos.count[p] - 1; k > 0; --k) {
+      const int32_t x = CardValue(pos.At(p, k));
+      if (!InMask(cards, x)) continue;
+      for (int32_t j = k - 1; j >= 0; --j) {
+        const uint8_t c = pos.At(p, j);
+        const bool up = IsUp(c);
+        const bool runs = f.take == FlatTake::Whole || f.take == FlatTake::Limited;
+        if (runs && !(up && InMask(f.continues[CardValue(pos.At(p, j + 1))], CardValue(c)))) break;
+        if (!runs && f.take != FlatTake::Pressed) break;
+        if (up && free(CardValue(c))) {
+          out |= CardMask{1} << x;
+          break;
+        }
+      }
+    }
+  }
+  return out;
+}
+
+// The largest set, within `stuck`, of which no card can be the first to
+// move while the set's cards and the cards below them stay where they are;
+// whether it holds a card of `moved`. Each round lets go the cards with a
+// way out, so the set only shrinks.
+bool SomeStaysShut(const BuriedRules& b, const FlatRules& flat, const FlatPosition& pos,
+                   const Held& held, CardMask stuck, CardMask moved) {
+  // For each card of `stuck`: the cards below it, the cards below it that
+  // a press could lift with it, and its pile.
+  CardMask below[52], carriers[52];
+  uint8_t pileOf[52];
+  for (int32_t p = 0; p < flat.pileCount; ++p) {
+    if (!(held.pile[p] & stuck)) continue;
+    const FlatPile& f = flat.piles[p];
+    const bool runs = f.take == FlatTake::Whole || f.take == FlatTake::Limited;
+    CardMask under = 0, up = 0, run = 0;
+    for (int32_t k = 0; k < pos.count[p]; ++k) {
+      const uint8_t c = pos.At(p, k);
+      const int32_t x = CardValue(c);
+      if (runs) {  // a group is a run: each card continues the one below
+        const uint8_t lower = k > 0 ? pos.At(p, k - 1) : 0;
+        run = k > 0 && IsUp(lower) && InMask(f.continues[x], CardValue(lower))
+                  ? run | CardMask{1} << CardValue(lower)
+                  : 0;
+      }
+      if (InMask(stuck, x)) {
+        below[x] = under;
+        pileOf[x] = static_cast<uint8_t>(p);
+        // Any face-up card lifts all above it; else a run, or the top alone.
+        carriers[x] = f.take == FlatTake::Pressed ? up : runs ? run : 0;
+      }
+      under |= CardMask{1} << x;
+      if (IsUp(c)) up |= CardMask{1} << x;
+    }
+  }
+  for (;;) {
+    CardMask covered = 0, lifted = 0;  // no top before some card of the set moves
+    uint64_t closed = 0;               // piles that never empty before then
+    for (CardMask m = stuck; m; m &= m - 1) {
+      const int32_t x = std::countr_zero(m);
+      covered |= below[x];
+      lifted |= carriers[x];
+      closed |= uint64_t{1} << pileOf[x];
+    }
+    // Cards that could go onto a pile not a goal pile, alone or as the
+    // bottom of a group.
+    const CardMask loose = ~covered & ~held.home;
+    const CardMask reach = Arriving(b, held, covered, closed);
+    CardMask drops = 0;
+    for (CardMask m = stuck | lifted; m; m &= m - 1) {
+      const int32_t y = std::countr_zero(m);
+      if (Drops(b, y, reach, loose, closed)) drops |= CardMask{1} << y;
+    }
+    CardMask freed = 0;
+    for (CardMask m = stuck; m; m &= m - 1) {
+      const int32_t x = std::countr_zero(m);
+      if (!(b.goalFirst[x] & (covered | stuck)) || InMask(drops, x) || (carriers[x] & drops))
+        freed |= CardMask{1} << x;
+    }
+    if (!freed) return true;
+    stuck &= ~freed;
+    if (!(stuck & moved)) return false;
+  }
+}
+
+}  // namespace
+
+bool Buried(const BuriedRules& b, const FlatRules& flat, const FlatPosition& pos,
+            CardMask moved) {
+  Held held;
+  CardMask tops = 0;
+  uint64_t filled = 0;
+  for (int32_t p = 0; p < flat.pileCount; ++p) {
+    const bool home = !b.homeReturns && flat.piles[p].Has(PileFlags::WinGoal);
+    held.pile[p] = 0;
+    if (pos.Empty(p) || !(b.holds[p] || home)) continue;
+    CardMask cards = 0;
+    for (int32_t k = 0; k < pos.count[p]; ++k) cards |= CardMask{1} << CardValue(pos.At(p, k));
+    if (b.holds[p]) {
+      held.pile[p] = cards;
+      held.cards |= cards;
+      tops |= CardMask{1} << CardValue(pos.Top(p));
+      filled |= uint64_t{1} << p;
+    } else {
+      held.home |= cards;
+    }
+  }
+  // First as if every held card stayed: only a card with no way out of
+  // its own even then, nor a card below it that lifts it and has one, may
+  // be shut in. The cards of `moved` first: the set needs one of them.
+  // The cards that may show on a holds pile are worked out only once some
+  // card of `moved` has no way out through the tops there now.
+  const CardMask covered = held.cards & ~tops, loose = ~covered & ~held.home;
+  CardMask reach = tops;
+  const auto drops = [&](int32_t x) { return Drops(b, x, reach, loose, filled); };
+  const auto shut = [&](int32_t x) { return (b.goalFirst[x] & held.cards) && !drops(x); };
+  CardMask stuck = 0;
+  for (CardMask m = held.cards & moved; m; m &= m - 1)
+    if (shut(std::countr_zero(m))) stuck |= CardMask{1} << std::countr_zero(m);
+  // A card below that lifts it and has a top now frees it for sure.
+  if (stuck) stuck &= ~LiftedOut(b, flat, pos, held, stuck, drops);
+  if (!stuck) return false;
+  reach = Arriving(b, held, covered, filled);
+  for (CardMask m = stuck; m; m &= m - 1)
+    if (!shut(std::countr_zero(m))) stuck &= ~(CardMask{1} << std::countr_zero(m));
+  if (stuck) stuck &= ~LiftedOut(b, flat, pos, held, stuck, drops);
+  if (!stuck) return false;
+  for (CardMask m = held.cards & ~moved; m; m &= m - 1)
+    if (shut(std::countr_zero(m))) stuck |= CardMask{1} << std::countr_zero(m);
+  return SomeStaysShut(b, flat, pos, held, stuck, moved);
+}
+
+}  // namespace tarnik::solver
