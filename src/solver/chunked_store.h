@@ -42,6 +42,15 @@ class ChunkedStore {
   T* At(size_t i) { return Base(i / perBlock_) + (i % perBlock_) * width_; }
   const T* At(size_t i) const { return Base(i / perBlock_) + (i % perBlock_) * width_; }
   size_t Size() const { return size_; }
+  // Keeps the first `n` records and gives back the blocks past them.
+  void Truncate(size_t n) {
+    if (n >= size_) return;
+    size_ = n;
+    for (size_t keep = (n + perBlock_ - 1) / perBlock_; blocks_.size() > keep;) {
+      GiveBlock(std::move(blocks_.back()));
+      blocks_.pop_back();
+    }
+  }
   size_t Width() const { return width_; }
   // The bytes its blocks hold, and the largest single allocation among them.
   int64_t Bytes() const {

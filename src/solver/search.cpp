@@ -303,7 +303,8 @@ class Portfolio {
 
   // When memory runs short, strategies are let go, their positions freed,
   // and the others go on with the rest of the budget. Where the strategy
-  // by stock phase plays, the others seldom win: they all go. Elsewhere
+  // by stock phase plays, the others seldom win: they all go, and when
+  // memory runs short again a beam lets go of its earliest phases. Elsewhere
   // the lead goes on alone first (GoAlone); if it already does, the one
   // holding the most goes, while another is left: in a deck of four packs
   // best first fills the memory within seconds, storing some twenty
@@ -327,7 +328,13 @@ class Portfolio {
         most = i;
       }
     }
-    if (byPhase) return freed > 0;  // the strategies by phase go on together
+    // The strategies by phase go on together; once they alone are left, a
+    // beam lets go of its earliest phases.
+    if (byPhase) {
+      for (size_t i = 0; i < strategies_.size() && freed == 0; ++i)
+        if (strategies_[i] && strategies_[i]->Shed()) ++freed;
+      return freed > 0;
+    }
     if (alive < 2) return false;
     LetGo(most);
     return true;

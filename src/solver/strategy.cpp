@@ -89,6 +89,7 @@ int64_t BlockBytes(const std::vector<T>& v) {
 int64_t Strategy::Bytes() const {
   int64_t phases = 0;
   for (const OpenQueue& q : phases_) phases += q.Bytes();
+  for (const auto& keys : phaseKeys_) phases += keys ? keys->Bytes() : 0;
   return phases + nodes_.Bytes() + packed_.Bytes() + open_.Bytes() + BlockBytes(stack_) +
          BlockBytes(born_) + BlockBytes(freePacked_) + BlockBytes(choices_) + BlockBytes(line_) +
          BlockBytes(waiting_) + BlockBytes(waitingBytes_) + BlockBytes(waitingActions_) +
@@ -99,6 +100,7 @@ int64_t Strategy::Bytes() const {
 int64_t Strategy::LargestBlock() const {
   int64_t phases = 0;
   for (const OpenQueue& q : phases_) phases = std::max(phases, q.Bytes());
+  for (const auto& keys : phaseKeys_) phases = std::max(phases, keys ? keys->LargestBlock() : 0);
   return std::max({nodes_.LargestBlock(), packed_.LargestBlock(), open_.Bytes(),
                    BlockBytes(stack_), phases, BlockBytes(waiting_), BlockBytes(waitingBytes_),
                    BlockBytes(waitingActions_)});
@@ -111,7 +113,7 @@ bool Strategy::PopPhased(int32_t& id) {
   for (;;) {
     bool any = false;
     const size_t n = phases_.size();
-    for (size_t k = 0; k < n; ++k) {
+    for (size_t k = firstPhase_; k < n; ++k) {
       const size_t p = kind_.fewestDealtFirst ? k : n - 1 - k;
       if (phases_[p].empty()) continue;
       any = true;
@@ -147,11 +149,18 @@ bool Strategy::PopNext(int32_t& id) {
 // estimate (depth first: with its brothers, once they are all known).
 // Returns whether it was stored.
 bool Strategy::AddNode(int32_t parent, const Choice& move, int32_t depth, bool first) {
-  if (!seen_.Insert(board_->Key()) && !first) return false;
+  size_t phase = 0;
+  if (kind_.phased) {
+    if (first) stockStart_ = board_->StockCards();
+    phase = static_cast<size_t>(std::max(0, stockStart_ - board_->StockCards()));
+    if (phase < firstPhase_) return false;  // never: no move deals cards back
+  }
+  if (!SetOf(phase).Insert(board_->Key()) && !first) return false;
   if (!first && board_->DeadEnd()) return false;  // its key stays: it is not looked at again
   const int32_t id = static_cast<int32_t>(nodes_.Size());
   const int32_t packed = first || kind_.depthFirst ? PackHere() : -1;
   *nodes_.Add() = {parent, depth, packed, Store(move)};
+  ++stored_;
   const int32_t score = board_->Score();
   if (score > bestScore_) bestScore_ = score;
   // By stock phase the phases stand for depth: within one, the best
@@ -159,12 +168,6 @@ bool Strategy::AddNode(int32_t parent, const Choice& move, int32_t depth, bool f
   const int32_t depthWeight = kind_.phased ? 0 : kDepthWeight;
   const Entry entry{board_->Estimate(kind_.disorder) - depthWeight * depth, id};
   if (kind_.phased) {
-    if (first) stockStart_ = board_->StockCards();
-    const size_t phase = static_cast<size_t>(std::max(0, stockStart_ - board_->StockCards()));
-    if (phase >= phases_.size()) {
-      phases_.resize(phase + 1);
-      spent_.resize(phase + 1, 0);
-    }
     phases_[phase].push(entry);
   } else if (!kind_.depthFirst) {
     open_.push(entry);
@@ -172,6 +175,21 @@ bool Strategy::AddNode(int32_t parent, const Choice& move, int32_t depth, bool f
     (parent < 0 ? stack_ : born_).push_back(entry);
   }
   return true;
+}
+
+// The set to enter a position of `phase` in: a beam keeps one per phase,
+// so that it can let go of a spent phase's keys; every other strategy the
+// search's. Makes the phase's queue and set for its first position.
+KeySet& Strategy::SetOf(size_t phase) {
+  if (!kind_.phased) return seen_;
+  if (phase >= phases_.size()) {
+    phases_.resize(phase + 1);
+    spent_.resize(phase + 1, 0);
+  }
+  if (!kind_.fewestDealtFirst) return seen_;
+  if (phase >= phaseKeys_.size()) phaseKeys_.resize(phase + 1);
+  if (!phaseKeys_[phase]) phaseKeys_[phase] = std::make_unique<KeySet>();
+  return *phaseKeys_[phase];
 }
 
 // Packs the current position (its key made) into a free place of packed_.

@@ -78,13 +78,19 @@ class Strategy {
   // Whether it keeps only the keys of the positions it entered.
   bool KeysOnly() const { return kind_.keysOnly; }
   int64_t Expanded() const { return expanded_; }
-  int64_t Stored() const { return kind_.keysOnly ? entered_ : static_cast<int64_t>(nodes_.Size()); }
+  int64_t Stored() const { return kind_.keysOnly ? entered_ : stored_; }
   int32_t BestScore() const { return bestScore_; }
   int32_t DeckSize() const { return deckSize_; }
   // The bytes its own stores hold (not the shared set), and the largest
   // single block among them: growing that block briefly holds it twice over.
   int64_t Bytes() const;
   int64_t LargestBlock() const;
+  // A beam (fewestDealtFirst) lets go of its earliest phases, about half
+  // the positions waiting, with their keys, and of the nodes and packed
+  // positions only they needed: no later move comes back to a phase with
+  // fewer cards dealt. With one phase left, it keeps the better half of
+  // that phase's waiting positions. False when nothing is left to let go.
+  bool Shed();
 
  private:
   // A stored position: where it came from, the move that led to it and,
@@ -117,6 +123,7 @@ class Strategy {
   // The best-first queue, with the size of the block under it.
   struct OpenQueue : std::priority_queue<Entry> {
     int64_t Bytes() const { return static_cast<int64_t>(c.capacity() * sizeof(Entry)); }
+    std::vector<Entry>& Entries() { return c; }
   };
 
   // A position waiting on the stack of a strategy that keeps only keys:
@@ -144,6 +151,8 @@ class Strategy {
   bool Expand(int32_t id);
   void LoadNode(int32_t id);
   int32_t PackHere();
+  void KeepNeeded();
+  KeySet& SetOf(size_t phase);
   bool PopNext(int32_t& id);
   bool PopPhased(int32_t& id);
 
@@ -163,6 +172,9 @@ class Strategy {
   std::vector<int64_t> spent_;
   int64_t allowance_ = 0;
   int32_t stockStart_ = 0;  // the cards in the stock at the start
+  // A beam: the keys entered in each phase, and the first phase not let go.
+  std::vector<std::unique_ptr<KeySet>> phaseKeys_;
+  size_t firstPhase_ = 0;
   KeySet& seen_;  // shared by the strategies of the search
   std::vector<Choice> choices_;     // the moves of the position being expanded
   std::vector<SolverAction> line_;  // one move and its forced actions
@@ -181,6 +193,7 @@ class Strategy {
   std::vector<SolverAction> winLine_;
   int32_t packedSize_ = 0;
   int64_t entered_ = 0;  // positions entered, keys only
+  int64_t stored_ = 0;   // nodes stored, those let go included
   int64_t expanded_ = 0;
   int32_t bestScore_ = 0;
   int32_t won_ = -1;

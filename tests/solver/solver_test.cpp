@@ -112,17 +112,19 @@ TEST(Solver, AnswersWonOrLostAndTheWinningLineWinsThroughThePointer) {
 }
 
 // Deals of the shipped library: FreeCell's first is won, a game that is not
-// there is refused, and Spider, far too big to decide in a few nodes, stops
-// at its budget, its memory or the cancel flag.
+// there is refused, Spider, far too big to decide in a few nodes, stops
+// at its budget, its memory or the cancel flag, and Forty Thieves's beam
+// goes on past its memory to the end of its time.
 TEST(Solver, ChecksLibraryDealsAndStopsAtItsBudgetOrWhenCancelled) {
   auto library = std::make_unique<Library>();
   library->Path = TARNIK_LIBRARY;
   CountGames(*library);
   LoadGameNames(*library);
-  int spider = -1, freecell = -1;
+  int spider = -1, freecell = -1, forty = -1;
   for (int i = 0; i < library->GameCount; ++i) {
     if (std::strcmp(library->GameNames[i], "Spider") == 0) spider = i;
     if (std::strcmp(library->GameNames[i], "FreeCell") == 0) freecell = i;
+    if (std::strcmp(library->GameNames[i], "Forty Thieves") == 0) forty = i;
   }
   ASSERT_GE(spider, 0);
   ASSERT_GE(freecell, 0);
@@ -147,6 +149,17 @@ TEST(Solver, ChecksLibraryDealsAndStopsAtItsBudgetOrWhenCancelled) {
   const SolveResult capped = Solve(*table, tight);
   EXPECT_EQ(capped.verdict, Verdict::Unknown);
   EXPECT_LT(capped.nodes, tight.maxBytes / 16);
+
+  // Forty Thieves (a stock dealt once, a card a click) in 32 MiB, a tenth
+  // of what ten seconds of it take: the beam lets go of the phases it has
+  // left behind and searches to the end of its time.
+  auto deal = std::make_unique<SolverTable>();
+  ASSERT_TRUE(DealTable(*library, forty, 1, Preferences{}, *deal));
+  tight.maxMilliseconds = 3'000;
+  tight.maxBytes = int64_t{32} << 20;
+  const SolveResult beam = Solve(*deal, tight);
+  EXPECT_EQ(beam.verdict, Verdict::Unknown);
+  EXPECT_GE(beam.elapsedMs, tight.maxMilliseconds);
 
   std::atomic<bool> cancel{false};
   int reports = 0;
