@@ -115,6 +115,15 @@ struct Held {
   CardMask pile[kMaxPiles];  // set for every pile of the table
 };
 
+// Whether card `y` could go onto a pile not a goal pile: onto a top of
+// `reach` on a holds pile, a loose top elsewhere, or an empty pile not
+// `closed`.
+bool Drops(const BuriedRules& b, int32_t y, CardMask reach, CardMask loose, uint64_t closed) {
+  const CardMask self = CardMask{1} << y;
+  return (b.holdsTops[y] & reach & ~self) || (b.otherTops[y] & loose & ~self) ||
+         (b.startPiles[y] & ~closed);
+}
+
 // The cards that may be a top on a holds pile some day: those lying on one
 // and not `covered`, and those elsewhere (not covered, not home for good)
 // that could be dropped on a pile not a goal pile, onto one of these, or
@@ -127,23 +136,11 @@ CardMask Arriving(const BuriedRules& b, const Held& held, CardMask covered, uint
     add = 0;
     for (CardMask m = loose & ~held.cards & ~reach & kAllCards; m; m &= m - 1) {
       const int32_t t = std::countr_zero(m);
-      const CardMask self = CardMask{1} << t;
-      if ((b.holdsTops[t] & reach & ~self) || (b.otherTops[t] & loose & ~self) ||
-          (b.startPiles[t] & ~closed))
-        add |= self;
+      if (Drops(b, t, reach, loose, closed)) add |= CardMask{1} << t;
     }
     reach |= add;
   }
   return reach;
-}
-
-// Whether card `y` could go onto a pile not a goal pile: onto a top of
-// `reach` on a holds pile, a loose top elsewhere, or an empty pile not
-// `closed`.
-bool Drops(const BuriedRules& b, int32_t y, CardMask reach, CardMask loose, uint64_t closed) {
-  const CardMask self = CardMask{1} << y;
-  return (b.holdsTops[y] & reach & ~self) || (b.otherTops[y] & loose & ~self) ||
-         (b.startPiles[y] & ~closed);
 }
 
 // The cards of `cards` that a press on a card below them would lift along
@@ -269,20 +266,24 @@ bool Buried(const BuriedRules& b, const FlatRules& flat, const FlatPosition& pos
   const CardMask covered = held.cards & ~tops, loose = ~covered & ~held.home;
   CardMask reach = tops;
   const auto drops = [&](int32_t x) { return Drops(b, x, reach, loose, filled); };
-  const auto shut = [&](int32_t x) { return (b.goalFirst[x] & held.cards) && !drops(x); };
-  CardMask stuck = 0;
-  for (CardMask m = held.cards & moved; m; m &= m - 1)
-    if (shut(std::countr_zero(m))) stuck |= CardMask{1} << std::countr_zero(m);
+  // The cards of `cards` with no way out by the tops now known.
+  const auto shut = [&](CardMask cards) {
+    CardMask out = 0;
+    for (CardMask m = cards; m; m &= m - 1) {
+      const int32_t x = std::countr_zero(m);
+      if ((b.goalFirst[x] & held.cards) && !drops(x)) out |= CardMask{1} << x;
+    }
+    return out;
+  };
+  CardMask stuck = shut(held.cards & moved);
   // A card below that lifts it and has a top now frees it for sure.
   if (stuck) stuck &= ~LiftedOut(b, flat, pos, held, stuck, drops);
   if (!stuck) return false;
   reach = Arriving(b, held, covered, filled);
-  for (CardMask m = stuck; m; m &= m - 1)
-    if (!shut(std::countr_zero(m))) stuck &= ~(CardMask{1} << std::countr_zero(m));
+  stuck = shut(stuck);
   if (stuck) stuck &= ~LiftedOut(b, flat, pos, held, stuck, drops);
   if (!stuck) return false;
-  for (CardMask m = held.cards & ~moved; m; m &= m - 1)
-    if (shut(std::countr_zero(m))) stuck |= CardMask{1} << std::countr_zero(m);
+  stuck |= shut(held.cards & ~moved);
   return SomeStaysShut(b, flat, pos, held, stuck, moved);
 }
 
