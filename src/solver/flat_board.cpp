@@ -261,10 +261,17 @@ bool FlatBoard::Won() {
 
 namespace {
 
-// The face-down cards of a position.
-int32_t FaceDownCount(const FlatPosition& pos) {
+// The face-down cards on the piles of `piles` (bit p for pile p): a move
+// changes the faces of no other pile, so comparing these alone before and
+// after it tells whether it turned a card.
+int32_t FaceDownOn(const FlatPosition& pos, uint64_t piles) {
   int32_t n = 0;
-  for (int32_t i = 0; i < pos.start[pos.pileCount]; ++i) n += CardFace(pos.cards[i]) == FaceDown;
+  for (uint64_t m = piles; m; m &= m - 1) {
+    const int32_t p = std::countr_zero(m);
+    if (p >= pos.pileCount) break;
+    for (int32_t k = pos.start[p]; k < pos.start[p] + pos.count[p]; ++k)
+      n += CardFace(pos.cards[k]) == FaceDown;
+  }
   return n;
 }
 
@@ -315,7 +322,8 @@ bool FlatBoard::Progressed(const Choice& choice) {
   // A whole pile moved to an empty pile that plays alike only changes places.
   if (current_.Empty(from)) return !base_.Empty(to) || !LikePiles(from, to);
   const uint8_t uncovered = current_.Top(from);
-  if (!IsUp(uncovered) || FaceDownCount(current_) < FaceDownCount(base_)) return true;
+  const uint64_t changed = current_.changed;
+  if (!IsUp(uncovered) || FaceDownOn(current_, changed) < FaceDownOn(base_, changed)) return true;
   if (InMask(FlatWanted(*flat_, rules_, current_), CardValue(uncovered))) return true;
   // Where the card lay: below the cards above it, unless it went alone.
   const uint8_t card = current_.At(to, base_.count[to]);
