@@ -7,6 +7,8 @@
 // random order (the seed drives std::mt19937), where the game's own shuffle
 // is far from uniform, to compare with figures published for random deals;
 // --verdicts prints "SEED VERDICT MS POSITIONS" per deal;
+// without --positions only the time and the search's memory (at most
+// kMostSearchBytes) bound a search, as in `tarnik-tool solve`;
 // --positions also stops each search after N stored positions, a budget
 // that does not depend on how busy the machine is; --cancel-after raises
 // each search's cancel flag MS ms after it starts, the way the window
@@ -104,7 +106,7 @@ int main(int argc, char** argv) {
                  last = std::strtoul(argv[4], nullptr, 10);
   SolveOptions options;
   options.maxMilliseconds = std::strtoll(argv[5], nullptr, 10);
-  if (positions > 0) options.maxNodes = positions;
+  options.maxNodes = positions > 0 ? positions : INT64_MAX;
   Preferences prefs;
   Summary sum;
   double slowestCancel = 0;
