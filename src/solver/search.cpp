@@ -82,22 +82,26 @@ class Portfolio {
     shared_ = rules_->nothingBuilds;
     deckSize_ = rules_->deckSize;
     if (flat_ && !(flatRules_->anyFlags & PileFlags::NeedFreeCells)) progressSlices_ = kProgressSlices;
+    // Where whole runs go home and no stock is gone through again, the
+    // strategies by stock phase win the deals that are won; of the others
+    // only the lead (depth first) plays beside them, for proofs of loss,
+    // and the rest of the time is theirs.
+    const bool byRuns = !shared_ && flat_ && PlaysByRuns();
     // Best first; depth first; depth first that minds only whether cards
     // build on each other, not how far a card lies out of order; and, with
     // a simple stock, best first clicking it one click at a time and also
     // minding only whether cards build on each other.
-    Add(StrategyKind{false, true, kDefaultDisorder});
+    if (!byRuns) Add(StrategyKind{false, true, kDefaultDisorder});
     Add(StrategyKind{true, true, kDefaultDisorder});
-    Add(StrategyKind{true, true, 0});
+    if (!byRuns) Add(StrategyKind{true, true, 0});
     if (rules_->stock >= 0) Add(StrategyKind{false, false, 0});
     // Where each strategy keeps its own positions, also one that plays only
     // moves that make progress, to find wins sooner; it cannot share a set,
     // since the positions it enters it expands only in part.
-    if (!shared_ && flat_) Add(StrategyKind{true, true, kDefaultDisorder, true});
-    // Where whole runs go home and no stock is gone through again, best
-    // first by stock phase with the estimate by runs, on progress moves and
-    // the moves that enable them.
-    if (!shared_ && flat_ && PlaysByRuns()) {
+    if (!shared_ && flat_ && !byRuns) Add(StrategyKind{true, true, kDefaultDisorder, true});
+    // Best first by stock phase with the estimate by runs, on progress
+    // moves and the moves that enable them.
+    if (byRuns) {
       for (const PhasedKind& phased : kPhased)
         Add(StrategyKind{false, true, phased.estimate, true, true, phased.share});
     }
@@ -167,6 +171,13 @@ class Portfolio {
         }
       }
     }
+  }
+
+  // The kinds of the strategies, in the order they take turns.
+  std::vector<StrategyKind> Kinds() const {
+    std::vector<StrategyKind> kinds;
+    for (const auto& s : strategies_) kinds.push_back(s->Kind());
+    return kinds;
   }
 
   // Whether a won answer's line came from the flat positions and does not
@@ -433,6 +444,11 @@ class Portfolio {
 };
 
 }  // namespace
+
+std::vector<StrategyKind> SearchKinds(const SolverTable& table) {
+  const SolveOptions options;
+  return Portfolio(table, options, true).Kinds();
+}
 
 SolveResult Search(const SolverTable& table, const SolveOptions& options) {
   auto search = std::make_unique<Portfolio>(table, options, true);

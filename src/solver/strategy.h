@@ -75,6 +75,7 @@ class Strategy {
   bool Complete() const { return !kind_.progressOnly; }
   // Whether it searches by stock phase.
   bool Phased() const { return kind_.phased; }
+  const StrategyKind& Kind() const { return kind_; }
   // Whether it keeps only the keys of the positions it entered.
   bool KeysOnly() const { return kind_.keysOnly; }
   int64_t Expanded() const { return expanded_; }

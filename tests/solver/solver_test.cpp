@@ -13,6 +13,7 @@
 #include "engine/play/action_script.h"
 #include "engine/play/history.h"
 #include "engine/play/pointer.h"
+#include "solver/search.h"
 #include "support/play_table.h"
 #include "support/table_builder.h"
 
@@ -175,6 +176,47 @@ TEST(Solver, ChecksLibraryDealsAndStopsAtItsBudgetOrWhenCancelled) {
   EXPECT_TRUE(stopped.cancelled);
   EXPECT_EQ(reports, 3);
   EXPECT_LT(stopped.elapsedMs, 10'000);
+}
+
+// Where whole runs go home in suit but columns build across suits (Spider
+// in four and two suits), the play is mending runs between deals: the two
+// strategies by stock phase search, with only the depth-first lead beside
+// them for proofs of loss. Where every build is a run that goes home
+// (Spider in one suit) or a simple stock is gone through again (Klondike),
+// none plays and the others all do: best first, two depth first, the one
+// on progress moves and, with a simple stock, the one clicking it a click
+// at a time.
+TEST(Solver, TheStrategiesByStockPhaseSearchBesideTheLeadAloneWhereRunsAreMended) {
+  auto library = std::make_unique<Library>();
+  library->Path = TARNIK_LIBRARY;
+  CountGames(*library);
+  LoadGameNames(*library);
+  struct Case {
+    const char* game;
+    int phased, others;
+  } const cases[] = {
+      {"Spider", 2, 1}, {"Spider (Two Suits)", 2, 1}, {"Spider (One Suit)", 0, 4}, {"Klondike", 0, 5}};
+  for (const Case& c : cases) {
+    int index = -1;
+    for (int i = 0; i < library->GameCount; ++i)
+      if (std::strcmp(library->GameNames[i], c.game) == 0) index = i;
+    ASSERT_GE(index, 0) << c.game;
+    auto table = std::make_unique<SolverTable>();
+    ASSERT_TRUE(DealTable(*library, index, 1, Preferences{}, *table)) << c.game;
+    int phased = 0, others = 0;
+    for (const solver::StrategyKind& kind : solver::SearchKinds(*table)) {
+      if (kind.phased) {
+        ++phased;
+        continue;
+      }
+      ++others;
+      if (c.phased > 0) {
+        EXPECT_TRUE(kind.depthFirst && !kind.progressOnly) << c.game;
+      }
+    }
+    EXPECT_EQ(phased, c.phased) << c.game;
+    EXPECT_EQ(others, c.others) << c.game;
+  }
 }
 
 }  // namespace
