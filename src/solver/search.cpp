@@ -117,6 +117,13 @@ class Portfolio {
       if (strategies_[i]->KeysOnly() && strategies_[i]->Complete()) lead_ = i;
   }
 
+  // Hands the quiet game on to the next search on this thread; the
+  // strategies that play on it go first.
+  ~Portfolio() {
+    strategies_.clear();
+    GiveQuietGame(std::move(game_));
+  }
+
   // Lets the strategies take turns until one wins, one has searched every
   // reachable position (with one set of positions each) or all have
   // expanded every position they entered (with one set for all): the deal
@@ -238,7 +245,7 @@ class Portfolio {
   // search on flat positions needs it only to check its winning line.
   Game& EngineGame() {
     if (!game_) {
-      game_ = NewQuietGame();
+      game_ = TakeQuietGame();
       LoadTable(table_, *game_);
     }
     return *game_;
