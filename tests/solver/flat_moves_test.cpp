@@ -123,11 +123,17 @@ bool CompareDeal(const SolverTable& table, const std::string& name, uint32_t see
   return true;
 }
 
-TEST(FlatMoves, ListAndPlayEveryMoveAsTheEngineDoes) {
+// The shipped library with its games' names read.
+std::unique_ptr<Library> OpenLibrary() {
   auto library = std::make_unique<Library>();
   library->Path = TARNIK_LIBRARY;
   CountGames(*library);
   LoadGameNames(*library);
+  return library;
+}
+
+TEST(FlatMoves, ListAndPlayEveryMoveAsTheEngineDoes) {
+  auto library = OpenLibrary();
   auto table = std::make_unique<SolverTable>();
   std::vector<std::string> compiled, failures;
   for (int g = 0; g < library->GameCount; ++g) {
@@ -171,10 +177,7 @@ bool Listed(const std::vector<Choice>& moves, const Choice& choice) {
 // engine lists at its turn, and lands where the engine lands. Random
 // playouts, one click at a time and without forced moves home.
 TEST(FlatMoves, TransfersAreSingleDragsTheEngineAllows) {
-  auto library = std::make_unique<Library>();
-  library->Path = TARNIK_LIBRARY;
-  CountGames(*library);
-  LoadGameNames(*library);
+  auto library = OpenLibrary();
   auto table = std::make_unique<SolverTable>();
   int32_t transfers = 0;
   for (int32_t g = 0; g < library->GameCount; ++g) {
