@@ -209,6 +209,7 @@ class Portfolio {
     std::unique_ptr<Board> board;
     if (flat_) board = std::make_unique<FlatBoard>(*flatRules_, rules, &compiled_->dead);
     else board = std::make_unique<EngineBoard>(EngineGame(), rules);
+    if (kind.fewestDealtFirst) board->AllowTransfers();
     strategies_.push_back(
         std::make_unique<Strategy>(std::move(board), rules, *start_position_, kind, *sets_.back()));
   }
