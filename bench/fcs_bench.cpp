@@ -1,8 +1,8 @@
 // Freecell Solver's library on a run of boards, timed inside one process so
 // that the figure holds the solving alone, without a process start-up.
 //   fcs_bench [--preset NAME] BOARD-FILE...
-// Prints one line per board, "VERDICT MS" (1 won, 2 lost, 0 unknown), in
-// the order given. One instance is made once and recycled between boards,
+// Prints one line per board, "VERDICT MS CHECKED STORED" (1 won, 2 lost,
+// 0 unknown; the states it checked and those it stored), in the order given. One instance is made once and recycled between boards,
 // the way a program that solves many deals would use the library.
 #include <chrono>
 #include <cstdio>
@@ -57,7 +57,10 @@ int main(int argc, char** argv) {
                           std::chrono::steady_clock::now() - start).count();
     const int verdict = status == FCS_STATE_WAS_SOLVED ? 1
                         : status == FCS_STATE_IS_NOT_SOLVEABLE ? 2 : 0;
-    std::printf("%d %.3f\n", verdict, ms);
+    std::printf("%d %.3f %lld %lld\n", verdict, ms,
+                static_cast<long long>(freecell_solver_user_get_num_times_long(solver)),
+                static_cast<long long>(
+                    freecell_solver_user_get_num_states_in_collection_long(solver)));
     freecell_solver_user_recycle(solver);
   }
   freecell_solver_user_free(solver);

@@ -51,6 +51,9 @@ class Board {
     (void)choice;
     return false;
   }
+  // Lists and plays a run carried through empty piles as one move (see
+  // flat_transfer.h); a board that cannot ignores it.
+  virtual void AllowTransfers() {}
   // Whether the current position can never be won, by a check that never
   // errs (see DeadEnd); a board that cannot tell says no.
   virtual bool DeadEnd() { return false; }

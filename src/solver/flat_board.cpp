@@ -7,6 +7,7 @@
 #include "solver/flat_estimate.h"
 #include "solver/flat_moves.h"
 #include "solver/flat_play.h"
+#include "solver/flat_transfer.h"
 
 namespace tarnik::solver {
 
@@ -86,6 +87,7 @@ void FlatBoard::Remember(const unsigned char* packed, int32_t size) {
 
 void FlatBoard::ListMoves(std::vector<Choice>& out) {
   ListFlatChoices(*flat_, rules_, base_, out, scratch_, listing_);
+  if (transfers_) ListTransfers(*flat_, rules_, base_, scratch_, out);
 }
 
 // Moves come in order of their stock clicks, so the position after k clicks
@@ -106,8 +108,12 @@ void FlatBoard::Play(const Choice& choice, std::vector<SolverAction>& line) {
     }
     line.insert(line.end(), choice.clicks, click);
   }
-  line.push_back(choice.action);
-  ApplyFlatAction(*flat_, current_, choice.action);
+  if (choice.clicks == 0 && transfers_ && IsTransfer(*flat_, current_, choice.action)) {
+    PlayTransfer(*flat_, current_, choice.action, &line);  // listed: it plays through
+  } else {
+    line.push_back(choice.action);
+    ApplyFlatAction(*flat_, current_, choice.action);
+  }
   FollowForced(line);
 }
 

@@ -38,6 +38,7 @@ class FlatBoard : public Board {
   bool Enables(const Choice& choice) override;
   bool DeadEnd() override;
   int32_t StockCards() override;
+  void AllowTransfers() override { transfers_ = true; }
   int64_t Bytes() const override { return sizeof(*this) + kRecent * sizeof(Recent); }
 
  private:
@@ -56,6 +57,7 @@ class FlatBoard : public Board {
   FlatPosition clicked_;  // … after some clicks on the stock
   FlatPosition scratch_;  // working room for listing moves
   int32_t clicks_ = -1;   // the clicks `clicked_` holds
+  bool transfers_ = false;  // runs carried through empty piles are moves
   // What the position being expanded gives each pile, so that a move
   // recomputes only the piles it changed: its digest, and its worth with
   // the goal piles' wants and the disorder of the last estimate.

@@ -18,6 +18,9 @@ class SilentDisplay : public NullDisplay {
 QuietServices quietServices;
 SilentDisplay silentDisplay;
 
+// The quiet game this thread's last search gave back.
+thread_local std::unique_ptr<Game> spareGame;
+
 }  // namespace
 
 std::unique_ptr<Game> NewQuietGame() {
@@ -25,6 +28,25 @@ std::unique_ptr<Game> NewQuietGame() {
   game->services = &quietServices;
   game->display = &silentDisplay;
   return game;
+}
+
+std::unique_ptr<Game> TakeQuietGame() {
+  if (!spareGame) return NewQuietGame();
+  std::unique_ptr<Game> game = std::move(spareGame);
+  // Quiet services record nothing, so only the table and the history's
+  // counts can differ from a fresh game's.
+  auto fresh = std::make_unique<Table>();
+  static_cast<Table&>(*game) = *fresh;
+  game->display = &silentDisplay;
+  game->history.UndoPosition = game->history.PositionCount = 0;
+  game->history.SnapshotPosition = 1;
+  game->history.DealtGame = 0;
+  game->history.DealtSeed = 0;
+  return game;
+}
+
+void GiveQuietGame(std::unique_ptr<Game> game) {
+  if (game && game->services == &quietServices) spareGame = std::move(game);
 }
 
 void LoadTable(const SolverTable& table, Game& game) {

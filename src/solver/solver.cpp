@@ -59,7 +59,7 @@ Hint FindHint(const SolverTable& table, const SolveOptions& options) {
 bool DealTable(const Library& library, int32_t gameIndex, uint32_t seed, const Preferences& prefs,
                SolverTable& table) {
   if (gameIndex < 0 || gameIndex >= library.GameCount) return false;
-  auto game = solver::NewQuietGame();
+  auto game = solver::TakeQuietGame();
   game->library = library;
   game->prefs = prefs;
   game->CurrentGame = gameIndex;
@@ -67,7 +67,9 @@ bool DealTable(const Library& library, int32_t gameIndex, uint32_t seed, const P
   StartGame(*game, seed);
   if (!game->PileTable[0].Flags) return false;
   std::string refusal;
-  return CaptureTable(*game, table, refusal);
+  const bool captured = CaptureTable(*game, table, refusal);
+  solver::GiveQuietGame(std::move(game));
+  return captured;
 }
 
 Verdict CheckDeal(const Library& library, int32_t gameIndex, uint32_t seed,

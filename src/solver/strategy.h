@@ -52,6 +52,10 @@ struct StrategyKind {
   // per position a strategy that keeps every position takes, so that a
   // proof of loss reaches several times as many positions.
   bool keysOnly = false;
+  // Keys only: up to this many points of estimate (less one) added to each
+  // child, drawn from its key, so that moves of nearly equal estimate are
+  // tried in an order of their own rather than the other strategies'.
+  int32_t shake = 0;
 };
 
 class Strategy {

@@ -123,11 +123,17 @@ bool CompareDeal(const SolverTable& table, const std::string& name, uint32_t see
   return true;
 }
 
-TEST(FlatMoves, ListAndPlayEveryMoveAsTheEngineDoes) {
+// The shipped library with its games' names read.
+std::unique_ptr<Library> OpenLibrary() {
   auto library = std::make_unique<Library>();
   library->Path = TARNIK_LIBRARY;
   CountGames(*library);
   LoadGameNames(*library);
+  return library;
+}
+
+TEST(FlatMoves, ListAndPlayEveryMoveAsTheEngineDoes) {
+  auto library = OpenLibrary();
   auto table = std::make_unique<SolverTable>();
   std::vector<std::string> compiled, failures;
   for (int g = 0; g < library->GameCount; ++g) {
@@ -156,6 +162,83 @@ TEST(FlatMoves, ListAndPlayEveryMoveAsTheEngineDoes) {
   EXPECT_GE(compiled.size(), 200u);
   EXPECT_TRUE(failures.empty()) << failures.size() << " playouts differ; the first: "
                                 << (failures.empty() ? "" : failures[0]);
+}
+
+
+// Whether `choice` is among `moves`.
+bool Listed(const std::vector<Choice>& moves, const Choice& choice) {
+  return std::any_of(moves.begin(), moves.end(), [&](const Choice& m) {
+    return m.clicks == choice.clicks && m.action == choice.action;
+  });
+}
+
+// Each move a board with transfers lists beyond the engine's carries a run
+// of n cards in 2n - 1 single drags (n of them to its target), each one the
+// engine lists at its turn, and lands where the engine lands. Random
+// playouts, one click at a time and without forced moves home.
+TEST(FlatMoves, TransfersAreSingleDragsTheEngineAllows) {
+  auto library = OpenLibrary();
+  auto table = std::make_unique<SolverTable>();
+  int32_t transfers = 0;
+  for (int32_t g = 0; g < library->GameCount; ++g) {
+    if (std::strcmp(library->GameNames[g], "Forty Thieves") != 0 &&
+        std::strcmp(library->GameNames[g], "Eighty Thieves") != 0)
+      continue;
+    for (uint32_t seed = 1; seed <= 8; ++seed) {
+      ASSERT_TRUE(DealTable(*library, g, seed, Preferences{}, *table));
+      auto game = NewQuietGame();
+      LoadTable(*table, *game);
+      TableRules rules;
+      AnalyseRules(*game, rules);
+      auto flat = std::make_unique<FlatRules>();
+      ASSERT_TRUE(CompileFlatRules(*game, rules, *table, *flat));
+      rules.stock = rules.waste = -1;
+      rules.safeGoalMoves = false;
+      EngineBoard engine(*game, rules);
+      FlatBoard board(*flat, rules);
+      board.AllowTransfers();
+      std::mt19937 random(seed);
+      std::vector<unsigned char> here(PackedSize(rules)), step(here.size());
+      std::vector<Choice> ce, cf, cs;
+      std::vector<SolverAction> line, le;
+      board.LoadStart(table->position);
+      board.Key();
+      board.Pack(here.data());
+      for (int n = 0; n < 400; ++n) {
+        engine.Load(here.data());
+        engine.ListMoves(ce);
+        board.Load(here.data());
+        board.ListMoves(cf);
+        for (const Choice& c : cf) {
+          if (Listed(ce, c)) continue;
+          ++transfers;
+          board.Load(here.data());
+          line.clear();
+          board.Play(c, line);
+          const auto landing = std::count_if(line.begin(), line.end(), [&](const SolverAction& a) {
+            return a.target == c.action.target;
+          });
+          EXPECT_EQ(static_cast<size_t>(2 * landing - 1), line.size());
+          step = here;
+          for (const SolverAction& a : line) {
+            engine.Load(step.data());
+            engine.ListMoves(cs);
+            ASSERT_TRUE(Listed(cs, Choice{0, a})) << seed << ": " << ActionLine(a);
+            engine.Play(Choice{0, a}, le);
+            engine.Key();
+            engine.Pack(step.data());
+          }
+          EXPECT_TRUE(engine.Key() == board.Key()) << library->GameNames[g] << " " << seed;
+        }
+        if (cf.empty()) break;
+        board.Load(here.data());
+        board.Play(cf[random() % cf.size()], line);
+        board.Key();
+        board.Pack(here.data());
+      }
+    }
+  }
+  EXPECT_GT(transfers, 0);
 }
 
 }  // namespace
