@@ -54,12 +54,11 @@ class ChunkedStore {
   size_t Width() const { return width_; }
   // The bytes its blocks hold, and the largest single allocation among them.
   int64_t Bytes() const {
-    return static_cast<int64_t>(blocks_.size() * perBlock_ * width_ * sizeof(T) +
+    return static_cast<int64_t>(blocks_.size() * kBlockBytes +
                                 blocks_.capacity() * sizeof(blocks_[0]));
   }
   int64_t LargestBlock() const {
-    return static_cast<int64_t>(
-        std::max(perBlock_ * width_ * sizeof(T), blocks_.capacity() * sizeof(blocks_[0])));
+    return static_cast<int64_t>(std::max(kBlockBytes, blocks_.capacity() * sizeof(blocks_[0])));
   }
 
  private:

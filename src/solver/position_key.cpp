@@ -179,6 +179,16 @@ int64_t KeySet::LargestBlock() const {
   return static_cast<int64_t>(most * sizeof(PositionKey));
 }
 
+int64_t KeySet::GrowthBytes() const {
+  int64_t n = 0;
+  for (const Part& part : parts_) {
+    size_t slots = part.slotCount;  // the table kNearKeys more keys would need
+    while ((part.size + kNearKeys) * 4 > static_cast<int64_t>(slots) * 3) slots *= 2;
+    n += static_cast<int64_t>((slots - part.slotCount) * sizeof(PositionKey));
+  }
+  return n;
+}
+
 // The part is chosen by the high bits of `b`, the slot by the low bits of
 // `a`: the two halves of the key are mixed apart.
 bool KeySet::Insert(const PositionKey& key) {

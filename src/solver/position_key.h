@@ -80,6 +80,14 @@ class KeySet {
   // The bytes its tables hold, and the largest of them.
   int64_t Bytes() const;
   int64_t LargestBlock() const;
+  // What its tables would grow by with kNearKeys more keys in each part:
+  // the parts fill alike, so once one grows the others follow within a few
+  // thousand keys, and the whole set may double between two looks at the
+  // search's memory, which come at most some tens of thousands of keys
+  // apart.
+  int64_t GrowthBytes() const;
+
+  static constexpr int64_t kNearKeys = 4096;
 
  private:
   static constexpr int32_t kParts = 16;

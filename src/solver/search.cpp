@@ -12,6 +12,7 @@
 #include "solver/heuristic.h"
 #include "solver/rules_cache.h"
 #include "solver/sandbox.h"
+#include "solver/spare_memory.h"
 #include "solver/strategy.h"
 #include "solver/table_rules.h"
 
@@ -24,6 +25,9 @@ using Clock = std::chrono::steady_clock;
 constexpr int64_t kSlice = 128;  // expansions a strategy makes in its turn
 constexpr int32_t kMostTurns = 8;  // turns in a row for a strategy bringing cards home
 constexpr int64_t kProgressMs = 50;
+// Near its bound, the search has the allocator hand back its free pages
+// each time it has grown by another 1/kTrimStep of its memory.
+constexpr int64_t kTrimStep = 32;
 constexpr int64_t kAloneAfter = 2;  // strategies share the first 1/kAloneAfter of the budget
 // Where runs are lifted whole (no free cells limit them), the strategy on
 // progress moves only takes turns this many times as long: there it wins
@@ -299,8 +303,11 @@ class Portfolio {
     for (const auto& s : strategies_) stored += s ? s->Stored() : 0;
     stored += gone_.stored;
     if (stored >= options_.maxNodes) return true;
-    while (OutOfMemory())
-      if (!LetOthersGo()) return true;
+    // Short of memory, the spares kept for later searches go first.
+    while (OutOfMemory()) {
+      if (!FreeSpares() && !LetOthersGo()) return true;
+      ReturnFreedMemory();
+    }
     const int64_t ms = ElapsedMs();
     // Late in the budget, what is left to decide is mostly deals that only
     // a search of every position can prove lost: of the complete strategies
@@ -320,21 +327,43 @@ class Portfolio {
 
   // Whether the next growth of a store could take the search past its
   // memory: a store that grows holds its old and its new block at once,
-  // so room is kept for the largest block twice over.
-  bool OutOfMemory() const {
+  // so room is kept for the largest block twice over, and for what a key
+  // set would add as it grows: between two looks one strategy takes one
+  // turn, entering its keys in one set (by stock phase, mostly one).
+  // Past half its memory, each time
+  // the search has grown by another 1/kTrimStep of it, the allocator hands
+  // back its free pages (see ReturnFreedMemory): the holes it keeps would
+  // otherwise come on top of what the search counts.
+  bool OutOfMemory() {
     const int64_t most = std::min(options_.maxBytes, kMostSearchBytes);
-    int64_t held = ownFlat_ ? static_cast<int64_t>(sizeof(FlatRules)) : 0, largest = 0;
+    int64_t largest = 0, growth = 0;
+    const int64_t held = HeldBytes(largest, growth);
+    trimmedAt_ = std::min(trimmedAt_, held);
+    if (held * 2 > most && (held - trimmedAt_) * kTrimStep >= most) {
+      ReturnFreedMemory();
+      trimmedAt_ = held;
+    }
+    return held + growth + 2 * largest > most;
+  }
+
+  // The bytes the search holds, the thread's spare blocks and tables with
+  // its own; in `largest` the largest single block among them, and in
+  // `growth` the most any one key set would add as it grows.
+  int64_t HeldBytes(int64_t& largest, int64_t& growth) const {
+    int64_t held = SpareBytes() + (ownFlat_ ? static_cast<int64_t>(sizeof(FlatRules)) : 0);
     for (const auto& set : sets_) {
       if (!set) continue;
       held += set->Bytes();
+      growth = std::max(growth, set->GrowthBytes());
       largest = std::max(largest, set->LargestBlock());
     }
     for (const auto& s : strategies_) {
       if (!s) continue;
       held += s->Bytes();
+      growth = std::max(growth, s->GrowthBytes());
       largest = std::max(largest, s->LargestBlock());
     }
-    return held + 2 * largest > most;
+    return held;
   }
 
   // When memory runs short, strategies are let go, their positions freed,
@@ -456,6 +485,7 @@ class Portfolio {
   std::vector<std::unique_ptr<Strategy>> strategies_;
   const PositionRecord* start_position_ = nullptr;
   int64_t lastProgress_ = 0;
+  int64_t trimmedAt_ = 0;  // the bytes held when the allocator last trimmed
   bool alone_ = false;  // of the complete strategies only the lead goes on
   size_t lead_ = 0;  // the complete strategy that goes on alone late in the budget
   // What the strategies let go had stored, expanded and brought home.

@@ -5,6 +5,10 @@
 #include <new>
 #include <vector>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace tarnik::solver {
 
 namespace {
@@ -65,6 +69,30 @@ void GiveTable(void* table, size_t bytes) {
   }
   spares.tables.push_back({table, bytes});
   spares.tableBytes += bytes;
+}
+
+int64_t SpareBytes() {
+  return static_cast<int64_t>(spares.blocks.size() * kBlockBytes + spares.tableBytes);
+}
+
+bool FreeSpares() {
+  if (spares.blocks.empty() && spares.tables.empty()) return false;
+  spares.blocks.clear();
+  for (const Table& t : spares.tables) std::free(t.at);
+  spares.tables.clear();
+  spares.tableBytes = 0;
+  return true;
+}
+
+// glibc keeps freed memory in its heap for later allocations, and after
+// freeing a large block it serves blocks of up to that size from its heap
+// too, so holes that no later request fits stay in memory: a long search,
+// whose key tables and queues grow through every size, came to hold tens
+// of megabytes more than it counted. Trimming hands back every free page.
+void ReturnFreedMemory() {
+#if defined(__GLIBC__)
+  malloc_trim(0);
+#endif
 }
 
 }  // namespace tarnik::solver

@@ -13,8 +13,11 @@
 
 namespace tarnik::solver {
 
-// The size of a store's block (see ChunkedStore).
-constexpr size_t kBlockBytes = size_t{1} << 18;
+// The size of a store's block (see ChunkedStore): a little under 256 KiB,
+// so that a block the allocator maps on its own fills its pages with its
+// header, where 256 KiB to the byte would take a page more (1.6 % of every
+// block, uncounted).
+constexpr size_t kBlockBytes = (size_t{1} << 18) - 64;
 
 using Block = std::unique_ptr<unsigned char[]>;
 
@@ -29,5 +32,15 @@ void GiveBlock(Block block);
 void* TakeTable(size_t bytes);
 // Keeps a table for the next search on this thread, or frees it.
 void GiveTable(void* table, size_t bytes);
+
+// The bytes this thread keeps in spare blocks and tables: memory held all
+// the same, which a search counts with its own.
+int64_t SpareBytes();
+// Frees them, for a search short of memory; false when there were none.
+bool FreeSpares();
+
+// Gives memory freed by the search back to the system, so that what the
+// process holds falls with what the search holds.
+void ReturnFreedMemory();
 
 }  // namespace tarnik::solver

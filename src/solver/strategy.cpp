@@ -106,6 +106,12 @@ int64_t Strategy::LargestBlock() const {
                    BlockBytes(waitingActions_)});
 }
 
+int64_t Strategy::GrowthBytes() const {
+  int64_t n = 0;
+  for (const auto& keys : phaseKeys_) n = std::max(n, keys ? keys->GrowthBytes() : 0);
+  return n;
+}
+
 // By stock phase: the best position of the phase with the most cards dealt
 // (or, for a beam, the fewest) that has not spent its share; when every
 // phase has, each gets one more.

@@ -90,6 +90,9 @@ class Strategy {
   // single block among them: growing that block briefly holds it twice over.
   int64_t Bytes() const;
   int64_t LargestBlock() const;
+  // What the one of its own key sets that grows most would add
+  // (KeySet::GrowthBytes).
+  int64_t GrowthBytes() const;
   // A beam (fewestDealtFirst) lets go of its earliest phases, about half
   // the positions waiting, with their keys, and of the nodes and packed
   // positions only they needed: no later move comes back to a phase with
