@@ -28,6 +28,7 @@ void FlatBoard::LoadStart(const PositionRecord& start) {
 void FlatBoard::Load(const unsigned char* packed) {
   UnpackFlat(packed, flat_->pileCount, flat_->deckSize, base_);
   if (flat_->sorts) SortFlatPiles(*flat_, base_);
+  SeeFlatRuns(*flat_, base_);
   base_.changed = 0;
   const int32_t n = flat_->pileCount;
   const Recent* known = flat_->sorts ? nullptr : Recall(packed, n + flat_->deckSize + 1);

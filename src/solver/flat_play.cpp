@@ -1,6 +1,7 @@
 #include "solver/flat_play.h"
 
 #include <algorithm>
+#include <bit>
 #include <utility>
 
 #include "engine/deal/deal.h"
@@ -29,7 +30,7 @@ void SortFlat(const FlatRules& rules, FlatPosition& pos, int32_t p) {
     const uint8_t vx = static_cast<uint8_t>(CardValue(x)), vy = static_cast<uint8_t>(CardValue(y));
     x = static_cast<uint8_t>((x & ~63) | vy);
     y = static_cast<uint8_t>((y & ~63) | vx);
-    pos.changed |= uint64_t{1} << p;
+    pos.Touch(p);
   };
   if (up)
     for (int32_t a = 0; a < n; ++a)
@@ -82,19 +83,29 @@ bool HoldsCompleteRun(const FlatPosition& pos, int32_t p, bool sameSuit) {
   return Rank(CardValue(pos.At(p, k))) == kKing;
 }
 
+// The bits of the first `n` piles.
+uint64_t PileBits(int32_t n) {
+  return n >= 64 ? ~uint64_t{0} : (uint64_t{1} << n) - 1;
+}
+
 // One step of an automatic run (AutoSuiteStep, AutoStraightStep): a complete
 // run goes to the first empty goal pile that may take it, one card at a time.
-bool FlatAutoRunStep(const FlatRules& rules, FlatPosition& pos, uint32_t flag, bool sameSuit) {
-  if (!(rules.anyFlags & flag)) return false;
-  for (int32_t p = 0; p < rules.pileCount; ++p) {
+// Only the piles in `look` can hold a run that goes home, unless a goal pile
+// in it is empty: that goal may be one a run left outside was waiting for.
+bool FlatAutoRunStep(const FlatRules& rules, FlatPosition& pos, uint32_t flag, bool sameSuit,
+                     uint64_t look) {
+  for (uint64_t g = look & rules.goalPiles; g; g &= g - 1)
+    if (pos.Empty(std::countr_zero(g))) look = ~uint64_t{0};
+  for (uint64_t m = look & PileBits(rules.pileCount); m; m &= m - 1) {
+    const int32_t p = std::countr_zero(m);
     if (!rules.piles[p].Has(flag) || !HoldsCompleteRun(pos, p, sameSuit)) continue;
     const int32_t start =
         sameSuit ? static_cast<int32_t>(PileStart::AutoSpades) + Suit(CardValue(pos.Top(p))) : -1;
     int32_t goal = -1;
-    for (int32_t q = 0; q < rules.pileCount && goal < 0; ++q) {
-      const FlatPile& g = rules.piles[q];
-      if (!g.Has(PileFlags::WinGoal) || !pos.Empty(q)) continue;
-      if (start < 0 || static_cast<int32_t>(g.start) == start) goal = q;
+    for (int32_t i = 0; i < rules.goalCount && goal < 0; ++i) {
+      const int32_t q = rules.goals[i];
+      if (!pos.Empty(q)) continue;
+      if (start < 0 || static_cast<int32_t>(rules.piles[q].start) == start) goal = q;
     }
     if (goal < 0) continue;
     for (int32_t i = 0; i < 13; ++i) MoveTop(rules, pos, p, goal);
@@ -103,12 +114,20 @@ bool FlatAutoRunStep(const FlatRules& rules, FlatPosition& pos, uint32_t flag, b
   return false;
 }
 
-// The automatic suit runs, then the automatic straight runs (AutoRuns).
+// The automatic suit runs, then the automatic straight runs (AutoRuns), in
+// table order as the engine takes them. Each looks only at the piles changed
+// since it last looked; the suit runs have not seen what the straight runs
+// moved, so those piles stay unseen.
 void FlatAutoRuns(const FlatRules& rules, FlatPosition& pos) {
-  while (FlatAutoRunStep(rules, pos, PileFlags::AutoSuite, true)) {
-  }
-  while (FlatAutoRunStep(rules, pos, PileFlags::AutoStraight, false)) {
-  }
+  if (!(rules.anyFlags & (PileFlags::AutoSuite | PileFlags::AutoStraight))) return;
+  if (rules.anyFlags & PileFlags::AutoSuite)
+    while (FlatAutoRunStep(rules, pos, PileFlags::AutoSuite, true, pos.unseenRuns)) {
+    }
+  const uint64_t suitSaw = pos.unseenRuns;
+  pos.unseenRuns = 0;
+  if (rules.anyFlags & PileFlags::AutoStraight)
+    while (FlatAutoRunStep(rules, pos, PileFlags::AutoStraight, false, suitSaw | pos.unseenRuns)) {
+    }
 }
 
 // One automatic move from pile `p` (AutoMoveFromPile): turns its face-down
@@ -121,7 +140,7 @@ bool FlatAutoMove(const FlatRules& rules, FlatPosition& pos, int32_t p) {
   int32_t k = single ? 0 : pos.count[p] - 1;
   if (CardFace(pos.At(p, k)) == FaceDown) {
     pos.At(p, k) = WithFace(pos.At(p, k), FaceUp);
-    pos.changed |= uint64_t{1} << p;
+    pos.Touch(p);
     return true;
   }
   for (; k < pos.count[p]; ++k)
@@ -299,6 +318,15 @@ bool FlatAnyMarked(const FlatRules& rules, const FlatPosition& pos) {
   for (int32_t p = 0; p < rules.pileCount; ++p)
     if (!pos.Empty(p) && CardFace(pos.Top(p)) == Marked) return true;
   return false;
+}
+
+void SeeFlatRuns(const FlatRules& rules, FlatPosition& pos) {
+  pos.unseenRuns = 0;
+  if (!(rules.anyFlags & (PileFlags::AutoSuite | PileFlags::AutoStraight))) return;
+  for (int32_t p = 0; p < rules.pileCount; ++p)
+    if (rules.piles[p].Has(PileFlags::AutoSuite | PileFlags::AutoStraight) &&
+        HoldsCompleteRun(pos, p, false))
+      pos.unseenRuns |= uint64_t{1} << p;
 }
 
 void SortFlatPiles(const FlatRules& rules, FlatPosition& pos) {

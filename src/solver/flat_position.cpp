@@ -9,6 +9,7 @@ void CopyPosition(const FlatPosition& from, FlatPosition& to) {
   to.pileCount = from.pileCount;
   to.redealsLeft = from.redealsLeft;
   to.changed = from.changed;
+  to.unseenRuns = from.unseenRuns;
   std::memcpy(to.count, from.count, from.pileCount);
   std::memcpy(to.start, from.start, from.pileCount + 1);
   std::memcpy(to.cards, from.cards, from.start[from.pileCount]);
@@ -17,7 +18,8 @@ void CopyPosition(const FlatPosition& from, FlatPosition& to) {
 void MoveCards(FlatPosition& pos, int32_t from, int32_t k, int32_t to, bool single) {
   const int32_t n = single ? 1 : pos.count[from] - k;
   if (n <= 0) return;
-  pos.changed |= uint64_t{1} << from | uint64_t{1} << to;
+  pos.Touch(from);
+  pos.Touch(to);
   // Only the bytes between the cards taken and the top of `to` move: the
   // cards turn round that stretch to its other end.
   uint8_t* at = pos.cards + pos.start[from] + k;
@@ -50,6 +52,7 @@ bool FromRecord(const PositionRecord& record, int32_t pileCount, FlatPosition& p
   pos.start[pileCount] = static_cast<uint8_t>(k);
   pos.redealsLeft = record.Bytes[kRedealsOffset];
   pos.changed = ~uint64_t{0};
+  pos.unseenRuns = ~uint64_t{0};
   return true;
 }
 
@@ -74,6 +77,7 @@ void UnpackFlat(const unsigned char* packed, int32_t pileCount, int32_t deckSize
   pos.start[pileCount] = static_cast<uint8_t>(k);
   std::memcpy(pos.cards, packed + pileCount, k);
   pos.changed = 0;
+  pos.unseenRuns = ~uint64_t{0};
 }
 
 }  // namespace tarnik::solver

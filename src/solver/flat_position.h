@@ -31,6 +31,9 @@ struct FlatPosition {
   int32_t pileCount = 0;
   int32_t redealsLeft = 0;
   uint64_t changed = 0;  // bit p: pile p changed since the position was loaded
+  // Bit p: pile p changed since the automatic runs last looked at it (see
+  // FlatAutoRuns); a pile outside it holds no run that could go home.
+  uint64_t unseenRuns = ~uint64_t{0};
   uint8_t count[kMaxPiles] = {};
   uint8_t start[kMaxPiles + 1] = {};  // where each pile's cards begin in `cards`
   uint8_t cards[kMaxCards] = {};
@@ -40,11 +43,16 @@ struct FlatPosition {
   uint8_t At(int32_t p, int32_t k) const { return cards[start[p] + k]; }
   uint8_t Top(int32_t p) const { return cards[start[p] + count[p] - 1]; }
   bool Empty(int32_t p) const { return count[p] == 0; }
+  // Marks pile `p` as changed, for the keys and for the automatic runs.
+  void Touch(int32_t p) {
+    changed |= uint64_t{1} << p;
+    unseenRuns |= uint64_t{1} << p;
+  }
   // Turns the top card of pile `p` to `face`.
   void TurnTop(int32_t p, int32_t face) {
     uint8_t& top = cards[start[p] + count[p] - 1];
     top = WithFace(top, face);
-    changed |= uint64_t{1} << p;
+    Touch(p);
   }
 };
 
@@ -64,6 +72,8 @@ bool FromRecord(const PositionRecord& record, int32_t pileCount, FlatPosition& p
 // (as the position holds them, so two copies make it) padded to
 // `deckSize`, then the redeals left.
 void PackFlat(const FlatPosition& pos, int32_t deckSize, unsigned char* out);
+// The automatic runs' record of what they have seen is not packed: an
+// unpacked position is marked as wholly unseen.
 void UnpackFlat(const unsigned char* packed, int32_t pileCount, int32_t deckSize,
                 FlatPosition& pos);
 

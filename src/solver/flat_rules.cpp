@@ -165,6 +165,7 @@ bool CompileFlatRules(const Game& game, const TableRules& rules, const SolverTab
   out.cellCount = out.filledCount = out.goalCount = 0;
   out.sorts = false;
   out.anyFlags = 0;
+  out.goalPiles = 0;
   for (int32_t i = 0; i < rules.pileCount; ++i) {
     const Pile& p = game.PileTable[i];
     const FlatPile* twin = nullptr;
@@ -175,7 +176,10 @@ bool CompileFlatRules(const Game& game, const TableRules& rules, const SolverTab
     Coverers(game.PileTable, rules.pileCount, i, out.piles[i]);
     out.sorts |= (p.Flags & (PileFlags::SortAscending | PileFlags::SortDescending)) != 0;
     out.anyFlags |= p.Flags;
-    if (p.Has(PileFlags::WinGoal)) out.goals[out.goalCount++] = i;
+    if (p.Has(PileFlags::WinGoal)) {
+      out.goals[out.goalCount++] = i;
+      out.goalPiles |= uint64_t{1} << i;
+    }
     if (p.Has(PileFlags::MustBeEmpty)) out.cells[out.cellCount++] = i;
     if (p.Has(PileFlags::MustHaveCards)) out.filled[out.filledCount++] = i;
   }

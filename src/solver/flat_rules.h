@@ -77,6 +77,7 @@ struct FlatRules {
   // The goal piles, in table order.
   int32_t goals[kMaxPiles] = {};
   int32_t goalCount = 0;
+  uint64_t goalPiles = 0;  // bit p: pile p is a goal pile
   // The piles the table-wide conditions read.
   int32_t cells[kMaxPiles] = {};  // MustBeEmpty
   int32_t cellCount = 0;
