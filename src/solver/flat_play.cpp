@@ -75,7 +75,7 @@ void FlatAutoFill(const FlatRules& rules, FlatPosition& pos) {
 // a king, in suit when `sameSuit`.
 bool HoldsCompleteRun(const FlatPosition& pos, int32_t p, bool sameSuit) {
   int32_t k = pos.count[p] - 1;
-  if (k < 0 || !IsUp(pos.At(p, k)) || Rank(CardValue(pos.At(p, k))) != kAce) return false;
+  if (k < 12 || !IsUp(pos.At(p, k)) || Rank(CardValue(pos.At(p, k))) != kAce) return false;
   for (; k > 0 && IsUp(pos.At(p, k - 1)); --k) {
     const int32_t a = CardValue(pos.At(p, k)), b = CardValue(pos.At(p, k - 1));
     if (!(sameSuit ? b == a + 4 : Rank(b) == Rank(a) + 1)) break;
@@ -323,10 +323,12 @@ bool FlatAnyMarked(const FlatRules& rules, const FlatPosition& pos) {
 void SeeFlatRuns(const FlatRules& rules, FlatPosition& pos) {
   pos.unseenRuns = 0;
   if (!(rules.anyFlags & (PileFlags::AutoSuite | PileFlags::AutoStraight))) return;
-  for (int32_t p = 0; p < rules.pileCount; ++p)
-    if (rules.piles[p].Has(PileFlags::AutoSuite | PileFlags::AutoStraight) &&
-        HoldsCompleteRun(pos, p, false))
+  for (int32_t p = 0; p < rules.pileCount; ++p) {
+    const FlatPile& f = rules.piles[p];
+    if (f.Has(PileFlags::AutoSuite | PileFlags::AutoStraight) &&
+        HoldsCompleteRun(pos, p, !f.Has(PileFlags::AutoStraight)))
       pos.unseenRuns |= uint64_t{1} << p;
+  }
 }
 
 void SortFlatPiles(const FlatRules& rules, FlatPosition& pos) {

@@ -20,8 +20,8 @@ void ApplyFlatAction(const FlatRules& rules, FlatPosition& pos, const SolverActi
 bool FlatAnyMarked(const FlatRules& rules, const FlatPosition& pos);
 
 // Marks as unseen by the automatic runs only the piles holding a complete
-// run (any run that could go home), so that the runs after the next action
-// need not look at every pile.
+// run that could go home (in suit where only suit runs go home), so that
+// the runs after the next action need not look at every pile.
 void SeeFlatRuns(const FlatRules& rules, FlatPosition& pos);
 
 // Puts every sorted pile in order, as laying a position out does.
