@@ -83,11 +83,6 @@ bool HoldsCompleteRun(const FlatPosition& pos, int32_t p, bool sameSuit) {
   return Rank(CardValue(pos.At(p, k))) == kKing;
 }
 
-// The bits of the first `n` piles.
-uint64_t PileBits(int32_t n) {
-  return n >= 64 ? ~uint64_t{0} : (uint64_t{1} << n) - 1;
-}
-
 // One step of an automatic run (AutoSuiteStep, AutoStraightStep): a complete
 // run goes to the first empty goal pile that may take it, one card at a time.
 // Only the piles in `look` can hold a run that goes home, unless a goal pile
@@ -96,7 +91,7 @@ bool FlatAutoRunStep(const FlatRules& rules, FlatPosition& pos, uint32_t flag, b
                      uint64_t look) {
   for (uint64_t g = look & rules.goalPiles; g; g &= g - 1)
     if (pos.Empty(std::countr_zero(g))) look = ~uint64_t{0};
-  for (uint64_t m = look & PileBits(rules.pileCount); m; m &= m - 1) {
+  for (uint64_t m = look & rules.runPiles; m; m &= m - 1) {
     const int32_t p = std::countr_zero(m);
     if (!rules.piles[p].Has(flag) || !HoldsCompleteRun(pos, p, sameSuit)) continue;
     const int32_t start =
@@ -322,11 +317,9 @@ bool FlatAnyMarked(const FlatRules& rules, const FlatPosition& pos) {
 
 void SeeFlatRuns(const FlatRules& rules, FlatPosition& pos) {
   pos.unseenRuns = 0;
-  if (!(rules.anyFlags & (PileFlags::AutoSuite | PileFlags::AutoStraight))) return;
-  for (int32_t p = 0; p < rules.pileCount; ++p) {
-    const FlatPile& f = rules.piles[p];
-    if (f.Has(PileFlags::AutoSuite | PileFlags::AutoStraight) &&
-        HoldsCompleteRun(pos, p, !f.Has(PileFlags::AutoStraight)))
+  for (uint64_t m = rules.runPiles; m; m &= m - 1) {
+    const int32_t p = std::countr_zero(m);
+    if (HoldsCompleteRun(pos, p, !rules.piles[p].Has(PileFlags::AutoStraight)))
       pos.unseenRuns |= uint64_t{1} << p;
   }
 }

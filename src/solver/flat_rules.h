@@ -78,6 +78,7 @@ struct FlatRules {
   int32_t goals[kMaxPiles] = {};
   int32_t goalCount = 0;
   uint64_t goalPiles = 0;  // bit p: pile p is a goal pile
+  uint64_t runPiles = 0;   // bit p: complete runs go home from pile p
   // The piles the table-wide conditions read.
   int32_t cells[kMaxPiles] = {};  // MustBeEmpty
   int32_t cellCount = 0;
