@@ -32,7 +32,8 @@ struct FlatPosition {
   int32_t redealsLeft = 0;
   uint64_t changed = 0;  // bit p: pile p changed since the position was loaded
   // Bit p: pile p changed since the automatic runs last looked at it (see
-  // FlatAutoRuns); a pile outside it holds no run that could go home.
+  // FlatAutoRuns); a pile outside it holds no run that could go home, but
+  // to a goal pile emptied since, which is in it.
   uint64_t unseenRuns = ~uint64_t{0};
   uint8_t count[kMaxPiles] = {};
   uint8_t start[kMaxPiles + 1] = {};  // where each pile's cards begin in `cards`
