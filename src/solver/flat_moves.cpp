@@ -144,9 +144,13 @@ bool SafeToSendHome(const FlatRules& flat, const TableRules& rules, const FlatPo
          FlatPressable(flat, pos, i, k);
 }
 
-// Turns a face-down top card that a click would turn, if there is one.
+// Turns a face-down top card that a click would turn, if there is one. Only
+// the piles that showed one when loaded, or changed since, can show one.
 bool FlipForced(const FlatRules& flat, FlatPosition& pos, SolverAction& done) {
-  for (int32_t i = 0; i < flat.pileCount; ++i) {
+  const int32_t n = flat.pileCount;
+  const uint64_t piles = n >= 64 ? ~uint64_t{0} : (uint64_t{1} << n) - 1;
+  for (uint64_t m = (pos.downTops | pos.changed) & piles; m; m &= m - 1) {
+    const int32_t i = std::countr_zero(m);
     if (pos.Empty(i) || CardFace(pos.Top(i)) != FaceDown || !FlatReachable(flat, pos, i)) continue;
     if (flat.piles[i].Has(PileFlags::ManualFillSource) ||
         flat.piles[i].Has(PileFlags::GroupRemoval))

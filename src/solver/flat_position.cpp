@@ -10,6 +10,7 @@ void CopyPosition(const FlatPosition& from, FlatPosition& to) {
   to.redealsLeft = from.redealsLeft;
   to.changed = from.changed;
   to.unseenRuns = from.unseenRuns;
+  to.downTops = from.downTops;
   std::memcpy(to.count, from.count, from.pileCount);
   std::memcpy(to.start, from.start, from.pileCount + 1);
   std::memcpy(to.cards, from.cards, from.start[from.pileCount]);
@@ -53,6 +54,7 @@ bool FromRecord(const PositionRecord& record, int32_t pileCount, FlatPosition& p
   pos.redealsLeft = record.Bytes[kRedealsOffset];
   pos.changed = ~uint64_t{0};
   pos.unseenRuns = ~uint64_t{0};
+  pos.downTops = ~uint64_t{0};
   return true;
 }
 
@@ -78,6 +80,9 @@ void UnpackFlat(const unsigned char* packed, int32_t pileCount, int32_t deckSize
   std::memcpy(pos.cards, packed + pileCount, k);
   pos.changed = 0;
   pos.unseenRuns = ~uint64_t{0};
+  pos.downTops = 0;
+  for (int32_t p = 0; p < pileCount; ++p)
+    if (!pos.Empty(p) && CardFace(pos.Top(p)) == FaceDown) pos.downTops |= uint64_t{1} << p;
 }
 
 }  // namespace tarnik::solver

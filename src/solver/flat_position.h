@@ -35,6 +35,9 @@ struct FlatPosition {
   // FlatAutoRuns); a pile outside it holds no run that could go home, but
   // to a goal pile emptied since, which is in it.
   uint64_t unseenRuns = ~uint64_t{0};
+  // Bit p: pile p may show a face-down top card, unless it changed since
+  // (see `changed`): only the piles of the two need looking at.
+  uint64_t downTops = ~uint64_t{0};
   uint8_t count[kMaxPiles] = {};
   uint8_t start[kMaxPiles + 1] = {};  // where each pile's cards begin in `cards`
   uint8_t cards[kMaxCards] = {};
@@ -74,7 +77,8 @@ bool FromRecord(const PositionRecord& record, int32_t pileCount, FlatPosition& p
 // `deckSize`, then the redeals left.
 void PackFlat(const FlatPosition& pos, int32_t deckSize, unsigned char* out);
 // The automatic runs' record of what they have seen is not packed: an
-// unpacked position is marked as wholly unseen.
+// unpacked position is marked as wholly unseen. Its face-down tops are
+// found again.
 void UnpackFlat(const unsigned char* packed, int32_t pileCount, int32_t deckSize,
                 FlatPosition& pos);
 
