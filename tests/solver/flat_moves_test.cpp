@@ -123,17 +123,8 @@ bool CompareDeal(const SolverTable& table, const std::string& name, uint32_t see
   return true;
 }
 
-// The shipped library with its games' names read.
-std::unique_ptr<Library> OpenLibrary() {
-  auto library = std::make_unique<Library>();
-  library->Path = TARNIK_LIBRARY;
-  CountGames(*library);
-  LoadGameNames(*library);
-  return library;
-}
-
 TEST(FlatMoves, ListAndPlayEveryMoveAsTheEngineDoes) {
-  auto library = OpenLibrary();
+  auto library = testing::OpenLibrary(TARNIK_LIBRARY);
   auto table = std::make_unique<SolverTable>();
   std::vector<std::string> compiled, failures;
   for (int g = 0; g < library->GameCount; ++g) {
@@ -164,7 +155,6 @@ TEST(FlatMoves, ListAndPlayEveryMoveAsTheEngineDoes) {
                                 << (failures.empty() ? "" : failures[0]);
 }
 
-
 // Whether `choice` is among `moves`.
 bool Listed(const std::vector<Choice>& moves, const Choice& choice) {
   return std::any_of(moves.begin(), moves.end(), [&](const Choice& m) {
@@ -177,7 +167,7 @@ bool Listed(const std::vector<Choice>& moves, const Choice& choice) {
 // engine lists at its turn, and lands where the engine lands. Random
 // playouts, one click at a time and without forced moves home.
 TEST(FlatMoves, TransfersAreSingleDragsTheEngineAllows) {
-  auto library = OpenLibrary();
+  auto library = testing::OpenLibrary(TARNIK_LIBRARY);
   auto table = std::make_unique<SolverTable>();
   int32_t transfers = 0;
   for (int32_t g = 0; g < library->GameCount; ++g) {

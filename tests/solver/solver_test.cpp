@@ -14,6 +14,7 @@
 #include "engine/play/history.h"
 #include "engine/play/pointer.h"
 #include "solver/search.h"
+#include "support/library_files.h"
 #include "support/play_table.h"
 #include "support/table_builder.h"
 
@@ -117,16 +118,10 @@ TEST(Solver, AnswersWonOrLostAndTheWinningLineWinsThroughThePointer) {
 // at its budget, its memory or the cancel flag, and Forty Thieves's beam
 // goes on past its memory to the end of its time.
 TEST(Solver, ChecksLibraryDealsAndStopsAtItsBudgetOrWhenCancelled) {
-  auto library = std::make_unique<Library>();
-  library->Path = TARNIK_LIBRARY;
-  CountGames(*library);
-  LoadGameNames(*library);
-  int spider = -1, freecell = -1, forty = -1;
-  for (int i = 0; i < library->GameCount; ++i) {
-    if (std::strcmp(library->GameNames[i], "Spider") == 0) spider = i;
-    if (std::strcmp(library->GameNames[i], "FreeCell") == 0) freecell = i;
-    if (std::strcmp(library->GameNames[i], "Forty Thieves") == 0) forty = i;
-  }
+  auto library = testing::OpenLibrary(TARNIK_LIBRARY);
+  const int spider = testing::GameIndex(*library, "Spider"),
+            freecell = testing::GameIndex(*library, "FreeCell"),
+            forty = testing::GameIndex(*library, "Forty Thieves");
   ASSERT_GE(spider, 0);
   ASSERT_GE(freecell, 0);
   EXPECT_EQ(CheckDeal(*library, freecell, 1, Preferences{}, 5000), Verdict::Won);
@@ -189,19 +184,14 @@ TEST(Solver, ChecksLibraryDealsAndStopsAtItsBudgetOrWhenCancelled) {
 // on progress moves and, with a simple stock, the one clicking it a click
 // at a time.
 TEST(Solver, TheStrategiesByStockPhaseSearchBesideTheLeadAloneWhereRunsAreMended) {
-  auto library = std::make_unique<Library>();
-  library->Path = TARNIK_LIBRARY;
-  CountGames(*library);
-  LoadGameNames(*library);
+  auto library = testing::OpenLibrary(TARNIK_LIBRARY);
   struct Case {
     const char* game;
     int phased, others;
   } const cases[] = {
       {"Spider", 2, 1}, {"Spider (Two Suits)", 2, 1}, {"Spider (One Suit)", 0, 4}, {"Klondike", 0, 5}};
   for (const Case& c : cases) {
-    int index = -1;
-    for (int i = 0; i < library->GameCount; ++i)
-      if (std::strcmp(library->GameNames[i], c.game) == 0) index = i;
+    const int index = testing::GameIndex(*library, c.game);
     ASSERT_GE(index, 0) << c.game;
     auto table = std::make_unique<SolverTable>();
     ASSERT_TRUE(DealTable(*library, index, 1, Preferences{}, *table)) << c.game;

@@ -65,4 +65,18 @@ GameDef StoredGame(const std::string& path, int32_t g) {
   return def;
 }
 
+std::unique_ptr<Library> OpenLibrary(const std::string& path) {
+  auto library = std::make_unique<Library>();
+  library->Path = path;
+  CountGames(*library);
+  LoadGameNames(*library);
+  return library;
+}
+
+int32_t GameIndex(const Library& library, const char* name) {
+  for (int32_t i = 0; i < library.GameCount; ++i)
+    if (std::strcmp(library.GameNames[i], name) == 0) return i;
+  return -1;
+}
+
 }  // namespace tarnik::testing

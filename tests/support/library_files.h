@@ -1,10 +1,12 @@
 // Scratch folders and library files for tests that read and write files.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/cards/cards.h"
+#include "engine/library/library.h"
 
 namespace tarnik::testing {
 
@@ -31,5 +33,9 @@ void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes
 std::vector<unsigned char> ReadBytes(const std::string& path);
 // Game g of the library file at `path` as the file holds it now (empty past its end).
 GameDef StoredGame(const std::string& path, int32_t g = 0);
+// The library file at `path` opened with its games counted and named.
+std::unique_ptr<Library> OpenLibrary(const std::string& path);
+// The index of the game named `name`, or -1 when the library has none.
+int32_t GameIndex(const Library& library, const char* name);
 
 }  // namespace tarnik::testing
