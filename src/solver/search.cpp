@@ -303,6 +303,7 @@ class Portfolio {
     for (const auto& s : strategies_) stored += s ? s->Stored() : 0;
     stored += gone_.stored;
     if (stored >= options_.maxNodes) return true;
+    TrimWhenGrown();
     // Short of memory, the spares kept for later searches go first.
     while (OutOfMemory()) {
       if (!FreeSpares() && !LetOthersGo()) return true;
@@ -330,21 +331,27 @@ class Portfolio {
   // so room is kept for the largest block twice over, and for what a key
   // set would add as it grows: between two looks one strategy takes one
   // turn, entering its keys in one set (by stock phase, mostly one).
-  // Past half its memory, each time
-  // the search has grown by another 1/kTrimStep of it, the allocator hands
-  // back its free pages (see ReturnFreedMemory): the holes it keeps would
-  // otherwise come on top of what the search counts.
-  bool OutOfMemory() {
-    const int64_t most = std::min(options_.maxBytes, kMostSearchBytes);
+  bool OutOfMemory() const {
     int64_t largest = 0, growth = 0;
     const int64_t held = HeldBytes(largest, growth);
+    return held + growth + 2 * largest > MostBytes();
+  }
+
+  // Past half its memory, each time the search has grown by another
+  // 1/kTrimStep of it, has the allocator hand back its free pages (see
+  // ReturnFreedMemory): the holes it keeps would otherwise come on top of
+  // what the search counts.
+  void TrimWhenGrown() {
+    int64_t largest = 0, growth = 0;
+    const int64_t held = HeldBytes(largest, growth), most = MostBytes();
     trimmedAt_ = std::min(trimmedAt_, held);
     if (held * 2 > most && (held - trimmedAt_) * kTrimStep >= most) {
       ReturnFreedMemory();
       trimmedAt_ = held;
     }
-    return held + growth + 2 * largest > most;
   }
+
+  int64_t MostBytes() const { return std::min(options_.maxBytes, kMostSearchBytes); }
 
   // The bytes the search holds, the thread's spare blocks and tables with
   // its own; in `largest` the largest single block among them, and in
