@@ -167,6 +167,19 @@ class Strategy {
     int16_t actionCount;
     int16_t clicks;
   };
+  // Ends the search won: the winning line is the actions of each step on
+  // `path` (a PathStep or a Frame: its clicks on the stock, then its
+  // actions on pathActions_), then the move just played (in line_).
+  template <typename Step>
+  void WinAlong(const std::vector<Step>& path) {
+    for (const Step& s : path) {
+      winLine_.insert(winLine_.end(), s.clicks, click_);
+      for (int32_t k = 0; k < s.actionCount; ++k)
+        winLine_.push_back(ActionOf(pathActions_[static_cast<size_t>(s.firstAction + k)]));
+    }
+    winLine_.insert(winLine_.end(), line_.begin(), line_.end());
+    won_ = 0;
+  }
   void StartLazy();
   State StepLazy(int64_t count);
   void PushFrame(int32_t clicks, int32_t estimate);
@@ -174,7 +187,6 @@ class Strategy {
   int32_t BestLeft() const;
   void PopFrame();
   void OrderMoves();
-  void WinLazy();
   void StartKeysOnly();
   State StepKeysOnly(int64_t count);
   bool ExpandTopOfStack();

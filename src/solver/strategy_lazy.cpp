@@ -78,7 +78,7 @@ bool Strategy::TryNextMove(int32_t& worth) {
   ++entered_;
   bestScore_ = std::max(bestScore_, board_->Score());
   if (board_->Won()) {
-    WinLazy();
+    WinAlong(frames_);
     return false;
   }
   worth = board_->Estimate(kind_.disorder);
@@ -139,18 +139,6 @@ void Strategy::OrderMoves() {
                    [](const auto& x, const auto& y) { return x.first < y.first; });
   for (const auto& r : ranked_) lazyMoves_.push_back(choices_[static_cast<size_t>(r.second)]);
   lazyWorth_.resize(lazyMoves_.size(), kSpent);
-}
-
-// The winning line: the actions of every frame on the path, then the move
-// just played (in line_).
-void Strategy::WinLazy() {
-  for (const Frame& f : frames_) {
-    winLine_.insert(winLine_.end(), f.clicks, click_);
-    for (int32_t k = 0; k < f.actionCount; ++k)
-      winLine_.push_back(ActionOf(pathActions_[static_cast<size_t>(f.firstAction + k)]));
-  }
-  winLine_.insert(winLine_.end(), line_.begin(), line_.end());
-  won_ = 0;
 }
 
 }  // namespace tarnik::solver
