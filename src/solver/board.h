@@ -57,6 +57,14 @@ class Board {
   // Whether the current position can never be won, by a check that never
   // errs (see DeadEnd); a board that cannot tell says no.
   virtual bool DeadEnd() { return false; }
+  // A rank for trying `choice` (from the position to expand) before or
+  // after the others, read from the rules and the move alone, lower first:
+  // home first, moves that shuffle the table last (see FlatBoard); a board
+  // that cannot tell ranks all alike.
+  virtual int32_t MoveRank(const Choice& choice) {
+    (void)choice;
+    return 0;
+  }
   // The bytes the board holds.
   virtual int64_t Bytes() const = 0;
 };

@@ -388,4 +388,31 @@ bool FlatStartFits(const PositionRecord& start, int32_t pileCount) {
   return FromRecord(start, pileCount, pos);
 }
 
+// Lower first: to a goal pile; a move that uncovers a card the goal piles
+// take or a face-down card, empties a pile onto a card, or brings a card
+// out of a pile apart from the tableau (a cell, a waste) onto a card; a
+// build onto a card from a card it did not build on; the same to an empty
+// pile, then to a pile that holds one card (a cell, which spends room);
+// last the moves that take cards off a card they build on, empty a pile
+// into another empty one or bring cards back from a goal pile, which
+// mostly only shuffle the table, and clicks.
+int32_t FlatBoard::MoveRank(const Choice& choice) {
+  constexpr int32_t kHome = 0, kFrees = 1, kBuild = 2, kToEmpty = 3, kToCell = 4, kIdle = 5;
+  const SolverAction& a = choice.action;
+  if (choice.clicks > 0 || a.kind != SolverAction::Kind::Drag || a.target < 0 || a.card < 0 ||
+      a.card >= base_.count[a.pile])
+    return kIdle;
+  const int32_t from = a.pile, to = a.target;
+  if ((flat_->goalPiles >> to) & 1) return kHome;
+  if ((flat_->goalPiles >> from) & 1) return kIdle;
+  const bool toEmpty = base_.Empty(to);
+  if (a.card == 0 || !Tableau(from) || flat_->piles[from].sizeLimit == 1)
+    return toEmpty ? kIdle : kFrees;
+  const uint8_t below = base_.At(from, a.card - 1);
+  if (BuildOn(from, below, base_.At(from, a.card)) > 0) return kIdle;
+  if (!IsUp(below) || InMask(FlatWanted(*flat_, rules_, base_), CardValue(below))) return kFrees;
+  if (flat_->piles[to].sizeLimit == 1) return kToCell;
+  return toEmpty ? kToEmpty : kBuild;
+}
+
 }  // namespace tarnik::solver

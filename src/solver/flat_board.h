@@ -37,6 +37,7 @@ class FlatBoard : public Board {
   bool Progressed(const Choice& choice) override;
   bool Enables(const Choice& choice) override;
   bool DeadEnd() override;
+  int32_t MoveRank(const Choice& choice) override;
   int32_t StockCards() override;
   void AllowTransfers() override { transfers_ = true; }
   int64_t Bytes() const override { return sizeof(*this) + kRecent * sizeof(Recent); }

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "solver/engine_board.h"
@@ -66,6 +68,27 @@ constexpr int32_t kBeamDisorder = 6;
 // disorder instead, 1,811,966 against 1,656,628 for the mix 19088743).
 constexpr int32_t kShake = 10;
 
+// Where free cells limit the runs lifted, two depth-first strategies that
+// make children lazily (StrategyKind::lazy), one minding only builds and
+// one minding disorder too; the first searches alone for this many
+// positions before the others start, since most deals it wins within them
+// (FreeCell, positions expanded in all at 400,000 positions, seeds 1-1000
+// and 1001-2000: 1,536,244 and 1,077,447 without them; with the first
+// alone for 1,000, 1,490,183 and 1,180,845; for 300, 1,407,734 and
+// 1,079,643; with both and 300, 1,081,189 and 830,651, and seed 711 won
+// within the bound; a third shaken within ranks, 1,044,917 and 841,856).
+constexpr int64_t kLazyAlone = 300;
+// A lazy strategy that has searched this many positions without a win is
+// let go: where it wins, it mostly wins early, and past that its turns
+// slow the others' wins and proofs of loss (positions in all at 400,000,
+// FreeCell seeds 1-1000 and 1001-2000, FreeCell (Two Cells) and Baker's
+// Game seeds 1-40: never let go, 1,081,189, 830,651, 1,600,791 with one
+// unknown, 994,892; after 1,000, 1,029,436, 978,932, 1,209,129, 825,978;
+// after 2,000, 1,008,489, 827,707, 1,440,610 with one unknown, 850,042;
+// after 4,000, 1,031,397, 830,651, 1,482,453 with one unknown, 888,269;
+// without the lazy strategies 1,536,244, 1,077,447, 1,175,290, 843,663).
+constexpr int64_t kLazyMost = 2000;
+
 // Searches are heavy-tailed: one way of searching wins a deal at once where
 // another wanders for long, and which one varies from deal to deal. So
 // several strategies take turns on the same budget; the first to win, or
@@ -120,6 +143,16 @@ class Portfolio {
       shaken.shake = kShake;
       Add(shaken);
     }
+    // Where free cells limit the runs lifted, the two lazy strategies (see
+    // kLazyAlone), the first of them going first alone.
+    if (!shared_ && flat_ && !byRuns && (flatRules_->anyFlags & PileFlags::NeedFreeCells)) {
+      for (const int32_t disorder : {0, kDefaultDisorder}) {
+        StrategyKind lazy{true, true, disorder};
+        lazy.lazy = true;
+        Add(lazy);
+      }
+      lazyFirst_ = strategies_.size() - 2;
+    }
     // Best first by stock phase with the estimate by runs, on progress
     // moves and the moves that enable them.
     if (byRuns) {
@@ -165,6 +198,9 @@ class Portfolio {
     const auto resting = [&](size_t i) {
       return alone_ && !done[lead_] && i != lead_ && strategies_[i] && strategies_[i]->Complete();
     };
+    if (lazyFirst_ < strategies_.size()) {
+      if (const auto answer = LazyAlone()) return *answer;
+    }
     for (size_t left = strategies_.size();;) {
       for (size_t i = 0; i < strategies_.size(); ++i) {
         if (!strategies_[i] && !done[i]) {  // let go for lack of memory
@@ -194,11 +230,29 @@ class Portfolio {
             }
           }
           if (OutOfBudget()) return Finish(Verdict::Unknown, nullptr);
+          if (s.Kind().lazy && s.Expanded() >= kLazyMost) {
+            LetGo(i);
+            break;
+          }
           if (!strategies_[i] || s.BestScore() <= before) break;
           if (turn + 1 < kMostTurns) ++ahead[i];
         }
       }
     }
+  }
+
+  // The first lazy strategy searches alone for kLazyAlone positions: an
+  // answer when it wins, proves the deal lost (it keeps its own set and
+  // tries every move) or the budget runs out, else none.
+  std::optional<SolveResult> LazyAlone() {
+    for (int64_t spent = 0; spent < kLazyAlone && strategies_[lazyFirst_]; spent += kSlice) {
+      Strategy& s = *strategies_[lazyFirst_];
+      const Strategy::State state = s.Step(std::min(kSlice, kLazyAlone - spent));
+      if (state == Strategy::State::Won) return Finish(Verdict::Won, &s);
+      if (state == Strategy::State::Exhausted) return Finish(Verdict::Lost, nullptr);
+      if (OutOfBudget()) return Finish(Verdict::Unknown, nullptr);
+    }
+    return std::nullopt;
   }
 
   // The kinds of the strategies, in the order they take turns.
@@ -494,6 +548,7 @@ class Portfolio {
   int64_t lastProgress_ = 0;
   int64_t trimmedAt_ = 0;  // the bytes held when the allocator last trimmed
   bool alone_ = false;  // of the complete strategies only the lead goes on
+  size_t lazyFirst_ = SIZE_MAX;  // the lazy strategy that goes first alone, if any
   size_t lead_ = 0;  // the complete strategy that goes on alone late in the budget
   // What the strategies let go had stored, expanded and brought home.
   struct {

@@ -19,7 +19,9 @@ Strategy::Strategy(std::unique_ptr<Board> board, const TableRules& rules,
       packed_(PackedSize(rules)),
       click_(StockClickAction(rules)),
       seen_(seen),
-      packedSize_(PackedSize(rules)) {}
+      packedSize_(PackedSize(rules)) {
+  kind_.keysOnly = kind_.keysOnly || kind_.lazy;  // a lazy search keeps keys only
+}
 
 Strategy::State Strategy::Step(int64_t count) {
   if (won_ >= 0) return State::Won;
@@ -29,7 +31,8 @@ Strategy::State Strategy::Step(int64_t count) {
     line_.clear();
     board_->FollowForced(line_);  // the forced actions of the start
     if (board_->DeadEnd()) return State::Exhausted;  // no line from the start can win
-    if (kind_.keysOnly) StartKeysOnly();
+    if (kind_.lazy) StartLazy();
+    else if (kind_.keysOnly) StartKeysOnly();
     else AddNode(-1, Choice{}, 0, true);
     if (board_->Won()) {
       if (kind_.keysOnly) winLine_ = line_;
@@ -37,6 +40,7 @@ Strategy::State Strategy::Step(int64_t count) {
       return State::Won;
     }
   }
+  if (kind_.lazy) return StepLazy(count);
   if (kind_.keysOnly) return StepKeysOnly(count);
   int32_t id;
   for (int64_t n = 0; n < count; ++n) {
@@ -94,7 +98,8 @@ int64_t Strategy::Bytes() const {
          BlockBytes(born_) + BlockBytes(freePacked_) + BlockBytes(choices_) + BlockBytes(line_) +
          BlockBytes(waiting_) + BlockBytes(waitingBytes_) + BlockBytes(waitingActions_) +
          BlockBytes(path_) + BlockBytes(pathActions_) + BlockBytes(bornBytes_) +
-         BlockBytes(bornActions_) + board_->Bytes();
+         BlockBytes(bornActions_) + BlockBytes(frames_) + BlockBytes(lazyMoves_) +
+         BlockBytes(lazyWorth_) + BlockBytes(frameBytes_) + BlockBytes(ranked_) + board_->Bytes();
 }
 
 int64_t Strategy::LargestBlock() const {
@@ -103,7 +108,8 @@ int64_t Strategy::LargestBlock() const {
   for (const auto& keys : phaseKeys_) phases = std::max(phases, keys ? keys->LargestBlock() : 0);
   return std::max({nodes_.LargestBlock(), packed_.LargestBlock(), open_.Bytes(),
                    BlockBytes(stack_), phases, BlockBytes(waiting_), BlockBytes(waitingBytes_),
-                   BlockBytes(waitingActions_)});
+                   BlockBytes(waitingActions_), BlockBytes(lazyMoves_),
+                   BlockBytes(frameBytes_)});
 }
 
 int64_t Strategy::GrowthBytes() const {

@@ -56,6 +56,13 @@ struct StrategyKind {
   // child, drawn from its key, so that moves of nearly equal estimate are
   // tried in an order of their own rather than the other strategies'.
   int32_t shake = 0;
+  // Keys only: depth first making a position's children one at a time, in
+  // the order of Board::MoveRank, going down at once into the first new
+  // child whose estimate is better than its parent's; when none is, into
+  // the best of them, then the next best, each played again when its turn
+  // comes: the moves after the first that helps are not played until
+  // everything below it is spent.
+  bool lazy = false;
 };
 
 class Strategy {
@@ -148,6 +155,38 @@ class Strategy {
     int16_t actionCount;
     int16_t clicks;
   };
+  // A position on the lazy stack: its moves in lazyMoves_ (to the next
+  // frame's, or the end) with their children's estimates in lazyWorth_,
+  // the next to try, its own estimate, and the actions that led to it (on
+  // pathActions_) and the stock clicks before them.
+  struct Frame {
+    int32_t firstMove;
+    int32_t nextMove;
+    int32_t estimate;
+    int32_t firstAction;
+    int16_t actionCount;
+    int16_t clicks;
+  };
+  // Ends the search won: the winning line is the actions of each step on
+  // `path` (a PathStep or a Frame: its clicks on the stock, then its
+  // actions on pathActions_), then the move just played (in line_).
+  template <typename Step>
+  void WinAlong(const std::vector<Step>& path) {
+    for (const Step& s : path) {
+      winLine_.insert(winLine_.end(), s.clicks, click_);
+      for (int32_t k = 0; k < s.actionCount; ++k)
+        winLine_.push_back(ActionOf(pathActions_[static_cast<size_t>(s.firstAction + k)]));
+    }
+    winLine_.insert(winLine_.end(), line_.begin(), line_.end());
+    won_ = 0;
+  }
+  void StartLazy();
+  State StepLazy(int64_t count);
+  void PushFrame(int32_t clicks, int32_t estimate);
+  bool TryNextMove(int32_t& worth);
+  int32_t BestLeft() const;
+  void PopFrame();
+  void OrderMoves();
   void StartKeysOnly();
   State StepKeysOnly(int64_t count);
   bool ExpandTopOfStack();
@@ -198,6 +237,14 @@ class Strategy {
   std::vector<Waiting> bornMoves_;
   std::vector<CompactAction> bornActions_;
   std::vector<int32_t> bornActionAt_;
+  // Lazy: the stack of frames, their moves and packed bytes, and whether
+  // the board's position to expand is the top frame's.
+  std::vector<Frame> frames_;
+  std::vector<Choice> lazyMoves_;
+  std::vector<int32_t> lazyWorth_;
+  std::vector<unsigned char> frameBytes_;
+  std::vector<std::pair<int32_t, int32_t>> ranked_;
+  bool topLoaded_ = false;
   std::vector<SolverAction> winLine_;
   int32_t packedSize_ = 0;
   int64_t entered_ = 0;  // positions entered, keys only

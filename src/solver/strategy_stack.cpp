@@ -87,13 +87,7 @@ bool Strategy::ExpandTopOfStack() {
     ++entered_;
     bestScore_ = std::max(bestScore_, board_->Score());
     if (board_->Won()) {
-      for (const PathStep& s : path_) {
-        winLine_.insert(winLine_.end(), s.clicks, click_);
-        for (int32_t k = 0; k < s.actionCount; ++k)
-          winLine_.push_back(ActionOf(pathActions_[static_cast<size_t>(s.firstAction + k)]));
-      }
-      winLine_.insert(winLine_.end(), line_.begin(), line_.end());
-      won_ = 0;
+      WinAlong(path_);
       return true;
     }
     const int32_t index = static_cast<int32_t>(bornMoves_.size());

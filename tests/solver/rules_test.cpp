@@ -191,19 +191,26 @@ TEST(SolverRules, WhereNothingBuildsTheSearchStillTriesEveryBranch) {
     ASSERT_TRUE(CaptureTable(*t.game, table, error));
     const SolveResult r = Solve(table, {});
     EXPECT_EQ(r.verdict, c.verdict);
-    // Depth first keeping only keys comes to the same verdict by a line that wins.
+    // Depth first keeping only keys, and depth first making children one
+    // at a time, come to the same verdict by a line that wins: exhausted
+    // only where no line wins.
     solver::FlatRules flat;
     ASSERT_TRUE(solver::CompileFlatRules(*t.game, rules, table, flat));
-    solver::KeySet seen;
-    solver::Strategy dfs(std::make_unique<solver::FlatBoard>(flat, rules), rules, table.position,
-                         {true, true, solver::kDefaultDisorder, false, false, true}, seen);
-    auto state = solver::Strategy::State::Searching;
-    while (state == solver::Strategy::State::Searching) state = dfs.Step(1);
-    EXPECT_EQ(state == solver::Strategy::State::Won, c.verdict == Verdict::Won);
-    for (const auto& line : {r.actions, dfs.WinningLine()}) {
-      t.Arrange({c.a, goal, c.b});
-      for (const SolverAction& a : line) EXPECT_TRUE(RunAction(*t.game, ActionLine(a), error));
-      EXPECT_EQ(GameScore(t.game->PileTable, t.game->CurrentFlags) == 52, c.verdict == Verdict::Won);
+    solver::StrategyKind lazy{true, true, solver::kDefaultDisorder};
+    lazy.lazy = true;
+    for (const solver::StrategyKind& kind :
+         {solver::StrategyKind{true, true, solver::kDefaultDisorder, false, false, true}, lazy}) {
+      solver::KeySet seen;
+      solver::Strategy dfs(std::make_unique<solver::FlatBoard>(flat, rules), rules, table.position,
+                           kind, seen);
+      auto state = solver::Strategy::State::Searching;
+      while (state == solver::Strategy::State::Searching) state = dfs.Step(1);
+      EXPECT_EQ(state == solver::Strategy::State::Won, c.verdict == Verdict::Won) << kind.lazy;
+      for (const auto& line : {r.actions, dfs.WinningLine()}) {
+        t.Arrange({c.a, goal, c.b});
+        for (const SolverAction& a : line) EXPECT_TRUE(RunAction(*t.game, ActionLine(a), error));
+        EXPECT_EQ(GameScore(t.game->PileTable, t.game->CurrentFlags) == 52, c.verdict == Verdict::Won);
+      }
     }
   }
 }

@@ -13,7 +13,14 @@
 #include "engine/play/action_script.h"
 #include "engine/play/history.h"
 #include "engine/play/pointer.h"
+#include "solver/actions.h"
+#include "solver/flat_board.h"
+#include "solver/flat_rules.h"
+#include "solver/heuristic.h"
+#include "solver/sandbox.h"
 #include "solver/search.h"
+#include "solver/strategy.h"
+#include "solver/table_rules.h"
 #include "support/library_files.h"
 #include "support/play_table.h"
 #include "support/table_builder.h"
@@ -173,6 +180,34 @@ TEST(Solver, ChecksLibraryDealsAndStopsAtItsBudgetOrWhenCancelled) {
   EXPECT_TRUE(stopped.cancelled);
   EXPECT_EQ(reports, 3);
   EXPECT_LT(stopped.elapsedMs, 10'000);
+}
+
+// Depth first making children one at a time wins the first FreeCell deals
+// (each has a win) on its own, by lines the engine carries out to a win.
+TEST(Solver, DepthFirstMakingChildrenLazilyWinsFreeCellDealsAlone) {
+  auto library = testing::OpenLibrary(TARNIK_LIBRARY);
+  const int freecell = testing::GameIndex(*library, "FreeCell");
+  ASSERT_GE(freecell, 0);
+  auto table = std::make_unique<SolverTable>();
+  for (const uint32_t seed : {1u, 2u, 3u}) {
+    ASSERT_TRUE(DealTable(*library, freecell, seed, Preferences{}, *table));
+    auto game = solver::NewQuietGame();
+    solver::LoadTable(*table, *game);
+    solver::TableRules rules;
+    solver::AnalyseRules(*game, rules);
+    auto flat = std::make_unique<solver::FlatRules>();
+    ASSERT_TRUE(solver::CompileFlatRules(*game, rules, *table, *flat));
+    solver::StrategyKind lazy{true, true, 0};
+    lazy.lazy = true;
+    solver::KeySet seen;
+    solver::Strategy search(std::make_unique<solver::FlatBoard>(*flat, rules), rules,
+                            table->position, lazy, seen);
+    ASSERT_EQ(search.Step(1'000'000), solver::Strategy::State::Won) << seed;
+    LoadPosition(*game, table->position);
+    for (const SolverAction& a : search.WinningLine()) solver::ApplyAction(*game, a);
+    EXPECT_TRUE(solver::IsWon(*game, rules)) << seed;
+    EXPECT_EQ(GameScore(game->PileTable, game->CurrentFlags), 52) << seed;
+  }
 }
 
 // Where whole runs go home in suit but columns build across suits (Spider

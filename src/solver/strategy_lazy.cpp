@@ -1,0 +1,144 @@
+// Depth first making children lazily (StrategyKind::lazy): a position's
+// moves are listed and ranked (Board::MoveRank) when it is entered, then
+// played one at a time; the first that leads to a new position (not
+// entered before, nor a dead end) better than its parent by the estimate
+// is gone down into at once. The new children no better wait, with their
+// estimates, until every move has been played once; then the best waiting
+// is played again and gone down into, and so on. The stack holds each
+// position on the path with its moves, and the winning line is that path.
+#include <algorithm>
+#include <climits>
+
+#include "solver/strategy.h"
+
+namespace tarnik::solver {
+
+namespace {
+
+// The worth of a move that needs no more looking at: tried, or its child
+// entered before.
+constexpr int32_t kSpent = INT32_MIN;
+
+}  // namespace
+
+// Enters the start, its forced actions in line_, and makes it the first frame.
+void Strategy::StartLazy() {
+  seen_.Insert(board_->Key());
+  ++entered_;
+  bestScore_ = std::max(bestScore_, board_->Score());
+  PushFrame(0, board_->Estimate(kind_.disorder));
+}
+
+// Goes down until `count` positions more have been made frames; Won when a
+// move wins, Exhausted when every move of every frame is spent.
+Strategy::State Strategy::StepLazy(int64_t count) {
+  for (int64_t made = 0; made < count;) {
+    if (frames_.empty()) return State::Exhausted;
+    if (!topLoaded_) {
+      board_->Load(frameBytes_.data() + frameBytes_.size() - static_cast<size_t>(packedSize_));
+      topLoaded_ = true;
+    }
+    int32_t worth = kSpent, clicks = 0;
+    const auto next = static_cast<size_t>(frames_.back().nextMove);
+    if (next < lazyMoves_.size()) {
+      clicks = lazyMoves_[next].clicks;
+      if (!TryNextMove(worth)) {
+        if (won_ >= 0) return State::Won;
+        continue;
+      }
+    } else {
+      const int32_t best = BestLeft();
+      if (best < 0) {
+        PopFrame();
+        continue;
+      }
+      const auto k = static_cast<size_t>(best);
+      worth = lazyWorth_[k];
+      lazyWorth_[k] = kSpent;
+      clicks = lazyMoves_[k].clicks;
+      line_.clear();
+      board_->Play(lazyMoves_[k], line_);
+      board_->Key();  // Pack packs what the key made
+    }
+    PushFrame(clicks, worth);
+    ++made;
+  }
+  return State::Searching;
+}
+
+// Plays the top frame's next move: true when its child is new and better
+// than the frame (`worth` its estimate), to be gone down into now. A new
+// child no better waits with its estimate; a win ends the search (won_).
+bool Strategy::TryNextMove(int32_t& worth) {
+  Frame& top = frames_.back();
+  const auto k = static_cast<size_t>(top.nextMove++);
+  lazyWorth_[k] = kSpent;
+  if (!PlayIfTaken(lazyMoves_[k])) return false;
+  if (!seen_.Insert(board_->Key()) || board_->DeadEnd()) return false;
+  ++entered_;
+  bestScore_ = std::max(bestScore_, board_->Score());
+  if (board_->Won()) {
+    WinAlong(frames_);
+    return false;
+  }
+  worth = board_->Estimate(kind_.disorder);
+  if (worth > top.estimate) return true;
+  lazyWorth_[k] = worth;
+  return false;
+}
+
+// The waiting move of the top frame whose child is best (the first of
+// equals), or -1.
+int32_t Strategy::BestLeft() const {
+  int32_t best = -1;
+  for (size_t k = static_cast<size_t>(frames_.back().firstMove); k < lazyMoves_.size(); ++k)
+    if (lazyWorth_[k] != kSpent &&
+        (best < 0 || lazyWorth_[k] > lazyWorth_[static_cast<size_t>(best)]))
+      best = static_cast<int32_t>(k);
+  return best;
+}
+
+// Makes the current position (its key made, its move's actions in line_
+// after `clicks` clicks on the stock, `estimate` its estimate) the top
+// frame: packs it, loads it to expand and lists its moves in order.
+void Strategy::PushFrame(int32_t clicks, int32_t estimate) {
+  const auto moves = static_cast<int32_t>(lazyMoves_.size());
+  frames_.push_back({moves, moves, estimate, static_cast<int32_t>(pathActions_.size()),
+                     static_cast<int16_t>(line_.size() - static_cast<size_t>(clicks)),
+                     static_cast<int16_t>(clicks)});
+  for (size_t k = static_cast<size_t>(clicks); k < line_.size(); ++k)
+    pathActions_.push_back(Compact(line_[k]));
+  const size_t at = frameBytes_.size();
+  frameBytes_.resize(at + static_cast<size_t>(packedSize_));
+  board_->Pack(frameBytes_.data() + at);
+  board_->Load(frameBytes_.data() + at);
+  topLoaded_ = true;
+  ++expanded_;
+  board_->ListMoves(choices_);
+  OrderMoves();
+}
+
+// Lets the top frame go, its moves, actions and bytes with it.
+void Strategy::PopFrame() {
+  const Frame& f = frames_.back();
+  lazyMoves_.resize(static_cast<size_t>(f.firstMove));
+  lazyWorth_.resize(static_cast<size_t>(f.firstMove));
+  pathActions_.resize(static_cast<size_t>(f.firstAction));
+  frameBytes_.resize(frameBytes_.size() - static_cast<size_t>(packedSize_));
+  frames_.pop_back();
+  topLoaded_ = false;
+}
+
+// Appends the moves just listed (choices_) to the top frame's, in the
+// order of their rank; moves of one rank keep the order they were listed in.
+void Strategy::OrderMoves() {
+  ranked_.clear();
+  for (size_t k = 0; k < choices_.size(); ++k)
+    ranked_.push_back({board_->MoveRank(choices_[k]), static_cast<int32_t>(k)});
+  std::stable_sort(ranked_.begin(), ranked_.end(),
+                   [](const auto& x, const auto& y) { return x.first < y.first; });
+  for (const auto& r : ranked_) lazyMoves_.push_back(choices_[static_cast<size_t>(r.second)]);
+  lazyWorth_.resize(lazyMoves_.size(), kSpent);
+}
+
+}  // namespace tarnik::solver
