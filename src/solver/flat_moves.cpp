@@ -28,9 +28,53 @@ CardMask Droppable(const FlatRules& flat, const FlatPosition& pos, int32_t q) {
   return CardFace(pos.Top(q)) == FaceDown ? 0 : p.accepts[CardValue(pos.Top(q))];
 }
 
+// What every pile takes, read both ways: by pile, and by card the piles
+// that take it, so that listing a group's drags visits only the piles that
+// take its card instead of testing every pile. A pile that takes every
+// card (an empty one, mostly) is kept apart, and so is one that takes many
+// but not all, tested card by card: entering its every card would cost
+// more than it saves.
+struct DropTargets {
+  static constexpr int32_t kNarrow = 8;
+  static constexpr CardMask kCards = (CardMask{1} << 52) - 1;
+  CardMask takes[kMaxPiles];
+  uint64_t byCard[52];  // bit q: pile q, neither taking all nor wide, takes the card
+  uint64_t all = 0;     // the piles that take every card
+  uint64_t wide = 0;    // the piles that take more than kNarrow cards, not all
+
+  // Sets what pile `q` takes, replacing what it took before.
+  void Set(int32_t q, CardMask cards) {
+    const uint64_t bit = uint64_t{1} << q;
+    if (!((all | wide) & bit))
+      for (CardMask m = takes[q] & kCards; m; m &= m - 1) byCard[std::countr_zero(m)] &= ~bit;
+    all &= ~bit;
+    wide &= ~bit;
+    takes[q] = cards;
+    if ((cards & kCards) == kCards) {
+      all |= bit;
+    } else if (std::popcount(cards & kCards) > kNarrow) {
+      wide |= bit;
+    } else {
+      for (CardMask m = cards & kCards; m; m &= m - 1) byCard[std::countr_zero(m)] |= bit;
+    }
+  }
+  // The piles that take `card`, in table order as bits.
+  uint64_t Taking(int32_t card) const {
+    uint64_t piles = byCard[card] | all;
+    for (uint64_t m = wide; m; m &= m - 1)
+      if (InMask(takes[std::countr_zero(m)], card)) piles |= m & -m;
+    return piles;
+  }
+};
+
 // Droppable for every pile.
-void MarkDroppable(const FlatRules& flat, const FlatPosition& pos, CardMask (&out)[kMaxPiles]) {
-  for (int32_t q = 0; q < flat.pileCount; ++q) out[q] = Droppable(flat, pos, q);
+void MarkDroppable(const FlatRules& flat, const FlatPosition& pos, DropTargets& out) {
+  std::memset(out.byCard, 0, sizeof out.byCard);
+  out.all = out.wide = 0;
+  for (int32_t q = 0; q < flat.pileCount; ++q) {
+    out.takes[q] = 0;
+    out.Set(q, Droppable(flat, pos, q));
+  }
 }
 
 // Adds the drags from pile `i` to every pile that takes them (ListDrags):
@@ -38,7 +82,7 @@ void MarkDroppable(const FlatRules& flat, const FlatPosition& pos, CardMask (&ou
 // to an empty pile of its own class, and once a press lifts a group above
 // the pressed card, deeper presses lift the same group.
 void ListFlatDrags(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
-                   const CardMask (&takes)[kMaxPiles], int32_t i, std::vector<SolverAction>& out) {
+                   const DropTargets& targets, int32_t i, std::vector<SolverAction>& out) {
   const bool single = flat.piles[i].Has(PileFlags::RemoveAnyCard);
   const int32_t n = pos.count[i];
   // A press within a limited run lifts from the pressed card, or from the
@@ -68,9 +112,10 @@ void ListFlatDrags(const FlatRules& flat, const TableRules& rules, const FlatPos
     const int32_t card = CardValue(pos.At(i, g));
     uint64_t emptyTried = 0;  // the classes of empty piles tried, by their first pile
     int32_t pressable = -1;   // tested once a target is found
-    for (int32_t q = 0; q < flat.pileCount; ++q) {
-      if (q == i || !InMask(takes[q], card) || !FlatCanDropFitting(flat, pos, i, q, card, count))
-        continue;
+    const uint64_t taking = targets.Taking(card) & ~(uint64_t{1} << i);
+    for (uint64_t m = taking; m; m &= m - 1) {
+      const int32_t q = std::countr_zero(m);
+      if (!FlatCanDropFitting(flat, pos, i, q, card, count)) continue;
       if (pos.Empty(q)) {
         const int32_t k = rules.classOf[q];
         if ((emptyTried >> k & 1) || (wholePile && k == rules.classOf[i])) continue;
@@ -232,8 +277,8 @@ bool AnyFaceDown(const FlatPosition& pos) {
 void ListFlatActions(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                      std::vector<SolverAction>& out) {
   out.clear();
-  CardMask takes[kMaxPiles];
-  MarkDroppable(flat, pos, takes);
+  DropTargets targets;
+  MarkDroppable(flat, pos, targets);
   const bool marked = FlatAnyMarked(flat, pos);
   for (int32_t i = 0; i < flat.pileCount; ++i) {
     if (!FlatReachable(flat, pos, i)) continue;
@@ -253,7 +298,7 @@ void ListFlatActions(const FlatRules& flat, const TableRules& rules, const FlatP
       if (FlatTakeable(flat, pos, i, n - 1) == n - 1 && FlatPressable(flat, pos, i, n - 1))
         out.push_back({SolverAction::Kind::Click, i, n - 1, -1});
     } else {
-      ListFlatDrags(flat, rules, pos, takes, i, out);
+      ListFlatDrags(flat, rules, pos, targets, i, out);
     }
   }
 }
@@ -272,8 +317,8 @@ void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatP
   CopyPosition(pos, scratch);
   // The clicks change the stock and the waste alone, which stand apart from
   // every other pile: only their entries change.
-  CardMask takes[kMaxPiles];
-  MarkDroppable(flat, scratch, takes);
+  DropTargets targets;
+  MarkDroppable(flat, scratch, targets);
   const SolverAction click = StockClickAction(rules);
   // One turn of the stock ends where it began, or when a click does nothing.
   for (int32_t k = 1; k <= 2 * rules.deckSize + 2; ++k) {
@@ -285,9 +330,9 @@ void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatP
       break;
     if (scratch.Empty(waste) || !IsUp(scratch.Top(waste))) continue;
     listing.clear();
-    takes[stock] = Droppable(flat, scratch, stock);
-    takes[waste] = Droppable(flat, scratch, waste);
-    ListFlatDrags(flat, rules, scratch, takes, waste, listing);
+    targets.Set(stock, Droppable(flat, scratch, stock));
+    targets.Set(waste, Droppable(flat, scratch, waste));
+    ListFlatDrags(flat, rules, scratch, targets, waste, listing);
     for (const SolverAction& a : listing) out.push_back({k, a});
   }
 }
