@@ -238,10 +238,16 @@ bool SameGoals(const FlatRules& flat, const FlatPosition& pos, uint64_t print,
 HomeView& GoalView(const FlatRules& flat, const FlatPosition& pos, GoalMemo* memo,
                    HomeView& fresh) {
   if (!memo) return fresh;
+  const bool asLoaded = !(pos.changed & flat.goalPiles);
+  if (asLoaded && memo->loaded >= 0) return memo->entry[memo->loaded].view;
   const uint64_t print = GoalPrint(flat, pos);
-  for (GoalMemo::Entry& e : memo->entry)
-    if (SameGoals(flat, pos, print, e)) return e.view;
+  for (int32_t k = 0; k < GoalMemo::kEntries; ++k)
+    if (SameGoals(flat, pos, print, memo->entry[k])) {
+      if (asLoaded) memo->loaded = k;
+      return memo->entry[k].view;
+    }
   GoalMemo::Entry& e = memo->entry[memo->next];
+  memo->loaded = asLoaded ? memo->next : memo->loaded == memo->next ? -1 : memo->loaded;
   memo->next = (memo->next + 1) % GoalMemo::kEntries;
   e.print = print;
   int32_t at = 0;
@@ -254,6 +260,25 @@ HomeView& GoalView(const FlatRules& flat, const FlatPosition& pos, GoalMemo* mem
   e.valid = true;
   e.view = HomeView{};
   return e.view;
+}
+
+// The cards the goal piles of `pos` take in turn; the memo keeps those of
+// the position loaded last for the positions whose goal piles are its own.
+CardMask GoalsTakeInTurn(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                         GoalMemo* memo) {
+  const bool asLoaded = memo && !(pos.changed & flat.goalPiles);
+  if (asLoaded && memo->wantedKnown) return memo->loadedWanted;
+  CardMask wanted = 0;
+  for (int32_t g = 0; g < flat.goalCount; ++g) {
+    const int32_t i = flat.goals[g];
+    const int32_t top = pos.Empty(i) ? 52 : CardValue(pos.Top(i));
+    if (rules.goalTakesInTurn[i][top]) wanted |= rules.goalTakes[i][top];
+  }
+  if (asLoaded) {
+    memo->loadedWanted = wanted;
+    memo->wantedKnown = true;
+  }
+  return wanted;
 }
 
 // Whether some card of `pos` lies face down: eight card bytes at a time,
@@ -341,12 +366,7 @@ bool ApplyFlatForced(const FlatRules& flat, const TableRules& rules, FlatPositio
                      SolverAction& done, GoalMemo* memo) {
   if (AnyFaceDown(pos) && FlipForced(flat, pos, done)) return true;
   if (!rules.safeGoalMoves) return false;
-  CardMask wanted = 0;
-  for (int32_t g = 0; g < flat.goalCount; ++g) {
-    const int32_t i = flat.goals[g];
-    const int32_t top = pos.Empty(i) ? 52 : CardValue(pos.Top(i));
-    if (rules.goalTakesInTurn[i][top]) wanted |= rules.goalTakes[i][top];
-  }
+  const CardMask wanted = GoalsTakeInTurn(flat, rules, pos, memo);
   if (!wanted) return false;
   HomeView fresh;  // worked out once some card needs it
   HomeView* view = nullptr;
