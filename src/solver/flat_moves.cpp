@@ -190,16 +190,12 @@ bool SafeToSendHome(const FlatRules& flat, const TableRules& rules, const FlatPo
 }
 
 // Turns a face-down top card that a click would turn, if there is one. Only
-// the piles that showed one when loaded, or changed since, can show one.
+// the piles that showed one when loaded, or changed since, can show one,
+// and a click turns none on a stock or a pile of marked sets.
 bool FlipForced(const FlatRules& flat, FlatPosition& pos, SolverAction& done) {
-  const int32_t n = flat.pileCount;
-  const uint64_t piles = n >= 64 ? ~uint64_t{0} : (uint64_t{1} << n) - 1;
-  for (uint64_t m = (pos.downTops | pos.changed) & piles; m; m &= m - 1) {
+  for (uint64_t m = (pos.downTops | pos.changed) & flat.turnPiles; m; m &= m - 1) {
     const int32_t i = std::countr_zero(m);
     if (pos.Empty(i) || CardFace(pos.Top(i)) != FaceDown || !FlatReachable(flat, pos, i)) continue;
-    if (flat.piles[i].Has(PileFlags::ManualFillSource) ||
-        flat.piles[i].Has(PileFlags::GroupRemoval))
-      continue;
     const int32_t k = pos.count[i] - 1;
     if (FlatTakeable(flat, pos, i, k) != k || !FlatPressable(flat, pos, i, k)) continue;
     done = {SolverAction::Kind::Click, i, k, -1};
@@ -281,22 +277,6 @@ CardMask GoalsTakeInTurn(const FlatRules& flat, const TableRules& rules, const F
   return wanted;
 }
 
-// Whether some card of `pos` lies face down: eight card bytes at a time,
-// a face-down byte having bit 6 set and bit 7 clear.
-bool AnyFaceDown(const FlatPosition& pos) {
-  const int32_t n = pos.start[pos.pileCount];
-  constexpr uint64_t kBit6 = 0x4040404040404040ull;
-  int32_t k = 0;
-  for (; k + 8 <= n; k += 8) {
-    uint64_t w;
-    std::memcpy(&w, pos.cards + k, 8);
-    if (w & kBit6 & ~(w >> 1)) return true;
-  }
-  for (; k < n; ++k)
-    if (CardFace(pos.cards[k]) == FaceDown) return true;
-  return false;
-}
-
 }  // namespace
 
 void ListFlatActions(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
@@ -364,7 +344,7 @@ void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatP
 
 bool ApplyFlatForced(const FlatRules& flat, const TableRules& rules, FlatPosition& pos,
                      SolverAction& done, GoalMemo* memo) {
-  if (AnyFaceDown(pos) && FlipForced(flat, pos, done)) return true;
+  if (FlipForced(flat, pos, done)) return true;
   if (!rules.safeGoalMoves) return false;
   const CardMask wanted = GoalsTakeInTurn(flat, rules, pos, memo);
   if (!wanted) return false;
