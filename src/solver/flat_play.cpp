@@ -159,11 +159,12 @@ void FlatAutoPlay(const FlatRules& rules, FlatPosition& pos) {
   }
 }
 
-// Deals from the stock to every receiving pile in table order (DealFromStock).
+// Deals from the stock to every receiving pile in table order (DealFromStock),
+// the piles that receive compiled as bits.
 void FlatDeal(const FlatRules& rules, FlatPosition& pos, int32_t stock) {
-  for (int32_t d = 0; d < rules.pileCount; ++d) {
+  for (uint64_t m = rules.dealPiles; m; m &= m - 1) {
+    const int32_t d = std::countr_zero(m);
     const FlatPile& dst = rules.piles[d];
-    if (!dst.Has(PileFlags::ManualFillDest)) continue;
     if (dst.Has(PileFlags::MustBeEmpty) && !pos.Empty(d)) continue;
     for (int32_t i = 0; i < dst.cardsPerClick && !pos.Empty(stock); ++i) {
       pos.TurnTop(stock, FaceUp);
