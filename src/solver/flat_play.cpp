@@ -209,6 +209,7 @@ bool FlatPairCheck(const FlatRules& rules, const FlatPosition& pos) {
 // Marks or unmarks the top card of pile `p`; a set that pairs off goes to
 // the first goal pile (ToggleMark).
 void FlatToggleMark(const FlatRules& rules, FlatPosition& pos, int32_t p) {
+  pos.marks = true;
   pos.TurnTop(p, CardFace(pos.Top(p)) == FaceUp ? Marked : FaceUp);
   if (!FlatPairCheck(rules, pos)) return;
   int32_t goal = 0;
@@ -311,6 +312,7 @@ void FlatDrag(const FlatRules& rules, FlatPosition& pos, const SolverAction& act
 }  // namespace
 
 bool FlatAnyMarked(const FlatRules& rules, const FlatPosition& pos) {
+  if (!pos.marks) return false;
   for (int32_t p = 0; p < rules.pileCount; ++p)
     if (!pos.Empty(p) && CardFace(pos.Top(p)) == Marked) return true;
   return false;
