@@ -285,10 +285,12 @@ CardMask GoalsTakeInTurn(const FlatRules& flat, const TableRules& rules, const F
 
 }  // namespace
 
-void ListFlatActions(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
-                     std::vector<SolverAction>& out) {
+namespace {
+
+// ListFlatActions, leaving in `targets` what every pile of `pos` takes.
+void ListActions(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                 DropTargets& targets, std::vector<SolverAction>& out) {
   out.clear();
-  DropTargets targets;
   MarkDroppable(flat, pos, targets);
   const bool marked = FlatAnyMarked(flat, pos);
   for (int32_t i = 0; i < flat.pileCount; ++i) {
@@ -314,11 +316,20 @@ void ListFlatActions(const FlatRules& flat, const TableRules& rules, const FlatP
   }
 }
 
+}  // namespace
+
+void ListFlatActions(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                     std::vector<SolverAction>& out) {
+  DropTargets targets;
+  ListActions(flat, rules, pos, targets, out);
+}
+
 void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                      std::vector<Choice>& out, FlatPosition& scratch,
                      std::vector<SolverAction>& listing) {
   out.clear();
-  ListFlatActions(flat, rules, pos, listing);
+  DropTargets targets;
+  ListActions(flat, rules, pos, targets, listing);
   for (const SolverAction& a : listing)
     if (a.pile != rules.stock) out.push_back({0, a});
   if (rules.stock < 0 || !FlatReachable(flat, pos, rules.stock) ||
@@ -327,9 +338,7 @@ void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatP
   const int32_t stock = rules.stock, waste = rules.waste;
   CopyPosition(pos, scratch);
   // The clicks change the stock and the waste alone, which stand apart from
-  // every other pile: only their entries change.
-  DropTargets targets;
-  MarkDroppable(flat, scratch, targets);
+  // every other pile: only their entries change from the listing's.
   const SolverAction click = StockClickAction(rules);
   // One turn of the stock ends where it began, or when a click does nothing.
   for (int32_t k = 1; k <= 2 * rules.deckSize + 2; ++k) {
