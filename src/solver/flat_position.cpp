@@ -31,9 +31,16 @@ void CopyPosition(const FlatPosition& from, FlatPosition& to) {
   to.unseenRuns = from.unseenRuns;
   to.downTops = from.downTops;
   to.marks = from.marks;
-  std::memcpy(to.count, from.count, from.pileCount);
-  std::memcpy(to.start, from.start, from.pileCount + 1);
-  std::memcpy(to.cards, from.cards, from.start[from.pileCount]);
+  // Blocks of a fixed size are copied inline, without a call: the whole
+  // counts and starts, and the cards of a single deck with what lies past
+  // them, which nothing reads.
+  std::memcpy(to.count, from.count, sizeof to.count);
+  std::memcpy(to.start, from.start, sizeof to.start);
+  const int32_t n = from.start[from.pileCount];
+  if (n <= 64)
+    std::memcpy(to.cards, from.cards, 64);
+  else
+    std::memcpy(to.cards, from.cards, n);
 }
 
 void MoveCards(FlatPosition& pos, int32_t from, int32_t k, int32_t to, bool single) {

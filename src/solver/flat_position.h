@@ -63,7 +63,7 @@ struct FlatPosition {
   }
 };
 
-// Copies a position into another without touching the bytes past its cards.
+// Copies a position into another; the bytes past its cards may be copied too.
 void CopyPosition(const FlatPosition& from, FlatPosition& to);
 
 // Moves the cards of pile `from` from index `k` up (only card `k` when
