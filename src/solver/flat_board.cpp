@@ -22,6 +22,7 @@ FlatBoard::FlatBoard(const FlatRules& flat, const TableRules& rules, const DeadE
 void FlatBoard::LoadStart(const PositionRecord& start) {
   FromRecord(start, flat_->pileCount, current_);
   if (flat_->sorts) SortFlatPiles(*flat_, current_);
+  goalMemo_.Loaded();
   ForgetMade();
 }
 
@@ -50,6 +51,7 @@ void FlatBoard::Load(const unsigned char* packed) {
   }
   CopyPosition(base_, current_);
   clicks_ = -1;
+  goalMemo_.Loaded();
   ForgetMade();
 }
 

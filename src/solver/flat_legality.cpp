@@ -76,7 +76,7 @@ bool FlatAttributesAllow(const FlatRules& rules, const FlatPosition& pos, int32_
   return true;
 }
 
-int32_t FlatTakeable(const FlatRules& rules, const FlatPosition& pos, int32_t p, int32_t k) {
+int32_t FlatTakeableRun(const FlatRules& rules, const FlatPosition& pos, int32_t p, int32_t k) {
   const FlatPile& f = rules.piles[p];
   if (f.Has(PileFlags::BeforeTake) && !CellsCleared(rules, pos)) return -1;
   if (f.Has(PileFlags::RemoveAnyCard)) return k;

@@ -38,8 +38,22 @@ inline bool FlatReachable(const FlatRules& rules, const FlatPosition& pos, int32
   return !pos.Empty(p) || rules.piles[p].start != PileStart::BlankSpace;
 }
 
+// FlatTakeable for the piles whose take reads the cards: a run, or the
+// table-wide conditions.
+int32_t FlatTakeableRun(const FlatRules& rules, const FlatPosition& pos, int32_t p, int32_t k);
+
 // The deepest card of the group a press on card `k` of pile `p` lifts, or -1.
-int32_t FlatTakeable(const FlatRules& rules, const FlatPosition& pos, int32_t p, int32_t k);
+// Inline where the pressed card or the top card alone settles it, since
+// listing the moves asks it of every face-up card.
+inline int32_t FlatTakeable(const FlatRules& rules, const FlatPosition& pos, int32_t p,
+                            int32_t k) {
+  const FlatPile& f = rules.piles[p];
+  if (!f.Has(PileFlags::BeforeTake | PileFlags::RemoveAnyCard) && pos.count[p] > 0) {
+    if (f.take == FlatTake::Pressed) return k;
+    if (f.take == FlatTake::Top) return pos.count[p] - 1;
+  }
+  return FlatTakeableRun(rules, pos, p, k);
+}
 
 // Whether `count` cards whose bottom card is `card` (a value), taken from
 // pile `from`, may be dropped on pile `to`.

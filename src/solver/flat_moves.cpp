@@ -28,9 +28,59 @@ CardMask Droppable(const FlatRules& flat, const FlatPosition& pos, int32_t q) {
   return CardFace(pos.Top(q)) == FaceDown ? 0 : p.accepts[CardValue(pos.Top(q))];
 }
 
+// What every pile takes, read both ways: by pile, and by card the piles
+// that take it, so that listing a group's drags visits only the piles that
+// take its card instead of testing every pile. A pile that takes every
+// card (an empty one, mostly) is kept apart, and so is one that takes many
+// but not all, tested card by card: entering its every card would cost
+// more than it saves.
+struct DropTargets {
+  static constexpr int32_t kNarrow = 8;
+  static constexpr CardMask kCards = (CardMask{1} << 52) - 1;
+  CardMask takes[kMaxPiles];
+  uint64_t byCard[52];  // bit q: pile q, neither taking all nor wide, takes the card
+  uint64_t all = 0;     // the piles that take every card
+  uint64_t wide = 0;    // the piles that take more than kNarrow cards, not all
+
+  // Whether `cards` holds more than kNarrow cards, found by clearing as
+  // many (a count of bits would be a call on processors of every kind).
+  static bool Many(CardMask cards) {
+    for (int32_t k = 0; k < kNarrow && cards; ++k) cards &= cards - 1;
+    return cards != 0;
+  }
+  // Sets what pile `q` takes, replacing what it took before.
+  void Set(int32_t q, CardMask cards) {
+    const uint64_t bit = uint64_t{1} << q;
+    if (!((all | wide) & bit))
+      for (CardMask m = takes[q] & kCards; m; m &= m - 1) byCard[std::countr_zero(m)] &= ~bit;
+    all &= ~bit;
+    wide &= ~bit;
+    takes[q] = cards;
+    if ((cards & kCards) == kCards) {
+      all |= bit;
+    } else if (Many(cards & kCards)) {
+      wide |= bit;
+    } else {
+      for (CardMask m = cards & kCards; m; m &= m - 1) byCard[std::countr_zero(m)] |= bit;
+    }
+  }
+  // The piles that take `card`, in table order as bits.
+  uint64_t Taking(int32_t card) const {
+    uint64_t piles = byCard[card] | all;
+    for (uint64_t m = wide; m; m &= m - 1)
+      if (InMask(takes[std::countr_zero(m)], card)) piles |= m & -m;
+    return piles;
+  }
+};
+
 // Droppable for every pile.
-void MarkDroppable(const FlatRules& flat, const FlatPosition& pos, CardMask (&out)[kMaxPiles]) {
-  for (int32_t q = 0; q < flat.pileCount; ++q) out[q] = Droppable(flat, pos, q);
+void MarkDroppable(const FlatRules& flat, const FlatPosition& pos, DropTargets& out) {
+  std::memset(out.byCard, 0, sizeof out.byCard);
+  out.all = out.wide = 0;
+  for (int32_t q = 0; q < flat.pileCount; ++q) {
+    out.takes[q] = 0;
+    out.Set(q, Droppable(flat, pos, q));
+  }
 }
 
 // Adds the drags from pile `i` to every pile that takes them (ListDrags):
@@ -38,7 +88,7 @@ void MarkDroppable(const FlatRules& flat, const FlatPosition& pos, CardMask (&ou
 // to an empty pile of its own class, and once a press lifts a group above
 // the pressed card, deeper presses lift the same group.
 void ListFlatDrags(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
-                   const CardMask (&takes)[kMaxPiles], int32_t i, std::vector<SolverAction>& out) {
+                   const DropTargets& targets, int32_t i, std::vector<SolverAction>& out) {
   const bool single = flat.piles[i].Has(PileFlags::RemoveAnyCard);
   const int32_t n = pos.count[i];
   // A press within a limited run lifts from the pressed card, or from the
@@ -68,9 +118,10 @@ void ListFlatDrags(const FlatRules& flat, const TableRules& rules, const FlatPos
     const int32_t card = CardValue(pos.At(i, g));
     uint64_t emptyTried = 0;  // the classes of empty piles tried, by their first pile
     int32_t pressable = -1;   // tested once a target is found
-    for (int32_t q = 0; q < flat.pileCount; ++q) {
-      if (q == i || !InMask(takes[q], card) || !FlatCanDropFitting(flat, pos, i, q, card, count))
-        continue;
+    const uint64_t taking = targets.Taking(card) & ~(uint64_t{1} << i);
+    for (uint64_t m = taking; m; m &= m - 1) {
+      const int32_t q = std::countr_zero(m);
+      if (!FlatCanDropFitting(flat, pos, i, q, card, count)) continue;
       if (pos.Empty(q)) {
         const int32_t k = rules.classOf[q];
         if ((emptyTried >> k & 1) || (wholePile && k == rules.classOf[i])) continue;
@@ -145,16 +196,12 @@ bool SafeToSendHome(const FlatRules& flat, const TableRules& rules, const FlatPo
 }
 
 // Turns a face-down top card that a click would turn, if there is one. Only
-// the piles that showed one when loaded, or changed since, can show one.
+// the piles that showed one when loaded, or changed since, can show one,
+// and a click turns none on a stock or a pile of marked sets.
 bool FlipForced(const FlatRules& flat, FlatPosition& pos, SolverAction& done) {
-  const int32_t n = flat.pileCount;
-  const uint64_t piles = n >= 64 ? ~uint64_t{0} : (uint64_t{1} << n) - 1;
-  for (uint64_t m = (pos.downTops | pos.changed) & piles; m; m &= m - 1) {
+  for (uint64_t m = (pos.downTops | pos.changed) & flat.turnPiles; m; m &= m - 1) {
     const int32_t i = std::countr_zero(m);
     if (pos.Empty(i) || CardFace(pos.Top(i)) != FaceDown || !FlatReachable(flat, pos, i)) continue;
-    if (flat.piles[i].Has(PileFlags::ManualFillSource) ||
-        flat.piles[i].Has(PileFlags::GroupRemoval))
-      continue;
     const int32_t k = pos.count[i] - 1;
     if (FlatTakeable(flat, pos, i, k) != k || !FlatPressable(flat, pos, i, k)) continue;
     done = {SolverAction::Kind::Click, i, k, -1};
@@ -193,10 +240,16 @@ bool SameGoals(const FlatRules& flat, const FlatPosition& pos, uint64_t print,
 HomeView& GoalView(const FlatRules& flat, const FlatPosition& pos, GoalMemo* memo,
                    HomeView& fresh) {
   if (!memo) return fresh;
+  const bool asLoaded = !(pos.changed & flat.goalPiles);
+  if (asLoaded && memo->loaded >= 0) return memo->entry[memo->loaded].view;
   const uint64_t print = GoalPrint(flat, pos);
-  for (GoalMemo::Entry& e : memo->entry)
-    if (SameGoals(flat, pos, print, e)) return e.view;
+  for (int32_t k = 0; k < GoalMemo::kEntries; ++k)
+    if (SameGoals(flat, pos, print, memo->entry[k])) {
+      if (asLoaded) memo->loaded = k;
+      return memo->entry[k].view;
+    }
   GoalMemo::Entry& e = memo->entry[memo->next];
+  memo->loaded = asLoaded ? memo->next : memo->loaded == memo->next ? -1 : memo->loaded;
   memo->next = (memo->next + 1) % GoalMemo::kEntries;
   e.print = print;
   int32_t at = 0;
@@ -211,29 +264,34 @@ HomeView& GoalView(const FlatRules& flat, const FlatPosition& pos, GoalMemo* mem
   return e.view;
 }
 
-// Whether some card of `pos` lies face down: eight card bytes at a time,
-// a face-down byte having bit 6 set and bit 7 clear.
-bool AnyFaceDown(const FlatPosition& pos) {
-  const int32_t n = pos.start[pos.pileCount];
-  constexpr uint64_t kBit6 = 0x4040404040404040ull;
-  int32_t k = 0;
-  for (; k + 8 <= n; k += 8) {
-    uint64_t w;
-    std::memcpy(&w, pos.cards + k, 8);
-    if (w & kBit6 & ~(w >> 1)) return true;
+// The cards the goal piles of `pos` take in turn; the memo keeps those of
+// the position loaded last for the positions whose goal piles are its own.
+CardMask GoalsTakeInTurn(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                         GoalMemo* memo) {
+  const bool asLoaded = memo && !(pos.changed & flat.goalPiles);
+  if (asLoaded && memo->wantedKnown) return memo->loadedWanted;
+  CardMask wanted = 0;
+  for (int32_t g = 0; g < flat.goalCount; ++g) {
+    const int32_t i = flat.goals[g];
+    const int32_t top = pos.Empty(i) ? 52 : CardValue(pos.Top(i));
+    if (rules.goalTakesInTurn[i][top]) wanted |= rules.goalTakes[i][top];
   }
-  for (; k < n; ++k)
-    if (CardFace(pos.cards[k]) == FaceDown) return true;
-  return false;
+  if (asLoaded) {
+    memo->loadedWanted = wanted;
+    memo->wantedKnown = true;
+  }
+  return wanted;
 }
 
 }  // namespace
 
-void ListFlatActions(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
-                     std::vector<SolverAction>& out) {
+namespace {
+
+// ListFlatActions, leaving in `targets` what every pile of `pos` takes.
+void ListActions(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                 DropTargets& targets, std::vector<SolverAction>& out) {
   out.clear();
-  CardMask takes[kMaxPiles];
-  MarkDroppable(flat, pos, takes);
+  MarkDroppable(flat, pos, targets);
   const bool marked = FlatAnyMarked(flat, pos);
   for (int32_t i = 0; i < flat.pileCount; ++i) {
     if (!FlatReachable(flat, pos, i)) continue;
@@ -253,16 +311,25 @@ void ListFlatActions(const FlatRules& flat, const TableRules& rules, const FlatP
       if (FlatTakeable(flat, pos, i, n - 1) == n - 1 && FlatPressable(flat, pos, i, n - 1))
         out.push_back({SolverAction::Kind::Click, i, n - 1, -1});
     } else {
-      ListFlatDrags(flat, rules, pos, takes, i, out);
+      ListFlatDrags(flat, rules, pos, targets, i, out);
     }
   }
+}
+
+}  // namespace
+
+void ListFlatActions(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                     std::vector<SolverAction>& out) {
+  DropTargets targets;
+  ListActions(flat, rules, pos, targets, out);
 }
 
 void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                      std::vector<Choice>& out, FlatPosition& scratch,
                      std::vector<SolverAction>& listing) {
   out.clear();
-  ListFlatActions(flat, rules, pos, listing);
+  DropTargets targets;
+  ListActions(flat, rules, pos, targets, listing);
   for (const SolverAction& a : listing)
     if (a.pile != rules.stock) out.push_back({0, a});
   if (rules.stock < 0 || !FlatReachable(flat, pos, rules.stock) ||
@@ -271,9 +338,7 @@ void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatP
   const int32_t stock = rules.stock, waste = rules.waste;
   CopyPosition(pos, scratch);
   // The clicks change the stock and the waste alone, which stand apart from
-  // every other pile: only their entries change.
-  CardMask takes[kMaxPiles];
-  MarkDroppable(flat, scratch, takes);
+  // every other pile: only their entries change from the listing's.
   const SolverAction click = StockClickAction(rules);
   // One turn of the stock ends where it began, or when a click does nothing.
   for (int32_t k = 1; k <= 2 * rules.deckSize + 2; ++k) {
@@ -285,23 +350,18 @@ void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatP
       break;
     if (scratch.Empty(waste) || !IsUp(scratch.Top(waste))) continue;
     listing.clear();
-    takes[stock] = Droppable(flat, scratch, stock);
-    takes[waste] = Droppable(flat, scratch, waste);
-    ListFlatDrags(flat, rules, scratch, takes, waste, listing);
+    targets.Set(stock, Droppable(flat, scratch, stock));
+    targets.Set(waste, Droppable(flat, scratch, waste));
+    ListFlatDrags(flat, rules, scratch, targets, waste, listing);
     for (const SolverAction& a : listing) out.push_back({k, a});
   }
 }
 
 bool ApplyFlatForced(const FlatRules& flat, const TableRules& rules, FlatPosition& pos,
                      SolverAction& done, GoalMemo* memo) {
-  if (AnyFaceDown(pos) && FlipForced(flat, pos, done)) return true;
+  if (FlipForced(flat, pos, done)) return true;
   if (!rules.safeGoalMoves) return false;
-  CardMask wanted = 0;
-  for (int32_t g = 0; g < flat.goalCount; ++g) {
-    const int32_t i = flat.goals[g];
-    const int32_t top = pos.Empty(i) ? 52 : CardValue(pos.Top(i));
-    if (rules.goalTakesInTurn[i][top]) wanted |= rules.goalTakes[i][top];
-  }
+  const CardMask wanted = GoalsTakeInTurn(flat, rules, pos, memo);
   if (!wanted) return false;
   HomeView fresh;  // worked out once some card needs it
   HomeView* view = nullptr;

@@ -47,6 +47,17 @@ struct GoalMemo {
   };
   Entry entry[kEntries];
   int32_t next = 0;  // the entry a new one replaces
+  // The goal piles of the position loaded last, which every position
+  // whose goal piles have not changed since (FlatPosition::changed) shares:
+  // its entry (-1: not found yet) and the cards its goal piles take in turn.
+  int32_t loaded = -1;
+  bool wantedKnown = false;
+  CardMask loadedWanted = 0;
+  // A new position was loaded: what was kept of the last one no longer holds.
+  void Loaded() {
+    loaded = -1;
+    wantedKnown = false;
+  }
 };
 
 // Finds and carries out one forced action; false when none is left.

@@ -159,11 +159,12 @@ void FlatAutoPlay(const FlatRules& rules, FlatPosition& pos) {
   }
 }
 
-// Deals from the stock to every receiving pile in table order (DealFromStock).
+// Deals from the stock to every receiving pile in table order (DealFromStock),
+// the piles that receive compiled as bits.
 void FlatDeal(const FlatRules& rules, FlatPosition& pos, int32_t stock) {
-  for (int32_t d = 0; d < rules.pileCount; ++d) {
+  for (uint64_t m = rules.dealPiles; m; m &= m - 1) {
+    const int32_t d = std::countr_zero(m);
     const FlatPile& dst = rules.piles[d];
-    if (!dst.Has(PileFlags::ManualFillDest)) continue;
     if (dst.Has(PileFlags::MustBeEmpty) && !pos.Empty(d)) continue;
     for (int32_t i = 0; i < dst.cardsPerClick && !pos.Empty(stock); ++i) {
       pos.TurnTop(stock, FaceUp);
@@ -208,6 +209,7 @@ bool FlatPairCheck(const FlatRules& rules, const FlatPosition& pos) {
 // Marks or unmarks the top card of pile `p`; a set that pairs off goes to
 // the first goal pile (ToggleMark).
 void FlatToggleMark(const FlatRules& rules, FlatPosition& pos, int32_t p) {
+  pos.marks = true;
   pos.TurnTop(p, CardFace(pos.Top(p)) == FaceUp ? Marked : FaceUp);
   if (!FlatPairCheck(rules, pos)) return;
   int32_t goal = 0;
@@ -310,6 +312,7 @@ void FlatDrag(const FlatRules& rules, FlatPosition& pos, const SolverAction& act
 }  // namespace
 
 bool FlatAnyMarked(const FlatRules& rules, const FlatPosition& pos) {
+  if (!pos.marks) return false;
   for (int32_t p = 0; p < rules.pileCount; ++p)
     if (!pos.Empty(p) && CardFace(pos.Top(p)) == Marked) return true;
   return false;

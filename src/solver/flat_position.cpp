@@ -5,15 +5,42 @@
 
 namespace tarnik::solver {
 
+namespace {
+
+// Whether some of the `n` card bytes is marked: eight bytes tested at a
+// time, a marked byte having bit 7 set and bit 6 clear.
+bool AnyMarkedCard(const uint8_t* cards, int32_t n) {
+  constexpr uint64_t kBit7 = 0x8080808080808080ull;
+  int32_t k = 0;
+  for (; k + 8 <= n; k += 8) {
+    uint64_t w;
+    std::memcpy(&w, cards + k, 8);
+    if (w & kBit7 & ~(w << 1)) return true;
+  }
+  for (; k < n; ++k)
+    if (CardFace(cards[k]) == Marked) return true;
+  return false;
+}
+
+}  // namespace
+
 void CopyPosition(const FlatPosition& from, FlatPosition& to) {
   to.pileCount = from.pileCount;
   to.redealsLeft = from.redealsLeft;
   to.changed = from.changed;
   to.unseenRuns = from.unseenRuns;
   to.downTops = from.downTops;
-  std::memcpy(to.count, from.count, from.pileCount);
-  std::memcpy(to.start, from.start, from.pileCount + 1);
-  std::memcpy(to.cards, from.cards, from.start[from.pileCount]);
+  to.marks = from.marks;
+  // Blocks of a fixed size are copied inline, without a call: the whole
+  // counts and starts, and the cards of a single deck with what lies past
+  // them, which nothing reads.
+  std::memcpy(to.count, from.count, sizeof to.count);
+  std::memcpy(to.start, from.start, sizeof to.start);
+  const int32_t n = from.start[from.pileCount];
+  if (n <= 64)
+    std::memcpy(to.cards, from.cards, 64);
+  else
+    std::memcpy(to.cards, from.cards, n);
 }
 
 void MoveCards(FlatPosition& pos, int32_t from, int32_t k, int32_t to, bool single) {
@@ -55,6 +82,7 @@ bool FromRecord(const PositionRecord& record, int32_t pileCount, FlatPosition& p
   pos.changed = ~uint64_t{0};
   pos.unseenRuns = ~uint64_t{0};
   pos.downTops = ~uint64_t{0};
+  pos.marks = AnyMarkedCard(pos.cards, k);
   return true;
 }
 
@@ -80,6 +108,7 @@ void UnpackFlat(const unsigned char* packed, int32_t pileCount, int32_t deckSize
   std::memcpy(pos.cards, packed + pileCount, k);
   pos.changed = 0;
   pos.unseenRuns = ~uint64_t{0};
+  pos.marks = AnyMarkedCard(pos.cards, k);
   pos.downTops = 0;
   for (int32_t p = 0; p < pileCount; ++p)
     if (!pos.Empty(p) && CardFace(pos.Top(p)) == FaceDown) pos.downTops |= uint64_t{1} << p;

@@ -38,6 +38,9 @@ struct FlatPosition {
   // Bit p: pile p may show a face-down top card, unless it changed since
   // (see `changed`): only the piles of the two need looking at.
   uint64_t downTops = ~uint64_t{0};
+  // Whether some card may be marked: false only where loading found none,
+  // since only marking a top card (a pairing game) marks one.
+  bool marks = true;
   uint8_t count[kMaxPiles] = {};
   uint8_t start[kMaxPiles + 1] = {};  // where each pile's cards begin in `cards`
   uint8_t cards[kMaxCards] = {};
@@ -60,7 +63,7 @@ struct FlatPosition {
   }
 };
 
-// Copies a position into another without touching the bytes past its cards.
+// Copies a position into another; the bytes past its cards may be copied too.
 void CopyPosition(const FlatPosition& from, FlatPosition& to);
 
 // Moves the cards of pile `from` from index `k` up (only card `k` when

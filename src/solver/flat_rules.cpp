@@ -165,7 +165,7 @@ bool CompileFlatRules(const Game& game, const TableRules& rules, const SolverTab
   out.cellCount = out.filledCount = out.goalCount = 0;
   out.sorts = false;
   out.anyFlags = 0;
-  out.goalPiles = out.runPiles = 0;
+  out.goalPiles = out.runPiles = out.turnPiles = out.dealPiles = 0;
   for (int32_t i = 0; i < rules.pileCount; ++i) {
     const Pile& p = game.PileTable[i];
     const FlatPile* twin = nullptr;
@@ -181,6 +181,9 @@ bool CompileFlatRules(const Game& game, const TableRules& rules, const SolverTab
       out.goalPiles |= uint64_t{1} << i;
     }
     if (p.Has(PileFlags::AutoSuite | PileFlags::AutoStraight)) out.runPiles |= uint64_t{1} << i;
+    if (!out.piles[i].Has(PileFlags::ManualFillSource | PileFlags::GroupRemoval))
+      out.turnPiles |= uint64_t{1} << i;
+    if (out.piles[i].Has(PileFlags::ManualFillDest)) out.dealPiles |= uint64_t{1} << i;
     if (p.Has(PileFlags::MustBeEmpty)) out.cells[out.cellCount++] = i;
     if (p.Has(PileFlags::MustHaveCards)) out.filled[out.filledCount++] = i;
   }

@@ -79,6 +79,10 @@ struct FlatRules {
   int32_t goalCount = 0;
   uint64_t goalPiles = 0;  // bit p: pile p is a goal pile
   uint64_t runPiles = 0;   // bit p: complete runs go home from pile p
+  // Bit p: a click on pile p's face-down top card turns it (not a stock,
+  // nor a pile whose cards are removed in marked sets).
+  uint64_t turnPiles = 0;
+  uint64_t dealPiles = 0;  // bit p: a click on the stock deals to pile p (ManualFillDest)
   // The piles the table-wide conditions read.
   int32_t cells[kMaxPiles] = {};  // MustBeEmpty
   int32_t cellCount = 0;
