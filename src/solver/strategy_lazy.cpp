@@ -135,8 +135,14 @@ void Strategy::OrderMoves() {
   ranked_.clear();
   for (size_t k = 0; k < choices_.size(); ++k)
     ranked_.push_back({board_->MoveRank(choices_[k]), static_cast<int32_t>(k)});
-  std::stable_sort(ranked_.begin(), ranked_.end(),
-                   [](const auto& x, const auto& y) { return x.first < y.first; });
+  // A position has a few dozen moves at most: sorting by insertion, which
+  // keeps equals in order, needs no buffer as std::stable_sort does.
+  for (size_t k = 1; k < ranked_.size(); ++k) {
+    const auto r = ranked_[k];
+    size_t j = k;
+    for (; j > 0 && ranked_[j - 1].first > r.first; --j) ranked_[j] = ranked_[j - 1];
+    ranked_[j] = r;
+  }
   for (const auto& r : ranked_) lazyMoves_.push_back(choices_[static_cast<size_t>(r.second)]);
   lazyWorth_.resize(lazyMoves_.size(), kSpent);
 }
