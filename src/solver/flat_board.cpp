@@ -179,7 +179,7 @@ void FlatBoard::Pack(unsigned char* out) {
 // want other cards now or need the cards in another order.
 int32_t FlatBoard::Estimate(int32_t disorder) {
   if (current_.changed == ~uint64_t{0}) return FlatEstimate(*flat_, rules_, current_, disorder);
-  const bool ordered = rules_.anyGoalOnlyStack;
+  const bool ordered = FlatNeedsDistances(rules_, disorder);
   if (baseDisorder_ != disorder) {
     baseWanted_ = FlatWanted(*flat_, rules_, base_);
     if (ordered) FlatDistances(*flat_, rules_, base_, baseDistance_);

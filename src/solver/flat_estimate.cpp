@@ -1,5 +1,7 @@
 #include "solver/flat_estimate.h"
 
+#include <algorithm>
+
 namespace tarnik::solver {
 
 namespace {
@@ -30,6 +32,17 @@ constexpr int32_t kRunEmptyOpen = 120;
 
 }  // namespace
 
+int32_t FlatBlockers(const FlatPosition& pos, int32_t i, const GoalDistance& distance) {
+  int32_t count = 0;
+  uint8_t soonest = kNeverNeeded;
+  for (int32_t k = 0; k < pos.count[i]; ++k) {
+    const uint8_t d = distance.of[CardValue(pos.At(i, k))];
+    count += d > soonest;
+    soonest = std::min(soonest, d);
+  }
+  return count;
+}
+
 CardMask FlatWanted(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos) {
   CardMask wanted = 0;
   for (int32_t g = 0; g < flat.goalCount; ++g) {
@@ -56,13 +69,16 @@ int32_t FlatPileWorth(const FlatRules& flat, const TableRules& rules, const Flat
   const int32_t home = kHomeCard * FlatPileScore(flat, pos, i);
   if (p.Has(PileFlags::WinGoal)) return home;
   const int32_t n = pos.count[i];
+  const bool blockers = disorder == kBlockerEstimate;
+  disorder = DisorderOf(disorder);
   if ((disorder == kRunEstimate || disorder == kRunEstimateOpen) &&
       !p.Has(PileFlags::ManualFillSource))
     return home + FlatRunWorth(flat, rules, pos, i,
                                disorder == kRunEstimateOpen ? kRunEmptyOpen : kRunEmpty);
   if (n == 0) {
     if (p.placementNone || p.start == PileStart::None) return 0;
-    return p.sizeLimit == 1 ? kFreeCell : kFreeColumn;
+    if (p.sizeLimit == 1) return blockers ? kRoomyCell : kFreeCell;
+    return kFreeColumn;
   }
   if (p.Has(PileFlags::ManualFillSource)) return home - kStockCard * n;
   int32_t h = home;
@@ -89,6 +105,7 @@ int32_t FlatPileWorth(const FlatRules& flat, const TableRules& rules, const Flat
     for (int32_t k = 0; k < n; ++k) values[k] = static_cast<uint8_t>(CardValue(pos.At(i, k)));
     h -= kBlocked * BlockingPairs(values, n, distance);
   }
+  if (blockers) h -= kBlocker * FlatBlockers(pos, i, distance);
   return h;
 }
 
@@ -115,6 +132,10 @@ int32_t FlatRunWorth(const FlatRules& flat, const TableRules& rules, const FlatP
     else h += kRunBuilt - breakCost;
   }
   return h;
+}
+
+bool FlatNeedsDistances(const TableRules& rules, int32_t disorder) {
+  return rules.anyGoalOnlyStack || disorder == kBlockerEstimate;
 }
 
 int32_t FlatPileScore(const FlatRules& flat, const FlatPosition& pos, int32_t i) {
@@ -152,7 +173,7 @@ int32_t FlatEstimate(const FlatRules& flat, const TableRules& rules, const FlatP
                      int32_t disorder) {
   const CardMask wanted = FlatWanted(flat, rules, pos);
   GoalDistance distance{};
-  if (rules.anyGoalOnlyStack) FlatDistances(flat, rules, pos, distance);
+  if (FlatNeedsDistances(rules, disorder)) FlatDistances(flat, rules, pos, distance);
   int32_t h = 0;
   for (int32_t i = 0; i < flat.pileCount; ++i)
     h += FlatPileWorth(flat, rules, pos, i, wanted, distance, disorder);

@@ -71,7 +71,7 @@ int32_t Estimate(const Game& game, const TableRules& rules, int32_t disorder) {
   for (int32_t i = 0; i < rules.pileCount; ++i) {
     const Pile& p = game.PileTable[i];
     if (p.Has(PileFlags::WinGoal)) continue;
-    h += PileWorth(p, rules.buildsOn[i], wanted, disorder);
+    h += PileWorth(p, rules.buildsOn[i], wanted, DisorderOf(disorder));
     if (rules.goalOnlyStack[i]) h -= BlockingCost(p, distance);
   }
   return h;

@@ -38,6 +38,19 @@ constexpr int32_t kRunEstimate = -1;
 // The estimate by runs with an empty pile worth twice as much: strategies by
 // stock phase differ in how much they keep columns free.
 constexpr int32_t kRunEstimateOpen = -2;
+// The estimate minding only builds (disorder 0) that also counts, on piles
+// that are neither goal piles nor stocks, each card lying above a card the
+// goal piles need sooner (kBlocker each), and an empty pile that holds one
+// card at kRoomyCell: where free cells limit the runs lifted, such a card
+// must find a place before the card below it goes home, and each free cell
+// both gives it one and lengthens the runs lifted.
+constexpr int32_t kBlockerEstimate = -3;
+constexpr int32_t kBlocker = 5;
+constexpr int32_t kRoomyCell = 16;
+// The disorder weight an estimate code stands for, its other terms aside.
+constexpr int32_t DisorderOf(int32_t disorder) {
+  return disorder == kBlockerEstimate ? 0 : disorder;
+}
 int32_t Estimate(const Game& game, const TableRules& rules, int32_t disorder = kDefaultDisorder);
 
 // Whether every card has reached its goal.

@@ -383,6 +383,40 @@ TEST(SolverRules, TheEstimatePrefersPilesInTheOrderTheGoalNeedsTheirCards) {
   }
 }
 
+// Where the estimate minds the cards that must make way, each card lying
+// above a card its goal piles take sooner costs kBlocker once, however many
+// such cards lie below it (spades home to the two: the three of spades and
+// every ace go next, a two of another suit after its ace).
+TEST(SolverRules, TheEstimateCountsCardsAboveCardsNeededSooner) {
+  struct Case {
+    std::vector<Placed> column;  // bottom first
+    int32_t blockers;
+  };
+  const Case cases[] = {
+      {{}, 0},
+      {{Up(V(12, D)), Up(V(11, C)), Up(V(10, H))}, 0},  // each needed before the one below
+      {{Up(V(0, H)), Up(V(1, H)), Up(V(2, H))}, 2},     // two and three above their ace
+      {{Up(V(4, H)), Up(V(2, S)), Up(V(8, C)), Up(V(3, S)), Up(V(1, D))}, 3},
+      {{Up(V(2, S)), Up(V(7, C)), Up(V(6, C)), Up(V(5, C))}, 3},  // all above the three
+  };
+  for (const Case& c : cases) {
+    PlayTable t(ColumnAndFoundations(CardRemoval::None));
+    t.Arrange({c.column, {Up(V(0, S)), Up(V(1, S))}, {}, {}, {}});
+    SolverTable table;
+    std::string error;
+    ASSERT_TRUE(CaptureTable(*t.game, table, error));
+    TableRules rules;
+    solver::AnalyseRules(*t.game, rules);
+    solver::FlatRules flat;
+    ASSERT_TRUE(solver::CompileFlatRules(*t.game, rules, table, flat));
+    solver::FlatBoard board(flat, rules);
+    board.LoadStart(table.position);
+    EXPECT_EQ(board.Estimate(0) - board.Estimate(solver::kBlockerEstimate),
+              solver::kBlocker * c.blockers)
+        << c.column.size();
+  }
+}
+
 // A column, four foundations, a stock and its waste, laid out like Klondike.
 GameDef StockAndWaste() {
   GameDef g = ColumnAndFoundations(CardRemoval::None);
