@@ -40,6 +40,7 @@ void FlatBoard::Load(const unsigned char* packed) {
     if (known->disorder != kNoDisorder) {
       std::memcpy(baseWorth_, known->worth, sizeof(int32_t) * n);
       baseWanted_ = known->wanted;
+      if (FlatNeedsDistances(rules_, known->disorder)) baseDistance_ = known->distance;
       baseDisorder_ = known->disorder;
     }
   } else {
@@ -86,6 +87,7 @@ void FlatBoard::Remember(const unsigned char* packed, int32_t size) {
   for (int32_t p = 0; p < flat_->pileCount; ++p)
     r.worth[p] = weighedPiles_ >> p & 1 ? currentWorth_[p] : baseWorth_[p];
   r.wanted = currentWanted_;
+  if (FlatNeedsDistances(rules_, weighedDisorder_)) r.distance = currentDistance_;
 }
 
 void FlatBoard::ListMoves(std::vector<Choice>& out) {
@@ -191,14 +193,15 @@ int32_t FlatBoard::Estimate(int32_t disorder) {
   const CardMask wanted = FlatWanted(*flat_, rules_, current_);
   GoalDistance distance{};
   bool same = true;
-  if (ordered) {
+  // The distances read only the goal piles' tops: most moves leave them.
+  if (ordered && !SameGoalTops()) {
     FlatDistances(*flat_, rules_, current_, distance);
     same = std::memcmp(distance.of, baseDistance_.of, sizeof distance.of) == 0;
   }
   // A pile's worth reads the wanted cards only where it holds them.
   uint64_t again = same ? current_.changed : ~uint64_t{0};
   if (same && wanted != baseWanted_) again |= PilesHolding(current_, wanted ^ baseWanted_);
-  const GoalDistance& order = ordered ? distance : baseDistance_;
+  const GoalDistance& order = same ? baseDistance_ : distance;
   int32_t h = 0;
   for (int32_t p = 0; p < flat_->pileCount; ++p) {
     if (!(again >> p & 1)) {
@@ -208,11 +211,21 @@ int32_t FlatBoard::Estimate(int32_t disorder) {
     currentWorth_[p] = FlatPileWorth(*flat_, rules_, current_, p, wanted, order, disorder);
     h += currentWorth_[p];
   }
-  // Worths read against the goal piles' order are not kept.
-  weighedDisorder_ = ordered ? kNoDisorder : disorder;
+  if (ordered) currentDistance_ = order;
+  weighedDisorder_ = disorder;
   weighedPiles_ = again;
   currentWanted_ = wanted;
   return h;
+}
+
+// Whether every goal pile shows the same top (or none) in current_ as in base_.
+bool FlatBoard::SameGoalTops() const {
+  for (int32_t g = 0; g < flat_->goalCount; ++g) {
+    const int32_t i = flat_->goals[g];
+    if (current_.count[i] != base_.count[i]) return false;
+    if (!current_.Empty(i) && CardValue(current_.Top(i)) != CardValue(base_.Top(i))) return false;
+  }
+  return true;
 }
 
 // The piles of `pos` that hold some card of `cards`.

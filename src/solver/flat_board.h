@@ -47,6 +47,7 @@ class FlatBoard : public Board {
   bool Tableau(int32_t p) const;
   bool LikePiles(int32_t p, int32_t q) const;
   uint64_t PilesHolding(const FlatPosition& pos, CardMask cards) const;
+  bool SameGoalTops() const;
   int32_t BuildOn(int32_t p, uint8_t below, uint8_t card) const;
 
   const FlatRules* flat_;
@@ -81,6 +82,7 @@ class FlatBoard : public Board {
     PositionKey sum;
     int32_t worth[kMaxPiles];
     CardMask wanted;
+    GoalDistance distance;  // where the worths read it
     int32_t disorder;  // of the worths; kNoDisorder: none kept
   };
   static constexpr int32_t kRecent = 8;
@@ -99,6 +101,7 @@ class FlatBoard : public Board {
   uint64_t weighedPiles_ = 0;
   int32_t currentWorth_[kMaxPiles];
   CardMask currentWanted_ = 0;
+  GoalDistance currentDistance_{};  // where the worths read it
 };
 
 // Whether a snapshot can be searched on a flat position: its cards fit.
