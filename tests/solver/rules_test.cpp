@@ -231,10 +231,11 @@ GameDef ColumnsAndDiscards() {
 
 // Whether the board finds the table `piles` (in table order, bottom first)
 // dead, and whether the search wins it; `estimate`, when given, takes the
-// board's.
+// board's with `disorder`.
 std::pair<bool, Verdict> DeadAndVerdictOf(const GameDef& def,
                                           const std::vector<std::vector<Placed>>& piles,
-                                          int32_t* estimate = nullptr) {
+                                          int32_t* estimate = nullptr,
+                                          int32_t disorder = solver::kDefaultDisorder) {
   PlayTable t(def);
   t.Arrange(piles);
   SolverTable table;
@@ -246,7 +247,7 @@ std::pair<bool, Verdict> DeadAndVerdictOf(const GameDef& def,
   EXPECT_TRUE(solver::CompileFlatRules(*t.game, rules, table, flat));
   solver::FlatBoard board(flat, rules);
   board.LoadStart(table.position);
-  if (estimate) *estimate = board.Estimate(solver::kDefaultDisorder);
+  if (estimate) *estimate = board.Estimate(disorder);
   return {board.DeadEnd(), Solve(table, {}).verdict};
 }
 
@@ -400,20 +401,13 @@ TEST(SolverRules, TheEstimateCountsCardsAboveCardsNeededSooner) {
       {{Up(V(2, S)), Up(V(7, C)), Up(V(6, C)), Up(V(5, C))}, 3},  // all above the three
   };
   for (const Case& c : cases) {
-    PlayTable t(ColumnAndFoundations(CardRemoval::None));
-    t.Arrange({c.column, {Up(V(0, S)), Up(V(1, S))}, {}, {}, {}});
-    SolverTable table;
-    std::string error;
-    ASSERT_TRUE(CaptureTable(*t.game, table, error));
-    TableRules rules;
-    solver::AnalyseRules(*t.game, rules);
-    solver::FlatRules flat;
-    ASSERT_TRUE(solver::CompileFlatRules(*t.game, rules, table, flat));
-    solver::FlatBoard board(flat, rules);
-    board.LoadStart(table.position);
-    EXPECT_EQ(board.Estimate(0) - board.Estimate(solver::kBlockerEstimate),
-              solver::kBlocker * c.blockers)
-        << c.column.size();
+    const std::vector<std::vector<Placed>> piles = {
+        c.column, {Up(V(0, S)), Up(V(1, S))}, {}, {}, {}};
+    int32_t plain = 0, minded = 0;
+    DeadAndVerdictOf(ColumnAndFoundations(CardRemoval::None), piles, &plain, 0);
+    DeadAndVerdictOf(ColumnAndFoundations(CardRemoval::None), piles, &minded,
+                     solver::kBlockerEstimate);
+    EXPECT_EQ(plain - minded, solver::kBlocker * c.blockers) << c.column.size();
   }
 }
 
