@@ -283,6 +283,39 @@ CardMask GoalsTakeInTurn(const FlatRules& flat, const TableRules& rules, const F
   return wanted;
 }
 
+// Whether SafeToSendHome, for pile `p`, reads piles other than `p` itself
+// and the goal piles: a later pile covering it, a condition on taking, a
+// press whose reach other piles decide.
+bool SendReadsOthers(const FlatPile& p) {
+  return p.covererCount > 0 || p.overlaid || p.Has(PileFlags::BeforeTake);
+}
+
+// The piles whose top card may go home at once from `pos`, as bits. Where no
+// goal pile changed since the load, a pile unchanged since shows the top it
+// showed then, and the same goal piles judge it: only the changed piles and
+// those of the loaded position (found once for all its children) whose top
+// the goal piles take and was safe to send, or whose test reads other piles,
+// need looking at. Else every pile.
+uint64_t PilesToSendFrom(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                         CardMask wanted, GoalMemo* memo) {
+  const uint64_t all = flat.pileCount >= 64 ? ~uint64_t{0} : (uint64_t{1} << flat.pileCount) - 1;
+  if (!memo || !memo->loadedPos || (pos.changed & flat.goalPiles)) return all;
+  if (!memo->topsKnown) {
+    const FlatPosition& loaded = *memo->loadedPos;
+    HomeView fresh;
+    HomeView* view = nullptr;
+    memo->loadedTops = 0;
+    for (int32_t i = 0; i < flat.pileCount; ++i) {
+      if (loaded.Empty(i) || !InMask(wanted, CardValue(loaded.Top(i)))) continue;
+      if (!view) view = &GoalView(flat, loaded, memo, fresh);
+      if (SendReadsOthers(flat.piles[i]) || SafeToSendHome(flat, rules, loaded, i, *view, wanted))
+        memo->loadedTops |= uint64_t{1} << i;
+    }
+    memo->topsKnown = true;
+  }
+  return (memo->loadedTops | pos.changed) & all;
+}
+
 }  // namespace
 
 namespace {
@@ -365,7 +398,8 @@ bool ApplyFlatForced(const FlatRules& flat, const TableRules& rules, FlatPositio
   if (!wanted) return false;
   HomeView fresh;  // worked out once some card needs it
   HomeView* view = nullptr;
-  for (int32_t i = 0; i < flat.pileCount; ++i) {
+  for (uint64_t m = PilesToSendFrom(flat, rules, pos, wanted, memo); m; m &= m - 1) {
+    const int32_t i = std::countr_zero(m);
     if (pos.Empty(i) || !InMask(wanted, CardValue(pos.Top(i)))) continue;
     if (!view) view = &GoalView(flat, pos, memo, fresh);
     if (!SafeToSendHome(flat, rules, pos, i, *view, wanted)) continue;
