@@ -52,7 +52,7 @@ void FlatBoard::Load(const unsigned char* packed) {
   }
   CopyPosition(base_, current_);
   clicks_ = -1;
-  goalMemo_.Loaded();
+  goalMemo_.Loaded(&base_);
   ForgetMade();
 }
 

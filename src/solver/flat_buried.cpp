@@ -132,13 +132,20 @@ CardMask Arriving(const BuriedRules& b, const Held& held, CardMask covered, uint
   const CardMask loose = ~covered & ~held.home;
   CardMask reach = held.cards & loose;
   if (!b.comeByDrops) return loose;
-  for (CardMask add = 1; add;) {
-    add = 0;
-    for (CardMask m = loose & ~held.cards & ~reach & kAllCards; m; m &= m - 1) {
-      const int32_t t = std::countr_zero(m);
-      if (Drops(b, t, reach, loose, closed)) add |= CardMask{1} << t;
-    }
+  // After the first round only the tops on holds piles grow, and a card
+  // left out so far can now be dropped only onto one just added.
+  CardMask left = loose & ~held.cards & kAllCards, add = 0;
+  for (CardMask m = left; m; m &= m - 1) {
+    const int32_t t = std::countr_zero(m);
+    if (Drops(b, t, reach, loose, closed)) add |= CardMask{1} << t;
+  }
+  while (add) {
     reach |= add;
+    left &= ~add;
+    CardMask next = 0;
+    for (CardMask m = left; m; m &= m - 1)
+      if (b.holdsTops[std::countr_zero(m)] & add) next |= m & -m;
+    add = next;
   }
   return reach;
 }

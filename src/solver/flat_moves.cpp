@@ -165,10 +165,28 @@ GoalCards FlatGoalCards(const FlatRules& flat, const FlatPosition& pos) {
   return goals;
 }
 
+HomeView& GoalView(const FlatRules& flat, const FlatPosition& pos, GoalMemo* memo,
+                   HomeView& fresh);
+
+// The view of the goal piles of `pos`, looked up (GoalView) only once some
+// card needs it: a card that needs no other home first never does.
+struct LazyView {
+  LazyView(const FlatRules& f, const FlatPosition& p, GoalMemo* m) : flat(f), pos(p), memo(m) {}
+  const FlatRules& flat;
+  const FlatPosition& pos;
+  GoalMemo* memo;
+  HomeView fresh;
+  HomeView* view = nullptr;
+  HomeView& Get() {
+    if (!view) view = &GoalView(flat, pos, memo, fresh);
+    return *view;
+  }
+};
+
 // Whether the top card of pile `i` may go home at once (SafeToSendHome),
 // or else, not from a waste, ahead of the cards that could need it.
 bool SafeToSendHome(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
-                    int32_t i, HomeView& view, CardMask wanted) {
+                    int32_t i, LazyView& lazy, CardMask wanted) {
   const FlatPile& p = flat.piles[i];
   if (pos.Empty(i) || !IsUp(pos.Top(i)) || p.Has(PileFlags::WinGoal)) return false;
   if (p.Has(PileFlags::AutoFillDest) || p.Has(PileFlags::ManualFillSource)) return false;
@@ -178,17 +196,20 @@ bool SafeToSendHome(const FlatRules& flat, const TableRules& rules, const FlatPo
   if (gives && rules.redealGivers > 1) return false;
   const int32_t top = CardValue(pos.Top(i));
   if (!InMask(wanted, top)) return false;
-  if (rules.mustBeHome[top] && !view.counted) {
-    view.home = CardsHome(flat, rules, pos);
-    view.counted = true;
-  }
-  if (rules.mustBeHome[top] & ~view.home) {
-    if (!rules.aheadGoalMoves || p.Has(PileFlags::ManualFillDest)) return false;
-    if (!view.read) {
-      view.ahead = ReadGoals(rules, view.home, FlatGoalCards(flat, pos));
-      view.read = true;
+  if (rules.mustBeHome[top]) {
+    HomeView& view = lazy.Get();
+    if (!view.counted) {
+      view.home = CardsHome(flat, rules, pos);
+      view.counted = true;
     }
-    if (!GoesHomeAhead(rules, view.ahead, view.home, top)) return false;
+    if (rules.mustBeHome[top] & ~view.home) {
+      if (!rules.aheadGoalMoves || p.Has(PileFlags::ManualFillDest)) return false;
+      if (!view.read) {
+        view.ahead = ReadGoals(rules, view.home, FlatGoalCards(flat, pos));
+        view.read = true;
+      }
+      if (!GoesHomeAhead(rules, view.ahead, view.home, top)) return false;
+    }
   }
   const int32_t k = pos.count[i] - 1;
   return FlatReachable(flat, pos, i) && FlatTakeable(flat, pos, i, k) == k &&
@@ -283,6 +304,37 @@ CardMask GoalsTakeInTurn(const FlatRules& flat, const TableRules& rules, const F
   return wanted;
 }
 
+// Whether SafeToSendHome, for pile `p`, reads piles other than `p` itself
+// and the goal piles: a later pile covering it, a condition on taking, a
+// press whose reach other piles decide.
+bool SendReadsOthers(const FlatPile& p) {
+  return p.covererCount > 0 || p.overlaid || p.Has(PileFlags::BeforeTake);
+}
+
+// The piles whose top card may go home at once from `pos`, as bits. Where no
+// goal pile changed since the load, a pile unchanged since shows the top it
+// showed then, and the same goal piles judge it: only the changed piles and
+// those of the loaded position (found once for all its children) whose top
+// the goal piles take and was safe to send, or whose test reads other piles,
+// need looking at. Else every pile.
+uint64_t PilesToSendFrom(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                         CardMask wanted, GoalMemo* memo) {
+  const uint64_t all = flat.pileCount >= 64 ? ~uint64_t{0} : (uint64_t{1} << flat.pileCount) - 1;
+  if (!memo || !memo->loadedPos || (pos.changed & flat.goalPiles)) return all;
+  if (!memo->topsKnown) {
+    const FlatPosition& loaded = *memo->loadedPos;
+    LazyView view{flat, loaded, memo};
+    memo->loadedTops = 0;
+    for (int32_t i = 0; i < flat.pileCount; ++i) {
+      if (loaded.Empty(i) || !InMask(wanted, CardValue(loaded.Top(i)))) continue;
+      if (SendReadsOthers(flat.piles[i]) || SafeToSendHome(flat, rules, loaded, i, view, wanted))
+        memo->loadedTops |= uint64_t{1} << i;
+    }
+    memo->topsKnown = true;
+  }
+  return (memo->loadedTops | pos.changed) & all;
+}
+
 }  // namespace
 
 namespace {
@@ -363,12 +415,11 @@ bool ApplyFlatForced(const FlatRules& flat, const TableRules& rules, FlatPositio
   if (!rules.safeGoalMoves) return false;
   const CardMask wanted = GoalsTakeInTurn(flat, rules, pos, memo);
   if (!wanted) return false;
-  HomeView fresh;  // worked out once some card needs it
-  HomeView* view = nullptr;
-  for (int32_t i = 0; i < flat.pileCount; ++i) {
+  LazyView view{flat, pos, memo};  // worked out once some card needs it
+  for (uint64_t m = PilesToSendFrom(flat, rules, pos, wanted, memo); m; m &= m - 1) {
+    const int32_t i = std::countr_zero(m);
     if (pos.Empty(i) || !InMask(wanted, CardValue(pos.Top(i)))) continue;
-    if (!view) view = &GoalView(flat, pos, memo, fresh);
-    if (!SafeToSendHome(flat, rules, pos, i, *view, wanted)) continue;
+    if (!SafeToSendHome(flat, rules, pos, i, view, wanted)) continue;
     const int32_t card = CardValue(pos.Top(i));
     for (int32_t g = 0; g < flat.goalCount; ++g) {
       const int32_t q = flat.goals[g];

@@ -53,10 +53,20 @@ struct GoalMemo {
   int32_t loaded = -1;
   bool wantedKnown = false;
   CardMask loadedWanted = 0;
+  // The position loaded last (null: none, as after a start is laid out),
+  // which must stay put until the next load, and its piles whose top card
+  // might go home at once (see PilesToSendFrom): a pile unchanged since the
+  // load shows the same top, so only these and the changed piles may send a
+  // card home while the goal piles are as loaded.
+  const FlatPosition* loadedPos = nullptr;
+  bool topsKnown = false;
+  uint64_t loadedTops = 0;
   // A new position was loaded: what was kept of the last one no longer holds.
-  void Loaded() {
+  void Loaded(const FlatPosition* pos = nullptr) {
     loaded = -1;
     wantedKnown = false;
+    loadedPos = pos;
+    topsKnown = false;
   }
 };
 
