@@ -183,7 +183,7 @@ int64_t KeySet::GrowthBytes() const {
   int64_t n = 0;
   for (const Part& part : parts_) {
     size_t slots = part.slotCount;  // the table kNearKeys more keys would need
-    while ((part.size + kNearKeys) * 4 > static_cast<int64_t>(slots) * 3) slots *= 2;
+    while (Crowded(part.size + kNearKeys, slots)) slots *= 2;
     n += static_cast<int64_t>((slots - part.slotCount) * sizeof(PositionKey));
   }
   return n;
@@ -193,7 +193,7 @@ int64_t KeySet::GrowthBytes() const {
 // `a`: the two halves of the key are mixed apart.
 bool KeySet::Insert(const PositionKey& key) {
   Part& part = parts_[key.b >> 60 & (kParts - 1)];
-  if ((part.size + 1) * 4 > static_cast<int64_t>(part.slotCount) * 3) Grow(part);
+  if (Crowded(part.size + 1, part.slotCount)) Grow(part);
   return Put(part, key);
 }
 

@@ -96,6 +96,11 @@ class KeySet {
     size_t slotCount = 0;          // a power of two
     int64_t size = 0;
   };
+  // Whether `keys` keys would fill more than three quarters of `slots`
+  // slots: a part's table grows before it does.
+  static bool Crowded(int64_t keys, size_t slots) {
+    return keys * 4 > static_cast<int64_t>(slots) * 3;
+  }
   static bool Put(Part& part, const PositionKey& key);
   static void Grow(Part& part);
   Part parts_[kParts];
