@@ -87,7 +87,12 @@ constexpr int64_t kLazyAlone = 300;
 // after 2,000, 1,008,489, 827,707, 1,440,610 with one unknown, 850,042;
 // after 4,000, 1,031,397, 830,651, 1,482,453 with one unknown, 888,269;
 // without the lazy strategies 1,536,244, 1,077,447, 1,175,290, 843,663).
-constexpr int64_t kLazyMost = 2000;
+// Beside the quick best first (kQuickBestMost) they are let go sooner
+// (the same sets and seeds 2001-3000: after 2,000, 661,330, 520,163,
+// 852,022, 496,075 and 783,790; after 1,200, 657,275, 519,395, 836,406,
+// 478,155 and 777,221; after 1,000, 672,043, 534,814, 830,262, 471,243
+// and 771,789).
+constexpr int64_t kLazyMost = 1200;
 // Where the lazy strategies play, best first takes turns this many times
 // as long as the eager depth-first strategies, and the lazy ones this many:
 // after the first lazy one's positions alone, best first wins most of the
@@ -99,6 +104,22 @@ constexpr int64_t kLazyMost = 2000;
 // and 486,209).
 constexpr int64_t kBestFirstTurns = 4;
 constexpr int64_t kLazyTurns = 2;
+// Where the lazy strategies play, one more best first, weighing the cards
+// that must make way and the free cells as the first lazy strategy does
+// (kBlockerEstimate), takes the first turn after the first lazy one's
+// positions alone, in turns as long as the lazy ones', and is let go once
+// it has searched this many positions without a win: most deals the first
+// lazy strategy does not win soon, it wins within a thousand, and where
+// it does not, the ordinary best first (whose estimate wins FreeCell (Two
+// Cells) seed 32, which this one misses) goes on. FreeCell seeds 1-1000,
+// 1001-2000 and 2001-3000, FreeCell (Two Cells) and Baker's Game seeds
+// 1-40, positions in all at 400,000, the lazy ones let go after 2,000:
+// without it 806,131, 700,024, 1,181,517, 862,181, 486,877; with it last
+// in the round and never let go, 784,964, 615,693, 871,730, 874,104,
+// 730,254; first and let go after 1,000, 661,330, 520,163, 783,790,
+// 852,022, 496,075; after 700, 687,731, 530,741, 782,144, 848,310,
+// 491,979; after 2,000, 668,242, 505,314, 773,796, 863,461, 509,131.
+constexpr int64_t kQuickBestMost = 1000;
 
 // Searches are heavy-tailed: one way of searching wins a deal at once where
 // another wanders for long, and which one varies from deal to deal. So
@@ -137,6 +158,12 @@ class Portfolio {
     // build on each other, not how far a card lies out of order; and, with
     // a simple stock, best first clicking it one click at a time and also
     // minding only whether cards build on each other.
+    const bool freeCells = !shared_ && flat_ && !byRuns &&
+                           (flatRules_->anyFlags & PileFlags::NeedFreeCells);
+    if (freeCells) {
+      quickBest_ = strategies_.size();
+      Add(StrategyKind{false, true, kBlockerEstimate}, kQuickBestMost);
+    }
     if (!byRuns) Add(StrategyKind{false, true, kDefaultDisorder});
     Add(StrategyKind{true, true, kDefaultDisorder});
     if (!byRuns) Add(StrategyKind{true, true, 0});
@@ -149,7 +176,7 @@ class Portfolio {
     // strategy minding only builds, its near ties shaken (kShake): there
     // each strategy wanders long on a few deals of its own, and one more
     // way through them cuts the longest searches.
-    if (!shared_ && flat_ && !byRuns && (flatRules_->anyFlags & PileFlags::NeedFreeCells)) {
+    if (freeCells) {
       StrategyKind shaken{true, true, 0};
       shaken.shake = kShake;
       Add(shaken);
@@ -159,11 +186,11 @@ class Portfolio {
     // builds, the cards that lie above cards needed sooner and the free
     // cells (kBlockerEstimate): it then wins more deals within its first
     // few hundred positions.
-    if (!shared_ && flat_ && !byRuns && (flatRules_->anyFlags & PileFlags::NeedFreeCells)) {
+    if (freeCells) {
       for (const int32_t disorder : {kBlockerEstimate, kDefaultDisorder}) {
         StrategyKind lazy{true, true, disorder};
         lazy.lazy = true;
-        Add(lazy);
+        Add(lazy, kLazyMost);
       }
       lazyFirst_ = strategies_.size() - 2;
     }
@@ -227,7 +254,7 @@ class Portfolio {
           continue;
         }
         Strategy& s = *strategies_[i];
-        const int64_t slice = SliceOf(s);
+        const int64_t slice = SliceOf(i);
         for (int32_t turn = 0; turn < kMostTurns && !done[i] && !resting(i); ++turn) {
           const int32_t before = s.BestScore();
           const Strategy::State state = s.Step(slice);
@@ -243,7 +270,7 @@ class Portfolio {
             }
           }
           if (OutOfBudget()) return Finish(Verdict::Unknown, nullptr);
-          if (s.Kind().lazy && s.Expanded() >= kLazyMost) {
+          if (s.Expanded() >= most_[i]) {
             LetGo(i);
             break;
           }
@@ -268,11 +295,13 @@ class Portfolio {
     return std::nullopt;
   }
 
-  // The expansions strategy `s` makes in a turn.
-  int64_t SliceOf(const Strategy& s) const {
+  // The expansions strategy `i` makes in a turn.
+  int64_t SliceOf(size_t i) const {
+    const Strategy& s = *strategies_[i];
     if (!s.Complete()) return kSlice * progressSlices_ * (s.Phased() ? kPhasedTurns : 1);
     if (lazyFirst_ >= strategies_.size()) return kSlice;
-    return kSlice * (s.Kind().lazy ? kLazyTurns : s.Kind().depthFirst ? 1 : kBestFirstTurns);
+    if (i == quickBest_ || s.Kind().lazy) return kSlice * kLazyTurns;
+    return kSlice * (s.Kind().depthFirst ? 1 : kBestFirstTurns);
   }
 
   // The kinds of the strategies, in the order they take turns.
@@ -289,8 +318,10 @@ class Portfolio {
 
  private:
   // Adds a strategy that searches from the start position, with a set of
-  // positions of its own unless the strategies share one.
-  void Add(StrategyKind kind) {
+  // positions of its own unless the strategies share one; it is let go
+  // once it has expanded `most` positions without a win.
+  void Add(StrategyKind kind, int64_t most = INT64_MAX) {
+    most_.push_back(most);
     // Depth first needs no position back but those on its stack.
     kind.keysOnly = kind.depthFirst && !kind.phased;
     if (sets_.empty() || !shared_) sets_.push_back(std::make_unique<KeySet>());
@@ -564,11 +595,13 @@ class Portfolio {
   bool disowned_ = false;
   std::vector<std::unique_ptr<KeySet>> sets_;
   std::vector<std::unique_ptr<Strategy>> strategies_;
+  std::vector<int64_t> most_;  // the positions each strategy may expand without a win
   const PositionRecord* start_position_ = nullptr;
   int64_t lastProgress_ = 0;
   int64_t trimmedAt_ = 0;  // the bytes held when the allocator last trimmed
   bool alone_ = false;  // of the complete strategies only the lead goes on
   size_t lazyFirst_ = SIZE_MAX;  // the lazy strategy that goes first alone, if any
+  size_t quickBest_ = SIZE_MAX;  // the best first let go early, if any (kQuickBestMost)
   size_t lead_ = 0;  // the complete strategy that goes on alone late in the budget
   // What the strategies let go had stored, expanded and brought home.
   struct {
