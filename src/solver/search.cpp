@@ -157,7 +157,9 @@ class Portfolio {
     // Best first; depth first; depth first that minds only whether cards
     // build on each other, not how far a card lies out of order; and, with
     // a simple stock, best first clicking it one click at a time and also
-    // minding only whether cards build on each other.
+    // minding only whether cards build on each other. Where free cells
+    // limit the runs lifted, first of all a best first minding the cards
+    // that must make way, let go early (kQuickBestMost).
     const bool freeCells = !shared_ && flat_ && !byRuns &&
                            (flatRules_->anyFlags & PileFlags::NeedFreeCells);
     if (freeCells) {
