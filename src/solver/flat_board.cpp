@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "solver/flat_estimate.h"
+#include "solver/goal_order.h"
 #include "solver/flat_moves.h"
 #include "solver/flat_play.h"
 #include "solver/flat_transfer.h"
@@ -184,7 +185,7 @@ int32_t FlatBoard::Estimate(int32_t disorder) {
   const bool ordered = FlatNeedsDistances(rules_, disorder);
   if (baseDisorder_ != disorder) {
     baseWanted_ = FlatWanted(*flat_, rules_, base_);
-    if (ordered) FlatDistances(*flat_, rules_, base_, baseDistance_);
+    if (ordered) DistancesOf(base_, baseDistance_);
     for (int32_t p = 0; p < flat_->pileCount; ++p)
       baseWorth_[p] =
           FlatPileWorth(*flat_, rules_, base_, p, baseWanted_, baseDistance_, disorder);
@@ -195,7 +196,7 @@ int32_t FlatBoard::Estimate(int32_t disorder) {
   bool same = true;
   // The distances read only the goal piles' tops: most moves leave them.
   if (ordered && !SameGoalTops()) {
-    FlatDistances(*flat_, rules_, current_, distance);
+    DistancesOf(current_, distance);
     same = std::memcmp(distance.of, baseDistance_.of, sizeof distance.of) == 0;
   }
   // A pile's worth reads the wanted cards only where it holds them.
@@ -216,6 +217,32 @@ int32_t FlatBoard::Estimate(int32_t disorder) {
   weighedPiles_ = again;
   currentWanted_ = wanted;
   return h;
+}
+
+// The goal distances of `pos` (see GoalDistances), taken from the memo when
+// the goal piles showed the same tops lately: a search meets the same few
+// tops over and over, and walking the drop tables again for each child
+// cost a fifth of a best-first estimate.
+void FlatBoard::DistancesOf(const FlatPosition& pos, GoalDistance& out) {
+  const int32_t n = flat_->goalCount;
+  if (n > kMemoGoals) {
+    FlatDistances(*flat_, rules_, pos, out);
+    return;
+  }
+  int32_t tops[kMemoGoals];
+  uint32_t hash = 0;
+  for (int32_t g = 0; g < n; ++g) {
+    const int32_t i = flat_->goals[g];
+    tops[g] = pos.Empty(i) ? 52 : CardValue(pos.Top(i));
+    hash = (hash ^ static_cast<uint32_t>(tops[g])) * 0x9E3779B1u;
+  }
+  DistanceMemo& m = distanceMemo_[(hash >> 16) % kDistanceMemos];
+  if (!m.filled || std::memcmp(m.tops, tops, sizeof(int32_t) * n) != 0) {
+    GoalDistances(rules_, flat_->goals, tops, n, m.distance);
+    std::memcpy(m.tops, tops, sizeof(int32_t) * n);
+    m.filled = true;
+  }
+  out = m.distance;
 }
 
 // Whether every goal pile shows the same top (or none) in current_ as in base_.

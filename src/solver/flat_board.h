@@ -102,6 +102,16 @@ class FlatBoard : public Board {
   int32_t currentWorth_[kMaxPiles];
   CardMask currentWanted_ = 0;
   GoalDistance currentDistance_{};  // where the worths read it
+  // Goal distances made lately, by the goal piles' tops (DistancesOf).
+  static constexpr int32_t kMemoGoals = 8;
+  static constexpr int32_t kDistanceMemos = 64;
+  struct DistanceMemo {
+    bool filled = false;
+    int32_t tops[kMemoGoals];
+    GoalDistance distance;
+  };
+  void DistancesOf(const FlatPosition& pos, GoalDistance& out);
+  DistanceMemo distanceMemo_[kDistanceMemos];
 };
 
 // Whether a snapshot can be searched on a flat position: its cards fit.
