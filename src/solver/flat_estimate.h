@@ -28,9 +28,6 @@ void FlatDistances(const FlatRules& flat, const TableRules& rules, const FlatPos
 int32_t FlatPileWorth(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                       int32_t i, CardMask wanted, const GoalDistance& distance,
                       int32_t disorder);
-// The cards of pile `i` (bottom first) lying above a card the goal piles
-// need sooner by `distance`, each counted once (kBlockerEstimate).
-int32_t FlatBlockers(const FlatPosition& pos, int32_t i, const GoalDistance& distance);
 // What a pile that is neither a goal pile nor a stock adds to the estimate
 // by runs (kRunEstimate): face-down cards, and more of them the more breaks
 // lie above them; cards that continue the run the pile lifts below them,
