@@ -308,24 +308,6 @@ bool FlatBoard::Won() {
   return FlatWon(*flat_, current_);
 }
 
-namespace {
-
-// The face-down cards on the piles of `piles` (bit p for pile p): a move
-// changes the faces of no other pile, so comparing these alone before and
-// after it tells whether it turned a card.
-int32_t FaceDownOn(const FlatPosition& pos, uint64_t piles) {
-  int32_t n = 0;
-  for (uint64_t m = piles; m; m &= m - 1) {
-    const int32_t p = std::countr_zero(m);
-    if (p >= pos.pileCount) break;
-    for (int32_t k = pos.start[p]; k < pos.start[p] + pos.count[p]; ++k)
-      n += CardFace(pos.cards[k]) == FaceDown;
-  }
-  return n;
-}
-
-}  // namespace
-
 // A pile the player both takes cards from and drops cards on that is not a
 // goal pile: a column or a free cell, not a stock, a waste or a foundation.
 bool FlatBoard::Tableau(int32_t p) const {
@@ -370,9 +352,9 @@ bool FlatBoard::Progressed(const Choice& choice) {
   if (moved <= 0 || FlatScore(*flat_, current_) != FlatScore(*flat_, base_)) return true;
   // A whole pile moved to an empty pile that plays alike only changes places.
   if (current_.Empty(from)) return !base_.Empty(to) || !LikePiles(from, to);
+  // A card turned up shows as fewer face-down cards gained since the load.
   const uint8_t uncovered = current_.Top(from);
-  const uint64_t changed = current_.changed;
-  if (!IsUp(uncovered) || FaceDownOn(current_, changed) < FaceDownOn(base_, changed)) return true;
+  if (!IsUp(uncovered) || current_.downGained < base_.downGained) return true;
   if (InMask(FlatWanted(*flat_, rules_, current_), CardValue(uncovered))) return true;
   // Where the card lay: below the cards above it, unless it went alone.
   const uint8_t card = current_.At(to, base_.count[to]);

@@ -135,6 +135,7 @@ bool FlatAutoMove(const FlatRules& rules, FlatPosition& pos, int32_t p) {
   int32_t k = single ? 0 : pos.count[p] - 1;
   if (CardFace(pos.At(p, k)) == FaceDown) {
     pos.At(p, k) = WithFace(pos.At(p, k), FaceUp);
+    --pos.downGained;
     pos.Touch(p);
     return true;
   }
@@ -261,7 +262,10 @@ bool FlatGather(const FlatRules& rules, FlatPosition& pos, int32_t pile, bool ke
     uint8_t* block = &pos.At(pile, pos.count[pile] - n);
     std::reverse(block, block + n);
     for (int32_t i = 0; i < n && turn; ++i)
-      if (IsUp(block[i])) block[i] = WithFace(block[i], FaceDown);
+      if (IsUp(block[i])) {
+        block[i] = WithFace(block[i], FaceDown);
+        ++pos.downGained;
+      }
     moved = true;
     remaining = 0;
   }

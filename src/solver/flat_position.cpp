@@ -31,6 +31,7 @@ void CopyPosition(const FlatPosition& from, FlatPosition& to) {
   to.unseenRuns = from.unseenRuns;
   to.downTops = from.downTops;
   to.marks = from.marks;
+  to.downGained = from.downGained;
   // Blocks of a fixed size are copied inline, without a call: the whole
   // counts and starts, and the cards of a single deck with what lies past
   // them, which nothing reads.
@@ -82,6 +83,7 @@ bool FromRecord(const PositionRecord& record, int32_t pileCount, FlatPosition& p
   pos.changed = ~uint64_t{0};
   pos.unseenRuns = ~uint64_t{0};
   pos.downTops = ~uint64_t{0};
+  pos.downGained = 0;
   pos.marks = AnyMarkedCard(pos.cards, k);
   return true;
 }
@@ -108,6 +110,7 @@ void UnpackFlat(const unsigned char* packed, int32_t pileCount, int32_t deckSize
   std::memcpy(pos.cards, packed + pileCount, k);
   pos.changed = 0;
   pos.unseenRuns = ~uint64_t{0};
+  pos.downGained = 0;
   pos.marks = AnyMarkedCard(pos.cards, k);
   pos.downTops = 0;
   for (int32_t p = 0; p < pileCount; ++p)

@@ -41,6 +41,9 @@ struct FlatPosition {
   // Whether some card may be marked: false only where loading found none,
   // since only marking a top card (a pairing game) marks one.
   bool marks = true;
+  // Face-down cards gained since the position was loaded or laid out (less
+  // than 0: cards turned up): every change of a card's face counts here.
+  int32_t downGained = 0;
   uint8_t count[kMaxPiles] = {};
   uint8_t start[kMaxPiles + 1] = {};  // where each pile's cards begin in `cards`
   uint8_t cards[kMaxCards] = {};
@@ -58,6 +61,7 @@ struct FlatPosition {
   // Turns the top card of pile `p` to `face`.
   void TurnTop(int32_t p, int32_t face) {
     uint8_t& top = cards[start[p] + count[p] - 1];
+    downGained += (face == FaceDown) - (CardFace(top) == FaceDown);
     top = WithFace(top, face);
     Touch(p);
   }
