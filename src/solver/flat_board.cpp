@@ -24,6 +24,7 @@ void FlatBoard::LoadStart(const PositionRecord& start) {
   FromRecord(start, flat_->pileCount, current_);
   if (flat_->sorts) SortFlatPiles(*flat_, current_);
   goalMemo_.Loaded();
+  turns_.Forget();
   ForgetMade();
 }
 
@@ -53,6 +54,7 @@ void FlatBoard::Load(const unsigned char* packed) {
   }
   CopyPosition(base_, current_);
   clicks_ = -1;
+  turns_.Forget();
   goalMemo_.Loaded(&base_);
   ForgetMade();
 }
@@ -92,16 +94,21 @@ void FlatBoard::Remember(const unsigned char* packed, int32_t size) {
 }
 
 void FlatBoard::ListMoves(std::vector<Choice>& out) {
-  ListFlatChoices(*flat_, rules_, base_, out, scratch_, listing_);
+  ListFlatChoices(*flat_, rules_, base_, out, scratch_, listing_, &turns_);
   if (transfers_) ListTransfers(*flat_, rules_, base_, scratch_, out);
 }
 
-// Moves come in order of their stock clicks, so the position after k clicks
-// is kept and clicked on from there.
+// A move the listing found after some clicks starts from the position the
+// listing kept; else moves come in order of their stock clicks, so the
+// position after k clicks is kept and clicked on from there.
 void FlatBoard::Play(const Choice& choice, std::vector<SolverAction>& line) {
   ForgetMade();
+  const FlatPosition* turned = choice.clicks > 0 ? turns_.Find(choice.clicks) : nullptr;
   if (choice.clicks == 0) {
     CopyPosition(base_, current_);
+  } else if (turned) {
+    CopyPosition(*turned, current_);
+    line.insert(line.end(), choice.clicks, StockClickAction(rules_));
   } else {
     const bool onward = clicks_ >= 0 && clicks_ <= choice.clicks;
     CopyPosition(onward ? clicked_ : base_, current_);

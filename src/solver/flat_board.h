@@ -40,7 +40,10 @@ class FlatBoard : public Board {
   int32_t MoveRank(const Choice& choice) override;
   int32_t StockCards() override;
   void AllowTransfers() override { transfers_ = true; }
-  int64_t Bytes() const override { return sizeof(*this) + kRecent * sizeof(Recent); }
+  int64_t Bytes() const override {
+    return sizeof(*this) + kRecent * sizeof(Recent) +
+           static_cast<int64_t>(turns_.at.capacity() * (sizeof(FlatPosition) + sizeof(uint32_t)));
+  }
 
  private:
   PositionKey PileKeyOf(const FlatPosition& pos, int32_t p) const;
@@ -59,6 +62,7 @@ class FlatBoard : public Board {
   FlatPosition clicked_;  // … after some clicks on the stock
   FlatPosition scratch_;  // working room for listing moves
   int32_t clicks_ = -1;   // the clicks `clicked_` holds
+  StockTurns turns_;      // the positions the listing's stock turn passed
   bool transfers_ = false;  // runs carried through empty piles are moves
   // What the position being expanded gives each pile, so that a move
   // recomputes only the piles it changed: its digest, and its worth with

@@ -378,8 +378,9 @@ void ListFlatActions(const FlatRules& flat, const TableRules& rules, const FlatP
 
 void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                      std::vector<Choice>& out, FlatPosition& scratch,
-                     std::vector<SolverAction>& listing) {
+                     std::vector<SolverAction>& listing, StockTurns* turns) {
   out.clear();
+  if (turns) turns->Forget();
   DropTargets targets;
   ListActions(flat, rules, pos, targets, listing);
   for (const SolverAction& a : listing)
@@ -389,6 +390,10 @@ void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatP
     return;
   const int32_t stock = rules.stock, waste = rules.waste;
   CopyPosition(pos, scratch);
+  if (turns && turns->made.size() < static_cast<size_t>(2 * rules.deckSize + 3)) {
+    turns->at.resize(2 * rules.deckSize + 3);
+    turns->made.resize(2 * rules.deckSize + 3, 0);
+  }
   // The clicks change the stock and the waste alone, which stand apart from
   // every other pile: only their entries change from the listing's.
   const SolverAction click = StockClickAction(rules);
@@ -406,6 +411,10 @@ void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatP
     targets.Set(waste, Droppable(flat, scratch, waste));
     ListFlatDrags(flat, rules, scratch, targets, waste, listing);
     for (const SolverAction& a : listing) out.push_back({k, a});
+    if (turns && !listing.empty()) {
+      CopyPosition(scratch, turns->at[k]);
+      turns->made[k] = turns->listing;
+    }
   }
 }
 

@@ -17,11 +17,28 @@ namespace tarnik::solver {
 void ListFlatActions(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                      std::vector<SolverAction>& out);
 
+// The positions a turn of the stock passed through where it listed a move,
+// by clicks, kept so that playing such a move copies the position instead
+// of clicking the stock again. Only the latest listing's count.
+struct StockTurns {
+  std::vector<FlatPosition> at;  // by clicks
+  std::vector<uint32_t> made;    // by clicks: the listing that kept it
+  uint32_t listing = 1;          // the latest listing
+  // The position after `clicks` clicks kept by the latest listing, or null.
+  const FlatPosition* Find(int32_t clicks) const {
+    const auto k = static_cast<size_t>(clicks);
+    return k < made.size() && made[k] == listing ? &at[k] : nullptr;
+  }
+  // What was kept no longer holds (a new position to expand).
+  void Forget() { ++listing; }
+};
+
 // The moves of the search (see ListChoices): with a simple stock, the cards
-// one turn of it brings up, each with its clicks. `scratch` is working room.
+// one turn of it brings up, each with its clicks. `scratch` is working room;
+// `turns`, when given, keeps the positions the turn lists moves from.
 void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                      std::vector<Choice>& out, FlatPosition& scratch,
-                     std::vector<SolverAction>& listing);
+                     std::vector<SolverAction>& listing, StockTurns* turns = nullptr);
 
 // What the forced actions read off the goal piles, worked out only when
 // some card needs it: the cards home, and the goal piles as GoesHomeAhead
