@@ -86,8 +86,11 @@ void MarkDroppable(const FlatRules& flat, const FlatPosition& pos, DropTargets& 
 // Adds the drags from pile `i` to every pile that takes them (ListDrags):
 // of several empty piles of one class only the first, a whole pile never
 // to an empty pile of its own class, and once a press lifts a group above
-// the pressed card, deeper presses lift the same group.
-void ListFlatDrags(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+// the pressed card, deeper presses lift the same group. `kPressed`: the
+// pile is known to lift from the pressed card whatever lies there (see
+// FlatTakeable), so that the walk of its cards asks nothing more.
+template <bool kPressed>
+void ListDragsFrom(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                    const DropTargets& targets, int32_t i, std::vector<SolverAction>& out) {
   const bool single = flat.piles[i].Has(PileFlags::RemoveAnyCard);
   const int32_t n = pos.count[i];
@@ -97,6 +100,7 @@ void ListFlatDrags(const FlatRules& flat, const TableRules& rules, const FlatPos
   const bool limited = flat.piles[i].take == FlatTake::Limited && !single;
   const int32_t stop = limited ? FlatTakeable(flat, pos, i, -1) : 0;
   const auto takeable = [&](int32_t k) {
+    if constexpr (kPressed) return k;
     if (!limited) return FlatTakeable(flat, pos, i, k);
     return stop < 0 ? -1 : std::max(k, stop);
   };
@@ -133,6 +137,17 @@ void ListFlatDrags(const FlatRules& flat, const TableRules& rules, const FlatPos
     }
     if (g != c) break;
   }
+}
+
+// ListDragsFrom, with the walk made for the piles that lift from the
+// pressed card apart (most columns of games that move any face-up card).
+void ListFlatDrags(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                   const DropTargets& targets, int32_t i, std::vector<SolverAction>& out) {
+  const FlatPile& f = flat.piles[i];
+  if (f.take == FlatTake::Pressed && !f.Has(PileFlags::BeforeTake | PileFlags::RemoveAnyCard))
+    ListDragsFrom<true>(flat, rules, pos, targets, i, out);
+  else
+    ListDragsFrom<false>(flat, rules, pos, targets, i, out);
 }
 
 // Which cards lie on the goal piles as often as the deck holds them.
