@@ -1,53 +1,10 @@
 #include "solver/position_key.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "solver/spare_memory.h"
 
 namespace tarnik::solver {
-
-namespace {
-
-// Mixes one 64-bit word into a hash state (a multiply and a rotate, as in
-// the well-known fast string hashes).
-inline uint64_t Mix(uint64_t h, uint64_t word, uint64_t multiplier) {
-  h ^= word;
-  h *= multiplier;
-  return h ^ (h >> 29);
-}
-
-// Digest of a pile: its count, then its card bytes, in two independent
-// halves. The count seeds the state, so the cards are read where they lie.
-PositionKey Digest(unsigned char count, const unsigned char* bytes, size_t n) {
-  uint64_t a = 0x9E3779B97F4A7C15ull ^ count;
-  uint64_t b = 0xC2B2AE3D27D4EB4Full ^ (n + 1) ^ uint64_t{count} << 32;
-  size_t i = 0;
-  for (; i + 8 <= n; i += 8) {
-    uint64_t w;
-    std::memcpy(&w, bytes + i, 8);
-    a = Mix(a, w, 0xFF51AFD7ED558CCDull);
-    b = Mix(b, w + i, 0xC4CEB9FE1A85EC53ull);
-  }
-  uint64_t tail = 0;
-  std::memcpy(&tail, bytes + i, n - i);
-  a = Mix(a, tail ^ n, 0xFF51AFD7ED558CCDull);
-  b = Mix(b, tail, 0xC4CEB9FE1A85EC53ull);
-  if (a == 0 && b == 0) a = 1;  // zero marks a free slot
-  return {a, b};
-}
-
-// A full avalanche of one word (the finaliser of the well-known 64-bit
-// murmur hash), so that sums of such words behave as random.
-inline uint64_t Avalanche(uint64_t k) {
-  k ^= k >> 33;
-  k *= 0xFF51AFD7ED558CCDull;
-  k ^= k >> 33;
-  k *= 0xC4CEB9FE1A85EC53ull;
-  return k ^ (k >> 33);
-}
-
-}  // namespace
 
 int32_t PackedSize(const TableRules& rules) {
   return rules.pileCount + rules.deckSize + 1;
@@ -87,33 +44,18 @@ PositionKey CanonicalKey(const PositionRecord& record, const TableRules& rules) 
   return PackedKey(packed, rules);
 }
 
-PositionKey PileKey(unsigned char count, const unsigned char* cards, const uint8_t* topClass) {
-  if (topClass && count > 0) {
-    const unsigned char last = cards[count - 1];
-    const unsigned char top = static_cast<unsigned char>((last & ~63) | topClass[last & 63]);
-    return Digest(count, &top, 1);
-  }
-  return Digest(count, cards, count);
-}
-
 PositionKey CycleKey(const unsigned char* stock, int32_t stockCount, const unsigned char* waste,
                      int32_t wasteCount) {
   unsigned char cycle[kMaxCards];
   int32_t n = 0;
   for (int32_t k = 0; k < wasteCount && n < kMaxCards; ++k) cycle[n++] = waste[k] & 63;
   for (int32_t k = stockCount - 1; k >= 0 && n < kMaxCards; --k) cycle[n++] = stock[k] & 63;
-  return Digest(static_cast<unsigned char>(n), cycle, static_cast<size_t>(n));
-}
-
-PositionKey PileTerm(const PositionKey& pile, int32_t pileClass) {
-  const uint64_t c = static_cast<uint64_t>(pileClass) + 1;
-  return {Avalanche(pile.a + c * 0x9E3779B97F4A7C15ull),
-          Avalanche(pile.b ^ c * 0xC2B2AE3D27D4EB4Full)};
+  return KeyDigest(static_cast<unsigned char>(n), cycle, static_cast<size_t>(n));
 }
 
 PositionKey FinishKey(const PositionKey& sum, unsigned char redeals) {
-  const uint64_t a = Avalanche(sum.a ^ (uint64_t{redeals} + 1) * 0xFF51AFD7ED558CCDull);
-  const uint64_t b = Avalanche(sum.b + redeals);
+  const uint64_t a = KeyAvalanche(sum.a ^ (uint64_t{redeals} + 1) * 0xFF51AFD7ED558CCDull);
+  const uint64_t b = KeyAvalanche(sum.b + redeals);
   return {a == 0 && b == 0 ? 1 : a, b};  // zero marks a free slot
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "engine/play/history.h"
@@ -30,6 +31,46 @@ void Unpack(const unsigned char* packed, const TableRules& rules, PositionRecord
 // The canonical key of a packed position: the same for every position that
 // differs only by an exchange of the cards of piles of one class.
 PositionKey PackedKey(const unsigned char* packed, const TableRules& rules);
+
+// The hashes of the keys, inline since every move digests a few piles.
+// Mixes one 64-bit word into a hash state (a multiply and a rotate, as in
+// the well-known fast string hashes).
+inline uint64_t KeyMix(uint64_t h, uint64_t word, uint64_t multiplier) {
+  h ^= word;
+  h *= multiplier;
+  return h ^ (h >> 29);
+}
+
+// Digest of a pile: its count, then its card bytes, in two independent
+// halves. The count seeds the state, so the cards are read where they lie.
+inline PositionKey KeyDigest(unsigned char count, const unsigned char* bytes, size_t n) {
+  uint64_t a = 0x9E3779B97F4A7C15ull ^ count;
+  uint64_t b = 0xC2B2AE3D27D4EB4Full ^ (n + 1) ^ uint64_t{count} << 32;
+  size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    uint64_t w;
+    std::memcpy(&w, bytes + i, 8);
+    a = KeyMix(a, w, 0xFF51AFD7ED558CCDull);
+    b = KeyMix(b, w + i, 0xC4CEB9FE1A85EC53ull);
+  }
+  uint64_t tail = 0;
+  std::memcpy(&tail, bytes + i, n - i);
+  a = KeyMix(a, tail ^ n, 0xFF51AFD7ED558CCDull);
+  b = KeyMix(b, tail, 0xC4CEB9FE1A85EC53ull);
+  if (a == 0 && b == 0) a = 1;  // zero marks a free slot
+  return {a, b};
+}
+
+// A full avalanche of one word (the finaliser of the well-known 64-bit
+// murmur hash), so that sums of such words behave as random.
+inline uint64_t KeyAvalanche(uint64_t k) {
+  k ^= k >> 33;
+  k *= 0xFF51AFD7ED558CCDull;
+  k ^= k >> 33;
+  k *= 0xC4CEB9FE1A85EC53ull;
+  return k ^ (k >> 33);
+}
+
 // Its parts: the digest of one pile (its count and a byte per card, read
 // where they lie; a goal pile whose deeper cards matter to nothing gives its size
 // and the class of its top card alone, `topClass` non-null); each pile's term, made of its digest and its class;
@@ -37,8 +78,22 @@ PositionKey PackedKey(const unsigned char* packed, const TableRules& rules);
 // A sum does not depend on the order of the piles, so piles of one class
 // may exchange their cards without changing the key, and a move changes
 // only the terms of the piles it touched.
-PositionKey PileKey(unsigned char count, const unsigned char* cards, const uint8_t* topClass);
-PositionKey PileTerm(const PositionKey& pile, int32_t pileClass);
+inline PositionKey PileKey(unsigned char count, const unsigned char* cards,
+                           const uint8_t* topClass) {
+  if (topClass && count > 0) {
+    const unsigned char last = cards[count - 1];
+    const unsigned char top = static_cast<unsigned char>((last & ~63) | topClass[last & 63]);
+    return KeyDigest(count, &top, 1);
+  }
+  return KeyDigest(count, cards, count);
+}
+
+inline PositionKey PileTerm(const PositionKey& pile, int32_t pileClass) {
+  const uint64_t c = static_cast<uint64_t>(pileClass) + 1;
+  return {KeyAvalanche(pile.a + c * 0x9E3779B97F4A7C15ull),
+          KeyAvalanche(pile.b ^ c * 0xC2B2AE3D27D4EB4Full)};
+}
+
 // Where the stock cycles (TableRules::stockCycles), the digest that stands
 // for the stock: its cards and the waste's in the order they are dealt (the
 // waste from the bottom up, then the stock from the top down), wherever the
