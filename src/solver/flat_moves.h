@@ -51,10 +51,12 @@ struct HomeView {
   GoalsAhead ahead;
   bool read = false;
 };
-// A few entries, replaced in turn: the goal piles of the position being
-// expanded, and of the last children whose forced actions sent cards home.
+// Sixteen entries, replaced in turn: the goal piles of the position being
+// expanded, and of the last children whose forced actions sent cards home
+// (siblings and nearby positions often send the same cards home; fewer
+// entries read the goal piles again more often, more cost each look-up).
 struct GoalMemo {
-  static constexpr int32_t kEntries = 4;
+  static constexpr int32_t kEntries = 16;
   struct Entry {
     bool valid = false;
     uint64_t print = 0;  // the goal piles' counts and top cards, mixed
