@@ -410,11 +410,15 @@ class Portfolio {
     for (const auto& s : strategies_) stored += s ? s->Stored() : 0;
     stored += gone_.stored;
     if (stored >= options_.maxNodes) return true;
-    TrimWhenGrown();
+    // What the search holds is added up once a turn, and again only after
+    // something was freed.
+    Held held = HeldNow();
+    TrimWhenGrown(held.bytes);
     // Short of memory, the spares kept for later searches go first.
-    while (OutOfMemory()) {
+    while (OutOfMemory(held)) {
       if (!FreeSpares() && !LetOthersGo()) return true;
       ReturnFreedMemory();
+      held = HeldNow();
     }
     const int64_t ms = ElapsedMs();
     // Late in the budget, what is left to decide is mostly deals that only
@@ -433,24 +437,32 @@ class Portfolio {
     return ms >= options_.maxMilliseconds;
   }
 
+  // What the search holds (HeldBytes), with its largest block and the most
+  // a key set would add as it grows.
+  struct Held {
+    int64_t bytes = 0, largest = 0, growth = 0;
+  };
+  Held HeldNow() const {
+    Held h;
+    h.bytes = HeldBytes(h.largest, h.growth);
+    return h;
+  }
+
   // Whether the next growth of a store could take the search past its
   // memory: a store that grows holds its old and its new block at once,
   // so room is kept for the largest block twice over, and for what a key
   // set would add as it grows: between two looks one strategy takes one
   // turn, entering its keys in one set (by stock phase, mostly one).
-  bool OutOfMemory() const {
-    int64_t largest = 0, growth = 0;
-    const int64_t held = HeldBytes(largest, growth);
-    return held + growth + 2 * largest > MostBytes();
+  bool OutOfMemory(const Held& held) const {
+    return held.bytes + held.growth + 2 * held.largest > MostBytes();
   }
 
   // Past half its memory, each time the search has grown by another
   // 1/kTrimStep of it, has the allocator hand back its free pages (see
   // ReturnFreedMemory): the holes it keeps would otherwise come on top of
-  // what the search counts.
-  void TrimWhenGrown() {
-    int64_t largest = 0, growth = 0;
-    const int64_t held = HeldBytes(largest, growth), most = MostBytes();
+  // what the search counts. `held`: the bytes it holds now.
+  void TrimWhenGrown(int64_t held) {
+    const int64_t most = MostBytes();
     trimmedAt_ = std::min(trimmedAt_, held);
     if (held * 2 > most && (held - trimmedAt_) * kTrimStep >= most) {
       ReturnFreedMemory();
