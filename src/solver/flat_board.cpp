@@ -5,10 +5,10 @@
 #include <cstring>
 
 #include "solver/flat_estimate.h"
-#include "solver/goal_order.h"
 #include "solver/flat_moves.h"
 #include "solver/flat_play.h"
 #include "solver/flat_transfer.h"
+#include "solver/goal_order.h"
 
 namespace tarnik::solver {
 
@@ -237,12 +237,9 @@ void FlatBoard::DistancesOf(const FlatPosition& pos, GoalDistance& out) {
     return;
   }
   int32_t tops[kMemoGoals];
+  FlatGoalTops(*flat_, pos, tops);
   uint32_t hash = 0;
-  for (int32_t g = 0; g < n; ++g) {
-    const int32_t i = flat_->goals[g];
-    tops[g] = pos.Empty(i) ? 52 : CardValue(pos.Top(i));
-    hash = (hash ^ static_cast<uint32_t>(tops[g])) * 0x9E3779B1u;
-  }
+  for (int32_t g = 0; g < n; ++g) hash = (hash ^ static_cast<uint32_t>(tops[g])) * 0x9E3779B1u;
   DistanceMemo& m = distanceMemo_[(hash >> 16) % kDistanceMemos];
   if (!m.filled || std::memcmp(m.tops, tops, sizeof(int32_t) * n) != 0) {
     GoalDistances(rules_, flat_->goals, tops, n, m.distance);

@@ -41,13 +41,17 @@ CardMask FlatWanted(const FlatRules& flat, const TableRules& rules, const FlatPo
   return wanted;
 }
 
-void FlatDistances(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
-                   GoalDistance& out) {
-  int32_t tops[kMaxPiles];
+void FlatGoalTops(const FlatRules& flat, const FlatPosition& pos, int32_t* tops) {
   for (int32_t g = 0; g < flat.goalCount; ++g) {
     const int32_t i = flat.goals[g];
     tops[g] = pos.Empty(i) ? 52 : CardValue(pos.Top(i));
   }
+}
+
+void FlatDistances(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                   GoalDistance& out) {
+  int32_t tops[kMaxPiles];
+  FlatGoalTops(flat, pos, tops);
   GoalDistances(rules, flat.goals, tops, flat.goalCount, out);
 }
 

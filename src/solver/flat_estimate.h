@@ -23,6 +23,9 @@ CardMask FlatWanted(const FlatRules& flat, const TableRules& rules, const FlatPo
 // Whether the estimate with `disorder` reads how far each card is from the
 // goal piles (FlatDistances).
 bool FlatNeedsDistances(const TableRules& rules, int32_t disorder);
+// The top card of each goal pile of `pos` as a value (52: empty), in the
+// order of FlatRules::goals: what the goal distances are read from.
+void FlatGoalTops(const FlatRules& flat, const FlatPosition& pos, int32_t* tops);
 void FlatDistances(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                    GoalDistance& out);
 int32_t FlatPileWorth(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
