@@ -14,6 +14,9 @@ namespace tarnik::solver {
 
 FlatBoard::FlatBoard(const FlatRules& flat, const TableRules& rules, const DeadEndRules* dead)
     : flat_(&flat), rules_(rules), dead_(dead), recent_(std::make_unique<Recent[]>(kRecent)) {
+  for (int32_t p = 0; p < flat.pileCount; ++p)
+    if (!flat.piles[p].Has(PileFlags::WinGoal) && !flat.piles[p].Has(PileFlags::ManualFillSource))
+      walkedPiles_ |= uint64_t{1} << p;
   if (dead_) return;
   ownDead_ = std::make_unique<DeadEndRules>();
   CompileBoardDeadEnds(flat, rules, *ownDead_);
@@ -206,8 +209,10 @@ int32_t FlatBoard::Estimate(int32_t disorder) {
     DistancesOf(current_, distance);
     same = std::memcmp(distance.of, baseDistance_.of, sizeof distance.of) == 0;
   }
-  // A pile's worth reads the wanted cards only where it holds them.
-  uint64_t again = same ? current_.changed : ~uint64_t{0};
+  // A pile's worth reads the wanted cards only where it holds them, and
+  // the goal piles at all only where it holds two cards or more.
+  uint64_t again =
+      same ? current_.changed : current_.changed | PilesReadingGoals(current_, disorder);
   if (same && wanted != baseWanted_) again |= PilesHolding(current_, wanted ^ baseWanted_);
   const GoalDistance& order = same ? baseDistance_ : distance;
   int32_t h = 0;
@@ -268,6 +273,22 @@ uint64_t FlatBoard::PilesHolding(const FlatPosition& pos, CardMask cards) const 
         piles |= uint64_t{1} << p;
         break;
       }
+  return piles;
+}
+
+// The piles of `pos` whose worth (FlatPileWorth with `disorder`) reads the
+// cards the goal piles want or the goal distances: a goal pile, a stock, an
+// empty pile or a pile of one card is worth the same whatever the goal
+// piles show (the one card lies above no other), and so is every pile by
+// runs.
+uint64_t FlatBoard::PilesReadingGoals(const FlatPosition& pos, int32_t disorder) const {
+  const int32_t d = DisorderOf(disorder);
+  if (d == kRunEstimate || d == kRunEstimateOpen) return 0;
+  uint64_t piles = 0;
+  for (uint64_t m = walkedPiles_; m; m &= m - 1) {
+    const int32_t p = std::countr_zero(m);
+    if (pos.count[p] >= 2) piles |= uint64_t{1} << p;
+  }
   return piles;
 }
 

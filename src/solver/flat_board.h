@@ -50,6 +50,7 @@ class FlatBoard : public Board {
   bool Tableau(int32_t p) const;
   bool LikePiles(int32_t p, int32_t q) const;
   uint64_t PilesHolding(const FlatPosition& pos, CardMask cards) const;
+  uint64_t PilesReadingGoals(const FlatPosition& pos, int32_t disorder) const;
   bool SameGoalTops() const;
   int32_t BuildOn(int32_t p, uint8_t below, uint8_t card) const;
 
@@ -73,6 +74,7 @@ class FlatBoard : public Board {
   CardMask baseWanted_ = 0;
   GoalDistance baseDistance_{};  // where some pile gives cards only to goal piles
   int32_t baseDisorder_ = kNoDisorder;  // baseWorth_ not yet made
+  uint64_t walkedPiles_ = 0;  // piles whose worth may read the goal piles
   std::vector<SolverAction> listing_;
   GoalMemo goalMemo_;  // what the forced actions last read off the goal piles
   // The positions packed last, with what their piles give the key and the
