@@ -17,6 +17,13 @@ FlatBoard::FlatBoard(const FlatRules& flat, const TableRules& rules, const DeadE
   for (int32_t p = 0; p < flat.pileCount; ++p)
     if (!flat.piles[p].Has(PileFlags::WinGoal) && !flat.piles[p].Has(PileFlags::ManualFillSource))
       walkedPiles_ |= uint64_t{1} << p;
+  // The memo keeps the piles whose term stands for all their cards, where
+  // the goal piles' tops fit one word.
+  if (flat.goalCount <= kMemoGoals)
+    for (uint64_t m = walkedPiles_; m; m &= m - 1) {
+      const int32_t p = std::countr_zero(m);
+      if (!InCycle(rules, p) && !rules.topOnly[p]) memoPiles_ |= uint64_t{1} << p;
+    }
   if (dead_) return;
   ownDead_ = std::make_unique<DeadEndRules>();
   CompileBoardDeadEnds(flat, rules, *ownDead_);
@@ -55,6 +62,7 @@ void FlatBoard::Load(const unsigned char* packed) {
       AddTerm(baseSum_, baseTerms_[p]);
     }
   }
+  baseContext_ = kContextUnknown;
   CopyPosition(base_, current_);
   clicks_ = -1;
   turns_.Forget();
@@ -193,22 +201,26 @@ void FlatBoard::Pack(unsigned char* out) {
 int32_t FlatBoard::Estimate(int32_t disorder) {
   if (current_.changed == ~uint64_t{0}) return FlatEstimate(*flat_, rules_, current_, disorder);
   const bool ordered = FlatNeedsDistances(rules_, disorder);
+  if (baseContext_ == kContextUnknown) baseContext_ = GoalContext(base_);
+  const uint64_t baseContext = baseContext_;
   if (baseDisorder_ != disorder) {
     baseWanted_ = FlatWanted(*flat_, rules_, base_);
     if (ordered) DistancesOf(base_, baseDistance_);
     for (int32_t p = 0; p < flat_->pileCount; ++p)
-      baseWorth_[p] =
-          FlatPileWorth(*flat_, rules_, base_, p, baseWanted_, baseDistance_, disorder);
+      baseWorth_[p] = PileWorth(base_, p, &baseTerms_[p], baseContext, baseWanted_,
+                                baseDistance_, disorder);
     baseDisorder_ = disorder;
   }
   const CardMask wanted = FlatWanted(*flat_, rules_, current_);
   GoalDistance distance{};
   bool same = true;
   // The distances read only the goal piles' tops: most moves leave them.
-  if (ordered && !SameGoalTops()) {
+  const bool sameTops = SameGoalTops();
+  if (ordered && !sameTops) {
     DistancesOf(current_, distance);
     same = std::memcmp(distance.of, baseDistance_.of, sizeof distance.of) == 0;
   }
+  const uint64_t context = sameTops ? baseContext : GoalContext(current_);
   // A pile's worth reads the wanted cards only where it holds them, and
   // the goal piles at all only where it holds two cards or more.
   uint64_t again =
@@ -221,7 +233,11 @@ int32_t FlatBoard::Estimate(int32_t disorder) {
       h += baseWorth_[p];
       continue;
     }
-    currentWorth_[p] = FlatPileWorth(*flat_, rules_, current_, p, wanted, order, disorder);
+    // A pile the move left keeps its term; a changed one has one if keyed.
+    const PositionKey* term = !(current_.changed >> p & 1) ? &baseTerms_[p]
+                              : keyed_ && (keyedPiles_ >> p & 1) ? &currentTerms_[p]
+                                                                 : nullptr;
+    currentWorth_[p] = PileWorth(current_, p, term, context, wanted, order, disorder);
     h += currentWorth_[p];
   }
   if (ordered) currentDistance_ = order;
@@ -229,6 +245,39 @@ int32_t FlatBoard::Estimate(int32_t disorder) {
   weighedPiles_ = again;
   currentWanted_ = wanted;
   return h;
+}
+
+// The goal piles' tops of `pos` in one word, six bits each, with bit 63
+// set (an empty memo entry has none); 0 where they do not fit.
+uint64_t FlatBoard::GoalContext(const FlatPosition& pos) const {
+  if (!memoPiles_) return 0;
+  uint64_t context = uint64_t{1} << 63;
+  for (int32_t g = 0; g < flat_->goalCount; ++g) {
+    const int32_t i = flat_->goals[g];
+    context |= static_cast<uint64_t>(pos.Empty(i) ? 52 : CardValue(pos.Top(i))) << (6 * g);
+  }
+  return context;
+}
+
+// The worth of pile `p` of `pos` (see FlatPileWorth), from the memo where
+// the pile, known by its key `term`, was weighed under the same goal tops
+// (`context`) and disorder.
+int32_t FlatBoard::PileWorth(const FlatPosition& pos, int32_t p, const PositionKey* term,
+                             uint64_t context, CardMask wanted, const GoalDistance& distance,
+                             int32_t disorder) {
+  if (!term || !context || !(memoPiles_ >> p & 1) || pos.count[p] < 2)
+    return FlatPileWorth(*flat_, rules_, pos, p, wanted, distance, disorder);
+  // Made at its first use: most searches end before their strategies weigh.
+  if (!worthMemo_) worthMemo_ = std::make_unique<WorthMemo[]>(kWorthMemos);
+  context |= static_cast<uint64_t>(p) << 48;
+  const uint64_t hash = (term->a ^ context * 0x9E3779B97F4A7C15ull) + static_cast<uint32_t>(disorder);
+  WorthMemo& m = worthMemo_[(hash >> 40) % kWorthMemos];
+  if (m.context == context && m.disorder == disorder && m.term == *term) return m.worth;
+  m.term = *term;
+  m.context = context;
+  m.disorder = disorder;
+  m.worth = FlatPileWorth(*flat_, rules_, pos, p, wanted, distance, disorder);
+  return m.worth;
 }
 
 // The goal distances of `pos` (see GoalDistances), taken from the memo when

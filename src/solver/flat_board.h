@@ -118,6 +118,26 @@ class FlatBoard : public Board {
   };
   void DistancesOf(const FlatPosition& pos, GoalDistance& out);
   DistanceMemo distanceMemo_[kDistanceMemos];
+  // Worths of piles weighed lately, by the pile's key term, its place and
+  // the goal piles' tops (which fix the cards wanted and the goal
+  // distances) with the disorder: a search weighs the same columns under
+  // the same goal piles over and over (a card sent home by several
+  // siblings, a position rebuilt from its parent and weighed again).
+  struct WorthMemo {
+    PositionKey term;
+    uint64_t context = 0;  // GoalContext with the pile's place; 0: empty
+    int32_t disorder = 0;
+    int32_t worth = 0;
+  };
+  static constexpr int32_t kWorthMemos = 1024;
+  uint64_t GoalContext(const FlatPosition& pos) const;
+  static constexpr uint64_t kContextUnknown = 1;
+  uint64_t baseContext_ = kContextUnknown;  // GoalContext(base_) once made
+  int32_t PileWorth(const FlatPosition& pos, int32_t p, const PositionKey* term,
+                    uint64_t context, CardMask wanted, const GoalDistance& distance,
+                    int32_t disorder);
+  std::unique_ptr<WorthMemo[]> worthMemo_;
+  uint64_t memoPiles_ = 0;  // piles whose worth the memo keeps
 };
 
 // Whether a snapshot can be searched on a flat position: its cards fit.
