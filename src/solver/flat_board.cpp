@@ -211,11 +211,12 @@ int32_t FlatBoard::Estimate(int32_t disorder) {
                                 baseDistance_, disorder);
     baseDisorder_ = disorder;
   }
-  const CardMask wanted = FlatWanted(*flat_, rules_, current_);
-  GoalDistance distance{};
+  // The wanted cards and the distances read only the goal piles' tops:
+  // most moves leave them, and most leave the goal piles untouched.
+  const bool sameTops = !(current_.changed & flat_->goalPiles) || SameGoalTops();
+  const CardMask wanted = sameTops ? baseWanted_ : FlatWanted(*flat_, rules_, current_);
+  GoalDistance distance;
   bool same = true;
-  // The distances read only the goal piles' tops: most moves leave them.
-  const bool sameTops = SameGoalTops();
   if (ordered && !sameTops) {
     DistancesOf(current_, distance);
     same = std::memcmp(distance.of, baseDistance_.of, sizeof distance.of) == 0;
