@@ -51,6 +51,8 @@ void FlatBoard::Load(const unsigned char* packed) {
     baseSum_ = known->sum;
     if (known->disorder != kNoDisorder) {
       std::memcpy(baseWorth_, known->worth, sizeof(int32_t) * n);
+      baseTotal_ = 0;
+      for (int32_t p = 0; p < n; ++p) baseTotal_ += baseWorth_[p];
       baseWanted_ = known->wanted;
       if (FlatNeedsDistances(rules_, known->disorder)) baseDistance_ = known->distance;
       baseDisorder_ = known->disorder;
@@ -206,9 +208,12 @@ int32_t FlatBoard::Estimate(int32_t disorder) {
   if (baseDisorder_ != disorder) {
     baseWanted_ = FlatWanted(*flat_, rules_, base_);
     if (ordered) DistancesOf(base_, baseDistance_);
-    for (int32_t p = 0; p < flat_->pileCount; ++p)
+    baseTotal_ = 0;
+    for (int32_t p = 0; p < flat_->pileCount; ++p) {
       baseWorth_[p] = PileWorth(base_, p, &baseTerms_[p], baseContext, baseWanted_,
                                 baseDistance_, disorder);
+      baseTotal_ += baseWorth_[p];
+    }
     baseDisorder_ = disorder;
   }
   // The wanted cards and the distances read only the goal piles' tops:
@@ -228,12 +233,11 @@ int32_t FlatBoard::Estimate(int32_t disorder) {
       same ? current_.changed : current_.changed | PilesReadingGoals(current_, disorder);
   if (same && wanted != baseWanted_) again |= PilesHolding(current_, wanted ^ baseWanted_);
   const GoalDistance& order = same ? baseDistance_ : distance;
-  int32_t h = 0;
-  for (int32_t p = 0; p < flat_->pileCount; ++p) {
-    if (!(again >> p & 1)) {
-      h += baseWorth_[p];
-      continue;
-    }
+  again &= flat_->pileCount < 64 ? (uint64_t{1} << flat_->pileCount) - 1 : ~uint64_t{0};
+  int32_t h = baseTotal_;
+  for (uint64_t m = again; m; m &= m - 1) {
+    const int32_t p = std::countr_zero(m);
+    h -= baseWorth_[p];
     // A pile the move left keeps its term; a changed one has one if keyed.
     const PositionKey* term = !(current_.changed >> p & 1) ? &baseTerms_[p]
                               : keyed_ && (keyedPiles_ >> p & 1) ? &currentTerms_[p]

@@ -71,6 +71,7 @@ class FlatBoard : public Board {
   PositionKey baseTerms_[kMaxPiles];
   PositionKey baseSum_;
   int32_t baseWorth_[kMaxPiles] = {};
+  int32_t baseTotal_ = 0;  // the sum of baseWorth_
   CardMask baseWanted_ = 0;
   GoalDistance baseDistance_{};  // where some pile gives cards only to goal piles
   int32_t baseDisorder_ = kNoDisorder;  // baseWorth_ not yet made
