@@ -30,6 +30,44 @@ constexpr int32_t kRunLifted = -6;
 constexpr int32_t kRunEmpty = 60;
 constexpr int32_t kRunEmptyOpen = 120;
 
+// What the `n` cards of pile `i` add to the estimate by how they lie (see
+// FlatPileWorth); with `kBlockers`, less the cards lying above a card the
+// goal piles need sooner by `distance`, each counted once, read on the
+// same walk. A walk of its own for each, since it runs for every pile
+// weighed.
+template <bool kBlockers>
+int32_t CardsWorth(const TableRules& rules, const FlatPosition& pos, int32_t i, int32_t n,
+                   CardMask wanted, const GoalDistance& distance, int32_t disorder) {
+  int32_t h = 0;
+  int32_t blocking = 0;
+  uint8_t soonest = kNeverNeeded;
+  const uint8_t* cards = pos.cards + pos.start[i];
+  for (int32_t k = 0; k < n; ++k) {
+    const uint8_t c = cards[k];
+    const int32_t above = n - 1 - k;
+    if constexpr (kBlockers) {
+      const uint8_t d = distance.of[CardValue(c)];
+      blocking += d > soonest;
+      soonest = std::min(soonest, d);
+    }
+    if (CardFace(c) == FaceDown) {
+      h -= kFaceDown;
+      continue;
+    }
+    const int32_t v = CardValue(c);
+    if (k > 0) {
+      const uint8_t below = cards[k - 1];
+      const int32_t b = CardValue(below);
+      if (IsUp(below) && InMask(rules.buildsOn[i][b], v))
+        h += kBuilt + (Suit(b) == Suit(v) ? kBuiltInSuit : 0);
+      else
+        h -= disorder * (above + 1);
+    }
+    if (InMask(wanted, v)) h -= kWantedCover * above;
+  }
+  return h - kBlocker * blocking;
+}
+
 }  // namespace
 
 CardMask FlatWanted(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos) {
@@ -74,40 +112,13 @@ int32_t FlatPileWorth(const FlatRules& flat, const TableRules& rules, const Flat
     return kFreeColumn;
   }
   if (p.Has(PileFlags::ManualFillSource)) return home - kStockCard * n;
-  int32_t h = home;
-  // kBlockerEstimate: the cards lying above a card the goal piles need
-  // sooner by `distance`, each counted once, read on the same walk.
-  int32_t blocking = 0;
-  uint8_t soonest = kNeverNeeded;
-  for (int32_t k = 0; k < n; ++k) {
-    const uint8_t c = pos.At(i, k);
-    const int32_t above = n - 1 - k;
-    if (blockers) {
-      const uint8_t d = distance.of[CardValue(c)];
-      blocking += d > soonest;
-      soonest = std::min(soonest, d);
-    }
-    if (CardFace(c) == FaceDown) {
-      h -= kFaceDown;
-      continue;
-    }
-    const int32_t v = CardValue(c);
-    if (k > 0) {
-      const uint8_t below = pos.At(i, k - 1);
-      const int32_t b = CardValue(below);
-      if (IsUp(below) && InMask(rules.buildsOn[i][b], v))
-        h += kBuilt + (Suit(b) == Suit(v) ? kBuiltInSuit : 0);
-      else
-        h -= disorder * (above + 1);
-    }
-    if (InMask(wanted, v)) h -= kWantedCover * above;
-  }
+  int32_t h = home + (blockers ? CardsWorth<true>(rules, pos, i, n, wanted, distance, disorder)
+                               : CardsWorth<false>(rules, pos, i, n, wanted, distance, disorder));
   if (rules.goalOnlyStack[i]) {
     uint8_t values[kMaxCards];
     for (int32_t k = 0; k < n; ++k) values[k] = static_cast<uint8_t>(CardValue(pos.At(i, k)));
     h -= kBlocked * BlockingPairs(values, n, distance);
   }
-  h -= kBlocker * blocking;
   return h;
 }
 
@@ -140,9 +151,7 @@ bool FlatNeedsDistances(const TableRules& rules, int32_t disorder) {
   return rules.anyGoalOnlyStack || disorder == kBlockerEstimate;
 }
 
-int32_t FlatPileScore(const FlatRules& flat, const FlatPosition& pos, int32_t i) {
-  if (!(flat.gameFlags & GameFlags::FourRank))
-    return flat.piles[i].Has(PileFlags::WinGoal) ? pos.count[i] : 0;
+int32_t FlatFourRankScore(const FlatPosition& pos, int32_t i) {
   return FourOfARank(pos, i) ? 4 : 0;
 }
 

@@ -40,10 +40,16 @@ int32_t FlatPileWorth(const FlatRules& flat, const TableRules& rules, const Flat
 int32_t FlatRunWorth(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                      int32_t i, int32_t empty);
 // Cards on the goal piles, or four times the piles of four of a rank in a
-// game with that goal (GameScore); what pile `i` adds to it; and whether
-// the game is won (IsWon).
+// game with that goal (GameScore); what pile `i` adds to it (inline, since
+// every pile weighed reads it), by the four-of-a-rank goal in a game with
+// it; and whether the game is won (IsWon).
 int32_t FlatScore(const FlatRules& flat, const FlatPosition& pos);
-int32_t FlatPileScore(const FlatRules& flat, const FlatPosition& pos, int32_t i);
+int32_t FlatFourRankScore(const FlatPosition& pos, int32_t i);
+inline int32_t FlatPileScore(const FlatRules& flat, const FlatPosition& pos, int32_t i) {
+  if (!(flat.gameFlags & GameFlags::FourRank))
+    return flat.piles[i].Has(PileFlags::WinGoal) ? pos.count[i] : 0;
+  return FlatFourRankScore(pos, i);
+}
 bool FlatWon(const FlatRules& flat, const FlatPosition& pos);
 
 }  // namespace tarnik::solver
