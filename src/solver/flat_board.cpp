@@ -198,20 +198,49 @@ void FlatBoard::Pack(unsigned char* out) {
   if (keyed_ && !flat_->sorts) Remember(out, flat_->pileCount + flat_->deckSize + 1);
 }
 
+// The worth of pile `p` of `pos` (see FlatPileWorth), from the memo where
+// the pile, known by its key `term`, was weighed with the same goal tops
+// and disorder. Inline: the estimate asks it for every pile it weighs.
+inline int32_t FlatBoard::PileWorth(const FlatPosition& pos, int32_t p, const PositionKey* term,
+                                    const Weighing& w) {
+  if (term && (memoPiles_ >> p & 1) && pos.count[p] >= 2 && w.context) {
+    const uint64_t context = w.context | static_cast<uint64_t>(p) << 48;
+    const uint64_t hash =
+        (term->a ^ context * 0x9E3779B97F4A7C15ull) + static_cast<uint32_t>(w.disorder);
+    WorthMemo& m = worthMemo_[(hash >> 40) % kWorthMemos];
+    if (m.context == context && m.disorder == w.disorder && m.term == *term) return m.worth;
+    return WeighMissed(pos, p, *term, w, context, m);
+  }
+  return FlatPileWorth(*flat_, rules_, pos, p, w.wanted, *w.distance, w.disorder);
+}
+
+// Weighs pile `p` and keeps its worth in the memo's entry `m`.
+int32_t FlatBoard::WeighMissed(const FlatPosition& pos, int32_t p, const PositionKey& term,
+                               const Weighing& w, uint64_t context, WorthMemo& m) {
+  m.term = term;
+  m.context = context;
+  m.disorder = w.disorder;
+  m.worth = FlatPileWorth(*flat_, rules_, pos, p, w.wanted, *w.distance, w.disorder);
+  return m.worth;
+}
+
 // Only the piles the move changed are weighed again, unless the goal piles
 // want other cards now or need the cards in another order.
 int32_t FlatBoard::Estimate(int32_t disorder) {
   if (current_.changed == ~uint64_t{0}) return FlatEstimate(*flat_, rules_, current_, disorder);
   const bool ordered = FlatNeedsDistances(rules_, disorder);
+  // The memo is made at its first use: most searches end before their
+  // strategies weigh.
+  if (memoPiles_ && !worthMemo_) worthMemo_ = std::make_unique<WorthMemo[]>(kWorthMemos);
   if (baseContext_ == kContextUnknown) baseContext_ = GoalContext(base_);
   const uint64_t baseContext = baseContext_;
   if (baseDisorder_ != disorder) {
     baseWanted_ = FlatWanted(*flat_, rules_, base_);
     if (ordered) DistancesOf(base_, baseDistance_);
     baseTotal_ = 0;
+    const Weighing w{baseContext, baseWanted_, &baseDistance_, disorder};
     for (int32_t p = 0; p < flat_->pileCount; ++p) {
-      baseWorth_[p] = PileWorth(base_, p, &baseTerms_[p], baseContext, baseWanted_,
-                                baseDistance_, disorder);
+      baseWorth_[p] = PileWorth(base_, p, &baseTerms_[p], w);
       baseTotal_ += baseWorth_[p];
     }
     baseDisorder_ = disorder;
@@ -235,6 +264,7 @@ int32_t FlatBoard::Estimate(int32_t disorder) {
   const GoalDistance& order = same ? baseDistance_ : distance;
   again &= flat_->pileCount < 64 ? (uint64_t{1} << flat_->pileCount) - 1 : ~uint64_t{0};
   int32_t h = baseTotal_;
+  const Weighing w{context, wanted, &order, disorder};
   for (uint64_t m = again; m; m &= m - 1) {
     const int32_t p = std::countr_zero(m);
     h -= baseWorth_[p];
@@ -242,7 +272,7 @@ int32_t FlatBoard::Estimate(int32_t disorder) {
     const PositionKey* term = !(current_.changed >> p & 1) ? &baseTerms_[p]
                               : keyed_ && (keyedPiles_ >> p & 1) ? &currentTerms_[p]
                                                                  : nullptr;
-    currentWorth_[p] = PileWorth(current_, p, term, context, wanted, order, disorder);
+    currentWorth_[p] = PileWorth(current_, p, term, w);
     h += currentWorth_[p];
   }
   if (ordered) currentDistance_ = order;
@@ -262,27 +292,6 @@ uint64_t FlatBoard::GoalContext(const FlatPosition& pos) const {
     context |= static_cast<uint64_t>(pos.Empty(i) ? 52 : CardValue(pos.Top(i))) << (6 * g);
   }
   return context;
-}
-
-// The worth of pile `p` of `pos` (see FlatPileWorth), from the memo where
-// the pile, known by its key `term`, was weighed under the same goal tops
-// (`context`) and disorder.
-int32_t FlatBoard::PileWorth(const FlatPosition& pos, int32_t p, const PositionKey* term,
-                             uint64_t context, CardMask wanted, const GoalDistance& distance,
-                             int32_t disorder) {
-  if (!term || !context || !(memoPiles_ >> p & 1) || pos.count[p] < 2)
-    return FlatPileWorth(*flat_, rules_, pos, p, wanted, distance, disorder);
-  // Made at its first use: most searches end before their strategies weigh.
-  if (!worthMemo_) worthMemo_ = std::make_unique<WorthMemo[]>(kWorthMemos);
-  context |= static_cast<uint64_t>(p) << 48;
-  const uint64_t hash = (term->a ^ context * 0x9E3779B97F4A7C15ull) + static_cast<uint32_t>(disorder);
-  WorthMemo& m = worthMemo_[(hash >> 40) % kWorthMemos];
-  if (m.context == context && m.disorder == disorder && m.term == *term) return m.worth;
-  m.term = *term;
-  m.context = context;
-  m.disorder = disorder;
-  m.worth = FlatPileWorth(*flat_, rules_, pos, p, wanted, distance, disorder);
-  return m.worth;
 }
 
 // The goal distances of `pos` (see GoalDistances), taken from the memo when

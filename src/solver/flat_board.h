@@ -134,9 +134,18 @@ class FlatBoard : public Board {
   uint64_t GoalContext(const FlatPosition& pos) const;
   static constexpr uint64_t kContextUnknown = 1;
   uint64_t baseContext_ = kContextUnknown;  // GoalContext(base_) once made
+  // What the piles of one position are weighed with: the goal piles' tops
+  // (GoalContext), the cards they want, the goal distances, the disorder.
+  struct Weighing {
+    uint64_t context;
+    CardMask wanted;
+    const GoalDistance* distance;
+    int32_t disorder;
+  };
   int32_t PileWorth(const FlatPosition& pos, int32_t p, const PositionKey* term,
-                    uint64_t context, CardMask wanted, const GoalDistance& distance,
-                    int32_t disorder);
+                    const Weighing& w);
+  int32_t WeighMissed(const FlatPosition& pos, int32_t p, const PositionKey& term,
+                      const Weighing& w, uint64_t context, WorthMemo& m);
   std::unique_ptr<WorthMemo[]> worthMemo_;
   uint64_t memoPiles_ = 0;  // piles whose worth the memo keeps
 };
