@@ -233,49 +233,45 @@ int32_t FlatBoard::Estimate(int32_t disorder) {
   // strategies weigh.
   if (memoPiles_ && !worthMemo_) worthMemo_ = std::make_unique<WorthMemo[]>(kWorthMemos);
   if (baseContext_ == kContextUnknown) baseContext_ = GoalContext(base_);
-  const uint64_t baseContext = baseContext_;
-  if (baseDisorder_ != disorder) {
-    baseWanted_ = FlatWanted(*flat_, rules_, base_);
-    if (ordered) DistancesOf(base_, baseDistance_);
-    baseTotal_ = 0;
-    const Weighing w{baseContext, baseWanted_, &baseDistance_, disorder};
-    for (int32_t p = 0; p < flat_->pileCount; ++p) {
-      baseWorth_[p] = PileWorth(base_, p, &baseTerms_[p], w);
-      baseTotal_ += baseWorth_[p];
-    }
-    baseDisorder_ = disorder;
-  }
+  if (baseDisorder_ != disorder) WeighBase(disorder, ordered);
   // The wanted cards and the distances read only the goal piles' tops:
   // most moves leave them, and most leave the goal piles untouched.
-  const bool sameTops = !(current_.changed & flat_->goalPiles) || SameGoalTops();
-  const CardMask wanted = sameTops ? baseWanted_ : FlatWanted(*flat_, rules_, current_);
-  GoalDistance distance;
-  bool same = true;
-  if (ordered && !sameTops) {
-    DistancesOf(current_, distance);
-    same = std::memcmp(distance.of, baseDistance_.of, sizeof distance.of) == 0;
+  uint64_t context = baseContext_;
+  bool sameTops = true;
+  if (current_.changed & flat_->goalPiles) {
+    context = GoalContext(current_);
+    sameTops = context ? context == baseContext_ : SameGoalTops();
   }
-  const uint64_t context = sameTops ? baseContext : GoalContext(current_);
+  CardMask wanted = baseWanted_;
+  const GoalDistance* order = &baseDistance_;
+  bool same = true;
+  if (!sameTops) {
+    const TopsMemo& tops = TopsOf(current_, context, ordered);
+    wanted = tops.wanted;
+    if (ordered && std::memcmp(tops.distance.of, baseDistance_.of, sizeof tops.distance.of) != 0) {
+      order = &tops.distance;
+      same = false;
+    }
+  }
   // A pile's worth reads the wanted cards only where it holds them, and
   // the goal piles at all only where it holds two cards or more.
   uint64_t again =
       same ? current_.changed : current_.changed | PilesReadingGoals(current_, disorder);
   if (same && wanted != baseWanted_) again |= PilesHolding(current_, wanted ^ baseWanted_);
-  const GoalDistance& order = same ? baseDistance_ : distance;
   again &= flat_->pileCount < 64 ? (uint64_t{1} << flat_->pileCount) - 1 : ~uint64_t{0};
   int32_t h = baseTotal_;
-  const Weighing w{context, wanted, &order, disorder};
+  const Weighing w{context, wanted, order, disorder};
   for (uint64_t m = again; m; m &= m - 1) {
     const int32_t p = std::countr_zero(m);
     h -= baseWorth_[p];
     // A pile the move left keeps its term; a changed one has one if keyed.
-    const PositionKey* term = !(current_.changed >> p & 1) ? &baseTerms_[p]
-                              : keyed_ && (keyedPiles_ >> p & 1) ? &currentTerms_[p]
-                                                                 : nullptr;
+    const PositionKey* term = &baseTerms_[p];
+    if (current_.changed >> p & 1)
+      term = keyed_ && (keyedPiles_ >> p & 1) ? &currentTerms_[p] : nullptr;
     currentWorth_[p] = PileWorth(current_, p, term, w);
     h += currentWorth_[p];
   }
-  if (ordered) currentDistance_ = order;
+  if (ordered) currentDistance_ = *order;
   weighedDisorder_ = disorder;
   weighedPiles_ = again;
   currentWanted_ = wanted;
@@ -285,7 +281,7 @@ int32_t FlatBoard::Estimate(int32_t disorder) {
 // The goal piles' tops of `pos` in one word, six bits each, with bit 63
 // set (an empty memo entry has none); 0 where they do not fit.
 uint64_t FlatBoard::GoalContext(const FlatPosition& pos) const {
-  if (!memoPiles_) return 0;
+  if (flat_->goalCount > kMemoGoals) return 0;
   uint64_t context = uint64_t{1} << 63;
   for (int32_t g = 0; g < flat_->goalCount; ++g) {
     const int32_t i = flat_->goals[g];
@@ -294,27 +290,40 @@ uint64_t FlatBoard::GoalContext(const FlatPosition& pos) const {
   return context;
 }
 
-// The goal distances of `pos` (see GoalDistances), taken from the memo when
-// the goal piles showed the same tops lately: a search meets the same few
-// tops over and over, and walking the drop tables again for each child
-// cost a fifth of a best-first estimate.
-void FlatBoard::DistancesOf(const FlatPosition& pos, GoalDistance& out) {
-  const int32_t n = flat_->goalCount;
-  if (n > kMemoGoals) {
-    FlatDistances(*flat_, rules_, pos, out);
-    return;
+// The weights of every pile of the position expanded, with the wanted
+// cards and goal distances they read.
+void FlatBoard::WeighBase(int32_t disorder, bool ordered) {
+  const TopsMemo& tops = TopsOf(base_, baseContext_, ordered);
+  baseWanted_ = tops.wanted;
+  if (ordered) baseDistance_ = tops.distance;
+  baseTotal_ = 0;
+  const Weighing w{baseContext_, baseWanted_, &baseDistance_, disorder};
+  for (int32_t p = 0; p < flat_->pileCount; ++p) {
+    baseWorth_[p] = PileWorth(base_, p, &baseTerms_[p], w);
+    baseTotal_ += baseWorth_[p];
   }
-  int32_t tops[kMemoGoals];
-  FlatGoalTops(*flat_, pos, tops);
-  uint32_t hash = 0;
-  for (int32_t g = 0; g < n; ++g) hash = (hash ^ static_cast<uint32_t>(tops[g])) * 0x9E3779B1u;
-  DistanceMemo& m = distanceMemo_[(hash >> 16) % kDistanceMemos];
-  if (!m.filled || std::memcmp(m.tops, tops, sizeof(int32_t) * n) != 0) {
-    GoalDistances(rules_, flat_->goals, tops, n, m.distance);
-    std::memcpy(m.tops, tops, sizeof(int32_t) * n);
-    m.filled = true;
+  baseDisorder_ = disorder;
+}
+
+// The cards the goal piles of `pos` want and, when `ordered`, the goal
+// distances (see GoalDistances), from the memo when the goal piles showed
+// the same tops (`context`) lately: a search meets the same few tops over
+// and over, and walking the drop tables again for each child cost a fifth
+// of a best-first estimate. Without a context they are made afresh.
+const FlatBoard::TopsMemo& FlatBoard::TopsOf(const FlatPosition& pos, uint64_t context,
+                                             bool ordered) {
+  const uint64_t slot = (context * 0x9E3779B97F4A7C15ull) >> (64 - kTopsMemoBits);
+  TopsMemo& m = context ? topsMemo_[slot] : unmemoed_;
+  if (m.context != context || !context) {
+    m.context = context;
+    m.wanted = FlatWanted(*flat_, rules_, pos);
+    m.distances = false;
   }
-  out = m.distance;
+  if (ordered && !m.distances) {
+    FlatDistances(*flat_, rules_, pos, m.distance);
+    m.distances = true;
+  }
+  return m;
 }
 
 // Whether every goal pile shows the same top (or none) in current_ as in base_.

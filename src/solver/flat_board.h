@@ -109,16 +109,22 @@ class FlatBoard : public Board {
   int32_t currentWorth_[kMaxPiles];
   CardMask currentWanted_ = 0;
   GoalDistance currentDistance_{};  // where the worths read it
-  // Goal distances made lately, by the goal piles' tops (DistancesOf).
+  // What the goal piles' tops give the estimate, made lately, by the tops
+  // (GoalContext): the cards they want and, for an estimate that reads
+  // them, the goal distances.
   static constexpr int32_t kMemoGoals = 8;
-  static constexpr int32_t kDistanceMemos = 64;
-  struct DistanceMemo {
-    bool filled = false;
-    int32_t tops[kMemoGoals];
+  static constexpr int32_t kTopsMemoBits = 6;  // the top bits of a multiplicative hash
+  static constexpr int32_t kTopsMemos = 1 << kTopsMemoBits;
+  struct TopsMemo {
+    uint64_t context = 0;  // 0: empty
+    bool distances = false;  // whether `distance` is made
+    CardMask wanted = 0;
     GoalDistance distance;
   };
-  void DistancesOf(const FlatPosition& pos, GoalDistance& out);
-  DistanceMemo distanceMemo_[kDistanceMemos];
+  const TopsMemo& TopsOf(const FlatPosition& pos, uint64_t context, bool ordered);
+  void WeighBase(int32_t disorder, bool ordered);
+  TopsMemo topsMemo_[kTopsMemos];
+  TopsMemo unmemoed_;  // the tops of a game with too many goal piles for a word
   // Worths of piles weighed lately, by the pile's key term, its place and
   // the goal piles' tops (which fix the cards wanted and the goal
   // distances) with the disorder: a search weighs the same columns under
@@ -142,8 +148,7 @@ class FlatBoard : public Board {
     const GoalDistance* distance;
     int32_t disorder;
   };
-  int32_t PileWorth(const FlatPosition& pos, int32_t p, const PositionKey* term,
-                    const Weighing& w);
+  int32_t PileWorth(const FlatPosition& pos, int32_t p, const PositionKey* term, const Weighing& w);
   int32_t WeighMissed(const FlatPosition& pos, int32_t p, const PositionKey& term,
                       const Weighing& w, uint64_t context, WorthMemo& m);
   std::unique_ptr<WorthMemo[]> worthMemo_;
