@@ -42,6 +42,7 @@ class FlatBoard : public Board {
   void AllowTransfers() override { transfers_ = true; }
   int64_t Bytes() const override {
     return sizeof(*this) + kRecent * sizeof(Recent) +
+           (worthMemo_ ? kWorthMemos * static_cast<int64_t>(sizeof(WorthMemo)) : 0) +
            static_cast<int64_t>(turns_.at.capacity() * (sizeof(FlatPosition) + sizeof(uint32_t)));
   }
 
