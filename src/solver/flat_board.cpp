@@ -290,7 +290,7 @@ uint64_t FlatBoard::GoalContext(const FlatPosition& pos) const {
   return context;
 }
 
-// The weights of every pile of the position expanded, with the wanted
+// The worths of every pile of the position expanded, with the wanted
 // cards and goal distances they read.
 void FlatBoard::WeighBase(int32_t disorder, bool ordered) {
   const TopsMemo& tops = TopsOf(base_, baseContext_, ordered);
