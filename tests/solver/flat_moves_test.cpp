@@ -17,6 +17,7 @@
 #include "solver/engine_board.h"
 #include "solver/flat_board.h"
 #include "solver/flat_rules.h"
+#include "solver/heuristic.h"
 #include "solver/sandbox.h"
 #include "solver/solver.h"
 #include "overlapping_game.h"
@@ -40,8 +41,11 @@ std::string Describe(const std::vector<SolverAction>& line) {
 }
 
 // The first difference between the two boards after both played `choice`
-// from the same position, or "".
-std::string AfterMove(Board& engine, Board& flat, const Choice& choice, int32_t stride) {
+// from the same position, or "". The estimates the engine does not make
+// (with the cards that must make way, by runs) are checked against
+// `fresh`, a flat board that loads the position and weighs every pile.
+std::string AfterMove(Board& engine, Board& flat, Board& fresh, const Choice& choice,
+                      int32_t stride) {
   std::vector<SolverAction> le, lf;
   engine.Play(choice, le);
   flat.Play(choice, lf);
@@ -56,12 +60,15 @@ std::string AfterMove(Board& engine, Board& flat, const Choice& choice, int32_t 
     return move + "the scores differ";
   if (engine.Estimate(2) != flat.Estimate(2) || engine.Estimate(0) != flat.Estimate(0))
     return move + "the estimates differ";
+  fresh.Load(pf.data());
+  for (int32_t d : {kBlockerEstimate, kRunEstimate})
+    if (flat.Estimate(d) != fresh.Estimate(d)) return move + "the flat estimates differ";
   return "";
 }
 
 // The first difference along one random playout of a deal, or "".
-std::string Playout(Board& engine, Board& flat, const PositionRecord& start, int32_t stride,
-                    uint32_t seed) {
+std::string Playout(Board& engine, Board& flat, Board& fresh, const PositionRecord& start,
+                    int32_t stride, uint32_t seed) {
   std::mt19937 random(seed);
   std::vector<SolverAction> le, lf;
   engine.LoadStart(start);
@@ -86,7 +93,7 @@ std::string Playout(Board& engine, Board& flat, const PositionRecord& start, int
       if (ce[k].clicks != cf[k].clicks || !(ce[k].action == cf[k].action))
         return at + "move " + Describe(ce[k]) + " against " + Describe(cf[k]);
     for (const Choice& c : ce)
-      if (std::string d = AfterMove(engine, flat, c, stride); !d.empty()) return at + d;
+      if (std::string d = AfterMove(engine, flat, fresh, c, stride); !d.empty()) return at + d;
     if (ce.empty()) break;
     le.clear();
     engine.Play(ce[random() % ce.size()], le);
@@ -113,9 +120,10 @@ bool CompareDeal(const SolverTable& table, const std::string& name, uint32_t see
     TableRules r = rules;
     if (!runs) r.stock = r.waste = -1;
     auto engine = std::make_unique<EngineBoard>(*game, r);
-    auto board = std::make_unique<FlatBoard>(*flat, r);
+    auto board = std::make_unique<FlatBoard>(*flat, r),
+         fresh = std::make_unique<FlatBoard>(*flat, r);
     const std::string d =
-        Playout(*engine, *board, table.position, PackedSize(r), seed * 7919 + runs);
+        Playout(*engine, *board, *fresh, table.position, PackedSize(r), seed * 7919 + runs);
     if (!d.empty())
       failures.push_back(name + " seed " + std::to_string(seed) + (runs ? "" : " (single clicks)") +
                          ", " + d);
