@@ -72,32 +72,34 @@ constexpr int32_t kShake = 10;
 // depth-first strategies, a best first minding the cards that must make
 // way and the free cells (kBlockerEstimate, "the quick one"), and two
 // depth-first strategies that make children lazily (StrategyKind::lazy),
-// one minding the same, one disorder. Each deal is mostly won early by one
-// of them or late by one that wanders less, and which one varies from deal
-// to deal; so each takes turns of its own length, and the quick and lazy
-// ones, and the shaken one, are let go once they have searched some
-// positions without a win. The quick one searches alone first: it wins
-// most deals within a few hundred positions. The turns and counts were
-// chosen on each strategy's positions to a win searching alone, FreeCell
-// seeds 1-2000, and checked on seeds 2001-3000, FreeCell (Two Cells) and
-// Baker's Game (see docs/solver.md, "FreeCell in fewer positions, second
-// round"). Earlier counts, positions in all at 400,000 on FreeCell seeds
-// 1-1000, 1001-2000 and 2001-3000: the lazy ones alone 1,536,244,
-// 1,077,447; without the quick one 806,131, 700,024, 1,181,517; all turns
-// 128 or 256 or 512, the first lazy one alone for 300, 657,275, 519,395,
-// 777,221.
+// one minding the same, one disorder. A deal is mostly won early by one of
+// them or late by one that wanders less, and which one varies from deal to
+// deal; so each takes turns of its own length, and the quick, lazy, shaken
+// and progress ones are let go once they have searched some positions
+// without a win. The first lazy one searches alone first: it wins most
+// deals within a few hundred positions, each cheaper than a best first's
+// (a best first weighs every child). The turns and counts were chosen on
+// each strategy's positions to a win searching alone (FreeCell seeds
+// 1-2000), weighing each position by its strategy's time, and checked on
+// seeds 2001-3000, FreeCell (Two Cells) and Baker's Game (docs/solver.md,
+// "FreeCell in fewer positions, second round"). Positions in all at
+// 400,000, FreeCell seeds 1-1000, 1001-2000, 2001-3000: the lazy ones
+// alone 1,536,244, 1,077,447, -; without the quick one 806,131, 700,024,
+// 1,181,517; turns of 128, 256 or 512, the first lazy one alone for 300,
+// 657,275, 519,395, 777,221.
 struct Share {
   int64_t turn;  // expansions a turn
   int64_t most;  // positions searched without a win before it is let go
 };
 constexpr int64_t kNever = INT64_MAX;
-constexpr Share kQuickShare{192, 2000};
-constexpr Share kBestShare{192, kNever};
+constexpr Share kQuickShare{256, 1200};
+constexpr Share kBestShare{512, kNever};
 constexpr Share kLeadShare{64, kNever};  // depth first minding disorder
-constexpr Share kBuildsShare{128, kNever};  // depth first minding builds only
-constexpr Share kShakenShare{192, 600};
-constexpr Share kLazyShares[] = {{128, 600}, {256, 1200}};  // minding blockers, disorder
-constexpr int64_t kQuickAlone = 192;  // positions the quick one searches alone first
+constexpr Share kBuildsShare{256, kNever};  // depth first minding builds only
+constexpr Share kProgressShare{128, 800};
+constexpr Share kShakenShare{128, 600};
+constexpr Share kLazyShares[] = {{64, 600}, {256, 1200}};  // minding blockers, disorder
+constexpr int64_t kFirstAlone = 384;  // positions the first lazy one searches alone first
 
 // Searches are heavy-tailed: one way of searching wins a deal at once where
 // another wanders for long, and which one varies from deal to deal. So
@@ -136,26 +138,21 @@ class Portfolio {
     // build on each other, not how far a card lies out of order; and, with
     // a simple stock, best first clicking it one click at a time and also
     // minding only whether cards build on each other. Where free cells
-    // limit the runs lifted, first of all the quick best first (see
-    // kQuickShare), and each strategy takes turns of its own length.
+    // limit the runs lifted, first of all the quick best first, and each
+    // strategy takes turns of its own length (see kQuickShare).
     const bool freeCells = !shared_ && flat_ && !byRuns &&
                            (flatRules_->anyFlags & PileFlags::NeedFreeCells);
     const auto share = [freeCells](const Share& s) { return freeCells ? s : Share{0, kNever}; };
-    if (freeCells) {
-      firstAlone_ = strategies_.size();
-      Add(StrategyKind{false, true, kBlockerEstimate}, kQuickShare);
-    }
+    if (freeCells) Add(StrategyKind{false, true, kBlockerEstimate}, kQuickShare);
     if (!byRuns) Add(StrategyKind{false, true, kDefaultDisorder}, share(kBestShare));
     Add(StrategyKind{true, true, kDefaultDisorder}, share(kLeadShare));
     if (!byRuns) Add(StrategyKind{true, true, 0}, share(kBuildsShare));
     if (rules_->stock >= 0) Add(StrategyKind{false, false, 0});
     // Where each strategy keeps its own positions, also one that plays only
     // moves that make progress, to find wins sooner; it cannot share a set,
-    // since the positions it enters it expands only in part. Where free
-    // cells limit the runs lifted, the quick and lazy strategies win such
-    // deals sooner, and its turns would only slow them.
-    if (!shared_ && flat_ && !byRuns && !freeCells)
-      Add(StrategyKind{true, true, kDefaultDisorder, true});
+    // since the positions it enters it expands only in part.
+    if (!shared_ && flat_ && !byRuns)
+      Add(StrategyKind{true, true, kDefaultDisorder, true}, share(kProgressShare));
     // Where free cells limit the runs lifted, one more depth-first
     // strategy minding only builds, its near ties shaken (kShake): there
     // each strategy wanders long on a few deals of its own, and one more
@@ -175,6 +172,7 @@ class Portfolio {
         lazy.lazy = true;
         Add(lazy, kLazyShares[k]);
       }
+      firstAlone_ = strategies_.size() - 2;
     }
     // Best first by stock phase with the estimate by runs, on progress
     // moves and the moves that enable them.
@@ -263,13 +261,13 @@ class Portfolio {
     }
   }
 
-  // The quick best first searches alone for kQuickAlone positions: an
+  // The first lazy strategy searches alone for kFirstAlone positions: an
   // answer when it wins, proves the deal lost (it keeps its own set and
   // tries every move) or the budget runs out, else none.
   std::optional<SolveResult> FirstAlone() {
-    for (int64_t spent = 0; spent < kQuickAlone && strategies_[firstAlone_]; spent += kSlice) {
+    for (int64_t spent = 0; spent < kFirstAlone && strategies_[firstAlone_]; spent += kSlice) {
       Strategy& s = *strategies_[firstAlone_];
-      const Strategy::State state = s.Step(std::min(kSlice, kQuickAlone - spent));
+      const Strategy::State state = s.Step(std::min(kSlice, kFirstAlone - spent));
       if (state == Strategy::State::Won) return Finish(Verdict::Won, &s);
       if (state == Strategy::State::Exhausted) return Finish(Verdict::Lost, nullptr);
       if (OutOfBudget()) return Finish(Verdict::Unknown, nullptr);
@@ -596,7 +594,7 @@ class Portfolio {
   int64_t lastProgress_ = 0;
   int64_t trimmedAt_ = 0;  // the bytes held when the allocator last trimmed
   bool alone_ = false;  // of the complete strategies only the lead goes on
-  size_t firstAlone_ = SIZE_MAX;  // the strategy that goes first alone, if any
+  size_t firstAlone_ = SIZE_MAX;  // the lazy strategy that goes first alone, if any
   size_t lead_ = 0;  // the complete strategy that goes on alone late in the budget
   // What the strategies let go had stored, expanded and brought home.
   struct {
