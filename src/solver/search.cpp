@@ -83,10 +83,11 @@ constexpr int32_t kShake = 10;
 // 1-2000), weighing each position by its strategy's time, and checked on
 // seeds 2001-3000, FreeCell (Two Cells) and Baker's Game (docs/solver.md,
 // "FreeCell in fewer positions, second round"). Positions in all at
-// 400,000, FreeCell seeds 1-1000, 1001-2000, 2001-3000: the lazy ones
-// alone 1,536,244, 1,077,447, -; without the quick one 806,131, 700,024,
-// 1,181,517; turns of 128, 256 or 512, the first lazy one alone for 300,
-// 657,275, 519,395, 777,221.
+// 400,000, FreeCell seeds 1-1000, 1001-2000, 2001-3000: without the lazy
+// ones 1,536,244 and 1,077,447 (the first two); without the quick one
+// 806,131, 700,024, 1,181,517; turns of 128, 256 or 512, the first lazy
+// one alone for 300, 657,275, 519,395, 777,221; as below, 601,508,
+// 508,387, 718,099.
 struct Share {
   int64_t turn;  // expansions a turn
   int64_t most;  // positions searched without a win before it is let go
