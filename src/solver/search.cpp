@@ -68,58 +68,39 @@ constexpr int32_t kBeamDisorder = 6;
 // disorder instead, 1,811,966 against 1,656,628 for the mix 19088743).
 constexpr int32_t kShake = 10;
 
-// Where free cells limit the runs lifted, two depth-first strategies that
-// make children lazily (StrategyKind::lazy), one minding only builds and
-// one minding disorder too; the first searches alone for this many
-// positions before the others start, since most deals it wins within them
-// (FreeCell, positions expanded in all at 400,000 positions, seeds 1-1000
-// and 1001-2000: 1,536,244 and 1,077,447 without them; with the first
-// alone for 1,000, 1,490,183 and 1,180,845; for 300, 1,407,734 and
-// 1,079,643; with both and 300, 1,081,189 and 830,651, and seed 711 won
-// within the bound; a third shaken within ranks, 1,044,917 and 841,856).
-constexpr int64_t kLazyAlone = 300;
-// A lazy strategy that has searched this many positions without a win is
-// let go: where it wins, it mostly wins early, and past that its turns
-// slow the others' wins and proofs of loss (positions in all at 400,000,
-// FreeCell seeds 1-1000 and 1001-2000, FreeCell (Two Cells) and Baker's
-// Game seeds 1-40: never let go, 1,081,189, 830,651, 1,600,791 with one
-// unknown, 994,892; after 1,000, 1,029,436, 978,932, 1,209,129, 825,978;
-// after 2,000, 1,008,489, 827,707, 1,440,610 with one unknown, 850,042;
-// after 4,000, 1,031,397, 830,651, 1,482,453 with one unknown, 888,269;
-// without the lazy strategies 1,536,244, 1,077,447, 1,175,290, 843,663).
-// Beside the quick best first (kQuickBestMost) they are let go sooner
-// (the same sets and seeds 2001-3000: after 2,000, 661,330, 520,163,
-// 852,022, 496,075 and 783,790; after 1,200, 657,275, 519,395, 836,406,
-// 478,155 and 777,221; after 1,000, 672,043, 534,814, 830,262, 471,243
-// and 771,789).
-constexpr int64_t kLazyMost = 1200;
-// Where the lazy strategies play, best first takes turns this many times
-// as long as the eager depth-first strategies, and the lazy ones this many:
-// after the first lazy one's positions alone, best first wins most of the
-// deals left (FreeCell, seeds 1-1000 and 1001-2000, FreeCell (Two Cells)
-// and Baker's Game seeds 1-40, positions in all at 400,000: all turns
-// alike, 1,008,489, 827,707, 1,440,610 with one unknown, 850,042; best
-// first 2, 3, 4 and 6 times, 936,283, 925,785, 933,324 and 963,374 on
-// seeds 1-1000; best first 4 and lazy 2 times, 911,492, 774,491, 874,824
-// and 486,209).
-constexpr int64_t kBestFirstTurns = 4;
-constexpr int64_t kLazyTurns = 2;
-// Where the lazy strategies play, one more best first, weighing the cards
-// that must make way and the free cells as the first lazy strategy does
-// (kBlockerEstimate), takes the first turn after the first lazy one's
-// positions alone, in turns as long as the lazy ones', and is let go once
-// it has searched this many positions without a win: most deals the first
-// lazy strategy does not win soon, it wins within a thousand, and where
-// it does not, the ordinary best first (whose estimate wins FreeCell (Two
-// Cells) seed 32, which this one misses) goes on. FreeCell seeds 1-1000,
-// 1001-2000 and 2001-3000, FreeCell (Two Cells) and Baker's Game seeds
-// 1-40, positions in all at 400,000, the lazy ones let go after 2,000:
-// without it 806,131, 700,024, 1,181,517, 862,181, 486,877; with it last
-// in the round and never let go, 784,964, 615,693, 871,730, 874,104,
-// 730,254; first and let go after 1,000, 661,330, 520,163, 783,790,
-// 852,022, 496,075; after 700, 687,731, 530,741, 782,144, 848,310,
-// 491,979; after 2,000, 668,242, 505,314, 773,796, 863,461, 509,131.
-constexpr int64_t kQuickBestMost = 1000;
+// Where free cells limit the runs lifted: beside best first and the eager
+// depth-first strategies, a best first minding the cards that must make
+// way and the free cells (kBlockerEstimate, "the quick one"), and two
+// depth-first strategies that make children lazily (StrategyKind::lazy),
+// one minding the same, one disorder. A deal is mostly won early by one of
+// them or late by one that wanders less, and which one varies from deal to
+// deal; so each takes turns of its own length, and the quick, lazy, shaken
+// and progress ones are let go once they have searched some positions
+// without a win. The first lazy one searches alone first: it wins most
+// deals within a few hundred positions, each cheaper than a best first's
+// (a best first weighs every child). The turns and counts were chosen on
+// each strategy's positions to a win searching alone (FreeCell seeds
+// 1-2000), weighing each position by its strategy's time, and checked on
+// seeds 2001-3000, FreeCell (Two Cells) and Baker's Game (docs/solver.md,
+// "FreeCell in fewer positions, second round"). Positions in all at
+// 400,000, FreeCell seeds 1-1000, 1001-2000, 2001-3000: without the lazy
+// ones 1,536,244 and 1,077,447 (the first two); without the quick one
+// 806,131, 700,024, 1,181,517; turns of 128, 256 or 512, the first lazy
+// one alone for 300, 657,275, 519,395, 777,221; as below, 601,508,
+// 508,387, 718,099.
+struct Share {
+  int64_t turn;  // expansions a turn
+  int64_t most;  // positions searched without a win before it is let go
+};
+constexpr int64_t kNever = INT64_MAX;
+constexpr Share kQuickShare{256, 1200};
+constexpr Share kBestShare{512, kNever};
+constexpr Share kLeadShare{64, kNever};  // depth first minding disorder
+constexpr Share kBuildsShare{256, kNever};  // depth first minding builds only
+constexpr Share kProgressShare{128, 800};
+constexpr Share kShakenShare{128, 600};
+constexpr Share kLazyShares[] = {{64, 600}, {256, 1200}};  // minding blockers, disorder
+constexpr int64_t kFirstAlone = 384;  // positions the first lazy one searches alone first
 
 // Searches are heavy-tailed: one way of searching wins a deal at once where
 // another wanders for long, and which one varies from deal to deal. So
@@ -158,22 +139,21 @@ class Portfolio {
     // build on each other, not how far a card lies out of order; and, with
     // a simple stock, best first clicking it one click at a time and also
     // minding only whether cards build on each other. Where free cells
-    // limit the runs lifted, first of all a best first minding the cards
-    // that must make way, let go early (kQuickBestMost).
+    // limit the runs lifted, first of all the quick best first, and each
+    // strategy takes turns of its own length (see kQuickShare).
     const bool freeCells = !shared_ && flat_ && !byRuns &&
                            (flatRules_->anyFlags & PileFlags::NeedFreeCells);
-    if (freeCells) {
-      quickBest_ = strategies_.size();
-      Add(StrategyKind{false, true, kBlockerEstimate}, kQuickBestMost);
-    }
-    if (!byRuns) Add(StrategyKind{false, true, kDefaultDisorder});
-    Add(StrategyKind{true, true, kDefaultDisorder});
-    if (!byRuns) Add(StrategyKind{true, true, 0});
+    const auto share = [freeCells](const Share& s) { return freeCells ? s : Share{0, kNever}; };
+    if (freeCells) Add(StrategyKind{false, true, kBlockerEstimate}, kQuickShare);
+    if (!byRuns) Add(StrategyKind{false, true, kDefaultDisorder}, share(kBestShare));
+    Add(StrategyKind{true, true, kDefaultDisorder}, share(kLeadShare));
+    if (!byRuns) Add(StrategyKind{true, true, 0}, share(kBuildsShare));
     if (rules_->stock >= 0) Add(StrategyKind{false, false, 0});
     // Where each strategy keeps its own positions, also one that plays only
     // moves that make progress, to find wins sooner; it cannot share a set,
     // since the positions it enters it expands only in part.
-    if (!shared_ && flat_ && !byRuns) Add(StrategyKind{true, true, kDefaultDisorder, true});
+    if (!shared_ && flat_ && !byRuns)
+      Add(StrategyKind{true, true, kDefaultDisorder, true}, share(kProgressShare));
     // Where free cells limit the runs lifted, one more depth-first
     // strategy minding only builds, its near ties shaken (kShake): there
     // each strategy wanders long on a few deals of its own, and one more
@@ -181,20 +161,19 @@ class Portfolio {
     if (freeCells) {
       StrategyKind shaken{true, true, 0};
       shaken.shake = kShake;
-      Add(shaken);
+      Add(shaken, kShakenShare);
     }
     // Where free cells limit the runs lifted, the two lazy strategies (see
-    // kLazyAlone), the first of them going first alone and minding, beside
-    // builds, the cards that lie above cards needed sooner and the free
-    // cells (kBlockerEstimate): it then wins more deals within its first
-    // few hundred positions.
+    // kQuickShare), the first minding, beside builds, the cards that lie
+    // above cards needed sooner and the free cells (kBlockerEstimate).
     if (freeCells) {
-      for (const int32_t disorder : {kBlockerEstimate, kDefaultDisorder}) {
-        StrategyKind lazy{true, true, disorder};
+      const int32_t disorders[] = {kBlockerEstimate, kDefaultDisorder};
+      for (size_t k = 0; k < 2; ++k) {
+        StrategyKind lazy{true, true, disorders[k]};
         lazy.lazy = true;
-        Add(lazy, kLazyMost);
+        Add(lazy, kLazyShares[k]);
       }
-      lazyFirst_ = strategies_.size() - 2;
+      firstAlone_ = strategies_.size() - 2;
     }
     // Best first by stock phase with the estimate by runs, on progress
     // moves and the moves that enable them.
@@ -241,8 +220,8 @@ class Portfolio {
     const auto resting = [&](size_t i) {
       return alone_ && !done[lead_] && i != lead_ && strategies_[i] && strategies_[i]->Complete();
     };
-    if (lazyFirst_ < strategies_.size()) {
-      if (const auto answer = LazyAlone()) return *answer;
+    if (firstAlone_ < strategies_.size()) {
+      if (const auto answer = FirstAlone()) return *answer;
     }
     for (size_t left = strategies_.size();;) {
       for (size_t i = 0; i < strategies_.size(); ++i) {
@@ -283,13 +262,13 @@ class Portfolio {
     }
   }
 
-  // The first lazy strategy searches alone for kLazyAlone positions: an
+  // The first lazy strategy searches alone for kFirstAlone positions: an
   // answer when it wins, proves the deal lost (it keeps its own set and
   // tries every move) or the budget runs out, else none.
-  std::optional<SolveResult> LazyAlone() {
-    for (int64_t spent = 0; spent < kLazyAlone && strategies_[lazyFirst_]; spent += kSlice) {
-      Strategy& s = *strategies_[lazyFirst_];
-      const Strategy::State state = s.Step(std::min(kSlice, kLazyAlone - spent));
+  std::optional<SolveResult> FirstAlone() {
+    for (int64_t spent = 0; spent < kFirstAlone && strategies_[firstAlone_]; spent += kSlice) {
+      Strategy& s = *strategies_[firstAlone_];
+      const Strategy::State state = s.Step(std::min(kSlice, kFirstAlone - spent));
       if (state == Strategy::State::Won) return Finish(Verdict::Won, &s);
       if (state == Strategy::State::Exhausted) return Finish(Verdict::Lost, nullptr);
       if (OutOfBudget()) return Finish(Verdict::Unknown, nullptr);
@@ -299,11 +278,10 @@ class Portfolio {
 
   // The expansions strategy `i` makes in a turn.
   int64_t SliceOf(size_t i) const {
+    if (turns_[i] > 0) return turns_[i];
     const Strategy& s = *strategies_[i];
     if (!s.Complete()) return kSlice * progressSlices_ * (s.Phased() ? kPhasedTurns : 1);
-    if (lazyFirst_ >= strategies_.size()) return kSlice;
-    if (i == quickBest_ || s.Kind().lazy) return kSlice * kLazyTurns;
-    return kSlice * (s.Kind().depthFirst ? 1 : kBestFirstTurns);
+    return kSlice;
   }
 
   // The kinds of the strategies, in the order they take turns.
@@ -320,10 +298,12 @@ class Portfolio {
 
  private:
   // Adds a strategy that searches from the start position, with a set of
-  // positions of its own unless the strategies share one; it is let go
-  // once it has expanded `most` positions without a win.
-  void Add(StrategyKind kind, int64_t most = INT64_MAX) {
-    most_.push_back(most);
+  // positions of its own unless the strategies share one; it takes turns
+  // of `share.turn` expansions (0: as SliceOf says) and is let go once it
+  // has expanded `share.most` positions without a win.
+  void Add(StrategyKind kind, Share share = {0, kNever}) {
+    turns_.push_back(share.turn);
+    most_.push_back(share.most);
     // Depth first needs no position back but those on its stack.
     kind.keysOnly = kind.depthFirst && !kind.phased;
     if (sets_.empty() || !shared_) sets_.push_back(std::make_unique<KeySet>());
@@ -610,12 +590,12 @@ class Portfolio {
   std::vector<std::unique_ptr<KeySet>> sets_;
   std::vector<std::unique_ptr<Strategy>> strategies_;
   std::vector<int64_t> most_;  // the positions each strategy may expand without a win
+  std::vector<int64_t> turns_;  // each strategy's turn in expansions, or 0 for kSlice's multiple
   const PositionRecord* start_position_ = nullptr;
   int64_t lastProgress_ = 0;
   int64_t trimmedAt_ = 0;  // the bytes held when the allocator last trimmed
   bool alone_ = false;  // of the complete strategies only the lead goes on
-  size_t lazyFirst_ = SIZE_MAX;  // the lazy strategy that goes first alone, if any
-  size_t quickBest_ = SIZE_MAX;  // the best first let go early, if any (kQuickBestMost)
+  size_t firstAlone_ = SIZE_MAX;  // the lazy strategy that goes first alone, if any
   size_t lead_ = 0;  // the complete strategy that goes on alone late in the budget
   // What the strategies let go had stored, expanded and brought home.
   struct {
