@@ -182,7 +182,9 @@ CardMask Arriving(const BuriedRules& b, const Held& held, CardMask covered, uint
 
 // The cards of `cards` that a press on a card below them would lift along
 // with them where that card could go onto a pile not a goal pile (`free`):
-// a group of two or more never goes home.
+// a group of two or more never goes home. Where any face-up card lifts all
+// above it, one walk up the pile finds the lowest such card that could go,
+// which lifts every card above it.
 template <typename Free>
 CardMask LiftedOut(const BuriedRules& b, const FlatRules& flat, const FlatPosition& pos,
                    const Held& held, CardMask cards, Free free) {
@@ -190,16 +192,28 @@ CardMask LiftedOut(const BuriedRules& b, const FlatRules& flat, const FlatPositi
   for (int32_t p = 0; p < flat.pileCount; ++p) {
     if (!(held.pile[p] & cards) || !b.holds[p]) continue;
     const FlatPile& f = flat.piles[p];
+    if (f.take == FlatTake::Pressed) {
+      CardMask rest = held.pile[p] & cards;
+      bool lifts = false;  // some face-up card below could go
+      for (int32_t k = 0; rest; ++k) {
+        const uint8_t c = pos.At(p, k);
+        const CardMask bit = CardMask{1} << CardValue(c);
+        if (rest & bit) {
+          rest &= ~bit;
+          if (lifts) out |= bit;
+        }
+        lifts = lifts || (IsUp(c) && free(CardValue(c)));
+      }
+      continue;
+    }
+    if (f.take != FlatTake::Whole && f.take != FlatTake::Limited) continue;  // the top alone
     for (int32_t k = pos.count[p] - 1; k > 0; --k) {
       const int32_t x = CardValue(pos.At(p, k));
       if (!InMask(cards, x)) continue;
-      for (int32_t j = k - 1; j >= 0; --j) {
+      for (int32_t j = k - 1; j >= 0; --j) {  // down the run below x
         const uint8_t c = pos.At(p, j);
-        const bool up = IsUp(c);
-        const bool runs = f.take == FlatTake::Whole || f.take == FlatTake::Limited;
-        if (runs && !(up && InMask(f.continues[CardValue(pos.At(p, j + 1))], CardValue(c)))) break;
-        if (!runs && f.take != FlatTake::Pressed) break;
-        if (up && free(CardValue(c))) {
+        if (!(IsUp(c) && InMask(f.continues[CardValue(pos.At(p, j + 1))], CardValue(c)))) break;
+        if (free(CardValue(c))) {
           out |= CardMask{1} << x;
           break;
         }
