@@ -118,7 +118,10 @@ void ListDragsFrom(const FlatRules& flat, const TableRules& rules, const FlatPos
     last = g;
     const int32_t count = single ? 1 : n - g;
     const bool wholePile = count == n;
-    const int32_t press = takeable(g) == g ? g : c;
+    // A press on the group's deepest card lifts the same group: the top
+    // card, a pressed card, a run's bottom card (where its walk stops), a
+    // limited run's part no lower than the deepest reachable card.
+    const int32_t press = g;
     const int32_t card = CardValue(pos.At(i, g));
     uint64_t emptyTried = 0;  // the classes of empty piles tried, by their first pile
     int32_t pressable = -1;   // tested once a target is found
