@@ -28,6 +28,13 @@ CardMask Droppable(const FlatRules& flat, const FlatPosition& pos, int32_t q) {
   return CardFace(pos.Top(q)) == FaceDown ? 0 : p.accepts[CardValue(pos.Top(q))];
 }
 
+// Whether a pile takes some card, on some top or empty.
+bool TakesSome(const FlatPile& p) {
+  CardMask any = 0;
+  for (const CardMask m : p.accepts) any |= m;
+  return any != 0;
+}
+
 // What every pile takes, read both ways: by pile, and by card the piles
 // that take it, so that listing a group's drags visits only the piles that
 // take its card instead of testing every pile. A pile that takes every
@@ -415,6 +422,8 @@ void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatP
   // The clicks change the stock and the waste alone, which stand apart from
   // every other pile: only their entries change from the listing's.
   const SolverAction click = StockClickAction(rules);
+  // A pile that takes no card at all takes none after any click either.
+  const bool stockTakes = TakesSome(flat.piles[stock]), wasteTakes = TakesSome(flat.piles[waste]);
   // One turn of the stock ends where it began, or when a click does nothing.
   for (int32_t k = 1; k <= 2 * rules.deckSize + 2; ++k) {
     const int32_t s = scratch.count[stock], w = scratch.count[waste], r = scratch.redealsLeft;
@@ -425,8 +434,8 @@ void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatP
       break;
     if (scratch.Empty(waste) || !IsUp(scratch.Top(waste))) continue;
     listing.clear();
-    targets.Set(stock, Droppable(flat, scratch, stock));
-    targets.Set(waste, Droppable(flat, scratch, waste));
+    if (stockTakes) targets.Set(stock, Droppable(flat, scratch, stock));
+    if (wasteTakes) targets.Set(waste, Droppable(flat, scratch, waste));
     ListFlatDrags(flat, rules, scratch, targets, waste, listing);
     for (const SolverAction& a : listing) out.push_back({k, a});
     if (turns && !listing.empty()) {
