@@ -424,6 +424,10 @@ void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatP
   const SolverAction click = StockClickAction(rules);
   // A pile that takes no card at all takes none after any click either.
   const bool stockTakes = TakesSome(flat.piles[stock]), wasteTakes = TakesSome(flat.piles[waste]);
+  // A waste that lifts its top card alone lists drags of that card only.
+  const FlatPile& w = flat.piles[waste];
+  const bool topOnly =
+      w.take == FlatTake::Top && !w.Has(PileFlags::BeforeTake | PileFlags::RemoveAnyCard);
   // One turn of the stock ends where it began, or when a click does nothing.
   for (int32_t k = 1; k <= 2 * rules.deckSize + 2; ++k) {
     const int32_t s = scratch.count[stock], w = scratch.count[waste], r = scratch.redealsLeft;
@@ -436,6 +440,8 @@ void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatP
     listing.clear();
     if (stockTakes) targets.Set(stock, Droppable(flat, scratch, stock));
     if (wasteTakes) targets.Set(waste, Droppable(flat, scratch, waste));
+    if (topOnly && !(targets.Taking(CardValue(scratch.Top(waste))) & ~(uint64_t{1} << waste)))
+      continue;  // no pile takes the waste's one group
     ListFlatDrags(flat, rules, scratch, targets, waste, listing);
     for (const SolverAction& a : listing) out.push_back({k, a});
     if (turns && !listing.empty()) {
