@@ -401,18 +401,13 @@ void ListFlatActions(const FlatRules& flat, const TableRules& rules, const FlatP
   ListActions(flat, rules, pos, targets, out);
 }
 
-void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
-                     std::vector<Choice>& out, FlatPosition& scratch,
-                     std::vector<SolverAction>& listing, StockTurns* turns) {
-  out.clear();
-  if (turns) turns->Forget();
-  DropTargets targets;
-  ListActions(flat, rules, pos, targets, listing);
-  for (const SolverAction& a : listing)
-    if (a.pile != rules.stock) out.push_back({0, a});
-  if (rules.stock < 0 || !FlatReachable(flat, pos, rules.stock) ||
-      !FlatPressable(flat, pos, rules.stock, -1))
-    return;
+namespace {
+
+// The moves of one turn of the stock from `pos` (see ListFlatChoices), with
+// `targets` what every pile of `pos` takes.
+void ListStockTurn(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                   DropTargets& targets, std::vector<Choice>& out, FlatPosition& scratch,
+                   std::vector<SolverAction>& listing, StockTurns* turns) {
   const int32_t stock = rules.stock, waste = rules.waste;
   CopyPosition(pos, scratch);
   if (turns && turns->made.size() < static_cast<size_t>(2 * rules.deckSize + 3)) {
@@ -422,16 +417,20 @@ void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatP
   // The clicks change the stock and the waste alone, which stand apart from
   // every other pile: only their entries change from the listing's.
   const SolverAction click = StockClickAction(rules);
+  const bool dealsOne = FlatClickDealsOne(flat, stock);
   // A pile that takes no card at all takes none after any click either.
   const bool stockTakes = TakesSome(flat.piles[stock]), wasteTakes = TakesSome(flat.piles[waste]);
   // A waste that lifts its top card alone lists drags of that card only.
-  const FlatPile& w = flat.piles[waste];
-  const bool topOnly =
-      w.take == FlatTake::Top && !w.Has(PileFlags::BeforeTake | PileFlags::RemoveAnyCard);
+  const FlatPile& wastePile = flat.piles[waste];
+  const bool topOnly = wastePile.take == FlatTake::Top &&
+                       !wastePile.Has(PileFlags::BeforeTake | PileFlags::RemoveAnyCard);
   // One turn of the stock ends where it began, or when a click does nothing.
   for (int32_t k = 1; k <= 2 * rules.deckSize + 2; ++k) {
     const int32_t s = scratch.count[stock], w = scratch.count[waste], r = scratch.redealsLeft;
-    ApplyFlatAction(flat, scratch, click);
+    if (dealsOne && s > 0 && !scratch.marks)
+      FlatDealOne(flat, scratch, stock);
+    else
+      ApplyFlatAction(flat, scratch, click);
     if (scratch.count[stock] == s && scratch.count[waste] == w && scratch.redealsLeft == r) break;
     if (scratch.count[stock] == pos.count[stock] && scratch.count[waste] == pos.count[waste] &&
         scratch.redealsLeft == pos.redealsLeft)
@@ -449,6 +448,23 @@ void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatP
       turns->made[k] = turns->listing;
     }
   }
+}
+
+}  // namespace
+
+void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                     std::vector<Choice>& out, FlatPosition& scratch,
+                     std::vector<SolverAction>& listing, StockTurns* turns) {
+  out.clear();
+  if (turns) turns->Forget();
+  DropTargets targets;
+  ListActions(flat, rules, pos, targets, listing);
+  for (const SolverAction& a : listing)
+    if (a.pile != rules.stock) out.push_back({0, a});
+  if (rules.stock < 0 || !FlatReachable(flat, pos, rules.stock) ||
+      !FlatPressable(flat, pos, rules.stock, -1))
+    return;
+  ListStockTurn(flat, rules, pos, targets, out, scratch, listing, turns);
 }
 
 bool ApplyFlatForced(const FlatRules& flat, const TableRules& rules, FlatPosition& pos,

@@ -315,6 +315,23 @@ void FlatDrag(const FlatRules& rules, FlatPosition& pos, const SolverAction& act
 
 }  // namespace
 
+bool FlatClickDealsOne(const FlatRules& rules, int32_t stock) {
+  if (stock < 0 || stock >= rules.pileCount || std::popcount(rules.dealPiles) != 1) return false;
+  const FlatPile& s = rules.piles[stock];
+  const FlatPile& d = rules.piles[std::countr_zero(rules.dealPiles)];
+  const uint32_t others = PileFlags::RemoveBad | PileFlags::AutoSuite | PileFlags::AutoStraight;
+  return s.Has(PileFlags::ManualFillSource) && !s.Has(PileFlags::GroupRemoval) &&
+         !s.Has(PileFlags::BeforeDeal) && !d.Has(PileFlags::MustBeEmpty) &&
+         d.cardsPerClick == 1 && !d.Has(PileFlags::SortAscending) &&
+         !d.Has(PileFlags::SortDescending) && !(rules.anyFlags & others) && !rules.autoPlay;
+}
+
+void FlatDealOne(const FlatRules& rules, FlatPosition& pos, int32_t stock) {
+  pos.TurnTop(stock, FaceUp);
+  MoveCards(pos, stock, pos.count[stock] - 1, std::countr_zero(rules.dealPiles),
+            rules.piles[stock].Has(PileFlags::RemoveAnyCard));
+}
+
 bool FlatAnyMarked(const FlatRules& rules, const FlatPosition& pos) {
   if (!pos.marks) return false;
   for (int32_t p = 0; p < rules.pileCount; ++p)

@@ -16,6 +16,13 @@ namespace tarnik::solver {
 // nothing, as with the engine.
 void ApplyFlatAction(const FlatRules& rules, FlatPosition& pos, const SolverAction& action);
 
+// Whether a click on pile `stock`, while it holds cards and no card is
+// marked, only turns its top card up and moves it onto the one pile it
+// deals to: one card a click, nothing sorted, no runs or removals, no
+// automatic play. FlatDealOne is then that click.
+bool FlatClickDealsOne(const FlatRules& rules, int32_t stock);
+void FlatDealOne(const FlatRules& rules, FlatPosition& pos, int32_t stock);
+
 // Whether some top card is marked (only a pairing game marks cards).
 bool FlatAnyMarked(const FlatRules& rules, const FlatPosition& pos);
 
