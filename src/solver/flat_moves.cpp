@@ -403,6 +403,19 @@ void ListFlatActions(const FlatRules& flat, const TableRules& rules, const FlatP
 
 namespace {
 
+// What a turn of the stock reads off the rules: a pile that takes no card
+// at all takes none after any click either, and a waste that lifts its top
+// card alone lists drags of that card only.
+void ReadStockTurnRules(const FlatRules& flat, const TableRules& rules, StockTurnRules& out) {
+  const FlatPile& waste = flat.piles[rules.waste];
+  out.of = &flat;
+  out.dealsOne = FlatClickDealsOne(flat, rules.stock);
+  out.stockTakes = TakesSome(flat.piles[rules.stock]);
+  out.wasteTakes = TakesSome(waste);
+  out.topOnly =
+      waste.take == FlatTake::Top && !waste.Has(PileFlags::BeforeTake | PileFlags::RemoveAnyCard);
+}
+
 // The moves of one turn of the stock from `pos` (see ListFlatChoices), with
 // `targets` what every pile of `pos` takes.
 void ListStockTurn(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
@@ -417,13 +430,11 @@ void ListStockTurn(const FlatRules& flat, const TableRules& rules, const FlatPos
   // The clicks change the stock and the waste alone, which stand apart from
   // every other pile: only their entries change from the listing's.
   const SolverAction click = StockClickAction(rules);
-  const bool dealsOne = FlatClickDealsOne(flat, stock);
-  // A pile that takes no card at all takes none after any click either.
-  const bool stockTakes = TakesSome(flat.piles[stock]), wasteTakes = TakesSome(flat.piles[waste]);
-  // A waste that lifts its top card alone lists drags of that card only.
-  const FlatPile& wastePile = flat.piles[waste];
-  const bool topOnly = wastePile.take == FlatTake::Top &&
-                       !wastePile.Has(PileFlags::BeforeTake | PileFlags::RemoveAnyCard);
+  StockTurnRules fresh;
+  StockTurnRules& known = turns ? turns->rules : fresh;
+  if (known.of != &flat) ReadStockTurnRules(flat, rules, known);
+  const bool dealsOne = known.dealsOne, stockTakes = known.stockTakes;
+  const bool wasteTakes = known.wasteTakes, topOnly = known.topOnly;
   // One turn of the stock ends where it began, or when a click does nothing.
   for (int32_t k = 1; k <= 2 * rules.deckSize + 2; ++k) {
     const int32_t s = scratch.count[stock], w = scratch.count[waste], r = scratch.redealsLeft;
