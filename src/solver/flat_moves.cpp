@@ -410,6 +410,7 @@ void ReadStockTurnRules(const FlatRules& flat, const TableRules& rules, StockTur
   const FlatPile& waste = flat.piles[rules.waste];
   out.of = &flat;
   out.dealsOne = FlatClickDealsOne(flat, rules.stock);
+  out.redealsOne = FlatClickRedealsOne(flat, rules.stock, rules.waste);
   out.stockTakes = TakesSome(flat.piles[rules.stock]);
   out.wasteTakes = TakesSome(waste);
   out.topOnly =
@@ -440,6 +441,8 @@ void ListStockTurn(const FlatRules& flat, const TableRules& rules, const FlatPos
     const int32_t s = scratch.count[stock], w = scratch.count[waste], r = scratch.redealsLeft;
     if (dealsOne && s > 0 && !scratch.marks)
       FlatDealOne(flat, scratch, stock);
+    else if (known.redealsOne && s == 0 && w > 0)
+      FlatRedealOne(flat, scratch, stock, waste);
     else
       ApplyFlatAction(flat, scratch, click);
     if (scratch.count[stock] == s && scratch.count[waste] == w && scratch.redealsLeft == r) break;

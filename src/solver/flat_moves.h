@@ -25,6 +25,7 @@ void ListFlatActions(const FlatRules& flat, const TableRules& rules, const FlatP
 struct StockTurnRules {
   const FlatRules* of = nullptr;
   bool dealsOne = false;    // a click deals one card and does nothing else
+  bool redealsOne = false;  // a click on the empty stock gathers the waste alone
   bool stockTakes = true;   // the stock takes some card
   bool wasteTakes = true;   // the waste takes some card
   bool topOnly = false;     // the waste lifts its top card alone

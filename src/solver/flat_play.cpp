@@ -332,6 +332,36 @@ void FlatDealOne(const FlatRules& rules, FlatPosition& pos, int32_t stock) {
             rules.piles[stock].Has(PileFlags::RemoveAnyCard));
 }
 
+bool FlatClickRedealsOne(const FlatRules& rules, int32_t stock, int32_t waste) {
+  if (stock < 0 || stock >= rules.pileCount || waste < 0 || waste >= rules.pileCount ||
+      waste == stock || rules.autoPlay)
+    return false;
+  const FlatPile& s = rules.piles[stock];
+  if (s.Has(PileFlags::Redeal) == s.Has(PileFlags::RedealShow)) return false;
+  for (int32_t p = 0; p < rules.pileCount; ++p) {
+    if (rules.piles[p].Has(PileFlags::RedealSource)) return false;
+    if (p != stock && GivesUpCards(rules.piles[p]) != (p == waste)) return false;
+  }
+  return true;
+}
+
+void FlatRedealOne(const FlatRules& rules, FlatPosition& pos, int32_t stock, int32_t waste) {
+  const bool unlimited = rules.gameFlags & GameFlags::RedealUnlimited;
+  if (pos.redealsLeft == 0 && !unlimited) return;
+  const int32_t n = pos.count[waste];
+  const bool turn = rules.piles[waste].Has(PileFlags::RedealDest) &&
+                    !rules.piles[stock].Has(PileFlags::RedealShow);
+  MoveCards(pos, waste, 0, stock, false);
+  uint8_t* block = &pos.At(stock, pos.count[stock] - n);
+  std::reverse(block, block + n);
+  for (int32_t i = 0; i < n && turn; ++i)
+    if (IsUp(block[i])) {
+      block[i] = WithFace(block[i], FaceDown);
+      ++pos.downGained;
+    }
+  if (pos.redealsLeft != 0 && !unlimited) --pos.redealsLeft;
+}
+
 bool FlatAnyMarked(const FlatRules& rules, const FlatPosition& pos) {
   if (!pos.marks) return false;
   for (int32_t p = 0; p < rules.pileCount; ++p)
