@@ -96,9 +96,14 @@ void CompileBuried(const FlatRules& flat, const TableRules& rules, BuriedRules& 
       builds |= out.holds[p] && f.accepts[t] != 0;
       for (CardMask m = f.accepts[t] & kAllCards; m; m &= m - 1)
         (out.holds[p] ? out.holdsTops : out.otherTops)[std::countr_zero(m)] |= CardMask{1} << t;
+      const CardMask on = f.accepts[t] & kAllCards & ~(CardMask{1} << t);
+      (out.holds[p] ? out.onHolds : out.onOther)[t] |= on;
+      out.anyOther |= !out.holds[p] && on;
     }
     for (CardMask m = f.accepts[52] & kAllCards; m; m &= m - 1)
       out.startPiles[std::countr_zero(m)] |= uint64_t{1} << p;
+    out.onEmpty[p] = f.accepts[52] & kAllCards;
+    if (out.onEmpty[p]) out.emptyTakers |= uint64_t{1} << p;
   }
   if (!builds) return;
   out.comeByDrops = !filledElse;
@@ -124,35 +129,62 @@ bool Drops(const BuriedRules& b, int32_t y, CardMask reach, CardMask loose, uint
          (b.startPiles[y] & ~closed);
 }
 
+// What `Arriving` found last, kept for its next call with fewer cards
+// covered and fewer piles closed: every card reached then is reached again.
+struct Arrival {
+  bool made = false;
+  CardMask reach = 0, loose = 0;
+  uint64_t closed = 0;
+};
+
+// The cards that could be dropped (onto a pile not a goal pile) once the
+// cards of `tops` show on holds piles, the cards of `looser` are loose, and
+// the piles of `opened` may empty.
+CardMask DropsOnto(const BuriedRules& b, CardMask tops, CardMask looser, uint64_t opened) {
+  CardMask out = 0;
+  for (CardMask m = tops; m; m &= m - 1) out |= b.onHolds[std::countr_zero(m)];
+  if (b.anyOther)
+    for (CardMask m = looser & kAllCards; m; m &= m - 1) out |= b.onOther[std::countr_zero(m)];
+  for (uint64_t m = opened & b.emptyTakers; m; m &= m - 1) out |= b.onEmpty[std::countr_zero(m)];
+  return out;
+}
+
 // The cards that may be a top on a holds pile some day: those lying on one
 // and not `covered`, and those elsewhere (not covered, not home for good)
 // that could be dropped on a pile not a goal pile, onto one of these, or
 // onto an empty pile not `closed` (a least fixpoint, from the cards there).
-CardMask Arriving(const BuriedRules& b, const Held& held, CardMask covered, uint64_t closed) {
+// Where `was` holds a call with more cards covered and more piles closed,
+// its cards are reached again, and only what the new tops, loose cards and
+// open piles add is looked for.
+CardMask Arriving(const BuriedRules& b, const Held& held, CardMask covered, uint64_t closed,
+                  Arrival& was) {
   const CardMask loose = ~covered & ~held.home;
-  CardMask reach = held.cards & loose;
   if (!b.comeByDrops) return loose;
-  // After the first round only the tops on holds piles grow, and a card
-  // left out so far can now be dropped only onto one just added.
-  CardMask left = loose & ~held.cards & kAllCards, add = 0;
-  for (CardMask m = left; m; m &= m - 1) {
-    const int32_t t = std::countr_zero(m);
-    if (Drops(b, t, reach, loose, closed)) add |= CardMask{1} << t;
+  CardMask left = loose & ~held.cards & kAllCards, looser = loose, reach = 0;
+  uint64_t opened = ~closed;
+  if (was.made) {
+    looser &= ~was.loose;
+    opened &= was.closed;
+    reach = was.reach;
+    left &= ~reach;
   }
+  const CardMask tops = held.cards & looser;
+  reach |= tops;
+  CardMask add = left & DropsOnto(b, tops, looser, opened);
   while (add) {
     reach |= add;
     left &= ~add;
-    CardMask next = 0;
-    for (CardMask m = left; m; m &= m - 1)
-      if (b.holdsTops[std::countr_zero(m)] & add) next |= m & -m;
-    add = next;
+    add = left & DropsOnto(b, add, 0, 0);
   }
+  was = {true, reach, loose, closed};
   return reach;
 }
 
 // The cards of `cards` that a press on a card below them would lift along
 // with them where that card could go onto a pile not a goal pile (`free`):
-// a group of two or more never goes home.
+// a group of two or more never goes home. Where any face-up card lifts all
+// above it, one walk up the pile finds the lowest such card that could go,
+// which lifts every card above it.
 template <typename Free>
 CardMask LiftedOut(const BuriedRules& b, const FlatRules& flat, const FlatPosition& pos,
                    const Held& held, CardMask cards, Free free) {
@@ -160,16 +192,28 @@ CardMask LiftedOut(const BuriedRules& b, const FlatRules& flat, const FlatPositi
   for (int32_t p = 0; p < flat.pileCount; ++p) {
     if (!(held.pile[p] & cards) || !b.holds[p]) continue;
     const FlatPile& f = flat.piles[p];
+    if (f.take == FlatTake::Pressed) {
+      CardMask rest = held.pile[p] & cards;
+      bool lifts = false;  // some face-up card below could go
+      for (int32_t k = 0; rest; ++k) {
+        const uint8_t c = pos.At(p, k);
+        const CardMask bit = CardMask{1} << CardValue(c);
+        if (rest & bit) {
+          rest &= ~bit;
+          if (lifts) out |= bit;
+        }
+        lifts = lifts || (IsUp(c) && free(CardValue(c)));
+      }
+      continue;
+    }
+    if (f.take != FlatTake::Whole && f.take != FlatTake::Limited) continue;  // the top alone
     for (int32_t k = pos.count[p] - 1; k > 0; --k) {
       const int32_t x = CardValue(pos.At(p, k));
       if (!InMask(cards, x)) continue;
-      for (int32_t j = k - 1; j >= 0; --j) {
+      for (int32_t j = k - 1; j >= 0; --j) {  // down the run below x
         const uint8_t c = pos.At(p, j);
-        const bool up = IsUp(c);
-        const bool runs = f.take == FlatTake::Whole || f.take == FlatTake::Limited;
-        if (runs && !(up && InMask(f.continues[CardValue(pos.At(p, j + 1))], CardValue(c)))) break;
-        if (!runs && f.take != FlatTake::Pressed) break;
-        if (up && free(CardValue(c))) {
+        if (!(IsUp(c) && InMask(f.continues[CardValue(pos.At(p, j + 1))], CardValue(c)))) break;
+        if (free(CardValue(c))) {
           out |= CardMask{1} << x;
           break;
         }
@@ -184,7 +228,7 @@ CardMask LiftedOut(const BuriedRules& b, const FlatRules& flat, const FlatPositi
 // whether it holds a card of `moved`. Each round lets go the cards with a
 // way out, so the set only shrinks.
 bool SomeStaysShut(const BuriedRules& b, const FlatRules& flat, const FlatPosition& pos,
-                   const Held& held, CardMask stuck, CardMask moved) {
+                   const Held& held, CardMask stuck, CardMask moved, Arrival& arrival) {
   // For each card of `stuck`: the cards below it, the cards below it that
   // a press could lift with it, and its pile.
   CardMask below[52], carriers[52];
@@ -225,7 +269,7 @@ bool SomeStaysShut(const BuriedRules& b, const FlatRules& flat, const FlatPositi
     // Cards that could go onto a pile not a goal pile, alone or as the
     // bottom of a group.
     const CardMask loose = ~covered & ~held.home;
-    const CardMask reach = Arriving(b, held, covered, closed);
+    const CardMask reach = Arriving(b, held, covered, closed, arrival);
     CardMask drops = 0;
     for (CardMask m = stuck | lifted; m; m &= m - 1) {
       const int32_t y = std::countr_zero(m);
@@ -286,12 +330,13 @@ bool Buried(const BuriedRules& b, const FlatRules& flat, const FlatPosition& pos
   // A card below that lifts it and has a top now frees it for sure.
   if (stuck) stuck &= ~LiftedOut(b, flat, pos, held, stuck, drops);
   if (!stuck) return false;
-  reach = Arriving(b, held, covered, filled);
+  Arrival arrival;
+  reach = Arriving(b, held, covered, filled, arrival);
   stuck = shut(stuck);
   if (stuck) stuck &= ~LiftedOut(b, flat, pos, held, stuck, drops);
   if (!stuck) return false;
   stuck |= shut(held.cards & ~moved);
-  return SomeStaysShut(b, flat, pos, held, stuck, moved);
+  return SomeStaysShut(b, flat, pos, held, stuck, moved, arrival);
 }
 
 }  // namespace tarnik::solver

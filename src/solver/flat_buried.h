@@ -25,6 +25,14 @@ struct BuriedRules {
   CardMask holdsTops[52] = {};
   CardMask otherTops[52] = {};
   uint64_t startPiles[52] = {};
+  // The same read the other way: for each card, the cards (not itself) that
+  // go onto it as a top on holds piles and on other piles; for each pile,
+  // the cards it takes while empty, and the piles that take some.
+  CardMask onHolds[52] = {};
+  CardMask onOther[52] = {};
+  CardMask onEmpty[kMaxPiles] = {};
+  uint64_t emptyTakers = 0;
+  bool anyOther = false;  // some card goes onto a top on a pile not holds
   // Whether a card comes onto a holds pile only by a drop of its own or
   // within a group lifted from a holds pile (no stock deals there, nothing
   // fills it, no group comes from elsewhere): a card elsewhere is then a

@@ -28,6 +28,13 @@ CardMask Droppable(const FlatRules& flat, const FlatPosition& pos, int32_t q) {
   return CardFace(pos.Top(q)) == FaceDown ? 0 : p.accepts[CardValue(pos.Top(q))];
 }
 
+// Whether a pile takes some card, on some top or empty.
+bool TakesSome(const FlatPile& p) {
+  CardMask any = 0;
+  for (const CardMask m : p.accepts) any |= m;
+  return any != 0;
+}
+
 // What every pile takes, read both ways: by pile, and by card the piles
 // that take it, so that listing a group's drags visits only the piles that
 // take its card instead of testing every pile. A pile that takes every
@@ -118,7 +125,10 @@ void ListDragsFrom(const FlatRules& flat, const TableRules& rules, const FlatPos
     last = g;
     const int32_t count = single ? 1 : n - g;
     const bool wholePile = count == n;
-    const int32_t press = takeable(g) == g ? g : c;
+    // A press on the group's deepest card lifts the same group: the top
+    // card, a pressed card, a run's bottom card (where its walk stops), a
+    // limited run's part no lower than the deepest reachable card.
+    const int32_t press = g;
     const int32_t card = CardValue(pos.At(i, g));
     uint64_t emptyTried = 0;  // the classes of empty piles tried, by their first pile
     int32_t pressable = -1;   // tested once a target is found
@@ -391,6 +401,71 @@ void ListFlatActions(const FlatRules& flat, const TableRules& rules, const FlatP
   ListActions(flat, rules, pos, targets, out);
 }
 
+namespace {
+
+// What a turn of the stock reads off the rules: a pile that takes no card
+// at all takes none after any click either, and a waste that lifts its top
+// card alone lists drags of that card only.
+void ReadStockTurnRules(const FlatRules& flat, const TableRules& rules, StockTurnRules& out) {
+  const FlatPile& waste = flat.piles[rules.waste];
+  out.of = &flat;
+  out.dealsOne = FlatClickDealsOne(flat, rules.stock);
+  out.redealsOne = FlatClickRedealsOne(flat, rules.stock, rules.waste);
+  out.stockTakes = TakesSome(flat.piles[rules.stock]);
+  out.wasteTakes = TakesSome(waste);
+  out.topOnly =
+      waste.take == FlatTake::Top && !waste.Has(PileFlags::BeforeTake | PileFlags::RemoveAnyCard);
+}
+
+// The moves of one turn of the stock from `pos` (see ListFlatChoices), with
+// `targets` what every pile of `pos` takes.
+void ListStockTurn(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                   DropTargets& targets, std::vector<Choice>& out, FlatPosition& scratch,
+                   std::vector<SolverAction>& listing, StockTurns* turns) {
+  const int32_t stock = rules.stock, waste = rules.waste;
+  CopyPosition(pos, scratch);
+  if (turns && turns->made.size() < static_cast<size_t>(2 * rules.deckSize + 3)) {
+    turns->at.resize(2 * rules.deckSize + 3);
+    turns->made.resize(2 * rules.deckSize + 3, 0);
+  }
+  // The clicks change the stock and the waste alone, which stand apart from
+  // every other pile: only their entries change from the listing's.
+  const SolverAction click = StockClickAction(rules);
+  StockTurnRules fresh;
+  StockTurnRules& known = turns ? turns->rules : fresh;
+  if (known.of != &flat) ReadStockTurnRules(flat, rules, known);
+  const bool dealsOne = known.dealsOne, stockTakes = known.stockTakes;
+  const bool wasteTakes = known.wasteTakes, topOnly = known.topOnly;
+  // One turn of the stock ends where it began, or when a click does nothing.
+  for (int32_t k = 1; k <= 2 * rules.deckSize + 2; ++k) {
+    const int32_t s = scratch.count[stock], w = scratch.count[waste], r = scratch.redealsLeft;
+    if (dealsOne && s > 0 && !scratch.marks)
+      FlatDealOne(flat, scratch, stock);
+    else if (known.redealsOne && s == 0 && w > 0)
+      FlatRedealOne(flat, scratch, stock, waste);
+    else
+      ApplyFlatAction(flat, scratch, click);
+    if (scratch.count[stock] == s && scratch.count[waste] == w && scratch.redealsLeft == r) break;
+    if (scratch.count[stock] == pos.count[stock] && scratch.count[waste] == pos.count[waste] &&
+        scratch.redealsLeft == pos.redealsLeft)
+      break;
+    if (scratch.Empty(waste) || !IsUp(scratch.Top(waste))) continue;
+    listing.clear();
+    if (stockTakes) targets.Set(stock, Droppable(flat, scratch, stock));
+    if (wasteTakes) targets.Set(waste, Droppable(flat, scratch, waste));
+    if (topOnly && !(targets.Taking(CardValue(scratch.Top(waste))) & ~(uint64_t{1} << waste)))
+      continue;  // no pile takes the waste's one group
+    ListFlatDrags(flat, rules, scratch, targets, waste, listing);
+    for (const SolverAction& a : listing) out.push_back({k, a});
+    if (turns && !listing.empty()) {
+      CopyPosition(scratch, turns->at[k]);
+      turns->made[k] = turns->listing;
+    }
+  }
+}
+
+}  // namespace
+
 void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                      std::vector<Choice>& out, FlatPosition& scratch,
                      std::vector<SolverAction>& listing, StockTurns* turns) {
@@ -403,34 +478,7 @@ void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatP
   if (rules.stock < 0 || !FlatReachable(flat, pos, rules.stock) ||
       !FlatPressable(flat, pos, rules.stock, -1))
     return;
-  const int32_t stock = rules.stock, waste = rules.waste;
-  CopyPosition(pos, scratch);
-  if (turns && turns->made.size() < static_cast<size_t>(2 * rules.deckSize + 3)) {
-    turns->at.resize(2 * rules.deckSize + 3);
-    turns->made.resize(2 * rules.deckSize + 3, 0);
-  }
-  // The clicks change the stock and the waste alone, which stand apart from
-  // every other pile: only their entries change from the listing's.
-  const SolverAction click = StockClickAction(rules);
-  // One turn of the stock ends where it began, or when a click does nothing.
-  for (int32_t k = 1; k <= 2 * rules.deckSize + 2; ++k) {
-    const int32_t s = scratch.count[stock], w = scratch.count[waste], r = scratch.redealsLeft;
-    ApplyFlatAction(flat, scratch, click);
-    if (scratch.count[stock] == s && scratch.count[waste] == w && scratch.redealsLeft == r) break;
-    if (scratch.count[stock] == pos.count[stock] && scratch.count[waste] == pos.count[waste] &&
-        scratch.redealsLeft == pos.redealsLeft)
-      break;
-    if (scratch.Empty(waste) || !IsUp(scratch.Top(waste))) continue;
-    listing.clear();
-    targets.Set(stock, Droppable(flat, scratch, stock));
-    targets.Set(waste, Droppable(flat, scratch, waste));
-    ListFlatDrags(flat, rules, scratch, targets, waste, listing);
-    for (const SolverAction& a : listing) out.push_back({k, a});
-    if (turns && !listing.empty()) {
-      CopyPosition(scratch, turns->at[k]);
-      turns->made[k] = turns->listing;
-    }
-  }
+  ListStockTurn(flat, rules, pos, targets, out, scratch, listing, turns);
 }
 
 bool ApplyFlatForced(const FlatRules& flat, const TableRules& rules, FlatPosition& pos,

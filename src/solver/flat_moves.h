@@ -20,7 +20,19 @@ void ListFlatActions(const FlatRules& flat, const TableRules& rules, const FlatP
 // The positions a turn of the stock passed through where it listed a move,
 // by clicks, kept so that playing such a move copies the position instead
 // of clicking the stock again. Only the latest listing's count.
+// What a turn of the stock reads off the rules alone (see ListFlatChoices),
+// worked out once for the rules `of`.
+struct StockTurnRules {
+  const FlatRules* of = nullptr;
+  bool dealsOne = false;    // a click deals one card and does nothing else
+  bool redealsOne = false;  // a click on the empty stock gathers the waste alone
+  bool stockTakes = true;   // the stock takes some card
+  bool wasteTakes = true;   // the waste takes some card
+  bool topOnly = false;     // the waste lifts its top card alone
+};
+
 struct StockTurns {
+  StockTurnRules rules;
   std::vector<FlatPosition> at;  // by clicks
   std::vector<uint32_t> made;    // by clicks: the listing that kept it
   uint32_t listing = 1;          // the latest listing

@@ -243,6 +243,21 @@ int32_t RedealCards(const FlatRules& rules, const FlatPosition& pos) {
   return n;
 }
 
+// Moves every card of `giver` onto `pile` as a gathering takes them, each
+// the giver's top in turn: one block in reverse order, turned face down
+// when `turn`.
+void GatherBlock(FlatPosition& pos, int32_t giver, int32_t pile, bool turn) {
+  const int32_t n = pos.count[giver];
+  MoveCards(pos, giver, 0, pile, false);
+  uint8_t* block = &pos.At(pile, pos.count[pile] - n);
+  std::reverse(block, block + n);
+  for (int32_t i = 0; i < n && turn; ++i)
+    if (IsUp(block[i])) {
+      block[i] = WithFace(block[i], FaceDown);
+      ++pos.downGained;
+    }
+}
+
 // Gathers the redeal piles' cards onto `pile`, interleaved by the game's
 // generator, and refills the RedealSource piles (GatherAndRedeal).
 bool FlatGather(const FlatRules& rules, FlatPosition& pos, int32_t pile, bool keepFaces) {
@@ -256,16 +271,7 @@ bool FlatGather(const FlatRules& rules, FlatPosition& pos, int32_t pile, bool ke
   for (int32_t q = 0; q < rules.pileCount; ++q)
     if (q != pile && !pos.Empty(q) && GivesUpCards(rules.piles[q])) giver = q, ++givers;
   if (givers == 1) {
-    const int32_t n = pos.count[giver];
-    const bool turn = rules.piles[giver].Has(PileFlags::RedealDest) && !keepFaces;
-    MoveCards(pos, giver, 0, pile, false);
-    uint8_t* block = &pos.At(pile, pos.count[pile] - n);
-    std::reverse(block, block + n);
-    for (int32_t i = 0; i < n && turn; ++i)
-      if (IsUp(block[i])) {
-        block[i] = WithFace(block[i], FaceDown);
-        ++pos.downGained;
-      }
+    GatherBlock(pos, giver, pile, rules.piles[giver].Has(PileFlags::RedealDest) && !keepFaces);
     moved = true;
     remaining = 0;
   }
@@ -314,6 +320,45 @@ void FlatDrag(const FlatRules& rules, FlatPosition& pos, const SolverAction& act
 }
 
 }  // namespace
+
+bool FlatClickDealsOne(const FlatRules& rules, int32_t stock) {
+  if (stock < 0 || stock >= rules.pileCount || std::popcount(rules.dealPiles) != 1) return false;
+  const FlatPile& s = rules.piles[stock];
+  const FlatPile& d = rules.piles[std::countr_zero(rules.dealPiles)];
+  const uint32_t others = PileFlags::RemoveBad | PileFlags::AutoSuite | PileFlags::AutoStraight;
+  return s.Has(PileFlags::ManualFillSource) && !s.Has(PileFlags::GroupRemoval) &&
+         !s.Has(PileFlags::BeforeDeal) && !d.Has(PileFlags::MustBeEmpty) &&
+         d.cardsPerClick == 1 && !d.Has(PileFlags::SortAscending) &&
+         !d.Has(PileFlags::SortDescending) && !(rules.anyFlags & others) && !rules.autoPlay;
+}
+
+void FlatDealOne(const FlatRules& rules, FlatPosition& pos, int32_t stock) {
+  pos.TurnTop(stock, FaceUp);
+  MoveCards(pos, stock, pos.count[stock] - 1, std::countr_zero(rules.dealPiles),
+            rules.piles[stock].Has(PileFlags::RemoveAnyCard));
+}
+
+bool FlatClickRedealsOne(const FlatRules& rules, int32_t stock, int32_t waste) {
+  if (stock < 0 || stock >= rules.pileCount || waste < 0 || waste >= rules.pileCount ||
+      waste == stock || rules.autoPlay)
+    return false;
+  const FlatPile& s = rules.piles[stock];
+  if (s.Has(PileFlags::Redeal) == s.Has(PileFlags::RedealShow)) return false;
+  for (int32_t p = 0; p < rules.pileCount; ++p) {
+    if (rules.piles[p].Has(PileFlags::RedealSource)) return false;
+    if (p != stock && GivesUpCards(rules.piles[p]) != (p == waste)) return false;
+  }
+  return true;
+}
+
+void FlatRedealOne(const FlatRules& rules, FlatPosition& pos, int32_t stock, int32_t waste) {
+  const bool unlimited = rules.gameFlags & GameFlags::RedealUnlimited;
+  if (pos.redealsLeft == 0 && !unlimited) return;
+  GatherBlock(pos, waste, stock,
+              rules.piles[waste].Has(PileFlags::RedealDest) &&
+                  !rules.piles[stock].Has(PileFlags::RedealShow));
+  if (pos.redealsLeft != 0 && !unlimited) --pos.redealsLeft;
+}
 
 bool FlatAnyMarked(const FlatRules& rules, const FlatPosition& pos) {
   if (!pos.marks) return false;

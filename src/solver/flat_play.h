@@ -16,6 +16,20 @@ namespace tarnik::solver {
 // nothing, as with the engine.
 void ApplyFlatAction(const FlatRules& rules, FlatPosition& pos, const SolverAction& action);
 
+// Whether a click on pile `stock`, while it holds cards and no card is
+// marked, only turns its top card up and moves it onto the one pile it
+// deals to: one card a click, nothing sorted, no runs or removals, no
+// automatic play. FlatDealOne is then that click.
+bool FlatClickDealsOne(const FlatRules& rules, int32_t stock);
+void FlatDealOne(const FlatRules& rules, FlatPosition& pos, int32_t stock);
+
+// Whether a click on pile `stock` while it is empty only gathers the cards
+// of pile `waste`, the one pile that gives up its cards, back onto it in
+// one block: one kind of redeal, no pile refilled, no automatic play.
+// FlatRedealOne is then that click on a position whose waste holds cards.
+bool FlatClickRedealsOne(const FlatRules& rules, int32_t stock, int32_t waste);
+void FlatRedealOne(const FlatRules& rules, FlatPosition& pos, int32_t stock, int32_t waste);
+
 // Whether some top card is marked (only a pairing game marks cards).
 bool FlatAnyMarked(const FlatRules& rules, const FlatPosition& pos);
 
