@@ -268,10 +268,26 @@ uint64_t GoalPrint(const FlatRules& flat, const FlatPosition& pos) {
   return print;
 }
 
-// Whether memo entry `e` holds the goal piles of `pos`, whose print is `print`.
+// Where the goal piles follow one another on the table in their order,
+// their first pile (see GoalMemo::goalsFrom), else -1.
+int32_t GoalsFrom(const FlatRules& flat) {
+  for (int32_t g = 1; g < flat.goalCount; ++g)
+    if (flat.goals[g] != flat.goals[0] + g) return -1;
+  return flat.goalCount > 0 ? flat.goals[0] : -1;
+}
+
+// Whether memo entry `e` holds the goal piles of `pos`, whose print is
+// `print`; `from` as GoalMemo::goalsFrom: goal piles that follow one
+// another are compared in one block of counts and one of cards.
 bool SameGoals(const FlatRules& flat, const FlatPosition& pos, uint64_t print,
-               const GoalMemo::Entry& e) {
+               const GoalMemo::Entry& e, int32_t from) {
   if (!e.valid || e.print != print) return false;
+  if (from >= 0) {
+    const int32_t n = flat.goalCount, last = from + n - 1;
+    const int32_t at = pos.start[from], size = pos.start[last] + pos.count[last] - at;
+    return std::memcmp(e.count, pos.count + from, n) == 0 &&
+           std::memcmp(e.cards, pos.cards + at, size) == 0;
+  }
   for (int32_t g = 0, at = 0; g < flat.goalCount; ++g) {
     const int32_t i = flat.goals[g], n = pos.count[i];
     if (e.count[g] != n || std::memcmp(e.cards + at, pos.cards + pos.start[i], n) != 0) return false;
@@ -280,33 +296,32 @@ bool SameGoals(const FlatRules& flat, const FlatPosition& pos, uint64_t print,
   return true;
 }
 
-// The view of the goal piles for `pos`: the memo's when one of its entries
-// holds the same goal piles, else a fresh one, which the memo then keeps in
-// place of the entry whose turn it is.
+// The view of the goal piles for `pos`: that of the memo's entry for their
+// print, which first takes these goal piles with a fresh view when it
+// holds others.
 HomeView& GoalView(const FlatRules& flat, const FlatPosition& pos, GoalMemo* memo,
                    HomeView& fresh) {
   if (!memo) return fresh;
   const bool asLoaded = !(pos.changed & flat.goalPiles);
   if (asLoaded && memo->loaded >= 0) return memo->entry[memo->loaded].view;
   const uint64_t print = GoalPrint(flat, pos);
-  for (int32_t k = 0; k < GoalMemo::kEntries; ++k)
-    if (SameGoals(flat, pos, print, memo->entry[k])) {
-      if (asLoaded) memo->loaded = k;
-      return memo->entry[k].view;
+  const auto k = static_cast<int32_t>(print * 0x9E3779B97F4A7C15ull >> (64 - GoalMemo::kEntryBits));
+  GoalMemo::Entry& e = memo->entry[k];
+  if (memo->goalsFrom == -2) memo->goalsFrom = GoalsFrom(flat);
+  if (!SameGoals(flat, pos, print, e, memo->goalsFrom)) {
+    if (memo->loaded == k) memo->loaded = -1;
+    e.print = print;
+    int32_t at = 0;
+    for (int32_t g = 0; g < flat.goalCount; ++g) {
+      const int32_t i = flat.goals[g], n = pos.count[i];
+      e.count[g] = static_cast<uint8_t>(n);
+      std::memcpy(e.cards + at, pos.cards + pos.start[i], n);
+      at += n;
     }
-  GoalMemo::Entry& e = memo->entry[memo->next];
-  memo->loaded = asLoaded ? memo->next : memo->loaded == memo->next ? -1 : memo->loaded;
-  memo->next = (memo->next + 1) % GoalMemo::kEntries;
-  e.print = print;
-  int32_t at = 0;
-  for (int32_t g = 0; g < flat.goalCount; ++g) {
-    const int32_t i = flat.goals[g], n = pos.count[i];
-    e.count[g] = static_cast<uint8_t>(n);
-    std::memcpy(e.cards + at, pos.cards + pos.start[i], n);
-    at += n;
+    e.valid = true;
+    e.view = HomeView{};
   }
-  e.valid = true;
-  e.view = HomeView{};
+  if (asLoaded) memo->loaded = k;
   return e.view;
 }
 

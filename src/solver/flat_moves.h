@@ -63,21 +63,25 @@ struct HomeView {
   GoalsAhead ahead;
   bool read = false;
 };
-// Sixteen entries, replaced in turn: the goal piles of the position being
-// expanded, and of the last children whose forced actions sent cards home
-// (siblings and nearby positions often send the same cards home; fewer
-// entries read the goal piles again more often, more cost each look-up).
+// Sixty-four entries, found by the goal piles' print (their counts and
+// top cards, mixed): one look per position, whose goal piles replace the
+// entry's when they differ. Siblings and nearby positions often show the
+// same goal piles, the position being expanded among them.
 struct GoalMemo {
-  static constexpr int32_t kEntries = 16;
+  static constexpr int32_t kEntryBits = 6;
+  static constexpr int32_t kEntries = 1 << kEntryBits;
   struct Entry {
     bool valid = false;
     uint64_t print = 0;  // the goal piles' counts and top cards, mixed
-    uint8_t count[kMaxPiles] = {};  // each goal pile's cards, in goal order
-    uint8_t cards[kMaxCards] = {};  // their card bytes, one pile after another
+    uint8_t count[kMaxPiles];  // each goal pile's cards, in goal order (once valid)
+    uint8_t cards[kMaxCards];  // their card bytes, one pile after another
     HomeView view;
   };
   Entry entry[kEntries];
-  int32_t next = 0;  // the entry a new one replaces
+  // The first goal pile where the goal piles follow one another on the
+  // table in their order (their counts and cards then lie together, as an
+  // entry keeps them), -1 where they do not, -2 not yet found.
+  int32_t goalsFrom = -2;
   // The goal piles of the position loaded last, which every position
   // whose goal piles have not changed since (FlatPosition::changed) shares:
   // its entry (-1: not found yet) and the cards its goal piles take in turn.
