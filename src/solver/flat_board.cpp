@@ -38,6 +38,26 @@ void FlatBoard::LoadStart(const PositionRecord& start) {
   ForgetMade();
 }
 
+namespace {
+
+// Whether some card of `pos` lies face down: eight card bytes tested at a
+// time, a face-down byte having bit 6 set and bit 7 clear.
+bool AnyFaceDown(const FlatPosition& pos) {
+  constexpr uint64_t kBit6 = 0x4040404040404040ull;
+  const int32_t n = pos.start[pos.pileCount];
+  int32_t k = 0;
+  for (; k + 8 <= n; k += 8) {
+    uint64_t w;
+    std::memcpy(&w, pos.cards + k, 8);
+    if (w & kBit6 & ~(w >> 1)) return true;
+  }
+  for (; k < n; ++k)
+    if (CardFace(pos.cards[k]) == FaceDown) return true;
+  return false;
+}
+
+}  // namespace
+
 void FlatBoard::Load(const unsigned char* packed) {
   UnpackFlat(packed, flat_->pileCount, flat_->deckSize, base_);
   if (flat_->sorts) SortFlatPiles(*flat_, base_);
@@ -68,7 +88,7 @@ void FlatBoard::Load(const unsigned char* packed) {
   CopyPosition(base_, current_);
   clicks_ = -1;
   turns_.Forget();
-  goalMemo_.Loaded(&base_);
+  goalMemo_.Loaded(&base_, !AnyFaceDown(base_));
   ForgetMade();
 }
 

@@ -325,22 +325,50 @@ HomeView& GoalView(const FlatRules& flat, const FlatPosition& pos, GoalMemo* mem
   return e.view;
 }
 
-// The cards the goal piles of `pos` take in turn; the memo keeps those of
-// the position loaded last for the positions whose goal piles are its own.
+// The cards goal pile `q` of `pos` takes in turn.
+CardMask GoalTakes(const TableRules& rules, const FlatPosition& pos, int32_t q) {
+  const int32_t top = pos.Empty(q) ? 52 : CardValue(pos.Top(q));
+  return rules.goalTakesInTurn[q][top] ? rules.goalTakes[q][top] : 0;
+}
+
+// Finds what the goal piles of the loaded position take in turn, in all and
+// but for each one.
+void ReadLoadedWants(const FlatRules& flat, const TableRules& rules, GoalMemo& memo) {
+  if (!memo.goalsIndexed) {
+    for (int32_t g = 0; g < flat.goalCount; ++g) memo.goalOf[flat.goals[g]] = static_cast<int8_t>(g);
+    memo.goalsIndexed = true;
+  }
+  CardMask takes[kMaxPiles];
+  CardMask before = 0;  // what the goal piles before the one at hand take
+  for (int32_t g = 0; g < flat.goalCount; ++g) {
+    takes[g] = GoalTakes(rules, *memo.loadedPos, flat.goals[g]);
+    memo.wantedBut[g] = before;
+    before |= takes[g];
+  }
+  CardMask after = 0;
+  for (int32_t g = flat.goalCount - 1; g >= 0; --g) {
+    memo.wantedBut[g] |= after;
+    after |= takes[g];
+  }
+  memo.loadedWanted = before;
+  memo.wantedKnown = true;
+}
+
+// The cards the goal piles of `pos` take in turn. The memo keeps those of
+// the position loaded last, and of all its goal piles but one: a position
+// whose goal piles are the loaded ones', or differ in one pile, needs
+// little more.
 CardMask GoalsTakeInTurn(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                          GoalMemo* memo) {
-  const bool asLoaded = memo && !(pos.changed & flat.goalPiles);
-  if (asLoaded && memo->wantedKnown) return memo->loadedWanted;
+  const uint64_t changed = pos.changed & flat.goalPiles;
+  if (memo && memo->loadedPos && !(changed & (changed - 1))) {
+    if (!memo->wantedKnown) ReadLoadedWants(flat, rules, *memo);
+    if (!changed) return memo->loadedWanted;
+    const int32_t q = std::countr_zero(changed);
+    return memo->wantedBut[memo->goalOf[q]] | GoalTakes(rules, pos, q);
+  }
   CardMask wanted = 0;
-  for (int32_t g = 0; g < flat.goalCount; ++g) {
-    const int32_t i = flat.goals[g];
-    const int32_t top = pos.Empty(i) ? 52 : CardValue(pos.Top(i));
-    if (rules.goalTakesInTurn[i][top]) wanted |= rules.goalTakes[i][top];
-  }
-  if (asLoaded) {
-    memo->loadedWanted = wanted;
-    memo->wantedKnown = true;
-  }
+  for (int32_t g = 0; g < flat.goalCount; ++g) wanted |= GoalTakes(rules, pos, flat.goals[g]);
   return wanted;
 }
 
@@ -351,16 +379,39 @@ bool SendReadsOthers(const FlatPile& p) {
   return p.covererCount > 0 || p.overlaid || p.Has(PileFlags::BeforeTake);
 }
 
-// The piles whose top card may go home at once from `pos`, as bits. Where no
-// goal pile changed since the load, a pile unchanged since shows the top it
-// showed then, and the same goal piles judge it: only the changed piles and
+// Finds the loaded position's top cards and the piles each tops.
+void ReadLoadedTops(const FlatRules& flat, GoalMemo& memo) {
+  const FlatPosition& loaded = *memo.loadedPos;
+  CardMask cards = 0;
+  for (int32_t i = 0; i < flat.pileCount; ++i) {
+    if (loaded.Empty(i)) continue;
+    const int32_t v = CardValue(loaded.Top(i));
+    if (!InMask(cards, v)) memo.pilesTopped[v] = 0;
+    cards |= CardMask{1} << v;
+    memo.pilesTopped[v] |= uint64_t{1} << i;
+  }
+  memo.topCards = cards;
+  memo.topCardsKnown = true;
+}
+
+// The piles whose top card may go home at once from `pos`, as bits. A pile
+// unchanged since the load shows the top it showed then. Where no goal pile
+// changed since, the same goal piles judge it: only the changed piles and
 // those of the loaded position (found once for all its children) whose top
 // the goal piles take and was safe to send, or whose test reads other piles,
-// need looking at. Else every pile.
+// need looking at. Else the changed piles and those whose loaded top the
+// goal piles now take.
 uint64_t PilesToSendFrom(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                          CardMask wanted, GoalMemo* memo) {
   const uint64_t all = flat.pileCount >= 64 ? ~uint64_t{0} : (uint64_t{1} << flat.pileCount) - 1;
-  if (!memo || !memo->loadedPos || (pos.changed & flat.goalPiles)) return all;
+  if (!memo || !memo->loadedPos) return all;
+  if (pos.changed & flat.goalPiles) {
+    if (!memo->topCardsKnown) ReadLoadedTops(flat, *memo);
+    uint64_t piles = pos.changed;
+    for (CardMask m = wanted & memo->topCards; m; m &= m - 1)
+      piles |= memo->pilesTopped[std::countr_zero(m)];
+    return piles & all;
+  }
   if (!memo->topsKnown) {
     const FlatPosition& loaded = *memo->loadedPos;
     LazyView view{flat, loaded, memo};
@@ -498,7 +549,8 @@ void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatP
 
 bool ApplyFlatForced(const FlatRules& flat, const TableRules& rules, FlatPosition& pos,
                      SolverAction& done, GoalMemo* memo) {
-  if (FlipForced(flat, pos, done)) return true;
+  const bool noneDown = memo && memo->noneDown && pos.downGained <= 0;
+  if (!noneDown && FlipForced(flat, pos, done)) return true;
   if (!rules.safeGoalMoves) return false;
   const CardMask wanted = GoalsTakeInTurn(flat, rules, pos, memo);
   if (!wanted) return false;

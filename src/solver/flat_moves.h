@@ -88,6 +88,12 @@ struct GoalMemo {
   int32_t loaded = -1;
   bool wantedKnown = false;
   CardMask loadedWanted = 0;
+  // By goal pile of the loaded position, the cards all the other goal
+  // piles take in turn: a position where one goal pile changed since the
+  // load adds only what that pile's new top takes.
+  CardMask wantedBut[kMaxPiles];
+  bool goalsIndexed = false;  // whether goalOf is made (the rules never change)
+  int8_t goalOf[kMaxPiles];   // each goal pile's place among the goal piles
   // The position loaded last (null: none, as after a start is laid out),
   // which must stay put until the next load, and its piles whose top card
   // might go home at once (see PilesToSendFrom): a pile unchanged since the
@@ -96,12 +102,24 @@ struct GoalMemo {
   const FlatPosition* loadedPos = nullptr;
   bool topsKnown = false;
   uint64_t loadedTops = 0;
+  // The loaded position's top cards, and by card the piles it tops, found
+  // once some position whose goal piles changed needs them: of the piles
+  // unchanged since the load, only those whose top the goal piles now
+  // take may send a card home.
+  bool topCardsKnown = false;
+  CardMask topCards = 0;
+  uint64_t pilesTopped[52];  // by card in topCards (the rest are stale)
+  // Whether the loaded position shows no face-down card: then no position
+  // that gained none since shows one for a click to turn.
+  bool noneDown = false;
   // A new position was loaded: what was kept of the last one no longer holds.
-  void Loaded(const FlatPosition* pos = nullptr) {
+  void Loaded(const FlatPosition* pos = nullptr, bool nothingDown = false) {
+    noneDown = nothingDown;
     loaded = -1;
     wantedKnown = false;
     loadedPos = pos;
     topsKnown = false;
+    topCardsKnown = false;
   }
 };
 
