@@ -17,6 +17,8 @@ FlatBoard::FlatBoard(const FlatRules& flat, const TableRules& rules, const DeadE
   for (int32_t p = 0; p < flat.pileCount; ++p)
     if (!flat.piles[p].Has(PileFlags::WinGoal) && !flat.piles[p].Has(PileFlags::ManualFillSource))
       walkedPiles_ |= uint64_t{1} << p;
+  for (int32_t p = 0; p < flat.pileCount; ++p)
+    if (Tableau(p)) tableauPiles_ |= uint64_t{1} << p;
   // The memo keeps the piles whose term stands for all their cards, where
   // the goal piles' tops fit one word.
   if (flat.goalCount <= kMemoGoals)
@@ -65,6 +67,7 @@ void FlatBoard::Load(const unsigned char* packed) {
     }
   }
   baseContext_ = kContextUnknown;
+  baseRunsMade_ = false;
   CopyPosition(base_, current_);
   clicks_ = -1;
   turns_.Forget();
@@ -478,30 +481,73 @@ bool FlatBoard::Enables(const Choice& choice) {
   const int32_t from = a.pile;
   if (!Tableau(from) || current_.Empty(from) || !IsUp(current_.Top(from))) return false;
   const int32_t under = CardValue(current_.Top(from));
-  for (int32_t q = 0; q < flat_->pileCount; ++q) {
-    if (q == from || q == a.target || current_.Empty(q) || !Tableau(q)) continue;
-    const FlatPile& pile = flat_->piles[q];
-    const int32_t top = current_.count[q] - 1;
-    int32_t k = top;
-    if (!IsUp(current_.At(q, k))) continue;
-    while (k > 0 && IsUp(current_.At(q, k - 1)) &&
-           InMask(pile.continues[CardValue(current_.At(q, k))], CardValue(current_.At(q, k - 1))))
-      --k;
-    int32_t part = top;
-    if (pile.take == FlatTake::Limited)
-      while (part > k &&
-             MendsRun(pile, CardValue(current_.At(q, part)), CardValue(current_.At(q, part - 1))))
-        --part;
-    const int32_t bottom = CardValue(current_.At(q, k)), card = CardValue(current_.At(q, part));
-    const bool partMended = part > 0 && MendsRun(pile, card, CardValue(current_.At(q, part - 1))) &&
-                            IsUp(current_.At(q, part - 1));
-    // Whether `lifted`, moved onto the uncovered card, would mend a run.
-    const auto mends = [&](int32_t lifted) {
-      return MendsRun(pile, lifted, under) && InMask(rules_.buildsOn[from][under], lifted);
-    };
-    if (mends(bottom) || (!partMended && mends(card))) return true;
+  // Only cards that build on the uncovered card can mend a run on it.
+  const CardMask builds = rules_.buildsOn[from][under];
+  if (!builds) return false;
+  const uint64_t others = ~(uint64_t{1} << from | uint64_t{1} << a.target);
+  // The piles the move changed are read again; the others as base_ had them,
+  // and only where some top run there could lift a card that builds on it.
+  for (uint64_t m = current_.changed & others & tableauPiles_; m; m &= m - 1) {
+    const int32_t q = std::countr_zero(m);
+    if (MendsOn(q, TopRunOf(current_, q), under, builds)) return true;
+  }
+  if (!baseRunsMade_) SeeBaseRuns();
+  if (!(baseLifted_ & builds)) return false;
+  for (uint64_t m = baseRunPiles_ & ~current_.changed & others; m; m &= m - 1) {
+    const int32_t q = std::countr_zero(m);
+    if (MendsOn(q, baseRuns_[q], under, builds)) return true;
   }
   return false;
+}
+
+// Whether the top run `run` of pile `q`, or the part of it a press lifts
+// alone where that lies on a card it cannot go home with, moved onto
+// `under` (on which the cards of `builds` build) would mend a run there.
+bool FlatBoard::MendsOn(int32_t q, const TopRun& run, int32_t under, CardMask builds) const {
+  if (run.bottom < 0) return false;
+  const FlatPile& pile = flat_->piles[q];
+  const auto mends = [&](int32_t lifted) {
+    return InMask(builds, lifted) && MendsRun(pile, lifted, under);
+  };
+  return mends(run.bottom) || (!run.partMended && mends(run.card));
+}
+
+// The top runs of base_'s piles, the piles that have one, and every card
+// they could lift onto another pile's card (see MendsOn).
+void FlatBoard::SeeBaseRuns() {
+  baseRunPiles_ = 0;
+  baseLifted_ = 0;
+  for (uint64_t m = tableauPiles_; m; m &= m - 1) {
+    const int32_t q = std::countr_zero(m);
+    const TopRun run = TopRunOf(base_, q);
+    baseRuns_[q] = run;
+    if (run.bottom < 0) continue;
+    baseRunPiles_ |= uint64_t{1} << q;
+    baseLifted_ |= CardMask{1} << run.bottom;
+    if (!run.partMended) baseLifted_ |= CardMask{1} << run.card;
+  }
+  baseRunsMade_ = true;
+}
+
+// What Enables reads off tableau pile `q` of `pos`: the bottom card of its
+// top run, the bottom card of the part of it a press may lift alone, and
+// whether that part lies on a card it may go home with; none (bottom -1)
+// for a pile that is empty or shows a face-down top.
+// Made once per position expanded for the piles its moves leave alone.
+FlatBoard::TopRun FlatBoard::TopRunOf(const FlatPosition& pos, int32_t q) const {
+  const int32_t top = pos.count[q] - 1;
+  const uint8_t* c = pos.cards + pos.start[q];
+  if (top < 0 || !IsUp(c[top])) return {};
+  const FlatPile& pile = flat_->piles[q];
+  int32_t k = top, v = CardValue(c[top]);
+  while (k > 0 && IsUp(c[k - 1]) && InMask(pile.continues[v], CardValue(c[k - 1])))
+    v = CardValue(c[--k]);
+  int32_t part = top, card = CardValue(c[top]);
+  if (pile.take == FlatTake::Limited)
+    while (part > k && MendsRun(pile, card, CardValue(c[part - 1]))) card = CardValue(c[--part]);
+  const bool partMended =
+      part > 0 && IsUp(c[part - 1]) && MendsRun(pile, card, CardValue(c[part - 1]));
+  return {static_cast<int8_t>(v), static_cast<int8_t>(card), partMended};
 }
 
 bool FlatStartFits(const PositionRecord& start, int32_t pileCount) {
