@@ -68,6 +68,8 @@ void FlatBoard::Load(const unsigned char* packed) {
   }
   baseContext_ = kContextUnknown;
   baseRunsMade_ = false;
+  baseScore_ = -1;
+  baseTakesMade_ = false;
   CopyPosition(base_, current_);
   clicks_ = -1;
   turns_.Forget();
@@ -401,11 +403,40 @@ int32_t FlatBoard::StockCards() {
 }
 
 int32_t FlatBoard::Score() {
-  return FlatScore(*flat_, current_);
+  return CurrentScore();
 }
 
 bool FlatBoard::Won() {
-  return FlatWon(*flat_, current_);
+  if (flat_->gameFlags & GameFlags::FourRank) return FlatWon(*flat_, current_);
+  return CurrentScore() == flat_->deckSize;
+}
+
+// FlatScore of current_: where only the goal piles score, that of base_
+// (made once per position expanded) with what the move changed on them.
+int32_t FlatBoard::CurrentScore() {
+  if ((flat_->gameFlags & GameFlags::FourRank) || current_.changed == ~uint64_t{0})
+    return FlatScore(*flat_, current_);
+  int32_t score = BaseScore();
+  for (uint64_t m = current_.changed & flat_->goalPiles; m; m &= m - 1) {
+    const int32_t g = std::countr_zero(m);
+    score += current_.count[g] - base_.count[g];
+  }
+  return score;
+}
+
+// FlatScore of base_, made once per position expanded.
+int32_t FlatBoard::BaseScore() {
+  if (baseScore_ < 0) baseScore_ = FlatScore(*flat_, base_);
+  return baseScore_;
+}
+
+// The cards the goal piles of base_ take now, made once per position expanded.
+CardMask FlatBoard::BaseTakes() {
+  if (!baseTakesMade_) {
+    baseTakes_ = FlatWanted(*flat_, rules_, base_);
+    baseTakesMade_ = true;
+  }
+  return baseTakes_;
 }
 
 // A pile the player both takes cards from and drops cards on that is not a
@@ -449,13 +480,16 @@ bool FlatBoard::Progressed(const Choice& choice) {
   const int32_t from = a.pile, to = a.target;
   if (!Tableau(from) || !Tableau(to)) return true;
   const int32_t moved = current_.count[to] - base_.count[to];
-  if (moved <= 0 || FlatScore(*flat_, current_) != FlatScore(*flat_, base_)) return true;
+  if (moved <= 0 || CurrentScore() != BaseScore()) return true;
   // A whole pile moved to an empty pile that plays alike only changes places.
   if (current_.Empty(from)) return !base_.Empty(to) || !LikePiles(from, to);
   // A card turned up shows as fewer face-down cards gained since the load.
   const uint8_t uncovered = current_.Top(from);
   if (!IsUp(uncovered) || current_.downGained < base_.downGained) return true;
-  if (InMask(FlatWanted(*flat_, rules_, current_), CardValue(uncovered))) return true;
+  // The goal piles take what they took unless the move changed them.
+  const CardMask takes =
+      current_.changed & flat_->goalPiles ? FlatWanted(*flat_, rules_, current_) : BaseTakes();
+  if (InMask(takes, CardValue(uncovered))) return true;
   // Where the card lay: below the cards above it, unless it went alone.
   const uint8_t card = current_.At(to, base_.count[to]);
   int32_t k = base_.count[from] - moved;
@@ -577,7 +611,7 @@ int32_t FlatBoard::MoveRank(const Choice& choice) {
     return toEmpty ? kIdle : kFrees;
   const uint8_t below = base_.At(from, a.card - 1);
   if (BuildOn(from, below, base_.At(from, a.card)) > 0) return kIdle;
-  if (!IsUp(below) || InMask(FlatWanted(*flat_, rules_, base_), CardValue(below))) return kFrees;
+  if (!IsUp(below) || InMask(BaseTakes(), CardValue(below))) return kFrees;
   if (flat_->piles[to].sizeLimit == 1) return kToCell;
   return toEmpty ? kToEmpty : kBuild;
 }

@@ -63,6 +63,9 @@ class FlatBoard : public Board {
   TopRun TopRunOf(const FlatPosition& pos, int32_t q) const;
   bool MendsOn(int32_t q, const TopRun& run, int32_t under, CardMask builds) const;
   void SeeBaseRuns();
+  int32_t CurrentScore();
+  int32_t BaseScore();
+  CardMask BaseTakes();
 
   const FlatRules* flat_;
   const TableRules& rules_;
@@ -91,6 +94,9 @@ class FlatBoard : public Board {
   uint64_t baseRunPiles_ = 0;   // … the piles that have one
   CardMask baseLifted_ = 0;     // … the cards they could lift onto another pile
   bool baseRunsMade_ = false;
+  int32_t baseScore_ = -1;   // FlatScore of base_; -1: not made yet
+  CardMask baseTakes_ = 0;   // FlatWanted of base_, once made
+  bool baseTakesMade_ = false;
   std::vector<SolverAction> listing_;
   GoalMemo goalMemo_;  // what the forced actions last read off the goal piles
   // The positions packed last, with what their piles give the key and the
