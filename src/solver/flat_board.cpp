@@ -17,8 +17,10 @@ FlatBoard::FlatBoard(const FlatRules& flat, const TableRules& rules, const DeadE
   for (int32_t p = 0; p < flat.pileCount; ++p)
     if (!flat.piles[p].Has(PileFlags::WinGoal) && !flat.piles[p].Has(PileFlags::ManualFillSource))
       walkedPiles_ |= uint64_t{1} << p;
-  for (int32_t p = 0; p < flat.pileCount; ++p)
+  for (int32_t p = 0; p < flat.pileCount; ++p) {
     if (Tableau(p)) tableauPiles_ |= uint64_t{1} << p;
+    if (flat.piles[p].Has(PileFlags::ManualFillSource)) stockPiles_ |= uint64_t{1} << p;
+  }
   // The memo keeps the piles whose term stands for all their cards, where
   // the goal piles' tops fit one word.
   if (flat.goalCount <= kMemoGoals)
@@ -397,8 +399,7 @@ bool FlatBoard::DeadEnd() {
 // Cards in the piles a click deals from (ManualFillSource).
 int32_t FlatBoard::StockCards() {
   int32_t n = 0;
-  for (int32_t p = 0; p < flat_->pileCount; ++p)
-    if (flat_->piles[p].Has(PileFlags::ManualFillSource)) n += current_.count[p];
+  for (uint64_t m = stockPiles_; m; m &= m - 1) n += current_.count[std::countr_zero(m)];
   return n;
 }
 

@@ -89,6 +89,7 @@ class FlatBoard : public Board {
   GoalDistance baseDistance_{};  // where some pile gives cards only to goal piles
   int32_t baseDisorder_ = kNoDisorder;  // baseWorth_ not yet made
   uint64_t walkedPiles_ = 0;  // piles whose worth may read the goal piles
+  uint64_t stockPiles_ = 0;  // piles a click deals from (ManualFillSource)
   uint64_t tableauPiles_ = 0;  // piles that are neither goal piles nor stocks (Tableau)
   TopRun baseRuns_[kMaxPiles];  // the top runs of base_'s tableau piles, once made
   uint64_t baseRunPiles_ = 0;   // … the piles that have one
