@@ -502,6 +502,27 @@ bool FlatBoard::Progressed(const Choice& choice) {
   return BuildOn(to, base_.Top(to), card) > was;
 }
 
+// What Enables reads off tableau pile `q` of `pos`: the bottom card of its
+// top run, the bottom card of the part of it a press may lift alone, and
+// whether that part lies on a card it may go home with; none (bottom -1)
+// for a pile that is empty or shows a face-down top.
+// Made once per position expanded for the piles its moves leave alone.
+inline FlatBoard::TopRun FlatBoard::TopRunOf(const FlatPosition& pos, int32_t q) const {
+  const int32_t top = pos.count[q] - 1;
+  const uint8_t* c = pos.cards + pos.start[q];
+  if (top < 0 || !IsUp(c[top])) return {};
+  const FlatPile& pile = flat_->piles[q];
+  int32_t k = top, v = CardValue(c[top]);
+  while (k > 0 && IsUp(c[k - 1]) && InMask(pile.continues[v], CardValue(c[k - 1])))
+    v = CardValue(c[--k]);
+  int32_t part = top, card = CardValue(c[top]);
+  if (pile.take == FlatTake::Limited)
+    while (part > k && MendsRun(pile, card, CardValue(c[part - 1]))) card = CardValue(c[--part]);
+  const bool partMended =
+      part > 0 && IsUp(c[part - 1]) && MendsRun(pile, card, CardValue(c[part - 1]));
+  return {static_cast<int8_t>(v), static_cast<int8_t>(card), partMended};
+}
+
 // A drag between tableau piles enables progress when the card it uncovers
 // is one that the bottom card of another pile's top run (the cards a press
 // lifts together, lying on a card they do not continue or on none), or the
@@ -520,17 +541,17 @@ bool FlatBoard::Enables(const Choice& choice) {
   const CardMask builds = rules_.buildsOn[from][under];
   if (!builds) return false;
   const uint64_t others = ~(uint64_t{1} << from | uint64_t{1} << a.target);
-  // The piles the move changed are read again; the others as base_ had them,
-  // and only where some top run there could lift a card that builds on it.
+  // The piles the move changed are read again; the others as base_ had
+  // them, looked up by the cards their top runs lift that build on it.
   for (uint64_t m = current_.changed & others & tableauPiles_; m; m &= m - 1) {
     const int32_t q = std::countr_zero(m);
     if (MendsOn(q, TopRunOf(current_, q), under, builds)) return true;
   }
   if (!baseRunsMade_) SeeBaseRuns();
-  if (!(baseLifted_ & builds)) return false;
-  for (uint64_t m = baseRunPiles_ & ~current_.changed & others; m; m &= m - 1) {
-    const int32_t q = std::countr_zero(m);
-    if (MendsOn(q, baseRuns_[q], under, builds)) return true;
+  for (CardMask c = baseLifted_ & builds; c; c &= c - 1) {
+    const int32_t lifted = std::countr_zero(c);
+    for (uint64_t m = liftedFrom_[lifted] & ~current_.changed & others; m; m &= m - 1)
+      if (MendsRun(flat_->piles[std::countr_zero(m)], lifted, under)) return true;
   }
   return false;
 }
@@ -547,42 +568,22 @@ bool FlatBoard::MendsOn(int32_t q, const TopRun& run, int32_t under, CardMask bu
   return mends(run.bottom) || (!run.partMended && mends(run.card));
 }
 
-// The top runs of base_'s piles, the piles that have one, and every card
-// they could lift onto another pile's card (see MendsOn).
+// The cards base_'s top runs could lift onto another pile's card (see
+// MendsOn), with the piles each lies on.
 void FlatBoard::SeeBaseRuns() {
-  baseRunPiles_ = 0;
+  for (CardMask c = baseLifted_; c; c &= c - 1) liftedFrom_[std::countr_zero(c)] = 0;
   baseLifted_ = 0;
   for (uint64_t m = tableauPiles_; m; m &= m - 1) {
     const int32_t q = std::countr_zero(m);
     const TopRun run = TopRunOf(base_, q);
-    baseRuns_[q] = run;
     if (run.bottom < 0) continue;
-    baseRunPiles_ |= uint64_t{1} << q;
     baseLifted_ |= CardMask{1} << run.bottom;
-    if (!run.partMended) baseLifted_ |= CardMask{1} << run.card;
+    liftedFrom_[run.bottom] |= uint64_t{1} << q;
+    if (run.partMended) continue;
+    baseLifted_ |= CardMask{1} << run.card;
+    liftedFrom_[run.card] |= uint64_t{1} << q;
   }
   baseRunsMade_ = true;
-}
-
-// What Enables reads off tableau pile `q` of `pos`: the bottom card of its
-// top run, the bottom card of the part of it a press may lift alone, and
-// whether that part lies on a card it may go home with; none (bottom -1)
-// for a pile that is empty or shows a face-down top.
-// Made once per position expanded for the piles its moves leave alone.
-FlatBoard::TopRun FlatBoard::TopRunOf(const FlatPosition& pos, int32_t q) const {
-  const int32_t top = pos.count[q] - 1;
-  const uint8_t* c = pos.cards + pos.start[q];
-  if (top < 0 || !IsUp(c[top])) return {};
-  const FlatPile& pile = flat_->piles[q];
-  int32_t k = top, v = CardValue(c[top]);
-  while (k > 0 && IsUp(c[k - 1]) && InMask(pile.continues[v], CardValue(c[k - 1])))
-    v = CardValue(c[--k]);
-  int32_t part = top, card = CardValue(c[top]);
-  if (pile.take == FlatTake::Limited)
-    while (part > k && MendsRun(pile, card, CardValue(c[part - 1]))) card = CardValue(c[--part]);
-  const bool partMended =
-      part > 0 && IsUp(c[part - 1]) && MendsRun(pile, card, CardValue(c[part - 1]));
-  return {static_cast<int8_t>(v), static_cast<int8_t>(card), partMended};
 }
 
 bool FlatStartFits(const PositionRecord& start, int32_t pileCount) {

@@ -91,9 +91,10 @@ class FlatBoard : public Board {
   uint64_t walkedPiles_ = 0;  // piles whose worth may read the goal piles
   uint64_t stockPiles_ = 0;  // piles a click deals from (ManualFillSource)
   uint64_t tableauPiles_ = 0;  // piles that are neither goal piles nor stocks (Tableau)
-  TopRun baseRuns_[kMaxPiles];  // the top runs of base_'s tableau piles, once made
-  uint64_t baseRunPiles_ = 0;   // … the piles that have one
-  CardMask baseLifted_ = 0;     // … the cards they could lift onto another pile
+  // The cards the top runs of base_'s tableau piles could lift onto
+  // another pile's card, once made, and for each the piles it lies on.
+  CardMask baseLifted_ = 0;
+  uint64_t liftedFrom_[64] = {};
   bool baseRunsMade_ = false;
   int32_t baseScore_ = -1;   // FlatScore of base_; -1: not made yet
   CardMask baseTakes_ = 0;   // FlatWanted of base_, once made
