@@ -71,11 +71,17 @@ void FlatAutoFill(const FlatRules& rules, FlatPosition& pos) {
   }
 }
 
+// Whether the pile may hold a complete run: thirteen cards or more with a
+// face-up ace on top. Inline, since most piles looked at fail it.
+inline bool MayHoldRun(const FlatPosition& pos, int32_t p) {
+  return pos.count[p] >= 13 && IsUp(pos.Top(p)) && Rank(CardValue(pos.Top(p))) == kAce;
+}
+
 // Whether the pile holds a complete face-up run from the ace on top down to
 // a king, in suit when `sameSuit`.
 bool HoldsCompleteRun(const FlatPosition& pos, int32_t p, bool sameSuit) {
+  if (!MayHoldRun(pos, p)) return false;
   int32_t k = pos.count[p] - 1;
-  if (k < 12 || !IsUp(pos.At(p, k)) || Rank(CardValue(pos.At(p, k))) != kAce) return false;
   for (; k > 0 && IsUp(pos.At(p, k - 1)); --k) {
     const int32_t a = CardValue(pos.At(p, k)), b = CardValue(pos.At(p, k - 1));
     if (!(sameSuit ? b == a + 4 : Rank(b) == Rank(a) + 1)) break;
@@ -109,12 +115,28 @@ bool FlatAutoRunStep(const FlatRules& rules, FlatPosition& pos, uint32_t flag, b
   return false;
 }
 
+// Whether some pile an automatic run step with `look` reads (see
+// FlatAutoRunStep) may hold a complete run.
+bool MayRunHome(const FlatRules& rules, const FlatPosition& pos, uint64_t look) {
+  for (uint64_t g = look & rules.goalPiles; g; g &= g - 1)
+    if (pos.Empty(std::countr_zero(g))) look = ~uint64_t{0};
+  for (uint64_t m = look & rules.runPiles; m; m &= m - 1)
+    if (MayHoldRun(pos, std::countr_zero(m))) return true;
+  return false;
+}
+
 // The automatic suit runs, then the automatic straight runs (AutoRuns), in
 // table order as the engine takes them. Each looks only at the piles changed
 // since it last looked; the suit runs have not seen what the straight runs
 // moved, so those piles stay unseen.
 void FlatAutoRuns(const FlatRules& rules, FlatPosition& pos) {
   if (!(rules.anyFlags & (PileFlags::AutoSuite | PileFlags::AutoStraight))) return;
+  // Most moves leave no pile the runs look at that may hold one: both
+  // kinds of run then look, find nothing and leave every pile seen.
+  if (!MayRunHome(rules, pos, pos.unseenRuns)) {
+    pos.unseenRuns = 0;
+    return;
+  }
   if (rules.anyFlags & PileFlags::AutoSuite)
     while (FlatAutoRunStep(rules, pos, PileFlags::AutoSuite, true, pos.unseenRuns)) {
     }
