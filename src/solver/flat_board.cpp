@@ -20,6 +20,7 @@ FlatBoard::FlatBoard(const FlatRules& flat, const TableRules& rules, const DeadE
   for (int32_t p = 0; p < flat.pileCount; ++p) {
     if (Tableau(p)) tableauPiles_ |= uint64_t{1} << p;
     if (flat.piles[p].Has(PileFlags::ManualFillSource)) stockPiles_ |= uint64_t{1} << p;
+    if (RunsGoHome(flat.piles[p])) runsGoHome_ |= uint64_t{1} << p;
   }
   // The memo keeps the piles whose term stands for all their cards, where
   // the goal piles' tops fit one word.
@@ -32,6 +33,16 @@ FlatBoard::FlatBoard(const FlatRules& flat, const TableRules& rules, const DeadE
   ownDead_ = std::make_unique<DeadEndRules>();
   CompileBoardDeadEnds(flat, rules, *ownDead_);
   dead_ = ownDead_.get();
+}
+
+// Whether every card pile `p` lifts with the card below it may go home
+// with that card (MendsRun): runs need not be in suit, or lift only in suit.
+bool FlatBoard::RunsGoHome(const FlatPile& p) {
+  if (!p.homeInSuit) return true;
+  for (int32_t above = 0; above < 52; ++above)
+    for (CardMask m = p.continues[above]; m; m &= m - 1)
+      if (!MendsRun(p, above, std::countr_zero(m))) return false;
+  return true;
 }
 
 void FlatBoard::LoadStart(const PositionRecord& start) {
@@ -507,7 +518,7 @@ bool FlatBoard::Progressed(const Choice& choice) {
 // whether that part lies on a card it may go home with; none (bottom -1)
 // for a pile that is empty or shows a face-down top.
 // Made once per position expanded for the piles its moves leave alone.
-inline FlatBoard::TopRun FlatBoard::TopRunOf(const FlatPosition& pos, int32_t q) const {
+[[gnu::always_inline]] inline FlatBoard::TopRun FlatBoard::TopRunOf(const FlatPosition& pos, int32_t q) const {
   const int32_t top = pos.count[q] - 1;
   const uint8_t* c = pos.cards + pos.start[q];
   if (top < 0 || !IsUp(c[top])) return {};
@@ -515,6 +526,9 @@ inline FlatBoard::TopRun FlatBoard::TopRunOf(const FlatPosition& pos, int32_t q)
   int32_t k = top, v = CardValue(c[top]);
   while (k > 0 && IsUp(c[k - 1]) && InMask(pile.continues[v], CardValue(c[k - 1])))
     v = CardValue(c[--k]);
+  // Where every card a press lifts with another may go home with it, the
+  // part is the whole run, and lies on a card it does not continue.
+  if (pile.take == FlatTake::Limited && (runsGoHome_ >> q & 1)) return {int8_t(v), int8_t(v), false};
   int32_t part = top, card = CardValue(c[top]);
   if (pile.take == FlatTake::Limited)
     while (part > k && MendsRun(pile, card, CardValue(c[part - 1]))) card = CardValue(c[--part]);

@@ -63,6 +63,7 @@ class FlatBoard : public Board {
   TopRun TopRunOf(const FlatPosition& pos, int32_t q) const;
   bool MendsOn(int32_t q, const TopRun& run, int32_t under, CardMask builds) const;
   void SeeBaseRuns();
+  static bool RunsGoHome(const FlatPile& p);
   int32_t CurrentScore();
   int32_t BaseScore();
   CardMask BaseTakes();
@@ -90,6 +91,7 @@ class FlatBoard : public Board {
   int32_t baseDisorder_ = kNoDisorder;  // baseWorth_ not yet made
   uint64_t walkedPiles_ = 0;  // piles whose worth may read the goal piles
   uint64_t stockPiles_ = 0;  // piles a click deals from (ManualFillSource)
+  uint64_t runsGoHome_ = 0;  // piles whose runs may go home whole (RunsGoHome)
   uint64_t tableauPiles_ = 0;  // piles that are neither goal piles nor stocks (Tableau)
   // The cards the top runs of base_'s tableau piles could lift onto
   // another pile's card, once made, and for each the piles it lies on.
