@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 #include <utility>
 
 #include "engine/deal/deal.h"
@@ -182,9 +183,51 @@ void FlatAutoPlay(const FlatRules& rules, FlatPosition& pos) {
   }
 }
 
+// The deal of FlatDeal where no pile sorts its cards and the stock deals to
+// others only: the same cards, faces and piles touched as its moves one card
+// at a time, with the card bytes laid out again once instead of shifted for
+// every card (a deal of ten cards was ten shifts across the table).
+void DealAtOnce(const FlatRules& rules, FlatPosition& pos, int32_t stock) {
+  int32_t gets[kMaxPiles] = {};
+  int32_t left = pos.count[stock], dealt = 0;
+  for (uint64_t m = rules.dealPiles; m && left > 0; m &= m - 1) {
+    const int32_t d = std::countr_zero(m);
+    const FlatPile& dst = rules.piles[d];
+    if (dst.Has(PileFlags::MustBeEmpty) && !pos.Empty(d)) continue;
+    gets[d] = std::clamp(dst.cardsPerClick, 0, left);
+    left -= gets[d];
+    dealt += gets[d];
+  }
+  if (dealt == 0) return;
+  // The stock's top card goes first, to the first pile that receives.
+  const uint8_t* next = pos.cards + pos.start[stock] + pos.count[stock];
+  uint8_t laid[kMaxCards];
+  int32_t k = 0;
+  for (int32_t p = 0; p < rules.pileCount; ++p) {
+    const int32_t keep = p == stock ? pos.count[p] - dealt : pos.count[p];
+    std::memcpy(laid + k, pos.cards + pos.start[p], static_cast<size_t>(keep));
+    k += keep;
+    for (int32_t i = 0; i < gets[p]; ++i) {
+      const uint8_t card = *--next;
+      pos.downGained -= CardFace(card) == FaceDown;
+      laid[k++] = WithFace(card, FaceUp);
+    }
+    if (gets[p] > 0) pos.Touch(p);
+    pos.count[p] = static_cast<uint8_t>(keep + gets[p]);
+  }
+  std::memcpy(pos.cards, laid, static_cast<size_t>(k));
+  for (int32_t p = 0, at = 0; p < rules.pileCount; at += pos.count[p++])
+    pos.start[p] = static_cast<uint8_t>(at);
+  pos.Touch(stock);
+}
+
 // Deals from the stock to every receiving pile in table order (DealFromStock),
 // the piles that receive compiled as bits.
 void FlatDeal(const FlatRules& rules, FlatPosition& pos, int32_t stock) {
+  if (!rules.sorts && !(rules.dealPiles >> stock & 1)) {
+    DealAtOnce(rules, pos, stock);
+    return;
+  }
   for (uint64_t m = rules.dealPiles; m; m &= m - 1) {
     const int32_t d = std::countr_zero(m);
     const FlatPile& dst = rules.piles[d];
