@@ -17,6 +17,11 @@ FlatBoard::FlatBoard(const FlatRules& flat, const TableRules& rules, const DeadE
   for (int32_t p = 0; p < flat.pileCount; ++p)
     if (!flat.piles[p].Has(PileFlags::WinGoal) && !flat.piles[p].Has(PileFlags::ManualFillSource))
       walkedPiles_ |= uint64_t{1} << p;
+  for (int32_t p = 0; p < flat.pileCount; ++p) {
+    if (Tableau(p)) tableauPiles_ |= uint64_t{1} << p;
+    if (flat.piles[p].Has(PileFlags::ManualFillSource)) stockPiles_ |= uint64_t{1} << p;
+    if (RunsGoHome(flat.piles[p])) runsGoHome_ |= uint64_t{1} << p;
+  }
   // The memo keeps the piles whose term stands for all their cards, where
   // the goal piles' tops fit one word.
   if (flat.goalCount <= kMemoGoals)
@@ -28,6 +33,16 @@ FlatBoard::FlatBoard(const FlatRules& flat, const TableRules& rules, const DeadE
   ownDead_ = std::make_unique<DeadEndRules>();
   CompileBoardDeadEnds(flat, rules, *ownDead_);
   dead_ = ownDead_.get();
+}
+
+// Whether every card pile `p` lifts with the card below it may go home
+// with that card (MendsRun): runs need not be in suit, or lift only in suit.
+bool FlatBoard::RunsGoHome(const FlatPile& p) {
+  if (!p.homeInSuit) return true;
+  for (int32_t above = 0; above < 52; ++above)
+    for (CardMask m = p.continues[above]; m; m &= m - 1)
+      if (!MendsRun(p, above, std::countr_zero(m))) return false;
+  return true;
 }
 
 void FlatBoard::LoadStart(const PositionRecord& start) {
@@ -85,6 +100,9 @@ void FlatBoard::Load(const unsigned char* packed) {
     }
   }
   baseContext_ = kContextUnknown;
+  baseRunsMade_ = false;
+  baseScore_ = -1;
+  baseTakesMade_ = false;
   CopyPosition(base_, current_);
   clicks_ = -1;
   turns_.Forget();
@@ -412,17 +430,45 @@ bool FlatBoard::DeadEnd() {
 // Cards in the piles a click deals from (ManualFillSource).
 int32_t FlatBoard::StockCards() {
   int32_t n = 0;
-  for (int32_t p = 0; p < flat_->pileCount; ++p)
-    if (flat_->piles[p].Has(PileFlags::ManualFillSource)) n += current_.count[p];
+  for (uint64_t m = stockPiles_; m; m &= m - 1) n += current_.count[std::countr_zero(m)];
   return n;
 }
 
 int32_t FlatBoard::Score() {
-  return FlatScore(*flat_, current_);
+  return CurrentScore();
 }
 
 bool FlatBoard::Won() {
-  return FlatWon(*flat_, current_);
+  if (flat_->gameFlags & GameFlags::FourRank) return FlatWon(*flat_, current_);
+  return CurrentScore() == flat_->deckSize;
+}
+
+// FlatScore of current_: where only the goal piles score, that of base_
+// (made once per position expanded) with what the move changed on them.
+int32_t FlatBoard::CurrentScore() {
+  if ((flat_->gameFlags & GameFlags::FourRank) || current_.changed == ~uint64_t{0})
+    return FlatScore(*flat_, current_);
+  int32_t score = BaseScore();
+  for (uint64_t m = current_.changed & flat_->goalPiles; m; m &= m - 1) {
+    const int32_t g = std::countr_zero(m);
+    score += current_.count[g] - base_.count[g];
+  }
+  return score;
+}
+
+// FlatScore of base_, made once per position expanded.
+int32_t FlatBoard::BaseScore() {
+  if (baseScore_ < 0) baseScore_ = FlatScore(*flat_, base_);
+  return baseScore_;
+}
+
+// The cards the goal piles of base_ take now, made once per position expanded.
+CardMask FlatBoard::BaseTakes() {
+  if (!baseTakesMade_) {
+    baseTakes_ = FlatWanted(*flat_, rules_, base_);
+    baseTakesMade_ = true;
+  }
+  return baseTakes_;
 }
 
 // A pile the player both takes cards from and drops cards on that is not a
@@ -466,13 +512,16 @@ bool FlatBoard::Progressed(const Choice& choice) {
   const int32_t from = a.pile, to = a.target;
   if (!Tableau(from) || !Tableau(to)) return true;
   const int32_t moved = current_.count[to] - base_.count[to];
-  if (moved <= 0 || FlatScore(*flat_, current_) != FlatScore(*flat_, base_)) return true;
+  if (moved <= 0 || CurrentScore() != BaseScore()) return true;
   // A whole pile moved to an empty pile that plays alike only changes places.
   if (current_.Empty(from)) return !base_.Empty(to) || !LikePiles(from, to);
   // A card turned up shows as fewer face-down cards gained since the load.
   const uint8_t uncovered = current_.Top(from);
   if (!IsUp(uncovered) || current_.downGained < base_.downGained) return true;
-  if (InMask(FlatWanted(*flat_, rules_, current_), CardValue(uncovered))) return true;
+  // The goal piles take what they took unless the move changed them.
+  const CardMask takes =
+      current_.changed & flat_->goalPiles ? FlatWanted(*flat_, rules_, current_) : BaseTakes();
+  if (InMask(takes, CardValue(uncovered))) return true;
   // Where the card lay: below the cards above it, unless it went alone.
   const uint8_t card = current_.At(to, base_.count[to]);
   int32_t k = base_.count[from] - moved;
@@ -482,6 +531,30 @@ bool FlatBoard::Progressed(const Choice& choice) {
   // To an empty pile: frees the card they lay on but did not build on.
   if (base_.Empty(to)) return was == 0;
   return BuildOn(to, base_.Top(to), card) > was;
+}
+
+// What Enables reads off tableau pile `q` of `pos`: the bottom card of its
+// top run, the bottom card of the part of it a press may lift alone, and
+// whether that part lies on a card it may go home with; none (bottom -1)
+// for a pile that is empty or shows a face-down top.
+// Made once per position expanded for the piles its moves leave alone.
+[[gnu::always_inline]] inline FlatBoard::TopRun FlatBoard::TopRunOf(const FlatPosition& pos, int32_t q) const {
+  const int32_t top = pos.count[q] - 1;
+  const uint8_t* c = pos.cards + pos.start[q];
+  if (top < 0 || !IsUp(c[top])) return {};
+  const FlatPile& pile = flat_->piles[q];
+  int32_t k = top, v = CardValue(c[top]);
+  while (k > 0 && IsUp(c[k - 1]) && InMask(pile.continues[v], CardValue(c[k - 1])))
+    v = CardValue(c[--k]);
+  // Where every card a press lifts with another may go home with it, the
+  // part is the whole run, and lies on a card it does not continue.
+  if (pile.take == FlatTake::Limited && (runsGoHome_ >> q & 1)) return {int8_t(v), int8_t(v), false};
+  int32_t part = top, card = CardValue(c[top]);
+  if (pile.take == FlatTake::Limited)
+    while (part > k && MendsRun(pile, card, CardValue(c[part - 1]))) card = CardValue(c[--part]);
+  const bool partMended =
+      part > 0 && IsUp(c[part - 1]) && MendsRun(pile, card, CardValue(c[part - 1]));
+  return {static_cast<int8_t>(v), static_cast<int8_t>(card), partMended};
 }
 
 // A drag between tableau piles enables progress when the card it uncovers
@@ -498,30 +571,53 @@ bool FlatBoard::Enables(const Choice& choice) {
   const int32_t from = a.pile;
   if (!Tableau(from) || current_.Empty(from) || !IsUp(current_.Top(from))) return false;
   const int32_t under = CardValue(current_.Top(from));
-  for (int32_t q = 0; q < flat_->pileCount; ++q) {
-    if (q == from || q == a.target || current_.Empty(q) || !Tableau(q)) continue;
-    const FlatPile& pile = flat_->piles[q];
-    const int32_t top = current_.count[q] - 1;
-    int32_t k = top;
-    if (!IsUp(current_.At(q, k))) continue;
-    while (k > 0 && IsUp(current_.At(q, k - 1)) &&
-           InMask(pile.continues[CardValue(current_.At(q, k))], CardValue(current_.At(q, k - 1))))
-      --k;
-    int32_t part = top;
-    if (pile.take == FlatTake::Limited)
-      while (part > k &&
-             MendsRun(pile, CardValue(current_.At(q, part)), CardValue(current_.At(q, part - 1))))
-        --part;
-    const int32_t bottom = CardValue(current_.At(q, k)), card = CardValue(current_.At(q, part));
-    const bool partMended = part > 0 && MendsRun(pile, card, CardValue(current_.At(q, part - 1))) &&
-                            IsUp(current_.At(q, part - 1));
-    // Whether `lifted`, moved onto the uncovered card, would mend a run.
-    const auto mends = [&](int32_t lifted) {
-      return MendsRun(pile, lifted, under) && InMask(rules_.buildsOn[from][under], lifted);
-    };
-    if (mends(bottom) || (!partMended && mends(card))) return true;
+  // Only cards that build on the uncovered card can mend a run on it.
+  const CardMask builds = rules_.buildsOn[from][under];
+  if (!builds) return false;
+  const uint64_t others = ~(uint64_t{1} << from | uint64_t{1} << a.target);
+  // The piles the move changed are read again; the others as base_ had
+  // them, looked up by the cards their top runs lift that build on it.
+  for (uint64_t m = current_.changed & others & tableauPiles_; m; m &= m - 1) {
+    const int32_t q = std::countr_zero(m);
+    if (MendsOn(q, TopRunOf(current_, q), under, builds)) return true;
+  }
+  if (!baseRunsMade_) SeeBaseRuns();
+  for (CardMask c = baseLifted_ & builds; c; c &= c - 1) {
+    const int32_t lifted = std::countr_zero(c);
+    for (uint64_t m = liftedFrom_[lifted] & ~current_.changed & others; m; m &= m - 1)
+      if (MendsRun(flat_->piles[std::countr_zero(m)], lifted, under)) return true;
   }
   return false;
+}
+
+// Whether the top run `run` of pile `q`, or the part of it a press lifts
+// alone where that lies on a card it cannot go home with, moved onto
+// `under` (on which the cards of `builds` build) would mend a run there.
+bool FlatBoard::MendsOn(int32_t q, const TopRun& run, int32_t under, CardMask builds) const {
+  if (run.bottom < 0) return false;
+  const FlatPile& pile = flat_->piles[q];
+  const auto mends = [&](int32_t lifted) {
+    return InMask(builds, lifted) && MendsRun(pile, lifted, under);
+  };
+  return mends(run.bottom) || (!run.partMended && mends(run.card));
+}
+
+// The cards base_'s top runs could lift onto another pile's card (see
+// MendsOn), with the piles each lies on.
+void FlatBoard::SeeBaseRuns() {
+  for (CardMask c = baseLifted_; c; c &= c - 1) liftedFrom_[std::countr_zero(c)] = 0;
+  baseLifted_ = 0;
+  for (uint64_t m = tableauPiles_; m; m &= m - 1) {
+    const int32_t q = std::countr_zero(m);
+    const TopRun run = TopRunOf(base_, q);
+    if (run.bottom < 0) continue;
+    baseLifted_ |= CardMask{1} << run.bottom;
+    liftedFrom_[run.bottom] |= uint64_t{1} << q;
+    if (run.partMended) continue;
+    baseLifted_ |= CardMask{1} << run.card;
+    liftedFrom_[run.card] |= uint64_t{1} << q;
+  }
+  baseRunsMade_ = true;
 }
 
 bool FlatStartFits(const PositionRecord& start, int32_t pileCount) {
@@ -551,7 +647,7 @@ int32_t FlatBoard::MoveRank(const Choice& choice) {
     return toEmpty ? kIdle : kFrees;
   const uint8_t below = base_.At(from, a.card - 1);
   if (BuildOn(from, below, base_.At(from, a.card)) > 0) return kIdle;
-  if (!IsUp(below) || InMask(FlatWanted(*flat_, rules_, base_), CardValue(below))) return kFrees;
+  if (!IsUp(below) || InMask(BaseTakes(), CardValue(below))) return kFrees;
   if (flat_->piles[to].sizeLimit == 1) return kToCell;
   return toEmpty ? kToEmpty : kBuild;
 }

@@ -54,6 +54,19 @@ class FlatBoard : public Board {
   uint64_t PilesReadingGoals(const FlatPosition& pos, int32_t disorder) const;
   bool SameGoalTops() const;
   int32_t BuildOn(int32_t p, uint8_t below, uint8_t card) const;
+  // A pile's top run as Enables reads it (see TopRunOf); bottom -1: none.
+  struct TopRun {
+    int8_t bottom = -1;
+    int8_t card = -1;
+    bool partMended = false;
+  };
+  TopRun TopRunOf(const FlatPosition& pos, int32_t q) const;
+  bool MendsOn(int32_t q, const TopRun& run, int32_t under, CardMask builds) const;
+  void SeeBaseRuns();
+  static bool RunsGoHome(const FlatPile& p);
+  int32_t CurrentScore();
+  int32_t BaseScore();
+  CardMask BaseTakes();
 
   const FlatRules* flat_;
   const TableRules& rules_;
@@ -77,6 +90,17 @@ class FlatBoard : public Board {
   GoalDistance baseDistance_{};  // where some pile gives cards only to goal piles
   int32_t baseDisorder_ = kNoDisorder;  // baseWorth_ not yet made
   uint64_t walkedPiles_ = 0;  // piles whose worth may read the goal piles
+  uint64_t stockPiles_ = 0;  // piles a click deals from (ManualFillSource)
+  uint64_t runsGoHome_ = 0;  // piles whose runs may go home whole (RunsGoHome)
+  uint64_t tableauPiles_ = 0;  // piles that are neither goal piles nor stocks (Tableau)
+  // The cards the top runs of base_'s tableau piles could lift onto
+  // another pile's card, once made, and for each the piles it lies on.
+  CardMask baseLifted_ = 0;
+  uint64_t liftedFrom_[64] = {};
+  bool baseRunsMade_ = false;
+  int32_t baseScore_ = -1;   // FlatScore of base_; -1: not made yet
+  CardMask baseTakes_ = 0;   // FlatWanted of base_, once made
+  bool baseTakesMade_ = false;
   std::vector<SolverAction> listing_;
   GoalMemo goalMemo_;  // what the forced actions last read off the goal piles
   // The positions packed last, with what their piles give the key and the

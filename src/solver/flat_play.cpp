@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 #include <utility>
 
 #include "engine/deal/deal.h"
@@ -71,11 +72,17 @@ void FlatAutoFill(const FlatRules& rules, FlatPosition& pos) {
   }
 }
 
+// Whether the pile may hold a complete run: thirteen cards or more with a
+// face-up ace on top. Inline, since most piles looked at fail it.
+inline bool MayHoldRun(const FlatPosition& pos, int32_t p) {
+  return pos.count[p] >= 13 && IsUp(pos.Top(p)) && Rank(CardValue(pos.Top(p))) == kAce;
+}
+
 // Whether the pile holds a complete face-up run from the ace on top down to
 // a king, in suit when `sameSuit`.
 bool HoldsCompleteRun(const FlatPosition& pos, int32_t p, bool sameSuit) {
+  if (!MayHoldRun(pos, p)) return false;
   int32_t k = pos.count[p] - 1;
-  if (k < 12 || !IsUp(pos.At(p, k)) || Rank(CardValue(pos.At(p, k))) != kAce) return false;
   for (; k > 0 && IsUp(pos.At(p, k - 1)); --k) {
     const int32_t a = CardValue(pos.At(p, k)), b = CardValue(pos.At(p, k - 1));
     if (!(sameSuit ? b == a + 4 : Rank(b) == Rank(a) + 1)) break;
@@ -109,12 +116,28 @@ bool FlatAutoRunStep(const FlatRules& rules, FlatPosition& pos, uint32_t flag, b
   return false;
 }
 
+// Whether some pile an automatic run step with `look` reads (see
+// FlatAutoRunStep) may hold a complete run.
+bool MayRunHome(const FlatRules& rules, const FlatPosition& pos, uint64_t look) {
+  for (uint64_t g = look & rules.goalPiles; g; g &= g - 1)
+    if (pos.Empty(std::countr_zero(g))) look = ~uint64_t{0};
+  for (uint64_t m = look & rules.runPiles; m; m &= m - 1)
+    if (MayHoldRun(pos, std::countr_zero(m))) return true;
+  return false;
+}
+
 // The automatic suit runs, then the automatic straight runs (AutoRuns), in
 // table order as the engine takes them. Each looks only at the piles changed
 // since it last looked; the suit runs have not seen what the straight runs
 // moved, so those piles stay unseen.
 void FlatAutoRuns(const FlatRules& rules, FlatPosition& pos) {
   if (!(rules.anyFlags & (PileFlags::AutoSuite | PileFlags::AutoStraight))) return;
+  // Most moves leave no pile the runs look at that may hold one: both
+  // kinds of run then look, find nothing and leave every pile seen.
+  if (!MayRunHome(rules, pos, pos.unseenRuns)) {
+    pos.unseenRuns = 0;
+    return;
+  }
   if (rules.anyFlags & PileFlags::AutoSuite)
     while (FlatAutoRunStep(rules, pos, PileFlags::AutoSuite, true, pos.unseenRuns)) {
     }
@@ -160,9 +183,51 @@ void FlatAutoPlay(const FlatRules& rules, FlatPosition& pos) {
   }
 }
 
+// The deal of FlatDeal where no pile sorts its cards and the stock deals to
+// others only: the same cards, faces and piles touched as its moves one card
+// at a time, with the card bytes laid out again once instead of shifted for
+// every card (a deal of ten cards was ten shifts across the table).
+void DealAtOnce(const FlatRules& rules, FlatPosition& pos, int32_t stock) {
+  int32_t gets[kMaxPiles] = {};
+  int32_t left = pos.count[stock], dealt = 0;
+  for (uint64_t m = rules.dealPiles; m && left > 0; m &= m - 1) {
+    const int32_t d = std::countr_zero(m);
+    const FlatPile& dst = rules.piles[d];
+    if (dst.Has(PileFlags::MustBeEmpty) && !pos.Empty(d)) continue;
+    gets[d] = std::clamp(dst.cardsPerClick, 0, left);
+    left -= gets[d];
+    dealt += gets[d];
+  }
+  if (dealt == 0) return;
+  // The stock's top card goes first, to the first pile that receives.
+  const uint8_t* next = pos.cards + pos.start[stock] + pos.count[stock];
+  uint8_t laid[kMaxCards];
+  int32_t k = 0;
+  for (int32_t p = 0; p < rules.pileCount; ++p) {
+    const int32_t keep = p == stock ? pos.count[p] - dealt : pos.count[p];
+    std::memcpy(laid + k, pos.cards + pos.start[p], static_cast<size_t>(keep));
+    k += keep;
+    for (int32_t i = 0; i < gets[p]; ++i) {
+      const uint8_t card = *--next;
+      pos.downGained -= CardFace(card) == FaceDown;
+      laid[k++] = WithFace(card, FaceUp);
+    }
+    if (gets[p] > 0) pos.Touch(p);
+    pos.count[p] = static_cast<uint8_t>(keep + gets[p]);
+  }
+  std::memcpy(pos.cards, laid, static_cast<size_t>(k));
+  for (int32_t p = 0, at = 0; p < rules.pileCount; at += pos.count[p++])
+    pos.start[p] = static_cast<uint8_t>(at);
+  pos.Touch(stock);
+}
+
 // Deals from the stock to every receiving pile in table order (DealFromStock),
 // the piles that receive compiled as bits.
 void FlatDeal(const FlatRules& rules, FlatPosition& pos, int32_t stock) {
+  if (!rules.sorts && !(rules.dealPiles >> stock & 1)) {
+    DealAtOnce(rules, pos, stock);
+    return;
+  }
   for (uint64_t m = rules.dealPiles; m; m &= m - 1) {
     const int32_t d = std::countr_zero(m);
     const FlatPile& dst = rules.piles[d];
