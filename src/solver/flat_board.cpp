@@ -133,13 +133,18 @@ void FlatBoard::Remember(const unsigned char* packed, int32_t size) {
   nextRecent_ = (nextRecent_ + 1) % kRecent;
   r.size = size;
   std::memcpy(r.packed, packed, size);
-  for (int32_t p = 0; p < flat_->pileCount; ++p)
-    r.terms[p] = keyedPiles_ >> p & 1 ? currentTerms_[p] : baseTerms_[p];
+  const int32_t n = flat_->pileCount;
+  const uint64_t piles = n < 64 ? (uint64_t{1} << n) - 1 : ~uint64_t{0};
+  // The base's terms, then those made again for the piles that changed.
+  std::memcpy(r.terms, baseTerms_, sizeof(PositionKey) * n);
+  for (uint64_t m = keyedPiles_ & piles; m; m &= m - 1)
+    r.terms[std::countr_zero(m)] = currentTerms_[std::countr_zero(m)];
   r.sum = currentSum_;
   r.disorder = weighedDisorder_;
   if (weighedDisorder_ == kNoDisorder) return;
-  for (int32_t p = 0; p < flat_->pileCount; ++p)
-    r.worth[p] = weighedPiles_ >> p & 1 ? currentWorth_[p] : baseWorth_[p];
+  std::memcpy(r.worth, baseWorth_, sizeof(int32_t) * n);
+  for (uint64_t m = weighedPiles_ & piles; m; m &= m - 1)
+    r.worth[std::countr_zero(m)] = currentWorth_[std::countr_zero(m)];
   r.wanted = currentWanted_;
   if (FlatNeedsDistances(rules_, weighedDisorder_)) r.distance = currentDistance_;
 }

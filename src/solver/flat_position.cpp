@@ -7,19 +7,20 @@ namespace tarnik::solver {
 
 namespace {
 
-// Whether some of the `n` card bytes is marked: eight bytes tested at a
-// time, a marked byte having bit 7 set and bit 6 clear.
+// Whether some of the `n` card bytes is marked: a marked byte has bit 7
+// set and bit 6 clear, so the words of eight bytes are gathered into one
+// and tested once, without a branch a word.
 bool AnyMarkedCard(const uint8_t* cards, int32_t n) {
   constexpr uint64_t kBit7 = 0x8080808080808080ull;
+  uint64_t marked = 0;
   int32_t k = 0;
   for (; k + 8 <= n; k += 8) {
     uint64_t w;
     std::memcpy(&w, cards + k, 8);
-    if (w & kBit7 & ~(w << 1)) return true;
+    marked |= w & ~(w << 1);
   }
-  for (; k < n; ++k)
-    if (CardFace(cards[k]) == Marked) return true;
-  return false;
+  for (; k < n; ++k) marked |= cards[k] & ~(cards[k] << 1);
+  return (marked & kBit7) != 0;
 }
 
 // Moves the `n` bytes at `at` to the end of the stretch that ends at
@@ -46,13 +47,15 @@ void CopyPosition(const FlatPosition& from, FlatPosition& to) {
   to.marks = from.marks;
   to.downGained = from.downGained;
   // Blocks of a fixed size are copied inline, without a call: the whole
-  // counts and starts, and the cards of a single deck with what lies past
-  // them, which nothing reads.
+  // counts and starts, and the cards of one or two decks with what lies
+  // past them, which nothing reads.
   std::memcpy(to.count, from.count, sizeof to.count);
   std::memcpy(to.start, from.start, sizeof to.start);
   const int32_t n = from.start[from.pileCount];
   if (n <= 64)
     std::memcpy(to.cards, from.cards, 64);
+  else if (n <= 128)
+    std::memcpy(to.cards, from.cards, 128);
   else
     std::memcpy(to.cards, from.cards, n);
 }
@@ -117,25 +120,28 @@ void PackFlat(const FlatPosition& pos, int32_t deckSize, unsigned char* out) {
   out[n + deckSize] = static_cast<unsigned char>(pos.redealsLeft);
 }
 
+// One walk of the piles lays out where each begins and which show a
+// face-down top, read off the packed bytes.
 void UnpackFlat(const unsigned char* packed, int32_t pileCount, int32_t deckSize,
                 FlatPosition& pos) {
   pos.pileCount = pileCount;
   pos.redealsLeft = packed[pileCount + deckSize];
   std::memcpy(pos.count, packed, pileCount);
+  const unsigned char* cards = packed + pileCount;
+  uint64_t downTops = 0;
   int32_t k = 0;
   for (int32_t p = 0; p < pileCount; ++p) {
     pos.start[p] = static_cast<uint8_t>(k);
-    k += pos.count[p];
+    k += packed[p];
+    if (packed[p] != 0 && CardFace(cards[k - 1]) == FaceDown) downTops |= uint64_t{1} << p;
   }
   pos.start[pileCount] = static_cast<uint8_t>(k);
-  std::memcpy(pos.cards, packed + pileCount, k);
+  std::memcpy(pos.cards, cards, k);
   pos.changed = 0;
   pos.unseenRuns = ~uint64_t{0};
   pos.downGained = 0;
   pos.marks = AnyMarkedCard(pos.cards, k);
-  pos.downTops = 0;
-  for (int32_t p = 0; p < pileCount; ++p)
-    if (!pos.Empty(p) && CardFace(pos.Top(p)) == FaceDown) pos.downTops |= uint64_t{1} << p;
+  pos.downTops = downTops;
 }
 
 }  // namespace tarnik::solver
