@@ -45,6 +45,19 @@ bool FlatBoard::RunsGoHome(const FlatPile& p) {
   return true;
 }
 
+// The digest of pile `p` of `pos`, as its packed bytes give it. Inline:
+// every load and every key digests piles.
+[[gnu::always_inline]] inline PositionKey FlatBoard::PileKeyOf(const FlatPosition& pos,
+                                                              int32_t p) const {
+  if (InCycle(rules_, p)) {
+    if (p == rules_.waste) return kCycledWaste;
+    const int32_t s = rules_.stock, w = rules_.waste;
+    return CycleKey(pos.cards + pos.start[s], pos.count[s], pos.cards + pos.start[w], pos.count[w]);
+  }
+  const uint8_t* topClass = rules_.topOnly[p] ? rules_.topClass[p] : nullptr;
+  return PileKey<true>(pos.count[p], pos.cards + pos.start[p], topClass);
+}
+
 void FlatBoard::LoadStart(const PositionRecord& start) {
   FromRecord(start, flat_->pileCount, current_);
   if (flat_->sorts) SortFlatPiles(*flat_, current_);
@@ -191,17 +204,6 @@ void FlatBoard::FollowForced(std::vector<SolverAction>& line) {
   SolverAction a;
   for (int n = 0; n < kMaxForced && ApplyFlatForced(*flat_, rules_, current_, a, &goalMemo_); ++n)
     line.push_back(a);
-}
-
-// The digest of pile `p` of `pos`, as its packed bytes give it.
-PositionKey FlatBoard::PileKeyOf(const FlatPosition& pos, int32_t p) const {
-  if (InCycle(rules_, p)) {
-    if (p == rules_.waste) return kCycledWaste;
-    const int32_t s = rules_.stock, w = rules_.waste;
-    return CycleKey(pos.cards + pos.start[s], pos.count[s], pos.cards + pos.start[w], pos.count[w]);
-  }
-  const uint8_t* topClass = rules_.topOnly[p] ? rules_.topClass[p] : nullptr;
-  return PileKey(pos.count[p], pos.cards + pos.start[p], topClass);
 }
 
 // Only the piles the move changed are digested again.

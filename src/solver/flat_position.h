@@ -47,6 +47,9 @@ struct FlatPosition {
   uint8_t count[kMaxPiles] = {};
   uint8_t start[kMaxPiles + 1] = {};  // where each pile's cards begin in `cards`
   uint8_t cards[kMaxCards] = {};
+  // Room past the cards, so that a pile's digest may read its last word
+  // whole (KeyDigest<true>); nothing is kept there.
+  uint8_t past[8] = {};
 
   // The card `k` of pile `p` counted from the bottom, and its top card.
   uint8_t& At(int32_t p, int32_t k) { return cards[start[p] + k]; }

@@ -72,12 +72,6 @@ PositionKey CycleKey(const unsigned char* stock, int32_t stockCount, const unsig
   return KeyDigest(static_cast<unsigned char>(n), cycle, static_cast<size_t>(n));
 }
 
-PositionKey FinishKey(const PositionKey& sum, unsigned char redeals) {
-  const uint64_t a = KeyAvalanche(sum.a ^ (uint64_t{redeals} + 1) * 0xFF51AFD7ED558CCDull);
-  const uint64_t b = KeyAvalanche(sum.b + redeals);
-  return {a == 0 && b == 0 ? 1 : a, b};  // zero marks a free slot
-}
-
 PositionKey CombineKeys(const PositionKey* pile, unsigned char redeals, const TableRules& rules) {
   PositionKey sum;
   for (int32_t i = 0; i < rules.pileCount; ++i) AddTerm(sum, PileTerm(pile[i], rules.classOf[i]));

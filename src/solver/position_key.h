@@ -43,6 +43,10 @@ inline uint64_t KeyMix(uint64_t h, uint64_t word, uint64_t multiplier) {
 
 // Digest of a pile: its count, then its card bytes, in two independent
 // halves. The count seeds the state, so the cards are read where they lie.
+// With `kReadsPast` the last word is read whole and its bytes past `n`
+// cleared, which spares a copy of a variable length: the caller promises
+// eight readable bytes past the pile's.
+template <bool kReadsPast = false>
 inline PositionKey KeyDigest(unsigned char count, const unsigned char* bytes, size_t n) {
   uint64_t a = 0x9E3779B97F4A7C15ull ^ count;
   uint64_t b = 0xC2B2AE3D27D4EB4Full ^ (n + 1) ^ uint64_t{count} << 32;
@@ -54,7 +58,12 @@ inline PositionKey KeyDigest(unsigned char count, const unsigned char* bytes, si
     b = KeyMix(b, w + i, 0xC4CEB9FE1A85EC53ull);
   }
   uint64_t tail = 0;
-  std::memcpy(&tail, bytes + i, n - i);
+  if constexpr (kReadsPast) {
+    std::memcpy(&tail, bytes + i, 8);
+    tail &= (uint64_t{1} << 8 * (n - i)) - 1;  // n - i is below 8
+  } else {
+    std::memcpy(&tail, bytes + i, n - i);
+  }
   a = KeyMix(a, tail ^ n, 0xFF51AFD7ED558CCDull);
   b = KeyMix(b, tail, 0xC4CEB9FE1A85EC53ull);
   if (a == 0 && b == 0) a = 1;  // zero marks a free slot
@@ -78,14 +87,16 @@ inline uint64_t KeyAvalanche(uint64_t k) {
 // A sum does not depend on the order of the piles, so piles of one class
 // may exchange their cards without changing the key, and a move changes
 // only the terms of the piles it touched.
+// With `kReadsPast`, `cards` has eight readable bytes past the pile's.
+template <bool kReadsPast = false>
 inline PositionKey PileKey(unsigned char count, const unsigned char* cards,
                            const uint8_t* topClass) {
   if (topClass && count > 0) {
     const unsigned char last = cards[count - 1];
-    const unsigned char top = static_cast<unsigned char>((last & ~63) | topClass[last & 63]);
-    return KeyDigest(count, &top, 1);
+    const uint64_t top = static_cast<unsigned char>((last & ~63) | topClass[last & 63]);
+    return KeyDigest<true>(count, reinterpret_cast<const unsigned char*>(&top), 1);
   }
-  return KeyDigest(count, cards, count);
+  return KeyDigest<kReadsPast>(count, cards, count);
 }
 
 inline PositionKey PileTerm(const PositionKey& pile, int32_t pileClass) {
@@ -113,7 +124,13 @@ inline void RemoveTerm(PositionKey& sum, const PositionKey& term) {
   sum.a -= term.a;
   sum.b -= term.b;
 }
-PositionKey FinishKey(const PositionKey& sum, unsigned char redeals);
+// The key of a sum of terms with the redeals left; inline, as every move
+// finishes one.
+inline PositionKey FinishKey(const PositionKey& sum, unsigned char redeals) {
+  const uint64_t a = KeyAvalanche(sum.a ^ (uint64_t{redeals} + 1) * 0xFF51AFD7ED558CCDull);
+  const uint64_t b = KeyAvalanche(sum.b + redeals);
+  return {a == 0 && b == 0 ? 1 : a, b};  // zero marks a free slot
+}
 PositionKey CombineKeys(const PositionKey* pile, unsigned char redeals, const TableRules& rules);
 // The same key of a snapshot.
 PositionKey CanonicalKey(const PositionRecord& record, const TableRules& rules);
