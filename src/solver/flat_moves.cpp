@@ -71,6 +71,22 @@ struct DropTargets {
       for (CardMask m = cards & kCards; m; m &= m - 1) byCard[std::countr_zero(m)] |= bit;
     }
   }
+  // Enters what pile `q` takes, on targets that hold nothing of it yet:
+  // Set with nothing to take back, the cards counted as they are entered.
+  void Add(int32_t q, CardMask cards) {
+    const uint64_t bit = uint64_t{1} << q;
+    takes[q] = cards;
+    cards &= kCards;
+    if (cards == kCards) {
+      all |= bit;
+      return;
+    }
+    CardMask m = cards;
+    for (int32_t k = 0; k < kNarrow && m; ++k, m &= m - 1) byCard[std::countr_zero(m)] |= bit;
+    if (!m) return;
+    for (m = cards; m; m &= m - 1) byCard[std::countr_zero(m)] &= ~bit;
+    wide |= bit;
+  }
   // The piles that take `card`, in table order as bits.
   uint64_t Taking(int32_t card) const {
     uint64_t piles = byCard[card] | all;
@@ -84,10 +100,7 @@ struct DropTargets {
 void MarkDroppable(const FlatRules& flat, const FlatPosition& pos, DropTargets& out) {
   std::memset(out.byCard, 0, sizeof out.byCard);
   out.all = out.wide = 0;
-  for (int32_t q = 0; q < flat.pileCount; ++q) {
-    out.takes[q] = 0;
-    out.Set(q, Droppable(flat, pos, q));
-  }
+  for (int32_t q = 0; q < flat.pileCount; ++q) out.Add(q, Droppable(flat, pos, q));
 }
 
 // Adds the drags from pile `i` to every pile that takes them (ListDrags):
