@@ -14,13 +14,13 @@ namespace tarnik::solver {
 
 FlatBoard::FlatBoard(const FlatRules& flat, const TableRules& rules, const DeadEndRules* dead)
     : flat_(&flat), rules_(rules), dead_(dead), recent_(std::make_unique<Recent[]>(kRecent)) {
-  for (int32_t p = 0; p < flat.pileCount; ++p)
-    if (!flat.piles[p].Has(PileFlags::WinGoal) && !flat.piles[p].Has(PileFlags::ManualFillSource))
-      walkedPiles_ |= uint64_t{1} << p;
   for (int32_t p = 0; p < flat.pileCount; ++p) {
-    if (Tableau(p)) tableauPiles_ |= uint64_t{1} << p;
-    if (flat.piles[p].Has(PileFlags::ManualFillSource)) stockPiles_ |= uint64_t{1} << p;
-    if (RunsGoHome(flat.piles[p])) runsGoHome_ |= uint64_t{1} << p;
+    const uint64_t bit = uint64_t{1} << p;
+    const bool stock = flat.piles[p].Has(PileFlags::ManualFillSource);
+    if (!flat.piles[p].Has(PileFlags::WinGoal) && !stock) walkedPiles_ |= bit;
+    if (stock) stockPiles_ |= bit;
+    if (Tableau(p)) tableauPiles_ |= bit;
+    if (RunsGoHome(flat.piles[p])) runsGoHome_ |= bit;
   }
   // The memo keeps the piles whose term stands for all their cards, where
   // the goal piles' tops fit one word.
@@ -65,26 +65,6 @@ void FlatBoard::LoadStart(const PositionRecord& start) {
   turns_.Forget();
   ForgetMade();
 }
-
-namespace {
-
-// Whether some card of `pos` lies face down: eight card bytes tested at a
-// time, a face-down byte having bit 6 set and bit 7 clear.
-bool AnyFaceDown(const FlatPosition& pos) {
-  constexpr uint64_t kBit6 = 0x4040404040404040ull;
-  const int32_t n = pos.start[pos.pileCount];
-  int32_t k = 0;
-  for (; k + 8 <= n; k += 8) {
-    uint64_t w;
-    std::memcpy(&w, pos.cards + k, 8);
-    if (w & kBit6 & ~(w >> 1)) return true;
-  }
-  for (; k < n; ++k)
-    if (CardFace(pos.cards[k]) == FaceDown) return true;
-  return false;
-}
-
-}  // namespace
 
 void FlatBoard::Load(const unsigned char* packed) {
   UnpackFlat(packed, flat_->pileCount, flat_->deckSize, base_);
@@ -147,7 +127,7 @@ void FlatBoard::Remember(const unsigned char* packed, int32_t size) {
   r.size = size;
   std::memcpy(r.packed, packed, size);
   const int32_t n = flat_->pileCount;
-  const uint64_t piles = n < 64 ? (uint64_t{1} << n) - 1 : ~uint64_t{0};
+  const uint64_t piles = flat_->allPiles;
   // The base's terms, then those made again for the piles that changed.
   std::memcpy(r.terms, baseTerms_, sizeof(PositionKey) * n);
   for (uint64_t m = keyedPiles_ & piles; m; m &= m - 1)
@@ -303,7 +283,7 @@ int32_t FlatBoard::Estimate(int32_t disorder) {
   uint64_t again =
       same ? current_.changed : current_.changed | PilesReadingGoals(current_, disorder);
   if (same && wanted != baseWanted_) again |= PilesHolding(current_, wanted ^ baseWanted_);
-  again &= flat_->pileCount < 64 ? (uint64_t{1} << flat_->pileCount) - 1 : ~uint64_t{0};
+  again &= flat_->allPiles;
   int32_t h = baseTotal_;
   const Weighing w{context, wanted, order, disorder};
   for (uint64_t m = again; m; m &= m - 1) {

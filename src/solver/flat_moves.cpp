@@ -416,7 +416,7 @@ void ReadLoadedTops(const FlatRules& flat, GoalMemo& memo) {
 // goal piles now take.
 uint64_t PilesToSendFrom(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                          CardMask wanted, GoalMemo* memo) {
-  const uint64_t all = flat.pileCount >= 64 ? ~uint64_t{0} : (uint64_t{1} << flat.pileCount) - 1;
+  const uint64_t all = flat.allPiles;
   if (!memo || !memo->loadedPos) return all;
   if (pos.changed & flat.goalPiles) {
     if (!memo->topCardsKnown) ReadLoadedTops(flat, *memo);

@@ -17,9 +17,6 @@ namespace tarnik::solver {
 void ListFlatActions(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                      std::vector<SolverAction>& out);
 
-// The positions a turn of the stock passed through where it listed a move,
-// by clicks, kept so that playing such a move copies the position instead
-// of clicking the stock again. Only the latest listing's count.
 // What a turn of the stock reads off the rules alone (see ListFlatChoices),
 // worked out once for the rules `of`.
 struct StockTurnRules {
@@ -31,6 +28,9 @@ struct StockTurnRules {
   bool topOnly = false;     // the waste lifts its top card alone
 };
 
+// The positions a turn of the stock passed through where it listed a move,
+// by clicks, kept so that playing such a move copies the position instead
+// of clicking the stock again. Only the latest listing's count.
 struct StockTurns {
   StockTurnRules rules;
   std::vector<FlatPosition> at;  // by clicks

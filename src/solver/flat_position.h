@@ -46,10 +46,10 @@ struct FlatPosition {
   int32_t downGained = 0;
   uint8_t count[kMaxPiles] = {};
   uint8_t start[kMaxPiles + 1] = {};  // where each pile's cards begin in `cards`
-  uint8_t cards[kMaxCards] = {};
-  // Room past the cards, so that a pile's digest may read its last word
-  // whole (KeyDigest<true>); nothing is kept there.
-  uint8_t past[8] = {};
+  // The cards, and eight bytes of room past the last one, so that a pile's
+  // digest may read its last word whole (KeyDigest<true>) within the
+  // array; nothing is kept there.
+  uint8_t cards[kMaxCards + 8] = {};
 
   // The card `k` of pile `p` counted from the bottom, and its top card.
   uint8_t& At(int32_t p, int32_t k) { return cards[start[p] + k]; }
@@ -69,6 +69,9 @@ struct FlatPosition {
     Touch(p);
   }
 };
+
+// Whether some card of `pos` lies face down.
+bool AnyFaceDown(const FlatPosition& pos);
 
 // Copies a position into another; the bytes past its cards may be copied too.
 void CopyPosition(const FlatPosition& from, FlatPosition& to);

@@ -166,6 +166,7 @@ bool CompileFlatRules(const Game& game, const TableRules& rules, const SolverTab
   out.sorts = false;
   out.anyFlags = 0;
   out.goalPiles = out.runPiles = out.turnPiles = out.dealPiles = 0;
+  out.allPiles = rules.pileCount < 64 ? (uint64_t{1} << rules.pileCount) - 1 : ~uint64_t{0};
   for (int32_t i = 0; i < rules.pileCount; ++i) {
     const Pile& p = game.PileTable[i];
     const FlatPile* twin = nullptr;

@@ -77,6 +77,7 @@ struct FlatRules {
   // The goal piles, in table order.
   int32_t goals[kMaxPiles] = {};
   int32_t goalCount = 0;
+  uint64_t allPiles = 0;   // bit p for every pile p
   uint64_t goalPiles = 0;  // bit p: pile p is a goal pile
   uint64_t runPiles = 0;   // bit p: complete runs go home from pile p
   // Bit p: a click on pile p's face-down top card turns it (not a stock,
