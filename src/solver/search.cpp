@@ -195,8 +195,8 @@ class Portfolio {
     // The complete strategy that goes on alone late in the budget: where
     // each keeps its own set, the first that keeps keys only, since a proof
     // of loss reaches several times as many positions in its memory.
-    for (size_t i = 0; i < strategies_.size() && !shared_ && lead_ == 0; ++i)
-      if (strategies_[i]->KeysOnly() && strategies_[i]->Complete()) lead_ = i;
+    for (size_t i = 0; i < kinds_.size() && !shared_ && lead_ == 0; ++i)
+      if (kinds_[i].keysOnly && kinds_[i].Complete()) lead_ = i;
   }
 
   // Hands the quiet game on to the next search on this thread; the
@@ -220,14 +220,14 @@ class Portfolio {
     std::vector<int32_t> ahead(strategies_.size(), 0);  // turns taken early
     // Whether strategy `i` sits the end of the budget out.
     const auto resting = [&](size_t i) {
-      return alone_ && !done[lead_] && i != lead_ && strategies_[i] && strategies_[i]->Complete();
+      return alone_ && !done[lead_] && i != lead_ && !letGo_[i] && kinds_[i].Complete();
     };
     if (firstAlone_ < strategies_.size()) {
       if (const auto answer = FirstAlone()) return *answer;
     }
     for (size_t left = strategies_.size();;) {
       for (size_t i = 0; i < strategies_.size(); ++i) {
-        if (!strategies_[i] && !done[i]) {  // let go for lack of memory
+        if (letGo_[i] && !done[i]) {  // let go for lack of memory
           done[i] = true;
           if (--left == 0) return Finish(Verdict::Unknown, nullptr);
         }
@@ -236,7 +236,7 @@ class Portfolio {
           --ahead[i];
           continue;
         }
-        Strategy& s = *strategies_[i];
+        Strategy& s = Built(i);
         const int64_t slice = SliceOf(i);
         for (int32_t turn = 0; turn < kMostTurns && !done[i] && !resting(i); ++turn) {
           const int32_t before = s.BestScore();
@@ -257,7 +257,7 @@ class Portfolio {
             LetGo(i);
             break;
           }
-          if (!strategies_[i] || s.BestScore() <= before) break;
+          if (letGo_[i] || s.BestScore() <= before) break;
           if (turn + 1 < kMostTurns) ++ahead[i];
         }
       }
@@ -268,8 +268,8 @@ class Portfolio {
   // answer when it wins, proves the deal lost (it keeps its own set and
   // tries every move) or the budget runs out, else none.
   std::optional<SolveResult> FirstAlone() {
-    for (int64_t spent = 0; spent < kFirstAlone && strategies_[firstAlone_]; spent += kSlice) {
-      Strategy& s = *strategies_[firstAlone_];
+    for (int64_t spent = 0; spent < kFirstAlone && !letGo_[firstAlone_]; spent += kSlice) {
+      Strategy& s = Built(firstAlone_);
       const Strategy::State state = s.Step(std::min(kSlice, kFirstAlone - spent));
       if (state == Strategy::State::Won) return Finish(Verdict::Won, &s);
       if (state == Strategy::State::Exhausted) return Finish(Verdict::Lost, nullptr);
@@ -281,17 +281,13 @@ class Portfolio {
   // The expansions strategy `i` makes in a turn.
   int64_t SliceOf(size_t i) const {
     if (turns_[i] > 0) return turns_[i];
-    const Strategy& s = *strategies_[i];
-    if (!s.Complete()) return kSlice * (s.Phased() ? kPhasedSlices : progressSlices_);
+    const StrategyKind& kind = kinds_[i];
+    if (!kind.Complete()) return kSlice * (kind.phased ? kPhasedSlices : progressSlices_);
     return kSlice;
   }
 
   // The kinds of the strategies, in the order they take turns.
-  std::vector<StrategyKind> Kinds() const {
-    std::vector<StrategyKind> kinds;
-    for (const auto& s : strategies_) kinds.push_back(s->Kind());
-    return kinds;
-  }
+  const std::vector<StrategyKind>& Kinds() const { return kinds_; }
 
   // Whether a won answer's line came from the flat positions and does not
   // win when the engine replays it: the search must be made again on the
@@ -303,19 +299,34 @@ class Portfolio {
   // positions of its own unless the strategies share one; it takes turns
   // of `share.turn` expansions (0: as SliceOf says) and is let go once it
   // has expanded `share.most` positions without a win.
+  // The strategy is built on its first turn (Built).
   void Add(StrategyKind kind, Share share = {0, kNever}) {
     turns_.push_back(share.turn);
     most_.push_back(share.most);
     // Depth first needs no position back but those on its stack.
     kind.keysOnly = kind.depthFirst && !kind.phased;
-    if (sets_.empty() || !shared_) sets_.push_back(std::make_unique<KeySet>());
+    kinds_.push_back(kind);
+    strategies_.emplace_back();
+    letGo_.push_back(false);
+    if (sets_.empty() || !shared_) sets_.emplace_back();
+  }
+
+  // Strategy `i`, built when its first turn comes: most deals are won by
+  // the first strategy to play, and the boards and key sets of the others
+  // would be made and cleared for nothing.
+  Strategy& Built(size_t i) {
+    if (strategies_[i]) return *strategies_[i];
+    const StrategyKind& kind = kinds_[i];
+    std::unique_ptr<KeySet>& set = sets_[shared_ ? 0 : i];
+    if (!set) set = std::make_unique<KeySet>();
     const TableRules& rules = kind.stockRuns || !noStock_ ? *rules_ : *noStock_;
     std::unique_ptr<Board> board;
     if (flat_) board = std::make_unique<FlatBoard>(*flatRules_, rules, &compiled_->dead);
     else board = std::make_unique<EngineBoard>(EngineGame(), rules);
     if (kind.fewestDealtFirst) board->AllowTransfers();
-    strategies_.push_back(
-        std::make_unique<Strategy>(std::move(board), rules, *start_position_, kind, *sets_.back()));
+    strategies_[i] =
+        std::make_unique<Strategy>(std::move(board), rules, *start_position_, kind, *set);
+    return *strategies_[i];
   }
 
   // Whether complete runs go home (AutoSuite, AutoStraight), a stock, if
@@ -486,18 +497,16 @@ class Portfolio {
   // there is none to let go.
   bool LetOthersGo() {
     if (shared_) return false;
-    const auto phased = [](const std::unique_ptr<Strategy>& s) { return s && s->Phased(); };
-    const bool byPhase = std::any_of(strategies_.begin(), strategies_.end(), phased);
+    bool byPhase = false;
+    for (size_t i = 0; i < kinds_.size(); ++i) byPhase = byPhase || (!letGo_[i] && kinds_[i].phased);
     if (!byPhase && !alone_ && GoAlone()) return true;
     size_t most = strategies_.size(), alive = 0, freed = 0;
     for (size_t i = 0; i < strategies_.size(); ++i) {
-      if (!strategies_[i]) continue;
+      if (letGo_[i]) continue;
       ++alive;
       if (byPhase) {
-        if (!strategies_[i]->Phased()) LetGo(i), ++freed;
-      } else if (most == strategies_.size() ||
-                 strategies_[i]->Bytes() + sets_[i]->Bytes() >
-                     strategies_[most]->Bytes() + sets_[most]->Bytes()) {
+        if (!kinds_[i].phased) LetGo(i), ++freed;
+      } else if (most == strategies_.size() || BytesOf(i) > BytesOf(most)) {
         most = i;
       }
     }
@@ -513,13 +522,21 @@ class Portfolio {
     return true;
   }
 
+  // The bytes strategy `i` and its own key set hold (none before it is built).
+  int64_t BytesOf(size_t i) const {
+    return (strategies_[i] ? strategies_[i]->Bytes() : 0) + (sets_[i] ? sets_[i]->Bytes() : 0);
+  }
+
   // Frees strategy `i` and its positions, keeping what it counted.
   void LetGo(size_t i) {
-    gone_.stored += strategies_[i]->Stored();
-    gone_.expanded += strategies_[i]->Expanded();
-    gone_.best = std::max(gone_.best, strategies_[i]->BestScore());
+    if (strategies_[i]) {
+      gone_.stored += strategies_[i]->Stored();
+      gone_.expanded += strategies_[i]->Expanded();
+      gone_.best = std::max(gone_.best, strategies_[i]->BestScore());
+    }
     strategies_[i].reset();
     sets_[i].reset();
+    letGo_[i] = true;
   }
 
   // Sends the lead on alone; the complete strategies that sit the rest of
@@ -531,7 +548,7 @@ class Portfolio {
     if (shared_) return false;
     bool freed = false;
     for (size_t i = 0; i < strategies_.size(); ++i) {
-      if (i == lead_ || !strategies_[i] || !strategies_[i]->Complete()) continue;
+      if (i == lead_ || letGo_[i] || !kinds_[i].Complete()) continue;
       LetGo(i);
       freed = true;
     }
@@ -589,8 +606,10 @@ class Portfolio {
   std::unique_ptr<FlatRules> ownFlat_;  // the rules with this table's random state
   bool flat_ = false;  // the strategies search on flat positions
   bool disowned_ = false;
-  std::vector<std::unique_ptr<KeySet>> sets_;
-  std::vector<std::unique_ptr<Strategy>> strategies_;
+  std::vector<std::unique_ptr<KeySet>> sets_;  // made with the first strategy that uses each
+  std::vector<StrategyKind> kinds_;
+  std::vector<std::unique_ptr<Strategy>> strategies_;  // null until built, or once let go
+  std::vector<bool> letGo_;
   std::vector<int64_t> most_;  // the positions each strategy may expand without a win
   std::vector<int64_t> turns_;  // each strategy's turn in expansions, or 0 for kSlice's multiple
   const PositionRecord* start_position_ = nullptr;

@@ -63,6 +63,9 @@ struct StrategyKind {
   // comes: the moves after the first that helps are not played until
   // everything below it is spent.
   bool lazy = false;
+
+  // Whether it tries every move (see progressOnly).
+  bool Complete() const { return !progressOnly; }
 };
 
 class Strategy {
@@ -83,7 +86,7 @@ class Strategy {
 
   // Whether it tries every move, so that searching every position it
   // entered proves the deal lost.
-  bool Complete() const { return !kind_.progressOnly; }
+  bool Complete() const { return kind_.Complete(); }
   // Whether it searches by stock phase.
   bool Phased() const { return kind_.phased; }
   const StrategyKind& Kind() const { return kind_; }
