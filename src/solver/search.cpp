@@ -386,8 +386,9 @@ class Portfolio {
 
   // Whether the engine, carrying out `line` from the start, wins.
   bool EngineWins(const std::vector<SolverAction>& line) {
+    const bool laidOut = !game_;  // a game laid out now stands at the start
     Game& game = EngineGame();
-    LoadPosition(game, *start_position_);
+    if (!laidOut) LoadPosition(game, *start_position_);
     for (const SolverAction& a : line) ApplyAction(game, a);
     return IsWon(game, *rules_);
   }
