@@ -298,8 +298,8 @@ class Portfolio {
   // Adds a strategy that searches from the start position, with a set of
   // positions of its own unless the strategies share one; it takes turns
   // of `share.turn` expansions (0: as SliceOf says) and is let go once it
-  // has expanded `share.most` positions without a win.
-  // The strategy is built on its first turn (Built).
+  // has expanded `share.most` positions without a win. The strategy itself
+  // is made on its first turn (Built).
   void Add(StrategyKind kind, Share share = {0, kNever}) {
     turns_.push_back(share.turn);
     most_.push_back(share.most);
@@ -499,7 +499,8 @@ class Portfolio {
   bool LetOthersGo() {
     if (shared_) return false;
     bool byPhase = false;
-    for (size_t i = 0; i < kinds_.size(); ++i) byPhase = byPhase || (!letGo_[i] && kinds_[i].phased);
+    for (size_t i = 0; i < kinds_.size(); ++i)
+      byPhase = byPhase || (!letGo_[i] && kinds_[i].phased);
     if (!byPhase && !alone_ && GoAlone()) return true;
     size_t most = strategies_.size(), alive = 0, freed = 0;
     for (size_t i = 0; i < strategies_.size(); ++i) {
