@@ -20,6 +20,9 @@ class Board {
   virtual void LoadStart(const PositionRecord& start) = 0;
   // Makes a packed position (see Pack) the one to expand, and current.
   virtual void Load(const unsigned char* packed) = 0;
+  // Load for the current position, just packed into `packed`: a board
+  // that keeps it laid out need not read the bytes back.
+  virtual void LoadCurrent(const unsigned char* packed) { Load(packed); }
   // The moves from the position to expand (see ListChoices).
   virtual void ListMoves(std::vector<Choice>& out) = 0;
   // Plays `choice` from the position to expand, then the forced actions;

@@ -67,7 +67,20 @@ void FlatBoard::LoadStart(const PositionRecord& start) {
 }
 
 void FlatBoard::Load(const unsigned char* packed) {
-  UnpackFlat(packed, flat_->pileCount, flat_->deckSize, base_);
+  Based(packed, UnpackFlat(packed, flat_->pileCount, flat_->deckSize, base_));
+}
+
+// The current position is the one packed: it is laid out already, and
+// only what unpacking sets afresh is set.
+void FlatBoard::LoadCurrent(const unsigned char* packed) {
+  CopyPosition(current_, base_);
+  base_.redealsLeft = static_cast<unsigned char>(current_.redealsLeft);  // as packed
+  Based(packed, SetLoaded(base_));
+}
+
+// Makes base_, just laid out from `packed` (`anyDown`: some card of it lies
+// face down), the position to expand, and current.
+void FlatBoard::Based(const unsigned char* packed, bool anyDown) {
   if (flat_->sorts) SortFlatPiles(*flat_, base_);
   SeeFlatRuns(*flat_, base_);
   base_.changed = 0;
@@ -99,7 +112,7 @@ void FlatBoard::Load(const unsigned char* packed) {
   CopyPosition(base_, current_);
   clicks_ = -1;
   turns_.Forget();
-  goalMemo_.Loaded(&base_, !AnyFaceDown(base_));
+  goalMemo_.Loaded(&base_, !anyDown);
   ForgetMade();
 }
 

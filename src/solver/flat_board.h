@@ -26,6 +26,7 @@ class FlatBoard : public Board {
   FlatBoard(const FlatRules& flat, const TableRules& rules, const DeadEndRules* dead = nullptr);
   void LoadStart(const PositionRecord& start) override;
   void Load(const unsigned char* packed) override;
+  void LoadCurrent(const unsigned char* packed) override;
   void ListMoves(std::vector<Choice>& out) override;
   void Play(const Choice& choice, std::vector<SolverAction>& line) override;
   void FollowForced(std::vector<SolverAction>& line) override;
@@ -48,6 +49,7 @@ class FlatBoard : public Board {
 
  private:
   PositionKey PileKeyOf(const FlatPosition& pos, int32_t p) const;
+  void Based(const unsigned char* packed, bool anyDown);
   bool Tableau(int32_t p) const;
   bool LikePiles(int32_t p, int32_t q) const;
   uint64_t PilesHolding(const FlatPosition& pos, CardMask cards) const;

@@ -38,23 +38,6 @@ bool AnyMarkedCard(const uint8_t* cards, int32_t n) {
 
 }  // namespace
 
-// Eight card bytes tested at a time, a face-down byte having bit 6 set and
-// bit 7 clear (as AnyMarkedCard, but stopping at the first: a dealt
-// position mostly shows one in its first word).
-bool AnyFaceDown(const FlatPosition& pos) {
-  constexpr uint64_t kBit6 = 0x4040404040404040ull;
-  const int32_t n = pos.start[pos.pileCount];
-  int32_t k = 0;
-  for (; k + 8 <= n; k += 8) {
-    uint64_t w;
-    std::memcpy(&w, pos.cards + k, 8);
-    if (w & kBit6 & ~(w >> 1)) return true;
-  }
-  for (; k < n; ++k)
-    if (CardFace(pos.cards[k]) == FaceDown) return true;
-  return false;
-}
-
 void CopyPosition(const FlatPosition& from, FlatPosition& to) {
   to.pileCount = from.pileCount;
   to.redealsLeft = from.redealsLeft;
@@ -137,28 +120,52 @@ void PackFlat(const FlatPosition& pos, int32_t deckSize, unsigned char* out) {
   out[n + deckSize] = static_cast<unsigned char>(pos.redealsLeft);
 }
 
-// One walk of the piles lays out where each begins and which show a
-// face-down top, read off the packed bytes.
-void UnpackFlat(const unsigned char* packed, int32_t pileCount, int32_t deckSize,
+// One walk of the piles lays out where each begins.
+bool UnpackFlat(const unsigned char* packed, int32_t pileCount, int32_t deckSize,
                 FlatPosition& pos) {
   pos.pileCount = pileCount;
   pos.redealsLeft = packed[pileCount + deckSize];
   std::memcpy(pos.count, packed, pileCount);
-  const unsigned char* cards = packed + pileCount;
-  uint64_t downTops = 0;
   int32_t k = 0;
   for (int32_t p = 0; p < pileCount; ++p) {
     pos.start[p] = static_cast<uint8_t>(k);
     k += packed[p];
-    if (packed[p] != 0 && CardFace(cards[k - 1]) == FaceDown) downTops |= uint64_t{1} << p;
   }
   pos.start[pileCount] = static_cast<uint8_t>(k);
-  std::memcpy(pos.cards, cards, k);
+  std::memcpy(pos.cards, packed + pileCount, k);
+  return SetLoaded(pos);
+}
+
+// One pass over the cards, eight bytes at a time, finds both marked bytes
+// (bit 7 set, bit 6 clear) and face-down ones (bit 6 set, bit 7 clear);
+// the tops are looked at only where some card lies face down.
+bool SetLoaded(FlatPosition& pos) {
+  constexpr uint64_t kBit6 = 0x4040404040404040ull, kBit7 = 0x8080808080808080ull;
+  const int32_t n = pos.start[pos.pileCount];
+  uint64_t marked = 0, down = 0;
+  int32_t k = 0;
+  for (; k + 8 <= n; k += 8) {
+    uint64_t w;
+    std::memcpy(&w, pos.cards + k, 8);
+    marked |= w & ~(w << 1);
+    down |= w & ~(w >> 1);
+  }
+  for (; k < n; ++k) {
+    const uint64_t c = pos.cards[k];
+    marked |= c & ~(c << 1);
+    down |= c & ~(c >> 1);
+  }
+  const bool anyDown = (down & kBit6) != 0;
+  uint64_t downTops = 0;
+  if (anyDown)
+    for (int32_t p = 0; p < pos.pileCount; ++p)
+      if (pos.count[p] != 0 && CardFace(pos.Top(p)) == FaceDown) downTops |= uint64_t{1} << p;
   pos.changed = 0;
   pos.unseenRuns = ~uint64_t{0};
   pos.downGained = 0;
-  pos.marks = AnyMarkedCard(pos.cards, k);
+  pos.marks = (marked & kBit7) != 0;
   pos.downTops = downTops;
+  return anyDown;
 }
 
 }  // namespace tarnik::solver

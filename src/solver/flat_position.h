@@ -70,9 +70,6 @@ struct FlatPosition {
   }
 };
 
-// Whether some card of `pos` lies face down.
-bool AnyFaceDown(const FlatPosition& pos);
-
 // Copies a position into another; the bytes past its cards may be copied too.
 void CopyPosition(const FlatPosition& from, FlatPosition& to);
 
@@ -91,8 +88,13 @@ bool FromRecord(const PositionRecord& record, int32_t pileCount, FlatPosition& p
 void PackFlat(const FlatPosition& pos, int32_t deckSize, unsigned char* out);
 // The automatic runs' record of what they have seen is not packed: an
 // unpacked position is marked as wholly unseen. Its face-down tops are
-// found again.
-void UnpackFlat(const unsigned char* packed, int32_t pileCount, int32_t deckSize,
+// found again (see SetLoaded, whose answer it returns).
+bool UnpackFlat(const unsigned char* packed, int32_t pileCount, int32_t deckSize,
                 FlatPosition& pos);
+// Makes `pos`, its cards laid out, what unpacking it makes of it: nothing
+// changed, nothing seen by the automatic runs, no face-down card gained,
+// its marks and face-down tops read off the cards. Whether some card lies
+// face down.
+bool SetLoaded(FlatPosition& pos);
 
 }  // namespace tarnik::solver

@@ -75,7 +75,7 @@ std::vector<SolverAction> Strategy::WinningLine() {
   for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
     board_->Key();  // the engine's board packs what its key reads
     board_->Pack(here.data());
-    board_->Load(here.data());
+    board_->LoadCurrent(here.data());
     board_->Play(Restore(nodes_.At(*it)->move), line);
   }
   return line;
@@ -230,8 +230,10 @@ void Strategy::LoadNode(int32_t id) {
     board_->Play(Restore(n.move), line_);
     board_->Key();  // the engine's board packs what its key reads
     n.packed = PackHere();
+    board_->LoadCurrent(packed_.At(n.packed));
+  } else {
+    board_->Load(packed_.At(n.packed));
   }
-  board_->Load(packed_.At(n.packed));
   if (kind_.depthFirst) {
     freePacked_.push_back(n.packed);
     n.packed = -1;

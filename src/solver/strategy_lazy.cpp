@@ -111,7 +111,7 @@ void Strategy::PushFrame(int32_t clicks, int32_t estimate) {
   const size_t at = frameBytes_.size();
   frameBytes_.resize(at + static_cast<size_t>(packedSize_));
   board_->Pack(frameBytes_.data() + at);
-  board_->Load(frameBytes_.data() + at);
+  board_->LoadCurrent(frameBytes_.data() + at);
   topLoaded_ = true;
   ++expanded_;
   board_->ListMoves(choices_);
