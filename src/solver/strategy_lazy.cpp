@@ -131,19 +131,25 @@ void Strategy::PopFrame() {
 
 // Appends the moves just listed (choices_) to the top frame's, in the
 // order of their rank; moves of one rank keep the order they were listed in.
+// A position has a few dozen moves at most: each is put in its place as it
+// is ranked (sorting by insertion, which keeps equals in order and needs
+// no buffer as std::stable_sort does).
 void Strategy::OrderMoves() {
-  ranked_.clear();
-  for (size_t k = 0; k < choices_.size(); ++k)
-    ranked_.push_back({board_->MoveRank(choices_[k]), static_cast<int32_t>(k)});
-  // A position has a few dozen moves at most: sorting by insertion, which
-  // keeps equals in order, needs no buffer as std::stable_sort does.
-  for (size_t k = 1; k < ranked_.size(); ++k) {
-    const auto r = ranked_[k];
+  const size_t at = lazyMoves_.size(), n = choices_.size();
+  lazyMoves_.resize(at + n);
+  ranks_.resize(n);
+  Choice* moves = lazyMoves_.data() + at;
+  int32_t* ranks = ranks_.data();
+  for (size_t k = 0; k < n; ++k) {
+    const int32_t rank = board_->MoveRank(choices_[k]);
     size_t j = k;
-    for (; j > 0 && ranked_[j - 1].first > r.first; --j) ranked_[j] = ranked_[j - 1];
-    ranked_[j] = r;
+    for (; j > 0 && ranks[j - 1] > rank; --j) {
+      ranks[j] = ranks[j - 1];
+      moves[j] = moves[j - 1];
+    }
+    ranks[j] = rank;
+    moves[j] = choices_[k];
   }
-  for (const auto& r : ranked_) lazyMoves_.push_back(choices_[static_cast<size_t>(r.second)]);
   lazyWorth_.resize(lazyMoves_.size(), kSpent);
 }
 
