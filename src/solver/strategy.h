@@ -246,7 +246,7 @@ class Strategy {
   std::vector<Choice> lazyMoves_;
   std::vector<int32_t> lazyWorth_;
   std::vector<unsigned char> frameBytes_;
-  std::vector<int32_t> ranks_;  // the ranks of the top frame's moves, while ordering
+  std::vector<uint64_t> ranks_;  // the top frame's moves by rank, while ordering
   bool topLoaded_ = false;
   std::vector<SolverAction> winLine_;
   int32_t packedSize_ = 0;

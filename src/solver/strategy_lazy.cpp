@@ -131,25 +131,21 @@ void Strategy::PopFrame() {
 
 // Appends the moves just listed (choices_) to the top frame's, in the
 // order of their rank; moves of one rank keep the order they were listed in.
-// A position has a few dozen moves at most: each is put in its place as it
-// is ranked (sorting by insertion, which keeps equals in order and needs
-// no buffer as std::stable_sort does).
+// Each move's rank and place in the list make one word, so that words
+// differ and sort as the moves should; a position has a few dozen moves at
+// most, sorted by insertion.
 void Strategy::OrderMoves() {
-  const size_t at = lazyMoves_.size(), n = choices_.size();
-  lazyMoves_.resize(at + n);
+  const size_t n = choices_.size();
   ranks_.resize(n);
-  Choice* moves = lazyMoves_.data() + at;
-  int32_t* ranks = ranks_.data();
+  uint64_t* order = ranks_.data();
   for (size_t k = 0; k < n; ++k) {
-    const int32_t rank = board_->MoveRank(choices_[k]);
+    const auto rank = static_cast<uint32_t>(board_->MoveRank(choices_[k])) ^ 0x80000000u;
+    const uint64_t word = uint64_t{rank} << 32 | k;
     size_t j = k;
-    for (; j > 0 && ranks[j - 1] > rank; --j) {
-      ranks[j] = ranks[j - 1];
-      moves[j] = moves[j - 1];
-    }
-    ranks[j] = rank;
-    moves[j] = choices_[k];
+    for (; j > 0 && order[j - 1] > word; --j) order[j] = order[j - 1];
+    order[j] = word;
   }
+  for (size_t k = 0; k < n; ++k) lazyMoves_.push_back(choices_[static_cast<uint32_t>(order[k])]);
   lazyWorth_.resize(lazyMoves_.size(), kSpent);
 }
 
