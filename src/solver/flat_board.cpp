@@ -187,7 +187,7 @@ void FlatBoard::Play(const Choice& choice, std::vector<SolverAction>& line) {
     PlayTransfer(*flat_, current_, choice.action, &line);  // listed: it plays through
   } else {
     line.push_back(choice.action);
-    ApplyFlatAction(*flat_, current_, choice.action);
+    ApplyListedAction(*flat_, current_, choice.action);
   }
   FollowForced(line);
 }

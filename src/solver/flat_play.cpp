@@ -372,16 +372,23 @@ void FlatRedeal(const FlatRules& rules, FlatPosition& pos, int32_t pile, bool ke
   FlatAutoPlay(rules, pos);
 }
 
+// The drag of the group whose deepest card is card `grab` of the action's
+// pile: drop, automatic filling and runs.
+void FlatDragFrom(const FlatRules& rules, FlatPosition& pos, const SolverAction& action,
+                  int32_t grab) {
+  MoveAndDrop(rules, pos, action.pile, grab, action.target);
+  FlatAutoFill(rules, pos);
+  FlatAutoRuns(rules, pos);
+  FlatAutoPlay(rules, pos);
+}
+
 // The drag: lift, drop, automatic filling and runs.
 void FlatDrag(const FlatRules& rules, FlatPosition& pos, const SolverAction& action) {
   const int32_t p = action.pile;
   if (action.card < 0 || action.card >= pos.count[p]) return;
   const int32_t grab = FlatTakeable(rules, pos, p, action.card);
   if (grab < 0) return;
-  MoveAndDrop(rules, pos, p, grab, action.target);
-  FlatAutoFill(rules, pos);
-  FlatAutoRuns(rules, pos);
-  FlatAutoPlay(rules, pos);
+  FlatDragFrom(rules, pos, action, grab);
 }
 
 }  // namespace
@@ -443,6 +450,18 @@ void SeeFlatRuns(const FlatRules& rules, FlatPosition& pos) {
 
 void SortFlatPiles(const FlatRules& rules, FlatPosition& pos) {
   for (int32_t p = 0; p < rules.pileCount; ++p) SortFlat(rules, pos, p);
+}
+
+// A listed drag lifts from the card it presses (ListDragsFrom lists the
+// press on a group's deepest card): only the bounds are checked again.
+void ApplyListedAction(const FlatRules& rules, FlatPosition& pos, const SolverAction& action) {
+  if (action.kind == SolverAction::Kind::Drag && action.pile >= 0 &&
+      action.pile < rules.pileCount && action.target >= 0 && action.target < rules.pileCount &&
+      action.card >= 0 && action.card < pos.count[action.pile]) {
+    FlatDragFrom(rules, pos, action, action.card);
+    return;
+  }
+  ApplyFlatAction(rules, pos, action);
 }
 
 void ApplyFlatAction(const FlatRules& rules, FlatPosition& pos, const SolverAction& action) {

@@ -15,6 +15,9 @@ namespace tarnik::solver {
 // Carries out `action` on `pos`; an action the table does not allow changes
 // nothing, as with the engine.
 void ApplyFlatAction(const FlatRules& rules, FlatPosition& pos, const SolverAction& action);
+// ApplyFlatAction for an action the listing (ListFlatChoices) gave on
+// `pos`: it is allowed, and a drag lifts the group from the card pressed.
+void ApplyListedAction(const FlatRules& rules, FlatPosition& pos, const SolverAction& action);
 
 // Whether a click on pile `stock`, while it holds cards and no card is
 // marked, only turns its top card up and moves it onto the one pile it
