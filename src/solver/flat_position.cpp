@@ -69,19 +69,25 @@ void MoveCards(FlatPosition& pos, int32_t from, int32_t k, int32_t to, bool sing
   // cards turn round that stretch to its other end.
   uint8_t* at = pos.cards + pos.start[from] + k;
   uint8_t* end = pos.cards + pos.start[to] + pos.count[to];
-  // One card turns round by the library's shift; several are set aside
-  // while the stretch between shifts (ShiftPast).
+  // One card is set aside while the stretch shifts by one; several are set
+  // aside while it shifts (ShiftPast).
   if (from <= to) {
-    if (n == 1)
-      std::rotate(at, at + n, end);
-    else
+    if (n == 1) {
+      const uint8_t card = *at;
+      std::memmove(at, at + 1, static_cast<size_t>(end - at - 1));
+      end[-1] = card;
+    } else {
       ShiftPast(at, n, end);
+    }
     for (int32_t p = from + 1; p <= to; ++p) pos.start[p] = static_cast<uint8_t>(pos.start[p] - n);
   } else {
-    if (n == 1)
-      std::rotate(end, at, at + n);
-    else
+    if (n == 1) {
+      const uint8_t card = *at;
+      std::memmove(end + 1, end, static_cast<size_t>(at - end));
+      *end = card;
+    } else {
       ShiftPast(end, static_cast<int32_t>(at - end), at + n);
+    }
     for (int32_t p = to + 1; p <= from; ++p) pos.start[p] = static_cast<uint8_t>(pos.start[p] + n);
   }
   pos.count[from] = static_cast<uint8_t>(pos.count[from] - n);
