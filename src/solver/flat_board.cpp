@@ -236,7 +236,7 @@ inline int32_t FlatBoard::PileWorth(const FlatPosition& pos, int32_t p, const Po
     if (m.context == context && m.disorder == w.disorder && m.term == *term) return m.worth;
     return WeighMissed(pos, p, *term, w, context, m);
   }
-  return FlatPileWorth(*flat_, rules_, pos, p, w.wanted, *w.distance, w.disorder);
+  return FlatPileWorth(*flat_, rules_, pos, p, w.wanted, *w.distance, w.disorder, GoalFirst());
 }
 
 // Weighs pile `p` and keeps its worth in the memo's entry `m`.
@@ -245,14 +245,15 @@ int32_t FlatBoard::WeighMissed(const FlatPosition& pos, int32_t p, const Positio
   m.term = term;
   m.context = context;
   m.disorder = w.disorder;
-  m.worth = FlatPileWorth(*flat_, rules_, pos, p, w.wanted, *w.distance, w.disorder);
+  m.worth = FlatPileWorth(*flat_, rules_, pos, p, w.wanted, *w.distance, w.disorder, GoalFirst());
   return m.worth;
 }
 
 // Only the piles the move changed are weighed again, unless the goal piles
 // want other cards now or need the cards in another order.
 int32_t FlatBoard::Estimate(int32_t disorder) {
-  if (current_.changed == ~uint64_t{0}) return FlatEstimate(*flat_, rules_, current_, disorder);
+  if (current_.changed == ~uint64_t{0})
+    return FlatEstimate(*flat_, rules_, current_, disorder, GoalFirst());
   const bool ordered = FlatNeedsDistances(rules_, disorder);
   // The memo is made at its first use: most searches end before their
   // strategies weigh.

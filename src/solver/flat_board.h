@@ -49,6 +49,11 @@ class FlatBoard : public Board {
  private:
   PositionKey PileKeyOf(const FlatPosition& pos, int32_t p) const;
   bool Tableau(int32_t p) const;
+  // For each card, the cards its goal pile needs home first, where the
+  // check of cards shut in worked them out (see kGoalFirstEstimate).
+  const CardMask* GoalFirst() const {
+    return dead_->buried.goalOrdered ? dead_->buried.goalFirst : nullptr;
+  }
   bool LikePiles(int32_t p, int32_t q) const;
   uint64_t PilesHolding(const FlatPosition& pos, CardMask cards) const;
   uint64_t PilesReadingGoals(const FlatPosition& pos, int32_t disorder) const;

@@ -71,7 +71,14 @@ void CompileGoalFirst(const FlatRules& flat, BuriedRules& out) {
 // cost without cutting.
 void CompileBuried(const FlatRules& flat, const TableRules& rules, BuriedRules& out) {
   out = BuriedRules{};
-  if (flat.gameFlags & GameFlags::FourRank || flat.anyFlags & kOtherMoves) return;
+  if (flat.gameFlags & GameFlags::FourRank) return;
+  // What each card's goal pile needs first, wherever every goal pile
+  // builds from empty: the estimate reads it too (kGoalFirstEstimate).
+  out.goalOrdered = flat.goalCount > 0;
+  for (int32_t g = 0; g < flat.goalCount; ++g)
+    out.goalOrdered = out.goalOrdered && BuildsFromEmpty(flat.piles[flat.goals[g]]);
+  if (out.goalOrdered) CompileGoalFirst(flat, out);
+  if (flat.anyFlags & kOtherMoves) return;
   if (flat.goalCount == 0 || rules.deckSize != 52 || rules.lacking) return;
   for (int32_t v = 0; v < 52; ++v)
     if (rules.copies[v] != 1) return;
@@ -107,7 +114,6 @@ void CompileBuried(const FlatRules& flat, const TableRules& rules, BuriedRules& 
   }
   if (!builds) return;
   out.comeByDrops = !filledElse;
-  CompileGoalFirst(flat, out);
   out.active = true;
 }
 

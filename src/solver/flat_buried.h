@@ -17,8 +17,10 @@ struct BuriedRules {
   // above them (no stock, no redeal, no filling, no card taken from within).
   bool holds[kMaxPiles] = {};
   // For each card, the cards one of which must lie on its goal pile when it
-  // goes home (one deck, goal piles that take one card at a time from empty).
+  // goes home (one deck, goal piles that take one card at a time from empty);
+  // made wherever every goal pile builds from empty (goalOrdered).
   CardMask goalFirst[52] = {};
+  bool goalOrdered = false;
   // For each card, the top cards that take it on holds piles and on other
   // piles not goal piles, and the piles (a bit each) that take it while
   // empty.

@@ -68,6 +68,20 @@ int32_t CardsWorth(const TableRules& rules, const FlatPosition& pos, int32_t i, 
   return h - kBlocker * blocking;
 }
 
+// The cards of the `n` on pile `i` that lie above a card their goal pile
+// needs home first (`goalFirst`, see kGoalFirstEstimate).
+int32_t GoalFirstCovers(const FlatPosition& pos, int32_t i, int32_t n, const CardMask* goalFirst) {
+  int32_t covers = 0;
+  CardMask below = 0;
+  const uint8_t* cards = pos.cards + pos.start[i];
+  for (int32_t k = 0; k < n; ++k) {
+    const int32_t v = CardValue(cards[k]);
+    covers += (goalFirst[v] & below) != 0;
+    below |= CardMask{1} << v;
+  }
+  return covers;
+}
+
 }  // namespace
 
 CardMask FlatWanted(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos) {
@@ -95,12 +109,13 @@ void FlatDistances(const FlatRules& flat, const TableRules& rules, const FlatPos
 
 int32_t FlatPileWorth(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                       int32_t i, CardMask wanted, const GoalDistance& distance,
-                      int32_t disorder) {
+                      int32_t disorder, const CardMask* goalFirst) {
   const FlatPile& p = flat.piles[i];
   const int32_t home = kHomeCard * FlatPileScore(flat, pos, i);
   if (p.Has(PileFlags::WinGoal)) return home;
   const int32_t n = pos.count[i];
   const bool blockers = disorder == kBlockerEstimate;
+  const bool firstCovers = disorder == kGoalFirstEstimate && goalFirst;
   disorder = DisorderOf(disorder);
   if ((disorder == kRunEstimate || disorder == kRunEstimateOpen) &&
       !p.Has(PileFlags::ManualFillSource))
@@ -114,6 +129,7 @@ int32_t FlatPileWorth(const FlatRules& flat, const TableRules& rules, const Flat
   if (p.Has(PileFlags::ManualFillSource)) return home - kStockCard * n;
   int32_t h = home + (blockers ? CardsWorth<true>(rules, pos, i, n, wanted, distance, disorder)
                                : CardsWorth<false>(rules, pos, i, n, wanted, distance, disorder));
+  if (firstCovers) h -= kGoalFirstCover * GoalFirstCovers(pos, i, n, goalFirst);
   if (rules.goalOnlyStack[i]) {
     uint8_t values[kMaxCards];
     for (int32_t k = 0; k < n; ++k) values[k] = static_cast<uint8_t>(CardValue(pos.At(i, k)));
@@ -181,13 +197,13 @@ bool FlatWon(const FlatRules& flat, const FlatPosition& pos) {
 }
 
 int32_t FlatEstimate(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
-                     int32_t disorder) {
+                     int32_t disorder, const CardMask* goalFirst) {
   const CardMask wanted = FlatWanted(flat, rules, pos);
   GoalDistance distance{};
   if (FlatNeedsDistances(rules, disorder)) FlatDistances(flat, rules, pos, distance);
   int32_t h = 0;
   for (int32_t i = 0; i < flat.pileCount; ++i)
-    h += FlatPileWorth(flat, rules, pos, i, wanted, distance, disorder);
+    h += FlatPileWorth(flat, rules, pos, i, wanted, distance, disorder, goalFirst);
   return h;
 }
 
