@@ -398,6 +398,7 @@ uint64_t FlatBoard::PilesReadingGoals(const FlatPosition& pos, int32_t disorder)
 // only the cards above the first card each pile changed need looking at.
 bool FlatBoard::DeadEnd() {
   const BuriedRules& buried = dead_->buried;
+  if (buried.active && buried.startOnly && current_.changed != ~uint64_t{0}) return false;
   if (buried.active) {
     if (current_.changed == ~uint64_t{0} || !buried.homeReturns)
       return Buried(buried, *flat_, current_);

@@ -97,6 +97,7 @@ void CompileBuried(const FlatRules& flat, const TableRules& rules, BuriedRules& 
     }
     if ((f.accepts[52] & kAllCards) == kAllCards) return;
     out.holds[p] = !(f.flags & kGivers);
+    out.startOnly |= out.holds[p] && f.take == FlatTake::Pressed;
     if (out.holds[p] && f.flags & (PileFlags::ManualFillDest | PileFlags::AutoFillDest))
       filledElse = true;
     for (int32_t t = 0; t < 52; ++t) {
