@@ -223,6 +223,24 @@ void FlatBoard::Pack(unsigned char* out) {
   if (keyed_ && !flat_->sorts) Remember(out, flat_->pileCount + flat_->deckSize + 1);
 }
 
+// The worth of pile `p` of `pos` weighed afresh (see FlatPileWorth); the
+// estimate that counts the cards above those their goal pile needs first
+// out of line, so that the others' weighing stays as short.
+[[gnu::always_inline]] inline int32_t FlatBoard::Weigh(const FlatPosition& pos, int32_t p,
+                                                      const Weighing& w) const {
+  if (w.disorder == kGoalFirstEstimate) [[unlikely]]
+    return WeighGoalFirst(pos, p, w);
+  return FlatPileWorth(*flat_, rules_, pos, p, w.wanted, *w.distance, w.disorder);
+}
+
+// The same with kGoalFirstEstimate: the default estimate and
+// FlatGoalFirstWorth.
+[[gnu::noinline]] int32_t FlatBoard::WeighGoalFirst(const FlatPosition& pos, int32_t p,
+                                                    const Weighing& w) const {
+  return FlatPileWorth(*flat_, rules_, pos, p, w.wanted, *w.distance, kDefaultDisorder) +
+         FlatGoalFirstWorth(*flat_, pos, p, GoalFirst());
+}
+
 // The worth of pile `p` of `pos` (see FlatPileWorth), from the memo where
 // the pile, known by its key `term`, was weighed with the same goal tops
 // and disorder. Inline: the estimate asks it for every pile it weighs.
@@ -236,7 +254,7 @@ inline int32_t FlatBoard::PileWorth(const FlatPosition& pos, int32_t p, const Po
     if (m.context == context && m.disorder == w.disorder && m.term == *term) return m.worth;
     return WeighMissed(pos, p, *term, w, context, m);
   }
-  return FlatPileWorth(*flat_, rules_, pos, p, w.wanted, *w.distance, w.disorder, GoalFirst());
+  return Weigh(pos, p, w);
 }
 
 // Weighs pile `p` and keeps its worth in the memo's entry `m`.
@@ -245,7 +263,7 @@ int32_t FlatBoard::WeighMissed(const FlatPosition& pos, int32_t p, const Positio
   m.term = term;
   m.context = context;
   m.disorder = w.disorder;
-  m.worth = FlatPileWorth(*flat_, rules_, pos, p, w.wanted, *w.distance, w.disorder, GoalFirst());
+  m.worth = Weigh(pos, p, w);
   return m.worth;
 }
 

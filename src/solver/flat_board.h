@@ -181,6 +181,8 @@ class FlatBoard : public Board {
   int32_t PileWorth(const FlatPosition& pos, int32_t p, const PositionKey* term, const Weighing& w);
   int32_t WeighMissed(const FlatPosition& pos, int32_t p, const PositionKey& term,
                       const Weighing& w, uint64_t context, WorthMemo& m);
+  int32_t Weigh(const FlatPosition& pos, int32_t p, const Weighing& w) const;
+  int32_t WeighGoalFirst(const FlatPosition& pos, int32_t p, const Weighing& w) const;
   std::unique_ptr<WorthMemo[]> worthMemo_;
   uint64_t memoPiles_ = 0;  // piles whose worth the memo keeps
 };

@@ -72,9 +72,13 @@ void CompileGoalFirst(const FlatRules& flat, BuriedRules& out) {
 void CompileBuried(const FlatRules& flat, const TableRules& rules, BuriedRules& out) {
   out = BuriedRules{};
   if (flat.gameFlags & GameFlags::FourRank) return;
-  // What each card's goal pile needs first, wherever every goal pile
-  // builds from empty: the estimate reads it too (kGoalFirstEstimate).
-  out.goalOrdered = flat.goalCount > 0;
+  // What each card's goal pile needs first, where every goal pile builds
+  // from empty: the check reads it, and so does the estimate where a press
+  // on any face-up card lifts the cards above it (kGoalFirstEstimate).
+  bool pressed = false;
+  for (int32_t p = 0; p < flat.pileCount; ++p)
+    pressed |= !flat.piles[p].Has(PileFlags::WinGoal) && flat.piles[p].take == FlatTake::Pressed;
+  out.goalOrdered = pressed && flat.goalCount > 0;
   for (int32_t g = 0; g < flat.goalCount; ++g)
     out.goalOrdered = out.goalOrdered && BuildsFromEmpty(flat.piles[flat.goals[g]]);
   if (out.goalOrdered) CompileGoalFirst(flat, out);
@@ -115,7 +119,8 @@ void CompileBuried(const FlatRules& flat, const TableRules& rules, BuriedRules& 
   }
   if (!builds) return;
   out.comeByDrops = !filledElse;
-  out.active = true;
+  if (!out.goalOrdered) CompileGoalFirst(flat, out);
+  out.goalOrdered = out.active = true;
 }
 
 namespace {

@@ -18,7 +18,7 @@ struct BuriedRules {
   bool holds[kMaxPiles] = {};
   // For each card, the cards one of which must lie on its goal pile when it
   // goes home (one deck, goal piles that take one card at a time from empty);
-  // made wherever every goal pile builds from empty (goalOrdered).
+  // made where the check is active or the estimate reads it (goalOrdered).
   CardMask goalFirst[52] = {};
   bool goalOrdered = false;
   // For each card, the top cards that take it on holds piles and on other

@@ -109,13 +109,12 @@ void FlatDistances(const FlatRules& flat, const TableRules& rules, const FlatPos
 
 int32_t FlatPileWorth(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                       int32_t i, CardMask wanted, const GoalDistance& distance,
-                      int32_t disorder, const CardMask* goalFirst) {
+                      int32_t disorder) {
   const FlatPile& p = flat.piles[i];
   const int32_t home = kHomeCard * FlatPileScore(flat, pos, i);
   if (p.Has(PileFlags::WinGoal)) return home;
   const int32_t n = pos.count[i];
   const bool blockers = disorder == kBlockerEstimate;
-  const bool firstCovers = disorder == kGoalFirstEstimate && goalFirst;
   disorder = DisorderOf(disorder);
   if ((disorder == kRunEstimate || disorder == kRunEstimateOpen) &&
       !p.Has(PileFlags::ManualFillSource))
@@ -129,13 +128,19 @@ int32_t FlatPileWorth(const FlatRules& flat, const TableRules& rules, const Flat
   if (p.Has(PileFlags::ManualFillSource)) return home - kStockCard * n;
   int32_t h = home + (blockers ? CardsWorth<true>(rules, pos, i, n, wanted, distance, disorder)
                                : CardsWorth<false>(rules, pos, i, n, wanted, distance, disorder));
-  if (firstCovers) h -= kGoalFirstCover * GoalFirstCovers(pos, i, n, goalFirst);
   if (rules.goalOnlyStack[i]) {
     uint8_t values[kMaxCards];
     for (int32_t k = 0; k < n; ++k) values[k] = static_cast<uint8_t>(CardValue(pos.At(i, k)));
     h -= kBlocked * BlockingPairs(values, n, distance);
   }
   return h;
+}
+
+int32_t FlatGoalFirstWorth(const FlatRules& flat, const FlatPosition& pos, int32_t i,
+                           const CardMask* goalFirst) {
+  const FlatPile& p = flat.piles[i];
+  if (!goalFirst || p.Has(PileFlags::WinGoal) || p.Has(PileFlags::ManualFillSource)) return 0;
+  return -kGoalFirstCover * GoalFirstCovers(pos, i, pos.count[i], goalFirst);
 }
 
 int32_t FlatRunWorth(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
@@ -201,9 +206,12 @@ int32_t FlatEstimate(const FlatRules& flat, const TableRules& rules, const FlatP
   const CardMask wanted = FlatWanted(flat, rules, pos);
   GoalDistance distance{};
   if (FlatNeedsDistances(rules, disorder)) FlatDistances(flat, rules, pos, distance);
+  const bool firstCovers = disorder == kGoalFirstEstimate;
+  if (firstCovers) disorder = kDefaultDisorder;
   int32_t h = 0;
   for (int32_t i = 0; i < flat.pileCount; ++i)
-    h += FlatPileWorth(flat, rules, pos, i, wanted, distance, disorder, goalFirst);
+    h += FlatPileWorth(flat, rules, pos, i, wanted, distance, disorder) +
+         (firstCovers ? FlatGoalFirstWorth(flat, pos, i, goalFirst) : 0);
   return h;
 }
 

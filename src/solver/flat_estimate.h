@@ -32,7 +32,13 @@ void FlatDistances(const FlatRules& flat, const TableRules& rules, const FlatPos
                    GoalDistance& out);
 int32_t FlatPileWorth(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                       int32_t i, CardMask wanted, const GoalDistance& distance,
-                      int32_t disorder, const CardMask* goalFirst = nullptr);
+                      int32_t disorder);
+// What kGoalFirstEstimate adds to FlatPileWorth for pile `i`: on a pile
+// neither a goal pile nor a stock, kGoalFirstCover less for each card
+// lying above a card its goal pile needs home first (`goalFirst`; none:
+// nothing).
+int32_t FlatGoalFirstWorth(const FlatRules& flat, const FlatPosition& pos, int32_t i,
+                           const CardMask* goalFirst);
 // What a pile that is neither a goal pile nor a stock adds to the estimate
 // by runs (kRunEstimate): face-down cards, and more of them the more breaks
 // lie above them; cards that continue the run the pile lifts below them,

@@ -51,12 +51,13 @@ constexpr int32_t kRoomyCell = 16;
 // piles nor stocks, each card lying above a card its goal pile needs home
 // first (in suit, a lower card of its suit) at kGoalFirstCover, as much as
 // a card home: such a card must leave its pile before the card below it
-// goes home (BuriedRules::goalFirst; the flat positions only).
+// goes home (BuriedRules::goalFirst; the flat positions only, which weigh
+// the rest as kDefaultDisorder: see FlatGoalFirstWorth).
 constexpr int32_t kGoalFirstEstimate = -4;
 constexpr int32_t kGoalFirstCover = 100;
 // The disorder weight an estimate code stands for, its other terms aside.
 constexpr int32_t DisorderOf(int32_t disorder) {
-  return disorder == kBlockerEstimate ? 0 : disorder == kGoalFirstEstimate ? kDefaultDisorder : disorder;
+  return disorder == kBlockerEstimate ? 0 : disorder;
 }
 int32_t Estimate(const Game& game, const TableRules& rules, int32_t disorder = kDefaultDisorder);
 

@@ -410,10 +410,11 @@ TEST(SolverRules, TheEstimateCountsCardsAboveCardsNeededSooner) {
     DeadAndVerdictOf(ColumnAndFoundations(CardRemoval::None), piles, &minded,
                      solver::kBlockerEstimate);
     EXPECT_EQ(plain - minded, solver::kBlocker * c.blockers) << c.column.size();
-    GameDef oneCard = ColumnAndFoundations(CardRemoval::None);  // goals built card by card
-    for (int f = 1; f <= 4; ++f) oneCard.Piles[f].Placement = CardPlacement::OneCard;
-    DeadAndVerdictOf(oneCard, piles, &plain);
-    DeadAndVerdictOf(oneCard, piles, &minded, solver::kGoalFirstEstimate);
+    GameDef pressed = ColumnAndFoundations(CardRemoval::None);  // Yukon's column, its goals
+    pressed.Piles[0].Removal = CardRemoval::GroupInAnySuit;
+    for (int f = 1; f <= 4; ++f) pressed.Piles[f].Placement = CardPlacement::OneCard;
+    DeadAndVerdictOf(pressed, piles, &plain);
+    DeadAndVerdictOf(pressed, piles, &minded, solver::kGoalFirstEstimate);
     EXPECT_EQ(plain - minded, solver::kGoalFirstCover * c.aboveLowerOfSuit) << c.column.size();
   }
 }
