@@ -236,6 +236,24 @@ void FlatBoard::Pack(unsigned char* out) {
   if (keyed_ && !flat_->sorts) Remember(out, flat_->pileCount + flat_->deckSize + 1);
 }
 
+// The worth of pile `p` of `pos` weighed afresh (see FlatPileWorth); the
+// estimate that counts the cards above those their goal pile needs first
+// out of line, so that the others' weighing stays as short.
+[[gnu::always_inline]] inline int32_t FlatBoard::Weigh(const FlatPosition& pos, int32_t p,
+                                                      const Weighing& w) const {
+  if (w.disorder == kGoalFirstEstimate) [[unlikely]]
+    return WeighGoalFirst(pos, p, w);
+  return FlatPileWorth(*flat_, rules_, pos, p, w.wanted, *w.distance, w.disorder);
+}
+
+// The same with kGoalFirstEstimate: the default estimate and
+// FlatGoalFirstWorth.
+[[gnu::noinline]] int32_t FlatBoard::WeighGoalFirst(const FlatPosition& pos, int32_t p,
+                                                    const Weighing& w) const {
+  return FlatPileWorth(*flat_, rules_, pos, p, w.wanted, *w.distance, kDefaultDisorder) +
+         FlatGoalFirstWorth(*flat_, pos, p, GoalFirst());
+}
+
 // The worth of pile `p` of `pos` (see FlatPileWorth), from the memo where
 // the pile, known by its key `term`, was weighed with the same goal tops
 // and disorder. Inline: the estimate asks it for every pile it weighs.
@@ -249,7 +267,7 @@ inline int32_t FlatBoard::PileWorth(const FlatPosition& pos, int32_t p, const Po
     if (m.context == context && m.disorder == w.disorder && m.term == *term) return m.worth;
     return WeighMissed(pos, p, *term, w, context, m);
   }
-  return FlatPileWorth(*flat_, rules_, pos, p, w.wanted, *w.distance, w.disorder);
+  return Weigh(pos, p, w);
 }
 
 // Weighs pile `p` and keeps its worth in the memo's entry `m`.
@@ -258,14 +276,15 @@ int32_t FlatBoard::WeighMissed(const FlatPosition& pos, int32_t p, const Positio
   m.term = term;
   m.context = context;
   m.disorder = w.disorder;
-  m.worth = FlatPileWorth(*flat_, rules_, pos, p, w.wanted, *w.distance, w.disorder);
+  m.worth = Weigh(pos, p, w);
   return m.worth;
 }
 
 // Only the piles the move changed are weighed again, unless the goal piles
 // want other cards now or need the cards in another order.
 int32_t FlatBoard::Estimate(int32_t disorder) {
-  if (current_.changed == ~uint64_t{0}) return FlatEstimate(*flat_, rules_, current_, disorder);
+  if (current_.changed == ~uint64_t{0})
+    return FlatEstimate(*flat_, rules_, current_, disorder, GoalFirst());
   const bool ordered = FlatNeedsDistances(rules_, disorder);
   // The memo is made at its first use: most searches end before their
   // strategies weigh.
@@ -410,6 +429,7 @@ uint64_t FlatBoard::PilesReadingGoals(const FlatPosition& pos, int32_t disorder)
 // only the cards above the first card each pile changed need looking at.
 bool FlatBoard::DeadEnd() {
   const BuriedRules& buried = dead_->buried;
+  if (buried.active && buried.startOnly && current_.changed != ~uint64_t{0}) return false;
   if (buried.active) {
     if (current_.changed == ~uint64_t{0} || !buried.homeReturns)
       return Buried(buried, *flat_, current_);

@@ -51,6 +51,11 @@ class FlatBoard : public Board {
   PositionKey PileKeyOf(const FlatPosition& pos, int32_t p) const;
   void Based(const unsigned char* packed, bool anyDown);
   bool Tableau(int32_t p) const;
+  // For each card, the cards its goal pile needs home first, where the
+  // check of cards shut in worked them out (see kGoalFirstEstimate).
+  const CardMask* GoalFirst() const {
+    return dead_->buried.goalOrdered ? dead_->buried.goalFirst : nullptr;
+  }
   bool LikePiles(int32_t p, int32_t q) const;
   uint64_t PilesHolding(const FlatPosition& pos, CardMask cards) const;
   uint64_t PilesReadingGoals(const FlatPosition& pos, int32_t disorder) const;
@@ -178,6 +183,8 @@ class FlatBoard : public Board {
   int32_t PileWorth(const FlatPosition& pos, int32_t p, const PositionKey* term, const Weighing& w);
   int32_t WeighMissed(const FlatPosition& pos, int32_t p, const PositionKey& term,
                       const Weighing& w, uint64_t context, WorthMemo& m);
+  int32_t Weigh(const FlatPosition& pos, int32_t p, const Weighing& w) const;
+  int32_t WeighGoalFirst(const FlatPosition& pos, int32_t p, const Weighing& w) const;
   std::unique_ptr<WorthMemo[]> worthMemo_;
   uint64_t memoPiles_ = 0;  // piles whose worth the memo keeps
 };

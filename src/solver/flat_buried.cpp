@@ -71,7 +71,18 @@ void CompileGoalFirst(const FlatRules& flat, BuriedRules& out) {
 // cost without cutting.
 void CompileBuried(const FlatRules& flat, const TableRules& rules, BuriedRules& out) {
   out = BuriedRules{};
-  if (flat.gameFlags & GameFlags::FourRank || flat.anyFlags & kOtherMoves) return;
+  if (flat.gameFlags & GameFlags::FourRank) return;
+  // What each card's goal pile needs first, where every goal pile builds
+  // from empty: the check reads it, and so does the estimate where a press
+  // on any face-up card lifts the cards above it (kGoalFirstEstimate).
+  bool pressed = false;
+  for (int32_t p = 0; p < flat.pileCount; ++p)
+    pressed |= !flat.piles[p].Has(PileFlags::WinGoal) && flat.piles[p].take == FlatTake::Pressed;
+  out.goalOrdered = pressed && flat.goalCount > 0;
+  for (int32_t g = 0; g < flat.goalCount; ++g)
+    out.goalOrdered = out.goalOrdered && BuildsFromEmpty(flat.piles[flat.goals[g]]);
+  if (out.goalOrdered) CompileGoalFirst(flat, out);
+  if (flat.anyFlags & kOtherMoves) return;
   if (flat.goalCount == 0 || rules.deckSize != 52 || rules.lacking) return;
   for (int32_t v = 0; v < 52; ++v)
     if (rules.copies[v] != 1) return;
@@ -90,6 +101,7 @@ void CompileBuried(const FlatRules& flat, const TableRules& rules, BuriedRules& 
     }
     if ((f.accepts[52] & kAllCards) == kAllCards) return;
     out.holds[p] = !(f.flags & kGivers);
+    out.startOnly |= out.holds[p] && f.take == FlatTake::Pressed;
     if (out.holds[p] && f.flags & (PileFlags::ManualFillDest | PileFlags::AutoFillDest))
       filledElse = true;
     for (int32_t t = 0; t < 52; ++t) {
@@ -107,8 +119,8 @@ void CompileBuried(const FlatRules& flat, const TableRules& rules, BuriedRules& 
   }
   if (!builds) return;
   out.comeByDrops = !filledElse;
-  CompileGoalFirst(flat, out);
-  out.active = true;
+  if (!out.goalOrdered) CompileGoalFirst(flat, out);
+  out.goalOrdered = out.active = true;
 }
 
 namespace {

@@ -68,6 +68,20 @@ int32_t CardsWorth(const TableRules& rules, const FlatPosition& pos, int32_t i, 
   return h - kBlocker * blocking;
 }
 
+// The cards of the `n` on pile `i` that lie above a card their goal pile
+// needs home first (`goalFirst`, see kGoalFirstEstimate).
+int32_t GoalFirstCovers(const FlatPosition& pos, int32_t i, int32_t n, const CardMask* goalFirst) {
+  int32_t covers = 0;
+  CardMask below = 0;
+  const uint8_t* cards = pos.cards + pos.start[i];
+  for (int32_t k = 0; k < n; ++k) {
+    const int32_t v = CardValue(cards[k]);
+    covers += (goalFirst[v] & below) != 0;
+    below |= CardMask{1} << v;
+  }
+  return covers;
+}
+
 }  // namespace
 
 CardMask FlatWanted(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos) {
@@ -120,6 +134,13 @@ int32_t FlatPileWorth(const FlatRules& flat, const TableRules& rules, const Flat
     h -= kBlocked * BlockingPairs(values, n, distance);
   }
   return h;
+}
+
+int32_t FlatGoalFirstWorth(const FlatRules& flat, const FlatPosition& pos, int32_t i,
+                           const CardMask* goalFirst) {
+  const FlatPile& p = flat.piles[i];
+  if (!goalFirst || p.Has(PileFlags::WinGoal) || p.Has(PileFlags::ManualFillSource)) return 0;
+  return -kGoalFirstCover * GoalFirstCovers(pos, i, pos.count[i], goalFirst);
 }
 
 int32_t FlatRunWorth(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
@@ -181,13 +202,16 @@ bool FlatWon(const FlatRules& flat, const FlatPosition& pos) {
 }
 
 int32_t FlatEstimate(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
-                     int32_t disorder) {
+                     int32_t disorder, const CardMask* goalFirst) {
   const CardMask wanted = FlatWanted(flat, rules, pos);
   GoalDistance distance{};
   if (FlatNeedsDistances(rules, disorder)) FlatDistances(flat, rules, pos, distance);
+  const bool firstCovers = disorder == kGoalFirstEstimate;
+  if (firstCovers) disorder = kDefaultDisorder;
   int32_t h = 0;
   for (int32_t i = 0; i < flat.pileCount; ++i)
-    h += FlatPileWorth(flat, rules, pos, i, wanted, distance, disorder);
+    h += FlatPileWorth(flat, rules, pos, i, wanted, distance, disorder) +
+         (firstCovers ? FlatGoalFirstWorth(flat, pos, i, goalFirst) : 0);
   return h;
 }
 

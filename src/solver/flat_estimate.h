@@ -12,9 +12,11 @@
 
 namespace tarnik::solver {
 
-// Higher is better; see Estimate.
+// Higher is better; see Estimate. `goalFirst`, for kGoalFirstEstimate:
+// for each card, the cards its goal pile needs home first (none: the term
+// is left out).
 int32_t FlatEstimate(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
-                     int32_t disorder);
+                     int32_t disorder, const CardMask* goalFirst = nullptr);
 // Its parts: the cards the goal piles would take now, how far each card is
 // from them (made only where rules.anyGoalOnlyStack), and what one pile
 // adds to the estimate (its cards home, and for a pile that is not a goal
@@ -31,6 +33,12 @@ void FlatDistances(const FlatRules& flat, const TableRules& rules, const FlatPos
 int32_t FlatPileWorth(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                       int32_t i, CardMask wanted, const GoalDistance& distance,
                       int32_t disorder);
+// What kGoalFirstEstimate adds to FlatPileWorth for pile `i`: on a pile
+// neither a goal pile nor a stock, kGoalFirstCover less for each card
+// lying above a card its goal pile needs home first (`goalFirst`; none:
+// nothing).
+int32_t FlatGoalFirstWorth(const FlatRules& flat, const FlatPosition& pos, int32_t i,
+                           const CardMask* goalFirst);
 // What a pile that is neither a goal pile nor a stock adds to the estimate
 // by runs (kRunEstimate): face-down cards, and more of them the more breaks
 // lie above them; cards that continue the run the pile lifts below them,

@@ -47,6 +47,14 @@ constexpr int32_t kRunEstimateOpen = -2;
 constexpr int32_t kBlockerEstimate = -3;
 constexpr int32_t kBlocker = 5;
 constexpr int32_t kRoomyCell = 16;
+// The default estimate that also counts, on piles that are neither goal
+// piles nor stocks, each card lying above a card its goal pile needs home
+// first (in suit, a lower card of its suit) at kGoalFirstCover, as much as
+// a card home: such a card must leave its pile before the card below it
+// goes home (BuriedRules::goalFirst; the flat positions only, which weigh
+// the rest as kDefaultDisorder: see FlatGoalFirstWorth).
+constexpr int32_t kGoalFirstEstimate = -4;
+constexpr int32_t kGoalFirstCover = 100;
 // The disorder weight an estimate code stands for, its other terms aside.
 constexpr int32_t DisorderOf(int32_t disorder) {
   return disorder == kBlockerEstimate ? 0 : disorder;

@@ -387,18 +387,20 @@ TEST(SolverRules, TheEstimatePrefersPilesInTheOrderTheGoalNeedsTheirCards) {
 // Where the estimate minds the cards that must make way, each card lying
 // above a card its goal piles take sooner costs kBlocker once, however many
 // such cards lie below it (spades home to the two: the three of spades and
-// every ace go next, a two of another suit after its ace).
+// every ace go next, a two of another suit after its ace). Where it minds
+// the cards their goal pile needs first, each card lying above a lower card
+// of its suit costs kGoalFirstCover.
 TEST(SolverRules, TheEstimateCountsCardsAboveCardsNeededSooner) {
   struct Case {
     std::vector<Placed> column;  // bottom first
-    int32_t blockers;
+    int32_t blockers, aboveLowerOfSuit;
   };
   const Case cases[] = {
-      {{}, 0},
-      {{Up(V(12, D)), Up(V(11, C)), Up(V(10, H))}, 0},  // each needed before the one below
-      {{Up(V(0, H)), Up(V(1, H)), Up(V(2, H))}, 2},     // two and three above their ace
-      {{Up(V(4, H)), Up(V(2, S)), Up(V(8, C)), Up(V(3, S)), Up(V(1, D))}, 3},
-      {{Up(V(2, S)), Up(V(7, C)), Up(V(6, C)), Up(V(5, C))}, 3},  // all above the three
+      {{}, 0, 0},
+      {{Up(V(12, D)), Up(V(11, C)), Up(V(10, H))}, 0, 0},  // each needed before the one below
+      {{Up(V(0, H)), Up(V(1, H)), Up(V(2, H))}, 2, 2},     // two and three above their ace
+      {{Up(V(4, H)), Up(V(2, S)), Up(V(8, C)), Up(V(3, S)), Up(V(1, D))}, 3, 1},
+      {{Up(V(2, S)), Up(V(7, C)), Up(V(6, C)), Up(V(5, C))}, 3, 0},  // all above the three
   };
   for (const Case& c : cases) {
     const std::vector<std::vector<Placed>> piles = {
@@ -408,6 +410,12 @@ TEST(SolverRules, TheEstimateCountsCardsAboveCardsNeededSooner) {
     DeadAndVerdictOf(ColumnAndFoundations(CardRemoval::None), piles, &minded,
                      solver::kBlockerEstimate);
     EXPECT_EQ(plain - minded, solver::kBlocker * c.blockers) << c.column.size();
+    GameDef pressed = ColumnAndFoundations(CardRemoval::None);  // Yukon's column, its goals
+    pressed.Piles[0].Removal = CardRemoval::GroupInAnySuit;
+    for (int f = 1; f <= 4; ++f) pressed.Piles[f].Placement = CardPlacement::OneCard;
+    DeadAndVerdictOf(pressed, piles, &plain);
+    DeadAndVerdictOf(pressed, piles, &minded, solver::kGoalFirstEstimate);
+    EXPECT_EQ(plain - minded, solver::kGoalFirstCover * c.aboveLowerOfSuit) << c.column.size();
   }
 }
 
