@@ -221,17 +221,32 @@ struct LazyView {
   }
 };
 
-// Whether the top card of pile `i` may go home at once (SafeToSendHome),
-// or else, not from a waste, ahead of the cards that could need it.
+// The piles whose top card may ever go home at once by their rules alone:
+// not a goal pile, a pile filled automatically or a stock, nor a pile
+// that gives its cards in a redeal where several do.
+uint64_t MaySend(const FlatRules& flat, const TableRules& rules) {
+  uint64_t piles = 0;
+  for (int32_t i = 0; i < flat.pileCount; ++i) {
+    const FlatPile& p = flat.piles[i];
+    if (p.Has(PileFlags::WinGoal) || p.Has(PileFlags::AutoFillDest) ||
+        p.Has(PileFlags::ManualFillSource))
+      continue;
+    const bool gives = p.Has(PileFlags::RedealDest) || p.Has(PileFlags::RedealSource);
+    if (gives && rules.redealGivers > 1) continue;
+    piles |= uint64_t{1} << i;
+  }
+  return piles;
+}
+
+// Whether the top card of pile `i`, one of MaySend's, may go home at once
+// (SafeToSendHome), or else, not from a waste, ahead of the cards that
+// could need it.
 bool SafeToSendHome(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                     int32_t i, LazyView& lazy, CardMask wanted) {
   const FlatPile& p = flat.piles[i];
-  if (pos.Empty(i) || !IsUp(pos.Top(i)) || p.Has(PileFlags::WinGoal)) return false;
-  if (p.Has(PileFlags::AutoFillDest) || p.Has(PileFlags::ManualFillSource)) return false;
+  if (pos.Empty(i) || !IsUp(pos.Top(i))) return false;
   if (pos.count[i] == 1 && (p.Has(PileFlags::MustHaveCards) || p.start == PileStart::BlankSpace))
     return false;
-  const bool gives = p.Has(PileFlags::RedealDest) || p.Has(PileFlags::RedealSource);
-  if (gives && rules.redealGivers > 1) return false;
   const int32_t top = CardValue(pos.Top(i));
   if (!InMask(wanted, top)) return false;
   if (rules.mustBeHome[top]) {
@@ -392,11 +407,13 @@ bool SendReadsOthers(const FlatPile& p) {
   return p.covererCount > 0 || p.overlaid || p.Has(PileFlags::BeforeTake);
 }
 
-// Finds the loaded position's top cards and the piles each tops.
-void ReadLoadedTops(const FlatRules& flat, GoalMemo& memo) {
+// Finds the loaded position's top cards and the piles (of those that may
+// send a card home) each tops.
+void ReadLoadedTops(GoalMemo& memo) {
   const FlatPosition& loaded = *memo.loadedPos;
   CardMask cards = 0;
-  for (int32_t i = 0; i < flat.pileCount; ++i) {
+  for (uint64_t m = memo.senders; m; m &= m - 1) {
+    const int32_t i = std::countr_zero(m);
     if (loaded.Empty(i)) continue;
     const int32_t v = CardValue(loaded.Top(i));
     if (!InMask(cards, v)) memo.pilesTopped[v] = 0;
@@ -419,7 +436,7 @@ uint64_t PilesToSendFrom(const FlatRules& flat, const TableRules& rules, const F
   const uint64_t all = flat.allPiles;
   if (!memo || !memo->loadedPos) return all;
   if (pos.changed & flat.goalPiles) {
-    if (!memo->topCardsKnown) ReadLoadedTops(flat, *memo);
+    if (!memo->topCardsKnown) ReadLoadedTops(*memo);
     uint64_t piles = pos.changed;
     for (CardMask m = wanted & memo->topCards; m; m &= m - 1)
       piles |= memo->pilesTopped[std::countr_zero(m)];
@@ -429,7 +446,8 @@ uint64_t PilesToSendFrom(const FlatRules& flat, const TableRules& rules, const F
     const FlatPosition& loaded = *memo->loadedPos;
     LazyView view{flat, loaded, memo};
     memo->loadedTops = 0;
-    for (int32_t i = 0; i < flat.pileCount; ++i) {
+    for (uint64_t m = memo->senders; m; m &= m - 1) {
+      const int32_t i = std::countr_zero(m);
       if (loaded.Empty(i) || !InMask(wanted, CardValue(loaded.Top(i)))) continue;
       if (SendReadsOthers(flat.piles[i]) || SafeToSendHome(flat, rules, loaded, i, view, wanted))
         memo->loadedTops |= uint64_t{1} << i;
@@ -568,7 +586,17 @@ bool ApplyFlatForced(const FlatRules& flat, const TableRules& rules, FlatPositio
   const CardMask wanted = GoalsTakeInTurn(flat, rules, pos, memo);
   if (!wanted) return false;
   LazyView view{flat, pos, memo};  // worked out once some card needs it
-  for (uint64_t m = PilesToSendFrom(flat, rules, pos, wanted, memo); m; m &= m - 1) {
+  uint64_t senders;
+  if (memo) {
+    if (!memo->sendersKnown) {
+      memo->senders = MaySend(flat, rules);
+      memo->sendersKnown = true;
+    }
+    senders = memo->senders;
+  } else {
+    senders = MaySend(flat, rules);
+  }
+  for (uint64_t m = PilesToSendFrom(flat, rules, pos, wanted, memo) & senders; m; m &= m - 1) {
     const int32_t i = std::countr_zero(m);
     if (pos.Empty(i) || !InMask(wanted, CardValue(pos.Top(i)))) continue;
     if (!SafeToSendHome(flat, rules, pos, i, view, wanted)) continue;

@@ -92,6 +92,8 @@ struct GoalMemo {
   // piles take in turn: a position where one goal pile changed since the
   // load adds only what that pile's new top takes.
   CardMask wantedBut[kMaxPiles];
+  bool sendersKnown = false;  // whether senders is made (the rules never change)
+  uint64_t senders = 0;       // the piles whose top card may ever go home at once
   bool goalsIndexed = false;  // whether goalOf is made (the rules never change)
   int8_t goalOf[kMaxPiles];   // each goal pile's place among the goal piles
   // The position loaded last (null: none, as after a start is laid out),
