@@ -257,9 +257,15 @@ void FlatBoard::Pack(unsigned char* out) {
 // The worth of pile `p` of `pos` (see FlatPileWorth), from the memo where
 // the pile, known by its key `term`, was weighed with the same goal tops
 // and disorder. Inline: the estimate asks it for every pile it weighs.
-inline int32_t FlatBoard::PileWorth(const FlatPosition& pos, int32_t p, const PositionKey* term,
-                                    const Weighing& w) {
-  if (term && (memoPiles_ >> p & 1) && pos.count[p] >= 2 && w.context) {
+[[gnu::always_inline]] inline int32_t FlatBoard::PileWorth(const FlatPosition& pos, int32_t p,
+                                                           const PositionKey* term,
+                                                           const Weighing& w) {
+  const int32_t n = pos.count[p];
+  if (n < 2) return SmallPileWorth(pos, p, w);
+  // A goal pile is worth its cards home, where only goal piles score.
+  if ((flat_->goalPiles >> p & 1) && !(flat_->gameFlags & GameFlags::FourRank))
+    return kHomeCard * n;
+  if (term && (memoPiles_ >> p & 1) && w.context) {
     const uint64_t context = w.context | static_cast<uint64_t>(p) << 48;
     const uint64_t hash =
         (term->a ^ context * 0x9E3779B97F4A7C15ull) + static_cast<uint32_t>(w.disorder);
@@ -268,6 +274,21 @@ inline int32_t FlatBoard::PileWorth(const FlatPosition& pos, int32_t p, const Po
     return WeighMissed(pos, p, *term, w, context, m);
   }
   return Weigh(pos, p, w);
+}
+
+// The worth of pile `p` of `pos` holding no card or one: with no card
+// below it, the one card's worth reads only whether it lies face down (not
+// the cards wanted, the goal distances or what it is), so it is kept by
+// the pile, the face and the disorder.
+[[gnu::always_inline]] inline int32_t FlatBoard::SmallPileWorth(const FlatPosition& pos, int32_t p,
+                                                                const Weighing& w) {
+  const int32_t state = pos.Empty(p) ? 0 : CardFace(pos.Top(p)) == FaceDown ? 2 : 1;
+  SmallWorth& s = smallWorth_[p][state];
+  if (s.disorder != w.disorder) {
+    s.disorder = w.disorder;
+    s.worth = FlatPileWorth(*flat_, rules_, pos, p, w.wanted, *w.distance, w.disorder);
+  }
+  return s.worth;
 }
 
 // Weighs pile `p` and keeps its worth in the memo's entry `m`.

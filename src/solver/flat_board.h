@@ -181,6 +181,14 @@ class FlatBoard : public Board {
     int32_t disorder;
   };
   int32_t PileWorth(const FlatPosition& pos, int32_t p, const PositionKey* term, const Weighing& w);
+  int32_t SmallPileWorth(const FlatPosition& pos, int32_t p, const Weighing& w);
+  // By pile, the worth of no card, one face-up card and one face-down
+  // card, with the disorder it was weighed with (kNoDisorder: not yet).
+  struct SmallWorth {
+    int32_t disorder = kNoDisorder;
+    int32_t worth = 0;
+  };
+  SmallWorth smallWorth_[kMaxPiles][3];
   int32_t WeighMissed(const FlatPosition& pos, int32_t p, const PositionKey& term,
                       const Weighing& w, uint64_t context, WorthMemo& m);
   int32_t Weigh(const FlatPosition& pos, int32_t p, const Weighing& w) const;

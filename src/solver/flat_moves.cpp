@@ -173,13 +173,18 @@ void ListFlatDrags(const FlatRules& flat, const TableRules& rules, const FlatPos
     ListDragsFrom<false>(flat, rules, pos, targets, i, out);
 }
 
+// The cards on pile `i` of `pos`.
+CardMask PileCards(const FlatPosition& pos, int32_t i) {
+  CardMask cards = 0;
+  for (int32_t k = 0; k < pos.count[i]; ++k) cards |= CardMask{1} << CardValue(pos.At(i, k));
+  return cards;
+}
+
 // Which cards lie on the goal piles as often as the deck holds them.
 CardMask CardsHome(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos) {
   CardMask home = rules.lacking;  // a card the deck lacks is as good as home
   if (rules.singleCopies) {
-    for (int32_t g = 0; g < flat.goalCount; ++g)
-      for (int32_t k = 0, i = flat.goals[g]; k < pos.count[i]; ++k)
-        home |= CardMask{1} << CardValue(pos.At(i, k));
+    for (int32_t g = 0; g < flat.goalCount; ++g) home |= PileCards(pos, flat.goals[g]);
   } else {
     int32_t count[52] = {};
     for (int32_t g = 0; g < flat.goalCount; ++g)
@@ -206,8 +211,44 @@ GoalCards FlatGoalCards(const FlatRules& flat, const FlatPosition& pos) {
 HomeView& GoalView(const FlatRules& flat, const FlatPosition& pos, GoalMemo* memo,
                    HomeView& fresh);
 
+// Makes GoalMemo::goalOf, once: the rules never change.
+void IndexGoals(const FlatRules& flat, GoalMemo& memo) {
+  if (memo.goalsIndexed) return;
+  for (int32_t g = 0; g < flat.goalCount; ++g) memo.goalOf[flat.goals[g]] = static_cast<int8_t>(g);
+  memo.goalsIndexed = true;
+}
+
+// Finds the cards home in the loaded position (one deck), in all and but
+// for each goal pile.
+void ReadLoadedHome(const FlatRules& flat, const TableRules& rules, GoalMemo& memo) {
+  IndexGoals(flat, memo);
+  CardMask on[kMaxPiles];
+  CardMask all = rules.lacking;
+  for (int32_t g = 0; g < flat.goalCount; ++g) {
+    on[g] = PileCards(*memo.loadedPos, flat.goals[g]);
+    all |= on[g];
+  }
+  for (int32_t g = 0; g < flat.goalCount; ++g) memo.homeBut[g] = all & ~on[g];
+  memo.loadedHome = all;
+  memo.homeKnown = true;
+}
+
+// The cards home in `pos` (CardsHome): with one deck, where no goal pile or
+// one changed since the load, from the loaded position's and that pile's.
+CardMask HomeOf(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                GoalMemo* memo) {
+  const uint64_t changed = pos.changed & flat.goalPiles;
+  if (!memo || !memo->loadedPos || !rules.singleCopies || (changed & (changed - 1)))
+    return CardsHome(flat, rules, pos);
+  if (!memo->homeKnown) ReadLoadedHome(flat, rules, *memo);
+  if (!changed) return memo->loadedHome;
+  const int32_t q = std::countr_zero(changed);
+  return memo->homeBut[memo->goalOf[q]] | PileCards(pos, q);
+}
+
 // The view of the goal piles of `pos`, looked up (GoalView) only once some
-// card needs it: a card that needs no other home first never does.
+// card needs it: a card that needs no other home first never does. The
+// cards home are found apart, as most cards are judged by them alone.
 struct LazyView {
   LazyView(const FlatRules& f, const FlatPosition& p, GoalMemo* m) : flat(f), pos(p), memo(m) {}
   const FlatRules& flat;
@@ -215,33 +256,78 @@ struct LazyView {
   GoalMemo* memo;
   HomeView fresh;
   HomeView* view = nullptr;
+  bool homeKnown = false;
+  CardMask home = 0;
   HomeView& Get() {
     if (!view) view = &GoalView(flat, pos, memo, fresh);
     return *view;
   }
+  CardMask Home(const TableRules& rules) {
+    if (!homeKnown) {
+      home = HomeOf(flat, rules, pos, memo);
+      homeKnown = true;
+    }
+    return home;
+  }
 };
 
-// Whether the top card of pile `i` may go home at once (SafeToSendHome),
-// or else, not from a waste, ahead of the cards that could need it.
+// Whether card `c` could go home ahead (GoesHomeAhead) as far as the cards
+// `home` tell, a test that needs no view of the goal piles: a settled card
+// is home with every card that could be built on it, so each card that
+// could be built on `c` must have all of its own builders home, and some
+// goal pile taking `c` in turn must show no top or a top whose builders
+// are all home.
+bool MayGoAhead(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                CardMask home, int32_t c) {
+  for (CardMask m = rules.builders[c]; m; m &= m - 1)
+    if (rules.builders[std::countr_zero(m)] & ~home) return false;
+  for (int32_t g = 0; g < flat.goalCount; ++g) {
+    const int32_t p = flat.goals[g];
+    const int32_t top = pos.Empty(p) ? 52 : CardValue(pos.Top(p));
+    if (!rules.goalTakesInTurn[p][top] || !InMask(rules.goalTakes[p][top], c)) continue;
+    if (top == 52 || (InMask(home, top) && !(rules.builders[top] & ~home))) return true;
+  }
+  return false;
+}
+
+// The piles whose top card may ever go home at once by their rules alone:
+// not a goal pile, a pile filled automatically or a stock, nor a pile
+// that gives its cards in a redeal where several do.
+uint64_t MaySend(const FlatRules& flat, const TableRules& rules) {
+  uint64_t piles = 0;
+  for (int32_t i = 0; i < flat.pileCount; ++i) {
+    const FlatPile& p = flat.piles[i];
+    if (p.Has(PileFlags::WinGoal) || p.Has(PileFlags::AutoFillDest) ||
+        p.Has(PileFlags::ManualFillSource))
+      continue;
+    const bool gives = p.Has(PileFlags::RedealDest) || p.Has(PileFlags::RedealSource);
+    if (gives && rules.redealGivers > 1) continue;
+    piles |= uint64_t{1} << i;
+  }
+  return piles;
+}
+
+// Whether the top card of pile `i`, one of MaySend's, may go home at once
+// (SafeToSendHome), or else, not from a waste, ahead of the cards that
+// could need it.
 bool SafeToSendHome(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                     int32_t i, LazyView& lazy, CardMask wanted) {
   const FlatPile& p = flat.piles[i];
-  if (pos.Empty(i) || !IsUp(pos.Top(i)) || p.Has(PileFlags::WinGoal)) return false;
-  if (p.Has(PileFlags::AutoFillDest) || p.Has(PileFlags::ManualFillSource)) return false;
+  if (pos.Empty(i) || !IsUp(pos.Top(i))) return false;
   if (pos.count[i] == 1 && (p.Has(PileFlags::MustHaveCards) || p.start == PileStart::BlankSpace))
     return false;
-  const bool gives = p.Has(PileFlags::RedealDest) || p.Has(PileFlags::RedealSource);
-  if (gives && rules.redealGivers > 1) return false;
   const int32_t top = CardValue(pos.Top(i));
   if (!InMask(wanted, top)) return false;
   if (rules.mustBeHome[top]) {
-    HomeView& view = lazy.Get();
-    if (!view.counted) {
-      view.home = CardsHome(flat, rules, pos);
-      view.counted = true;
-    }
-    if (rules.mustBeHome[top] & ~view.home) {
+    const CardMask home = lazy.Home(rules);
+    if (rules.mustBeHome[top] & ~home) {
       if (!rules.aheadGoalMoves || p.Has(PileFlags::ManualFillDest)) return false;
+      if (!MayGoAhead(flat, rules, pos, home, top)) return false;
+      HomeView& view = lazy.Get();
+      if (!view.counted) {
+        view.home = home;
+        view.counted = true;
+      }
       if (!view.read) {
         view.ahead = ReadGoals(rules, view.home, FlatGoalCards(flat, pos));
         view.read = true;
@@ -347,10 +433,7 @@ CardMask GoalTakes(const TableRules& rules, const FlatPosition& pos, int32_t q) 
 // Finds what the goal piles of the loaded position take in turn, in all and
 // but for each one.
 void ReadLoadedWants(const FlatRules& flat, const TableRules& rules, GoalMemo& memo) {
-  if (!memo.goalsIndexed) {
-    for (int32_t g = 0; g < flat.goalCount; ++g) memo.goalOf[flat.goals[g]] = static_cast<int8_t>(g);
-    memo.goalsIndexed = true;
-  }
+  IndexGoals(flat, memo);
   CardMask takes[kMaxPiles];
   CardMask before = 0;  // what the goal piles before the one at hand take
   for (int32_t g = 0; g < flat.goalCount; ++g) {
@@ -392,11 +475,13 @@ bool SendReadsOthers(const FlatPile& p) {
   return p.covererCount > 0 || p.overlaid || p.Has(PileFlags::BeforeTake);
 }
 
-// Finds the loaded position's top cards and the piles each tops.
-void ReadLoadedTops(const FlatRules& flat, GoalMemo& memo) {
+// Finds the loaded position's top cards and the piles (of those that may
+// send a card home) each tops.
+void ReadLoadedTops(GoalMemo& memo) {
   const FlatPosition& loaded = *memo.loadedPos;
   CardMask cards = 0;
-  for (int32_t i = 0; i < flat.pileCount; ++i) {
+  for (uint64_t m = memo.senders; m; m &= m - 1) {
+    const int32_t i = std::countr_zero(m);
     if (loaded.Empty(i)) continue;
     const int32_t v = CardValue(loaded.Top(i));
     if (!InMask(cards, v)) memo.pilesTopped[v] = 0;
@@ -419,7 +504,7 @@ uint64_t PilesToSendFrom(const FlatRules& flat, const TableRules& rules, const F
   const uint64_t all = flat.allPiles;
   if (!memo || !memo->loadedPos) return all;
   if (pos.changed & flat.goalPiles) {
-    if (!memo->topCardsKnown) ReadLoadedTops(flat, *memo);
+    if (!memo->topCardsKnown) ReadLoadedTops(*memo);
     uint64_t piles = pos.changed;
     for (CardMask m = wanted & memo->topCards; m; m &= m - 1)
       piles |= memo->pilesTopped[std::countr_zero(m)];
@@ -429,7 +514,8 @@ uint64_t PilesToSendFrom(const FlatRules& flat, const TableRules& rules, const F
     const FlatPosition& loaded = *memo->loadedPos;
     LazyView view{flat, loaded, memo};
     memo->loadedTops = 0;
-    for (int32_t i = 0; i < flat.pileCount; ++i) {
+    for (uint64_t m = memo->senders; m; m &= m - 1) {
+      const int32_t i = std::countr_zero(m);
       if (loaded.Empty(i) || !InMask(wanted, CardValue(loaded.Top(i)))) continue;
       if (SendReadsOthers(flat.piles[i]) || SafeToSendHome(flat, rules, loaded, i, view, wanted))
         memo->loadedTops |= uint64_t{1} << i;
@@ -568,7 +654,17 @@ bool ApplyFlatForced(const FlatRules& flat, const TableRules& rules, FlatPositio
   const CardMask wanted = GoalsTakeInTurn(flat, rules, pos, memo);
   if (!wanted) return false;
   LazyView view{flat, pos, memo};  // worked out once some card needs it
-  for (uint64_t m = PilesToSendFrom(flat, rules, pos, wanted, memo); m; m &= m - 1) {
+  uint64_t senders;
+  if (memo) {
+    if (!memo->sendersKnown) {
+      memo->senders = MaySend(flat, rules);
+      memo->sendersKnown = true;
+    }
+    senders = memo->senders;
+  } else {
+    senders = MaySend(flat, rules);
+  }
+  for (uint64_t m = PilesToSendFrom(flat, rules, pos, wanted, memo) & senders; m; m &= m - 1) {
     const int32_t i = std::countr_zero(m);
     if (pos.Empty(i) || !InMask(wanted, CardValue(pos.Top(i)))) continue;
     if (!SafeToSendHome(flat, rules, pos, i, view, wanted)) continue;

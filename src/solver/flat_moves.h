@@ -92,6 +92,14 @@ struct GoalMemo {
   // piles take in turn: a position where one goal pile changed since the
   // load adds only what that pile's new top takes.
   CardMask wantedBut[kMaxPiles];
+  bool sendersKnown = false;  // whether senders is made (the rules never change)
+  uint64_t senders = 0;       // the piles whose top card may ever go home at once
+  // With one deck, the cards home in the loaded position, in all and but
+  // for each goal pile: a position where one goal pile changed since the
+  // load adds only that pile's cards.
+  bool homeKnown = false;
+  CardMask loadedHome = 0;
+  CardMask homeBut[kMaxPiles];
   bool goalsIndexed = false;  // whether goalOf is made (the rules never change)
   int8_t goalOf[kMaxPiles];   // each goal pile's place among the goal piles
   // The position loaded last (null: none, as after a start is laid out),
@@ -116,7 +124,7 @@ struct GoalMemo {
   void Loaded(const FlatPosition* pos = nullptr, bool nothingDown = false) {
     noneDown = nothingDown;
     loaded = -1;
-    wantedKnown = false;
+    wantedKnown = homeKnown = false;
     loadedPos = pos;
     topsKnown = false;
     topCardsKnown = false;
