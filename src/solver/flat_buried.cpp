@@ -248,9 +248,9 @@ CardMask LiftedOut(const BuriedRules& b, const FlatRules& flat, const FlatPositi
 
 // The largest set, within `stuck`, of which no card can be the first to
 // move while the set's cards and the cards below them stay where they are;
-// whether it holds a card of `moved`. Each round lets go the cards with a
-// way out, so the set only shrinks.
-bool SomeStaysShut(const BuriedRules& b, const FlatRules& flat, const FlatPosition& pos,
+// the set where it holds a card of `moved`, else none. Each round lets go
+// the cards with a way out, so the set only shrinks.
+CardMask SomeStaysShut(const BuriedRules& b, const FlatRules& flat, const FlatPosition& pos,
                    const Held& held, CardMask stuck, CardMask moved, Arrival& arrival) {
   // For each card of `stuck`: the cards below it, the cards below it that
   // a press could lift with it, and its pile.
@@ -299,16 +299,30 @@ bool SomeStaysShut(const BuriedRules& b, const FlatRules& flat, const FlatPositi
       if (!(b.goalFirst[x] & (covered | stuck)) || InMask(drops, x) || (carriers[x] & drops))
         freed |= CardMask{1} << x;
     }
-    if (!freed) return true;
+    if (!freed) return stuck;
     stuck &= ~freed;
-    if (!(stuck & moved)) return false;
+    if (!(stuck & moved)) return 0;
   }
+}
+
+// Whether a set the memo keeps is shut in again. Only a set on holds piles
+// whose cards of `moved` all passed the first look (`stuck`) can be: a card
+// of a set shut in has no way out through the tops now, nor a card below
+// it that lifts it. Any set found is one the whole check would find too.
+bool ShutAgain(const BuriedRules& b, const FlatRules& flat, const FlatPosition& pos,
+               const Held& held, CardMask stuck, CardMask moved, const BuriedMemo& memo) {
+  for (const CardMask set : memo.sets) {
+    if (!(set & moved) || (set & ~held.cards) || (set & moved & ~stuck)) continue;
+    Arrival arrival;
+    if (SomeStaysShut(b, flat, pos, held, set, moved, arrival)) return true;
+  }
+  return false;
 }
 
 }  // namespace
 
 bool Buried(const BuriedRules& b, const FlatRules& flat, const FlatPosition& pos,
-            CardMask moved) {
+            CardMask moved, BuriedMemo* memo) {
   Held held;
   CardMask tops = 0;
   uint64_t filled = 0;
@@ -350,6 +364,7 @@ bool Buried(const BuriedRules& b, const FlatRules& flat, const FlatPosition& pos
   // A card below that lifts it and has a top now frees it for sure.
   if (stuck) stuck &= ~LiftedOut(b, flat, pos, held, stuck, dropsNow);
   if (!stuck) return false;
+  if (memo && ShutAgain(b, flat, pos, held, stuck, moved, *memo)) return true;
   Arrival arrival;
   Arriving(b, held, covered, filled, arrival);
   const CardMask drops = arrival.drops;
@@ -358,7 +373,12 @@ bool Buried(const BuriedRules& b, const FlatRules& flat, const FlatPosition& pos
   if (stuck) stuck &= ~LiftedOut(b, flat, pos, held, stuck, dropsLater);
   if (!stuck) return false;
   stuck |= waiting(held.cards & ~moved & ~drops);
-  return SomeStaysShut(b, flat, pos, held, stuck, moved, arrival);
+  const CardMask shut = SomeStaysShut(b, flat, pos, held, stuck, moved, arrival);
+  if (shut && memo) {
+    memo->sets[memo->next] = shut;
+    memo->next = (memo->next + 1) % BuriedMemo::kSets;
+  }
+  return shut != 0;
 }
 
 }  // namespace tarnik::solver
