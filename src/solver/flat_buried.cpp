@@ -307,8 +307,8 @@ CardMask SomeStaysShut(const BuriedRules& b, const FlatRules& flat, const FlatPo
 
 // Whether a set the memo keeps is shut in again. Only a set on holds piles
 // whose cards of `moved` all passed the first look (`stuck`) can be: a card
-// of a set shut in has no way out through the tops now, nor a card below
-// it that lifts it. Any set found is one the whole check would find too.
+// of a set shut in has no way out through the tops now. Any set found is
+// one the whole check would find too.
 bool ShutAgain(const BuriedRules& b, const FlatRules& flat, const FlatPosition& pos,
                const Held& held, CardMask stuck, CardMask moved, const BuriedMemo& memo) {
   for (const CardMask set : memo.sets) {
@@ -361,10 +361,11 @@ bool Buried(const BuriedRules& b, const FlatRules& flat, const FlatPosition& pos
   CardMask stuck = 0;
   for (CardMask m = waiting(held.cards & moved); m; m &= m - 1)
     if (!dropsNow(std::countr_zero(m))) stuck |= m & -m;
-  // A card below that lifts it and has a top now frees it for sure.
-  if (stuck) stuck &= ~LiftedOut(b, flat, pos, held, stuck, dropsNow);
   if (!stuck) return false;
   if (memo && ShutAgain(b, flat, pos, held, stuck, moved, *memo)) return true;
+  // A card below that lifts it and has a top now frees it for sure.
+  stuck &= ~LiftedOut(b, flat, pos, held, stuck, dropsNow);
+  if (!stuck) return false;
   Arrival arrival;
   Arriving(b, held, covered, filled, arrival);
   const CardMask drops = arrival.drops;
