@@ -453,7 +453,7 @@ bool FlatBoard::DeadEnd() {
   if (buried.active && buried.startOnly && current_.changed != ~uint64_t{0}) return false;
   if (buried.active) {
     if (current_.changed == ~uint64_t{0} || !buried.homeReturns)
-      return Buried(buried, *flat_, current_);
+      return Buried(buried, *flat_, current_, ~CardMask{0}, &buriedMemo_);
     CardMask moved = 0;
     for (uint64_t m = current_.changed; m; m &= m - 1) {
       const int32_t p = std::countr_zero(m);
@@ -463,7 +463,7 @@ bool FlatBoard::DeadEnd() {
       while (k < same && current_.At(p, k) == base_.At(p, k)) ++k;
       for (; k < n; ++k) moved |= CardMask{1} << CardValue(current_.At(p, k));
     }
-    return moved && Buried(buried, *flat_, current_, moved);
+    return moved && Buried(buried, *flat_, current_, moved, &buriedMemo_);
   }
   return tarnik::solver::DeadEnd(*dead_, *flat_, current_);
 }

@@ -79,6 +79,7 @@ class FlatBoard : public Board {
   const TableRules& rules_;
   std::unique_ptr<DeadEndRules> ownDead_;
   const DeadEndRules* dead_;  // where the check of dead ends holds
+  BuriedMemo buriedMemo_;     // the sets of cards it found shut in last
   FlatPosition base_;     // the position being expanded
   FlatPosition current_;  // … after the move being played
   FlatPosition clicked_;  // … after some clicks on the stock

@@ -147,6 +147,10 @@ struct Arrival {
   bool made = false;
   CardMask reach = 0, loose = 0;
   uint64_t closed = 0;
+  // The cards that could be dropped onto a pile not a goal pile then: onto
+  // a card of `reach` on a holds pile, a loose card elsewhere, or a pile
+  // not closed (what Drops answers for each card, for all at once).
+  CardMask drops = 0;
 };
 
 // The cards that could be dropped (onto a pile not a goal pile) once the
@@ -171,24 +175,31 @@ CardMask DropsOnto(const BuriedRules& b, CardMask tops, CardMask looser, uint64_
 CardMask Arriving(const BuriedRules& b, const Held& held, CardMask covered, uint64_t closed,
                   Arrival& was) {
   const CardMask loose = ~covered & ~held.home;
-  if (!b.comeByDrops) return loose;
-  CardMask left = loose & ~held.cards & kAllCards, looser = loose, reach = 0;
+  if (!b.comeByDrops) {
+    was = {true, loose, loose, closed, DropsOnto(b, loose & kAllCards, loose, ~closed)};
+    return loose;
+  }
+  CardMask left = loose & ~held.cards & kAllCards, looser = loose, reach = 0, drops = 0;
   uint64_t opened = ~closed;
   if (was.made) {
     looser &= ~was.loose;
     opened &= was.closed;
     reach = was.reach;
+    drops = was.drops;
     left &= ~reach;
   }
   const CardMask tops = held.cards & looser;
   reach |= tops;
-  CardMask add = left & DropsOnto(b, tops, looser, opened);
+  drops |= DropsOnto(b, tops, looser, opened);
+  CardMask add = left & drops;
   while (add) {
     reach |= add;
     left &= ~add;
-    add = left & DropsOnto(b, add, 0, 0);
+    const CardMask onto = DropsOnto(b, add, 0, 0);
+    drops |= onto;
+    add = left & onto;
   }
-  was = {true, reach, loose, closed};
+  was = {true, reach, loose, closed, drops};
   return reach;
 }
 
@@ -237,9 +248,9 @@ CardMask LiftedOut(const BuriedRules& b, const FlatRules& flat, const FlatPositi
 
 // The largest set, within `stuck`, of which no card can be the first to
 // move while the set's cards and the cards below them stay where they are;
-// whether it holds a card of `moved`. Each round lets go the cards with a
-// way out, so the set only shrinks.
-bool SomeStaysShut(const BuriedRules& b, const FlatRules& flat, const FlatPosition& pos,
+// the set where it holds a card of `moved`, else none. Each round lets go
+// the cards with a way out, so the set only shrinks.
+CardMask SomeStaysShut(const BuriedRules& b, const FlatRules& flat, const FlatPosition& pos,
                    const Held& held, CardMask stuck, CardMask moved, Arrival& arrival) {
   // For each card of `stuck`: the cards below it, the cards below it that
   // a press could lift with it, and its pile.
@@ -280,29 +291,38 @@ bool SomeStaysShut(const BuriedRules& b, const FlatRules& flat, const FlatPositi
     }
     // Cards that could go onto a pile not a goal pile, alone or as the
     // bottom of a group.
-    const CardMask loose = ~covered & ~held.home;
-    const CardMask reach = Arriving(b, held, covered, closed, arrival);
-    CardMask drops = 0;
-    for (CardMask m = stuck | lifted; m; m &= m - 1) {
-      const int32_t y = std::countr_zero(m);
-      if (Drops(b, y, reach, loose, closed)) drops |= CardMask{1} << y;
-    }
+    Arriving(b, held, covered, closed, arrival);
+    const CardMask drops = arrival.drops & (stuck | lifted);
     CardMask freed = 0;
     for (CardMask m = stuck; m; m &= m - 1) {
       const int32_t x = std::countr_zero(m);
       if (!(b.goalFirst[x] & (covered | stuck)) || InMask(drops, x) || (carriers[x] & drops))
         freed |= CardMask{1} << x;
     }
-    if (!freed) return true;
+    if (!freed) return stuck;
     stuck &= ~freed;
-    if (!(stuck & moved)) return false;
+    if (!(stuck & moved)) return 0;
   }
+}
+
+// Whether a set the memo keeps is shut in again. Only a set on holds piles
+// whose cards of `moved` all passed the first look (`stuck`) can be: a card
+// of a set shut in has no way out through the tops now. Any set found is
+// one the whole check would find too.
+bool ShutAgain(const BuriedRules& b, const FlatRules& flat, const FlatPosition& pos,
+               const Held& held, CardMask stuck, CardMask moved, const BuriedMemo& memo) {
+  for (const CardMask set : memo.sets) {
+    if (!(set & moved) || (set & ~held.cards) || (set & moved & ~stuck)) continue;
+    Arrival arrival;
+    if (SomeStaysShut(b, flat, pos, held, set, moved, arrival)) return true;
+  }
+  return false;
 }
 
 }  // namespace
 
 bool Buried(const BuriedRules& b, const FlatRules& flat, const FlatPosition& pos,
-            CardMask moved) {
+            CardMask moved, BuriedMemo* memo) {
   Held held;
   CardMask tops = 0;
   uint64_t filled = 0;
@@ -311,7 +331,8 @@ bool Buried(const BuriedRules& b, const FlatRules& flat, const FlatPosition& pos
     held.pile[p] = 0;
     if (pos.Empty(p) || !(b.holds[p] || home)) continue;
     CardMask cards = 0;
-    for (int32_t k = 0; k < pos.count[p]; ++k) cards |= CardMask{1} << CardValue(pos.At(p, k));
+    const uint8_t* c = pos.cards + pos.start[p];
+    for (int32_t k = 0, n = pos.count[p]; k < n; ++k) cards |= CardMask{1} << CardValue(c[k]);
     if (b.holds[p]) {
       held.pile[p] = cards;
       held.cards |= cards;
@@ -327,28 +348,38 @@ bool Buried(const BuriedRules& b, const FlatRules& flat, const FlatPosition& pos
   // The cards that may show on a holds pile are worked out only once some
   // card of `moved` has no way out through the tops there now.
   const CardMask covered = held.cards & ~tops, loose = ~covered & ~held.home;
-  CardMask reach = tops;
-  const auto drops = [&](int32_t x) { return Drops(b, x, reach, loose, filled); };
-  // The cards of `cards` with no way out by the tops now known.
-  const auto shut = [&](CardMask cards) {
+  const auto dropsNow = [&](int32_t x) { return Drops(b, x, tops, loose, filled); };
+  // The cards of `cards` whose goal pile needs a card on a holds pile first.
+  const auto waiting = [&](CardMask cards) {
     CardMask out = 0;
     for (CardMask m = cards; m; m &= m - 1) {
       const int32_t x = std::countr_zero(m);
-      if ((b.goalFirst[x] & held.cards) && !drops(x)) out |= CardMask{1} << x;
+      if (b.goalFirst[x] & held.cards) out |= CardMask{1} << x;
     }
     return out;
   };
-  CardMask stuck = shut(held.cards & moved);
+  CardMask stuck = 0;
+  for (CardMask m = waiting(held.cards & moved); m; m &= m - 1)
+    if (!dropsNow(std::countr_zero(m))) stuck |= m & -m;
+  if (!stuck) return false;
+  if (memo && ShutAgain(b, flat, pos, held, stuck, moved, *memo)) return true;
   // A card below that lifts it and has a top now frees it for sure.
-  if (stuck) stuck &= ~LiftedOut(b, flat, pos, held, stuck, drops);
+  stuck &= ~LiftedOut(b, flat, pos, held, stuck, dropsNow);
   if (!stuck) return false;
   Arrival arrival;
-  reach = Arriving(b, held, covered, filled, arrival);
-  stuck = shut(stuck);
-  if (stuck) stuck &= ~LiftedOut(b, flat, pos, held, stuck, drops);
+  Arriving(b, held, covered, filled, arrival);
+  const CardMask drops = arrival.drops;
+  const auto dropsLater = [&](int32_t x) { return InMask(drops, x); };
+  stuck &= ~drops;
+  if (stuck) stuck &= ~LiftedOut(b, flat, pos, held, stuck, dropsLater);
   if (!stuck) return false;
-  stuck |= shut(held.cards & ~moved);
-  return SomeStaysShut(b, flat, pos, held, stuck, moved, arrival);
+  stuck |= waiting(held.cards & ~moved & ~drops);
+  const CardMask shut = SomeStaysShut(b, flat, pos, held, stuck, moved, arrival);
+  if (shut && memo) {
+    memo->sets[memo->next] = shut;
+    memo->next = (memo->next + 1) % BuriedMemo::kSets;
+  }
+  return shut != 0;
 }
 
 }  // namespace tarnik::solver

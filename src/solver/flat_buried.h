@@ -50,6 +50,15 @@ struct BuriedRules {
   bool startOnly = false;
 };
 
+// The sets of cards last found shut in, looked at first in the next
+// positions: a search meets the same set again and again, where the same
+// move is played beside changes elsewhere.
+struct BuriedMemo {
+  static constexpr int32_t kSets = 8;
+  CardMask sets[kSets] = {};
+  int32_t next = 0;  // the set to replace next
+};
+
 // Reads from the compiled rules whether and where the check holds.
 void CompileBuried(const FlatRules& flat, const TableRules& rules, BuriedRules& out);
 
@@ -63,8 +72,9 @@ void CompileBuried(const FlatRules& flat, const TableRules& rules, BuriedRules& 
 // either. Every card must go home to win, so the position is lost.
 // Only a set holding a card of `moved` counts: where a position's parent
 // has no such set, any set of the child holds a card the move put in a new
-// place (see FlatBoard::DeadEnd).
+// place (see FlatBoard::DeadEnd). Sets found are kept in `memo`, and its
+// sets are looked at first.
 bool Buried(const BuriedRules& buried, const FlatRules& flat, const FlatPosition& pos,
-            CardMask moved = ~CardMask{0});
+            CardMask moved = ~CardMask{0}, BuriedMemo* memo = nullptr);
 
 }  // namespace tarnik::solver

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 
 #include "engine/cards/pile_ops.h"
@@ -353,16 +354,34 @@ TEST(SolverRules, ACardShutInBelowItsWaysOutIsADeadEnd) {
       {gives, {sevenS, fiveH, sixH}, 6, true, 6},
       {gives, {sevenH, sevenS, fiveH, sixH}, 7, false, 6},  // … or one does
   };
+  // One board looks at every table of `gives` in turn: a set it found shut
+  // in before and keeps must not make a later table dead.
+  solver::FlatRules flat;
+  TableRules rules;
+  std::unique_ptr<solver::FlatBoard> board;
   for (const Case& c : cases) {
     std::vector<Placed> b;
     for (const auto& [suit, lowest] : {std::pair{S, 7}, {C, 7}, {H, c.b}})
       for (int32_t r = kKing; r >= lowest; --r) b.push_back(Up(V(r, suit)));
     b.insert(b.end(), c.more.begin(), c.more.end());
-    const auto [dead, verdict] =
-        DeadAndVerdictOf(c.def, {c.a, tarnik::Run(S, 5), tarnik::Run(C, c.clubs),
-                                 tarnik::Run(H, 3), tarnik::Run(D, kKing), b});
+    const std::vector<std::vector<Placed>> piles = {c.a, tarnik::Run(S, 5), tarnik::Run(C, c.clubs),
+                                                    tarnik::Run(H, 3), tarnik::Run(D, kKing), b};
+    const auto [dead, verdict] = DeadAndVerdictOf(c.def, piles);
     EXPECT_EQ(dead, c.dead) << c.a.size();
     EXPECT_EQ(verdict, c.dead ? Verdict::Lost : Verdict::Won) << c.a.size();
+    if (&c.def != &gives) continue;
+    PlayTable t(gives);
+    t.Arrange(piles);
+    SolverTable table;
+    std::string error;
+    ASSERT_TRUE(CaptureTable(*t.game, table, error));
+    if (!board) {
+      solver::AnalyseRules(*t.game, rules);
+      ASSERT_TRUE(solver::CompileFlatRules(*t.game, rules, table, flat));
+      board = std::make_unique<solver::FlatBoard>(flat, rules);
+    }
+    board->LoadStart(table.position);
+    EXPECT_EQ(board->DeadEnd(), c.dead) << c.a.size();
   }
 }
 
