@@ -57,7 +57,8 @@ void CopyPosition(const FlatPosition& from, FlatPosition& to) {
   // before the cards (the fields, the whole counts and starts) in one, and
   // the cards of one or two decks with what lies past them, which nothing
   // reads.
-  static_assert(std::is_trivially_copyable_v<FlatPosition> && std::is_standard_layout_v<FlatPosition>);
+  static_assert(std::is_trivially_copyable_v<FlatPosition> &&
+                std::is_standard_layout_v<FlatPosition>);
   std::memcpy(static_cast<void*>(&to), &from, offsetof(FlatPosition, cards));
   const int32_t n = from.start[from.pileCount];
   if (n <= 64)
