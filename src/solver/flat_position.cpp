@@ -1,7 +1,9 @@
 #include "solver/flat_position.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
+#include <type_traits>
 
 namespace tarnik::solver {
 
@@ -36,21 +38,28 @@ bool AnyMarkedCard(const uint8_t* cards, int32_t n) {
   std::memcpy(end - n, aside, static_cast<size_t>(n));
 }
 
+// Writes the low `n` bytes (1 to 8) of `word` at `to`, leaving the bytes
+// after them as they are: the eight bytes there are read and merged, so
+// that the copy is one word, without a call. `to` must have eight bytes
+// of room (FlatPosition::cards keeps eight past its last card).
+inline void PutLow(uint8_t* to, uint64_t word, int32_t n) {
+  uint64_t was;
+  std::memcpy(&was, to, 8);
+  const uint64_t low = n >= 8 ? ~uint64_t{0} : (uint64_t{1} << 8 * n) - 1;
+  was = (was & ~low) | (word & low);
+  std::memcpy(to, &was, 8);
+}
+
 }  // namespace
 
 void CopyPosition(const FlatPosition& from, FlatPosition& to) {
-  to.pileCount = from.pileCount;
-  to.redealsLeft = from.redealsLeft;
-  to.changed = from.changed;
-  to.unseenRuns = from.unseenRuns;
-  to.downTops = from.downTops;
-  to.marks = from.marks;
-  to.downGained = from.downGained;
-  // Blocks of a fixed size are copied inline, without a call: the whole
-  // counts and starts, and the cards of one or two decks with what lies
-  // past them, which nothing reads.
-  std::memcpy(to.count, from.count, sizeof to.count);
-  std::memcpy(to.start, from.start, sizeof to.start);
+  // Blocks of a fixed size are copied inline, without a call: everything
+  // before the cards (the fields, the whole counts and starts) in one, and
+  // the cards of one or two decks with what lies past them, which nothing
+  // reads.
+  static_assert(std::is_trivially_copyable_v<FlatPosition> &&
+                std::is_standard_layout_v<FlatPosition>);
+  std::memcpy(static_cast<void*>(&to), &from, offsetof(FlatPosition, cards));
   const int32_t n = from.start[from.pileCount];
   if (n <= 64)
     std::memcpy(to.cards, from.cards, 64);
@@ -69,13 +78,18 @@ void MoveCards(FlatPosition& pos, int32_t from, int32_t k, int32_t to, bool sing
   // cards turn round that stretch to its other end.
   uint8_t* at = pos.cards + pos.start[from] + k;
   uint8_t* end = pos.cards + pos.start[to] + pos.count[to];
-  // One card is set aside while the stretch shifts by one; several are set
-  // aside while it shifts (ShiftPast).
+  // One card is set aside while the stretch shifts by one; up to eight in
+  // one word, put back by one word (PutLow); more by ShiftPast.
   if (from <= to) {
     if (n == 1) {
       const uint8_t card = *at;
       std::memmove(at, at + 1, static_cast<size_t>(end - at - 1));
       end[-1] = card;
+    } else if (n <= 8) {
+      uint64_t cards;
+      std::memcpy(&cards, at, 8);
+      std::memmove(at, at + n, static_cast<size_t>(end - at - n));
+      PutLow(end - n, cards, n);
     } else {
       ShiftPast(at, n, end);
     }
@@ -85,6 +99,11 @@ void MoveCards(FlatPosition& pos, int32_t from, int32_t k, int32_t to, bool sing
       const uint8_t card = *at;
       std::memmove(end + 1, end, static_cast<size_t>(at - end));
       *end = card;
+    } else if (n <= 8) {
+      uint64_t cards;
+      std::memcpy(&cards, at, 8);
+      std::memmove(end + n, end, static_cast<size_t>(at - end));
+      PutLow(end, cards, n);
     } else {
       ShiftPast(end, static_cast<int32_t>(at - end), at + n);
     }
