@@ -48,6 +48,27 @@ struct DropTargets {
   uint64_t byCard[52];  // bit q: pile q, neither taking all nor wide, takes the card
   uint64_t all = 0;     // the piles that take every card
   uint64_t wide = 0;    // the piles that take more than kNarrow cards, not all
+  // Where no attribute weighs the table, what FlatCanDropFitting answers
+  // follows from the pile's size alone: for one card and for more, the
+  // piles known to fit them and those known not to, the rest asked.
+  uint64_t fitsOne = 0, failsOne = 0, fitsMany = 0, failsMany = 0;
+
+  // Sorts pile `q` of `pos`, standing nowhere yet, into the masks above by
+  // its size and limits.
+  void Fit(const FlatPile& p, const FlatPosition& pos, int32_t q) {
+    const uint64_t bit = uint64_t{1} << q;
+    if (p.attributes) return;
+    const int32_t room = p.sizeLimit == 0 ? kMaxCards : p.sizeLimit - pos.count[q];
+    (room >= 1 ? fitsOne : failsOne) |= bit;
+    if (p.oneCard || room < 2) failsMany |= bit;
+    else if (p.sizeLimit == 0) fitsMany |= bit;
+  }
+  // Fit, replacing where pile `q` stood before.
+  void Refit(const FlatPile& p, const FlatPosition& pos, int32_t q) {
+    const uint64_t bit = uint64_t{1} << q;
+    fitsOne &= ~bit, failsOne &= ~bit, fitsMany &= ~bit, failsMany &= ~bit;
+    Fit(p, pos, q);
+  }
 
   // Whether `cards` holds more than kNarrow cards, found by clearing as
   // many (a count of bits would be a call on processors of every kind).
@@ -100,7 +121,11 @@ struct DropTargets {
 void MarkDroppable(const FlatRules& flat, const FlatPosition& pos, DropTargets& out) {
   std::memset(out.byCard, 0, sizeof out.byCard);
   out.all = out.wide = 0;
-  for (int32_t q = 0; q < flat.pileCount; ++q) out.Add(q, Droppable(flat, pos, q));
+  out.fitsOne = out.failsOne = out.fitsMany = out.failsMany = 0;
+  for (int32_t q = 0; q < flat.pileCount; ++q) {
+    out.Add(q, Droppable(flat, pos, q));
+    out.Fit(flat.piles[q], pos, q);
+  }
 }
 
 // Adds the drags from pile `i` to every pile that takes them (ListDrags):
@@ -145,10 +170,15 @@ void ListDragsFrom(const FlatRules& flat, const TableRules& rules, const FlatPos
     const int32_t card = CardValue(pos.At(i, g));
     uint64_t emptyTried = 0;  // the classes of empty piles tried, by their first pile
     int32_t pressable = -1;   // tested once a target is found
-    const uint64_t taking = targets.Taking(card) & ~(uint64_t{1} << i);
+    // The piles whose fit the sizes settle (none from a pile whose cards
+    // go home only, which the attributes test).
+    const bool sized = !(flat.piles[i].flags & PileFlags::FoundationsOnly);
+    const uint64_t fits = !sized ? 0 : count == 1 ? targets.fitsOne : targets.fitsMany;
+    const uint64_t fails = !sized ? 0 : count == 1 ? targets.failsOne : targets.failsMany;
+    const uint64_t taking = targets.Taking(card) & ~(uint64_t{1} << i) & ~fails;
     for (uint64_t m = taking; m; m &= m - 1) {
       const int32_t q = std::countr_zero(m);
-      if (!FlatCanDropFitting(flat, pos, i, q, card, count)) continue;
+      if (!(fits >> q & 1) && !FlatCanDropFitting(flat, pos, i, q, card, count)) continue;
       if (pos.Empty(q)) {
         const int32_t k = rules.classOf[q];
         if ((emptyTried >> k & 1) || (wholePile && k == rules.classOf[i])) continue;
@@ -616,8 +646,14 @@ void ListStockTurn(const FlatRules& flat, const TableRules& rules, const FlatPos
       break;
     if (scratch.Empty(waste) || !IsUp(scratch.Top(waste))) continue;
     listing.clear();
-    if (stockTakes) targets.Set(stock, Droppable(flat, scratch, stock));
-    if (wasteTakes) targets.Set(waste, Droppable(flat, scratch, waste));
+    if (stockTakes) {
+      targets.Set(stock, Droppable(flat, scratch, stock));
+      targets.Refit(flat.piles[stock], scratch, stock);
+    }
+    if (wasteTakes) {
+      targets.Set(waste, Droppable(flat, scratch, waste));
+      targets.Refit(flat.piles[waste], scratch, waste);
+    }
     if (topOnly && !(targets.Taking(CardValue(scratch.Top(waste))) & ~(uint64_t{1} << waste)))
       continue;  // no pile takes the waste's one group
     ListFlatDrags(flat, rules, scratch, targets, waste, listing);
