@@ -9,19 +9,11 @@ bool Continues(const FlatPile& f, uint8_t above, uint8_t below) {
   return IsUp(below) && InMask(f.continues[CardValue(above)], CardValue(below));
 }
 
-// The number of empty MustBeEmpty piles.
-int32_t FreeCells(const FlatRules& rules, const FlatPosition& pos) {
-  int32_t n = 0;
-  for (int32_t k = 0; k < rules.cellCount; ++k) n += pos.Empty(rules.cells[k]);
-  return n;
-}
-
-// Any part of the run down to the pressed card, limited by the free cells
-// when the pile needs them.
-int32_t LimitedRun(const FlatRules& rules, const FlatPosition& pos, int32_t p, int32_t k) {
+// FlatLimitedRun, inline where FlatTakeableRun walks the run.
+inline int32_t LimitedWalk(const FlatRules& rules, const FlatPosition& pos, int32_t p, int32_t k,
+                           int32_t cells) {
   const FlatPile& f = rules.piles[p];
   const bool needCells = f.Has(PileFlags::NeedFreeCells);
-  const int32_t cells = needCells ? FreeCells(rules, pos) : 0;
   int32_t a = pos.count[p] - 1;
   for (int32_t n = 0; a > 0; --a) {
     if (!Continues(f, pos.At(p, a), pos.At(p, a - 1))) return a;
@@ -29,6 +21,13 @@ int32_t LimitedRun(const FlatRules& rules, const FlatPosition& pos, int32_t p, i
     if (needCells && ++n > cells) return a;
   }
   return a;
+}
+
+// Any part of the run down to the pressed card, limited by the free cells
+// when the pile needs them.
+int32_t LimitedRun(const FlatRules& rules, const FlatPosition& pos, int32_t p, int32_t k) {
+  const bool needCells = rules.piles[p].Has(PileFlags::NeedFreeCells);
+  return LimitedWalk(rules, pos, p, k, needCells ? FlatFreeCells(rules, pos) : 0);
 }
 
 // Some other top-card-only pile shows a higher card of the card's suit.
@@ -74,6 +73,11 @@ bool FlatAttributesAllow(const FlatRules& rules, const FlatPosition& pos, int32_
   if (dst.Has(PileFlags::BeforeDrop) && !fromCell && !cleared) return false;
   if (dst.Has(PileFlags::BeforeAny) && !cleared) return false;
   return true;
+}
+
+int32_t FlatLimitedRun(const FlatRules& rules, const FlatPosition& pos, int32_t p, int32_t k,
+                       int32_t cells) {
+  return LimitedWalk(rules, pos, p, k, cells);
 }
 
 int32_t FlatTakeableRun(const FlatRules& rules, const FlatPosition& pos, int32_t p, int32_t k) {

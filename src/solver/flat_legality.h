@@ -17,6 +17,13 @@ inline bool CellsCleared(const FlatRules& rules, const FlatPosition& pos) {
   return true;
 }
 
+// The number of empty MustBeEmpty piles.
+inline int32_t FlatFreeCells(const FlatRules& rules, const FlatPosition& pos) {
+  int32_t n = 0;
+  for (int32_t k = 0; k < rules.cellCount; ++k) n += pos.Empty(rules.cells[k]);
+  return n;
+}
+
 // Whether every MustHaveCards pile holds cards (also when there is none).
 inline bool PilesFilled(const FlatRules& rules, const FlatPosition& pos) {
   for (int32_t k = 0; k < rules.filledCount; ++k)
@@ -41,6 +48,13 @@ inline bool FlatReachable(const FlatRules& rules, const FlatPosition& pos, int32
 // FlatTakeable for the piles whose take reads the cards: a run, or the
 // table-wide conditions.
 int32_t FlatTakeableRun(const FlatRules& rules, const FlatPosition& pos, int32_t p, int32_t k);
+
+// The deepest card a press on card `k` of pile `p` (-1: on no card) lifts
+// from the run at its top, when `p` lifts limited runs and no table-wide
+// condition holds back its cards, with `cells` free cells where the pile
+// needs them (FlatFreeCells, counted once for every pile by a listing).
+int32_t FlatLimitedRun(const FlatRules& rules, const FlatPosition& pos, int32_t p, int32_t k,
+                       int32_t cells);
 
 // The deepest card of the group a press on card `k` of pile `p` lifts, or -1.
 // Inline where the pressed card or the top card alone settles it, since

@@ -52,6 +52,7 @@ struct DropTargets {
   // follows from the pile's size alone: for one card and for more, the
   // piles known to fit them and those known not to, the rest asked.
   uint64_t fitsOne = 0, failsOne = 0, fitsMany = 0, failsMany = 0;
+  int32_t freeCells = 0;  // FlatFreeCells of the position listed
 
   // Sorts pile `q` of `pos`, standing nowhere yet, into the masks above by
   // its size and limits.
@@ -122,72 +123,82 @@ void MarkDroppable(const FlatRules& flat, const FlatPosition& pos, DropTargets& 
   std::memset(out.byCard, 0, sizeof out.byCard);
   out.all = out.wide = 0;
   out.fitsOne = out.failsOne = out.fitsMany = out.failsMany = 0;
+  out.freeCells = FlatFreeCells(flat, pos);
   for (int32_t q = 0; q < flat.pileCount; ++q) {
     out.Add(q, Droppable(flat, pos, q));
     out.Fit(flat.piles[q], pos, q);
   }
 }
 
-// Adds the drags from pile `i` to every pile that takes them (ListDrags):
-// of several empty piles of one class only the first, a whole pile never
-// to an empty pile of its own class, and once a press lifts a group above
-// the pressed card, deeper presses lift the same group. `kPressed`: the
-// pile is known to lift from the pressed card whatever lies there (see
-// FlatTakeable), so that the walk of its cards asks nothing more.
+// Adds the drags of the `count` cards a press on card `g` of pile `i`
+// lifts to every pile that takes them (ListDrags): of several empty piles
+// of one class only the first, a whole pile never to an empty pile of its
+// own class. The press is on the group's deepest card, which lifts the
+// same group: the top card, a pressed card, a run's bottom card (where its
+// walk stops), a limited run's part no lower than the deepest reachable card.
+inline void ListGroupDrags(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                           const DropTargets& targets, int32_t i, int32_t g, int32_t count,
+                           std::vector<SolverAction>& out) {
+  const bool wholePile = count == pos.count[i];
+  const int32_t card = CardValue(pos.At(i, g));
+  uint64_t emptyTried = 0;  // the classes of empty piles tried, by their first pile
+  int32_t pressable = -1;   // tested once a target is found
+  // The piles whose fit the sizes settle (none from a pile whose cards
+  // go home only, which the attributes test).
+  const bool sized = !(flat.piles[i].flags & PileFlags::FoundationsOnly);
+  const uint64_t fits = !sized ? 0 : count == 1 ? targets.fitsOne : targets.fitsMany;
+  const uint64_t fails = !sized ? 0 : count == 1 ? targets.failsOne : targets.failsMany;
+  const uint64_t taking = targets.Taking(card) & ~(uint64_t{1} << i) & ~fails;
+  for (uint64_t m = taking; m; m &= m - 1) {
+    const int32_t q = std::countr_zero(m);
+    if (!(fits >> q & 1) && !FlatCanDropFitting(flat, pos, i, q, card, count)) continue;
+    if (pos.Empty(q)) {
+      const int32_t k = rules.classOf[q];
+      if ((emptyTried >> k & 1) || (wholePile && k == rules.classOf[i])) continue;
+      emptyTried |= uint64_t{1} << k;
+    }
+    if (pressable < 0) pressable = FlatPressable(flat, pos, i, g) ? 1 : 0;
+    if (!pressable) return;
+    out.push_back({SolverAction::Kind::Drag, i, g, q});
+  }
+}
+
+// Adds the drags from pile `i` (ListGroupDrags for each group a press
+// lifts): once a press lifts a group above the pressed card, deeper
+// presses lift the same group. `kPressed`: the pile is known to lift from
+// the pressed card whatever lies there (see FlatTakeable), so that the
+// walk of its cards asks nothing more.
 template <bool kPressed>
 void ListDragsFrom(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                    const DropTargets& targets, int32_t i, std::vector<SolverAction>& out) {
   const bool single = flat.piles[i].Has(PileFlags::RemoveAnyCard);
   const int32_t n = pos.count[i];
-  // A press within a limited run lifts from the pressed card, or from the
-  // deepest card any press reaches (a press on no card) when that lies
-  // higher: the walk is made once for the whole pile.
-  const bool limited = flat.piles[i].take == FlatTake::Limited && !single;
-  const int32_t stop = limited ? FlatTakeable(flat, pos, i, -1) : 0;
-  const auto takeable = [&](int32_t k) {
-    if constexpr (kPressed) return k;
-    if (!limited) return FlatTakeable(flat, pos, i, k);
-    return stop < 0 ? -1 : std::max(k, stop);
-  };
+  if (!kPressed && flat.piles[i].take == FlatTake::Limited && !single) {
+    // A press within a limited run lifts from the pressed card, or from
+    // the deepest card any press reaches (a press on no card) when that
+    // lies higher: each card of the run from the top down to that one
+    // lifts a group of its own, every one face up as the run's walk found.
+    const FlatPile& f = flat.piles[i];
+    const int32_t cells = f.Has(PileFlags::NeedFreeCells) ? targets.freeCells : 0;
+    const bool held = f.Has(PileFlags::BeforeTake) && !CellsCleared(flat, pos);
+    const int32_t stop = held ? -1 : FlatLimitedRun(flat, pos, i, -1, cells);
+    for (int32_t g = n - 1; stop >= 0 && g >= stop; --g)
+      ListGroupDrags(flat, rules, pos, targets, i, g, n - g, out);
+    return;
+  }
   int32_t last = -1;
   for (int32_t c = n - 1; c >= 0; --c) {
     if (!IsUp(pos.At(i, c))) {
       if (single) continue;
       break;
     }
-    const int32_t g = takeable(c);
+    const int32_t g = kPressed ? c : FlatTakeable(flat, pos, i, c);
     if (g < 0 || g == last || !IsUp(pos.At(i, g))) {
       if (g >= 0 && g != c) break;
       continue;
     }
     last = g;
-    const int32_t count = single ? 1 : n - g;
-    const bool wholePile = count == n;
-    // A press on the group's deepest card lifts the same group: the top
-    // card, a pressed card, a run's bottom card (where its walk stops), a
-    // limited run's part no lower than the deepest reachable card.
-    const int32_t press = g;
-    const int32_t card = CardValue(pos.At(i, g));
-    uint64_t emptyTried = 0;  // the classes of empty piles tried, by their first pile
-    int32_t pressable = -1;   // tested once a target is found
-    // The piles whose fit the sizes settle (none from a pile whose cards
-    // go home only, which the attributes test).
-    const bool sized = !(flat.piles[i].flags & PileFlags::FoundationsOnly);
-    const uint64_t fits = !sized ? 0 : count == 1 ? targets.fitsOne : targets.fitsMany;
-    const uint64_t fails = !sized ? 0 : count == 1 ? targets.failsOne : targets.failsMany;
-    const uint64_t taking = targets.Taking(card) & ~(uint64_t{1} << i) & ~fails;
-    for (uint64_t m = taking; m; m &= m - 1) {
-      const int32_t q = std::countr_zero(m);
-      if (!(fits >> q & 1) && !FlatCanDropFitting(flat, pos, i, q, card, count)) continue;
-      if (pos.Empty(q)) {
-        const int32_t k = rules.classOf[q];
-        if ((emptyTried >> k & 1) || (wholePile && k == rules.classOf[i])) continue;
-        emptyTried |= uint64_t{1} << k;
-      }
-      if (pressable < 0) pressable = FlatPressable(flat, pos, i, press) ? 1 : 0;
-      if (!pressable) break;
-      out.push_back({SolverAction::Kind::Drag, i, press, q});
-    }
+    ListGroupDrags(flat, rules, pos, targets, i, g, single ? 1 : n - g, out);
     if (g != c) break;
   }
 }
@@ -656,6 +667,7 @@ void ListStockTurn(const FlatRules& flat, const TableRules& rules, const FlatPos
     }
     if (topOnly && !(targets.Taking(CardValue(scratch.Top(waste))) & ~(uint64_t{1} << waste)))
       continue;  // no pile takes the waste's one group
+    targets.freeCells = FlatFreeCells(flat, scratch);
     ListFlatDrags(flat, rules, scratch, targets, waste, listing);
     for (const SolverAction& a : listing) out.push_back({k, a});
     if (turns && !listing.empty()) {
