@@ -54,21 +54,29 @@ struct DropTargets {
   uint64_t fitsOne = 0, failsOne = 0, fitsMany = 0, failsMany = 0;
   int32_t freeCells = 0;  // FlatFreeCells of the position listed
 
-  // Sorts pile `q` of `pos`, standing nowhere yet, into the masks above by
-  // its size and limits.
-  void Fit(const FlatPile& p, const FlatPosition& pos, int32_t q) {
+  // The masks above for `pos`: those the rules settle, and the piles whose
+  // size limits weigh their counts.
+  void Fit(const FlatRules& flat, const FlatPosition& pos) {
+    fitsOne = flat.fitAll | flat.fitOne;
+    fitsMany = flat.fitAll;
+    failsMany = flat.fitOne;
+    failsOne = 0;
+    for (uint64_t m = flat.sized; m; m &= m - 1) FitSized(flat, pos, std::countr_zero(m));
+  }
+  // Sorts pile `q`, standing nowhere yet and size-limited, into the masks.
+  void FitSized(const FlatRules& flat, const FlatPosition& pos, int32_t q) {
+    const FlatPile& p = flat.piles[q];
     const uint64_t bit = uint64_t{1} << q;
-    if (p.attributes) return;
-    const int32_t room = p.sizeLimit == 0 ? kMaxCards : p.sizeLimit - pos.count[q];
+    const int32_t room = p.sizeLimit - pos.count[q];
     (room >= 1 ? fitsOne : failsOne) |= bit;
     if (p.oneCard || room < 2) failsMany |= bit;
-    else if (p.sizeLimit == 0) fitsMany |= bit;
   }
-  // Fit, replacing where pile `q` stood before.
-  void Refit(const FlatPile& p, const FlatPosition& pos, int32_t q) {
+  // Sorts pile `q` of `pos` into the masks again, its count changed.
+  void Refit(const FlatRules& flat, const FlatPosition& pos, int32_t q) {
     const uint64_t bit = uint64_t{1} << q;
-    fitsOne &= ~bit, failsOne &= ~bit, fitsMany &= ~bit, failsMany &= ~bit;
-    Fit(p, pos, q);
+    if (!(flat.sized & bit)) return;
+    fitsOne &= ~bit, failsOne &= ~bit, failsMany &= ~bit;
+    FitSized(flat, pos, q);
   }
 
   // Whether `cards` holds more than kNarrow cards, found by clearing as
@@ -122,12 +130,9 @@ struct DropTargets {
 void MarkDroppable(const FlatRules& flat, const FlatPosition& pos, DropTargets& out) {
   std::memset(out.byCard, 0, sizeof out.byCard);
   out.all = out.wide = 0;
-  out.fitsOne = out.failsOne = out.fitsMany = out.failsMany = 0;
   out.freeCells = FlatFreeCells(flat, pos);
-  for (int32_t q = 0; q < flat.pileCount; ++q) {
-    out.Add(q, Droppable(flat, pos, q));
-    out.Fit(flat.piles[q], pos, q);
-  }
+  for (int32_t q = 0; q < flat.pileCount; ++q) out.Add(q, Droppable(flat, pos, q));
+  out.Fit(flat, pos);
 }
 
 // Adds the drags of the `count` cards a press on card `g` of pile `i`
@@ -659,11 +664,11 @@ void ListStockTurn(const FlatRules& flat, const TableRules& rules, const FlatPos
     listing.clear();
     if (stockTakes) {
       targets.Set(stock, Droppable(flat, scratch, stock));
-      targets.Refit(flat.piles[stock], scratch, stock);
+      targets.Refit(flat, scratch, stock);
     }
     if (wasteTakes) {
       targets.Set(waste, Droppable(flat, scratch, waste));
-      targets.Refit(flat.piles[waste], scratch, waste);
+      targets.Refit(flat, scratch, waste);
     }
     if (topOnly && !(targets.Taking(CardValue(scratch.Top(waste))) & ~(uint64_t{1} << waste)))
       continue;  // no pile takes the waste's one group

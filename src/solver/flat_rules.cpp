@@ -166,6 +166,7 @@ bool CompileFlatRules(const Game& game, const TableRules& rules, const SolverTab
   out.sorts = false;
   out.anyFlags = 0;
   out.goalPiles = out.runPiles = out.turnPiles = out.dealPiles = 0;
+  out.fitAll = out.fitOne = out.sized = 0;
   out.allPiles = rules.pileCount < 64 ? (uint64_t{1} << rules.pileCount) - 1 : ~uint64_t{0};
   for (int32_t i = 0; i < rules.pileCount; ++i) {
     const Pile& p = game.PileTable[i];
@@ -185,6 +186,8 @@ bool CompileFlatRules(const Game& game, const TableRules& rules, const SolverTab
     if (!out.piles[i].Has(PileFlags::ManualFillSource | PileFlags::GroupRemoval))
       out.turnPiles |= uint64_t{1} << i;
     if (out.piles[i].Has(PileFlags::ManualFillDest)) out.dealPiles |= uint64_t{1} << i;
+    const FlatPile& f = out.piles[i];
+    if (!f.attributes) (f.sizeLimit ? out.sized : f.oneCard ? out.fitOne : out.fitAll) |= uint64_t{1} << i;
     if (p.Has(PileFlags::MustBeEmpty)) out.cells[out.cellCount++] = i;
     if (p.Has(PileFlags::MustHaveCards)) out.filled[out.filledCount++] = i;
   }

@@ -84,6 +84,10 @@ struct FlatRules {
   // nor a pile whose cards are removed in marked sets).
   uint64_t turnPiles = 0;
   uint64_t dealPiles = 0;  // bit p: a click on the stock deals to pile p (ManualFillDest)
+  // By the piles' own limits, where no attribute weighs the table: bit p,
+  // pile p fits any number of cards dropped (fitAll), one at a time with
+  // no size limit (fitOne), or has a size limit its count weighs (sized).
+  uint64_t fitAll = 0, fitOne = 0, sized = 0;
   // The piles the table-wide conditions read.
   int32_t cells[kMaxPiles] = {};  // MustBeEmpty
   int32_t cellCount = 0;
