@@ -35,97 +35,6 @@ bool TakesSome(const FlatPile& p) {
   return any != 0;
 }
 
-// What every pile takes, read both ways: by pile, and by card the piles
-// that take it, so that listing a group's drags visits only the piles that
-// take its card instead of testing every pile. A pile that takes every
-// card (an empty one, mostly) is kept apart, and so is one that takes many
-// but not all, tested card by card: entering its every card would cost
-// more than it saves.
-struct DropTargets {
-  static constexpr int32_t kNarrow = 8;
-  static constexpr CardMask kCards = (CardMask{1} << 52) - 1;
-  CardMask takes[kMaxPiles];
-  uint64_t byCard[52];  // bit q: pile q, neither taking all nor wide, takes the card
-  uint64_t all = 0;     // the piles that take every card
-  uint64_t wide = 0;    // the piles that take more than kNarrow cards, not all
-  // Where no attribute weighs the table, what FlatCanDropFitting answers
-  // follows from the pile's size alone: for one card and for more, the
-  // piles known to fit them and those known not to, the rest asked.
-  uint64_t fitsOne = 0, failsOne = 0, fitsMany = 0, failsMany = 0;
-  int32_t freeCells = 0;  // FlatFreeCells of the position listed
-
-  // The masks above for `pos`: those the rules settle, and the piles whose
-  // size limits weigh their counts.
-  void Fit(const FlatRules& flat, const FlatPosition& pos) {
-    fitsOne = flat.fitAll | flat.fitOne;
-    fitsMany = flat.fitAll;
-    failsMany = flat.fitOne;
-    failsOne = 0;
-    for (uint64_t m = flat.sized; m; m &= m - 1) FitSized(flat, pos, std::countr_zero(m));
-  }
-  // Sorts pile `q`, standing nowhere yet and size-limited, into the masks.
-  void FitSized(const FlatRules& flat, const FlatPosition& pos, int32_t q) {
-    const FlatPile& p = flat.piles[q];
-    const uint64_t bit = uint64_t{1} << q;
-    const int32_t room = p.sizeLimit - pos.count[q];
-    (room >= 1 ? fitsOne : failsOne) |= bit;
-    if (p.oneCard || room < 2) failsMany |= bit;
-  }
-  // Sorts pile `q` of `pos` into the masks again, its count changed.
-  void Refit(const FlatRules& flat, const FlatPosition& pos, int32_t q) {
-    const uint64_t bit = uint64_t{1} << q;
-    if (!(flat.sized & bit)) return;
-    fitsOne &= ~bit, failsOne &= ~bit, failsMany &= ~bit;
-    FitSized(flat, pos, q);
-  }
-
-  // Whether `cards` holds more than kNarrow cards, found by clearing as
-  // many (a count of bits would be a call on processors of every kind).
-  static bool Many(CardMask cards) {
-    for (int32_t k = 0; k < kNarrow && cards; ++k) cards &= cards - 1;
-    return cards != 0;
-  }
-  // Sets what pile `q` takes, replacing what it took before.
-  void Set(int32_t q, CardMask cards) {
-    const uint64_t bit = uint64_t{1} << q;
-    if (!((all | wide) & bit))
-      for (CardMask m = takes[q] & kCards; m; m &= m - 1) byCard[std::countr_zero(m)] &= ~bit;
-    all &= ~bit;
-    wide &= ~bit;
-    takes[q] = cards;
-    if ((cards & kCards) == kCards) {
-      all |= bit;
-    } else if (Many(cards & kCards)) {
-      wide |= bit;
-    } else {
-      for (CardMask m = cards & kCards; m; m &= m - 1) byCard[std::countr_zero(m)] |= bit;
-    }
-  }
-  // Enters what pile `q` takes, on targets that hold nothing of it yet:
-  // Set with nothing to take back, the cards counted as they are entered.
-  void Add(int32_t q, CardMask cards) {
-    const uint64_t bit = uint64_t{1} << q;
-    takes[q] = cards;
-    cards &= kCards;
-    if (cards == kCards) {
-      all |= bit;
-      return;
-    }
-    CardMask m = cards;
-    for (int32_t k = 0; k < kNarrow && m; ++k, m &= m - 1) byCard[std::countr_zero(m)] |= bit;
-    if (!m) return;
-    for (m = cards; m; m &= m - 1) byCard[std::countr_zero(m)] &= ~bit;
-    wide |= bit;
-  }
-  // The piles that take `card`, in table order as bits.
-  uint64_t Taking(int32_t card) const {
-    uint64_t piles = byCard[card] | all;
-    for (uint64_t m = wide; m; m &= m - 1)
-      if (InMask(takes[std::countr_zero(m)], card)) piles |= m & -m;
-    return piles;
-  }
-};
-
 // Droppable for every pile.
 void MarkDroppable(const FlatRules& flat, const FlatPosition& pos, DropTargets& out) {
   std::memset(out.byCard, 0, sizeof out.byCard);
@@ -133,6 +42,37 @@ void MarkDroppable(const FlatRules& flat, const FlatPosition& pos, DropTargets& 
   out.freeCells = FlatFreeCells(flat, pos);
   for (int32_t q = 0; q < flat.pileCount; ++q) out.Add(q, Droppable(flat, pos, q));
   out.Fit(flat, pos);
+}
+
+// The key of pile `q`'s top in KeptTargets::top.
+uint16_t TopKey(const FlatPosition& pos, int32_t q) {
+  return pos.Empty(q) ? 0 : static_cast<uint16_t>(0x100 | pos.Top(q));
+}
+
+// MarkDroppable for `pos` into `kept`, where the piles whose top is the
+// one the latest listing saw (and that no other pile weighs) keep what
+// they took then.
+DropTargets& MarkKept(const FlatRules& flat, const FlatPosition& pos, KeptTargets& kept) {
+  DropTargets& t = kept.targets;
+  if (kept.of != &flat) {
+    MarkDroppable(flat, pos, t);
+    kept.of = &flat;
+    kept.always = 0;
+    for (int32_t q = 0; q < flat.pileCount; ++q) {
+      kept.top[q] = TopKey(pos, q);
+      if (flat.piles[q].covererCount > 0 || flat.piles[q].overlaid) kept.always |= uint64_t{1} << q;
+    }
+    return t;
+  }
+  for (int32_t q = 0; q < flat.pileCount; ++q) {
+    const uint16_t key = TopKey(pos, q);
+    if (key == kept.top[q] && !(kept.always >> q & 1)) continue;
+    kept.top[q] = key;
+    t.Set(q, Droppable(flat, pos, q));
+  }
+  t.freeCells = FlatFreeCells(flat, pos);
+  t.Fit(flat, pos);
+  return t;
 }
 
 // Adds the drags of the `count` cards a press on card `g` of pile `i`
@@ -576,11 +516,10 @@ uint64_t PilesToSendFrom(const FlatRules& flat, const TableRules& rules, const F
 
 namespace {
 
-// ListFlatActions, leaving in `targets` what every pile of `pos` takes.
+// ListFlatActions, with `targets` what every pile of `pos` takes.
 void ListActions(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
-                 DropTargets& targets, std::vector<SolverAction>& out) {
+                 const DropTargets& targets, std::vector<SolverAction>& out) {
   out.clear();
-  MarkDroppable(flat, pos, targets);
   const bool marked = FlatAnyMarked(flat, pos);
   for (int32_t i = 0; i < flat.pileCount; ++i) {
     if (!FlatReachable(flat, pos, i)) continue;
@@ -610,6 +549,7 @@ void ListActions(const FlatRules& flat, const TableRules& rules, const FlatPosit
 void ListFlatActions(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                      std::vector<SolverAction>& out) {
   DropTargets targets;
+  MarkDroppable(flat, pos, targets);
   ListActions(flat, rules, pos, targets, out);
 }
 
@@ -690,7 +630,9 @@ void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatP
                      std::vector<SolverAction>& listing, StockTurns* turns) {
   out.clear();
   if (turns) turns->Forget();
-  DropTargets targets;
+  DropTargets fresh;
+  if (!turns) MarkDroppable(flat, pos, fresh);
+  DropTargets& targets = turns ? MarkKept(flat, pos, turns->kept) : fresh;
   ListActions(flat, rules, pos, targets, listing);
   for (const SolverAction& a : listing)
     if (a.pile != rules.stock) out.push_back({0, a});
@@ -698,6 +640,9 @@ void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatP
       !FlatPressable(flat, pos, rules.stock, -1))
     return;
   ListStockTurn(flat, rules, pos, targets, out, scratch, listing, turns);
+  if (turns) {  // the turn left the stock's and the waste's entries as it last saw them
+    turns->kept.top[rules.stock] = turns->kept.top[rules.waste] = 0xFFFF;
+  }
 }
 
 bool ApplyFlatForced(const FlatRules& flat, const TableRules& rules, FlatPosition& pos,

@@ -3,6 +3,7 @@
 // ApplyForcedAction list and make on the engine's table.
 #pragma once
 
+#include <bit>
 #include <vector>
 
 #include "solver/actions.h"
@@ -16,6 +17,108 @@ namespace tarnik::solver {
 // Every action that may change the table, in table order of the pressed pile.
 void ListFlatActions(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                      std::vector<SolverAction>& out);
+
+// What every pile takes, read both ways: by pile, and by card the piles
+// that take it, so that listing a group's drags visits only the piles that
+// take its card instead of testing every pile. A pile that takes every
+// card (an empty one, mostly) is kept apart, and so is one that takes many
+// but not all, tested card by card: entering its every card would cost
+// more than it saves.
+struct DropTargets {
+  static constexpr int32_t kNarrow = 8;
+  static constexpr CardMask kCards = (CardMask{1} << 52) - 1;
+  CardMask takes[kMaxPiles];
+  uint64_t byCard[52];  // bit q: pile q, neither taking all nor wide, takes the card
+  uint64_t all = 0;     // the piles that take every card
+  uint64_t wide = 0;    // the piles that take more than kNarrow cards, not all
+  // Where no attribute weighs the table, what FlatCanDropFitting answers
+  // follows from the pile's size alone: for one card and for more, the
+  // piles known to fit them and those known not to, the rest asked.
+  uint64_t fitsOne = 0, failsOne = 0, fitsMany = 0, failsMany = 0;
+  int32_t freeCells = 0;  // FlatFreeCells of the position listed
+
+  // The masks above for `pos`: those the rules settle, and the piles whose
+  // size limits weigh their counts.
+  void Fit(const FlatRules& flat, const FlatPosition& pos) {
+    fitsOne = flat.fitAll | flat.fitOne;
+    fitsMany = flat.fitAll;
+    failsMany = flat.fitOne;
+    failsOne = 0;
+    for (uint64_t m = flat.sized; m; m &= m - 1) FitSized(flat, pos, std::countr_zero(m));
+  }
+  // Sorts pile `q`, standing nowhere yet and size-limited, into the masks.
+  void FitSized(const FlatRules& flat, const FlatPosition& pos, int32_t q) {
+    const FlatPile& p = flat.piles[q];
+    const uint64_t bit = uint64_t{1} << q;
+    const int32_t room = p.sizeLimit - pos.count[q];
+    (room >= 1 ? fitsOne : failsOne) |= bit;
+    if (p.oneCard || room < 2) failsMany |= bit;
+  }
+  // Sorts pile `q` of `pos` into the masks again, its count changed.
+  void Refit(const FlatRules& flat, const FlatPosition& pos, int32_t q) {
+    const uint64_t bit = uint64_t{1} << q;
+    if (!(flat.sized & bit)) return;
+    fitsOne &= ~bit, failsOne &= ~bit, failsMany &= ~bit;
+    FitSized(flat, pos, q);
+  }
+
+  // Whether `cards` holds more than kNarrow cards, found by clearing as
+  // many (a count of bits would be a call on processors of every kind).
+  static bool Many(CardMask cards) {
+    for (int32_t k = 0; k < kNarrow && cards; ++k) cards &= cards - 1;
+    return cards != 0;
+  }
+  // Sets what pile `q` takes, replacing what it took before.
+  void Set(int32_t q, CardMask cards) {
+    const uint64_t bit = uint64_t{1} << q;
+    if (!((all | wide) & bit))
+      for (CardMask m = takes[q] & kCards; m; m &= m - 1) byCard[std::countr_zero(m)] &= ~bit;
+    all &= ~bit;
+    wide &= ~bit;
+    takes[q] = cards;
+    if ((cards & kCards) == kCards) {
+      all |= bit;
+    } else if (Many(cards & kCards)) {
+      wide |= bit;
+    } else {
+      for (CardMask m = cards & kCards; m; m &= m - 1) byCard[std::countr_zero(m)] |= bit;
+    }
+  }
+  // Enters what pile `q` takes, on targets that hold nothing of it yet:
+  // Set with nothing to take back, the cards counted as they are entered.
+  void Add(int32_t q, CardMask cards) {
+    const uint64_t bit = uint64_t{1} << q;
+    takes[q] = cards;
+    cards &= kCards;
+    if (cards == kCards) {
+      all |= bit;
+      return;
+    }
+    CardMask m = cards;
+    for (int32_t k = 0; k < kNarrow && m; ++k, m &= m - 1) byCard[std::countr_zero(m)] |= bit;
+    if (!m) return;
+    for (m = cards; m; m &= m - 1) byCard[std::countr_zero(m)] &= ~bit;
+    wide |= bit;
+  }
+  // The piles that take `card`, in table order as bits.
+  uint64_t Taking(int32_t card) const {
+    uint64_t piles = byCard[card] | all;
+    for (uint64_t m = wide; m; m &= m - 1)
+      if (InMask(takes[std::countr_zero(m)], card)) piles |= m & -m;
+    return piles;
+  }
+};
+
+// What the latest listing found of the piles a drag may go to, kept so
+// that the next one works out again only the piles whose top changed: what
+// a pile takes follows from its own top card alone, unless later piles may
+// cover it or lie over it.
+struct KeptTargets {
+  const FlatRules* of = nullptr;  // the rules they were found for (null: none yet)
+  DropTargets targets;
+  uint16_t top[kMaxPiles] = {};  // by pile: 0 empty, else 0x100 | its top card, as listed
+  uint64_t always = 0;           // the piles other piles weigh, worked out every time
+};
 
 // What a turn of the stock reads off the rules alone (see ListFlatChoices),
 // worked out once for the rules `of`.
@@ -36,6 +139,7 @@ struct StockTurns {
   std::vector<FlatPosition> at;  // by clicks
   std::vector<uint32_t> made;    // by clicks: the listing that kept it
   uint32_t listing = 1;          // the latest listing
+  KeptTargets kept;              // what the latest listing's piles take
   // The position after `clicks` clicks kept by the latest listing, or null.
   const FlatPosition* Find(int32_t clicks) const {
     const auto k = static_cast<size_t>(clicks);
