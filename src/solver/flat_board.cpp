@@ -192,8 +192,10 @@ void FlatBoard::Play(const Choice& choice, std::vector<SolverAction>& line) {
   FollowForced(line);
 }
 
+// Most moves leave nothing forced, which the memo mostly tells at once.
 void FlatBoard::FollowForced(std::vector<SolverAction>& line) {
   ForgetMade();
+  if (FlatNothingForced(*flat_, rules_, current_, goalMemo_)) return;
   SolverAction a;
   for (int n = 0; n < kMaxForced && ApplyFlatForced(*flat_, rules_, current_, a, &goalMemo_); ++n)
     line.push_back(a);

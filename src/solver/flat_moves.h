@@ -240,4 +240,39 @@ struct GoalMemo {
 bool ApplyFlatForced(const FlatRules& flat, const TableRules& rules, FlatPosition& pos,
                      SolverAction& done, GoalMemo* memo = nullptr);
 
+// Whether ApplyFlatForced with `memo` surely finds nothing to do on `pos`,
+// whose goal piles are as loaded, by what an earlier call kept of the
+// loaded position: of the piles it would look at (the changed ones, those
+// that showed a face-down top, the loaded tops the goal piles take), none
+// shows a face-down top or a top the goal piles take. False where it
+// cannot tell. Inline: most moves leave nothing forced, and this answers
+// them without a call.
+inline bool FlatNothingForced(const FlatRules& flat, const TableRules& rules,
+                              const FlatPosition& pos, const GoalMemo& memo) {
+  if (!memo.loadedPos || (pos.changed & flat.goalPiles)) return false;
+  const bool turns = !memo.noneDown || pos.downGained > 0;
+  if (turns && (pos.downTops & flat.turnPiles)) return false;
+  CardMask wanted = 0;
+  uint64_t senders = 0;
+  if (rules.safeGoalMoves) {
+    if (!memo.wantedKnown) return false;
+    wanted = memo.loadedWanted;
+    if (wanted) {
+      if (!memo.topsKnown || !memo.sendersKnown) return false;
+      if (memo.loadedTops & memo.senders & flat.allPiles) return false;
+      senders = memo.senders;
+    }
+  }
+  const uint64_t turning = turns ? flat.turnPiles : 0;
+  for (uint64_t m = pos.changed & (turning | senders) & flat.allPiles; m; m &= m - 1) {
+    const int32_t i = std::countr_zero(m);
+    if (pos.Empty(i)) continue;
+    const uint8_t top = pos.Top(i);
+    const bool down = CardFace(top) == FaceDown;
+    if (down ? (turning >> i & 1) : (senders >> i & 1) && InMask(wanted, CardValue(top)))
+      return false;
+  }
+  return true;
+}
+
 }  // namespace tarnik::solver
