@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <iterator>
 
 #include "solver/flat_estimate.h"
 #include "solver/flat_moves.h"
@@ -398,10 +399,37 @@ const FlatBoard::TopsMemo& FlatBoard::TopsOf(const FlatPosition& pos, uint64_t c
     m.distances = false;
   }
   if (ordered && !m.distances) {
-    FlatDistances(*flat_, rules_, pos, m.distance);
+    Distances(pos, m.distance);
     m.distances = true;
   }
   return m;
+}
+
+// The goal distances of `pos` (see GoalDistances), each card's the least
+// of its goal piles' own rows, a row walked from the drop table the first
+// time its goal pile shows that top.
+void FlatBoard::Distances(const FlatPosition& pos, GoalDistance& out) {
+  const int32_t goals = flat_->goalCount;
+  if (!pileDistance_) {
+    pileDistance_ = std::make_unique_for_overwrite<DistanceRow[]>(static_cast<size_t>(goals) * 53);
+    pileDistanceMade_.assign(static_cast<size_t>(goals), 0);
+  }
+  DistanceRow least;
+  std::fill(std::begin(least.of), std::end(least.of), kNeverNeeded);
+  for (int32_t g = 0; g < goals; ++g) {
+    const int32_t i = flat_->goals[g];
+    const int32_t top = pos.Empty(i) ? 52 : CardValue(pos.Top(i));
+    DistanceRow& row = pileDistance_[g * 53 + top];
+    if (!(pileDistanceMade_[g] >> top & 1)) {
+      GoalDistance own;
+      GoalPileDistances(rules_, i, top, own);
+      std::fill(std::begin(row.of), std::end(row.of), kNeverNeeded);
+      std::memcpy(row.of, own.of, sizeof own.of);
+      pileDistanceMade_[g] |= uint64_t{1} << top;
+    }
+    for (int32_t v = 0; v < 64; ++v) least.of[v] = std::min(least.of[v], row.of[v]);
+  }
+  std::memcpy(out.of, least.of, sizeof out.of);
 }
 
 // Whether every goal pile shows the same top (or none) in current_ as in base_.

@@ -44,6 +44,7 @@ class FlatBoard : public Board {
   int64_t Bytes() const override {
     return sizeof(*this) + kRecent * sizeof(Recent) +
            (worthMemo_ ? kWorthMemos * static_cast<int64_t>(sizeof(WorthMemo)) : 0) +
+           static_cast<int64_t>(pileDistanceMade_.size() * (53 * sizeof(DistanceRow) + 8)) +
            static_cast<int64_t>(turns_.at.capacity() * (sizeof(FlatPosition) + sizeof(uint32_t)));
   }
 
@@ -155,6 +156,17 @@ class FlatBoard : public Board {
     GoalDistance distance;
   };
   const TopsMemo& TopsOf(const FlatPosition& pos, uint64_t context, bool ordered);
+  // Each goal pile's own distances by its top card (GoalPileDistances),
+  // made when first met, by goal index and top (53 a goal pile), and which
+  // are made, a bit a top: goal tops not met together before then cost the
+  // least of a few rows instead of a walk of every drop table. A row is
+  // padded to 64 bytes so that the least is taken a vector at a time.
+  void Distances(const FlatPosition& pos, GoalDistance& out);
+  struct DistanceRow {
+    uint8_t of[64];
+  };
+  std::unique_ptr<DistanceRow[]> pileDistance_;
+  std::vector<uint64_t> pileDistanceMade_;
   void WeighBase(int32_t disorder, bool ordered);
   TopsMemo topsMemo_[kTopsMemos];
   TopsMemo unmemoed_;  // the tops of a game with too many goal piles for a word
