@@ -21,8 +21,10 @@ FlatBoard::FlatBoard(const FlatRules& flat, const TableRules& rules, const DeadE
     if (!flat.piles[p].Has(PileFlags::WinGoal) && !stock) walkedPiles_ |= bit;
     if (stock) stockPiles_ |= bit;
     if (Tableau(p)) tableauPiles_ |= bit;
+    if (flat.piles[p].sizeLimit == 1) cellPiles_ |= bit;
     if (RunsGoHome(flat.piles[p])) runsGoHome_ |= bit;
   }
+  columnPiles_ = tableauPiles_ & ~cellPiles_;
   // The memo keeps the piles whose term stands for all their cards, where
   // the goal piles' tops fit one word.
   if (flat.goalCount <= kMemoGoals)
@@ -705,19 +707,19 @@ bool FlatStartFits(const PositionRecord& start, int32_t pileCount) {
 int32_t FlatBoard::MoveRank(const Choice& choice) {
   constexpr int32_t kHome = 0, kFrees = 1, kBuild = 2, kToEmpty = 3, kToCell = 4, kIdle = 5;
   const SolverAction& a = choice.action;
-  if (choice.clicks > 0 || a.kind != SolverAction::Kind::Drag || a.target < 0 || a.card < 0 ||
-      a.card >= base_.count[a.pile])
+  // A card counted below zero reads as past the pile's top.
+  if (choice.clicks > 0 || a.kind != SolverAction::Kind::Drag || a.target < 0 ||
+      static_cast<uint32_t>(a.card) >= static_cast<uint32_t>(base_.count[a.pile]))
     return kIdle;
   const int32_t from = a.pile, to = a.target;
   if ((flat_->goalPiles >> to) & 1) return kHome;
   if ((flat_->goalPiles >> from) & 1) return kIdle;
   const bool toEmpty = base_.Empty(to);
-  if (a.card == 0 || !Tableau(from) || flat_->piles[from].sizeLimit == 1)
-    return toEmpty ? kIdle : kFrees;
+  if (a.card == 0 || !(columnPiles_ >> from & 1)) return toEmpty ? kIdle : kFrees;
   const uint8_t below = base_.At(from, a.card - 1);
   if (BuildOn(from, below, base_.At(from, a.card)) > 0) return kIdle;
   if (!IsUp(below) || InMask(BaseTakes(), CardValue(below))) return kFrees;
-  if (flat_->piles[to].sizeLimit == 1) return kToCell;
+  if (cellPiles_ >> to & 1) return kToCell;
   return toEmpty ? kToEmpty : kBuild;
 }
 

@@ -102,6 +102,10 @@ class FlatBoard : public Board {
   uint64_t stockPiles_ = 0;  // piles a click deals from (ManualFillSource)
   uint64_t runsGoHome_ = 0;  // piles whose runs may go home whole (RunsGoHome)
   uint64_t tableauPiles_ = 0;  // piles that are neither goal piles nor stocks (Tableau)
+  uint64_t cellPiles_ = 0;  // piles that hold one card at most
+  // Tableau piles that hold more than one card: a card taken off one
+  // leaves the card it lay on (MoveRank).
+  uint64_t columnPiles_ = 0;
   // The cards the top runs of base_'s tableau piles could lift onto
   // another pile's card, once made, and for each the piles it lies on.
   CardMask baseLifted_ = 0;
