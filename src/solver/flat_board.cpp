@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <iterator>
 
 #include "solver/flat_estimate.h"
 #include "solver/flat_moves.h"
@@ -20,8 +21,10 @@ FlatBoard::FlatBoard(const FlatRules& flat, const TableRules& rules, const DeadE
     if (!flat.piles[p].Has(PileFlags::WinGoal) && !stock) walkedPiles_ |= bit;
     if (stock) stockPiles_ |= bit;
     if (Tableau(p)) tableauPiles_ |= bit;
+    if (flat.piles[p].sizeLimit == 1) cellPiles_ |= bit;
     if (RunsGoHome(flat.piles[p])) runsGoHome_ |= bit;
   }
+  columnPiles_ = tableauPiles_ & ~cellPiles_;
   // The memo keeps the piles whose term stands for all their cards, where
   // the goal piles' tops fit one word.
   if (flat.goalCount <= kMemoGoals)
@@ -400,10 +403,37 @@ const FlatBoard::TopsMemo& FlatBoard::TopsOf(const FlatPosition& pos, uint64_t c
     m.distances = false;
   }
   if (ordered && !m.distances) {
-    FlatDistances(*flat_, rules_, pos, m.distance);
+    Distances(pos, m.distance);
     m.distances = true;
   }
   return m;
+}
+
+// The goal distances of `pos` (see GoalDistances), each card's the least
+// of its goal piles' own rows, a row walked from the drop table the first
+// time its goal pile shows that top.
+void FlatBoard::Distances(const FlatPosition& pos, GoalDistance& out) {
+  const int32_t goals = flat_->goalCount;
+  if (!pileDistance_) {
+    pileDistance_ = std::make_unique_for_overwrite<DistanceRow[]>(static_cast<size_t>(goals) * 53);
+    pileDistanceMade_.assign(static_cast<size_t>(goals), 0);
+  }
+  DistanceRow least;
+  std::fill(std::begin(least.of), std::end(least.of), kNeverNeeded);
+  for (int32_t g = 0; g < goals; ++g) {
+    const int32_t i = flat_->goals[g];
+    const int32_t top = pos.Empty(i) ? 52 : CardValue(pos.Top(i));
+    DistanceRow& row = pileDistance_[g * 53 + top];
+    if (!(pileDistanceMade_[g] >> top & 1)) {
+      GoalDistance own;
+      GoalPileDistances(rules_, i, top, own);
+      std::fill(std::begin(row.of), std::end(row.of), kNeverNeeded);
+      std::memcpy(row.of, own.of, sizeof own.of);
+      pileDistanceMade_[g] |= uint64_t{1} << top;
+    }
+    for (int32_t v = 0; v < 64; ++v) least.of[v] = std::min(least.of[v], row.of[v]);
+  }
+  std::memcpy(out.of, least.of, sizeof out.of);
 }
 
 // Whether every goal pile shows the same top (or none) in current_ as in base_.
@@ -679,19 +709,19 @@ bool FlatStartFits(const PositionRecord& start, int32_t pileCount) {
 int32_t FlatBoard::MoveRank(const Choice& choice) {
   constexpr int32_t kHome = 0, kFrees = 1, kBuild = 2, kToEmpty = 3, kToCell = 4, kIdle = 5;
   const SolverAction& a = choice.action;
-  if (choice.clicks > 0 || a.kind != SolverAction::Kind::Drag || a.target < 0 || a.card < 0 ||
-      a.card >= base_.count[a.pile])
+  // A card counted below zero reads as past the pile's top.
+  if (choice.clicks > 0 || a.kind != SolverAction::Kind::Drag || a.target < 0 ||
+      static_cast<uint32_t>(a.card) >= static_cast<uint32_t>(base_.count[a.pile]))
     return kIdle;
   const int32_t from = a.pile, to = a.target;
   if ((flat_->goalPiles >> to) & 1) return kHome;
   if ((flat_->goalPiles >> from) & 1) return kIdle;
   const bool toEmpty = base_.Empty(to);
-  if (a.card == 0 || !Tableau(from) || flat_->piles[from].sizeLimit == 1)
-    return toEmpty ? kIdle : kFrees;
+  if (a.card == 0 || !(columnPiles_ >> from & 1)) return toEmpty ? kIdle : kFrees;
   const uint8_t below = base_.At(from, a.card - 1);
   if (BuildOn(from, below, base_.At(from, a.card)) > 0) return kIdle;
   if (!IsUp(below) || InMask(BaseTakes(), CardValue(below))) return kFrees;
-  if (flat_->piles[to].sizeLimit == 1) return kToCell;
+  if (cellPiles_ >> to & 1) return kToCell;
   return toEmpty ? kToEmpty : kBuild;
 }
 

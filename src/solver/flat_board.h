@@ -44,6 +44,7 @@ class FlatBoard : public Board {
   int64_t Bytes() const override {
     return sizeof(*this) + kRecent * sizeof(Recent) +
            (worthMemo_ ? kWorthMemos * static_cast<int64_t>(sizeof(WorthMemo)) : 0) +
+           static_cast<int64_t>(pileDistanceMade_.size() * (53 * sizeof(DistanceRow) + 8)) +
            static_cast<int64_t>(turns_.at.capacity() * (sizeof(FlatPosition) + sizeof(uint32_t)));
   }
 
@@ -101,6 +102,10 @@ class FlatBoard : public Board {
   uint64_t stockPiles_ = 0;  // piles a click deals from (ManualFillSource)
   uint64_t runsGoHome_ = 0;  // piles whose runs may go home whole (RunsGoHome)
   uint64_t tableauPiles_ = 0;  // piles that are neither goal piles nor stocks (Tableau)
+  uint64_t cellPiles_ = 0;  // piles that hold one card at most
+  // Tableau piles that hold more than one card: a card taken off one
+  // leaves the card it lay on (MoveRank).
+  uint64_t columnPiles_ = 0;
   // The cards the top runs of base_'s tableau piles could lift onto
   // another pile's card, once made, and for each the piles it lies on.
   CardMask baseLifted_ = 0;
@@ -155,6 +160,17 @@ class FlatBoard : public Board {
     GoalDistance distance;
   };
   const TopsMemo& TopsOf(const FlatPosition& pos, uint64_t context, bool ordered);
+  // Each goal pile's own distances by its top card (GoalPileDistances),
+  // made when first met, by goal index and top (53 a goal pile), and which
+  // are made, a bit a top: goal tops not met together before then cost the
+  // least of a few rows instead of a walk of every drop table. A row is
+  // padded to 64 bytes so that the least is taken a vector at a time.
+  void Distances(const FlatPosition& pos, GoalDistance& out);
+  struct DistanceRow {
+    uint8_t of[64];
+  };
+  std::unique_ptr<DistanceRow[]> pileDistance_;
+  std::vector<uint64_t> pileDistanceMade_;
   void WeighBase(int32_t disorder, bool ordered);
   TopsMemo topsMemo_[kTopsMemos];
   TopsMemo unmemoed_;  // the tops of a game with too many goal piles for a word

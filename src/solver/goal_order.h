@@ -24,6 +24,9 @@ struct GoalDistance {
 // (52: empty), for `count` goal piles.
 void GoalDistances(const TableRules& rules, const int32_t* goals, const int32_t* tops,
                    int32_t count, GoalDistance& out);
+// The distances goal pile `goal` alone gives with top card `top`: those of
+// several goal piles are, card by card, the least of each pile's own.
+void GoalPileDistances(const TableRules& rules, int32_t goal, int32_t top, GoalDistance& out);
 
 // The pairs of cards in `values` (a pile, bottom first) where a card lies
 // above a card the goal piles need sooner.
