@@ -198,17 +198,9 @@ GoalCards FlatGoalCards(const FlatRules& flat, const FlatPosition& pos) {
 HomeView& GoalView(const FlatRules& flat, const FlatPosition& pos, GoalMemo* memo,
                    HomeView& fresh);
 
-// Makes GoalMemo::goalOf, once: the rules never change.
-void IndexGoals(const FlatRules& flat, GoalMemo& memo) {
-  if (memo.goalsIndexed) return;
-  for (int32_t g = 0; g < flat.goalCount; ++g) memo.goalOf[flat.goals[g]] = static_cast<int8_t>(g);
-  memo.goalsIndexed = true;
-}
-
 // Finds the cards home in the loaded position (one deck), in all and but
 // for each goal pile.
 void ReadLoadedHome(const FlatRules& flat, const TableRules& rules, GoalMemo& memo) {
-  IndexGoals(flat, memo);
   CardMask on[kMaxPiles];
   CardMask all = rules.lacking;
   for (int32_t g = 0; g < flat.goalCount; ++g) {
@@ -230,7 +222,7 @@ CardMask HomeOf(const FlatRules& flat, const TableRules& rules, const FlatPositi
   if (!memo->homeKnown) ReadLoadedHome(flat, rules, *memo);
   if (!changed) return memo->loadedHome;
   const int32_t q = std::countr_zero(changed);
-  return memo->homeBut[memo->goalOf[q]] | PileCards(pos, q);
+  return memo->homeBut[flat.goalOf[q]] | PileCards(pos, q);
 }
 
 // The view of the goal piles of `pos`, looked up (GoalView) only once some
@@ -277,24 +269,7 @@ bool MayGoAhead(const FlatRules& flat, const TableRules& rules, const FlatPositi
   return false;
 }
 
-// The piles whose top card may ever go home at once by their rules alone:
-// not a goal pile, a pile filled automatically or a stock, nor a pile
-// that gives its cards in a redeal where several do.
-uint64_t MaySend(const FlatRules& flat, const TableRules& rules) {
-  uint64_t piles = 0;
-  for (int32_t i = 0; i < flat.pileCount; ++i) {
-    const FlatPile& p = flat.piles[i];
-    if (p.Has(PileFlags::WinGoal) || p.Has(PileFlags::AutoFillDest) ||
-        p.Has(PileFlags::ManualFillSource))
-      continue;
-    const bool gives = p.Has(PileFlags::RedealDest) || p.Has(PileFlags::RedealSource);
-    if (gives && rules.redealGivers > 1) continue;
-    piles |= uint64_t{1} << i;
-  }
-  return piles;
-}
-
-// Whether the top card of pile `i`, one of MaySend's, may go home at once
+// Whether the top card of pile `i`, one of FlatRules::senders, may go home at once
 // (SafeToSendHome), or else, not from a waste, ahead of the cards that
 // could need it.
 bool SafeToSendHome(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
@@ -354,20 +329,13 @@ uint64_t GoalPrint(const FlatRules& flat, const FlatPosition& pos) {
   return print;
 }
 
-// Where the goal piles follow one another on the table in their order,
-// their first pile (see GoalMemo::goalsFrom), else -1.
-int32_t GoalsFrom(const FlatRules& flat) {
-  for (int32_t g = 1; g < flat.goalCount; ++g)
-    if (flat.goals[g] != flat.goals[0] + g) return -1;
-  return flat.goalCount > 0 ? flat.goals[0] : -1;
-}
-
 // Whether memo entry `e` holds the goal piles of `pos`, whose print is
-// `print`; `from` as GoalMemo::goalsFrom: goal piles that follow one
-// another are compared in one block of counts and one of cards.
+// `print`: goal piles that follow one another (FlatRules::goalsFrom) are
+// compared in one block of counts and one of cards.
 bool SameGoals(const FlatRules& flat, const FlatPosition& pos, uint64_t print,
-               const GoalMemo::Entry& e, int32_t from) {
+               const GoalMemo::Entry& e) {
   if (!e.valid || e.print != print) return false;
+  const int32_t from = flat.goalsFrom;
   if (from >= 0) {
     const int32_t n = flat.goalCount, last = from + n - 1;
     const int32_t at = pos.start[from], size = pos.start[last] + pos.count[last] - at;
@@ -393,8 +361,7 @@ HomeView& GoalView(const FlatRules& flat, const FlatPosition& pos, GoalMemo* mem
   const uint64_t print = GoalPrint(flat, pos);
   const auto k = static_cast<int32_t>(print * 0x9E3779B97F4A7C15ull >> (64 - GoalMemo::kEntryBits));
   GoalMemo::Entry& e = memo->entry[k];
-  if (memo->goalsFrom == -2) memo->goalsFrom = GoalsFrom(flat);
-  if (!SameGoals(flat, pos, print, e, memo->goalsFrom)) {
+  if (!SameGoals(flat, pos, print, e)) {
     if (memo->loaded == k) memo->loaded = -1;
     e.print = print;
     int32_t at = 0;
@@ -420,7 +387,6 @@ CardMask GoalTakes(const TableRules& rules, const FlatPosition& pos, int32_t q) 
 // Finds what the goal piles of the loaded position take in turn, in all and
 // but for each one.
 void ReadLoadedWants(const FlatRules& flat, const TableRules& rules, GoalMemo& memo) {
-  IndexGoals(flat, memo);
   CardMask takes[kMaxPiles];
   CardMask before = 0;  // what the goal piles before the one at hand take
   for (int32_t g = 0; g < flat.goalCount; ++g) {
@@ -448,7 +414,7 @@ CardMask GoalsTakeInTurn(const FlatRules& flat, const TableRules& rules, const F
     if (!memo->wantedKnown) ReadLoadedWants(flat, rules, *memo);
     if (!changed) return memo->loadedWanted;
     const int32_t q = std::countr_zero(changed);
-    return memo->wantedBut[memo->goalOf[q]] | GoalTakes(rules, pos, q);
+    return memo->wantedBut[flat.goalOf[q]] | GoalTakes(rules, pos, q);
   }
   CardMask wanted = 0;
   for (int32_t g = 0; g < flat.goalCount; ++g) wanted |= GoalTakes(rules, pos, flat.goals[g]);
@@ -464,10 +430,10 @@ bool SendReadsOthers(const FlatPile& p) {
 
 // Finds the loaded position's top cards and the piles (of those that may
 // send a card home) each tops.
-void ReadLoadedTops(GoalMemo& memo) {
+void ReadLoadedTops(const FlatRules& flat, GoalMemo& memo) {
   const FlatPosition& loaded = *memo.loadedPos;
   CardMask cards = 0;
-  for (uint64_t m = memo.senders; m; m &= m - 1) {
+  for (uint64_t m = flat.senders; m; m &= m - 1) {
     const int32_t i = std::countr_zero(m);
     if (loaded.Empty(i)) continue;
     const int32_t v = CardValue(loaded.Top(i));
@@ -491,7 +457,7 @@ uint64_t PilesToSendFrom(const FlatRules& flat, const TableRules& rules, const F
   const uint64_t all = flat.allPiles;
   if (!memo || !memo->loadedPos) return all;
   if (pos.changed & flat.goalPiles) {
-    if (!memo->topCardsKnown) ReadLoadedTops(*memo);
+    if (!memo->topCardsKnown) ReadLoadedTops(flat, *memo);
     uint64_t piles = pos.changed;
     for (CardMask m = wanted & memo->topCards; m; m &= m - 1)
       piles |= memo->pilesTopped[std::countr_zero(m)];
@@ -501,7 +467,7 @@ uint64_t PilesToSendFrom(const FlatRules& flat, const TableRules& rules, const F
     const FlatPosition& loaded = *memo->loadedPos;
     LazyView view{flat, loaded, memo};
     memo->loadedTops = 0;
-    for (uint64_t m = memo->senders; m; m &= m - 1) {
+    for (uint64_t m = flat.senders; m; m &= m - 1) {
       const int32_t i = std::countr_zero(m);
       if (loaded.Empty(i) || !InMask(wanted, CardValue(loaded.Top(i)))) continue;
       if (SendReadsOthers(flat.piles[i]) || SafeToSendHome(flat, rules, loaded, i, view, wanted))
@@ -653,17 +619,8 @@ bool ApplyFlatForced(const FlatRules& flat, const TableRules& rules, FlatPositio
   const CardMask wanted = GoalsTakeInTurn(flat, rules, pos, memo);
   if (!wanted) return false;
   LazyView view{flat, pos, memo};  // worked out once some card needs it
-  uint64_t senders;
-  if (memo) {
-    if (!memo->sendersKnown) {
-      memo->senders = MaySend(flat, rules);
-      memo->sendersKnown = true;
-    }
-    senders = memo->senders;
-  } else {
-    senders = MaySend(flat, rules);
-  }
-  for (uint64_t m = PilesToSendFrom(flat, rules, pos, wanted, memo) & senders; m; m &= m - 1) {
+  for (uint64_t m = PilesToSendFrom(flat, rules, pos, wanted, memo) & flat.senders; m;
+       m &= m - 1) {
     const int32_t i = std::countr_zero(m);
     if (pos.Empty(i) || !InMask(wanted, CardValue(pos.Top(i)))) continue;
     if (!SafeToSendHome(flat, rules, pos, i, view, wanted)) continue;

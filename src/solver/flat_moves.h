@@ -182,10 +182,6 @@ struct GoalMemo {
     HomeView view;
   };
   Entry entry[kEntries];
-  // The first goal pile where the goal piles follow one another on the
-  // table in their order (their counts and cards then lie together, as an
-  // entry keeps them), -1 where they do not, -2 not yet found.
-  int32_t goalsFrom = -2;
   // The goal piles of the position loaded last, which every position
   // whose goal piles have not changed since (FlatPosition::changed) shares:
   // its entry (-1: not found yet) and the cards its goal piles take in turn.
@@ -196,16 +192,12 @@ struct GoalMemo {
   // piles take in turn: a position where one goal pile changed since the
   // load adds only what that pile's new top takes.
   CardMask wantedBut[kMaxPiles];
-  bool sendersKnown = false;  // whether senders is made (the rules never change)
-  uint64_t senders = 0;       // the piles whose top card may ever go home at once
   // With one deck, the cards home in the loaded position, in all and but
   // for each goal pile: a position where one goal pile changed since the
   // load adds only that pile's cards.
   bool homeKnown = false;
   CardMask loadedHome = 0;
   CardMask homeBut[kMaxPiles];
-  bool goalsIndexed = false;  // whether goalOf is made (the rules never change)
-  int8_t goalOf[kMaxPiles];   // each goal pile's place among the goal piles
   // The position loaded last (null: none, as after a start is laid out),
   // which must stay put until the next load, and its piles whose top card
   // might go home at once (see PilesToSendFrom): a pile unchanged since the
@@ -258,9 +250,9 @@ inline bool FlatNothingForced(const FlatRules& flat, const TableRules& rules,
     if (!memo.wantedKnown) return false;
     wanted = memo.loadedWanted;
     if (wanted) {
-      if (!memo.topsKnown || !memo.sendersKnown) return false;
-      if (memo.loadedTops & memo.senders & flat.allPiles) return false;
-      senders = memo.senders;
+      if (!memo.topsKnown) return false;
+      if (memo.loadedTops & flat.senders) return false;
+      senders = flat.senders;
     }
   }
   const uint64_t turning = turns ? flat.turnPiles : 0;

@@ -166,7 +166,7 @@ bool CompileFlatRules(const Game& game, const TableRules& rules, const SolverTab
   out.sorts = false;
   out.anyFlags = 0;
   out.goalPiles = out.runPiles = out.turnPiles = out.dealPiles = 0;
-  out.fitAll = out.fitOne = out.sized = 0;
+  out.fitAll = out.fitOne = out.sized = out.senders = 0;
   out.allPiles = rules.pileCount < 64 ? (uint64_t{1} << rules.pileCount) - 1 : ~uint64_t{0};
   for (int32_t i = 0; i < rules.pileCount; ++i) {
     const Pile& p = game.PileTable[i];
@@ -188,8 +188,17 @@ bool CompileFlatRules(const Game& game, const TableRules& rules, const SolverTab
     if (out.piles[i].Has(PileFlags::ManualFillDest)) out.dealPiles |= uint64_t{1} << i;
     const FlatPile& f = out.piles[i];
     if (!f.attributes) (f.sizeLimit ? out.sized : f.oneCard ? out.fitOne : out.fitAll) |= uint64_t{1} << i;
+    const bool gives = f.Has(PileFlags::RedealDest) || f.Has(PileFlags::RedealSource);
+    if (!f.Has(PileFlags::WinGoal) && !f.Has(PileFlags::AutoFillDest) &&
+        !f.Has(PileFlags::ManualFillSource) && !(gives && rules.redealGivers > 1))
+      out.senders |= uint64_t{1} << i;
     if (p.Has(PileFlags::MustBeEmpty)) out.cells[out.cellCount++] = i;
     if (p.Has(PileFlags::MustHaveCards)) out.filled[out.filledCount++] = i;
+  }
+  out.goalsFrom = out.goalCount > 0 ? out.goals[0] : -1;
+  for (int32_t g = 0; g < out.goalCount; ++g) {
+    out.goalOf[out.goals[g]] = static_cast<int8_t>(g);
+    if (out.goals[g] != out.goals[0] + g) out.goalsFrom = -1;
   }
   return true;
 }

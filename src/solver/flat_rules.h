@@ -88,6 +88,14 @@ struct FlatRules {
   // pile p fits any number of cards dropped (fitAll), one at a time with
   // no size limit (fitOne), or has a size limit its count weighs (sized).
   uint64_t fitAll = 0, fitOne = 0, sized = 0;
+  // Bit p: pile p's top card may ever go home at once by its rules alone:
+  // not a goal pile, a pile filled automatically or a stock, nor a pile
+  // that gives its cards in a redeal where several do.
+  uint64_t senders = 0;
+  int8_t goalOf[kMaxPiles] = {};  // each goal pile's place among the goal piles
+  // Where the goal piles follow one another on the table in their order
+  // (their counts and cards then lie together), the first of them; else -1.
+  int32_t goalsFrom = -1;
   // The piles the table-wide conditions read.
   int32_t cells[kMaxPiles] = {};  // MustBeEmpty
   int32_t cellCount = 0;

@@ -131,7 +131,7 @@ class Portfolio {
     }
     shared_ = rules_->nothingBuilds;
     deckSize_ = rules_->deckSize;
-    if (flat_ && !(flatRules_->anyFlags & PileFlags::NeedFreeCells)) progressSlices_ = kProgressSlices;
+    wholeRuns_ = flat_ && !(flatRules_->anyFlags & PileFlags::NeedFreeCells);
     // Where whole runs go home and no stock is gone through again, the
     // strategies by stock phase win the deals that are won; of the others
     // only the lead (depth first) plays beside them, for proofs of loss,
@@ -274,9 +274,9 @@ class Portfolio {
   // expansions with every strategy searching, 692,467, 772,919 and
   // 1,040,899 with the lead alone once the progress strategy ran dry).
   bool RunDry(const std::vector<bool>& done) const {
-    if (shared_ || progressSlices_ != kProgressSlices) return false;
-    for (size_t i = 0; i < strategies_.size(); ++i)
-      if (!done[i] && strategies_[i] && !strategies_[i]->Complete()) return false;
+    if (shared_ || !wholeRuns_) return false;
+    for (size_t i = 0; i < kinds_.size(); ++i)
+      if (!done[i] && !letGo_[i] && !kinds_[i].Complete()) return false;
     return true;
   }
 
@@ -298,7 +298,8 @@ class Portfolio {
   int64_t SliceOf(size_t i) const {
     if (turns_[i] > 0) return turns_[i];
     const StrategyKind& kind = kinds_[i];
-    if (!kind.Complete()) return kSlice * (kind.phased ? kPhasedSlices : progressSlices_);
+    if (!kind.Complete())
+      return kSlice * (kind.phased ? kPhasedSlices : wholeRuns_ ? kProgressSlices : 1);
     return kSlice;
   }
 
@@ -657,7 +658,7 @@ class Portfolio {
     int32_t best = 0;
   } gone_;
   int32_t deckSize_ = 52;
-  int64_t progressSlices_ = 1;  // the turn of the strategy on progress moves, in slices
+  bool wholeRuns_ = false;  // on flat positions, and no free cells limit the runs lifted
   bool cancelled_ = false;
 };
 
