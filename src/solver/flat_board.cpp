@@ -611,7 +611,8 @@ bool FlatBoard::Progressed(const Choice& choice) {
 // whether that part lies on a card it may go home with; none (bottom -1)
 // for a pile that is empty or shows a face-down top.
 // Made once per position expanded for the piles its moves leave alone.
-[[gnu::always_inline]] inline FlatBoard::TopRun FlatBoard::TopRunOf(const FlatPosition& pos, int32_t q) const {
+[[gnu::always_inline]] inline FlatBoard::TopRun FlatBoard::TopRunOf(const FlatPosition& pos,
+                                                                    int32_t q) const {
   const int32_t top = pos.count[q] - 1;
   const uint8_t* c = pos.cards + pos.start[q];
   if (top < 0 || !IsUp(c[top])) return {};
@@ -621,7 +622,8 @@ bool FlatBoard::Progressed(const Choice& choice) {
     v = CardValue(c[--k]);
   // Where every card a press lifts with another may go home with it, the
   // part is the whole run, and lies on a card it does not continue.
-  if (pile.take == FlatTake::Limited && (runsGoHome_ >> q & 1)) return {int8_t(v), int8_t(v), false};
+  if (pile.take == FlatTake::Limited && (runsGoHome_ >> q & 1))
+    return {int8_t(v), int8_t(v), false};
   int32_t part = top, card = CardValue(c[top]);
   if (pile.take == FlatTake::Limited)
     while (part > k && MendsRun(pile, card, CardValue(c[part - 1]))) card = CardValue(c[--part]);

@@ -82,9 +82,9 @@ DropTargets& MarkKept(const FlatRules& flat, const FlatPosition& pos, KeptTarget
 // same group: the top card, a pressed card, a run's bottom card (where its
 // walk stops), a limited run's part no lower than the deepest reachable card.
 [[gnu::always_inline]] inline void ListGroupDrags(const FlatRules& flat, const TableRules& rules,
-                                                  const FlatPosition& pos, const DropTargets& targets,
-                                                  int32_t i, int32_t g, int32_t count,
-                                                  std::vector<SolverAction>& out) {
+                                                  const FlatPosition& pos,
+                                                  const DropTargets& targets, int32_t i, int32_t g,
+                                                  int32_t count, std::vector<SolverAction>& out) {
   const bool wholePile = count == pos.count[i];
   const int32_t card = CardValue(pos.At(i, g));
   uint64_t emptyTried = 0;  // the classes of empty piles tried, by their first pile

@@ -187,7 +187,8 @@ bool CompileFlatRules(const Game& game, const TableRules& rules, const SolverTab
       out.turnPiles |= uint64_t{1} << i;
     if (out.piles[i].Has(PileFlags::ManualFillDest)) out.dealPiles |= uint64_t{1} << i;
     const FlatPile& f = out.piles[i];
-    if (!f.attributes) (f.sizeLimit ? out.sized : f.oneCard ? out.fitOne : out.fitAll) |= uint64_t{1} << i;
+    if (!f.attributes)
+      (f.sizeLimit ? out.sized : f.oneCard ? out.fitOne : out.fitAll) |= uint64_t{1} << i;
     const bool gives = f.Has(PileFlags::RedealDest) || f.Has(PileFlags::RedealSource);
     if (!f.Has(PileFlags::WinGoal) && !f.Has(PileFlags::AutoFillDest) &&
         !f.Has(PileFlags::ManualFillSource) && !(gives && rules.redealGivers > 1))
