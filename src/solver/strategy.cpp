@@ -106,7 +106,7 @@ int64_t Strategy::LargestBlock() const {
   int64_t phases = 0;
   for (const OpenQueue& q : phases_) phases = std::max(phases, q.Bytes());
   for (const auto& keys : phaseKeys_) phases = std::max(phases, keys ? keys->LargestBlock() : 0);
-  return std::max({nodes_.LargestBlock(), packed_.LargestBlock(), open_.Bytes(),
+  return std::max({nodes_.LargestBlock(), packed_.LargestBlock(), open_.LargestBlock(),
                    BlockBytes(stack_), phases, BlockBytes(waiting_), BlockBytes(waitingBytes_),
                    BlockBytes(waitingActions_), BlockBytes(lazyMoves_),
                    BlockBytes(frameBytes_)});

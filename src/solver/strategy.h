@@ -15,6 +15,7 @@
 
 #include "solver/actions.h"
 #include "solver/board.h"
+#include "solver/bucket_queue.h"
 #include "solver/chunked_store.h"
 #include "solver/compact_action.h"
 #include "solver/heuristic.h"
@@ -138,7 +139,7 @@ class Strategy {
   static Choice Restore(const StoredMove& m);
   using Entry = std::pair<int32_t, int32_t>;  // estimate, node
   static constexpr int32_t kDepthWeight = 5;  // estimate points a move costs
-  // The best-first queue, with the size of the block under it.
+  // A queue by stock phase, with the size of the block under it.
   struct OpenQueue : std::priority_queue<Entry> {
     int64_t Bytes() const { return static_cast<int64_t>(c.capacity() * sizeof(Entry)); }
     std::vector<Entry>& Entries() { return c; }
@@ -214,7 +215,7 @@ class Strategy {
   ChunkedStore<unsigned char> packed_;  // the packed positions still needed
   std::vector<int32_t> freePacked_;    // the places in packed_ let go
   SolverAction click_;  // the click on the stock that moves count, keys only
-  OpenQueue open_;  // best first
+  BucketQueue open_;  // best first
   std::vector<Entry> stack_, born_;  // depth first, and the children of one expansion
   // By stock phase: a queue per count of cards dealt, what each phase has
   // expanded, and the share every phase may expand.
