@@ -166,15 +166,21 @@ bool KeySet::Put(Part& part, const PositionKey& key) {
   }
 }
 
-// Doubles a part's table.
+// Doubles a part's table; its keys and their count stay.
 void KeySet::Grow(Part& part) {
   PositionKey* old = part.slots;
   const size_t oldCount = part.slotCount;
   part.slots = NewTable(oldCount * 2);
   part.slotCount = oldCount * 2;
-  part.size = 0;
-  for (size_t i = 0; i < oldCount; ++i)
-    if (old[i].a != 0 || old[i].b != 0) Put(part, old[i]);
+  // The keys are distinct: each goes in the first free slot from its own.
+  const size_t mask = part.slotCount - 1;
+  for (size_t i = 0; i < oldCount; ++i) {
+    const PositionKey& key = old[i];
+    if (key.a == 0 && key.b == 0) continue;
+    size_t at = key.a & mask;
+    while (part.slots[at].a != 0 || part.slots[at].b != 0) at = (at + 1) & mask;
+    part.slots[at] = key;
+  }
   GiveTable(old, oldCount * sizeof(PositionKey));
 }
 
