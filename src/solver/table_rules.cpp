@@ -146,7 +146,9 @@ void AssignClasses(const Pile* piles, TableRules& rules) {
 
 // A card is safe on its goal once every card that could be built on it is
 // home; when goal cards may come back to the table, the cards that could be
-// built on those must be home too, and so on.
+// built on those must be home too, and so on. A pile that holds one card
+// at most (a free cell) never has a card built on another, whatever its
+// drop table says of a card on its top.
 void SafeGoalRule(const Game& game, const Pile* piles, TableRules& rules) {
   bool safe = !(game.CurrentFlags & GameFlags::FourRank);
   bool goalsGiveBack = false;
@@ -158,6 +160,7 @@ void SafeGoalRule(const Game& game, const Pile* piles, TableRules& rules) {
       goalsGiveBack |= p.Removal != CardRemoval::None;
       continue;
     }
+    if (p.SizeLimit == 1) continue;
     for (int32_t v = 0; v < 52; ++v) builds[v] |= rules.buildsOn[i][v];
   }
   rules.safeGoalMoves = safe;

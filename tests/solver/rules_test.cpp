@@ -29,8 +29,9 @@ using solver::TableRules;
 
 constexpr int32_t S = Spades, C = Clubs, H = Hearts, D = Diamonds;
 
-// One Klondike column and four foundations, which may give cards back.
-GameDef ColumnAndFoundations(CardRemoval foundationRemoval) {
+// One Klondike column and four foundations, which may give cards back;
+// with `cell`, a free cell beside them.
+GameDef ColumnAndFoundations(CardRemoval foundationRemoval, bool cell = false) {
   GameDef g = NamedGame("Column");
   g.Piles[0] = MakePile(0, 2, PileFlags::AutoPlay, RankBuild::Down, SuitBuild::DiffColor,
                         CardRemoval::AnyInDiffColor, PileStart::AnyKing);
@@ -38,6 +39,11 @@ GameDef ColumnAndFoundations(CardRemoval foundationRemoval) {
     g.Piles[1 + f] = MakePile(4 + 2 * f, 0, PileFlags::WinGoal, RankBuild::Up, SuitBuild::SameSuit,
                               foundationRemoval, PileStart::AnyAce);
     g.Piles[1 + f].Direction = PileDirection::NoDirection;
+  }
+  if (cell) {
+    g.Piles[5] = MakePile(12, 0, PileFlags::MustBeEmpty, RankBuild::Any, SuitBuild::Any,
+                          CardRemoval::TopCardOnly, PileStart::Any);
+    g.Piles[5].SizeLimit = 1;
   }
   return g;
 }
@@ -49,10 +55,15 @@ std::vector<Placed> Run(int32_t suit, int32_t highest) {
 }
 
 // Whether the five of hearts goes home at once with the diamonds up to
-// `diamonds` home and the black cards up to `blacks` (3: every black four).
-bool FiveOfHeartsGoesHome(CardRemoval foundationRemoval, int32_t diamonds, int32_t blacks = 3) {
-  PlayTable t(ColumnAndFoundations(foundationRemoval));
-  t.Arrange({{Up(V(4, H))}, Run(S, blacks), Run(C, blacks), Run(H, 3), Run(D, diamonds)});
+// `diamonds` home and the black cards up to `blacks` (3: every black four),
+// with an empty free cell on the table when `cell`.
+bool FiveOfHeartsGoesHome(CardRemoval foundationRemoval, int32_t diamonds, int32_t blacks = 3,
+                          bool cell = false) {
+  PlayTable t(ColumnAndFoundations(foundationRemoval, cell));
+  std::vector<std::vector<Placed>> piles = {{Up(V(4, H))}, Run(S, blacks), Run(C, blacks),
+                                            Run(H, 3), Run(D, diamonds)};
+  if (cell) piles.push_back({});
+  t.Arrange(piles);
   TableRules rules;
   solver::AnalyseRules(*t.game, rules);
   EXPECT_FALSE(rules.nothingBuilds);  // the column takes cards
@@ -76,6 +87,10 @@ TEST(SolverRules, ACardGoesHomeAtOnceOnlyWhenNoCardCanNeedIt) {
   // three is home (the opposite colour two below it, its own three below).
   EXPECT_TRUE(FiveOfHeartsGoesHome(CardRemoval::TopCardOnly, 2, 2));
   EXPECT_FALSE(FiveOfHeartsGoesHome(CardRemoval::TopCardOnly, 2, 1));  // a black three is out
+  // A free cell holds one card: nothing is ever built on a card there.
+  EXPECT_TRUE(FiveOfHeartsGoesHome(CardRemoval::None, 1, 3, true));
+  EXPECT_TRUE(FiveOfHeartsGoesHome(CardRemoval::TopCardOnly, 2, 2, true));
+  EXPECT_FALSE(FiveOfHeartsGoesHome(CardRemoval::TopCardOnly, 1, 3, true));
 }
 
 // Two free cells, two plain columns (dealt one and two cards) and two
