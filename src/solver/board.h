@@ -44,6 +44,13 @@ class Board {
     (void)choice;
     return true;
   }
+  // Whether `choice`, from the position to expand, is known without playing
+  // it to lead straight back there (see flat_return.h): its child is a
+  // position entered before. A board that cannot tell says no.
+  virtual bool ComesBack(const Choice& choice) {
+    (void)choice;
+    return false;
+  }
   // The cards left in the piles a click deals from onto the table (see
   // FlatBoard): they only ever grow fewer where no redeal gathers them.
   virtual int32_t StockCards() { return 0; }

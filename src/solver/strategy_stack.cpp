@@ -58,8 +58,9 @@ void Strategy::PushWaiting(int32_t depth, const std::vector<SolverAction>& line,
 
 // Takes the position on top of the stack onto the path and tries its
 // moves: the children not entered before (and not dead ends) go on the
-// stack, the best on top. True when one wins; the winning line is then
-// the path and the move.
+// stack, the best on top. A move the board knows to lead straight back to
+// this position is not played: its child was entered.
+// True when one wins; the winning line is then the path and the move.
 bool Strategy::ExpandTopOfStack() {
   const Waiting w = waiting_.back();
   waiting_.pop_back();
@@ -81,6 +82,8 @@ bool Strategy::ExpandTopOfStack() {
   bornActions_.clear();
   bornActionAt_.clear();
   for (const Choice& choice : choices_) {
+    // A move known to lead straight back here leads to a position entered.
+    if (board_->ComesBack(choice)) continue;
     if (!PlayIfTaken(choice)) continue;
     const PositionKey key = board_->Key();
     if (!seen_.Insert(key) || board_->DeadEnd()) continue;
