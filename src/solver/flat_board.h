@@ -40,6 +40,12 @@ class FlatBoard : public Board {
   bool ComesBack(const Choice& choice) override {
     return FromGoal(returns_, choice) && ComesBackFrom(returns_, *flat_, rules_, base_, choice);
   }
+  int32_t UndoCount(const Choice& choice, bool forced) override {
+    return tarnik::solver::UndoCount(returns_, *flat_, base_, current_, choice, forced);
+  }
+  bool Undoes(const Choice& choice, const SolverAction& last, int32_t count) override {
+    return tarnik::solver::Undoes(base_, choice, last, count);
+  }
   bool Enables(const Choice& choice) override;
   bool DeadEnd() override;
   int32_t MoveRank(const Choice& choice) override;

@@ -119,4 +119,26 @@ void NoteReturn(ReturnMemo& memo, const FlatRules& flat, const TableRules& rules
   else entry.back[k] &= ~bit;
 }
 
+int32_t UndoCount(const ReturnMemo& memo, const FlatRules& flat, const FlatPosition& base,
+                  const FlatPosition& child, const Choice& choice, bool forced) {
+  const SolverAction& a = choice.action;
+  if (!memo.holds || forced || choice.clicks != 0 || a.kind != SolverAction::Kind::Drag) return 0;
+  const int32_t from = a.pile, to = a.target;
+  if (from < 0 || to < 0 || from == to || from >= flat.pileCount || to >= flat.pileCount) return 0;
+  if ((flat.piles[from].flags | flat.piles[to].flags) & PileFlags::RemoveAnyCard) return 0;
+  if (child.changed != (uint64_t{1} << from | uint64_t{1} << to)) return 0;
+  const int32_t count = base.count[from] - a.card;
+  if (a.card < 0 || count < 1 || count > INT16_MAX || child.count[from] != a.card ||
+      child.count[to] != base.count[to] + count)
+    return 0;
+  return count;
+}
+
+bool Undoes(const FlatPosition& pos, const Choice& choice, const SolverAction& last,
+            int32_t count) {
+  const SolverAction& a = choice.action;
+  return count > 0 && choice.clicks == 0 && a.kind == SolverAction::Kind::Drag &&
+         a.pile == last.target && a.target == last.pile && a.card == pos.count[a.pile] - count;
+}
+
 }  // namespace tarnik::solver

@@ -60,4 +60,19 @@ bool ComesBackFrom(ReturnMemo& memo, const FlatRules& flat, const TableRules& ru
 void NoteReturn(ReturnMemo& memo, const FlatRules& flat, const TableRules& rules,
                 const FlatPosition& base, const FlatPosition& child, const Choice& choice);
 
+// The cards `choice`, just played from `base` (to `child`; `forced`: the
+// forced actions did something), moved from the top of one pile onto
+// another, where nothing else changed and a drag of them back would lead
+// to `base` again (see Undoes); 0 else. Only where the memo holds: nothing
+// but the forced actions moves cards after a drop.
+int32_t UndoCount(const ReturnMemo& memo, const FlatRules& flat, const FlatPosition& base,
+                  const FlatPosition& child, const Choice& choice, bool forced);
+
+// Whether `choice`, from `pos`, drags the `count` cards that `last` put
+// on top of a pile back onto the pile they came from: the two piles are
+// then as before `last`, nothing else changed, and the position before
+// `last`, where nothing was forced, is the child.
+bool Undoes(const FlatPosition& pos, const Choice& choice, const SolverAction& last,
+            int32_t count);
+
 }  // namespace tarnik::solver
