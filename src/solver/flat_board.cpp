@@ -88,7 +88,7 @@ void FlatBoard::Based(const unsigned char* packed, bool anyDown) {
   if (flat_->sorts) SortFlatPiles(*flat_, base_);
   SeeFlatRuns(*flat_, base_);
   base_.changed = 0;
-  returns_.read = false;
+  returns_.read = returns_.topsMade = false;
   const int32_t n = flat_->pileCount;
   const Recent* known = flat_->sorts ? nullptr : Recall(packed, n + flat_->deckSize + 1);
   baseDisorder_ = kNoDisorder;

@@ -7,14 +7,22 @@ namespace tarnik::solver {
 
 namespace {
 
-// Whether some card of `cards` shows face up on top of a pile not a goal
-// pile: the forced actions might send it home instead.
-bool OthersShow(const FlatRules& flat, const FlatPosition& base, CardMask cards) {
+// The cards that show face up on top of piles not goal piles.
+CardMask TableTops(const FlatRules& flat, const FlatPosition& base) {
+  CardMask tops = 0;
   for (int32_t p = 0; p < flat.pileCount; ++p)
-    if (!base.Empty(p) && !flat.piles[p].Has(PileFlags::WinGoal) && IsUp(base.Top(p)) &&
-        InMask(cards, CardValue(base.Top(p))))
-      return true;
-  return false;
+    if (!base.Empty(p) && !flat.piles[p].Has(PileFlags::WinGoal) && IsUp(base.Top(p)))
+      tops |= CardMask{1} << CardValue(base.Top(p));
+  return tops;
+}
+
+// TableTops of the position to expand, made once for it.
+CardMask TopsOf(ReturnMemo& memo, const FlatRules& flat, const FlatPosition& base) {
+  if (!memo.topsMade) {
+    memo.tops = TableTops(flat, base);
+    memo.topsMade = true;
+  }
+  return memo.tops;
 }
 
 // The goal pile `choice` takes its card from, in goal order, and the bit of
@@ -23,8 +31,8 @@ bool OthersShow(const FlatRules& flat, const FlatPosition& base, CardMask cards)
 // on the table (so no other card could be sent there instead), onto a
 // pile that is no goal pile and lifts its top card whatever lies below
 // (the top alone, or any pressed card with the cards above it). -1 else.
-int32_t GoalOf(const FlatRules& flat, const TableRules& rules, const FlatPosition& base,
-               const Choice& choice, uint64_t& bit) {
+int32_t GoalOf(ReturnMemo& memo, const FlatRules& flat, const TableRules& rules,
+               const FlatPosition& base, const Choice& choice, uint64_t& bit) {
   const SolverAction& a = choice.action;
   if (choice.clicks != 0 || a.kind != SolverAction::Kind::Drag) return -1;
   const int32_t g = a.pile, t = a.target;
@@ -38,7 +46,7 @@ int32_t GoalOf(const FlatRules& flat, const TableRules& rules, const FlatPositio
   if (n < 1 || a.card != n - 1) return -1;
   const int32_t below = n >= 2 ? CardValue(base.At(g, n - 2)) : 52;
   // With more than one deck, another copy of the card itself may show.
-  if (OthersShow(flat, base, rules.goalTakes[g][below])) return -1;
+  if (TopsOf(memo, flat, base) & rules.goalTakes[g][below]) return -1;
   bit = uint64_t{1} << (2 * rules.classOf[t] + (base.Empty(t) ? 1 : 0));
   for (int32_t k = 0; k < flat.goalCount; ++k)
     if (flat.goals[k] == g) return k;
@@ -102,7 +110,7 @@ void CompileReturns(const FlatRules& flat, ReturnMemo& memo) {
 bool ComesBackFrom(ReturnMemo& memo, const FlatRules& flat, const TableRules& rules,
                const FlatPosition& base, const Choice& choice) {
   uint64_t bit = 0;
-  const int32_t k = memo.holds ? GoalOf(flat, rules, base, choice, bit) : -1;
+  const int32_t k = memo.holds ? GoalOf(memo, flat, rules, base, choice, bit) : -1;
   if (k < 0) return false;
   const ReturnMemo::Entry& entry = Read(memo, flat, base);
   return (entry.known[k] & entry.back[k] & bit) != 0;
@@ -111,7 +119,7 @@ bool ComesBackFrom(ReturnMemo& memo, const FlatRules& flat, const TableRules& ru
 void NoteReturn(ReturnMemo& memo, const FlatRules& flat, const TableRules& rules,
                 const FlatPosition& base, const FlatPosition& child, const Choice& choice) {
   uint64_t bit = 0;
-  const int32_t k = memo.holds ? GoalOf(flat, rules, base, choice, bit) : -1;
+  const int32_t k = memo.holds ? GoalOf(memo, flat, rules, base, choice, bit) : -1;
   if (k < 0) return;
   ReturnMemo::Entry& entry = Read(memo, flat, base);
   entry.known[k] |= bit;

@@ -20,6 +20,10 @@ struct ReturnMemo {
   bool holds = false;  // the rules allow the memo (see CompileReturns)
   uint64_t goalPiles = 0;  // bit p: pile p is a goal pile, where the memo holds
   bool read = false;   // the entry for the position to expand is `at`
+  // The face-up tops of the piles not goal piles of the position to
+  // expand, once made.
+  bool topsMade = false;
+  CardMask tops = 0;
   // What was learnt for one set of cards on the goal piles: a search goes
   // back and forth between a few of them.
   struct Entry {
