@@ -20,6 +20,9 @@ struct ReturnMemo {
   bool holds = false;  // the rules allow the memo (see CompileReturns)
   uint64_t goalPiles = 0;  // bit p: pile p is a goal pile, where the memo holds
   bool read = false;   // the entry for the position to expand is `at`
+  // Whether a move of the position to expand was asked about: only then
+  // are the moves played noted (a strategy that never asks pays nothing).
+  bool asked = false;
   // The face-up tops of the piles not goal piles of the position to
   // expand, once made.
   bool topsMade = false;
