@@ -44,6 +44,30 @@ class Board {
     (void)choice;
     return true;
   }
+  // Whether `choice`, from the position to expand, is known without playing
+  // it to lead straight back there (see flat_return.h): its child is a
+  // position entered before. A board that cannot tell says no.
+  virtual bool ComesBack(const Choice& choice) {
+    (void)choice;
+    return false;
+  }
+  // How the move just played (`choice`; `forced`: forced actions followed
+  // it) may be undone: a count handed back to Undoes from its child, 0
+  // where the board cannot tell (see flat_return.h).
+  virtual int32_t UndoCount(const Choice& choice, bool forced) {
+    (void)choice;
+    (void)forced;
+    return 0;
+  }
+  // Whether `choice`, from the position to expand, leads back to the
+  // position `last` was played from: it undoes `last`, whose UndoCount was
+  // `count`. A board that cannot tell says no.
+  virtual bool Undoes(const Choice& choice, const SolverAction& last, int32_t count) {
+    (void)choice;
+    (void)last;
+    (void)count;
+    return false;
+  }
   // The cards left in the piles a click deals from onto the table (see
   // FlatBoard): they only ever grow fewer where no redeal gathers them.
   virtual int32_t StockCards() { return 0; }

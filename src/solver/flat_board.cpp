@@ -25,6 +25,7 @@ FlatBoard::FlatBoard(const FlatRules& flat, const TableRules& rules, const DeadE
     if (RunsGoHome(flat.piles[p])) runsGoHome_ |= bit;
   }
   columnPiles_ = tableauPiles_ & ~cellPiles_;
+  CompileReturns(flat, returns_);
   // The memo keeps the piles whose term stands for all their cards, where
   // the goal piles' tops fit one word.
   if (flat.goalCount <= kMemoGoals)
@@ -87,6 +88,7 @@ void FlatBoard::Based(const unsigned char* packed, bool anyDown) {
   if (flat_->sorts) SortFlatPiles(*flat_, base_);
   SeeFlatRuns(*flat_, base_);
   base_.changed = 0;
+  returns_.read = returns_.topsMade = returns_.asked = false;
   const int32_t n = flat_->pileCount;
   const Recent* known = flat_->sorts ? nullptr : Recall(packed, n + flat_->deckSize + 1);
   baseDisorder_ = kNoDisorder;
@@ -193,6 +195,8 @@ void FlatBoard::Play(const Choice& choice, std::vector<SolverAction>& line) {
     ApplyListedAction(*flat_, current_, choice.action);
   }
   FollowForced(line);
+  if (returns_.asked && FromGoal(returns_, choice))
+    NoteReturn(returns_, *flat_, rules_, base_, current_, choice);
 }
 
 // Most moves leave nothing forced, which the memo mostly tells at once.

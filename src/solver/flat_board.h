@@ -10,6 +10,7 @@
 #include "solver/flat_dead_end.h"
 #include "solver/flat_moves.h"
 #include "solver/flat_position.h"
+#include "solver/flat_return.h"
 #include "solver/flat_rules.h"
 #include "solver/goal_order.h"
 #include "solver/table_rules.h"
@@ -36,6 +37,15 @@ class FlatBoard : public Board {
   int32_t Score() override;
   bool Won() override;
   bool Progressed(const Choice& choice) override;
+  bool ComesBack(const Choice& choice) override {
+    return FromGoal(returns_, choice) && ComesBackFrom(returns_, *flat_, rules_, base_, choice);
+  }
+  int32_t UndoCount(const Choice& choice, bool forced) override {
+    return tarnik::solver::UndoCount(returns_, *flat_, base_, current_, choice, forced);
+  }
+  bool Undoes(const Choice& choice, const SolverAction& last, int32_t count) override {
+    return tarnik::solver::Undoes(base_, choice, last, count);
+  }
   bool Enables(const Choice& choice) override;
   bool DeadEnd() override;
   int32_t MoveRank(const Choice& choice) override;
@@ -116,6 +126,7 @@ class FlatBoard : public Board {
   bool baseTakesMade_ = false;
   std::vector<SolverAction> listing_;
   GoalMemo goalMemo_;  // what the forced actions last read off the goal piles
+  ReturnMemo returns_;  // cards taken off goal piles that came straight back
   // The positions packed last, with what their piles give the key and the
   // estimate: loading one of them again (best first packs a position and
   // loads it at once; depth first next loads the best child it packed)

@@ -47,7 +47,8 @@ void SortFlat(const FlatRules& rules, FlatPosition& pos, int32_t p) {
 // cards above it) and drops it on `to`, which sorts it (LiftCards, DropOnPile).
 void MoveAndDrop(const FlatRules& rules, FlatPosition& pos, int32_t from, int32_t k, int32_t to) {
   MoveCards(pos, from, k, to, rules.piles[from].Has(PileFlags::RemoveAnyCard));
-  SortFlat(rules, pos, to);
+  if (rules.anyFlags & (PileFlags::SortAscending | PileFlags::SortDescending))
+    SortFlat(rules, pos, to);
 }
 
 // Moves the top card of `from` onto `to` as every single move does.
@@ -377,9 +378,12 @@ void FlatRedeal(const FlatRules& rules, FlatPosition& pos, int32_t pile, bool ke
 void FlatDragFrom(const FlatRules& rules, FlatPosition& pos, const SolverAction& action,
                   int32_t grab) {
   MoveAndDrop(rules, pos, action.pile, grab, action.target);
-  FlatAutoFill(rules, pos);
-  FlatAutoRuns(rules, pos);
-  FlatAutoPlay(rules, pos);
+  // Each step is called only where the rules have it: a drag is the most
+  // frequent action, and most games have none of them.
+  if (rules.anyFlags & (PileFlags::AutoFillSource | PileFlags::FillFromColumn))
+    FlatAutoFill(rules, pos);
+  if (rules.anyFlags & (PileFlags::AutoSuite | PileFlags::AutoStraight)) FlatAutoRuns(rules, pos);
+  if (rules.autoPlay) FlatAutoPlay(rules, pos);
 }
 
 // The drag: lift, drop, automatic filling and runs.

@@ -147,11 +147,13 @@ class Strategy {
 
   // A position waiting on the stack of a strategy that keeps only keys:
   // its depth and the actions that led to it (the last on the stack of
-  // actions); its packed bytes are the last on the stack of bytes.
+  // actions), and how the move that led to it may be undone (see
+  // Board::UndoCount); its packed bytes are the last on the stack of bytes.
   struct Waiting {
     int32_t depth;
     int16_t actionCount;
     int16_t clicks;
+    int32_t undo = 0;
   };
   // A move on the path from the start to the position being expanded.
   struct PathStep {

@@ -58,8 +58,9 @@ void Strategy::PushWaiting(int32_t depth, const std::vector<SolverAction>& line,
 
 // Takes the position on top of the stack onto the path and tries its
 // moves: the children not entered before (and not dead ends) go on the
-// stack, the best on top. True when one wins; the winning line is then
-// the path and the move.
+// stack, the best on top. A move the board knows to lead back to this
+// position or to the one before is not played: its child was entered.
+// True when one wins; the winning line is then the path and the move.
 bool Strategy::ExpandTopOfStack() {
   const Waiting w = waiting_.back();
   waiting_.pop_back();
@@ -72,6 +73,9 @@ bool Strategy::ExpandTopOfStack() {
                       waitingActions_.end());
   waitingActions_.resize(waitingActions_.size() - static_cast<size_t>(w.actionCount));
   ++expanded_;
+  // The move that led here, where a move back is known (see Undoes).
+  const bool undoable = w.undo > 0 && w.clicks == 0 && w.actionCount == 1;
+  const SolverAction last = undoable ? ActionOf(pathActions_.back()) : SolverAction{};
   board_->Load(here_.data());
   board_->ListMoves(choices_);
   const int32_t depth = w.depth + 1;
@@ -81,6 +85,10 @@ bool Strategy::ExpandTopOfStack() {
   bornActions_.clear();
   bornActionAt_.clear();
   for (const Choice& choice : choices_) {
+    // A move known to lead straight back here leads to a position entered.
+    if (board_->ComesBack(choice)) continue;
+    // The move back to the position before leads to a position entered.
+    if (undoable && board_->Undoes(choice, last, w.undo)) continue;
     if (!PlayIfTaken(choice)) continue;
     const PositionKey key = board_->Key();
     if (!seen_.Insert(key) || board_->DeadEnd()) continue;
@@ -94,8 +102,9 @@ bool Strategy::ExpandTopOfStack() {
     born_.push_back({board_->Estimate(kind_.disorder) - kDepthWeight * depth +
                          ShakeOf(key, kind_.shake),
                      index});
-    bornMoves_.push_back({depth, static_cast<int16_t>(line_.size() - choice.clicks),
-                          static_cast<int16_t>(choice.clicks)});
+    const int32_t actions = static_cast<int32_t>(line_.size()) - choice.clicks;
+    bornMoves_.push_back({depth, static_cast<int16_t>(actions), static_cast<int16_t>(choice.clicks),
+                          board_->UndoCount(choice, actions > 1)});
     bornActionAt_.push_back(static_cast<int32_t>(bornActions_.size()));
     for (size_t k = static_cast<size_t>(choice.clicks); k < line_.size(); ++k)
       bornActions_.push_back(Compact(line_[k]));

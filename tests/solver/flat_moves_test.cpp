@@ -170,6 +170,23 @@ bool Listed(const std::vector<Choice>& moves, const Choice& choice) {
   });
 }
 
+// A deal of library game `g` laid out on a quiet game, its rules read and
+// compiled to flat positions.
+struct CompiledDeal {
+  std::unique_ptr<Game> game;
+  TableRules rules;
+  std::unique_ptr<FlatRules> flat;
+};
+void Compile(const Library& library, int32_t g, uint32_t seed, SolverTable& table,
+             CompiledDeal& out) {
+  ASSERT_TRUE(DealTable(library, g, seed, Preferences{}, table));
+  out.game = NewQuietGame();
+  LoadTable(table, *out.game);
+  AnalyseRules(*out.game, out.rules);
+  out.flat = std::make_unique<FlatRules>();
+  ASSERT_TRUE(CompileFlatRules(*out.game, out.rules, table, *out.flat));
+}
+
 // Each move a board with transfers lists beyond the engine's carries a run
 // of n cards in 2n - 1 single drags (n of them to its target), each one the
 // engine lists at its turn, and lands where the engine lands. Random
@@ -183,13 +200,11 @@ TEST(FlatMoves, TransfersAreSingleDragsTheEngineAllows) {
         std::strcmp(library->GameNames[g], "Eighty Thieves") != 0)
       continue;
     for (uint32_t seed = 1; seed <= 8; ++seed) {
-      ASSERT_TRUE(DealTable(*library, g, seed, Preferences{}, *table));
-      auto game = NewQuietGame();
-      LoadTable(*table, *game);
-      TableRules rules;
-      AnalyseRules(*game, rules);
-      auto flat = std::make_unique<FlatRules>();
-      ASSERT_TRUE(CompileFlatRules(*game, rules, *table, *flat));
+      CompiledDeal deal;
+      ASSERT_NO_FATAL_FAILURE(Compile(*library, g, seed, *table, deal));
+      Game* game = deal.game.get();
+      TableRules& rules = deal.rules;
+      FlatRules* flat = deal.flat.get();
       rules.stock = rules.waste = -1;
       rules.safeGoalMoves = false;
       EngineBoard engine(*game, rules);
@@ -237,6 +252,61 @@ TEST(FlatMoves, TransfersAreSingleDragsTheEngineAllows) {
     }
   }
   EXPECT_GT(transfers, 0);
+}
+
+// A move the board skips as leading straight back (Board::ComesBack) or
+// back to the position before the last move (Board::Undoes) leads there
+// when played: random playouts, every move played at every step, in games
+// where cards come back from the goal piles and columns build.
+TEST(FlatMoves, MovesKnownToLeadBackLeadBack) {
+  auto library = testing::OpenLibrary(TARNIK_LIBRARY);
+  auto table = std::make_unique<SolverTable>();
+  int32_t back = 0, undone = 0;
+  for (int32_t g = 0; g < library->GameCount; ++g) {
+    const std::string name = library->GameNames[g];
+    if (name != "Yukon" && name != "Double Yukon" && name != "Klondike") continue;
+    for (uint32_t seed = 1; seed <= 6; ++seed) {
+      CompiledDeal deal;
+      ASSERT_NO_FATAL_FAILURE(Compile(*library, g, seed, *table, deal));
+      const TableRules& rules = deal.rules;
+      FlatBoard board(*deal.flat, rules);
+      std::mt19937 random(seed);
+      std::vector<unsigned char> here(PackedSize(rules));
+      std::vector<Choice> moves;
+      std::vector<SolverAction> line;
+      board.LoadStart(table->position);
+      board.FollowForced(line);
+      PositionKey before{}, now = board.Key();
+      board.Pack(here.data());
+      Choice last;
+      int32_t count = 0;  // UndoCount of `last`
+      for (int n = 0; n < 300; ++n) {
+        board.Load(here.data());
+        board.ListMoves(moves);
+        if (moves.empty()) break;
+        for (const Choice& c : moves) {
+          const bool comes = board.ComesBack(c);
+          const bool undoes = n > 0 && board.Undoes(c, last.action, count);
+          line.clear();
+          board.Play(c, line);
+          const PositionKey key = board.Key();
+          EXPECT_TRUE(!comes || key == now) << name << " " << seed << ": " << Describe(c);
+          EXPECT_TRUE(!undoes || key == before) << name << " " << seed << ": " << Describe(c);
+          back += comes;
+          undone += undoes;
+        }
+        last = moves[random() % moves.size()];
+        line.clear();
+        board.Play(last, line);
+        count = board.UndoCount(last, line.size() > static_cast<size_t>(last.clicks) + 1);
+        before = now;
+        now = board.Key();
+        board.Pack(here.data());
+      }
+    }
+  }
+  EXPECT_GT(back, 0);
+  EXPECT_GT(undone, 0);
 }
 
 }  // namespace
