@@ -108,7 +108,7 @@ void CompileReturns(const FlatRules& flat, ReturnMemo& memo) {
 }
 
 bool ComesBackFrom(ReturnMemo& memo, const FlatRules& flat, const TableRules& rules,
-               const FlatPosition& base, const Choice& choice) {
+                   const FlatPosition& base, const Choice& choice) {
   memo.asked = true;
   uint64_t bit = 0;
   const int32_t k = memo.holds ? GoalOf(memo, flat, rules, base, choice, bit) : -1;

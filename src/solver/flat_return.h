@@ -60,7 +60,7 @@ inline bool FromGoal(const ReturnMemo& memo, const Choice& choice) {
 
 // Whether `choice`, from `base`, is known to lead straight back to `base`.
 bool ComesBackFrom(ReturnMemo& memo, const FlatRules& flat, const TableRules& rules,
-               const FlatPosition& base, const Choice& choice);
+                   const FlatPosition& base, const Choice& choice);
 
 // Notes what `choice`, played from `base`, led to (`child`, its forced
 // actions followed), where the memo may answer for it.

@@ -213,18 +213,21 @@ TEST(Solver, DepthFirstMakingChildrenLazilyWinsFreeCellDealsAlone) {
 // Where whole runs go home in suit but columns build across suits (Spider
 // in four and two suits), the play is mending runs between deals: two
 // strategies by stock phase search, and two more afresh late in a long
-// search, with only the depth-first lead beside them for proofs of loss. Where every build is a run that goes home
-// (Spider in one suit) or a simple stock is gone through again (Klondike),
-// none plays and the others all do: best first, two depth first, the one
-// on progress moves and, with a simple stock, the one clicking it a click
-// at a time.
+// search, with only the depth-first lead beside them for proofs of loss.
+// Where every build is a run that goes home (Spider in one suit) or a
+// simple stock is gone through again (Klondike), none plays and the others
+// all do: best first, two depth first, the one on progress moves and, with
+// a simple stock, the one clicking it a click at a time.
 TEST(Solver, TheStrategiesByStockPhaseSearchBesideTheLeadAloneWhereRunsAreMended) {
   auto library = testing::OpenLibrary(TARNIK_LIBRARY);
   struct Case {
     const char* game;
     int phased, others;
   } const cases[] = {
-      {"Spider", 4, 1}, {"Spider (Two Suits)", 4, 1}, {"Spider (One Suit)", 0, 4}, {"Klondike", 0, 5}};
+      {"Spider", 4, 1},
+      {"Spider (Two Suits)", 4, 1},
+      {"Spider (One Suit)", 0, 4},
+      {"Klondike", 0, 5}};
   for (const Case& c : cases) {
     const int index = testing::GameIndex(*library, c.game);
     ASSERT_GE(index, 0) << c.game;
