@@ -26,6 +26,7 @@ FlatBoard::FlatBoard(const FlatRules& flat, const TableRules& rules, const DeadE
   }
   columnPiles_ = tableauPiles_ & ~cellPiles_;
   CompileReturns(flat, returns_);
+  MakeOneTermTables();
   // The memo keeps the piles whose term stands for all their cards, where
   // the goal piles' tops fit one word.
   if (flat.goalCount <= kMemoGoals)
@@ -37,6 +38,34 @@ FlatBoard::FlatBoard(const FlatRules& flat, const TableRules& rules, const DeadE
   ownDead_ = std::make_unique<DeadEndRules>();
   CompileBoardDeadEnds(flat, rules, *ownDead_);
   dead_ = ownDead_.get();
+}
+
+// Gives each class of piles that hold one card at most (and whose term is
+// their digest) a table of terms, filled as Key meets their cards.
+void FlatBoard::MakeOneTermTables() {
+  int32_t tables = 0;
+  int32_t tableOf[kMaxPiles];
+  std::fill(tableOf, tableOf + kMaxPiles, -1);
+  for (int32_t p = 0; p < flat_->pileCount; ++p) {
+    if (flat_->piles[p].sizeLimit != 1 || InCycle(rules_, p) || rules_.topOnly[p]) continue;
+    int32_t& t = tableOf[rules_.classOf[p]];
+    if (t < 0) t = tables++;
+    oneTermTable_[p] = t;
+    oneTermPiles_ |= uint64_t{1} << p;
+  }
+  oneTerms_.assign(static_cast<size_t>(tables) * 257, PositionKey{});
+}
+
+// The term of pile `p` of `pos` in the key: from its class's table for a
+// pile that holds one card at most (a deal might put more there).
+[[gnu::always_inline]] inline PositionKey FlatBoard::TermOf(const FlatPosition& pos, int32_t p) {
+  if ((oneTermPiles_ >> p & 1) && pos.count[p] <= 1) {
+    const int32_t at = oneTermTable_[p] * 257 + (pos.Empty(p) ? 0 : 1 + pos.Top(p));
+    PositionKey& t = oneTerms_[static_cast<size_t>(at)];
+    if (t.a == 0 && t.b == 0) t = PileTerm(PileKeyOf(pos, p), rules_.classOf[p]);
+    return t;
+  }
+  return PileTerm(PileKeyOf(pos, p), rules_.classOf[p]);
 }
 
 // Whether every card pile `p` lifts with the card below it may go home
@@ -231,7 +260,7 @@ PositionKey FlatBoard::Key() {
   for (uint64_t m = changed; m; m &= m - 1) {
     const int32_t p = std::countr_zero(m);
     RemoveTerm(sum, baseTerms_[p]);
-    currentTerms_[p] = PileTerm(PileKeyOf(current_, p), rules_.classOf[p]);
+    currentTerms_[p] = TermOf(current_, p);
     AddTerm(sum, currentTerms_[p]);
   }
   keyedPiles_ = changed;

@@ -55,11 +55,14 @@ class FlatBoard : public Board {
     return sizeof(*this) + kRecent * sizeof(Recent) +
            (worthMemo_ ? kWorthMemos * static_cast<int64_t>(sizeof(WorthMemo)) : 0) +
            static_cast<int64_t>(pileDistanceMade_.size() * (53 * sizeof(DistanceRow) + 8)) +
+           static_cast<int64_t>(oneTerms_.capacity() * sizeof(PositionKey)) +
            static_cast<int64_t>(turns_.at.capacity() * (sizeof(FlatPosition) + sizeof(uint32_t)));
   }
 
  private:
   PositionKey PileKeyOf(const FlatPosition& pos, int32_t p) const;
+  PositionKey TermOf(const FlatPosition& pos, int32_t p);
+  void MakeOneTermTables();
   void Based(const unsigned char* packed, bool anyDown);
   bool Tableau(int32_t p) const;
   // For each card, the cards its goal pile needs home first, where the
@@ -146,6 +149,13 @@ class FlatBoard : public Board {
   void Remember(const unsigned char* packed, int32_t size);
   const Recent* Recall(const unsigned char* packed, int32_t size) const;
   std::unique_ptr<Recent[]> recent_;
+  // The terms of the piles that hold one card at most (free cells), one
+  // table of 257 for each of their classes (empty, then by card byte),
+  // made as the cards come (a zero entry: not made yet): such a pile's
+  // term is then a look-up instead of a digest.
+  uint64_t oneTermPiles_ = 0;
+  int32_t oneTermTable_[kMaxPiles] = {};
+  std::vector<PositionKey> oneTerms_;
   int32_t nextRecent_ = 0;
   // What Key and Estimate made for current_ since it last changed: the
   // terms and worths of the piles they worked out again.
