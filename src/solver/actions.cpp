@@ -7,6 +7,7 @@
 #include "engine/play/pairing.h"
 #include "engine/play/stock.h"
 #include "engine/rules/legality.h"
+#include "engine/table/layout.h"
 #include "solver/reach.h"
 #include "solver/safe_home.h"
 
@@ -225,7 +226,7 @@ void ListChoices(Game& game, const TableRules& rules, std::vector<Choice>& out,
   }
 }
 
-void ApplyAction(Game& game, const SolverAction& action) {
+void ApplyAction(Game& game, const SolverAction& action, uint32_t anyFlags) {
   Pile& p = game.PileTable[action.pile];
   if (action.kind == SolverAction::Kind::Drag) {
     Card* pressed = CardAt(p, action.card);
@@ -235,8 +236,8 @@ void ApplyAction(Game& game, const SolverAction& action) {
     game.DragSource = &p;
     LiftCards(game, p, *grab);
     DropOnPile(game, dest);
-    AutoFill(game);
-    AutoRuns(game);
+    if (anyFlags & (PileFlags::AutoFillSource | PileFlags::FillFromColumn)) AutoFill(game);
+    if (anyFlags & (PileFlags::AutoSuite | PileFlags::AutoStraight)) AutoRuns(game);
     if (game.prefs.AutoToggle) AutoPlayAll(game);
     return;
   }
@@ -253,6 +254,12 @@ void ApplyAction(Game& game, const SolverAction& action) {
   } else {
     FlipTopCard(game, p);
   }
+}
+
+uint32_t AnyPileFlags(Game& game) {
+  uint32_t flags = 0;
+  for (const Pile* p = FirstPile(game.PileTable); p; p = p->Next) flags |= p->Flags;
+  return flags;
 }
 
 bool ApplyForcedAction(Game& game, const TableRules& rules, SolverAction& done) {

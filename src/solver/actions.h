@@ -5,6 +5,7 @@
 // card home that no other card needs).
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "solver/solver.h"
@@ -32,8 +33,12 @@ void ListChoices(Game& game, const TableRules& rules, std::vector<Choice>& out,
 // The click on the stock that ListChoices counts.
 SolverAction StockClickAction(const TableRules& rules);
 // Carries out an action the way a press (and release) on the table does,
-// without the glide, which changes nothing but the picture.
-void ApplyAction(Game& game, const SolverAction& action);
+// without the glide, which changes nothing but the picture. `anyFlags`,
+// every pile's flags together where the caller knows them (AnyPileFlags),
+// lets a drag pass over the automatic fills and runs no pile asks for.
+void ApplyAction(Game& game, const SolverAction& action, uint32_t anyFlags = ~0u);
+// Every pile's flags together, for ApplyAction.
+uint32_t AnyPileFlags(Game& game);
 // Finds and carries out one forced action; false when none is left.
 bool ApplyForcedAction(Game& game, const TableRules& rules, SolverAction& done);
 

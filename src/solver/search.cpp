@@ -450,7 +450,8 @@ class Portfolio {
     const bool laidOut = !game_;  // a game laid out now stands at the start
     Game& game = EngineGame();
     if (!laidOut) LoadPosition(game, *start_position_);
-    for (const SolverAction& a : line) ApplyAction(game, a);
+    const uint32_t anyFlags = AnyPileFlags(game);
+    for (const SolverAction& a : line) ApplyAction(game, a, anyFlags);
     return IsWon(game, *rules_);
   }
 
