@@ -135,7 +135,9 @@ class FlatBoard : public Board {
   // loads it at once; depth first next loads the best child it packed)
   // takes these instead of digesting and weighing every pile again.
   struct Recent {
-    int32_t size = 0;  // the packed bytes; 0: no position
+    // The packed bytes; 0: no position, and nothing else of it is read
+    // (so a new one sets this alone).
+    int32_t size = 0;
     unsigned char packed[kMaxPiles + kMaxCards + 1];
     PositionKey terms[kMaxPiles];
     PositionKey sum;

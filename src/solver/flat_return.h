@@ -30,14 +30,16 @@ struct ReturnMemo {
   // What was learnt for one set of cards on the goal piles: a search goes
   // back and forth between a few of them.
   struct Entry {
-    // The goal piles' counts and cards that the answers hold for.
+    // The goal piles' counts and cards that the answers hold for; -1: no
+    // entry yet, and nothing else of it is read (starting one sets all it
+    // reads, so a new memo is not cleared).
     int32_t size = -1;
-    uint8_t goals[kMaxPiles + kMaxCards] = {};
+    uint8_t goals[kMaxPiles + kMaxCards];
     // For each goal pile (in goal order), bit 2c (2c + 1 where the pile
     // was empty): its top card taken off onto a pile of class c was
     // played (`known`) and came straight back (`back`).
-    uint64_t known[kMaxPiles] = {};
-    uint64_t back[kMaxPiles] = {};
+    uint64_t known[kMaxPiles];
+    uint64_t back[kMaxPiles];
   };
   static constexpr int32_t kEntries = 8;
   Entry entries[kEntries];

@@ -35,9 +35,11 @@ std::unique_ptr<Game> TakeQuietGame() {
   std::unique_ptr<Game> game = std::move(spareGame);
   // Quiet services record nothing, so only the table and the history's
   // counts can differ from a fresh game's. The fresh table to copy is made
-  // once a thread, not cleared and built again for every search.
-  thread_local const std::unique_ptr<const Table> fresh = std::make_unique<Table>();
-  static_cast<Table&>(*game) = *fresh;
+  // once a thread, not cleared and built again for every search. The
+  // library is left as it was: a quiet game's users never read it (the
+  // search only lays a table out; DealTable sets the library it deals from).
+  thread_local const std::unique_ptr<const TableState> fresh = std::make_unique<TableState>();
+  static_cast<TableState&>(*game) = *fresh;
   game->display = &silentDisplay;
   game->history.UndoPosition = game->history.PositionCount = 0;
   game->history.SnapshotPosition = 1;

@@ -25,8 +25,8 @@ class QuietServices : public PlayServices {
 // A fresh game on the heap (the record is large) that plays silently.
 std::unique_ptr<Game> NewQuietGame();
 
-// A quiet game for one search: this thread's spare one with its table set
-// back to a fresh game's, or a new one. A game's record is nearly a
+// A quiet game for one search: this thread's spare one with its table but
+// the library set back to a fresh game's, or a new one. A game's record is nearly a
 // megabyte, mostly the history and the log that a quiet game never
 // writes: making one cost a short search a fifth of its time.
 std::unique_ptr<Game> TakeQuietGame();

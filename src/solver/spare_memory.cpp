@@ -47,12 +47,16 @@ void GiveBlock(Block block) {
     spares.blocks.push_back(std::move(block));
 }
 
+// Looks from the last table given back, which is mostly of the size asked
+// (a search gives back the tables of its key sets, the next takes as many
+// again), and fills the hole with the last: the spares can be hundreds.
 void* TakeTable(size_t bytes) {
-  for (size_t i = 0; i < spares.tables.size(); ++i) {
+  for (size_t i = spares.tables.size(); i-- > 0;) {
     if (spares.tables[i].bytes != bytes) continue;
     void* at = spares.tables[i].at;
     spares.tableBytes -= bytes;
-    spares.tables.erase(spares.tables.begin() + static_cast<std::ptrdiff_t>(i));
+    spares.tables[i] = spares.tables.back();
+    spares.tables.pop_back();
     std::memset(at, 0, bytes);
     return at;
   }

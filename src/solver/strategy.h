@@ -196,6 +196,7 @@ class Strategy {
   bool TryNextMove(int32_t& worth);
   int32_t BestLeft() const;
   void PopFrame();
+  unsigned char* TopFrameBytes();
   void OrderMoves();
   void StartKeysOnly();
   State StepKeysOnly(int64_t count);

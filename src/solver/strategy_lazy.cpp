@@ -35,7 +35,7 @@ Strategy::State Strategy::StepLazy(int64_t count) {
   for (int64_t made = 0; made < count;) {
     if (frames_.empty()) return State::Exhausted;
     if (!topLoaded_) {
-      board_->Load(frameBytes_.data() + frameBytes_.size() - static_cast<size_t>(packedSize_));
+      board_->Load(TopFrameBytes());
       topLoaded_ = true;
     }
     int32_t worth = kSpent, clicks = 0;
@@ -108,14 +108,21 @@ void Strategy::PushFrame(int32_t clicks, int32_t estimate) {
                      static_cast<int16_t>(clicks)});
   for (size_t k = static_cast<size_t>(clicks); k < line_.size(); ++k)
     pathActions_.push_back(Compact(line_[k]));
-  const size_t at = frameBytes_.size();
-  frameBytes_.resize(at + static_cast<size_t>(packedSize_));
-  board_->Pack(frameBytes_.data() + at);
-  board_->LoadCurrent(frameBytes_.data() + at);
+  // The bytes of frame i lie at i packed sizes; the list keeps the most it
+  // held, so that going down again needs no call to grow it.
+  const size_t end = frames_.size() * static_cast<size_t>(packedSize_);
+  if (frameBytes_.size() < end) frameBytes_.resize(end);
+  board_->Pack(TopFrameBytes());
+  board_->LoadCurrent(TopFrameBytes());
   topLoaded_ = true;
   ++expanded_;
   board_->ListMoves(choices_);
   OrderMoves();
+}
+
+// The packed position of the top frame.
+unsigned char* Strategy::TopFrameBytes() {
+  return frameBytes_.data() + (frames_.size() - 1) * static_cast<size_t>(packedSize_);
 }
 
 // Lets the top frame go, its moves, actions and bytes with it.
@@ -124,7 +131,6 @@ void Strategy::PopFrame() {
   lazyMoves_.resize(static_cast<size_t>(f.firstMove));
   lazyWorth_.resize(static_cast<size_t>(f.firstMove));
   pathActions_.resize(static_cast<size_t>(f.firstAction));
-  frameBytes_.resize(frameBytes_.size() - static_cast<size_t>(packedSize_));
   frames_.pop_back();
   topLoaded_ = false;
 }
@@ -136,7 +142,7 @@ void Strategy::PopFrame() {
 // most, sorted by insertion.
 void Strategy::OrderMoves() {
   const size_t n = choices_.size();
-  ranks_.resize(n);
+  if (ranks_.size() < n) ranks_.resize(n);  // a scratch list that only grows
   uint64_t* order = ranks_.data();
   for (size_t k = 0; k < n; ++k) {
     const auto rank = static_cast<uint32_t>(board_->MoveRank(choices_[k])) ^ 0x80000000u;
@@ -145,8 +151,12 @@ void Strategy::OrderMoves() {
     for (; j > 0 && order[j - 1] > word; --j) order[j] = order[j - 1];
     order[j] = word;
   }
-  for (size_t k = 0; k < n; ++k) lazyMoves_.push_back(choices_[static_cast<uint32_t>(order[k])]);
-  lazyWorth_.resize(lazyMoves_.size(), kSpent);
+  // Appended one by one: a resize to a value is a call that costs more
+  // than the few moves it appends.
+  for (size_t k = 0; k < n; ++k) {
+    lazyMoves_.push_back(choices_[static_cast<uint32_t>(order[k])]);
+    lazyWorth_.push_back(kSpent);
+  }
 }
 
 }  // namespace tarnik::solver

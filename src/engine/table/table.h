@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <type_traits>
 
 #include "engine/cards/cards.h"
 #include "engine/library/library.h"
@@ -25,9 +26,9 @@ struct ClientSize {
   int32_t Height = 526;
 };
 
-struct Table {
-  Library library;
-
+// Everything on the table but the library: plain memory, so that a fresh
+// state is set with one copy (a library holds the names of every game).
+struct TableState {
   // The game in play.
   int32_t CurrentGame = 0;
   uint32_t CurrentFlags = 0;
@@ -75,6 +76,12 @@ struct Table {
 
  private:
   static inline NullDisplay silentDisplay;
+};
+
+static_assert(std::is_trivially_copyable_v<TableState>, "a table's state copies as memory");
+
+struct Table : TableState {
+  Library library;
 };
 
 }  // namespace tarnik
