@@ -14,7 +14,10 @@
 namespace tarnik::solver {
 
 FlatBoard::FlatBoard(const FlatRules& flat, const TableRules& rules, const DeadEndRules* dead)
-    : flat_(&flat), rules_(rules), dead_(dead), recent_(std::make_unique_for_overwrite<Recent[]>(kRecent)) {
+    : flat_(&flat),
+      rules_(rules),
+      dead_(dead),
+      recent_(std::make_unique_for_overwrite<Recent[]>(kRecent)) {
   for (int32_t p = 0; p < flat.pileCount; ++p) {
     const uint64_t bit = uint64_t{1} << p;
     const bool stock = flat.piles[p].Has(PileFlags::ManualFillSource);

@@ -26,9 +26,9 @@ class QuietServices : public PlayServices {
 std::unique_ptr<Game> NewQuietGame();
 
 // A quiet game for one search: this thread's spare one with its table but
-// the library set back to a fresh game's, or a new one. A game's record is nearly a
-// megabyte, mostly the history and the log that a quiet game never
-// writes: making one cost a short search a fifth of its time.
+// the library set back to a fresh game's, or a new one. A game's record is
+// nearly a megabyte, mostly the history and the log that a quiet game
+// never writes: making one cost a short search a fifth of its time.
 std::unique_ptr<Game> TakeQuietGame();
 // Keeps `game` (taken with TakeQuietGame) for this thread's next search.
 void GiveQuietGame(std::unique_ptr<Game> game);
