@@ -50,7 +50,7 @@ void FlatBoard::MakeOneTermTables() {
   int32_t tableOf[kMaxPiles];
   std::fill(tableOf, tableOf + kMaxPiles, -1);
   for (int32_t p = 0; p < flat_->pileCount; ++p) {
-    if (flat_->piles[p].sizeLimit != 1 || InCycle(rules_, p) || rules_.topOnly[p]) continue;
+    if (!(cellPiles_ >> p & 1) || InCycle(rules_, p) || rules_.topOnly[p]) continue;
     int32_t& t = tableOf[rules_.classOf[p]];
     if (t < 0) t = tables++;
     oneTermTable_[p] = t;
@@ -227,7 +227,7 @@ void FlatBoard::Play(const Choice& choice, std::vector<SolverAction>& line) {
     ApplyListedAction(*flat_, current_, choice.action);
   }
   FollowForced(line);
-  if (returns_.asked && FromGoal(returns_, choice))
+  if (returns_.asked && FromGoal(returns_, *flat_, choice))
     NoteReturn(returns_, *flat_, rules_, base_, current_, choice);
 }
 

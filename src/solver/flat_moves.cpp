@@ -554,6 +554,11 @@ void ListStockTurn(const FlatRules& flat, const TableRules& rules, const FlatPos
   if (known.of != &flat) ReadStockTurnRules(flat, rules, known);
   const bool dealsOne = known.dealsOne, stockTakes = known.stockTakes;
   const bool wasteTakes = known.wasteTakes, topOnly = known.topOnly;
+  // What pile `q` of the table the clicks made takes, and its fit, set anew.
+  const auto renew = [&](int32_t q) {
+    targets.Set(q, Droppable(flat, scratch, q));
+    targets.Refit(flat, scratch, q);
+  };
   // One turn of the stock ends where it began, or when a click does nothing.
   for (int32_t k = 1; k <= 2 * rules.deckSize + 2; ++k) {
     const int32_t s = scratch.count[stock], w = scratch.count[waste], r = scratch.redealsLeft;
@@ -569,14 +574,8 @@ void ListStockTurn(const FlatRules& flat, const TableRules& rules, const FlatPos
       break;
     if (scratch.Empty(waste) || !IsUp(scratch.Top(waste))) continue;
     listing.clear();
-    if (stockTakes) {
-      targets.Set(stock, Droppable(flat, scratch, stock));
-      targets.Refit(flat, scratch, stock);
-    }
-    if (wasteTakes) {
-      targets.Set(waste, Droppable(flat, scratch, waste));
-      targets.Refit(flat, scratch, waste);
-    }
+    if (stockTakes) renew(stock);
+    if (wasteTakes) renew(waste);
     if (topOnly && !(targets.Taking(CardValue(scratch.Top(waste))) & ~(uint64_t{1} << waste)))
       continue;  // no pile takes the waste's one group
     targets.freeCells = FlatFreeCells(flat, scratch);

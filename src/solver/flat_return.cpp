@@ -90,10 +90,9 @@ bool Same(const FlatPosition& a, const FlatPosition& b) {
 
 }  // namespace
 
-// Reads whether the memo holds; where it does, marks the goal piles.
+// Reads whether the memo holds.
 void CompileReturns(const FlatRules& flat, ReturnMemo& memo) {
   memo.holds = false;
-  memo.goalPiles = 0;
   constexpr uint32_t kAfterDrop = PileFlags::AutoFillSource | PileFlags::AutoFillDest |
                                   PileFlags::AutoStraight | PileFlags::AutoSuite |
                                   PileFlags::SortAscending | PileFlags::SortDescending |
@@ -102,8 +101,6 @@ void CompileReturns(const FlatRules& flat, ReturnMemo& memo) {
   if (flat.autoPlay || flat.sorts || (flat.anyFlags & kAfterDrop)) return;
   for (int32_t p = 0; p < flat.pileCount; ++p)
     if (flat.piles[p].overlaid || flat.piles[p].covererCount > 0) return;
-  for (int32_t k = 0; k < flat.goalCount; ++k)
-    if (flat.goals[k] < 64) memo.goalPiles |= uint64_t{1} << flat.goals[k];
   memo.holds = flat.goalCount > 0;
 }
 

@@ -18,7 +18,6 @@ namespace tarnik::solver {
 
 struct ReturnMemo {
   bool holds = false;  // the rules allow the memo (see CompileReturns)
-  uint64_t goalPiles = 0;  // bit p: pile p is a goal pile, where the memo holds
   bool read = false;   // the entry for the position to expand is `at`
   // Whether a move of the position to expand was asked about: only then
   // are the moves played noted (a strategy that never asks pays nothing).
@@ -53,11 +52,11 @@ struct ReturnMemo {
 // what a forced action reads of the table is the piles' own rules.
 void CompileReturns(const FlatRules& flat, ReturnMemo& memo);
 
-// Whether the memo may answer for `choice` at all: a drag from a goal
-// pile. Inline: every move asks it.
-inline bool FromGoal(const ReturnMemo& memo, const Choice& choice) {
+// Whether the memo may answer for `choice` at all: it holds, and the move
+// is from a goal pile. Inline: every move asks it.
+inline bool FromGoal(const ReturnMemo& memo, const FlatRules& flat, const Choice& choice) {
   const int32_t p = choice.action.pile;
-  return p >= 0 && p < 64 && (memo.goalPiles >> p & 1) != 0;
+  return memo.holds && p >= 0 && p < 64 && (flat.goalPiles >> p & 1) != 0;
 }
 
 // Whether `choice`, from `base`, is known to lead straight back to `base`.

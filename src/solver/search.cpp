@@ -282,7 +282,8 @@ class Portfolio {
             }
           }
           if (OutOfBudget()) return Finish(Verdict::Unknown, nullptr);
-          // Sent to sit the rest out (GoAlone), it is freed: `s` is gone.
+          // Let go while the budget was looked at (GoAlone, Afresh, or
+          // memory short), it is freed: `s` is gone.
           if (letGo_[i]) break;
           if (s.Expanded() >= most_[i]) {
             LetGo(i);
