@@ -94,9 +94,9 @@ constexpr int32_t kShake = 10;
 // them or late by one that wanders less, and which one varies from deal to
 // deal; so each takes turns of its own length, and the quick, lazy, shaken
 // and progress ones are let go once they have searched some positions
-// without a win. The first lazy one searches alone first: it wins most
-// deals within a few hundred positions, each cheaper than a best first's
-// (a best first weighs every child). The turns and counts were chosen on
+// without a win. The first lazy one searches alone first (see
+// kAloneMost): it wins most deals within a few hundred positions, each
+// cheaper than a best first's (a best first weighs every child). The turns and counts were chosen on
 // each strategy's positions to a win searching alone (FreeCell seeds
 // 1-2000), weighing each position by its strategy's time, and checked on
 // seeds 2001-3000, FreeCell (Two Cells) and Baker's Game (docs/solver.md,
@@ -117,8 +117,24 @@ constexpr Share kLeadShare{64, kNever};  // depth first minding disorder
 constexpr Share kBuildsShare{256, kNever};  // depth first minding builds only
 constexpr Share kProgressShare{128, 800};
 constexpr Share kShakenShare{128, 600};
-constexpr Share kLazyShares[] = {{64, 600}, {256, 1200}};  // minding blockers, disorder
-constexpr int64_t kFirstAlone = 384;  // positions the first lazy one searches alone first
+// Minding blockers, disorder, blockers shaken (kLazyShake).
+constexpr Share kLazyShares[] = {{64, 600}, {256, 1200}, {64, 600}};
+// The first lazy strategy, then the shaken one, search alone first, each
+// while it brings cards home: until it has expanded its stall count of
+// positions without a card home beyond its best, kAloneMost at most. A
+// lazy strategy that wins goes nearly straight down (seeds 1-1000 alone:
+// 528 of its wins expanded fewer than 25 positions off the winning path),
+// and one that wanders long seldom wins soon; a second way down, its
+// estimate shaken by up to 40 points, wins many of the deals the first
+// misses. FreeCell seeds 1-8000 at 100,000 positions (docs/solver.md,
+// "FreeCell's heavy deals"): 3,161,417 positions expanded with the first
+// alone for 384; 3,021,356 alone while it brings cards home; 3,016,871
+// with the shaken one after it.
+constexpr int64_t kAloneMost = 1024;
+constexpr int64_t kFirstStall = 240;
+constexpr int64_t kShakenStall = 128;
+constexpr int32_t kLazyShake = 40;
+constexpr int64_t kAloneStep = 16;  // expansions between looks at the cards home
 
 // Searches are heavy-tailed: one way of searching wins a deal at once where
 // another wanders for long, and which one varies from deal to deal. So
@@ -185,13 +201,14 @@ class Portfolio {
     // kQuickShare), the first minding, beside builds, the cards that lie
     // above cards needed sooner and the free cells (kBlockerEstimate).
     if (freeCells) {
-      const int32_t disorders[] = {kBlockerEstimate, kDefaultDisorder};
-      for (size_t k = 0; k < 2; ++k) {
+      const int32_t disorders[] = {kBlockerEstimate, kDefaultDisorder, kBlockerEstimate};
+      for (size_t k = 0; k < 3; ++k) {
         StrategyKind lazy{true, true, disorders[k]};
         lazy.lazy = true;
+        lazy.shake = k == 2 ? kLazyShake : 0;
         Add(lazy, kLazyShares[k]);
       }
-      firstAlone_ = strategies_.size() - 2;
+      firstAlone_ = strategies_.size() - 3;
     }
     // Best first by stock phase with the estimate by runs, on progress
     // moves and the moves that enable them.
@@ -311,16 +328,33 @@ class Portfolio {
     return true;
   }
 
-  // The first lazy strategy searches alone for kFirstAlone positions: an
-  // answer when it wins, proves the deal lost (it keeps its own set and
-  // tries every move) or the budget runs out, else none.
+  // The first lazy strategy, then the shaken one, search alone while they
+  // bring cards home (see kAloneMost): an answer when one wins, proves the
+  // deal lost (it keeps its own set and tries every move) or the budget
+  // runs out, else none.
   std::optional<SolveResult> FirstAlone() {
-    for (int64_t spent = 0; spent < kFirstAlone && !letGo_[firstAlone_]; spent += kSlice) {
-      Strategy& s = Built(firstAlone_);
-      const Strategy::State state = s.Step(std::min(kSlice, kFirstAlone - spent));
+    if (auto answer = Alone(firstAlone_, kFirstStall)) return answer;
+    return Alone(firstAlone_ + 2, kShakenStall);
+  }
+
+  // Strategy `i` searches alone until it has expanded `stall` positions
+  // without a card home beyond its best, or kAloneMost in all; as
+  // FirstAlone.
+  std::optional<SolveResult> Alone(size_t i, int64_t stall) {
+    int64_t gained = 0;  // positions expanded when it last brought a card home
+    int32_t best = -1;
+    for (int64_t spent = 0; spent < kAloneMost && !letGo_[i]; spent += kAloneStep) {
+      Strategy& s = Built(i);
+      if (s.BestScore() > best) {
+        best = s.BestScore();
+        gained = spent;
+      }
+      if (spent - gained >= stall) break;
+      const Strategy::State state = s.Step(kAloneStep);
       if (state == Strategy::State::Won) return Finish(Verdict::Won, &s);
       if (state == Strategy::State::Exhausted) return Finish(Verdict::Lost, nullptr);
-      if (OutOfBudget()) return Finish(Verdict::Unknown, nullptr);
+      if ((spent + kAloneStep) % kSlice == 0 && OutOfBudget())
+        return Finish(Verdict::Unknown, nullptr);
     }
     return std::nullopt;
   }

@@ -57,9 +57,10 @@ struct StrategyKind {
   // per position a strategy that keeps every position takes, so that a
   // proof of loss reaches several times as many positions.
   bool keysOnly = false;
-  // Keys only: up to this many points of estimate (less one) added to each
-  // child, drawn from its key, so that moves of nearly equal estimate are
-  // tried in an order of their own rather than the other strategies'.
+  // Keys only (lazy or not): up to this many points of estimate (less one)
+  // added to each child, drawn from its key (ShakeOf), so that moves of
+  // nearly equal estimate are tried in an order of their own rather than
+  // the other strategies'.
   int32_t shake = 0;
   // Keys only: depth first making a position's children one at a time, in
   // the order of Board::MoveRank, going down at once into the first new
@@ -72,6 +73,10 @@ struct StrategyKind {
   // Whether it tries every move (see progressOnly).
   bool Complete() const { return !progressOnly; }
 };
+
+// The points of estimate StrategyKind::shake adds to the position whose
+// key is `key`: 0 to shake - 1.
+int32_t ShakeOf(const PositionKey& key, int32_t shake);
 
 class Strategy {
  public:

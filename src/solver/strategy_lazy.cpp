@@ -2,10 +2,11 @@
 // moves are listed and ranked (Board::MoveRank) when it is entered, then
 // played one at a time; the first that leads to a new position (not
 // entered before, nor a dead end) better than its parent by the estimate
-// is gone down into at once. The new children no better wait, with their
-// estimates, until every move has been played once; then the best waiting
-// is played again and gone down into, and so on. The stack holds each
-// position on the path with its moves, and the winning line is that path.
+// is gone down into at once (estimates shaken by StrategyKind::shake, if
+// any). The new children no better wait, with their estimates, until every
+// move has been played once; then the best waiting is played again and gone
+// down into, and so on. The stack holds each position on the path with its
+// moves, and the winning line is that path.
 #include <algorithm>
 #include <climits>
 
@@ -74,14 +75,15 @@ bool Strategy::TryNextMove(int32_t& worth) {
   const auto k = static_cast<size_t>(top.nextMove++);
   lazyWorth_[k] = kSpent;
   if (!PlayIfTaken(lazyMoves_[k])) return false;
-  if (!seen_.Insert(board_->Key()) || board_->DeadEnd()) return false;
+  const PositionKey key = board_->Key();
+  if (!seen_.Insert(key) || board_->DeadEnd()) return false;
   ++entered_;
   bestScore_ = std::max(bestScore_, board_->Score());
   if (board_->Won()) {
     WinAlong(frames_);
     return false;
   }
-  worth = board_->Estimate(kind_.disorder);
+  worth = board_->Estimate(kind_.disorder) + ShakeOf(key, kind_.shake);
   if (worth > top.estimate) return true;
   lazyWorth_[k] = worth;
   return false;

@@ -18,6 +18,8 @@ namespace {
 // 7777, 1,511,993 and 1,446,848; with 99, 1,536,244 and 1,077,447).
 constexpr uint64_t kShakeSeed = 99;
 
+}  // namespace
+
 // The points of estimate StrategyKind::shake adds to a position: 0 to
 // shake - 1, from the high bits of its key mixed by a multiplication.
 int32_t ShakeOf(const PositionKey& key, int32_t shake) {
@@ -25,8 +27,6 @@ int32_t ShakeOf(const PositionKey& key, int32_t shake) {
   const uint64_t mixed = (key.a ^ kShakeSeed) * 0x9E3779B97F4A7C15ull;
   return static_cast<int32_t>((mixed >> 40) % static_cast<uint64_t>(shake));
 }
-
-}  // namespace
 
 // Enters the start, its forced actions in line_, and puts it on the stack.
 void Strategy::StartKeysOnly() {
