@@ -133,6 +133,18 @@ constexpr Share kLazyShares[] = {{64, 600}, {256, 1200}, {64, 600}};
 constexpr int64_t kAloneMost = 1024;
 constexpr int64_t kFirstStall = 240;
 constexpr int64_t kShakenStall = 128;
+// While fewer cards than one in kFewHome of the deck are home, each
+// lazy strategy searching alone is let go sooner, after kFirstFewStall
+// and kShakenFewStall positions without a card home beyond its best: one
+// that wanders at a few cards home seldom wins soon (seeds 1-8000 alone:
+// of the first's searches past 128 positions with fewer than four cards
+// home, one in five won), and the strategies after it win such deals
+// cheaper. FreeCell seeds 1-8000 at 100,000 positions (docs/solver.md,
+// "FreeCell's heavy deals, second round"): 3,016,871 positions without,
+// 2,964,450 with.
+constexpr int32_t kFewHome = 13;
+constexpr int64_t kFirstFewStall = 96;
+constexpr int64_t kShakenFewStall = 48;
 constexpr int32_t kLazyShake = 40;
 constexpr int64_t kAloneStep = 16;  // expansions between looks at the cards home
 
@@ -333,14 +345,15 @@ class Portfolio {
   // deal lost (it keeps its own set and tries every move) or the budget
   // runs out, else none.
   std::optional<SolveResult> FirstAlone() {
-    if (auto answer = Alone(firstAlone_, kFirstStall)) return answer;
-    return Alone(firstAlone_ + 2, kShakenStall);
+    if (auto answer = Alone(firstAlone_, kFirstStall, kFirstFewStall)) return answer;
+    return Alone(firstAlone_ + 2, kShakenStall, kShakenFewStall);
   }
 
   // Strategy `i` searches alone until it has expanded `stall` positions
-  // without a card home beyond its best, or kAloneMost in all; as
-  // FirstAlone.
-  std::optional<SolveResult> Alone(size_t i, int64_t stall) {
+  // without a card home beyond its best (`fewStall` while few are home, see
+  // kFewHome), or kAloneMost in all; as FirstAlone.
+  std::optional<SolveResult> Alone(size_t i, int64_t stall, int64_t fewStall) {
+    const int32_t few = deckSize_ / kFewHome;
     int64_t gained = 0;  // positions expanded when it last brought a card home
     int32_t best = -1;
     for (int64_t spent = 0; spent < kAloneMost && !letGo_[i]; spent += kAloneStep) {
@@ -349,7 +362,7 @@ class Portfolio {
         best = s.BestScore();
         gained = spent;
       }
-      if (spent - gained >= stall) break;
+      if (spent - gained >= (best < few ? fewStall : stall)) break;
       const Strategy::State state = s.Step(kAloneStep);
       if (state == Strategy::State::Won) return Finish(Verdict::Won, &s);
       if (state == Strategy::State::Exhausted) return Finish(Verdict::Lost, nullptr);
