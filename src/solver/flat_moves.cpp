@@ -42,6 +42,7 @@ void MarkDroppable(const FlatRules& flat, const FlatPosition& pos, DropTargets& 
   out.freeCells = FlatFreeCells(flat, pos);
   for (int32_t q = 0; q < flat.pileCount; ++q) out.Add(q, Droppable(flat, pos, q));
   out.Fit(flat, pos);
+  out.taken = flat.pressedPiles ? out.Taken(flat.pileCount) : ~CardMask{0};
 }
 
 // The key of pile `q`'s top in KeptTargets::top.
@@ -72,6 +73,7 @@ DropTargets& MarkKept(const FlatRules& flat, const FlatPosition& pos, KeptTarget
   }
   t.freeCells = FlatFreeCells(flat, pos);
   t.Fit(flat, pos);
+  t.taken = flat.pressedPiles ? t.Taken(flat.pileCount) : ~CardMask{0};
   return t;
 }
 
@@ -138,6 +140,9 @@ void ListDragsFrom(const FlatRules& flat, const TableRules& rules, const FlatPos
       if (single) continue;
       break;
     }
+    // Where every face-up card is pressed on its own, a card no pile takes
+    // lists nothing: it is passed over before the group's set-up.
+    if (kPressed && !InMask(targets.taken, CardValue(pos.At(i, c)))) continue;
     const int32_t g = kPressed ? c : FlatTakeable(flat, pos, i, c);
     if (g < 0 || g == last || !IsUp(pos.At(i, g))) {
       if (g >= 0 && g != c) break;
@@ -153,8 +158,7 @@ void ListDragsFrom(const FlatRules& flat, const TableRules& rules, const FlatPos
 // pressed card apart (most columns of games that move any face-up card).
 void ListFlatDrags(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                    const DropTargets& targets, int32_t i, std::vector<SolverAction>& out) {
-  const FlatPile& f = flat.piles[i];
-  if (f.take == FlatTake::Pressed && !f.Has(PileFlags::BeforeTake | PileFlags::RemoveAnyCard))
+  if (flat.pressedPiles >> i & 1)
     ListDragsFrom<true>(flat, rules, pos, targets, i, out);
   else
     ListDragsFrom<false>(flat, rules, pos, targets, i, out);
@@ -554,6 +558,7 @@ void ListStockTurn(const FlatRules& flat, const TableRules& rules, const FlatPos
   if (known.of != &flat) ReadStockTurnRules(flat, rules, known);
   const bool dealsOne = known.dealsOne, stockTakes = known.stockTakes;
   const bool wasteTakes = known.wasteTakes, topOnly = known.topOnly;
+  targets.taken = ~CardMask{0};  // the clicks change what the stock and the waste take
   // What pile `q` of the table the clicks made takes, and its fit, set anew.
   const auto renew = [&](int32_t q) {
     targets.Set(q, Droppable(flat, scratch, q));
