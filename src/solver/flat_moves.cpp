@@ -119,9 +119,20 @@ DropTargets& MarkKept(const FlatRules& flat, const FlatPosition& pos, KeptTarget
 template <bool kPressed>
 void ListDragsFrom(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                    const DropTargets& targets, int32_t i, std::vector<SolverAction>& out) {
-  const bool single = flat.piles[i].Has(PileFlags::RemoveAnyCard);
   const int32_t n = pos.count[i];
-  if (!kPressed && flat.piles[i].take == FlatTake::Limited && !single) {
+  if constexpr (kPressed) {
+    // Each face-up card from the top down lifts the group above it; a card
+    // no pile takes (`taken`) lists nothing and is passed over before the
+    // group's set-up.
+    const uint8_t* cards = pos.cards + pos.start[i];
+    const CardMask taken = targets.taken;
+    for (int32_t c = n - 1; c >= 0 && IsUp(cards[c]); --c)
+      if (InMask(taken, CardValue(cards[c])))
+        ListGroupDrags(flat, rules, pos, targets, i, c, n - c, out);
+    return;
+  }
+  const bool single = flat.piles[i].Has(PileFlags::RemoveAnyCard);
+  if (flat.piles[i].take == FlatTake::Limited && !single) {
     // A press within a limited run lifts from the pressed card, or from
     // the deepest card any press reaches (a press on no card) when that
     // lies higher: each card of the run from the top down to that one
@@ -140,10 +151,7 @@ void ListDragsFrom(const FlatRules& flat, const TableRules& rules, const FlatPos
       if (single) continue;
       break;
     }
-    // Where every face-up card is pressed on its own, a card no pile takes
-    // lists nothing: it is passed over before the group's set-up.
-    if (kPressed && !InMask(targets.taken, CardValue(pos.At(i, c)))) continue;
-    const int32_t g = kPressed ? c : FlatTakeable(flat, pos, i, c);
+    const int32_t g = FlatTakeable(flat, pos, i, c);
     if (g < 0 || g == last || !IsUp(pos.At(i, g))) {
       if (g >= 0 && g != c) break;
       continue;
