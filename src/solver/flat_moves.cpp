@@ -42,7 +42,7 @@ void MarkDroppable(const FlatRules& flat, const FlatPosition& pos, DropTargets& 
   out.freeCells = FlatFreeCells(flat, pos);
   for (int32_t q = 0; q < flat.pileCount; ++q) out.Add(q, Droppable(flat, pos, q));
   out.Fit(flat, pos);
-  out.taken = flat.pressedPiles ? out.Taken(flat.pileCount) : ~CardMask{0};
+  out.taken = flat.walkedPiles ? out.Taken(flat.pileCount) : ~CardMask{0};
 }
 
 // The key of pile `q`'s top in KeptTargets::top.
@@ -73,7 +73,7 @@ DropTargets& MarkKept(const FlatRules& flat, const FlatPosition& pos, KeptTarget
   }
   t.freeCells = FlatFreeCells(flat, pos);
   t.Fit(flat, pos);
-  t.taken = flat.pressedPiles ? t.Taken(flat.pileCount) : ~CardMask{0};
+  t.taken = flat.walkedPiles ? t.Taken(flat.pileCount) : ~CardMask{0};
   return t;
 }
 
@@ -142,7 +142,8 @@ void ListDragsFrom(const FlatRules& flat, const TableRules& rules, const FlatPos
     const bool held = f.Has(PileFlags::BeforeTake) && !CellsCleared(flat, pos);
     const int32_t stop = held ? -1 : FlatLimitedRun(flat, pos, i, -1, cells);
     for (int32_t g = n - 1; stop >= 0 && g >= stop; --g)
-      ListGroupDrags(flat, rules, pos, targets, i, g, n - g, out);
+      if (InMask(targets.taken, CardValue(pos.At(i, g))))
+        ListGroupDrags(flat, rules, pos, targets, i, g, n - g, out);
     return;
   }
   int32_t last = -1;

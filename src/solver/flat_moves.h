@@ -36,8 +36,9 @@ struct DropTargets {
   // piles known to fit them and those known not to, the rest asked.
   uint64_t fitsOne = 0, failsOne = 0, fitsMany = 0, failsMany = 0;
   int32_t freeCells = 0;  // FlatFreeCells of the position listed
-  // At least every card some pile takes, where some pile lifts from the
-  // card pressed (FlatRules::pressedPiles): its drags pass over the others.
+  // At least every card some pile takes, where the listing walks many
+  // cards of some pile (FlatRules::walkedPiles): its drags pass over the
+  // others.
   CardMask taken = ~CardMask{0};
 
   // The masks above for `pos`: those the rules settle, and the piles whose
