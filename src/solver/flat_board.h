@@ -128,6 +128,8 @@ class FlatBoard : public Board {
   CardMask baseTakes_ = 0;   // FlatWanted of base_, once made
   bool baseTakesMade_ = false;
   std::vector<SolverAction> listing_;
+  std::vector<SolverAction> clickRow_;  // clicks on the stock (AddClicks)
+  void AddClicks(int32_t count, std::vector<SolverAction>& line);
   GoalMemo goalMemo_;  // what the forced actions last read off the goal piles
   ReturnMemo returns_;  // cards taken off goal piles that came straight back
   // The positions packed last, with what their piles give the key and the

@@ -42,6 +42,7 @@ void MarkDroppable(const FlatRules& flat, const FlatPosition& pos, DropTargets& 
   out.freeCells = FlatFreeCells(flat, pos);
   for (int32_t q = 0; q < flat.pileCount; ++q) out.Add(q, Droppable(flat, pos, q));
   out.Fit(flat, pos);
+  out.taken = flat.walkedPiles ? out.Taken(flat.pileCount) : ~CardMask{0};
 }
 
 // The key of pile `q`'s top in KeptTargets::top.
@@ -72,6 +73,7 @@ DropTargets& MarkKept(const FlatRules& flat, const FlatPosition& pos, KeptTarget
   }
   t.freeCells = FlatFreeCells(flat, pos);
   t.Fit(flat, pos);
+  t.taken = flat.walkedPiles ? t.Taken(flat.pileCount) : ~CardMask{0};
   return t;
 }
 
@@ -117,9 +119,20 @@ DropTargets& MarkKept(const FlatRules& flat, const FlatPosition& pos, KeptTarget
 template <bool kPressed>
 void ListDragsFrom(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                    const DropTargets& targets, int32_t i, std::vector<SolverAction>& out) {
-  const bool single = flat.piles[i].Has(PileFlags::RemoveAnyCard);
   const int32_t n = pos.count[i];
-  if (!kPressed && flat.piles[i].take == FlatTake::Limited && !single) {
+  if constexpr (kPressed) {
+    // Each face-up card from the top down lifts the group above it; a card
+    // no pile takes (`taken`) lists nothing and is passed over before the
+    // group's set-up.
+    const uint8_t* cards = pos.cards + pos.start[i];
+    const CardMask taken = targets.taken;
+    for (int32_t c = n - 1; c >= 0 && IsUp(cards[c]); --c)
+      if (InMask(taken, CardValue(cards[c])))
+        ListGroupDrags(flat, rules, pos, targets, i, c, n - c, out);
+    return;
+  }
+  const bool single = flat.piles[i].Has(PileFlags::RemoveAnyCard);
+  if (flat.piles[i].take == FlatTake::Limited && !single) {
     // A press within a limited run lifts from the pressed card, or from
     // the deepest card any press reaches (a press on no card) when that
     // lies higher: each card of the run from the top down to that one
@@ -129,7 +142,8 @@ void ListDragsFrom(const FlatRules& flat, const TableRules& rules, const FlatPos
     const bool held = f.Has(PileFlags::BeforeTake) && !CellsCleared(flat, pos);
     const int32_t stop = held ? -1 : FlatLimitedRun(flat, pos, i, -1, cells);
     for (int32_t g = n - 1; stop >= 0 && g >= stop; --g)
-      ListGroupDrags(flat, rules, pos, targets, i, g, n - g, out);
+      if (InMask(targets.taken, CardValue(pos.At(i, g))))
+        ListGroupDrags(flat, rules, pos, targets, i, g, n - g, out);
     return;
   }
   int32_t last = -1;
@@ -138,7 +152,7 @@ void ListDragsFrom(const FlatRules& flat, const TableRules& rules, const FlatPos
       if (single) continue;
       break;
     }
-    const int32_t g = kPressed ? c : FlatTakeable(flat, pos, i, c);
+    const int32_t g = FlatTakeable(flat, pos, i, c);
     if (g < 0 || g == last || !IsUp(pos.At(i, g))) {
       if (g >= 0 && g != c) break;
       continue;
@@ -153,8 +167,7 @@ void ListDragsFrom(const FlatRules& flat, const TableRules& rules, const FlatPos
 // pressed card apart (most columns of games that move any face-up card).
 void ListFlatDrags(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                    const DropTargets& targets, int32_t i, std::vector<SolverAction>& out) {
-  const FlatPile& f = flat.piles[i];
-  if (f.take == FlatTake::Pressed && !f.Has(PileFlags::BeforeTake | PileFlags::RemoveAnyCard))
+  if (flat.pressedPiles >> i & 1)
     ListDragsFrom<true>(flat, rules, pos, targets, i, out);
   else
     ListDragsFrom<false>(flat, rules, pos, targets, i, out);
@@ -554,6 +567,7 @@ void ListStockTurn(const FlatRules& flat, const TableRules& rules, const FlatPos
   if (known.of != &flat) ReadStockTurnRules(flat, rules, known);
   const bool dealsOne = known.dealsOne, stockTakes = known.stockTakes;
   const bool wasteTakes = known.wasteTakes, topOnly = known.topOnly;
+  targets.taken = ~CardMask{0};  // the clicks change what the stock and the waste take
   // What pile `q` of the table the clicks made takes, and its fit, set anew.
   const auto renew = [&](int32_t q) {
     targets.Set(q, Droppable(flat, scratch, q));

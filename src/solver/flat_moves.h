@@ -36,6 +36,10 @@ struct DropTargets {
   // piles known to fit them and those known not to, the rest asked.
   uint64_t fitsOne = 0, failsOne = 0, fitsMany = 0, failsMany = 0;
   int32_t freeCells = 0;  // FlatFreeCells of the position listed
+  // At least every card some pile takes, where the listing walks many
+  // cards of some pile (FlatRules::walkedPiles): its drags pass over the
+  // others.
+  CardMask taken = ~CardMask{0};
 
   // The masks above for `pos`: those the rules settle, and the piles whose
   // size limits weigh their counts.
@@ -99,6 +103,12 @@ struct DropTargets {
     if (!m) return;
     for (m = cards; m; m &= m - 1) byCard[std::countr_zero(m)] &= ~bit;
     wide |= bit;
+  }
+  // Every card some one of the first `piles` piles takes.
+  CardMask Taken(int32_t piles) const {
+    CardMask cards = 0;
+    for (int32_t q = 0; q < piles; ++q) cards |= takes[q];
+    return cards;
   }
   // The piles that take `card`, in table order as bits.
   uint64_t Taking(int32_t card) const {

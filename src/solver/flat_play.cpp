@@ -408,12 +408,6 @@ bool FlatClickDealsOne(const FlatRules& rules, int32_t stock) {
          !d.Has(PileFlags::SortDescending) && !(rules.anyFlags & others) && !rules.autoPlay;
 }
 
-void FlatDealOne(const FlatRules& rules, FlatPosition& pos, int32_t stock) {
-  pos.TurnTop(stock, FaceUp);
-  MoveCards(pos, stock, pos.count[stock] - 1, std::countr_zero(rules.dealPiles),
-            rules.piles[stock].Has(PileFlags::RemoveAnyCard));
-}
-
 bool FlatClickRedealsOne(const FlatRules& rules, int32_t stock, int32_t waste) {
   if (stock < 0 || stock >= rules.pileCount || waste < 0 || waste >= rules.pileCount ||
       waste == stock || rules.autoPlay)

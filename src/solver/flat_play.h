@@ -6,6 +6,9 @@
 // "Automatic play", by automatic moves.
 #pragma once
 
+#include <bit>
+#include <cstring>
+
 #include "solver/flat_position.h"
 #include "solver/flat_rules.h"
 #include "solver/solver.h"
@@ -24,7 +27,31 @@ void ApplyListedAction(const FlatRules& rules, FlatPosition& pos, const SolverAc
 // deals to: one card a click, nothing sorted, no runs or removals, no
 // automatic play. FlatDealOne is then that click.
 bool FlatClickDealsOne(const FlatRules& rules, int32_t stock);
-void FlatDealOne(const FlatRules& rules, FlatPosition& pos, int32_t stock);
+
+// Where the pile dealt to follows the stock on the table, the stock's top
+// card lies just below its cards: they shift down by one under it, as
+// MoveCards would move it, without the call (a turn of the stock deals
+// every card of it, and the listing turns the stock at every position).
+// Inline, as the listing's turn of the stock calls it for every card.
+inline void FlatDealOne(const FlatRules& rules, FlatPosition& pos, int32_t stock) {
+  pos.TurnTop(stock, FaceUp);
+  const int32_t to = std::countr_zero(rules.dealPiles);
+  if (to != stock + 1) {
+    MoveCards(pos, stock, pos.count[stock] - 1, to,
+              rules.piles[stock].Has(PileFlags::RemoveAnyCard));
+    return;
+  }
+  uint8_t* at = pos.cards + pos.start[to] - 1;
+  const uint8_t card = *at;
+  const int32_t n = pos.count[to];
+  std::memmove(at, at + 1, static_cast<size_t>(n));
+  at[n] = card;
+  pos.start[to] = static_cast<uint8_t>(pos.start[to] - 1);
+  pos.count[stock] = static_cast<uint8_t>(pos.count[stock] - 1);
+  pos.count[to] = static_cast<uint8_t>(pos.count[to] + 1);
+  pos.Touch(stock);
+  pos.Touch(to);
+}
 
 // Whether a click on pile `stock` while it is empty only gathers the cards
 // of pile `waste`, the one pile that gives up its cards, back onto it in

@@ -166,7 +166,7 @@ bool CompileFlatRules(const Game& game, const TableRules& rules, const SolverTab
   out.sorts = false;
   out.anyFlags = 0;
   out.goalPiles = out.runPiles = out.turnPiles = out.dealPiles = 0;
-  out.fitAll = out.fitOne = out.sized = out.senders = 0;
+  out.fitAll = out.fitOne = out.sized = out.senders = out.pressedPiles = out.walkedPiles = 0;
   out.allPiles = rules.pileCount < 64 ? (uint64_t{1} << rules.pileCount) - 1 : ~uint64_t{0};
   for (int32_t i = 0; i < rules.pileCount; ++i) {
     const Pile& p = game.PileTable[i];
@@ -193,6 +193,11 @@ bool CompileFlatRules(const Game& game, const TableRules& rules, const SolverTab
     if (!f.Has(PileFlags::WinGoal) && !f.Has(PileFlags::AutoFillDest) &&
         !f.Has(PileFlags::ManualFillSource) && !(gives && rules.redealGivers > 1))
       out.senders |= uint64_t{1} << i;
+    if (f.take == FlatTake::Pressed && !f.Has(PileFlags::BeforeTake | PileFlags::RemoveAnyCard))
+      out.pressedPiles |= uint64_t{1} << i;
+    if ((out.pressedPiles >> i & 1) ||
+        (f.take == FlatTake::Limited && !f.Has(PileFlags::NeedFreeCells)))
+      out.walkedPiles |= uint64_t{1} << i;
     if (p.Has(PileFlags::MustBeEmpty)) out.cells[out.cellCount++] = i;
     if (p.Has(PileFlags::MustHaveCards)) out.filled[out.filledCount++] = i;
   }

@@ -92,6 +92,14 @@ struct FlatRules {
   // not a goal pile, a pile filled automatically or a stock, nor a pile
   // that gives its cards in a redeal where several do.
   uint64_t senders = 0;
+  // Bit p: every face-up card of pile p lifts from the card pressed,
+  // whatever lies there (FlatTake::Pressed, no take condition, not one
+  // card at a time).
+  uint64_t pressedPiles = 0;
+  // Bit p: the listing walks many of pile p's cards, each lifting a group
+  // of its own (pressedPiles, and runs that no free cells limit), so that
+  // passing over the cards no pile takes (DropTargets::taken) pays.
+  uint64_t walkedPiles = 0;
   int8_t goalOf[kMaxPiles] = {};  // each goal pile's place among the goal piles
   // Where the goal piles follow one another on the table in their order
   // (their counts and cards then lie together), the first of them; else -1.

@@ -50,7 +50,8 @@ Strategy::State Strategy::StepKeysOnly(int64_t count) {
 // the stock (counted), and its packed bytes.
 void Strategy::PushWaiting(int32_t depth, const std::vector<SolverAction>& line, int32_t clicks,
                            const unsigned char* packed) {
-  waiting_.push_back({depth, static_cast<int16_t>(line.size() - clicks), static_cast<int16_t>(clicks)});
+  waiting_.push_back(
+      {depth, static_cast<int16_t>(line.size() - clicks), static_cast<int16_t>(clicks)});
   for (size_t k = static_cast<size_t>(clicks); k < line.size(); ++k)
     waitingActions_.push_back(Compact(line[k]));
   waitingBytes_.insert(waitingBytes_.end(), packed, packed + packedSize_);
