@@ -15,7 +15,8 @@ using CompactAction = uint32_t;
 // bits 9-20, the target plus one in bits 21-28.
 inline CompactAction Compact(const SolverAction& a) {
   return static_cast<uint32_t>(a.kind == SolverAction::Kind::Drag) |
-         static_cast<uint32_t>(a.pile & 0xff) << 1 | static_cast<uint32_t>((a.card + 1) & 0xfff) << 9 |
+         static_cast<uint32_t>(a.pile & 0xff) << 1 |
+         static_cast<uint32_t>((a.card + 1) & 0xfff) << 9 |
          static_cast<uint32_t>((a.target + 1) & 0xff) << 21;
 }
 

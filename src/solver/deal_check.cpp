@@ -21,8 +21,9 @@ std::string DealCheckAnswer(const SolveResult& result) {
   switch (result.verdict) {
     case Verdict::Won: {
       const size_t moves = result.actions.size();
-      return "This deal can be won with every card known: the solver found a winning line of " + GroupedCount(static_cast<int64_t>(moves)) +
-             (moves == 1 ? " move" : " moves") + " from the start.";
+      return "This deal can be won with every card known: the solver found a winning line of " +
+             GroupedCount(static_cast<int64_t>(moves)) + (moves == 1 ? " move" : " moves") +
+             " from the start.";
     }
     case Verdict::Lost: return "This deal cannot be won: no line of play from the start wins.";
     case Verdict::Unknown: break;

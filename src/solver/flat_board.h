@@ -38,7 +38,8 @@ class FlatBoard : public Board {
   bool Won() override;
   bool Progressed(const Choice& choice) override;
   bool ComesBack(const Choice& choice) override {
-    return FromGoal(returns_, *flat_, choice) && ComesBackFrom(returns_, *flat_, rules_, base_, choice);
+    return FromGoal(returns_, *flat_, choice) &&
+           ComesBackFrom(returns_, *flat_, rules_, base_, choice);
   }
   int32_t UndoCount(const Choice& choice, bool forced) override {
     return tarnik::solver::UndoCount(returns_, *flat_, base_, current_, choice, forced);

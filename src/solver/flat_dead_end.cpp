@@ -242,7 +242,8 @@ bool DeadEnd(const DeadEndRules& dead, const FlatRules& flat, const FlatPosition
         if (InMask(starts[e], x)) on |= CardMask{1} << (52 + e);
       if (!on) return true;
       if (dead.needsHigher && !InMask(dead.exempt, x) && !(dead.higher[x] & away)) return true;
-      if (below && dead.keepsOrder[p] && !SomeGoalMayTake(dead, flat, pos, x, later, dealt)) return true;
+      if (below && dead.keepsOrder[p] && !SomeGoalMayTake(dead, flat, pos, x, later, dealt))
+        return true;
       needs.on[needs.count++] = on;
       if (++belowCount[x] == awayCount[x]) below |= CardMask{1} << x;
     }

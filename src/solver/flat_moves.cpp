@@ -188,7 +188,8 @@ CardMask CardsHome(const FlatRules& flat, const TableRules& rules, const FlatPos
   } else {
     int32_t count[52] = {};
     for (int32_t g = 0; g < flat.goalCount; ++g)
-      for (int32_t k = 0, i = flat.goals[g]; k < pos.count[i]; ++k) ++count[CardValue(pos.At(i, k))];
+      for (int32_t k = 0, i = flat.goals[g]; k < pos.count[i]; ++k)
+        ++count[CardValue(pos.At(i, k))];
     for (int32_t v = 0; v < 52; ++v)
       if (count[v] >= rules.copies[v]) home |= CardMask{1} << v;
   }
@@ -357,7 +358,8 @@ bool SameGoals(const FlatRules& flat, const FlatPosition& pos, uint64_t print,
   }
   for (int32_t g = 0, at = 0; g < flat.goalCount; ++g) {
     const int32_t i = flat.goals[g], n = pos.count[i];
-    if (e.count[g] != n || std::memcmp(e.cards + at, pos.cards + pos.start[i], n) != 0) return false;
+    if (e.count[g] != n || std::memcmp(e.cards + at, pos.cards + pos.start[i], n) != 0)
+      return false;
     at += n;
   }
   return true;

@@ -81,9 +81,10 @@ inline uint64_t KeyAvalanche(uint64_t k) {
 }
 
 // Its parts: the digest of one pile (its count and a byte per card, read
-// where they lie; a goal pile whose deeper cards matter to nothing gives its size
-// and the class of its top card alone, `topClass` non-null); each pile's term, made of its digest and its class;
-// and the key made of the sum of every pile's term and the redeals left.
+// where they lie; a goal pile whose deeper cards matter to nothing gives
+// its size and the class of its top card alone, `topClass` non-null); each
+// pile's term, made of its digest and its class; and the key made of the
+// sum of every pile's term and the redeals left.
 // A sum does not depend on the order of the piles, so piles of one class
 // may exchange their cards without changing the key, and a move changes
 // only the terms of the piles it touched.

@@ -6,7 +6,9 @@ namespace tarnik::solver {
 
 namespace {
 
-bool Holds(const Rect& a, int32_t x, int32_t y) { return x >= a.l && x < a.r && y >= a.t && y < a.b; }
+bool Holds(const Rect& a, int32_t x, int32_t y) {
+  return x >= a.l && x < a.r && y >= a.t && y < a.b;
+}
 
 // The rectangles that may take a point away from `area`: the hit areas of
 // the piles after pile `i` that meet it.

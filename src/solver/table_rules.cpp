@@ -133,7 +133,8 @@ bool SameClassRules(const PileDef& a, const PileDef& b) {
 void AssignClasses(const Pile* piles, TableRules& rules) {
   for (int32_t i = 0; i < rules.pileCount; ++i) {
     rules.classOf[i] = i;
-    if (piles[i].Flags & kPlaceFlags || !StandsApart(piles, rules.pileCount, i, rules.deckSize)) continue;
+    if (piles[i].Flags & kPlaceFlags || !StandsApart(piles, rules.pileCount, i, rules.deckSize))
+      continue;
     for (int32_t j = 0; j < i; ++j)
       if (rules.classOf[j] == j && !(piles[j].Flags & kPlaceFlags) &&
           StandsApart(piles, rules.pileCount, j, rules.deckSize) &&
@@ -185,7 +186,8 @@ void GoalsInTurn(TableRules& rules) {
     for (int32_t t = 0; t <= 52; ++t) {
       const int32_t takes = std::popcount(rules.goalTakes[q][t]);
       int32_t cards = 0;  // the cards an empty goal could take, counting every copy
-      for (CardMask m = rules.goalTakes[q][t]; m; m &= m - 1) cards += rules.copies[std::countr_zero(m)];
+      for (CardMask m = rules.goalTakes[q][t]; m; m &= m - 1)
+        cards += rules.copies[std::countr_zero(m)];
       rules.goalTakesInTurn[q][t] = t < 52 ? takes == 1 : like >= cards;
     }
   }
@@ -315,7 +317,8 @@ void AnalyseRules(const Game& game, TableRules& rules) {
   }
   rules.nothingBuilds = true;
   for (int32_t i = 0; i < rules.pileCount; ++i)
-    rules.nothingBuilds &= piles[i].Has(PileFlags::WinGoal) || piles[i].Placement == CardPlacement::None;
+    rules.nothingBuilds &=
+        piles[i].Has(PileFlags::WinGoal) || piles[i].Placement == CardPlacement::None;
   rules.anyGoalOnlyStack = false;
   for (int32_t i = 0; i < rules.pileCount; ++i) {
     const Pile& p = piles[i];
