@@ -44,10 +44,6 @@ struct StrategyKind {
   bool phased = false;
   // By stock phase: the expansions each phase gets in a round.
   int64_t phaseShare = 2000;
-  // By stock phase, most cards dealt first: the share of the phase with
-  // every card dealt, in percent of the first phase's; the phases between
-  // in proportion.
-  int32_t lastShare = 100;
   // By stock phase, fewest cards dealt first: each phase spends its share
   // before the next is searched, so the next starts from the best positions
   // the phase reached (a beam); for a stock dealt once, a card at a time.
@@ -68,6 +64,10 @@ struct StrategyKind {
   // comes: the moves after the first that helps are not played until
   // everything below it is spent.
   bool lazy = false;
+  // By stock phase: a position deals from the stock only when none of its
+  // other moves stores a position better by the estimate, as a player
+  // deals only once the runs can be bettered no more before the deal.
+  bool dealAtBest = false;
 
   // Whether it tries every move (see progressOnly).
   bool Complete() const { return !progressOnly; }
@@ -206,6 +206,7 @@ class Strategy {
 
   bool AddNode(int32_t parent, const Choice& move, int32_t depth, bool first = false);
   bool PlayIfTaken(const Choice& choice);
+  bool TryChild(int32_t id, const Choice& choice, int32_t depth, bool noDeal, int32_t stock);
   bool Expand(int32_t id);
   void LoadNode(int32_t id);
   int32_t PackHere();
@@ -213,7 +214,6 @@ class Strategy {
   KeySet& SetOf(size_t phase);
   bool PopNext(int32_t& id);
   bool PopPhased(int32_t& id);
-  int64_t ShareOf(size_t p) const;
 
   StrategyKind kind_;
   std::unique_ptr<Board> board_;
@@ -264,6 +264,8 @@ class Strategy {
   int64_t expanded_ = 0;
   int32_t bestScore_ = 0;
   int32_t won_ = -1;
+  int32_t popped_ = 0;  // the estimate of the position last taken from a phase's queue
+  int32_t bestChild_ = 0;  // the best estimate among the children of one expansion
   bool started_ = false;
 };
 
