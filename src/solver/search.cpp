@@ -56,13 +56,16 @@ constexpr PhasedKind kPhased[] = {{2000, kRunEstimateOpen}, {1000, kRunEstimate}
 // A search by stock phase that has not won by half its budget mostly
 // wanders, yet a way of searching a little different wins some of those
 // deals. So at half the budget the two are let go and two others start
-// afresh that deal only where no other move betters the position
-// (StrategyKind::dealAtBest): a phase then queues only positions at their
-// best before the deal. Searching so from the start wins many deals the
-// first two never win but loses some they win early (Spider, seeds 1-200
-// at 2,400,000 positions: 15 won and 21 lost); after them, 166 are won
-// against 163, 12 of them deals not won before, 9 lost that the two
-// started afresh with shares growing to three times won late.
+// afresh: the one with the open estimate deals only where no other move
+// betters the position (StrategyKind::dealAtBest: a phase then queues
+// only positions at their best before the deal), the other's phases'
+// shares grow with the cards dealt, the phase with every card dealt
+// getting this many percent of the first's. Each wins deals the other
+// never wins (Spider, seeds 1-200 at 2,400,000 positions: 163 won with
+// both growing their shares, 166 with both dealing at their best, 167
+// so; dealing at its best from the start won 15 deals not won before but
+// lost 21 won early).
+constexpr int32_t kAfreshLastShare = 300;
 // ... but only once the search has stored this many positions: in a
 // shorter one many wins come late (Spiderette at one second a deal, seeds
 // 1-40: 26 won, 22 when the two started afresh at half a second).
@@ -194,12 +197,15 @@ class Portfolio {
     // Best first by stock phase with the estimate by runs, on progress
     // moves and the moves that enable them.
     if (byRuns) {
-      // The first two deal from every position; the two started afresh for
-      // the second half of the budget deal at their best.
+      // The first two deal from every position; of the two started afresh
+      // for the second half of the budget, the one with the open estimate
+      // deals at its best, the other's shares grow (see kAfreshLastShare).
       for (const bool late : {false, true}) {
         for (const PhasedKind& phased : kPhased) {
           StrategyKind kind{false, true, phased.estimate, true, true, phased.share};
-          kind.dealAtBest = late;
+          const bool open = phased.estimate == kRunEstimateOpen;
+          kind.dealAtBest = late && open;
+          if (late && !open) kind.lastShare = kAfreshLastShare;
           Add(kind);
           late_.back() = late;
           hasLate_ = hasLate_ || late;

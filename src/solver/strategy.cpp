@@ -129,7 +129,7 @@ bool Strategy::PopPhased(int32_t& id) {
       const size_t p = kind_.fewestDealtFirst ? k : n - 1 - k;
       if (phases_[p].empty()) continue;
       any = true;
-      if (spent_[p] >= allowance_) continue;
+      if (spent_[p] >= ShareOf(p)) continue;
       ++spent_[p];
       id = phases_[p].top().second;
       popped_ = phases_[p].top().first;
@@ -139,6 +139,14 @@ bool Strategy::PopPhased(int32_t& id) {
     if (!any) return false;
     allowance_ += kind_.phaseShare;
   }
+}
+
+// What phase `p` may have expanded by now: the allowance, or, where the
+// share changes with the cards dealt, its part of it.
+int64_t Strategy::ShareOf(size_t p) const {
+  if (kind_.lastShare == 100 || kind_.fewestDealtFirst || stockStart_ <= 0) return allowance_;
+  const int64_t dealt = std::min<int64_t>(static_cast<int64_t>(p), stockStart_);
+  return allowance_ * (100 * stockStart_ + (kind_.lastShare - 100) * dealt) / (100 * stockStart_);
 }
 
 // The next position to expand; false when none is left.

@@ -44,6 +44,10 @@ struct StrategyKind {
   bool phased = false;
   // By stock phase: the expansions each phase gets in a round.
   int64_t phaseShare = 2000;
+  // By stock phase, most cards dealt first: the share of the phase with
+  // every card dealt, in percent of the first phase's; the phases between
+  // in proportion.
+  int32_t lastShare = 100;
   // By stock phase, fewest cards dealt first: each phase spends its share
   // before the next is searched, so the next starts from the best positions
   // the phase reached (a beam); for a stock dealt once, a card at a time.
@@ -214,6 +218,7 @@ class Strategy {
   KeySet& SetOf(size_t phase);
   bool PopNext(int32_t& id);
   bool PopPhased(int32_t& id);
+  int64_t ShareOf(size_t p) const;
 
   StrategyKind kind_;
   std::unique_ptr<Board> board_;
