@@ -54,16 +54,17 @@ struct PhasedKind {
 };
 constexpr PhasedKind kPhased[] = {{2000, kRunEstimateOpen}, {1000, kRunEstimate}};
 // A search by stock phase that has not won by half its budget mostly
-// wanders (Spider, seeds 1-200 at 2,400,000 positions: 126 of the 159
-// deals won took under 550,000 expansions, and a deal not won in that
-// budget stays so in a longer one), yet a way of searching only a little
-// different wins about four in ten of those deals, most within half the
-// budget. So at half the budget the two are let go and two others start
-// afresh, whose phases' shares grow with the cards dealt, the phase with
-// every card dealt getting this many percent of the first's (Spider, the
-// same: 163 won, 12 of them deals not won before, and 8 lost that were
-// won late; shares growing so from the start won 12 of the 30 deals left
-// unknown at ten seconds but lost 4 of 28 won in seeds 1-31).
+// wanders, yet a way of searching a little different wins some of those
+// deals. So at half the budget the two are let go and two others start
+// afresh: the one with the open estimate deals only where no other move
+// betters the position (StrategyKind::dealAtBest: a phase then queues
+// only positions at their best before the deal), the other's phases'
+// shares grow with the cards dealt, the phase with every card dealt
+// getting this many percent of the first's. Each wins deals the other
+// never wins (Spider, seeds 1-200 at 2,400,000 positions: 163 won with
+// both growing their shares, 166 with both dealing at their best, 167
+// so; dealing at its best from the start won 15 deals not won before but
+// lost 21 won early).
 constexpr int32_t kAfreshLastShare = 300;
 // ... but only once the search has stored this many positions: in a
 // shorter one many wins come late (Spiderette at one second a deal, seeds
@@ -225,16 +226,19 @@ class Portfolio {
     // Best first by stock phase with the estimate by runs, on progress
     // moves and the moves that enable them.
     if (byRuns) {
-      for (const PhasedKind& phased : kPhased)
-        Add(StrategyKind{false, true, phased.estimate, true, true, phased.share});
-      // The same two afresh for the second half of the budget, their
-      // shares growing with the cards dealt (see kAfreshLastShare).
-      for (const PhasedKind& phased : kPhased) {
-        StrategyKind afresh{false, true, phased.estimate, true, true, phased.share};
-        afresh.lastShare = kAfreshLastShare;
-        Add(afresh);
-        late_.back() = true;
-        hasLate_ = true;
+      // The first two deal from every position; of the two started afresh
+      // for the second half of the budget, the one with the open estimate
+      // deals at its best, the other's shares grow (see kAfreshLastShare).
+      for (const bool late : {false, true}) {
+        for (const PhasedKind& phased : kPhased) {
+          StrategyKind kind{false, true, phased.estimate, true, true, phased.share};
+          const bool open = phased.estimate == kRunEstimateOpen;
+          kind.dealAtBest = late && open;
+          if (late && !open) kind.lastShare = kAfreshLastShare;
+          Add(kind);
+          late_.back() = late;
+          hasLate_ = hasLate_ || late;
+        }
       }
     }
     // Where one stock is dealt once, a card a click, to a waste, a beam by
@@ -764,7 +768,7 @@ class Portfolio {
   int64_t trimmedAt_ = 0;  // the bytes held when the allocator last trimmed
   bool alone_ = false;  // of the complete strategies only the lead goes on
   // The strategies by stock phase kept for the second half of the budget
-  // (see kAfreshLastShare), whether there are any, and whether they play.
+  // (see kAfreshAfter), whether there are any, and whether they play.
   std::vector<bool> late_;
   bool hasLate_ = false, afresh_ = false;
   size_t firstAlone_ = SIZE_MAX;  // the lazy strategy that goes first alone, if any

@@ -132,6 +132,7 @@ bool Strategy::PopPhased(int32_t& id) {
       if (spent_[p] >= ShareOf(p)) continue;
       ++spent_[p];
       id = phases_[p].top().second;
+      popped_ = phases_[p].top().first;
       phases_[p].pop();
       return true;
     }
@@ -187,6 +188,7 @@ bool Strategy::AddNode(int32_t parent, const Choice& move, int32_t depth, bool f
   // position is the one to go on from however far off it lies.
   const int32_t depthWeight = kind_.phased ? 0 : kDepthWeight;
   const Entry entry{board_->Estimate(kind_.disorder) - depthWeight * depth, id};
+  bestChild_ = std::max(bestChild_, entry.first);
   if (kind_.phased) {
     phases_[phase].push(entry);
   } else if (!kind_.depthFirst) {
@@ -258,20 +260,40 @@ bool Strategy::PlayIfTaken(const Choice& choice) {
          (kind_.phased && board_->Enables(choice));
 }
 
-// Tries every move from node `id`; true when one wins.
+// Plays `choice` from the position loaded and stores its child of depth
+// `depth` under node `id`, unless `noDeal` and the move deals cards from
+// the stock (it held `stock` cards); true when the child is won.
+bool Strategy::TryChild(int32_t id, const Choice& choice, int32_t depth, bool noDeal,
+                        int32_t stock) {
+  if (!PlayIfTaken(choice) || (noDeal && board_->StockCards() < stock) ||
+      !AddNode(id, choice, depth) || !board_->Won())
+    return false;
+  won_ = static_cast<int32_t>(nodes_.Size()) - 1;
+  return true;
+}
+
+// Tries every move from node `id`; true when one wins. With dealAtBest the
+// clicks come last, and a deal only where no other move stored a child
+// better than the position by the estimate: that child deals in its turn.
 bool Strategy::Expand(int32_t id) {
   ++expanded_;
   LoadNode(id);
   board_->ListMoves(choices_);
   const int32_t depth = nodes_.At(id)->depth + 1;
   born_.clear();
+  const bool clicksLast = kind_.dealAtBest;
+  const int32_t stock = clicksLast ? board_->StockCards() : 0;
+  bestChild_ = INT32_MIN;
+  size_t clicks = 0;  // the clicks put off, moved to the front of choices_
   for (const Choice& choice : choices_) {
-    if (!PlayIfTaken(choice) || !AddNode(id, choice, depth)) continue;
-    if (board_->Won()) {
-      won_ = static_cast<int32_t>(nodes_.Size()) - 1;
+    if (clicksLast && choice.action.kind == SolverAction::Kind::Click)
+      choices_[clicks++] = choice;
+    else if (TryChild(id, choice, depth, false, stock))
       return true;
-    }
   }
+  const bool better = bestChild_ > popped_;
+  for (size_t k = 0; k < clicks; ++k)
+    if (TryChild(id, choices_[k], depth, better, stock)) return true;
   // Depth first: the best child on top of the stack.
   std::sort(born_.begin(), born_.end());
   stack_.insert(stack_.end(), born_.begin(), born_.end());

@@ -69,6 +69,10 @@ struct StrategyKind {
   // comes: the moves after the first that helps are not played until
   // everything below it is spent.
   bool lazy = false;
+  // By stock phase: a position deals from the stock only when none of its
+  // other moves stores a position better by the estimate, as a player
+  // deals only once the runs can be bettered no more before the deal.
+  bool dealAtBest = false;
 
   // Whether it tries every move (see progressOnly).
   bool Complete() const { return !progressOnly; }
@@ -211,6 +215,7 @@ class Strategy {
 
   bool AddNode(int32_t parent, const Choice& move, int32_t depth, bool first = false);
   bool PlayIfTaken(const Choice& choice);
+  bool TryChild(int32_t id, const Choice& choice, int32_t depth, bool noDeal, int32_t stock);
   bool Expand(int32_t id);
   void LoadNode(int32_t id);
   int32_t PackHere();
@@ -269,6 +274,8 @@ class Strategy {
   int64_t expanded_ = 0;
   int32_t bestScore_ = 0;
   int32_t won_ = -1;
+  int32_t popped_ = 0;  // the estimate of the position last taken from a phase's queue
+  int32_t bestChild_ = 0;  // the best estimate among the children of one expansion
   bool started_ = false;
 };
 
