@@ -97,10 +97,11 @@ constexpr int32_t kShake = 10;
 // and progress ones are let go once they have searched some positions
 // without a win. The first lazy one searches alone first (see
 // kAloneMost): it wins most deals within a few hundred positions, each
-// cheaper than a best first's (a best first weighs every child). The turns and counts were chosen on
-// each strategy's positions to a win searching alone (FreeCell seeds
-// 1-2000), weighing each position by its strategy's time, and checked on
-// seeds 2001-3000, FreeCell (Two Cells) and Baker's Game (docs/solver.md,
+// cheaper than a best first's (a best first weighs every child). The
+// turns and counts were chosen on each strategy's positions to a win
+// searching alone (FreeCell seeds 1-2000), weighing each position by its
+// strategy's time, and checked on seeds 2001-3000, FreeCell (Two Cells)
+// and Baker's Game (docs/solver.md,
 // "FreeCell in fewer positions, second round"). Positions in all at
 // 400,000, FreeCell seeds 1-1000, 1001-2000, 2001-3000: without the lazy
 // ones 1,536,244 and 1,077,447 (the first two); without the quick one
