@@ -44,6 +44,14 @@ class Board {
     (void)choice;
     return true;
   }
+  // What is told of `choice`, from the position to expand, before it is
+  // played: that Progressed will say yes once it is played, or no, or
+  // nothing known. A board that cannot tell knows nothing.
+  enum class Outlook { Unknown, Idle, Progress };
+  virtual Outlook Foresee(const Choice& choice) {
+    (void)choice;
+    return Outlook::Unknown;
+  }
   // Whether `choice`, from the position to expand, is known without playing
   // it to lead straight back there (see flat_return.h): its child is a
   // position entered before. A board that cannot tell says no.

@@ -28,6 +28,14 @@ FlatBoard::FlatBoard(const FlatRules& flat, const TableRules& rules, const DeadE
     if (RunsGoHome(flat.piles[p])) runsGoHome_ |= bit;
   }
   columnPiles_ = tableauPiles_ & ~cellPiles_;
+  const uint32_t acting = PileFlags::AutoFillSource | PileFlags::FillFromColumn |
+                          PileFlags::AutoSuite | PileFlags::AutoStraight |
+                          PileFlags::SortAscending | PileFlags::SortDescending;
+  if (!(flat.anyFlags & acting) && !flat.sorts && !flat.autoPlay &&
+      !(flat.gameFlags & GameFlags::FourRank))
+    for (uint64_t m = tableauPiles_; m; m &= m - 1)
+      if (!flat.piles[std::countr_zero(m)].Has(PileFlags::RemoveAnyCard))
+        idlePiles_ |= m & -m;
   CompileReturns(flat, returns_);
   MakeOneTermTables();
   // The memo keeps the piles whose term stands for all their cards, where
@@ -648,6 +656,44 @@ bool FlatBoard::Progressed(const Choice& choice) {
   // To an empty pile: frees the card they lay on but did not build on.
   if (base_.Empty(to)) return was == 0;
   return BuildOn(to, base_.Top(to), card) > was;
+}
+
+// What Progressed will say of `choice`, told from base_ alone. Its first
+// answers read nothing a move changes. For a drag between tableau piles
+// that moves its cards and nothing else, the card it uncovers, where its
+// bottom card lay and where it will lie are base_'s cards; a forced action
+// after it (a card turned or sent home) is progress on its own, so each
+// progress found here holds whatever follows, and no progress holds where
+// nothing is forced. Most moves between columns that make no progress are
+// thus left unplayed.
+Board::Outlook FlatBoard::Foresee(const Choice& choice) {
+  const SolverAction& a = choice.action;
+  if (choice.clicks > 0 || a.kind != SolverAction::Kind::Drag || a.target < 0)
+    return Outlook::Progress;
+  const int32_t from = a.pile, to = a.target;
+  if (!(tableauPiles_ >> from & 1) || !(tableauPiles_ >> to & 1)) return Outlook::Progress;
+  const int32_t k = a.card;
+  if (!(idlePiles_ >> from & 1) || transfers_ || from == to || k < 0 || k >= base_.count[from])
+    return Outlook::Unknown;
+  const uint8_t card = base_.At(from, k);
+  int32_t uncovered = -1;  // none: the drag empties the pile
+  if (k == 0) {
+    // A whole pile moved to an empty pile that plays alike only changes places.
+    if (!base_.Empty(to) || !LikePiles(from, to)) return Outlook::Progress;
+  } else {
+    const uint8_t below = base_.At(from, k - 1);
+    if (!IsUp(below) || InMask(BaseTakes(), CardValue(below))) return Outlook::Progress;
+    const int32_t was = BuildOn(from, below, card);
+    if (base_.Empty(to) ? was == 0 : BuildOn(to, base_.Top(to), card) > was)
+      return Outlook::Progress;
+    uncovered = below;
+  }
+  const int32_t moved = base_.Top(from);  // the new top of `to`
+  return NothingForcedWith(*flat_, rules_, goalMemo_, base_.downGained, base_.downTops,
+                           uint64_t{1} << from | uint64_t{1} << to,
+                           [&](int32_t i) { return i == from ? uncovered : moved; })
+             ? Outlook::Idle
+             : Outlook::Unknown;
 }
 
 // What Enables reads off tableau pile `q` of `pos`: the bottom card of its

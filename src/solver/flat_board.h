@@ -37,6 +37,7 @@ class FlatBoard : public Board {
   int32_t Score() override;
   bool Won() override;
   bool Progressed(const Choice& choice) override;
+  Outlook Foresee(const Choice& choice) override;
   bool ComesBack(const Choice& choice) override {
     return FromGoal(returns_, *flat_, choice) &&
            ComesBackFrom(returns_, *flat_, rules_, base_, choice);
@@ -117,6 +118,11 @@ class FlatBoard : public Board {
   uint64_t runsGoHome_ = 0;  // piles whose runs may go home whole (RunsGoHome)
   uint64_t tableauPiles_ = 0;  // piles that are neither goal piles nor stocks (Tableau)
   uint64_t cellPiles_ = 0;  // piles that hold one card at most
+  // Tableau piles a drag from which Foresee may judge unplayed: where
+  // a drag moves its cards and nothing else (no sorting, filling, runs or
+  // automatic play), and the pile gives up the card pressed with those
+  // above it.
+  uint64_t idlePiles_ = 0;
   // Tableau piles that hold more than one card: a card taken off one
   // leaves the card it lay on (MoveRank).
   uint64_t columnPiles_ = 0;

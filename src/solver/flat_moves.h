@@ -242,18 +242,22 @@ struct GoalMemo {
 bool ApplyFlatForced(const FlatRules& flat, const TableRules& rules, FlatPosition& pos,
                      SolverAction& done, GoalMemo* memo = nullptr);
 
-// Whether ApplyFlatForced with `memo` surely finds nothing to do on `pos`,
-// whose goal piles are as loaded, by what an earlier call kept of the
-// loaded position: of the piles it would look at (the changed ones, those
-// that showed a face-down top, the loaded tops the goal piles take), none
-// shows a face-down top or a top the goal piles take. False where it
-// cannot tell. Inline: most moves leave nothing forced, and this answers
-// them without a call.
-inline bool FlatNothingForced(const FlatRules& flat, const TableRules& rules,
-                              const FlatPosition& pos, const GoalMemo& memo) {
-  if (!memo.loadedPos || (pos.changed & flat.goalPiles)) return false;
-  const bool turns = !memo.noneDown || pos.downGained > 0;
-  if (turns && (pos.downTops & flat.turnPiles)) return false;
+// Whether ApplyFlatForced with `memo` surely finds nothing to do on a
+// position whose goal piles are as loaded, which gained `downGained`
+// face-down cards since, keeps the loaded `downTops` and changed the piles
+// `changed`, whose tops `topOf(i)` gives (a card byte; -1: empty), by what
+// an earlier call kept of the loaded position: of the piles it would look
+// at (the changed ones, those that showed a face-down top, the loaded tops
+// the goal piles take), none shows a face-down top or a top the goal piles
+// take. False where it cannot tell. Inline: most moves leave nothing
+// forced, and this answers them without a call.
+template <typename TopOf>
+inline bool NothingForcedWith(const FlatRules& flat, const TableRules& rules, const GoalMemo& memo,
+                              int32_t downGained, uint64_t downTops, uint64_t changed,
+                              TopOf topOf) {
+  if (!memo.loadedPos) return false;
+  const bool turns = !memo.noneDown || downGained > 0;
+  if (turns && (downTops & flat.turnPiles)) return false;
   CardMask wanted = 0;
   uint64_t senders = 0;
   if (rules.safeGoalMoves) {
@@ -266,15 +270,23 @@ inline bool FlatNothingForced(const FlatRules& flat, const TableRules& rules,
     }
   }
   const uint64_t turning = turns ? flat.turnPiles : 0;
-  for (uint64_t m = pos.changed & (turning | senders) & flat.allPiles; m; m &= m - 1) {
+  for (uint64_t m = changed & (turning | senders) & flat.allPiles; m; m &= m - 1) {
     const int32_t i = std::countr_zero(m);
-    if (pos.Empty(i)) continue;
-    const uint8_t top = pos.Top(i);
-    const bool down = CardFace(top) == FaceDown;
-    if (down ? (turning >> i & 1) : (senders >> i & 1) && InMask(wanted, CardValue(top)))
+    const int32_t top = topOf(i);
+    if (top < 0) continue;
+    const bool down = CardFace(static_cast<uint8_t>(top)) == FaceDown;
+    if (down ? (turning >> i & 1) : (senders >> i & 1) && InMask(wanted, CardValue(static_cast<uint8_t>(top))))
       return false;
   }
   return true;
+}
+
+// The same test on `pos` itself.
+inline bool FlatNothingForced(const FlatRules& flat, const TableRules& rules,
+                              const FlatPosition& pos, const GoalMemo& memo) {
+  if (pos.changed & flat.goalPiles) return false;
+  return NothingForcedWith(flat, rules, memo, pos.downGained, pos.downTops, pos.changed,
+                           [&](int32_t i) { return pos.Empty(i) ? -1 : int32_t{pos.Top(i)}; });
 }
 
 }  // namespace tarnik::solver

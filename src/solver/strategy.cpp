@@ -254,9 +254,15 @@ void Strategy::LoadNode(int32_t id) {
 // strategy leaves the move out (one that makes no progress, nor enables
 // any by stock phase, where only progress counts).
 bool Strategy::PlayIfTaken(const Choice& choice) {
+  // What the board tells before playing spares playing a move that makes
+  // no progress (the phased strategies may yet take it for what it
+  // enables) and asking after one that surely does.
+  using Outlook = Board::Outlook;
+  const Outlook outlook = kind_.progressOnly ? board_->Foresee(choice) : Outlook::Unknown;
+  if (outlook == Outlook::Idle && !kind_.phased) return false;
   line_.clear();
   board_->Play(choice, line_);
-  return !kind_.progressOnly || board_->Progressed(choice) ||
+  return !kind_.progressOnly || outlook == Outlook::Progress || board_->Progressed(choice) ||
          (kind_.phased && board_->Enables(choice));
 }
 
