@@ -689,6 +689,7 @@ Board::Outlook FlatBoard::Foresee(const Choice& choice) {
     uncovered = below;
   }
   const int32_t moved = base_.Top(from);  // the new top of `to`
+  if (!goalMemo_.wantedKnown || !goalMemo_.topsKnown) ReadLoadedForced(*flat_, rules_, goalMemo_);
   return NothingForcedWith(*flat_, rules_, goalMemo_, base_.downGained, base_.downTops,
                            uint64_t{1} << from | uint64_t{1} << to,
                            [&](int32_t i) { return i == from ? uncovered : moved; })

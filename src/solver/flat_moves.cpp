@@ -401,7 +401,8 @@ CardMask GoalTakes(const TableRules& rules, const FlatPosition& pos, int32_t q) 
 
 // Finds what the goal piles of the loaded position take in turn, in all and
 // but for each one.
-void ReadLoadedWants(const FlatRules& flat, const TableRules& rules, GoalMemo& memo) {
+[[gnu::always_inline]] inline void ReadLoadedWants(const FlatRules& flat, const TableRules& rules,
+                                                   GoalMemo& memo) {
   CardMask takes[kMaxPiles];
   CardMask before = 0;  // what the goal piles before the one at hand take
   for (int32_t g = 0; g < flat.goalCount; ++g) {
@@ -467,8 +468,10 @@ void ReadLoadedTops(const FlatRules& flat, GoalMemo& memo) {
 // the goal piles take and was safe to send, or whose test reads other piles,
 // need looking at. Else the changed piles and those whose loaded top the
 // goal piles now take.
-uint64_t PilesToSendFrom(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
-                         CardMask wanted, GoalMemo* memo) {
+[[gnu::always_inline]] inline uint64_t PilesToSendFrom(const FlatRules& flat,
+                                                      const TableRules& rules,
+                                                      const FlatPosition& pos, CardMask wanted,
+                                                      GoalMemo* memo) {
   const uint64_t all = flat.allPiles;
   if (!memo || !memo->loadedPos) return all;
   if (pos.changed & flat.goalPiles) {
@@ -624,6 +627,14 @@ void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatP
   if (turns) {  // the turn left the stock's and the waste's entries as it last saw them
     turns->kept.top[rules.stock] = turns->kept.top[rules.waste] = 0xFFFF;
   }
+}
+
+// The loaded position's own piles to send from are its tops that may go home.
+void ReadLoadedForced(const FlatRules& flat, const TableRules& rules, GoalMemo& memo) {
+  if (!memo.loadedPos || !rules.safeGoalMoves) return;
+  if (!memo.wantedKnown) ReadLoadedWants(flat, rules, memo);
+  if (memo.loadedWanted && !memo.topsKnown)
+    PilesToSendFrom(flat, rules, *memo.loadedPos, memo.loadedWanted, &memo);
 }
 
 bool ApplyFlatForced(const FlatRules& flat, const TableRules& rules, FlatPosition& pos,

@@ -242,6 +242,11 @@ struct GoalMemo {
 bool ApplyFlatForced(const FlatRules& flat, const TableRules& rules, FlatPosition& pos,
                      SolverAction& done, GoalMemo* memo = nullptr);
 
+// Makes what NothingForcedWith reads of the position `memo` loaded (the
+// cards its goal piles take, the tops that may go home at once), as the
+// first ApplyFlatForced after the load would.
+void ReadLoadedForced(const FlatRules& flat, const TableRules& rules, GoalMemo& memo);
+
 // Whether ApplyFlatForced with `memo` surely finds nothing to do on a
 // position whose goal piles are as loaded, which gained `downGained`
 // face-down cards since, keeps the loaded `downTops` and changed the piles
