@@ -672,8 +672,10 @@ Board::Outlook FlatBoard::Foresee(const Choice& choice) {
     return Outlook::Progress;
   const int32_t from = a.pile, to = a.target;
   if (!(tableauPiles_ >> from & 1) || !(tableauPiles_ >> to & 1)) return Outlook::Progress;
+  // A card counted below zero reads as past the pile's top.
   const int32_t k = a.card;
-  if (!(idlePiles_ >> from & 1) || transfers_ || from == to || k < 0 || k >= base_.count[from])
+  if (!(idlePiles_ >> from & 1) || from == to ||
+      static_cast<uint32_t>(k) >= static_cast<uint32_t>(base_.count[from]))
     return Outlook::Unknown;
   const uint8_t card = base_.At(from, k);
   int32_t uncovered = -1;  // none: the drag empties the pile
@@ -689,7 +691,8 @@ Board::Outlook FlatBoard::Foresee(const Choice& choice) {
     uncovered = below;
   }
   const int32_t moved = base_.Top(from);  // the new top of `to`
-  if (!goalMemo_.wantedKnown || !goalMemo_.topsKnown) ReadLoadedForced(*flat_, rules_, goalMemo_);
+  if (!goalMemo_.wantedKnown || !goalMemo_.topsKnown)
+    ReadLoadedForced(*flat_, rules_, goalMemo_);
   return NothingForcedWith(*flat_, rules_, goalMemo_, base_.downGained, base_.downTops,
                            uint64_t{1} << from | uint64_t{1} << to,
                            [&](int32_t i) { return i == from ? uncovered : moved; })

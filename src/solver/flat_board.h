@@ -52,7 +52,10 @@ class FlatBoard : public Board {
   bool DeadEnd() override;
   int32_t MoveRank(const Choice& choice) override;
   int32_t StockCards() override;
-  void AllowTransfers() override { transfers_ = true; }
+  void AllowTransfers() override {
+    transfers_ = true;
+    idlePiles_ = 0;  // a drag may play through empty piles
+  }
   int64_t Bytes() const override {
     return sizeof(*this) + kRecent * sizeof(Recent) +
            (worthMemo_ ? kWorthMemos * static_cast<int64_t>(sizeof(WorthMemo)) : 0) +
@@ -120,8 +123,8 @@ class FlatBoard : public Board {
   uint64_t cellPiles_ = 0;  // piles that hold one card at most
   // Tableau piles a drag from which Foresee may judge unplayed: where
   // a drag moves its cards and nothing else (no sorting, filling, runs or
-  // automatic play), and the pile gives up the card pressed with those
-  // above it.
+  // automatic play, no runs carried through empty piles), and the pile
+  // gives up the card pressed with those above it.
   uint64_t idlePiles_ = 0;
   // Tableau piles that hold more than one card: a card taken off one
   // leaves the card it lay on (MoveRank).

@@ -280,8 +280,8 @@ inline bool NothingForcedWith(const FlatRules& flat, const TableRules& rules, co
     const int32_t top = topOf(i);
     if (top < 0) continue;
     const bool down = CardFace(static_cast<uint8_t>(top)) == FaceDown;
-    if (down ? (turning >> i & 1) : (senders >> i & 1) && InMask(wanted, CardValue(static_cast<uint8_t>(top))))
-      return false;
+    const int32_t card = CardValue(static_cast<uint8_t>(top));
+    if (down ? (turning >> i & 1) : (senders >> i & 1) && InMask(wanted, card)) return false;
   }
   return true;
 }
