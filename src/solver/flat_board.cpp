@@ -652,8 +652,14 @@ bool FlatBoard::Progressed(const Choice& choice) {
   int32_t k = base_.count[from] - moved;
   if (k < 0 || CardValue(base_.At(from, k)) != CardValue(card))
     for (k = base_.count[from] - 1; k > 0 && CardValue(base_.At(from, k)) != CardValue(card);) --k;
-  const int32_t was = k > 0 ? BuildOn(from, base_.At(from, k - 1), card) : 0;
-  // To an empty pile: frees the card they lay on but did not build on.
+  return BuildsBetter(from, to, k > 0 ? base_.At(from, k - 1) : -1, card);
+}
+
+// Whether `card`, lying on `below` in pile `from` of base_ (-1: on no
+// card), builds better on pile `to` than there: to an empty pile it frees
+// the card it lay on but did not build on.
+bool FlatBoard::BuildsBetter(int32_t from, int32_t to, int32_t below, uint8_t card) const {
+  const int32_t was = below >= 0 ? BuildOn(from, static_cast<uint8_t>(below), card) : 0;
   if (base_.Empty(to)) return was == 0;
   return BuildOn(to, base_.Top(to), card) > was;
 }
@@ -685,9 +691,7 @@ Board::Outlook FlatBoard::Foresee(const Choice& choice) {
   } else {
     const uint8_t below = base_.At(from, k - 1);
     if (!IsUp(below) || InMask(BaseTakes(), CardValue(below))) return Outlook::Progress;
-    const int32_t was = BuildOn(from, below, card);
-    if (base_.Empty(to) ? was == 0 : BuildOn(to, base_.Top(to), card) > was)
-      return Outlook::Progress;
+    if (BuildsBetter(from, to, below, card)) return Outlook::Progress;
     uncovered = below;
   }
   const int32_t moved = base_.Top(from);  // the new top of `to`

@@ -80,6 +80,7 @@ class FlatBoard : public Board {
   uint64_t PilesReadingGoals(const FlatPosition& pos, int32_t disorder) const;
   bool SameGoalTops() const;
   int32_t BuildOn(int32_t p, uint8_t below, uint8_t card) const;
+  bool BuildsBetter(int32_t from, int32_t to, int32_t below, uint8_t card) const;
   // A pile's top run as Enables reads it (see TopRunOf); bottom -1: none.
   struct TopRun {
     int8_t bottom = -1;
