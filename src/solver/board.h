@@ -89,6 +89,9 @@ class Board {
   // Lists and plays a run carried through empty piles as one move (see
   // flat_transfer.h); a board that cannot ignores it.
   virtual void AllowTransfers() {}
+  // Whether a search on progress moves alone that runs out of positions
+  // proves a deal lost (see ProgressProves); a board that cannot tell says no.
+  virtual bool ProgressProves() const { return false; }
   // Whether the current position can never be won, by a check that never
   // errs (see DeadEnd); a board that cannot tell says no.
   virtual bool DeadEnd() { return false; }

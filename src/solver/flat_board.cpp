@@ -10,6 +10,7 @@
 #include "solver/flat_play.h"
 #include "solver/flat_transfer.h"
 #include "solver/goal_order.h"
+#include "solver/progress_proof.h"
 
 namespace tarnik::solver {
 
@@ -36,6 +37,7 @@ FlatBoard::FlatBoard(const FlatRules& flat, const TableRules& rules, const DeadE
     for (uint64_t m = tableauPiles_; m; m &= m - 1)
       if (!flat.piles[std::countr_zero(m)].Has(PileFlags::RemoveAnyCard))
         idlePiles_ |= m & -m;
+  progressProves_ = tarnik::solver::ProgressProves(flat, rules);
   CompileReturns(flat, returns_);
   MakeOneTermTables();
   // The memo keeps the piles whose term stands for all their cards, where
@@ -597,10 +599,9 @@ CardMask FlatBoard::BaseTakes() {
 }
 
 // A pile the player both takes cards from and drops cards on that is not a
-// goal pile: a column or a free cell, not a stock, a waste or a foundation.
+// goal pile (IsTableau).
 bool FlatBoard::Tableau(int32_t p) const {
-  const FlatPile& pile = flat_->piles[p];
-  return !pile.Has(PileFlags::WinGoal) && !(pile.placementNone && pile.start == PileStart::None);
+  return IsTableau(flat_->piles[p]);
 }
 
 // Whether piles `p` and `q` play alike wherever they stand: the same

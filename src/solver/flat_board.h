@@ -55,7 +55,9 @@ class FlatBoard : public Board {
   void AllowTransfers() override {
     transfers_ = true;
     idlePiles_ = 0;  // a drag may play through empty piles
+    progressProves_ = false;
   }
+  bool ProgressProves() const override { return progressProves_; }
   int64_t Bytes() const override {
     return sizeof(*this) + kRecent * sizeof(Recent) +
            (worthMemo_ ? kWorthMemos * static_cast<int64_t>(sizeof(WorthMemo)) : 0) +
@@ -127,6 +129,8 @@ class FlatBoard : public Board {
   // automatic play, no runs carried through empty piles), and the pile
   // gives up the card pressed with those above it.
   uint64_t idlePiles_ = 0;
+  // Whether the moves Progressed leaves out are never needed for a win.
+  bool progressProves_ = false;
   // Tableau piles that hold more than one card: a card taken off one
   // leaves the card it lay on (MoveRank).
   uint64_t columnPiles_ = 0;

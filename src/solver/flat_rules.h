@@ -111,6 +111,13 @@ struct FlatRules {
   int32_t filledCount = 0;
 };
 
+// Whether pile `p` is one the player both takes cards from and drops cards
+// on that is not a goal pile: a column or a free cell, not a stock, a
+// waste or a foundation.
+inline bool IsTableau(const FlatPile& p) {
+  return !p.Has(PileFlags::WinGoal) && !(p.placementNone && p.start == PileStart::None);
+}
+
 // Whether `below`, lying under face-up card `above` on pile `p`, continues
 // a run that may go home whole: a press lifts both, and where runs go home
 // only in suit, the two share it.

@@ -98,9 +98,12 @@ class Strategy {
   // board from each stored position on the way.
   std::vector<SolverAction> WinningLine();
 
-  // Whether it tries every move, so that searching every position it
-  // entered proves the deal lost.
-  bool Complete() const { return kind_.Complete(); }
+  // Whether searching every position it entered proves the deal lost: it
+  // tries every move, or on progress moves alone, where the rules make the
+  // moves it leaves out needless (Board::ProgressProves).
+  bool Complete() const {
+    return kind_.Complete() || (kind_.progressOnly && !kind_.phased && board_->ProgressProves());
+  }
   // Whether it searches by stock phase.
   bool Phased() const { return kind_.phased; }
   const StrategyKind& Kind() const { return kind_; }

@@ -179,5 +179,58 @@ TEST(SolverProgress, TheOpenEstimateWeighsAnEmptyColumnMore) {
             worth(true, kRunEstimate) - worth(false, kRunEstimate));
 }
 
+
+
+// Whether the search on progress moves alone proves the deals of the
+// library's game `name` lost.
+bool ProvesByProgress(const Library& library, const char* name) {
+  auto table = std::make_unique<SolverTable>();
+  EXPECT_TRUE(DealTable(library, testing::GameIndex(library, name), 1, Preferences{}, *table));
+  std::unique_ptr<Game> game = NewQuietGame();
+  LoadTable(*table, *game);
+  TableRules rules;
+  AnalyseRules(*game, rules);
+  auto flat = std::make_unique<FlatRules>();
+  EXPECT_TRUE(CompileFlatRules(*game, rules, *table, *flat));
+  return FlatBoard(*flat, rules).ProgressProves();
+}
+
+// A search of every position that progress moves reach proves a deal lost
+// only where a move between columns that is no progress merely trades
+// what lies on one card for what lies on its twin: Klondike and its kin
+// (one pack, runs falling a rank a card in alternate colours, any part of
+// a run lifted, kings alone to an empty column). Not where a press lifts
+// any group (Yukon), free cells limit the runs (FreeCell), a second pack
+// gives a card four places (Double Yukon) or a card builds in its own suit
+// (Russian Solitaire, Spider) or colour (Whitehead).
+TEST(SolverProgress, ProvesLossOnlyWhereMovesBetweenColumnsMerelyTrade) {
+  auto library = testing::OpenLibrary(TARNIK_LIBRARY);
+  for (const char* name : {"Klondike", "Klondike (Draw Three)", "Saratoga", "Northwest Territory"})
+    EXPECT_TRUE(ProvesByProgress(*library, name)) << name;
+  for (const char* name :
+       {"Yukon", "FreeCell", "Double Yukon", "Russian Solitaire", "Spider", "Whitehead"})
+    EXPECT_FALSE(ProvesByProgress(*library, name)) << name;
+}
+
+// Klondike seed 212 is lost: progress moves alone prove it within a budget
+// that a search of every move (47,674 positions) cannot. Yukon seed 927 is
+// won, but only by a trade: the nine of spades goes from the ten of hearts
+// onto the ten of diamonds, and the eight of diamonds then follows it with
+// the ten of hearts that lay on it; progress moves alone reach no win.
+TEST(SolverProgress, ProofsOnProgressMovesAreShorterAndLoseNoWin) {
+  auto library = testing::OpenLibrary(TARNIK_LIBRARY);
+  const auto verdict = [&](const char* name, uint32_t seed, int64_t nodes) {
+    auto table = std::make_unique<SolverTable>();
+    EXPECT_TRUE(DealTable(*library, testing::GameIndex(*library, name), seed, Preferences{},
+                          *table));
+    SolveOptions options;
+    options.maxNodes = nodes;
+    options.maxMilliseconds = 60'000;
+    return Solve(*table, options).verdict;
+  };
+  EXPECT_EQ(verdict("Klondike", 212, 40'000), Verdict::Lost);
+  EXPECT_EQ(verdict("Yukon", 927, 1'000'000), Verdict::Won);
+}
+
 }  // namespace
 }  // namespace tarnik::solver
