@@ -12,6 +12,7 @@
 #include "solver/flat_position.h"
 #include "solver/flat_rules.h"
 #include "solver/heuristic.h"
+#include "solver/progress_proof.h"
 #include "solver/rules_cache.h"
 #include "solver/sandbox.h"
 #include "solver/spare_memory.h"
@@ -178,6 +179,7 @@ class Portfolio {
     shared_ = rules_->nothingBuilds;
     deckSize_ = rules_->deckSize;
     wholeRuns_ = flat_ && !(flatRules_->anyFlags & PileFlags::NeedFreeCells);
+    progressProves_ = flat_ && ProgressProves(*flatRules_, *rules_);
     // Where whole runs go home and no stock is gone through again, the
     // strategies by stock phase win the deals that are won; of the others
     // only the lead (depth first) plays beside them, for proofs of loss,
@@ -306,7 +308,8 @@ class Portfolio {
           if (state == Strategy::State::Exhausted) {
             done[i] = true;
             --left;
-            // A strategy that skips moves proves nothing by running out.
+            // A strategy that skips moves a win may need proves nothing by
+            // running out.
             if (!s.Complete()) {
               if (EarlyDry(done)) DropKept();
               if (left == 0) return Finish(Verdict::Unknown, nullptr);
@@ -672,7 +675,7 @@ class Portfolio {
     if (shared_) return false;
     bool freed = false;
     for (size_t i = 0; i < strategies_.size(); ++i) {
-      if (i == lead_ || letGo_[i] || !kinds_[i].Complete()) continue;
+      if ((i == lead_ && !progressProves_) || letGo_[i] || !kinds_[i].Complete()) continue;
       LetGo(i);
       freed = true;
     }
@@ -781,6 +784,9 @@ class Portfolio {
   } gone_;
   int32_t deckSize_ = 52;
   bool wholeRuns_ = false;  // on flat positions, and no free cells limit the runs lifted
+  // Whether the strategy on progress moves proves a deal lost by running
+  // out of positions (ProgressProves).
+  bool progressProves_ = false;
   bool cancelled_ = false;
 };
 
