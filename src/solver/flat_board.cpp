@@ -38,6 +38,7 @@ FlatBoard::FlatBoard(const FlatRules& flat, const TableRules& rules, const DeadE
       if (!flat.piles[std::countr_zero(m)].Has(PileFlags::RemoveAnyCard))
         idlePiles_ |= m & -m;
   progressProves_ = tarnik::solver::ProgressProves(flat, rules);
+  wasteWaits_ = tarnik::solver::WasteWaits(flat, rules);
   CompileReturns(flat, returns_);
   MakeOneTermTables();
   // The memo keeps the piles whose term stands for all their cards, where
@@ -156,6 +157,7 @@ void FlatBoard::Based(const unsigned char* packed, bool anyDown) {
   baseRunsMade_ = false;
   baseScore_ = -1;
   baseTakesMade_ = false;
+  baseOpenMade_ = false;
   CopyPosition(base_, current_);
   clicks_ = -1;
   turns_.Forget();
@@ -598,6 +600,21 @@ CardMask FlatBoard::BaseTakes() {
   return baseTakes_;
 }
 
+// OpenCards of base_, made once per position expanded.
+CardMask FlatBoard::BaseOpen() {
+  if (!baseOpenMade_) {
+    baseOpen_ = OpenCards(*flat_, rules_, base_);
+    baseOpenMade_ = true;
+  }
+  return baseOpen_;
+}
+
+// Whether `card`, dragged from the waste onto a tableau pile, may wait in
+// the stock's cycle instead: no open card would go onto it (WasteWaits).
+bool FlatBoard::WasteWaitsFor(int32_t card) {
+  return !(rules_.builders[card] & BaseOpen());
+}
+
 // A pile the player both takes cards from and drops cards on that is not a
 // goal pile (IsTableau).
 bool FlatBoard::Tableau(int32_t p) const {
@@ -634,8 +651,16 @@ int32_t FlatBoard::BuildOn(int32_t p, uint8_t below, uint8_t card) const {
 // its cards back to where they lie worse.
 bool FlatBoard::Progressed(const Choice& choice) {
   const SolverAction& a = choice.action;
-  if (choice.clicks > 0 || a.kind != SolverAction::Kind::Drag || a.target < 0) return true;
+  if (a.kind != SolverAction::Kind::Drag || a.target < 0) return true;
   const int32_t from = a.pile, to = a.target;
+  // A card from the waste that may wait in the cycle (WasteWaits). A card
+  // the forced actions then send home from the waste may go there by a
+  // move of its own.
+  if (wasteWaits_ && from == rules_.waste && Tableau(to)) {
+    if (current_.count[to] <= base_.count[to]) return true;
+    return !WasteWaitsFor(CardValue(current_.At(to, base_.count[to])));
+  }
+  if (choice.clicks > 0) return true;
   if (!Tableau(from) || !Tableau(to)) return true;
   const int32_t moved = current_.count[to] - base_.count[to];
   if (moved <= 0 || CurrentScore() != BaseScore()) return true;
@@ -675,6 +700,9 @@ bool FlatBoard::BuildsBetter(int32_t from, int32_t to, int32_t below, uint8_t ca
 // thus left unplayed.
 Board::Outlook FlatBoard::Foresee(const Choice& choice) {
   const SolverAction& a = choice.action;
+  // Whether a card from the waste waits is told once it is played.
+  if (wasteWaits_ && a.kind == SolverAction::Kind::Drag && a.pile == rules_.waste)
+    return Outlook::Unknown;
   if (choice.clicks > 0 || a.kind != SolverAction::Kind::Drag || a.target < 0)
     return Outlook::Progress;
   const int32_t from = a.pile, to = a.target;

@@ -55,7 +55,7 @@ class FlatBoard : public Board {
   void AllowTransfers() override {
     transfers_ = true;
     idlePiles_ = 0;  // a drag may play through empty piles
-    progressProves_ = false;
+    progressProves_ = wasteWaits_ = false;
   }
   bool ProgressProves() const override { return progressProves_; }
   int64_t Bytes() const override {
@@ -96,6 +96,8 @@ class FlatBoard : public Board {
   int32_t CurrentScore();
   int32_t BaseScore();
   CardMask BaseTakes();
+  CardMask BaseOpen();
+  bool WasteWaitsFor(int32_t card);
 
   const FlatRules* flat_;
   const TableRules& rules_;
@@ -129,8 +131,11 @@ class FlatBoard : public Board {
   // automatic play, no runs carried through empty piles), and the pile
   // gives up the card pressed with those above it.
   uint64_t idlePiles_ = 0;
-  // Whether the moves Progressed leaves out are never needed for a win.
+  // Whether the moves Progressed leaves out are never needed for a win;
+  // and, among them, drags from the waste onto which no open card goes
+  // (WasteWaits).
   bool progressProves_ = false;
+  bool wasteWaits_ = false;
   // Tableau piles that hold more than one card: a card taken off one
   // leaves the card it lay on (MoveRank).
   uint64_t columnPiles_ = 0;
@@ -142,6 +147,8 @@ class FlatBoard : public Board {
   int32_t baseScore_ = -1;   // FlatScore of base_; -1: not made yet
   CardMask baseTakes_ = 0;   // FlatWanted of base_, once made
   bool baseTakesMade_ = false;
+  CardMask baseOpen_ = 0;  // OpenCards of base_, once made
+  bool baseOpenMade_ = false;
   std::vector<SolverAction> listing_;
   std::vector<SolverAction> clickRow_;  // clicks on the stock (AddClicks)
   void AddClicks(int32_t count, std::vector<SolverAction>& line);

@@ -19,8 +19,8 @@ bool PlainColumn(const FlatPile& p) {
 
 // Whether piles `a` and `b` play alike: the same flags and tables.
 bool Alike(const FlatPile& a, const FlatPile& b) {
-  return a.flags == b.flags && a.start == b.start && a.take == b.take &&
-         a.removal == b.removal && std::memcmp(a.accepts, b.accepts, sizeof a.accepts) == 0 &&
+  return a.flags == b.flags && a.start == b.start && a.take == b.take && a.removal == b.removal &&
+         std::memcmp(a.accepts, b.accepts, sizeof a.accepts) == 0 &&
          std::memcmp(a.continues, b.continues, sizeof a.continues) == 0;
 }
 
@@ -46,8 +46,8 @@ bool TradesHarmless(const FlatPile& p, const CardMask* buildsOn) {
     for (int32_t v = 0; v < 52 && n < 3; ++v)
       if (InMask(p.accepts[v], c)) tops[n++] = v;
     if (n == 3) return false;
-    if (n == 2 && (p.accepts[tops[0]] != p.accepts[tops[1]] ||
-                   p.continues[tops[0]] != p.continues[tops[1]]))
+    if (n == 2 &&
+        (p.accepts[tops[0]] != p.accepts[tops[1]] || p.continues[tops[0]] != p.continues[tops[1]]))
       return false;
   }
   return true;
@@ -74,6 +74,26 @@ bool ProgressProves(const FlatRules& flat, const TableRules& rules) {
     if (!(flat.turnPiles >> p & 1)) return false;
   }
   return TradesHarmless(flat.piles[first], rules.buildsOn[first]);
+}
+
+bool WasteWaits(const FlatRules& flat, const TableRules& rules) {
+  return rules.stockCycles && rules.stock >= 0 && rules.waste >= 0 && ProgressProves(flat, rules);
+}
+
+CardMask OpenCards(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos) {
+  CardMask open = 0;
+  for (int32_t p = 0; p < flat.pileCount; ++p) {
+    const int32_t n = pos.count[p];
+    if (n == 0) continue;
+    if (flat.goalPiles >> p & 1) {
+      open |= CardMask{1} << CardValue(pos.Top(p));
+      continue;
+    }
+    const bool stock = p == rules.stock;
+    for (int32_t k = 0; k < n; ++k)
+      if (stock || IsUp(pos.At(p, k))) open |= CardMask{1} << CardValue(pos.At(p, k));
+  }
+  return open;
 }
 
 }  // namespace tarnik::solver

@@ -2,6 +2,7 @@
 // prove a deal lost: the moves it leaves out are never needed for a win.
 #pragma once
 
+#include "solver/flat_position.h"
 #include "solver/flat_rules.h"
 #include "solver/table_rules.h"
 
@@ -29,5 +30,17 @@ namespace tarnik::solver {
 // at a time; "Automatic play" is off; and no pile lies over another, so
 // what the pointer reaches does not hang on how many cards a pile holds.
 bool ProgressProves(const FlatRules& flat, const TableRules& rules);
+
+// Where besides the stock and the waste form one cycle turned without end
+// (TableRules::stockCycles), a card of the cycle is always there to take,
+// so a winning line can leave it there until some card goes onto it: a
+// drag from the waste onto a tableau pile is then progress only where a
+// card that builds on the card dragged is open (OpenCards). Meanwhile the
+// card it would cover stays uncovered, which hinders no move of the line.
+bool WasteWaits(const FlatRules& flat, const TableRules& rules);
+
+// The cards that could be dropped onto a card now: every face-up card, the
+// cards of the stock, and the top cards of the goal piles.
+CardMask OpenCards(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos);
 
 }  // namespace tarnik::solver
