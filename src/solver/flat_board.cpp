@@ -600,6 +600,25 @@ CardMask FlatBoard::BaseTakes() {
   return baseTakes_;
 }
 
+// Whether an earlier tableau pile than `to`, not `from`, shows a top card
+// that is the twin of `to`'s (it takes the same cards and continues the
+// same runs). Where progress moves prove a deal lost (ProgressProves), the
+// two children of a drop onto either differ only by a trade of what lies
+// on the twins, so a search need make only the first.
+bool FlatBoard::TwinBefore(int32_t from, int32_t to) const {
+  if (!(tableauPiles_ >> to & 1) || base_.Empty(to) || !IsUp(base_.Top(to))) return false;
+  const FlatPile& pile = flat_->piles[to];
+  const int32_t top = CardValue(base_.Top(to));
+  for (uint64_t m = tableauPiles_ & ((uint64_t{1} << to) - 1); m; m &= m - 1) {
+    const int32_t q = std::countr_zero(m);
+    if (q == from || base_.Empty(q) || !IsUp(base_.Top(q))) continue;
+    const int32_t other = CardValue(base_.Top(q));
+    if (pile.accepts[other] == pile.accepts[top] && pile.continues[other] == pile.continues[top])
+      return true;
+  }
+  return false;
+}
+
 // OpenCards of base_, made once per position expanded.
 CardMask FlatBoard::BaseOpen() {
   if (!baseOpenMade_) {
@@ -700,6 +719,9 @@ bool FlatBoard::BuildsBetter(int32_t from, int32_t to, int32_t below, uint8_t ca
 // thus left unplayed.
 Board::Outlook FlatBoard::Foresee(const Choice& choice) {
   const SolverAction& a = choice.action;
+  if (progressProves_ && a.kind == SolverAction::Kind::Drag && a.target >= 0 &&
+      TwinBefore(a.pile, a.target))
+    return Outlook::Idle;
   // Whether a card from the waste waits is told once it is played.
   if (wasteWaits_ && a.kind == SolverAction::Kind::Drag && a.pile == rules_.waste)
     return Outlook::Unknown;

@@ -98,6 +98,7 @@ class FlatBoard : public Board {
   CardMask BaseTakes();
   CardMask BaseOpen();
   bool WasteWaitsFor(int32_t card);
+  bool TwinBefore(int32_t from, int32_t to) const;
 
   const FlatRules* flat_;
   const TableRules& rules_;
