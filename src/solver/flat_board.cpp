@@ -622,7 +622,8 @@ bool FlatBoard::TwinBefore(int32_t from, int32_t to) const {
 // OpenCards of base_, made once per position expanded.
 CardMask FlatBoard::BaseOpen() {
   if (!baseOpenMade_) {
-    baseOpen_ = OpenCards(*flat_, rules_, base_);
+    const CardMask takes = BaseTakes();
+    baseOpen_ = OpenCards(*flat_, rules_, base_, takes | TwinsOf(*flat_, takes));
     baseOpenMade_ = true;
   }
   return baseOpen_;

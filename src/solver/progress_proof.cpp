@@ -80,19 +80,52 @@ bool WasteWaits(const FlatRules& flat, const TableRules& rules) {
   return rules.stockCycles && rules.stock >= 0 && rules.waste >= 0 && ProgressProves(flat, rules);
 }
 
-CardMask OpenCards(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos) {
-  CardMask open = 0;
+CardMask TwinsOf(const FlatRules& flat, CardMask cards) {
+  CardMask twins = 0;
+  for (int32_t p = 0; p < flat.pileCount; ++p) {
+    if (!IsTableau(flat.piles[p])) continue;
+    const FlatPile& pile = flat.piles[p];
+    for (CardMask m = cards; m; m &= m - 1) {
+      const int32_t c = std::countr_zero(m);
+      for (int32_t v = 0; v < 52; ++v)
+        if (v != c && pile.accepts[v] == pile.accepts[c] && pile.continues[v] == pile.continues[c])
+          twins |= CardMask{1} << v;
+    }
+    break;  // the tableau piles are alike
+  }
+  return twins;
+}
+
+CardMask OpenCards(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                   CardMask wanted) {
+  CardMask open = 0, cycle = 0;
   for (int32_t p = 0; p < flat.pileCount; ++p) {
     const int32_t n = pos.count[p];
     if (n == 0) continue;
-    if (flat.goalPiles >> p & 1) {
+    const FlatPile& pile = flat.piles[p];
+    if (p == rules.stock || p == rules.waste) {
+      for (int32_t k = 0; k < n; ++k) cycle |= CardMask{1} << CardValue(pos.At(p, k));
+      continue;
+    }
+    if (pile.Has(PileFlags::WinGoal)) {
       open |= CardMask{1} << CardValue(pos.Top(p));
       continue;
     }
-    const bool stock = p == rules.stock;
-    for (int32_t k = 0; k < n; ++k)
-      if (stock || IsUp(pos.At(p, k))) open |= CardMask{1} << CardValue(pos.At(p, k));
+    const bool tableau = IsTableau(pile);
+    for (int32_t k = 0; k < n; ++k) {
+      const uint8_t card = pos.At(p, k);
+      if (!IsUp(card)) continue;
+      if (tableau && k > 0 && IsUp(pos.At(p, k - 1))) {
+        const int32_t below = CardValue(pos.At(p, k - 1));
+        if (InMask(pile.accepts[below], CardValue(card)) && !InMask(wanted, below)) continue;
+      }
+      open |= CardMask{1} << CardValue(card);
+    }
   }
+  // A card of the cycle goes onto a card by a drag from the waste, which
+  // must itself find an open card to go onto it: rank by rank upward.
+  for (int32_t v = 0; v < 52; ++v)
+    if (InMask(cycle, v) && (rules.builders[v] & open)) open |= CardMask{1} << v;
   return open;
 }
 

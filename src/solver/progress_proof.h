@@ -32,15 +32,34 @@ namespace tarnik::solver {
 bool ProgressProves(const FlatRules& flat, const TableRules& rules);
 
 // Where besides the stock and the waste form one cycle turned without end
-// (TableRules::stockCycles), a card of the cycle is always there to take,
-// so a winning line can leave it there until some card goes onto it: a
-// drag from the waste onto a tableau pile is then progress only where a
-// card that builds on the card dragged is open (OpenCards). Meanwhile the
+// (TableRules::stockCycles), every card of the cycle can be taken at any
+// time, so a winning line can leave one there until a card goes onto it:
+// the drag from the waste is made just before that, and meanwhile the
 // card it would cover stays uncovered, which hinders no move of the line.
+// Done for every such drag at once, each drag from the waste comes just
+// before a drag onto its card, which comes before one onto that card, and
+// so on to a move that is no drag from the waste: a progress move, and a
+// move that is not a trade leaves from a card lying on a card it does not
+// build on, or on one the goal piles take (OpenCards). So a drag from the
+// waste onto a tableau pile is progress only where a card that builds on
+// the card dragged is open.
 bool WasteWaits(const FlatRules& flat, const TableRules& rules);
 
-// The cards that could be dropped onto a card now: every face-up card, the
-// cards of the stock, and the top cards of the goal piles.
-CardMask OpenCards(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos);
+// The twins of `cards`: the other cards that take the same cards and
+// continue the same runs on the tableau piles (alike where ProgressProves).
+CardMask TwinsOf(const FlatRules& flat, CardMask cards);
+
+// The open cards: those that could go onto a card by a progress move, a
+// chain of drags from the waste ending in one, where `wanted` holds the
+// cards the goal piles take now and their twins: the top cards of the goal
+// piles, the face-up cards of other piles but those lying on a card they
+// build on that is not wanted (moving them would be a trade), and each card
+// of the stock and the waste onto which an open card would go (a card
+// builds on cards one rank above it, so the cycle's cards are read from
+// the lowest rank up). The twins of the cards the goal piles take count as
+// wanted so that the open cards are the same after a trade of what lies
+// on two twins, which the rewrites that keep trades and twins out make.
+CardMask OpenCards(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
+                   CardMask wanted);
 
 }  // namespace tarnik::solver
