@@ -39,6 +39,7 @@ FlatBoard::FlatBoard(const FlatRules& flat, const TableRules& rules, const DeadE
         idlePiles_ |= m & -m;
   progressProves_ = tarnik::solver::ProgressProves(flat, rules);
   wasteWaits_ = tarnik::solver::WasteWaits(flat, rules);
+  if (progressProves_) ReadTwins(flat, twins_);
   CompileReturns(flat, returns_);
   MakeOneTermTables();
   // The memo keeps the piles whose term stands for all their cards, where
@@ -607,13 +608,10 @@ CardMask FlatBoard::BaseTakes() {
 // on the twins, so a search need make only the first.
 bool FlatBoard::TwinBefore(int32_t from, int32_t to) const {
   if (!(tableauPiles_ >> to & 1) || base_.Empty(to) || !IsUp(base_.Top(to))) return false;
-  const FlatPile& pile = flat_->piles[to];
-  const int32_t top = CardValue(base_.Top(to));
+  const CardMask twins = twins_[CardValue(base_.Top(to))];
   for (uint64_t m = tableauPiles_ & ((uint64_t{1} << to) - 1); m; m &= m - 1) {
     const int32_t q = std::countr_zero(m);
-    if (q == from || base_.Empty(q) || !IsUp(base_.Top(q))) continue;
-    const int32_t other = CardValue(base_.Top(q));
-    if (pile.accepts[other] == pile.accepts[top] && pile.continues[other] == pile.continues[top])
+    if (q != from && !base_.Empty(q) && IsUp(base_.Top(q)) && InMask(twins, CardValue(base_.Top(q))))
       return true;
   }
   return false;
@@ -622,8 +620,9 @@ bool FlatBoard::TwinBefore(int32_t from, int32_t to) const {
 // OpenCards of base_, made once per position expanded.
 CardMask FlatBoard::BaseOpen() {
   if (!baseOpenMade_) {
-    const CardMask takes = BaseTakes();
-    baseOpen_ = OpenCards(*flat_, rules_, base_, takes | TwinsOf(*flat_, takes));
+    CardMask wanted = BaseTakes();
+    for (CardMask m = wanted; m; m &= m - 1) wanted |= twins_[std::countr_zero(m)];
+    baseOpen_ = OpenCards(*flat_, rules_, base_, wanted);
     baseOpenMade_ = true;
   }
   return baseOpen_;

@@ -137,6 +137,7 @@ class FlatBoard : public Board {
   // (WasteWaits).
   bool progressProves_ = false;
   bool wasteWaits_ = false;
+  CardMask twins_[52] = {};  // where progressProves_, each card's twins (ReadTwins)
   // Tableau piles that hold more than one card: a card taken off one
   // leaves the card it lay on (MoveRank).
   uint64_t columnPiles_ = 0;

@@ -1,5 +1,6 @@
 #include "solver/progress_proof.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -80,20 +81,17 @@ bool WasteWaits(const FlatRules& flat, const TableRules& rules) {
   return rules.stockCycles && rules.stock >= 0 && rules.waste >= 0 && ProgressProves(flat, rules);
 }
 
-CardMask TwinsOf(const FlatRules& flat, CardMask cards) {
-  CardMask twins = 0;
+void ReadTwins(const FlatRules& flat, CardMask twins[52]) {
+  std::fill(twins, twins + 52, CardMask{0});
   for (int32_t p = 0; p < flat.pileCount; ++p) {
-    if (!IsTableau(flat.piles[p])) continue;
     const FlatPile& pile = flat.piles[p];
-    for (CardMask m = cards; m; m &= m - 1) {
-      const int32_t c = std::countr_zero(m);
+    if (!IsTableau(pile)) continue;
+    for (int32_t c = 0; c < 52; ++c)
       for (int32_t v = 0; v < 52; ++v)
         if (v != c && pile.accepts[v] == pile.accepts[c] && pile.continues[v] == pile.continues[c])
-          twins |= CardMask{1} << v;
-    }
-    break;  // the tableau piles are alike
+          twins[c] |= CardMask{1} << v;
+    return;  // the tableau piles are alike
   }
-  return twins;
 }
 
 CardMask OpenCards(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,

@@ -45,9 +45,9 @@ bool ProgressProves(const FlatRules& flat, const TableRules& rules);
 // the card dragged is open.
 bool WasteWaits(const FlatRules& flat, const TableRules& rules);
 
-// The twins of `cards`: the other cards that take the same cards and
+// For each card, its twins: the other cards that take the same cards and
 // continue the same runs on the tableau piles (alike where ProgressProves).
-CardMask TwinsOf(const FlatRules& flat, CardMask cards);
+void ReadTwins(const FlatRules& flat, CardMask twins[52]);
 
 // The open cards: those that could go onto a card by a progress move, a
 // chain of drags from the waste ending in one, where `wanted` holds the
