@@ -611,8 +611,8 @@ bool FlatBoard::TwinBefore(int32_t from, int32_t to) const {
   const CardMask twins = twins_[CardValue(base_.Top(to))];
   for (uint64_t m = tableauPiles_ & ((uint64_t{1} << to) - 1); m; m &= m - 1) {
     const int32_t q = std::countr_zero(m);
-    if (q != from && !base_.Empty(q) && IsUp(base_.Top(q)) && InMask(twins, CardValue(base_.Top(q))))
-      return true;
+    if (q == from || base_.Empty(q) || !IsUp(base_.Top(q))) continue;
+    if (InMask(twins, CardValue(base_.Top(q)))) return true;
   }
   return false;
 }
