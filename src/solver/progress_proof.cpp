@@ -86,10 +86,12 @@ void ReadTwins(const FlatRules& flat, CardMask twins[52]) {
   for (int32_t p = 0; p < flat.pileCount; ++p) {
     const FlatPile& pile = flat.piles[p];
     if (!IsTableau(pile)) continue;
-    for (int32_t c = 0; c < 52; ++c)
+    for (int32_t c = 0; c < 52; ++c) {
+      if (pile.accepts[c] == 0) continue;  // a card nothing goes onto has no twin
       for (int32_t v = 0; v < 52; ++v)
         if (v != c && pile.accepts[v] == pile.accepts[c] && pile.continues[v] == pile.continues[c])
           twins[c] |= CardMask{1} << v;
+    }
     return;  // the tableau piles are alike
   }
 }

@@ -45,8 +45,9 @@ bool ProgressProves(const FlatRules& flat, const TableRules& rules);
 // the card dragged is open.
 bool WasteWaits(const FlatRules& flat, const TableRules& rules);
 
-// For each card, its twins: the other cards that take the same cards and
-// continue the same runs on the tableau piles (alike where ProgressProves).
+// For each card that some card goes onto, its twins: the other cards that
+// take the same cards and continue the same runs on the tableau piles
+// (alike where ProgressProves).
 void ReadTwins(const FlatRules& flat, CardMask twins[52]);
 
 // The open cards: those that could go onto a card by a progress move, a

@@ -669,6 +669,8 @@ class Portfolio {
   // Sends the lead on alone; the complete strategies that sit the rest of
   // the budget out free their positions and keys (unless the strategies
   // share one set, where every one of them must finish for a proof).
+  // Where progress moves alone prove a deal lost (ProgressProves), the
+  // lead goes too: the strategy on progress moves makes the proof.
   // Whether any was let go.
   bool GoAlone() {
     alone_ = true;
