@@ -37,9 +37,8 @@ FlatBoard::FlatBoard(const FlatRules& flat, const TableRules& rules, const DeadE
     for (uint64_t m = tableauPiles_; m; m &= m - 1)
       if (!flat.piles[std::countr_zero(m)].Has(PileFlags::RemoveAnyCard))
         idlePiles_ |= m & -m;
-  progressProves_ = tarnik::solver::ProgressProves(flat, rules);
-  wasteWaits_ = tarnik::solver::WasteWaits(flat, rules);
-  if (progressProves_) ReadTwins(flat, twins_);
+  progressProves_ = flat.progressProves;
+  wasteWaits_ = progressProves_ && WasteWaits(rules);
   CompileReturns(flat, returns_);
   MakeOneTermTables();
   // The memo keeps the piles whose term stands for all their cards, where
@@ -608,7 +607,7 @@ CardMask FlatBoard::BaseTakes() {
 // on the twins, so a search need make only the first.
 bool FlatBoard::TwinBefore(int32_t from, int32_t to) const {
   if (!(tableauPiles_ >> to & 1) || base_.Empty(to) || !IsUp(base_.Top(to))) return false;
-  const CardMask twins = twins_[CardValue(base_.Top(to))];
+  const CardMask twins = flat_->twins[CardValue(base_.Top(to))];
   for (uint64_t m = tableauPiles_ & ((uint64_t{1} << to) - 1); m; m &= m - 1) {
     const int32_t q = std::countr_zero(m);
     if (q == from || base_.Empty(q) || !IsUp(base_.Top(q))) continue;
@@ -621,7 +620,7 @@ bool FlatBoard::TwinBefore(int32_t from, int32_t to) const {
 CardMask FlatBoard::BaseOpen() {
   if (!baseOpenMade_) {
     CardMask wanted = BaseTakes();
-    for (CardMask m = wanted; m; m &= m - 1) wanted |= twins_[std::countr_zero(m)];
+    for (CardMask m = wanted; m; m &= m - 1) wanted |= flat_->twins[std::countr_zero(m)];
     baseOpen_ = OpenCards(*flat_, rules_, base_, wanted);
     baseOpenMade_ = true;
   }
@@ -643,12 +642,7 @@ bool FlatBoard::Tableau(int32_t p) const {
 // Whether piles `p` and `q` play alike wherever they stand: the same
 // flags, limits and tables of what they take and lift.
 bool FlatBoard::LikePiles(int32_t p, int32_t q) const {
-  const FlatPile &a = flat_->piles[p], &b = flat_->piles[q];
-  return a.flags == b.flags && a.sizeLimit == b.sizeLimit && a.start == b.start &&
-         a.take == b.take && a.removal == b.removal && a.oneCard == b.oneCard &&
-         a.placementNone == b.placementNone && a.attributes == b.attributes &&
-         std::memcmp(a.accepts, b.accepts, sizeof a.accepts) == 0 &&
-         std::memcmp(a.continues, b.continues, sizeof a.continues) == 0;
+  return PlayAlike(flat_->piles[p], flat_->piles[q]);
 }
 
 // How well `card` lies on `below` on pile `p`: 0 not built on it, 1 built

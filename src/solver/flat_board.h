@@ -132,12 +132,12 @@ class FlatBoard : public Board {
   // automatic play, no runs carried through empty piles), and the pile
   // gives up the card pressed with those above it.
   uint64_t idlePiles_ = 0;
-  // Whether the moves Progressed leaves out are never needed for a win;
-  // and, among them, drags from the waste onto which no open card goes
-  // (WasteWaits).
+  // Whether the moves Progressed leaves out are never needed for a win
+  // (FlatRules::progressProves, unless runs carried through empty piles
+  // are moves); and, among them, drags from the waste onto which no open
+  // card goes (WasteWaits).
   bool progressProves_ = false;
   bool wasteWaits_ = false;
-  CardMask twins_[52] = {};  // where progressProves_, each card's twins (ReadTwins)
   // Tableau piles that hold more than one card: a card taken off one
   // leaves the card it lay on (MoveRank).
   uint64_t columnPiles_ = 0;

@@ -1,11 +1,14 @@
 #include "solver/flat_rules.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 
 #include "engine/cards/pile_ops.h"
 #include "engine/game/game.h"
 #include "engine/rules/legality.h"
+#include "solver/progress_proof.h"
 
 namespace tarnik::solver {
 
@@ -206,7 +209,20 @@ bool CompileFlatRules(const Game& game, const TableRules& rules, const SolverTab
     out.goalOf[out.goals[g]] = static_cast<int8_t>(g);
     if (out.goals[g] != out.goals[0] + g) out.goalsFrom = -1;
   }
+  out.progressProves = ProgressProves(out, rules);
+  if (out.progressProves)
+    ReadTwins(out, out.twins);
+  else
+    std::fill(std::begin(out.twins), std::end(out.twins), CardMask{0});
   return true;
+}
+
+bool PlayAlike(const FlatPile& a, const FlatPile& b) {
+  return a.flags == b.flags && a.sizeLimit == b.sizeLimit && a.start == b.start &&
+         a.take == b.take && a.removal == b.removal && a.oneCard == b.oneCard &&
+         a.placementNone == b.placementNone && a.attributes == b.attributes &&
+         std::memcmp(a.accepts, b.accepts, sizeof a.accepts) == 0 &&
+         std::memcmp(a.continues, b.continues, sizeof a.continues) == 0;
 }
 
 }  // namespace tarnik::solver

@@ -109,6 +109,10 @@ struct FlatRules {
   int32_t cellCount = 0;
   int32_t filled[kMaxPiles] = {};  // MustHaveCards
   int32_t filledCount = 0;
+  // Whether a search on progress moves alone proves a deal lost
+  // (ProgressProves), and there each card's twins (ReadTwins).
+  bool progressProves = false;
+  CardMask twins[52] = {};
 };
 
 // Whether pile `p` is one the player both takes cards from and drops cards
@@ -117,6 +121,10 @@ struct FlatRules {
 inline bool IsTableau(const FlatPile& p) {
   return !p.Has(PileFlags::WinGoal) && !(p.placementNone && p.start == PileStart::None);
 }
+
+// Whether piles `a` and `b` play alike wherever they stand: the same
+// flags, limits and tables of what they take and lift.
+bool PlayAlike(const FlatPile& a, const FlatPile& b);
 
 // Whether `below`, lying under face-up card `above` on pile `p`, continues
 // a run that may go home whole: a press lifts both, and where runs go home

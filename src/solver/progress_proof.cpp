@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstring>
 
 namespace tarnik::solver {
 
@@ -16,13 +15,6 @@ bool PlainColumn(const FlatPile& p) {
   if (p.flags & ~PileFlags::AutoPlay) return false;
   if (p.sizeLimit != 0 || p.oneCard || p.placementNone || p.attributes) return false;
   return p.take == FlatTake::Limited;
-}
-
-// Whether piles `a` and `b` play alike: the same flags and tables.
-bool Alike(const FlatPile& a, const FlatPile& b) {
-  return a.flags == b.flags && a.start == b.start && a.take == b.take && a.removal == b.removal &&
-         std::memcmp(a.accepts, b.accepts, sizeof a.accepts) == 0 &&
-         std::memcmp(a.continues, b.continues, sizeof a.continues) == 0;
 }
 
 // Whether the build of column `p` makes every trade harmless: each card
@@ -71,14 +63,14 @@ bool ProgressProves(const FlatRules& flat, const TableRules& rules) {
     if (pile.overlaid || pile.covererCount != 0) return false;
     if (pile.Has(PileFlags::WinGoal) && !pile.oneCard) return false;
     if (!(tableau >> p & 1)) continue;
-    if (!PlainColumn(pile) || !Alike(pile, flat.piles[first])) return false;
+    if (!PlainColumn(pile) || !PlayAlike(pile, flat.piles[first])) return false;
     if (!(flat.turnPiles >> p & 1)) return false;
   }
   return TradesHarmless(flat.piles[first], rules.buildsOn[first]);
 }
 
-bool WasteWaits(const FlatRules& flat, const TableRules& rules) {
-  return rules.stockCycles && rules.stock >= 0 && rules.waste >= 0 && ProgressProves(flat, rules);
+bool WasteWaits(const TableRules& rules) {
+  return rules.stockCycles && rules.stock >= 0 && rules.waste >= 0;
 }
 
 void ReadTwins(const FlatRules& flat, CardMask twins[52]) {

@@ -31,9 +31,10 @@ namespace tarnik::solver {
 // what the pointer reaches does not hang on how many cards a pile holds.
 bool ProgressProves(const FlatRules& flat, const TableRules& rules);
 
-// Where besides the stock and the waste form one cycle turned without end
-// (TableRules::stockCycles), every card of the cycle can be taken at any
-// time, so a winning line can leave one there until a card goes onto it:
+// Where ProgressProves holds and besides the stock and the waste form one
+// cycle turned without end (TableRules::stockCycles), every card of the
+// cycle can be taken at any time, so a winning line can leave one there
+// until a card goes onto it:
 // the drag from the waste is made just before that, and meanwhile the
 // card it would cover stays uncovered, which hinders no move of the line.
 // Done for every such drag at once, each drag from the waste comes just
@@ -43,7 +44,7 @@ bool ProgressProves(const FlatRules& flat, const TableRules& rules);
 // build on, or on one the goal piles take (OpenCards). So a drag from the
 // waste onto a tableau pile is progress only where a card that builds on
 // the card dragged is open.
-bool WasteWaits(const FlatRules& flat, const TableRules& rules);
+bool WasteWaits(const TableRules& rules);
 
 // For each card that some card goes onto, its twins: the other cards that
 // take the same cards and continue the same runs on the tableau piles

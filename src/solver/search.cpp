@@ -12,7 +12,6 @@
 #include "solver/flat_position.h"
 #include "solver/flat_rules.h"
 #include "solver/heuristic.h"
-#include "solver/progress_proof.h"
 #include "solver/rules_cache.h"
 #include "solver/sandbox.h"
 #include "solver/spare_memory.h"
@@ -179,7 +178,7 @@ class Portfolio {
     shared_ = rules_->nothingBuilds;
     deckSize_ = rules_->deckSize;
     wholeRuns_ = flat_ && !(flatRules_->anyFlags & PileFlags::NeedFreeCells);
-    progressProves_ = flat_ && ProgressProves(*flatRules_, *rules_);
+    progressProves_ = flat_ && flatRules_->progressProves;
     // Where whole runs go home and no stock is gone through again, the
     // strategies by stock phase win the deals that are won; of the others
     // only the lead (depth first) plays beside them, for proofs of loss,
