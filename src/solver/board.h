@@ -92,6 +92,17 @@ class Board {
   // Whether a search on progress moves alone that runs out of positions
   // proves a deal lost (see ProgressProves); a board that cannot tell says no.
   virtual bool ProgressProves() const { return false; }
+  // The pile whose top card the move just played (`choice`, from the
+  // position to expand) left waiting for a card to go onto it, where a
+  // search on progress moves need follow it with nothing else (see
+  // WasteWaits); -1 where none. A board that cannot tell says none.
+  virtual int32_t AwaitedPile(const Choice& choice) {
+    (void)choice;
+    return -1;
+  }
+  // Tells the board that the position loaded to expand waits for a drop
+  // onto pile `pile` (-1: none; see AwaitedPile).
+  virtual void Await(int32_t pile) { (void)pile; }
   // Whether the current position can never be won, by a check that never
   // errs (see DeadEnd); a board that cannot tell says no.
   virtual bool DeadEnd() { return false; }

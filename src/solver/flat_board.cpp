@@ -604,9 +604,11 @@ CardMask FlatBoard::BaseTakes() {
 // that is the twin of `to`'s (it takes the same cards and continues the
 // same runs). Where progress moves prove a deal lost (ProgressProves), the
 // two children of a drop onto either differ only by a trade of what lies
-// on the twins, so a search need make only the first.
+// on the twins, so a search need make only the first; but for the drop a
+// card from the waste waits for (AwaitedPile).
 bool FlatBoard::TwinBefore(int32_t from, int32_t to) const {
-  if (!(tableauPiles_ >> to & 1) || base_.Empty(to) || !IsUp(base_.Top(to))) return false;
+  if (to == awaited_ || !(tableauPiles_ >> to & 1) || base_.Empty(to) || !IsUp(base_.Top(to)))
+    return false;
   const CardMask twins = flat_->twins[CardValue(base_.Top(to))];
   for (uint64_t m = tableauPiles_ & ((uint64_t{1} << to) - 1); m; m &= m - 1) {
     const int32_t q = std::countr_zero(m);
@@ -625,6 +627,20 @@ CardMask FlatBoard::BaseOpen() {
     baseOpenMade_ = true;
   }
   return baseOpen_;
+}
+
+// Where the waste's cards wait (WasteWaits), a card that went from the
+// waste onto a tableau pile and stayed there went for the drop onto it
+// that a winning line makes next: the pile it lies on. A drop there then
+// goes onto it even where a twin lies before it (TwinBefore): it came from
+// the waste to take that drop, and left where it was the drop would go
+// nowhere else.
+int32_t FlatBoard::AwaitedPile(const Choice& choice) {
+  const SolverAction& a = choice.action;
+  if (!wasteWaits_ || a.kind != SolverAction::Kind::Drag || a.pile != rules_.waste ||
+      a.target < 0 || !Tableau(a.target))
+    return -1;
+  return current_.count[a.target] > base_.count[a.target] ? a.target : -1;
 }
 
 // Whether `card`, dragged from the waste onto a tableau pile, may wait in

@@ -58,6 +58,8 @@ class FlatBoard : public Board {
     progressProves_ = wasteWaits_ = false;
   }
   bool ProgressProves() const override { return progressProves_; }
+  int32_t AwaitedPile(const Choice& choice) override;
+  void Await(int32_t pile) override { awaited_ = pile; }
   int64_t Bytes() const override {
     return sizeof(*this) + kRecent * sizeof(Recent) +
            (worthMemo_ ? kWorthMemos * static_cast<int64_t>(sizeof(WorthMemo)) : 0) +
@@ -138,6 +140,7 @@ class FlatBoard : public Board {
   // card goes (WasteWaits).
   bool progressProves_ = false;
   bool wasteWaits_ = false;
+  int32_t awaited_ = -1;  // the pile whose top base_ waits to have built on (Await)
   // Tableau piles that hold more than one card: a card taken off one
   // leaves the card it lay on (MoveRank).
   uint64_t columnPiles_ = 0;

@@ -43,7 +43,8 @@ bool ProgressProves(const FlatRules& flat, const TableRules& rules);
 // move that is not a trade leaves from a card lying on a card it does not
 // build on, or on one the goal piles take (OpenCards). So a drag from the
 // waste onto a tableau pile is progress only where a card that builds on
-// the card dragged is open.
+// the card dragged is open, and the search on progress moves follows it
+// with a drop onto that card alone (Board::AwaitedPile).
 bool WasteWaits(const TableRules& rules);
 
 // For each card that some card goes onto, its twins: the other cards that

@@ -21,6 +21,7 @@ Strategy::Strategy(std::unique_ptr<Board> board, const TableRules& rules,
       seen_(seen),
       packedSize_(PackedSize(rules)) {
   kind_.keysOnly = kind_.keysOnly || kind_.lazy;  // a lazy search keeps keys only
+  awaits_ = kind_.progressOnly && kind_.keysOnly && !kind_.lazy && board_->ProgressProves();
 }
 
 Strategy::State Strategy::Step(int64_t count) {

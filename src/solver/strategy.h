@@ -170,6 +170,9 @@ class Strategy {
     int16_t actionCount;
     int16_t clicks;
     int32_t undo = 0;
+    // The pile whose top card the position waits to have built on
+    // (Board::AwaitedPile), or -1.
+    int8_t awaited = -1;
   };
   // A move on the path from the start to the position being expanded.
   struct PathStep {
@@ -280,6 +283,10 @@ class Strategy {
   int32_t popped_ = 0;  // the estimate of the position last taken from a phase's queue
   int32_t bestChild_ = 0;  // the best estimate among the children of one expansion
   bool started_ = false;
+  // Whether a child that waits for a drop (Board::AwaitedPile) is followed
+  // by that drop alone: depth first on progress moves, where they prove a
+  // deal lost.
+  bool awaits_ = false;
 };
 
 }  // namespace tarnik::solver

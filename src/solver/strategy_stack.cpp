@@ -28,6 +28,24 @@ int32_t ShakeOf(const PositionKey& key, int32_t shake) {
   return static_cast<int32_t>((mixed >> 40) % static_cast<uint64_t>(shake));
 }
 
+// The key a position waiting for a drop onto pile `pile` is entered by:
+// apart from the same position waiting for none, whose moves it makes
+// only in part.
+PositionKey AwaitingKey(PositionKey key, int32_t pile) {
+  if (pile < 0) return key;
+  key.a ^= 0x9E3779B97F4A7C15ull * static_cast<uint64_t>(pile + 1);
+  key.b ^= 0xC2B2AE3D27D4EB4Full * static_cast<uint64_t>(pile + 1);
+  return key;
+}
+
+// Leaves in `choices` only the drops onto pile `pile`: a position that
+// waits for one (Board::AwaitedPile) is followed by nothing else.
+void KeepDropsOnto(std::vector<Choice>& choices, int32_t pile) {
+  std::erase_if(choices, [pile](const Choice& c) {
+    return c.action.kind != SolverAction::Kind::Drag || c.action.target != pile;
+  });
+}
+
 // Enters the start, its forced actions in line_, and puts it on the stack.
 void Strategy::StartKeysOnly() {
   seen_.Insert(board_->Key());
@@ -60,7 +78,8 @@ void Strategy::PushWaiting(int32_t depth, const std::vector<SolverAction>& line,
 // Takes the position on top of the stack onto the path and tries its
 // moves: the children not entered before (and not dead ends) go on the
 // stack, the best on top. A move the board knows to lead back to this
-// position or to the one before is not played: its child was entered.
+// position or to the one before is not played: its child was entered. A
+// position that waits for a drop (Board::AwaitedPile) makes that drop alone.
 // True when one wins; the winning line is then the path and the move.
 bool Strategy::ExpandTopOfStack() {
   const Waiting w = waiting_.back();
@@ -78,7 +97,9 @@ bool Strategy::ExpandTopOfStack() {
   const bool undoable = w.undo > 0 && w.clicks == 0 && w.actionCount == 1;
   const SolverAction last = undoable ? ActionOf(pathActions_.back()) : SolverAction{};
   board_->Load(here_.data());
+  if (awaits_) board_->Await(w.awaited);
   board_->ListMoves(choices_);
+  if (w.awaited >= 0) KeepDropsOnto(choices_, w.awaited);
   const int32_t depth = w.depth + 1;
   born_.clear();
   bornMoves_.clear();
@@ -91,8 +112,9 @@ bool Strategy::ExpandTopOfStack() {
     // The move back to the position before leads to a position entered.
     if (undoable && board_->Undoes(choice, last, w.undo)) continue;
     if (!PlayIfTaken(choice)) continue;
+    const int32_t awaited = awaits_ ? board_->AwaitedPile(choice) : -1;
     const PositionKey key = board_->Key();
-    if (!seen_.Insert(key) || board_->DeadEnd()) continue;
+    if (!seen_.Insert(AwaitingKey(key, awaited)) || board_->DeadEnd()) continue;
     ++entered_;
     bestScore_ = std::max(bestScore_, board_->Score());
     if (board_->Won()) {
@@ -105,7 +127,7 @@ bool Strategy::ExpandTopOfStack() {
                      index});
     const int32_t actions = static_cast<int32_t>(line_.size()) - choice.clicks;
     bornMoves_.push_back({depth, static_cast<int16_t>(actions), static_cast<int16_t>(choice.clicks),
-                          board_->UndoCount(choice, actions > 1)});
+                          board_->UndoCount(choice, actions > 1), static_cast<int8_t>(awaited)});
     bornActionAt_.push_back(static_cast<int32_t>(bornActions_.size()));
     for (size_t k = static_cast<size_t>(choice.clicks); k < line_.size(); ++k)
       bornActions_.push_back(Compact(line_[k]));
