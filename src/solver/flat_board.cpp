@@ -205,7 +205,8 @@ void FlatBoard::Remember(const unsigned char* packed, int32_t size) {
 }
 
 void FlatBoard::ListMoves(std::vector<Choice>& out) {
-  ListFlatChoices(*flat_, rules_, base_, out, scratch_, listing_, &turns_);
+  const uint64_t onto = awaited_ < 0 ? ~uint64_t{0} : uint64_t{1} << awaited_;
+  ListFlatChoices(*flat_, rules_, base_, out, scratch_, listing_, &turns_, onto);
   if (transfers_) ListTransfers(*flat_, rules_, base_, scratch_, out);
 }
 

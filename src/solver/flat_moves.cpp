@@ -45,6 +45,22 @@ void MarkDroppable(const FlatRules& flat, const FlatPosition& pos, DropTargets& 
   out.taken = flat.walkedPiles ? out.Taken(flat.pileCount) : ~CardMask{0};
 }
 
+// Droppable for the piles `onto`, nothing for the others.
+void MarkDroppableOnto(const FlatRules& flat, const FlatPosition& pos, uint64_t onto,
+                       DropTargets& out) {
+  std::memset(out.byCard, 0, sizeof out.byCard);
+  std::memset(out.takes, 0, sizeof out.takes);
+  out.all = out.wide = 0;
+  out.freeCells = FlatFreeCells(flat, pos);
+  const uint64_t piles = flat.pileCount < 64 ? (uint64_t{1} << flat.pileCount) - 1 : ~uint64_t{0};
+  for (uint64_t m = onto & piles; m; m &= m - 1) {
+    const int32_t q = std::countr_zero(m);
+    out.Add(q, Droppable(flat, pos, q));
+  }
+  out.Fit(flat, pos);
+  out.taken = flat.walkedPiles ? out.Taken(flat.pileCount) : ~CardMask{0};
+}
+
 // The key of pile `q`'s top in KeptTargets::top.
 uint16_t TopKey(const FlatPosition& pos, int32_t q) {
   return pos.Empty(q) ? 0 : static_cast<uint16_t>(0x100 | pos.Top(q));
@@ -554,10 +570,10 @@ void ReadStockTurnRules(const FlatRules& flat, const TableRules& rules, StockTur
 }
 
 // The moves of one turn of the stock from `pos` (see ListFlatChoices), with
-// `targets` what every pile of `pos` takes.
+// `targets` what every pile of `pos` takes, onto the piles `onto` alone.
 void ListStockTurn(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                    DropTargets& targets, std::vector<Choice>& out, FlatPosition& scratch,
-                   std::vector<SolverAction>& listing, StockTurns* turns) {
+                   std::vector<SolverAction>& listing, StockTurns* turns, uint64_t onto) {
   const int32_t stock = rules.stock, waste = rules.waste;
   CopyPosition(pos, scratch);
   if (turns && turns->made.size() < static_cast<size_t>(2 * rules.deckSize + 3)) {
@@ -570,8 +586,8 @@ void ListStockTurn(const FlatRules& flat, const TableRules& rules, const FlatPos
   StockTurnRules fresh;
   StockTurnRules& known = turns ? turns->rules : fresh;
   if (known.of != &flat) ReadStockTurnRules(flat, rules, known);
-  const bool dealsOne = known.dealsOne, stockTakes = known.stockTakes;
-  const bool wasteTakes = known.wasteTakes, topOnly = known.topOnly;
+  const bool dealsOne = known.dealsOne, stockTakes = known.stockTakes && (onto >> stock & 1);
+  const bool wasteTakes = known.wasteTakes && (onto >> waste & 1), topOnly = known.topOnly;
   targets.taken = ~CardMask{0};  // the clicks change what the stock and the waste take
   // What pile `q` of the table the clicks made takes, and its fit, set anew.
   const auto renew = [&](int32_t q) {
@@ -611,20 +627,24 @@ void ListStockTurn(const FlatRules& flat, const TableRules& rules, const FlatPos
 
 void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                      std::vector<Choice>& out, FlatPosition& scratch,
-                     std::vector<SolverAction>& listing, StockTurns* turns) {
+                     std::vector<SolverAction>& listing, StockTurns* turns, uint64_t onto) {
   out.clear();
   if (turns) turns->Forget();
+  // What the piles take is kept from listing to listing for every pile, not
+  // for a few.
+  const bool kept = turns && onto == ~uint64_t{0};
   DropTargets fresh;
-  if (!turns) MarkDroppable(flat, pos, fresh);
-  DropTargets& targets = turns ? MarkKept(flat, pos, turns->kept) : fresh;
+  if (!kept && onto == ~uint64_t{0}) MarkDroppable(flat, pos, fresh);
+  if (!kept && onto != ~uint64_t{0}) MarkDroppableOnto(flat, pos, onto, fresh);
+  DropTargets& targets = kept ? MarkKept(flat, pos, turns->kept) : fresh;
   ListActions(flat, rules, pos, targets, listing);
   for (const SolverAction& a : listing)
     if (a.pile != rules.stock) out.push_back({0, a});
   if (rules.stock < 0 || !FlatReachable(flat, pos, rules.stock) ||
       !FlatPressable(flat, pos, rules.stock, -1))
     return;
-  ListStockTurn(flat, rules, pos, targets, out, scratch, listing, turns);
-  if (turns) {  // the turn left the stock's and the waste's entries as it last saw them
+  ListStockTurn(flat, rules, pos, targets, out, scratch, listing, turns, onto);
+  if (kept) {  // the turn left the stock's and the waste's entries as it last saw them
     turns->kept.top[rules.stock] = turns->kept.top[rules.waste] = 0xFFFF;
   }
 }

@@ -161,10 +161,14 @@ struct StockTurns {
 
 // The moves of the search (see ListChoices): with a simple stock, the cards
 // one turn of it brings up, each with its clicks. `scratch` is working room;
-// `turns`, when given, keeps the positions the turn lists moves from.
+// `turns`, when given, keeps the positions the turn lists moves from. Only
+// the piles `onto` are dropped on (and the actions that drop nothing
+// listed): where a search needs the drops onto one pile alone, the others
+// are not looked at.
 void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                      std::vector<Choice>& out, FlatPosition& scratch,
-                     std::vector<SolverAction>& listing, StockTurns* turns = nullptr);
+                     std::vector<SolverAction>& listing, StockTurns* turns = nullptr,
+                     uint64_t onto = ~uint64_t{0});
 
 // What the forced actions read off the goal piles, worked out only when
 // some card needs it: the cards home, and the goal piles as GoesHomeAhead
