@@ -114,6 +114,7 @@ KeySet::KeySet() {
 
 KeySet::~KeySet() {
   for (Part& part : parts_) GiveTable(part.slots, part.slotCount * sizeof(PositionKey));
+  if (recent_) GiveTable(recent_, kRecentSlots * sizeof(PositionKey));
 }
 
 int64_t KeySet::Size() const {
@@ -125,7 +126,7 @@ int64_t KeySet::Size() const {
 int64_t KeySet::Bytes() const {
   int64_t n = 0;
   for (const Part& part : parts_) n += static_cast<int64_t>(part.slotCount * sizeof(PositionKey));
-  return n;
+  return n + (recent_ ? static_cast<int64_t>(kRecentSlots * sizeof(PositionKey)) : 0);
 }
 
 int64_t KeySet::LargestBlock() const {
@@ -141,12 +142,26 @@ int64_t KeySet::GrowthBytes() const {
     while (Crowded(part.size + kNearKeys, slots)) slots *= 2;
     n += static_cast<int64_t>((slots - part.slotCount) * sizeof(PositionKey));
   }
+  if (!recent_ && Size() + kParts * kNearKeys >= kRecentFrom)
+    n += static_cast<int64_t>(kRecentSlots * sizeof(PositionKey));
   return n;
 }
 
 // The part is chosen by the high bits of `b`, the slot by the low bits of
-// `a`: the two halves of the key are mixed apart.
+// `a`, the recent slot by the low bits of `b`: the two halves of the key
+// are mixed apart. A key in its recent slot is in the set.
 bool KeySet::Insert(const PositionKey& key) {
+  if (recent_) return InsertLarge(key);
+  Part& part = parts_[key.b >> 60 & (kParts - 1)];
+  if (Crowded(part.size + 1, part.slotCount)) Grow(part);
+  return Put(part, key);
+}
+
+// Insert, once the set has its table of recent keys.
+bool KeySet::InsertLarge(const PositionKey& key) {
+  PositionKey& recent = recent_[key.b & (kRecentSlots - 1)];
+  if (recent == key) return false;
+  recent = key;
   Part& part = parts_[key.b >> 60 & (kParts - 1)];
   if (Crowded(part.size + 1, part.slotCount)) Grow(part);
   return Put(part, key);
@@ -166,8 +181,11 @@ bool KeySet::Put(Part& part, const PositionKey& key) {
   }
 }
 
-// Doubles a part's table; its keys and their count stay.
+// Doubles a part's table; its keys and their count stay. A set grown large
+// makes its table of recent keys.
 void KeySet::Grow(Part& part) {
+  if (!recent_ && Size() >= kRecentFrom)
+    recent_ = static_cast<PositionKey*>(TakeTable(kRecentSlots * sizeof(PositionKey)));
   PositionKey* old = part.slots;
   const size_t oldCount = part.slotCount;
   part.slots = NewTable(oldCount * 2);

@@ -174,9 +174,18 @@ class KeySet {
   static bool Crowded(int64_t keys, size_t slots) {
     return keys * 4 > static_cast<int64_t>(slots) * 3;
   }
+  bool InsertLarge(const PositionKey& key);
   static bool Put(Part& part, const PositionKey& key);
-  static void Grow(Part& part);
+  void Grow(Part& part);
   Part parts_[kParts];
+  // The key met last in each of kRecentSlots slots (by the low bits of
+  // `b`): a search meets most of its keys again within a few positions, and
+  // this small table answers those without a look in the large ones, whose
+  // slots lie far apart in memory. Made once the set holds kRecentFrom
+  // keys, where those looks miss the processor's caches.
+  static constexpr size_t kRecentSlots = size_t{1} << 14;
+  static constexpr int64_t kRecentFrom = int64_t{1} << 16;
+  PositionKey* recent_ = nullptr;
 };
 
 }  // namespace tarnik::solver
