@@ -145,6 +145,16 @@ TEST(SolverRules, PositionsDifferingOnlyByLikePilesShareAKey) {
   EXPECT_FALSE(seen.Insert({0x9E3779B97F4A7C15ull, 0xC2B2AE3D27D4EB4Full}));
   EXPECT_EQ(seen.Size(), int64_t{kKeys});
   EXPECT_LE(seen.LargestBlock() * 4, seen.Bytes());
+  // A large set answers keys met lately from a small table of its own:
+  // the last key is there, a new key of the same slot there is new, and
+  // each is met again once entered.
+  const solver::PositionKey last{kKeys * 0x9E3779B97F4A7C15ull, kKeys * 0xC2B2AE3D27D4EB4Full};
+  const solver::PositionKey sameSlot{last.a + 1, last.b};
+  EXPECT_FALSE(seen.Insert(last));
+  EXPECT_TRUE(seen.Insert(sameSlot));
+  EXPECT_FALSE(seen.Insert(sameSlot));
+  EXPECT_FALSE(seen.Insert(last));
+  EXPECT_EQ(seen.Size(), int64_t{kKeys} + 1);
 }
 
 // Golf's table in small: a column, one goal pile built up or down in any
