@@ -631,11 +631,11 @@ CardMask FlatBoard::BaseOpen() {
 }
 
 // Where the waste's cards wait (WasteWaits), a card that went from the
-// waste onto a tableau pile and stayed there went for the drop onto it
-// that a winning line makes next: the pile it lies on. A drop there then
-// goes onto it even where a twin lies before it (TwinBefore): it came from
-// the waste to take that drop, and left where it was the drop would go
-// nowhere else.
+// waste onto a tableau pile and stayed there was taken for the drop onto
+// it that a winning line makes next: the pile it lies on waits for that
+// drop. The drop goes onto it even where a twin of it lies before it
+// (TwinBefore): the rewrite that moves drops from one twin to the other
+// leaves alone a drop onto a card just taken from the waste.
 int32_t FlatBoard::AwaitedPile(const Choice& choice) {
   const SolverAction& a = choice.action;
   if (!wasteWaits_ || a.kind != SolverAction::Kind::Drag || a.pile != rules_.waste ||

@@ -630,8 +630,8 @@ void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatP
                      std::vector<SolverAction>& listing, StockTurns* turns, uint64_t onto) {
   out.clear();
   if (turns) turns->Forget();
-  // What the piles take is kept from listing to listing for every pile, not
-  // for a few.
+  // What every pile takes is kept from one listing to the next; a listing
+  // onto a few piles works out theirs alone and leaves what is kept alone.
   const bool kept = turns && onto == ~uint64_t{0};
   DropTargets fresh;
   if (!kept && onto == ~uint64_t{0}) MarkDroppable(flat, pos, fresh);
