@@ -624,7 +624,7 @@ CardMask FlatBoard::BaseOpen() {
   if (!baseOpenMade_) {
     CardMask wanted = BaseTakes();
     for (CardMask m = wanted; m; m &= m - 1) wanted |= flat_->twins[std::countr_zero(m)];
-    baseOpen_ = OpenCards(*flat_, rules_, base_, wanted);
+    baseOpen_ = OpenCards(*flat_, rules_, base_, wanted, tableauPiles_);
     baseOpenMade_ = true;
   }
   return baseOpen_;

@@ -52,8 +52,7 @@ void MarkDroppableOnto(const FlatRules& flat, const FlatPosition& pos, uint64_t 
   std::memset(out.takes, 0, sizeof out.takes);
   out.all = out.wide = 0;
   out.freeCells = FlatFreeCells(flat, pos);
-  const uint64_t piles = flat.pileCount < 64 ? (uint64_t{1} << flat.pileCount) - 1 : ~uint64_t{0};
-  for (uint64_t m = onto & piles; m; m &= m - 1) {
+  for (uint64_t m = onto & flat.allPiles; m; m &= m - 1) {
     const int32_t q = std::countr_zero(m);
     out.Add(q, Droppable(flat, pos, q));
   }

@@ -89,7 +89,7 @@ void ReadTwins(const FlatRules& flat, CardMask twins[52]) {
 }
 
 CardMask OpenCards(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
-                   CardMask wanted) {
+                   CardMask wanted, uint64_t tableau) {
   CardMask open = 0, cycle = 0;
   for (int32_t p = 0; p < flat.pileCount; ++p) {
     const int32_t n = pos.count[p];
@@ -103,11 +103,11 @@ CardMask OpenCards(const FlatRules& flat, const TableRules& rules, const FlatPos
       open |= CardMask{1} << CardValue(pos.Top(p));
       continue;
     }
-    const bool tableau = IsTableau(pile);
+    const bool column = tableau >> p & 1;
     for (int32_t k = 0; k < n; ++k) {
       const uint8_t card = pos.At(p, k);
       if (!IsUp(card)) continue;
-      if (tableau && k > 0 && IsUp(pos.At(p, k - 1))) {
+      if (column && k > 0 && IsUp(pos.At(p, k - 1))) {
         const int32_t below = CardValue(pos.At(p, k - 1));
         if (InMask(pile.accepts[below], CardValue(card)) && !InMask(wanted, below)) continue;
       }

@@ -62,7 +62,8 @@ void ReadTwins(const FlatRules& flat, CardMask twins[52]);
 // the lowest rank up). The twins of the cards the goal piles take count as
 // wanted so that the open cards are the same after a trade of what lies
 // on two twins, which the rewrites that keep trades and twins out make.
+// `tableau` holds the tableau piles (IsTableau), as the caller keeps them.
 CardMask OpenCards(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
-                   CardMask wanted);
+                   CardMask wanted, uint64_t tableau);
 
 }  // namespace tarnik::solver
