@@ -38,7 +38,7 @@ FlatBoard::FlatBoard(const FlatRules& flat, const TableRules& rules, const DeadE
       if (!flat.piles[std::countr_zero(m)].Has(PileFlags::RemoveAnyCard))
         idlePiles_ |= m & -m;
   progressProves_ = flat.progressProves;
-  wasteWaits_ = progressProves_ && WasteWaits(rules);
+  wasteWaits_ = WasteWaits(flat, rules);
   CompileReturns(flat, returns_);
   MakeOneTermTables();
   // The memo keeps the piles whose term stands for all their cards, where

@@ -69,8 +69,8 @@ bool ProgressProves(const FlatRules& flat, const TableRules& rules) {
   return TradesHarmless(flat.piles[first], rules.buildsOn[first]);
 }
 
-bool WasteWaits(const TableRules& rules) {
-  return rules.stockCycles && rules.stock >= 0 && rules.waste >= 0;
+bool WasteWaits(const FlatRules& flat, const TableRules& rules) {
+  return flat.progressProves && rules.stockCycles && rules.stock >= 0 && rules.waste >= 0;
 }
 
 void ReadTwins(const FlatRules& flat, CardMask twins[52]) {

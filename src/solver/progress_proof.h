@@ -45,7 +45,7 @@ bool ProgressProves(const FlatRules& flat, const TableRules& rules);
 // waste onto a tableau pile is progress only where a card that builds on
 // the card dragged is open, and the search on progress moves follows it
 // with a drop onto that card alone (Board::AwaitedPile).
-bool WasteWaits(const TableRules& rules);
+bool WasteWaits(const FlatRules& flat, const TableRules& rules);
 
 // For each card that some card goes onto, its twins: the other cards that
 // take the same cards and continue the same runs on the tableau piles

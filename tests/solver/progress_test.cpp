@@ -195,7 +195,7 @@ ProgressPowers PowersOf(const Library& library, const char* name) {
   AnalyseRules(*game, rules);
   auto flat = std::make_unique<FlatRules>();
   EXPECT_TRUE(CompileFlatRules(*game, rules, *table, *flat));
-  return {flat->progressProves, flat->progressProves && WasteWaits(rules)};
+  return {flat->progressProves, WasteWaits(*flat, rules)};
 }
 
 // A search of every position that progress moves reach proves a deal lost
