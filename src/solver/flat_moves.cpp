@@ -35,24 +35,16 @@ bool TakesSome(const FlatPile& p) {
   return any != 0;
 }
 
-// Droppable for every pile.
-void MarkDroppable(const FlatRules& flat, const FlatPosition& pos, DropTargets& out) {
+// Droppable for the piles `onto` (every pile unless told), nothing for the
+// others.
+void MarkDroppable(const FlatRules& flat, const FlatPosition& pos, DropTargets& out,
+                   uint64_t onto = ~uint64_t{0}) {
+  onto &= flat.allPiles;
   std::memset(out.byCard, 0, sizeof out.byCard);
+  if (onto != flat.allPiles) std::memset(out.takes, 0, sizeof out.takes);
   out.all = out.wide = 0;
   out.freeCells = FlatFreeCells(flat, pos);
-  for (int32_t q = 0; q < flat.pileCount; ++q) out.Add(q, Droppable(flat, pos, q));
-  out.Fit(flat, pos);
-  out.taken = flat.walkedPiles ? out.Taken(flat.pileCount) : ~CardMask{0};
-}
-
-// Droppable for the piles `onto`, nothing for the others.
-void MarkDroppableOnto(const FlatRules& flat, const FlatPosition& pos, uint64_t onto,
-                       DropTargets& out) {
-  std::memset(out.byCard, 0, sizeof out.byCard);
-  std::memset(out.takes, 0, sizeof out.takes);
-  out.all = out.wide = 0;
-  out.freeCells = FlatFreeCells(flat, pos);
-  for (uint64_t m = onto & flat.allPiles; m; m &= m - 1) {
+  for (uint64_t m = onto; m; m &= m - 1) {
     const int32_t q = std::countr_zero(m);
     out.Add(q, Droppable(flat, pos, q));
   }
@@ -633,8 +625,7 @@ void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatP
   // onto a few piles works out theirs alone and leaves what is kept alone.
   const bool kept = turns && onto == ~uint64_t{0};
   DropTargets fresh;
-  if (!kept && onto == ~uint64_t{0}) MarkDroppable(flat, pos, fresh);
-  if (!kept && onto != ~uint64_t{0}) MarkDroppableOnto(flat, pos, onto, fresh);
+  if (!kept) MarkDroppable(flat, pos, fresh, onto);
   DropTargets& targets = kept ? MarkKept(flat, pos, turns->kept) : fresh;
   ListActions(flat, rules, pos, targets, listing);
   for (const SolverAction& a : listing)
