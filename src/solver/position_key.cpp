@@ -151,20 +151,18 @@ int64_t KeySet::GrowthBytes() const {
 // `a`, the recent slot by the low bits of `b`: the two halves of the key
 // are mixed apart. A key in its recent slot is in the set.
 bool KeySet::Insert(const PositionKey& key) {
-  if (recent_) return InsertLarge(key);
+  if (recent_ && MetLately(key)) return false;
   Part& part = parts_[key.b >> 60 & (kParts - 1)];
   if (Crowded(part.size + 1, part.slotCount)) Grow(part);
   return Put(part, key);
 }
 
-// Insert, once the set has its table of recent keys.
-bool KeySet::InsertLarge(const PositionKey& key) {
+// Whether `key` is the one its recent slot holds; else it holds it now.
+bool KeySet::MetLately(const PositionKey& key) {
   PositionKey& recent = recent_[key.b & (kRecentSlots - 1)];
-  if (recent == key) return false;
+  if (recent == key) return true;
   recent = key;
-  Part& part = parts_[key.b >> 60 & (kParts - 1)];
-  if (Crowded(part.size + 1, part.slotCount)) Grow(part);
-  return Put(part, key);
+  return false;
 }
 
 // Adds a key to one part, which has room; false when it was there already.

@@ -174,7 +174,7 @@ class KeySet {
   static bool Crowded(int64_t keys, size_t slots) {
     return keys * 4 > static_cast<int64_t>(slots) * 3;
   }
-  bool InsertLarge(const PositionKey& key);
+  bool MetLately(const PositionKey& key);
   static bool Put(Part& part, const PositionKey& key);
   void Grow(Part& part);
   Part parts_[kParts];
