@@ -187,6 +187,19 @@ CardMask PileCards(const FlatPosition& pos, int32_t i) {
   return cards;
 }
 
+// The piles of `pos` that hold a card some pile of `targets` takes.
+uint64_t PilesHolding(const FlatRules& flat, const FlatPosition& pos, const DropTargets& targets) {
+  const CardMask taken = targets.Taken(flat.pileCount);
+  uint64_t piles = 0;
+  for (int32_t i = 0; i < flat.pileCount; ++i)
+    for (int32_t k = 0, n = pos.count[i]; k < n; ++k)
+      if (InMask(taken, CardValue(pos.At(i, k)))) {
+        piles |= uint64_t{1} << i;
+        break;
+      }
+  return piles;
+}
+
 // Which cards lie on the goal piles as often as the deck holds them.
 CardMask CardsHome(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos) {
   CardMask home = rules.lacking;  // a card the deck lacks is as good as home
@@ -507,13 +520,15 @@ void ReadLoadedTops(const FlatRules& flat, GoalMemo& memo) {
 
 namespace {
 
-// ListFlatActions, with `targets` what every pile of `pos` takes.
+// ListFlatActions, with `targets` what every pile of `pos` takes, from the
+// piles `from` alone.
 void ListActions(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
-                 const DropTargets& targets, std::vector<SolverAction>& out) {
+                 const DropTargets& targets, std::vector<SolverAction>& out,
+                 uint64_t from = ~uint64_t{0}) {
   out.clear();
   const bool marked = FlatAnyMarked(flat, pos);
   for (int32_t i = 0; i < flat.pileCount; ++i) {
-    if (!FlatReachable(flat, pos, i)) continue;
+    if (!(from >> i & 1) || !FlatReachable(flat, pos, i)) continue;
     const FlatPile& p = flat.piles[i];
     const int32_t n = pos.count[i];
     if (n == 0) {
@@ -585,6 +600,17 @@ void ListStockTurn(const FlatRules& flat, const TableRules& rules, const FlatPos
     targets.Set(q, Droppable(flat, scratch, q));
     targets.Refit(flat, scratch, q);
   };
+  // Listing onto a few piles where the waste gives its top card alone and
+  // the clicks change what no pile takes, the turn ends once every card of
+  // the cycle that those piles take has shown on the waste: each shows once.
+  const bool seeking = onto != ~uint64_t{0} && topOnly && !stockTakes && !wasteTakes;
+  CardMask sought = 0;
+  if (seeking) {
+    for (uint64_t m = onto & flat.allPiles; m; m &= m - 1)
+      sought |= targets.takes[std::countr_zero(m)];
+    sought &= PileCards(pos, stock) | PileCards(pos, waste);
+    if (!sought) return;
+  }
   // One turn of the stock ends where it began, or when a click does nothing.
   for (int32_t k = 1; k <= 2 * rules.deckSize + 2; ++k) {
     const int32_t s = scratch.count[stock], w = scratch.count[waste], r = scratch.redealsLeft;
@@ -599,6 +625,8 @@ void ListStockTurn(const FlatRules& flat, const TableRules& rules, const FlatPos
         scratch.redealsLeft == pos.redealsLeft)
       break;
     if (scratch.Empty(waste) || !IsUp(scratch.Top(waste))) continue;
+    if (seeking && !InMask(sought, CardValue(scratch.Top(waste)))) continue;
+    sought &= ~(CardMask{1} << CardValue(scratch.Top(waste)));
     listing.clear();
     if (stockTakes) renew(stock);
     if (wasteTakes) renew(waste);
@@ -611,6 +639,7 @@ void ListStockTurn(const FlatRules& flat, const TableRules& rules, const FlatPos
       CopyPosition(scratch, turns->at[k]);
       turns->made[k] = turns->listing;
     }
+    if (seeking && !sought) break;
   }
 }
 
@@ -627,7 +656,10 @@ void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatP
   DropTargets fresh;
   if (!kept) MarkDroppable(flat, pos, fresh, onto);
   DropTargets& targets = kept ? MarkKept(flat, pos, turns->kept) : fresh;
-  ListActions(flat, rules, pos, targets, listing);
+  // Onto a few piles, only drags onto them count: they come from the piles
+  // that hold a card those piles take.
+  const uint64_t from = onto == ~uint64_t{0} ? onto : PilesHolding(flat, pos, targets);
+  ListActions(flat, rules, pos, targets, listing, from);
   for (const SolverAction& a : listing)
     if (a.pile != rules.stock) out.push_back({0, a});
   if (rules.stock < 0 || !FlatReachable(flat, pos, rules.stock) ||

@@ -162,9 +162,11 @@ struct StockTurns {
 // The moves of the search (see ListChoices): with a simple stock, the cards
 // one turn of it brings up, each with its clicks. `scratch` is working room;
 // `turns`, when given, keeps the positions the turn lists moves from. Only
-// the piles `onto` are dropped on (and the actions that drop nothing
-// listed): where a search needs the drops onto one pile alone, the others
-// are not looked at.
+// the piles `onto` are dropped on: where a search needs the drops onto one
+// pile alone, the others are not looked at, nor the piles that hold no
+// card it takes, and a turn of the stock stops once every card of it that
+// the pile takes has shown (the actions that drop nothing are then listed
+// only from the piles looked at).
 void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                      std::vector<Choice>& out, FlatPosition& scratch,
                      std::vector<SolverAction>& listing, StockTurns* turns = nullptr,
