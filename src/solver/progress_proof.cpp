@@ -116,8 +116,10 @@ CardMask OpenCards(const FlatRules& flat, const TableRules& rules, const FlatPos
   }
   // A card of the cycle goes onto a card by a drag from the waste, which
   // must itself find an open card to go onto it: rank by rank upward.
-  for (int32_t v = 0; v < 52; ++v)
-    if (InMask(cycle, v) && (rules.builders[v] & open)) open |= CardMask{1} << v;
+  for (CardMask m = cycle; m; m &= m - 1) {
+    const int32_t v = std::countr_zero(m);
+    if (rules.builders[v] & open) open |= CardMask{1} << v;
+  }
   return open;
 }
 
