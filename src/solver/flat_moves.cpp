@@ -600,10 +600,12 @@ void ListStockTurn(const FlatRules& flat, const TableRules& rules, const FlatPos
     targets.Set(q, Droppable(flat, scratch, q));
     targets.Refit(flat, scratch, q);
   };
-  // Listing onto a few piles where the waste gives its top card alone and
-  // the clicks change what no pile takes, the turn ends once every card of
-  // the cycle that those piles take has shown on the waste: each shows once.
-  const bool seeking = onto != ~uint64_t{0} && topOnly && !stockTakes && !wasteTakes;
+  // Where the stock and the waste form one cycle (TableRules::stockCycles),
+  // the waste gives its top card alone and the clicks change what no pile
+  // takes, the turn ends once every card of the cycle that some pile takes
+  // has shown on the waste: each shows once. (Where the redeals run out, a
+  // card may show once in each pass, with fewer redeals left each time.)
+  const bool seeking = rules.stockCycles && topOnly && !stockTakes && !wasteTakes;
   CardMask sought = 0;
   if (seeking) {
     for (uint64_t m = onto & flat.allPiles; m; m &= m - 1)
