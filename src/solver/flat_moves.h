@@ -164,9 +164,9 @@ struct StockTurns {
 // `turns`, when given, keeps the positions the turn lists moves from. Only
 // the piles `onto` are dropped on: where a search needs the drops onto one
 // pile alone, the others are not looked at, nor the piles that hold no
-// card it takes, and a turn of the stock stops once every card of it that
-// the pile takes has shown (the actions that drop nothing are then listed
-// only from the piles looked at).
+// card it takes (the actions that drop nothing are then listed only from
+// the piles looked at). Where the stock cycles, its turn stops once every
+// card of the cycle that a pile of `onto` takes has shown.
 void ListFlatChoices(const FlatRules& flat, const TableRules& rules, const FlatPosition& pos,
                      std::vector<Choice>& out, FlatPosition& scratch,
                      std::vector<SolverAction>& listing, StockTurns* turns = nullptr,
