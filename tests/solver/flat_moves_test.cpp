@@ -16,6 +16,7 @@
 #include "engine/table/preferences.h"
 #include "solver/engine_board.h"
 #include "solver/flat_board.h"
+#include "solver/flat_position.h"
 #include "solver/flat_rules.h"
 #include "solver/heuristic.h"
 #include "solver/sandbox.h"
@@ -66,9 +67,43 @@ std::string AfterMove(Board& engine, Board& flat, Board& fresh, const Choice& ch
   return "";
 }
 
+// Whether the flat board's listing onto each pile alone that holds cards
+// (where a search waits for a drop onto the card just laid there) holds
+// the drags onto it of the whole listing `all` of the position packed in
+// `here`, in the same order; the first pile that differs, or "". (Of
+// several empty piles alike, a whole listing drops onto the first alone.)
+std::string DropsOntoEachPile(FlatBoard& flat, const std::vector<Choice>& all,
+                              const unsigned char* here, const TableRules& rules) {
+  FlatPosition pos;
+  UnpackFlat(here, rules.pileCount, rules.deckSize, pos);
+  std::vector<Choice> some;
+  for (int32_t p = 0; p < rules.pileCount; ++p) {
+    if (pos.Empty(p)) continue;
+    const auto onto = [p](const Choice& c) {
+      return c.action.kind == SolverAction::Kind::Drag && c.action.target == p;
+    };
+    std::vector<Choice> want;
+    std::copy_if(all.begin(), all.end(), std::back_inserter(want), onto);
+    flat.Await(p);
+    flat.ListMoves(some);
+    flat.Await(-1);
+    std::erase_if(some, [&](const Choice& c) { return !onto(c); });
+    const bool same = std::equal(want.begin(), want.end(), some.begin(), some.end(),
+                                 [](const Choice& x, const Choice& y) {
+                                   return x.clicks == y.clicks && x.action == y.action;
+                                 });
+    if (!same)
+      return "onto pile " + std::to_string(p) + " alone " + std::to_string(some.size()) +
+             " drags against " + std::to_string(want.size());
+  }
+  flat.ListMoves(some);  // the board's kept listing is the whole one again
+  return "";
+}
+
 // The first difference along one random playout of a deal, or "".
-std::string Playout(Board& engine, Board& flat, Board& fresh, const PositionRecord& start,
-                    int32_t stride, uint32_t seed) {
+std::string Playout(Board& engine, FlatBoard& flat, Board& fresh, const PositionRecord& start,
+                    const TableRules& rules, uint32_t seed) {
+  const int32_t stride = PackedSize(rules);
   std::mt19937 random(seed);
   std::vector<SolverAction> le, lf;
   engine.LoadStart(start);
@@ -92,6 +127,8 @@ std::string Playout(Board& engine, Board& flat, Board& fresh, const PositionReco
     for (size_t k = 0; k < ce.size(); ++k)
       if (ce[k].clicks != cf[k].clicks || !(ce[k].action == cf[k].action))
         return at + "move " + Describe(ce[k]) + " against " + Describe(cf[k]);
+    if (std::string d = DropsOntoEachPile(flat, ce, here.data(), rules); !d.empty())
+      return at + d;
     for (const Choice& c : ce)
       if (std::string d = AfterMove(engine, flat, fresh, c, stride); !d.empty()) return at + d;
     if (ce.empty()) break;
@@ -123,7 +160,7 @@ bool CompareDeal(const SolverTable& table, const std::string& name, uint32_t see
     auto board = std::make_unique<FlatBoard>(*flat, r),
          fresh = std::make_unique<FlatBoard>(*flat, r);
     const std::string d =
-        Playout(*engine, *board, *fresh, table.position, PackedSize(r), seed * 7919 + runs);
+        Playout(*engine, *board, *fresh, table.position, r, seed * 7919 + runs);
     if (!d.empty())
       failures.push_back(name + " seed " + std::to_string(seed) + (runs ? "" : " (single clicks)") +
                          ", " + d);
