@@ -187,7 +187,9 @@ CardMask PileCards(const FlatPosition& pos, int32_t i) {
   return cards;
 }
 
-// The piles of `pos` that hold a card some pile of `targets` takes.
+// The piles of `pos` that hold a card some pile of `targets` takes: each
+// pile is read up to its first such card (a listing onto one pile asks this
+// of every waiting position, so PileCards' whole walk is not made).
 uint64_t PilesHolding(const FlatRules& flat, const FlatPosition& pos, const DropTargets& targets) {
   const CardMask taken = targets.Taken(flat.pileCount);
   uint64_t piles = 0;
@@ -627,8 +629,11 @@ void ListStockTurn(const FlatRules& flat, const TableRules& rules, const FlatPos
         scratch.redealsLeft == pos.redealsLeft)
       break;
     if (scratch.Empty(waste) || !IsUp(scratch.Top(waste))) continue;
-    if (seeking && !InMask(sought, CardValue(scratch.Top(waste)))) continue;
-    sought &= ~(CardMask{1} << CardValue(scratch.Top(waste)));
+    if (seeking) {
+      const CardMask shown = CardMask{1} << CardValue(scratch.Top(waste));
+      if (!(sought & shown)) continue;
+      sought &= ~shown;
+    }
     listing.clear();
     if (stockTakes) renew(stock);
     if (wasteTakes) renew(waste);
