@@ -1,7 +1,9 @@
 #include "solver/position_key.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
+#include <thread>
 
 #include "solver/spare_memory.h"
 
@@ -103,6 +105,15 @@ PositionKey* NewTable(size_t slots) {
   return static_cast<PositionKey*>(TakeTable(slots * sizeof(PositionKey)));
 }
 
+// Tells the processor it spins on a lock.
+inline void CpuRelax() {
+#if defined(__x86_64__) || defined(__i386__)
+  __builtin_ia32_pause();
+#elif defined(__aarch64__)
+  asm volatile("yield");
+#endif
+}
+
 }  // namespace
 
 KeySet::KeySet() {
@@ -113,36 +124,79 @@ KeySet::KeySet() {
 }
 
 KeySet::~KeySet() {
-  for (Part& part : parts_) GiveTable(part.slots, part.slotCount * sizeof(PositionKey));
+  for (Part& part : parts_) {
+    GiveTable(part.slots, part.slotCount * sizeof(PositionKey));
+    for (const auto& [slots, count] : part.outgrown) GiveTable(slots, count * sizeof(PositionKey));
+  }
   if (recent_) GiveTable(recent_, kRecentSlots * sizeof(PositionKey));
+}
+
+// A shared set's part is held by one thread at a time. The holder mostly
+// looks at or adds one key, so a thread waiting for it spins, reading the
+// lock without taking its line from the holder; after kSpinsBeforeYield
+// tries it gives way, since the holder may be growing the part's table.
+KeySet::PartLock::PartLock(const KeySet& set, const Part& part)
+    : part_(set.shared_ ? &part : nullptr) {
+  if (!part_) return;
+  constexpr int32_t kSpinsBeforeYield = 16;
+  for (int32_t tries = 0; part_->lock.test_and_set(std::memory_order_acquire); ++tries) {
+    while (part_->lock.test(std::memory_order_relaxed)) {
+      if (tries < kSpinsBeforeYield) CpuRelax();
+      else std::this_thread::yield();
+    }
+  }
+}
+
+KeySet::PartLock::~PartLock() {
+  if (part_) part_->lock.clear(std::memory_order_release);
+}
+
+void KeySet::Share() {
+  shared_ = true;
+  for (Part& part : parts_) {
+    part.view.store(part.slots, std::memory_order_release);
+    part.viewCount.store(part.slotCount, std::memory_order_release);
+  }
 }
 
 int64_t KeySet::Size() const {
   int64_t n = 0;
-  for (const Part& part : parts_) n += part.size;
+  for (const Part& part : parts_) {
+    const PartLock hold(*this, part);
+    n += part.size;
+  }
   return n;
 }
 
 int64_t KeySet::Bytes() const {
   int64_t n = 0;
-  for (const Part& part : parts_) n += static_cast<int64_t>(part.slotCount * sizeof(PositionKey));
+  for (const Part& part : parts_) {
+    const PartLock hold(*this, part);
+    n += static_cast<int64_t>(part.slotCount * sizeof(PositionKey));
+    for (const auto& grown : part.outgrown)
+      n += static_cast<int64_t>(grown.second * sizeof(PositionKey));
+  }
   return n + (recent_ ? static_cast<int64_t>(kRecentSlots * sizeof(PositionKey)) : 0);
 }
 
 int64_t KeySet::LargestBlock() const {
   size_t most = 0;
-  for (const Part& part : parts_) most = std::max(most, part.slotCount);
+  for (const Part& part : parts_) {
+    const PartLock hold(*this, part);
+    most = std::max(most, part.slotCount);
+  }
   return static_cast<int64_t>(most * sizeof(PositionKey));
 }
 
 int64_t KeySet::GrowthBytes() const {
   int64_t n = 0;
   for (const Part& part : parts_) {
+    const PartLock hold(*this, part);
     size_t slots = part.slotCount;  // the table kNearKeys more keys would need
     while (Crowded(part.size + kNearKeys, slots)) slots *= 2;
     n += static_cast<int64_t>((slots - part.slotCount) * sizeof(PositionKey));
   }
-  if (!recent_ && Size() + kParts * kNearKeys >= kRecentFrom)
+  if (!recent_ && !shared_ && Size() + kParts * kNearKeys >= kRecentFrom)
     n += static_cast<int64_t>(kRecentSlots * sizeof(PositionKey));
   return n;
 }
@@ -150,39 +204,64 @@ int64_t KeySet::GrowthBytes() const {
 // The part is chosen by the high bits of `b`, the slot by the low bits of
 // `a`, the recent slot by the low bits of `b`: the two halves of the key
 // are mixed apart. A key in its recent slot is in the set.
-bool KeySet::Insert(const PositionKey& key) {
-  if (recent_ && MetLately(key)) return false;
+bool KeySet::Insert(const PositionKey& key, PositionKey* recent) {
+  if (!shared_) recent = recent_;
+  if (recent && MetLately(recent, key)) return false;
   Part& part = parts_[key.b >> 60 & (kParts - 1)];
+  if (shared_ && Holds(part, key)) return false;
+  const PartLock hold(*this, part);
   if (Crowded(part.size + 1, part.slotCount)) Grow(part);
   return Put(part, key);
 }
 
-// Whether `key` is the one its recent slot holds; else it holds it now.
-bool KeySet::MetLately(const PositionKey& key) {
-  PositionKey& recent = recent_[key.b & (kRecentSlots - 1)];
-  if (recent == key) return true;
-  recent = key;
+// Whether `key` is the one its slot of `recent` holds; else it holds it now.
+bool KeySet::MetLately(PositionKey* recent, const PositionKey& key) {
+  PositionKey& slot = recent[key.b & (kRecentSlots - 1)];
+  if (slot == key) return true;
+  slot = key;
   return false;
 }
 
 // Adds a key to one part, which has room; false when it was there already.
+// Its halves are stored each at once, as another thread may be looking at
+// the slot (Holds).
 bool KeySet::Put(Part& part, const PositionKey& key) {
   const size_t mask = part.slotCount - 1;
   for (size_t i = key.a & mask;; i = (i + 1) & mask) {
     PositionKey& slot = part.slots[i];
     if (slot == key) return false;
     if (slot.a == 0 && slot.b == 0) {
-      slot = key;
+      std::atomic_ref(slot.b).store(key.b, std::memory_order_relaxed);
+      std::atomic_ref(slot.a).store(key.a, std::memory_order_relaxed);
       ++part.size;
       return true;
     }
   }
 }
 
+// Whether a shared set's part holds `key`, looked at without its lock, as
+// most keys a search meets were entered before. The size is read before
+// the table and a part's table only grows, so the look stays within the
+// table read, even one grown out of meanwhile (kept until the set goes).
+// A key being added, or moved to a larger table, may be missed: it is then
+// looked for again under the lock.
+bool KeySet::Holds(const Part& part, const PositionKey& key) {
+  const size_t count = part.viewCount.load(std::memory_order_acquire);
+  PositionKey* const slots = part.view.load(std::memory_order_acquire);
+  const size_t mask = count - 1;
+  for (size_t i = key.a & mask, n = 0; n < count; i = (i + 1) & mask, ++n) {
+    const uint64_t a = std::atomic_ref(slots[i].a).load(std::memory_order_relaxed);
+    const uint64_t b = std::atomic_ref(slots[i].b).load(std::memory_order_relaxed);
+    if (a == key.a && b == key.b) return true;
+    if (a == 0 && b == 0) return false;
+  }
+  return false;
+}
+
 // Doubles a part's table; its keys and their count stay. A set grown large
 // makes its table of recent keys.
 void KeySet::Grow(Part& part) {
-  if (!recent_ && Size() >= kRecentFrom)
+  if (!recent_ && !shared_ && Size() >= kRecentFrom)
     recent_ = static_cast<PositionKey*>(TakeTable(kRecentSlots * sizeof(PositionKey)));
   PositionKey* old = part.slots;
   const size_t oldCount = part.slotCount;
@@ -197,7 +276,14 @@ void KeySet::Grow(Part& part) {
     while (part.slots[at].a != 0 || part.slots[at].b != 0) at = (at + 1) & mask;
     part.slots[at] = key;
   }
-  GiveTable(old, oldCount * sizeof(PositionKey));
+  if (!shared_) {
+    GiveTable(old, oldCount * sizeof(PositionKey));
+    return;
+  }
+  // The new table first, then its size (see Holds); the old one stays.
+  part.view.store(part.slots, std::memory_order_release);
+  part.viewCount.store(part.slotCount, std::memory_order_release);
+  part.outgrown.emplace_back(old, oldCount);
 }
 
 }  // namespace tarnik::solver

@@ -3,9 +3,11 @@
 // same way whatever the order of the cards among interchangeable piles.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "engine/play/history.h"
@@ -147,8 +149,14 @@ class KeySet {
   ~KeySet();
   KeySet(const KeySet&) = delete;
   KeySet& operator=(const KeySet&) = delete;
-  // Adds a key; false when it was there already.
-  bool Insert(const PositionKey& key);
+  // Adds a key; false when it was there already. In a shared set `recent`
+  // is the calling thread's own table of recent keys (kRecentSlots keys,
+  // zero at first), or null.
+  bool Insert(const PositionKey& key, PositionKey* recent = nullptr);
+  // From now on several threads may add keys at once: a key is first looked
+  // for without a lock (see Holds), then added under its part's lock; each
+  // thread keeps its own table of recent keys in place of the set's.
+  void Share();
   int64_t Size() const;
   // The bytes its tables hold, and the largest of them.
   int64_t Bytes() const;
@@ -161,31 +169,54 @@ class KeySet {
   int64_t GrowthBytes() const;
 
   static constexpr int64_t kNearKeys = 4096;
+  // The key met last in each of kRecentSlots slots (by the low bits of
+  // `b`): a search meets most of its keys again within a few positions, and
+  // this small table answers those without a look in the large ones, whose
+  // slots lie far apart in memory.
+  static constexpr size_t kRecentSlots = size_t{1} << 14;
 
  private:
   static constexpr int32_t kParts = 16;
+  // While shared, the table and its size for looks without the lock lie
+  // on a cache line of their own, apart from what each look under the lock
+  // writes: the other thread's copy of the line then stays good.
   struct Part {
-    PositionKey* slots = nullptr;  // a zero key marks a free slot
-    size_t slotCount = 0;          // a power of two
+    alignas(64) PositionKey* slots = nullptr;  // a zero key marks a free slot
+    size_t slotCount = 0;                      // a power of two
     int64_t size = 0;
+    // While shared: the lock, and the tables grown out of, which a look
+    // without the lock may still read.
+    mutable std::atomic_flag lock;
+    std::vector<std::pair<PositionKey*, size_t>> outgrown;
+    alignas(64) std::atomic<PositionKey*> view{nullptr};
+    std::atomic<size_t> viewCount{0};
+  };
+  // Holds a part's lock while the set is shared, else nothing.
+  class PartLock {
+   public:
+    PartLock(const KeySet& set, const Part& part);
+    ~PartLock();
+    PartLock(const PartLock&) = delete;
+    PartLock& operator=(const PartLock&) = delete;
+
+   private:
+    const Part* part_;
   };
   // Whether `keys` keys would fill more than three quarters of `slots`
   // slots: a part's table grows before it does.
   static bool Crowded(int64_t keys, size_t slots) {
     return keys * 4 > static_cast<int64_t>(slots) * 3;
   }
-  bool MetLately(const PositionKey& key);
+  static bool MetLately(PositionKey* recent, const PositionKey& key);
   static bool Put(Part& part, const PositionKey& key);
+  static bool Holds(const Part& part, const PositionKey& key);
   void Grow(Part& part);
   Part parts_[kParts];
-  // The key met last in each of kRecentSlots slots (by the low bits of
-  // `b`): a search meets most of its keys again within a few positions, and
-  // this small table answers those without a look in the large ones, whose
-  // slots lie far apart in memory. Made once the set holds kRecentFrom
-  // keys, where those looks miss the processor's caches.
-  static constexpr size_t kRecentSlots = size_t{1} << 14;
+  // The table of recent keys, made once the set holds kRecentFrom keys,
+  // where the looks in the large tables miss the processor's caches.
   static constexpr int64_t kRecentFrom = int64_t{1} << 16;
   PositionKey* recent_ = nullptr;
+  bool shared_ = false;
 };
 
 }  // namespace tarnik::solver
