@@ -8,8 +8,10 @@
 // several may share one budget.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <queue>
 #include <vector>
 
@@ -78,6 +80,13 @@ struct StrategyKind {
   bool Complete() const { return !progressOnly; }
 };
 
+// What two twin strategies share (Strategy::JoinAsTwin): the lock over
+// their asking and handing on, and whether both have run out.
+struct TwinLink {
+  std::mutex lock;
+  bool done = false;
+};
+
 // The points of estimate StrategyKind::shake adds to the position whose
 // key is `key`: 0 to shake - 1.
 int32_t ShakeOf(const PositionKey& key, int32_t shake);
@@ -102,8 +111,19 @@ class Strategy {
   // tries every move, or on progress moves alone, where the rules make the
   // moves it leaves out needless (Board::ProgressProves).
   bool Complete() const {
-    return kind_.Complete() || (kind_.progressOnly && !kind_.phased && board_->ProgressProves());
+    return !partial_ &&
+           (kind_.Complete() || (kind_.progressOnly && !kind_.phased && board_->ProgressProves()));
   }
+  // Makes this strategy, new and of `first`'s kind (depth first keeping
+  // keys only, not lazy), `first`'s twin: from now on the two search as
+  // one from two threads, entering positions in `first`'s set (shared, see
+  // KeySet::Share), and sharing `link`. One whose stack runs empty asks
+  // the other, which hands it the bottom of its own stack; both have run
+  // out once both ask.
+  void JoinAsTwin(Strategy& first, TwinLink& link);
+  // Parts this twin from the other once its thread has stopped. Where it
+  // leaves positions waiting, the other's running out proves nothing.
+  void PartTwins();
   // Whether it searches by stock phase.
   bool Phased() const { return kind_.phased; }
   const StrategyKind& Kind() const { return kind_; }
@@ -216,6 +236,10 @@ class Strategy {
   void StartKeysOnly();
   State StepKeysOnly(int64_t count);
   bool ExpandTopOfStack();
+  enum class Take { Taken, Wait, None };
+  Take TakeGift();
+  void AcceptGift();
+  void GiveBottom();
   void PushWaiting(int32_t depth, const std::vector<SolverAction>& line, int32_t clicks,
                    const unsigned char* packed);
 
@@ -287,6 +311,25 @@ class Strategy {
   // by that drop alone: depth first on progress moves, where they prove a
   // deal lost.
   bool awaits_ = false;
+  // Twins (JoinAsTwin): the other and what they share; whether this one
+  // asks the other for a position, is idle (asks with its stack empty) and
+  // has been handed one (gift_, with the path to it), all under the link's
+  // lock, though the other reads `wants_` without it; its own table of
+  // recent keys; and whether a twin parted leaving positions unexpanded.
+  struct Gift {
+    Waiting waiting;
+    std::vector<PathStep> path;
+    std::vector<CompactAction> pathActions, actions;
+    std::vector<unsigned char> bytes;
+  };
+  Strategy* twin_ = nullptr;
+  TwinLink* link_ = nullptr;
+  std::atomic<bool> wants_{false};
+  bool idle_ = false;
+  bool hasGift_ = false;
+  Gift gift_;
+  std::vector<PositionKey> ownRecent_;
+  bool partial_ = false;
 };
 
 }  // namespace tarnik::solver

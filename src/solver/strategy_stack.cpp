@@ -3,6 +3,7 @@
 // the actions that led to it are kept only while it waits on the stack or
 // lies on the path from the start, and the winning line is that path.
 #include <algorithm>
+#include <thread>
 
 #include "solver/strategy.h"
 
@@ -56,12 +57,102 @@ void Strategy::StartKeysOnly() {
   PushWaiting(0, line_, 0, here_.data());
 }
 
+// Expands up to `count` positions from the top of the stack. A twin whose
+// stack runs empty asks the other for a position and waits for it, and one
+// asked hands on the bottom of its stack before it goes on.
 Strategy::State Strategy::StepKeysOnly(int64_t count) {
   for (int64_t n = 0; n < count; ++n) {
-    if (waiting_.empty()) return State::Exhausted;
+    if (waiting_.empty()) {
+      if (!twin_) return State::Exhausted;
+      const Take take = TakeGift();
+      if (take == Take::None) return State::Exhausted;
+      if (take == Take::Wait) {
+        std::this_thread::yield();
+        return State::Searching;
+      }
+    } else if (twin_ && waiting_.size() > 1 && twin_->wants_.load(std::memory_order_relaxed)) {
+      GiveBottom();
+    }
     if (ExpandTopOfStack()) return State::Won;
   }
   return State::Searching;
+}
+
+void Strategy::JoinAsTwin(Strategy& first, TwinLink& link) {
+  started_ = true;
+  board_->LoadStart(start_);
+  here_.resize(static_cast<size_t>(packedSize_));
+  twin_ = &first;
+  first.twin_ = this;
+  link_ = first.link_ = &link;
+  ownRecent_.assign(KeySet::kRecentSlots, PositionKey{});
+  first.ownRecent_.assign(KeySet::kRecentSlots, PositionKey{});
+}
+
+void Strategy::PartTwins() {
+  if (!twin_) return;
+  if (!waiting_.empty() || hasGift_) twin_->partial_ = true;
+  if (twin_->hasGift_) twin_->AcceptGift();
+  for (Strategy* s : {twin_, this}) {
+    s->twin_ = nullptr;
+    s->link_ = nullptr;
+    s->ownRecent_ = {};
+    s->idle_ = false;
+    s->wants_.store(false, std::memory_order_relaxed);
+  }
+}
+
+// With this stack empty: the position handed on, if any; else None once
+// both twins have run out (the other idle too: neither holds a position to
+// expand, and none is being handed on), or Wait, asking for one.
+Strategy::Take Strategy::TakeGift() {
+  const std::lock_guard hold(link_->lock);
+  if (hasGift_) {
+    AcceptGift();
+    return Take::Taken;
+  }
+  if (link_->done || twin_->idle_) {
+    link_->done = true;
+    return Take::None;
+  }
+  idle_ = true;
+  wants_.store(true, std::memory_order_relaxed);
+  return Take::Wait;
+}
+
+// Puts the position handed on onto the stack, which is empty, with the
+// path to it.
+void Strategy::AcceptGift() {
+  hasGift_ = false;
+  path_.swap(gift_.path);
+  pathActions_.swap(gift_.pathActions);
+  waiting_.push_back(gift_.waiting);
+  waitingActions_.insert(waitingActions_.end(), gift_.actions.begin(), gift_.actions.end());
+  waitingBytes_.insert(waitingBytes_.end(), gift_.bytes.begin(), gift_.bytes.end());
+}
+
+// Hands the bottom of the stack on to the twin that asks, with the path to
+// it: this one's path up to its depth, since a position waits only beside
+// the path. The bottom has waited longest and heads the most work still to
+// come, so the twins seldom ask.
+void Strategy::GiveBottom() {
+  const std::lock_guard hold(link_->lock);
+  Strategy& o = *twin_;
+  if (!o.wants_.load(std::memory_order_relaxed) || o.hasGift_) return;
+  Gift& g = o.gift_;
+  g.waiting = waiting_.front();
+  const auto depth = static_cast<std::ptrdiff_t>(g.waiting.depth);
+  g.path.assign(path_.begin(), path_.begin() + depth);
+  const int32_t actions = depth == 0 ? 0 : g.path.back().firstAction + g.path.back().actionCount;
+  g.pathActions.assign(pathActions_.begin(), pathActions_.begin() + actions);
+  g.actions.assign(waitingActions_.begin(), waitingActions_.begin() + g.waiting.actionCount);
+  g.bytes.assign(waitingBytes_.begin(), waitingBytes_.begin() + packedSize_);
+  waiting_.erase(waiting_.begin());
+  waitingActions_.erase(waitingActions_.begin(), waitingActions_.begin() + g.waiting.actionCount);
+  waitingBytes_.erase(waitingBytes_.begin(), waitingBytes_.begin() + packedSize_);
+  o.hasGift_ = true;
+  o.idle_ = false;
+  o.wants_.store(false, std::memory_order_relaxed);
 }
 
 // Puts a position on the stack: its depth, its actions but the clicks on
@@ -118,7 +209,10 @@ bool Strategy::ExpandTopOfStack() {
     if (!PlayIfTaken(choice)) continue;
     const int32_t awaited = awaits_ ? board_->AwaitedPile(choice) : -1;
     const PositionKey key = board_->Key();
-    if (!seen_.Insert(AwaitingKey(key, awaited)) || (awaited < 0 && board_->DeadEnd())) continue;
+    const PositionKey entered = AwaitingKey(key, awaited);
+    if (!seen_.Insert(entered, ownRecent_.empty() ? nullptr : ownRecent_.data()) ||
+        (awaited < 0 && board_->DeadEnd()))
+      continue;
     ++entered_;
     bestScore_ = std::max(bestScore_, board_->Score());
     if (board_->Won()) {

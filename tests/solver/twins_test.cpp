@@ -1,0 +1,139 @@
+// Two strategies searching one deal as twins (Strategy::JoinAsTwin).
+#include <gtest/gtest.h>
+
+#include "engine/cards/pile_ops.h"
+#include "engine/game/game.h"
+#include "engine/play/history.h"
+#include "solver/actions.h"
+#include "solver/flat_board.h"
+#include "solver/flat_rules.h"
+#include "solver/heuristic.h"
+#include "solver/sandbox.h"
+#include "solver/solver.h"
+#include "solver/strategy.h"
+#include "solver/table_rules.h"
+#include "support/library_files.h"
+
+namespace tarnik {
+namespace {
+
+using namespace testing;
+
+// A deal laid out as the search sees it: its table, the engine's game on
+// it and the rules read from both.
+struct Deal {
+  std::unique_ptr<SolverTable> table = std::make_unique<SolverTable>();
+  std::unique_ptr<Game> game = solver::NewQuietGame();
+  solver::TableRules rules;
+  std::unique_ptr<solver::FlatRules> flat = std::make_unique<solver::FlatRules>();
+};
+
+// Deals `seed` of `name`; false where the flat rules do not compile.
+bool LayOut(const Library& library, const char* name, uint32_t seed, Deal& deal) {
+  const int index = GameIndex(library, name);
+  if (index < 0 || !DealTable(library, index, seed, Preferences{}, *deal.table)) return false;
+  solver::LoadTable(*deal.table, *deal.game);
+  solver::AnalyseRules(*deal.game, deal.rules);
+  return solver::CompileFlatRules(*deal.game, deal.rules, *deal.table, *deal.flat);
+}
+
+// A depth-first strategy keeping keys only, on progress moves or every move.
+std::unique_ptr<solver::Strategy> DepthFirst(Deal& deal, bool progress, solver::KeySet& seen) {
+  solver::StrategyKind kind{true, true, solver::kDefaultDisorder, progress};
+  kind.keysOnly = true;
+  return std::make_unique<solver::Strategy>(
+      std::make_unique<solver::FlatBoard>(*deal.flat, deal.rules), deal.rules,
+      deal.table->position, kind, seen);
+}
+
+// Whether the engine, carrying out `line` from the deal's start, wins it.
+bool EngineWins(Deal& deal, const std::vector<SolverAction>& line) {
+  LoadPosition(*deal.game, deal.table->position);
+  for (const SolverAction& a : line) solver::ApplyAction(*deal.game, a);
+  return solver::IsWon(*deal.game, deal.rules) &&
+         GameScore(deal.game->PileTable, deal.game->CurrentFlags) == 52;
+}
+
+// Twins taking turns of different lengths on one thread search as one
+// strategy alone: on a lost deal both run out together, having expanded
+// between them exactly the positions the one alone expands, each some; on a
+// won deal one wins by a line the engine carries out to a win. The second
+// twin starts with nothing and is handed its positions by the first.
+TEST(Twins, TakingTurnsTheySearchAsOneStrategyAlone) {
+  auto library = OpenLibrary(TARNIK_LIBRARY);
+  struct Case {
+    const char* game;
+    uint32_t seed;
+    bool progress;  // on progress moves, which prove a loss in Klondike
+    bool won;
+  } const cases[] = {{"Klondike", 29, true, false}, {"Klondike", 1, true, true},
+                     {"Klondike", 2, true, true},   {"Yukon", 18, false, false},
+                     {"Yukon", 21, false, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.game) + " " + std::to_string(c.seed));
+    Deal deal;
+    ASSERT_TRUE(LayOut(*library, c.game, c.seed, deal));
+    solver::KeySet aloneSeen;
+    auto alone = DepthFirst(deal, c.progress, aloneSeen);
+    const solver::Strategy::State answer = alone->Step(10'000'000);
+    ASSERT_EQ(answer, c.won ? solver::Strategy::State::Won : solver::Strategy::State::Exhausted);
+
+    solver::KeySet seen;
+    auto first = DepthFirst(deal, c.progress, seen);
+    auto second = DepthFirst(deal, c.progress, seen);
+    ASSERT_EQ(first->Step(1), solver::Strategy::State::Searching);
+    seen.Share();
+    solver::TwinLink link;
+    second->JoinAsTwin(*first, link);
+    solver::Strategy::State states[2] = {solver::Strategy::State::Searching,
+                                         solver::Strategy::State::Searching};
+    solver::Strategy* twins[2] = {first.get(), second.get()};
+    const int64_t turns[2] = {7, 13};
+    int winner = -1;
+    for (int64_t round = 0; round < 10'000'000 && winner < 0; ++round) {
+      if (states[0] == solver::Strategy::State::Exhausted &&
+          states[1] == solver::Strategy::State::Exhausted)
+        break;
+      const int k = static_cast<int>(round % 2);
+      states[k] = twins[k]->Step(turns[k]);
+      if (states[k] == solver::Strategy::State::Won) winner = k;
+    }
+    if (c.won) {
+      ASSERT_GE(winner, 0);
+      EXPECT_TRUE(EngineWins(deal, twins[winner]->WinningLine()));
+      continue;
+    }
+    EXPECT_EQ(winner, -1);
+    EXPECT_EQ(states[0], solver::Strategy::State::Exhausted);
+    EXPECT_EQ(states[1], solver::Strategy::State::Exhausted);
+    EXPECT_EQ(first->Expanded() + second->Expanded(), alone->Expanded());
+    EXPECT_GT(second->Expanded(), alone->Expanded() / 10);
+    EXPECT_TRUE(first->Complete());
+  }
+}
+
+// A twin parted while it still holds positions leaves the other unable to
+// prove a loss by running out: the positions it held were never expanded.
+TEST(Twins, ATwinPartedWithPositionsLeftTakesTheProofAway) {
+  auto library = OpenLibrary(TARNIK_LIBRARY);
+  Deal deal;
+  ASSERT_TRUE(LayOut(*library, "Yukon", 21, deal));
+  solver::KeySet seen;
+  auto first = DepthFirst(deal, false, seen);
+  auto second = DepthFirst(deal, false, seen);
+  ASSERT_EQ(first->Step(1), solver::Strategy::State::Searching);
+  seen.Share();
+  solver::TwinLink link;
+  second->JoinAsTwin(*first, link);
+  ASSERT_EQ(second->Step(10), solver::Strategy::State::Searching);  // asks
+  ASSERT_EQ(first->Step(10), solver::Strategy::State::Searching);   // hands on
+  ASSERT_EQ(second->Step(10), solver::Strategy::State::Searching);
+  ASSERT_GT(second->Expanded(), 0);
+  second->PartTwins();
+  EXPECT_FALSE(first->Complete());
+  while (first->Step(100'000) == solver::Strategy::State::Searching) {
+  }
+}
+
+}  // namespace
+}  // namespace tarnik
