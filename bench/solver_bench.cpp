@@ -1,7 +1,7 @@
 // The solver on a run of seeds of one game: how many deals it wins, proves
 // lost or leaves unknown within a budget per deal, and how long it takes.
 //   solver_bench LIBRARY GAME-NAME FIRST LAST MILLISECONDS [--one-suit] [--verdicts]
-//                [--positions N] [--cancel-after MS] [--uniform]
+//                [--positions N] [--cancel-after MS] [--uniform] [--second-thread-after MS]
 // --one-suit turns every card into the spade of its rank before solving
 // (Spider one suit); --uniform deals the seed's cards again in a uniformly
 // random order (the seed drives std::mt19937), where the game's own shuffle
@@ -12,7 +12,9 @@
 // --positions also stops each search after N stored positions, a budget
 // that does not depend on how busy the machine is; --cancel-after raises
 // each search's cancel flag MS ms after it starts, the way the window
-// cancels, and reports the longest wait from the flag to the answer.
+// cancels, and reports the longest wait from the flag to the answer;
+// --second-thread-after sets SolveOptions::secondThreadAfterMs: -1 keeps
+// each search on one thread, so that its counts are the same in every run.
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -79,17 +81,20 @@ int main(int argc, char** argv) {
   if (argc < 6) {
     std::fprintf(stderr,
                  "usage: solver_bench LIBRARY GAME-NAME FIRST LAST MILLISECONDS "
-                 "[--one-suit] [--verdicts] [--positions N] [--cancel-after MS] [--uniform]\n");
+                 "[--one-suit] [--verdicts] [--positions N] [--cancel-after MS] [--uniform] "
+                 "[--second-thread-after MS]\n");
     return 2;
   }
   bool oneSuit = false, verdicts = false, uniform = false;
-  long long positions = 0, cancelAfter = -1;
+  long long positions = 0, cancelAfter = -1, secondAfter = SolveOptions{}.secondThreadAfterMs;
   for (int i = 6; i < argc; ++i) {
     oneSuit |= std::strcmp(argv[i], "--one-suit") == 0;
     verdicts |= std::strcmp(argv[i], "--verdicts") == 0;
     uniform |= std::strcmp(argv[i], "--uniform") == 0;
     if (std::strcmp(argv[i], "--positions") == 0 && i + 1 < argc)
       positions = std::strtoll(argv[++i], nullptr, 10);
+    if (std::strcmp(argv[i], "--second-thread-after") == 0 && i + 1 < argc)
+      secondAfter = std::strtoll(argv[++i], nullptr, 10);
     if (std::strcmp(argv[i], "--cancel-after") == 0 && i + 1 < argc)
       cancelAfter = std::strtoll(argv[++i], nullptr, 10);
   }
@@ -107,6 +112,7 @@ int main(int argc, char** argv) {
   SolveOptions options;
   options.maxMilliseconds = std::strtoll(argv[5], nullptr, 10);
   options.maxNodes = positions > 0 ? positions : INT64_MAX;
+  options.secondThreadAfterMs = secondAfter;
   Preferences prefs;
   Summary sum;
   double slowestCancel = 0;

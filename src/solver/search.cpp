@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <thread>
 #include <vector>
 
 #include "solver/engine_board.h"
@@ -12,6 +13,7 @@
 #include "solver/flat_position.h"
 #include "solver/flat_rules.h"
 #include "solver/heuristic.h"
+#include "solver/proof_helper.h"
 #include "solver/rules_cache.h"
 #include "solver/sandbox.h"
 #include "solver/spare_memory.h"
@@ -201,8 +203,11 @@ class Portfolio {
     // Where each strategy keeps its own positions, also one that plays only
     // moves that make progress, to find wins sooner; it cannot share a set,
     // since the positions it enters it expands only in part.
-    if (!shared_ && flat_ && !byRuns)
+    size_t progress = SIZE_MAX;
+    if (!shared_ && flat_ && !byRuns) {
+      progress = strategies_.size();
       Add(StrategyKind{true, true, ProgressEstimate(), true}, share(kProgressShare));
+    }
     // Where free cells limit the runs lifted, one more depth-first
     // strategy minding only builds, its near ties shaken (kShake): there
     // each strategy wanders long on a few deals of its own, and one more
@@ -257,11 +262,18 @@ class Portfolio {
     // of loss reaches several times as many positions in its memory.
     for (size_t i = 0; i < kinds_.size() && !shared_ && lead_ == 0; ++i)
       if (kinds_[i].keysOnly && kinds_[i].Complete()) lead_ = i;
+    // Where runs are lifted whole, a proof of loss is one search of every
+    // position by one strategy: the strategy on progress moves where it
+    // proves, else the lead. A second core shares that search (StartHelper).
+    static const bool twoCores = std::thread::hardware_concurrency() > 1;
+    if (options_.secondThreadAfterMs >= 0 && wholeRuns_ && !shared_ && !byRuns && twoCores)
+      helped_ = progressProves_ ? progress : lead_;
   }
 
   // Hands the quiet game on to the next search on this thread; the
   // strategies that play on it go first.
   ~Portfolio() {
+    helper_.reset();
     strategies_.clear();
     GiveQuietGame(std::move(game_));
   }
@@ -318,6 +330,7 @@ class Portfolio {
             }
           }
           if (OutOfBudget()) return Finish(Verdict::Unknown, nullptr);
+          if (const auto answer = HelperAnswer()) return *answer;
           // Let go while the budget was looked at (GoAlone, Afresh, or
           // memory short), it is freed: `s` is gone.
           if (letGo_[i]) break;
@@ -418,7 +431,13 @@ class Portfolio {
   // the first strategy to play, and the boards and key sets of the others
   // would be made and cleared for nothing.
   Strategy& Built(size_t i) {
-    if (strategies_[i]) return *strategies_[i];
+    if (!strategies_[i]) strategies_[i] = Made(i);
+    return *strategies_[i];
+  }
+
+  // A new strategy of kind `i` on a board of its own, entering positions
+  // in the set of strategy `i`.
+  std::unique_ptr<Strategy> Made(size_t i) {
     const StrategyKind& kind = kinds_[i];
     std::unique_ptr<KeySet>& set = sets_[shared_ ? 0 : i];
     if (!set) set = std::make_unique<KeySet>();
@@ -427,9 +446,31 @@ class Portfolio {
     if (flat_) board = std::make_unique<FlatBoard>(*flatRules_, rules, &compiled_->dead);
     else board = std::make_unique<EngineBoard>(EngineGame(), rules);
     if (kind.fewestDealtFirst) board->AllowTransfers();
-    strategies_[i] =
-        std::make_unique<Strategy>(std::move(board), rules, *start_position_, kind, *set);
-    return *strategies_[i];
+    return std::make_unique<Strategy>(std::move(board), rules, *start_position_, kind, *set);
+  }
+
+  // Gives the strategy that proves a deal lost (helped_) a twin on a second
+  // thread, once it has started and the search has gone on for
+  // SolveOptions::secondThreadAfterMs: the two then share its search
+  // (Strategy::JoinAsTwin). The twin keeps its own stack and board; the
+  // set of positions is the helped one's, shared from now on.
+  void StartHelper() {
+    Strategy* helped = strategies_[helped_].get();
+    if (letGo_[helped_] || !helped || helped->Expanded() == 0) return;
+    sets_[helped_]->Share();
+    helper_ = std::make_unique<ProofHelper>(Made(helped_), *helped);
+  }
+
+  // The answer once the twin has won, or the twins have expanded every
+  // position they entered (a proof of loss: the helped strategy is
+  // complete), else none.
+  std::optional<SolveResult> HelperAnswer() {
+    if (!helper_) return std::nullopt;
+    const Strategy::State state = helper_->State();
+    if (state == Strategy::State::Won) return Finish(Verdict::Won, &helper_->Twin());
+    if (state == Strategy::State::Exhausted && strategies_[helped_]->Complete())
+      return Finish(Verdict::Lost, nullptr);
+    return std::nullopt;
   }
 
   // Whether complete runs go home (AutoSuite, AutoStraight), a stock, if
@@ -519,7 +560,7 @@ class Portfolio {
       cancelled_ = true;
       return true;
     }
-    int64_t stored = 0;
+    int64_t stored = helper_ ? helper_->Stored() : 0;
     for (const auto& s : strategies_) stored += s ? s->Stored() : 0;
     stored += gone_.stored;
     if (stored >= options_.maxNodes) return true;
@@ -534,6 +575,8 @@ class Portfolio {
       held = HeldNow();
     }
     const int64_t ms = ElapsedMs();
+    if (helped_ < strategies_.size() && !helper_ && ms >= options_.secondThreadAfterMs)
+      StartHelper();
     // Late in the budget, what is left to decide is mostly deals that only
     // a search of every position can prove lost: of the complete strategies
     // the lead goes on alone, so that such a proof costs one search, not
@@ -593,6 +636,8 @@ class Portfolio {
   // `growth` the most any one key set would add as it grows.
   int64_t HeldBytes(int64_t& largest, int64_t& growth) const {
     int64_t held = SpareBytes() + (ownFlat_ ? static_cast<int64_t>(sizeof(FlatRules)) : 0);
+    // The twin, and the spare blocks and tables its thread may keep.
+    if (helper_) held += helper_->Bytes() + 2 * static_cast<int64_t>(kMostSpareBytes);
     for (const auto& set : sets_) {
       if (!set) continue;
       held += set->Bytes();
@@ -655,6 +700,12 @@ class Portfolio {
 
   // Frees strategy `i` and its positions, keeping what it counted.
   void LetGo(size_t i) {
+    if (i == helped_ && helper_) {
+      gone_.stored += helper_->Stored();
+      gone_.expanded += helper_->Expanded();
+      gone_.best = std::max(gone_.best, helper_->BestScore());
+      helper_.reset();
+    }
     if (strategies_[i]) {
       gone_.stored += strategies_[i]->Stored();
       gone_.expanded += strategies_[i]->Expanded();
@@ -713,14 +764,14 @@ class Portfolio {
 
   // Positions expanded by all strategies together.
   int64_t Expanded() const {
-    int64_t n = gone_.expanded;
+    int64_t n = gone_.expanded + (helper_ ? helper_->Expanded() : 0);
     for (const auto& s : strategies_) n += s ? s->Expanded() : 0;
     return n;
   }
 
   // The most cards on the goal piles any strategy has seen.
   int32_t BestScore() const {
-    int32_t best = gone_.best;
+    int32_t best = std::max(gone_.best, helper_ ? helper_->BestScore() : 0);
     for (const auto& s : strategies_) best = s ? std::max(best, s->BestScore()) : best;
     return best;
   }
@@ -732,6 +783,7 @@ class Portfolio {
 
   // The answer, with the winner's line when there is one.
   SolveResult Finish(Verdict verdict, Strategy* winner) {
+    if (helper_) helper_->Stop();
     SolveResult result;
     result.verdict = verdict;
     result.nodes = Expanded();
@@ -789,6 +841,9 @@ class Portfolio {
   // out of positions (ProgressProves).
   bool progressProves_ = false;
   bool cancelled_ = false;
+  // The strategy that gets a twin on a second thread, if any, and the twin.
+  size_t helped_ = SIZE_MAX;
+  std::unique_ptr<ProofHelper> helper_;
 };
 
 }  // namespace

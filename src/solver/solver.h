@@ -78,6 +78,11 @@ struct SolveOptions {
   std::function<void(const SolveProgress&)> progress;
   // When set and raised by another thread, the search stops with Unknown.
   const std::atomic<bool>* cancel = nullptr;
+  // On a machine of two cores or more, a search still going after this
+  // many milliseconds shares its proof of loss with a second thread (most
+  // deals are decided sooner, and pay nothing for a thread); negative,
+  // never, and a search gives the same answer and counts every time.
+  int64_t secondThreadAfterMs = 40;
 };
 
 struct SolveResult {

@@ -13,9 +13,6 @@ namespace tarnik::solver {
 
 namespace {
 
-// The most a thread keeps between searches: blocks and tables each.
-constexpr size_t kSpareBytes = size_t{16} << 20;
-
 struct Table {
   void* at;
   size_t bytes;
@@ -43,7 +40,7 @@ Block TakeBlock() {
 }
 
 void GiveBlock(Block block) {
-  if (block && spares.blocks.size() * kBlockBytes < kSpareBytes)
+  if (block && spares.blocks.size() * kBlockBytes < kMostSpareBytes)
     spares.blocks.push_back(std::move(block));
 }
 
@@ -67,7 +64,7 @@ void* TakeTable(size_t bytes) {
 
 void GiveTable(void* table, size_t bytes) {
   if (!table) return;
-  if (spares.tableBytes + bytes > kSpareBytes) {
+  if (spares.tableBytes + bytes > kMostSpareBytes) {
     std::free(table);
     return;
   }

@@ -21,6 +21,9 @@ constexpr size_t kBlockBytes = (size_t{1} << 18) - 64;
 
 using Block = std::unique_ptr<unsigned char[]>;
 
+// The most a thread keeps between searches: blocks and tables each.
+constexpr size_t kMostSpareBytes = size_t{16} << 20;
+
 // A block of kBlockBytes, not cleared: a spare one when this thread has one.
 Block TakeBlock();
 // Keeps a block for the next search on this thread, or frees it when

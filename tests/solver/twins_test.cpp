@@ -1,5 +1,10 @@
-// Two strategies searching one deal as twins (Strategy::JoinAsTwin).
+// Two strategies searching one deal as twins (Strategy::JoinAsTwin), and a
+// search that shares its proof with a second thread (ProofHelper).
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 #include "engine/cards/pile_ops.h"
 #include "engine/game/game.h"
@@ -133,6 +138,53 @@ TEST(Twins, ATwinPartedWithPositionsLeftTakesTheProofAway) {
   EXPECT_FALSE(first->Complete());
   while (first->Step(100'000) == solver::Strategy::State::Searching) {
   }
+}
+
+// With a second thread from the start, a search gives the verdicts of one
+// thread alone, its wins replay to a win on the engine, and it stops at
+// once when cancelled, the second thread with it.
+TEST(Solver, ASecondThreadGivesTheVerdictsOfOneAndStopsWhenCancelled) {
+  auto library = OpenLibrary(TARNIK_LIBRARY);
+  struct Case {
+    const char* game;
+    uint32_t seed;
+  } const cases[] = {{"Klondike", 29}, {"Klondike", 64}, {"Klondike", 1},
+                     {"Yukon", 18},    {"Yukon", 21},    {"Yukon", 1}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.game) + " " + std::to_string(c.seed));
+    Deal deal;
+    ASSERT_TRUE(LayOut(*library, c.game, c.seed, deal));
+    SolveOptions one;
+    one.secondThreadAfterMs = -1;
+    SolveOptions two;
+    two.secondThreadAfterMs = 0;
+    const SolveResult alone = Solve(*deal.table, one);
+    const SolveResult shared = Solve(*deal.table, two);
+    ASSERT_NE(alone.verdict, Verdict::Unknown);
+    EXPECT_EQ(shared.verdict, alone.verdict);
+    if (shared.verdict == Verdict::Won) {
+      EXPECT_TRUE(EngineWins(deal, shared.actions));
+    }
+  }
+
+  // Klondike 81 takes over a second to prove lost: cancelled at 100 ms.
+  Deal deal;
+  ASSERT_TRUE(LayOut(*library, "Klondike", 81, deal));
+  std::atomic<bool> cancel{false};
+  SolveOptions options;
+  options.secondThreadAfterMs = 0;
+  options.cancel = &cancel;
+  std::thread canceller([&cancel] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    cancel = true;
+  });
+  const auto start = std::chrono::steady_clock::now();
+  const SolveResult stopped = Solve(*deal.table, options);
+  const auto waited = std::chrono::steady_clock::now() - start;
+  canceller.join();
+  EXPECT_TRUE(stopped.cancelled);
+  EXPECT_EQ(stopped.verdict, Verdict::Unknown);
+  EXPECT_LT(waited, std::chrono::milliseconds(400));
 }
 
 }  // namespace
