@@ -126,7 +126,9 @@ KeySet::KeySet() {
 KeySet::~KeySet() {
   for (Part& part : parts_) {
     GiveTable(part.slots, part.slotCount * sizeof(PositionKey));
-    for (const auto& [slots, count] : part.outgrown) GiveTable(slots, count * sizeof(PositionKey));
+    if (!shared_) continue;
+    for (const auto& [slots, count] : SharedOf(part).outgrown)
+      GiveTable(slots, count * sizeof(PositionKey));
   }
   if (recent_) GiveTable(recent_, kRecentSlots * sizeof(PositionKey));
 }
@@ -152,10 +154,11 @@ KeySet::PartLock::~PartLock() {
 }
 
 void KeySet::Share() {
-  shared_ = true;
-  for (Part& part : parts_) {
-    part.view.store(part.slots, std::memory_order_release);
-    part.viewCount.store(part.slotCount, std::memory_order_release);
+  if (shared_) return;
+  shared_ = std::make_unique<SharedPart[]>(kParts);
+  for (const Part& part : parts_) {
+    SharedOf(part).view.store(part.slots, std::memory_order_release);
+    SharedOf(part).viewCount.store(part.slotCount, std::memory_order_release);
   }
 }
 
@@ -173,7 +176,8 @@ int64_t KeySet::Bytes() const {
   for (const Part& part : parts_) {
     const PartLock hold(*this, part);
     n += static_cast<int64_t>(part.slotCount * sizeof(PositionKey));
-    for (const auto& grown : part.outgrown)
+    if (!shared_) continue;
+    for (const auto& grown : SharedOf(part).outgrown)
       n += static_cast<int64_t>(grown.second * sizeof(PositionKey));
   }
   return n + (recent_ ? static_cast<int64_t>(kRecentSlots * sizeof(PositionKey)) : 0);
@@ -208,7 +212,7 @@ bool KeySet::Insert(const PositionKey& key, PositionKey* recent) {
   if (!shared_) recent = recent_;
   if (recent && MetLately(recent, key)) return false;
   Part& part = parts_[key.b >> 60 & (kParts - 1)];
-  if (shared_ && Holds(part, key)) return false;
+  if (shared_ && Holds(SharedOf(part), key)) return false;
   const PartLock hold(*this, part);
   if (Crowded(part.size + 1, part.slotCount)) Grow(part);
   return Put(part, key);
@@ -245,7 +249,7 @@ bool KeySet::Put(Part& part, const PositionKey& key) {
 // table read, even one grown out of meanwhile (kept until the set goes).
 // A key being added, or moved to a larger table, may be missed: it is then
 // looked for again under the lock.
-bool KeySet::Holds(const Part& part, const PositionKey& key) {
+bool KeySet::Holds(const SharedPart& part, const PositionKey& key) {
   const size_t count = part.viewCount.load(std::memory_order_acquire);
   PositionKey* const slots = part.view.load(std::memory_order_acquire);
   const size_t mask = count - 1;
@@ -281,9 +285,10 @@ void KeySet::Grow(Part& part) {
     return;
   }
   // The new table first, then its size (see Holds); the old one stays.
-  part.view.store(part.slots, std::memory_order_release);
-  part.viewCount.store(part.slotCount, std::memory_order_release);
-  part.outgrown.emplace_back(old, oldCount);
+  SharedPart& view = SharedOf(part);
+  view.view.store(part.slots, std::memory_order_release);
+  view.viewCount.store(part.slotCount, std::memory_order_release);
+  view.outgrown.emplace_back(old, oldCount);
 }
 
 }  // namespace tarnik::solver

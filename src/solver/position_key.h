@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -177,19 +178,20 @@ class KeySet {
 
  private:
   static constexpr int32_t kParts = 16;
-  // While shared, the table and its size for looks without the lock lie
-  // on a cache line of their own, apart from what each look under the lock
-  // writes: the other thread's copy of the line then stays good.
   struct Part {
-    alignas(64) PositionKey* slots = nullptr;  // a zero key marks a free slot
-    size_t slotCount = 0;                      // a power of two
+    PositionKey* slots = nullptr;  // a zero key marks a free slot
+    size_t slotCount = 0;          // a power of two
     int64_t size = 0;
-    // While shared: the lock, and the tables grown out of, which a look
-    // without the lock may still read.
-    mutable std::atomic_flag lock;
-    std::vector<std::pair<PositionKey*, size_t>> outgrown;
+    mutable std::atomic_flag lock;  // held while shared
+  };
+  // What a part needs once shared: its table and size for looks without
+  // the lock, on a cache line apart from the lock, which each look under it
+  // writes (the other thread's copy of the line then stays good), and the
+  // tables grown out of, which such a look may still read.
+  struct SharedPart {
     alignas(64) std::atomic<PositionKey*> view{nullptr};
     std::atomic<size_t> viewCount{0};
+    std::vector<std::pair<PositionKey*, size_t>> outgrown;
   };
   // Holds a part's lock while the set is shared, else nothing.
   class PartLock {
@@ -209,14 +211,15 @@ class KeySet {
   }
   static bool MetLately(PositionKey* recent, const PositionKey& key);
   static bool Put(Part& part, const PositionKey& key);
-  static bool Holds(const Part& part, const PositionKey& key);
+  static bool Holds(const SharedPart& part, const PositionKey& key);
+  SharedPart& SharedOf(const Part& part) const { return shared_[&part - parts_]; }
   void Grow(Part& part);
   Part parts_[kParts];
   // The table of recent keys, made once the set holds kRecentFrom keys,
   // where the looks in the large tables miss the processor's caches.
   static constexpr int64_t kRecentFrom = int64_t{1} << 16;
   PositionKey* recent_ = nullptr;
-  bool shared_ = false;
+  std::unique_ptr<SharedPart[]> shared_;  // once shared, one per part
 };
 
 }  // namespace tarnik::solver
