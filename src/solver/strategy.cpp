@@ -100,8 +100,8 @@ int64_t Strategy::Bytes() const {
          BlockBytes(waiting_) + BlockBytes(waitingBytes_) + BlockBytes(waitingActions_) +
          BlockBytes(path_) + BlockBytes(pathActions_) + BlockBytes(bornBytes_) +
          BlockBytes(bornActions_) + BlockBytes(frames_) + BlockBytes(lazyMoves_) +
-         BlockBytes(lazyWorth_) + BlockBytes(frameBytes_) + BlockBytes(ranks_) + BlockBytes(ownRecent_) +
-         board_->Bytes();
+         BlockBytes(lazyWorth_) + BlockBytes(frameBytes_) + BlockBytes(ranks_) +
+         BlockBytes(ownRecent_) + board_->Bytes();
 }
 
 int64_t Strategy::LargestBlock() const {
