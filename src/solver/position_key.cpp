@@ -209,10 +209,19 @@ int64_t KeySet::GrowthBytes() const {
 // `a`, the recent slot by the low bits of `b`: the two halves of the key
 // are mixed apart. A key in its recent slot is in the set.
 bool KeySet::Insert(const PositionKey& key, PositionKey* recent) {
-  if (!shared_) recent = recent_;
+  if (shared_) return InsertShared(key, recent);
+  if (recent_ && MetLately(recent_, key)) return false;
+  Part& part = parts_[key.b >> 60 & (kParts - 1)];
+  if (Crowded(part.size + 1, part.slotCount)) Grow(part);
+  return Put(part, key);
+}
+
+// Insert in a shared set: the caller's recent keys, then a look without
+// the lock, then the part under its lock.
+bool KeySet::InsertShared(const PositionKey& key, PositionKey* recent) {
   if (recent && MetLately(recent, key)) return false;
   Part& part = parts_[key.b >> 60 & (kParts - 1)];
-  if (shared_ && Holds(SharedOf(part), key)) return false;
+  if (Holds(SharedOf(part), key)) return false;
   const PartLock hold(*this, part);
   if (Crowded(part.size + 1, part.slotCount)) Grow(part);
   return Put(part, key);

@@ -209,6 +209,7 @@ class KeySet {
   static bool Crowded(int64_t keys, size_t slots) {
     return keys * 4 > static_cast<int64_t>(slots) * 3;
   }
+  bool InsertShared(const PositionKey& key, PositionKey* recent);
   static bool MetLately(PositionKey* recent, const PositionKey& key);
   static bool Put(Part& part, const PositionKey& key);
   static bool Holds(const SharedPart& part, const PositionKey& key);
