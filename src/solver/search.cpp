@@ -456,7 +456,7 @@ class Portfolio {
   // set of positions is the helped one's, shared from now on.
   void StartHelper() {
     Strategy* helped = strategies_[helped_].get();
-    if (letGo_[helped_] || !helped || helped->Expanded() == 0) return;
+    if (!helped || helped->Expanded() == 0) return;
     sets_[helped_]->Share();
     helper_ = std::make_unique<ProofHelper>(Made(helped_), *helped);
   }
@@ -698,19 +698,15 @@ class Portfolio {
     return (strategies_[i] ? strategies_[i]->Bytes() : 0) + (sets_[i] ? sets_[i]->Bytes() : 0);
   }
 
-  // Frees strategy `i` and its positions, keeping what it counted.
+  // Frees strategy `i` and its positions, keeping what it counted; its
+  // twin, if it has one, goes first, and no other is made for it.
   void LetGo(size_t i) {
-    if (i == helped_ && helper_) {
-      gone_.stored += helper_->Stored();
-      gone_.expanded += helper_->Expanded();
-      gone_.best = std::max(gone_.best, helper_->BestScore());
+    if (i == helped_) {
+      if (helper_) KeepCounts(*helper_);
       helper_.reset();
+      helped_ = SIZE_MAX;
     }
-    if (strategies_[i]) {
-      gone_.stored += strategies_[i]->Stored();
-      gone_.expanded += strategies_[i]->Expanded();
-      gone_.best = std::max(gone_.best, strategies_[i]->BestScore());
-    }
+    if (strategies_[i]) KeepCounts(*strategies_[i]);
     strategies_[i].reset();
     sets_[i].reset();
     letGo_[i] = true;
@@ -732,6 +728,15 @@ class Portfolio {
       freed = true;
     }
     return freed;
+  }
+
+  // Adds what a strategy (or a twin's helper) let go had stored, expanded
+  // and brought home to gone_.
+  template <typename Searcher>
+  void KeepCounts(const Searcher& s) {
+    gone_.stored += s.Stored();
+    gone_.expanded += s.Expanded();
+    gone_.best = std::max(gone_.best, s.BestScore());
   }
 
   // Lets the strategies by stock phase that played so far go and starts
