@@ -22,6 +22,7 @@
 #include "solver/sandbox.h"
 #include "solver/solver.h"
 #include "overlapping_game.h"
+#include "support/compiled_deal.h"
 #include "support/library_files.h"
 #include "support/play_table.h"
 
@@ -207,23 +208,6 @@ bool Listed(const std::vector<Choice>& moves, const Choice& choice) {
   });
 }
 
-// A deal of library game `g` laid out on a quiet game, its rules read and
-// compiled to flat positions.
-struct CompiledDeal {
-  std::unique_ptr<Game> game;
-  TableRules rules;
-  std::unique_ptr<FlatRules> flat;
-};
-void Compile(const Library& library, int32_t g, uint32_t seed, SolverTable& table,
-             CompiledDeal& out) {
-  ASSERT_TRUE(DealTable(library, g, seed, Preferences{}, table));
-  out.game = NewQuietGame();
-  LoadTable(table, *out.game);
-  AnalyseRules(*out.game, out.rules);
-  out.flat = std::make_unique<FlatRules>();
-  ASSERT_TRUE(CompileFlatRules(*out.game, out.rules, table, *out.flat));
-}
-
 // Each move a board with transfers lists beyond the engine's carries a run
 // of n cards in 2n - 1 single drags (n of them to its target), each one the
 // engine lists at its turn, and lands where the engine lands. Random
@@ -237,8 +221,8 @@ TEST(FlatMoves, TransfersAreSingleDragsTheEngineAllows) {
         std::strcmp(library->GameNames[g], "Eighty Thieves") != 0)
       continue;
     for (uint32_t seed = 1; seed <= 8; ++seed) {
-      CompiledDeal deal;
-      ASSERT_NO_FATAL_FAILURE(Compile(*library, g, seed, *table, deal));
+      testing::CompiledDeal deal;
+      ASSERT_TRUE(testing::CompileDeal(*library, g, seed, *table, deal));
       Game* game = deal.game.get();
       TableRules& rules = deal.rules;
       FlatRules* flat = deal.flat.get();
@@ -303,8 +287,8 @@ TEST(FlatMoves, MovesKnownToLeadBackLeadBack) {
     const std::string name = library->GameNames[g];
     if (name != "Yukon" && name != "Double Yukon" && name != "Klondike") continue;
     for (uint32_t seed = 1; seed <= 6; ++seed) {
-      CompiledDeal deal;
-      ASSERT_NO_FATAL_FAILURE(Compile(*library, g, seed, *table, deal));
+      testing::CompiledDeal deal;
+      ASSERT_TRUE(testing::CompileDeal(*library, g, seed, *table, deal));
       const TableRules& rules = deal.rules;
       FlatBoard board(*deal.flat, rules);
       std::mt19937 random(seed);

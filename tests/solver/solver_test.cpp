@@ -21,6 +21,7 @@
 #include "solver/search.h"
 #include "solver/strategy.h"
 #include "solver/table_rules.h"
+#include "support/compiled_deal.h"
 #include "support/library_files.h"
 #include "support/play_table.h"
 #include "support/table_builder.h"
@@ -190,13 +191,11 @@ TEST(Solver, DepthFirstMakingChildrenLazilyWinsFreeCellDealsAlone) {
   ASSERT_GE(freecell, 0);
   auto table = std::make_unique<SolverTable>();
   for (const uint32_t seed : {1u, 2u, 3u}) {
-    ASSERT_TRUE(DealTable(*library, freecell, seed, Preferences{}, *table));
-    auto game = solver::NewQuietGame();
-    solver::LoadTable(*table, *game);
-    solver::TableRules rules;
-    solver::AnalyseRules(*game, rules);
-    auto flat = std::make_unique<solver::FlatRules>();
-    ASSERT_TRUE(solver::CompileFlatRules(*game, rules, *table, *flat));
+    CompiledDeal deal;
+    ASSERT_TRUE(CompileDeal(*library, freecell, seed, *table, deal));
+    Game* game = deal.game.get();
+    const solver::TableRules& rules = deal.rules;
+    const solver::FlatRules* flat = deal.flat.get();
     solver::StrategyKind lazy{true, true, 0};
     lazy.lazy = true;
     solver::KeySet seen;

@@ -17,6 +17,7 @@
 #include "solver/solver.h"
 #include "solver/strategy.h"
 #include "solver/table_rules.h"
+#include "support/compiled_deal.h"
 #include "support/library_files.h"
 
 namespace tarnik {
@@ -24,39 +25,33 @@ namespace {
 
 using namespace testing;
 
-// A deal laid out as the search sees it: its table, the engine's game on
-// it and the rules read from both.
+// A deal as the search sees it: its table, and the game and rules on it.
 struct Deal {
   std::unique_ptr<SolverTable> table = std::make_unique<SolverTable>();
-  std::unique_ptr<Game> game = solver::NewQuietGame();
-  solver::TableRules rules;
-  std::unique_ptr<solver::FlatRules> flat = std::make_unique<solver::FlatRules>();
+  CompiledDeal compiled;
 };
 
 // Deals `seed` of `name`; false where the flat rules do not compile.
 bool LayOut(const Library& library, const char* name, uint32_t seed, Deal& deal) {
-  const int index = GameIndex(library, name);
-  if (index < 0 || !DealTable(library, index, seed, Preferences{}, *deal.table)) return false;
-  solver::LoadTable(*deal.table, *deal.game);
-  solver::AnalyseRules(*deal.game, deal.rules);
-  return solver::CompileFlatRules(*deal.game, deal.rules, *deal.table, *deal.flat);
+  return CompileDeal(library, GameIndex(library, name), seed, *deal.table, deal.compiled);
 }
 
 // A depth-first strategy keeping keys only, on progress moves or every move.
 std::unique_ptr<solver::Strategy> DepthFirst(Deal& deal, bool progress, solver::KeySet& seen) {
   solver::StrategyKind kind{true, true, solver::kDefaultDisorder, progress};
   kind.keysOnly = true;
-  return std::make_unique<solver::Strategy>(
-      std::make_unique<solver::FlatBoard>(*deal.flat, deal.rules), deal.rules,
-      deal.table->position, kind, seen);
+  const CompiledDeal& c = deal.compiled;
+  return std::make_unique<solver::Strategy>(std::make_unique<solver::FlatBoard>(*c.flat, c.rules),
+                                            c.rules, deal.table->position, kind, seen);
 }
 
 // Whether the engine, carrying out `line` from the deal's start, wins it.
 bool EngineWins(Deal& deal, const std::vector<SolverAction>& line) {
-  LoadPosition(*deal.game, deal.table->position);
-  for (const SolverAction& a : line) solver::ApplyAction(*deal.game, a);
-  return solver::IsWon(*deal.game, deal.rules) &&
-         GameScore(deal.game->PileTable, deal.game->CurrentFlags) == 52;
+  Game& game = *deal.compiled.game;
+  LoadPosition(game, deal.table->position);
+  for (const SolverAction& a : line) solver::ApplyAction(game, a);
+  return solver::IsWon(game, deal.compiled.rules) &&
+         GameScore(game.PileTable, game.CurrentFlags) == 52;
 }
 
 // Twins taking turns of different lengths on one thread search as one
