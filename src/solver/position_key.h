@@ -150,10 +150,29 @@ class KeySet {
   ~KeySet();
   KeySet(const KeySet&) = delete;
   KeySet& operator=(const KeySet&) = delete;
-  // Adds a key; false when it was there already. In a shared set `recent`
-  // is the calling thread's own table of recent keys (kRecentSlots keys,
-  // zero at first), or null.
-  bool Insert(const PositionKey& key, PositionKey* recent = nullptr);
+  // The key met last in each of kRecentSlots slots (by the low bits of
+  // `b`): a search meets most of its keys again within a few positions, and
+  // this small table answers those without a look in the large ones, whose
+  // slots lie far apart in memory.
+  static constexpr size_t kRecentSlots = size_t{1} << 14;
+  // What a thread keeps of its own in a shared set: its table of recent
+  // keys (zero at first), and the keys it took for new while their part
+  // was locked, mostly by another thread growing the part's table, to be
+  // added once the part is free.
+  struct ThreadKeys {
+    std::vector<PositionKey> recent = std::vector<PositionKey>(kRecentSlots);
+    std::vector<PositionKey> putOff;
+    int64_t Bytes() const {
+      return static_cast<int64_t>((recent.capacity() + putOff.capacity()) * sizeof(PositionKey));
+    }
+  };
+  // Adds a key; false when it was there already. In a shared set `own` is
+  // the calling thread's own keys, or null; with them a key whose part is
+  // locked counts as new at once and is added later (a position may then
+  // be entered twice, but none is ever missed).
+  bool Insert(const PositionKey& key, ThreadKeys* own = nullptr);
+  // Adds the keys `own` put off, waiting for their parts.
+  void Settle(ThreadKeys& own);
   // From now on several threads may add keys at once: a key is first looked
   // for without a lock (see Holds), then added under its part's lock; each
   // thread keeps its own table of recent keys in place of the set's.
@@ -170,11 +189,6 @@ class KeySet {
   int64_t GrowthBytes() const;
 
   static constexpr int64_t kNearKeys = 4096;
-  // The key met last in each of kRecentSlots slots (by the low bits of
-  // `b`): a search meets most of its keys again within a few positions, and
-  // this small table answers those without a look in the large ones, whose
-  // slots lie far apart in memory.
-  static constexpr size_t kRecentSlots = size_t{1} << 14;
 
  private:
   static constexpr int32_t kParts = 16;
@@ -209,7 +223,11 @@ class KeySet {
   static bool Crowded(int64_t keys, size_t slots) {
     return keys * 4 > static_cast<int64_t>(slots) * 3;
   }
-  bool InsertShared(const PositionKey& key, PositionKey* recent);
+  // The most keys a thread puts off: past them it waits for the part.
+  static constexpr size_t kMostPutOff = 1024;
+  bool InsertShared(const PositionKey& key, ThreadKeys* own);
+  void SettleFree(ThreadKeys& own);
+  bool PutRoom(Part& part, const PositionKey& key);
   static bool MetLately(PositionKey* recent, const PositionKey& key);
   static bool Put(Part& part, const PositionKey& key);
   static bool Holds(const SharedPart& part, const PositionKey& key);

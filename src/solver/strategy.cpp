@@ -101,7 +101,7 @@ int64_t Strategy::Bytes() const {
          BlockBytes(path_) + BlockBytes(pathActions_) + BlockBytes(bornBytes_) +
          BlockBytes(bornActions_) + BlockBytes(frames_) + BlockBytes(lazyMoves_) +
          BlockBytes(lazyWorth_) + BlockBytes(frameBytes_) + BlockBytes(ranks_) +
-         BlockBytes(ownRecent_) + board_->Bytes();
+         (own_ ? own_->Bytes() : 0) + board_->Bytes();
 }
 
 int64_t Strategy::LargestBlock() const {

@@ -328,7 +328,7 @@ class Strategy {
   bool idle_ = false;
   bool hasGift_ = false;
   Gift gift_;
-  std::vector<PositionKey> ownRecent_;
+  std::unique_ptr<KeySet::ThreadKeys> own_;
   bool partial_ = false;
 };
 

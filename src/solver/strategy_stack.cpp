@@ -85,8 +85,8 @@ void Strategy::JoinAsTwin(Strategy& first, TwinLink& link) {
   twin_ = &first;
   first.twin_ = this;
   link_ = first.link_ = &link;
-  ownRecent_.assign(KeySet::kRecentSlots, PositionKey{});
-  first.ownRecent_.assign(KeySet::kRecentSlots, PositionKey{});
+  own_ = std::make_unique<KeySet::ThreadKeys>();
+  first.own_ = std::make_unique<KeySet::ThreadKeys>();
 }
 
 void Strategy::PartTwins() {
@@ -96,7 +96,8 @@ void Strategy::PartTwins() {
   for (Strategy* s : {twin_, this}) {
     s->twin_ = nullptr;
     s->link_ = nullptr;
-    s->ownRecent_ = {};
+    s->seen_.Settle(*s->own_);
+    s->own_.reset();
     s->idle_ = false;
     s->wants_.store(false, std::memory_order_relaxed);
   }
@@ -210,7 +211,7 @@ bool Strategy::ExpandTopOfStack() {
     const int32_t awaited = awaits_ ? board_->AwaitedPile(choice) : -1;
     const PositionKey key = board_->Key();
     const PositionKey entered = AwaitingKey(key, awaited);
-    if (!seen_.Insert(entered, ownRecent_.empty() ? nullptr : ownRecent_.data()) ||
+    if (!seen_.Insert(entered, own_.get()) ||
         (awaited < 0 && board_->DeadEnd()))
       continue;
     ++entered_;
