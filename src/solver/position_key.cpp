@@ -226,9 +226,14 @@ bool KeySet::InsertShared(const PositionKey& key, ThreadKeys* own) {
   if (own && !own->putOff.empty()) SettleFree(*own);
   Part& part = parts_[key.b >> 60 & (kParts - 1)];
   if (Holds(SharedOf(part), key)) return false;
-  if (own && own->putOff.size() < kMostPutOff && part.lock.test(std::memory_order_relaxed)) {
-    own->putOff.push_back(key);
-    return true;
+  if (own && own->putOff.size() < kMostPutOff) {
+    if (part.lock.test_and_set(std::memory_order_acquire)) {
+      own->putOff.push_back(key);
+      return true;
+    }
+    const bool added = PutRoom(part, key);
+    part.lock.clear(std::memory_order_release);
+    return added;
   }
   const PartLock hold(*this, part);
   return PutRoom(part, key);
