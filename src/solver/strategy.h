@@ -314,8 +314,10 @@ class Strategy {
   // Twins (JoinAsTwin): the other and what they share; whether this one
   // asks the other for a position, is idle (asks with its stack empty) and
   // has been handed one (gift_, with the path to it), all under the link's
-  // lock, though the other reads `wants_` without it; its own table of
-  // recent keys; and whether a twin parted leaving positions unexpanded.
+  // lock, though the other reads `wants_` without it, at every position,
+  // so it lies on a cache line apart from the counts this one writes as
+  // often; its own keys (KeySet::ThreadKeys); and whether a twin parted
+  // leaving positions unexpanded.
   struct Gift {
     Waiting waiting;
     std::vector<PathStep> path;
@@ -324,7 +326,7 @@ class Strategy {
   };
   Strategy* twin_ = nullptr;
   TwinLink* link_ = nullptr;
-  std::atomic<bool> wants_{false};
+  alignas(64) std::atomic<bool> wants_{false};
   bool idle_ = false;
   bool hasGift_ = false;
   Gift gift_;
