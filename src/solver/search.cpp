@@ -32,6 +32,11 @@ constexpr int64_t kProgressMs = 50;
 // Near its bound, the search has the allocator hand back its free pages
 // each time it has grown by another 1/kTrimStep of its memory.
 constexpr int64_t kTrimStep = 32;
+// A search that held more than this has the allocator hand its free pages
+// back when it ends, so that the program does not keep the memory of its
+// longest search (the deal check's, up to hundreds of megabytes) until it
+// quits; the many short searches of a bench or of a deal offered skip it.
+constexpr int64_t kTrimAfterBytes = int64_t{32} << 20;
 constexpr int64_t kAloneAfter = 2;  // strategies share the first 1/kAloneAfter of the budget
 // Where runs are lifted whole (no free cells limit them), the strategy on
 // progress moves only takes turns this many times as long: there it wins
@@ -275,7 +280,9 @@ class Portfolio {
   ~Portfolio() {
     helper_.reset();
     strategies_.clear();
+    sets_.clear();
     GiveQuietGame(std::move(game_));
+    if (mostHeld_ > kTrimAfterBytes) ReturnFreedMemory();
   }
 
   // Lets the strategies take turns until one wins, one has searched every
@@ -622,6 +629,7 @@ class Portfolio {
   // what the search counts. `held`: the bytes it holds now.
   void TrimWhenGrown(int64_t held) {
     const int64_t most = MostBytes();
+    mostHeld_ = std::max(mostHeld_, held);
     trimmedAt_ = std::min(trimmedAt_, held);
     if (held * 2 > most && (held - trimmedAt_) * kTrimStep >= most) {
       ReturnFreedMemory();
@@ -828,6 +836,7 @@ class Portfolio {
   const PositionRecord* start_position_ = nullptr;
   int64_t lastProgress_ = 0;
   int64_t trimmedAt_ = 0;  // the bytes held when the allocator last trimmed
+  int64_t mostHeld_ = 0;   // the most bytes held at a look (TrimWhenGrown)
   bool alone_ = false;  // of the complete strategies only the lead goes on
   // The strategies by stock phase kept for the second half of the budget
   // (see kAfreshAfter), whether there are any, and whether they play.
