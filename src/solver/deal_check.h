@@ -11,7 +11,11 @@
 namespace tarnik {
 
 constexpr int64_t kDealCheckMilliseconds = 30'000;
-constexpr int64_t kDealCheckPositions = 2'000'000;  // bounds the memory (some 200 bytes a position)
+// More positions than thirty seconds reach: the check is bound by its time
+// and by the memory a search may hold (kMostSearchBytes), which lets go of
+// strategies and answers "unknown" before it runs out; a count of two
+// million, as before, left deals unknown that a few seconds more decide.
+constexpr int64_t kDealCheckPositions = 1'000'000'000;
 
 // The search options of the check, without progress or cancel.
 SolveOptions DealCheckOptions();
