@@ -8,6 +8,7 @@ SolveOptions DealCheckOptions() {
   SolveOptions options;
   options.maxMilliseconds = kDealCheckMilliseconds;
   options.maxNodes = kDealCheckPositions;
+  options.handBackMemory = true;
   return options;
 }
 

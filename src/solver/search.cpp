@@ -32,10 +32,10 @@ constexpr int64_t kProgressMs = 50;
 // Near its bound, the search has the allocator hand back its free pages
 // each time it has grown by another 1/kTrimStep of its memory.
 constexpr int64_t kTrimStep = 32;
-// A search that held more than this has the allocator hand its free pages
-// back when it ends, so that the program does not keep the memory of its
-// longest search (the deal check's, up to hundreds of megabytes) until it
-// quits; the many short searches of a bench or of a deal offered skip it.
+// A search of the window (SolveOptions::handBackMemory) that held more
+// than this has the allocator hand its free pages back when it ends, so
+// that the program does not keep the memory of its longest search (the
+// deal check's, up to hundreds of megabytes) until it quits.
 constexpr int64_t kTrimAfterBytes = int64_t{32} << 20;
 constexpr int64_t kAloneAfter = 2;  // strategies share the first 1/kAloneAfter of the budget
 // Where runs are lifted whole (no free cells limit them), the strategy on
@@ -282,7 +282,7 @@ class Portfolio {
     strategies_.clear();
     sets_.clear();
     GiveQuietGame(std::move(game_));
-    if (mostHeld_ > kTrimAfterBytes) ReturnFreedMemory();
+    if (options_.handBackMemory && mostHeld_ > kTrimAfterBytes) ReturnFreedMemory();
   }
 
   // Lets the strategies take turns until one wins, one has searched every

@@ -79,6 +79,7 @@ Verdict CheckDeal(const Library& library, int32_t gameIndex, uint32_t seed,
   SolveOptions options;
   options.maxMilliseconds = milliseconds;
   options.cancel = cancel;
+  options.handBackMemory = true;
   return Solve(*table, options).verdict;
 }
 

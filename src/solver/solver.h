@@ -83,6 +83,12 @@ struct SolveOptions {
   // deals are decided sooner, and pay nothing for a thread); negative,
   // never, and a search gives the same answer and counts every time.
   int64_t secondThreadAfterMs = 40;
+  // The window's searches, after which the program mostly waits on the
+  // player: a search that held more than a few tens of megabytes has the
+  // allocator hand its free pages back when it ends, rather than keep them
+  // until the program quits. Searches run back to back (a bench, a tool)
+  // keep them for the next, which would otherwise map them in afresh.
+  bool handBackMemory = false;
 };
 
 struct SolveResult {
@@ -113,7 +119,8 @@ bool DealTable(const Library& library, int32_t gameIndex, uint32_t seed, const P
                SolverTable& table);
 
 // Whether the deal is won by the solver within `milliseconds`: Won, Lost, or
-// Unknown when time ran out (or the deal could not be made).
+// Unknown when time ran out (or the deal could not be made). A search of
+// the window's (SolveOptions::handBackMemory).
 Verdict CheckDeal(const Library& library, int32_t gameIndex, uint32_t seed,
                   const Preferences& prefs, int64_t milliseconds,
                   const std::atomic<bool>* cancel = nullptr);

@@ -33,6 +33,7 @@ void HintCommand::Run() {
     SolveOptions options;
     options.maxMilliseconds = kHintMilliseconds;
     options.cancel = cancel.get();
+    options.handBackMemory = true;
     return FindHint(table, options);
   }));
 }
