@@ -211,7 +211,7 @@ int64_t KeySet::GrowthBytes() const {
 bool KeySet::Insert(const PositionKey& key, ThreadKeys* own) {
   if (shared_) return InsertShared(key, own);
   if (recent_ && MetLately(recent_, key)) return false;
-  Part& part = parts_[key.b >> 60 & (kParts - 1)];
+  Part& part = PartOf(key);
   return PutRoom(part, key);
 }
 
@@ -224,37 +224,41 @@ bool KeySet::Insert(const PositionKey& key, ThreadKeys* own) {
 bool KeySet::InsertShared(const PositionKey& key, ThreadKeys* own) {
   if (own && MetLately(own->recent.data(), key)) return false;
   if (own && !own->putOff.empty()) SettleFree(*own);
-  Part& part = parts_[key.b >> 60 & (kParts - 1)];
+  Part& part = PartOf(key);
   if (Holds(SharedOf(part), key)) return false;
   if (own && own->putOff.size() < kMostPutOff) {
-    if (part.lock.test_and_set(std::memory_order_acquire)) {
-      own->putOff.push_back(key);
-      return true;
-    }
-    const bool added = PutRoom(part, key);
-    part.lock.clear(std::memory_order_release);
+    bool added = true;
+    if (!PutIfFree(part, key, added)) own->putOff.push_back(key);
     return added;
   }
   const PartLock hold(*this, part);
   return PutRoom(part, key);
 }
 
-// Adds the keys put off whose parts are free now; the others stay.
+// Takes the part's lock if no thread holds it, adds `key` (`added` tells
+// whether it was new) and lets go; false, with nothing done, where the
+// lock is held.
+bool KeySet::PutIfFree(Part& part, const PositionKey& key, bool& added) {
+  if (part.lock.test_and_set(std::memory_order_acquire)) return false;
+  added = PutRoom(part, key);
+  part.lock.clear(std::memory_order_release);
+  return true;
+}
+
+// Adds the keys put off whose parts are free now; the others stay. A part
+// is looked at before its lock is taken, so that a part still held costs
+// no write to the holder's cache line.
 void KeySet::SettleFree(ThreadKeys& own) {
   std::erase_if(own.putOff, [this](const PositionKey& key) {
-    Part& part = parts_[key.b >> 60 & (kParts - 1)];
-    if (part.lock.test(std::memory_order_relaxed) ||
-        part.lock.test_and_set(std::memory_order_acquire))
-      return false;
-    PutRoom(part, key);
-    part.lock.clear(std::memory_order_release);
-    return true;
+    Part& part = PartOf(key);
+    bool added = false;
+    return !part.lock.test(std::memory_order_relaxed) && PutIfFree(part, key, added);
   });
 }
 
 void KeySet::Settle(ThreadKeys& own) {
   for (const PositionKey& key : own.putOff) {
-    Part& part = parts_[key.b >> 60 & (kParts - 1)];
+    Part& part = PartOf(key);
     const PartLock hold(*this, part);
     PutRoom(part, key);
   }

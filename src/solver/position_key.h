@@ -228,6 +228,9 @@ class KeySet {
   bool InsertShared(const PositionKey& key, ThreadKeys* own);
   void SettleFree(ThreadKeys& own);
   bool PutRoom(Part& part, const PositionKey& key);
+  bool PutIfFree(Part& part, const PositionKey& key, bool& added);
+  // The part a key belongs to, by the high bits of its `b`.
+  Part& PartOf(const PositionKey& key) { return parts_[key.b >> 60 & (kParts - 1)]; }
   static bool MetLately(PositionKey* recent, const PositionKey& key);
   static bool Put(Part& part, const PositionKey& key);
   static bool Holds(const SharedPart& part, const PositionKey& key);
