@@ -216,33 +216,41 @@ KeySet& Strategy::SetOf(size_t phase) {
   return *phaseKeys_[phase];
 }
 
+// A free place of packed_, taken.
+int32_t Strategy::PackedSlot() {
+  if (freePacked_.empty()) {
+    packed_.Add();
+    return static_cast<int32_t>(packed_.Size()) - 1;
+  }
+  const int32_t at = freePacked_.back();
+  freePacked_.pop_back();
+  return at;
+}
+
 // Packs the current position (its key made) into a free place of packed_.
 int32_t Strategy::PackHere() {
-  int32_t at;
-  if (freePacked_.empty()) {
-    at = static_cast<int32_t>(packed_.Size());
-    packed_.Add();
-  } else {
-    at = freePacked_.back();
-    freePacked_.pop_back();
-  }
+  const int32_t at = PackedSlot();
   board_->Pack(packed_.At(at));
   return at;
 }
 
-// Makes node `id` the position to expand: best first rebuilds it from its
-// parent's position and its move and packs it for its children to come
-// back to; depth first lets its packed position go, its children being
-// packed as they are stored.
+// Makes node `id` the position to expand: best first rebuilds it from the
+// position of its nearest forebear kept packed and the moves since, and
+// packs it for its children to come back to (by stock phase, only at every
+// kPackEvery-th depth); depth first lets its packed position go, its
+// children being packed as they are stored.
 void Strategy::LoadNode(int32_t id) {
   Node& n = *nodes_.At(id);
   if (n.packed < 0) {
-    board_->Load(packed_.At(nodes_.At(n.parent)->packed));
-    line_.clear();
-    board_->Play(Restore(n.move), line_);
-    board_->Key();  // the engine's board packs what its key reads
-    n.packed = PackHere();
-    board_->LoadCurrent(packed_.At(n.packed));
+    chain_.clear();
+    int32_t from = n.parent;
+    for (; nodes_.At(from)->packed < 0; from = nodes_.At(from)->parent) chain_.push_back(from);
+    board_->Load(packed_.At(nodes_.At(from)->packed));
+    replay_.resize(static_cast<size_t>(packedSize_));
+    for (auto it = chain_.rbegin(); it != chain_.rend(); ++it) PlayStored(*it, replay_.data());
+    const bool kept = !kind_.phased || kind_.fewestDealtFirst || n.depth % kPackEvery == 0;
+    if (kept) n.packed = PackedSlot();
+    PlayStored(id, kept ? packed_.At(n.packed) : replay_.data());
   } else {
     board_->Load(packed_.At(n.packed));
   }
@@ -250,6 +258,16 @@ void Strategy::LoadNode(int32_t id) {
     freePacked_.push_back(n.packed);
     n.packed = -1;
   }
+}
+
+// Plays the move of node `id` on the position loaded, packs the position it
+// leads to into `out` and makes it the current one, as when it is loaded.
+void Strategy::PlayStored(int32_t id, unsigned char* out) {
+  line_.clear();
+  board_->Play(Restore(nodes_.At(id)->move), line_);
+  board_->Key();  // the engine's board packs what its key reads
+  board_->Pack(out);
+  board_->LoadCurrent(out);
 }
 
 // Plays `choice` on the board, its actions in line_; false when this
