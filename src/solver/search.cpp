@@ -13,9 +13,9 @@
 #include "solver/flat_position.h"
 #include "solver/flat_rules.h"
 #include "solver/heuristic.h"
-#include "solver/proof_helper.h"
 #include "solver/rules_cache.h"
 #include "solver/sandbox.h"
+#include "solver/second_thread.h"
 #include "solver/spare_memory.h"
 #include "solver/strategy.h"
 #include "solver/table_rules.h"
@@ -273,6 +273,10 @@ class Portfolio {
     static const bool twoCores = std::thread::hardware_concurrency() > 1;
     if (options_.secondThreadAfterMs >= 0 && wholeRuns_ && !shared_ && !byRuns && twoCores)
       helped_ = progressProves_ ? progress : lead_;
+    // Where strategies by stock phase play, those kept for the second half
+    // of the budget search from the start on a second core instead (see
+    // StartSide).
+    sideWanted_ = options_.secondThreadAfterMs >= 0 && hasLate_ && twoCores;
   }
 
   // Hands the quiet game on to the next search on this thread; the
@@ -465,7 +469,43 @@ class Portfolio {
     Strategy* helped = strategies_[helped_].get();
     if (!helped || helped->Expanded() == 0) return;
     sets_[helped_]->Share();
-    helper_ = std::make_unique<ProofHelper>(Made(helped_), *helped);
+    helper_ = std::make_unique<SecondThread>(Made(helped_), *helped);
+  }
+
+  // Hands the strategies by stock phase kept for the second half of the
+  // budget to a second thread, where they search from now on beside those
+  // that play first, with half the search's memory: each pair wins deals
+  // the other misses, and each now has the whole budget (four-suit Spider,
+  // the deals left unknown at ten seconds: eight of 21 won at twenty).
+  void StartSide() {
+    sideWanted_ = false;
+    std::vector<SecondThread::Own> own;
+    for (size_t i = 0; i < strategies_.size(); ++i) {
+      if (!late_[i] || letGo_[i]) continue;
+      std::unique_ptr<Strategy> made = Made(i);
+      own.push_back({std::move(made), std::move(sets_[i])});
+      letGo_[i] = true;
+    }
+    afresh_ = true;  // nothing is kept for later now
+    if (own.empty()) return;
+    helper_ = std::make_unique<SecondThread>(std::move(own), kSlice * kPhasedSlices,
+                                             MostBytes() / 2);
+  }
+
+  // Once the search itself has nothing left to try, the answer of the
+  // second thread searching with strategies of its own: it goes on until
+  // it wins or gives up, the budget is spent or the caller cancels.
+  Verdict AwaitSide(Strategy*& winner) {
+    if (!helper_ || helped_ < strategies_.size()) return Verdict::Unknown;
+    for (size_t i = 0; i < strategies_.size(); ++i)
+      if (!letGo_[i]) LetGo(i);
+    while (helper_->State() == Strategy::State::Searching) {
+      if (OutOfBudget()) return Verdict::Unknown;
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    if (helper_->State() != Strategy::State::Won) return Verdict::Unknown;
+    winner = &helper_->Winner();
+    return Verdict::Won;
   }
 
   // The answer once the twin has won, or the twins have expanded every
@@ -474,8 +514,9 @@ class Portfolio {
   std::optional<SolveResult> HelperAnswer() {
     if (!helper_) return std::nullopt;
     const Strategy::State state = helper_->State();
-    if (state == Strategy::State::Won) return Finish(Verdict::Won, &helper_->Twin());
-    if (state == Strategy::State::Exhausted && strategies_[helped_]->Complete())
+    if (state == Strategy::State::Won) return Finish(Verdict::Won, &helper_->Winner());
+    if (state == Strategy::State::Exhausted && helped_ < strategies_.size() &&
+        strategies_[helped_]->Complete())
       return Finish(Verdict::Lost, nullptr);
     return std::nullopt;
   }
@@ -584,6 +625,7 @@ class Portfolio {
     const int64_t ms = ElapsedMs();
     if (helped_ < strategies_.size() && !helper_ && ms >= options_.secondThreadAfterMs)
       StartHelper();
+    if (sideWanted_ && ms >= options_.secondThreadAfterMs) StartSide();
     // Late in the budget, what is left to decide is mostly deals that only
     // a search of every position can prove lost: of the complete strategies
     // the lead goes on alone, so that such a proof costs one search, not
@@ -644,8 +686,8 @@ class Portfolio {
   // `growth` the most any one key set would add as it grows.
   int64_t HeldBytes(int64_t& largest, int64_t& growth) const {
     int64_t held = SpareBytes() + (ownFlat_ ? static_cast<int64_t>(sizeof(FlatRules)) : 0);
-    // The twin, and the spare blocks and tables its thread may keep.
-    if (helper_) held += helper_->Bytes() + 2 * static_cast<int64_t>(kMostSpareBytes);
+    // The second thread, and the spare blocks and tables it may keep.
+    if (helper_) held += helper_->Reserved();
     for (const auto& set : sets_) {
       if (!set) continue;
       held += set->Bytes();
@@ -694,7 +736,22 @@ class Portfolio {
       if (Afresh()) return true;  // the first ones go, those kept start
       for (size_t i = 0; i < strategies_.size() && freed == 0; ++i)
         if (strategies_[i] && strategies_[i]->Shed()) ++freed;
-      return freed > 0;
+      return freed > 0 || LetLargerPhasedGo();
+    }
+    if (alive < 2) return false;
+    LetGo(most);
+    return true;
+  }
+
+  // Of two or more strategies by stock phase still playing, lets the one
+  // holding the most go, so that the others go on in its memory; false
+  // when one or none is left.
+  bool LetLargerPhasedGo() {
+    size_t most = strategies_.size(), alive = 0;
+    for (size_t i = 0; i < strategies_.size(); ++i) {
+      if (letGo_[i] || !kinds_[i].phased || !strategies_[i]) continue;
+      ++alive;
+      if (most == strategies_.size() || BytesOf(i) > BytesOf(most)) most = i;
     }
     if (alive < 2) return false;
     LetGo(most);
@@ -796,6 +853,7 @@ class Portfolio {
 
   // The answer, with the winner's line when there is one.
   SolveResult Finish(Verdict verdict, Strategy* winner) {
+    if (verdict == Verdict::Unknown && !cancelled_) verdict = AwaitSide(winner);
     if (helper_) helper_->Stop();
     SolveResult result;
     result.verdict = verdict;
@@ -855,9 +913,12 @@ class Portfolio {
   // out of positions (ProgressProves).
   bool progressProves_ = false;
   bool cancelled_ = false;
-  // The strategy that gets a twin on a second thread, if any, and the twin.
+  // The strategy that gets a twin on a second thread, if any; whether the
+  // strategies kept for the second half go to a second thread instead
+  // (StartSide); and that thread.
   size_t helped_ = SIZE_MAX;
-  std::unique_ptr<ProofHelper> helper_;
+  bool sideWanted_ = false;
+  std::unique_ptr<SecondThread> helper_;
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
-// Two strategies searching one deal as twins (Strategy::JoinAsTwin), and a
-// search that shares its proof with a second thread (ProofHelper).
+// Two strategies searching one deal as twins (Strategy::JoinAsTwin), a
+// search that shares its proof with a second thread, and a second thread
+// searching with strategies of its own (SecondThread).
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -13,6 +14,7 @@
 #include "solver/flat_board.h"
 #include "solver/flat_rules.h"
 #include "solver/heuristic.h"
+#include "solver/second_thread.h"
 #include "solver/sandbox.h"
 #include "solver/solver.h"
 #include "solver/strategy.h"
@@ -45,13 +47,26 @@ std::unique_ptr<solver::Strategy> DepthFirst(Deal& deal, bool progress, solver::
                                             c.rules, deal.table->position, kind, seen);
 }
 
-// Whether the engine, carrying out `line` from the deal's start, wins it.
-bool EngineWins(Deal& deal, const std::vector<SolverAction>& line) {
+// A strategy by stock phase (best first) with a set of its own, as a
+// second thread takes it.
+solver::SecondThread::Own ByPhase(Deal& deal, int64_t share) {
+  solver::StrategyKind kind{false, true, solver::kRunEstimate, true, true, share};
+  auto set = std::make_unique<solver::KeySet>();
+  const CompiledDeal& c = deal.compiled;
+  auto strategy = std::make_unique<solver::Strategy>(
+      std::make_unique<solver::FlatBoard>(*c.flat, c.rules), c.rules, deal.table->position, kind,
+      *set);
+  return {std::move(strategy), std::move(set)};
+}
+
+// Whether the engine, carrying out `line` from the deal's start, wins it
+// with every card home.
+bool EngineWins(Deal& deal, const std::vector<SolverAction>& line, int32_t cards = 52) {
   Game& game = *deal.compiled.game;
   LoadPosition(game, deal.table->position);
   for (const SolverAction& a : line) solver::ApplyAction(game, a);
   return solver::IsWon(game, deal.compiled.rules) &&
-         GameScore(game.PileTable, game.CurrentFlags) == 52;
+         GameScore(game.PileTable, game.CurrentFlags) == cards;
 }
 
 // Twins taking turns of different lengths on one thread search as one
@@ -135,6 +150,57 @@ TEST(Twins, ATwinPartedWithPositionsLeftTakesTheProofAway) {
   }
 }
 
+// Waits for `side` to stop searching, at most `seconds`.
+solver::Strategy::State Await(const solver::SecondThread& side, int seconds) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+  while (side.State() == solver::Strategy::State::Searching &&
+         std::chrono::steady_clock::now() < end)
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  return side.State();
+}
+
+// A second thread with strategies of its own: the first of them to win
+// gives its line, which the engine carries out to every card home; past
+// its memory it lets the one holding the most go after each turn, and
+// gives up with no verdict once none is left; stopped, it stops at once.
+TEST(SecondThread, ItsOwnStrategiesWinOrGiveUpPastTheirMemory) {
+  auto library = OpenLibrary(TARNIK_LIBRARY);
+  using State = solver::Strategy::State;
+  constexpr int64_t kTurn = 2048;
+  const auto pair = [](Deal& deal) {
+    std::vector<solver::SecondThread::Own> own;
+    own.push_back(ByPhase(deal, 2000));
+    own.push_back(ByPhase(deal, 1000));
+    return own;
+  };
+  Deal easy;
+  ASSERT_TRUE(LayOut(*library, "Spider", 77, easy));
+  {
+    solver::SecondThread side(pair(easy), kTurn, kMostSearchBytes);
+    ASSERT_EQ(Await(side, 60), State::Won);
+    EXPECT_TRUE(EngineWins(easy, side.Winner().WinningLine(), 104));
+  }
+
+  // A megabyte: each is let go after its first turn.
+  Deal hard;
+  ASSERT_TRUE(LayOut(*library, "Spider", 5, hard));
+  {
+    solver::SecondThread side(pair(hard), kTurn, int64_t{1} << 20);
+    ASSERT_EQ(Await(side, 60), State::Exhausted);
+    EXPECT_EQ(side.Expanded(), 2 * kTurn);
+    EXPECT_EQ(side.Reserved(), side.Bytes());
+  }
+
+  solver::SecondThread side(pair(hard), kTurn, kMostSearchBytes);
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  const auto start = std::chrono::steady_clock::now();
+  side.Stop();
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));
+  EXPECT_EQ(side.State(), State::Searching);
+  EXPECT_GT(side.Expanded(), 0);
+  EXPECT_EQ(side.Reserved(), kMostSearchBytes);
+}
+
 // With a second thread from the start, a search gives the verdicts of one
 // thread alone, its wins replay to a win on the engine, and it stops at
 // once when cancelled, the second thread with it.
@@ -143,8 +209,9 @@ TEST(Solver, ASecondThreadGivesTheVerdictsOfOneAndStopsWhenCancelled) {
   struct Case {
     const char* game;
     uint32_t seed;
-  } const cases[] = {{"Klondike", 29}, {"Klondike", 64}, {"Klondike", 1},
-                     {"Yukon", 18},    {"Yukon", 21},    {"Yukon", 1}};
+    int32_t cards = 52;
+  } const cases[] = {{"Klondike", 29}, {"Klondike", 64}, {"Klondike", 1}, {"Yukon", 18},
+                     {"Yukon", 21},    {"Yukon", 1},     {"Spider", 77, 104}};
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.game) + " " + std::to_string(c.seed));
     Deal deal;
@@ -158,28 +225,32 @@ TEST(Solver, ASecondThreadGivesTheVerdictsOfOneAndStopsWhenCancelled) {
     ASSERT_NE(alone.verdict, Verdict::Unknown);
     EXPECT_EQ(shared.verdict, alone.verdict);
     if (shared.verdict == Verdict::Won) {
-      EXPECT_TRUE(EngineWins(deal, shared.actions));
+      EXPECT_TRUE(EngineWins(deal, shared.actions, c.cards));
     }
   }
 
-  // Klondike 81 takes over a second to prove lost: cancelled at 100 ms.
-  Deal deal;
-  ASSERT_TRUE(LayOut(*library, "Klondike", 81, deal));
-  std::atomic<bool> cancel{false};
-  SolveOptions options;
-  options.secondThreadAfterMs = 0;
-  options.cancel = &cancel;
-  std::thread canceller([&cancel] {
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    cancel = true;
-  });
-  const auto start = std::chrono::steady_clock::now();
-  const SolveResult stopped = Solve(*deal.table, options);
-  const auto waited = std::chrono::steady_clock::now() - start;
-  canceller.join();
-  EXPECT_TRUE(stopped.cancelled);
-  EXPECT_EQ(stopped.verdict, Verdict::Unknown);
-  EXPECT_LT(waited, std::chrono::milliseconds(400));
+  // Klondike 81 takes over a second to prove lost, Spider 5 is not won
+  // within ten: cancelled at 100 ms.
+  for (const Case& c : {Case{"Klondike", 81}, Case{"Spider", 5}}) {
+    SCOPED_TRACE(std::string(c.game) + " " + std::to_string(c.seed));
+    Deal deal;
+    ASSERT_TRUE(LayOut(*library, c.game, c.seed, deal));
+    std::atomic<bool> cancel{false};
+    SolveOptions options;
+    options.secondThreadAfterMs = 0;
+    options.cancel = &cancel;
+    std::thread canceller([&cancel] {
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+      cancel = true;
+    });
+    const auto start = std::chrono::steady_clock::now();
+    const SolveResult stopped = Solve(*deal.table, options);
+    const auto waited = std::chrono::steady_clock::now() - start;
+    canceller.join();
+    EXPECT_TRUE(stopped.cancelled);
+    EXPECT_EQ(stopped.verdict, Verdict::Unknown);
+    EXPECT_LT(waited, std::chrono::milliseconds(400));
+  }
 }
 
 }  // namespace
