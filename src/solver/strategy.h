@@ -179,7 +179,9 @@ class Strategy {
   // every kPackEvery-th depth; the others are rebuilt from the nearest
   // such forebear by the moves since. A packed position was over half of
   // what such a search held (four-suit Spider: 125 bytes an expansion, of
-  // 220), and the search ends where its memory does.
+  // 220), and the search ends where its memory does. Spider seeds 1-12 at
+  // 400,000 positions: at every depth 75 MB and 8.3 s, every fourth 54 MB
+  // and 9.0 s, every eighth 51 MB and 10.4 s.
   static constexpr int32_t kPackEvery = 4;
   // A queue by stock phase, with the size of the block under it.
   struct OpenQueue : std::priority_queue<Entry> {
