@@ -51,6 +51,15 @@ bool IsPile(const Game& game, int32_t index) {
 
 }  // namespace
 
+SolveOptions HintOptions(const std::atomic<bool>* cancel) {
+  SolveOptions options;
+  options.maxMilliseconds = kHintMilliseconds;
+  options.maxNodes = kHintPositions;
+  options.cancel = cancel;
+  options.handBackMemory = true;
+  return options;
+}
+
 bool CaptureHint(const Game& game, HintRequest& request) {
   std::string refusal;
   if (!CaptureTable(game, request.table, refusal)) return false;

@@ -3,6 +3,7 @@
 // play on meanwhile), and where the hinted cards and their target lie.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
 #include "solver/solver.h"
@@ -13,6 +14,15 @@ struct Game;
 
 constexpr int64_t kHintMilliseconds = 3000;  // the search's budget
 constexpr int kHintShowMilliseconds = 1500;  // how long the marks stay
+// More positions than three seconds reach: as the deal check, a hint is
+// bound by its time and the memory a search may hold. With two threads a
+// count of two million stopped four-suit Spider's hints after about two
+// seconds, and left deals without a hint that the third second wins.
+constexpr int64_t kHintPositions = 1'000'000'000;
+
+// The search options of a hint, stopped when `cancel` is raised: its
+// budget, and its memory handed back when it ends (a search of the window).
+SolveOptions HintOptions(const std::atomic<bool>* cancel);
 
 // What a hint search was asked about.
 struct HintRequest {

@@ -5,12 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
 
 #include "engine/game/game.h"
 #include "engine/play/action_script.h"
 #include "engine/play/history.h"
+#include "support/compiled_deal.h"
 #include "support/hint_fixture.h"
+#include "support/library_files.h"
 
 namespace tarnik {
 namespace {
@@ -81,6 +84,25 @@ TEST_F(HintTest, AnAnswerFitsOnlyTheTableItWasAskedAbout) {
   t.game->prefs.AutoToggle = 0;
   t.game->CurrentSeed += 1;
   EXPECT_FALSE(HintIsCurrent(*t.game, request));
+}
+
+// A hint searches for three seconds, its memory handed back after, and is
+// bound by its time and memory, not by a count of positions: given the
+// time, it proves Yukon seed 172 lost, which takes more than two million.
+TEST(HintSearch, IsBoundByItsTimeAndMemory) {
+  std::atomic<bool> cancel{false};
+  SolveOptions options = HintOptions(&cancel);
+  EXPECT_EQ(options.maxMilliseconds, 3000);
+  EXPECT_TRUE(options.handBackMemory);
+  EXPECT_EQ(options.cancel, &cancel);
+  auto library = OpenLibrary(TARNIK_LIBRARY);
+  SolverTable table;
+  CompiledDeal deal;
+  ASSERT_TRUE(CompileDeal(*library, GameIndex(*library, "Yukon"), 172, table, deal));
+  options.maxMilliseconds = 60'000;
+  const Hint hint = FindHint(table, options);
+  EXPECT_FALSE(hint.found);
+  EXPECT_EQ(hint.verdict, Verdict::Lost);
 }
 
 }  // namespace

@@ -30,11 +30,7 @@ void HintCommand::Run() {
   cancel_->store(false);
   QApplication::setOverrideCursor(Qt::BusyCursor);
   watcher_.setFuture(QtConcurrent::run([table = request_->table, cancel = cancel_] {
-    SolveOptions options;
-    options.maxMilliseconds = kHintMilliseconds;
-    options.cancel = cancel.get();
-    options.handBackMemory = true;
-    return FindHint(table, options);
+    return FindHint(table, HintOptions(cancel.get()));
   }));
 }
 
