@@ -645,14 +645,16 @@ class Portfolio {
     return ms >= options_.maxMilliseconds;
   }
 
-  // What the search holds (HeldBytes), with its largest block and the most
-  // a key set would add as it grows.
-  struct Held {
-    int64_t bytes = 0, largest = 0, growth = 0;
-  };
+  // What the search holds: its strategies and key sets, the thread's spare
+  // blocks and tables, and what the second thread may hold.
   Held HeldNow() const {
     Held h;
-    h.bytes = HeldBytes(h.largest, h.growth);
+    h.bytes = SpareBytes() + (ownFlat_ ? static_cast<int64_t>(sizeof(FlatRules)) : 0);
+    if (helper_) h.bytes += helper_->Reserved();
+    for (const auto& set : sets_)
+      if (set) h.Add(*set);
+    for (const auto& s : strategies_)
+      if (s) h.Add(*s);
     return h;
   }
 
@@ -662,7 +664,7 @@ class Portfolio {
   // set would add as it grows: between two looks one strategy takes one
   // turn, entering its keys in one set (by stock phase, mostly one).
   bool OutOfMemory(const Held& held) const {
-    return held.bytes + held.growth + 2 * held.largest > MostBytes();
+    return held.bytes + held.Needed() > MostBytes();
   }
 
   // Past half its memory, each time the search has grown by another
@@ -681,28 +683,6 @@ class Portfolio {
 
   int64_t MostBytes() const { return std::min(options_.maxBytes, kMostSearchBytes); }
 
-  // The bytes the search holds, the thread's spare blocks and tables with
-  // its own; in `largest` the largest single block among them, and in
-  // `growth` the most any one key set would add as it grows.
-  int64_t HeldBytes(int64_t& largest, int64_t& growth) const {
-    int64_t held = SpareBytes() + (ownFlat_ ? static_cast<int64_t>(sizeof(FlatRules)) : 0);
-    // The second thread, and the spare blocks and tables it may keep.
-    if (helper_) held += helper_->Reserved();
-    for (const auto& set : sets_) {
-      if (!set) continue;
-      held += set->Bytes();
-      growth = std::max(growth, set->GrowthBytes());
-      largest = std::max(largest, set->LargestBlock());
-    }
-    for (const auto& s : strategies_) {
-      if (!s) continue;
-      held += s->Bytes();
-      growth = std::max(growth, s->GrowthBytes());
-      largest = std::max(largest, s->LargestBlock());
-    }
-    return held;
-  }
-
   // When memory runs short, strategies are let go, their positions freed,
   // and the others go on with the rest of the budget. Where the strategy
   // by stock phase plays, the others seldom win: they all go, and when
@@ -719,37 +699,26 @@ class Portfolio {
     for (size_t i = 0; i < kinds_.size(); ++i)
       byPhase = byPhase || (!letGo_[i] && kinds_[i].phased);
     if (!byPhase && !alone_ && GoAlone()) return true;
-    size_t most = strategies_.size(), alive = 0, freed = 0;
-    for (size_t i = 0; i < strategies_.size(); ++i) {
-      if (letGo_[i]) continue;
-      ++alive;
-      if (byPhase) {
-        if (!kinds_[i].phased) LetGo(i), ++freed;
-      } else if (most == strategies_.size() || BytesOf(i) > BytesOf(most)) {
-        most = i;
-      }
-    }
+    if (!byPhase) return LetLargestGo(false);
+    size_t freed = 0;
+    for (size_t i = 0; i < strategies_.size(); ++i)
+      if (!letGo_[i] && !kinds_[i].phased) LetGo(i), ++freed;
     // The strategies by phase go on together (those kept for the second
     // half start early); once they alone are left, a beam lets go of its
-    // earliest phases.
-    if (byPhase) {
-      if (Afresh()) return true;  // the first ones go, those kept start
-      for (size_t i = 0; i < strategies_.size() && freed == 0; ++i)
-        if (strategies_[i] && strategies_[i]->Shed()) ++freed;
-      return freed > 0 || LetLargerPhasedGo();
-    }
-    if (alive < 2) return false;
-    LetGo(most);
-    return true;
+    // earliest phases, and of two or more the one holding the most goes.
+    if (Afresh()) return true;  // the first ones go, those kept start
+    for (size_t i = 0; i < strategies_.size() && freed == 0; ++i)
+      if (strategies_[i] && strategies_[i]->Shed()) ++freed;
+    return freed > 0 || LetLargestGo(true);
   }
 
-  // Of two or more strategies by stock phase still playing, lets the one
-  // holding the most go, so that the others go on in its memory; false
-  // when one or none is left.
-  bool LetLargerPhasedGo() {
+  // Of two or more strategies still playing (with `phasedOnly`, by stock
+  // phase and built), lets the one holding the most go, so that the others
+  // go on in its memory; false when one or none is left.
+  bool LetLargestGo(bool phasedOnly) {
     size_t most = strategies_.size(), alive = 0;
     for (size_t i = 0; i < strategies_.size(); ++i) {
-      if (letGo_[i] || !kinds_[i].phased || !strategies_[i]) continue;
+      if (letGo_[i] || (phasedOnly && (!kinds_[i].phased || !strategies_[i]))) continue;
       ++alive;
       if (most == strategies_.size() || BytesOf(i) > BytesOf(most)) most = i;
     }

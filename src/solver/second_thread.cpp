@@ -79,8 +79,8 @@ void SecondThread::RunOwn() {
         break;
       }
     }
-    int64_t needed = 0;
-    if (OwnBytes(needed) + needed > mostBytes_) LetGo(Largest());
+    const Held held = OwnHeld();
+    if (held.bytes + held.Needed() > mostBytes_) LetGo(Largest());
     left = static_cast<size_t>(
         std::count_if(own_.begin(), own_.end(), [](const Own& o) { return o.strategy != nullptr; }));
     Tell();
@@ -88,24 +88,14 @@ void SecondThread::RunOwn() {
   if (left == 0) state_.store(Strategy::State::Exhausted, std::memory_order_release);
 }
 
-// The bytes its strategies, their sets and this thread's spares hold; in
-// `needed`, what growing the largest store or set would add at once.
-int64_t SecondThread::OwnBytes(int64_t& needed) const {
-  int64_t held = SpareBytes();
-  int64_t largest = 0, growth = 0;
+// What its strategies, their sets and this thread's spares hold.
+Held SecondThread::OwnHeld() const {
+  Held held;
+  held.bytes = SpareBytes();
   for (const Own& o : own_) {
-    if (o.strategy) {
-      held += o.strategy->Bytes();
-      largest = std::max(largest, o.strategy->LargestBlock());
-      growth = std::max(growth, o.strategy->GrowthBytes());
-    }
-    if (o.set) {
-      held += o.set->Bytes();
-      largest = std::max(largest, o.set->LargestBlock());
-      growth = std::max(growth, o.set->GrowthBytes());
-    }
+    if (o.strategy) held.Add(*o.strategy);
+    if (o.set) held.Add(*o.set);
   }
-  needed = growth + 2 * largest;
   return held;
 }
 
@@ -142,8 +132,7 @@ void SecondThread::Tell() {
     stored += o.strategy->Stored();
     best = std::max(best, o.strategy->BestScore());
   }
-  int64_t needed = 0;
-  const int64_t bytes = twin_ ? own_[0].strategy->Bytes() : OwnBytes(needed);
+  const int64_t bytes = twin_ ? own_[0].strategy->Bytes() : OwnHeld().bytes;
   expanded_.store(expanded, std::memory_order_relaxed);
   stored_.store(stored, std::memory_order_relaxed);
   best_.store(best, std::memory_order_relaxed);

@@ -62,7 +62,7 @@ class SecondThread {
  private:
   void RunTwin();
   void RunOwn();
-  int64_t OwnBytes(int64_t& needed) const;
+  Held OwnHeld() const;
   size_t Largest() const;
   void LetGo(size_t i);
   void Tell();

@@ -8,6 +8,7 @@
 // several may share one budget.
 #pragma once
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <memory>
@@ -78,6 +79,23 @@ struct StrategyKind {
 
   // Whether it tries every move (see progressOnly).
   bool Complete() const { return !progressOnly; }
+};
+
+// What strategies and key sets hold: their bytes, the largest single block
+// among them, and the most any one key set would add as it grows.
+struct Held {
+  int64_t bytes = 0, largest = 0, growth = 0;
+  // Counts a strategy or a key set.
+  template <typename Holder>
+  void Add(const Holder& h) {
+    bytes += h.Bytes();
+    largest = std::max(largest, h.LargestBlock());
+    growth = std::max(growth, h.GrowthBytes());
+  }
+  // What the next growth may take at once on top of `bytes`: a store that
+  // grows holds its old and its new block together, and a key set adds its
+  // larger table.
+  int64_t Needed() const { return growth + 2 * largest; }
 };
 
 // What two twin strategies share (Strategy::JoinAsTwin): the lock over
