@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <mutex>
+#include <utility>
 #include <vector>
 
 #include "solver/sandbox.h"
@@ -37,14 +38,18 @@ struct Cached {
 std::mutex cacheLock;
 std::vector<Cached> cache;  // guarded by cacheLock
 
-// Compiles the rules of `table` on a quiet game of its own.
+// Compiles the rules of `table` on this thread's quiet game, given back
+// for the search that follows: a new game of its own, nearly a megabyte
+// cleared on fresh pages, took 2.5 ms, more than the whole search of most
+// FreeCell deals.
 std::shared_ptr<const CompiledRules> Compile(const SolverTable& table) {
   auto out = std::make_shared<CompiledRules>();
-  auto game = NewQuietGame();
+  auto game = TakeQuietGame();
   LoadTable(table, *game);
   AnalyseRules(*game, out->rules);
   out->flatCompiles = CompileFlatRules(*game, out->rules, table, out->flat);
   if (out->flatCompiles) CompileBoardDeadEnds(out->flat, out->rules, out->dead);
+  GiveQuietGame(std::move(game));
   return out;
 }
 
